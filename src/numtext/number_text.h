@@ -1,0 +1,46 @@
+#pragma once
+
+// Number text: how the system writes numbers and reads them back. Nothing here reads the
+// C or Qt locale; the decimal separator is always "." and there is no grouping.
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace ferrovolt {
+
+// A single-precision value as text: at most 7 significant digits, plain or exponent form.
+std::string formatSingle(float value);
+
+// A double-precision value as text: at most 15 significant digits, plain or exponent form.
+std::string formatDouble(double value);
+
+// Rounds to `decimals` places, halves to even on the exact binary value; stays single.
+float roundSingle(float value, int decimals);
+
+// Rounds to `decimals` places, halves to even on the exact binary value; stays double.
+double roundDouble(double value, int decimals);
+
+// The first n characters of text, whatever they are.
+std::string cut(std::string_view text, std::size_t n);
+
+// True when text is a number: optional sign, digits with at most one point, one digit at least.
+bool isNumber(std::string_view text);
+
+// Reads a number text (see isNumber) correctly rounded to double; nothing for a non-number
+// or a value beyond the double range.
+std::optional<double> readDouble(std::string_view text);
+
+// Reads a number text (see isNumber) correctly rounded straight to single; nothing for a
+// non-number or a value beyond the single range.
+std::optional<float> readSingle(std::string_view text);
+
+// Reads back a text that this system wrote and may have cut: the longest leading part that
+// is a number, exponent form included ("1.25E+2" is 125, "1.2345E" is 1.2345); 0 when none.
+double readBackDouble(std::string_view text);
+
+// As readBackDouble, correctly rounded straight to single.
+float readBackSingle(std::string_view text);
+
+}  // namespace ferrovolt

@@ -1,0 +1,55 @@
+#include "tables/gauge_area.h"
+
+#include <cmath>
+#include <cstddef>
+
+#include "numtext/number_text.h"
+
+namespace ferrovolt {
+namespace {
+
+std::optional<int> positionOf(const Tables& tables, std::string_view gauge, bool byPosition) {
+    if (!byPosition) return gaugePositionOfLabel(tables, gauge);
+    // A position text converts like a whole number: rounded half to even.
+    const std::optional<double> value = readDouble(gauge);
+    if (!value) return std::nullopt;
+    const double whole = roundDouble(*value, 0);
+    if (whole < kFirstGaugePosition || whole > kLastGaugePosition) return std::nullopt;
+    return static_cast<int>(whole);
+}
+
+}  // namespace
+
+std::optional<std::string> GaugeArea(const Tables& tables, std::string_view gauge, int standard,
+                                     int unitMode, bool byPosition) {
+    if (standard < 0 || standard >= kStandardCount) return std::nullopt;
+    const std::optional<int> position = positionOf(tables, gauge, byPosition);
+    if (!position) return std::nullopt;
+    const float d = readBackSingle(
+        tables.GaugeTable[static_cast<std::size_t>(*position)][static_cast<std::size_t>(standard)]);
+    if (d == 0.0F) return std::string("N/A");
+
+    const double half = static_cast<double>(d) / 2;
+    float area = 0.0F;
+    switch (unitMode) {
+    case SquareMillimetres: {
+        const auto dm = static_cast<float>(static_cast<double>(d) * 25.4);
+        const double halfMm = static_cast<double>(dm) / 2;
+        area = static_cast<float>(halfMm * halfMm * kPi);
+        break;
+    }
+    case SquareInches:
+        area = static_cast<float>(half * half * kPi);
+        break;
+    case CircularMils: {
+        const auto squareInches = static_cast<float>(half * half * kPi);
+        area = static_cast<float>(static_cast<double>(squareInches) * kCircularMilsPerSquareInch);
+        break;
+    }
+    default:
+        break;
+    }
+    return formatSingle(roundSingle(area, 7));
+}
+
+}  // namespace ferrovolt

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "tables/tables.h"
+
+namespace ferrovolt {
+
+inline constexpr double kPi = 3.14159265358979;
+inline constexpr double kCircularMilsPerSquareInch = 1270000.0;  // as the trade tables use it
+
+enum UnitMode : int { SquareMillimetres = 0, SquareInches = 1, CircularMils = 2 };
+
+// Area text of a gauge under a standard (0..4) in a unit mode: a single-precision number
+// text rounded to 7 decimals, "N/A" where the standard lacks the gauge, "0" for an unknown
+// unit mode. No value when the label (or, byPosition, the position text 1..46) names no gauge.
+std::optional<std::string> GaugeArea(const Tables& tables, std::string_view gauge, int standard,
+                                     int unitMode, bool byPosition);
+
+}  // namespace ferrovolt
