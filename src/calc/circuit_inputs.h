@@ -1,0 +1,29 @@
+#pragma once
+
+// The inputs that the voltage drop and the conductor sizing tabs check and prepare alike.
+
+#include <string_view>
+#include <variant>
+
+#include "calc/answer.h"
+#include "tables/tables.h"
+
+namespace ferrovolt {
+
+struct CircuitInputs {
+    float resistivity;  // microhm-centimetres at 20 C
+    float lengthFeet;   // one way
+    double current;     // amperes
+};
+
+// Checks length, current and material in that order and prepares them: the length in feet
+// (metres times 3.281, held single), the material's resistivity as single.
+std::variant<CircuitInputs, Refusal> readCircuitInputs(const Tables& tables,
+                                                       std::string_view length, bool metres,
+                                                       std::string_view current,
+                                                       std::string_view material);
+
+// Ohm-circular-mils per foot for one microhm-centimetre of resistivity.
+inline constexpr double kOhmCircularMilsPerFootPerMicrohmCm = 6.0153;
+
+}  // namespace ferrovolt

@@ -1,0 +1,81 @@
+#include "calc/conductor_size.h"
+
+#include <cmath>
+#include <cstddef>
+
+#include "calc/circuit_inputs.h"
+#include "numtext/number_text.h"
+#include "tables/gauge_area.h"
+
+namespace ferrovolt {
+namespace {
+
+constexpr double kSquareMillimetresPerCircularMil = 0.000507;
+constexpr char kOutOfRange[] = "Out of range.";
+
+}  // namespace
+
+Answer<ConductorSizeResult> CalcConductorSize(const Tables& tables, std::string_view length,
+                                              bool metres, std::string_view current,
+                                              std::string_view material, bool singlePhase,
+                                              std::string_view volts) {
+    const auto inputs = readCircuitInputs(tables, length, metres, current, material);
+    if (const auto* refusal = std::get_if<Refusal>(&inputs)) return *refusal;
+    const CircuitInputs& in = std::get<CircuitInputs>(inputs);
+
+    const DropLimit* limit = nullptr;
+    for (const DropLimit& l : DropLimitTable)
+        if (l.tag == volts) limit = &l;
+    if (!limit) return Refusal{Field::Volts};
+
+    const double phase = singlePhase ? 2.0 : 1.732;
+    const auto cmMin = static_cast<float>(
+        static_cast<double>(in.resistivity) * kOhmCircularMilsPerFootPerMicrohmCm * phase *
+        static_cast<double>(in.lengthFeet) * in.current / static_cast<double>(limit->volts));
+    // A requirement beyond the single range is no size at all.
+    if (!std::isfinite(cmMin)) return Refusal{Field::Current};
+
+    ConductorSizeResult out;
+    out.lblCmils = cut(formatSingle(roundSingle(cmMin, 6)), 8);
+
+    // The thinnest AWG gauge whose area exceeds the requirement, searched from gauge 40 up.
+    int position = kLastGaugePosition;
+    bool awg = false;
+    for (; position >= kFirstGaugePosition; --position) {
+        const float area =
+            readBackSingle(GaugeArea(tables, std::to_string(position), 0, CircularMils, true)
+                               .value_or(""));
+        if (area > cmMin) {
+            awg = true;
+            break;
+        }
+    }
+    if (awg) {
+        out.lblMinAWG = "# " + tables.GaugeTable[static_cast<std::size_t>(position)][kLabelRow];
+        const float metric = readBackSingle(
+            GaugeArea(tables, std::to_string(position), 0, SquareMillimetres, true).value_or(""));
+        out.lblMinMetric = formatSingle(metric);
+        out.lblNomMetric = kOutOfRange;
+        for (const auto& row : tables.MetricSizeTable) {
+            if (readBackSingle(row[0]) >= metric) {
+                out.lblNomMetric = row[1];
+                break;
+            }
+        }
+        return out;
+    }
+
+    out.lblMinAWG = kOutOfRange;
+    for (float kcmil : tables.KcmilSizeTable) {
+        if (kcmil > cmMin) {
+            out.lblMinAWG = formatSingle(kcmil / 1000) + " Kcmils";
+            break;
+        }
+    }
+    const double section = roundDouble(static_cast<double>(cmMin) * kSquareMillimetresPerCircularMil, 1);
+    out.lblMinMetric = cut(formatDouble(section), 8) + " sq mm";
+    out.lblNomMetric = kOutOfRange;
+    return out;
+}
+
+}  // namespace ferrovolt

@@ -1,0 +1,85 @@
+#include "calc/resistance.h"
+
+#include <cstddef>
+
+#include "numtext/number_text.h"
+#include "tables/gauge_area.h"
+
+namespace ferrovolt {
+namespace {
+
+constexpr float kReferenceCelsius = 20.0F;
+constexpr double kMillimetresPerInch = 25.4;
+constexpr double kCubicInchesPer1000Feet = 12000;
+constexpr double kCopperPoundsPerCubicInch = 0.321;
+constexpr double kPoundsPerKilogram = 2.2046;
+constexpr double kMetresPerFoot = 0.3048;
+constexpr double kFeetPerMetre = 3.281;  // the trade's round figure, not 3.28084
+constexpr double kFeetPerMile = 5280;
+
+// A derived double shown rounded to 7 decimals.
+std::string shown(double value) { return formatDouble(roundDouble(value, 7)); }
+
+// The temperature in Celsius, or nothing when it lies below absolute zero.
+std::optional<float> toCelsius(float t, TempUnit unit) {
+    switch (unit) {
+    case TempUnit::Fahrenheit:
+        if (static_cast<double>(t) < -459.67) return std::nullopt;
+        return static_cast<float>((static_cast<double>(t) - 32) * (5.0 / 9.0));
+    case TempUnit::Kelvin:
+        if (t < 0.0F) return std::nullopt;
+        return static_cast<float>(static_cast<double>(t) - 273.15);
+    case TempUnit::Celsius:
+        break;
+    }
+    if (static_cast<double>(t) < -273.15) return std::nullopt;
+    return t;
+}
+
+}  // namespace
+
+Answer<ResistanceResult> CalcResistance(const Tables& tables, std::string_view gauge,
+                                        std::string_view material, std::string_view temperature,
+                                        TempUnit unit) {
+    const std::optional<int> position = gaugePositionOfLabel(tables, gauge);
+    if (!position) return Refusal{Field::Gauge};
+    const std::optional<int> row = materialRowOfName(tables, material);
+    if (!row) return Refusal{Field::Material};
+    const std::optional<float> entered = readSingle(temperature);
+    if (!entered) return Refusal{Field::Temperature};
+    const std::optional<float> celsius = toCelsius(*entered, unit);
+    if (!celsius) return Refusal{Field::Temperature};
+
+    const auto& materialRow = tables.MaterialTable[static_cast<std::size_t>(*row)];
+    const float rho20 = readBackSingle(materialRow[1]);
+    const float alpha = readBackSingle(materialRow[2]);
+    float rho = rho20;
+    if (*celsius != kReferenceCelsius) {
+        // Proportional correction from 20 C with the material's coefficient.
+        const double delta = static_cast<double>(*celsius) - static_cast<double>(kReferenceCelsius);
+        rho = static_cast<float>(static_cast<double>(rho20) * (1 + static_cast<double>(alpha) * delta));
+    }
+    const auto rhoM = static_cast<float>(static_cast<double>(rho) / 100);
+
+    const float d = readBackSingle(tables.GaugeTable[static_cast<std::size_t>(*position)][0]);
+    const auto dd = static_cast<float>(static_cast<double>(d) * static_cast<double>(d));
+    const auto dm = static_cast<float>(static_cast<double>(d) * kMillimetresPerInch);
+    const double halfMm = static_cast<double>(dm) / 2;
+    const auto am = static_cast<float>(halfMm * kPi * halfMm);
+
+    ResistanceResult out;
+    out.Pounds_f = shown((kPi / 4) * static_cast<double>(dd) * kCubicInchesPer1000Feet *
+                         kCopperPoundsPerCubicInch);
+    // Every derived value follows from the shown text of the value it derives from.
+    out.Kilo_Km = shown(readBackDouble(out.Pounds_f) / kPoundsPerKilogram / kMetresPerFoot);
+    out.Kilo_mtr = shown(readBackDouble(out.Kilo_Km) / 1000);
+    out.Ohms_mtr = formatSingle(
+        roundSingle(static_cast<float>(static_cast<double>(rhoM) / static_cast<double>(am)), 7));
+    out.Ohms_km = shown(readBackDouble(out.Ohms_mtr) * 1000);
+    out.Ohms_f = shown(readBackDouble(out.Ohms_mtr) / kFeetPerMetre);
+    out.Ohms_Kf = shown(readBackDouble(out.Ohms_f) * 1000);
+    out.Ohms_mile = shown(readBackDouble(out.Ohms_f) * kFeetPerMile);
+    return out;
+}
+
+}  // namespace ferrovolt

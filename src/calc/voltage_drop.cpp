@@ -1,0 +1,78 @@
+#include "calc/voltage_drop.h"
+
+#include <cmath>
+#include <cstddef>
+#include <optional>
+
+#include "calc/circuit_inputs.h"
+#include "numtext/number_text.h"
+#include "tables/gauge_area.h"
+#include "tables/lists.h"
+
+namespace ferrovolt {
+namespace {
+
+constexpr std::size_t kShownLength = 7;
+
+// A plain AWG text ends in "AWG" and has no "/" as its second character ("18 AWG").
+bool isPlainAwg(std::string_view gauge) {
+    return gauge.size() >= 3 && gauge.substr(gauge.size() - 3) == "AWG" && gauge.find('/') != 1;
+}
+
+// Conductor area in circular mils of a gauge text, or nothing when it names no conductor.
+std::optional<double> conductorArea(const Tables& tables, std::string_view gauge) {
+    if (isPlainAwg(gauge)) {
+        if (gauge.size() <= 4) return std::nullopt;
+        const std::optional<std::string> area =
+            GaugeArea(tables, gauge.substr(0, gauge.size() - 4), 0, CircularMils, false);
+        if (!area) return std::nullopt;
+        return readBackDouble(*area);
+    }
+    for (const KcmilText& k : kKcmilTexts)
+        if (k.text == gauge) return k.circularMils;
+    for (std::size_t i = 0; i < kLargeAwgTexts.size(); ++i) {
+        if (kLargeAwgTexts[i] != gauge) continue;
+        const float d = readBackSingle(tables.GaugeTable[i + 1][0]);
+        const double half = static_cast<double>(d) / 2;
+        const auto a = static_cast<float>((half * kPi) * half);
+        const double cm = roundDouble(static_cast<double>(a) * kCircularMilsPerSquareInch, 15);
+        return readBackDouble(cut(formatDouble(cm), 12));
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+Answer<VoltageDropResult> CalcVoltageDrop(const Tables& tables, std::string_view length,
+                                          bool metres, std::string_view current,
+                                          std::string_view material, std::string_view supply,
+                                          std::string_view gauge) {
+    const auto inputs = readCircuitInputs(tables, length, metres, current, material);
+    if (const auto* refusal = std::get_if<Refusal>(&inputs)) return *refusal;
+    const CircuitInputs& in = std::get<CircuitInputs>(inputs);
+
+    const Supply* found = nullptr;
+    for (const Supply& s : SupplyTable)
+        if (s.text == supply) found = &s;
+    if (!found) return Refusal{Field::Supply};
+    const std::optional<double> cm = conductorArea(tables, gauge);
+    if (!cm) return Refusal{Field::Gauge};
+
+    // Ohm-circular-mils per foot of the material; the loop is out and back.
+    const double k = static_cast<double>(in.resistivity) * kOhmCircularMilsPerFootPerMicrohmCm;
+    const double d = 2 * k * static_cast<double>(in.lengthFeet) * in.current / *cm *
+                     static_cast<double>(found->phaseFactor) * 10;
+    if (!std::isfinite(d)) return Refusal{Field::Current};
+
+    VoltageDropResult out;
+    out.lblCMA = formatDouble(*cm);
+    out.lblDrop = cut(formatDouble(roundDouble(d, 0) / 10), kShownLength);
+    // Percent and load voltage follow from the drop as shown.
+    const double shownDrop = readBackDouble(out.lblDrop);
+    const double volts = static_cast<double>(found->volts);
+    out.lblPCdrop = cut(formatDouble(roundDouble(shownDrop / volts * 1000, 0) / 10), kShownLength);
+    out.lblVoltsOut = cut(formatDouble(volts - shownDrop), kShownLength);
+    return out;
+}
+
+}  // namespace ferrovolt

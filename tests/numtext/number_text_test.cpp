@@ -1,0 +1,161 @@
+#include "numtext/number_text.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <limits>
+
+namespace ferrovolt {
+namespace {
+
+struct SingleCase {
+    float value;
+    const char* text;
+};
+
+TEST(FormatSingle, PlainExponentAndRounding) {
+    const SingleCase cases[] = {
+        {0.0F, "0"},
+        {-0.0F, "0"},
+        {0.58F, "0.58"},
+        {-0.58F, "-0.58"},
+        {100.0F, "100"},
+        {1234567.0F, "1234567"},
+        {9999999.0F, "9999999"},
+        {12345678.0F, "1.234568E+07"},       // eight digits before the point
+        {10000000.0F, "1E+07"},
+        {9999999.5F, "1E+07"},               // rounds up to a new digit
+        {9.9999996F, "10"},                  // the float lies at 9.99999952: rounds to a new digit
+        {9.999999F, "9.999999"},
+        {0.0000078F, "0.0000078"},           // five zeros and two digits fit seven places
+        {0.00000078F, "7.8E-07"},
+        {0.0000001F, "0.0000001"},
+        {0.00000001F, "1E-08"},
+        {0.1234567F, "0.1234567"},
+        {0.01234567F, "1.234567E-02"},      // one zero and seven digits do not fit
+        {1.5e-30F, "1.5E-30"},
+        {-3.4e38F, "-3.4E+38"},
+        {1234568.5F, "1234568"},             // exact tie: half to even
+        {1234567.5F, "1234568"},
+        {0.040303F, "0.040303"},
+        {335544.07F, "335544.1"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(formatSingle(c.value), c.text) << c.text;
+}
+
+struct DoubleCase {
+    double value;
+    const char* text;
+};
+
+TEST(FormatDouble, PlainExponentAndRounding) {
+    const DoubleCase cases[] = {
+        {0.0, "0"},
+        {1.0 / 30, "3.33333333333333E-02"},
+        {1.0 / 3, "0.333333333333333"},
+        {-2.0 / 3, "-0.666666666666667"},
+        {999999999999999.0, "999999999999999"},
+        {1e15, "1E+15"},
+        {1234567890123456.0, "1.23456789012346E+15"},
+        {0.000000000000001, "0.000000000000001"},
+        {0.0000000000000012, "1.2E-15"},
+        {112589990684262.5, "112589990684262"},   // exact tie at the 16th digit: to even
+        {112589990684263.5, "112589990684264"},
+        {1e-300, "1E-300"},
+        {1e300, "1E+300"},
+        {2.5, "2.5"},
+        {335544.0703000426, "335544.070300043"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(formatDouble(c.value), c.text) << c.text;
+}
+
+TEST(Round, HalvesToEvenOnTheExactValue) {
+    EXPECT_EQ(roundDouble(2.5, 0), 2.0);
+    EXPECT_EQ(roundDouble(3.5, 0), 4.0);
+    EXPECT_EQ(roundDouble(-2.5, 0), -2.0);
+    EXPECT_EQ(roundDouble(0.125, 2), 0.12);
+    EXPECT_EQ(roundDouble(0.375, 2), 0.38);
+    // 2.675 is stored just below the tie, so it rounds down.
+    EXPECT_EQ(roundDouble(2.675, 2), 2.67);
+    EXPECT_EQ(roundDouble(1e300, 15), 1e300);
+    EXPECT_EQ(formatDouble(roundDouble(1.0 / 3, 7)), "0.3333333");
+    EXPECT_EQ(formatSingle(roundSingle(0.00000784f, 7)), "0.0000078");
+    EXPECT_EQ(formatSingle(roundSingle(0.00000786f, 7)), "0.0000079");
+    EXPECT_EQ(roundSingle(1.5F, 0), 2.0F);
+    EXPECT_EQ(roundSingle(0.5F, 0), 0.0F);
+}
+
+TEST(Cut, KeepsTheFirstCharacters) {
+    EXPECT_EQ(cut("335544.070300043", 12), "335544.07030");
+    EXPECT_EQ(cut("123456.7", 7), "123456.");
+    EXPECT_EQ(cut("42", 7), "42");
+    EXPECT_EQ(cut("", 3), "");
+}
+
+struct ReadCase {
+    const char* text;
+    bool number;
+    double value;
+};
+
+TEST(ReadNumber, OnlySignDigitsAndOnePoint) {
+    const ReadCase cases[] = {
+        {"12", true, 12},      {"12.", true, 12},   {".5", true, 0.5},   {"-40", true, -40},
+        {"+7", true, 7},       {"0", true, 0},      {"", false, 0},      {".", false, 0},
+        {"-", false, 0},       {"1.2.3", false, 0}, {"1e5", false, 0},   {"1E5", false, 0},
+        {" 12", false, 0},     {"12 ", false, 0},   {"1,5", false, 0},   {"--1", false, 0},
+        {"0x10", false, 0},    {"inf", false, 0},   {"nan", false, 0},   {"-.", false, 0},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(isNumber(c.text), c.number) << '"' << c.text << '"';
+        const auto value = readDouble(c.text);
+        EXPECT_EQ(value.has_value(), c.number) << '"' << c.text << '"';
+        if (value) {
+            EXPECT_EQ(*value, c.value) << c.text;
+        }
+    }
+}
+
+TEST(ReadNumber, CorrectlyRoundedStraightToEachPrecision) {
+    EXPECT_EQ(readSingle("0.58"), 0.58F);
+    EXPECT_EQ(readDouble("0.58"), 0.58);
+    EXPECT_EQ(readSingle("16777217"), 16777216.0F);  // tie between two floats: to even
+    EXPECT_EQ(readSingle("16777219"), 16777220.0F);
+    // A detour through double would round this twice and land one float higher.
+    EXPECT_EQ(readSingle("1.00000005960464477539062500001"), 1.00000011920928955078125F);
+    EXPECT_EQ(readSingle("1.000000059604644775390625"), 1.0F);
+}
+
+TEST(ReadNumber, BeyondTheRangeIsNoValueAndTinyIsZero) {
+    EXPECT_FALSE(readSingle("400000000000000000000000000000000000000").has_value());
+    EXPECT_TRUE(readDouble("400000000000000000000000000000000000000").has_value());
+    EXPECT_EQ(readSingle("0.000000000000000000000000000000000000000000000001"), 0.0F);
+    EXPECT_EQ(readSingle("-0.000000000000000000000000000000000000000000000001"), 0.0F);
+}
+
+TEST(ReadBack, TakesTheLeadingNumberOfAShownText) {
+    EXPECT_EQ(readBackDouble("1.234568E+07"), 12345680.0);
+    EXPECT_EQ(readBackDouble("3.33333333333333E-02"), 3.33333333333333E-02);
+    EXPECT_EQ(readBackDouble("1.25E+2"), 125.0);      // a cut exponent text
+    EXPECT_EQ(readBackDouble("1.2345E"), 1.2345);
+    EXPECT_EQ(readBackDouble("1.234E+"), 1.234);
+    EXPECT_EQ(readBackDouble("123456."), 123456.0);
+    EXPECT_EQ(readBackDouble("-1.2345"), -1.2345);
+    EXPECT_EQ(readBackDouble("N/A"), 0.0);
+    EXPECT_EQ(readBackDouble(""), 0.0);
+    EXPECT_EQ(readBackSingle("0.0209474"), 0.0209474F);
+}
+
+TEST(Locale, TextsIgnoreTheProcessLocale) {
+    const char* german = std::setlocale(LC_ALL, "de_DE.UTF-8");
+    if (german == nullptr) GTEST_SKIP() << "locale de_DE.UTF-8 is not installed";
+    EXPECT_EQ(formatSingle(0.58F), "0.58");
+    EXPECT_EQ(formatDouble(1234.5), "1234.5");
+    EXPECT_EQ(formatDouble(1.0 / 30), "3.33333333333333E-02");
+    EXPECT_EQ(readDouble("2.5"), 2.5);
+    EXPECT_FALSE(readDouble("2,5").has_value());
+    std::setlocale(LC_ALL, "C");
+}
+
+}  // namespace
+}  // namespace ferrovolt
