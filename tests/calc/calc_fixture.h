@@ -1,0 +1,37 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <variant>
+
+#include "calc/answer.h"
+#include "tables/tables.h"
+
+namespace ferrovolt {
+
+inline const Tables& filledTables() {
+    static const Tables tables = [] {
+        Tables t;
+        InitTables(t);
+        return t;
+    }();
+    return tables;
+}
+
+// The result of an answer, failing the test when it is a refusal.
+template <typename Result>
+Result resultOf(const Answer<Result>& answer) {
+    if (const auto* refusal = std::get_if<Refusal>(&answer)) {
+        ADD_FAILURE() << "refused: " << fieldName(refusal->field);
+        return {};
+    }
+    return std::get<Result>(answer);
+}
+
+template <typename Result>
+std::string refusedField(const Answer<Result>& answer) {
+    if (const auto* refusal = std::get_if<Refusal>(&answer)) return std::string(fieldName(refusal->field));
+    return "(answered)";
+}
+
+}  // namespace ferrovolt

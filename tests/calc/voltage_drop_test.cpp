@@ -1,0 +1,104 @@
+#include "calc/voltage_drop.h"
+
+#include "calc_fixture.h"
+#include "numtext/number_text.h"
+
+namespace ferrovolt {
+namespace {
+
+struct DropCase {
+    const char* name;
+    const char* length;
+    bool metres;
+    const char* current;
+    const char* material;
+    const char* supply;
+    const char* gauge;
+    VoltageDropResult expected;
+};
+
+class VoltageDrop : public ::testing::TestWithParam<DropCase> {};
+
+TEST_P(VoltageDrop, Answers) {
+    const DropCase& c = GetParam();
+    EXPECT_EQ(resultOf(CalcVoltageDrop(filledTables(), c.length, c.metres, c.current, c.material,
+                                       c.supply, c.gauge)),
+              c.expected);
+}
+
+// Drop = 2 x (rho x 6.0153) x L(ft) x I / CM x k, to one decimal.
+INSTANTIATE_TEST_SUITE_P(
+    Cases, VoltageDrop,
+    ::testing::Values(
+        DropCase{"kcmil_three_phase", "100", true, "200", "Copper (Annealed)", "480 Volts 3-phase",
+                 "500 Kcmil", {"500000", "2.4", "0.5", "477.6"}},
+        DropCase{"awg18_single_phase", "100", true, "10", "Copper (Annealed)", "240 Volts 1-phase",
+                 "18 AWG", {"1620.199", "42", "17.5", "198"}},
+        DropCase{"zero_current", "100", true, "0", "Aluminium", "240 Volts 1-phase", "18 AWG",
+                 {"1620.199", "0", "0", "240"}},
+        DropCase{"large_awg_cut_area", "100", true, "10", "Copper (Annealed)", "240 Volts 1-phase",
+                 "6/0 AWG", {"335544.0703", "0.2", "0.1", "239.8"}},
+        // A drop longer than seven characters is cut, and the rest follows from the cut text.
+        DropCase{"cut_drop", "1000000", false, "1000", "Copper (Annealed)", "240 Volts 1-phase",
+                 "18 AWG", {"1620.199", "1280210", "533420.", "-127997"}}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST(VoltageDropUnits, FeetDivideTheDropByAbout3281) {
+    const Tables& t = filledTables();
+    const auto metres =
+        resultOf(CalcVoltageDrop(t, "100", true, "10", "Copper (Annealed)", "240 Volts 1-phase", "18 AWG"));
+    const auto feet =
+        resultOf(CalcVoltageDrop(t, "100", false, "10", "Copper (Annealed)", "240 Volts 1-phase", "18 AWG"));
+    EXPECT_EQ(feet.lblDrop, "12.8");
+    EXPECT_NEAR(readBackDouble(metres.lblDrop) / readBackDouble(feet.lblDrop), 3.281, 0.01);
+}
+
+TEST(VoltageDropUnits, FourWireSuppliesUseTheLowerVoltage) {
+    const auto r = resultOf(CalcVoltageDrop(filledTables(), "100", true, "10", "Copper (Annealed)",
+                                            "277/480 3-phase 4-wire", "18 AWG"));
+    EXPECT_EQ(r.lblDrop, "21");                  // half the single-phase drop
+    EXPECT_EQ(r.lblPCdrop, "7.6");               // 21 / 277
+    EXPECT_EQ(r.lblVoltsOut, "256");
+}
+
+TEST(VoltageDropRefusals, InOrderLengthCurrentMaterialSupplyGauge) {
+    struct Case {
+        const char* length;
+        const char* current;
+        const char* material;
+        const char* supply;
+        const char* gauge;
+        const char* field;
+    };
+    const char* cu = "Copper (Annealed)";
+    const char* v240 = "240 Volts 1-phase";
+    const Case cases[] = {
+        {"", "", cu, v240, "18 AWG", "length"},
+        {"1.2.3", "10", cu, v240, "18 AWG", "length"},
+        {"-100", "10", cu, v240, "18 AWG", "length"},
+        {"100", "", cu, v240, "18 AWG", "current"},
+        {"100", "1.2.3", "x", "x", "x", "current"},
+        {"100", "-1", cu, v240, "18 AWG", "current"},
+        {"100", "10", "copper (annealed)", v240, "18 AWG", "material"},
+        {"100", "10", cu, "240 volts 1-phase", "18 AWG", "supply"},
+        {"100", "10", cu, "240 Volts 1-phase ", "x", "supply"},
+        {"100", "10", cu, v240, "18 awg", "gauge"},
+        {"100", "10", cu, v240, "18  AWG", "gauge"},
+        {"100", "10", cu, v240, "45 AWG", "gauge"},
+        {"100", "10", cu, v240, "0 AWG", "gauge"},
+        {"100", "10", cu, v240, "AWG", "gauge"},
+        {"100", "10", cu, v240, " AWG", "gauge"},
+        {"100", "10", cu, v240, "12/0 AWG", "gauge"},
+        {"100", "10", cu, v240, "6/0AWG", "gauge"},
+        {"100", "10", cu, v240, "2000 kcmil", "gauge"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(refusedField(CalcVoltageDrop(filledTables(), c.length, true, c.current, c.material,
+                                               c.supply, c.gauge)),
+                  c.field)
+            << c.length << " / " << c.current << " / " << c.material << " / " << c.supply << " / "
+            << c.gauge;
+}
+
+}  // namespace
+}  // namespace ferrovolt
