@@ -1,0 +1,157 @@
+#include "cli/batch.h"
+
+#include <istream>
+#include <ostream>
+
+#include <nlohmann/json.hpp>
+
+#include "calc/area_weight.h"
+#include "calc/conductor_size.h"
+#include "calc/conduit_capacity.h"
+#include "calc/gauge_comparison.h"
+#include "calc/resistance.h"
+#include "calc/voltage_drop.h"
+#include "cli/json_answer.h"
+#include "cli/outputs.h"
+#include "cli/request_fields.h"
+#include "tables/gauge_area.h"
+
+namespace ferrovolt {
+
+namespace {
+
+// Each reader takes the fields in the order the contract lists them, so a request with
+// several faults is answered with the first.
+using Reader = std::optional<Outcome> (*)(const Tables&, RequestFields&);
+
+std::optional<Outcome> areaWeight(const Tables& tables, RequestFields& f) {
+    const std::string_view gauge = f.text("gauge");
+    const std::string_view standard = f.text("standard");
+    if (!f.ok()) return std::nullopt;
+    return outcomeOf(CalcAreaWeight(tables, gauge, standard));
+}
+
+std::optional<Outcome> resistance(const Tables& tables, RequestFields& f) {
+    const std::string_view gauge = f.text("gauge");
+    const std::string_view material = f.text("material");
+    const std::string_view temperature = f.text("temperature");
+    const int unit = f.choice("unit", "C|F|K");
+    if (!f.ok()) return std::nullopt;
+    constexpr TempUnit kUnits[] = {TempUnit::Celsius, TempUnit::Fahrenheit, TempUnit::Kelvin};
+    return outcomeOf(CalcResistance(tables, gauge, material, temperature, kUnits[unit]));
+}
+
+std::optional<Outcome> compare(const Tables& tables, RequestFields& f) {
+    const auto position = f.number("position", kFirstGaugePosition, kLastGaugePosition);
+    const auto unit = f.number("unit", 0, 2);
+    if (!f.ok()) return std::nullopt;
+    return outputsOf(
+        CalcComparison(tables, static_cast<int>(position), static_cast<int>(unit)));
+}
+
+std::optional<Outcome> gaugeArea(const Tables& tables, RequestFields& f) {
+    const std::string_view gauge = f.text("gauge");
+    const auto standard = f.number("standard", 0, kStandardCount - 1);
+    const auto unit = f.number("unit", 0, 3);
+    const bool byPosition = f.flag("by_position");
+    if (!f.ok()) return std::nullopt;
+    std::optional<std::string> area = GaugeArea(tables, gauge, static_cast<int>(standard),
+                                                static_cast<int>(unit), byPosition);
+    return gaugeAreaOutputs(area ? std::move(*area) : std::string());
+}
+
+std::optional<Outcome> conduit(const Tables& tables, RequestFields& f) {
+    const bool inches = f.flag("inches");
+    const std::string_view size = f.text("size");
+    const auto fill = f.numberOf("fill", 40, 60);
+    const std::string_view cable = f.text("cable");
+    if (!f.ok()) return std::nullopt;
+    return outcomeOf(CalcConduitCapacity(tables, inches, size, fill == 40, cable), inches);
+}
+
+std::optional<Outcome> voltageDrop(const Tables& tables, RequestFields& f) {
+    const std::string_view length = f.text("length");
+    const bool feet = f.flag("feet");
+    const std::string_view current = f.text("current");
+    const std::string_view material = f.text("material");
+    const std::string_view supply = f.text("supply");
+    const std::string_view gauge = f.text("gauge");
+    if (!f.ok()) return std::nullopt;
+    return outcomeOf(
+        CalcVoltageDrop(tables, length, !feet, current, material, supply, gauge));
+}
+
+std::optional<Outcome> conductorSize(const Tables& tables, RequestFields& f) {
+    const std::string_view length = f.text("length");
+    const bool feet = f.flag("feet");
+    const std::string_view current = f.text("current");
+    const std::string_view material = f.text("material");
+    const bool threePhase = f.flag("three_phase");
+    const std::string_view volts = f.text("volts");
+    if (!f.ok()) return std::nullopt;
+    return outcomeOf(
+        CalcConductorSize(tables, length, !feet, current, material, !threePhase, volts));
+}
+
+struct Calc {
+    std::string_view name;
+    Reader reader;
+};
+
+constexpr Calc kCalcs[] = {
+    {"area_weight", areaWeight}, {"resistance", resistance},     {"compare", compare},
+    {"gauge_area", gaugeArea},   {"conduit", conduit},           {"voltage_drop", voltageDrop},
+    {"conductor_size", conductorSize},
+};
+
+constexpr std::string_view kUnknownCalc =
+    "field \"calc\" is out of range: it must be one of \"area_weight\", \"resistance\", "
+    "\"compare\", \"gauge_area\", \"conduit\", \"voltage_drop\", \"conductor_size\"";
+
+bool isBlank(std::string_view line) {
+    return line.find_first_not_of(" \t\r") == std::string_view::npos;
+}
+
+}  // namespace
+
+void answerRequest(const Tables& tables, std::string_view line, std::string& out) {
+    if (isBlank(line)) return appendError(out, "empty line");
+    const nlohmann::json request = nlohmann::json::parse(line, nullptr, false);
+    if (request.is_discarded()) return appendError(out, "not valid JSON");
+    if (!request.is_object()) return appendError(out, "the request must be a JSON object");
+
+    RequestFields fields(request);
+    const std::string_view name = fields.text("calc");
+    if (!fields.ok()) return appendError(out, fields.error());
+    for (const Calc& calc : kCalcs) {
+        if (calc.name != name) continue;
+        const std::optional<Outcome> outcome = calc.reader(tables, fields);
+        if (!outcome) return appendError(out, fields.error());
+        return appendAnswer(out, *outcome);
+    }
+    appendError(out, kUnknownCalc);
+}
+
+std::size_t runBatch(const Tables& tables, std::istream& in, std::ostream& out) {
+    // Answers are gathered and written in large blocks; a flush per line would cost more
+    // than the computation.
+    constexpr std::size_t kBlock = 1 << 16;
+    std::string answers;
+    answers.reserve(kBlock + 4096);
+    std::string line;
+    std::size_t count = 0;
+    while (std::getline(in, line)) {
+        answerRequest(tables, line, answers);
+        answers += '\n';
+        ++count;
+        if (answers.size() >= kBlock) {
+            out.write(answers.data(), static_cast<std::streamsize>(answers.size()));
+            answers.clear();
+        }
+    }
+    out.write(answers.data(), static_cast<std::streamsize>(answers.size()));
+    out.flush();
+    return count;
+}
+
+}  // namespace ferrovolt

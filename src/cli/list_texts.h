@@ -1,0 +1,21 @@
+#pragma once
+
+// The accepted texts that `ferrovolt-calc list` prints, one per line.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "tables/tables.h"
+
+namespace ferrovolt {
+
+// The topics, in the order the help names them.
+inline constexpr std::string_view kListTopics[] = {"standards", "gauges",     "materials",
+                                                   "supplies",  "conductors", "conduits"};
+
+// The texts of a topic; conduit sizes in the inch column when `inches`. Empty for an
+// unknown topic.
+std::vector<std::string> listTexts(const Tables& tables, std::string_view topic, bool inches);
+
+}  // namespace ferrovolt
