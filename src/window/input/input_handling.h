@@ -3,16 +3,26 @@
 // The input handling of the main window: the key filter of the numeric fields, the checks
 // that run before the focus may leave a field, and the recalculation when a list is left
 // or an option button is clicked. The window builds it once every control exists; it finds
-// the controls by objectName and wires everything itself.
+// the controls by objectName and wires everything itself, knowing nothing of the window's
+// class.
 
+#include <functional>
+#include <map>
 #include <memory>
+#include <string>
 
+class QAbstractButton;
+class QComboBox;
+class QLineEdit;
+class QObject;
 class QWidget;
 
 namespace ferrovolt {
 
 struct Tables;
 class SystemServices;
+class FocusGate;
+class KeyPressFilter;
 
 class InputHandling {
 public:
@@ -25,8 +35,61 @@ public:
     InputHandling& operator=(const InputHandling&) = delete;
 
 private:
-    struct Wiring;
-    std::unique_ptr<Wiring> m_wiring;
+    // Key handlers: set KeyAscii to 0 to swallow the key.
+    void txtAmps_KeyPress(int index, int& KeyAscii);
+    void txtCCTlngth_KeyPress(int index, int& KeyAscii);
+    void txtTemp_KeyPress(int& KeyAscii);
+    void txtCable_KeyPress(int& KeyAscii);
+
+    // Checks before the focus leaves: set Cancel to keep the focus in the field.
+    void txtAmps_Validate(int index, bool& Cancel);
+    void txtCCTlngth_Validate(int index, bool& Cancel);
+    void txtTemp_Validate(bool& Cancel);
+    void txtCable_Validate(bool& Cancel);
+    void cmbStandards_Validate(bool& Cancel);
+    void cmbVoltsPhase_Validate(bool& Cancel);
+    void cmbMaterial_Validate(int index, bool& Cancel);
+    void cmbGauge_Validate(bool& Cancel);
+
+    // Run after the focus has left the list.
+    void cmbAWG_LostFocus(int index);
+    void cmbMaterial_LostFocus(int index);
+    void cmbStandards_LostFocus();
+    void cmbGauge_LostFocus();
+    void cmbVoltsPhase_LostFocus();
+
+    // Run when the option button becomes selected.
+    void optTemp_Click(int index);
+    void optPhase_Click(int index);
+    void optVolts_Click(int index);
+
+    void wireKeyFilters();
+    void wireChecks();
+    void wireLeaveHandlers();
+    void wireOptionButtons();
+
+    bool mayLeave(QWidget& focused);
+    void onFocusChanged(QWidget* old, QWidget* now);
+    void filterKey(const std::string& field, int limit, int& KeyAscii);
+    void checkNumber(const std::string& field, bool& Cancel);
+    void checkList(bool permitted, bool& Cancel);
+    std::string listText(const std::string& list) const;
+    void press(const std::string& button);
+
+    template <class Control>
+    Control* control(const std::string& name) const;
+
+    QWidget& m_window;
+    const Tables& m_tables;
+    SystemServices& m_services;
+
+    // Keyed by the control that owns the check or the leave handler.
+    std::map<const QWidget*, std::function<void(bool& Cancel)>> m_checks;
+    std::map<const QWidget*, std::function<void()>> m_leaveHandlers;
+
+    std::unique_ptr<QObject> m_context;  // ends every connection when this is destroyed
+    std::unique_ptr<KeyPressFilter> m_keyFilter;
+    std::unique_ptr<FocusGate> m_gate;
 };
 
 }  // namespace ferrovolt
