@@ -13,8 +13,11 @@ frmSplash& SplashHost::show(QWidget* owner) {
     if (m_window.isNull()) {
         m_window = new frmSplash(m_services, owner);
     }
+    const bool alreadyUp = m_window->isVisible();
     m_window->show();
-    m_window->raise();
+    if (alreadyUp) {
+        m_window->raise();  // a second show brings it back in front
+    }
     return *m_window;
 }
 
