@@ -13,8 +13,9 @@ namespace ferrovolt {
 void QtSystemServices::beep() { QApplication::beep(); }
 
 void QtSystemServices::openUrl(const QString& address) {
+    // Addresses are written as users write them ("www.example.org"); a browser needs a scheme.
     // The browser is started asynchronously; whether it came up is of no concern to the program.
-    static_cast<void>(QDesktopServices::openUrl(QUrl(address)));
+    static_cast<void>(QDesktopServices::openUrl(QUrl::fromUserInput(address)));
 }
 
 void QtSystemServices::showNote(QWidget* parent, const QString& title, const QString& text) {
