@@ -1,0 +1,57 @@
+// ferrovolt: the desktop program. Everything but the start lives in the window library.
+
+#include <QApplication>
+#include <QLocale>
+#include <clocale>
+#include <cstdlib>
+#include <cstring>
+#include <iostream>
+
+#include "ferrovolt_version.h"
+#include "qt_system_services.h"
+#include "window/frm_options.h"
+
+namespace {
+
+bool isSet(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr && *value != '\0';
+}
+
+// QApplication aborts when it cannot reach a display; find out first and say so plainly.
+bool displayReachable() {
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    if (platform != nullptr && *platform != '\0') {
+        if (std::strncmp(platform, "xcb", 3) == 0) return isSet("DISPLAY");
+        if (std::strncmp(platform, "wayland", 7) == 0) return isSet("WAYLAND_DISPLAY");
+        return true;  // offscreen, vnc and the like need no display
+    }
+    return isSet("DISPLAY") || isSet("WAYLAND_DISPLAY");
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::cout << FERROVOLT_TITLE " " << ferrovolt::kVersionText << '\n';
+            return EXIT_SUCCESS;
+        }
+    }
+    if (!displayReachable()) {
+        std::cerr << "ferrovolt: no display to open the window on; "
+                     "use ferrovolt-calc for the calculators on the command line.\n";
+        return EXIT_FAILURE;
+    }
+
+    QApplication application(argc, argv);
+    // QApplication takes the user's locale for C; number texts must not follow it.
+    std::setlocale(LC_NUMERIC, "C");
+    QLocale::setDefault(QLocale::c());
+
+    ferrovolt::QtSystemServices services;
+    ferrovolt::frmOptions window(services);
+    window.Form_Load();
+    window.show();
+    return QApplication::exec();
+}

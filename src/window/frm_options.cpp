@@ -1,0 +1,178 @@
+#include "window/frm_options.h"
+
+#include <QAbstractButton>
+#include <QFont>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
+
+#include "ferrovolt_version.h"
+#include "pictures.h"
+#include "services/system_services.h"
+#include "splash/hand_cursor.h"
+#include "splash/web_site.h"
+#include "window/click_label.h"
+#include "window/input/input_handling.h"
+#include "window/ss_tab.h"
+#include "window/twips.h"
+
+namespace ferrovolt {
+
+namespace {
+
+constexpr int kClientWidthTwips = 5400;
+constexpr int kClientHeightTwips = 5835;
+constexpr TwipsRect kTabPlace{120, 120, 5205, 5520};
+// The window definition leaves "Compare Gauges" current; start-up moves to tab 0.
+constexpr int kDefinitionTab = 3;
+
+const std::array<QString, SSTab::kTabCount> kTabCaptions{
+    QStringLiteral("Area / Weight"),  QStringLiteral("Conduit Capacity"),
+    QStringLiteral("Resistivity"),    QStringLiteral("Compare Gauges"),
+    QStringLiteral("Voltage Drop"),   QStringLiteral("Conductor Sizing")};
+
+QFont windowFont() {
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Nimbus Sans"),
+                      QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    font.setPointSizeF(8.25);
+    return font;
+}
+
+template <typename Handler>
+void onSelected(QRadioButton* option, QObject* context, Handler handler) {
+    QObject::connect(option, &QAbstractButton::toggled, context, [handler](bool selected) {
+        if (selected) handler();
+    });
+}
+
+}  // namespace
+
+frmOptions::frmOptions(SystemServices& services, QWidget* parent)
+    : QWidget(parent), m_services(services), m_splash(services) {
+    setObjectName(QStringLiteral("frmOptions"));
+    setFont(windowFont());
+    setFixedSize(twips(kClientWidthTwips), twips(kClientHeightTwips));
+    setWindowIcon(programIcon());
+
+    m_sstab = new SSTab(kTabCaptions, kDefinitionTab, this);
+    m_sstab->setObjectName(QStringLiteral("SSTab"));
+    m_sstab->setGeometry(toPixels(kTabPlace));
+
+    const QString address = makerAddress();
+    m_areaWeight = buildAreaWeightTab(m_sstab->page(0), address);
+    m_conduit = buildConduitTab(m_sstab->page(1), address);
+    m_resistivity = buildResistivityTab(m_sstab->page(2), address);
+    m_compare = buildCompareTab(m_sstab->page(3), address);
+    m_voltageDrop = buildVoltageDropTab(m_sstab->page(4), address);
+    m_sizing = buildSizingTab(m_sstab->page(5), address);
+
+    m_urlLabels = {m_compare.link,          m_resistivity.footer.link, m_areaWeight.footer.link,
+                   m_conduit.footer.link,   m_voltageDrop.footer.link, m_sizing.footer.link};
+    m_images = {m_areaWeight.footer.logo, m_voltageDrop.footer.logo, m_sizing.footer.logo,
+                m_conduit.footer.logo, m_resistivity.footer.logo};
+    m_infos = {m_areaWeight.footer.info, m_voltageDrop.footer.info, m_sizing.footer.info,
+               m_conduit.footer.info, m_resistivity.footer.info};
+
+    connectHandlers();
+    m_input = std::make_unique<InputHandling>(*this, m_tables, m_services);
+}
+
+frmOptions::~frmOptions() = default;
+
+void frmOptions::connectHandlers() {
+    connect(m_sstab, &SSTab::currentChanged, this, [this](int previous) { SSTab_Click(previous); });
+
+    connect(m_areaWeight.calculate, &QAbstractButton::clicked, this, [this] { cmdCalc_Click(0); });
+    connect(m_resistivity.calculate, &QAbstractButton::clicked, this, [this] { cmdCalc_Click(2); });
+    connect(m_conduit.calculate, &QAbstractButton::clicked, this, [this] { cmdCalc2_Click(); });
+    connect(m_voltageDrop.calculate, &QAbstractButton::clicked, this, [this] { cmdCalc4_Click(1); });
+    connect(m_sizing.calculate, &QAbstractButton::clicked, this, [this] { cmdCalc4_Click(2); });
+
+    connect(m_compare.VScroll1, &QScrollBar::valueChanged, this, [this] { VScroll1_Change(); });
+    for (int i = 0; i < 3; ++i)
+        onSelected(m_compare.optGauge[static_cast<std::size_t>(i)], this, [this, i] { optGauge_Click(i); });
+    for (int i = 0; i < 2; ++i) {
+        onSelected(m_conduit.optMeasure[static_cast<std::size_t>(i)], this, [this, i] { optMeasure_Click(i); });
+        onSelected(m_conduit.optCapacity[static_cast<std::size_t>(i)], this, [this, i] { optCapacity_Click(i); });
+    }
+    onSelected(m_voltageDrop.optstd1, this, [this] { optstd_Click(1); });
+    onSelected(m_sizing.optstd2, this, [this] { optstd_Click(2); });
+    onSelected(m_voltageDrop.optstd3, this, [this] { optstd_Click(3); });
+    onSelected(m_sizing.optstd4, this, [this] { optstd_Click(4); });
+
+    for (int i = 0; i < static_cast<int>(m_urlLabels.size()); ++i)
+        connect(m_urlLabels[static_cast<std::size_t>(i)], &ClickLabel::clicked, this,
+                [this, i] { URL_Label1_Click(i); });
+    for (int i = 0; i < static_cast<int>(m_images.size()); ++i) {
+        connect(m_images[static_cast<std::size_t>(i)], &ClickLabel::clicked, this,
+                [this, i] { Image1_Click(i); });
+        connect(m_infos[static_cast<std::size_t>(i)], &ClickLabel::clicked, this,
+                [this, i] { imgInfo_Click(i); });
+    }
+}
+
+void frmOptions::Form_Load() {
+    // Centre on the screen; without a screen the window stays where it is.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        move(area.left() + (area.width() - frameGeometry().width()) / 2,
+             area.top() + (area.height() - frameGeometry().height()) / 2);
+    }
+
+    // The splash stays in front of this window while both could be seen.
+    ShowSplashFor(m_splash, m_services, this, 6.0F);
+
+    for (ClickLabel* link : m_urlLabels) link->setCursor(linkCursor());
+
+    m_sstab->setCurrentTab(0);
+    SSTab_Click(0);
+
+    setWindowTitle(QStringLiteral(FERROVOLT_TITLE " %1.%2").arg(kVersionMajor).arg(kVersionMinor));
+
+    const std::array<QFrame*, 35> borders{
+        m_compare.Frame1,
+        m_conduit.Frame2[0],
+        m_conduit.Frame2[1],
+        m_resistivity.Frame3,
+        m_voltageDrop.Frame4,
+        m_sizing.Frame5,
+        m_sizing.Frame6,
+        m_sizing.Frame7,
+        m_conduit.CondArea,        m_conduit.UseableArea,     m_conduit.CableArea,
+        m_conduit.CableQty,        m_resistivity.Kilo_mtr,    m_resistivity.Kilo_Km,
+        m_resistivity.Pounds_f,    m_resistivity.Ohms_mtr,    m_resistivity.Ohms_km,
+        m_resistivity.Ohms_mile,   m_resistivity.Ohms_Kf,     m_resistivity.Ohms_f,
+        m_areaWeight.Dia_mm,       m_areaWeight.Dia_inch,     m_areaWeight.Area_mm,
+        m_areaWeight.Area_inches,  m_areaWeight.Area_mils,    m_areaWeight.Kilos,
+        m_areaWeight.Pounds,       m_voltageDrop.lblDrop,     m_voltageDrop.lblVoltsOut,
+        m_voltageDrop.lblPCdrop,   m_voltageDrop.lblCMA,      m_sizing.lblMinAWG,
+        m_sizing.lblMinMetric,     m_sizing.lblNomMetric,     m_sizing.lblCmils};
+    for (QFrame* frame : borders) frame->setFrameShape(QFrame::NoFrame);
+
+    const QString degree(QChar(0x00B0));
+    for (QRadioButton* option : m_resistivity.optTemp) option->setText(degree + option->text());
+    m_resistivity.Label3_18->setText(degree + m_resistivity.Label3_18->text());
+
+    InitTables(m_tables);
+
+    // The picture file is read anew for every control; without it the pictures keep the
+    // ordinary pointer.
+    for (std::size_t i = 0; i < m_images.size(); ++i) {
+        m_images[i]->setToolTip(QStringLiteral("Click for 'About' info."));
+        m_images[i]->setCursor(loadHandCursor().value_or(QCursor(Qt::ArrowCursor)));
+        m_infos[i]->setCursor(loadHandCursor().value_or(QCursor(Qt::ArrowCursor)));
+    }
+}
+
+void frmOptions::refuse(QWidget* field) {
+    if (field) field->setFocus(Qt::OtherFocusReason);
+    m_services.beep();
+}
+
+}  // namespace ferrovolt

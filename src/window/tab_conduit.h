@@ -1,0 +1,38 @@
+#pragma once
+
+// Tab 1, "Conduit Capacity": conduit and cable diameters, measure and fill, areas and
+// the number of cables out.
+
+#include <QString>
+#include <array>
+
+#include "window/tab_footer.h"
+
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QWidget;
+
+namespace ferrovolt {
+
+struct ConduitTab {
+    QComboBox* cmbDia;
+    QLineEdit* txtCable;
+    std::array<QFrame*, 2> Frame2;  // the measure and the fill groups
+    std::array<QRadioButton*, 2> optMeasure;
+    std::array<QRadioButton*, 2> optCapacity;
+    QPushButton* calculate;  // cmdCalc2
+    QLabel* CondArea;
+    QLabel* UseableArea;
+    QLabel* CableArea;
+    QLabel* CableQty;
+    std::array<QLabel*, 3> lblStandard;
+    TabFooter footer;
+};
+
+ConduitTab buildConduitTab(QWidget* page, const QString& address);
+
+}  // namespace ferrovolt

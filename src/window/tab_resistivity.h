@@ -1,0 +1,42 @@
+#pragma once
+
+// Tab 2, "Resistivity": AWG gauge, material and temperature in, weights and DC resistances
+// per length out.
+
+#include <QString>
+#include <array>
+
+#include "window/tab_footer.h"
+
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QWidget;
+
+namespace ferrovolt {
+
+struct ResistivityTab {
+    QComboBox* cmbAWG2;
+    QComboBox* cmbMaterial0;
+    QLineEdit* txtTemp;
+    QLabel* Label3_18;  // the heading over txtTemp
+    QFrame* Frame3;
+    std::array<QRadioButton*, 3> optTemp;
+    QPushButton* calculate;  // cmdCalc(2)
+    QLabel* Kilo_mtr;
+    QLabel* Kilo_Km;
+    QLabel* Pounds_f;
+    QLabel* Ohms_mtr;
+    QLabel* Ohms_km;
+    QLabel* Ohms_mile;
+    QLabel* Ohms_Kf;
+    QLabel* Ohms_f;
+    TabFooter footer;
+};
+
+ResistivityTab buildResistivityTab(QWidget* page, const QString& address);
+
+}  // namespace ferrovolt
