@@ -1,0 +1,59 @@
+// Throughput of `batch` over an in-memory stream: a mix of every kind of request, errors
+// and refusals included, as a bulk check would send them.
+
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <sstream>
+#include <string>
+#include <string_view>
+
+#include "cli/batch.h"
+
+namespace ferrovolt {
+namespace {
+
+constexpr std::array<std::string_view, 10> kRequests{
+    R"j({"calc":"area_weight","gauge":"18","standard":"AWG (B&S)"})j",
+    R"j({"calc":"resistance","gauge":"6/0","material":"Copper (Annealed)","temperature":"75","unit":"C"})j",
+    R"j({"calc":"compare","position":24,"unit":2})j",
+    R"j({"calc":"gauge_area","gauge":"40","standard":0,"unit":1,"by_position":false})j",
+    R"j({"calc":"conduit","inches":false,"size":"100","fill":40,"cable":"25"})j",
+    R"j({"calc":"voltage_drop","length":"100","feet":false,"current":"200","material":"Copper (Annealed)","supply":"480 Volts 3-phase","gauge":"500 Kcmil"})j",
+    R"j({"calc":"conductor_size","length":"100","feet":false,"current":"10","material":"Aluminium","three_phase":false,"volts":"240"})j",
+    R"j({"calc":"voltage_drop","length":"100","feet":true,"current":"10","material":"Gold","supply":"240 Volts 1-phase","gauge":"19 AWG"})j",
+    R"j({"calc":"area_weight","gauge":"18 ","standard":"AWG (B&S)"})j",
+    R"j({"calc":"compare","position":47,"unit":0})j",
+};
+
+void BM_BatchThroughput(benchmark::State& state) {
+    const auto lines = static_cast<std::size_t>(state.range(0));
+    std::string input;
+    for (std::size_t i = 0; i < lines; ++i) input.append(kRequests[i % kRequests.size()]) += '\n';
+    Tables tables;
+    InitTables(tables);
+    for (auto _ : state) {
+        std::istringstream in(input);
+        std::ostringstream out;
+        benchmark::DoNotOptimize(runBatch(tables, in, out));
+    }
+    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * lines));
+}
+BENCHMARK(BM_BatchThroughput)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// One request of each kind, answered alone: the cost of one line without the stream.
+void BM_AnswerRequest(benchmark::State& state) {
+    Tables tables;
+    InitTables(tables);
+    const std::string_view line = kRequests[static_cast<std::size_t>(state.range(0))];
+    std::string out;
+    for (auto _ : state) {
+        out.clear();
+        answerRequest(tables, line, out);
+        benchmark::DoNotOptimize(out.data());
+    }
+}
+BENCHMARK(BM_AnswerRequest)->DenseRange(0, kRequests.size() - 1);
+
+}  // namespace
+}  // namespace ferrovolt
