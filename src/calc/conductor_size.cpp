@@ -38,16 +38,22 @@ Answer<ConductorSizeResult> CalcConductorSize(const Tables& tables, std::string_
     ConductorSizeResult out;
     out.lblCmils = cut(formatSingle(roundSingle(cmMin, 6)), 8);
 
-    // The thinnest AWG gauge whose area exceeds the requirement, searched from gauge 40 up.
-    int position = kLastGaugePosition;
-    bool awg = false;
-    for (; position >= kFirstGaugePosition; --position) {
-        const float area =
-            readBackSingle(GaugeArea(tables, std::to_string(position), 0, CircularMils, true)
-                               .value_or(""));
-        if (area > cmMin) {
-            awg = true;
-            break;
+    // The thinnest AWG gauge whose area exceeds the requirement. AWG areas grow strictly from
+    // gauge 40 (position 46) to 6/0 (position 1), so halving finds the same gauge as a walk
+    // upwards from 40 would; an area equal to the requirement does not exceed it.
+    const auto awgArea = [&tables](int n) {
+        return readBackSingle(GaugeArea(tables, std::to_string(n), 0, CircularMils, true).value_or(""));
+    };
+    int position = kFirstGaugePosition;
+    const bool awg = awgArea(kFirstGaugePosition) > cmMin;
+    if (awg) {
+        int thinner = kLastGaugePosition + 1;  // first position known not to exceed
+        while (thinner - position > 1) {
+            const int middle = (position + thinner) / 2;
+            if (awgArea(middle) > cmMin)
+                position = middle;
+            else
+                thinner = middle;
         }
     }
     if (awg) {

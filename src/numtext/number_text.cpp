@@ -4,79 +4,171 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <system_error>
 
 namespace ferrovolt {
 namespace {
 
-// Significant digits and decimal exponent of a value rounded to `precision` significant
-// digits: value = 0.d1d2d3... x 10^(exponent + 1), trailing zeros removed.
+// Significant digits and decimal exponent of a positive value: value = d1.d2d3... x 10^exponent,
+// no trailing zeros.
+// A short run of decimal digits kept on the stack: formatting runs for every result shown.
+class DigitRun {
+public:
+    std::size_t size() const { return m_size; }
+    char& operator[](std::size_t i) { return m_buffer[i]; }
+    char operator[](std::size_t i) const { return m_buffer[i]; }
+    char back() const { return m_buffer[m_size - 1]; }
+    void push_back(char c) {
+        if (m_size < m_buffer.size()) m_buffer[m_size++] = c;
+    }
+    void pop_back() { --m_size; }
+    void resize(std::size_t n) { m_size = std::min(n, m_buffer.size()); }
+    void prepend(char c) {
+        if (m_size == m_buffer.size()) --m_size;
+        std::copy_backward(m_buffer.begin(), m_buffer.begin() + static_cast<std::ptrdiff_t>(m_size),
+                           m_buffer.begin() + static_cast<std::ptrdiff_t>(m_size) + 1);
+        m_buffer[0] = c;
+        ++m_size;
+    }
+    std::string_view view(std::size_t from = 0, std::size_t count = std::string_view::npos) const {
+        return std::string_view(m_buffer.data(), m_size).substr(from, count);
+    }
+
+private:
+    std::array<char, 48> m_buffer{};
+    std::size_t m_size = 0;
+};
+
 struct Digits {
-    std::string digits;
+    DigitRun digits;
     int exponent = 0;  // of the first digit: 1234 -> 3, 0.012 -> -2
 };
 
-template <typename T>
-Digits significantDigits(T magnitude, int precision) {
-    // std::to_chars rounds the exact binary value correctly, ties to even.
-    std::array<char, 64> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
-                                      std::chars_format::scientific, precision - 1);
-    const std::string_view text(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
+Digits parseScientific(std::string_view text) {
     const auto e = text.find('e');
     Digits out;
-    for (char c : text.substr(0, e)) {
+    for (char c : text.substr(0, e))
         if (c != '.') out.digits.push_back(c);
-    }
-    std::from_chars(text.data() + e + 1 + (text[e + 1] == '+' ? 1 : 0), text.data() + text.size(),
-                    out.exponent);
+    const char* first = text.data() + e + 1;
+    if (*first == '+') ++first;
+    std::from_chars(first, text.data() + text.size(), out.exponent);
     while (out.digits.size() > 1 && out.digits.back() == '0') out.digits.pop_back();
     return out;
 }
 
+// The exact binary value rounded to `precision` significant digits, ties to even; the slow
+// but plainly right way (std::to_chars rounds the exact value correctly).
 template <typename T>
-std::string format(T value, int precision) {
-    if (std::isnan(value)) return "NaN";
-    if (std::isinf(value)) return value < 0 ? "-Infinity" : "Infinity";
-    if (value == 0) return "0";
-    std::string out = value < 0 ? "-" : "";
-    const Digits d = significantDigits(std::fabs(value), precision);
+Digits exactDigits(T magnitude, int precision) {
+    std::array<char, 64> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
+                                      std::chars_format::scientific, precision - 1);
+    return parseScientific({buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data())});
+}
+
+// The shortest digits that read back as the same value.
+template <typename T>
+Digits shortestDigits(T magnitude) {
+    std::array<char, 64> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
+                                      std::chars_format::scientific);
+    return parseScientific({buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data())});
+}
+
+// Keeps the first `keep` digits (keep >= 1), rounding half up on the remaining ones; the caller
+// has ruled out an exact tie.
+void roundDigits(Digits& d, std::size_t keep, bool roundUp) {
+    d.digits.resize(keep);
+    if (roundUp) {
+        std::size_t i = keep;
+        while (i > 0 && d.digits[i - 1] == '9') d.digits[--i] = '0';
+        if (i == 0) {
+            d.digits.prepend('1');
+            ++d.exponent;
+        } else {
+            ++d.digits[i - 1];
+        }
+    }
+    while (d.digits.size() > 1 && d.digits.back() == '0') d.digits.pop_back();
+}
+
+// The value rounded to `precision` significant digits, ties to even on the exact value.
+// Fast path: the shortest round-trip digits round the same way as the exact value unless they
+// end exactly on a tie one digit past the precision. When the shortest text is longer than
+// that, no decimal of precision + 1 digits lies in the value's rounding interval, so the value
+// and its shortest digits sit on the same side of every rounding midpoint; when it is exactly
+// precision + 1 digits long, it is the nearest of its length, which again keeps both on one side
+// unless it is the midpoint itself.
+template <typename T>
+Digits significantDigits(T magnitude, int precision) {
+    // Subnormals carry fewer bits than the precision asks for: the reasoning does not hold.
+    if (magnitude < std::numeric_limits<T>::min()) return exactDigits(magnitude, precision);
+    Digits d = shortestDigits(magnitude);
+    const auto p = static_cast<std::size_t>(precision);
+    if (d.digits.size() <= p) {
+        // Short digits are the rounded value only where the value's spacing is finer than the
+        // last kept digit; a float near the top of a decade can be coarser (8.811381E+37).
+        const double spacing = std::ldexp(1.0, std::ilogb(magnitude) - std::numeric_limits<T>::digits + 1);
+        if (spacing > std::pow(10.0, d.exponent - precision + 1)) return exactDigits(magnitude, precision);
+        return d;
+    }
+    if (d.digits.size() == p + 1 && d.digits[p] == '5') return exactDigits(magnitude, precision);
+    roundDigits(d, p, d.digits[p] >= '5');
+    return d;
+}
+
+// Writes rounded digits in plain form when they fit `precision` places, else in exponent form.
+std::string layout(bool negative, const Digits& d, int precision) {
+    std::string out = negative ? "-" : "";
     const int count = static_cast<int>(d.digits.size());
     const int e = d.exponent;
     const bool plain = e >= 0 ? e + 1 <= precision : (-e - 1) + count <= precision;
     if (plain) {
         if (e >= 0) {
             if (count <= e + 1) {
-                out += d.digits;
+                out += d.digits.view();
                 out.append(static_cast<std::size_t>(e + 1 - count), '0');
             } else {
-                out += d.digits.substr(0, static_cast<std::size_t>(e + 1));
+                out += d.digits.view(0, static_cast<std::size_t>(e + 1));
                 out += '.';
-                out += d.digits.substr(static_cast<std::size_t>(e + 1));
+                out += d.digits.view(static_cast<std::size_t>(e + 1));
             }
         } else {
             out += "0.";
             out.append(static_cast<std::size_t>(-e - 1), '0');
-            out += d.digits;
+            out += d.digits.view();
         }
         return out;
     }
     out += d.digits[0];
     if (count > 1) {
         out += '.';
-        out += d.digits.substr(1);
+        out += d.digits.view(1);
     }
     out += 'E';
     out += e < 0 ? '-' : '+';
     const int magnitude = e < 0 ? -e : e;
     if (magnitude < 10) out += '0';
-    out += std::to_string(magnitude);
+    std::array<char, 8> exponentDigits{};
+    const auto written = std::to_chars(exponentDigits.data(), exponentDigits.data() + exponentDigits.size(), magnitude);
+    out.append(exponentDigits.data(), written.ptr);
     return out;
 }
 
 template <typename T>
-T roundTo(T value, int decimals) {
-    if (!std::isfinite(value)) return value;
+std::string format(T value, int precision, bool exact) {
+    if (std::isnan(value)) return "NaN";
+    if (std::isinf(value)) return value < 0 ? "-Infinity" : "Infinity";
+    if (value == 0) return "0";
+    const T magnitude = std::fabs(value);
+    return layout(value < 0,
+                  exact ? exactDigits(magnitude, precision) : significantDigits(magnitude, precision),
+                  precision);
+}
+
+template <typename T>
+T exactRoundTo(T value, int decimals) {
     // The decimal text rounded on the exact value, read back straight to the same precision.
     std::array<char, 400> buffer{};
     const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
@@ -84,6 +176,42 @@ T roundTo(T value, int decimals) {
     if (written.ec != std::errc{}) return value;
     T out{};
     std::from_chars(buffer.data(), written.ptr, out, std::chars_format::fixed);
+    return out;
+}
+
+// Rounds to `decimals` places by the same reasoning as significantDigits: the shortest digits
+// decide unless they end exactly on the tie.
+template <typename T>
+T roundTo(T value, int decimals) {
+    if (!std::isfinite(value) || value == 0) return value;
+    if (std::fabs(value) < std::numeric_limits<T>::min()) return exactRoundTo(value, decimals);
+    const bool negative = value < 0;
+    Digits d = shortestDigits(negative ? -value : value);
+    const long fraction = static_cast<long>(d.digits.size()) - 1 - d.exponent;
+    if (fraction <= decimals) return value;
+    const long keep = d.exponent + 1 + decimals;
+    if (keep < 0) return negative ? -T{0} : T{0};
+    const auto k = static_cast<std::size_t>(keep);
+    if (d.digits.size() == k + 1 && d.digits[k] == '5') return exactRoundTo(value, decimals);
+    const bool roundUp = d.digits[k] >= '5';
+    if (k == 0) {
+        if (!roundUp) return negative ? -T{0} : T{0};
+        d.digits.resize(0);
+        d.digits.push_back('1');
+        d.exponent = -decimals;
+    } else {
+        roundDigits(d, k, roundUp);
+    }
+    std::array<char, 80> text{};
+    char* end = text.data();
+    if (negative) *end++ = '-';
+    const std::string_view digits = d.digits.view();
+    end = std::copy(digits.begin(), digits.end(), end);
+    *end++ = 'e';
+    end = std::to_chars(end, text.data() + text.size(),
+                        d.exponent - static_cast<int>(digits.size()) + 1).ptr;
+    T out{};
+    std::from_chars(text.data(), end, out, std::chars_format::scientific);
     return out;
 }
 
@@ -150,8 +278,8 @@ std::optional<T> parse(std::string_view text) {
 
 }  // namespace
 
-std::string formatSingle(float value) { return format(value, 7); }
-std::string formatDouble(double value) { return format(value, 15); }
+std::string formatSingle(float value) { return format(value, 7, false); }
+std::string formatDouble(double value) { return format(value, 15, false); }
 
 float roundSingle(float value, int decimals) { return roundTo(value, decimals); }
 double roundDouble(double value, int decimals) { return roundTo(value, decimals); }
@@ -184,4 +312,16 @@ float readBackSingle(std::string_view text) {
     return parse<float>(text.substr(0, n)).value_or(0.0F);
 }
 
+namespace reference {
+
+std::string formatSingle(float value) { return format(value, 7, true); }
+std::string formatDouble(double value) { return format(value, 15, true); }
+float roundSingle(float value, int decimals) {
+    return std::isfinite(value) ? exactRoundTo(value, decimals) : value;
+}
+double roundDouble(double value, int decimals) {
+    return std::isfinite(value) ? exactRoundTo(value, decimals) : value;
+}
+
+}  // namespace reference
 }  // namespace ferrovolt

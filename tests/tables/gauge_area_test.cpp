@@ -1,5 +1,7 @@
 #include "tables/gauge_area.h"
 
+#include "numtext/number_text.h"
+
 #include <gtest/gtest.h>
 
 namespace ferrovolt {
@@ -55,6 +57,26 @@ INSTANTIATE_TEST_SUITE_P(
         AreaCase{"position_rounds_half_even", "23.5", 0, 0, true, "0.823061"},
         AreaCase{"standard_out_of_range", "18", 5, 0, false, none}),
     [](const auto& row) { return std::string(row.param.name); });
+
+}  // namespace
+}  // namespace ferrovolt
+
+namespace ferrovolt {
+namespace {
+
+// The conductor sizing search relies on AWG areas growing strictly towards position 1.
+TEST(GaugeAreaOrder, AwgAreasGrowStrictlyTowardsSixOught) {
+    Tables tables;
+    InitTables(tables);
+    for (int unit : {0, 2}) {
+        float thinner = 0;
+        for (int p = kLastGaugePosition; p >= kFirstGaugePosition; --p) {
+            const float area = readBackSingle(*GaugeArea(tables, std::to_string(p), 0, unit, true));
+            EXPECT_GT(area, thinner) << "position " << p;
+            thinner = area;
+        }
+    }
+}
 
 }  // namespace
 }  // namespace ferrovolt
