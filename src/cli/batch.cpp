@@ -3,8 +3,6 @@
 #include <istream>
 #include <ostream>
 
-#include <nlohmann/json.hpp>
-
 #include "calc/area_weight.h"
 #include "calc/conductor_size.h"
 #include "calc/conduit_capacity.h"
@@ -114,22 +112,29 @@ bool isBlank(std::string_view line) {
 
 }  // namespace
 
-void answerRequest(const Tables& tables, std::string_view line, std::string& out) {
+void BatchAnswerer::answer(std::string_view line, std::string& out) {
     if (isBlank(line)) return appendError(out, "empty line");
-    const nlohmann::json request = nlohmann::json::parse(line, nullptr, false);
-    if (request.is_discarded()) return appendError(out, "not valid JSON");
-    if (!request.is_object()) return appendError(out, "the request must be a JSON object");
+    switch (m_request.read(line)) {
+    case FlatRequest::Status::NotJson: return appendError(out, "not valid JSON");
+    case FlatRequest::Status::NotObject:
+        return appendError(out, "the request must be a JSON object");
+    case FlatRequest::Status::Object: break;
+    }
 
-    RequestFields fields(request);
+    RequestFields fields(m_request);
     const std::string_view name = fields.text("calc");
     if (!fields.ok()) return appendError(out, fields.error());
     for (const Calc& calc : kCalcs) {
         if (calc.name != name) continue;
-        const std::optional<Outcome> outcome = calc.reader(tables, fields);
+        const std::optional<Outcome> outcome = calc.reader(m_tables, fields);
         if (!outcome) return appendError(out, fields.error());
         return appendAnswer(out, *outcome);
     }
     appendError(out, kUnknownCalc);
+}
+
+void answerRequest(const Tables& tables, std::string_view line, std::string& out) {
+    BatchAnswerer(tables).answer(line, out);
 }
 
 std::size_t runBatch(const Tables& tables, std::istream& in, std::ostream& out) {
@@ -138,10 +143,11 @@ std::size_t runBatch(const Tables& tables, std::istream& in, std::ostream& out) 
     constexpr std::size_t kBlock = 1 << 16;
     std::string answers;
     answers.reserve(kBlock + 4096);
+    BatchAnswerer answerer(tables);
     std::string line;
     std::size_t count = 0;
     while (std::getline(in, line)) {
-        answerRequest(tables, line, answers);
+        answerer.answer(line, answers);
         answers += '\n';
         ++count;
         if (answers.size() >= kBlock) {

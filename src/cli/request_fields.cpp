@@ -1,19 +1,16 @@
 #include "cli/request_fields.h"
 
-#include <cstdint>
-#include <limits>
 #include <utility>
 
 namespace ferrovolt {
 
-const nlohmann::json* RequestFields::find(const char* name) {
+using Kind = RequestValue::Kind;
+
+const RequestValue* RequestFields::find(const char* name) {
     if (!ok()) return nullptr;
-    const auto it = m_request.find(name);
-    if (it == m_request.end()) {
-        fail(std::string("missing field \"") + name + "\"");
-        return nullptr;
-    }
-    return &*it;
+    const RequestValue* value = m_request.find(name);
+    if (value == nullptr) fail(std::string("missing field \"") + name + "\"");
+    return value;
 }
 
 void RequestFields::fail(std::string message) {
@@ -21,30 +18,25 @@ void RequestFields::fail(std::string message) {
 }
 
 std::string_view RequestFields::text(const char* name) {
-    const nlohmann::json* value = find(name);
+    const RequestValue* value = find(name);
     if (value == nullptr) return {};
-    if (const auto* s = value->get_ptr<const nlohmann::json::string_t*>()) return *s;
+    if (value->kind == Kind::Text) return value->text;
     fail(std::string("field \"") + name + "\" must be a string");
     return {};
 }
 
 bool RequestFields::flag(const char* name) {
-    const nlohmann::json* value = find(name);
+    const RequestValue* value = find(name);
     if (value == nullptr) return false;
-    if (const auto* b = value->get_ptr<const nlohmann::json::boolean_t*>()) return *b;
+    if (value->kind == Kind::Bool) return value->flag;
     fail(std::string("field \"") + name + "\" must be true or false");
     return false;
 }
 
 std::optional<std::int64_t> RequestFields::wholeNumber(const char* name) {
-    const nlohmann::json* value = find(name);
+    const RequestValue* value = find(name);
     if (value == nullptr) return std::nullopt;
-    if (const auto* u = value->get_ptr<const nlohmann::json::number_unsigned_t*>()) {
-        // Beyond int64 is out of every range anyway.
-        constexpr auto kMax = std::numeric_limits<std::int64_t>::max();
-        return *u > static_cast<std::uint64_t>(kMax) ? kMax : static_cast<std::int64_t>(*u);
-    }
-    if (const auto* i = value->get_ptr<const nlohmann::json::number_integer_t*>()) return *i;
+    if (value->kind == Kind::Integer) return value->integer;
     fail(std::string("field \"") + name + "\" must be a whole number");
     return std::nullopt;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-// Reading the inputs of one batch request. Each reader either stores the field's value or
+// Reading the inputs of one batch request. Each reader either returns the field's value or
 // records why the request cannot be answered; after the first fault the others do nothing,
 // so the answer names the first field at fault in the order the calculator reads them.
 
@@ -9,13 +9,13 @@
 #include <string>
 #include <string_view>
 
-#include <nlohmann/json.hpp>
+#include "cli/flat_request.h"
 
 namespace ferrovolt {
 
 class RequestFields {
 public:
-    explicit RequestFields(const nlohmann::json& request) : m_request(request) {}
+    explicit RequestFields(const FlatRequest& request) : m_request(request) {}
 
     std::string_view text(const char* name);
     bool flag(const char* name);
@@ -30,11 +30,11 @@ public:
     const std::string& error() const { return m_error; }
 
 private:
-    const nlohmann::json* find(const char* name);
+    const RequestValue* find(const char* name);
     std::optional<std::int64_t> wholeNumber(const char* name);
     void fail(std::string message);
 
-    const nlohmann::json& m_request;
+    const FlatRequest& m_request;
     std::string m_error;
 };
 

@@ -114,6 +114,15 @@ constexpr BatchCase kResults[] = {
     {"FieldsOutsideTheRequestAreIgnored",
      R"j({"id":7,"calc":"area_weight","note":{"a":[1,2]},"gauge":"18","standard":"AWG (B&S)"})j",
      R"j({"outputs":{"Dia_mm":"1.023696","Dia_inch":"0.040303","Area_mm":"0.823061","Area_inches":"0.0012757","Area_mils":"1620.1989434","Pounds":"4.9141782126","Kilos":"0.7313177869"}})j"},
+    {"EscapedTexts",
+     R"j({"calc":"area_weight","gauge":"\u0031\u0038","standard":"AWG (B\u0026S)"})j",
+     R"j({"outputs":{"Dia_mm":"1.023696","Dia_inch":"0.040303","Area_mm":"0.823061","Area_inches":"0.0012757","Area_mils":"1620.1989434","Pounds":"4.9141782126","Kilos":"0.7313177869"}})j"},
+    {"RepeatedFieldTakesTheLast",
+     R"j({"calc":"compare","position":24,"unit":2,"position":46})j",
+     R"j({"outputs":{"lblGauge":"40","lblGaugeArray(0)":"9.859586 ","lblGaugeArray(1)":"N/A ","lblGaugeArray(2)":"22.98138 ","lblGaugeArray(3)":"N/A ","lblGaugeArray(4)":"48.87533 "}})j"},
+    {"ManyFieldsAndDeepNesting",
+     R"j({"a":1,"b":2,"c":3,"d":4,"e":5,"f":6,"g":7,"h":8,"i":9,"j":10,"k":11,"l":12,"m":13,"n":14,"o":15,"p":16,"q":[[[[[{"calc":"x"}]]]]],"calc":"compare","position":46,"unit":2})j",
+     R"j({"outputs":{"lblGauge":"40","lblGaugeArray(0)":"9.859586 ","lblGaugeArray(1)":"N/A ","lblGaugeArray(2)":"22.98138 ","lblGaugeArray(3)":"N/A ","lblGaugeArray(4)":"48.87533 "}})j"},
 };
 INSTANTIATE_TEST_SUITE_P(Results, BatchAnswer, testing::ValuesIn(kResults), caseName);
 
@@ -221,6 +230,12 @@ constexpr BatchCase kMalformed[] = {
     {"TemperatureUnitLowerCase",
      R"j({"calc":"resistance","gauge":"18","material":"Gold","temperature":"20","unit":"c"})j",
      R"j({"error":"field \"unit\" is out of range: it must be one of \"C\", \"F\", \"K\""})j"},
+    {"NestedValueForText", R"j({"calc":"area_weight","gauge":["18"],"standard":"SWG"})j",
+     R"j({"error":"field \"gauge\" must be a string"})j"},
+    {"InnerFieldsAreNotRequestFields", R"j({"request":{"calc":"compare","position":24,"unit":0}})j",
+     R"j({"error":"missing field \"calc\""})j"},
+    {"InvalidUtf8", "{\"calc\":\"area_weight\",\"gauge\":\"\xff\",\"standard\":\"SWG\"}",
+     R"j({"error":"not valid JSON"})j"},
     {"ErrorBeforeRefusal", R"j({"calc":"area_weight","gauge":"nope","standard":4})j",
      R"j({"error":"field \"standard\" must be a string"})j"},
 };
