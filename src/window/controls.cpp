@@ -14,6 +14,15 @@ namespace ferrovolt {
 
 namespace {
 
+// An option button answers a click anywhere in its box, not only on its circle and caption.
+class OptionButton : public QRadioButton {
+public:
+    OptionButton(const QString& caption, QWidget* parent) : QRadioButton(caption, parent) {}
+
+protected:
+    bool hitButton(const QPoint& position) const override { return rect().contains(position); }
+};
+
 template <typename Widget>
 Widget* place(Widget* widget, const QString& name, TwipsRect where) {
     widget->setObjectName(name);
@@ -106,7 +115,7 @@ QFrame* addGroup(QWidget* parent, const QString& name, TwipsRect where) {
 
 QRadioButton* addOption(QFrame* group, const QString& name, const QString& caption,
                         TwipsRect where, bool selected, const QString& toolTip) {
-    auto* option = place(new QRadioButton(caption, group), name, where);
+    QRadioButton* option = place(new OptionButton(caption, group), name, where);
     option->setChecked(selected);
     if (!toolTip.isEmpty()) option->setToolTip(toolTip);
     return option;
