@@ -43,8 +43,7 @@ std::optional<Outcome> compare(const Tables& tables, RequestFields& f) {
     const auto position = f.number("position", kFirstGaugePosition, kLastGaugePosition);
     const auto unit = f.number("unit", 0, 2);
     if (!f.ok()) return std::nullopt;
-    return outputsOf(
-        CalcComparison(tables, static_cast<int>(position), static_cast<int>(unit)));
+    return outputsOf(CalcComparison(tables, static_cast<int>(position), static_cast<int>(unit)));
 }
 
 std::optional<Outcome> gaugeArea(const Tables& tables, RequestFields& f) {
@@ -53,8 +52,8 @@ std::optional<Outcome> gaugeArea(const Tables& tables, RequestFields& f) {
     const auto unit = f.number("unit", 0, 3);
     const bool byPosition = f.flag("by_position");
     if (!f.ok()) return std::nullopt;
-    std::optional<std::string> area = GaugeArea(tables, gauge, static_cast<int>(standard),
-                                                static_cast<int>(unit), byPosition);
+    std::optional<std::string> area =
+        GaugeArea(tables, gauge, static_cast<int>(standard), static_cast<int>(unit), byPosition);
     return gaugeAreaOutputs(area ? std::move(*area) : std::string());
 }
 
@@ -75,8 +74,7 @@ std::optional<Outcome> voltageDrop(const Tables& tables, RequestFields& f) {
     const std::string_view supply = f.text("supply");
     const std::string_view gauge = f.text("gauge");
     if (!f.ok()) return std::nullopt;
-    return outcomeOf(
-        CalcVoltageDrop(tables, length, !feet, current, material, supply, gauge));
+    return outcomeOf(CalcVoltageDrop(tables, length, !feet, current, material, supply, gauge));
 }
 
 std::optional<Outcome> conductorSize(const Tables& tables, RequestFields& f) {
@@ -97,8 +95,8 @@ struct Calc {
 };
 
 constexpr Calc kCalcs[] = {
-    {"area_weight", areaWeight}, {"resistance", resistance},     {"compare", compare},
-    {"gauge_area", gaugeArea},   {"conduit", conduit},           {"voltage_drop", voltageDrop},
+    {"area_weight", areaWeight},       {"resistance", resistance}, {"compare", compare},
+    {"gauge_area", gaugeArea},         {"conduit", conduit},       {"voltage_drop", voltageDrop},
     {"conductor_size", conductorSize},
 };
 
@@ -115,10 +113,12 @@ bool isBlank(std::string_view line) {
 void BatchAnswerer::answer(std::string_view line, std::string& out) {
     if (isBlank(line)) return appendError(out, "empty line");
     switch (m_request.read(line)) {
-    case FlatRequest::Status::NotJson: return appendError(out, "not valid JSON");
-    case FlatRequest::Status::NotObject:
-        return appendError(out, "the request must be a JSON object");
-    case FlatRequest::Status::Object: break;
+        case FlatRequest::Status::NotJson:
+            return appendError(out, "not valid JSON");
+        case FlatRequest::Status::NotObject:
+            return appendError(out, "the request must be a JSON object");
+        case FlatRequest::Status::Object:
+            break;
     }
 
     RequestFields fields(m_request);

@@ -147,9 +147,10 @@ std::vector<std::string> topics() {
 
 int runCli(int argc, const char* const* argv, std::istream& in, std::ostream& out,
            std::ostream& err) {
-    CLI::App app("Ferrovolt calculators for electricians: wire gauges, resistance, conduit "
-                 "fill, voltage drop and conductor sizing.",
-                 std::string(kProgram));
+    CLI::App app(
+        "Ferrovolt calculators for electricians: wire gauges, resistance, conduit "
+        "fill, voltage drop and conductor sizing.",
+        std::string(kProgram));
     app.set_version_flag("--version", std::string(kProgram) + " " + FERROVOLT_VERSION);
     app.footer(std::string(kFooter));
     app.require_subcommand(0, 1);
@@ -164,7 +165,8 @@ int runCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
     ResistanceInputs res;
     CLI::App* resCmd = addCalc(app, "resistance",
                                "DC resistance and copper weight per length of an AWG gauge", json);
-    resCmd->add_option("--gauge", res.gauge, "AWG gauge label (list gauges)")->capture_default_str();
+    resCmd->add_option("--gauge", res.gauge, "AWG gauge label (list gauges)")
+        ->capture_default_str();
     resCmd->add_option("--material", res.material, "Material (list materials)")
         ->capture_default_str();
     resCmd->add_option("--temperature", res.temperature, "Temperature")->capture_default_str();
@@ -248,17 +250,16 @@ int runCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
     InitTables(tables);
     int status = kExitOk;
     if (areaCmd->parsed()) {
-        status = finish(outcomeOf(CalcAreaWeight(tables, area.gauge, area.standard)), json,
-                        {{Field::Gauge, &area.gauge, "gauges"},
-                         {Field::Standard, &area.standard, "standards"}},
-                        out, err);
+        status = finish(
+            outcomeOf(CalcAreaWeight(tables, area.gauge, area.standard)), json,
+            {{Field::Gauge, &area.gauge, "gauges"}, {Field::Standard, &area.standard, "standards"}},
+            out, err);
     } else if (resCmd->parsed()) {
         const TempUnit unit = res.unit == "F"   ? TempUnit::Fahrenheit
                               : res.unit == "K" ? TempUnit::Kelvin
                                                 : TempUnit::Celsius;
         status = finish(
-            outcomeOf(CalcResistance(tables, res.gauge, res.material, res.temperature, unit)),
-            json,
+            outcomeOf(CalcResistance(tables, res.gauge, res.material, res.temperature, unit)), json,
             {{Field::Gauge, &res.gauge, "gauges"},
              {Field::Material, &res.material, "materials"},
              {Field::Temperature, &res.temperature, ""}},
@@ -273,8 +274,9 @@ int runCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
         if (sizeOpt->count() == 0) con.size = con.inches ? "4" : "100";
         if (cableOpt->count() == 0) con.cable = con.inches ? "1" : "25";
         status = finish(
-            outcomeOf(CalcConduitCapacity(tables, con.inches, con.size, con.fill == "40", con.cable),
-                      con.inches),
+            outcomeOf(
+                CalcConduitCapacity(tables, con.inches, con.size, con.fill == "40", con.cable),
+                con.inches),
             json,
             {{Field::ConduitSize, &con.size, con.inches ? "conduits --inches" : "conduits"},
              {Field::Cable, &con.cable, ""}},
@@ -290,18 +292,17 @@ int runCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
                          {Field::Gauge, &drop.gauge, "conductors"}},
                         out, err);
     } else if (sizeCmd->parsed()) {
-        status = finish(outcomeOf(CalcConductorSize(tables, size.length, !size.feet, size.current,
-                                                    size.material, size.phase == "single",
-                                                    size.volts)),
-                        json,
-                        {{Field::Length, &size.length, ""},
-                         {Field::Current, &size.current, ""},
-                         {Field::Material, &size.material, "materials"},
-                         {Field::Volts, &size.volts, ""}},
-                        out, err);
+        status =
+            finish(outcomeOf(CalcConductorSize(tables, size.length, !size.feet, size.current,
+                                               size.material, size.phase == "single", size.volts)),
+                   json,
+                   {{Field::Length, &size.length, ""},
+                    {Field::Current, &size.current, ""},
+                    {Field::Material, &size.material, "materials"},
+                    {Field::Volts, &size.volts, ""}},
+                   out, err);
     } else if (listCmd->parsed() && topic.empty()) {
-        err << kProgram << ": list: a topic is required: one of " << joined(topics(), ", ")
-            << '\n';
+        err << kProgram << ": list: a topic is required: one of " << joined(topics(), ", ") << '\n';
         return kExitUsage;
     } else if (listCmd->parsed()) {
         for (const std::string& text : listTexts(tables, topic, listInches)) out << text << '\n';

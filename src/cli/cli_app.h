@@ -8,9 +8,9 @@
 namespace ferrovolt {
 
 inline constexpr int kExitOk = 0;
-inline constexpr int kExitRefused = 1;     // a calculator refused an input
-inline constexpr int kExitUsage = 2;       // bad command-line input
-inline constexpr int kExitWriteFailed = 3; // the output could not be written
+inline constexpr int kExitRefused = 1;      // a calculator refused an input
+inline constexpr int kExitUsage = 2;        // bad command-line input
+inline constexpr int kExitWriteFailed = 3;  // the output could not be written
 
 int runCli(int argc, const char* const* argv, std::istream& in, std::ostream& out,
            std::ostream& err);

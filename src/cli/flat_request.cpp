@@ -16,7 +16,9 @@ class Handler {
 public:
     explicit Handler(FlatRequest& request) : m_request(request) {}
 
-    bool null() { return scalar([](RequestValue& v) { v.kind = RequestValue::Kind::Null; }); }
+    bool null() {
+        return scalar([](RequestValue& v) { v.kind = RequestValue::Kind::Null; });
+    }
     bool boolean(bool b) {
         return scalar([b](RequestValue& v) {
             v.kind = RequestValue::Kind::Bool;
@@ -31,9 +33,8 @@ public:
     }
     bool number_unsigned(Json::number_unsigned_t n) {
         constexpr auto kMax = std::numeric_limits<std::int64_t>::max();
-        return number_integer(n > static_cast<Json::number_unsigned_t>(kMax)
-                                  ? kMax
-                                  : static_cast<std::int64_t>(n));
+        return number_integer(
+            n > static_cast<Json::number_unsigned_t>(kMax) ? kMax : static_cast<std::int64_t>(n));
     }
     bool number_float(Json::number_float_t, const Json::string_t&) {
         return scalar([](RequestValue& v) { v.kind = RequestValue::Kind::Fraction; });
@@ -46,8 +47,10 @@ public:
     }
     bool binary(Json::binary_t&) { return true; }
     bool start_object(std::size_t) {
-        if (m_depth == 0) m_outerIsObject = true;
-        else if (m_depth == 1) markNested();
+        if (m_depth == 0)
+            m_outerIsObject = true;
+        else if (m_depth == 1)
+            markNested();
         ++m_depth;
         return true;
     }

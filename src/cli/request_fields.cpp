@@ -54,8 +54,8 @@ std::int64_t RequestFields::numberOf(const char* name, std::int64_t one, std::in
     const std::optional<std::int64_t> n = wholeNumber(name);
     if (!n) return one;
     if (*n == one || *n == other) return *n;
-    fail(std::string("field \"") + name + "\" is out of range: it must be " +
-         std::to_string(one) + " or " + std::to_string(other));
+    fail(std::string("field \"") + name + "\" is out of range: it must be " + std::to_string(one) +
+         " or " + std::to_string(other));
     return one;
 }
 

@@ -16,16 +16,20 @@ namespace {
 
 std::string_view whatIsAccepted(Field field) {
     switch (field) {
-    case Field::Temperature: return "a number, not below absolute zero";
-    case Field::Length:
-    case Field::Current: return "a number, not negative";
-    case Field::Cable: return "a number whose cable area is above 0";
-    case Field::Gauge:
-    case Field::Standard:
-    case Field::Material:
-    case Field::Supply:
-    case Field::Volts:
-    case Field::ConduitSize: return "one of the accepted texts";
+        case Field::Temperature:
+            return "a number, not below absolute zero";
+        case Field::Length:
+        case Field::Current:
+            return "a number, not negative";
+        case Field::Cable:
+            return "a number whose cable area is above 0";
+        case Field::Gauge:
+        case Field::Standard:
+        case Field::Material:
+        case Field::Supply:
+        case Field::Volts:
+        case Field::ConduitSize:
+            return "one of the accepted texts";
     }
     return "";
 }

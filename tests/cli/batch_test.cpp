@@ -18,7 +18,9 @@ struct BatchCase {
     std::string_view answer;
 };
 
-void PrintTo(const BatchCase& c, std::ostream* os) { *os << c.request; }
+void PrintTo(const BatchCase& c, std::ostream* os) {
+    *os << c.request;
+}
 
 const Tables& tables() {
     static const Tables built = [] {
@@ -37,92 +39,100 @@ TEST_P(BatchAnswer, IsExact) {
     EXPECT_EQ(out, GetParam().answer);
 }
 
-std::string caseName(const testing::TestParamInfo<BatchCase>& info) { return info.param.name; }
+std::string caseName(const testing::TestParamInfo<BatchCase>& info) {
+    return info.param.name;
+}
 
 // The worked examples of each tab, drop and sizing in their corrected form.
-constexpr BatchCase kResults[] = {
-    {"AreaWeight18Awg", R"j({"calc":"area_weight","gauge":"18","standard":"AWG (B&S)"})j",
-     R"j({"outputs":{"Dia_mm":"1.023696","Dia_inch":"0.040303","Area_mm":"0.823061","Area_inches":"0.0012757","Area_mils":"1620.1989434","Pounds":"4.9141782126","Kilos":"0.7313177869"}})j"},
-    {"AreaWeight6_0Awg", R"j({"calc":"area_weight","gauge":"6/0","standard":"AWG (B&S)"})j",
-     R"j({"outputs":{"Dia_mm":"14.732","Dia_inch":"0.58","Area_mm":"170.4564","Area_inches":"0.2642079","Area_mils":"335544.07030","Pounds":"1017.7289439","Kilos":"151.45630597"}})j"},
-    {"AreaWeightStandardWithoutGauge",
-     R"j({"calc":"area_weight","gauge":"6/0","standard":"BWG (Stubs Iron Wire)"})j",
-     R"j({"outputs":{"Dia_mm":"N/A","Dia_inch":"N/A","Area_mm":"N/A","Area_inches":"N/A","Area_mils":"N/A","Pounds":"N/A","Kilos":"N/A"}})j"},
-    {"Resistance18Copper",
-     R"j({"calc":"resistance","gauge":"18","material":"Copper (Annealed)","temperature":"20","unit":"C"})j",
-     R"j({"outputs":{"Kilo_mtr":"0.0073132","Kilo_Km":"7.313178","Pounds_f":"4.9141783","Ohms_mtr":"0.0209474","Ohms_km":"20.9474","Ohms_mile":"33.71016","Ohms_Kf":"6.3845","Ohms_f":"0.0063845"}})j"},
-    {"Resistance68FahrenheitIs20Celsius",
-     R"j({"calc":"resistance","gauge":"18","material":"Copper (Annealed)","temperature":"68","unit":"F"})j",
-     R"j({"outputs":{"Kilo_mtr":"0.0073132","Kilo_Km":"7.313178","Pounds_f":"4.9141783","Ohms_mtr":"0.0209474","Ohms_km":"20.9474","Ohms_mile":"33.71016","Ohms_Kf":"6.3845","Ohms_f":"0.0063845"}})j"},
-    {"Resistance6_0Copper",
-     R"j({"calc":"resistance","gauge":"6/0","material":"Copper (Annealed)","temperature":"20","unit":"C"})j",
-     R"j({"outputs":{"Kilo_mtr":"1.514563","Kilo_Km":"1514.563009","Pounds_f":"1017.7289098","Ohms_mtr":"0.0001011","Ohms_km":"0.1011","Ohms_mile":"0.162624","Ohms_Kf":"0.0308","Ohms_f":"0.0000308"}})j"},
-    {"ComparePosition24SquareMillimetres", R"j({"calc":"compare","position":24,"unit":0})j",
-     R"j({"outputs":{"lblGauge":"18","lblGaugeArray(0)":"0.823061 ","lblGaugeArray(1)":"1.216605 ","lblGaugeArray(2)":"1.167454 ","lblGaugeArray(3)":"1.266769 ","lblGaugeArray(4)":"1.143259 "}})j"},
-    {"ComparePosition24SquareInches", R"j({"calc":"compare","position":24,"unit":1})j",
-     R"j({"outputs":{"lblGauge":"18","lblGaugeArray(0)":"0.0012757 ","lblGaugeArray(1)":"0.0018857 ","lblGaugeArray(2)":"0.0018096 ","lblGaugeArray(3)":"0.0019635 ","lblGaugeArray(4)":"0.0017721 "}})j"},
-    {"ComparePosition24CircularMils", R"j({"calc":"compare","position":24,"unit":2})j",
-     R"j({"outputs":{"lblGauge":"18","lblGaugeArray(0)":"1620.199 ","lblGaugeArray(1)":"2394.891 ","lblGaugeArray(2)":"2298.138 ","lblGaugeArray(3)":"2493.639 ","lblGaugeArray(4)":"2250.509 "}})j"},
-    {"ComparePosition1", R"j({"calc":"compare","position":1,"unit":0})j",
-     R"j({"outputs":{"lblGauge":"6/0","lblGaugeArray(0)":"170.4564 ","lblGaugeArray(1)":"N/A ","lblGaugeArray(2)":"109.0921 ","lblGaugeArray(3)":"111.3133 ","lblGaugeArray(4)":"107.9197 "}})j"},
-    {"ComparePosition46", R"j({"calc":"compare","position":46,"unit":2})j",
-     R"j({"outputs":{"lblGauge":"40","lblGaugeArray(0)":"9.859586 ","lblGaugeArray(1)":"N/A ","lblGaugeArray(2)":"22.98138 ","lblGaugeArray(3)":"N/A ","lblGaugeArray(4)":"48.87533 "}})j"},
-    {"GaugeAreaSquareMillimetres",
-     R"j({"calc":"gauge_area","gauge":"6/0","standard":0,"unit":0,"by_position":false})j",
-     R"j({"outputs":{"area":"170.4564"}})j"},
-    {"GaugeAreaSquareInches",
-     R"j({"calc":"gauge_area","gauge":"6/0","standard":0,"unit":1,"by_position":false})j",
-     R"j({"outputs":{"area":"0.2642079"}})j"},
-    {"GaugeAreaCircularMilsByLabel",
-     R"j({"calc":"gauge_area","gauge":"4/0","standard":0,"unit":2,"by_position":false})j",
-     R"j({"outputs":{"area":"211061.6"}})j"},
-    {"GaugeAreaByPosition",
-     R"j({"calc":"gauge_area","gauge":"46","standard":0,"unit":0,"by_position":true})j",
-     R"j({"outputs":{"area":"0.0050087"}})j"},
-    {"GaugeAreaNotAvailable",
-     R"j({"calc":"gauge_area","gauge":"40","standard":3,"unit":0,"by_position":false})j",
-     R"j({"outputs":{"area":"N/A"}})j"},
-    {"GaugeAreaUnknownUnitMode",
-     R"j({"calc":"gauge_area","gauge":"18","standard":0,"unit":3,"by_position":false})j",
-     R"j({"outputs":{"area":"0"}})j"},
-    {"GaugeAreaNoValueIsEmpty",
-     R"j({"calc":"gauge_area","gauge":"18 AWG","standard":0,"unit":0,"by_position":false})j",
-     R"j({"outputs":{"area":""}})j"},
-    {"ConduitMillimetres",
-     R"j({"calc":"conduit","inches":false,"size":"100","fill":40,"cable":"25"})j",
-     R"j({"outputs":{"CondArea":"7853.9816339","UseableArea":"3141.5926535","CableArea":"490.87385212","CableQty":"6"}})j"},
-    {"ConduitInches", R"j({"calc":"conduit","inches":true,"size":"4","fill":40,"cable":"1"})j",
-     R"j({"outputs":{"CondArea":"12.566370614","UseableArea":"5.0265482456","CableArea":"0.7853981633","CableQty":"6"}})j"},
-    {"ConduitSixtyPercent",
-     R"j({"calc":"conduit","inches":false,"size":"100","fill":60,"cable":"25"})j",
-     R"j({"outputs":{"CondArea":"7853.9816339","UseableArea":"4712.3889803","CableArea":"490.87385212","CableQty":"9"}})j"},
-    {"VoltageDrop500Kcmil",
-     R"j({"calc":"voltage_drop","length":"100","feet":false,"current":"200","material":"Copper (Annealed)","supply":"480 Volts 3-phase","gauge":"500 Kcmil"})j",
-     R"j({"outputs":{"lblDrop":"2.4","lblVoltsOut":"477.6","lblPCdrop":"0.5","lblCMA":"500000"}})j"},
-    {"VoltageDrop18Awg",
-     R"j({"calc":"voltage_drop","length":"100","feet":false,"current":"10","material":"Copper (Annealed)","supply":"240 Volts 1-phase","gauge":"18 AWG"})j",
-     R"j({"outputs":{"lblDrop":"42","lblVoltsOut":"198","lblPCdrop":"17.5","lblCMA":"1620.199"}})j"},
-    {"ConductorSizeCopper",
-     R"j({"calc":"conductor_size","length":"100","feet":false,"current":"10","material":"Copper (Annealed)","three_phase":false,"volts":"240"})j",
-     R"j({"outputs":{"lblCmils":"7088.996","lblMinAWG":"# 11","lblMinMetric":"4.172285","lblNomMetric":"6.0"}})j"},
-    {"ConductorSizeAluminium",
-     R"j({"calc":"conductor_size","length":"100","feet":false,"current":"10","material":"Aluminium","three_phase":false,"volts":"240"})j",
-     R"j({"outputs":{"lblCmils":"11611.46","lblMinAWG":"# 9","lblMinMetric":"6.63413","lblNomMetric":"10.0"}})j"},
-    {"ConductorSizeNoCurrentIsThinnestGauge",
-     R"j({"calc":"conductor_size","length":"100","feet":false,"current":"0","material":"Aluminium","three_phase":false,"volts":"240"})j",
-     R"j({"outputs":{"lblCmils":"0","lblMinAWG":"# 40","lblMinMetric":"0.0050087","lblNomMetric":"1.0"}})j"},
-    {"FieldsOutsideTheRequestAreIgnored",
-     R"j({"id":7,"calc":"area_weight","note":{"a":[1,2]},"gauge":"18","standard":"AWG (B&S)"})j",
-     R"j({"outputs":{"Dia_mm":"1.023696","Dia_inch":"0.040303","Area_mm":"0.823061","Area_inches":"0.0012757","Area_mils":"1620.1989434","Pounds":"4.9141782126","Kilos":"0.7313177869"}})j"},
-    {"EscapedTexts",
-     R"j({"calc":"area_weight","gauge":"\u0031\u0038","standard":"AWG (B\u0026S)"})j",
-     R"j({"outputs":{"Dia_mm":"1.023696","Dia_inch":"0.040303","Area_mm":"0.823061","Area_inches":"0.0012757","Area_mils":"1620.1989434","Pounds":"4.9141782126","Kilos":"0.7313177869"}})j"},
-    {"RepeatedFieldTakesTheLast",
-     R"j({"calc":"compare","position":24,"unit":2,"position":46})j",
-     R"j({"outputs":{"lblGauge":"40","lblGaugeArray(0)":"9.859586 ","lblGaugeArray(1)":"N/A ","lblGaugeArray(2)":"22.98138 ","lblGaugeArray(3)":"N/A ","lblGaugeArray(4)":"48.87533 "}})j"},
-    {"ManyFieldsAndDeepNesting",
-     R"j({"a":1,"b":2,"c":3,"d":4,"e":5,"f":6,"g":7,"h":8,"i":9,"j":10,"k":11,"l":12,"m":13,"n":14,"o":15,"p":16,"q":[[[[[{"calc":"x"}]]]]],"calc":"compare","position":46,"unit":2})j",
-     R"j({"outputs":{"lblGauge":"40","lblGaugeArray(0)":"9.859586 ","lblGaugeArray(1)":"N/A ","lblGaugeArray(2)":"22.98138 ","lblGaugeArray(3)":"N/A ","lblGaugeArray(4)":"48.87533 "}})j"},
+constexpr BatchCase
+    kResults
+        [] =
+            {
+                {"AreaWeight18Awg",
+                 R"j({"calc":"area_weight","gauge":"18","standard":"AWG (B&S)"})j",
+                 R"j({"outputs":{"Dia_mm":"1.023696","Dia_inch":"0.040303","Area_mm":"0.823061","Area_inches":"0.0012757","Area_mils":"1620.1989434","Pounds":"4.9141782126","Kilos":"0.7313177869"}})j"},
+                {"AreaWeight6_0Awg",
+                 R"j({"calc":"area_weight","gauge":"6/0","standard":"AWG (B&S)"})j",
+                 R"j({"outputs":{"Dia_mm":"14.732","Dia_inch":"0.58","Area_mm":"170.4564","Area_inches":"0.2642079","Area_mils":"335544.07030","Pounds":"1017.7289439","Kilos":"151.45630597"}})j"},
+                {"AreaWeightStandardWithoutGauge",
+                 R"j({"calc":"area_weight","gauge":"6/0","standard":"BWG (Stubs Iron Wire)"})j",
+                 R"j({"outputs":{"Dia_mm":"N/A","Dia_inch":"N/A","Area_mm":"N/A","Area_inches":"N/A","Area_mils":"N/A","Pounds":"N/A","Kilos":"N/A"}})j"},
+                {"Resistance18Copper",
+                 R"j({"calc":"resistance","gauge":"18","material":"Copper (Annealed)","temperature":"20","unit":"C"})j",
+                 R"j({"outputs":{"Kilo_mtr":"0.0073132","Kilo_Km":"7.313178","Pounds_f":"4.9141783","Ohms_mtr":"0.0209474","Ohms_km":"20.9474","Ohms_mile":"33.71016","Ohms_Kf":"6.3845","Ohms_f":"0.0063845"}})j"},
+                {"Resistance68FahrenheitIs20Celsius",
+                 R"j({"calc":"resistance","gauge":"18","material":"Copper (Annealed)","temperature":"68","unit":"F"})j",
+                 R"j({"outputs":{"Kilo_mtr":"0.0073132","Kilo_Km":"7.313178","Pounds_f":"4.9141783","Ohms_mtr":"0.0209474","Ohms_km":"20.9474","Ohms_mile":"33.71016","Ohms_Kf":"6.3845","Ohms_f":"0.0063845"}})j"},
+                {"Resistance6_0Copper",
+                 R"j({"calc":"resistance","gauge":"6/0","material":"Copper (Annealed)","temperature":"20","unit":"C"})j",
+                 R"j({"outputs":{"Kilo_mtr":"1.514563","Kilo_Km":"1514.563009","Pounds_f":"1017.7289098","Ohms_mtr":"0.0001011","Ohms_km":"0.1011","Ohms_mile":"0.162624","Ohms_Kf":"0.0308","Ohms_f":"0.0000308"}})j"},
+                {"ComparePosition24SquareMillimetres",
+                 R"j({"calc":"compare","position":24,"unit":0})j",
+                 R"j({"outputs":{"lblGauge":"18","lblGaugeArray(0)":"0.823061 ","lblGaugeArray(1)":"1.216605 ","lblGaugeArray(2)":"1.167454 ","lblGaugeArray(3)":"1.266769 ","lblGaugeArray(4)":"1.143259 "}})j"},
+                {"ComparePosition24SquareInches", R"j({"calc":"compare","position":24,"unit":1})j",
+                 R"j({"outputs":{"lblGauge":"18","lblGaugeArray(0)":"0.0012757 ","lblGaugeArray(1)":"0.0018857 ","lblGaugeArray(2)":"0.0018096 ","lblGaugeArray(3)":"0.0019635 ","lblGaugeArray(4)":"0.0017721 "}})j"},
+                {"ComparePosition24CircularMils", R"j({"calc":"compare","position":24,"unit":2})j",
+                 R"j({"outputs":{"lblGauge":"18","lblGaugeArray(0)":"1620.199 ","lblGaugeArray(1)":"2394.891 ","lblGaugeArray(2)":"2298.138 ","lblGaugeArray(3)":"2493.639 ","lblGaugeArray(4)":"2250.509 "}})j"},
+                {"ComparePosition1", R"j({"calc":"compare","position":1,"unit":0})j",
+                 R"j({"outputs":{"lblGauge":"6/0","lblGaugeArray(0)":"170.4564 ","lblGaugeArray(1)":"N/A ","lblGaugeArray(2)":"109.0921 ","lblGaugeArray(3)":"111.3133 ","lblGaugeArray(4)":"107.9197 "}})j"},
+                {"ComparePosition46", R"j({"calc":"compare","position":46,"unit":2})j",
+                 R"j({"outputs":{"lblGauge":"40","lblGaugeArray(0)":"9.859586 ","lblGaugeArray(1)":"N/A ","lblGaugeArray(2)":"22.98138 ","lblGaugeArray(3)":"N/A ","lblGaugeArray(4)":"48.87533 "}})j"},
+                {"GaugeAreaSquareMillimetres",
+                 R"j({"calc":"gauge_area","gauge":"6/0","standard":0,"unit":0,"by_position":false})j",
+                 R"j({"outputs":{"area":"170.4564"}})j"},
+                {"GaugeAreaSquareInches",
+                 R"j({"calc":"gauge_area","gauge":"6/0","standard":0,"unit":1,"by_position":false})j",
+                 R"j({"outputs":{"area":"0.2642079"}})j"},
+                {"GaugeAreaCircularMilsByLabel",
+                 R"j({"calc":"gauge_area","gauge":"4/0","standard":0,"unit":2,"by_position":false})j",
+                 R"j({"outputs":{"area":"211061.6"}})j"},
+                {"GaugeAreaByPosition",
+                 R"j({"calc":"gauge_area","gauge":"46","standard":0,"unit":0,"by_position":true})j",
+                 R"j({"outputs":{"area":"0.0050087"}})j"},
+                {"GaugeAreaNotAvailable",
+                 R"j({"calc":"gauge_area","gauge":"40","standard":3,"unit":0,"by_position":false})j",
+                 R"j({"outputs":{"area":"N/A"}})j"},
+                {"GaugeAreaUnknownUnitMode",
+                 R"j({"calc":"gauge_area","gauge":"18","standard":0,"unit":3,"by_position":false})j",
+                 R"j({"outputs":{"area":"0"}})j"},
+                {"GaugeAreaNoValueIsEmpty",
+                 R"j({"calc":"gauge_area","gauge":"18 AWG","standard":0,"unit":0,"by_position":false})j",
+                 R"j({"outputs":{"area":""}})j"},
+                {"ConduitMillimetres",
+                 R"j({"calc":"conduit","inches":false,"size":"100","fill":40,"cable":"25"})j",
+                 R"j({"outputs":{"CondArea":"7853.9816339","UseableArea":"3141.5926535","CableArea":"490.87385212","CableQty":"6"}})j"},
+                {"ConduitInches",
+                 R"j({"calc":"conduit","inches":true,"size":"4","fill":40,"cable":"1"})j",
+                 R"j({"outputs":{"CondArea":"12.566370614","UseableArea":"5.0265482456","CableArea":"0.7853981633","CableQty":"6"}})j"},
+                {"ConduitSixtyPercent",
+                 R"j({"calc":"conduit","inches":false,"size":"100","fill":60,"cable":"25"})j",
+                 R"j({"outputs":{"CondArea":"7853.9816339","UseableArea":"4712.3889803","CableArea":"490.87385212","CableQty":"9"}})j"},
+                {"VoltageDrop500Kcmil",
+                 R"j({"calc":"voltage_drop","length":"100","feet":false,"current":"200","material":"Copper (Annealed)","supply":"480 Volts 3-phase","gauge":"500 Kcmil"})j",
+                 R"j({"outputs":{"lblDrop":"2.4","lblVoltsOut":"477.6","lblPCdrop":"0.5","lblCMA":"500000"}})j"},
+                {"VoltageDrop18Awg",
+                 R"j({"calc":"voltage_drop","length":"100","feet":false,"current":"10","material":"Copper (Annealed)","supply":"240 Volts 1-phase","gauge":"18 AWG"})j", R"j({"outputs":{"lblDrop":"42","lblVoltsOut":"198","lblPCdrop":"17.5","lblCMA":"1620.199"}})j"},
+                {"ConductorSizeCopper",
+                 R"j({"calc":"conductor_size","length":"100","feet":false,"current":"10","material":"Copper (Annealed)","three_phase":false,"volts":"240"})j",
+                 R"j({"outputs":{"lblCmils":"7088.996","lblMinAWG":"# 11","lblMinMetric":"4.172285","lblNomMetric":"6.0"}})j"},
+                {"ConductorSizeAluminium",
+                 R"j({"calc":"conductor_size","length":"100","feet":false,"current":"10","material":"Aluminium","three_phase":false,"volts":"240"})j",
+                 R"j({"outputs":{"lblCmils":"11611.46","lblMinAWG":"# 9","lblMinMetric":"6.63413","lblNomMetric":"10.0"}})j"},
+                {"ConductorSizeNoCurrentIsThinnestGauge",
+                 R"j({"calc":"conductor_size","length":"100","feet":false,"current":"0","material":"Aluminium","three_phase":false,"volts":"240"})j",
+                 R"j({"outputs":{"lblCmils":"0","lblMinAWG":"# 40","lblMinMetric":"0.0050087","lblNomMetric":"1.0"}})j"},
+                {"FieldsOutsideTheRequestAreIgnored",
+                 R"j({"id":7,"calc":"area_weight","note":{"a":[1,2]},"gauge":"18","standard":"AWG (B&S)"})j",
+                 R"j({"outputs":{"Dia_mm":"1.023696","Dia_inch":"0.040303","Area_mm":"0.823061","Area_inches":"0.0012757","Area_mils":"1620.1989434","Pounds":"4.9141782126","Kilos":"0.7313177869"}})j"},
+                {"EscapedTexts",
+                 R"j({"calc":"area_weight","gauge":"\u0031\u0038","standard":"AWG (B\u0026S)"})j",
+                 R"j({"outputs":{"Dia_mm":"1.023696","Dia_inch":"0.040303","Area_mm":"0.823061","Area_inches":"0.0012757","Area_mils":"1620.1989434","Pounds":"4.9141782126","Kilos":"0.7313177869"}})j"},
+                {"RepeatedFieldTakesTheLast",
+                 R"j({"calc":"compare","position":24,"unit":2,"position":46})j",
+                 R"j({"outputs":{"lblGauge":"40","lblGaugeArray(0)":"9.859586 ","lblGaugeArray(1)":"N/A ","lblGaugeArray(2)":"22.98138 ","lblGaugeArray(3)":"N/A ","lblGaugeArray(4)":"48.87533 "}})j"},
+                {"ManyFieldsAndDeepNesting",
+                 R"j({"a":1,"b":2,"c":3,"d":4,"e":5,"f":6,"g":7,"h":8,"i":9,"j":10,"k":11,"l":12,"m":13,"n":14,"o":15,"p":16,"q":[[[[[{"calc":"x"}]]]]],"calc":"compare","position":46,"unit":2})j",
+                 R"j({"outputs":{"lblGauge":"40","lblGaugeArray(0)":"9.859586 ","lblGaugeArray(1)":"N/A ","lblGaugeArray(2)":"22.98138 ","lblGaugeArray(3)":"N/A ","lblGaugeArray(4)":"48.87533 "}})j"},
 };
 INSTANTIATE_TEST_SUITE_P(Results, BatchAnswer, testing::ValuesIn(kResults), caseName);
 
@@ -151,8 +161,7 @@ constexpr BatchCase kRefusals[] = {
      R"j({"refused":"size"})j"},
     {"CableEmpty", R"j({"calc":"conduit","inches":false,"size":"100","fill":40,"cable":""})j",
      R"j({"refused":"cable"})j"},
-    {"CableAreaZero",
-     R"j({"calc":"conduit","inches":false,"size":"100","fill":40,"cable":"0"})j",
+    {"CableAreaZero", R"j({"calc":"conduit","inches":false,"size":"100","fill":40,"cable":"0"})j",
      R"j({"refused":"cable"})j"},
     {"DropLengthFirst",
      R"j({"calc":"voltage_drop","length":"","feet":false,"current":"","material":"x","supply":"y","gauge":"z"})j",
@@ -201,8 +210,7 @@ constexpr BatchCase kMalformed[] = {
      R"j({"error":"field \"gauge\" must be a string"})j"},
     {"TextAsNull", R"j({"calc":"area_weight","gauge":"18","standard":null})j",
      R"j({"error":"field \"standard\" must be a string"})j"},
-    {"FlagAsText",
-     R"j({"calc":"conduit","inches":"true","size":"100","fill":40,"cable":"25"})j",
+    {"FlagAsText", R"j({"calc":"conduit","inches":"true","size":"100","fill":40,"cable":"25"})j",
      R"j({"error":"field \"inches\" must be true or false"})j"},
     {"NumberAsText", R"j({"calc":"compare","position":"24","unit":0})j",
      R"j({"error":"field \"position\" must be a whole number"})j"},
@@ -245,7 +253,8 @@ TEST(RunBatch, AnswersEveryLineInOrderAndGoesOnAfterErrors) {
     std::istringstream in(
         "{\"calc\":\"compare\",\"position\":1,\"unit\":9}\r\n"
         "\n"
-        "{\"calc\":\"gauge_area\",\"gauge\":\"1\",\"standard\":0,\"unit\":0,\"by_position\":false}\r\n"
+        "{\"calc\":\"gauge_area\",\"gauge\":\"1\",\"standard\":0,\"unit\":0,\"by_position\":false}"
+        "\r\n"
         "not json\n"
         "{\"calc\":\"area_weight\",\"gauge\":\"40\",\"standard\":\"US Standard (old)\"}");
     std::ostringstream out;
@@ -265,8 +274,8 @@ TEST(RunBatch, LargeInputIsAnsweredWhole) {
     constexpr int kLines = 5000;
     std::string input;
     for (int i = 0; i < kLines; ++i)
-        input += "{\"calc\":\"compare\",\"position\":" + std::to_string(i % 46 + 1) +
-                 ",\"unit\":2}\n";
+        input +=
+            "{\"calc\":\"compare\",\"position\":" + std::to_string(i % 46 + 1) + ",\"unit\":2}\n";
     std::istringstream in(input);
     std::ostringstream out;
     EXPECT_EQ(runBatch(tables(), in, out), static_cast<std::size_t>(kLines));
@@ -274,8 +283,8 @@ TEST(RunBatch, LargeInputIsAnsweredWhole) {
     std::string line;
     int count = 0;
     while (std::getline(answers, line)) {
-        const std::string gauge = count % 46 < 6 ? std::to_string(6 - count % 46) + "/0"
-                                                 : std::to_string(count % 46 - 5);
+        const std::string gauge =
+            count % 46 < 6 ? std::to_string(6 - count % 46) + "/0" : std::to_string(count % 46 - 5);
         ASSERT_EQ(line.rfind("{\"outputs\":{\"lblGauge\":\"" + gauge + "\",", 0), 0U) << line;
         ++count;
     }

@@ -17,12 +17,15 @@ struct LineCase {
     std::vector<std::string> mentions;  // what the one stderr line must name
 };
 
-void PrintTo(const LineCase& c, std::ostream* os) { *os << c.name; }
-std::string caseName(const testing::TestParamInfo<LineCase>& info) { return info.param.name; }
+void PrintTo(const LineCase& c, std::ostream* os) {
+    *os << c.name;
+}
+std::string caseName(const testing::TestParamInfo<LineCase>& info) {
+    return info.param.name;
+}
 
 bool isOneLine(const std::string& text) {
-    return !text.empty() && text.back() == '\n' &&
-           std::count(text.begin(), text.end(), '\n') == 1;
+    return !text.empty() && text.back() == '\n' && std::count(text.begin(), text.end(), '\n') == 1;
 }
 
 class BadCommandLine : public testing::TestWithParam<LineCase> {};
@@ -46,7 +49,9 @@ const LineCase kBadLines[] = {
     {"Fill", {"conduit", "--fill", "50"}, {"--fill", "40, 60"}},
     {"Phase", {"size", "--phase", "3"}, {"--phase", "single, three"}},
     {"Volts", {"size", "--volts", "230"}, {"--volts", "120, 208, 240, 277, 415, 480"}},
-    {"ListTopicMissing", {"list"}, {"standards, gauges, materials, supplies, conductors, conduits"}},
+    {"ListTopicMissing",
+     {"list"},
+     {"standards, gauges, materials, supplies, conductors, conduits"}},
     {"ListTopicUnknown", {"list", "colours"}, {"colours", "supplies, conductors"}},
     {"BatchTakesNoArguments", {"batch", "requests.jsonl"}, {"requests.jsonl"}},
     {"FlagWithValue", {"conduit", "--inches=maybe"}, {"--inches", "maybe"}},
@@ -69,7 +74,8 @@ const LineCase kRefusals[] = {
     {"Standard", {"area", "--standard", "AWG"}, {"--standard \"AWG\"", "list standards"}},
     {"Material", {"resistance", "--material", "Brass"}, {"--material \"Brass\"", "list materials"}},
     {"Temperature", {"resistance", "--temperature", "-300"}, {"--temperature \"-300\""}},
-    {"ConduitSizeOfTheOtherMeasure", {"conduit", "--inches", "--size", "100"},
+    {"ConduitSizeOfTheOtherMeasure",
+     {"conduit", "--inches", "--size", "100"},
      {"--size \"100\"", "list conduits --inches"}},
     {"Cable", {"conduit", "--cable", ""}, {"--cable \"\""}},
     {"Length", {"drop", "--length", "1.2.3", "--current", ""}, {"--length \"1.2.3\""}},
@@ -138,7 +144,9 @@ struct ListCase {
     const char* first;
     const char* last;
 };
-void PrintTo(const ListCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const ListCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class ListTopic : public testing::TestWithParam<ListCase> {};
 
@@ -168,7 +176,8 @@ INSTANTIATE_TEST_SUITE_P(Cli, ListTopic, testing::ValuesIn(kLists),
                          });
 
 TEST(CliBatch, ExitsWith0WhenEveryLineIsAnswered) {
-    const CliRun run = runCommand({"batch"}, "\n{\"calc\":\"compare\",\"position\":24,\"unit\":7}\n");
+    const CliRun run =
+        runCommand({"batch"}, "\n{\"calc\":\"compare\",\"position\":24,\"unit\":7}\n");
     EXPECT_EQ(run.status, kExitOk);
     EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 2);
     EXPECT_EQ(run.err, "");

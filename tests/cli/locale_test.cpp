@@ -74,8 +74,8 @@ private:
         const fs::path folder = fs::current_path() / "locale";
         if (!fs::exists(folder / kGerman)) {
             fs::create_directories(folder);
-            const std::string command = "localedef -i de_DE -f UTF-8 '" +
-                                        (folder / kGerman).string() + "' >/dev/null 2>&1";
+            const std::string command =
+                "localedef -i de_DE -f UTF-8 '" + (folder / kGerman).string() + "' >/dev/null 2>&1";
             if (std::system(command.c_str()) != 0) return false;
         }
         ::setenv("LOCPATH", folder.c_str(), 1);
