@@ -16,8 +16,7 @@ constexpr int kDigitNine = 57;
 
 }  // namespace
 
-KeyVerdict FixASCII(std::u16string_view text, int selStart, int selLength, int keyAscii,
-                    int lgth) {
+KeyVerdict FixASCII(std::u16string_view text, int selStart, int selLength, int keyAscii, int lgth) {
     if (keyAscii == kBackspace || keyAscii == kTab || keyAscii == kEnter) {
         return KeyVerdict::Accept;
     }

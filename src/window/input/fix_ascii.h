@@ -13,7 +13,6 @@ enum class KeyVerdict { Accept, Refuse };
 // starts at selStart and covers selLength characters. Backspace (8), tab (9) and enter (13)
 // always pass; "." and the digits pass when the text after the selection is replaced by the
 // key is shorter than lgth; everything else is refused.
-KeyVerdict FixASCII(std::u16string_view text, int selStart, int selLength, int keyAscii,
-                    int lgth);
+KeyVerdict FixASCII(std::u16string_view text, int selStart, int selLength, int keyAscii, int lgth);
 
 }  // namespace ferrovolt

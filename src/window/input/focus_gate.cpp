@@ -92,8 +92,7 @@ bool FocusGate::eventFilter(QObject* watched, QEvent* event) {
             }
             return false;
         case QEvent::MouseButtonRelease:
-            if (m_swallowRelease && watched->isWindowType() &&
-                watched == m_window.windowHandle()) {
+            if (m_swallowRelease && watched->isWindowType() && watched == m_window.windowHandle()) {
                 m_swallowRelease = false;
                 return true;
             }

@@ -5,6 +5,11 @@
 // or an option button is clicked. The window builds it once every control exists; it finds
 // the controls by objectName and wires everything itself, knowing nothing of the window's
 // class.
+//
+// A click on another tab's header is a move like any other: while the focused field's check
+// refuses, the tab does not change, with the beep of a list's check and silently for a text
+// field. When the check passes, the list's leave handler runs first and the tab changes after.
+// Clicks on labels and pictures (notes, links, the logo) move no focus and ask nothing.
 
 #include <functional>
 #include <map>

@@ -86,7 +86,9 @@ TEST_P(FixAsciiTest, JudgesTheKey) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, FixAsciiTest, ::testing::ValuesIn(kCases),
-                         [](const ::testing::TestParamInfo<FixCase>& row) { return std::string(row.param.name); });
+                         [](const ::testing::TestParamInfo<FixCase>& row) {
+                             return std::string(row.param.name);
+                         });
 
 }  // namespace
 }  // namespace ferrovolt

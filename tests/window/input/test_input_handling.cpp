@@ -16,8 +16,8 @@
 
 #include "fake_system_services.h"
 #include "window/frm_options.h"
-#include "window/ss_tab.h"
 #include "window/input/key_code.h"
+#include "window/ss_tab.h"
 
 using ferrovolt::testing::FakeSystemServices;
 
@@ -236,19 +236,37 @@ void InputHandlingTest::lengthLimits_data() {
     QTest::addColumn<QString>("expected");
 
     const QString digits19 = "1234567890123456789";
-    QTest::newRow("txtTemp takes 100") << "txtTemp" << "100" << "100";
-    QTest::newRow("txtTemp refuses 1000") << "txtTemp" << "1000" << "100";
-    QTest::newRow("txtTemp takes 2.5") << "txtTemp" << "2.5" << "2.5";
-    QTest::newRow("txtTemp refuses 12.5") << "txtTemp" << "12.5" << "12.";
-    QTest::newRow("txtCable refuses 1000") << "txtCable" << "1000" << "100";
-    QTest::newRow("txtCable takes 2.5") << "txtCable" << "2.5" << "2.5";
+    QTest::newRow("txtTemp takes 100") << "txtTemp"
+                                       << "100"
+                                       << "100";
+    QTest::newRow("txtTemp refuses 1000") << "txtTemp"
+                                          << "1000"
+                                          << "100";
+    QTest::newRow("txtTemp takes 2.5") << "txtTemp"
+                                       << "2.5"
+                                       << "2.5";
+    QTest::newRow("txtTemp refuses 12.5") << "txtTemp"
+                                          << "12.5"
+                                          << "12.";
+    QTest::newRow("txtCable refuses 1000") << "txtCable"
+                                           << "1000"
+                                           << "100";
+    QTest::newRow("txtCable takes 2.5") << "txtCable"
+                                        << "2.5"
+                                        << "2.5";
     for (const char* field : {"txtAmps(1)", "txtAmps(2)", "txtCCTlngth(1)", "txtCCTlngth(2)"}) {
         QTest::addRow("%s takes 19 digits", field) << field << digits19 << digits19;
         QTest::addRow("%s refuses the 20th", field) << field << digits19 + "0" << digits19;
     }
-    QTest::newRow("sign, comma, blank, letters") << "txtAmps(1)" << "-1,2 a3E" << "123";
-    QTest::newRow("second point") << "txtCCTlngth(2)" << "1.2.3" << "1.2.3";
-    QTest::newRow("point first") << "txtTemp" << ".5" << ".5";
+    QTest::newRow("sign, comma, blank, letters") << "txtAmps(1)"
+                                                 << "-1,2 a3E"
+                                                 << "123";
+    QTest::newRow("second point") << "txtCCTlngth(2)"
+                                  << "1.2.3"
+                                  << "1.2.3";
+    QTest::newRow("point first") << "txtTemp"
+                                 << ".5"
+                                 << ".5";
 }
 
 void InputHandlingTest::lengthLimits() {
@@ -327,12 +345,24 @@ void InputHandlingTest::nonNumberHoldsFocusSilently_data() {
     QTest::addColumn<QString>("bad");
     QTest::addColumn<QString>("fix");  // '\b' is a backspace
 
-    QTest::newRow("empty current") << "txtAmps(1)" << "" << "5";
-    QTest::newRow("empty design current") << "txtAmps(2)" << "" << "5";
-    QTest::newRow("empty length") << "txtCCTlngth(1)" << "" << "5";
-    QTest::newRow("two points") << "txtCCTlngth(2)" << "1.2.3" << "\b\b";
-    QTest::newRow("point alone") << "txtTemp" << "." << "5";
-    QTest::newRow("empty cable") << "txtCable" << "" << "12.";
+    QTest::newRow("empty current") << "txtAmps(1)"
+                                   << ""
+                                   << "5";
+    QTest::newRow("empty design current") << "txtAmps(2)"
+                                          << ""
+                                          << "5";
+    QTest::newRow("empty length") << "txtCCTlngth(1)"
+                                  << ""
+                                  << "5";
+    QTest::newRow("two points") << "txtCCTlngth(2)"
+                                << "1.2.3"
+                                << "\b\b";
+    QTest::newRow("point alone") << "txtTemp"
+                                 << "."
+                                 << "5";
+    QTest::newRow("empty cable") << "txtCable"
+                                 << ""
+                                 << "12.";
 }
 
 void InputHandlingTest::nonNumberHoldsFocusSilently() {
@@ -368,25 +398,46 @@ void InputHandlingTest::listChecks_data() {
     QTest::addColumn<QString>("good");
     QTest::addColumn<QString>("pressed");  // the button its leave handler presses, or none
 
-    QTest::newRow("standard in lower case") << "cmbStandards" << "awg (b&s)" << "SWG"
+    QTest::newRow("standard in lower case") << "cmbStandards"
+                                            << "awg (b&s)"
+                                            << "SWG"
                                             << "cmdCalc(0)";
-    QTest::newRow("standard abridged") << "cmbStandards" << "AWG" << "US Steel Wire"
+    QTest::newRow("standard abridged") << "cmbStandards"
+                                       << "AWG"
+                                       << "US Steel Wire"
                                        << "cmdCalc(0)";
-    QTest::newRow("supply in lower case") << "cmbVoltsPhase" << "240 volts 1-phase"
-                                          << "120 Volts 1-phase" << "cmdCalc4(1)";
-    QTest::newRow("supply with double blank") << "cmbVoltsPhase" << "480  Volts 3-phase"
-                                              << "480 Volts 3-phase" << "cmdCalc4(1)";
-    QTest::newRow("resistivity material in lower case")
-        << "cmbMaterial(0)" << "copper (annealed)" << "Gold" << "";
-    QTest::newRow("silver is not offered") << "cmbMaterial(1)" << "Silver" << "Copper (Annealed)"
+    QTest::newRow("supply in lower case") << "cmbVoltsPhase"
+                                          << "240 volts 1-phase"
+                                          << "120 Volts 1-phase"
+                                          << "cmdCalc4(1)";
+    QTest::newRow("supply with double blank") << "cmbVoltsPhase"
+                                              << "480  Volts 3-phase"
+                                              << "480 Volts 3-phase"
+                                              << "cmdCalc4(1)";
+    QTest::newRow("resistivity material in lower case") << "cmbMaterial(0)"
+                                                        << "copper (annealed)"
+                                                        << "Gold"
+                                                        << "";
+    QTest::newRow("silver is not offered") << "cmbMaterial(1)"
+                                           << "Silver"
+                                           << "Copper (Annealed)"
                                            << "cmdCalc4(1)";
-    QTest::newRow("material with trailing blank") << "cmbMaterial(2)" << "Aluminium "
-                                                  << "Iron" << "cmdCalc4(2)";
-    QTest::newRow("gauge with trailing blank") << "cmbGauge" << "18 AWG " << "10 AWG"
+    QTest::newRow("material with trailing blank") << "cmbMaterial(2)"
+                                                  << "Aluminium "
+                                                  << "Iron"
+                                                  << "cmdCalc4(2)";
+    QTest::newRow("gauge with trailing blank") << "cmbGauge"
+                                               << "18 AWG "
+                                               << "10 AWG"
                                                << "cmdCalc4(1)";
-    QTest::newRow("gauge in lower case") << "cmbGauge" << "18 awg" << "500 Kcmil"
+    QTest::newRow("gauge in lower case") << "cmbGauge"
+                                         << "18 awg"
+                                         << "500 Kcmil"
                                          << "cmdCalc4(1)";
-    QTest::newRow("gauge past 46") << "cmbGauge" << "47 AWG" << "4/0 AWG" << "cmdCalc4(1)";
+    QTest::newRow("gauge past 46") << "cmbGauge"
+                                   << "47 AWG"
+                                   << "4/0 AWG"
+                                   << "cmdCalc4(1)";
 }
 
 void InputHandlingTest::listChecks() {
@@ -524,14 +575,19 @@ void InputHandlingTest::optionClicks_data() {
     QTest::addColumn<QString>("option");
     QTest::addColumn<QString>("pressed");  // none when the click selects nothing new
 
-    QTest::newRow("Fahrenheit") << "optTemp(1)" << "cmdCalc(2)";
-    QTest::newRow("kelvin") << "optTemp(2)" << "cmdCalc(2)";
-    QTest::newRow("Celsius already selected") << "optTemp(0)" << "";
-    QTest::newRow("three phase") << "optPhase(1)" << "cmdCalc4(2)";
+    QTest::newRow("Fahrenheit") << "optTemp(1)"
+                                << "cmdCalc(2)";
+    QTest::newRow("kelvin") << "optTemp(2)"
+                            << "cmdCalc(2)";
+    QTest::newRow("Celsius already selected") << "optTemp(0)"
+                                              << "";
+    QTest::newRow("three phase") << "optPhase(1)"
+                                 << "cmdCalc4(2)";
     for (const int i : {0, 1, 3, 4, 5}) {
         QTest::addRow("optVolts(%d)", i) << QString("optVolts(%1)").arg(i) << "cmdCalc4(2)";
     }
-    QTest::newRow("240 volts already selected") << "optVolts(2)" << "";
+    QTest::newRow("240 volts already selected") << "optVolts(2)"
+                                                << "";
 }
 
 void InputHandlingTest::optionClicks() {
