@@ -103,11 +103,9 @@ bool FocusGate::eventFilter(QObject* watched, QEvent* event) {
 }
 
 QWidget* FocusGate::focusedControl() const {
-    QWidget* focused = QApplication::focusWidget();
-    if (focused == nullptr || focused->window() != &m_window) {
-        return nullptr;
-    }
-    return focused;
+    // The window's own focus child, which it keeps while another window is active: a press
+    // that reaches the window before its activation is still a move away from that control.
+    return m_window.focusWidget();
 }
 
 bool FocusGate::keyMayPass(QObject* watched, QEvent* event) {

@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <algorithm>
 #include <array>
+#include <utility>
 
 #include "calc/voltage_drop.h"
 #include "numtext/number_text.h"
@@ -78,6 +79,7 @@ InputHandling::InputHandling(QWidget& window, const Tables& tables, SystemServic
     wireChecks();
     wireLeaveHandlers();
     wireOptionButtons();
+    m_lastFocus = m_window.focusWidget();
     m_gate = std::make_unique<FocusGate>(m_window,
                                          [this](QWidget& focused) { return mayLeave(focused); });
 }
@@ -186,14 +188,15 @@ bool InputHandling::mayLeave(QWidget& focused) {
     return !Cancel;
 }
 
-void InputHandling::onFocusChanged(QWidget* old, QWidget* now) {
-    // Only a move between two controls of the window leaves a list: the window losing the
-    // activation, or a list opening its own drop-down, does not.
-    if (old == nullptr || now == nullptr || old->window() != &m_window ||
-        now->window() != &m_window) {
+void InputHandling::onFocusChanged(QWidget* /*old*/, QWidget* now) {
+    // Only a move between two controls of the window leaves a list. The focus going to
+    // another window (another program, a note, a list's own drop-down) and coming back is
+    // none, so the control last focused in this window is what the focus comes from.
+    if (now == nullptr || now->window() != &m_window) {
         return;
     }
-    const QWidget* left = ownerOf(m_leaveHandlers, old);
+    const QPointer<QWidget> previous = std::exchange(m_lastFocus, now);
+    const QWidget* left = previous != nullptr ? ownerOf(m_leaveHandlers, previous.data()) : nullptr;
     if (left == nullptr || isInside(now, left)) {
         return;
     }

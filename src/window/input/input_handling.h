@@ -11,6 +11,7 @@
 // field. When the check passes, the list's leave handler runs first and the tab changes after.
 // Clicks on labels and pictures (notes, links, the logo) move no focus and ask nothing.
 
+#include <QPointer>
 #include <functional>
 #include <map>
 #include <memory>
@@ -91,6 +92,9 @@ private:
     // Keyed by the control that owns the check or the leave handler.
     std::map<const QWidget*, std::function<void(bool& Cancel)>> m_checks;
     std::map<const QWidget*, std::function<void()>> m_leaveHandlers;
+
+    // The control that last had the focus inside the window.
+    QPointer<QWidget> m_lastFocus;
 
     std::unique_ptr<QObject> m_context;  // ends every connection when this is destroyed
     std::unique_ptr<KeyPressFilter> m_keyFilter;

@@ -12,8 +12,10 @@
 #include <QTest>
 #include <map>
 #include <memory>
+#include <variant>
 #include <vector>
 
+#include "calc/voltage_drop.h"
 #include "fake_system_services.h"
 #include "window/frm_options.h"
 #include "window/input/key_code.h"
@@ -175,6 +177,7 @@ private slots:
     void listChecks();
     void gauge45PassesCheckAndIsRefusedByCalculation();
     void refusedMoveClicksNothing();
+    void pressFromAnotherWindowStillAsks();
     void calculateFromList_data();
     void calculateFromList();
     void optionClicks_data();
@@ -538,6 +541,41 @@ void InputHandlingTest::refusedMoveClicksNothing() {
     QCOMPARE(rig.clicksOf("cmdCalc4(1)"), 1);
     QCOMPARE(rig.currentTab(), 0);
     QCOMPARE(rig.services.beeps(), 0);
+}
+
+void InputHandlingTest::pressFromAnotherWindowStillAsks() {
+    Rig rig;
+    QVERIFY(rig.ready());
+    rig.showTab(4);
+    rig.focus("cmbGauge");
+    rig.retype("12 AWG");
+    rig.focus("txtAmps(1)");
+    rig.retype("\b");
+    QWidget other;
+    other.show();
+    QApplication::setActiveWindow(&other);
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+
+    // The window keeps its focus child while inactive: a press on it is still a move.
+    rig.click("cmdCalc4(1)");
+    QCOMPARE(rig.clicks.size(), std::size_t{0});
+    QCOMPARE(rig.window->focusWidget()->objectName(), QString("txtAmps(1)"));
+
+    // Leaving a list for another program and coming back is no leave; moving on is one.
+    rig.type("5");
+    rig.focus("cmbGauge");
+    QApplication::setActiveWindow(&other);
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    QApplication::setActiveWindow(rig.window.get());
+    QVERIFY(QTest::qWaitForWindowActive(rig.window.get()));
+    QCOMPARE(rig.focusName(), QString("cmbGauge"));
+    QCOMPARE(rig.clicks.size(), std::size_t{0});
+    rig.click("txtAmps(1)");
+    QCOMPARE(rig.clicksOf("cmdCalc4(1)"), 1);
+    const auto expected = ferrovolt::CalcVoltageDrop(rig.window->tables(), "100", true, "5",
+                                                     "Aluminium", "240 Volts 1-phase", "12 AWG");
+    QCOMPARE(rig.text("lblDrop").toStdString(),
+             std::get<ferrovolt::VoltageDropResult>(expected).lblDrop);
 }
 
 // ---- Recalculation ------------------------------------------------------------------------
