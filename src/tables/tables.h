@@ -18,15 +18,17 @@ inline constexpr int kStandardCount = 5;
 inline constexpr int kMaterialCount = 14;
 inline constexpr int kOfferedMaterialCount = 11;  // rows 0 to 10 are offered and accepted
 
+// The text tables start empty through std::string's own constructor. They carry no "{}":
+// clang 14 crashes compiling a local Tables when nested string arrays are brace-initialised.
 struct Tables {
     // [position 0..46][row 0..6]: rows 0-4 diameters in inches per standard, row 5 the label.
-    std::array<std::array<std::string, 7>, 47> GaugeTable{};
+    std::array<std::array<std::string, 7>, 47> GaugeTable;
     // [row 0..10][0 millimetres, 1 inches]
-    std::array<std::array<std::string, 2>, 11> ConduitSizeTable{};
+    std::array<std::array<std::string, 2>, 11> ConduitSizeTable;
     // [row 0..13][0 name, 1 resistivity at 20 C in microhm-cm, 2 temperature coefficient]
-    std::array<std::array<std::string, 3>, kMaterialCount> MaterialTable{};
+    std::array<std::array<std::string, 3>, kMaterialCount> MaterialTable;
     // [row 0..21][0 section in sq mm as compared, 1 size as shown]
-    std::array<std::array<std::string, 2>, 22> MetricSizeTable{};
+    std::array<std::array<std::string, 2>, 22> MetricSizeTable;
     // circular mils, ascending
     std::array<float, 15> KcmilSizeTable{};
 };

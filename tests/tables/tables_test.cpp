@@ -20,6 +20,18 @@ TEST(InitTablesStart, TablesStartEmpty) {
     EXPECT_FALSE(gaugePositionOfLabel(empty, "18").has_value());
 }
 
+// A Tables on the stack, every table checked: compiled by clang 14 (the fuzz build), a
+// brace-initialised string table crashed the compiler on exactly this declaration.
+TEST(InitTablesStart, EveryTableStartsEmptyOnTheStack) {
+    Tables local;
+    for (const auto& position : local.GaugeTable)
+        for (const std::string& text : position) EXPECT_EQ(text, "");
+    for (const auto& row : local.ConduitSizeTable) EXPECT_EQ(row[0] + row[1], "");
+    for (const auto& row : local.MaterialTable) EXPECT_EQ(row[0] + row[1] + row[2], "");
+    for (const auto& row : local.MetricSizeTable) EXPECT_EQ(row[0] + row[1], "");
+    for (float kcmil : local.KcmilSizeTable) EXPECT_EQ(kcmil, 0.0F);
+}
+
 TEST_F(TablesTest, GaugeRowsHoldLabelsAndDiameters) {
     struct Row {
         int position;
