@@ -109,8 +109,12 @@ Digits significantDigits(T magnitude, int precision) {
     if (d.digits.size() <= p) {
         // Short digits are the rounded value only where the value's spacing is finer than the
         // last kept digit; a float near the top of a decade can be coarser (8.811381E+37).
+        // Shortest digits "1" may stand for a value just below that power of ten, whose last
+        // kept digit is one decade finer (the float nearest 1E+28 is 9.999999E+27).
+        const bool powerOfTen = d.digits.size() == 1 && d.digits[0] == '1';
+        const int lastKept = d.exponent - precision + 1 - (powerOfTen ? 1 : 0);
         const double spacing = std::ldexp(1.0, std::ilogb(magnitude) - std::numeric_limits<T>::digits + 1);
-        if (spacing > std::pow(10.0, d.exponent - precision + 1)) return exactDigits(magnitude, precision);
+        if (spacing > std::pow(10.0, lastKept)) return exactDigits(magnitude, precision);
         return d;
     }
     if (d.digits.size() == p + 1 && d.digits[p] == '5') return exactDigits(magnitude, precision);

@@ -84,5 +84,19 @@ TEST(FastPath, EverySingleNearOneAgrees) {
     }
 }
 
+TEST(FastPath, SinglesAroundEveryPowerOfTenAgree) {
+    // Shortest digits "1" can stand for a float just below the power of ten, where the 7th
+    // digit is a decade finer: the float nearest 1E+28 is 9.999999E+27 (found by fuzzing).
+    for (int e = -37; e <= 38; ++e) {
+        const auto centre = std::bit_cast<std::int32_t>(static_cast<float>(std::pow(10.0L, e)));
+        for (std::int32_t b = centre - 64; b <= centre + 64; ++b) {
+            const float x = std::bit_cast<float>(b);
+            ASSERT_EQ(formatSingle(x), reference::formatSingle(x)) << std::hexfloat << x;
+            ASSERT_EQ(formatSingle(-x), reference::formatSingle(-x)) << std::hexfloat << x;
+        }
+    }
+    EXPECT_EQ(formatSingle(1e28F), "9.999999E+27");
+}
+
 }  // namespace
 }  // namespace ferrovolt
