@@ -1,0 +1,94 @@
+#include "screenshots.h"
+
+#include "frm_splash.h"
+#include "qt_system_services.h"
+#include "wait_seconds.h"
+#include "window/frm_options.h"
+#include "window/ss_tab.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTimer>
+#include <QToolButton>
+#include <iostream>
+
+namespace ferrovolt::probe {
+
+namespace {
+
+// "Area / Weight" becomes "area-weight".
+QString slug(const QString& caption) {
+    QString name = caption.toLower();
+    name.replace(QRegularExpression(QStringLiteral("[^a-z0-9]+")), QStringLiteral("-"));
+    return name.remove(QRegularExpression(QStringLiteral("^-|-$")));
+}
+
+bool save(QWidget& widget, const QString& path) {
+    if (!widget.grab().save(path)) {
+        std::cerr << "ferrovolt-probe: cannot write " << path.toStdString() << '\n';
+        return false;
+    }
+    std::cout << path.toStdString() << '\n';
+    return true;
+}
+
+QPushButton* calculateButton(QWidget& page) {
+    for (QPushButton* button : page.findChildren<QPushButton*>()) {
+        if (button->objectName().startsWith(QStringLiteral("cmdCalc")) && button->isVisible()) {
+            return button;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+int takeScreenshots(const QString& folder) {
+    if (!QDir().mkpath(folder)) {
+        std::cerr << "ferrovolt-probe: cannot make " << folder.toStdString() << '\n';
+        return 1;
+    }
+    QtSystemServices services;
+    bool ok = true;
+
+    // The splash window is photographed a second into its wait, from inside the wait's loop.
+    bool splashTaken = false;
+    QTimer splashCamera;
+    QObject::connect(&splashCamera, &QTimer::timeout, qApp, [&] {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            auto* splash = qobject_cast<frmSplash*>(window);
+            if (!splashTaken && splash != nullptr && splash->isVisible()) {
+                splashTaken = true;
+                ok = save(*splash, QDir(folder).filePath(QStringLiteral("splash.png"))) && ok;
+            }
+        }
+    });
+    splashCamera.start(1000);
+
+    frmOptions window(services);
+    window.Form_Load();
+    splashCamera.stop();
+    window.show();
+    WaitSeconds(services, 0.5F);
+
+    auto* tabs = window.findChild<SSTab*>(QStringLiteral("SSTab"));
+    if (tabs == nullptr) {
+        std::cerr << "ferrovolt-probe: the window has no SSTab\n";
+        return 1;
+    }
+    for (int tab = 0; tab < SSTab::kTabCount; ++tab) {
+        tabs->tabButton(tab)->click();  // as the user does, so the tab's lists are filled
+        WaitSeconds(services, 0.2F);
+        if (QPushButton* calculate = calculateButton(*tabs->page(tab))) {
+            calculate->click();
+            WaitSeconds(services, 0.2F);
+        }
+        const QString name = QStringLiteral("%1-%2.png").arg(tab + 1).arg(slug(tabs->tabButton(tab)->text()));
+        ok = save(window, QDir(folder).filePath(name)) && ok;
+    }
+    return ok ? 0 : 1;
+}
+
+}  // namespace ferrovolt::probe

@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Photographs the real window under Xvfb: the splash window and each of the six tabs (after
+# pressing its "Calculate" button), as PNGs in docs/screenshots/. Rerun it after a change
+# to the window: ./scripts/screenshots.sh
+# Needs xvfb and xauth (xvfb-run uses it); builds ferrovolt-probe when needed.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${FERROVOLT_BUILD_DIR:-build}
+out=${1:-docs/screenshots}
+
+if [ ! -f "$build/CMakeCache.txt" ]; then
+    cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+fi
+cmake --build "$build" -j"$(nproc)" --target ferrovolt-probe >/dev/null
+
+# The xcb platform on a virtual screen: the same rendering as on a desktop, fonts included.
+env -u QT_QPA_PLATFORM LC_ALL=C.UTF-8 \
+    xvfb-run -a -s "-screen 0 1280x1024x24" "$build/scripts/probe/ferrovolt-probe" screenshots "$out"
