@@ -7,15 +7,26 @@
 
 namespace ferrovolt {
 
+namespace {
+
+// A minus sign before any digit other than 0: negative as typed, even where the value is
+// too small for its precision and reads as -0.
+bool negativeText(std::string_view text) {
+    return !text.empty() && text[0] == '-' &&
+           text.find_first_of("123456789") != std::string_view::npos;
+}
+
+}  // namespace
+
 std::variant<CircuitInputs, Refusal> readCircuitInputs(const Tables& tables,
                                                        std::string_view length, bool metres,
                                                        std::string_view current,
                                                        std::string_view material) {
     // Empty, not a number, negative or beyond range: all refused like an empty field.
     const std::optional<float> l = readSingle(length);
-    if (!l || *l < 0) return Refusal{Field::Length};
+    if (!l || *l < 0 || negativeText(length)) return Refusal{Field::Length};
     const std::optional<double> i = readDouble(current);
-    if (!i || *i < 0) return Refusal{Field::Current};
+    if (!i || *i < 0 || negativeText(current)) return Refusal{Field::Current};
     const std::optional<int> row = materialRowOfName(tables, material);
     if (!row) return Refusal{Field::Material};
 

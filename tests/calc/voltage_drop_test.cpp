@@ -1,5 +1,8 @@
 #include "calc/voltage_drop.h"
 
+#include <string>
+
+#include "calc/conductor_size.h"
 #include "calc_fixture.h"
 #include "numtext/number_text.h"
 
@@ -98,6 +101,27 @@ TEST(VoltageDropRefusals, InOrderLengthCurrentMaterialSupplyGauge) {
                   c.field)
             << c.length << " / " << c.current << " / " << c.material << " / " << c.supply << " / "
             << c.gauge;
+}
+
+// A negative text too small for its precision reads as -0 but is still negative as typed;
+// "-0" itself is zero. Both circuit tabs share the check (found by fuzzing).
+TEST(VoltageDropRefusals, NegativeBelowThePrecisionIsStillNegative) {
+    const std::string tinyLength = "-0." + std::string(50, '0') + "1";     // below single range
+    const std::string tinyCurrent = "-0." + std::string(400, '0') + "1";  // below double range
+    const char* cu = "Copper (Annealed)";
+    EXPECT_EQ(refusedField(CalcVoltageDrop(filledTables(), tinyLength, true, "10", cu,
+                                           "240 Volts 1-phase", "18 AWG")),
+              "length");
+    EXPECT_EQ(refusedField(CalcVoltageDrop(filledTables(), "100", true, tinyCurrent, cu,
+                                           "240 Volts 1-phase", "18 AWG")),
+              "current");
+    EXPECT_EQ(refusedField(CalcConductorSize(filledTables(), tinyLength, true, "10", cu, true, "240")),
+              "length");
+    EXPECT_EQ(refusedField(CalcConductorSize(filledTables(), "100", true, tinyCurrent, cu, true, "240")),
+              "current");
+    EXPECT_EQ(resultOf(CalcVoltageDrop(filledTables(), "-0", true, "-0.0", cu,
+                                       "240 Volts 1-phase", "18 AWG")).lblDrop,
+              "0");
 }
 
 }  // namespace
