@@ -93,9 +93,14 @@ QComboBox* addCombo(QWidget* parent, const QString& name, const QString& text, T
     // The checks compare the text exactly as typed: a completer would change its case, and
     // without one Enter matches list entries case-sensitively.
     combo->setCompleter(nullptr);
-    combo->setEditText(text);
+    showEditText(combo, text);
     combo->setAccessibleName(accessibleName);
     return combo;
+}
+
+void showEditText(QComboBox* combo, const QString& text) {
+    combo->setEditText(text);
+    combo->lineEdit()->setCursorPosition(0);
 }
 
 QLineEdit* addTextField(QWidget* parent, const QString& name, const QString& text,

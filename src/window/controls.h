@@ -44,6 +44,10 @@ QLabel* addResultLine(QWidget* parent, const QString& name, const QString& capti
 QComboBox* addCombo(QWidget* parent, const QString& name, const QString& text, TwipsRect place,
                     const QString& accessibleName);
 
+// Sets a drop-down's edit text with the caret at its start, so that a long text shows its
+// beginning in a narrow box.
+void showEditText(QComboBox* combo, const QString& text);
+
 // A single-line text field.
 QLineEdit* addTextField(QWidget* parent, const QString& name, const QString& text,
                         TwipsRect place, const QString& accessibleName);

@@ -10,6 +10,7 @@
 
 #include "calc/voltage_drop.h"
 #include "tables/lists.h"
+#include "window/controls.h"
 #include "window/frm_options.h"
 #include "window/qt_text.h"
 #include "window/ss_tab.h"
@@ -27,7 +28,7 @@ void fillCombo(QComboBox* combo, const QString& editText, const QStringList& ite
     combo->clear();
     combo->addItems(items);
     combo->setCurrentIndex(-1);
-    combo->setEditText(editText);
+    showEditText(combo, editText);
 }
 
 QStringList supplyTexts() {
@@ -95,7 +96,7 @@ void frmOptions::FillConduitList() {
 
     const QString unit = millimetres ? QStringLiteral("Sq mm") : QStringLiteral("Sq Inches");
     for (QLabel* label : m_conduit.lblStandard) label->setText(unit);
-    m_conduit.cmbDia->setEditText(millimetres ? QStringLiteral("100") : QStringLiteral("4"));
+    showEditText(m_conduit.cmbDia, millimetres ? QStringLiteral("100") : QStringLiteral("4"));
     m_conduit.txtCable->setText(millimetres ? QStringLiteral("25") : QStringLiteral("1"));
     m_conduit.calculate->click();
 }

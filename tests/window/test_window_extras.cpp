@@ -102,6 +102,23 @@ private slots:
         QVERIFY(clock.elapsed() >= 110);
         QVERIFY(!splashShown());
     }
+
+    // A second click during the wait keeps the window up until its own wait is over, past
+    // the end of the first; then it goes, once.
+    void secondLogoClickKeepsTheAboutWindowLonger() {
+        WindowHarness h(0.02);  // six seconds last 120 ms
+        h.start();
+        QLabel* logo = h.label("Image1(0)");
+        QTimer::singleShot(60, h.window.get(), [&h, logo] { h.click(logo); });
+        bool shownAfterFirstWait = false;
+        QTimer::singleShot(150, h.window.get(), [&shownAfterFirstWait] { shownAfterFirstWait = splashShown(); });
+        QElapsedTimer clock;
+        clock.start();
+        h.click(logo);
+        QVERIFY(shownAfterFirstWait);
+        QVERIFY(clock.elapsed() >= 175);
+        QVERIFY(!splashShown());
+    }
 };
 
 QTEST_MAIN(TestWindowExtras)
