@@ -1,0 +1,117 @@
+// The batch reader of ferrovolt-calc with any bytes: every line gets exactly one answer
+// line, valid JSON with exactly one of "outputs", "refused" or "error"; outputs carry only
+// the names of their calculator with texts the core can write; a refusal names a real field.
+
+#include <algorithm>
+#include <cstdint>
+#include <set>
+#include <sstream>
+#include <string>
+#include <string_view>
+
+#include <nlohmann/json.hpp>
+
+#include "cli/batch.h"
+#include "fuzz_support.h"
+#include "result_forms.h"
+
+namespace {
+
+using namespace ferrovolt;
+using fuzz::require;
+
+const std::set<std::string, std::less<>> kFieldNames{
+    "gauge", "standard", "material", "temperature", "length",
+    "current", "supply", "volts", "size", "cable"};
+
+// The output names of each calculator, in the order the answers list them.
+const std::vector<std::pair<std::string, std::vector<std::string>>> kOutputNames{
+    {"area_weight", {"Dia_mm", "Dia_inch", "Area_mm", "Area_inches", "Area_mils", "Pounds", "Kilos"}},
+    {"resistance",
+     {"Kilo_mtr", "Kilo_Km", "Pounds_f", "Ohms_mtr", "Ohms_km", "Ohms_mile", "Ohms_Kf", "Ohms_f"}},
+    {"compare",
+     {"lblGauge", "lblGaugeArray(0)", "lblGaugeArray(1)", "lblGaugeArray(2)", "lblGaugeArray(3)",
+      "lblGaugeArray(4)"}},
+    {"gauge_area", {"area"}},
+    {"conduit", {"CondArea", "UseableArea", "CableArea", "CableQty"}},
+    {"voltage_drop", {"lblDrop", "lblVoltsOut", "lblPCdrop", "lblCMA"}},
+    {"conductor_size", {"lblCmils", "lblMinAWG", "lblMinMetric", "lblNomMetric"}},
+};
+
+void checkAnswer(std::string_view line, const std::string& answer) {
+    require(answer.find('\n') == std::string::npos, "an answer spans lines", answer);
+    // Ordered, to see the outputs in the order the answer writes them.
+    const nlohmann::ordered_json json = nlohmann::ordered_json::parse(answer, nullptr, false);
+    require(!json.is_discarded() && json.is_object() && json.size() == 1,
+            "an answer is not one JSON object with one member", answer);
+    const std::string key = json.begin().key();
+    const nlohmann::ordered_json& value = json.begin().value();
+    if (key == "error") {
+        require(value.is_string() && !value.get<std::string>().empty(), "an error without text", answer);
+        return;
+    }
+    if (key == "refused") {
+        require(value.is_string() && kFieldNames.count(value.get<std::string>()) == 1,
+                "a refusal names no input", answer);
+        return;
+    }
+    require(key == "outputs" && value.is_object(), "an answer of unknown kind", answer);
+    // Outputs come only for a request that is a JSON object naming its calculator.
+    const nlohmann::json request = nlohmann::json::parse(line, nullptr, false);
+    require(request.is_object() && request.contains("calc") && request["calc"].is_string(),
+            "outputs for a request without calc", answer);
+    const std::string calc = request["calc"].get<std::string>();
+    const std::vector<std::string>* names = nullptr;
+    for (const auto& [name, list] : kOutputNames)
+        if (name == calc) names = &list;
+    require(names != nullptr, "outputs for an unknown calc", answer);
+    require(value.size() == names->size(), "outputs of another calculator", answer);
+    std::size_t i = 0;
+    for (const auto& [name, text] : value.items()) {
+        require(text.is_string(), "an output that is not a text", answer);
+        require(name == (*names)[i++], "outputs out of order or misnamed", answer);
+    }
+    for (const auto& name : *names) {
+        fuzz::requireLabelText(name, value[name].get<std::string>());
+    }
+    if (calc == "conductor_size") {
+        const std::string group = testing::sizingGroupFault(
+            value["lblMinAWG"].get<std::string>(), value["lblMinMetric"].get<std::string>(),
+            value["lblNomMetric"].get<std::string>());
+        require(group.empty(), "sizing texts do not stand together", group);
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view input(reinterpret_cast<const char*>(data), size);
+    const Tables& t = fuzz::tables();
+
+    // Line by line, as answerRequest sees them.
+    std::size_t lines = 0;
+    std::size_t start = 0;
+    while (start < input.size()) {
+        std::size_t end = input.find('\n', start);
+        if (end == std::string_view::npos) end = input.size();
+        const std::string_view line = input.substr(start, end - start);
+        std::string first;
+        std::string second;
+        answerRequest(t, line, first);
+        answerRequest(t, line, second);
+        require(first == second, "same line, other answer", first);
+        checkAnswer(line, first);
+        ++lines;
+        start = end + 1;
+    }
+
+    // The whole input as a stream: one answer line per request line, in order.
+    std::istringstream in{std::string(input)};
+    std::ostringstream out;
+    const std::size_t answered = runBatch(t, in, out);
+    require(answered == lines, "lines answered differ from lines read", std::to_string(answered));
+    const std::string text = out.str();
+    require(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) == lines,
+            "answer lines differ from request lines", std::to_string(lines));
+    return 0;
+}

@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets with clang, AddressSanitizer and UndefinedBehaviorSanitizer,
+# replays the committed corpus, then fuzzes each target for a bounded time.
+#   FUZZ_SECONDS=60 ./scripts/ci_fuzz.sh            every target, 60 s each (the default)
+#   FUZZ_SECONDS=600 ./scripts/ci_fuzz.sh fuzz_calc  one target, longer
+# Fails on any finding; prints executions and features covered per target.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+seconds=${FUZZ_SECONDS:-60}
+build=${FERROVOLT_FUZZ_BUILD_DIR:-$root/build-fuzz}
+targets=("$@")
+[ ${#targets[@]} -gt 0 ] || targets=(fuzz_number_text fuzz_gauge_area fuzz_calc fuzz_batch)
+
+# The whole build gets coverage instrumentation (fuzzer-no-link), so the fuzzers are
+# guided by the branches of the core, not only by their own; only the fuzz executables
+# link the libFuzzer driver.
+CC=clang CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DFERROVOLT_FUZZ=ON -DFERROVOLT_GUI=OFF -DFERROVOLT_TESTS=OFF -DFERROVOLT_WERROR=ON \
+    -DFERROVOLT_SANITIZE=address,undefined -DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link >/dev/null
+cmake --build "$build" -j2 --target "${targets[@]}"
+
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:symbolize=1
+export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+failed=0
+summary=""
+for target in "${targets[@]}"; do
+    seeds=$root/fuzz/corpus/$target
+    work=$build/fuzz-work/$target
+    artifacts=$build/fuzz-artifacts/$target
+    log=$build/fuzz-logs/$target.log
+    # New inputs go to a work corpus outside the repository; the committed seeds stay as they are.
+    mkdir -p "$work" "$artifacts" "$(dirname "$log")"
+    rm -f "$artifacts"/*
+    echo "== $target: replaying $(ls "$seeds" | wc -l) committed inputs, then ${seconds} s of fuzzing"
+    status=0
+    "$build/fuzz/$target" -runs=0 "$seeds" >"$log" 2>&1 || status=$?
+    if [ $status -eq 0 ]; then
+        "$build/fuzz/$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+            -dict="$root/fuzz/dict/ferrovolt.dict" -artifact_prefix="$artifacts/" \
+            -print_final_stats=1 "$work" "$seeds" >>"$log" 2>&1 || status=$?
+    fi
+    runs=$(grep -o 'stat::number_of_executed_units: [0-9]*' "$log" | tail -1 | grep -o '[0-9]*$' || true)
+    done_line=$(grep -E '^#[0-9]+[[:space:]]+DONE' "$log" | tail -1 || true)
+    cov=$(echo "$done_line" | grep -o 'cov: [0-9]*' | grep -o '[0-9]*' || true)
+    ft=$(echo "$done_line" | grep -o 'ft: [0-9]*' | grep -o '[0-9]*' || true)
+    line=$(printf '%-18s executions %10s   edges %6s   features %6s' "$target" "${runs:-?}" "${cov:-?}" "${ft:-?}")
+    if [ $status -ne 0 ] || ls "$artifacts"/* >/dev/null 2>&1; then
+        failed=1
+        line="$line   FINDING (log: $log)"
+        grep -E -A2 'property broken|ERROR: |SUMMARY' "$log" | head -20 || true
+        ls "$artifacts"/* 2>/dev/null || true
+    fi
+    echo "$line"
+    summary+="$line"$'\n'
+done
+echo "== Fuzzing summary (${seconds} s per target)"
+printf '%s' "$summary"
+exit $failed
