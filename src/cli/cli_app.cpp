@@ -45,6 +45,19 @@ constexpr std::string_view kFooter =
     "the wrong type or a number out of range; the batch then goes on. Fields a calculator\n"
     "does not read are ignored. batch exits with 0 once every line is answered.";
 
+constexpr std::string_view kBatchRequests =
+    "Requests, one JSON object per line, with \"calc\" and its inputs:\n"
+    "  area_weight     gauge, standard (texts)\n"
+    "  resistance      gauge, material, temperature (texts), unit (\"C\", \"F\" or \"K\")\n"
+    "  compare         position (1 to 46), unit (0 mm2, 1 sq in, 2 circular mils)\n"
+    "  gauge_area      gauge (text), standard (0 to 4), unit (0 to 3), by_position (bool)\n"
+    "  conduit         inches (bool), size (text), fill (40 or 60), cable (text)\n"
+    "  voltage_drop    length (text), feet (bool), current, material, supply, gauge (texts)\n"
+    "  conductor_size  length (text), feet (bool), current, material (texts),\n"
+    "                  three_phase (bool), volts (\"120\" to \"480\")\n"
+    "Answers name each result by its label in the window (Dia_mm, lblDrop, ...); gauge_area\n"
+    "answers {\"outputs\":{\"area\":TEXT}}, with \"\" where the gauge has no value.";
+
 std::string joined(const std::vector<std::string>& texts, std::string_view separator) {
     std::string all;
     for (const std::string& text : texts) {
@@ -228,7 +241,7 @@ int runCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
 
     CLI::App* batchCmd = app.add_subcommand(
         "batch", "Answer JSON Lines requests from standard input, one answer per line");
-    batchCmd->footer(std::string(kFooter));
+    batchCmd->footer(std::string(kBatchRequests) + "\n\n" + std::string(kFooter));
 
     try {
         app.parse(argc, argv);

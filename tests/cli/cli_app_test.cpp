@@ -123,6 +123,16 @@ TEST(CliText, NegativeValueAfterTheOption) {
     EXPECT_NE(colder.out, runCommand({"resistance"}).out);
 }
 
+TEST(CliOutput, FailedWriteExitsWith3) {
+    // A closed or full standard output must not pass for a printed answer.
+    const char* argv[] = {"ferrovolt-calc", "batch"};
+    std::istringstream in("{\"calc\":\"compare\",\"position\":24,\"unit\":0}\n");
+    std::ostream out(nullptr);  // every write fails
+    std::ostringstream err;
+    EXPECT_EQ(runCli(2, argv, in, out, err), kExitWriteFailed);
+    EXPECT_EQ(err.str(), "ferrovolt-calc: the output could not be written\n");
+}
+
 TEST(CliVersion, IsTheProjectVersion) {
     const CliRun run = runCommand({"--version"});
     EXPECT_EQ(run.status, kExitOk);
