@@ -37,7 +37,7 @@ INSTANTIATE_TEST_SUITE_P(
         NumberRow{"1.50", 7, false, true}, NumberRow{"1.000000", 7, false, false},
         // Exponent form only where the plain form does not fit, always "E", sign, 2 digits.
         NumberRow{"12345678", 7, false, false}, NumberRow{"1E+06", 7, false, false},
-        NumberRow{"1E+07", 7, true, true}, NumberRow{"1E+7", 7, false, true},
+        NumberRow{"1E+07", 7, true, true}, NumberRow{"1E+7", 7, false, false}, NumberRow{"1E+3", 7, false, true},
         NumberRow{"1e+07", 7, false, false}, NumberRow{"1E07", 7, false, false},
         NumberRow{"1.0E+07", 7, false, false}, NumberRow{"0.00000012", 7, false, false},
         NumberRow{"1.2E-07", 7, true, true}, NumberRow{"1.2E-06", 7, false, false},
