@@ -7,7 +7,6 @@
 #include <QObject>
 #include <QWidget>
 #include <algorithm>
-#include <array>
 #include <utility>
 
 #include "calc/voltage_drop.h"
@@ -35,20 +34,6 @@ bool isInside(const QWidget* widget, const QWidget* container) {
 }
 
 // The control registered in `handlers` that `widget` is, or is a part of.
-template <class Handler>
-const Handler* handlerOf(const std::map<const QWidget*, Handler>& handlers, const QWidget* widget) {
-    for (; widget != nullptr; widget = widget->parentWidget()) {
-        const auto found = handlers.find(widget);
-        if (found != handlers.end()) {
-            return &found->second;
-        }
-        if (widget->isWindow()) {
-            break;
-        }
-    }
-    return nullptr;
-}
-
 template <class Handler>
 const QWidget* ownerOf(const std::map<const QWidget*, Handler>& handlers, const QWidget* widget) {
     for (; widget != nullptr; widget = widget->parentWidget()) {
@@ -179,12 +164,12 @@ void InputHandling::wireOptionButtons() {
 // ---- Focus moves --------------------------------------------------------------------------
 
 bool InputHandling::mayLeave(QWidget& focused) {
-    const auto* check = handlerOf(m_checks, &focused);
-    if (check == nullptr) {
+    const QWidget* field = ownerOf(m_checks, &focused);
+    if (field == nullptr) {
         return true;
     }
     bool Cancel = false;
-    (*check)(Cancel);
+    m_checks.at(field)(Cancel);
     return !Cancel;
 }
 
@@ -200,9 +185,7 @@ void InputHandling::onFocusChanged(QWidget* /*old*/, QWidget* now) {
     if (left == nullptr || isInside(now, left)) {
         return;
     }
-    // Copied, since the calculation it starts may move the focus again and re-enter here.
-    const std::function<void()> handler = m_leaveHandlers.at(left);
-    handler();
+    m_leaveHandlers.at(left)();
 }
 
 // ---- Key handlers -------------------------------------------------------------------------
