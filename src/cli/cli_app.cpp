@@ -78,8 +78,10 @@ CLI::Validator oneOf(std::vector<std::string> choices) {
         "{" + joined(choices, ",") + "}");
 }
 
+// A message quotes what the user typed, which may hold line breaks or other controls.
 std::string oneLine(std::string text) {
-    std::replace(text.begin(), text.end(), '\n', ' ');
+    std::replace_if(
+        text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; }, ' ');
     while (!text.empty() && text.back() == ' ') text.pop_back();
     return text;
 }
@@ -105,8 +107,8 @@ int finish(const Outcome& outcome, bool json, std::initializer_list<FieldInput> 
     if (!json) {
         for (const FieldInput& input : inputs) {
             if (input.field != refusal->field) continue;
-            err << kProgram << ": " << refusalMessage(input.field, *input.value, input.list)
-                << '\n';
+            err << kProgram << ": "
+                << oneLine(refusalMessage(input.field, *input.value, input.list)) << '\n';
             return kExitRefused;
         }
         err << kProgram << ": --" << fieldName(refusal->field) << " is refused\n";

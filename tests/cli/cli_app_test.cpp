@@ -54,6 +54,7 @@ const LineCase kBadLines[] = {
      {"standards, gauges, materials, supplies, conductors, conduits"}},
     {"ListTopicUnknown", {"list", "colours"}, {"colours", "supplies, conductors"}},
     {"BatchTakesNoArguments", {"batch", "requests.jsonl"}, {"requests.jsonl"}},
+    {"LineBreakInAChoice", {"conduit", "--fill", "4\n0"}, {"--fill", "\"4 0\""}},
     {"FlagWithValue", {"conduit", "--inches=maybe"}, {"--inches", "maybe"}},
 };
 INSTANTIATE_TEST_SUITE_P(Cli, BadCommandLine, testing::ValuesIn(kBadLines), caseName);
@@ -82,6 +83,7 @@ const LineCase kRefusals[] = {
     {"Current", {"size", "--current", "12,5"}, {"--current \"12,5\""}},
     {"Supply", {"drop", "--supply", "230 Volts"}, {"--supply \"230 Volts\"", "list supplies"}},
     {"Conductor", {"drop", "--gauge", "18"}, {"--gauge \"18\"", "list conductors"}},
+    {"LineBreakInTheValue", {"area", "--gauge", "18\n"}, {"--gauge \"18 \""}},
 };
 INSTANTIATE_TEST_SUITE_P(Cli, Refused, testing::ValuesIn(kRefusals), caseName);
 
