@@ -8,7 +8,9 @@ namespace ferrovolt {
 namespace {
 constexpr std::array kIconSizes = {16, 22, 24, 32, 48, 64, 128, 256};
 
-QString iconPath(int size) { return QStringLiteral(":/icons/ferrovolt_%1.png").arg(size); }
+QString iconPath(int size) {
+    return QStringLiteral(":/icons/ferrovolt_%1.png").arg(size);
+}
 }  // namespace
 
 QIcon programIcon() {
@@ -19,7 +21,9 @@ QIcon programIcon() {
     return icon;
 }
 
-QPixmap logoPicture() { return QPixmap(iconPath(64)); }
+QPixmap logoPicture() {
+    return QPixmap(iconPath(64));
+}
 
 QIcon infoIcon() {
     QIcon icon;

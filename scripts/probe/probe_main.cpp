@@ -13,8 +13,10 @@
 #include <string>
 
 int main(int argc, char* argv[]) {
-    if (argc != 3 || (std::strcmp(argv[1], "screenshots") != 0 && std::strcmp(argv[1], "measure") != 0)) {
-        std::cerr << "usage: ferrovolt-probe screenshots FOLDER | ferrovolt-probe measure STARTED_AT_NS\n";
+    if (argc != 3 ||
+        (std::strcmp(argv[1], "screenshots") != 0 && std::strcmp(argv[1], "measure") != 0)) {
+        std::cerr << "usage: ferrovolt-probe screenshots FOLDER | ferrovolt-probe measure "
+                     "STARTED_AT_NS\n";
         return 2;
     }
     const std::string mode = argv[1];

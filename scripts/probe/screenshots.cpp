@@ -85,7 +85,8 @@ int takeScreenshots(const QString& folder) {
             calculate->click();
             WaitSeconds(services, 0.2F);
         }
-        const QString name = QStringLiteral("%1-%2.png").arg(tab + 1).arg(slug(tabs->tabButton(tab)->text()));
+        const QString name =
+            QStringLiteral("%1-%2.png").arg(tab + 1).arg(slug(tabs->tabButton(tab)->text()));
         ok = save(window, QDir(folder).filePath(name)) && ok;
     }
     return ok ? 0 : 1;

@@ -29,7 +29,9 @@ std::int64_t wallClockNs() {
     return std::int64_t{now.tv_sec} * 1'000'000'000 + now.tv_nsec;
 }
 
-double msBetween(std::int64_t fromNs, std::int64_t toNs) { return double(toNs - fromNs) / 1e6; }
+double msBetween(std::int64_t fromNs, std::int64_t toNs) {
+    return double(toNs - fromNs) / 1e6;
+}
 
 // Notes when the splash window and the main window have first been painted, and when the
 // splash window went away. A paint event arrives before the painting; a zero timer set
@@ -89,7 +91,9 @@ double medianPressMs(QPushButton& button, const std::vector<QLabel*>& results, i
         }
         const auto start = std::chrono::steady_clock::now();
         button.click();
-        times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+        times.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                .count());
     }
     std::nth_element(times.begin(), times.begin() + presses / 2, times.end());
     return times[static_cast<std::size_t>(presses / 2)];
@@ -122,25 +126,28 @@ int measureStartup(std::int64_t startedAtNs) {
                 msBetween(*watch.splashGone, *watch.mainPainted));
 
     constexpr int kPresses = 200;
-    std::printf("recalculation, button press -> labels written, median of %d presses (goal: under 1 ms):\n",
-                kPresses);
+    std::printf(
+        "recalculation, button press -> labels written, median of %d presses (goal: under 1 ms):\n",
+        kPresses);
     auto* tabs = window.findChild<SSTab*>(QStringLiteral("SSTab"));
     for (int tab = 0; tabs != nullptr && tab < SSTab::kTabCount; ++tab) {
         tabs->tabButton(tab)->click();
         QCoreApplication::processEvents();
         for (QPushButton* button : tabs->page(tab)->findChildren<QPushButton*>()) {
-            if (!button->objectName().startsWith(QStringLiteral("cmdCalc")) || !button->isVisible()) {
+            if (!button->objectName().startsWith(QStringLiteral("cmdCalc")) ||
+                !button->isVisible()) {
                 continue;
             }
             const std::vector<QLabel*> results = resultLabels(*tabs->page(tab), *button);
             if (results.empty()) {
-                std::printf("  %-12s %-18s wrote no label: refused?\n", qPrintable(button->objectName()),
+                std::printf("  %-12s %-18s wrote no label: refused?\n",
+                            qPrintable(button->objectName()),
                             qPrintable(tabs->tabButton(tab)->text()));
                 continue;
             }
             std::printf("  %-12s %-18s %8.4f ms  (%zu labels)\n", qPrintable(button->objectName()),
-                        qPrintable(tabs->tabButton(tab)->text()), medianPressMs(*button, results, kPresses),
-                        results.size());
+                        qPrintable(tabs->tabButton(tab)->text()),
+                        medianPressMs(*button, results, kPresses), results.size());
         }
     }
     return 0;

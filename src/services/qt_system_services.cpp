@@ -10,7 +10,9 @@
 
 namespace ferrovolt {
 
-void QtSystemServices::beep() { QApplication::beep(); }
+void QtSystemServices::beep() {
+    QApplication::beep();
+}
 
 void QtSystemServices::openUrl(const QString& address) {
     // Addresses are written as users write them ("www.example.org"); a browser needs a scheme.
@@ -19,7 +21,8 @@ void QtSystemServices::openUrl(const QString& address) {
 }
 
 void QtSystemServices::showNote(QWidget* parent, const QString& title, const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, title, withDisplayLineBreaks(text), QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::NoIcon, title, withDisplayLineBreaks(text), QMessageBox::Ok,
+                    parent);
     box.exec();
 }
 
@@ -28,9 +31,12 @@ std::chrono::steady_clock::time_point QtSystemServices::now() const {
 }
 
 std::chrono::nanoseconds QtSystemServices::waitDuration(double seconds) const {
-    return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::duration<double>(seconds));
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(
+        std::chrono::duration<double>(seconds));
 }
 
-int QtSystemServices::currentYear() const { return QDate::currentDate().year(); }
+int QtSystemServices::currentYear() const {
+    return QDate::currentDate().year();
+}
 
 }  // namespace ferrovolt

@@ -18,7 +18,9 @@ namespace ferrovolt {
 namespace {
 
 // The window is laid out in twips; at 96 dpi a pixel is 15 twips and Qt scales for denser screens.
-constexpr int twips(int value) { return (value + 7) / 15; }
+constexpr int twips(int value) {
+    return (value + 7) / 15;
+}
 
 QRect twipsRect(int left, int top, int width, int height) {
     return {twips(left), twips(top), twips(width), twips(height)};
@@ -44,7 +46,8 @@ QFont systemFont(bool bold) {
 QFont titleFont() {
     QFont font;
     font.setFamilies({QStringLiteral("Haettenschweiler"), QStringLiteral("Nimbus Sans Narrow"),
-                      QStringLiteral("Liberation Sans Narrow"), QStringLiteral("DejaVu Sans Condensed")});
+                      QStringLiteral("Liberation Sans Narrow"),
+                      QStringLiteral("DejaVu Sans Condensed")});
     font.setPointSizeF(26.25);
     font.setWeight(QFont::Black);
     font.setStretch(QFont::Condensed);
@@ -100,7 +103,9 @@ void frmSplash::Form_Load() {
     centreOnScreen();
 }
 
-void frmSplash::URL_Label_Click() { OpenWebSite(m_services); }
+void frmSplash::URL_Label_Click() {
+    OpenWebSite(m_services);
+}
 
 void frmSplash::centreOnScreen() {
     // Without a window manager (a bare X server) a window would open at the corner.
@@ -116,7 +121,8 @@ void frmSplash::centreOnScreen() {
 bool frmSplash::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_urlLabel && event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::LeftButton && m_urlLabel->rect().contains(mouse->position().toPoint())) {
+        if (mouse->button() == Qt::LeftButton &&
+            m_urlLabel->rect().contains(mouse->position().toPoint())) {
             URL_Label_Click();
             return true;
         }

@@ -14,7 +14,8 @@ constexpr int kHotSpotY = 1;
 }  // namespace
 
 QString handCursorPath() {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QString::fromLatin1(kHandCursorFileName));
+    return QDir(QCoreApplication::applicationDirPath())
+        .filePath(QString::fromLatin1(kHandCursorFileName));
 }
 
 std::optional<QCursor> loadHandCursor(const QString& path) {

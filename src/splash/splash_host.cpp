@@ -7,7 +7,9 @@ namespace ferrovolt {
 
 SplashHost::SplashHost(SystemServices& services) : m_services(services) {}
 
-SplashHost::~SplashHost() { unload(); }
+SplashHost::~SplashHost() {
+    unload();
+}
 
 frmSplash& SplashHost::show(QWidget* owner) {
     if (m_window.isNull()) {
@@ -28,7 +30,9 @@ void SplashHost::unload() {
     m_window = nullptr;
 }
 
-frmSplash* SplashHost::window() const { return m_window.data(); }
+frmSplash* SplashHost::window() const {
+    return m_window.data();
+}
 
 void ShowSplashFor(SplashHost& host, SystemServices& services, QWidget* owner, float seconds) {
     host.show(owner);

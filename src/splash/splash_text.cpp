@@ -15,7 +15,8 @@ QString splashDisclaimerText(int year) {
     text += QStringLiteral("checked against relevant local standards.");
     text += cr + cr;
     // A year is a calendar date, not a computed result, so plain decimal from Qt serves.
-    text += QStringLiteral("Copyright \u00A9 %1 Ferrovolt. Free to use and to pass on.").arg(QString::number(year));
+    text += QStringLiteral("Copyright \u00A9 %1 Ferrovolt. Free to use and to pass on.")
+                .arg(QString::number(year));
     // The freeware note: its three lines are empty in this release, their breaks remain.
     text += crlf + crlf;
     text += cr + cr + cr;

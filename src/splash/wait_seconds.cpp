@@ -12,7 +12,8 @@ void WaitSeconds(SystemServices& services, float seconds) {
     if (!(seconds > 0.0F)) {
         return;
     }
-    // A monotonic deadline: a wait across midnight or a change of the system clock still ends on time.
+    // A monotonic deadline: a wait across midnight or a change of the system clock still ends on
+    // time.
     const auto deadline = services.now() + services.waitDuration(seconds);
 
     QEventLoop loop;

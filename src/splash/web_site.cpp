@@ -11,8 +11,12 @@ namespace {
 constexpr char kMakerAddress[] = "www.ferrovolt.example";
 }  // namespace
 
-QString makerAddress() { return QString::fromLatin1(kMakerAddress); }
+QString makerAddress() {
+    return QString::fromLatin1(kMakerAddress);
+}
 
-void OpenWebSite(SystemServices& services) { services.openUrl(makerAddress()); }
+void OpenWebSite(SystemServices& services) {
+    services.openUrl(makerAddress());
+}
 
 }  // namespace ferrovolt

@@ -23,7 +23,8 @@ private slots:
             << QStringLiteral("a\r\n\r\nb") << QStringLiteral("a\n\nb");
         QTest::newRow("CR CR") << QStringLiteral("a\r\rb") << QStringLiteral("a\n\nb");
         QTest::newRow("leading CR") << QStringLiteral("\rb") << QStringLiteral("\nb");
-        QTest::newRow("LF CR is two breaks") << QStringLiteral("a\n\rb") << QStringLiteral("a\n\nb");
+        QTest::newRow("LF CR is two breaks")
+            << QStringLiteral("a\n\rb") << QStringLiteral("a\n\nb");
     }
     void displayLineBreaks() {
         QFETCH(QString, text);
@@ -54,7 +55,7 @@ private slots:
             modal = box->isModal();
             for (QAbstractButton* button : box->buttons()) {
                 buttons << (box->standardButton(button) == QMessageBox::Ok ? QStringLiteral("Ok")
-                                                                            : button->text());
+                                                                           : button->text());
             }
             box->accept();
         });

@@ -31,7 +31,9 @@ QLabel* label(QWidget* window, const char* name) {
     return window->findChild<QLabel*>(QString::fromLatin1(name));
 }
 
-QString text2(QWidget* window) { return label(window, "Text2")->text(); }
+QString text2(QWidget* window) {
+    return label(window, "Text2")->text();
+}
 }  // namespace
 
 class TestFrmSplash : public QObject {
@@ -51,7 +53,8 @@ private slots:
 
         const QString shown = text2(&splash);
         QVERIFY2(shown.startsWith(kDisclaimerShown), qPrintable(shown));
-        const QString copyright = shown.mid(kDisclaimerShown.size()).section(QLatin1Char('\n'), 0, 0);
+        const QString copyright =
+            shown.mid(kDisclaimerShown.size()).section(QLatin1Char('\n'), 0, 0);
         QVERIFY2(copyright.contains(QStringLiteral("2031")), qPrintable(copyright));
         // The freeware note's lines are empty: two breaks, then three.
         QVERIFY(shown.endsWith(copyright + QStringLiteral("\n\n\n\n\n")));
@@ -63,7 +66,8 @@ private slots:
         QVERIFY(text.startsWith(QStringLiteral("\rAll information")));
         QVERIFY(text.contains(QStringLiteral("in good faith.\r'Quorel'")));
         QVERIFY(text.contains(QStringLiteral("local standards.\r\rCopyright")));
-        QVERIFY(text.endsWith(QStringLiteral("2026 Ferrovolt. Free to use and to pass on.\r\n\r\n\r\r\r")));
+        QVERIFY(text.endsWith(
+            QStringLiteral("2026 Ferrovolt. Free to use and to pass on.\r\n\r\n\r\r\r")));
     }
 
     void layoutAndLook() {
@@ -108,7 +112,8 @@ private slots:
         QVERIFY(ours.open(QIODevice::ReadOnly));
         QTest::newRow("our hand32.ico") << QString::fromLatin1(ours.readAll().toBase64()) << true;
         QTest::newRow("missing") << QString() << false;
-        QTest::newRow("not a picture") << QString::fromLatin1(QByteArray("MZ not an icon").toBase64()) << false;
+        QTest::newRow("not a picture")
+            << QString::fromLatin1(QByteArray("MZ not an icon").toBase64()) << false;
     }
     void handIconFile() {
         QFETCH(QString, contents);

@@ -16,7 +16,9 @@ namespace {
 // Six seconds of the program last 300 ms here.
 constexpr double kWaitFactor = 0.05;
 
-qint64 msOf(float seconds) { return std::llround(seconds * kWaitFactor * 1000.0); }
+qint64 msOf(float seconds) {
+    return std::llround(seconds * kWaitFactor * 1000.0);
+}
 }  // namespace
 
 class TestWaitSeconds : public QObject {
@@ -63,7 +65,8 @@ private slots:
         QVERIFY2(elapsed < msOf(seconds) + 150, qPrintable(QString::number(elapsed)));
     }
 
-    // The wait sleeps in the event loop: the process's processor time stays far below the wall time.
+    // The wait sleeps in the event loop: the process's processor time stays far below the wall
+    // time.
     void waitingBurnsNoProcessor() {
         FakeSystemServices services(kWaitFactor);
         const std::clock_t cpuBefore = std::clock();
@@ -92,7 +95,8 @@ private slots:
 
         QVERIFY(innerEnded >= msOf(1.0F) + msOf(6.0F));
         QVERIFY(outerEnded >= innerEnded);
-        QVERIFY2(outerEnded < innerEnded + 50, qPrintable(QStringLiteral("%1 after %2").arg(outerEnded).arg(innerEnded)));
+        QVERIFY2(outerEnded < innerEnded + 50,
+                 qPrintable(QStringLiteral("%1 after %2").arg(outerEnded).arg(innerEnded)));
     }
 
     // A nested wait shorter than the outer one leaves the outer wait its full time.
