@@ -1,7 +1,6 @@
 #include "cli/cli_app.h"
 
 #include <algorithm>
-#include <initializer_list>
 #include <istream>
 #include <ostream>
 #include <string>
@@ -17,10 +16,8 @@
 #include "calc/resistance.h"
 #include "calc/voltage_drop.h"
 #include "cli/batch.h"
-#include "cli/json_answer.h"
+#include "cli/command_output.h"
 #include "cli/list_texts.h"
-#include "cli/outputs.h"
-#include "cli/text_output.h"
 #include "tables/gauge_area.h"
 #include "tables/lists.h"
 
@@ -31,8 +28,6 @@
 namespace ferrovolt {
 
 namespace {
-
-constexpr std::string_view kProgram = "ferrovolt-calc";
 
 constexpr std::string_view kFooter =
     "Exit status: 0 results printed; 1 an input was refused (one line on standard error\n"
@@ -76,44 +71,6 @@ CLI::Validator oneOf(std::vector<std::string> choices) {
             return "\"" + value + "\" is not one of: " + accepted;
         },
         "{" + joined(choices, ",") + "}");
-}
-
-// A message quotes what the user typed, which may hold line breaks or other controls.
-std::string oneLine(std::string text) {
-    std::replace_if(
-        text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; }, ' ');
-    while (!text.empty() && text.back() == ' ') text.pop_back();
-    return text;
-}
-
-// The input behind a field a calculator may refuse, for the refusal message.
-struct FieldInput {
-    Field field;
-    const std::string* value;
-    std::string_view list;  // the `list` topic of its accepted texts, if any
-};
-
-int finish(const Outcome& outcome, bool json, std::initializer_list<FieldInput> inputs,
-           std::ostream& out, std::ostream& err) {
-    if (json) {
-        std::string line;
-        appendAnswer(line, outcome);
-        out << line << '\n';
-    } else if (const auto* outputs = std::get_if<Outputs>(&outcome)) {
-        printRows(out, *outputs);
-    }
-    const auto* refusal = std::get_if<Refusal>(&outcome);
-    if (refusal == nullptr) return kExitOk;
-    if (!json) {
-        for (const FieldInput& input : inputs) {
-            if (input.field != refusal->field) continue;
-            err << kProgram << ": "
-                << oneLine(refusalMessage(input.field, *input.value, input.list)) << '\n';
-            return kExitRefused;
-        }
-        err << kProgram << ": --" << fieldName(refusal->field) << " is refused\n";
-    }
-    return kExitRefused;
 }
 
 // Every command's inputs, with the window's initial inputs as defaults.
@@ -265,7 +222,7 @@ int runCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
     InitTables(tables);
     int status = kExitOk;
     if (areaCmd->parsed()) {
-        status = finish(
+        status = report(
             outcomeOf(CalcAreaWeight(tables, area.gauge, area.standard)), json,
             {{Field::Gauge, &area.gauge, "gauges"}, {Field::Standard, &area.standard, "standards"}},
             out, err);
@@ -273,7 +230,7 @@ int runCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
         const TempUnit unit = res.unit == "F"   ? TempUnit::Fahrenheit
                               : res.unit == "K" ? TempUnit::Kelvin
                                                 : TempUnit::Celsius;
-        status = finish(
+        status = report(
             outcomeOf(CalcResistance(tables, res.gauge, res.material, res.temperature, unit)), json,
             {{Field::Gauge, &res.gauge, "gauges"},
              {Field::Material, &res.material, "materials"},
@@ -284,11 +241,11 @@ int runCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
         const int unit = cmp.unit == "inches" ? SquareInches
                          : cmp.unit == "mils" ? CircularMils
                                               : SquareMillimetres;
-        status = finish(outputsOf(CalcComparison(tables, position, unit)), json, {}, out, err);
+        status = report(outputsOf(CalcComparison(tables, position, unit)), json, {}, out, err);
     } else if (conCmd->parsed()) {
         if (sizeOpt->count() == 0) con.size = con.inches ? "4" : "100";
         if (cableOpt->count() == 0) con.cable = con.inches ? "1" : "25";
-        status = finish(
+        status = report(
             outcomeOf(
                 CalcConduitCapacity(tables, con.inches, con.size, con.fill == "40", con.cable),
                 con.inches),
@@ -297,7 +254,7 @@ int runCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
              {Field::Cable, &con.cable, ""}},
             out, err);
     } else if (dropCmd->parsed()) {
-        status = finish(outcomeOf(CalcVoltageDrop(tables, drop.length, !drop.feet, drop.current,
+        status = report(outcomeOf(CalcVoltageDrop(tables, drop.length, !drop.feet, drop.current,
                                                   drop.material, drop.supply, drop.gauge)),
                         json,
                         {{Field::Length, &drop.length, ""},
@@ -308,7 +265,7 @@ int runCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
                         out, err);
     } else if (sizeCmd->parsed()) {
         status =
-            finish(outcomeOf(CalcConductorSize(tables, size.length, !size.feet, size.current,
+            report(outcomeOf(CalcConductorSize(tables, size.length, !size.feet, size.current,
                                                size.material, size.phase == "single", size.volts)),
                    json,
                    {{Field::Length, &size.length, ""},

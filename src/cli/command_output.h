@@ -1,8 +1,9 @@
 #pragma once
 
-// The command line's human-readable output: one line per result row, as the window shows
-// it ("Diameter : 1.023696 Millimeters"), and the one-line message for a refusal.
+// What a subcommand prints: its result rows as the window shows them ("Diameter : 1.023696
+// Millimeters") or the JSON answer, and for a refusal one line naming the option at fault.
 
+#include <initializer_list>
 #include <iosfwd>
 #include <string>
 #include <string_view>
@@ -11,10 +12,22 @@
 
 namespace ferrovolt {
 
+inline constexpr std::string_view kProgram = "ferrovolt-calc";
+
+// An input a calculator may refuse, with the `list` topic of its accepted texts, if any.
+struct FieldInput {
+    Field field;
+    const std::string* value;
+    std::string_view list;
+};
+
+// Prints the outcome; returns the exit status (0, or 1 for a refusal).
+int report(const Outcome& outcome, bool json, std::initializer_list<FieldInput> inputs,
+           std::ostream& out, std::ostream& err);
+
 void printRows(std::ostream& out, const Outputs& outputs);
 
-// "--material \"Gold2\" is refused: ..." naming the option and the text it carried;
-// `list` names the `ferrovolt-calc list` topic that shows the accepted texts, if any.
-std::string refusalMessage(Field field, std::string_view value, std::string_view list);
+// A message on one line: what the user typed may hold line breaks or other controls.
+std::string oneLine(std::string text);
 
 }  // namespace ferrovolt
