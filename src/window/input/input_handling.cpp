@@ -85,6 +85,9 @@ Control* InputHandling::control(const std::string& name) const {
 void InputHandling::wireKeyFilters() {
     const auto watch = [this](const std::string& name, KeyPressFilter::KeyHandler handler) {
         if (auto* field = control<QLineEdit>(name)) {
+            // Text committed by an input method arrives without key presses; without one,
+            // every character typed passes the filter.
+            field->setAttribute(Qt::WA_InputMethodEnabled, false);
             m_keyFilter->watch(*field, std::move(handler));
         }
     };
