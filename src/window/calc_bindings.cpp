@@ -27,8 +27,12 @@ void write(Writes writes) {
     for (const auto& [label, text] : writes) label->setText(toQt(*text));
 }
 
-std::string textOf(const QComboBox* combo) { return fromQt(combo->currentText()); }
-std::string textOf(const QLineEdit* field) { return fromQt(field->text()); }
+std::string textOf(const QComboBox* combo) {
+    return fromQt(combo->currentText());
+}
+std::string textOf(const QLineEdit* field) {
+    return fromQt(field->text());
+}
 
 // The field that a refusal names on a tab, or null for a field the tab does not have.
 using FieldMap = std::initializer_list<std::pair<Field, QWidget*>>;
@@ -53,8 +57,12 @@ void frmOptions::cmdCalc_Click(int index) {
         }
         const auto& r = std::get<AreaWeightResult>(answer);
         const AreaWeightTab& t = m_areaWeight;
-        write({{t.Dia_inch, &r.Dia_inch}, {t.Dia_mm, &r.Dia_mm}, {t.Area_inches, &r.Area_inches},
-               {t.Area_mm, &r.Area_mm}, {t.Area_mils, &r.Area_mils}, {t.Pounds, &r.Pounds},
+        write({{t.Dia_inch, &r.Dia_inch},
+               {t.Dia_mm, &r.Dia_mm},
+               {t.Area_inches, &r.Area_inches},
+               {t.Area_mm, &r.Area_mm},
+               {t.Area_mils, &r.Area_mils},
+               {t.Pounds, &r.Pounds},
                {t.Kilos, &r.Kilos}});
     } else if (index == 2) {
         const ResistivityTab& t = m_resistivity;
@@ -71,33 +79,40 @@ void frmOptions::cmdCalc_Click(int index) {
             return;
         }
         const auto& r = std::get<ResistanceResult>(answer);
-        write({{t.Pounds_f, &r.Pounds_f}, {t.Kilo_Km, &r.Kilo_Km}, {t.Kilo_mtr, &r.Kilo_mtr},
-               {t.Ohms_mtr, &r.Ohms_mtr}, {t.Ohms_km, &r.Ohms_km}, {t.Ohms_f, &r.Ohms_f},
-               {t.Ohms_Kf, &r.Ohms_Kf}, {t.Ohms_mile, &r.Ohms_mile}});
+        write({{t.Pounds_f, &r.Pounds_f},
+               {t.Kilo_Km, &r.Kilo_Km},
+               {t.Kilo_mtr, &r.Kilo_mtr},
+               {t.Ohms_mtr, &r.Ohms_mtr},
+               {t.Ohms_km, &r.Ohms_km},
+               {t.Ohms_f, &r.Ohms_f},
+               {t.Ohms_Kf, &r.Ohms_Kf},
+               {t.Ohms_mile, &r.Ohms_mile}});
     }
 }
 
 void frmOptions::cmdCalc2_Click() {
     const ConduitTab& t = m_conduit;
-    const auto answer = CalcConduitCapacity(m_tables, !t.optMeasure[0]->isChecked(),
-                                            textOf(t.cmbDia), t.optCapacity[0]->isChecked(),
-                                            textOf(t.txtCable));
+    const auto answer =
+        CalcConduitCapacity(m_tables, !t.optMeasure[0]->isChecked(), textOf(t.cmbDia),
+                            t.optCapacity[0]->isChecked(), textOf(t.txtCable));
     if (const auto* refusal = std::get_if<Refusal>(&answer)) {
-        refuse(fieldAt({{Field::ConduitSize, t.cmbDia}, {Field::Cable, t.txtCable}},
-                       refusal->field));
+        refuse(
+            fieldAt({{Field::ConduitSize, t.cmbDia}, {Field::Cable, t.txtCable}}, refusal->field));
         return;
     }
     const auto& r = std::get<ConduitResult>(answer);
-    write({{t.CondArea, &r.CondArea}, {t.UseableArea, &r.UseableArea},
-           {t.CableArea, &r.CableArea}, {t.CableQty, &r.CableQty}});
+    write({{t.CondArea, &r.CondArea},
+           {t.UseableArea, &r.UseableArea},
+           {t.CableArea, &r.CableArea},
+           {t.CableQty, &r.CableQty}});
 }
 
 void frmOptions::cmdCalc4_Click(int index) {
     if (index == 1) {
         const VoltageDropTab& t = m_voltageDrop;
-        const auto answer = CalcVoltageDrop(m_tables, textOf(t.txtCCTlngth1), t.optstd1->isChecked(),
-                                            textOf(t.txtAmps1), textOf(t.cmbMaterial1),
-                                            textOf(t.cmbVoltsPhase), textOf(t.cmbGauge));
+        const auto answer = CalcVoltageDrop(
+            m_tables, textOf(t.txtCCTlngth1), t.optstd1->isChecked(), textOf(t.txtAmps1),
+            textOf(t.cmbMaterial1), textOf(t.cmbVoltsPhase), textOf(t.cmbGauge));
         if (const auto* refusal = std::get_if<Refusal>(&answer)) {
             refuse(fieldAt({{Field::Length, t.txtCCTlngth1},
                             {Field::Current, t.txtAmps1},
@@ -108,17 +123,19 @@ void frmOptions::cmdCalc4_Click(int index) {
             return;
         }
         const auto& r = std::get<VoltageDropResult>(answer);
-        write({{t.lblCMA, &r.lblCMA}, {t.lblDrop, &r.lblDrop}, {t.lblPCdrop, &r.lblPCdrop},
+        write({{t.lblCMA, &r.lblCMA},
+               {t.lblDrop, &r.lblDrop},
+               {t.lblPCdrop, &r.lblPCdrop},
                {t.lblVoltsOut, &r.lblVoltsOut}});
     } else if (index == 2) {
         const SizingTab& t = m_sizing;
         QRadioButton* volts = t.optVolts[0];
         for (QRadioButton* option : t.optVolts)
             if (option->isChecked()) volts = option;
-        const auto answer = CalcConductorSize(
-            m_tables, textOf(t.txtCCTlngth2), t.optstd2->isChecked(), textOf(t.txtAmps2),
-            textOf(t.cmbMaterial2), t.optPhase[0]->isChecked(),
-            fromQt(volts->property(kTagProperty).toString()));
+        const auto answer = CalcConductorSize(m_tables, textOf(t.txtCCTlngth2),
+                                              t.optstd2->isChecked(), textOf(t.txtAmps2),
+                                              textOf(t.cmbMaterial2), t.optPhase[0]->isChecked(),
+                                              fromQt(volts->property(kTagProperty).toString()));
         if (const auto* refusal = std::get_if<Refusal>(&answer)) {
             refuse(fieldAt({{Field::Length, t.txtCCTlngth2},
                             {Field::Current, t.txtAmps2},
@@ -128,18 +145,26 @@ void frmOptions::cmdCalc4_Click(int index) {
             return;
         }
         const auto& r = std::get<ConductorSizeResult>(answer);
-        write({{t.lblCmils, &r.lblCmils}, {t.lblMinAWG, &r.lblMinAWG},
-               {t.lblMinMetric, &r.lblMinMetric}, {t.lblNomMetric, &r.lblNomMetric}});
+        write({{t.lblCmils, &r.lblCmils},
+               {t.lblMinAWG, &r.lblMinAWG},
+               {t.lblMinMetric, &r.lblMinMetric},
+               {t.lblNomMetric, &r.lblNomMetric}});
     }
 }
 
-void frmOptions::optMeasure_Click(int /*index*/) { FillConduitList(); }
+void frmOptions::optMeasure_Click(int /*index*/) {
+    FillConduitList();
+}
 
-void frmOptions::optCapacity_Click(int /*index*/) { m_conduit.calculate->click(); }
+void frmOptions::optCapacity_Click(int /*index*/) {
+    m_conduit.calculate->click();
+}
 
 void frmOptions::optstd_Click(int index) {
-    if (index == 1 || index == 3) m_voltageDrop.calculate->click();
-    else if (index == 2 || index == 4) m_sizing.calculate->click();
+    if (index == 1 || index == 3)
+        m_voltageDrop.calculate->click();
+    else if (index == 2 || index == 4)
+        m_sizing.calculate->click();
 }
 
 }  // namespace ferrovolt

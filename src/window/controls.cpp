@@ -103,8 +103,8 @@ void showEditText(QComboBox* combo, const QString& text) {
     combo->lineEdit()->setCursorPosition(0);
 }
 
-QLineEdit* addTextField(QWidget* parent, const QString& name, const QString& text,
-                        TwipsRect where, const QString& accessibleName) {
+QLineEdit* addTextField(QWidget* parent, const QString& name, const QString& text, TwipsRect where,
+                        const QString& accessibleName) {
     auto* field = place(new QLineEdit(parent), name, where);
     field->setText(text);
     field->setAccessibleName(accessibleName);
@@ -118,8 +118,8 @@ QFrame* addGroup(QWidget* parent, const QString& name, TwipsRect where) {
     return group;
 }
 
-QRadioButton* addOption(QFrame* group, const QString& name, const QString& caption,
-                        TwipsRect where, bool selected, const QString& toolTip) {
+QRadioButton* addOption(QFrame* group, const QString& name, const QString& caption, TwipsRect where,
+                        bool selected, const QString& toolTip) {
     QRadioButton* option = place(new OptionButton(caption, group), name, where);
     option->setChecked(selected);
     if (!toolTip.isEmpty()) option->setToolTip(toolTip);

@@ -49,15 +49,15 @@ QComboBox* addCombo(QWidget* parent, const QString& name, const QString& text, T
 void showEditText(QComboBox* combo, const QString& text);
 
 // A single-line text field.
-QLineEdit* addTextField(QWidget* parent, const QString& name, const QString& text,
-                        TwipsRect place, const QString& accessibleName);
+QLineEdit* addTextField(QWidget* parent, const QString& name, const QString& text, TwipsRect place,
+                        const QString& accessibleName);
 
 // A group that holds option buttons, with a single-line border until start-up removes it.
 QFrame* addGroup(QWidget* parent, const QString& name, TwipsRect place);
 
 // An option button; the buttons of one group exclude each other.
-QRadioButton* addOption(QFrame* group, const QString& name, const QString& caption,
-                        TwipsRect place, bool selected, const QString& toolTip = {});
+QRadioButton* addOption(QFrame* group, const QString& name, const QString& caption, TwipsRect place,
+                        bool selected, const QString& toolTip = {});
 
 QPushButton* addButton(QWidget* parent, const QString& name, const QString& caption,
                        TwipsRect place);

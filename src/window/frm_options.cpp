@@ -32,9 +32,9 @@ constexpr TwipsRect kTabPlace{120, 120, 5205, 5520};
 constexpr int kDefinitionTab = 3;
 
 const std::array<QString, SSTab::kTabCount> kTabCaptions{
-    QStringLiteral("Area / Weight"),  QStringLiteral("Conduit Capacity"),
-    QStringLiteral("Resistivity"),    QStringLiteral("Compare Gauges"),
-    QStringLiteral("Voltage Drop"),   QStringLiteral("Conductor Sizing")};
+    QStringLiteral("Area / Weight"), QStringLiteral("Conduit Capacity"),
+    QStringLiteral("Resistivity"),   QStringLiteral("Compare Gauges"),
+    QStringLiteral("Voltage Drop"),  QStringLiteral("Conductor Sizing")};
 
 QFont windowFont() {
     QFont font;
@@ -54,7 +54,12 @@ void onSelected(QRadioButton* option, QObject* context, Handler handler) {
 }  // namespace
 
 frmOptions::frmOptions(SystemServices& services, QWidget* parent)
-    : QWidget(parent), m_services(services), m_splash(services) {
+    // A fixed window: title bar, minimise and close, nothing to maximise.
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint),
+      m_services(services),
+      m_splash(services) {
     setObjectName(QStringLiteral("frmOptions"));
     setFont(windowFont());
     setFixedSize(twips(kClientWidthTwips), twips(kClientHeightTwips));
@@ -72,8 +77,8 @@ frmOptions::frmOptions(SystemServices& services, QWidget* parent)
     m_voltageDrop = buildVoltageDropTab(m_sstab->page(4), address);
     m_sizing = buildSizingTab(m_sstab->page(5), address);
 
-    m_urlLabels = {m_compare.link,          m_resistivity.footer.link, m_areaWeight.footer.link,
-                   m_conduit.footer.link,   m_voltageDrop.footer.link, m_sizing.footer.link};
+    m_urlLabels = {m_compare.link,        m_resistivity.footer.link, m_areaWeight.footer.link,
+                   m_conduit.footer.link, m_voltageDrop.footer.link, m_sizing.footer.link};
     m_images = {m_areaWeight.footer.logo, m_voltageDrop.footer.logo, m_sizing.footer.logo,
                 m_conduit.footer.logo, m_resistivity.footer.logo};
     m_infos = {m_areaWeight.footer.info, m_voltageDrop.footer.info, m_sizing.footer.info,
@@ -91,15 +96,19 @@ void frmOptions::connectHandlers() {
     connect(m_areaWeight.calculate, &QAbstractButton::clicked, this, [this] { cmdCalc_Click(0); });
     connect(m_resistivity.calculate, &QAbstractButton::clicked, this, [this] { cmdCalc_Click(2); });
     connect(m_conduit.calculate, &QAbstractButton::clicked, this, [this] { cmdCalc2_Click(); });
-    connect(m_voltageDrop.calculate, &QAbstractButton::clicked, this, [this] { cmdCalc4_Click(1); });
+    connect(m_voltageDrop.calculate, &QAbstractButton::clicked, this,
+            [this] { cmdCalc4_Click(1); });
     connect(m_sizing.calculate, &QAbstractButton::clicked, this, [this] { cmdCalc4_Click(2); });
 
     connect(m_compare.VScroll1, &QScrollBar::valueChanged, this, [this] { VScroll1_Change(); });
     for (int i = 0; i < 3; ++i)
-        onSelected(m_compare.optGauge[static_cast<std::size_t>(i)], this, [this, i] { optGauge_Click(i); });
+        onSelected(m_compare.optGauge[static_cast<std::size_t>(i)], this,
+                   [this, i] { optGauge_Click(i); });
     for (int i = 0; i < 2; ++i) {
-        onSelected(m_conduit.optMeasure[static_cast<std::size_t>(i)], this, [this, i] { optMeasure_Click(i); });
-        onSelected(m_conduit.optCapacity[static_cast<std::size_t>(i)], this, [this, i] { optCapacity_Click(i); });
+        onSelected(m_conduit.optMeasure[static_cast<std::size_t>(i)], this,
+                   [this, i] { optMeasure_Click(i); });
+        onSelected(m_conduit.optCapacity[static_cast<std::size_t>(i)], this,
+                   [this, i] { optCapacity_Click(i); });
     }
     onSelected(m_voltageDrop.optstd1, this, [this] { optstd_Click(1); });
     onSelected(m_sizing.optstd2, this, [this] { optstd_Click(2); });
@@ -136,23 +145,18 @@ void frmOptions::Form_Load() {
     setWindowTitle(QStringLiteral(FERROVOLT_TITLE " %1.%2").arg(kVersionMajor).arg(kVersionMinor));
 
     const std::array<QFrame*, 35> borders{
-        m_compare.Frame1,
-        m_conduit.Frame2[0],
-        m_conduit.Frame2[1],
-        m_resistivity.Frame3,
-        m_voltageDrop.Frame4,
-        m_sizing.Frame5,
-        m_sizing.Frame6,
-        m_sizing.Frame7,
-        m_conduit.CondArea,        m_conduit.UseableArea,     m_conduit.CableArea,
-        m_conduit.CableQty,        m_resistivity.Kilo_mtr,    m_resistivity.Kilo_Km,
-        m_resistivity.Pounds_f,    m_resistivity.Ohms_mtr,    m_resistivity.Ohms_km,
-        m_resistivity.Ohms_mile,   m_resistivity.Ohms_Kf,     m_resistivity.Ohms_f,
-        m_areaWeight.Dia_mm,       m_areaWeight.Dia_inch,     m_areaWeight.Area_mm,
-        m_areaWeight.Area_inches,  m_areaWeight.Area_mils,    m_areaWeight.Kilos,
-        m_areaWeight.Pounds,       m_voltageDrop.lblDrop,     m_voltageDrop.lblVoltsOut,
-        m_voltageDrop.lblPCdrop,   m_voltageDrop.lblCMA,      m_sizing.lblMinAWG,
-        m_sizing.lblMinMetric,     m_sizing.lblNomMetric,     m_sizing.lblCmils};
+        m_compare.Frame1,       m_conduit.Frame2[0],       m_conduit.Frame2[1],
+        m_resistivity.Frame3,   m_voltageDrop.Frame4,      m_sizing.Frame5,
+        m_sizing.Frame6,        m_sizing.Frame7,           m_conduit.CondArea,
+        m_conduit.UseableArea,  m_conduit.CableArea,       m_conduit.CableQty,
+        m_resistivity.Kilo_mtr, m_resistivity.Kilo_Km,     m_resistivity.Pounds_f,
+        m_resistivity.Ohms_mtr, m_resistivity.Ohms_km,     m_resistivity.Ohms_mile,
+        m_resistivity.Ohms_Kf,  m_resistivity.Ohms_f,      m_areaWeight.Dia_mm,
+        m_areaWeight.Dia_inch,  m_areaWeight.Area_mm,      m_areaWeight.Area_inches,
+        m_areaWeight.Area_mils, m_areaWeight.Kilos,        m_areaWeight.Pounds,
+        m_voltageDrop.lblDrop,  m_voltageDrop.lblVoltsOut, m_voltageDrop.lblPCdrop,
+        m_voltageDrop.lblCMA,   m_sizing.lblMinAWG,        m_sizing.lblMinMetric,
+        m_sizing.lblNomMetric,  m_sizing.lblCmils};
     for (QFrame* frame : borders) frame->setFrameShape(QFrame::NoFrame);
 
     const QString degree(QChar(0x00B0));

@@ -1,11 +1,11 @@
 // The three small extras of each tab: the information note, the about window behind the
 // logo and the link to the maker's web site.
 
+#include "services/system_services.h"
 #include "splash/splash_host.h"
 #include "splash/web_site.h"
 #include "window/frm_options.h"
 #include "window/notes.h"
-#include "services/system_services.h"
 
 namespace ferrovolt {
 
@@ -20,6 +20,8 @@ void frmOptions::Image1_Click(int /*index*/) {
     ShowSplashFor(m_splash, m_services, nullptr, 6.0F);
 }
 
-void frmOptions::URL_Label1_Click(int /*index*/) { OpenWebSite(m_services); }
+void frmOptions::URL_Label1_Click(int /*index*/) {
+    OpenWebSite(m_services);
+}
 
 }  // namespace ferrovolt

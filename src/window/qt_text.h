@@ -14,7 +14,9 @@ inline QString toQt(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-inline std::string fromQt(const QString& text) { return text.toStdString(); }
+inline std::string fromQt(const QString& text) {
+    return text.toStdString();
+}
 
 template <typename Texts>
 QStringList toQtList(const Texts& texts) {

@@ -41,32 +41,34 @@ QStringList supplyTexts() {
 
 void frmOptions::SSTab_Click(int /*previousTab*/) {
     switch (m_sstab->currentTab()) {
-    case 0:
-        fillCombo(m_areaWeight.cmbStandards, QStringLiteral("AWG (B&S)"), toQtList(kStandardNames));
-        fillAWGList(0);
-        break;
-    case 1:
-        FillConduitList();
-        break;
-    case 2:
-        fillCombo(m_resistivity.cmbMaterial0, QStringLiteral("Copper (Annealed)"),
-                  toQtList(materialListTexts(m_tables)));
-        fillAWGList(2);
-        break;
-    case 3:
-        // Redraws only when the bar stood elsewhere.
-        m_compare.VScroll1->setValue(kGauge18Position);
-        break;
-    case 4:
-        fillMaterialList(1);
-        fillGaugeList();
-        fillCombo(m_voltageDrop.cmbVoltsPhase, QStringLiteral("240 Volts 1-phase"), supplyTexts());
-        break;
-    case 5:
-        fillMaterialList(2);
-        break;
-    default:
-        break;
+        case 0:
+            fillCombo(m_areaWeight.cmbStandards, QStringLiteral("AWG (B&S)"),
+                      toQtList(kStandardNames));
+            fillAWGList(0);
+            break;
+        case 1:
+            FillConduitList();
+            break;
+        case 2:
+            fillCombo(m_resistivity.cmbMaterial0, QStringLiteral("Copper (Annealed)"),
+                      toQtList(materialListTexts(m_tables)));
+            fillAWGList(2);
+            break;
+        case 3:
+            // Redraws only when the bar stood elsewhere.
+            m_compare.VScroll1->setValue(kGauge18Position);
+            break;
+        case 4:
+            fillMaterialList(1);
+            fillGaugeList();
+            fillCombo(m_voltageDrop.cmbVoltsPhase, QStringLiteral("240 Volts 1-phase"),
+                      supplyTexts());
+            break;
+        case 5:
+            fillMaterialList(2);
+            break;
+        default:
+            break;
     }
 }
 

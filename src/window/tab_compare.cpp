@@ -27,11 +27,11 @@ struct BoxPlace {
     TwipsRect name;
 };
 constexpr std::array<BoxPlace, kStandardCount> kBoxPlaces{{
-    {{710, 3120, 1000, 285}, {730, 3480, 1000, 255}},     // AWG (B&S)
-    {{3160, 3120, 1000, 285}, {2830, 3480, 1695, 255}},   // BWG (Stubs Iron Wire)
-    {{1950, 4200, 1000, 285}, {1995, 4560, 900, 255}},    // SWG
-    {{710, 4200, 1000, 285}, {515, 4560, 1305, 255}},     // US Standard (old)
-    {{3160, 4200, 1000, 285}, {3025, 4560, 1305, 255}},   // US Steel Wire
+    {{710, 3120, 1000, 285}, {730, 3480, 1000, 255}},    // AWG (B&S)
+    {{3160, 3120, 1000, 285}, {2830, 3480, 1695, 255}},  // BWG (Stubs Iron Wire)
+    {{1950, 4200, 1000, 285}, {1995, 4560, 900, 255}},   // SWG
+    {{710, 4200, 1000, 285}, {515, 4560, 1305, 255}},    // US Standard (old)
+    {{3160, 4200, 1000, 285}, {3025, 4560, 1305, 255}},  // US Steel Wire
 }};
 
 }  // namespace
@@ -69,11 +69,12 @@ CompareTab buildCompareTab(QWidget* page, const QString& address) {
 
     for (int s = 0; s < kStandardCount; ++s) {
         const auto index = static_cast<std::size_t>(s);
-        const QString standard = QString::fromUtf8(kStandardNames[index].data(),
-                                                   static_cast<qsizetype>(kStandardNames[index].size()));
-        tab.lblGaugeArray[index] = addBox(page, arrayName("lblGaugeArray", s), kBoxPlaces[index].box,
-                                          Qt::AlignRight, standard);
-        QLabel* name = addLabel(page, arrayName("lblStandardName", s), standard, kBoxPlaces[index].name);
+        const QString standard = QString::fromUtf8(
+            kStandardNames[index].data(), static_cast<qsizetype>(kStandardNames[index].size()));
+        tab.lblGaugeArray[index] = addBox(page, arrayName("lblGaugeArray", s),
+                                          kBoxPlaces[index].box, Qt::AlignRight, standard);
+        QLabel* name =
+            addLabel(page, arrayName("lblStandardName", s), standard, kBoxPlaces[index].name);
         name->setAlignment(Qt::AlignCenter);
     }
 

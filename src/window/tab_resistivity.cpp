@@ -15,29 +15,31 @@ ResistivityTab buildResistivityTab(QWidget* page, const QString& address) {
     addLabel(page, QStringLiteral("lblHeading_cmbMaterial(0)"), QStringLiteral("Material"),
              {1560, 1200, 1700, 240});
     // Start-up puts the degree sign in front of "Temp".
-    tab.Label3_18 = addLabel(page, arrayName("Label3", 18), QStringLiteral("Temp"),
-                             {3400, 1200, 795, 240});
+    tab.Label3_18 =
+        addLabel(page, arrayName("Label3", 18), QStringLiteral("Temp"), {3400, 1200, 795, 240});
     tab.cmbAWG2 = addCombo(page, arrayName("cmbAWG", 2), QStringLiteral("18"),
                            {400, 1450, 1000, 315}, QStringLiteral("AWG"));
-    tab.cmbMaterial0 = addCombo(page, arrayName("cmbMaterial", 0),
-                                QStringLiteral("Copper (Annealed)"), {1560, 1450, 1700, 315},
-                                QStringLiteral("Material"));
+    tab.cmbMaterial0 =
+        addCombo(page, arrayName("cmbMaterial", 0), QStringLiteral("Copper (Annealed)"),
+                 {1560, 1450, 1700, 315}, QStringLiteral("Material"));
     tab.txtTemp = addTextField(page, QStringLiteral("txtTemp"), QStringLiteral("20"),
                                {3400, 1450, 800, 315}, QStringLiteral("Temp"));
 
     QFrame* units = tab.Frame3 = addGroup(page, QStringLiteral("Frame3"), {4340, 1100, 555, 1035});
     tab.optTemp[0] = addOption(units, arrayName("optTemp", 0), QStringLiteral("C"),
                                {30, 180, 500, 195}, true, QStringLiteral("Select for Celcius"));
-    tab.optTemp[1] = addOption(units, arrayName("optTemp", 1), QStringLiteral("F"),
-                               {30, 430, 500, 195}, false, QStringLiteral("Select for Fahrenheight"));
-    tab.optTemp[2] = addOption(units, arrayName("optTemp", 2), QStringLiteral("K"),
-                               {30, 680, 500, 195}, false);
+    tab.optTemp[1] =
+        addOption(units, arrayName("optTemp", 1), QStringLiteral("F"), {30, 430, 500, 195}, false,
+                  QStringLiteral("Select for Fahrenheight"));
+    tab.optTemp[2] =
+        addOption(units, arrayName("optTemp", 2), QStringLiteral("K"), {30, 680, 500, 195}, false);
 
     const ResultColumns columns{120, 1515, 1965, 1245, 3465, 1350};
     int top = 2300;
     const auto line = [&](const char* name, const char* caption, const char* unit) {
-        QLabel* result = addResultLine(page, QString::fromLatin1(name), QString::fromLatin1(caption),
-                                       QString::fromLatin1(unit), top, 200, columns);
+        QLabel* result =
+            addResultLine(page, QString::fromLatin1(name), QString::fromLatin1(caption),
+                          QString::fromLatin1(unit), top, 200, columns);
         top += 250;
         return result;
     };

@@ -18,22 +18,24 @@ SizingTab buildSizingTab(QWidget* page, const QString& address) {
 
     addLabel(page, QStringLiteral("lblHeading_txtCCTlngth(2)"),
              QStringLiteral("Enter 1 way circuit length"), {2760, 915, 2400, 240});
-    tab.txtCCTlngth2 = addTextField(page, arrayName("txtCCTlngth", 2), QStringLiteral("100"),
-                                    {3000, 1215, 1215, 315},
-                                    QStringLiteral("Enter 1 way circuit length"));
-    QFrame* lengthUnit = tab.Frame5 = addGroup(page, QStringLiteral("Frame5"), {4320, 1110, 615, 525});
+    tab.txtCCTlngth2 =
+        addTextField(page, arrayName("txtCCTlngth", 2), QStringLiteral("100"),
+                     {3000, 1215, 1215, 315}, QStringLiteral("Enter 1 way circuit length"));
+    QFrame* lengthUnit = tab.Frame5 =
+        addGroup(page, QStringLiteral("Frame5"), {4320, 1110, 615, 525});
     tab.optstd2 = addOption(lengthUnit, arrayName("optstd", 2), QStringLiteral("Mtr"),
                             {60, 10, 540, 240}, true);
     tab.optstd4 = addOption(lengthUnit, arrayName("optstd", 4), QStringLiteral("Ft"),
                             {60, 275, 540, 240}, false);
 
-    QFrame* voltages = tab.Frame6 = addGroup(page, QStringLiteral("Frame6"), {240, 1560, 1215, 1575});
+    QFrame* voltages = tab.Frame6 =
+        addGroup(page, QStringLiteral("Frame6"), {240, 1560, 1215, 1575});
     const std::array<const char*, 6> tags{"120", "208", "240", "277", "415", "480"};
     for (int i = 0; i < 6; ++i) {
         const QString tag = QString::fromLatin1(tags[static_cast<std::size_t>(i)]);
-        QRadioButton* option = addOption(voltages, arrayName("optVolts", i),
-                                         tag + QStringLiteral(" Volts"),
-                                         {120, 240 * i, 975, 255}, i == 2);
+        QRadioButton* option =
+            addOption(voltages, arrayName("optVolts", i), tag + QStringLiteral(" Volts"),
+                      {120, 240 * i, 975, 255}, i == 2);
         option->setProperty(kTagProperty, tag);
         tab.optVolts[static_cast<std::size_t>(i)] = option;
     }

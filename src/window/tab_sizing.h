@@ -24,9 +24,9 @@ inline constexpr char kTagProperty[] = "Tag";
 struct SizingTab {
     QComboBox* cmbMaterial2;
     QLineEdit* txtCCTlngth2;
-    QFrame* Frame5;  // the length unit
-    QFrame* Frame6;  // the voltages
-    QFrame* Frame7;  // the phases
+    QFrame* Frame5;         // the length unit
+    QFrame* Frame6;         // the voltages
+    QFrame* Frame7;         // the phases
     QRadioButton* optstd2;  // "Mtr"
     QRadioButton* optstd4;  // "Ft"
     QLineEdit* txtAmps2;

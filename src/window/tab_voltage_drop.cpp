@@ -21,18 +21,19 @@ VoltageDropTab buildVoltageDropTab(QWidget* page, const QString& address) {
              QStringLiteral("Select Voltage and Phase"), {240, 1680, 2655, 240});
     addLabel(page, QStringLiteral("lblHeading_txtAmps(1)"), QStringLiteral("Enter Load in AMPS"),
              {3120, 1680, 1800, 240});
-    tab.cmbVoltsPhase = addCombo(page, QStringLiteral("cmbVoltsPhase"),
-                                 QStringLiteral("240 Volts 1-phase"), {240, 1920, 2655, 315},
-                                 QStringLiteral("Select Voltage and Phase"));
+    tab.cmbVoltsPhase =
+        addCombo(page, QStringLiteral("cmbVoltsPhase"), QStringLiteral("240 Volts 1-phase"),
+                 {240, 1920, 2655, 315}, QStringLiteral("Select Voltage and Phase"));
     tab.txtAmps1 = addTextField(page, arrayName("txtAmps", 1), QStringLiteral("10"),
                                 {3360, 1920, 1095, 315}, QStringLiteral("Enter Load in AMPS"));
 
     addLabel(page, QStringLiteral("lblHeading_txtCCTlngth(1)"),
              QStringLiteral("Enter 1 way circuit length"), {360, 2350, 2400, 240});
-    tab.txtCCTlngth1 = addTextField(page, arrayName("txtCCTlngth", 1), QStringLiteral("100"),
-                                    {600, 2655, 1215, 315},
-                                    QStringLiteral("Enter 1 way circuit length"));
-    QFrame* lengthUnit = tab.Frame4 = addGroup(page, QStringLiteral("Frame4"), {1920, 2550, 855, 525});
+    tab.txtCCTlngth1 =
+        addTextField(page, arrayName("txtCCTlngth", 1), QStringLiteral("100"),
+                     {600, 2655, 1215, 315}, QStringLiteral("Enter 1 way circuit length"));
+    QFrame* lengthUnit = tab.Frame4 =
+        addGroup(page, QStringLiteral("Frame4"), {1920, 2550, 855, 525});
     tab.optstd1 = addOption(lengthUnit, arrayName("optstd", 1), QStringLiteral("Mtr"),
                             {60, 10, 735, 240}, true);
     tab.optstd3 = addOption(lengthUnit, arrayName("optstd", 3), QStringLiteral("Ft"),

@@ -24,8 +24,8 @@ struct VoltageDropTab {
     QLineEdit* txtAmps1;
     QLineEdit* txtCCTlngth1;
     QFrame* Frame4;
-    QRadioButton* optstd1;  // "Mtr"
-    QRadioButton* optstd3;  // "Ft"
+    QRadioButton* optstd1;   // "Mtr"
+    QRadioButton* optstd3;   // "Ft"
     QPushButton* calculate;  // cmdCalc4(1)
     QLabel* lblDrop;
     QLabel* lblVoltsOut;

@@ -15,10 +15,10 @@ QStringList textsOf(const WindowHarness& h, const QStringList& labels) {
     return texts;
 }
 
-const QStringList kAreaWeightLabels{"Dia_mm", "Dia_inch", "Area_mm", "Area_inches",
-                                    "Area_mils", "Pounds", "Kilos"};
+const QStringList kAreaWeightLabels{"Dia_mm",    "Dia_inch", "Area_mm", "Area_inches",
+                                    "Area_mils", "Pounds",   "Kilos"};
 const QStringList kResistanceLabels{"Kilo_mtr", "Kilo_Km", "Pounds_f", "Ohms_mtr",
-                                    "Ohms_km", "Ohms_Kf", "Ohms_f", "Ohms_mile"};
+                                    "Ohms_km",  "Ohms_Kf", "Ohms_f",   "Ohms_mile"};
 const QStringList kConduitLabels{"CondArea", "UseableArea", "CableArea", "CableQty"};
 const QStringList kDropLabels{"lblCMA", "lblDrop", "lblPCdrop", "lblVoltsOut"};
 const QStringList kSizingLabels{"lblCmils", "lblMinAWG", "lblMinMetric", "lblNomMetric"};
@@ -34,15 +34,18 @@ private slots:
         QTest::addColumn<QString>("standard");
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("18 AWG, the start-up state")
-            << "18" << "AWG (B&S)"
-            << QStringList{"1.023696", "0.040303", "0.823061", "0.0012757", "1620.1989434",
-                           "4.9141782126", "0.7313177869"};
-        QTest::newRow("6/0 AWG")
-            << "6/0" << "AWG (B&S)"
-            << QStringList{"14.732", "0.58", "170.4564", "0.2642079", "335544.07030",
-                           "1017.7289439", "151.45630597"};
-        QTest::newRow("6/0 lacks in BWG") << "6/0" << "BWG (Stubs Iron Wire)"
-                                          << QStringList(7, QStringLiteral("N/A"));
+            << "18"
+            << "AWG (B&S)"
+            << QStringList{"1.023696",     "0.040303",     "0.823061",    "0.0012757",
+                           "1620.1989434", "4.9141782126", "0.7313177869"};
+        QTest::newRow("6/0 AWG") << "6/0"
+                                 << "AWG (B&S)"
+                                 << QStringList{"14.732",      "0.58",         "170.4564",
+                                                "0.2642079",   "335544.07030", "1017.7289439",
+                                                "151.45630597"};
+        QTest::newRow("6/0 lacks in BWG")
+            << "6/0"
+            << "BWG (Stubs Iron Wire)" << QStringList(7, QStringLiteral("N/A"));
     }
 
     void areaWeight() {
@@ -61,8 +64,10 @@ private slots:
     void resistance_data() {
         QTest::addColumn<QString>("temperature");
         QTest::addColumn<QString>("unit");
-        QTest::newRow("20 Celsius") << "20" << "optTemp(0)";
-        QTest::newRow("68 Fahrenheit is exactly 20 Celsius") << "68" << "optTemp(1)";
+        QTest::newRow("20 Celsius") << "20"
+                                    << "optTemp(0)";
+        QTest::newRow("68 Fahrenheit is exactly 20 Celsius") << "68"
+                                                             << "optTemp(1)";
     }
 
     void resistance() {
@@ -100,7 +105,8 @@ private slots:
         QCOMPARE(h.field("txtCable")->text(), QStringLiteral("1"));
         QCOMPARE(h.combo("cmbDia")->itemText(0), QStringLiteral("1/2"));
         for (int i = 0; i < 3; ++i)
-            QCOMPARE(h.label(QStringLiteral("lblStandard(%1)").arg(i))->text(), QStringLiteral("Sq Inches"));
+            QCOMPARE(h.label(QStringLiteral("lblStandard(%1)").arg(i))->text(),
+                     QStringLiteral("Sq Inches"));
         QCOMPARE(textsOf(h, kConduitLabels),
                  (QStringList{"12.566370614", "5.0265482456", "0.7853981633", "6"}));
         QCOMPARE(h.services.beeps(), 0);
@@ -140,17 +146,39 @@ private slots:
         QTest::addColumn<QString>("badText");
         QTest::addColumn<QStringList>("labels");
 
-        QTest::newRow("gauge with a trailing blank") << 0 << "cmdCalc(0)" << "cmbAWG(0)" << "18 " << kAreaWeightLabels;
-        QTest::newRow("standard not one of the five") << 0 << "cmdCalc(0)" << "cmbStandards" << "AWG" << kAreaWeightLabels;
-        QTest::newRow("empty AWG gauge") << 2 << "cmdCalc(2)" << "cmbAWG(2)" << "" << kResistanceLabels;
-        QTest::newRow("unknown material") << 2 << "cmdCalc(2)" << "cmbMaterial(0)" << "Copper" << kResistanceLabels;
-        QTest::newRow("conduit size of no measure") << 1 << "cmdCalc2" << "cmbDia" << "17" << kConduitLabels;
-        QTest::newRow("empty length") << 4 << "cmdCalc4(1)" << "txtCCTlngth(1)" << "" << kDropLabels;
-        QTest::newRow("empty current") << 4 << "cmdCalc4(1)" << "txtAmps(1)" << "" << kDropLabels;
-        QTest::newRow("unknown supply") << 4 << "cmdCalc4(1)" << "cmbVoltsPhase" << "240 Volts" << kDropLabels;
-        QTest::newRow("gauge in lower case") << 4 << "cmdCalc4(1)" << "cmbGauge" << "18 awg" << kDropLabels;
-        QTest::newRow("empty sizing length") << 5 << "cmdCalc4(2)" << "txtCCTlngth(2)" << "" << kSizingLabels;
-        QTest::newRow("sizing material not offered") << 5 << "cmdCalc4(2)" << "cmbMaterial(2)" << "copper" << kSizingLabels;
+        QTest::newRow("gauge with a trailing blank") << 0 << "cmdCalc(0)"
+                                                     << "cmbAWG(0)"
+                                                     << "18 " << kAreaWeightLabels;
+        QTest::newRow("standard not one of the five") << 0 << "cmdCalc(0)"
+                                                      << "cmbStandards"
+                                                      << "AWG" << kAreaWeightLabels;
+        QTest::newRow("empty AWG gauge") << 2 << "cmdCalc(2)"
+                                         << "cmbAWG(2)"
+                                         << "" << kResistanceLabels;
+        QTest::newRow("unknown material") << 2 << "cmdCalc(2)"
+                                          << "cmbMaterial(0)"
+                                          << "Copper" << kResistanceLabels;
+        QTest::newRow("conduit size of no measure") << 1 << "cmdCalc2"
+                                                    << "cmbDia"
+                                                    << "17" << kConduitLabels;
+        QTest::newRow("empty length") << 4 << "cmdCalc4(1)"
+                                      << "txtCCTlngth(1)"
+                                      << "" << kDropLabels;
+        QTest::newRow("empty current") << 4 << "cmdCalc4(1)"
+                                       << "txtAmps(1)"
+                                       << "" << kDropLabels;
+        QTest::newRow("unknown supply") << 4 << "cmdCalc4(1)"
+                                        << "cmbVoltsPhase"
+                                        << "240 Volts" << kDropLabels;
+        QTest::newRow("gauge in lower case") << 4 << "cmdCalc4(1)"
+                                             << "cmbGauge"
+                                             << "18 awg" << kDropLabels;
+        QTest::newRow("empty sizing length") << 5 << "cmdCalc4(2)"
+                                             << "txtCCTlngth(2)"
+                                             << "" << kSizingLabels;
+        QTest::newRow("sizing material not offered") << 5 << "cmdCalc4(2)"
+                                                     << "cmbMaterial(2)"
+                                                     << "copper" << kSizingLabels;
     }
 
     // A refusal beeps once, puts the focus on the field at fault and leaves every result.
@@ -170,8 +198,10 @@ private slots:
         QCOMPARE(h.services.beeps(), 0);
 
         QWidget* faulty = h.get<QWidget>(field);
-        if (auto* combo = qobject_cast<QComboBox*>(faulty)) combo->setEditText(badText);
-        else qobject_cast<QLineEdit*>(faulty)->setText(badText);
+        if (auto* combo = qobject_cast<QComboBox*>(faulty))
+            combo->setEditText(badText);
+        else
+            qobject_cast<QLineEdit*>(faulty)->setText(badText);
         h.button(button)->setFocus();
         h.button(button)->click();
 

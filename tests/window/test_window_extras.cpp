@@ -15,15 +15,21 @@ const QString kDisclaimer = QStringLiteral(
     "Any critical calculations should be checked against relevant local standards.");
 
 const QString kSizing = QStringLiteral(
-    "This Calculator will help you to determine the minimum size of a cable or conductor needed based on a\r\n"
+    "This Calculator will help you to determine the minimum size of a cable or conductor needed "
+    "based on a\r\n"
     "Design Current and a maximum 4% Voltage Drop.\r\n"
-    "This tool is designed as a guide for quick checking purposes only and does not substitute basic design.\r\n"
-    "This calculator assumes a cable of the following defaults, Multicore, P.V.C. Insulated and Non Armoured.\r\n"
-    "It does not take into consideration other derating factors such as minimum ampacity, temperature,\r\n"
+    "This tool is designed as a guide for quick checking purposes only and does not substitute "
+    "basic design.\r\n"
+    "This calculator assumes a cable of the following defaults, Multicore, P.V.C. Insulated and "
+    "Non Armoured.\r\n"
+    "It does not take into consideration other derating factors such as minimum ampacity, "
+    "temperature,\r\n"
     "mounting methods and permissible future upgrading based on any applicable Regulations.\r\n"
     "It assumes certain material properties such as Resistivity and Temperature (20c).\r\n\r\n"
-    "For further details on allowable ampacities of conductors, temperature and mounting methods, consult the\r\n"
-    "NEC (National Electric Code), I.E.E (Institution Of Electrical Engineers) or your local Standards Body.\r\n"
+    "For further details on allowable ampacities of conductors, temperature and mounting methods, "
+    "consult the\r\n"
+    "NEC (National Electric Code), I.E.E (Institution Of Electrical Engineers) or your local "
+    "Standards Body.\r\n"
     "    https://www.nfpa.org/NEC\r\n"
     "    https://www.theiet.org\r\n"
     "for further details.");
@@ -94,7 +100,8 @@ private slots:
         h.start();
         h.showTab(2);
         bool shownDuringWait = false;
-        QTimer::singleShot(30, h.window.get(), [&shownDuringWait] { shownDuringWait = splashShown(); });
+        QTimer::singleShot(30, h.window.get(),
+                           [&shownDuringWait] { shownDuringWait = splashShown(); });
         QElapsedTimer clock;
         clock.start();
         h.click(h.label("Image1(4)"));
@@ -111,7 +118,8 @@ private slots:
         QLabel* logo = h.label("Image1(0)");
         QTimer::singleShot(60, h.window.get(), [&h, logo] { h.click(logo); });
         bool shownAfterFirstWait = false;
-        QTimer::singleShot(150, h.window.get(), [&shownAfterFirstWait] { shownAfterFirstWait = splashShown(); });
+        QTimer::singleShot(150, h.window.get(),
+                           [&shownAfterFirstWait] { shownAfterFirstWait = splashShown(); });
         QElapsedTimer clock;
         clock.start();
         h.click(logo);

@@ -17,16 +17,18 @@ namespace {
 
 // Every result label of the window.
 const QStringList kResultLabels{
-    "Dia_mm",    "Dia_inch",  "Area_mm",   "Area_inches", "Area_mils",   "Pounds",
-    "Kilos",     "CondArea",  "UseableArea", "CableArea", "CableQty",    "Kilo_mtr",
-    "Kilo_Km",   "Pounds_f",  "Ohms_mtr",  "Ohms_km",     "Ohms_mile",   "Ohms_Kf",
-    "Ohms_f",    "lblDrop",   "lblVoltsOut", "lblPCdrop", "lblCMA",      "lblCmils",
+    "Dia_mm",    "Dia_inch",     "Area_mm",     "Area_inches", "Area_mils", "Pounds",
+    "Kilos",     "CondArea",     "UseableArea", "CableArea",   "CableQty",  "Kilo_mtr",
+    "Kilo_Km",   "Pounds_f",     "Ohms_mtr",    "Ohms_km",     "Ohms_mile", "Ohms_Kf",
+    "Ohms_f",    "lblDrop",      "lblVoltsOut", "lblPCdrop",   "lblCMA",    "lblCmils",
     "lblMinAWG", "lblMinMetric", "lblNomMetric"};
 
 const QStringList kGroups{"Frame1", "Frame2(0)", "Frame2(1)", "Frame3",
                           "Frame4", "Frame5",    "Frame6",    "Frame7"};
 
-QString handFile() { return QDir(QCoreApplication::applicationDirPath()).filePath("hand32.ico"); }
+QString handFile() {
+    return QDir(QCoreApplication::applicationDirPath()).filePath("hand32.ico");
+}
 
 }  // namespace
 
@@ -47,7 +49,8 @@ private slots:
         QCOMPARE(h.combo("cmbStandards")->count(), 5);
         QCOMPARE(h.combo("cmbAWG(0)")->currentText(), QStringLiteral("18"));
         QCOMPARE(h.combo("cmbAWG(0)")->count(), 46);
-        for (const QString& name : kResultLabels) QVERIFY2(h.label(name)->text().isEmpty(), qPrintable(name));
+        for (const QString& name : kResultLabels)
+            QVERIFY2(h.label(name)->text().isEmpty(), qPrintable(name));
         // Only tab 0 is filled at start-up.
         QCOMPARE(h.combo("cmbMaterial(0)")->count(), 0);
         QCOMPARE(h.combo("cmbGauge")->count(), 0);
@@ -69,12 +72,14 @@ private slots:
         for (const QString& name : kResultLabels)
             QVERIFY2(h.label(name)->frameShape() == QFrame::NoFrame, qPrintable(name));
         for (int s = 0; s < 5; ++s)
-            QCOMPARE(h.label(QStringLiteral("lblGaugeArray(%1)").arg(s))->frameShape(), QFrame::Box);
+            QCOMPARE(h.label(QStringLiteral("lblGaugeArray(%1)").arg(s))->frameShape(),
+                     QFrame::Box);
         QCOMPARE(h.label("lblGauge")->frameShape(), QFrame::Box);
         for (int i = 0; i < 5; ++i) {
             QCOMPARE(h.label(QStringLiteral("Image1(%1)").arg(i))->toolTip(),
                      QStringLiteral("Click for 'About' info."));
-            QCOMPARE(h.label(QStringLiteral("imgInfo(%1)").arg(i))->toolTip(), QStringLiteral("Click Me."));
+            QCOMPARE(h.label(QStringLiteral("imgInfo(%1)").arg(i))->toolTip(),
+                     QStringLiteral("Click Me."));
         }
     }
 
@@ -101,15 +106,33 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("textPosition");  // of the default text in the list, from 1
 
-        QTest::newRow("standards") << 0 << "cmbStandards" << 5 << "AWG (B&S)" << "US Steel Wire" << "AWG (B&S)" << 1;
-        QTest::newRow("gauges of tab 0") << 0 << "cmbAWG(0)" << 46 << "6/0" << "40" << "18" << 24;
-        QTest::newRow("conduit sizes") << 1 << "cmbDia" << 11 << "16" << "150" << "100" << 9;
-        QTest::newRow("materials of tab 2") << 2 << "cmbMaterial(0)" << 11 << "Aluminium" << "Platinum" << "Copper (Annealed)" << 3;
-        QTest::newRow("gauges of tab 2") << 2 << "cmbAWG(2)" << 46 << "6/0" << "40" << "18" << 24;
-        QTest::newRow("materials of tab 4") << 4 << "cmbMaterial(1)" << 11 << "Aluminium" << "Platinum" << "Aluminium" << 1;
-        QTest::newRow("conductor sizes") << 4 << "cmbGauge" << 61 << "2000 Kcmil" << "40 AWG" << "18 AWG" << 39;
-        QTest::newRow("supplies") << 4 << "cmbVoltsPhase" << 9 << "120 Volts 1-phase" << "48V DC or 1-phase AC" << "240 Volts 1-phase" << 2;
-        QTest::newRow("materials of tab 5") << 5 << "cmbMaterial(2)" << 11 << "Aluminium" << "Platinum" << "Aluminium" << 1;
+        QTest::newRow("standards") << 0 << "cmbStandards" << 5 << "AWG (B&S)"
+                                   << "US Steel Wire"
+                                   << "AWG (B&S)" << 1;
+        QTest::newRow("gauges of tab 0") << 0 << "cmbAWG(0)" << 46 << "6/0"
+                                         << "40"
+                                         << "18" << 24;
+        QTest::newRow("conduit sizes") << 1 << "cmbDia" << 11 << "16"
+                                       << "150"
+                                       << "100" << 9;
+        QTest::newRow("materials of tab 2") << 2 << "cmbMaterial(0)" << 11 << "Aluminium"
+                                            << "Platinum"
+                                            << "Copper (Annealed)" << 3;
+        QTest::newRow("gauges of tab 2") << 2 << "cmbAWG(2)" << 46 << "6/0"
+                                         << "40"
+                                         << "18" << 24;
+        QTest::newRow("materials of tab 4") << 4 << "cmbMaterial(1)" << 11 << "Aluminium"
+                                            << "Platinum"
+                                            << "Aluminium" << 1;
+        QTest::newRow("conductor sizes") << 4 << "cmbGauge" << 61 << "2000 Kcmil"
+                                         << "40 AWG"
+                                         << "18 AWG" << 39;
+        QTest::newRow("supplies") << 4 << "cmbVoltsPhase" << 9 << "120 Volts 1-phase"
+                                  << "48V DC or 1-phase AC"
+                                  << "240 Volts 1-phase" << 2;
+        QTest::newRow("materials of tab 5") << 5 << "cmbMaterial(2)" << 11 << "Aluminium"
+                                            << "Platinum"
+                                            << "Aluminium" << 1;
     }
 
     // Showing a tab fills its lists; leaving and coming back rebuilds them from scratch and
@@ -136,7 +159,8 @@ private slots:
             QStringList items;
             for (int i = 0; i < list->count(); ++i) items.append(list->itemText(i));
             QCOMPARE(items.removeDuplicates(), 0);
-            QVERIFY(!items.contains("Silver") && !items.contains("Tin") && !items.contains("Tungsten"));
+            QVERIFY(!items.contains("Silver") && !items.contains("Tin") &&
+                    !items.contains("Tungsten"));
             // Pick another entry, as the user may, before leaving the tab.
             list->setCurrentIndex(count - 2);
             h.showTab(tab == 3 ? 0 : 3);
@@ -163,10 +187,13 @@ private slots:
         WindowHarness h;
         h.start();
         for (int i = 0; i < 6; ++i)
-            QCOMPARE(h.label(QStringLiteral("URL_Label1(%1)").arg(i))->cursor().shape(), Qt::PointingHandCursor);
+            QCOMPARE(h.label(QStringLiteral("URL_Label1(%1)").arg(i))->cursor().shape(),
+                     Qt::PointingHandCursor);
         for (int i = 0; i < 5; ++i) {
-            QCOMPARE(h.label(QStringLiteral("Image1(%1)").arg(i))->cursor().shape(), Qt::ArrowCursor);
-            QCOMPARE(h.label(QStringLiteral("imgInfo(%1)").arg(i))->cursor().shape(), Qt::ArrowCursor);
+            QCOMPARE(h.label(QStringLiteral("Image1(%1)").arg(i))->cursor().shape(),
+                     Qt::ArrowCursor);
+            QCOMPARE(h.label(QStringLiteral("imgInfo(%1)").arg(i))->cursor().shape(),
+                     Qt::ArrowCursor);
         }
         h.showTab(4);
         h.click(h.button("cmdCalc4(1)"));
@@ -182,10 +209,13 @@ private slots:
         h.start();
         QFile::remove(handFile());
         for (int i = 0; i < 6; ++i)
-            QCOMPARE(h.label(QStringLiteral("URL_Label1(%1)").arg(i))->cursor().shape(), Qt::BitmapCursor);
+            QCOMPARE(h.label(QStringLiteral("URL_Label1(%1)").arg(i))->cursor().shape(),
+                     Qt::BitmapCursor);
         for (int i = 0; i < 5; ++i) {
-            QCOMPARE(h.label(QStringLiteral("Image1(%1)").arg(i))->cursor().shape(), Qt::BitmapCursor);
-            QCOMPARE(h.label(QStringLiteral("imgInfo(%1)").arg(i))->cursor().shape(), Qt::BitmapCursor);
+            QCOMPARE(h.label(QStringLiteral("Image1(%1)").arg(i))->cursor().shape(),
+                     Qt::BitmapCursor);
+            QCOMPARE(h.label(QStringLiteral("imgInfo(%1)").arg(i))->cursor().shape(),
+                     Qt::BitmapCursor);
         }
     }
 
