@@ -36,6 +36,7 @@ SSTab::SSTab(const std::array<QString, kTabCount>& captions, int initialTab, QWi
     }
     m_buttons[static_cast<std::size_t>(m_current)]->setChecked(true);
     m_stack->setCurrentIndex(m_current);
+    markCurrent();
     connect(m_group, &QButtonGroup::idClicked, this, [this](int id) { setCurrentTab(id); });
     layoutHeader();
 }
@@ -47,7 +48,17 @@ void SSTab::setCurrentTab(int tab) {
     const int previous = m_current;
     m_current = tab;
     m_stack->setCurrentIndex(tab);
+    markCurrent();
     emit currentChanged(previous);
+}
+
+void SSTab::markCurrent() {
+    for (int i = 0; i < kTabCount; ++i) {
+        QToolButton* button = m_buttons[static_cast<std::size_t>(i)];
+        QFont font = button->font();
+        font.setBold(i == m_current);
+        button->setFont(font);
+    }
 }
 
 void SSTab::resizeEvent(QResizeEvent* event) {

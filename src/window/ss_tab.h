@@ -41,6 +41,8 @@ protected:
 
 private:
     void layoutHeader();
+    // The current tab's caption stands out in bold.
+    void markCurrent();
 
     std::array<QToolButton*, kTabCount> m_buttons{};
     std::array<QWidget*, kTabCount> m_pages{};
