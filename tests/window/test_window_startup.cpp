@@ -155,6 +155,7 @@ private slots:
             QCOMPARE(list->itemText(0), first);
             QCOMPARE(list->itemText(count - 1), last);
             QCOMPARE(list->currentText(), text);
+            QCOMPARE(list->currentIndex(), -1);  // the text is set, no entry is selected
             QCOMPARE(list->itemText(textPosition - 1), text);
             QStringList items;
             for (int i = 0; i < list->count(); ++i) items.append(list->itemText(i));
