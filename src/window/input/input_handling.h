@@ -17,9 +17,6 @@
 #include <memory>
 #include <string>
 
-class QAbstractButton;
-class QComboBox;
-class QLineEdit;
 class QObject;
 class QWidget;
 

@@ -479,6 +479,10 @@ void InputHandlingTest::refusedMoveClicksNothing() {
     QCOMPARE(rig.currentTab(), 4);
     QCOMPARE(rig.focusName(), QString("txtAmps(1)"));
     QCOMPARE(rig.services.beeps(), 0);
+    // A picture takes no focus, so its note shows and the field keeps the focus.
+    rig.click("imgInfo(1)");
+    QCOMPARE(rig.services.notes().size(), std::size_t{1});
+    QCOMPARE(rig.focusName(), QString("txtAmps(1)"));
 
     // A list with a refused text beeps at each attempt, the tab header's among them.
     rig.focus("cmbGauge");
