@@ -97,8 +97,13 @@ void resistance(const Fields& f) {
     if (!isGaugeLabel(f[1])) return requireRefusalOf(answer, Field::Gauge, f[1]);
     if (!isMaterialName(f[2])) return requireRefusalOf(answer, Field::Material, f[2]);
     const auto entered = valueOf(f[3]);
-    if (!entered || std::fabs(*entered) > FLT_MAX)
-        return requireRefusalOf(answer, Field::Temperature, f[3]);
+    if (!entered) return requireRefusalOf(answer, Field::Temperature, f[3]);
+    if (std::fabs(*entered) > FLT_MAX) {
+        // Just past the largest single the reading may still round down to it.
+        if (std::holds_alternative<Refusal>(answer) || std::fabs(*entered) > FLT_MAX * 1.0001L)
+            requireRefusalOf(answer, Field::Temperature, f[3]);
+        return;
+    }
     const long double celsius = unit == TempUnit::Celsius      ? *entered
                                 : unit == TempUnit::Fahrenheit ? (*entered - 32) * 5 / 9
                                                                : *entered - 273.15L;
