@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# The installation checks of CI, on a built tree: install into a staging prefix and validate
+# the desktop entry and the metainfo; build the .deb; install it on this machine with apt-get;
+# start both installed programs, the window under Xvfb until its main window shows.
+# ./scripts/ci_package.sh [build dir]   (default: $FERROVOLT_BUILD_DIR or build)
+# Needs desktop-file-utils, appstream, dpkg-dev, xvfb, xauth and x11-utils.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=$(realpath "${1:-${FERROVOLT_BUILD_DIR:-build}}")
+app_id=example.ferrovolt.Ferrovolt
+version=$(sed -n 's/^set(CPACK_PACKAGE_VERSION "\(.*\)")$/\1/p' "$build/CPackConfig.cmake")
+
+sudo_cmd=()
+if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
+
+echo "== Installed tree in a staging prefix"
+stage=$(mktemp -d)
+trap 'rm -rf "$stage"' EXIT
+cmake --install "$build" --prefix "$stage" >/dev/null
+desktop-file-validate "$stage/share/applications/$app_id.desktop"
+appstreamcli validate --no-net "$stage/share/metainfo/$app_id.metainfo.xml"
+
+echo "== Debian package"
+(cd "$build" && cpack -G DEB >/dev/null)
+deb=$build/ferrovolt_${version}_$(dpkg --print-architecture).deb
+dpkg-deb --field "$deb" Package Version Depends
+DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq "$deb" >/dev/null
+
+echo "== The installed programs"
+[ "$(readlink -f /usr/bin/ferrovolt)" = /usr/lib/ferrovolt/ferrovolt ]
+[ -f /usr/lib/ferrovolt/hand32.ico ]
+[ "$(/usr/bin/ferrovolt-calc --version)" = "ferrovolt-calc $version" ]
+[ "$(/usr/bin/ferrovolt --version)" = "Ferrovolt $version" ]
+/usr/bin/ferrovolt-calc drop --current 20 --gauge "10 AWG" | grep -qx "Voltage Drop across Cable : 21.5"
+man -w ferrovolt-calc >/dev/null
+./scripts/check_window_starts.sh /usr/bin/ferrovolt
+echo "ferrovolt $version: installed from $(basename "$deb"), both programs start"
