@@ -175,7 +175,10 @@ void frmOptions::Form_Load() {
 }
 
 void frmOptions::refuse(QWidget* field) {
-    if (field) field->setFocus(Qt::OtherFocusReason);
+    // A calculation of the tab just left (pressed as its list loses the focus) must not pull
+    // the focus onto a page that is no longer shown: the user could not see where typing
+    // goes, and two such tabs would hand the focus back and forth for ever.
+    if (field && field->isVisible()) field->setFocus(Qt::OtherFocusReason);
     m_services.beep();
 }
 

@@ -62,7 +62,7 @@ private:
     void fillMaterialList(int index);
     void fillAWGList(int index);
     void fillGaugeList();
-    // A refused calculation: the focus to the field at fault, then the beep.
+    // A refused calculation: the focus to the field at fault when it is shown, then the beep.
     void refuse(QWidget* field);
 
     SystemServices& m_services;

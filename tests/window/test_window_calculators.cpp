@@ -210,6 +210,23 @@ private slots:
         QCOMPARE(textsOf(h, labels), before);
     }
 
+    // Leaving a tab from a list whose text is refused still beeps, but the focus stays on
+    // the tab now shown.
+    void refusalOfTheTabLeftKeepsTheFocusOnTheTabShown() {
+        WindowHarness h;
+        h.start();
+        QComboBox* gauge = h.combo("cmbAWG(0)");
+        h.click(gauge);
+        WindowHarness::typeInto(gauge, "99");
+        const QStringList before = textsOf(h, kAreaWeightLabels);
+        h.showTab(5);
+        QCOMPARE(h.tabs()->currentTab(), 5);
+        QVERIFY(h.services.beeps() >= 1);
+        QVERIFY(QApplication::focusWidget() != nullptr);
+        QVERIFY(QApplication::focusWidget()->isVisible());
+        QCOMPARE(textsOf(h, kAreaWeightLabels), before);
+    }
+
     // Until the first redraw the tab shows "18" and empty boxes; the first step of the bar
     // draws in square millimetres.
     void compareGaugesFirstVisit() {
