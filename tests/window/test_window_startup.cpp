@@ -168,6 +168,22 @@ private slots:
         }
     }
 
+    // The checks compare the text exactly as typed: the drop-downs neither complete a text
+    // nor swap it for a list entry of another case when Enter is pressed.
+    void dropDownsKeepTheTextAsTyped() {
+        WindowHarness h;
+        h.start();
+        QComboBox* standards = h.combo("cmbStandards");
+        h.click(standards->lineEdit());
+        WindowHarness::typeInto(standards, "awg (b&s)");
+        QCOMPARE(standards->currentText(), QStringLiteral("awg (b&s)"));
+        QTest::keyClick(standards->lineEdit(), Qt::Key_Return);
+        QCOMPARE(standards->currentText(), QStringLiteral("awg (b&s)"));
+        WindowHarness::typeInto(standards, "S");
+        QCOMPARE(standards->currentText(), QStringLiteral("S"));
+        QCOMPARE(standards->count(), 5);
+    }
+
     void showingTheSizingTabKeepsItsOptions() {
         WindowHarness h;
         h.start();
