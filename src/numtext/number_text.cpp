@@ -113,8 +113,10 @@ Digits significantDigits(T magnitude, int precision) {
         // kept digit is one decade finer (the float nearest 1E+28 is 9.999999E+27).
         const bool powerOfTen = d.digits.size() == 1 && d.digits[0] == '1';
         const int lastKept = d.exponent - precision + 1 - (powerOfTen ? 1 : 0);
-        const double spacing = std::ldexp(1.0, std::ilogb(magnitude) - std::numeric_limits<T>::digits + 1);
-        if (spacing > std::pow(10.0, lastKept)) return exactDigits(magnitude, precision);
+        // Compared as powers of two: spacing 2^s against 10^lastKept; the two never meet.
+        const int spacingPower = std::ilogb(magnitude) - std::numeric_limits<T>::digits + 1;
+        constexpr double kLog2Of10 = 3.321928094887362;
+        if (spacingPower > lastKept * kLog2Of10) return exactDigits(magnitude, precision);
         return d;
     }
     if (d.digits.size() == p + 1 && d.digits[p] == '5') return exactDigits(magnitude, precision);

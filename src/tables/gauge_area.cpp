@@ -1,6 +1,8 @@
 #include "tables/gauge_area.h"
 
+#include <charconv>
 #include <cmath>
+#include <system_error>
 #include <cstddef>
 
 #include "numtext/number_text.h"
@@ -10,12 +12,19 @@ namespace {
 
 std::optional<int> positionOf(const Tables& tables, std::string_view gauge, bool byPosition) {
     if (!byPosition) return gaugePositionOfLabel(tables, gauge);
-    // A position text converts like a whole number: rounded half to even.
+    // Plain whole numbers, as the calculators pass them, need no rounding.
+    int whole = 0;
+    const auto [end, error] = std::from_chars(gauge.data(), gauge.data() + gauge.size(), whole);
+    if (error == std::errc{} && end == gauge.data() + gauge.size() && gauge.front() != '-') {
+        if (whole < kFirstGaugePosition || whole > kLastGaugePosition) return std::nullopt;
+        return whole;
+    }
+    // Any other position text converts like a whole number: rounded half to even.
     const std::optional<double> value = readDouble(gauge);
     if (!value) return std::nullopt;
-    const double whole = roundDouble(*value, 0);
-    if (whole < kFirstGaugePosition || whole > kLastGaugePosition) return std::nullopt;
-    return static_cast<int>(whole);
+    const double rounded = roundDouble(*value, 0);
+    if (rounded < kFirstGaugePosition || rounded > kLastGaugePosition) return std::nullopt;
+    return static_cast<int>(rounded);
 }
 
 }  // namespace
