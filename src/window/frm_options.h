@@ -59,9 +59,9 @@ public:
 
 private:
     void connectHandlers();
-    void fillMaterialList(int index);
-    void fillAWGList(int index);
-    void fillGaugeList();
+    void FillMaterialList(int index);
+    void FillAWGList(int index);
+    void FillGaugeList();
     // A refused calculation: the focus to the field at fault when it is shown, then the beep.
     void refuse(QWidget* field);
 

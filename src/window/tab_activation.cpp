@@ -22,8 +22,8 @@ namespace {
 // The position of gauge "18", where the Compare Gauges tab always opens.
 constexpr int kGauge18Position = 24;
 
-// Clears the list, sets the edit text and appends the items; no item becomes selected, so
-// the edit text stays the one given.
+// Clears the list, appends the items and sets the edit text. The text comes last because
+// the first item added to an empty list would become the text; no item stays selected.
 void fillCombo(QComboBox* combo, const QString& editText, const QStringList& items) {
     combo->clear();
     combo->addItems(items);
@@ -44,7 +44,7 @@ void frmOptions::SSTab_Click(int /*previousTab*/) {
         case 0:
             fillCombo(m_areaWeight.cmbStandards, QStringLiteral("AWG (B&S)"),
                       toQtList(kStandardNames));
-            fillAWGList(0);
+            FillAWGList(0);
             break;
         case 1:
             FillConduitList();
@@ -52,38 +52,38 @@ void frmOptions::SSTab_Click(int /*previousTab*/) {
         case 2:
             fillCombo(m_resistivity.cmbMaterial0, QStringLiteral("Copper (Annealed)"),
                       toQtList(materialListTexts(m_tables)));
-            fillAWGList(2);
+            FillAWGList(2);
             break;
         case 3:
             // Redraws only when the bar stood elsewhere.
             m_compare.VScroll1->setValue(kGauge18Position);
             break;
         case 4:
-            fillMaterialList(1);
-            fillGaugeList();
+            FillMaterialList(1);
+            FillGaugeList();
             fillCombo(m_voltageDrop.cmbVoltsPhase, QStringLiteral("240 Volts 1-phase"),
                       supplyTexts());
             break;
         case 5:
-            fillMaterialList(2);
+            FillMaterialList(2);
             break;
         default:
             break;
     }
 }
 
-void frmOptions::fillAWGList(int index) {
+void frmOptions::FillAWGList(int index) {
     QComboBox* combo = index == 0 ? m_areaWeight.cmbAWG0 : m_resistivity.cmbAWG2;
     fillCombo(combo, QStringLiteral("18"), toQtList(gaugeListTexts()));
 }
 
-void frmOptions::fillMaterialList(int index) {
+void frmOptions::FillMaterialList(int index) {
     QComboBox* combo = index == 1 ? m_voltageDrop.cmbMaterial1 : m_sizing.cmbMaterial2;
     // The default is whatever material stands first in the table.
     fillCombo(combo, toQt(m_tables.MaterialTable[0][0]), toQtList(materialListTexts(m_tables)));
 }
 
-void frmOptions::fillGaugeList() {
+void frmOptions::FillGaugeList() {
     fillCombo(m_voltageDrop.cmbGauge, QStringLiteral("18 AWG"), toQtList(conductorSizeListTexts()));
 }
 
