@@ -32,7 +32,7 @@ public:
         window = std::make_unique<frmOptions>(services);
         window->Form_Load();
         window->show();
-        QApplication::setActiveWindow(window.get());
+        window->activateWindow();
         if (!QTest::qWaitForWindowActive(window.get())) qWarning("main window not active");
     }
 
