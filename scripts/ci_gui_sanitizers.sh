@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Builds everything, the window included, with AddressSanitizer and UndefinedBehaviorSanitizer
+# and runs every test with LeakSanitizer on: ./scripts/ci_gui_sanitizers.sh
+# Only known leaks of the libraries under Qt are suppressed, each one named and explained in
+# tests/support/sanitizers/lsan_qt.supp.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+build=${FERROVOLT_GUI_ASAN_BUILD_DIR:-$root/build-gui-asan}
+
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DFERROVOLT_WERROR=ON \
+    -DFERROVOLT_SANITIZE=address,undefined >/dev/null
+cmake --build "$build" -j2
+
+export QT_QPA_PLATFORM=offscreen
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_init_order=1:detect_stack_use_after_return=1
+export LSAN_OPTIONS=suppressions=$root/tests/support/sanitizers/lsan_qt.supp:print_suppressions=0
+export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+ctest --test-dir "$build" --output-on-failure -j2
+echo "== Every test above ran under AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer"
