@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTimer>
 #include <QToolButton>
 #include <iostream>
@@ -83,6 +84,11 @@ int takeScreenshots(const QString& folder) {
         WaitSeconds(services, 0.2F);
         if (QPushButton* calculate = calculateButton(*tabs->page(tab))) {
             calculate->click();
+            WaitSeconds(services, 0.2F);
+        } else if (auto* bar = tabs->page(tab)->findChild<QScrollBar*>(QStringLiteral("VScroll1"))) {
+            // Compare Gauges has no button: one step down and back shows gauge 18's areas.
+            bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+            bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
             WaitSeconds(services, 0.2F);
         }
         const QString name =
