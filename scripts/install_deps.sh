@@ -8,11 +8,11 @@ packages=(
     qt6-base-dev                                   # Widgets, Qt Test, offscreen and xcb plugins
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     nlohmann-json3-dev libcli11-dev
-    xvfb xauth                                     # xauth is only a Recommends of xvfb
+    xvfb xauth x11-utils                           # xauth is only a Recommends of xvfb
     locales                                        # de_DE.UTF-8 for the locale tests
     clang libclang-rt-14-dev                       # libFuzzer and the sanitizer runtimes
     dpkg-dev file                                  # CPack's .deb and its shlibdeps
-    desktop-file-utils appstream                   # validators for the desktop files
+    desktop-file-utils appstream man-db            # validators for the desktop files
 )
 
 sudo_cmd=()

@@ -48,6 +48,8 @@ int main(int argc, char* argv[]) {
     // QApplication takes the user's locale for C; number texts must not follow it.
     std::setlocale(LC_NUMERIC, "C");
     QLocale::setDefault(QLocale::c());
+    // Lets the desktop match the window to its launcher entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.ferrovolt.Ferrovolt"));
 
     ferrovolt::QtSystemServices services;
     ferrovolt::frmOptions window(services);
