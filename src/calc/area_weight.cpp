@@ -2,6 +2,7 @@
 
 #include <cstddef>
 
+#include "calc/units.h"
 #include "numtext/number_text.h"
 #include "tables/gauge_area.h"
 #include "tables/lists.h"
@@ -9,14 +10,7 @@
 namespace ferrovolt {
 namespace {
 
-constexpr double kMillimetresPerInch = 25.4;
-constexpr double kCubicInchesPer1000Feet = 12000;  // of one square inch section
-constexpr double kCopperPoundsPerCubicInch = 0.321;
-constexpr double kPoundsPerKilogram = 2.2046;
-constexpr double kMetresPerFoot = 0.3048;
-
-// A double result as the tab shows it: 15 decimals, at most 15 digits, first 12 characters.
-std::string shownDouble(double value) { return cut(formatDouble(roundDouble(value, 15)), 12); }
+constexpr std::size_t kShownWidth = 12;
 
 }  // namespace
 
@@ -46,11 +40,13 @@ Answer<AreaWeightResult> CalcAreaWeight(const Tables& tables, std::string_view g
     out.Dia_mm = formatSingle(dm);
     out.Area_inches = formatSingle(roundSingle(ai, 7));
     out.Area_mm = formatSingle(roundSingle(am, 7));
-    out.Area_mils = shownDouble(static_cast<double>(ai) * kCircularMilsPerSquareInch);
+    out.Area_mils = shownDouble(static_cast<double>(ai) * kCircularMilsPerSquareInch, kShownWidth);
     out.Pounds =
-        shownDouble(static_cast<double>(ai) * kCubicInchesPer1000Feet * kCopperPoundsPerCubicInch);
+        shownDouble(static_cast<double>(ai) * kCubicInchesPer1000Feet * kCopperPoundsPerCubicInch,
+                    kShownWidth);
     // Kilos follow from the pounds as shown, not from the unrounded weight.
-    out.Kilos = shownDouble(readBackDouble(out.Pounds) / kPoundsPerKilogram / kMetresPerFoot / 10);
+    out.Kilos = shownDouble(readBackDouble(out.Pounds) / kPoundsPerKilogram / kMetresPerFoot / 10,
+                            kShownWidth);
     return out;
 }
 

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstddef>
 
+#include "calc/units.h"
 #include "numtext/number_text.h"
 
 namespace ferrovolt {
@@ -33,7 +34,7 @@ std::variant<CircuitInputs, Refusal> readCircuitInputs(const Tables& tables,
     CircuitInputs in{};
     in.resistivity = readBackSingle(tables.MaterialTable[static_cast<std::size_t>(*row)][1]);
     in.lengthFeet = *l;
-    if (metres) in.lengthFeet = static_cast<float>(static_cast<double>(*l) * 3.281);
+    if (metres) in.lengthFeet = static_cast<float>(static_cast<double>(*l) * kFeetPerMetre);
     if (!std::isfinite(in.lengthFeet)) return Refusal{Field::Length};
     in.current = *i;
     return in;

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstddef>
 
+#include "calc/units.h"
 #include "numtext/number_text.h"
 #include "tables/gauge_area.h"
 
@@ -18,7 +19,7 @@ struct FractionSize {
 constexpr std::array<FractionSize, 5> kFractionSizes{{
     {"1/2", 0.5}, {"3/4", 0.75}, {"1 1/4", 1.25}, {"1 1/2", 1.5}, {"2 1/2", 2.5}}};
 
-std::string shownDouble(double value) { return cut(formatDouble(roundDouble(value, 15)), 12); }
+constexpr std::size_t kShownWidth = 12;
 
 // A radius passes through its number text before use.
 double viaText(double value) { return readBackDouble(formatDouble(value)); }
@@ -45,11 +46,11 @@ Answer<ConduitResult> CalcConduitCapacity(const Tables& tables, bool inches,
     const double r = viaText(conduitDiameter(size) / 2);
     const double fill = fill40 ? 0.4 : 0.6;
     ConduitResult out;
-    out.CondArea = shownDouble(r * r * kPi);
+    out.CondArea = shownDouble(r * r * kPi, kShownWidth);
     // Each step works from the shown, cut text of the step before.
-    out.UseableArea = shownDouble(readBackDouble(out.CondArea) * fill);
+    out.UseableArea = shownDouble(readBackDouble(out.CondArea) * fill, kShownWidth);
     const double rc = viaText(*cableDiameter / 2);
-    out.CableArea = shownDouble(rc * rc * kPi);
+    out.CableArea = shownDouble(rc * rc * kPi, kShownWidth);
     const double cableArea = readBackDouble(out.CableArea);
     if (cableArea == 0 || !std::isfinite(rc * rc * kPi)) return Refusal{Field::Cable};
     out.CableQty = formatDouble(std::floor(readBackDouble(out.UseableArea) / cableArea));

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 
+#include "calc/units.h"
 #include "numtext/number_text.h"
 #include "tables/gauge_area.h"
 
@@ -9,12 +10,6 @@ namespace ferrovolt {
 namespace {
 
 constexpr float kReferenceCelsius = 20.0F;
-constexpr double kMillimetresPerInch = 25.4;
-constexpr double kCubicInchesPer1000Feet = 12000;
-constexpr double kCopperPoundsPerCubicInch = 0.321;
-constexpr double kPoundsPerKilogram = 2.2046;
-constexpr double kMetresPerFoot = 0.3048;
-constexpr double kFeetPerMetre = 3.281;  // the trade's round figure, not 3.28084
 constexpr double kFeetPerMile = 5280;
 
 // A derived double shown rounded to 7 decimals.
