@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdlib>
+#include <string>
 
 #include "tables/lists.h"
 
@@ -207,6 +209,19 @@ const LabelCheck* findCheck(std::string_view name) {
     return nullptr;
 }
 
+// A text in exponent form with a negative exponent, of a value rounded to `decimals`: a
+// double never needs that form, as its 15 digits reach past the decimals. A single does
+// where it is small: the float nearest 0.0009854 shows its 7 digits as 9.854001E-04. Such a
+// text lies within the float's spacing and its own last digit of a multiple of 10^-decimals.
+bool nearlyRounded(std::string_view text, const Parts& p, const NumberForm& form) {
+    if (form.digits != kSingleDigits) return false;
+    if (p.exponentDigits.size() < 2) return true;  // cut inside the exponent: cannot tell
+    const long double value = std::fabs(std::strtold(std::string(text).c_str(), nullptr));
+    const long double unit = std::pow(10.0L, -form.decimals);
+    const long double nearest = std::round(value / unit) * unit;
+    return nearest > 0 && std::fabs(value - nearest) <= value * 5.7e-7L;
+}
+
 }  // namespace
 
 bool isNumberText(std::string_view text, int digits) { return numberText(text, digits, true); }
@@ -226,8 +241,7 @@ bool fitsForm(std::string_view text, const NumberForm& form) {
     // A plain text is known when whole, or when its whole part cannot be a one-digit mantissa.
     const bool plain = !p.exponent && (complete || p.whole.size() != 1 || p.whole == "0");
     if (form.decimals >= 0) {
-        // Rounded to at most `digits` decimals, a value never needs a negative exponent.
-        if (p.exponent && p.exponentSign == '-') return false;
+        if (p.exponent && p.exponentSign == '-' && !nearlyRounded(text, p, form)) return false;
         if (plain && static_cast<int>(p.fraction.size()) > form.decimals) return false;
     }
     if (form.whole) {

@@ -73,6 +73,9 @@ INSTANTIATE_TEST_SUITE_P(
         LabelRow{"Area_mils", "335544.070301", false}, LabelRow{"Kilos", "151.45630597", true},
         LabelRow{"Area_inches", "0.0012757", true}, LabelRow{"Area_inches", "1.2757E-03", false},
         LabelRow{"Ohms_mtr", "0.0209474", true}, LabelRow{"Ohms_mtr", "0.02094741", false},
+        // The float nearest 0.0009854 has 7 digits 9.854001; a value not rounded has others.
+        LabelRow{"Ohms_mtr", "9.854001E-04", true}, LabelRow{"Ohms_mtr", "9.854321E-04", false},
+        LabelRow{"Ohms_km", "9.854001E-04", false},
         LabelRow{"Ohms_km", "20.9474", true}, LabelRow{"Ohms_km", "20.94741234", false},
         LabelRow{"lblGauge", "6/0", true}, LabelRow{"lblGauge", "41", false},
         LabelRow{"lblGaugeArray(1)", "N/A ", true}, LabelRow{"lblGaugeArray(1)", "N/A", false},
