@@ -18,6 +18,7 @@
 #include "splash/web_site.h"
 #include "window/click_label.h"
 #include "window/input/input_handling.h"
+#include "window/results_copy.h"
 #include "window/ss_tab.h"
 #include "window/twips.h"
 
@@ -85,6 +86,7 @@ frmOptions::frmOptions(SystemServices& services, QWidget* parent)
                m_conduit.footer.info, m_resistivity.footer.info};
 
     connectHandlers();
+    new ResultsCopy(*this);  // the window's child, gone with it
     m_input = std::make_unique<InputHandling>(*this, m_tables, m_services);
 }
 

@@ -1,0 +1,251 @@
+#include "window/results_copy.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QClipboard>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QStringList>
+#include <QWidget>
+#include <algorithm>
+#include <string_view>
+
+#include "window/controls.h"
+
+namespace ferrovolt {
+
+namespace {
+
+// The groups of option buttons show no heading; in the copied text these captions name them.
+struct GroupCaption {
+    std::string_view group;
+    const char* caption;
+};
+constexpr std::array<GroupCaption, 8> kGroupCaptions{{
+    {"Frame1", "Area unit"},
+    {"Frame2(0)", "Size unit"},
+    {"Frame2(1)", "Fill"},
+    {"Frame3", "Temperature unit"},
+    {"Frame4", "Length unit"},
+    {"Frame5", "Length unit"},
+    {"Frame6", "Voltage"},
+    {"Frame7", "Phase"},
+}};
+
+// An input: the control and the heading over it; a group has no heading.
+struct InputNames {
+    const char* control;
+    const char* heading;
+};
+
+// A result line: the result label with its row caption and unit caption. Unnamed, they are
+// the result's name after "lblCaption_" and "lblUnit_", the unit only where the line has one.
+struct ResultNames {
+    const char* result;
+    const char* caption = nullptr;
+    const char* unit = nullptr;
+};
+
+struct TabNames {
+    std::vector<InputNames> inputs;
+    std::vector<ResultNames> results;
+};
+
+// Inputs top to bottom, left to right, a group beside a row of fields read within that row;
+// then the result lines top to bottom.
+const std::array<TabNames, ResultsCopy::kTabCount>& tabNames() {
+    static const std::array<TabNames, ResultsCopy::kTabCount> names{{
+        // Area / Weight
+        {{{"cmbStandards", "lblHeading_cmbStandards"}, {"cmbAWG(0)", "lblHeading_cmbAWG(0)"}},
+         {{"Dia_mm"},
+          {"Dia_inch"},
+          {"Area_mm"},
+          {"Area_inches"},
+          {"Area_mils"},
+          {"Pounds"},
+          {"Kilos"}}},
+        // Conduit Capacity: the measure group stands between the two diameters.
+        {{{"cmbDia", "lblHeading_cmbDia"},
+          {"Frame2(0)", nullptr},
+          {"txtCable", "lblHeading_txtCable"},
+          {"Frame2(1)", nullptr}},
+         {{"CondArea", nullptr, "lblStandard(0)"},
+          {"UseableArea", nullptr, "lblStandard(1)"},
+          {"CableArea", nullptr, "lblStandard(2)"},
+          {"CableQty"}}},
+        // Resistivity
+        {{{"cmbAWG(2)", "lblHeading_cmbAWG(2)"},
+          {"cmbMaterial(0)", "lblHeading_cmbMaterial(0)"},
+          {"txtTemp", "Label3(18)"},
+          {"Frame3", nullptr}},
+         {{"Kilo_mtr"},
+          {"Kilo_Km"},
+          {"Pounds_f"},
+          {"Ohms_mtr"},
+          {"Ohms_km"},
+          {"Ohms_mile"},
+          {"Ohms_Kf"},
+          {"Ohms_f"}}},
+        // Compare Gauges: each box is captioned by the standard's name under it.
+        {{{"lblGauge", "lblHeading_lblGauge"}, {"Frame1", nullptr}},
+         {{"lblGaugeArray(0)", "lblStandardName(0)"},
+          {"lblGaugeArray(1)", "lblStandardName(1)"},
+          {"lblGaugeArray(3)", "lblStandardName(3)"},
+          {"lblGaugeArray(2)", "lblStandardName(2)"},
+          {"lblGaugeArray(4)", "lblStandardName(4)"}}},
+        // Voltage Drop
+        {{{"cmbGauge", "lblHeading_cmbGauge"},
+          {"cmbMaterial(1)", "lblHeading_cmbMaterial(1)"},
+          {"cmbVoltsPhase", "lblHeading_cmbVoltsPhase"},
+          {"txtAmps(1)", "lblHeading_txtAmps(1)"},
+          {"txtCCTlngth(1)", "lblHeading_txtCCTlngth(1)"},
+          {"Frame4", nullptr}},
+         {{"lblDrop"}, {"lblVoltsOut"}, {"lblPCdrop"}, {"lblCMA"}}},
+        // Conductor Sizing
+        {{{"cmbMaterial(2)", "lblHeading_cmbMaterial(2)"},
+          {"txtCCTlngth(2)", "lblHeading_txtCCTlngth(2)"},
+          {"Frame5", nullptr},
+          {"Frame6", nullptr},
+          {"Frame7", nullptr},
+          {"txtAmps(2)", "lblHeading_txtAmps(2)"}},
+         {{"lblCmils"}, {"lblMinAWG"}, {"lblMinMetric"}, {"lblNomMetric"}}},
+    }};
+    return names;
+}
+
+QString groupCaption(std::string_view group) {
+    const auto* found = std::find_if(kGroupCaptions.begin(), kGroupCaptions.end(),
+                                     [group](const GroupCaption& g) { return g.group == group; });
+    return found != kGroupCaptions.end() ? QString::fromLatin1(found->caption) : QString();
+}
+
+// The boxes of Compare Gauges end in a blank that only spaces them from their border.
+QString withoutTrailingBlanks(QString text) {
+    while (text.endsWith(QLatin1Char(' '))) text.chop(1);
+    return text;
+}
+
+// The text a control shows: a group shows the caption of its chosen button.
+QString shownText(const QWidget* control) {
+    if (const auto* combo = qobject_cast<const QComboBox*>(control)) return combo->currentText();
+    if (const auto* field = qobject_cast<const QLineEdit*>(control)) return field->text();
+    if (const auto* label = qobject_cast<const QLabel*>(control)) return label->text();
+    const auto options = control->findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly);
+    for (const QAbstractButton* option : options)
+        if (option->isChecked()) return option->text();
+    return {};
+}
+
+// "Diameter :" captions the line "Diameter: ...".
+QString rowCaption(const QWidget* caption) {
+    QString text = withoutTrailingBlanks(shownText(caption));
+    if (text.endsWith(QLatin1Char(':'))) text = withoutTrailingBlanks(text.chopped(1));
+    return text;
+}
+
+QString line(const QString& caption, const QString& value, const QString& unit) {
+    QString text = caption + QLatin1Char(':');
+    // An empty result leaves its unit out too: a unit alone would read as the value.
+    if (!value.isEmpty()) {
+        text += QLatin1Char(' ') + value;
+        if (!unit.isEmpty()) text += QLatin1Char(' ') + unit;
+    }
+    return text;
+}
+
+}  // namespace
+
+ResultsCopy::ResultsCopy(QWidget& window) : QObject(&window), m_window(window) {
+    for (int tab = 0; tab < kTabCount; ++tab) buildBlock(tab);
+}
+
+void ResultsCopy::buildBlock(int tab) {
+    const auto named = [this](const QString& name) {
+        auto* control = m_window.findChild<QWidget*>(name);
+        if (control == nullptr)
+            qWarning("Copy results: the window has no control named %s", qPrintable(name));
+        return control;
+    };
+    Block& block = m_blocks.at(static_cast<std::size_t>(tab));
+    block.outline = qobject_cast<QFrame*>(named(arrayName("Shape1", tab)));
+    if (block.outline == nullptr) return;
+    block.page = block.outline->parentWidget();
+
+    const TabNames& names = tabNames().at(static_cast<std::size_t>(tab));
+    for (const InputNames& input : names.inputs) {
+        QWidget* control = named(QString::fromLatin1(input.control));
+        if (control == nullptr) continue;
+        if (input.heading == nullptr) {
+            block.inputs.push_back({nullptr, groupCaption(input.control), control});
+        } else if (QWidget* heading = named(QString::fromLatin1(input.heading))) {
+            // Read when copying: start-up still changes a heading's text ("°Temp").
+            block.inputs.push_back({heading, QString(), control});
+        }
+    }
+    for (const ResultNames& result : names.results) {
+        const QString name = QString::fromLatin1(result.result);
+        QWidget* label = named(name);
+        QWidget* caption = named(result.caption != nullptr ? QString::fromLatin1(result.caption)
+                                                           : QStringLiteral("lblCaption_") + name);
+        QWidget* unit = result.unit != nullptr
+                            ? named(QString::fromLatin1(result.unit))
+                            : m_window.findChild<QWidget*>(QStringLiteral("lblUnit_") + name);
+        if (label != nullptr && caption != nullptr) block.results.push_back({caption, label, unit});
+    }
+
+    block.menu = new QMenu(block.page);
+    block.menu->setObjectName(arrayName("mnuResults", tab));
+    QAction* copy = block.menu->addAction(QStringLiteral("Copy results"));
+    copy->setObjectName(arrayName("mnuCopyResults", tab));
+    connect(copy, &QAction::triggered, this, [this, tab] { copyResults(tab); });
+
+    // A right-click on a label of the block reaches the page, as labels take no menu of their
+    // own; the outline lets clicks through to the page as well.
+    block.page->installEventFilter(this);
+}
+
+QString ResultsCopy::resultsText(int tab) const {
+    const Block& block = m_blocks.at(static_cast<std::size_t>(tab));
+    QStringList lines;
+    for (const InputLine& input : block.inputs)
+        lines.append(line(input.heading != nullptr ? withoutTrailingBlanks(shownText(input.heading))
+                                                   : input.groupCaption,
+                          withoutTrailingBlanks(shownText(input.control)), QString()));
+    for (const ResultLine& result : block.results)
+        lines.append(line(
+            rowCaption(result.caption), withoutTrailingBlanks(shownText(result.result)),
+            result.unit != nullptr ? withoutTrailingBlanks(shownText(result.unit)) : QString()));
+    return lines.join(QLatin1Char('\n'));
+}
+
+void ResultsCopy::copyResults(int tab) const {
+    QGuiApplication::clipboard()->setText(resultsText(tab));
+}
+
+bool ResultsCopy::isInBlock(const Block& block, QWidget* hit, const QPoint& position) const {
+    if (hit == nullptr) return block.outline->geometry().contains(position);
+    return std::any_of(block.results.begin(), block.results.end(), [hit](const ResultLine& r) {
+        return hit == r.caption || hit == r.result || (r.unit != nullptr && hit == r.unit);
+    });
+}
+
+bool ResultsCopy::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::ContextMenu) return false;
+    for (const Block& block : m_blocks) {
+        if (block.page == nullptr || watched != block.page) continue;
+        auto* request = static_cast<QContextMenuEvent*>(event);
+        if (!isInBlock(block, block.page->childAt(request->pos()), request->pos())) return false;
+        // Not exec(): the menu is an ordinary popup and the event loop runs on undisturbed.
+        block.menu->popup(request->globalPos());
+        request->accept();
+        return true;
+    }
+    return false;
+}
+
+}  // namespace ferrovolt
