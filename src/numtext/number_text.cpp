@@ -253,8 +253,13 @@ long leadingDigitPower(std::string_view text) {
         std::string_view digits = text.substr(e + 1);
         const bool negative = !digits.empty() && digits[0] == '-';
         if (!digits.empty() && (digits[0] == '-' || digits[0] == '+')) digits.remove_prefix(1);
-        if (std::from_chars(digits.data(), digits.data() + digits.size(), exponent).ec != std::errc{})
-            exponent = 100000;  // an exponent too long to hold is far out of range either way
+        // Any exponent past this is far out of range either way; held below it, adding the
+        // position of the leading digit cannot overflow (an exponent just under the largest
+        // long did: 10E+9223372036854775807).
+        constexpr long kFar = 1L << 60;
+        if (std::from_chars(digits.data(), digits.data() + digits.size(), exponent).ec != std::errc{} ||
+            exponent > kFar)
+            exponent = kFar;
         if (negative) exponent = -exponent;
     }
     const std::size_t point = std::min(mantissa.find('.'), mantissa.size());

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cmath>
 #include <limits>
 
 namespace ferrovolt {
@@ -139,6 +140,12 @@ TEST(ReadBack, TakesTheLeadingNumberOfAShownText) {
     EXPECT_EQ(readBackDouble("1.25E+2"), 125.0);      // a cut exponent text
     EXPECT_EQ(readBackDouble("1.2345E"), 1.2345);
     EXPECT_EQ(readBackDouble("1.234E+"), 1.234);
+    // Exponents at the edge of the integer range: too large is no value (read as +0), too
+    // small is a zero of the sign. The sum with the leading digit's position overflowed.
+    EXPECT_FALSE(std::signbit(readBackDouble("-10E+9223372036854775807")));
+    EXPECT_TRUE(std::signbit(readBackDouble("-10E-9223372036854775807")));
+    EXPECT_EQ(readBackSingle("10E+9223372036854775807"), 0.0F);
+    EXPECT_EQ(readBackDouble("1E+99999999999999999999"), 0.0);
     EXPECT_EQ(readBackDouble("123456."), 123456.0);
     EXPECT_EQ(readBackDouble("-1.2345"), -1.2345);
     EXPECT_EQ(readBackDouble("N/A"), 0.0);
