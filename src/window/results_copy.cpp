@@ -183,7 +183,7 @@ void ResultsCopy::buildBlock(int tab) {
         if (input.heading == nullptr) {
             block.inputs.push_back({nullptr, groupCaption(input.control), control});
         } else if (QWidget* heading = named(QString::fromLatin1(input.heading))) {
-            // Read when copying: start-up still changes a heading's text ("°Temp").
+            // Read when copying: start-up still puts the degree sign into a heading.
             block.inputs.push_back({heading, QString(), control});
         }
     }
