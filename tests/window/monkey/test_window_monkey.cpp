@@ -267,8 +267,19 @@ private:
         edit->paste();
     }
 
-    // Mostly the controls that take input, sometimes anything at all in the window.
+    // Mostly the controls that take input, sometimes anything at all in the window. The six
+    // numeric fields are few among the controls, so they get a share of their own.
     void clickSomething() {
+        if (pick(4) == 0) {
+            const NumericField& f = pickOf(kNumericFields);
+            QLineEdit* edit = m_h.field(f.name);
+            if (edit->isVisible()) {
+                const QPoint at(pick(edit->width()), pick(edit->height()));
+                log(QStringLiteral("click %1 at %2,%3").arg(f.name).arg(at.x()).arg(at.y()));
+                QTest::mouseClick(edit, Qt::LeftButton, {}, at);
+                return;
+            }
+        }
         const bool inputsOnly = pick(3) != 0;
         QList<QWidget*> targets;
         for (QWidget* w : m_h.window->findChildren<QWidget*>()) {
