@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 namespace ferrovolt::testing {
@@ -13,6 +14,9 @@ struct NumberRow {
     bool whole;   // a complete number text
     bool prefix;  // the start of one
 };
+
+// Rows print as their text, so a failing row names itself in the test list.
+void PrintTo(const NumberRow& row, std::ostream* out) { *out << '"' << row.text << "\" " << row.digits; }
 
 class NumberTextShape : public ::testing::TestWithParam<NumberRow> {};
 
@@ -56,6 +60,8 @@ struct LabelRow {
     const char* text;
     bool shown;
 };
+
+void PrintTo(const LabelRow& row, std::ostream* out) { *out << row.name << " \"" << row.text << '"'; }
 
 class LabelText : public ::testing::TestWithParam<LabelRow> {};
 
