@@ -21,12 +21,13 @@ using namespace ferrovolt;
 using fuzz::require;
 
 const std::set<std::string, std::less<>> kFieldNames{
-    "gauge", "standard", "material", "temperature", "length",
-    "current", "supply", "volts", "size", "cable"};
+    "gauge",   "standard", "material", "temperature", "length",
+    "current", "supply",   "volts",    "size",        "cable"};
 
 // The output names of each calculator, in the order the answers list them.
 const std::vector<std::pair<std::string, std::vector<std::string>>> kOutputNames{
-    {"area_weight", {"Dia_mm", "Dia_inch", "Area_mm", "Area_inches", "Area_mils", "Pounds", "Kilos"}},
+    {"area_weight",
+     {"Dia_mm", "Dia_inch", "Area_mm", "Area_inches", "Area_mils", "Pounds", "Kilos"}},
     {"resistance",
      {"Kilo_mtr", "Kilo_Km", "Pounds_f", "Ohms_mtr", "Ohms_km", "Ohms_mile", "Ohms_Kf", "Ohms_f"}},
     {"compare",
@@ -47,7 +48,8 @@ void checkAnswer(std::string_view line, const std::string& answer) {
     const std::string key = json.begin().key();
     const nlohmann::ordered_json& value = json.begin().value();
     if (key == "error") {
-        require(value.is_string() && !value.get<std::string>().empty(), "an error without text", answer);
+        require(value.is_string() && !value.get<std::string>().empty(), "an error without text",
+                answer);
         return;
     }
     if (key == "refused") {

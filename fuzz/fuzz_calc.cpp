@@ -78,10 +78,14 @@ void areaWeight(const Fields& f) {
     if (!isGaugeLabel(f[1])) return requireRefusalOf(answer, Field::Gauge, f[1]);
     if (!isPermittedStandard(f[2])) return requireRefusalOf(answer, Field::Standard, f[2]);
     const AreaWeightResult& r = resultOf(answer);
-    const std::array<std::pair<const char*, const std::string*>, 7> texts{{
-        {"Dia_mm", &r.Dia_mm}, {"Dia_inch", &r.Dia_inch}, {"Area_mm", &r.Area_mm},
-        {"Area_inches", &r.Area_inches}, {"Area_mils", &r.Area_mils}, {"Pounds", &r.Pounds},
-        {"Kilos", &r.Kilos}}};
+    const std::array<std::pair<const char*, const std::string*>, 7> texts{
+        {{"Dia_mm", &r.Dia_mm},
+         {"Dia_inch", &r.Dia_inch},
+         {"Area_mm", &r.Area_mm},
+         {"Area_inches", &r.Area_inches},
+         {"Area_mils", &r.Area_mils},
+         {"Pounds", &r.Pounds},
+         {"Kilos", &r.Kilos}}};
     const bool na = r.Dia_mm == "N/A";
     for (const auto& [name, text] : texts) {
         fuzz::requireLabelText(name, *text);
@@ -150,7 +154,8 @@ void conduit(const Fields& f) {
     const bool inches = fuzz::flagOf(f[1]);
     const bool fill40 = fuzz::flagOf(f[3]);
     const auto answer = CalcConduitCapacity(t, inches, f[2], fill40, f[4]);
-    require(answer == CalcConduitCapacity(t, inches, f[2], fill40, f[4]), "same input, other answer");
+    require(answer == CalcConduitCapacity(t, inches, f[2], fill40, f[4]),
+            "same input, other answer");
     static constexpr std::array<std::string_view, 11> kMillimetres{
         "16", "20", "25", "32", "40", "50", "63", "80", "100", "125", "150"};
     static constexpr std::array<std::string_view, 11> kInches{
@@ -163,8 +168,7 @@ void conduit(const Fields& f) {
     // A cable whose area shows as 0 (cut to 12 characters, below about 1E-10) or is beyond
     // the double range may be refused.
     if (*cable < 2e-5L || *cable > 1e150L) {
-        if (std::holds_alternative<Refusal>(answer))
-            requireRefusalOf(answer, Field::Cable, f[4]);
+        if (std::holds_alternative<Refusal>(answer)) requireRefusalOf(answer, Field::Cable, f[4]);
         return;
     }
     const ConduitResult& r = resultOf(answer);
@@ -182,8 +186,8 @@ void conduit(const Fields& f) {
 // A plain AWG text ends in "AWG" with no "/" as second character; its label drops the
 // last four characters. Otherwise a kcmil or large AWG text of the list.
 bool namesConductor(std::string_view gauge) {
-    const bool plain = gauge.size() >= 3 && gauge.substr(gauge.size() - 3) == "AWG" &&
-                       gauge.find('/') != 1;
+    const bool plain =
+        gauge.size() >= 3 && gauge.substr(gauge.size() - 3) == "AWG" && gauge.find('/') != 1;
     if (plain) return gauge.size() > 4 && isGaugeLabel(gauge.substr(0, gauge.size() - 4));
     if (std::any_of(kKcmilTexts.begin(), kKcmilTexts.end(),
                     [&](const KcmilText& k) { return k.text == gauge; }))
@@ -208,7 +212,8 @@ bool circuitRefusal(const Answer<Result>& answer, const Fields& f, bool metres,
         // Just above the largest double the reading may still round down to it.
         const auto v = valueOf(f[3]);
         if (v && *v >= 0) {
-            if (std::holds_alternative<Refusal>(answer)) requireRefusalOf(answer, Field::Current, f[3]);
+            if (std::holds_alternative<Refusal>(answer))
+                requireRefusalOf(answer, Field::Current, f[3]);
             return true;
         }
         requireRefusalOf(answer, Field::Current, f[3]);
@@ -248,7 +253,8 @@ void voltageDrop(const Fields& f) {
     fuzz::requireLabelText("lblPCdrop", r.lblPCdrop);
     fuzz::requireLabelText("lblVoltsOut", r.lblVoltsOut);
     for (const KcmilText& k : kKcmilTexts)
-        if (k.text == f[6]) require(readBackDouble(r.lblCMA) == k.circularMils, "kcmil area", r.lblCMA);
+        if (k.text == f[6])
+            require(readBackDouble(r.lblCMA) == k.circularMils, "kcmil area", r.lblCMA);
     if (f[6].size() > 4 && isGaugeLabel(f[6].substr(0, f[6].size() - 4)) && f[6].find('/') != 1)
         require(r.lblCMA == GaugeArea(t, f[6].substr(0, f[6].size() - 4), 0, CircularMils, false),
                 "the AWG area differs from the gauge area", r.lblCMA);
@@ -270,13 +276,15 @@ void conductorSize(const Fields& f) {
     fuzz::requireLabelText("lblMinAWG", r.lblMinAWG);
     fuzz::requireLabelText("lblMinMetric", r.lblMinMetric);
     fuzz::requireLabelText("lblNomMetric", r.lblNomMetric);
-    const std::string group = testing::sizingGroupFault(r.lblMinAWG, r.lblMinMetric, r.lblNomMetric);
+    const std::string group =
+        testing::sizingGroupFault(r.lblMinAWG, r.lblMinMetric, r.lblNomMetric);
     require(group.empty(), "sizing texts do not stand together", group);
     if (r.lblMinAWG.rfind("# ", 0) == 0) {
         require(r.lblMinMetric == GaugeArea(t, r.lblMinAWG.substr(2), 0, SquareMillimetres, false),
                 "the metric area is not the AWG size's", r.lblMinMetric);
         // The gauge found carries more than the requirement shown (cut to 8 characters).
-        const float area = readBackSingle(GaugeArea(t, r.lblMinAWG.substr(2), 0, CircularMils, false).value());
+        const float area =
+            readBackSingle(GaugeArea(t, r.lblMinAWG.substr(2), 0, CircularMils, false).value());
         if (r.lblCmils.find('E') == std::string::npos)
             require(area > readBackSingle(r.lblCmils) * (1 - 1e-6F), "the AWG size is too small",
                     r.lblMinAWG);

@@ -2,6 +2,7 @@
 // correctly rounded conversions (strtod, strtof, printf) in the C locale, while the process
 // runs under a German locale to show that nothing here follows it.
 
+#include <locale.h>
 #include <cerrno>
 #include <clocale>
 #include <cmath>
@@ -9,7 +10,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <locale.h>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -108,8 +108,10 @@ std::string ourDigits(std::string_view text, int& exponent) {
     std::string all;
     int pointAt = -1;
     for (char c : text.substr(0, e)) {
-        if (c == '.') pointAt = static_cast<int>(all.size());
-        else all.push_back(c);
+        if (c == '.')
+            pointAt = static_cast<int>(all.size());
+        else
+            all.push_back(c);
     }
     if (pointAt < 0) pointAt = static_cast<int>(all.size());
     const std::size_t first = all.find_first_not_of('0');
@@ -140,9 +142,10 @@ void checkWriting(T value) {
     // reads back as no value; no result comes near (the large ones are cut or bounded).
     if (!single && std::fabs(static_cast<double>(value)) > 1.797693134862315e308) return;
     // Read back at the same precision and written again, a text stays the same.
-    const T again = single ? static_cast<T>(readBackSingle(text)) : static_cast<T>(readBackDouble(text));
-    const std::string twice = single ? formatSingle(static_cast<float>(again))
-                                     : formatDouble(static_cast<double>(again));
+    const T again =
+        single ? static_cast<T>(readBackSingle(text)) : static_cast<T>(readBackDouble(text));
+    const std::string twice =
+        single ? formatSingle(static_cast<float>(again)) : formatDouble(static_cast<double>(again));
     // A single written as a power of ten reads back as the float nearest it, which may lie
     // below, in the decade whose 7th digit is finer: 1E+28 reads back as 9.999999E+27.
     const bool decadeBelow = single && value != 0 && ourDigits(text, ours) == "1" &&
@@ -150,7 +153,8 @@ void checkWriting(T value) {
     require(twice == text || decadeBelow, "round trip changed the text", text + " -> " + twice);
     if (text.find('E') == std::string::npos) {
         const auto strict = single ? std::optional<double>(readSingle(text)) : readDouble(text);
-        require(strict && *strict == static_cast<double>(again), "plain text not read strictly", text);
+        require(strict && *strict == static_cast<double>(again), "plain text not read strictly",
+                text);
     }
 }
 

@@ -23,8 +23,7 @@ inline void require(bool holds, std::string_view what, std::string_view detail =
 }
 
 // The input as text fields, one per line; missing fields read as empty texts.
-std::vector<std::string_view> fields(const std::uint8_t* data, std::size_t size,
-                                     std::size_t count);
+std::vector<std::string_view> fields(const std::uint8_t* data, std::size_t size, std::size_t count);
 
 // A field as a flag: "1" (or any text starting with an odd character) is set.
 bool flagOf(std::string_view field);

@@ -10,7 +10,7 @@ packages=(
     nlohmann-json3-dev libcli11-dev
     xvfb xauth x11-utils                           # xauth is only a Recommends of xvfb
     locales                                        # de_DE.UTF-8 for the locale tests
-    clang libclang-rt-14-dev                       # libFuzzer and the sanitizer runtimes
+    clang libclang-rt-14-dev clang-format          # libFuzzer, sanitizer runtimes, formatting
     dpkg-dev file                                  # CPack's .deb and its shlibdeps
     desktop-file-utils appstream man-db            # validators for the desktop files
 )

@@ -85,7 +85,8 @@ int takeScreenshots(const QString& folder) {
         if (QPushButton* calculate = calculateButton(*tabs->page(tab))) {
             calculate->click();
             WaitSeconds(services, 0.2F);
-        } else if (auto* bar = tabs->page(tab)->findChild<QScrollBar*>(QStringLiteral("VScroll1"))) {
+        } else if (auto* bar =
+                       tabs->page(tab)->findChild<QScrollBar*>(QStringLiteral("VScroll1"))) {
             // Compare Gauges has no button: one step down and back shows gauge 18's areas.
             bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
             bar->triggerAction(QAbstractSlider::SliderSingleStepSub);

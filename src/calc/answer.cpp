@@ -4,16 +4,26 @@ namespace ferrovolt {
 
 std::string_view fieldName(Field field) {
     switch (field) {
-    case Field::Gauge: return "gauge";
-    case Field::Standard: return "standard";
-    case Field::Material: return "material";
-    case Field::Temperature: return "temperature";
-    case Field::Length: return "length";
-    case Field::Current: return "current";
-    case Field::Supply: return "supply";
-    case Field::Volts: return "volts";
-    case Field::ConduitSize: return "size";
-    case Field::Cable: return "cable";
+        case Field::Gauge:
+            return "gauge";
+        case Field::Standard:
+            return "standard";
+        case Field::Material:
+            return "material";
+        case Field::Temperature:
+            return "temperature";
+        case Field::Length:
+            return "length";
+        case Field::Current:
+            return "current";
+        case Field::Supply:
+            return "supply";
+        case Field::Volts:
+            return "volts";
+        case Field::ConduitSize:
+            return "size";
+        case Field::Cable:
+            return "cable";
     }
     return "";
 }

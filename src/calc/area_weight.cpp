@@ -23,8 +23,8 @@ Answer<AreaWeightResult> CalcAreaWeight(const Tables& tables, std::string_view g
         ++standardIndex;
     if (standardIndex == kStandardNames.size()) return Refusal{Field::Standard};
 
-    const float d = readBackSingle(
-        tables.GaugeTable[static_cast<std::size_t>(*position)][standardIndex]);
+    const float d =
+        readBackSingle(tables.GaugeTable[static_cast<std::size_t>(*position)][standardIndex]);
     if (d == 0.0F) {
         const std::string na = "N/A";
         return AreaWeightResult{na, na, na, na, na, na, na};
@@ -41,9 +41,8 @@ Answer<AreaWeightResult> CalcAreaWeight(const Tables& tables, std::string_view g
     out.Area_inches = formatSingle(roundSingle(ai, 7));
     out.Area_mm = formatSingle(roundSingle(am, 7));
     out.Area_mils = shownDouble(static_cast<double>(ai) * kCircularMilsPerSquareInch, kShownWidth);
-    out.Pounds =
-        shownDouble(static_cast<double>(ai) * kCubicInchesPer1000Feet * kCopperPoundsPerCubicInch,
-                    kShownWidth);
+    out.Pounds = shownDouble(
+        static_cast<double>(ai) * kCubicInchesPer1000Feet * kCopperPoundsPerCubicInch, kShownWidth);
     // Kilos follow from the pounds as shown, not from the unrounded weight.
     out.Kilos = shownDouble(readBackDouble(out.Pounds) / kPoundsPerKilogram / kMetresPerFoot / 10,
                             kShownWidth);

@@ -42,7 +42,8 @@ Answer<ConductorSizeResult> CalcConductorSize(const Tables& tables, std::string_
     // gauge 40 (position 46) to 6/0 (position 1), so halving finds the same gauge as a walk
     // upwards from 40 would; an area equal to the requirement does not exceed it.
     const auto awgArea = [&tables](int n) {
-        return readBackSingle(GaugeArea(tables, std::to_string(n), 0, CircularMils, true).value_or(""));
+        return readBackSingle(
+            GaugeArea(tables, std::to_string(n), 0, CircularMils, true).value_or(""));
     };
     int position = kFirstGaugePosition;
     const bool awg = awgArea(kFirstGaugePosition) > cmMin;
@@ -78,7 +79,8 @@ Answer<ConductorSizeResult> CalcConductorSize(const Tables& tables, std::string_
             break;
         }
     }
-    const double section = roundDouble(static_cast<double>(cmMin) * kSquareMillimetresPerCircularMil, 1);
+    const double section =
+        roundDouble(static_cast<double>(cmMin) * kSquareMillimetresPerCircularMil, 1);
     out.lblMinMetric = cut(formatDouble(section), 8) + " sq mm";
     out.lblNomMetric = kOutOfRange;
     return out;

@@ -16,13 +16,15 @@ struct FractionSize {
     std::string_view text;
     double inches;
 };
-constexpr std::array<FractionSize, 5> kFractionSizes{{
-    {"1/2", 0.5}, {"3/4", 0.75}, {"1 1/4", 1.25}, {"1 1/2", 1.5}, {"2 1/2", 2.5}}};
+constexpr std::array<FractionSize, 5> kFractionSizes{
+    {{"1/2", 0.5}, {"3/4", 0.75}, {"1 1/4", 1.25}, {"1 1/2", 1.5}, {"2 1/2", 2.5}}};
 
 constexpr std::size_t kShownWidth = 12;
 
 // A radius passes through its number text before use.
-double viaText(double value) { return readBackDouble(formatDouble(value)); }
+double viaText(double value) {
+    return readBackDouble(formatDouble(value));
+}
 
 double conduitDiameter(std::string_view size) {
     for (const FractionSize& f : kFractionSizes)
@@ -32,9 +34,8 @@ double conduitDiameter(std::string_view size) {
 
 }  // namespace
 
-Answer<ConduitResult> CalcConduitCapacity(const Tables& tables, bool inches,
-                                          std::string_view size, bool fill40,
-                                          std::string_view cable) {
+Answer<ConduitResult> CalcConduitCapacity(const Tables& tables, bool inches, std::string_view size,
+                                          bool fill40, std::string_view cable) {
     const std::size_t column = inches ? 1 : 0;
     bool known = false;
     for (const auto& row : tables.ConduitSizeTable) known = known || row[column] == size;

@@ -13,19 +13,21 @@ constexpr float kReferenceCelsius = 20.0F;
 constexpr double kFeetPerMile = 5280;
 
 // A derived double shown rounded to 7 decimals.
-std::string shown(double value) { return formatDouble(roundDouble(value, 7)); }
+std::string shown(double value) {
+    return formatDouble(roundDouble(value, 7));
+}
 
 // The temperature in Celsius, or nothing when it lies below absolute zero.
 std::optional<float> toCelsius(float t, TempUnit unit) {
     switch (unit) {
-    case TempUnit::Fahrenheit:
-        if (static_cast<double>(t) < -459.67) return std::nullopt;
-        return static_cast<float>((static_cast<double>(t) - 32) * (5.0 / 9.0));
-    case TempUnit::Kelvin:
-        if (t < 0.0F) return std::nullopt;
-        return static_cast<float>(static_cast<double>(t) - 273.15);
-    case TempUnit::Celsius:
-        break;
+        case TempUnit::Fahrenheit:
+            if (static_cast<double>(t) < -459.67) return std::nullopt;
+            return static_cast<float>((static_cast<double>(t) - 32) * (5.0 / 9.0));
+        case TempUnit::Kelvin:
+            if (t < 0.0F) return std::nullopt;
+            return static_cast<float>(static_cast<double>(t) - 273.15);
+        case TempUnit::Celsius:
+            break;
     }
     if (static_cast<double>(t) < -273.15) return std::nullopt;
     return t;
@@ -52,7 +54,8 @@ Answer<ResistanceResult> CalcResistance(const Tables& tables, std::string_view g
     if (*celsius != kReferenceCelsius) {
         // Proportional correction from 20 C with the material's coefficient.
         const double delta = static_cast<double>(*celsius) - static_cast<double>(kReferenceCelsius);
-        rho = static_cast<float>(static_cast<double>(rho20) * (1 + static_cast<double>(alpha) * delta));
+        rho = static_cast<float>(static_cast<double>(rho20) *
+                                 (1 + static_cast<double>(alpha) * delta));
     }
     const auto rhoM = static_cast<float>(static_cast<double>(rho) / 100);
 

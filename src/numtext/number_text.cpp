@@ -157,7 +157,8 @@ std::string layout(bool negative, const Digits& d, int precision) {
     const int magnitude = e < 0 ? -e : e;
     if (magnitude < 10) out += '0';
     std::array<char, 8> exponentDigits{};
-    const auto written = std::to_chars(exponentDigits.data(), exponentDigits.data() + exponentDigits.size(), magnitude);
+    const auto written = std::to_chars(exponentDigits.data(),
+                                       exponentDigits.data() + exponentDigits.size(), magnitude);
     out.append(exponentDigits.data(), written.ptr);
     return out;
 }
@@ -168,9 +169,10 @@ std::string format(T value, int precision, bool exact) {
     if (std::isinf(value)) return value < 0 ? "-Infinity" : "Infinity";
     if (value == 0) return "0";
     const T magnitude = std::fabs(value);
-    return layout(value < 0,
-                  exact ? exactDigits(magnitude, precision) : significantDigits(magnitude, precision),
-                  precision);
+    return layout(
+        value < 0,
+        exact ? exactDigits(magnitude, precision) : significantDigits(magnitude, precision),
+        precision);
 }
 
 template <typename T>
@@ -215,7 +217,8 @@ T roundTo(T value, int decimals) {
     end = std::copy(digits.begin(), digits.end(), end);
     *end++ = 'e';
     end = std::to_chars(end, text.data() + text.size(),
-                        d.exponent - static_cast<int>(digits.size()) + 1).ptr;
+                        d.exponent - static_cast<int>(digits.size()) + 1)
+              .ptr;
     T out{};
     std::from_chars(text.data(), end, out, std::chars_format::scientific);
     return out;
@@ -257,7 +260,8 @@ long leadingDigitPower(std::string_view text) {
         // position of the leading digit cannot overflow (an exponent just under the largest
         // long did: 10E+9223372036854775807).
         constexpr long kFar = 1L << 60;
-        if (std::from_chars(digits.data(), digits.data() + digits.size(), exponent).ec != std::errc{} ||
+        if (std::from_chars(digits.data(), digits.data() + digits.size(), exponent).ec !=
+                std::errc{} ||
             exponent > kFar)
             exponent = kFar;
         if (negative) exponent = -exponent;
@@ -265,8 +269,8 @@ long leadingDigitPower(std::string_view text) {
     const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
     const std::size_t first = mantissa.find_first_of("123456789");
     if (first == std::string_view::npos) return -100000;
-    const long position = first < point ? static_cast<long>(point - first) - 1
-                                        : -static_cast<long>(first - point);
+    const long position =
+        first < point ? static_cast<long>(point - first) - 1 : -static_cast<long>(first - point);
     return position + exponent;
 }
 
@@ -276,8 +280,8 @@ std::optional<T> parse(std::string_view text) {
     const bool negative = !text.empty() && text[0] == '-';
     if (!text.empty() && (text[0] == '-' || text[0] == '+')) text.remove_prefix(1);
     T value{};
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), value,
-                                        std::chars_format::general);
+    const auto result =
+        std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
     if (result.ec == std::errc::result_out_of_range) {
         // Too small for the type rounds to zero; too large is no value of the type.
         if (leadingDigitPower(text) < 0) return negative ? -T{0} : T{0};
@@ -289,13 +293,23 @@ std::optional<T> parse(std::string_view text) {
 
 }  // namespace
 
-std::string formatSingle(float value) { return format(value, 7, false); }
-std::string formatDouble(double value) { return format(value, 15, false); }
+std::string formatSingle(float value) {
+    return format(value, 7, false);
+}
+std::string formatDouble(double value) {
+    return format(value, 15, false);
+}
 
-float roundSingle(float value, int decimals) { return roundTo(value, decimals); }
-double roundDouble(double value, int decimals) { return roundTo(value, decimals); }
+float roundSingle(float value, int decimals) {
+    return roundTo(value, decimals);
+}
+double roundDouble(double value, int decimals) {
+    return roundTo(value, decimals);
+}
 
-std::string cut(std::string_view text, std::size_t n) { return std::string(text.substr(0, n)); }
+std::string cut(std::string_view text, std::size_t n) {
+    return std::string(text.substr(0, n));
+}
 
 bool isNumber(std::string_view text) {
     return !text.empty() && numberPrefix(text, false) == text.size();
@@ -325,8 +339,12 @@ float readBackSingle(std::string_view text) {
 
 namespace reference {
 
-std::string formatSingle(float value) { return format(value, 7, true); }
-std::string formatDouble(double value) { return format(value, 15, true); }
+std::string formatSingle(float value) {
+    return format(value, 7, true);
+}
+std::string formatDouble(double value) {
+    return format(value, 15, true);
+}
 float roundSingle(float value, int decimals) {
     return std::isfinite(value) ? exactRoundTo(value, decimals) : value;
 }

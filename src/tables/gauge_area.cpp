@@ -2,8 +2,8 @@
 
 #include <charconv>
 #include <cmath>
-#include <system_error>
 #include <cstddef>
+#include <system_error>
 
 #include "numtext/number_text.h"
 
@@ -41,22 +41,23 @@ std::optional<std::string> GaugeArea(const Tables& tables, std::string_view gaug
     const double half = static_cast<double>(d) / 2;
     float area = 0.0F;
     switch (unitMode) {
-    case SquareMillimetres: {
-        const auto dm = static_cast<float>(static_cast<double>(d) * 25.4);
-        const double halfMm = static_cast<double>(dm) / 2;
-        area = static_cast<float>(halfMm * halfMm * kPi);
-        break;
-    }
-    case SquareInches:
-        area = static_cast<float>(half * half * kPi);
-        break;
-    case CircularMils: {
-        const auto squareInches = static_cast<float>(half * half * kPi);
-        area = static_cast<float>(static_cast<double>(squareInches) * kCircularMilsPerSquareInch);
-        break;
-    }
-    default:
-        break;
+        case SquareMillimetres: {
+            const auto dm = static_cast<float>(static_cast<double>(d) * 25.4);
+            const double halfMm = static_cast<double>(dm) / 2;
+            area = static_cast<float>(halfMm * halfMm * kPi);
+            break;
+        }
+        case SquareInches:
+            area = static_cast<float>(half * half * kPi);
+            break;
+        case CircularMils: {
+            const auto squareInches = static_cast<float>(half * half * kPi);
+            area =
+                static_cast<float>(static_cast<double>(squareInches) * kCircularMilsPerSquareInch);
+            break;
+        }
+        default:
+            break;
     }
     return formatSingle(roundSingle(area, 7));
 }

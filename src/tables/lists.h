@@ -20,6 +20,7 @@ struct KcmilText {
     std::string_view text;
     double circularMils;
 };
+// clang-format off
 inline constexpr std::array<KcmilText, 15> kKcmilTexts{{
     {"2000 Kcmil", 2000000}, {"1750 Kcmil", 1750000}, {"1500 Kcmil", 1500000},
     {"1250 Kcmil", 1250000}, {"1000 Kcmil", 1000000}, {"900 Kcmil", 900000},
@@ -27,10 +28,11 @@ inline constexpr std::array<KcmilText, 15> kKcmilTexts{{
     {"600 Kcmil", 600000},   {"500 Kcmil", 500000},   {"400 Kcmil", 400000},
     {"350 Kcmil", 350000},   {"300 Kcmil", 300000},   {"250 Kcmil", 250000},
 }};
+// clang-format on
 
 // The six large AWG conductor texts, standing for gauge positions 1 to 6 in this order.
-inline constexpr std::array<std::string_view, 6> kLargeAwgTexts{
-    "6/0 AWG", "5/0 AWG", "4/0 AWG", "3/0 AWG", "2/0 AWG", "1/0 AWG"};
+inline constexpr std::array<std::string_view, 6> kLargeAwgTexts{"6/0 AWG", "5/0 AWG", "4/0 AWG",
+                                                                "3/0 AWG", "2/0 AWG", "1/0 AWG"};
 
 // The 46 gauge labels: "6/0" to "1/0", then "1" to "40".
 std::vector<std::string> gaugeListTexts();

@@ -13,6 +13,8 @@ struct GaugeSource {
     std::array<const char*, kStandardCount> diameters;
 };
 
+// The rows stand as published, one per line.
+// clang-format off
 constexpr std::array<GaugeSource, 46> kGauges{{
     {"6/0", {"0.58", "0", "0.464", "0.4687", "0.4615"}},
     {"5/0", {"0.5165", "0", "0.432", "0.4375", "0.4305"}},
@@ -100,6 +102,8 @@ constexpr std::array<float, 15> kKcmilSizes{
     250000.0F, 300000.0F, 350000.0F, 400000.0F,  500000.0F,  600000.0F,  700000.0F, 750000.0F,
     800000.0F, 900000.0F, 1000000.0F, 1250000.0F, 1500000.0F, 1750000.0F, 2000000.0F,
 };
+
+// clang-format on
 
 }  // namespace
 

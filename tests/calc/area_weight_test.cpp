@@ -39,7 +39,8 @@ TEST(AreaWeight, MissingGaugeShowsNotApplicableEverywhere) {
                          Case{"37", "BWG (Stubs Iron Wire)"}, Case{"40", "BWG (Stubs Iron Wire)"},
                          Case{"39", "US Standard (old)"}, Case{"40", "US Standard (old)"}}) {
         const auto r = resultOf(CalcAreaWeight(filledTables(), c.gauge, c.standard));
-        EXPECT_EQ(r, (AreaWeightResult{"N/A", "N/A", "N/A", "N/A", "N/A", "N/A", "N/A"})) << c.gauge;
+        EXPECT_EQ(r, (AreaWeightResult{"N/A", "N/A", "N/A", "N/A", "N/A", "N/A", "N/A"}))
+            << c.gauge;
     }
 }
 
@@ -50,9 +51,12 @@ TEST(AreaWeight, RefusalsGaugeBeforeStandard) {
         const char* field;
     };
     const Case cases[] = {
-        {"18 ", "AWG (B&S)", "gauge"},   {"", "AWG (B&S)", "gauge"},
-        {"18 AWG", "AWG (B&S)", "gauge"}, {"18", "AWG", "standard"},
-        {"18", "awg (b&s)", "standard"},  {"18", "", "standard"},
+        {"18 ", "AWG (B&S)", "gauge"},
+        {"", "AWG (B&S)", "gauge"},
+        {"18 AWG", "AWG (B&S)", "gauge"},
+        {"18", "AWG", "standard"},
+        {"18", "awg (b&s)", "standard"},
+        {"18", "", "standard"},
         {"x", "AWG", "gauge"},
     };
     for (const Case& c : cases)

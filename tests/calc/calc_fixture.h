@@ -30,7 +30,8 @@ Result resultOf(const Answer<Result>& answer) {
 
 template <typename Result>
 std::string refusedField(const Answer<Result>& answer) {
-    if (const auto* refusal = std::get_if<Refusal>(&answer)) return std::string(fieldName(refusal->field));
+    if (const auto* refusal = std::get_if<Refusal>(&answer))
+        return std::string(fieldName(refusal->field));
     return "(answered)";
 }
 

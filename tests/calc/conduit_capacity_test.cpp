@@ -49,15 +49,21 @@ TEST(ConduitCapacity, RefusalsSizeBeforeCable) {
         const char* field;
     };
     const Case cases[] = {
-        {true, "100", "1", "size"},    {false, "1/2", "25", "size"}, {false, "100 ", "25", "size"},
-        {false, "", "", "size"},       {false, "100", "", "cable"},  {false, "100", "0", "cable"},
-        {false, "100", "1.2.3", "cable"}, {false, "100", "-5", "cable"},
+        {true, "100", "1", "size"},
+        {false, "1/2", "25", "size"},
+        {false, "100 ", "25", "size"},
+        {false, "", "", "size"},
+        {false, "100", "", "cable"},
+        {false, "100", "0", "cable"},
+        {false, "100", "1.2.3", "cable"},
+        {false, "100", "-5", "cable"},
         {false, "100", "0.00000001", "cable"},  // its area shows as 0
         {false, "100", "1e3", "cable"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(refusedField(CalcConduitCapacity(filledTables(), c.inches, c.size, true, c.cable)),
-                  c.field)
+        EXPECT_EQ(
+            refusedField(CalcConduitCapacity(filledTables(), c.inches, c.size, true, c.cable)),
+            c.field)
             << c.size << " / " << c.cable;
 }
 

@@ -16,8 +16,8 @@ TEST(Resistance, EighteenCopperAtTwenty) {
 }
 
 TEST(Resistance, WeightsAreCopperWhateverTheMaterial) {
-    const auto r = resultOf(
-        CalcResistance(filledTables(), "18", "Aluminium", "20", TempUnit::Celsius));
+    const auto r =
+        resultOf(CalcResistance(filledTables(), "18", "Aluminium", "20", TempUnit::Celsius));
     EXPECT_EQ(r.Kilo_mtr, kCopper18At20.Kilo_mtr);
     EXPECT_EQ(r.Kilo_Km, kCopper18At20.Kilo_Km);
     EXPECT_EQ(r.Pounds_f, kCopper18At20.Pounds_f);
@@ -45,15 +45,16 @@ TEST(Resistance, ProportionalTemperatureCorrection) {
     const struct {
         const char* text;
         TempUnit unit;
-    } hot[] = {{"120", TempUnit::Celsius}, {"248", TempUnit::Fahrenheit}, {"393.15", TempUnit::Kelvin}};
+    } hot[] = {
+        {"120", TempUnit::Celsius}, {"248", TempUnit::Fahrenheit}, {"393.15", TempUnit::Kelvin}};
     for (const auto& h : hot) {
         const auto r =
             resultOf(CalcResistance(filledTables(), "18", "Copper (Annealed)", h.text, h.unit));
         EXPECT_NEAR(readBackDouble(r.Ohms_mtr) / 0.0209474, 1.393, 2e-5) << h.text;
         EXPECT_EQ(r.Pounds_f, kCopper18At20.Pounds_f);
     }
-    const auto cold =
-        resultOf(CalcResistance(filledTables(), "18", "Copper (Annealed)", "-40", TempUnit::Celsius));
+    const auto cold = resultOf(
+        CalcResistance(filledTables(), "18", "Copper (Annealed)", "-40", TempUnit::Celsius));
     EXPECT_NEAR(readBackDouble(cold.Ohms_mtr) / 0.0209474, 1 - 0.00393 * 60, 2e-5);
 }
 
@@ -85,7 +86,8 @@ TEST(Resistance, RefusalsInOrder) {
         {"18", "Copper (Annealed)", "-5", TempUnit::Kelvin, "temperature"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(refusedField(CalcResistance(filledTables(), c.gauge, c.material, c.temperature, c.unit)),
+        EXPECT_EQ(refusedField(
+                      CalcResistance(filledTables(), c.gauge, c.material, c.temperature, c.unit)),
                   c.field)
             << c.gauge << " / " << c.material << " / " << c.temperature;
     EXPECT_EQ(refusedField(CalcResistance(filledTables(), "18", "Copper (Annealed)",
@@ -94,8 +96,8 @@ TEST(Resistance, RefusalsInOrder) {
     EXPECT_EQ(refusedField(CalcResistance(filledTables(), "18", "Copper (Annealed)", "-273.15",
                                           TempUnit::Celsius)),
               "(answered)");
-    EXPECT_EQ(refusedField(CalcResistance(filledTables(), "18", "Copper (Annealed)", "0",
-                                          TempUnit::Kelvin)),
+    EXPECT_EQ(refusedField(
+                  CalcResistance(filledTables(), "18", "Copper (Annealed)", "0", TempUnit::Kelvin)),
               "(answered)");
 }
 

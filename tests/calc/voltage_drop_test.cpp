@@ -30,28 +30,57 @@ TEST_P(VoltageDrop, Answers) {
 }
 
 // Drop = 2 x (rho x 6.0153) x L(ft) x I / CM x k, to one decimal.
-INSTANTIATE_TEST_SUITE_P(
-    Cases, VoltageDrop,
-    ::testing::Values(
-        DropCase{"kcmil_three_phase", "100", true, "200", "Copper (Annealed)", "480 Volts 3-phase",
-                 "500 Kcmil", {"500000", "2.4", "0.5", "477.6"}},
-        DropCase{"awg18_single_phase", "100", true, "10", "Copper (Annealed)", "240 Volts 1-phase",
-                 "18 AWG", {"1620.199", "42", "17.5", "198"}},
-        DropCase{"zero_current", "100", true, "0", "Aluminium", "240 Volts 1-phase", "18 AWG",
-                 {"1620.199", "0", "0", "240"}},
-        DropCase{"large_awg_cut_area", "100", true, "10", "Copper (Annealed)", "240 Volts 1-phase",
-                 "6/0 AWG", {"335544.0703", "0.2", "0.1", "239.8"}},
-        // A drop longer than seven characters is cut, and the rest follows from the cut text.
-        DropCase{"cut_drop", "1000000", false, "1000", "Copper (Annealed)", "240 Volts 1-phase",
-                 "18 AWG", {"1620.199", "1280210", "533420.", "-127997"}}),
-    [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, VoltageDrop,
+                         ::testing::Values(DropCase{"kcmil_three_phase",
+                                                    "100",
+                                                    true,
+                                                    "200",
+                                                    "Copper (Annealed)",
+                                                    "480 Volts 3-phase",
+                                                    "500 Kcmil",
+                                                    {"500000", "2.4", "0.5", "477.6"}},
+                                           DropCase{"awg18_single_phase",
+                                                    "100",
+                                                    true,
+                                                    "10",
+                                                    "Copper (Annealed)",
+                                                    "240 Volts 1-phase",
+                                                    "18 AWG",
+                                                    {"1620.199", "42", "17.5", "198"}},
+                                           DropCase{"zero_current",
+                                                    "100",
+                                                    true,
+                                                    "0",
+                                                    "Aluminium",
+                                                    "240 Volts 1-phase",
+                                                    "18 AWG",
+                                                    {"1620.199", "0", "0", "240"}},
+                                           DropCase{"large_awg_cut_area",
+                                                    "100",
+                                                    true,
+                                                    "10",
+                                                    "Copper (Annealed)",
+                                                    "240 Volts 1-phase",
+                                                    "6/0 AWG",
+                                                    {"335544.0703", "0.2", "0.1", "239.8"}},
+                                           // A drop longer than seven characters is cut, and the
+                                           // rest follows from the cut text.
+                                           DropCase{"cut_drop",
+                                                    "1000000",
+                                                    false,
+                                                    "1000",
+                                                    "Copper (Annealed)",
+                                                    "240 Volts 1-phase",
+                                                    "18 AWG",
+                                                    {"1620.199", "1280210", "533420.", "-127997"}}),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 TEST(VoltageDropUnits, FeetDivideTheDropByAbout3281) {
     const Tables& t = filledTables();
-    const auto metres =
-        resultOf(CalcVoltageDrop(t, "100", true, "10", "Copper (Annealed)", "240 Volts 1-phase", "18 AWG"));
-    const auto feet =
-        resultOf(CalcVoltageDrop(t, "100", false, "10", "Copper (Annealed)", "240 Volts 1-phase", "18 AWG"));
+    const auto metres = resultOf(
+        CalcVoltageDrop(t, "100", true, "10", "Copper (Annealed)", "240 Volts 1-phase", "18 AWG"));
+    const auto feet = resultOf(
+        CalcVoltageDrop(t, "100", false, "10", "Copper (Annealed)", "240 Volts 1-phase", "18 AWG"));
     EXPECT_EQ(feet.lblDrop, "12.8");
     EXPECT_NEAR(readBackDouble(metres.lblDrop) / readBackDouble(feet.lblDrop), 3.281, 0.01);
 }
@@ -59,8 +88,8 @@ TEST(VoltageDropUnits, FeetDivideTheDropByAbout3281) {
 TEST(VoltageDropUnits, FourWireSuppliesUseTheLowerVoltage) {
     const auto r = resultOf(CalcVoltageDrop(filledTables(), "100", true, "10", "Copper (Annealed)",
                                             "277/480 3-phase 4-wire", "18 AWG"));
-    EXPECT_EQ(r.lblDrop, "21");                  // half the single-phase drop
-    EXPECT_EQ(r.lblPCdrop, "7.6");               // 21 / 277
+    EXPECT_EQ(r.lblDrop, "21");     // half the single-phase drop
+    EXPECT_EQ(r.lblPCdrop, "7.6");  // 21 / 277
     EXPECT_EQ(r.lblVoltsOut, "256");
 }
 
@@ -96,8 +125,8 @@ TEST(VoltageDropRefusals, InOrderLengthCurrentMaterialSupplyGauge) {
         {"100", "10", cu, v240, "2000 kcmil", "gauge"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(refusedField(CalcVoltageDrop(filledTables(), c.length, true, c.current, c.material,
-                                               c.supply, c.gauge)),
+        EXPECT_EQ(refusedField(CalcVoltageDrop(filledTables(), c.length, true, c.current,
+                                               c.material, c.supply, c.gauge)),
                   c.field)
             << c.length << " / " << c.current << " / " << c.material << " / " << c.supply << " / "
             << c.gauge;
@@ -106,7 +135,7 @@ TEST(VoltageDropRefusals, InOrderLengthCurrentMaterialSupplyGauge) {
 // A negative text too small for its precision reads as -0 but is still negative as typed;
 // "-0" itself is zero. Both circuit tabs share the check (found by fuzzing).
 TEST(VoltageDropRefusals, NegativeBelowThePrecisionIsStillNegative) {
-    const std::string tinyLength = "-0." + std::string(50, '0') + "1";     // below single range
+    const std::string tinyLength = "-0." + std::string(50, '0') + "1";    // below single range
     const std::string tinyCurrent = "-0." + std::string(400, '0') + "1";  // below double range
     const char* cu = "Copper (Annealed)";
     EXPECT_EQ(refusedField(CalcVoltageDrop(filledTables(), tinyLength, true, "10", cu,
@@ -115,12 +144,15 @@ TEST(VoltageDropRefusals, NegativeBelowThePrecisionIsStillNegative) {
     EXPECT_EQ(refusedField(CalcVoltageDrop(filledTables(), "100", true, tinyCurrent, cu,
                                            "240 Volts 1-phase", "18 AWG")),
               "current");
-    EXPECT_EQ(refusedField(CalcConductorSize(filledTables(), tinyLength, true, "10", cu, true, "240")),
-              "length");
-    EXPECT_EQ(refusedField(CalcConductorSize(filledTables(), "100", true, tinyCurrent, cu, true, "240")),
-              "current");
-    EXPECT_EQ(resultOf(CalcVoltageDrop(filledTables(), "-0", true, "-0.0", cu,
-                                       "240 Volts 1-phase", "18 AWG")).lblDrop,
+    EXPECT_EQ(
+        refusedField(CalcConductorSize(filledTables(), tinyLength, true, "10", cu, true, "240")),
+        "length");
+    EXPECT_EQ(
+        refusedField(CalcConductorSize(filledTables(), "100", true, tinyCurrent, cu, true, "240")),
+        "current");
+    EXPECT_EQ(resultOf(CalcVoltageDrop(filledTables(), "-0", true, "-0.0", cu, "240 Volts 1-phase",
+                                       "18 AWG"))
+                  .lblDrop,
               "0");
 }
 

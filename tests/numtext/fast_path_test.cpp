@@ -12,8 +12,12 @@
 namespace ferrovolt {
 namespace {
 
-bool sameBits(double a, double b) { return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b); }
-bool sameBits(float a, float b) { return std::bit_cast<std::uint32_t>(a) == std::bit_cast<std::uint32_t>(b); }
+bool sameBits(double a, double b) {
+    return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
+}
+bool sameBits(float a, float b) {
+    return std::bit_cast<std::uint32_t>(a) == std::bit_cast<std::uint32_t>(b);
+}
 
 // Values the calculators meet: decimal-looking numbers, products of them, and ties.
 std::vector<double> interestingDoubles(std::mt19937_64& rng, int count) {
@@ -23,23 +27,24 @@ std::vector<double> interestingDoubles(std::mt19937_64& rng, int count) {
     std::uniform_int_distribution<int> digits(1, 17);
     for (int i = 0; i < count; ++i) {
         switch (i % 4) {
-        case 0:  // any finite bit pattern
-            values.push_back(std::bit_cast<double>(
-                (bits(rng) & ~(std::uint64_t{0x7FF} << 52)) |
-                (static_cast<std::uint64_t>(1023 + 3 * exponent(rng)) << 52)));
-            break;
-        case 1: {  // a short decimal, often an exact tie once rounded
-            const int n = digits(rng);
-            std::uint64_t mantissa = bits(rng) % static_cast<std::uint64_t>(std::pow(10.0, n));
-            mantissa = mantissa - mantissa % 10 + 5;
-            values.push_back(static_cast<double>(mantissa) * std::pow(10.0, exponent(rng) / 2));
-            break;
-        }
-        case 2:  // halves and quarters: exact binary ties
-            values.push_back(static_cast<double>(bits(rng) % 100000000) / 8.0);
-            break;
-        default:  // arithmetic like the calculators'
-            values.push_back(static_cast<double>(bits(rng) % 100000) / 997.0 * 3.14159265358979);
+            case 0:  // any finite bit pattern
+                values.push_back(std::bit_cast<double>(
+                    (bits(rng) & ~(std::uint64_t{0x7FF} << 52)) |
+                    (static_cast<std::uint64_t>(1023 + 3 * exponent(rng)) << 52)));
+                break;
+            case 1: {  // a short decimal, often an exact tie once rounded
+                const int n = digits(rng);
+                std::uint64_t mantissa = bits(rng) % static_cast<std::uint64_t>(std::pow(10.0, n));
+                mantissa = mantissa - mantissa % 10 + 5;
+                values.push_back(static_cast<double>(mantissa) * std::pow(10.0, exponent(rng) / 2));
+                break;
+            }
+            case 2:  // halves and quarters: exact binary ties
+                values.push_back(static_cast<double>(bits(rng) % 100000000) / 8.0);
+                break;
+            default:  // arithmetic like the calculators'
+                values.push_back(static_cast<double>(bits(rng) % 100000) / 997.0 *
+                                 3.14159265358979);
         }
     }
     return values;
@@ -76,11 +81,12 @@ TEST(FastPath, SingleFormatAndRoundAgreeWithExact) {
 
 TEST(FastPath, EverySingleNearOneAgrees) {
     // Every float in [1, 2) once more densely: ties at the 8th digit are common here.
-    for (std::uint32_t b = std::bit_cast<std::uint32_t>(1.0F); b < std::bit_cast<std::uint32_t>(2.0F);
-         b += 97) {
+    for (std::uint32_t b = std::bit_cast<std::uint32_t>(1.0F);
+         b < std::bit_cast<std::uint32_t>(2.0F); b += 97) {
         const float x = std::bit_cast<float>(b);
         ASSERT_EQ(formatSingle(x), reference::formatSingle(x)) << std::hexfloat << x;
-        ASSERT_TRUE(sameBits(roundSingle(x, 7), reference::roundSingle(x, 7))) << std::hexfloat << x;
+        ASSERT_TRUE(sameBits(roundSingle(x, 7), reference::roundSingle(x, 7)))
+            << std::hexfloat << x;
     }
 }
 

@@ -23,20 +23,20 @@ TEST(FormatSingle, PlainExponentAndRounding) {
         {100.0F, "100"},
         {1234567.0F, "1234567"},
         {9999999.0F, "9999999"},
-        {12345678.0F, "1.234568E+07"},       // eight digits before the point
+        {12345678.0F, "1.234568E+07"},  // eight digits before the point
         {10000000.0F, "1E+07"},
-        {9999999.5F, "1E+07"},               // rounds up to a new digit
-        {9.9999996F, "10"},                  // the float lies at 9.99999952: rounds to a new digit
+        {9999999.5F, "1E+07"},  // rounds up to a new digit
+        {9.9999996F, "10"},     // the float lies at 9.99999952: rounds to a new digit
         {9.999999F, "9.999999"},
-        {0.0000078F, "0.0000078"},           // five zeros and two digits fit seven places
+        {0.0000078F, "0.0000078"},  // five zeros and two digits fit seven places
         {0.00000078F, "7.8E-07"},
         {0.0000001F, "0.0000001"},
         {0.00000001F, "1E-08"},
         {0.1234567F, "0.1234567"},
-        {0.01234567F, "1.234567E-02"},      // one zero and seven digits do not fit
+        {0.01234567F, "1.234567E-02"},  // one zero and seven digits do not fit
         {1.5e-30F, "1.5E-30"},
         {-3.4e38F, "-3.4E+38"},
-        {1234568.5F, "1234568"},             // exact tie: half to even
+        {1234568.5F, "1234568"},  // exact tie: half to even
         {1234567.5F, "1234568"},
         {0.040303F, "0.040303"},
         {335544.07F, "335544.1"},
@@ -60,7 +60,7 @@ TEST(FormatDouble, PlainExponentAndRounding) {
         {1234567890123456.0, "1.23456789012346E+15"},
         {0.000000000000001, "0.000000000000001"},
         {0.0000000000000012, "1.2E-15"},
-        {112589990684262.5, "112589990684262"},   // exact tie at the 16th digit: to even
+        {112589990684262.5, "112589990684262"},  // exact tie at the 16th digit: to even
         {112589990684263.5, "112589990684264"},
         {1e-300, "1E-300"},
         {1e300, "1E+300"},
@@ -101,11 +101,11 @@ struct ReadCase {
 
 TEST(ReadNumber, OnlySignDigitsAndOnePoint) {
     const ReadCase cases[] = {
-        {"12", true, 12},      {"12.", true, 12},   {".5", true, 0.5},   {"-40", true, -40},
-        {"+7", true, 7},       {"0", true, 0},      {"", false, 0},      {".", false, 0},
-        {"-", false, 0},       {"1.2.3", false, 0}, {"1e5", false, 0},   {"1E5", false, 0},
-        {" 12", false, 0},     {"12 ", false, 0},   {"1,5", false, 0},   {"--1", false, 0},
-        {"0x10", false, 0},    {"inf", false, 0},   {"nan", false, 0},   {"-.", false, 0},
+        {"12", true, 12},   {"12.", true, 12},   {".5", true, 0.5}, {"-40", true, -40},
+        {"+7", true, 7},    {"0", true, 0},      {"", false, 0},    {".", false, 0},
+        {"-", false, 0},    {"1.2.3", false, 0}, {"1e5", false, 0}, {"1E5", false, 0},
+        {" 12", false, 0},  {"12 ", false, 0},   {"1,5", false, 0}, {"--1", false, 0},
+        {"0x10", false, 0}, {"inf", false, 0},   {"nan", false, 0}, {"-.", false, 0},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(isNumber(c.text), c.number) << '"' << c.text << '"';
@@ -137,7 +137,7 @@ TEST(ReadNumber, BeyondTheRangeIsNoValueAndTinyIsZero) {
 TEST(ReadBack, TakesTheLeadingNumberOfAShownText) {
     EXPECT_EQ(readBackDouble("1.234568E+07"), 12345680.0);
     EXPECT_EQ(readBackDouble("3.33333333333333E-02"), 3.33333333333333E-02);
-    EXPECT_EQ(readBackDouble("1.25E+2"), 125.0);      // a cut exponent text
+    EXPECT_EQ(readBackDouble("1.25E+2"), 125.0);  // a cut exponent text
     EXPECT_EQ(readBackDouble("1.2345E"), 1.2345);
     EXPECT_EQ(readBackDouble("1.234E+"), 1.234);
     // Exponents at the edge of the integer range: too large is no value (read as +0), too

@@ -11,7 +11,9 @@
 namespace ferrovolt::testing {
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // A text split along the grammar sign, whole digits, point, fraction, E, sign, exponent.
 struct Parts {
@@ -56,8 +58,12 @@ std::string exponentText(int e) {
 }
 
 // The decimal exponents a value of the precision can have: denormals to the largest value.
-int lowestExponent(int digits) { return digits == kSingleDigits ? -45 : -324; }
-int highestExponent(int digits) { return digits == kSingleDigits ? 38 : 308; }
+int lowestExponent(int digits) {
+    return digits == kSingleDigits ? -45 : -324;
+}
+int highestExponent(int digits) {
+    return digits == kSingleDigits ? 38 : 308;
+}
 
 bool exponentFits(const Parts& p, int digits, bool complete) {
     const int count = 1 + static_cast<int>(p.fraction.size());
@@ -68,8 +74,7 @@ bool exponentFits(const Parts& p, int digits, bool complete) {
         const bool needed = e >= 0 ? e + 1 > digits : (-e - 1) + count > digits;
         if (!needed) continue;
         const std::string written = exponentText(e);
-        if (complete ? written == given : written.compare(0, given.size(), given) == 0)
-            return true;
+        if (complete ? written == given : written.compare(0, given.size(), given) == 0) return true;
     }
     return false;
 }
@@ -107,8 +112,8 @@ bool isGaugeLabel(std::string_view text) {
 // Kcmil sizes as the sizing tab names them. 250 and 300 kcmil are thinner than gauge 6/0
 // and so are never the smallest conductor above a requirement that 6/0 cannot meet.
 constexpr std::array<std::string_view, 13> kKcmilResults{
-    "350 Kcmils",  "400 Kcmils",  "500 Kcmils",  "600 Kcmils",  "700 Kcmils",
-    "750 Kcmils",  "800 Kcmils",  "900 Kcmils",  "1000 Kcmils", "1250 Kcmils",
+    "350 Kcmils",  "400 Kcmils",  "500 Kcmils", "600 Kcmils",  "700 Kcmils",
+    "750 Kcmils",  "800 Kcmils",  "900 Kcmils", "1000 Kcmils", "1250 Kcmils",
     "1500 Kcmils", "1750 Kcmils", "2000 Kcmils"};
 
 // Nominal metric sizes as shown. The "0.0" row lies between 50 and 70 and the search from
@@ -191,15 +196,24 @@ constexpr std::array<LabelCheck, 34> kChecks{{
     {"UseableArea", [](std::string_view t) { return fitsForm(t, kDoubleRounded15Cut12); }},
     {"CableArea", [](std::string_view t) { return fitsForm(t, kDoubleRounded15Cut12); }},
     {"CableQty",
-     [](std::string_view t) { return fitsForm(t, {kDoubleDigits, 0, 0, true, true}); }},
-    {"lblCMA", [](std::string_view t) { return fitsForm(t, {kDoubleDigits, -1, 0, true}); }},
+     [](std::string_view t) {
+         return fitsForm(t, {kDoubleDigits, 0, 0, true, true});
+     }},
+    {"lblCMA",
+     [](std::string_view t) {
+         return fitsForm(t, {kDoubleDigits, -1, 0, true});
+     }},
     {"lblDrop", [](std::string_view t) { return fitsForm(t, kOneDecimalCut7); }},
     {"lblPCdrop", [](std::string_view t) { return fitsForm(t, kOneDecimalCut7); }},
-    {"lblVoltsOut", [](std::string_view t) { return fitsForm(t, {kDoubleDigits, -1, 7}); }},
+    {"lblVoltsOut",
+     [](std::string_view t) {
+         return fitsForm(t, {kDoubleDigits, -1, 7});
+     }},
     {"lblCmils", [](std::string_view t) { return fitsForm(t, kCircularMilsRequired); }},
     {"lblMinAWG", minimumSize},
     {"lblMinMetric", minimumMetric},
-    {"lblNomMetric", [](std::string_view t) { return t == kOutOfRange || oneOf(kNominalMetric, t); }},
+    {"lblNomMetric",
+     [](std::string_view t) { return t == kOutOfRange || oneOf(kNominalMetric, t); }},
     {"area", [](std::string_view t) { return t.empty() || naOr(t, kSingleRounded7); }},
 }};
 
@@ -224,7 +238,9 @@ bool nearlyRounded(std::string_view text, const Parts& p, const NumberForm& form
 
 }  // namespace
 
-bool isNumberText(std::string_view text, int digits) { return numberText(text, digits, true); }
+bool isNumberText(std::string_view text, int digits) {
+    return numberText(text, digits, true);
+}
 
 bool isNumberTextPrefix(std::string_view text, int digits) {
     return numberText(text, digits, false);
@@ -257,13 +273,15 @@ std::string labelTextFault(std::string_view name, std::string_view text) {
     return std::string(name) + " cannot show \"" + std::string(text) + "\"";
 }
 
-bool isResultLabelName(std::string_view name) { return findCheck(name) != nullptr; }
+bool isResultLabelName(std::string_view name) {
+    return findCheck(name) != nullptr;
+}
 
 std::string sizingGroupFault(std::string_view minAwg, std::string_view minMetric,
                              std::string_view nomMetric) {
     const bool awg = minAwg.substr(0, 2) == "# ";
-    const bool squareMillimetres =
-        minMetric.size() >= kSqMm.size() && minMetric.substr(minMetric.size() - kSqMm.size()) == kSqMm;
+    const bool squareMillimetres = minMetric.size() >= kSqMm.size() &&
+                                   minMetric.substr(minMetric.size() - kSqMm.size()) == kSqMm;
     if (awg && squareMillimetres) return "an AWG size with a metric area in sq mm";
     if (!awg && !squareMillimetres) return "a kcmil size or no size with a bare metric area";
     if (!awg && nomMetric != kOutOfRange) return "a nominal metric size beside a kcmil size";

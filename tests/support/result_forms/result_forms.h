@@ -19,7 +19,7 @@ struct NumberForm {
     int decimals = -1;           // rounded to this many decimals first; -1 when not rounded
     std::size_t cutTo = 0;       // cut to this many characters; 0 when shown whole
     bool nonNegative = false;
-    bool whole = false;          // a whole number (a count)
+    bool whole = false;  // a whole number (a count)
 };
 
 // True when text is exactly how a value of `digits` precision is written: at most that many

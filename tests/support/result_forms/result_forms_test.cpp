@@ -16,7 +16,9 @@ struct NumberRow {
 };
 
 // Rows print as their text, so a failing row names itself in the test list.
-void PrintTo(const NumberRow& row, std::ostream* out) { *out << '"' << row.text << "\" " << row.digits; }
+void PrintTo(const NumberRow& row, std::ostream* out) {
+    *out << '"' << row.text << "\" " << row.digits;
+}
 
 class NumberTextShape : public ::testing::TestWithParam<NumberRow> {};
 
@@ -32,8 +34,8 @@ INSTANTIATE_TEST_SUITE_P(
         NumberRow{"0", 7, true, true}, NumberRow{"0.58", 7, true, true},
         NumberRow{"-0.58", 7, true, true}, NumberRow{"1234567", 7, true, true},
         NumberRow{"1.234568E+07", 7, true, true}, NumberRow{"0.0000078", 7, true, true},
-        NumberRow{"3.33333333333333E-02", 15, true, true},
-        NumberRow{"7.8E-08", 7, true, true}, NumberRow{"1.401298E-45", 7, true, true},
+        NumberRow{"3.33333333333333E-02", 15, true, true}, NumberRow{"7.8E-08", 7, true, true},
+        NumberRow{"1.401298E-45", 7, true, true},
         NumberRow{"1.79769313486232E+308", 15, true, true},
         // Never written: a negative zero, leading zeros, a bare point, trailing zeros.
         NumberRow{"-0", 7, false, true}, NumberRow{"01", 7, false, false},
@@ -41,11 +43,12 @@ INSTANTIATE_TEST_SUITE_P(
         NumberRow{"1.50", 7, false, true}, NumberRow{"1.000000", 7, false, false},
         // Exponent form only where the plain form does not fit, always "E", sign, 2 digits.
         NumberRow{"12345678", 7, false, false}, NumberRow{"1E+06", 7, false, false},
-        NumberRow{"1E+07", 7, true, true}, NumberRow{"1E+7", 7, false, false}, NumberRow{"1E+3", 7, false, true},
-        NumberRow{"1e+07", 7, false, false}, NumberRow{"1E07", 7, false, false},
-        NumberRow{"1.0E+07", 7, false, false}, NumberRow{"0.00000012", 7, false, false},
-        NumberRow{"1.2E-07", 7, true, true}, NumberRow{"1.2E-06", 7, false, false},
-        NumberRow{"1E+39", 7, false, false}, NumberRow{"1E+39", 15, true, true},
+        NumberRow{"1E+07", 7, true, true}, NumberRow{"1E+7", 7, false, false},
+        NumberRow{"1E+3", 7, false, true}, NumberRow{"1e+07", 7, false, false},
+        NumberRow{"1E07", 7, false, false}, NumberRow{"1.0E+07", 7, false, false},
+        NumberRow{"0.00000012", 7, false, false}, NumberRow{"1.2E-07", 7, true, true},
+        NumberRow{"1.2E-06", 7, false, false}, NumberRow{"1E+39", 7, false, false},
+        NumberRow{"1E+39", 15, true, true},
         // Cut texts: the start of an exponent form is a prefix but not a number text.
         NumberRow{"1.255E+0", 7, false, true}, NumberRow{"1.255E+3", 7, false, true},
         NumberRow{"1.255E+4", 7, false, false}, NumberRow{"1.255E+4", 15, false, true},
@@ -61,7 +64,9 @@ struct LabelRow {
     bool shown;
 };
 
-void PrintTo(const LabelRow& row, std::ostream* out) { *out << row.name << " \"" << row.text << '"'; }
+void PrintTo(const LabelRow& row, std::ostream* out) {
+    *out << row.name << " \"" << row.text << '"';
+}
 
 class LabelText : public ::testing::TestWithParam<LabelRow> {};
 
@@ -81,23 +86,22 @@ INSTANTIATE_TEST_SUITE_P(
         LabelRow{"Ohms_mtr", "0.0209474", true}, LabelRow{"Ohms_mtr", "0.02094741", false},
         // The float nearest 0.0009854 has 7 digits 9.854001; a value not rounded has others.
         LabelRow{"Ohms_mtr", "9.854001E-04", true}, LabelRow{"Ohms_mtr", "9.854321E-04", false},
-        LabelRow{"Ohms_km", "9.854001E-04", false},
-        LabelRow{"Ohms_km", "20.9474", true}, LabelRow{"Ohms_km", "20.94741234", false},
-        LabelRow{"lblGauge", "6/0", true}, LabelRow{"lblGauge", "41", false},
-        LabelRow{"lblGaugeArray(1)", "N/A ", true}, LabelRow{"lblGaugeArray(1)", "N/A", false},
-        LabelRow{"lblGaugeArray(0)", "0.823061 ", true},
-        LabelRow{"lblGaugeArray(0)", "0.823061  ", false},
-        LabelRow{"CableQty", "6", true}, LabelRow{"CableQty", "6.5", false},
-        LabelRow{"CableQty", "-1", false}, LabelRow{"CondArea", "7853.9816339", true},
-        LabelRow{"lblCMA", "1620.199", true}, LabelRow{"lblDrop", "42", true},
-        LabelRow{"lblDrop", "4.25", false}, LabelRow{"lblDrop", "1.23456", true},
-        LabelRow{"lblDrop", "12.3456", false}, LabelRow{"lblDrop", "-4.2", false},
-        LabelRow{"lblDrop", "123456.", true}, LabelRow{"lblVoltsOut", "-12345.", true},
-        LabelRow{"lblPCdrop", "17.5", true}, LabelRow{"lblCmils", "11784.94", true},
-        LabelRow{"lblCmils", "11784.945", false}, LabelRow{"lblMinAWG", "# 9", true},
-        LabelRow{"lblMinAWG", "# 41", false}, LabelRow{"lblMinAWG", "350 Kcmils", true},
-        LabelRow{"lblMinAWG", "300 Kcmils", false}, LabelRow{"lblMinAWG", "Out of range.", true},
-        LabelRow{"lblMinMetric", "6.63413", true}, LabelRow{"lblMinMetric", "1234.5 sq mm", true},
+        LabelRow{"Ohms_km", "9.854001E-04", false}, LabelRow{"Ohms_km", "20.9474", true},
+        LabelRow{"Ohms_km", "20.94741234", false}, LabelRow{"lblGauge", "6/0", true},
+        LabelRow{"lblGauge", "41", false}, LabelRow{"lblGaugeArray(1)", "N/A ", true},
+        LabelRow{"lblGaugeArray(1)", "N/A", false}, LabelRow{"lblGaugeArray(0)", "0.823061 ", true},
+        LabelRow{"lblGaugeArray(0)", "0.823061  ", false}, LabelRow{"CableQty", "6", true},
+        LabelRow{"CableQty", "6.5", false}, LabelRow{"CableQty", "-1", false},
+        LabelRow{"CondArea", "7853.9816339", true}, LabelRow{"lblCMA", "1620.199", true},
+        LabelRow{"lblDrop", "42", true}, LabelRow{"lblDrop", "4.25", false},
+        LabelRow{"lblDrop", "1.23456", true}, LabelRow{"lblDrop", "12.3456", false},
+        LabelRow{"lblDrop", "-4.2", false}, LabelRow{"lblDrop", "123456.", true},
+        LabelRow{"lblVoltsOut", "-12345.", true}, LabelRow{"lblPCdrop", "17.5", true},
+        LabelRow{"lblCmils", "11784.94", true}, LabelRow{"lblCmils", "11784.945", false},
+        LabelRow{"lblMinAWG", "# 9", true}, LabelRow{"lblMinAWG", "# 41", false},
+        LabelRow{"lblMinAWG", "350 Kcmils", true}, LabelRow{"lblMinAWG", "300 Kcmils", false},
+        LabelRow{"lblMinAWG", "Out of range.", true}, LabelRow{"lblMinMetric", "6.63413", true},
+        LabelRow{"lblMinMetric", "1234.5 sq mm", true},
         LabelRow{"lblMinMetric", "1234.56 sq mm", false}, LabelRow{"lblNomMetric", "10.0", true},
         LabelRow{"lblNomMetric", "0.0", false}, LabelRow{"lblNomMetric", "8*150", true},
         LabelRow{"area", "", true}, LabelRow{"area", "170.4564", true},

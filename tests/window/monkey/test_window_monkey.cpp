@@ -30,25 +30,82 @@ struct NumericField {
 };
 
 constexpr NumericField kNumericFields[] = {
-    {"txtAmps(1)", 20},      {"txtAmps(2)", 20}, {"txtCCTlngth(1)", 20},
+    {"txtAmps(1)", 20},     {"txtAmps(2)", 20}, {"txtCCTlngth(1)", 20},
     {"txtCCTlngth(2)", 20}, {"txtTemp", 4},     {"txtCable", 4},
 };
 
-const char* const kResultLabels[] = {
-    "Dia_mm", "Dia_inch", "Area_mm", "Area_inches", "Area_mils", "Pounds", "Kilos",
-    "Kilo_mtr", "Kilo_Km", "Pounds_f", "Ohms_mtr", "Ohms_km", "Ohms_mile", "Ohms_Kf", "Ohms_f",
-    "lblGauge", "lblGaugeArray(0)", "lblGaugeArray(1)", "lblGaugeArray(2)", "lblGaugeArray(3)",
-    "lblGaugeArray(4)", "CondArea", "UseableArea", "CableArea", "CableQty", "lblCMA",
-    "lblDrop", "lblPCdrop", "lblVoltsOut", "lblCmils", "lblMinAWG", "lblMinMetric",
-    "lblNomMetric"};
+const char* const kResultLabels[] = {"Dia_mm",
+                                     "Dia_inch",
+                                     "Area_mm",
+                                     "Area_inches",
+                                     "Area_mils",
+                                     "Pounds",
+                                     "Kilos",
+                                     "Kilo_mtr",
+                                     "Kilo_Km",
+                                     "Pounds_f",
+                                     "Ohms_mtr",
+                                     "Ohms_km",
+                                     "Ohms_mile",
+                                     "Ohms_Kf",
+                                     "Ohms_f",
+                                     "lblGauge",
+                                     "lblGaugeArray(0)",
+                                     "lblGaugeArray(1)",
+                                     "lblGaugeArray(2)",
+                                     "lblGaugeArray(3)",
+                                     "lblGaugeArray(4)",
+                                     "CondArea",
+                                     "UseableArea",
+                                     "CableArea",
+                                     "CableQty",
+                                     "lblCMA",
+                                     "lblDrop",
+                                     "lblPCdrop",
+                                     "lblVoltsOut",
+                                     "lblCmils",
+                                     "lblMinAWG",
+                                     "lblMinMetric",
+                                     "lblNomMetric"};
 
 // What an electrician might paste: numbers in every spelling, list texts, and rubbish.
 const char* const kClipboardTexts[] = {
-    "12", "12.", ".5", "-40", "1.2.3", "1e5", "1,5", " 12", "12 ", "+7", "0", "-0",
-    "99999999999999999999999", "0.0000000000000001", "1.79769313486232E+308", "", ".",
-    "18", "6/0", "18 AWG", "2000 Kcmil", "45 AWG", "Copper (Annealed)", "Silver",
-    "AWG (B&S)", "240 Volts 1-phase", "100", "1 1/4", "abc", "١٢٣", "12\n34", "\t",
-    "∞", "NaN", "%s%n", "Ω·cm",
+    "12",
+    "12.",
+    ".5",
+    "-40",
+    "1.2.3",
+    "1e5",
+    "1,5",
+    " 12",
+    "12 ",
+    "+7",
+    "0",
+    "-0",
+    "99999999999999999999999",
+    "0.0000000000000001",
+    "1.79769313486232E+308",
+    "",
+    ".",
+    "18",
+    "6/0",
+    "18 AWG",
+    "2000 Kcmil",
+    "45 AWG",
+    "Copper (Annealed)",
+    "Silver",
+    "AWG (B&S)",
+    "240 Volts 1-phase",
+    "100",
+    "1 1/4",
+    "abc",
+    "١٢٣",
+    "12\n34",
+    "\t",
+    "∞",
+    "NaN",
+    "%s%n",
+    "Ω·cm",
 };
 
 struct KeyChoice {
@@ -58,18 +115,40 @@ struct KeyChoice {
 };
 
 const KeyChoice kKeys[] = {
-    {Qt::Key_0, {}, "0"}, {Qt::Key_1, {}, "1"}, {Qt::Key_2, {}, "2"}, {Qt::Key_5, {}, "5"},
-    {Qt::Key_7, {}, "7"}, {Qt::Key_9, {}, "9"}, {Qt::Key_Period, {}, "."},
-    {Qt::Key_Period, {}, "."}, {Qt::Key_Minus, {}, "-"}, {Qt::Key_Comma, {}, ","},
-    {Qt::Key_Space, {}, " "}, {Qt::Key_A, {}, "a"}, {Qt::Key_E, Qt::ShiftModifier, "E"},
-    {Qt::Key_W, Qt::ShiftModifier, "W"}, {Qt::Key_Slash, {}, "/"},
-    {Qt::Key_Backspace, {}, ""}, {Qt::Key_Backspace, {}, ""}, {Qt::Key_Delete, {}, ""},
-    {Qt::Key_Left, {}, ""}, {Qt::Key_Right, {}, ""}, {Qt::Key_Home, {}, ""},
-    {Qt::Key_End, Qt::ShiftModifier, ""}, {Qt::Key_Up, {}, ""}, {Qt::Key_Down, {}, ""},
-    {Qt::Key_Return, {}, ""}, {Qt::Key_Enter, {}, ""}, {Qt::Key_Escape, {}, ""},
-    {Qt::Key_Tab, {}, ""}, {Qt::Key_Tab, {}, ""}, {Qt::Key_Backtab, Qt::ShiftModifier, ""},
-    {Qt::Key_V, Qt::ControlModifier, ""}, {Qt::Key_X, Qt::ControlModifier, ""},
-    {Qt::Key_Z, Qt::ControlModifier, ""}, {Qt::Key_A, Qt::ControlModifier, ""},
+    {Qt::Key_0, {}, "0"},
+    {Qt::Key_1, {}, "1"},
+    {Qt::Key_2, {}, "2"},
+    {Qt::Key_5, {}, "5"},
+    {Qt::Key_7, {}, "7"},
+    {Qt::Key_9, {}, "9"},
+    {Qt::Key_Period, {}, "."},
+    {Qt::Key_Period, {}, "."},
+    {Qt::Key_Minus, {}, "-"},
+    {Qt::Key_Comma, {}, ","},
+    {Qt::Key_Space, {}, " "},
+    {Qt::Key_A, {}, "a"},
+    {Qt::Key_E, Qt::ShiftModifier, "E"},
+    {Qt::Key_W, Qt::ShiftModifier, "W"},
+    {Qt::Key_Slash, {}, "/"},
+    {Qt::Key_Backspace, {}, ""},
+    {Qt::Key_Backspace, {}, ""},
+    {Qt::Key_Delete, {}, ""},
+    {Qt::Key_Left, {}, ""},
+    {Qt::Key_Right, {}, ""},
+    {Qt::Key_Home, {}, ""},
+    {Qt::Key_End, Qt::ShiftModifier, ""},
+    {Qt::Key_Up, {}, ""},
+    {Qt::Key_Down, {}, ""},
+    {Qt::Key_Return, {}, ""},
+    {Qt::Key_Enter, {}, ""},
+    {Qt::Key_Escape, {}, ""},
+    {Qt::Key_Tab, {}, ""},
+    {Qt::Key_Tab, {}, ""},
+    {Qt::Key_Backtab, Qt::ShiftModifier, ""},
+    {Qt::Key_V, Qt::ControlModifier, ""},
+    {Qt::Key_X, Qt::ControlModifier, ""},
+    {Qt::Key_Z, Qt::ControlModifier, ""},
+    {Qt::Key_A, Qt::ControlModifier, ""},
 };
 
 // A numeric field's state before an event, to judge what the event did to it.
@@ -117,11 +196,16 @@ public:
         m_typing = {};
         m_pastedInto.clear();
         const int kind = pick(100);
-        if (kind < 30) pressKey();
-        else if (kind < 42) typeText();
-        else if (kind < 50) paste();
-        else if (kind < 88) clickSomething();
-        else switchTab();
+        if (kind < 30)
+            pressKey();
+        else if (kind < 42)
+            typeText();
+        else if (kind < 50)
+            paste();
+        else if (kind < 88)
+            clickSomething();
+        else
+            switchTab();
         closePopups();
         QCoreApplication::processEvents();
         reactivate();
@@ -142,7 +226,8 @@ public:
         for (const char* name : kResultLabels) {
             const QString text = m_h.label(name)->text();
             if (text.isEmpty()) continue;
-            const std::string problem = ferrovolt::testing::labelTextFault(name, text.toStdString());
+            const std::string problem =
+                ferrovolt::testing::labelTextFault(name, text.toStdString());
             if (!problem.empty()) return QString::fromStdString(problem);
         }
         const QString minAwg = m_h.label("lblMinAWG")->text();
@@ -236,8 +321,8 @@ private:
             text = combo->count() > 0 && pick(5) != 0 ? combo->itemText(pick(combo->count()))
                                                       : QString::fromUtf8(pickOf(kClipboardTexts));
         } else {
-            static const char* const kNumbers[] = {"10", "100", "0", "2.5", "12.", ".5",
-                                                   "1.2.3", "9999999999999999999", "3", "480"};
+            static const char* const kNumbers[] = {
+                "10", "100", "0", "2.5", "12.", ".5", "1.2.3", "9999999999999999999", "3", "480"};
             text = QString::fromUtf8(pickOf(kNumbers));
         }
         if (edit == nullptr) return pressKey();
@@ -344,7 +429,8 @@ private:
 
     std::map<QString, FieldState> fieldStates() const {
         std::map<QString, FieldState> states;
-        for (const NumericField& f : kNumericFields) states.emplace(f.name, stateOf(m_h.field(f.name)));
+        for (const NumericField& f : kNumericFields)
+            states.emplace(f.name, stateOf(m_h.field(f.name)));
         return states;
     }
 
@@ -378,7 +464,8 @@ private:
             if (now == filtered(m_typing.before, m_typing.characters, f.limit)) return {};
             if (m_typing.erasing && isDeletion(typed, now)) return {};
         }
-        return QStringLiteral("%1 went from \"%2\" to \"%3\", which neither the filter nor a paste allows")
+        return QStringLiteral(
+                   "%1 went from \"%2\" to \"%3\", which neither the filter nor a paste allows")
             .arg(f.name, before, now);
     }
 
@@ -446,8 +533,9 @@ private slots:
             const QString fault = monkey.fault();
             if (!fault.isEmpty()) {
                 const QString report =
-                    QStringLiteral("%1\nafter event %2 of the run with FERROVOLT_MONKEY_SEED=%3; "
-                                   "the last events:\n  %4")
+                    QStringLiteral(
+                        "%1\nafter event %2 of the run with FERROVOLT_MONKEY_SEED=%3; "
+                        "the last events:\n  %4")
                         .arg(fault)
                         .arg(done + 1)
                         .arg(seed)
@@ -455,12 +543,12 @@ private slots:
                 QFAIL(qPrintable(report));
             }
         }
-        qInfo("seed %llu: %llu events in %lld ms, %d beeps, %zu notes, %zu addresses opened, "
-              "window made active again %d times, %d key events into numeric fields",
-              static_cast<unsigned long long>(seed), static_cast<unsigned long long>(done),
-              static_cast<long long>(clock.elapsed()), h.services.beeps(),
-              h.services.notes().size(), h.services.addresses().size(), monkey.reactivations(),
-              monkey.keysIntoNumericFields());
+        qInfo(
+            "seed %llu: %llu events in %lld ms, %d beeps, %zu notes, %zu addresses opened, "
+            "window made active again %d times, %d key events into numeric fields",
+            static_cast<unsigned long long>(seed), static_cast<unsigned long long>(done),
+            static_cast<long long>(clock.elapsed()), h.services.beeps(), h.services.notes().size(),
+            h.services.addresses().size(), monkey.reactivations(), monkey.keysIntoNumericFields());
         QVERIFY(done > 0);
     }
 };
