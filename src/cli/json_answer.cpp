@@ -6,11 +6,26 @@ namespace ferrovolt {
 
 namespace {
 
-// The answer's shape is fixed and its names are ours, so the braces are written here; every
-// string goes through the JSON library, which escapes it (and replaces bytes that are not
-// UTF-8 rather than failing, so an answer is always written). A whole document per answer
+// The answer's shape is fixed and its names are ours, so the braces are written here. A text
+// of printable ASCII other than the quote and the backslash is a JSON string as it stands;
+// anything else goes through the JSON library, which escapes it (and replaces bytes that are
+// not UTF-8 rather than failing, so an answer is always written). A whole document per answer
 // would cost more than the calculation it reports.
+bool plainJsonText(std::string_view text) {
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte >= 0x7F || c == '"' || c == '\\') return false;
+    }
+    return true;
+}
+
 void appendString(std::string& out, std::string_view text) {
+    if (plainJsonText(text)) {
+        out += '"';
+        out += text;
+        out += '"';
+        return;
+    }
     out += nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
 }
 

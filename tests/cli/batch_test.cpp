@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "cli/batch.h"
+#include "cli/json_answer.h"
 
 namespace ferrovolt {
 namespace {
@@ -282,6 +283,21 @@ TEST(RunBatch, NoInputNoAnswer) {
     std::ostringstream out;
     EXPECT_EQ(runBatch(tables(), in, out), 0U);
     EXPECT_EQ(out.str(), "");
+}
+
+}  // namespace
+}  // namespace ferrovolt
+
+namespace ferrovolt {
+namespace {
+
+TEST(JsonAnswer, TextsThatAreNotPlainAreEscapedAndStayValid) {
+    std::string out;
+    appendError(out, "a \"b\" \\ c\nd\x01 \xff");
+    EXPECT_EQ(out, "{\"error\":\"a \\\"b\\\" \\\\ c\\nd\\u0001 \xEF\xBF\xBD\"}");
+    out.clear();
+    appendError(out, "plain text 1.5");
+    EXPECT_EQ(out, "{\"error\":\"plain text 1.5\"}");
 }
 
 }  // namespace
