@@ -51,15 +51,10 @@ SizingTab buildSizingTab(QWidget* page, const QString& address) {
     tab.txtAmps2 = addTextField(page, arrayName("txtAmps", 2), QStringLiteral("10"),
                                 {3240, 1920, 1335, 315}, QStringLiteral("Enter Load in AMPS"));
 
-    const ResultColumns columns{120, 2745, 3120, 1245, 0, 0};
-    const auto line = [&](const char* name, const char* caption, int row) {
-        return addResultLine(page, QString::fromLatin1(name), QString::fromLatin1(caption),
-                             QString(), kCircuitResultTops[row], 195, columns);
-    };
-    tab.lblCmils = line("lblCmils", "Circular Mils required :", 0);
-    tab.lblMinAWG = line("lblMinAWG", "Minimum cable size AWG :", 1);
-    tab.lblMinMetric = line("lblMinMetric", "Minimum cable size Metric :", 2);
-    tab.lblNomMetric = line("lblNomMetric", "Nominal cable size Metric :", 3);
+    tab.lblCmils = addCircuitResultLine(page, "lblCmils", "Circular Mils required :", 0);
+    tab.lblMinAWG = addCircuitResultLine(page, "lblMinAWG", "Minimum cable size AWG :", 1);
+    tab.lblMinMetric = addCircuitResultLine(page, "lblMinMetric", "Minimum cable size Metric :", 2);
+    tab.lblNomMetric = addCircuitResultLine(page, "lblNomMetric", "Nominal cable size Metric :", 3);
 
     tab.calculate = addCalculate(page, arrayName("cmdCalc4", 2));
     tab.footer = addFooter(page, {5, 2, 2}, address);

@@ -36,7 +36,8 @@ struct VoltageDropTab {
 
 VoltageDropTab buildVoltageDropTab(QWidget* page, const QString& address);
 
-// Result lines of the two circuit tabs: row captions and results, no unit captions.
-inline constexpr int kCircuitResultTops[4] = {3300, 3555, 3795, 4050};
+// One of the four result lines (row 0 to 3) of the two circuit tabs, Voltage Drop and
+// Conductor Sizing: row caption and result, no unit caption.
+QLabel* addCircuitResultLine(QWidget* page, const char* name, const char* caption, int row);
 
 }  // namespace ferrovolt

@@ -1,20 +1,13 @@
 #include "window/input/fix_ascii.h"
 
+#include "window/input/char_codes.h"
+
 #include <algorithm>
 #include <cstddef>
 
 namespace ferrovolt {
 
-namespace {
-
-constexpr int kBackspace = 8;
-constexpr int kTab = 9;
-constexpr int kEnter = 13;
-constexpr int kPoint = 46;
-constexpr int kDigitZero = 48;
-constexpr int kDigitNine = 57;
-
-}  // namespace
+using namespace charcode;
 
 KeyVerdict FixASCII(std::u16string_view text, int selStart, int selLength, int keyAscii, int lgth) {
     if (keyAscii == kBackspace || keyAscii == kTab || keyAscii == kEnter) {

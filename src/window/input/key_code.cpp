@@ -2,18 +2,15 @@
 
 #include <QKeyEvent>
 
+#include "window/input/char_codes.h"
+
 namespace ferrovolt {
 
 namespace {
 
-constexpr int kBackspace = 8;
-constexpr int kTab = 9;
-constexpr int kLineFeed = 10;
-constexpr int kEnter = 13;
-constexpr int kEscape = 27;
-constexpr int kDelete = 127;
+using namespace charcode;
 // A composed text of several characters is judged as no acceptable character at all.
-constexpr int kNoCharacter = 0;
+constexpr int kNoCharacter = kNone;
 
 // The code that a chord with Ctrl types, as the desktop's edit fields receive it.
 std::optional<int> controlChordCode(int key) {
