@@ -1,5 +1,7 @@
 #include "calc/answer.h"
 
+#include "numtext/number_text.h"
+
 namespace ferrovolt {
 
 std::string_view fieldName(Field field) {
@@ -26,6 +28,10 @@ std::string_view fieldName(Field field) {
             return "cable";
     }
     return "";
+}
+
+Refusal unreadableNumber(Field field, std::string_view text) {
+    return {field, isNumber(text) ? Reason::TooLarge : Reason::NotPlainNumber};
 }
 
 }  // namespace ferrovolt

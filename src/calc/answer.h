@@ -20,10 +20,26 @@ enum class Field {
     Cable,        // cable diameter text
 };
 
+// Why an input is refused, for messages that name the real cause.
+enum class Reason {
+    NotAccepted,        // not one of the texts the field accepts
+    NotPlainNumber,     // not a plain decimal number: sign, digits, at most one point
+    Negative,           // a length, current or diameter below 0
+    TooLarge,           // beyond the range of its precision, or its result would be
+    BelowAbsoluteZero,  // a temperature
+    NoResistance,       // a temperature where the material's resistance falls to 0 or below
+    AreaShowsZero,      // a cable so thin that its area shows as 0
+};
+
 struct Refusal {
     Field field;
+    Reason reason = Reason::NotAccepted;
     bool operator==(const Refusal&) const = default;
 };
+
+// The refusal of a number text that does not read: not a plain decimal number, or one
+// beyond the range of its precision.
+Refusal unreadableNumber(Field field, std::string_view text);
 
 template <typename Result>
 using Answer = std::variant<Result, Refusal>;

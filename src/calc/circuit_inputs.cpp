@@ -25,9 +25,11 @@ std::variant<CircuitInputs, Refusal> readCircuitInputs(const Tables& tables,
                                                        std::string_view material) {
     // Empty, not a number, negative or beyond range: all refused like an empty field.
     const std::optional<float> l = readSingle(length);
-    if (!l || *l < 0 || negativeText(length)) return Refusal{Field::Length};
+    if (!l) return unreadableNumber(Field::Length, length);
+    if (*l < 0 || negativeText(length)) return Refusal{Field::Length, Reason::Negative};
     const std::optional<double> i = readDouble(current);
-    if (!i || *i < 0 || negativeText(current)) return Refusal{Field::Current};
+    if (!i) return unreadableNumber(Field::Current, current);
+    if (*i < 0 || negativeText(current)) return Refusal{Field::Current, Reason::Negative};
     const std::optional<int> row = materialRowOfName(tables, material);
     if (!row) return Refusal{Field::Material};
 
@@ -35,7 +37,7 @@ std::variant<CircuitInputs, Refusal> readCircuitInputs(const Tables& tables,
     in.resistivity = readBackSingle(tables.MaterialTable[static_cast<std::size_t>(*row)][1]);
     in.lengthFeet = *l;
     if (metres) in.lengthFeet = static_cast<float>(static_cast<double>(*l) * kFeetPerMetre);
-    if (!std::isfinite(in.lengthFeet)) return Refusal{Field::Length};
+    if (!std::isfinite(in.lengthFeet)) return Refusal{Field::Length, Reason::TooLarge};
     in.current = *i;
     return in;
 }

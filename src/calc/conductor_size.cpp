@@ -4,6 +4,7 @@
 #include <cstddef>
 
 #include "calc/circuit_inputs.h"
+#include "calc/units.h"
 #include "numtext/number_text.h"
 #include "tables/gauge_area.h"
 
@@ -11,7 +12,6 @@ namespace ferrovolt {
 namespace {
 
 constexpr double kSquareMillimetresPerCircularMil = 0.000507;
-constexpr char kOutOfRange[] = "Out of range.";
 
 }  // namespace
 
@@ -33,10 +33,10 @@ Answer<ConductorSizeResult> CalcConductorSize(const Tables& tables, std::string_
         static_cast<double>(in.resistivity) * kOhmCircularMilsPerFootPerMicrohmCm * phase *
         static_cast<double>(in.lengthFeet) * in.current / static_cast<double>(limit->volts));
     // A requirement beyond the single range is no size at all.
-    if (!std::isfinite(cmMin)) return Refusal{Field::Current};
+    if (!std::isfinite(cmMin)) return Refusal{Field::Current, Reason::TooLarge};
 
     ConductorSizeResult out;
-    out.lblCmils = cut(formatSingle(roundSingle(cmMin, 6)), 8);
+    out.lblCmils = cutSingle(roundSingle(cmMin, 6), 8);
 
     // The thinnest AWG gauge whose area exceeds the requirement. AWG areas grow strictly from
     // gauge 40 (position 46) to 6/0 (position 1), so halving finds the same gauge as a walk
@@ -81,7 +81,7 @@ Answer<ConductorSizeResult> CalcConductorSize(const Tables& tables, std::string_
     }
     const double section =
         roundDouble(static_cast<double>(cmMin) * kSquareMillimetresPerCircularMil, 1);
-    out.lblMinMetric = cut(formatDouble(section), 8) + " sq mm";
+    out.lblMinMetric = cutDouble(section, 8) + " sq mm";
     out.lblNomMetric = kOutOfRange;
     return out;
 }

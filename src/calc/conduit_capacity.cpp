@@ -42,7 +42,8 @@ Answer<ConduitResult> CalcConduitCapacity(const Tables& tables, bool inches, std
     if (!known) return Refusal{Field::ConduitSize};
 
     const std::optional<double> cableDiameter = readDouble(cable);
-    if (!cableDiameter || *cableDiameter < 0) return Refusal{Field::Cable};
+    if (!cableDiameter) return unreadableNumber(Field::Cable, cable);
+    if (*cableDiameter < 0) return Refusal{Field::Cable, Reason::Negative};
 
     const double r = viaText(conduitDiameter(size) / 2);
     const double fill = fill40 ? 0.4 : 0.6;
@@ -53,7 +54,8 @@ Answer<ConduitResult> CalcConduitCapacity(const Tables& tables, bool inches, std
     const double rc = viaText(*cableDiameter / 2);
     out.CableArea = shownDouble(rc * rc * kPi, kShownWidth);
     const double cableArea = readBackDouble(out.CableArea);
-    if (cableArea == 0 || !std::isfinite(rc * rc * kPi)) return Refusal{Field::Cable};
+    if (!std::isfinite(rc * rc * kPi)) return Refusal{Field::Cable, Reason::TooLarge};
+    if (cableArea == 0) return Refusal{Field::Cable, Reason::AreaShowsZero};
     out.CableQty = formatDouble(std::floor(readBackDouble(out.UseableArea) / cableArea));
     return out;
 }

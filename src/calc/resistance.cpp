@@ -43,19 +43,22 @@ Answer<ResistanceResult> CalcResistance(const Tables& tables, std::string_view g
     const std::optional<int> row = materialRowOfName(tables, material);
     if (!row) return Refusal{Field::Material};
     const std::optional<float> entered = readSingle(temperature);
-    if (!entered) return Refusal{Field::Temperature};
+    if (!entered) return unreadableNumber(Field::Temperature, temperature);
     const std::optional<float> celsius = toCelsius(*entered, unit);
-    if (!celsius) return Refusal{Field::Temperature};
+    if (!celsius) return Refusal{Field::Temperature, Reason::BelowAbsoluteZero};
 
     const auto& materialRow = tables.MaterialTable[static_cast<std::size_t>(*row)];
     const float rho20 = readBackSingle(materialRow[1]);
     const float alpha = readBackSingle(materialRow[2]);
     float rho = rho20;
     if (*celsius != kReferenceCelsius) {
-        // Proportional correction from 20 C with the material's coefficient.
+        // Proportional correction from 20 C with the material's coefficient. Where the factor
+        // reaches 0 (about -234.5 C for annealed copper) the straight line has left the metal's
+        // real behaviour and would give no or negative resistance.
         const double delta = static_cast<double>(*celsius) - static_cast<double>(kReferenceCelsius);
-        rho = static_cast<float>(static_cast<double>(rho20) *
-                                 (1 + static_cast<double>(alpha) * delta));
+        const double factor = 1 + static_cast<double>(alpha) * delta;
+        if (factor <= 0) return Refusal{Field::Temperature, Reason::NoResistance};
+        rho = static_cast<float>(static_cast<double>(rho20) * factor);
     }
     const auto rhoM = static_cast<float>(static_cast<double>(rho) / 100);
 

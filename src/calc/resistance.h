@@ -18,7 +18,8 @@ struct ResistanceResult {
 
 // DC resistance and copper weight per length of an AWG gauge in a material at a temperature.
 // Refuses, in this order: a gauge not among the 46 labels, a material matching no row, a
-// temperature that is not a number or lies below absolute zero.
+// temperature that is not a number, lies below absolute zero, or where the material's
+// resistance would fall to zero or below.
 Answer<ResistanceResult> CalcResistance(const Tables& tables, std::string_view gauge,
                                         std::string_view material, std::string_view temperature,
                                         TempUnit unit);

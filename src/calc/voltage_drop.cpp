@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "calc/circuit_inputs.h"
+#include "calc/units.h"
 #include "numtext/number_text.h"
 #include "tables/gauge_area.h"
 #include "tables/lists.h"
@@ -35,8 +36,7 @@ std::optional<double> conductorArea(const Tables& tables, std::string_view gauge
         const float d = readBackSingle(tables.GaugeTable[i + 1][0]);
         const double half = static_cast<double>(d) / 2;
         const auto a = static_cast<float>((half * kPi) * half);
-        const double cm = roundDouble(static_cast<double>(a) * kCircularMilsPerSquareInch, 15);
-        return readBackDouble(cut(formatDouble(cm), 12));
+        return readBackDouble(shownDouble(static_cast<double>(a) * kCircularMilsPerSquareInch, 12));
     }
     return std::nullopt;
 }
@@ -62,16 +62,21 @@ Answer<VoltageDropResult> CalcVoltageDrop(const Tables& tables, std::string_view
     const double k = static_cast<double>(in.resistivity) * kOhmCircularMilsPerFootPerMicrohmCm;
     const double d = 2 * k * static_cast<double>(in.lengthFeet) * in.current / *cm *
                      static_cast<double>(found->phaseFactor) * 10;
-    if (!std::isfinite(d)) return Refusal{Field::Current};
+    if (!std::isfinite(d)) return Refusal{Field::Current, Reason::TooLarge};
 
     VoltageDropResult out;
     out.lblCMA = formatDouble(*cm);
-    out.lblDrop = cut(formatDouble(roundDouble(d, 0) / 10), kShownLength);
+    out.lblDrop = cutDouble(roundDouble(d, 0) / 10, kShownLength);
     // Percent and load voltage follow from the drop as shown.
     const double shownDrop = readBackDouble(out.lblDrop);
     const double volts = static_cast<double>(found->volts);
-    out.lblPCdrop = cut(formatDouble(roundDouble(shownDrop / volts * 1000, 0) / 10), kShownLength);
-    out.lblVoltsOut = cut(formatDouble(volts - shownDrop), kShownLength);
+    out.lblPCdrop = cutDouble(roundDouble(shownDrop / volts * 1000, 0) / 10, kShownLength);
+    // A drop that takes the whole supply leaves the load no voltage to speak of; the drop and
+    // its percentage still show why.
+    if (shownDrop >= volts)
+        out.lblVoltsOut = kOutOfRange;
+    else
+        out.lblVoltsOut = cutDouble(volts - shownDrop, kShownLength);
     return out;
 }
 

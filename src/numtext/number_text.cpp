@@ -124,6 +124,25 @@ Digits significantDigits(T magnitude, int precision) {
     return d;
 }
 
+// Appends digits in exponent form: the first digit, a point and the others when there are
+// any, "E", a sign and at least two exponent digits.
+void appendExponentForm(std::string& out, const Digits& d) {
+    out += d.digits[0];
+    if (d.digits.size() > 1) {
+        out += '.';
+        out += d.digits.view(1);
+    }
+    const int e = d.exponent;
+    out += 'E';
+    out += e < 0 ? '-' : '+';
+    const int magnitude = e < 0 ? -e : e;
+    if (magnitude < 10) out += '0';
+    std::array<char, 8> exponentDigits{};
+    const auto written = std::to_chars(exponentDigits.data(),
+                                       exponentDigits.data() + exponentDigits.size(), magnitude);
+    out.append(exponentDigits.data(), written.ptr);
+}
+
 // Writes rounded digits in plain form when they fit `precision` places, else in exponent form.
 std::string layout(bool negative, const Digits& d, int precision) {
     std::string out = negative ? "-" : "";
@@ -147,19 +166,7 @@ std::string layout(bool negative, const Digits& d, int precision) {
         }
         return out;
     }
-    out += d.digits[0];
-    if (count > 1) {
-        out += '.';
-        out += d.digits.view(1);
-    }
-    out += 'E';
-    out += e < 0 ? '-' : '+';
-    const int magnitude = e < 0 ? -e : e;
-    if (magnitude < 10) out += '0';
-    std::array<char, 8> exponentDigits{};
-    const auto written = std::to_chars(exponentDigits.data(),
-                                       exponentDigits.data() + exponentDigits.size(), magnitude);
-    out.append(exponentDigits.data(), written.ptr);
+    appendExponentForm(out, d);
     return out;
 }
 
@@ -173,6 +180,24 @@ std::string format(T value, int precision, bool exact) {
         value < 0,
         exact ? exactDigits(magnitude, precision) : significantDigits(magnitude, precision),
         precision);
+}
+
+// The number text of value cut to n characters. A text that keeps its exponent and every
+// digit before the point is cut as it stands; otherwise the first characters would show a
+// number orders of magnitude off, so the value is written in exponent form, rounded to as
+// many significant digits as fit n (one at least, even where that is longer).
+template <typename T>
+std::string cutNumber(T value, int precision, std::size_t n) {
+    std::string text = format(value, precision, false);
+    if (text.size() <= n || !std::isfinite(value)) return cut(text, n);
+    const std::size_t point = text.find('.');
+    if (text.find('E') == std::string::npos && point != std::string::npos && point <= n)
+        return cut(text, n);
+    for (int digits = precision;; --digits) {
+        std::string out = value < 0 ? "-" : "";
+        appendExponentForm(out, exactDigits(std::fabs(value), digits));
+        if (out.size() <= n || digits == 1) return out;
+    }
 }
 
 template <typename T>
@@ -309,6 +334,13 @@ double roundDouble(double value, int decimals) {
 
 std::string cut(std::string_view text, std::size_t n) {
     return std::string(text.substr(0, n));
+}
+
+std::string cutSingle(float value, std::size_t n) {
+    return cutNumber(value, 7, n);
+}
+std::string cutDouble(double value, std::size_t n) {
+    return cutNumber(value, 15, n);
 }
 
 bool isNumber(std::string_view text) {

@@ -25,6 +25,14 @@ double roundDouble(double value, int decimals);
 // The first n characters of text, whatever they are.
 std::string cut(std::string_view text, std::size_t n);
 
+// The text of a single or double value cut to n characters without changing its magnitude:
+// a text that keeps its exponent and every digit before the point loses only its last
+// characters ("123456.7" at 7 is "123456."); any other is written in exponent form, rounded
+// half to even to as many significant digits as fit ("278675100" at 8 is "2.79E+08", at 7
+// "2.8E+08").
+std::string cutSingle(float value, std::size_t n);
+std::string cutDouble(double value, std::size_t n);
+
 // True when text is a number: optional sign, digits with at most one point, one digit at least.
 bool isNumber(std::string_view text);
 

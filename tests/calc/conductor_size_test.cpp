@@ -70,7 +70,16 @@ INSTANTIATE_TEST_SUITE_P(
                  "Copper (Annealed)",
                  true,
                  "240",
-                 {"2835598", "Out of range.", "1437.6 sq mm", "Out of range."}}),
+                 {"2835598", "Out of range.", "1437.6 sq mm", "Out of range."}},
+        // A requirement of more than eight digits is shown in exponent form, not cut short.
+        SizeCase{"requirement_past_eight_digits",
+                 "3000",
+                 true,
+                 "4000",
+                 "Aluminium",
+                 true,
+                 "120",
+                 {"2.79E+08", "Out of range.", "141288.3 sq mm", "Out of range."}}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST(ConductorSizeFactors, ThreePhaseScalesByTheRatioOfFactors) {

@@ -41,6 +41,13 @@ TEST(ConduitCapacity, InchSizesAndQuantities) {
     EXPECT_EQ(tiny.CableArea, "0.0000785398");
 }
 
+TEST(ConduitCapacity, HugeCableAreaKeepsItsMagnitudeAndFitsNoTimes) {
+    // The quantity reads the shown area back: cut to its first digits it would let 399 fit.
+    EXPECT_EQ(
+        resultOf(CalcConduitCapacity(filledTables(), false, "100", true, "9999999999999999999")),
+        (ConduitResult{"7853.9816339", "3141.5926535", "7.853982E+37", "0"}));
+}
+
 TEST(ConduitCapacity, RefusalsSizeBeforeCable) {
     struct Case {
         bool inches;

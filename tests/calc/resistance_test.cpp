@@ -93,11 +93,11 @@ TEST(Resistance, RefusalsInOrder) {
     EXPECT_EQ(refusedField(CalcResistance(filledTables(), "18", "Copper (Annealed)",
                                           std::string(40, '9'), TempUnit::Celsius)),
               "temperature");
-    EXPECT_EQ(refusedField(CalcResistance(filledTables(), "18", "Copper (Annealed)", "-273.15",
-                                          TempUnit::Celsius)),
-              "(answered)");
+    // Absolute zero itself is taken where the material keeps a resistance there.
     EXPECT_EQ(refusedField(
-                  CalcResistance(filledTables(), "18", "Copper (Annealed)", "0", TempUnit::Kelvin)),
+                  CalcResistance(filledTables(), "18", "Manganin", "-273.15", TempUnit::Celsius)),
+              "(answered)");
+    EXPECT_EQ(refusedField(CalcResistance(filledTables(), "18", "Manganin", "0", TempUnit::Kelvin)),
               "(answered)");
 }
 

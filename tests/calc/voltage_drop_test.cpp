@@ -62,18 +62,47 @@ INSTANTIATE_TEST_SUITE_P(Cases, VoltageDrop,
                                                     "Copper (Annealed)",
                                                     "240 Volts 1-phase",
                                                     "6/0 AWG",
-                                                    {"335544.0703", "0.2", "0.1", "239.8"}},
-                                           // A drop longer than seven characters is cut, and the
-                                           // rest follows from the cut text.
-                                           DropCase{"cut_drop",
-                                                    "1000000",
-                                                    false,
-                                                    "1000",
-                                                    "Copper (Annealed)",
-                                                    "240 Volts 1-phase",
-                                                    "18 AWG",
-                                                    {"1620.199", "1280210", "533420.", "-127997"}}),
+                                                    {"335544.0703", "0.2", "0.1", "239.8"}}),
                          [](const auto& row) { return std::string(row.param.name); });
+
+// Past what a working circuit gives: a drop whose digits before the point pass seven
+// characters is written in exponent form and the rest follows from that text; a drop that
+// takes the whole supply leaves "Out of range." at the load, the drop and percent show why.
+INSTANTIATE_TEST_SUITE_P(
+    Extreme, VoltageDrop,
+    ::testing::Values(DropCase{"cut_drop",
+                               "1000000",
+                               false,
+                               "1000",
+                               "Copper (Annealed)",
+                               "240 Volts 1-phase",
+                               "18 AWG",
+                               {"1620.199", "1.3E+07", "5416666", "Out of range."}},
+                      DropCase{"drop_beyond_supply",
+                               "100",
+                               true,
+                               "40",
+                               "Aluminium",
+                               "240 Volts 1-phase",
+                               "18 AWG",
+                               {"1620.199", "275.2", "114.7", "Out of range."}},
+                      DropCase{"drop_equal_to_supply",
+                 "187.5",
+                 false,
+                 "10",
+                 "Copper (Annealed)",
+                 "24V DC or 1-phase AC",
+                 "18 AWG",
+                 {"1620.199", "24", "100", "Out of range."}},
+        DropCase{"huge_current",
+                               "100",
+                               true,
+                               "9999999999999999999",
+                               "Aluminium",
+                               "240 Volts 1-phase",
+                               "10 AWG",
+                               {"10356.58", "1.1E+19", "4.6E+18", "Out of range."}}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST(VoltageDropUnits, FeetDivideTheDropByAbout3281) {
     const Tables& t = filledTables();

@@ -93,6 +93,49 @@ TEST(Cut, KeepsTheFirstCharacters) {
     EXPECT_EQ(cut("", 3), "");
 }
 
+struct CutCase {
+    double value;
+    bool single;  // written with 7 digits; the value is a float
+    std::size_t width;
+    const char* text;
+};
+
+void PrintTo(const CutCase& c, std::ostream* out) {
+    *out << c.text << " at " << c.width;
+}
+
+class CutNumber : public ::testing::TestWithParam<CutCase> {};
+
+TEST_P(CutNumber, NeverChangesTheMagnitude) {
+    const CutCase& c = GetParam();
+    EXPECT_EQ(
+        c.single ? cutSingle(static_cast<float>(c.value), c.width) : cutDouble(c.value, c.width),
+        c.text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, CutNumber,
+    ::testing::Values(
+        // Texts that fit, or lose only digits after the point, stay as cut() gives them.
+        CutCase{2.4, false, 7, "2.4"}, CutCase{123456.7, false, 7, "123456."},
+        CutCase{1234567.8, false, 7, "1234567"}, CutCase{-12345.67, false, 7, "-12345."},
+        CutCase{335544.070300043, false, 12, "335544.07030"},
+        CutCase{0.0000123456789, false, 7, "0.00001"}, CutCase{11784.94, true, 8, "11784.94"},
+        CutCase{1e20, false, 7, "1E+20"},
+        // Digits before the point or the exponent would go: exponent form, as many
+        // significant digits as fit.
+        CutCase{278675100, false, 8, "2.79E+08"}, CutCase{278675100, false, 7, "2.8E+08"},
+        CutCase{12345678, false, 7, "1.2E+07"}, CutCase{12345678, true, 8, "1.23E+07"},
+        CutCase{278675100, true, 8, "2.79E+08"}, CutCase{-1234567, false, 7, "-1E+06"},
+        CutCase{1.0763e19, false, 7, "1.1E+19"},
+        CutCase{7.85398163397448e37, false, 12, "7.853982E+37"},
+        CutCase{0.0009854, true, 8, "9.85E-04"}, CutCase{99999999, false, 7, "1E+08"},
+        CutCase{1e300, false, 7, "1E+300"},
+        CutCase{1.7976931348623157e308, false, 7, "2E+308"},  // 1.8E+308 is 8 characters
+        CutCase{-1.5e-300, false, 7, "-2E-300"},              // wider than 7: one digit at least
+        // Halves to even on the exact binary value: 125000000 is exact, 1.35E+08 also.
+        CutCase{125000000, false, 7, "1.2E+08"}, CutCase{135000000, false, 7, "1.4E+08"}));
+
 struct ReadCase {
     const char* text;
     bool number;
