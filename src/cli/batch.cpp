@@ -1,7 +1,9 @@
 #include "cli/batch.h"
 
 #include <istream>
+#include <limits>
 #include <ostream>
+#include <vector>
 
 #include "calc/area_weight.h"
 #include "calc/conductor_size.h"
@@ -111,10 +113,15 @@ bool isBlank(std::string_view line) {
 }  // namespace
 
 void BatchAnswerer::answer(std::string_view line, std::string& out) {
+    // The JSON reader would take a NUL byte for the end of the text and answer what stands
+    // before it.
+    if (line.find('\0') != std::string_view::npos) return appendError(out, "NUL byte in the line");
     if (isBlank(line)) return appendError(out, "empty line");
     switch (m_request.read(line)) {
         case FlatRequest::Status::NotJson:
             return appendError(out, "not valid JSON");
+        case FlatRequest::Status::NumberOutOfRange:
+            return appendError(out, m_request.outOfRangeMessage());
         case FlatRequest::Status::NotObject:
             return appendError(out, "the request must be a JSON object");
         case FlatRequest::Status::Object:
@@ -137,23 +144,45 @@ void answerRequest(const Tables& tables, std::string_view line, std::string& out
     BatchAnswerer(tables).answer(line, out);
 }
 
-std::size_t runBatch(const Tables& tables, std::istream& in, std::ostream& out) {
+std::size_t runBatch(const Tables& tables, std::istream& in, std::ostream& out,
+                     std::size_t maxLineBytes) {
     // Answers are gathered and written in large blocks; a flush per line would cost more
     // than the computation.
     constexpr std::size_t kBlock = 1 << 16;
     std::string answers;
     answers.reserve(kBlock + 4096);
     BatchAnswerer answerer(tables);
-    std::string line;
+    // One byte more than a line may hold, to tell a full line from a longer one, and one for
+    // the terminating NUL that getline writes.
+    std::vector<char> line(maxLineBytes + 2);
+    const auto room = static_cast<std::streamsize>(line.size());
     std::size_t count = 0;
-    while (std::getline(in, line)) {
-        answerer.answer(line, answers);
+    for (;;) {
+        in.getline(line.data(), room);
+        const auto read = static_cast<std::size_t>(in.gcount());
+        // Every line read counts its line break, so nothing read is the end (or a failure).
+        if (read == 0 || in.bad()) break;
+        // A full buffer without the line break sets failbit: the line goes on.
+        const bool cutShort = in.fail() && !in.eof();
+        const bool ended = !in.fail() && !in.eof();  // the line break was read and counted
+        const std::size_t length = read - (ended ? 1 : 0);
+        if (cutShort || length > maxLineBytes) {
+            if (cutShort) {
+                in.clear();
+                in.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+                if (in.bad()) break;
+            }
+            appendError(answers, "line too long");
+        } else {
+            answerer.answer(std::string_view(line.data(), length), answers);
+        }
         answers += '\n';
         ++count;
         if (answers.size() >= kBlock) {
             out.write(answers.data(), static_cast<std::streamsize>(answers.size()));
             answers.clear();
         }
+        if (in.eof()) break;
     }
     out.write(answers.data(), static_cast<std::streamsize>(answers.size()));
     out.flush();

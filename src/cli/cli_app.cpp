@@ -37,8 +37,9 @@ constexpr std::string_view kFooter =
     "batch reads one JSON request per line on standard input and writes one JSON answer\n"
     "per line, in order: {\"outputs\":{NAME:TEXT,...}}, {\"refused\":FIELD}, or\n"
     "{\"error\":\"...\"} for a line that is empty, not JSON, lacks a field, has a field of\n"
-    "the wrong type or a number out of range; the batch then goes on. Fields a calculator\n"
-    "does not read are ignored. batch exits with 0 once every line is answered.";
+    "the wrong type or a number out of range, holds a NUL byte or is longer than 1 MiB;\n"
+    "the batch then goes on. Fields a calculator does not read are ignored. batch exits\n"
+    "with 0 once every line is answered, 2 when standard input cannot be read.";
 
 constexpr std::string_view kBatchRequests =
     "Requests, one JSON object per line, with \"calc\" and its inputs:\n"
@@ -113,6 +114,14 @@ std::vector<std::string> dropLimitTags() {
 
 std::vector<std::string> topics() {
     return {std::begin(kListTopics), std::end(kListTopics)};
+}
+
+// Flushes the output; kExitOk, or kExitWriteFailed with one line on standard error.
+int flushed(std::ostream& out, std::ostream& err) {
+    out.flush();
+    if (out) return kExitOk;
+    err << kProgram << ": the output could not be written\n";
+    return kExitWriteFailed;
 }
 
 }  // namespace
@@ -207,7 +216,7 @@ int runCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
     } catch (const CLI::ParseError& e) {
         if (e.get_exit_code() == static_cast<int>(CLI::ExitCodes::Success)) {
             app.exit(e, out, err);  // --help or --version
-            return kExitOk;
+            return flushed(out, err);
         }
         err << kProgram << ": ";
         if (dynamic_cast<const CLI::ExtrasError*>(&e) != nullptr && app.get_subcommands().empty())
@@ -280,15 +289,17 @@ int runCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
         for (const std::string& text : listTexts(tables, topic, listInches)) out << text << '\n';
     } else if (batchCmd->parsed()) {
         runBatch(tables, in, out);
+        if (in.bad()) {
+            // A directory or a closed descriptor is no input, not an empty one.
+            out.flush();
+            err << kProgram << ": batch: standard input could not be read\n";
+            return kExitUsage;
+        }
     } else {
         out << app.help();
     }
-    out.flush();
-    if (!out) {
-        err << kProgram << ": the output could not be written\n";
-        return kExitWriteFailed;
-    }
-    return status;
+    const int written = flushed(out, err);
+    return written == kExitOk ? status : written;
 }
 
 }  // namespace ferrovolt

@@ -10,31 +10,32 @@ namespace ferrovolt {
 
 namespace {
 
-std::string_view whatIsAccepted(Field field) {
-    switch (field) {
-        case Field::Temperature:
-            return "a number, not below absolute zero";
-        case Field::Length:
-        case Field::Current:
-            return "a number, not negative";
-        case Field::Cable:
-            return "a number whose cable area is above 0";
-        case Field::Gauge:
-        case Field::Standard:
-        case Field::Material:
-        case Field::Supply:
-        case Field::Volts:
-        case Field::ConduitSize:
-            return "one of the accepted texts";
+// Why the text is refused, as the end of "... is refused: ".
+std::string_view why(Reason reason) {
+    switch (reason) {
+        case Reason::NotAccepted:
+            return "it must be one of the accepted texts";
+        case Reason::NotPlainNumber:
+            return "it must be a plain decimal number: digits with at most one point";
+        case Reason::Negative:
+            return "it must not be negative";
+        case Reason::TooLarge:
+            return "it is out of range: the number or its result is too large";
+        case Reason::BelowAbsoluteZero:
+            return "it is below absolute zero";
+        case Reason::NoResistance:
+            return "at that temperature the material's resistance would be zero or negative";
+        case Reason::AreaShowsZero:
+            return "the cable's area shows as 0";
     }
     return "";
 }
 
 // "--material \"Gold2\" is refused: ..." naming the option and the text it carried.
-std::string refusalMessage(const FieldInput& input) {
+std::string refusalMessage(const FieldInput& input, Reason reason) {
     std::string message = "--";
     message.append(fieldName(input.field)).append(" \"").append(*input.value);
-    message.append("\" is refused: it must be ").append(whatIsAccepted(input.field));
+    message.append("\" is refused: ").append(why(reason));
     if (!input.list.empty())
         message.append(" (see: ferrovolt-calc list ").append(input.list).append(")");
     return message;
@@ -72,7 +73,7 @@ int report(const Outcome& outcome, bool json, std::initializer_list<FieldInput> 
     const auto input = std::find_if(inputs.begin(), inputs.end(),
                                     [&](const FieldInput& i) { return i.field == refusal->field; });
     if (input != inputs.end())
-        err << kProgram << ": " << oneLine(refusalMessage(*input)) << '\n';
+        err << kProgram << ": " << oneLine(refusalMessage(*input, refusal->reason)) << '\n';
     else
         err << kProgram << ": --" << fieldName(refusal->field) << " is refused\n";
     return kExitRefused;

@@ -71,11 +71,16 @@ public:
         --m_depth;
         return true;
     }
-    bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception&) {
+    bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception& e) {
+        constexpr int kNumberOverflow = 406;
+        m_numberOutOfRange = e.id == kNumberOverflow;
         return false;
     }
 
     bool outerIsObject() const { return m_outerIsObject; }
+    bool numberOutOfRange() const { return m_numberOutOfRange; }
+    // The member whose value was being read, when that value belongs to the outer object.
+    const RequestValue* current() const { return m_current; }
 
 private:
     template <typename Set>
@@ -91,6 +96,7 @@ private:
     RequestValue* m_current = nullptr;
     int m_depth = 0;
     bool m_outerIsObject = false;
+    bool m_numberOutOfRange = false;
 };
 
 }  // namespace
@@ -98,8 +104,19 @@ private:
 FlatRequest::Status FlatRequest::read(std::string_view line) {
     m_count = 0;
     Handler handler(*this);
-    if (!Json::sax_parse(line.begin(), line.end(), &handler)) return Status::NotJson;
+    if (!Json::sax_parse(line.begin(), line.end(), &handler)) {
+        if (!handler.numberOutOfRange()) return Status::NotJson;
+        m_outOfRangeField.clear();
+        if (m_count > 0 && handler.current() == &m_members[m_count - 1].value)
+            m_outOfRangeField = m_members[m_count - 1].name;
+        return Status::NumberOutOfRange;
+    }
     return handler.outerIsObject() ? Status::Object : Status::NotObject;
+}
+
+std::string FlatRequest::outOfRangeMessage() const {
+    if (m_outOfRangeField.empty()) return "a number in the request is out of range";
+    return "field \"" + m_outOfRangeField + "\" is out of range: the number is too large";
 }
 
 const RequestValue* FlatRequest::find(std::string_view name) const {

@@ -22,7 +22,9 @@ struct RequestValue {
 
 class FlatRequest {
 public:
-    enum class Status { Object, NotJson, NotObject };
+    // NumberOutOfRange: valid JSON with a number beyond the range of a double, which the
+    // reader cannot hold; reading stops there.
+    enum class Status { Object, NotJson, NotObject, NumberOutOfRange };
 
     // Reads one line; the fields stay valid until the next read. Reusing one reader keeps
     // the field texts' storage from line to line.
@@ -31,6 +33,9 @@ public:
     // The member called `name`; the last one when a name repeats, as JSON readers commonly
     // take it. Null when absent.
     const RequestValue* find(std::string_view name) const;
+
+    // After NumberOutOfRange: the error naming the request's field that holds the number.
+    std::string outOfRangeMessage() const;
 
     // Used by the SAX handler while reading.
     RequestValue* startMember(const std::string& name);
@@ -42,6 +47,7 @@ private:
     };
     std::vector<Member> m_members;  // the first m_count are this line's
     std::size_t m_count = 0;
+    std::string m_outOfRangeField;  // empty when the number stands inside a nested value
 };
 
 }  // namespace ferrovolt

@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <ios>
 #include <sstream>
+#include <streambuf>
 #include <string>
 #include <string_view>
 
@@ -12,6 +14,8 @@
 
 namespace ferrovolt {
 namespace {
+
+using namespace std::string_view_literals;
 
 struct BatchCase {
     const char* name;
@@ -232,6 +236,15 @@ constexpr BatchCase kMalformed[] = {
     {"ErrorBeforeRefusal",
      R"j({"calc":"area_weight","gauge":"nope","standard":4})j",
      R"j({"error":"field \"standard\" must be a string"})j"},
+    {"NulByteWouldHideTheRest",
+     "{\"calc\":\"compare\",\"position\":24,\"unit\":0}\0garbage"sv,
+     R"j({"error":"NUL byte in the line"})j"},
+    {"NumberBeyondDouble",
+     R"j({"calc":"compare","position":1e400,"unit":0})j",
+     R"j({"error":"field \"position\" is out of range: the number is too large"})j"},
+    {"NumberBeyondDoubleNested",
+     R"j([{"calc":-1e999}])j",
+     R"j({"error":"a number in the request is out of range"})j"},
 };
 // clang-format on
 INSTANTIATE_TEST_SUITE_P(Malformed, BatchAnswer, testing::ValuesIn(kMalformed), caseName);
@@ -276,6 +289,49 @@ TEST(RunBatch, LargeInputIsAnsweredWhole) {
         ++count;
     }
     EXPECT_EQ(count, kLines);
+}
+
+TEST(RunBatch, LongLinesAreAnsweredWithoutBeingHeldAndTheBatchGoesOn) {
+    const std::string compare = R"j({"calc":"compare","position":46,"unit":2})j";
+    const std::string answer = R"j({"outputs":{"lblGauge":"40","lblGaugeArray(0)":"9.859586 ",)j"
+                               R"j("lblGaugeArray(1)":"N/A ","lblGaugeArray(2)":"22.98138 ",)j"
+                               R"j("lblGaugeArray(3)":"N/A ","lblGaugeArray(4)":"48.87533 "}})j";
+    const std::string tooLong = R"j({"error":"line too long"})j";
+    struct Case {
+        const char* name;
+        std::size_t limit;
+        std::string input;
+        std::string output;
+    };
+    const Case cases[] = {
+        {"exactly the limit", compare.size(), compare + "\n" + compare,
+         answer + "\n" + answer + "\n"},
+        {"one byte over, then the next line", compare.size() - 1, compare + "\n\n",
+         tooLong + "\n{\"error\":\"empty line\"}\n"},
+        {"far over, last line without a break", 8, "x\n" + std::string(100000, ' '),
+         "{\"error\":\"not valid JSON\"}\n" + tooLong + "\n"},
+        {"1 MiB limit, 3 MiB line", kMaxLineBytes,
+         std::string(3 * kMaxLineBytes, '[') + "\n" + compare + "\n",
+         tooLong + "\n" + answer + "\n"},
+    };
+    for (const Case& c : cases) {
+        std::istringstream in(c.input);
+        std::ostringstream out;
+        runBatch(tables(), in, out, c.limit);
+        EXPECT_EQ(out.str(), c.output) << c.name;
+        EXPECT_FALSE(in.bad()) << c.name;
+    }
+}
+
+TEST(RunBatch, UnreadableInputIsLeftBad) {
+    // A read that fails (a directory, a closed descriptor) sets badbit, unlike an end.
+    struct Failing : std::streambuf {
+        int_type underflow() override { throw std::ios_base::failure("read error"); }
+    } failing;
+    std::istream in(&failing);
+    std::ostringstream out;
+    EXPECT_EQ(runBatch(tables(), in, out), 0U);
+    EXPECT_TRUE(in.bad());
 }
 
 TEST(RunBatch, NoInputNoAnswer) {

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ios>
+#include <streambuf>
 #include <string>
 #include <vector>
 
@@ -84,6 +86,20 @@ const LineCase kRefusals[] = {
     {"Supply", {"drop", "--supply", "230 Volts"}, {"--supply \"230 Volts\"", "list supplies"}},
     {"Conductor", {"drop", "--gauge", "18"}, {"--gauge \"18\"", "list conductors"}},
     {"LineBreakInTheValue", {"area", "--gauge", "18\n"}, {"--gauge \"18 \""}},
+    // The message names the real reason.
+    {"TemperatureWithExponent",
+     {"resistance", "--temperature", "1e3"},
+     {"--temperature \"1e3\"", "plain decimal number"}},
+    {"CurrentWithExponent", {"drop", "--current", "1e-9"}, {"plain decimal number"}},
+    {"CurrentNegative", {"size", "--current", "-1"}, {"must not be negative"}},
+    {"TemperatureBelowAbsoluteZero",
+     {"resistance", "--temperature", "-460", "--unit", "F"},
+     {"below absolute zero"}},
+    {"TemperatureWithoutResistance",
+     {"resistance", "--temperature", "-250"},
+     {"resistance would be zero or negative"}},
+    {"CurrentBeyondRange", {"drop", "--current", "1" + std::string(308, '0')}, {"out of range"}},
+    {"CableTooThin", {"conduit", "--cable", "0.00000001"}, {"area shows as 0"}},
 };
 INSTANTIATE_TEST_SUITE_P(Cli, Refused, testing::ValuesIn(kRefusals), caseName);
 
@@ -133,6 +149,30 @@ TEST(CliOutput, FailedWriteExitsWith3) {
     std::ostringstream err;
     EXPECT_EQ(runCli(2, argv, in, out, err), kExitWriteFailed);
     EXPECT_EQ(err.str(), "ferrovolt-calc: the output could not be written\n");
+}
+
+TEST(CliOutput, HelpAndVersionThatCannotBeWrittenExitWith3) {
+    for (const char* option : {"--help", "--version"}) {
+        const char* argv[] = {"ferrovolt-calc", option};
+        std::istringstream in;
+        std::ostream out(nullptr);  // every write fails
+        std::ostringstream err;
+        EXPECT_EQ(runCli(2, argv, in, out, err), kExitWriteFailed) << option;
+        EXPECT_EQ(err.str(), "ferrovolt-calc: the output could not be written\n") << option;
+    }
+}
+
+TEST(CliBatch, UnreadableInputExitsWith2AndOneLine) {
+    struct Failing : std::streambuf {
+        int_type underflow() override { throw std::ios_base::failure("read error"); }
+    } failing;
+    std::istream in(&failing);
+    const char* argv[] = {"ferrovolt-calc", "batch"};
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(runCli(2, argv, in, out, err), kExitUsage);
+    EXPECT_EQ(out.str(), "");
+    EXPECT_EQ(err.str(), "ferrovolt-calc: batch: standard input could not be read\n");
 }
 
 TEST(CliVersion, IsTheProjectVersion) {
