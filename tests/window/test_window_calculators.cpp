@@ -130,6 +130,34 @@ private slots:
         QCOMPARE(h.services.beeps(), 0);
     }
 
+    // Past a working circuit: the drop keeps its magnitude in exponent form, and no voltage
+    // is shown at the load once the drop takes the whole supply.
+    void voltageDropBeyondTheSupply_data() {
+        QTest::addColumn<QString>("current");
+        QTest::addColumn<QString>("gauge");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("drop larger than the supply")
+            << "40"
+            << "18 AWG" << QStringList{"1620.199", "275.2", "114.7", "Out of range."};
+        QTest::newRow("drop past seven digits")
+            << "9999999999999999999"
+            << "10 AWG" << QStringList{"10356.58", "1.1E+19", "4.6E+18", "Out of range."};
+    }
+
+    void voltageDropBeyondTheSupply() {
+        QFETCH(QString, current);
+        QFETCH(QString, gauge);
+        QFETCH(QStringList, expected);
+        WindowHarness h;
+        h.start();
+        h.showTab(4);
+        h.field("txtAmps(1)")->setText(current);
+        h.combo("cmbGauge")->setEditText(gauge);
+        h.click(h.button("cmdCalc4(1)"));
+        QCOMPARE(textsOf(h, kDropLabels), expected);
+        QCOMPARE(h.services.beeps(), 0);
+    }
+
     void conductorSizing() {
         WindowHarness h;
         h.start();
@@ -158,6 +186,10 @@ private slots:
         QTest::newRow("unknown material") << 2 << "cmdCalc(2)"
                                           << "cmbMaterial(0)"
                                           << "Copper" << kResistanceLabels;
+        QTest::newRow("temperature where copper keeps no resistance")
+            << 2 << "cmdCalc(2)"
+            << "txtTemp"
+            << "-250" << kResistanceLabels;
         QTest::newRow("conduit size of no measure") << 1 << "cmdCalc2"
                                                     << "cmbDia"
                                                     << "17" << kConduitLabels;
