@@ -207,7 +207,7 @@ constexpr std::array<LabelCheck, 34> kChecks{{
     {"lblPCdrop", [](std::string_view t) { return fitsForm(t, kOneDecimalCut7); }},
     {"lblVoltsOut",
      [](std::string_view t) {
-         return fitsForm(t, {kDoubleDigits, -1, 7});
+         return t == kOutOfRange || fitsForm(t, {kDoubleDigits, -1, 7});
      }},
     {"lblCmils", [](std::string_view t) { return fitsForm(t, kCircularMilsRequired); }},
     {"lblMinAWG", minimumSize},
@@ -236,6 +236,21 @@ bool nearlyRounded(std::string_view text, const Parts& p, const NumberForm& form
     return nearest > 0 && std::fabs(value - nearest) <= value * 5.7e-7L;
 }
 
+// A value whose digits before the point do not fit the cut is written in exponent form
+// with as many significant digits as fit: a whole exponent text whose plain form would be
+// wider than the cut before its point.
+bool exponentPastCut(std::string_view text, const NumberForm& form) {
+    Parts p;
+    if (form.cutTo == 0 || text.size() > form.cutTo || !split(text, p)) return false;
+    if (!p.exponent || p.exponentSign != '+' || p.exponentDigits.size() < 2) return false;
+    if (p.whole.size() != 1 || p.whole[0] == '0') return false;
+    if (p.point && (p.fraction.empty() || p.fraction.back() == '0')) return false;
+    if (p.exponentDigits.size() > 2 && p.exponentDigits[0] == '0') return false;
+    const int e = std::stoi(std::string(p.exponentDigits));
+    return (p.negative ? 1 : 0) + e + 1 > static_cast<int>(form.cutTo) &&
+           e <= highestExponent(form.digits);
+}
+
 }  // namespace
 
 bool isNumberText(std::string_view text, int digits) {
@@ -248,6 +263,7 @@ bool isNumberTextPrefix(std::string_view text, int digits) {
 
 bool fitsForm(std::string_view text, const NumberForm& form) {
     if (form.cutTo != 0 && text.size() > form.cutTo) return false;
+    if (exponentPastCut(text, form)) return !(form.nonNegative && text[0] == '-');
     // A text as long as the cut may have been longer before it; a shorter one is whole.
     const bool complete = form.cutTo == 0 || text.size() < form.cutTo;
     if (!numberText(text, form.digits, complete)) return false;

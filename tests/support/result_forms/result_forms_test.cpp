@@ -105,7 +105,12 @@ INSTANTIATE_TEST_SUITE_P(
         LabelRow{"lblMinMetric", "1234.56 sq mm", false}, LabelRow{"lblNomMetric", "10.0", true},
         LabelRow{"lblNomMetric", "0.0", false}, LabelRow{"lblNomMetric", "8*150", true},
         LabelRow{"area", "", true}, LabelRow{"area", "170.4564", true},
-        LabelRow{"lblDrops", "1", false}));
+        LabelRow{"lblDrops", "1", false},
+        // Digits before the point that pass the cut go to exponent form, as many as fit.
+        LabelRow{"lblDrop", "1.3E+07", true}, LabelRow{"lblDrop", "1.3E+06", false},
+        LabelRow{"lblDrop", "1.30E+07", false}, LabelRow{"lblCmils", "2.79E+08", true},
+        LabelRow{"CableArea", "7.853982E+37", true}, LabelRow{"CableArea", "7.85398E+9", false},
+        LabelRow{"lblVoltsOut", "Out of range.", true}, LabelRow{"lblPCdrop", "-1.1E+19", false}));
 
 TEST(SizingGroup, MetricTextFollowsTheKindOfSize) {
     EXPECT_EQ(sizingGroupFault("# 9", "6.63413", "10.0"), "");
