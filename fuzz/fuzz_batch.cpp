@@ -1,6 +1,7 @@
 // The batch reader of ferrovolt-calc with any bytes: every line gets exactly one answer
 // line, valid JSON with exactly one of "outputs", "refused" or "error"; outputs carry only
-// the names of their calculator with texts the core can write; a refusal names a real field.
+// the names of their calculator with texts the core can write; a refusal names a real field;
+// a line with a NUL byte is an error, a line past the length limit "line too long".
 
 #include <algorithm>
 #include <cstdint>
@@ -8,6 +9,7 @@
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include <nlohmann/json.hpp>
 
@@ -91,7 +93,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Tables& t = fuzz::tables();
 
     // Line by line, as answerRequest sees them.
-    std::size_t lines = 0;
+    std::vector<std::string_view> lines;
+    std::vector<std::string> answers;
     std::size_t start = 0;
     while (start < input.size()) {
         std::size_t end = input.find('\n', start);
@@ -103,17 +106,33 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         answerRequest(t, line, second);
         require(first == second, "same line, other answer", first);
         checkAnswer(line, first);
-        ++lines;
+        // Whatever follows a NUL byte counts: such a line is never answered as a request.
+        if (line.find('\0') != std::string_view::npos)
+            require(first.rfind("{\"error\":", 0) == 0, "a line with a NUL byte answered", first);
+        lines.push_back(line);
+        answers.push_back(std::move(first));
         start = end + 1;
     }
 
-    // The whole input as a stream: one answer line per request line, in order.
-    std::istringstream in{std::string(input)};
-    std::ostringstream out;
-    const std::size_t answered = runBatch(t, in, out);
-    require(answered == lines, "lines answered differ from lines read", std::to_string(answered));
-    const std::string text = out.str();
-    require(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) == lines,
-            "answer lines differ from request lines", std::to_string(lines));
+    // The whole input as a stream, with the 1 MiB line limit and with a small one so that
+    // long lines are met: one answer line per request line, in order, a line past the limit
+    // answered "line too long" and the others as on their own.
+    for (const std::size_t limit : {kMaxLineBytes, std::size_t{64}}) {
+        std::istringstream in{std::string(input)};
+        std::ostringstream out;
+        const std::size_t answered = runBatch(t, in, out, limit);
+        require(answered == lines.size(), "lines answered differ from lines read",
+                std::to_string(answered));
+        std::istringstream text(out.str());
+        std::string answer;
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            require(static_cast<bool>(std::getline(text, answer)), "an answer line is missing",
+                    std::to_string(i));
+            const std::string expected =
+                lines[i].size() > limit ? R"j({"error":"line too long"})j" : answers[i];
+            require(answer == expected, "the stream answers a line otherwise", answer);
+        }
+        require(!std::getline(text, answer), "more answer lines than request lines", answer);
+    }
     return 0;
 }

@@ -55,6 +55,43 @@ bool acceptable(std::string_view text, long double limit) {
     return v && *v >= 0 && *v <= limit;
 }
 
+// One unit in the last place a number text shows: 1 for "42" and "123456.", 0.1 for "2.4",
+// 1E+17 for "1.1E+19".
+long double lastPlace(std::string_view text) {
+    const std::size_t e = text.find('E');
+    const std::string_view mantissa = text.substr(0, e);
+    const std::size_t point = mantissa.find('.');
+    const long double decimals =
+        point == std::string_view::npos ? 0 : static_cast<long double>(mantissa.size() - point - 1);
+    const long double exponent =
+        e == std::string_view::npos
+            ? 0
+            : std::strtold(std::string(text.substr(e + 1)).c_str(), nullptr);
+    return std::pow(10.0L, exponent - decimals);
+}
+
+// A shown number, read back, lies within the rounding (or the cut) of its own text of the
+// value computed, give or take `relative` for the single-precision steps before it. A cut
+// that drops the exponent or digits before the point misses by orders of magnitude.
+void requireNear(std::string_view label, std::string_view text, long double value,
+                 long double relative) {
+    const long double shown = std::strtold(std::string(text).c_str(), nullptr);
+    const long double allowed = lastPlace(text) + relative * std::fabs(value);
+    require(std::fabs(shown - value) <= allowed, "a shown number is not the value computed",
+            std::string(label) + " shows " + std::string(text) + " for " +
+                std::to_string(static_cast<double>(value)));
+}
+
+// Resistivity at 20 C and coefficient of a material, as the computations read them.
+float materialColumn(std::string_view name, std::size_t column) {
+    const Tables& t = fuzz::tables();
+    return readBackSingle(
+        t.MaterialTable[static_cast<std::size_t>(materialRowOfName(t, name).value())][column]);
+}
+
+// Relative allowance for the single-precision length, resistivity and requirement.
+constexpr long double kSingleSteps = 1e-6L;
+
 template <typename Result>
 void requireRefusalOf(const Answer<Result>& answer, Field expected, std::string_view why) {
     const auto* refusal = std::get_if<Refusal>(&answer);
@@ -114,6 +151,11 @@ void resistance(const Fields& f) {
     // Near absolute zero the single-precision conversion may fall either side.
     if (std::fabs(celsius + 273.15L) < 1e-3L) return;
     if (celsius < -273.15L) return requireRefusalOf(answer, Field::Temperature, f[3]);
+    // Where 1 + alpha (T - 20) reaches 0 the material keeps no resistance; close to it the
+    // single-precision temperature may fall either side.
+    const long double factor = 1 + materialColumn(f[2], 2) * (celsius - 20);
+    if (std::fabs(factor) < 1e-6L) return;
+    if (factor <= 0) return requireRefusalOf(answer, Field::Temperature, f[3]);
     const ResistanceResult& r = resultOf(answer);
     fuzz::requireLabelText("Kilo_mtr", r.Kilo_mtr);
     fuzz::requireLabelText("Kilo_Km", r.Kilo_Km);
@@ -176,6 +218,11 @@ void conduit(const Fields& f) {
     fuzz::requireLabelText("UseableArea", r.UseableArea);
     fuzz::requireLabelText("CableArea", r.CableArea);
     fuzz::requireLabelText("CableQty", r.CableQty);
+    const long double fill = fill40 ? 0.4L : 0.6L;
+    requireNear("UseableArea", r.UseableArea, std::strtold(r.CondArea.c_str(), nullptr) * fill,
+                1e-12L);
+    const long double cableRadius = *cable / 2;
+    requireNear("CableArea", r.CableArea, cableRadius * cableRadius * 3.14159265358979L, 1e-12L);
     // The quantity is the whole part of the shown areas' quotient.
     const double quotient = readBackDouble(r.UseableArea) / readBackDouble(r.CableArea);
     const double quantity = readBackDouble(r.CableQty);
@@ -252,6 +299,21 @@ void voltageDrop(const Fields& f) {
     fuzz::requireLabelText("lblDrop", r.lblDrop);
     fuzz::requireLabelText("lblPCdrop", r.lblPCdrop);
     fuzz::requireLabelText("lblVoltsOut", r.lblVoltsOut);
+    const Supply& supply = *std::find_if(SupplyTable.begin(), SupplyTable.end(),
+                                         [&](const Supply& s) { return s.text == f[5]; });
+    const long double feet = *valueOf(f[1]) * (metres ? 3.281L : 1);
+    const long double drop = 2 * materialColumn(f[4], 1) * 6.0153L * feet * *valueOf(f[3]) /
+                             std::strtold(r.lblCMA.c_str(), nullptr) * supply.phaseFactor;
+    requireNear("lblDrop", r.lblDrop, drop, kSingleSteps);
+    // The percent and the load voltage follow from the drop as shown.
+    const long double shownDrop = std::strtold(r.lblDrop.c_str(), nullptr);
+    const long double volts = supply.volts;
+    requireNear("lblPCdrop", r.lblPCdrop, shownDrop / volts * 100, 1e-12L);
+    if (shownDrop >= volts)
+        require(r.lblVoltsOut == "Out of range.", "a load voltage for a drop past the supply",
+                r.lblVoltsOut);
+    else
+        requireNear("lblVoltsOut", r.lblVoltsOut, volts - shownDrop, 1e-12L);
     for (const KcmilText& k : kKcmilTexts)
         if (k.text == f[6])
             require(readBackDouble(r.lblCMA) == k.circularMils, "kcmil area", r.lblCMA);
@@ -279,6 +341,19 @@ void conductorSize(const Fields& f) {
     const std::string group =
         testing::sizingGroupFault(r.lblMinAWG, r.lblMinMetric, r.lblNomMetric);
     require(group.empty(), "sizing texts do not stand together", group);
+    const long double limit =
+        std::find_if(DropLimitTable.begin(), DropLimitTable.end(), [&](const DropLimit& l) {
+            return l.tag == f[6];
+        })->volts;
+    const long double feet = *valueOf(f[1]) * (metres ? 3.281L : 1);
+    const long double required =
+        materialColumn(f[4], 1) * 6.0153L * (single ? 2 : 1.732L) * feet * *valueOf(f[3]) / limit;
+    requireNear("lblCmils", r.lblCmils, required, kSingleSteps);
+    constexpr std::string_view kSqMm = " sq mm";
+    if (r.lblMinMetric.size() > kSqMm.size() &&
+        r.lblMinMetric.compare(r.lblMinMetric.size() - kSqMm.size(), kSqMm.size(), kSqMm) == 0)
+        requireNear("lblMinMetric", r.lblMinMetric.substr(0, r.lblMinMetric.size() - kSqMm.size()),
+                    required * 0.000507L, kSingleSteps);
     if (r.lblMinAWG.rfind("# ", 0) == 0) {
         require(r.lblMinMetric == GaugeArea(t, r.lblMinAWG.substr(2), 0, SquareMillimetres, false),
                 "the metric area is not the AWG size's", r.lblMinMetric);

@@ -2,8 +2,8 @@
 
 #include <istream>
 #include <limits>
+#include <memory>
 #include <ostream>
-#include <vector>
 
 #include "calc/area_weight.h"
 #include "calc/conductor_size.h"
@@ -154,11 +154,12 @@ std::size_t runBatch(const Tables& tables, std::istream& in, std::ostream& out,
     BatchAnswerer answerer(tables);
     // One byte more than a line may hold, to tell a full line from a longer one, and one for
     // the terminating NUL that getline writes.
-    std::vector<char> line(maxLineBytes + 2);
-    const auto room = static_cast<std::streamsize>(line.size());
+    const std::size_t size = maxLineBytes + 2;
+    const auto line = std::make_unique_for_overwrite<char[]>(size);
+    const auto room = static_cast<std::streamsize>(size);
     std::size_t count = 0;
     for (;;) {
-        in.getline(line.data(), room);
+        in.getline(line.get(), room);
         const auto read = static_cast<std::size_t>(in.gcount());
         // Every line read counts its line break, so nothing read is the end (or a failure).
         if (read == 0 || in.bad()) break;
@@ -174,7 +175,7 @@ std::size_t runBatch(const Tables& tables, std::istream& in, std::ostream& out,
             }
             appendError(answers, "line too long");
         } else {
-            answerer.answer(std::string_view(line.data(), length), answers);
+            answerer.answer(std::string_view(line.get(), length), answers);
         }
         answers += '\n';
         ++count;
