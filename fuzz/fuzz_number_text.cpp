@@ -175,6 +175,45 @@ void checkRounding(T value, int decimals) {
     require(sameValue(again, rounded), "rounding twice moved the value", buffer);
 }
 
+// Length of our exponent text of these digits: sign, mantissa (a point after the first of
+// several), "E", sign and at least two exponent digits.
+std::size_t exponentTextLength(bool negative, const std::string& digits, int exponent) {
+    const std::size_t mantissa = digits.size() > 1 ? digits.size() + 1 : 1;
+    return (negative ? 1 : 0) + mantissa + 2 + (std::abs(exponent) >= 100 ? 3 : 2);
+}
+
+// A cut never changes the magnitude: a text that keeps its exponent and its digits before
+// the point is cut as it stands; any other is written in exponent form with printf's digits
+// at the most significant digits that fit the width (one at least).
+template <typename T>
+void checkCut(T value, std::size_t width) {
+    if (!std::isfinite(value)) return;
+    constexpr bool single = sizeof(T) == sizeof(float);
+    constexpr int precision = single ? testing::kSingleDigits : testing::kDoubleDigits;
+    const std::string text = single ? formatSingle(value) : formatDouble(value);
+    const std::string shown = single ? cutSingle(value, width) : cutDouble(value, width);
+    const std::size_t point = text.find('.');
+    if (text.size() <= width ||
+        (text.find('E') == std::string::npos && point != std::string::npos && point <= width)) {
+        require(shown == cut(text, width),
+                "a cut keeping the magnitude is not the first characters", text + " -> " + shown);
+        return;
+    }
+    require(shown.find('E') != std::string::npos,
+            "a cut dropped the exponent or digits before the point", text + " -> " + shown);
+    int reference = 0;
+    std::string digits;
+    for (int used = precision; used >= 1; --used) {
+        digits = printfDigits(static_cast<double>(value), used, reference);
+        if (exponentTextLength(value < 0, digits, reference) <= width) break;
+    }
+    int ours = 0;
+    require(ourDigits(shown, ours) == digits && ours == reference,
+            "a cut exponent text differs from printf at the digits that fit",
+            text + " -> " + shown + " against " + digits + "E" + std::to_string(reference));
+    require(shown.size() <= width || digits.size() == 1, "a cut exponent text is too wide", shown);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
@@ -201,6 +240,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size >= sizeof bitsF) std::memcpy(&bitsF, data + size - sizeof bitsF, sizeof bitsF);
     checkWriting(bitsD);
     checkWriting(bitsF);
+
+    // The widths results are cut to.
+    for (const std::size_t width : {7, 8, 12}) {
+        checkCut(backD, width);
+        checkCut(backF, width);
+        checkCut(bitsD, width);
+        checkCut(bitsF, width);
+    }
 
     const int decimals = size > 0 ? data[0] % 16 : 0;
     checkRounding(backD, decimals);
