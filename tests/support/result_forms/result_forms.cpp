@@ -242,7 +242,8 @@ bool nearlyRounded(std::string_view text, const Parts& p, const NumberForm& form
 bool exponentPastCut(std::string_view text, const NumberForm& form) {
     Parts p;
     if (form.cutTo == 0 || text.size() > form.cutTo || !split(text, p)) return false;
-    if (!p.exponent || p.exponentSign != '+' || p.exponentDigits.size() < 2) return false;
+    if (!p.exponent || p.exponentSign != '+') return false;
+    if (p.exponentDigits.size() < 2 || p.exponentDigits.size() > 3) return false;
     if (p.whole.size() != 1 || p.whole[0] == '0') return false;
     if (p.point && (p.fraction.empty() || p.fraction.back() == '0')) return false;
     if (p.exponentDigits.size() > 2 && p.exponentDigits[0] == '0') return false;
