@@ -219,7 +219,7 @@ const std::array<CircuitRow, 15> kCircuitRows = {{
      [](const CircuitAnswer& a) { return sizeOf(a.bySmallConductor); }},
     {"drop_volts", "Voltage drop", "V", 3,
      [](const CircuitAnswer& a) -> CircuitValue { return a.dropVolts; }},
-    {"drop_percent", "Voltage drop", "%", 3,
+    {"drop_percent", "Drop in percent", "%", 3,
      [](const CircuitAnswer& a) -> CircuitValue { return a.dropPercent; }},
     {"load_volts", "Voltage at the load", "V", 3,
      [](const CircuitAnswer& a) -> CircuitValue { return a.loadVolts; }},
