@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <cmath>
 
 #include "circuit/nec2023_tables.h"
@@ -22,8 +23,30 @@ constexpr double kMm2PerCmil = 5.0670747909749771e-4;  // π/4 × (0.0254 mm)²
 constexpr double kThermoplasticFinalC = 150;
 constexpr int kNoSize = -1;
 
+// A number of the trail, rounded to `decimals` places and written without trailing zeros.
+// The trail writes some thirty numbers per answer, so the common case (a moderate number
+// that is not within a hair of a rounding tie) is written here directly; the rest go through
+// the general number text, which rounds ties on the exact binary value.
 std::string num(double value, int decimals) {
-    return formatDouble(roundDouble(value, decimals));
+    constexpr double kScale[] = {1, 10, 100, 1e3, 1e4, 1e5, 1e6};
+    const double scaled = value * kScale[std::clamp(decimals, 0, 6)];
+    const double fraction = std::abs(scaled - std::trunc(scaled));
+    if (decimals < 0 || decimals > 6 || !(std::abs(scaled) < 1e15) ||
+        std::abs(fraction - 0.5) < 1e-6)
+        return formatDouble(roundDouble(value, decimals));
+    const long long whole = std::llround(scaled);
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, whole < 0 ? -whole : whole).ptr;
+    std::string text(digits, end);
+    const auto places = static_cast<std::size_t>(decimals);
+    if (text.size() <= places) text.insert(0, places + 1 - text.size(), '0');
+    if (places > 0) {
+        text.insert(text.size() - places, 1, '.');
+        text.erase(text.find_last_not_of('0') + 1);
+        if (text.back() == '.') text.pop_back();
+    }
+    if (whole < 0) text.insert(0, 1, '-');
+    return text;
 }
 
 CircuitRefusal refuse(std::string_view field, std::string reason) {
@@ -163,6 +186,7 @@ private:
     double m_circuitAmps = 0;
     double m_feet = 0;
     double m_sin = 0;
+    std::string m_currentText, m_requiredText;
 };
 
 int NecCheck::terminalColumn(int size) const {
@@ -198,7 +222,7 @@ Drop NecCheck::drop(const nec2023::Table9Row& row) const {
 void NecCheck::addInputs() {
     const CircuitInputs& in = m_in;
     add("Design current",
-        num(in.current, 3) + " A, " + (in.continuous ? "continuous" : "non-continuous"), "input");
+        m_currentText + " A, " + (in.continuous ? "continuous" : "non-continuous"), "input");
     add("Circuit",
         num(in.volts, 3) + " V " + (in.threePhase ? "three" : "single") + " phase, " +
             std::string(materialName(in.material)) + ", drop limit " + num(in.maxDropPercent, 3) +
@@ -237,14 +261,16 @@ CircuitResult NecCheck::run() {
     m_circuitAmps = in.current * (in.continuous ? 1.25 : 1.0);
     m_required = m_circuitAmps / in.sets;
     a.requiredAmpacity = m_required;
+    m_currentText = num(in.current, 3);
+    m_requiredText = num(m_required, 3);
     addInputs();
 
     const bool derived = in.continuous || in.sets > 1;
     add("Required ampacity",
-        !derived ? num(m_required, 3) + " A"
-                 : (in.continuous ? "1.25 × " : "") + num(in.current, 3) + " A" +
+        !derived ? m_requiredText + " A"
+                 : (in.continuous ? "1.25 × " : "") + m_currentText + " A" +
                        (in.sets > 1 ? " / " + std::to_string(in.sets) + " sets" : std::string()) +
-                       " = " + num(m_required, 3) + " A" + (in.sets > 1 ? " per set" : ""),
+                       " = " + m_requiredText + " A" + (in.sets > 1 ? " per set" : ""),
         in.continuous ? "NEC 2023 210.19(A)(1), 215.2(A)(1): 125 % of a continuous load" : "input");
 
     std::string how;
@@ -282,7 +308,7 @@ CircuitResult NecCheck::run() {
         break;
     }
     if (a.byAmpacity == kNoSize)
-        return refuse("current", num(m_required, 3) + " A per set is more than " +
+        return refuse("current", m_requiredText + " A per set is more than " +
                                      std::string(label(sizeCount - 1)) +
                                      " carries under NEC 2023 Table 310.16 with these factors: "
                                      "use more parallel sets");
@@ -301,7 +327,7 @@ CircuitResult NecCheck::run() {
             std::string(label(s)) + ": " + std::to_string(base) + " A × " +
                 num(a.ambientFactor, 4) + " × " + num(a.adjustmentFactor, 2) + ", at most " +
                 std::to_string(cap) + " A (" + (capCol == 0 ? "60" : "75") +
-                " °C terminals) = " + num(allowable(s), 3) + " A ≥ " + num(m_required, 3) + " A",
+                " °C terminals) = " + num(allowable(s), 3) + " A ≥ " + m_requiredText + " A",
             std::move(source));
     }
 
@@ -316,7 +342,7 @@ CircuitResult NecCheck::run() {
             std::string(label(row.size)) + ": Ze = " + num(d.r, 4) + " × " +
                 num(in.powerFactor, 3) + " + " + num(d.x, 4) + " × " + num(m_sin, 4) + " = " +
                 num(d.ze, 5) + " Ω/1000 ft; " + (in.threePhase ? "√3" : "2") + " × " +
-                num(in.current, 3) + " A × Ze × " + num(m_feet, 3) + " ft / 1000" +
+                m_currentText + " A × Ze × " + num(m_feet, 3) + " ft / 1000" +
                 (in.sets > 1 ? " / " + std::to_string(in.sets) : std::string()) + " = " +
                 num(d.volts, 3) + " V = " + num(d.volts * 100 / in.volts, 3) + " % ≤ " +
                 num(in.maxDropPercent, 3) + " %",
@@ -379,9 +405,9 @@ CircuitResult NecCheck::run() {
         add("By small-conductor rule",
             std::string(label(s)) + ": " +
                 (limit != 0 ? "allows a device up to " + std::to_string(limit) + " A ≥ " +
-                                  num(m_required, 3) + " A"
+                                  m_requiredText + " A"
                             : std::string("the smaller sizes allow devices below ") +
-                                  num(m_required, 3) + " A"),
+                                  m_requiredText + " A"),
             "NEC 2023 240.4(D)");
     }
 
