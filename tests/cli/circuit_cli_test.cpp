@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
 
+#include "circuit/circuit_fields.h"
 #include "cli/batch.h"
 #include "cli/schedule.h"
 #include "cli_run.h"
@@ -114,6 +116,21 @@ TEST(CircuitCommand, ScheduleWithoutARequiredColumnIsRefused) {
     EXPECT_EQ(runScheduleText(in, out, err), 2);
     EXPECT_EQ(err.str(), "ferrovolt-calc: schedule: the header names no \"volts\" column\n");
     EXPECT_EQ(out.str(), "");
+}
+
+TEST(CircuitCommand, TheManualNamesEveryOption) {
+    std::ifstream file(FERROVOLT_MAN_PAGE);
+    const std::string manual((std::istreambuf_iterator<char>(file)), {});
+    ASSERT_FALSE(manual.empty());
+    for (const CircuitField& field : kCircuitFields) {
+        std::string option;  // as roff writes it: \-\-max\-drop
+        for (const char c : field.option) {
+            if (c == '-') option += '\\';
+            option += c;
+        }
+        EXPECT_NE(manual.find(option), std::string::npos) << field.option;
+    }
+    EXPECT_NE(manual.find(".BI schedule"), std::string::npos);
 }
 
 }  // namespace
