@@ -39,12 +39,13 @@ inline constexpr int kSize1_0Awg = 9;  // the smallest size 310.10(G) allows in 
 // Table 310.16: allowable ampacity (A) of not more than three current-carrying conductors
 // at 30 °C, by insulation column 60/75/90 °C, copper and aluminium, one row per kSizes entry.
 // Read from intrysys.com/tools/electrical/wire-ampacity-chart ("NFPA 70 (NEC) 2023, Table
-// 310.16"). Checked against the older-edition reproductions at ask-the-electrician.com
-// (national-electrical-code-nec-table310-16) and ADC Telecommunications ADCP-80-526 App. A
-// (copper 14 AWG–400 kcmil): they agree on every cell except the ones the later editions
-// changed (Cu 14/12 AWG 60 °C, Cu 3 and 1 AWG 90 °C, Al 8 AWG 60 °C, Al 6 AWG 90 °C, Cu 600,
-// 1500, 2000 kcmil 60 °C, Al 300 and 700 kcmil, Al 800 kcmil 90 °C). Those cells take the
-// 2023 value, the edition this table is named by; the test lists each of them.
+// 310.16"). Checked against the NEC 2014 reproduction on scribd (document 602627451), which
+// agrees on every cell from 14 AWG to 500 kcmil (and 600 kcmil copper), and against older
+// editions (GE SG 400 manual for copper, Southwire AlumaFlex cut sheet for aluminium), which
+// agree except on the cells later editions changed (Cu 14/12 AWG 60 °C, Cu 3 and 1 AWG
+// 90 °C, Cu 600, 1500, 2000 kcmil 60 °C, Al 6 AWG 90 °C, Al 300 and 700 kcmil): those take
+// the 2023 value, the edition this table is named by. Aluminium 600 kcmil 75/90 °C, 800, 900
+// and 1250–2000 kcmil were found in one reproduction only.
 struct AmpacityRow {
     std::array<int, 3> copper;     // 60, 75, 90 °C
     std::array<int, 3> aluminium;  // 60, 75, 90 °C; 0 where the code gives none
@@ -84,8 +85,9 @@ inline constexpr std::array<AmpacityRow, 28> kTable310_16 = {{
 // Table 310.15(B)(1): ambient correction for tables based on 30 °C, by insulation column.
 // Each row covers ambients above the previous row's limit up to its own (°C, the table's
 // whole-degree bands read as "up to"); the first row covers everything at or below 10 °C.
-// Read from up.codes (IRC Table E3705.2, marked [310.15(B)(1)]); checked against
-// tradehub.tools nec-310-15-b-1-temperature-correction. Both agree on every cell. Not to be
+// Read from up.codes (IRC Table E3705.2, marked [310.15(B)(1)]); checked against the
+// equation of 310.15(B), √((Tc − Ta)/(Tc − 30)) at each row's upper ambient, which gives
+// every cell to two places, and spot cells in worked examples (0.88, 0.82, 0.76). Not to be
 // confused with the 40 °C-based Table 310.15(B)(2).
 struct AmbientRow {
     double upTo;                   // °C

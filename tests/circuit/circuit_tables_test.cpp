@@ -10,37 +10,85 @@
 namespace ferrovolt::nec2023 {
 namespace {
 
-// Table 310.16, copper 14 AWG–400 kcmil, as ADC Telecommunications ADCP-80-526 Appendix A
-// reproduces it (an older edition). The cells the later editions changed are listed with
-// their 2023 value; every other cell must agree.
-struct OlderCopperRow {
+// Table 310.16 as two other reproductions give it, one row per size (-1: not given there).
+struct SecondAmpacityRow {
     int size;
-    std::array<int, 3> older;
+    std::array<int, 3> copper, aluminium;  // 60, 75, 90 °C
 };
-constexpr OlderCopperRow kAdcCopper[] = {
-    {0, {20, 20, 25}},     {1, {25, 25, 30}},     {2, {30, 35, 40}},     {3, {40, 50, 55}},
-    {4, {55, 65, 75}},     {5, {70, 85, 95}},     {6, {85, 100, 110}},   {7, {95, 115, 130}},
-    {8, {110, 130, 150}},  {9, {125, 150, 170}},  {10, {145, 175, 195}}, {11, {165, 200, 225}},
-    {12, {195, 230, 260}}, {13, {215, 255, 290}}, {14, {240, 285, 320}}, {15, {260, 310, 350}},
-    {16, {280, 335, 380}},
-};
-struct EditionChange {
-    int size, column, value2023;
-};
-constexpr EditionChange kCopperChanges[] = {{0, 0, 15}, {1, 0, 20}, {6, 2, 115}, {8, 2, 145}};
 
-TEST(NecTables, Table310_16CopperAgreesWithAnOlderReproductionButForTheEditionChanges) {
-    for (const OlderCopperRow& row : kAdcCopper) {
-        for (int col = 0; col < 3; ++col) {
-            int expected = row.older[static_cast<std::size_t>(col)];
-            for (const EditionChange& change : kCopperChanges)
-                if (change.size == row.size && change.column == col) expected = change.value2023;
-            EXPECT_EQ(kTable310_16[static_cast<std::size_t>(row.size)]
-                          .copper[static_cast<std::size_t>(col)],
-                      expected)
-                << kSizes[static_cast<std::size_t>(row.size)].label << " column " << col;
+// NEC 2014 Table 310.15(B)(16), scribd.com/document/602627451, 14 AWG–500 kcmil: the same
+// values as 2023 in every cell.
+constexpr SecondAmpacityRow kNec2014[] = {
+    {0, {15, 20, 25}, {-1, -1, -1}},        {1, {20, 25, 30}, {15, 20, 25}},
+    {2, {30, 35, 40}, {25, 30, 35}},        {3, {40, 50, 55}, {35, 40, 45}},
+    {4, {55, 65, 75}, {40, 50, 55}},        {5, {70, 85, 95}, {55, 65, 75}},
+    {6, {85, 100, 115}, {65, 75, 85}},      {7, {95, 115, 130}, {75, 90, 100}},
+    {8, {110, 130, 145}, {85, 100, 115}},   {9, {125, 150, 170}, {100, 120, 135}},
+    {10, {145, 175, 195}, {115, 135, 150}}, {11, {165, 200, 225}, {130, 155, 175}},
+    {12, {195, 230, 260}, {150, 180, 205}}, {13, {215, 255, 290}, {170, 205, 230}},
+    {14, {240, 285, 320}, {195, 230, 260}}, {15, {260, 310, 350}, {210, 250, 280}},
+    {16, {280, 335, 380}, {225, 270, 305}}, {17, {320, 380, 430}, {260, 310, 350}},
+    {18, {350, 420, 475}, {285, -1, -1}},
+};
+
+// Older editions: copper 60 and 75 °C, and 90 °C from 3 AWG, from the GE SG 400 installation
+// manual (manualslib.com/manual/867402 p. 21); copper 90 °C 14–4 AWG from ADC Telecommunications
+// ADCP-80-526 App. A; aluminium from the Southwire AlumaFlex cut sheet (NEC 2008). The cells
+// the later editions changed are listed below with their 2023 value.
+constexpr SecondAmpacityRow kOlder[] = {
+    {0, {20, 20, 25}, {-1, -1, -1}},        {1, {25, 25, 30}, {-1, -1, -1}},
+    {2, {30, 35, 40}, {-1, -1, -1}},        {3, {40, 50, 55}, {-1, -1, -1}},
+    {4, {55, 65, 75}, {40, 50, 60}},        {5, {70, 85, 95}, {55, 65, 75}},
+    {6, {85, 100, 110}, {-1, -1, -1}},      {7, {95, 115, 130}, {75, 90, 100}},
+    {8, {110, 130, 150}, {85, 100, 115}},   {9, {125, 150, 170}, {100, 120, 135}},
+    {10, {145, 175, 195}, {115, 135, 150}}, {11, {165, 200, 225}, {130, 155, 175}},
+    {12, {195, 230, 260}, {150, 180, 205}}, {13, {215, 255, 290}, {170, 205, 230}},
+    {14, {240, 285, 320}, {190, 230, 255}}, {15, {260, 310, 350}, {210, 250, 280}},
+    {16, {280, 335, 380}, {225, 270, 305}}, {17, {320, 380, 430}, {260, 310, 350}},
+    {18, {355, 420, 475}, {-1, -1, -1}},    {19, {385, 460, 520}, {310, 375, 420}},
+    {20, {400, 475, 535}, {320, 385, 435}}, {21, {410, 490, 555}, {-1, -1, -1}},
+    {22, {435, 520, 585}, {-1, -1, -1}},    {23, {455, 545, 615}, {375, 445, 500}},
+    {24, {495, 590, 665}, {-1, -1, -1}},    {25, {520, 625, 705}, {-1, -1, -1}},
+    {26, {545, 650, 735}, {-1, -1, -1}},    {27, {560, 665, 750}, {-1, -1, -1}},
+};
+
+struct EditionChange {
+    int size;
+    bool copper;
+    int column, value2023;
+};
+constexpr EditionChange kChanges[] = {
+    {0, true, 0, 15},    {1, true, 0, 20},    {6, true, 2, 115},   {8, true, 2, 145},
+    {18, true, 0, 350},  {25, true, 0, 525},  {27, true, 0, 555},  {4, false, 2, 55},
+    {14, false, 0, 195}, {14, false, 2, 260}, {19, false, 0, 315}, {19, false, 2, 425},
+};
+
+void expectAgreement(const SecondAmpacityRow* rows, std::size_t count, bool older) {
+    for (std::size_t r = 0; r < count; ++r) {
+        const SecondAmpacityRow& row = rows[r];
+        const AmpacityRow& ours = kTable310_16[static_cast<std::size_t>(row.size)];
+        for (const bool copper : {true, false}) {
+            for (int col = 0; col < 3; ++col) {
+                int expected = (copper ? row.copper : row.aluminium)[static_cast<std::size_t>(col)];
+                if (expected < 0) continue;
+                for (const EditionChange& c : kChanges)
+                    if (older && c.size == row.size && c.copper == copper && c.column == col)
+                        expected = c.value2023;
+                EXPECT_EQ((copper ? ours.copper : ours.aluminium)[static_cast<std::size_t>(col)],
+                          expected)
+                    << kSizes[static_cast<std::size_t>(row.size)].label
+                    << (copper ? " copper" : " aluminium") << " column " << col;
+            }
         }
     }
+}
+
+TEST(NecTables, Table310_16AgreesWithTheNec2014Reproduction) {
+    expectAgreement(kNec2014, std::size(kNec2014), false);
+}
+
+TEST(NecTables, Table310_16AgreesWithOlderEditionsButForTheListedChanges) {
+    expectAgreement(kOlder, std::size(kOlder), true);
 }
 
 // Every cell of Table 310.15(B)(1) is √((Tc − Ta)/(Tc − 30)) at the row's upper ambient,
