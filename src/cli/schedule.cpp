@@ -17,9 +17,13 @@ namespace ferrovolt {
 
 namespace {
 
-// A header cell as an input's key: case, surrounding blanks, a leading "--" and the
-// difference between "-", " " and "_" aside ("Max drop", "--max-drop", "max_drop").
+// A header cell as an input's key: a byte-order mark, case, surrounding blanks, a leading
+// "--" and the difference between "-", " " and "_" aside ("Max drop", "--max-drop",
+// "max_drop").
 std::string keyOf(std::string_view header) {
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";  // spreadsheets write one
+    if (header.substr(0, kByteOrderMark.size()) == kByteOrderMark)
+        header.remove_prefix(kByteOrderMark.size());
     const auto first = header.find_first_not_of(" \t");
     if (first == std::string_view::npos) return {};
     header = header.substr(first, header.find_last_not_of(" \t") - first + 1);

@@ -91,6 +91,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(CircuitCommand, ScheduleAddsTheAnswerColumnsAndKeepsTheOthers) {
     std::istringstream in(
+        "\xEF\xBB\xBF"
         "Circuit,Current,Length,Volts,Max-Drop,Terminals,Size\n"
         "\"Pump, north\",100,1,240,,75,\n"
         "Lights,16,30,120,,,\n"
@@ -98,6 +99,7 @@ TEST(CircuitCommand, ScheduleAddsTheAnswerColumnsAndKeepsTheOthers) {
     std::ostringstream out, err;
     ASSERT_EQ(runScheduleText(in, out, err), 0) << err.str();
     EXPECT_EQ(out.str(),
+              "\xEF\xBB\xBF"
               "Circuit,Current,Length,Volts,Max-Drop,Terminals,Size,size,sets,governed_by,"
               "required_ampacity,ampacity,by_ampacity,by_voltage_drop,by_short_circuit,"
               "by_small_conductor,drop_volts,drop_percent,load_volts,max_overcurrent_device,k,"
