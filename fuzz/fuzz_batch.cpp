@@ -13,6 +13,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "circuit/circuit_fields.h"
 #include "cli/batch.h"
 #include "fuzz_support.h"
 #include "result_forms.h"
@@ -41,8 +42,34 @@ const std::vector<std::pair<std::string, std::vector<std::string>>> kOutputNames
     {"conductor_size", {"lblCmils", "lblMinAWG", "lblMinMetric", "lblNomMetric"}},
 };
 
+// The circuit check answers its own object: every result row and the trail, or a refusal
+// naming one of its declared inputs with the reason.
+void checkCircuitAnswer(const nlohmann::ordered_json& json, const std::string& answer) {
+    if (json.contains("error")) {
+        require(json.size() == 1 && json["error"].is_string(), "a malformed error", answer);
+        return;
+    }
+    if (json.contains("refused")) {
+        require(json.size() == 2 && json["refused"].is_string() && json["reason"].is_string() &&
+                    !json["reason"].get<std::string>().empty() &&
+                    circuitField(json["refused"].get<std::string>()) != nullptr,
+                "a circuit refusal names no input", answer);
+        return;
+    }
+    for (const CircuitRow& row : kCircuitRows)
+        require(json.contains(row.key), "a circuit answer lacks a row", answer);
+    require(json["size"].is_string() && json["trail"].is_array() && !json["trail"].empty(),
+            "a circuit answer without size or trail", answer);
+}
+
 void checkAnswer(std::string_view line, const std::string& answer) {
     require(answer.find('\n') == std::string::npos, "an answer spans lines", answer);
+    if (const nlohmann::json request = nlohmann::json::parse(line, nullptr, false);
+        request.is_object() && request.contains("calc") && request["calc"] == "circuit") {
+        const auto json = nlohmann::ordered_json::parse(answer, nullptr, false);
+        require(!json.is_discarded() && json.is_object(), "an answer is not a JSON object", answer);
+        return checkCircuitAnswer(json, answer);
+    }
     // Ordered, to see the outputs in the order the answer writes them.
     const nlohmann::ordered_json json = nlohmann::ordered_json::parse(answer, nullptr, false);
     require(!json.is_discarded() && json.is_object() && json.size() == 1,

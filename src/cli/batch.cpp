@@ -11,6 +11,7 @@
 #include "calc/gauge_comparison.h"
 #include "calc/resistance.h"
 #include "calc/voltage_drop.h"
+#include "cli/circuit_json.h"
 #include "cli/json_answer.h"
 #include "cli/outputs.h"
 #include "cli/request_fields.h"
@@ -104,7 +105,8 @@ constexpr Calc kCalcs[] = {
 
 constexpr std::string_view kUnknownCalc =
     "field \"calc\" is out of range: it must be one of \"area_weight\", \"resistance\", "
-    "\"compare\", \"gauge_area\", \"conduit\", \"voltage_drop\", \"conductor_size\"";
+    "\"compare\", \"gauge_area\", \"conduit\", \"voltage_drop\", \"conductor_size\", "
+    "\"circuit\"";
 
 bool isBlank(std::string_view line) {
     return line.find_first_not_of(" \t\r") == std::string_view::npos;
@@ -131,6 +133,7 @@ void BatchAnswerer::answer(std::string_view line, std::string& out) {
     RequestFields fields(m_request);
     const std::string_view name = fields.text("calc");
     if (!fields.ok()) return appendError(out, fields.error());
+    if (name == "circuit") return appendCircuitRequest(out, line);
     for (const Calc& calc : kCalcs) {
         if (calc.name != name) continue;
         const std::optional<Outcome> outcome = calc.reader(m_tables, fields);

@@ -16,6 +16,7 @@
 #include "calc/resistance.h"
 #include "calc/voltage_drop.h"
 #include "cli/batch.h"
+#include "cli/circuit_command.h"
 #include "cli/command_output.h"
 #include "cli/list_texts.h"
 #include "tables/gauge_area.h"
@@ -51,6 +52,8 @@ constexpr std::string_view kBatchRequests =
     "  voltage_drop    length (text), feet (bool), current, material, supply, gauge (texts)\n"
     "  conductor_size  length (text), feet (bool), current, material (texts),\n"
     "                  three_phase (bool), volts (\"120\" to \"480\")\n"
+    "  circuit         the options of `circuit` in snake_case (max_drop, fault_current, ...),\n"
+    "                  numbers as numbers or texts, flags as bools; answers its JSON object\n"
     "Answers name each result by its label in the window (Dia_mm, lblDrop, ...); gauge_area\n"
     "answers {\"outputs\":{\"area\":TEXT}}, with \"\" where the gauge has no value.";
 
@@ -201,6 +204,8 @@ int runCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
         ->check(oneOf(dropLimitTags()))
         ->capture_default_str();
 
+    CircuitCommands circuit(app, json);
+
     std::string topic;
     bool listInches = false;
     CLI::App* listCmd = app.add_subcommand("list", "Print the accepted texts, one per line");
@@ -221,7 +226,7 @@ int runCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
         err << kProgram << ": ";
         if (dynamic_cast<const CLI::ExtrasError*>(&e) != nullptr && app.get_subcommands().empty())
             err << "unknown command: the command is one of: area, resistance, compare, "
-                   "conduit, drop, size, list, batch\n";
+                   "conduit, drop, size, circuit, schedule, list, batch\n";
         else
             err << oneLine(e.what()) << '\n';
         return kExitUsage;
@@ -282,6 +287,8 @@ int runCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
                     {Field::Material, &size.material, "materials"},
                     {Field::Volts, &size.volts, ""}},
                    out, err);
+    } else if (circuit.parsed()) {
+        status = circuit.run(out, err);
     } else if (listCmd->parsed() && topic.empty()) {
         err << kProgram << ": list: a topic is required: one of " << joined(topics(), ", ") << '\n';
         return kExitUsage;

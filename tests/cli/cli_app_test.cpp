@@ -42,7 +42,9 @@ TEST_P(BadCommandLine, ExitsWith2AndOneLineNamingTheOption) {
 }
 
 const LineCase kBadLines[] = {
-    {"UnknownCommand", {"volts"}, {"area, resistance, compare, conduit, drop, size, list, batch"}},
+    {"UnknownCommand",
+     {"volts"},
+     {"area, resistance, compare, conduit, drop, size, circuit, schedule, list, batch"}},
     {"UnknownOption", {"area", "--colour", "red"}, {"--colour"}},
     {"MissingValue", {"drop", "--length"}, {"--length"}},
     {"TemperatureUnit", {"resistance", "--unit", "R"}, {"--unit", "C, F, K"}},

@@ -1,0 +1,55 @@
+// The circuit check: one full answer (every criterion and the trail), and `schedule` over a
+// generated cable schedule.
+
+#include <benchmark/benchmark.h>
+
+#include <sstream>
+#include <string>
+
+#include "circuit/circuit_check.h"
+#include "cli/schedule.h"
+
+namespace ferrovolt {
+namespace {
+
+void BM_CircuitCheck(benchmark::State& state) {
+    CircuitInputs inputs;
+    inputs.current = 100;
+    inputs.continuous = true;
+    inputs.length = 60;
+    inputs.volts = 480;
+    inputs.threePhase = true;
+    inputs.ambient = 40;
+    inputs.conductors = 6;
+    inputs.faultCurrent = 10000;
+    inputs.clearingTime = 0.05;
+    for (auto _ : state) benchmark::DoNotOptimize(checkCircuit(inputs));
+}
+BENCHMARK(BM_CircuitCheck);
+
+// A schedule of varied circuits, one in twenty refused.
+std::string schedule(std::size_t rows) {
+    std::string text = "circuit,current,continuous,length,volts,phase,ambient,conductors\n";
+    for (std::size_t i = 0; i < rows; ++i) {
+        text += "C" + std::to_string(i) + ',' + std::to_string(5 + i % 400) + ',' +
+                (i % 3 == 0 ? "yes" : "no") + ',' + std::to_string(3 + i % 150) + ',' +
+                (i % 2 == 0 ? "480,three" : "240,single") + ',' +
+                std::to_string(i % 20 == 0 ? 95 : 20 + i % 25) + ',' + std::to_string(3 + i % 7) +
+                '\n';
+    }
+    return text;
+}
+
+void BM_Schedule(benchmark::State& state) {
+    const std::string text = schedule(static_cast<std::size_t>(state.range(0)));
+    for (auto _ : state) {
+        std::istringstream in(text);
+        std::ostringstream out, err;
+        benchmark::DoNotOptimize(runScheduleText(in, out, err));
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_Schedule)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace ferrovolt

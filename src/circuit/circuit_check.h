@@ -1,0 +1,100 @@
+#pragma once
+
+// The circuit check: the smallest conductor that meets every criterion the code applies
+// (current-carrying capacity, voltage drop, short-circuit withstand, the small-conductor
+// rule), which criterion set it, and the whole chain of tables and factors behind it.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace ferrovolt {
+
+// The code whose tables the check applies. Only one so far; another code brings its own
+// tables and its own criteria behind the same inputs and answer.
+enum class CircuitCode { Nec2023 };
+
+enum class Material { Copper, Aluminium };
+enum class Raceway { Pvc, Aluminium, Steel };
+enum class TerminalRating { Auto, C60, C75 };
+enum class AmbientMethod { Table, Equation };
+enum class Criterion { Ampacity, VoltageDrop, ShortCircuit, SmallConductor };
+
+struct CircuitInputs {
+    CircuitCode code = CircuitCode::Nec2023;
+    double current = 0;  // design current, A
+    bool continuous = false;
+    double length = 0;  // one way
+    bool feet = false;  // length in feet, else metres
+    Material material = Material::Copper;
+    bool threePhase = false;
+    double volts = 240;
+    double maxDropPercent = 3;
+    int insulation = 75;  // °C: 60, 75 or 90
+    TerminalRating terminals = TerminalRating::Auto;
+    double ambient = 30;  // °C
+    AmbientMethod ambientMethod = AmbientMethod::Table;
+    int conductors = 3;  // current-carrying conductors in the raceway
+    Raceway raceway = Raceway::Pvc;
+    double powerFactor = 0.85;
+    int sets = 1;
+    std::optional<double> faultCurrent;  // A
+    std::optional<double> clearingTime;  // s
+    std::optional<double> k;             // overrides the computed k
+    std::optional<int> size;             // a size to check instead of choosing one
+};
+
+// One line of the calculation: what was done, its result, and the table or rule it rests on.
+struct TrailStep {
+    std::string step;
+    std::string value;
+    std::string source;
+};
+
+struct CircuitAnswer {
+    std::string_view code;  // "NEC 2023"
+    int size = 0;           // index into the code's sizes
+    std::string_view sizeLabel;
+    int sets = 1;
+    bool sizeGiven = false;
+    Criterion governedBy = Criterion::Ampacity;
+    std::vector<Criterion> fails;  // criteria a given size does not meet
+    double requiredAmpacity = 0;   // per set
+    double ampacity = 0;           // of the answer, after every factor and the terminal cap
+    int terminalRating = 75;       // °C column the terminals cap at
+    double ambientFactor = 1, adjustmentFactor = 1;
+    int byAmpacity = 0, byVoltageDrop = 0, bySmallConductor = 0;
+    std::optional<int> byShortCircuit;
+    std::optional<double> k;                 // the k used, when asked
+    std::optional<double> shortCircuitCmil;  // the area the fault needs
+    double dropVolts = 0, dropPercent = 0, loadVolts = 0;
+    std::optional<int> maxOvercurrentDevice;  // 240.4(D), for the small conductors
+    std::vector<TrailStep> trail;
+};
+
+// An input the check cannot answer for, named by its key ("ambient", "current", ...).
+struct CircuitRefusal {
+    std::string_view field;
+    std::string reason;
+};
+
+using CircuitResult = std::variant<CircuitAnswer, CircuitRefusal>;
+
+CircuitResult checkCircuit(const CircuitInputs& inputs);
+
+std::string_view criterionKey(Criterion criterion);   // "voltage_drop"
+std::string_view criterionName(Criterion criterion);  // "voltage drop"
+
+// The code's sizes, smallest first, and the index of a size label ("3 AWG", "2/0",
+// "350 kcmil", "350"); nothing when the code has no such size.
+int circuitSizeCount(CircuitCode code);
+std::string_view circuitSizeLabel(CircuitCode code, int size);
+std::optional<int> circuitSizeOf(CircuitCode code, std::string_view label);
+
+// k for the adiabatic check, from the material and the conductor's initial and final
+// temperatures (°C), by the closed formula that reproduces the tabulated values.
+double adiabaticK(Material material, double initialC, double finalC);
+
+}  // namespace ferrovolt

@@ -1,0 +1,243 @@
+#include "circuit/circuit_fields.h"
+
+#include <cctype>
+#include <cmath>
+
+#include "numtext/number_text.h"
+
+namespace ferrovolt {
+
+namespace {
+
+using Reason = std::optional<std::string>;
+
+std::string_view trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+bool sameWord(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(a[i])) !=
+            std::tolower(static_cast<unsigned char>(b[i])))
+            return false;
+    return true;
+}
+
+std::optional<double> number(std::string_view text) {
+    return readDouble(trimmed(text));
+}
+
+template <double CircuitInputs::*member>
+Reason setNumber(CircuitInputs& in, std::string_view text) {
+    const std::optional<double> value = number(text);
+    if (!value) return "\"" + std::string(text) + "\" is not a number";
+    in.*member = *value;
+    return std::nullopt;
+}
+
+template <std::optional<double> CircuitInputs::*member>
+Reason setOptional(CircuitInputs& in, std::string_view text) {
+    const std::optional<double> value = number(text);
+    if (!value) return "\"" + std::string(text) + "\" is not a number";
+    in.*member = *value;
+    return std::nullopt;
+}
+
+template <int CircuitInputs::*member>
+Reason setWhole(CircuitInputs& in, std::string_view text) {
+    const std::optional<double> value = number(text);
+    if (!value || *value != std::floor(*value) || std::abs(*value) > 1e9)
+        return "\"" + std::string(text) + "\" is not a whole number";
+    in.*member = static_cast<int>(*value);
+    return std::nullopt;
+}
+
+template <bool CircuitInputs::*member>
+Reason setFlag(CircuitInputs& in, std::string_view text) {
+    text = trimmed(text);
+    for (std::string_view yes : {"true", "yes", "1"})
+        if (sameWord(text, yes)) return in.*member = true, std::nullopt;
+    for (std::string_view no : {"false", "no", "0", ""})
+        if (sameWord(text, no)) return in.*member = false, std::nullopt;
+    return "\"" + std::string(text) + "\" is not true or false";
+}
+
+// The index of text among the "|" separated choices, case aside.
+std::optional<int> choiceOf(std::string_view choices, std::string_view text) {
+    text = trimmed(text);
+    int index = 0;
+    while (true) {
+        const auto bar = choices.find('|');
+        if (sameWord(choices.substr(0, bar), text)) return index;
+        if (bar == std::string_view::npos) return std::nullopt;
+        choices.remove_prefix(bar + 1);
+        ++index;
+    }
+}
+
+std::string notOneOf(std::string_view text, std::string_view choices) {
+    std::string accepted(choices);
+    for (char& c : accepted)
+        if (c == '|') c = ',';
+    return "\"" + std::string(text) + "\" is not one of " + accepted;
+}
+
+Reason setMaterial(CircuitInputs& in, std::string_view text) {
+    const std::optional<int> i = choiceOf("copper|aluminium|aluminum", text);
+    if (!i) return notOneOf(text, "copper|aluminium");
+    in.material = *i == 0 ? Material::Copper : Material::Aluminium;
+    return std::nullopt;
+}
+
+Reason setPhase(CircuitInputs& in, std::string_view text) {
+    const std::optional<int> i = choiceOf("single|three", text);
+    if (!i) return notOneOf(text, "single|three");
+    in.threePhase = *i == 1;
+    return std::nullopt;
+}
+
+Reason setInsulation(CircuitInputs& in, std::string_view text) {
+    const std::optional<int> i = choiceOf("60|75|90", text);
+    if (!i) return notOneOf(text, "60|75|90");
+    in.insulation = 60 + 15 * *i;
+    return std::nullopt;
+}
+
+Reason setTerminals(CircuitInputs& in, std::string_view text) {
+    const std::optional<int> i = choiceOf("60|75|auto", text);
+    if (!i) return notOneOf(text, "60|75|auto");
+    constexpr TerminalRating kRatings[] = {TerminalRating::C60, TerminalRating::C75,
+                                           TerminalRating::Auto};
+    in.terminals = kRatings[*i];
+    return std::nullopt;
+}
+
+Reason setAmbientMethod(CircuitInputs& in, std::string_view text) {
+    const std::optional<int> i = choiceOf("table|equation", text);
+    if (!i) return notOneOf(text, "table|equation");
+    in.ambientMethod = *i == 0 ? AmbientMethod::Table : AmbientMethod::Equation;
+    return std::nullopt;
+}
+
+Reason setRaceway(CircuitInputs& in, std::string_view text) {
+    const std::optional<int> i = choiceOf("pvc|aluminium|aluminum|steel", text);
+    if (!i) return notOneOf(text, "pvc|aluminium|steel");
+    in.raceway = *i == 0 ? Raceway::Pvc : *i == 3 ? Raceway::Steel : Raceway::Aluminium;
+    return std::nullopt;
+}
+
+Reason setSize(CircuitInputs& in, std::string_view text) {
+    if (trimmed(text).empty()) return in.size.reset(), std::nullopt;
+    const std::optional<int> size = circuitSizeOf(in.code, text);
+    if (!size)
+        return "\"" + std::string(text) +
+               "\" is not a size of the code's tables (such as \"3 AWG\", \"2/0 AWG\", "
+               "\"350 kcmil\")";
+    in.size = *size;
+    return std::nullopt;
+}
+
+CircuitValue sizeOf(std::optional<int> size) {
+    if (!size) return {};
+    return circuitSizeLabel(CircuitCode::Nec2023, *size);
+}
+
+}  // namespace
+
+const std::array<CircuitField, 20> kCircuitFields = {{
+    {"current", "--current", InputKind::Number, "", "", true, "Design current in amperes",
+     setNumber<&CircuitInputs::current>},
+    {"continuous", "--continuous", InputKind::Flag, "", "", false,
+     "The load is continuous (3 hours or more): 125 % of it is required",
+     setFlag<&CircuitInputs::continuous>},
+    {"length", "--length", InputKind::Number, "", "", true, "One-way circuit length",
+     setNumber<&CircuitInputs::length>},
+    {"feet", "--feet", InputKind::Flag, "", "", false, "The length is in feet (default metres)",
+     setFlag<&CircuitInputs::feet>},
+    {"material", "--material", InputKind::Choice, "copper|aluminium", "copper", false,
+     "Conductor material", setMaterial},
+    {"phase", "--phase", InputKind::Choice, "single|three", "single", false,
+     "Single or three phase", setPhase},
+    {"volts", "--volts", InputKind::Number, "", "", true, "Nominal voltage",
+     setNumber<&CircuitInputs::volts>},
+    {"max_drop", "--max-drop", InputKind::Number, "", "3", false, "Voltage-drop limit in percent",
+     setNumber<&CircuitInputs::maxDropPercent>},
+    {"insulation", "--insulation", InputKind::Choice, "60|75|90", "75", false,
+     "Insulation temperature rating, °C", setInsulation},
+    {"terminals", "--terminals", InputKind::Choice, "60|75|auto", "auto", false,
+     "Terminal temperature rating, °C; auto follows 110.14(C)(1)", setTerminals},
+    {"ambient", "--ambient", InputKind::Number, "", "30", false, "Ambient temperature, °C",
+     setNumber<&CircuitInputs::ambient>},
+    {"ambient_method", "--ambient-method", InputKind::Choice, "table|equation", "table", false,
+     "Ambient correction by the 30 °C table or by the equation of 310.15(B)", setAmbientMethod},
+    {"conductors", "--conductors", InputKind::Number, "", "3", false,
+     "Current-carrying conductors in the raceway", setWhole<&CircuitInputs::conductors>},
+    {"raceway", "--raceway", InputKind::Choice, "pvc|aluminium|steel", "pvc", false,
+     "Raceway material", setRaceway},
+    {"pf", "--pf", InputKind::Number, "", "0.85", false, "Power factor",
+     setNumber<&CircuitInputs::powerFactor>},
+    {"sets", "--sets", InputKind::Number, "", "1", false, "Parallel sets (1/0 AWG and larger)",
+     setWhole<&CircuitInputs::sets>},
+    {"fault_current", "--fault-current", InputKind::Number, "", "", false,
+     "Fault current in amperes, for the short-circuit check",
+     setOptional<&CircuitInputs::faultCurrent>},
+    {"clearing_time", "--clearing-time", InputKind::Number, "", "", false,
+     "Fault clearing time in seconds", setOptional<&CircuitInputs::clearingTime>},
+    {"k", "--k", InputKind::Number, "", "", false,
+     "Adiabatic k to use instead of the one computed from the insulation",
+     setOptional<&CircuitInputs::k>},
+    {"size", "--size", InputKind::Size, "", "", false,
+     "A size to check instead of choosing one (\"3 AWG\", \"2/0 AWG\", \"350 kcmil\")", setSize},
+}};
+
+const CircuitField* circuitField(std::string_view key) {
+    for (const CircuitField& field : kCircuitFields)
+        if (field.key == key) return &field;
+    return nullptr;
+}
+
+const std::array<CircuitRow, 15> kCircuitRows = {{
+    {"size", "Size", "", 0, [](const CircuitAnswer& a) -> CircuitValue { return a.sizeLabel; }},
+    {"sets", "Parallel sets", "", 0,
+     [](const CircuitAnswer& a) -> CircuitValue { return static_cast<double>(a.sets); }},
+    {"governed_by", "Governed by", "", 0,
+     [](const CircuitAnswer& a) -> CircuitValue { return criterionKey(a.governedBy); }},
+    {"required_ampacity", "Required ampacity", "A", 3,
+     [](const CircuitAnswer& a) -> CircuitValue { return a.requiredAmpacity; }},
+    {"ampacity", "Allowable ampacity", "A", 3,
+     [](const CircuitAnswer& a) -> CircuitValue { return a.ampacity; }},
+    {"by_ampacity", "Minimum by ampacity", "", 0,
+     [](const CircuitAnswer& a) { return sizeOf(a.byAmpacity); }},
+    {"by_voltage_drop", "Minimum by voltage drop", "", 0,
+     [](const CircuitAnswer& a) { return sizeOf(a.byVoltageDrop); }},
+    {"by_short_circuit", "Minimum by short circuit", "", 0,
+     [](const CircuitAnswer& a) { return sizeOf(a.byShortCircuit); }},
+    {"by_small_conductor", "Minimum by small-conductor rule", "", 0,
+     [](const CircuitAnswer& a) { return sizeOf(a.bySmallConductor); }},
+    {"drop_volts", "Voltage drop", "V", 3,
+     [](const CircuitAnswer& a) -> CircuitValue { return a.dropVolts; }},
+    {"drop_percent", "Drop in percent", "%", 3,
+     [](const CircuitAnswer& a) -> CircuitValue { return a.dropPercent; }},
+    {"load_volts", "Voltage at the load", "V", 3,
+     [](const CircuitAnswer& a) -> CircuitValue { return a.loadVolts; }},
+    {"max_overcurrent_device", "Largest overcurrent device", "A", 0,
+     [](const CircuitAnswer& a) -> CircuitValue {
+         if (!a.maxOvercurrentDevice) return {};
+         return static_cast<double>(*a.maxOvercurrentDevice);
+     }},
+    {"k", "Adiabatic k", "", 4,
+     [](const CircuitAnswer& a) -> CircuitValue {
+         if (!a.k) return {};
+         return *a.k;
+     }},
+    {"code", "Code", "", 0, [](const CircuitAnswer& a) -> CircuitValue { return a.code; }},
+}};
+
+std::string circuitNumberText(double value, int decimals) {
+    return formatDouble(roundDouble(value, decimals));
+}
+
+}  // namespace ferrovolt

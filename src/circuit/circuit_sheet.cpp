@@ -1,0 +1,42 @@
+#include "circuit/circuit_sheet.h"
+
+#include "circuit/circuit_fields.h"
+
+namespace ferrovolt {
+
+namespace {
+
+constexpr std::size_t kCaptionWidth = 32;
+
+std::string rowText(const CircuitRow& row, const CircuitAnswer& answer) {
+    const CircuitValue value = row.value(answer);
+    if (const auto* number = std::get_if<double>(&value)) {
+        std::string text = circuitNumberText(*number, row.decimals);
+        if (!row.unit.empty()) (text += ' ') += row.unit;
+        return text;
+    }
+    if (const auto* text = std::get_if<std::string_view>(&value)) return std::string(*text);
+    return {};
+}
+
+}  // namespace
+
+std::string circuitSheet(const CircuitAnswer& answer) {
+    std::string sheet = "Circuit check, " + std::string(answer.code) + "\n\n";
+    for (const TrailStep& step : answer.trail) {
+        sheet += "  " + step.step + ": " + step.value + "\n";
+        if (!step.source.empty() && step.source != "input") sheet += "      " + step.source + "\n";
+    }
+    sheet += "\n";
+    for (const CircuitRow& row : kCircuitRows) {
+        const std::string text = rowText(row, answer);
+        if (text.empty()) continue;
+        std::string caption(row.caption);
+        caption.resize(std::max(caption.size(), kCaptionWidth), ' ');
+        sheet += caption + ": " + text + "\n";
+    }
+    sheet += "\n" + std::string(kCircuitDisclaimer) + "\n";
+    return sheet;
+}
+
+}  // namespace ferrovolt

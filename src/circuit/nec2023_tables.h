@@ -1,0 +1,187 @@
+#pragma once
+
+// The NEC 2023 tables the circuit check reads, as published reproductions give them. Each
+// table names the two reproductions its cells were read from and checked against; where they
+// disagree, the choice is written beside the table. A 0 (or a row that is missing) means the
+// code gives no value there, and the check refuses rather than filling the gap.
+
+#include <array>
+#include <string_view>
+
+namespace ferrovolt::nec2023 {
+
+inline constexpr std::string_view kEdition = "NEC 2023";
+
+// The conductor sizes of Table 310.16, smallest first, with their area in circular mils from
+// Chapter 9 Table 8 (read from sfasoft.com/look/35 "Conductor Properties", checked against
+// voltdropcalc.com/nec-chapter-9-table-8). Every index below is an index into this list.
+struct ConductorSize {
+    std::string_view label;  // "3 AWG", "2/0 AWG", "350 kcmil"
+    double cmil;
+};
+
+inline constexpr std::array<ConductorSize, 28> kSizes = {{
+    {"14 AWG", 4110},        {"12 AWG", 6530},        {"10 AWG", 10380},
+    {"8 AWG", 16510},        {"6 AWG", 26240},        {"4 AWG", 41740},
+    {"3 AWG", 52620},        {"2 AWG", 66360},        {"1 AWG", 83690},
+    {"1/0 AWG", 105600},     {"2/0 AWG", 133100},     {"3/0 AWG", 167800},
+    {"4/0 AWG", 211600},     {"250 kcmil", 250000},   {"300 kcmil", 300000},
+    {"350 kcmil", 350000},   {"400 kcmil", 400000},   {"500 kcmil", 500000},
+    {"600 kcmil", 600000},   {"700 kcmil", 700000},   {"750 kcmil", 750000},
+    {"800 kcmil", 800000},   {"900 kcmil", 900000},   {"1000 kcmil", 1000000},
+    {"1250 kcmil", 1250000}, {"1500 kcmil", 1500000}, {"1750 kcmil", 1750000},
+    {"2000 kcmil", 2000000},
+}};
+
+inline constexpr int kSize1Awg = 8;    // the largest size 110.14(C)(1)(a) names
+inline constexpr int kSize1_0Awg = 9;  // the smallest size 310.10(G) allows in parallel
+
+// Table 310.16: allowable ampacity (A) of not more than three current-carrying conductors
+// at 30 °C, by insulation column 60/75/90 °C, copper and aluminium, one row per kSizes entry.
+// Read from intrysys.com/tools/electrical/wire-ampacity-chart ("NFPA 70 (NEC) 2023, Table
+// 310.16"). Checked against the NEC 2014 reproduction on scribd (document 602627451), which
+// agrees on every cell from 14 AWG to 500 kcmil (and 600 kcmil copper), and against older
+// editions (GE SG 400 manual for copper, Southwire AlumaFlex cut sheet for aluminium), which
+// agree except on the cells later editions changed (Cu 14/12 AWG 60 °C, Cu 3 and 1 AWG
+// 90 °C, Cu 600, 1500, 2000 kcmil 60 °C, Al 6 AWG 90 °C, Al 300 and 700 kcmil): those take
+// the 2023 value, the edition this table is named by. Aluminium 600 kcmil 75/90 °C, 800, 900
+// and 1250–2000 kcmil were found in one reproduction only.
+struct AmpacityRow {
+    std::array<int, 3> copper;     // 60, 75, 90 °C
+    std::array<int, 3> aluminium;  // 60, 75, 90 °C; 0 where the code gives none
+};
+
+inline constexpr std::array<AmpacityRow, 28> kTable310_16 = {{
+    {{15, 20, 25}, {0, 0, 0}},           // 14 AWG
+    {{20, 25, 30}, {15, 20, 25}},        // 12 AWG
+    {{30, 35, 40}, {25, 30, 35}},        // 10 AWG
+    {{40, 50, 55}, {35, 40, 45}},        // 8 AWG
+    {{55, 65, 75}, {40, 50, 55}},        // 6 AWG
+    {{70, 85, 95}, {55, 65, 75}},        // 4 AWG
+    {{85, 100, 115}, {65, 75, 85}},      // 3 AWG
+    {{95, 115, 130}, {75, 90, 100}},     // 2 AWG
+    {{110, 130, 145}, {85, 100, 115}},   // 1 AWG
+    {{125, 150, 170}, {100, 120, 135}},  // 1/0
+    {{145, 175, 195}, {115, 135, 150}},  // 2/0
+    {{165, 200, 225}, {130, 155, 175}},  // 3/0
+    {{195, 230, 260}, {150, 180, 205}},  // 4/0
+    {{215, 255, 290}, {170, 205, 230}},  // 250
+    {{240, 285, 320}, {195, 230, 260}},  // 300
+    {{260, 310, 350}, {210, 250, 280}},  // 350
+    {{280, 335, 380}, {225, 270, 305}},  // 400
+    {{320, 380, 430}, {260, 310, 350}},  // 500
+    {{350, 420, 475}, {285, 340, 385}},  // 600
+    {{385, 460, 520}, {315, 375, 425}},  // 700
+    {{400, 475, 535}, {320, 385, 435}},  // 750
+    {{410, 490, 555}, {330, 395, 445}},  // 800
+    {{435, 520, 585}, {355, 425, 480}},  // 900
+    {{455, 545, 615}, {375, 445, 500}},  // 1000
+    {{495, 590, 665}, {405, 485, 545}},  // 1250
+    {{525, 625, 705}, {435, 520, 585}},  // 1500
+    {{545, 650, 735}, {455, 545, 615}},  // 1750
+    {{555, 665, 750}, {470, 560, 630}},  // 2000
+}};
+
+// Table 310.15(B)(1): ambient correction for tables based on 30 °C, by insulation column.
+// Each row covers ambients above the previous row's limit up to its own (°C, the table's
+// whole-degree bands read as "up to"); the first row covers everything at or below 10 °C.
+// Read from up.codes (IRC Table E3705.2, marked [310.15(B)(1)]); checked against the
+// equation of 310.15(B), √((Tc − Ta)/(Tc − 30)) at each row's upper ambient, which gives
+// every cell to two places, and spot cells in worked examples (0.88, 0.82, 0.76). Not to be
+// confused with the 40 °C-based Table 310.15(B)(2).
+struct AmbientRow {
+    double upTo;                   // °C
+    std::array<double, 3> factor;  // 60, 75, 90 °C; 0 where the column has ended
+};
+
+inline constexpr std::array<AmbientRow, 16> kTable310_15B1 = {{
+    {10, {1.29, 1.20, 1.15}},
+    {15, {1.22, 1.15, 1.12}},
+    {20, {1.15, 1.11, 1.08}},
+    {25, {1.08, 1.05, 1.04}},
+    {30, {1.00, 1.00, 1.00}},
+    {35, {0.91, 0.94, 0.96}},
+    {40, {0.82, 0.88, 0.91}},
+    {45, {0.71, 0.82, 0.87}},
+    {50, {0.58, 0.75, 0.82}},
+    {55, {0.41, 0.67, 0.76}},
+    {60, {0, 0.58, 0.71}},
+    {65, {0, 0.47, 0.65}},
+    {70, {0, 0.33, 0.58}},
+    {75, {0, 0, 0.50}},
+    {80, {0, 0, 0.41}},
+    {85, {0, 0, 0.29}},
+}};
+
+// Table 310.15(C)(1): adjustment for more than three current-carrying conductors in a
+// raceway or cable, applied after the ambient correction. Read from tradehub.tools
+// nec-310-15-c-1-ampacity-adjustment; checked against buildmyowncabin.com (NEC 2014 Table
+// 310.15(B)(3)(a), same values under the older number). Rows: up to this many conductors.
+struct AdjustmentRow {
+    int upTo;
+    double factor;
+};
+
+inline constexpr std::array<AdjustmentRow, 7> kTable310_15C1 = {{
+    {3, 1.00},
+    {6, 0.80},
+    {9, 0.70},
+    {20, 0.50},
+    {30, 0.45},
+    {40, 0.40},
+    {2147483647, 0.35},  // 41 and above
+}};
+
+// Chapter 9 Table 9: AC resistance and reactance, 600 V cables, three-phase, 60 Hz, 75 °C,
+// three single conductors in conduit, ohms to neutral per 1000 ft. The table has no rows for
+// 700, 800, 900 kcmil or above 1000 kcmil. Read from studylib.net/doc/18564968 (a maker's
+// "Engineering Data" reproduction); checked against sfasoft.com/look/29 ("A.C. for 600 Volt").
+// Conflict: brunsengineering.com/nec-table-9 gives 1/0 copper in aluminium conduit as 0.12;
+// both sources above and the scribd copy of the table (0.43 Ω/km) give 0.13, which is taken
+// (it is also the larger, so the drop is not understated).
+struct Table9Row {
+    int size;                         // index into kSizes
+    double xPvcAluminium, xSteel;     // reactance by raceway
+    std::array<double, 3> rCopper;    // PVC, aluminium, steel raceway
+    std::array<double, 3> rAluminum;  // PVC, aluminium, steel raceway; 0 for 14 AWG
+};
+
+inline constexpr std::array<Table9Row, 21> kChapter9Table9 = {{
+    {0, 0.058, 0.073, {3.1, 3.1, 3.1}, {0, 0, 0}},
+    {1, 0.054, 0.068, {2.0, 2.0, 2.0}, {3.2, 3.2, 3.2}},
+    {2, 0.050, 0.063, {1.2, 1.2, 1.2}, {2.0, 2.0, 2.0}},
+    {3, 0.052, 0.065, {0.78, 0.78, 0.78}, {1.3, 1.3, 1.3}},
+    {4, 0.051, 0.064, {0.49, 0.49, 0.49}, {0.81, 0.81, 0.81}},
+    {5, 0.048, 0.060, {0.31, 0.31, 0.31}, {0.51, 0.51, 0.51}},
+    {6, 0.047, 0.059, {0.25, 0.25, 0.25}, {0.40, 0.41, 0.40}},
+    {7, 0.045, 0.057, {0.19, 0.20, 0.20}, {0.32, 0.32, 0.32}},
+    {8, 0.046, 0.057, {0.15, 0.16, 0.16}, {0.25, 0.26, 0.25}},
+    {9, 0.044, 0.055, {0.12, 0.13, 0.12}, {0.20, 0.21, 0.20}},
+    {10, 0.043, 0.054, {0.10, 0.10, 0.10}, {0.16, 0.16, 0.16}},
+    {11, 0.042, 0.052, {0.077, 0.082, 0.079}, {0.13, 0.13, 0.13}},
+    {12, 0.041, 0.051, {0.062, 0.067, 0.063}, {0.10, 0.11, 0.10}},
+    {13, 0.041, 0.052, {0.052, 0.057, 0.054}, {0.085, 0.090, 0.086}},
+    {14, 0.041, 0.051, {0.044, 0.049, 0.045}, {0.071, 0.076, 0.072}},
+    {15, 0.040, 0.050, {0.038, 0.043, 0.039}, {0.061, 0.066, 0.063}},
+    {16, 0.040, 0.049, {0.033, 0.038, 0.035}, {0.054, 0.059, 0.055}},
+    {17, 0.039, 0.048, {0.027, 0.032, 0.029}, {0.043, 0.048, 0.045}},
+    {18, 0.039, 0.048, {0.023, 0.028, 0.025}, {0.036, 0.041, 0.038}},
+    {20, 0.038, 0.048, {0.019, 0.024, 0.021}, {0.029, 0.034, 0.031}},
+    {23, 0.037, 0.046, {0.015, 0.019, 0.018}, {0.023, 0.027, 0.025}},
+}};
+
+// 240.4(D): the largest overcurrent device for the small conductors, copper and aluminium
+// (0: no limit given). Read from alanwire.com/resources/allowable-ampacities (Cu and Al);
+// checked against encorewire.com wire_size_table and tradehub.tools nec-240-4-d.
+struct SmallConductorRow {
+    int size;  // index into kSizes
+    int copper, aluminium;
+};
+
+inline constexpr std::array<SmallConductorRow, 3> kSection240_4D = {{
+    {0, 15, 0},
+    {1, 20, 15},
+    {2, 30, 25},
+}};
+
+}  // namespace ferrovolt::nec2023

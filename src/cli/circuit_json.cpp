@@ -1,0 +1,87 @@
+#include "cli/circuit_json.h"
+
+#include <cstdint>
+
+#include <nlohmann/json.hpp>
+
+#include "circuit/circuit_fields.h"
+#include "cli/json_answer.h"
+#include "numtext/number_text.h"
+
+namespace ferrovolt {
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+void appendJson(std::string& out, const Json& json) {
+    out += json.dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
+}  // namespace
+
+void appendCircuitAnswer(std::string& out, const CircuitResult& result) {
+    Json json;
+    if (const auto* refusal = std::get_if<CircuitRefusal>(&result)) {
+        json["refused"] = refusal->field;
+        json["reason"] = refusal->reason;
+        return appendJson(out, json);
+    }
+    const auto& answer = std::get<CircuitAnswer>(result);
+    for (const CircuitRow& row : kCircuitRows) {
+        const CircuitValue value = row.value(answer);
+        if (const auto* number = std::get_if<double>(&value); number && row.decimals == 0)
+            json[std::string(row.key)] = static_cast<std::int64_t>(*number);
+        else if (number)
+            json[std::string(row.key)] = roundDouble(*number, row.decimals);
+        else if (const auto* text = std::get_if<std::string_view>(&value))
+            json[std::string(row.key)] = *text;
+        else
+            json[std::string(row.key)] = nullptr;
+    }
+    if (answer.sizeGiven) {
+        json["meets_all"] = answer.fails.empty();
+        Json fails = Json::array();
+        for (const Criterion criterion : answer.fails) fails.push_back(criterionKey(criterion));
+        json["fails"] = std::move(fails);
+    }
+    Json trail = Json::array();
+    for (const TrailStep& step : answer.trail)
+        trail.push_back({{"step", step.step}, {"value", step.value}, {"source", step.source}});
+    json["trail"] = std::move(trail);
+    appendJson(out, json);
+}
+
+void appendCircuitRequest(std::string& out, std::string_view line) {
+    const Json request = Json::parse(line, nullptr, false);
+    if (request.is_discarded() || !request.is_object())
+        return appendError(out, "the request must be a JSON object");
+    CircuitInputs inputs;
+    for (const CircuitField& field : kCircuitFields) {
+        const auto member = request.find(field.key);
+        if (member == request.end() || member->is_null()) {
+            if (field.required)
+                return appendError(out, "missing field \"" + std::string(field.key) + "\"");
+            continue;
+        }
+        std::string text;
+        if (member->is_string()) {
+            text = member->get<std::string>();
+        } else if (member->is_number() && field.kind != InputKind::Flag) {
+            text = formatDouble(member->get<double>());
+        } else if (member->is_boolean() && field.kind == InputKind::Flag) {
+            text = member->get<bool>() ? "true" : "false";
+        } else {
+            return appendError(out,
+                               "field \"" + std::string(field.key) + "\" must be " +
+                                   (field.kind == InputKind::Flag     ? "true or false"
+                                    : field.kind == InputKind::Number ? "a number or a number text"
+                                                                      : "a string"));
+        }
+        if (std::optional<std::string> reason = field.set(inputs, text))
+            return appendCircuitAnswer(out, CircuitRefusal{field.key, std::move(*reason)});
+    }
+    appendCircuitAnswer(out, checkCircuit(inputs));
+}
+
+}  // namespace ferrovolt

@@ -1,0 +1,20 @@
+#pragma once
+
+// The circuit check's JSON answer, shared by `circuit --json`, batch and nothing else:
+// {"size":"3 AWG",...,"trail":[{"step":...,"value":...,"source":...},...]} or
+// {"refused":FIELD,"reason":"..."}, one line without its line break.
+
+#include <string>
+#include <string_view>
+
+#include "circuit/circuit_check.h"
+
+namespace ferrovolt {
+
+void appendCircuitAnswer(std::string& out, const CircuitResult& result);
+
+// Answers one batch request line whose "calc" is "circuit": the answer above, or
+// {"error":"..."} for a field of the wrong type or a required field that is missing.
+void appendCircuitRequest(std::string& out, std::string_view line);
+
+}  // namespace ferrovolt

@@ -1,0 +1,139 @@
+// `ferrovolt-calc circuit`, its batch request and `schedule`: the same answer on every path.
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+
+#include "circuit/circuit_fields.h"
+#include "cli/batch.h"
+#include "cli/schedule.h"
+#include "cli_run.h"
+
+namespace ferrovolt {
+namespace {
+
+const Tables& tables() {
+    static const Tables built = [] {
+        Tables t;
+        InitTables(t);
+        return t;
+    }();
+    return built;
+}
+
+TEST(CircuitCommand, JsonHasEveryKeyWithNumbersAsNumbers) {
+    const CliRun run = runCommand({"circuit", "--current", "100", "--length", "1", "--volts", "240",
+                                   "--terminals", "75", "--json"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto json = nlohmann::json::parse(run.out);
+    EXPECT_EQ(json["size"], "3 AWG");
+    EXPECT_EQ(json["sets"], 1);
+    EXPECT_EQ(json["governed_by"], "ampacity");
+    EXPECT_EQ(json["required_ampacity"], 100);
+    EXPECT_EQ(json["ampacity"], 100);
+    EXPECT_EQ(json["by_ampacity"], "3 AWG");
+    EXPECT_EQ(json["by_voltage_drop"], "14 AWG");
+    EXPECT_TRUE(json["by_short_circuit"].is_null());
+    EXPECT_EQ(json["drop_volts"], 0.156);
+    EXPECT_EQ(json["drop_percent"], 0.065);
+    EXPECT_EQ(json["load_volts"], 239.844);
+    EXPECT_TRUE(json["max_overcurrent_device"].is_null());
+    EXPECT_EQ(json["code"], "NEC 2023");
+    ASSERT_TRUE(json["trail"].is_array());
+    EXPECT_EQ(json["trail"][0]["step"], "Design current");
+    EXPECT_EQ(json["trail"][0]["source"], "input");
+}
+
+TEST(CircuitCommand, BatchAnswersTheSameObjectAsJson) {
+    const CliRun run = runCommand({"circuit", "--current", "24", "--length", "50", "--feet",
+                                   "--volts", "120", "--insulation", "90", "--max-drop", "5",
+                                   "--fault-current", "2000", "--clearing-time", "0.02", "--json"});
+    std::string answer;
+    answerRequest(tables(),
+                  R"({"calc":"circuit","current":24,"length":"50","feet":true,"volts":120,)"
+                  R"("insulation":"90","max_drop":5,"fault_current":2000,"clearing_time":0.02})",
+                  answer);
+    EXPECT_EQ(answer + "\n", run.out);
+    EXPECT_EQ(nlohmann::json::parse(answer)["max_overcurrent_device"], 30);
+}
+
+struct BatchFault {
+    std::string_view request;
+    std::string_view answer;
+};
+
+class CircuitBatchFault : public testing::TestWithParam<BatchFault> {};
+
+TEST_P(CircuitBatchFault, IsAnswered) {
+    std::string out;
+    answerRequest(tables(), GetParam().request, out);
+    EXPECT_EQ(out, GetParam().answer);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Circuit, CircuitBatchFault,
+    testing::Values(
+        BatchFault{R"({"calc":"circuit","length":1,"volts":240})",
+                   R"({"error":"missing field \"current\""})"},
+        BatchFault{R"({"calc":"circuit","current":true,"length":1,"volts":240})",
+                   R"({"error":"field \"current\" must be a number or a number text"})"},
+        BatchFault{R"({"calc":"circuit","current":10,"length":1,"volts":240,"continuous":"x"})",
+                   R"({"refused":"continuous","reason":"\"x\" is not true or false"})"},
+        BatchFault{R"({"calc":"circuit","current":10,"length":1,"volts":240,"pf":"0.9x"})",
+                   R"({"refused":"pf","reason":"\"0.9x\" is not a number"})"},
+        BatchFault{R"({"calc":"circuit","current":100,"length":1,"volts":240,"sets":2})",
+                   R"({"refused":"sets","reason":"2 sets need only 6 AWG each, and NEC 2023 )"
+                   R"(310.10(G) allows conductors in parallel only from 1/0 AWG up: use fewer )"
+                   R"(sets"})"}));
+
+TEST(CircuitCommand, ScheduleAddsTheAnswerColumnsAndKeepsTheOthers) {
+    std::istringstream in(
+        "\xEF\xBB\xBF"
+        "Circuit,Current,Length,Volts,Max-Drop,Terminals,Size\n"
+        "\"Pump, north\",100,1,240,,75,\n"
+        "Lights,16,30,120,,,\n"
+        "Bad,100,1,240,,75,7 AWG\n");
+    std::ostringstream out, err;
+    ASSERT_EQ(runScheduleText(in, out, err), 0) << err.str();
+    EXPECT_EQ(out.str(),
+              "\xEF\xBB\xBF"
+              "Circuit,Current,Length,Volts,Max-Drop,Terminals,Size,size,sets,governed_by,"
+              "required_ampacity,ampacity,by_ampacity,by_voltage_drop,by_short_circuit,"
+              "by_small_conductor,drop_volts,drop_percent,load_volts,max_overcurrent_device,k,"
+              "code,refused,reason\r\n"
+              "\"Pump, north\",100,1,240,,75,,3 AWG,1,ampacity,100,100,3 AWG,14 AWG,,8 AWG,"
+              "0.156,0.065,239.844,,,NEC 2023,,\r\n"
+              "Lights,16,30,120,,,,10 AWG,1,voltage_drop,16,30,12 AWG,10 AWG,,12 AWG,3.296,"
+              "2.746,116.704,30,,NEC 2023,,\r\n"
+              "Bad,100,1,240,,75,7 AWG,,,,,,,,,,,,,,,,size,\"\"\"7 AWG\"\" is not a size of the "
+              "code's tables (such as \"\"3 AWG\"\", \"\"2/0 AWG\"\", \"\"350 kcmil\"\")\"\r\n");
+}
+
+TEST(CircuitCommand, ScheduleWithoutARequiredColumnIsRefused) {
+    std::istringstream in("current,length\n10,1\n");
+    std::ostringstream out, err;
+    EXPECT_EQ(runScheduleText(in, out, err), 2);
+    EXPECT_EQ(err.str(), "ferrovolt-calc: schedule: the header names no \"volts\" column\n");
+    EXPECT_EQ(out.str(), "");
+}
+
+TEST(CircuitCommand, TheManualNamesEveryOption) {
+    std::ifstream file(FERROVOLT_MAN_PAGE);
+    const std::string manual((std::istreambuf_iterator<char>(file)), {});
+    ASSERT_FALSE(manual.empty());
+    for (const CircuitField& field : kCircuitFields) {
+        std::string option;  // as roff writes it: \-\-max\-drop
+        for (const char c : field.option) {
+            if (c == '-') option += '\\';
+            option += c;
+        }
+        EXPECT_NE(manual.find(option), std::string::npos) << field.option;
+    }
+    EXPECT_NE(manual.find(".BI schedule"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace ferrovolt
