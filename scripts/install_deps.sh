@@ -13,6 +13,7 @@ packages=(
     clang libclang-rt-14-dev clang-format          # libFuzzer, sanitizer runtimes, formatting
     dpkg-dev file                                  # CPack's .deb and its shlibdeps
     desktop-file-utils appstream man-db            # validators for the desktop files
+    fonts-liberation2                              # the window's font, built into the program
 )
 
 sudo_cmd=()

@@ -12,6 +12,7 @@
 #include <QScrollBar>
 
 #include "ferrovolt_version.h"
+#include "fonts.h"
 #include "pictures.h"
 #include "services/system_services.h"
 #include "splash/hand_cursor.h"
@@ -37,14 +38,6 @@ const std::array<QString, SSTab::kTabCount> kTabCaptions{
     QStringLiteral("Resistivity"),   QStringLiteral("Compare Gauges"),
     QStringLiteral("Voltage Drop"),  QStringLiteral("Conductor Sizing")};
 
-QFont windowFont() {
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Nimbus Sans"),
-                      QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    font.setPointSizeF(8.25);
-    return font;
-}
-
 template <typename Handler>
 void onSelected(QRadioButton* option, QObject* context, Handler handler) {
     QObject::connect(option, &QAbstractButton::toggled, context, [handler](bool selected) {
@@ -62,7 +55,7 @@ frmOptions::frmOptions(SystemServices& services, QWidget* parent)
       m_services(services),
       m_splash(services) {
     setObjectName(QStringLiteral("frmOptions"));
-    setFont(windowFont());
+    setFont(interfaceFont());
     setFixedSize(twips(kClientWidthTwips), twips(kClientHeightTwips));
     setWindowIcon(programIcon());
 
