@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QToolButton>
 
 #include "ferrovolt_version.h"
 #include "fonts.h"
@@ -17,8 +18,10 @@
 #include "services/system_services.h"
 #include "splash/hand_cursor.h"
 #include "splash/web_site.h"
+#include "window/accessibility.h"
 #include "window/click_label.h"
 #include "window/input/input_handling.h"
+#include "window/keyboard_commands.h"
 #include "window/results_copy.h"
 #include "window/ss_tab.h"
 #include "window/twips.h"
@@ -54,6 +57,7 @@ frmOptions::frmOptions(SystemServices& services, QWidget* parent)
                           Qt::WindowCloseButtonHint),
       m_services(services),
       m_splash(services) {
+    installAccessibleInterfaces();
     setObjectName(QStringLiteral("frmOptions"));
     setFont(interfaceFont());
     setFixedSize(twips(kClientWidthTwips), twips(kClientHeightTwips));
@@ -79,14 +83,17 @@ frmOptions::frmOptions(SystemServices& services, QWidget* parent)
                m_conduit.footer.info, m_resistivity.footer.info};
 
     connectHandlers();
-    new ResultsCopy(*this);  // the window's child, gone with it
+    m_resultsCopy = new ResultsCopy(*this);  // the window's child, gone with it
     m_input = std::make_unique<InputHandling>(*this, m_tables, m_services);
+    new KeyboardCommands(*this, *m_sstab, [this](int tab) { m_resultsCopy->copyResults(tab); });
+    setUpAccessibility(*this);
 }
 
 frmOptions::~frmOptions() = default;
 
 void frmOptions::connectHandlers() {
     connect(m_sstab, &SSTab::currentChanged, this, [this](int previous) { SSTab_Click(previous); });
+    connect(m_sstab, &SSTab::tabRequested, this, [this](int tab) { switchTab(tab); });
 
     connect(m_areaWeight.calculate, &QAbstractButton::clicked, this, [this] { cmdCalc_Click(0); });
     connect(m_resistivity.calculate, &QAbstractButton::clicked, this, [this] { cmdCalc_Click(2); });
@@ -167,6 +174,12 @@ void frmOptions::Form_Load() {
         m_images[i]->setCursor(loadHandCursor().value_or(QCursor(Qt::ArrowCursor)));
         m_infos[i]->setCursor(loadHandCursor().value_or(QCursor(Qt::ArrowCursor)));
     }
+}
+
+void frmOptions::switchTab(int tab) {
+    if (tab < 0 || tab >= SSTab::kTabCount) return;
+    if (!m_input->moveFocusTo(*m_sstab->tabButton(tab))) return;
+    m_sstab->setCurrentTab(tab);
 }
 
 void frmOptions::refuse(QWidget* field) {
