@@ -76,7 +76,8 @@ frmSplash::frmSplash(SystemServices& services, QWidget* owner)
     linkFont.setUnderline(true);
     m_urlLabel->setFont(linkFont);
     QPalette linkPalette = m_urlLabel->palette();
-    linkPalette.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    // The theme's link colour: blue on the usual light palette, legible on a dark one.
+    linkPalette.setColor(QPalette::WindowText, linkPalette.color(QPalette::Link));
     m_urlLabel->setPalette(linkPalette);
     m_urlLabel->installEventFilter(this);
 

@@ -151,8 +151,9 @@ ClickLabel* addLink(QWidget* parent, int index, const QString& address, TwipsRec
     link->setTextFormat(Qt::PlainText);
     link->setText(address);
     link->setAlignment(Qt::AlignCenter);
+    // The theme's link colour: blue on the usual light palette, a light blue on a dark one.
     QPalette palette = link->palette();
-    palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    palette.setColor(QPalette::WindowText, palette.color(QPalette::Link));
     link->setPalette(palette);
     link->setCursor(Qt::PointingHandCursor);
     link->setAccessibleName(address);

@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTimer>
 #include <QToolButton>
 
 #include "ferrovolt_version.h"
@@ -35,6 +36,8 @@ constexpr int kClientHeightTwips = 5835;
 constexpr TwipsRect kTabPlace{120, 120, 5205, 5520};
 // The window definition leaves "Compare Gauges" current; start-up moves to tab 0.
 constexpr int kDefinitionTab = 3;
+// How long after the first show the frame may still arrive.
+constexpr int kFrameWaitMs = 2000;
 
 const std::array<QString, SSTab::kTabCount> kTabCaptions{
     QStringLiteral("Area / Weight"), QStringLiteral("Conduit Capacity"),
@@ -129,12 +132,9 @@ void frmOptions::connectHandlers() {
 }
 
 void frmOptions::Form_Load() {
-    // Centre on the screen; without a screen the window stays where it is.
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move(area.left() + (area.width() - frameGeometry().width()) / 2,
-             area.top() + (area.height() - frameGeometry().height()) / 2);
-    }
+    // Centred on the size known now; once shown, again with the frame the desktop gives it.
+    centreFrame();
+    m_centreWithFrame = true;
 
     // The splash stays in front of this window while both could be seen.
     ShowSplashFor(m_splash, m_services, this, 6.0F);
@@ -180,6 +180,36 @@ void frmOptions::switchTab(int tab) {
     if (tab < 0 || tab >= SSTab::kTabCount) return;
     if (!m_input->moveFocusTo(*m_sstab->tabButton(tab))) return;
     m_sstab->setCurrentTab(tab);
+}
+
+void frmOptions::centreFrame() {
+    // Without a screen the window stays where it is.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        move(area.left() + (area.width() - frameGeometry().width()) / 2,
+             area.top() + (area.height() - frameGeometry().height()) / 2);
+    }
+}
+
+void frmOptions::centreOnceFramed() {
+    // The frame is known once the window manager has put it around the window: then centre
+    // the whole frame, once.
+    if (!m_centreWithFrame || frameGeometry().size() == size()) return;
+    m_centreWithFrame = false;
+    centreFrame();
+}
+
+void frmOptions::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    centreOnceFramed();
+    // A desktop that draws no frame, or one the user moves at once, is left alone after this.
+    if (m_centreWithFrame)
+        QTimer::singleShot(kFrameWaitMs, this, [this] { m_centreWithFrame = false; });
+}
+
+void frmOptions::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    centreOnceFramed();
 }
 
 void frmOptions::refuse(QWidget* field) {

@@ -62,8 +62,15 @@ public:
     void Image1_Click(int index);
     void URL_Label1_Click(int index);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+
 private:
     void connectHandlers();
+    // Centres the window's frame on the screen (its client area while the frame is unknown).
+    void centreFrame();
+    void centreOnceFramed();
     void FillMaterialList(int index);
     void FillAWGList(int index);
     void FillGaugeList();
@@ -87,6 +94,7 @@ private:
     // The Compare Gauges unit mode; unset until the first redraw reads it as 0.
     std::optional<int> m_gaugeUnit;
     ResultsCopy* m_resultsCopy = nullptr;
+    bool m_centreWithFrame = false;
     // Last, so that it goes before the controls it watches.
     std::unique_ptr<InputHandling> m_input;
 };

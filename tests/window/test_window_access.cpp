@@ -184,6 +184,25 @@ private slots:
         }
     }
 
+    // The link labels take the theme's link colour: legible on a dark theme, blue on a light.
+    void linkColourFollowsTheTheme() {
+        const QPalette saved = QApplication::palette();
+        QPalette dark = saved;
+        dark.setColor(QPalette::Window, QColor(0x20, 0x20, 0x20));
+        dark.setColor(QPalette::Link, QColor(0x8a, 0xb4, 0xf8));
+        QApplication::setPalette(dark);
+        {
+            WindowHarness h;
+            h.start();
+            for (int i = 0; i < 6; ++i)
+                QCOMPARE(h.label(QStringLiteral("URL_Label1(%1)").arg(i))
+                             ->palette()
+                             .color(QPalette::WindowText),
+                         QColor(0x8a, 0xb4, 0xf8));
+        }
+        QApplication::setPalette(saved);
+    }
+
     // The Tab key reaches the scroll bar, the link, the logo and the information sign; the
     // arrow keys move the gauge, Space and Enter act as a click.
     void reachingByKeyboard() {
