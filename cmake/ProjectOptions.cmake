@@ -8,3 +8,13 @@ if(FERROVOLT_SANITIZE)
         -fsanitize=${FERROVOLT_SANITIZE} -fno-omit-frame-pointer -fno-sanitize-recover=all)
     target_link_options(ferrovolt_options INTERFACE -fsanitize=${FERROVOLT_SANITIZE})
 endif()
+
+# Hardening of optimised builds, as Debian builds its packages: checked buffer functions,
+# stack protection, and relocations read-only and bound at start.
+if(NOT FERROVOLT_SANITIZE AND NOT FERROVOLT_FUZZ)
+    set(hardened $<NOT:$<CONFIG:Debug>>)
+    target_compile_options(ferrovolt_options INTERFACE
+        $<${hardened}:-U_FORTIFY_SOURCE -D_FORTIFY_SOURCE=2 -fstack-protector-strong>)
+    target_link_options(ferrovolt_options INTERFACE
+        $<${hardened}:LINKER:-z,relro LINKER:-z,now>)
+endif()

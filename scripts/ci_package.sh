@@ -3,12 +3,14 @@
 # the desktop entry and the metainfo; build the .deb; install it on this machine with apt-get;
 # start both installed programs, the window under Xvfb until its main window shows.
 # ./scripts/ci_package.sh [build dir]   (default: $FERROVOLT_BUILD_DIR or build)
-# Needs desktop-file-utils, appstream, dpkg-dev, xvfb, xauth and x11-utils.
+# The .deb must pass lintian without errors or warnings.
+# Needs desktop-file-utils, appstream, dpkg-dev, lintian, xvfb, xauth and x11-utils.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=$(realpath "${1:-${FERROVOLT_BUILD_DIR:-build}}")
 app_id=example.ferrovolt.Ferrovolt
 version=$(sed -n 's/^set(CPACK_PACKAGE_VERSION "\(.*\)")$/\1/p' "$build/CPackConfig.cmake")
+revision=$(sed -n 's/^set(CPACK_DEBIAN_PACKAGE_RELEASE "\(.*\)")$/\1/p' "$build/CPackConfig.cmake")
 
 sudo_cmd=()
 if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
@@ -22,8 +24,9 @@ appstreamcli validate --no-net "$stage/share/metainfo/$app_id.metainfo.xml"
 
 echo "== Debian package"
 (cd "$build" && cpack -G DEB >/dev/null)
-deb=$build/ferrovolt_${version}_$(dpkg --print-architecture).deb
+deb=$build/ferrovolt_${version}-${revision}_$(dpkg --print-architecture).deb
 dpkg-deb --field "$deb" Package Version Depends
+lintian --fail-on error,warning --no-tag-display-limit "$deb"
 DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq "$deb" >/dev/null
 
 echo "== The installed programs"
@@ -33,5 +36,9 @@ echo "== The installed programs"
 [ "$(/usr/bin/ferrovolt --version)" = "Ferrovolt $version" ]
 /usr/bin/ferrovolt-calc drop --current 20 --gauge "10 AWG" | grep -qx "Voltage Drop across Cable : 21.5"
 man -w ferrovolt-calc >/dev/null
+[ -f /usr/share/doc/ferrovolt/copyright ] && [ -f /usr/share/doc/ferrovolt/changelog.Debian.gz ]
+[ -f /usr/share/bash-completion/completions/ferrovolt-calc ]
+[ -f /usr/share/zsh/vendor-completions/_ferrovolt-calc ]
+[ -f /usr/share/fish/vendor_completions.d/ferrovolt-calc.fish ]
 ./scripts/check_window_starts.sh /usr/bin/ferrovolt
 echo "ferrovolt $version: installed from $(basename "$deb"), both programs start"

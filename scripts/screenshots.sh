@@ -13,6 +13,19 @@ if [ ! -f "$build/CMakeCache.txt" ]; then
 fi
 cmake --build "$build" -j"$(nproc)" --target ferrovolt-probe >/dev/null
 
+# The machine's fonts are hidden but for DejaVu, Debian's default: the window brings its own
+# face and must look the same whatever the machine has.
+fontconfig=$(mktemp -d)
+trap 'rm -rf "$fontconfig"' EXIT
+cat >"$fontconfig/fonts.conf" <<EOF
+<?xml version="1.0"?>
+<!DOCTYPE fontconfig SYSTEM "urn:fontconfig:fonts.dtd">
+<fontconfig>
+  <dir>/usr/share/fonts/truetype/dejavu</dir>
+  <cachedir>$fontconfig/cache</cachedir>
+</fontconfig>
+EOF
+
 # The xcb platform on a virtual screen: the same rendering as on a desktop, fonts included.
-env -u QT_QPA_PLATFORM LC_ALL=C.UTF-8 \
+env -u QT_QPA_PLATFORM LC_ALL=C.UTF-8 FONTCONFIG_FILE="$fontconfig/fonts.conf" \
     xvfb-run -a -s "-screen 0 1280x1024x24" "$build/scripts/probe/ferrovolt-probe" screenshots "$out"

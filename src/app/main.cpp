@@ -29,12 +29,29 @@ bool displayReachable() {
     return isSet("DISPLAY") || isSet("WAYLAND_DISPLAY");
 }
 
+constexpr const char* kHelp =
+    "Usage: ferrovolt [--help] [--version]\n"
+    "Opens the window of six cable calculators: Area / Weight, Conduit Capacity, Resistivity,\n"
+    "Compare Gauges, Voltage Drop and Conductor Sizing.\n"
+    "\n"
+    "  --help     print this help and exit\n"
+    "  --version  print the program's name and version and exit\n"
+    "\n"
+    "The same computations on the command line: ferrovolt-calc --help.\n"
+    "Results support, and do not replace, a check against the local code by the person\n"
+    "responsible for the installation.\n";
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // Answered before any window exists, so that they work without a display.
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--version") == 0) {
             std::cout << FERROVOLT_TITLE " " << ferrovolt::kVersionText << '\n';
+            return EXIT_SUCCESS;
+        }
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::cout << kHelp;
             return EXIT_SUCCESS;
         }
     }

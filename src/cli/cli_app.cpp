@@ -130,7 +130,7 @@ int flushed(std::ostream& out, std::ostream& err) {
 }  // namespace
 
 int runCli(int argc, const char* const* argv, std::istream& in, std::ostream& out,
-           std::ostream& err) {
+           std::ostream& err, const CliInspector& inspect) {
     CLI::App app(
         "Ferrovolt calculators for electricians: wire gauges, resistance, conduit "
         "fill, voltage drop and conductor sizing.",
@@ -216,6 +216,10 @@ int runCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
         "batch", "Answer JSON Lines requests from standard input, one answer per line");
     batchCmd->footer(std::string(kBatchRequests) + "\n\n" + std::string(kFooter));
 
+    if (inspect) {
+        inspect(app);
+        return kExitOk;
+    }
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {

@@ -1,6 +1,7 @@
 #include "frm_splash.h"
 
 #include "ferrovolt_version.h"
+#include "fonts.h"
 #include "hand_cursor.h"
 #include "line_breaks.h"
 #include "splash_text.h"
@@ -34,22 +35,14 @@ QLabel* addLabel(QWidget* parent, const char* name, QRect geometry) {
 }
 
 QFont systemFont(bool bold) {
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Nimbus Sans"),
-                      QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    font.setPointSizeF(8.25);
-    font.setBold(bold);
-    return font;
+    return interfaceFont(bold);
 }
 
-// Haettenschweiler rarely exists outside one desktop; a narrow heavy face looks closest.
+// A narrow heavy title: the built-in face in bold, drawn condensed, at 26.25 point (35 pixels
+// at 96 dpi), the same on every machine.
 QFont titleFont() {
-    QFont font;
-    font.setFamilies({QStringLiteral("Haettenschweiler"), QStringLiteral("Nimbus Sans Narrow"),
-                      QStringLiteral("Liberation Sans Narrow"),
-                      QStringLiteral("DejaVu Sans Condensed")});
-    font.setPointSizeF(26.25);
-    font.setWeight(QFont::Black);
+    QFont font = interfaceFont(true);
+    font.setPixelSize(35);
     font.setStretch(QFont::Condensed);
     return font;
 }
@@ -74,13 +67,17 @@ frmSplash::frmSplash(SystemServices& services, QWidget* owner)
 
     m_label64->setText(QStringLiteral("Ferrovolt"));
     m_label64->setFont(titleFont());
+    // The title's box reaches down into the link line; standing at the top of its box, the
+    // letters end above the link's text.
+    m_label64->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     m_urlLabel->setText(makerAddress());
     QFont linkFont = systemFont(false);
     linkFont.setUnderline(true);
     m_urlLabel->setFont(linkFont);
     QPalette linkPalette = m_urlLabel->palette();
-    linkPalette.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    // The theme's link colour: blue on the usual light palette, legible on a dark one.
+    linkPalette.setColor(QPalette::WindowText, linkPalette.color(QPalette::Link));
     m_urlLabel->setPalette(linkPalette);
     m_urlLabel->installEventFilter(this);
 

@@ -1,6 +1,8 @@
 #pragma once
 
-// A label or picture that reports a click: the mouse button pressed and released over it.
+// A label or picture that reports a click: the mouse button pressed and released over it, or
+// Space or Enter while it has the focus. The Tab key reaches it; a mouse click gives it no
+// focus, so clicking it leaves the focus where it was.
 
 #include <QLabel>
 
@@ -17,6 +19,8 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     bool m_pressed = false;

@@ -8,7 +8,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "window/accessibility.h"
 #include "window/click_label.h"
+#include "window/result_label.h"
 
 namespace ferrovolt {
 
@@ -63,7 +65,8 @@ QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, Twip
 
 QLabel* addResult(QWidget* parent, const QString& name, TwipsRect where,
                   const QString& accessibleName) {
-    QLabel* label = addLabel(parent, name, QString(), where);
+    auto* label = place(new ResultLabel(parent), name, where);
+    label->setTextFormat(Qt::PlainText);
     label->setFrameStyle(QFrame::Box | QFrame::Plain);
     label->setLineWidth(1);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -77,10 +80,11 @@ QLabel* addResultLine(QWidget* parent, const QString& name, const QString& capti
               {columns.captionLeft, top, columns.captionWidth, height}, Qt::AlignRight);
     QLabel* result = addResult(parent, name, {columns.resultLeft, top, columns.resultWidth, height},
                                spoken(caption));
+    markResult(result, spoken(caption));
     if (!unit.isEmpty()) {
         boldLabel(parent, QStringLiteral("lblUnit_") + name, unit,
                   {columns.unitLeft, top, columns.unitWidth, height}, Qt::AlignLeft);
-        result->setAccessibleDescription(unit);
+        result->setProperty(kResultUnitLabel, QString(QStringLiteral("lblUnit_") + name));
     }
     return result;
 }
@@ -147,8 +151,9 @@ ClickLabel* addLink(QWidget* parent, int index, const QString& address, TwipsRec
     link->setTextFormat(Qt::PlainText);
     link->setText(address);
     link->setAlignment(Qt::AlignCenter);
+    // The theme's link colour: blue on the usual light palette, a light blue on a dark one.
     QPalette palette = link->palette();
-    palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    palette.setColor(QPalette::WindowText, palette.color(QPalette::Link));
     link->setPalette(palette);
     link->setCursor(Qt::PointingHandCursor);
     link->setAccessibleName(address);

@@ -65,7 +65,8 @@ QPushButton* addButton(QWidget* parent, const QString& name, const QString& capt
 // The outline around a results block; it takes no clicks and stays behind the results.
 QFrame* addRectangle(QWidget* parent, const QString& name, TwipsRect place);
 
-// A link label: blue centred text with the built-in hand pointer.
+// A link label: centred text in the theme's link colour (blue on a light theme) with the
+// built-in hand pointer.
 ClickLabel* addLink(QWidget* parent, int index, const QString& address, TwipsRect place);
 
 // A clickable picture, stretched to its box or at its own size.

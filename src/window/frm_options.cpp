@@ -10,14 +10,19 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTimer>
+#include <QToolButton>
 
 #include "ferrovolt_version.h"
+#include "fonts.h"
 #include "pictures.h"
 #include "services/system_services.h"
 #include "splash/hand_cursor.h"
 #include "splash/web_site.h"
+#include "window/accessibility.h"
 #include "window/click_label.h"
 #include "window/input/input_handling.h"
+#include "window/keyboard_commands.h"
 #include "window/results_copy.h"
 #include "window/ss_tab.h"
 #include "window/twips.h"
@@ -31,19 +36,13 @@ constexpr int kClientHeightTwips = 5835;
 constexpr TwipsRect kTabPlace{120, 120, 5205, 5520};
 // The window definition leaves "Compare Gauges" current; start-up moves to tab 0.
 constexpr int kDefinitionTab = 3;
+// How long after the first show the frame may still arrive.
+constexpr int kFrameWaitMs = 2000;
 
 const std::array<QString, SSTab::kTabCount> kTabCaptions{
     QStringLiteral("Area / Weight"), QStringLiteral("Conduit Capacity"),
     QStringLiteral("Resistivity"),   QStringLiteral("Compare Gauges"),
     QStringLiteral("Voltage Drop"),  QStringLiteral("Conductor Sizing")};
-
-QFont windowFont() {
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Nimbus Sans"),
-                      QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    font.setPointSizeF(8.25);
-    return font;
-}
 
 template <typename Handler>
 void onSelected(QRadioButton* option, QObject* context, Handler handler) {
@@ -61,8 +60,9 @@ frmOptions::frmOptions(SystemServices& services, QWidget* parent)
                           Qt::WindowCloseButtonHint),
       m_services(services),
       m_splash(services) {
+    installAccessibleInterfaces();
     setObjectName(QStringLiteral("frmOptions"));
-    setFont(windowFont());
+    setFont(interfaceFont());
     setFixedSize(twips(kClientWidthTwips), twips(kClientHeightTwips));
     setWindowIcon(programIcon());
 
@@ -86,14 +86,17 @@ frmOptions::frmOptions(SystemServices& services, QWidget* parent)
                m_conduit.footer.info, m_resistivity.footer.info};
 
     connectHandlers();
-    new ResultsCopy(*this);  // the window's child, gone with it
+    m_resultsCopy = new ResultsCopy(*this);  // the window's child, gone with it
     m_input = std::make_unique<InputHandling>(*this, m_tables, m_services);
+    new KeyboardCommands(*this, *m_sstab, [this](int tab) { m_resultsCopy->copyResults(tab); });
+    setUpAccessibility(*this);
 }
 
 frmOptions::~frmOptions() = default;
 
 void frmOptions::connectHandlers() {
     connect(m_sstab, &SSTab::currentChanged, this, [this](int previous) { SSTab_Click(previous); });
+    connect(m_sstab, &SSTab::tabRequested, this, [this](int tab) { switchTab(tab); });
 
     connect(m_areaWeight.calculate, &QAbstractButton::clicked, this, [this] { cmdCalc_Click(0); });
     connect(m_resistivity.calculate, &QAbstractButton::clicked, this, [this] { cmdCalc_Click(2); });
@@ -129,12 +132,9 @@ void frmOptions::connectHandlers() {
 }
 
 void frmOptions::Form_Load() {
-    // Centre on the screen; without a screen the window stays where it is.
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move(area.left() + (area.width() - frameGeometry().width()) / 2,
-             area.top() + (area.height() - frameGeometry().height()) / 2);
-    }
+    // Centred on the size known now; once shown, again with the frame the desktop gives it.
+    centreFrame();
+    m_centreWithFrame = true;
 
     // The splash stays in front of this window while both could be seen.
     ShowSplashFor(m_splash, m_services, this, 6.0F);
@@ -174,6 +174,42 @@ void frmOptions::Form_Load() {
         m_images[i]->setCursor(loadHandCursor().value_or(QCursor(Qt::ArrowCursor)));
         m_infos[i]->setCursor(loadHandCursor().value_or(QCursor(Qt::ArrowCursor)));
     }
+}
+
+void frmOptions::switchTab(int tab) {
+    if (tab < 0 || tab >= SSTab::kTabCount) return;
+    if (!m_input->moveFocusTo(*m_sstab->tabButton(tab))) return;
+    m_sstab->setCurrentTab(tab);
+}
+
+void frmOptions::centreFrame() {
+    // Without a screen the window stays where it is.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        move(area.left() + (area.width() - frameGeometry().width()) / 2,
+             area.top() + (area.height() - frameGeometry().height()) / 2);
+    }
+}
+
+void frmOptions::centreOnceFramed() {
+    // The frame is known once the window manager has put it around the window: then centre
+    // the whole frame, once.
+    if (!m_centreWithFrame || frameGeometry().size() == size()) return;
+    m_centreWithFrame = false;
+    centreFrame();
+}
+
+void frmOptions::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    centreOnceFramed();
+    // A desktop that draws no frame, or one the user moves at once, is left alone after this.
+    if (m_centreWithFrame)
+        QTimer::singleShot(kFrameWaitMs, this, [this] { m_centreWithFrame = false; });
+}
+
+void frmOptions::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    centreOnceFramed();
 }
 
 void frmOptions::refuse(QWidget* field) {

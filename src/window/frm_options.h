@@ -22,6 +22,7 @@ namespace ferrovolt {
 
 class ClickLabel;
 class InputHandling;
+class ResultsCopy;
 class SSTab;
 class SystemServices;
 
@@ -36,6 +37,10 @@ public:
     void Form_Load();
 
     const Tables& tables() const { return m_tables; }
+
+    // Switches to `tab` as a click on its header does: the check of the focused field first;
+    // while it refuses, the tab stays.
+    void switchTab(int tab);
 
     // Tab activation: refills the lists of the tab that became current.
     void SSTab_Click(int previousTab);
@@ -57,8 +62,15 @@ public:
     void Image1_Click(int index);
     void URL_Label1_Click(int index);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+
 private:
     void connectHandlers();
+    // Centres the window's frame on the screen (its client area while the frame is unknown).
+    void centreFrame();
+    void centreOnceFramed();
     void FillMaterialList(int index);
     void FillAWGList(int index);
     void FillGaugeList();
@@ -81,6 +93,8 @@ private:
     std::array<ClickLabel*, 5> m_infos{};
     // The Compare Gauges unit mode; unset until the first redraw reads it as 0.
     std::optional<int> m_gaugeUnit;
+    ResultsCopy* m_resultsCopy = nullptr;
+    bool m_centreWithFrame = false;
     // Last, so that it goes before the controls it watches.
     std::unique_ptr<InputHandling> m_input;
 };

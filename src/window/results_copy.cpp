@@ -7,6 +7,7 @@
 #include <QContextMenuEvent>
 #include <QFrame>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -16,26 +17,11 @@
 #include <string_view>
 
 #include "window/controls.h"
+#include "window/group_captions.h"
 
 namespace ferrovolt {
 
 namespace {
-
-// The groups of option buttons show no heading; in the copied text these captions name them.
-struct GroupCaption {
-    std::string_view group;
-    const char* caption;
-};
-constexpr std::array<GroupCaption, 8> kGroupCaptions{{
-    {"Frame1", "Area unit"},
-    {"Frame2(0)", "Size unit"},
-    {"Frame2(1)", "Fill"},
-    {"Frame3", "Temperature unit"},
-    {"Frame4", "Length unit"},
-    {"Frame5", "Length unit"},
-    {"Frame6", "Voltage"},
-    {"Frame7", "Phase"},
-}};
 
 // An input: the control and the heading over it; a group has no heading.
 struct InputNames {
@@ -207,6 +193,12 @@ void ResultsCopy::buildBlock(int tab) {
     // A right-click on a label of the block reaches the page, as labels take no menu of their
     // own; the outline lets clicks through to the page as well.
     block.page->installEventFilter(this);
+
+    // The keyboard reaches the block after the inputs, at its outline.
+    block.outline->setFocusPolicy(Qt::TabFocus);
+    block.outline->setAccessibleName(QStringLiteral("Results"));
+    if (!block.inputs.empty()) QWidget::setTabOrder(block.inputs.back().control, block.outline);
+    block.outline->installEventFilter(this);
 }
 
 QString ResultsCopy::resultsText(int tab) const {
@@ -234,7 +226,33 @@ bool ResultsCopy::isInBlock(const Block& block, QWidget* hit, const QPoint& posi
     });
 }
 
+void ResultsCopy::popUpAtOutline(const Block& block) const {
+    block.menu->popup(block.outline->mapToGlobal(block.outline->rect().center()));
+}
+
 bool ResultsCopy::eventFilter(QObject* watched, QEvent* event) {
+    for (const Block& block : m_blocks) {
+        if (block.outline == nullptr || watched != block.outline) continue;
+        switch (event->type()) {
+            case QEvent::FocusIn:
+            case QEvent::FocusOut:
+                block.outline->setLineWidth(block.outline->hasFocus() ? 2 : 1);
+                return false;
+            case QEvent::ContextMenu:
+                popUpAtOutline(block);
+                return true;
+            case QEvent::KeyPress: {
+                const auto* key = static_cast<QKeyEvent*>(event);
+                const bool shiftF10 =
+                    key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier;
+                if (key->key() != Qt::Key_Menu && !shiftF10) return false;
+                popUpAtOutline(block);
+                return true;
+            }
+            default:
+                return false;
+        }
+    }
     if (event->type() != QEvent::ContextMenu) return false;
     for (const Block& block : m_blocks) {
         if (block.page == nullptr || watched != block.page) continue;

@@ -5,6 +5,9 @@
 // tab's inputs and results on the clipboard as plain text, one "caption: value unit" line
 // each, in the order they stand on the tab.
 //
+// From the keyboard: the outline of each block is a tab stop (its line thickens while it has
+// the focus), and the Menu key or Shift+F10 on it opens the menu.
+//
 // It only adds a menu: a right-click on a label moves no focus and runs no check, so a field
 // that holds a refused text keeps the focus, silently, while the menu is open. It finds the
 // controls by objectName and knows nothing of the window's class.
@@ -28,6 +31,9 @@ public:
 
     // Owned by `window` as its child; builds after every tab's controls exist.
     explicit ResultsCopy(QWidget& window);
+
+    // Puts the text of "Copy results" for `tab` on the clipboard.
+    void copyResults(int tab) const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -57,7 +63,8 @@ private:
     // Whether a right-click on `hit` (nothing: the page itself) at `position` on the page
     // falls on the block.
     bool isInBlock(const Block& block, QWidget* hit, const QPoint& position) const;
-    void copyResults(int tab) const;
+    // Opens the block's menu at the middle of its outline, for the keyboard.
+    void popUpAtOutline(const Block& block) const;
 
     QWidget& m_window;
     std::array<Block, kTabCount> m_blocks{};

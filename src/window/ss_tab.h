@@ -32,9 +32,14 @@ public:
     QWidget* page(int tab) const { return m_pages.at(static_cast<std::size_t>(tab)); }
     QToolButton* tabButton(int tab) const { return m_buttons.at(static_cast<std::size_t>(tab)); }
 
+    // Asks the window for a tab, from the keyboard or an assistive technology: the window
+    // switches through the same check as a click on the tab's header.
+    void requestTab(int tab) { emit tabRequested(tab); }
+
 signals:
     // After the current tab changed; carries the tab that was current before.
     void currentChanged(int previousTab);
+    void tabRequested(int tab);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -1,6 +1,7 @@
 // Tab activation: each time a tab becomes current its lists are rebuilt from scratch and
 // their edit texts reset; the Conduit Capacity tab is prepared afresh and calculated.
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,11 +23,16 @@ namespace {
 // The position of gauge "18", where the Compare Gauges tab always opens.
 constexpr int kGauge18Position = 24;
 
+// The open list's frame and its entries' side margins, with room to spare.
+constexpr int kListMargin = 12;
+
 // Clears the list, appends the items and sets the edit text. The text comes last because
 // the first item added to an empty list would become the text; no item stays selected.
 void fillCombo(QComboBox* combo, const QString& editText, const QStringList& items) {
     combo->clear();
     combo->addItems(items);
+    // The open list is as wide as its widest entry, even where the box is narrower.
+    combo->view()->setMinimumWidth(combo->view()->sizeHintForColumn(0) + kListMargin);
     combo->setCurrentIndex(-1);
     showEditText(combo, editText);
 }

@@ -5,6 +5,7 @@
 #include <QScrollBar>
 
 #include "tables/lists.h"
+#include "window/accessibility.h"
 #include "window/controls.h"
 
 namespace ferrovolt {
@@ -18,6 +19,7 @@ QLabel* addBox(QWidget* page, const QString& name, TwipsRect where, Qt::Alignmen
     box->setAlignment(alignment | Qt::AlignVCenter);
     box->setBackgroundRole(QPalette::Window);
     box->setAutoFillBackground(true);
+    markResult(box, accessibleName);
     return box;
 }
 
@@ -56,6 +58,8 @@ CompareTab buildCompareTab(QWidget* page, const QString& address) {
     tab.VScroll1->setPageStep(1);
     tab.VScroll1->setValue(24);
     tab.VScroll1->setAccessibleName(QStringLiteral("Gauge"));
+    // The arrow keys move the gauge; the Tab key reaches it, a click leaves the focus be.
+    tab.VScroll1->setFocusPolicy(Qt::TabFocus);
 
     // Frame1 has no caption; the chosen unit is kept by the window, never shown.
     tab.Frame1 = addGroup(page, QStringLiteral("Frame1"), {2500, 1200, 1695, 1455});
@@ -73,6 +77,7 @@ CompareTab buildCompareTab(QWidget* page, const QString& address) {
             kStandardNames[index].data(), static_cast<qsizetype>(kStandardNames[index].size()));
         tab.lblGaugeArray[index] = addBox(page, arrayName("lblGaugeArray", s),
                                           kBoxPlaces[index].box, Qt::AlignRight, standard);
+        tab.lblGaugeArray[index]->setProperty(kResultUnitGroup, QStringLiteral("Frame1"));
         QLabel* name =
             addLabel(page, arrayName("lblStandardName", s), standard, kBoxPlaces[index].name);
         name->setAlignment(Qt::AlignCenter);

@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QLabel>
 
+#include "window/accessibility.h"
 #include "window/controls.h"
 
 namespace ferrovolt {
@@ -59,6 +60,9 @@ ConduitTab buildConduitTab(QWidget* page, const QString& address) {
         font.setBold(true);
         unit->setFont(font);
         tab.lblStandard[static_cast<std::size_t>(i)] = unit;
+        std::array<QLabel*, 3>{tab.CondArea, tab.UseableArea, tab.CableArea}
+            .at(static_cast<std::size_t>(i))
+            ->setProperty(kResultUnitLabel, unit->objectName());
     }
 
     tab.calculate = addCalculate(page, QStringLiteral("cmdCalc2"));

@@ -10,6 +10,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -68,6 +69,28 @@ private slots:
         QVERIFY(text.contains(QStringLiteral("local standards.\r\rCopyright")));
         QVERIFY(text.endsWith(
             QStringLiteral("2026 Ferrovolt. Free to use and to pass on.\r\n\r\n\r\r\r")));
+    }
+
+    // The title's box reaches into the link line; the letters must end above the link's.
+    void titleClearOfTheLink() {
+        FakeSystemServices services;
+        frmSplash splash(services);
+        splash.show();
+        const auto glyphs = [](QLabel* l) {
+            const QFontMetrics metrics(l->font());
+            const QRect text = QStyle::alignedRect(
+                Qt::LeftToRight, l->alignment(),
+                QSize(metrics.horizontalAdvance(l->text()), metrics.height()), l->contentsRect());
+            return metrics.tightBoundingRect(l->text())
+                .translated(l->mapTo(l->window(), text.topLeft()))
+                .translated(0, metrics.ascent());
+        };
+        const QRect title = glyphs(label(&splash, "Label64"));
+        const QRect link = glyphs(label(&splash, "URL_Label"));
+        QVERIFY2(title.bottom() < link.top(),
+                 qPrintable(QStringLiteral("title ends at %1, link starts at %2")
+                                .arg(title.bottom())
+                                .arg(link.top())));
     }
 
     void layoutAndLook() {

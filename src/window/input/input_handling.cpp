@@ -166,6 +166,15 @@ void InputHandling::wireOptionButtons() {
 
 // ---- Focus moves --------------------------------------------------------------------------
 
+bool InputHandling::moveFocusTo(QWidget& target) {
+    QWidget* focused = m_window.focusWidget();
+    if (focused != nullptr && !isInside(&target, focused) && !mayLeave(*focused)) {
+        return false;
+    }
+    target.setFocus(Qt::OtherFocusReason);
+    return true;
+}
+
 bool InputHandling::mayLeave(QWidget& focused) {
     const QWidget* field = ownerOf(m_checks, &focused);
     if (field == nullptr) {

@@ -37,6 +37,11 @@ public:
     InputHandling(const InputHandling&) = delete;
     InputHandling& operator=(const InputHandling&) = delete;
 
+    // Moves the focus to `target` as a click on it does: the check of the focused field
+    // first, which may refuse (and beep for a list); then the move, which runs the leave
+    // handler of a list. Answers whether the focus moved.
+    bool moveFocusTo(QWidget& target);
+
 private:
     // Key handlers: set KeyAscii to 0 to swallow the key.
     void txtAmps_KeyPress(int index, int& KeyAscii);
