@@ -45,7 +45,7 @@ std::string refusalMessage(const FieldInput& input, Reason reason) {
 
 void printRows(std::ostream& out, const Outputs& outputs) {
     for (const OutputRow& row : outputs) {
-        out << row.caption << " : " << row.text;
+        out << plainCaption(*row.row) << " : " << row.text;
         if (!row.unit.empty()) out << ' ' << row.unit;
         out << '\n';
     }

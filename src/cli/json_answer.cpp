@@ -43,7 +43,7 @@ void appendAnswer(std::string& out, const Outcome& outcome) {
     for (const OutputRow& row : std::get<Outputs>(outcome)) {
         if (!first) out += ',';
         first = false;
-        appendString(out, row.name);
+        appendString(out, row.row->label);
         out += ':';
         appendString(out, row.text);
     }
