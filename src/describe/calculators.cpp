@@ -53,9 +53,11 @@ constexpr RowDescription kResistanceRows[] = {
 
 // The gauge is one of the list's labels: the tab steps through them with its arrows.
 constexpr InputDescription kComparisonInputs[] = {
-    {"gauge", "--gauge", K::Choice, "", "18", "Gauge label", std::nullopt, "gauges"},
+    {"gauge", "--gauge", K::Choice, "", "18", "Gauge label", std::nullopt, "gauges",
+     "position (1 to 46)"},
     {"unit", "--unit", K::Choice, "mm|inches|mils", "mm",
-     "Sq Millimeters, Sq Inches or Circular Mils", std::nullopt, ""},
+     "Sq Millimeters, Sq Inches or Circular Mils", std::nullopt, "",
+     "unit (0 mm2, 1 sq in, 2 circular mils)"},
 };
 // The boxes carry the standards' names as captions, in the order of the standards.
 constexpr RowDescription kComparisonRows[] = {
@@ -73,8 +75,9 @@ constexpr InputDescription kConduitInputs[] = {
      std::nullopt, ""},
     {"size", "--size", K::Text, "", "", "Conduit size; default 100 or 4", Field::ConduitSize,
      "conduits"},
+    {"fill", "--fill", K::Choice, "40|60", "40", "Fill in percent", std::nullopt, "",
+     "fill (40 or 60)"},
     {"cable", "--cable", K::Number, "", "", "Cable diameter; default 25 or 1", Field::Cable, ""},
-    {"fill", "--fill", K::Choice, "40|60", "40", "Fill in percent", std::nullopt, ""},
 };
 constexpr RowDescription kConduitRows[] = {
     {"conduit_area", "Conduit Area :", "Sq mm", "CondArea"},
@@ -106,7 +109,7 @@ constexpr InputDescription kConductorSizeInputs[] = {
     kCurrent,
     kMaterial,
     {"phase", "--phase", K::Choice, "single|three", "single", "Single or three phase", std::nullopt,
-     ""},
+     "", "three_phase (bool)"},
     {"volts", "--volts", K::Choice, "120|208|240|277|415|480", "240", "Nominal voltage",
      Field::Volts, ""},
 };
@@ -117,6 +120,14 @@ constexpr RowDescription kConductorSizeRows[] = {
     {"nominal_size_mm2", "Nominal cable size Metric :", "", "lblNomMetric"},
 };
 
+// Batch's own lookup, the one the window's lists and labels are filled from.
+constexpr InputDescription kGaugeAreaInputs[] = {
+    {"gauge", "", K::Text, "", "", "Gauge label, or its position", std::nullopt, ""},
+    {"standard", "", K::Number, "", "", "Wire standard", std::nullopt, "", "standard (0 to 4)"},
+    {"unit", "", K::Number, "", "", "Unit", std::nullopt, "", "unit (0 to 3)"},
+    {"by_position", "", K::Flag, "", "", "The gauge is a position", std::nullopt, ""},
+};
+// A gauge the standard lacks answers "N/A", an unknown gauge "".
 constexpr RowDescription kGaugeAreaRows[] = {{"area", "Area", "", "area"}};
 
 }  // namespace
@@ -137,8 +148,8 @@ const CalculatorDescription kVoltageDrop{"drop", "voltage_drop", "Voltage drop a
 const CalculatorDescription kConductorSize{"size", "conductor_size",
                                            "Smallest conductor within the drop limit",
                                            kConductorSizeInputs, kConductorSizeRows};
-const CalculatorDescription kGaugeAreaLookup{
-    "", "gauge_area", "Area of a gauge in one unit", {}, kGaugeAreaRows};
+const CalculatorDescription kGaugeAreaLookup{"", "gauge_area", "Area of a gauge in one unit",
+                                             kGaugeAreaInputs, kGaugeAreaRows};
 
 const std::array<const CalculatorDescription*, 6> kCalculators{
     &kAreaWeight, &kConduit, &kResistanceCalc, &kComparison, &kVoltageDrop, &kConductorSize};

@@ -30,6 +30,9 @@ struct InputDescription {
     std::string_view help;
     std::optional<Field> field;  // the refusal that names this input, if the calculator refuses it
     std::string_view list;       // the `ferrovolt-calc list` topic of its accepted texts, or ""
+    // How a batch request gives it, where that differs from `key` and `kind`:
+    // "three_phase (bool)" for the phase choice.
+    std::string_view request = {};
 };
 
 struct RowDescription {
