@@ -2,6 +2,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "cli/json_rows.h"
+
 namespace ferrovolt {
 
 namespace {
@@ -19,6 +21,8 @@ bool plainJsonText(std::string_view text) {
     return true;
 }
 
+}  // namespace
+
 void appendString(std::string& out, std::string_view text) {
     if (plainJsonText(text)) {
         out += '"';
@@ -28,8 +32,6 @@ void appendString(std::string& out, std::string_view text) {
     }
     out += nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
 }
-
-}  // namespace
 
 void appendAnswer(std::string& out, const Outcome& outcome) {
     if (const auto* refusal = std::get_if<Refusal>(&outcome)) {
@@ -47,7 +49,9 @@ void appendAnswer(std::string& out, const Outcome& outcome) {
         out += ':';
         appendString(out, row.text);
     }
-    out += "}}";
+    out += '}';
+    appendRows(out, std::get<Outputs>(outcome));
+    out += '}';
 }
 
 void appendError(std::string& out, std::string_view message) {

@@ -1,6 +1,6 @@
 #pragma once
 
-// The JSON answers shared by `batch` and `--json`: {"outputs":{NAME:TEXT,...}},
+// The JSON answers shared by `batch` and `--json`: {"outputs":{NAME:TEXT,...},"rows":[...]},
 // {"refused":FIELD} and {"error":"..."}, each one line without its line break.
 
 #include <string>
@@ -12,5 +12,8 @@ namespace ferrovolt {
 
 void appendAnswer(std::string& out, const Outcome& outcome);
 void appendError(std::string& out, std::string_view message);
+
+// A JSON string of any text: escaped where it must be, bytes that are not UTF-8 replaced.
+void appendString(std::string& out, std::string_view text);
 
 }  // namespace ferrovolt
