@@ -13,6 +13,9 @@ namespace {
 // anything else goes through the JSON library, which escapes it (and replaces bytes that are
 // not UTF-8 rather than failing, so an answer is always written). A whole document per answer
 // would cost more than the calculation it reports.
+
+}  // namespace
+
 bool plainJsonText(std::string_view text) {
     for (const char c : text) {
         const auto byte = static_cast<unsigned char>(c);
@@ -20,8 +23,6 @@ bool plainJsonText(std::string_view text) {
     }
     return true;
 }
-
-}  // namespace
 
 void appendString(std::string& out, std::string_view text) {
     if (plainJsonText(text)) {
@@ -40,18 +41,7 @@ void appendAnswer(std::string& out, const Outcome& outcome) {
         out += '}';
         return;
     }
-    out += "{\"outputs\":{";
-    bool first = true;
-    for (const OutputRow& row : std::get<Outputs>(outcome)) {
-        if (!first) out += ',';
-        first = false;
-        appendString(out, row.row->label);
-        out += ':';
-        appendString(out, row.text);
-    }
-    out += '}';
-    appendRows(out, std::get<Outputs>(outcome));
-    out += '}';
+    appendOutputs(out, std::get<Outputs>(outcome));
 }
 
 void appendError(std::string& out, std::string_view message) {

@@ -1,5 +1,9 @@
 #include "cli/json_rows.h"
 
+#include <array>
+#include <vector>
+
+#include "cli/command.h"
 #include "cli/json_answer.h"
 
 namespace ferrovolt {
@@ -17,12 +21,44 @@ bool digits(std::string_view text, std::size_t& i) {
     return i > start;
 }
 
-// The description's keys, captions and units are plain ASCII without quotes or backslashes
-// (a test keeps them so), so they are JSON strings as they stand.
-void appendPlain(std::string& out, std::string_view text) {
-    out += '"';
-    out += text;
-    out += '"';
+// The fixed parts of a row's JSON, written once: an answer is then a handful of appends a row
+// rather than dozens, which batch would feel.
+struct RowJson {
+    std::string output;  // "Dia_mm":
+    std::string row;     // {"key":"diameter_mm","caption":"Diameter","text":
+    std::string unit;    // ,"unit":"Millimeters"}
+};
+
+struct CalculatorJson {
+    const CalculatorDescription* calculator;
+    std::vector<RowJson> rows;
+};
+
+std::string jsonString(std::string_view text) {
+    std::string json;
+    appendString(json, text);
+    return json;
+}
+
+std::vector<CalculatorJson> buildJson() {
+    std::vector<CalculatorJson> all;
+    for (const Command* command : calculatorCommands()) {
+        CalculatorJson calculator{&command->description(), {}};
+        for (const RowDescription& row : command->description().rows)
+            calculator.rows.push_back({jsonString(row.label) + ":",
+                                       "{\"key\":" + jsonString(row.key) + ",\"caption\":" +
+                                           jsonString(plainCaption(row)) + ",\"text\":",
+                                       ",\"unit\":" + jsonString(row.unit) + "}"});
+        all.push_back(std::move(calculator));
+    }
+    return all;
+}
+
+const RowJson* rowsJson(const CalculatorDescription& calculator) {
+    static const std::vector<CalculatorJson> all = buildJson();
+    for (const CalculatorJson& json : all)
+        if (json.calculator == &calculator) return json.rows.data();
+    return nullptr;  // every Outputs belongs to a registered calculator
 }
 
 }  // namespace
@@ -47,25 +83,48 @@ std::string_view jsonNumberOf(std::string_view text) {
     return i == text.size() ? text : std::string_view();
 }
 
-void appendRows(std::string& out, const Outputs& outputs) {
-    out += ",\"rows\":[";
-    bool first = true;
+namespace {
+
+// A result text as a JSON string; `plain` as plainJsonText found it.
+void appendText(std::string& out, std::string_view text, bool plain) {
+    if (!plain) return appendString(out, text);
+    out += '"';
+    out += text;
+    out += '"';
+}
+
+}  // namespace
+
+void appendOutputs(std::string& out, const Outputs& outputs) {
+    const RowJson* json = rowsJson(outputs.calculator());
+    out += "{\"outputs\":{";
+    std::array<bool, 8> plain{};
+    std::size_t i = 0;
     for (const OutputRow& row : outputs) {
-        out += first ? "{\"key\":" : ",{\"key\":";
-        first = false;
-        appendPlain(out, row.row->key);
-        out += ",\"caption\":";
-        appendPlain(out, plainCaption(*row.row));
-        out += ",\"text\":";
-        appendString(out, row.text);
+        if (i != 0) out += ',';
+        out += json[i].output;
+        plain[i] = plainJsonText(row.text);
+        appendText(out, row.text, plain[i++]);
+    }
+    out += "},\"rows\":[";
+    i = 0;
+    for (const OutputRow& row : outputs) {
+        if (i != 0) out += ',';
+        const RowJson& fixed = json[i];
+        out += fixed.row;
+        appendText(out, row.text, plain[i++]);
         out += ",\"value\":";
         const std::string_view number = jsonNumberOf(row.text);
         out += number.empty() ? std::string_view("null") : number;
-        out += ",\"unit\":";
-        appendPlain(out, row.unit);
-        out += '}';
+        if (row.unit.data() == row.row->unit.data()) {
+            out += fixed.unit;
+        } else {
+            out += ",\"unit\":";
+            appendString(out, row.unit);
+            out += '}';
+        }
     }
-    out += ']';
+    out += "]}";
 }
 
 }  // namespace ferrovolt

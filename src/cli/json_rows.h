@@ -1,8 +1,8 @@
 #pragma once
 
-// The "rows" of a JSON answer: each result row with its key, caption, text as shown, value
-// as a JSON number (null where the text is no number, such as "N/A" or "Out of range.") and
-// unit caption, in the order the calculator declares them.
+// An answer's result rows as JSON: {"outputs":{LABEL:TEXT,...},"rows":[...]}, where each row
+// gives its key, caption, text as shown, value as a JSON number (null where the text is no
+// number, such as "N/A" or "Out of range.") and unit caption, in the declared order.
 
 #include <string>
 #include <string_view>
@@ -11,8 +11,7 @@
 
 namespace ferrovolt {
 
-// Appends ,"rows":[...] for the outputs.
-void appendRows(std::string& out, const Outputs& outputs);
+void appendOutputs(std::string& out, const Outputs& outputs);
 
 // The JSON number a shown text stands for, blanks around it aside; empty when it is none.
 std::string_view jsonNumberOf(std::string_view text);

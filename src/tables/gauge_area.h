@@ -9,7 +9,6 @@
 
 namespace ferrovolt {
 
-
 enum UnitMode : int { SquareMillimetres = 0, SquareInches = 1, CircularMils = 2 };
 
 // Area text of a gauge under a standard (0..4) in a unit mode: a single-precision number
