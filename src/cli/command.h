@@ -34,7 +34,12 @@ public:
     void setText(std::size_t index, std::string_view text) { m_texts[index] = text; }
     void setFlag(std::size_t index, bool flag) { m_flags[index] = flag; }
     int number(std::string_view key) const { return m_numbers[indexOf(key)]; }
-    void setNumber(std::size_t index, std::int64_t n) { m_numbers[index] = static_cast<int>(n); }
+    // By key, for a command that reads its own request.
+    void putText(std::string_view key, std::string_view text) { m_texts[indexOf(key)] = text; }
+    void putFlag(std::string_view key, bool flag) { m_flags[indexOf(key)] = flag; }
+    void putNumber(std::string_view key, std::int64_t n) {
+        m_numbers[indexOf(key)] = static_cast<int>(n);
+    }
 
 private:
     std::size_t indexOf(std::string_view key) const;

@@ -28,8 +28,8 @@ public:
     }
 
     bool read(const Tables& /*tables*/, RequestFields& f, Inputs& in) const override {
-        in.setNumber(0, f.number("position", kFirstGaugePosition, kLastGaugePosition));
-        in.setNumber(1, f.number("unit", 0, 2));
+        in.putNumber("gauge", f.number("position", kFirstGaugePosition, kLastGaugePosition));
+        in.putNumber("unit", f.number("unit", 0, 2));
         return f.ok();
     }
 };

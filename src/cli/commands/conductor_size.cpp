@@ -6,7 +6,8 @@ namespace ferrovolt {
 
 namespace {
 
-// The option names the phase; a batch request says whether it is three-phase.
+// The option names the phase; a batch request says whether it is three-phase, and gives the
+// volts as any text for the computation to refuse.
 class ConductorSizeCommand final : public Command {
 public:
     ConductorSizeCommand() : Command(kConductorSize) {}
@@ -18,12 +19,12 @@ public:
     }
 
     bool read(const Tables& /*tables*/, RequestFields& f, Inputs& in) const override {
-        in.setText(0, f.numberText("length"));
-        in.setFlag(1, f.flag("feet"));
-        in.setText(2, f.numberText("current"));
-        in.setText(3, f.text("material"));
-        in.setText(4, f.flag("three_phase") ? "three" : "single");
-        in.setText(5, f.text("volts"));
+        in.putText("length", f.numberText("length"));
+        in.putFlag("feet", f.flag("feet"));
+        in.putText("current", f.numberText("current"));
+        in.putText("material", f.text("material"));
+        in.putText("phase", f.flag("three_phase") ? "three" : "single");
+        in.putText("volts", f.text("volts"));
         return f.ok();
     }
 };

@@ -21,10 +21,10 @@ public:
     }
 
     bool read(const Tables& /*tables*/, RequestFields& f, Inputs& in) const override {
-        in.setFlag(0, f.flag("inches"));
-        in.setText(1, f.text("size"));
-        in.setNumber(2, f.numberOf("fill", 40, 60));
-        in.setText(3, f.numberText("cable"));
+        in.putFlag("inches", f.flag("inches"));
+        in.putText("size", f.text("size"));
+        in.putNumber("fill", f.numberOf("fill", 40, 60));
+        in.putText("cable", f.numberText("cable"));
         return f.ok();
     }
 

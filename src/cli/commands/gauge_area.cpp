@@ -18,10 +18,10 @@ public:
     }
 
     bool read(const Tables& /*tables*/, RequestFields& f, Inputs& in) const override {
-        in.setText(0, f.text("gauge"));
-        in.setNumber(1, f.number("standard", 0, kStandardCount - 1));
-        in.setNumber(2, f.number("unit", 0, 3));
-        in.setFlag(3, f.flag("by_position"));
+        in.putText("gauge", f.text("gauge"));
+        in.putNumber("standard", f.number("standard", 0, kStandardCount - 1));
+        in.putNumber("unit", f.number("unit", 0, 3));
+        in.putFlag("by_position", f.flag("by_position"));
         return f.ok();
     }
 };
