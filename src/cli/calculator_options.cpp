@@ -22,11 +22,6 @@ std::string joined(const std::vector<std::string>& texts, std::string_view separ
     return all;
 }
 
-constexpr std::string_view kFooter =
-    "Exit status: 0 results printed; 1 an input was refused (one line on standard error\n"
-    "naming the option, or {\"refused\":FIELD} on standard output with --json); 2 bad\n"
-    "command-line input (one line on standard error); 3 the output could not be written.";
-
 }  // namespace
 
 std::vector<std::string> splitChoices(std::string_view choices) {
@@ -55,7 +50,7 @@ CalculatorOptions::CalculatorOptions(CLI::App& app, const Command& command, cons
     const CalculatorDescription& calculator = command.description();
     m_app = app.add_subcommand(std::string(calculator.command), std::string(calculator.summary));
     m_app->add_flag("--json", json, "Print one JSON object instead of the rows");
-    m_app->footer(std::string(kFooter));
+    m_app->footer(std::string(kExitStatusHelp));
     for (std::size_t i = 0; i < calculator.inputs.size(); ++i) {
         const InputDescription& input = calculator.inputs[i];
         const std::string name(input.option);

@@ -24,11 +24,7 @@ namespace ferrovolt {
 
 namespace {
 
-constexpr std::string_view kFooter =
-    "Exit status: 0 results printed; 1 an input was refused (one line on standard error\n"
-    "naming the option, or {\"refused\":FIELD} on standard output with --json); 2 bad\n"
-    "command-line input (one line on standard error); 3 the output could not be written.\n"
-    "\n"
+constexpr std::string_view kBatchHelp =
     "batch reads one JSON request per line on standard input and writes one JSON answer\n"
     "per line, in order: {\"outputs\":{NAME:TEXT,...},\"rows\":[...]}, {\"refused\":FIELD},\n"
     "or {\"error\":\"...\"} for a line that is empty, not JSON, lacks a field, has a field of\n"
@@ -86,7 +82,8 @@ int runCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
         "fill, voltage drop and conductor sizing.",
         std::string(kProgram));
     app.set_version_flag("--version", std::string(kProgram) + " " + FERROVOLT_VERSION);
-    app.footer(std::string(kFooter));
+    const std::string footer = std::string(kExitStatusHelp) + "\n\n" + std::string(kBatchHelp);
+    app.footer(footer);
     app.require_subcommand(0, 1);
     bool json = false;
 
@@ -100,7 +97,7 @@ int runCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
     ListCommand list(app, json);
     CLI::App* batchCmd = app.add_subcommand(
         "batch", "Answer JSON Lines requests from standard input, one answer per line");
-    batchCmd->footer(batchRequestsHelp() + "\n\n" + std::string(kFooter));
+    batchCmd->footer(batchRequestsHelp() + "\n\n" + footer);
 
     try {
         app.parse(argc, argv);

@@ -14,6 +14,12 @@ namespace ferrovolt {
 
 inline constexpr std::string_view kProgram = "ferrovolt-calc";
 
+// The exit statuses of a calculator's subcommand, for its help.
+inline constexpr std::string_view kExitStatusHelp =
+    "Exit status: 0 results printed; 1 an input was refused (one line on standard error\n"
+    "naming the option, or {\"refused\":FIELD} on standard output with --json); 2 bad\n"
+    "command-line input (one line on standard error); 3 the output could not be written.";
+
 // An input a calculator may refuse, with the `list` topic of its accepted texts, if any.
 struct FieldInput {
     Field field;
