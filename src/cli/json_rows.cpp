@@ -1,6 +1,5 @@
 #include "cli/json_rows.h"
 
-#include <array>
 #include <vector>
 
 #include "cli/command.h"
@@ -23,9 +22,11 @@ bool digits(std::string_view text, std::size_t& i) {
 
 // The fixed parts of a row's JSON, written once: an answer is then a handful of appends a row
 // rather than dozens, which batch would feel.
+// The quotes around a plain result text are part of them: the answer is written with a
+// few appends a row, which batch feels.
 struct RowJson {
-    std::string output;  // "Dia_mm":
-    std::string row;     // {"key":"diameter_mm","caption":"Diameter","text":
+    std::string output;  // ","Dia_mm":"   (the first row starts at its third character)
+    std::string row;     // ,{"key":"diameter_mm","caption":"Diameter","text":"
     std::string unit;    // ,"unit":"Millimeters"}
 };
 
@@ -45,9 +46,9 @@ std::vector<CalculatorJson> buildJson() {
     for (const Command* command : calculatorCommands()) {
         CalculatorJson calculator{&command->description(), {}};
         for (const RowDescription& row : command->description().rows)
-            calculator.rows.push_back({jsonString(row.label) + ":",
-                                       "{\"key\":" + jsonString(row.key) + ",\"caption\":" +
-                                           jsonString(plainCaption(row)) + ",\"text\":",
+            calculator.rows.push_back({"\"," + jsonString(row.label) + ":\"",
+                                       ",{\"key\":" + jsonString(row.key) + ",\"caption\":" +
+                                           jsonString(plainCaption(row)) + ",\"text\":\"",
                                        ",\"unit\":" + jsonString(row.unit) + "}"});
         all.push_back(std::move(calculator));
     }
@@ -85,43 +86,68 @@ std::string_view jsonNumberOf(std::string_view text) {
 
 namespace {
 
-// A result text as a JSON string; `plain` as plainJsonText found it.
-void appendText(std::string& out, std::string_view text, bool plain) {
-    if (!plain) return appendString(out, text);
-    out += '"';
-    out += text;
-    out += '"';
+// The row's fixed part without the text's opening quote and the separator before it.
+std::string_view unquoted(const std::string& part, std::size_t separator) {
+    return std::string_view(part).substr(separator, part.size() - separator - 1);
+}
+
+// Any answer, escaping the texts that need it.
+void appendEscaped(std::string& out, const Outputs& outputs, const RowJson* json) {
+    out += "{\"outputs\":{";
+    std::size_t i = 0;
+    for (const OutputRow& row : outputs) {
+        out += unquoted(json[i].output, i == 0 ? 2 : 1);
+        ++i;
+        appendString(out, row.text);
+    }
+    out += "},\"rows\":[";
+    i = 0;
+    for (const OutputRow& row : outputs) {
+        out += unquoted(json[i].row, i == 0 ? 1 : 0);
+        ++i;
+        appendString(out, row.text);
+        out += ",\"value\":";
+        const std::string_view number = jsonNumberOf(row.text);
+        out += number.empty() ? std::string_view("null") : number;
+        out += ",\"unit\":";
+        appendString(out, row.unit);
+        out += '}';
+    }
+    out += "]}";
 }
 
 }  // namespace
 
 void appendOutputs(std::string& out, const Outputs& outputs) {
     const RowJson* json = rowsJson(outputs.calculator());
+    for (const OutputRow& row : outputs)
+        if (!plainJsonText(row.text) || !plainJsonText(row.unit))
+            return appendEscaped(out, outputs, json);
+
+    // Result texts are number texts or our own words: JSON strings as they stand.
     out += "{\"outputs\":{";
-    std::array<bool, 8> plain{};
     std::size_t i = 0;
     for (const OutputRow& row : outputs) {
-        if (i != 0) out += ',';
-        out += json[i].output;
-        plain[i] = plainJsonText(row.text);
-        appendText(out, row.text, plain[i++]);
+        out += std::string_view(json[i].output).substr(i == 0 ? 2 : 0);
+        ++i;
+        out += row.text;
     }
-    out += "},\"rows\":[";
+    out += "\"},\"rows\":[";
     i = 0;
     for (const OutputRow& row : outputs) {
-        if (i != 0) out += ',';
         const RowJson& fixed = json[i];
-        out += fixed.row;
-        appendText(out, row.text, plain[i++]);
-        out += ",\"value\":";
+        out += std::string_view(fixed.row).substr(i == 0 ? 1 : 0);
+        ++i;
+        out += row.text;
+        out += "\",\"value\":";
         const std::string_view number = jsonNumberOf(row.text);
         out += number.empty() ? std::string_view("null") : number;
         if (row.unit.data() == row.row->unit.data()) {
             out += fixed.unit;
         } else {
-            out += ",\"unit\":";
-            appendString(out, row.unit);
-            out += '}';
+            out += ",\"unit\":\"";
+            out += row.unit;
+            out += "\"}";
         }
     }
     out += "]}";
