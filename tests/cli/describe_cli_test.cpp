@@ -11,6 +11,7 @@
 
 #include "cli/batch.h"
 #include "cli/command.h"
+#include "cli/json_answer.h"
 #include "cli/json_rows.h"
 #include "cli_run.h"
 
@@ -74,6 +75,20 @@ TEST(JsonRows, FollowTheOutputsWithKeyCaptionValueAndUnit) {
               runCommand({"batch"},
                          R"j({"calc":"conduit","inches":true,"size":"4","fill":40,"cable":"1"})j")
                   .out);
+}
+
+TEST(JsonRows, ATextThatNeedsEscapingIsEscapedInBoth) {
+    Outputs outputs(kVoltageDrop);
+    for (const char* text : {"a\"b", "2.4", "\\", "\xC2\xB0"}) outputs.push(text);
+    std::string out;
+    appendAnswer(out, outputs);
+    const nlohmann::json json = nlohmann::json::parse(out);
+    EXPECT_EQ(json["outputs"]["lblDrop"], "a\"b");
+    EXPECT_EQ(json["rows"][0]["text"], "a\"b");
+    EXPECT_TRUE(json["rows"][0]["value"].is_null());
+    EXPECT_EQ(json["rows"][1]["value"], 2.4);
+    EXPECT_EQ(json["rows"][2]["text"], "\\");
+    EXPECT_EQ(json["rows"][3]["text"], "\xC2\xB0");
 }
 
 TEST(BatchNumbers, AJsonNumberIsTheSameInputAsItsText) {
