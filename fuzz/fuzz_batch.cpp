@@ -1,7 +1,7 @@
 // The batch reader of ferrovolt-calc with any bytes: every line gets exactly one answer
-// line, valid JSON with exactly one of "outputs", "refused" or "error"; outputs carry only
-// the names of their calculator with texts the core can write; a refusal names a real field;
-// a line with a NUL byte is an error, a line past the length limit "line too long".
+// line, valid JSON with exactly one of "outputs" (with its "rows"), "refused" or "error"; outputs
+// carry only the names of their calculator with texts the core can write; a refusal names a real
+// field; a line with a NUL byte is an error, a line past the length limit "line too long".
 
 #include <algorithm>
 #include <cstdint>
@@ -72,8 +72,10 @@ void checkAnswer(std::string_view line, const std::string& answer) {
     }
     // Ordered, to see the outputs in the order the answer writes them.
     const nlohmann::ordered_json json = nlohmann::ordered_json::parse(answer, nullptr, false);
-    require(!json.is_discarded() && json.is_object() && json.size() == 1,
-            "an answer is not one JSON object with one member", answer);
+    const bool withRows =
+        json.is_object() && json.size() == 2 && json.contains("outputs") && json.contains("rows");
+    require(!json.is_discarded() && json.is_object() && (json.size() == 1 || withRows),
+            "an answer is not one JSON object with one member, or outputs with rows", answer);
     const std::string key = json.begin().key();
     const nlohmann::ordered_json& value = json.begin().value();
     if (key == "error") {
@@ -104,6 +106,14 @@ void checkAnswer(std::string_view line, const std::string& answer) {
     }
     for (const auto& name : *names) {
         fuzz::requireLabelText(name, value[name].get<std::string>());
+    }
+    // The rows repeat the outputs' texts in their order, each with its number or null.
+    const nlohmann::ordered_json& rows = json["rows"];
+    require(rows.is_array() && rows.size() == names->size(), "rows unlike the outputs", answer);
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        require(rows[r]["text"] == value[(*names)[r]], "a row's text unlike its output", answer);
+        require(rows[r]["value"].is_null() || rows[r]["value"].is_number(),
+                "a row's value is neither a number nor null", answer);
     }
     if (calc == "conductor_size") {
         const std::string group = testing::sizingGroupFault(

@@ -23,7 +23,4 @@ std::variant<CircuitInputs, Refusal> readCircuitInputs(const Tables& tables,
                                                        std::string_view current,
                                                        std::string_view material);
 
-// Ohm-circular-mils per foot for one microhm-centimetre of resistivity.
-inline constexpr double kOhmCircularMilsPerFootPerMicrohmCm = 6.0153;
-
 }  // namespace ferrovolt

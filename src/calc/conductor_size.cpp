@@ -9,12 +9,6 @@
 #include "tables/gauge_area.h"
 
 namespace ferrovolt {
-namespace {
-
-constexpr double kSquareMillimetresPerCircularMil = 0.000507;
-
-}  // namespace
-
 Answer<ConductorSizeResult> CalcConductorSize(const Tables& tables, std::string_view length,
                                               bool metres, std::string_view current,
                                               std::string_view material, bool singlePhase,
@@ -23,12 +17,10 @@ Answer<ConductorSizeResult> CalcConductorSize(const Tables& tables, std::string_
     if (const auto* refusal = std::get_if<Refusal>(&inputs)) return *refusal;
     const CircuitInputs& in = std::get<CircuitInputs>(inputs);
 
-    const DropLimit* limit = nullptr;
-    for (const DropLimit& l : DropLimitTable)
-        if (l.tag == volts) limit = &l;
+    const DropLimit* limit = findDropLimit(volts);
     if (!limit) return Refusal{Field::Volts};
 
-    const double phase = singlePhase ? 2.0 : 1.732;
+    const double phase = singlePhase ? kSinglePhaseFactor : kThreePhaseFactor;
     const auto cmMin = static_cast<float>(
         static_cast<double>(in.resistivity) * kOhmCircularMilsPerFootPerMicrohmCm * phase *
         static_cast<double>(in.lengthFeet) * in.current / static_cast<double>(limit->volts));

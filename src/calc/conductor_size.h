@@ -1,29 +1,13 @@
 #pragma once
 
-#include <array>
 #include <string>
 #include <string_view>
 
 #include "calc/answer.h"
+#include "tables/supply_tables.h"
 #include "tables/tables.h"
 
 namespace ferrovolt {
-
-// The permitted drop in volts for the tag text of a nominal voltage.
-struct DropLimit {
-    std::string_view tag;
-    float volts;
-};
-
-// 415 V and 480 V permit 14 V and 16 V, not 4 % of their voltage.
-inline constexpr std::array<DropLimit, 6> DropLimitTable{{
-    {"120", 4.8F},
-    {"208", 8.32F},
-    {"240", 9.6F},
-    {"277", 11.0F},
-    {"415", 14.0F},
-    {"480", 16.0F},
-}};
 
 // The four texts of the Conductor Sizing tab.
 struct ConductorSizeResult {

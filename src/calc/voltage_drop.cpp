@@ -51,9 +51,7 @@ Answer<VoltageDropResult> CalcVoltageDrop(const Tables& tables, std::string_view
     if (const auto* refusal = std::get_if<Refusal>(&inputs)) return *refusal;
     const CircuitInputs& in = std::get<CircuitInputs>(inputs);
 
-    const Supply* found = nullptr;
-    for (const Supply& s : SupplyTable)
-        if (s.text == supply) found = &s;
+    const Supply* found = findSupply(supply);
     if (!found) return Refusal{Field::Supply};
     const std::optional<double> cm = conductorArea(tables, gauge);
     if (!cm) return Refusal{Field::Gauge};
@@ -61,16 +59,17 @@ Answer<VoltageDropResult> CalcVoltageDrop(const Tables& tables, std::string_view
     // Ohm-circular-mils per foot of the material; the loop is out and back.
     const double k = static_cast<double>(in.resistivity) * kOhmCircularMilsPerFootPerMicrohmCm;
     const double d = 2 * k * static_cast<double>(in.lengthFeet) * in.current / *cm *
-                     static_cast<double>(found->phaseFactor) * 10;
+                     static_cast<double>(found->phaseFactor) * kDropRoundingScale;
     if (!std::isfinite(d)) return Refusal{Field::Current, Reason::TooLarge};
 
     VoltageDropResult out;
     out.lblCMA = formatDouble(*cm);
-    out.lblDrop = cutDouble(roundDouble(d, 0) / 10, kShownLength);
+    out.lblDrop = cutDouble(roundDouble(d, 0) / kDropRoundingScale, kShownLength);
     // Percent and load voltage follow from the drop as shown.
     const double shownDrop = readBackDouble(out.lblDrop);
     const double volts = static_cast<double>(found->volts);
-    out.lblPCdrop = cutDouble(roundDouble(shownDrop / volts * 1000, 0) / 10, kShownLength);
+    out.lblPCdrop =
+        cutDouble(roundDouble(shownDrop / volts * 1000, 0) / kDropRoundingScale, kShownLength);
     // A drop that takes the whole supply leaves the load no voltage to speak of; the drop and
     // its percentage still show why.
     if (shownDrop >= volts)

@@ -11,19 +11,14 @@
 #include <variant>
 
 #include "circuit/circuit_check.h"
+#include "describe/description.h"
 
 namespace ferrovolt {
 
-enum class InputKind { Number, Flag, Choice, Size };
-
-struct CircuitField {
-    std::string_view key;     // batch field, schedule column: "max_drop"
-    std::string_view option;  // command-line option: "--max-drop"
-    InputKind kind;
-    std::string_view choices;      // "copper|aluminium" for a choice
-    std::string_view defaultText;  // shown in help; "" when there is none
+// An input described like every calculator's; the circuit check refuses by key and reason,
+// so none names a `Field`.
+struct CircuitField : InputDescription {
     bool required;
-    std::string_view help;
     // Sets the input from its text; the reason when the text is not accepted.
     std::optional<std::string> (*set)(CircuitInputs&, std::string_view text);
 };
@@ -35,11 +30,9 @@ const CircuitField* circuitField(std::string_view key);
 // A result row's value: absent (JSON null), a number, or a text.
 using CircuitValue = std::variant<std::monostate, double, std::string_view>;
 
-struct CircuitRow {
-    std::string_view key;      // JSON key and schedule column: "drop_volts"
-    std::string_view caption;  // "Voltage drop"
-    std::string_view unit;     // "V", or ""
-    int decimals;              // numbers are rounded to this many places when written
+// A result row described like every calculator's (no window shows it yet, so no label).
+struct CircuitRow : RowDescription {
+    int decimals;  // numbers are rounded to this many places when written
     CircuitValue (*value)(const CircuitAnswer&);
 };
 

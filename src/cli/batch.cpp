@@ -5,108 +5,23 @@
 #include <memory>
 #include <ostream>
 
-#include "calc/area_weight.h"
-#include "calc/conductor_size.h"
-#include "calc/conduit_capacity.h"
-#include "calc/gauge_comparison.h"
-#include "calc/resistance.h"
-#include "calc/voltage_drop.h"
 #include "cli/circuit_json.h"
+#include "cli/command.h"
 #include "cli/json_answer.h"
 #include "cli/outputs.h"
 #include "cli/request_fields.h"
-#include "tables/gauge_area.h"
 
 namespace ferrovolt {
 
 namespace {
 
-// Each reader takes the fields in the order the contract lists them, so a request with
-// several faults is answered with the first.
-using Reader = std::optional<Outcome> (*)(const Tables&, RequestFields&);
-
-std::optional<Outcome> areaWeight(const Tables& tables, RequestFields& f) {
-    const std::string_view gauge = f.text("gauge");
-    const std::string_view standard = f.text("standard");
-    if (!f.ok()) return std::nullopt;
-    return outcomeOf(CalcAreaWeight(tables, gauge, standard));
+// "field \"calc\" is out of range: it must be one of \"area_weight\", ..., \"circuit\"".
+std::string unknownCalcMessage() {
+    std::string message = "field \"calc\" is out of range: it must be one of ";
+    for (const Command* command : calculatorCommands())
+        message.append("\"").append(command->description().request).append("\", ");
+    return message + "\"" + std::string(kCircuitRequest) + "\"";
 }
-
-std::optional<Outcome> resistance(const Tables& tables, RequestFields& f) {
-    const std::string_view gauge = f.text("gauge");
-    const std::string_view material = f.text("material");
-    const std::string_view temperature = f.text("temperature");
-    const int unit = f.choice("unit", "C|F|K");
-    if (!f.ok()) return std::nullopt;
-    constexpr TempUnit kUnits[] = {TempUnit::Celsius, TempUnit::Fahrenheit, TempUnit::Kelvin};
-    return outcomeOf(CalcResistance(tables, gauge, material, temperature, kUnits[unit]));
-}
-
-std::optional<Outcome> compare(const Tables& tables, RequestFields& f) {
-    const auto position = f.number("position", kFirstGaugePosition, kLastGaugePosition);
-    const auto unit = f.number("unit", 0, 2);
-    if (!f.ok()) return std::nullopt;
-    return outputsOf(CalcComparison(tables, static_cast<int>(position), static_cast<int>(unit)));
-}
-
-std::optional<Outcome> gaugeArea(const Tables& tables, RequestFields& f) {
-    const std::string_view gauge = f.text("gauge");
-    const auto standard = f.number("standard", 0, kStandardCount - 1);
-    const auto unit = f.number("unit", 0, 3);
-    const bool byPosition = f.flag("by_position");
-    if (!f.ok()) return std::nullopt;
-    std::optional<std::string> area =
-        GaugeArea(tables, gauge, static_cast<int>(standard), static_cast<int>(unit), byPosition);
-    return gaugeAreaOutputs(area ? std::move(*area) : std::string());
-}
-
-std::optional<Outcome> conduit(const Tables& tables, RequestFields& f) {
-    const bool inches = f.flag("inches");
-    const std::string_view size = f.text("size");
-    const auto fill = f.numberOf("fill", 40, 60);
-    const std::string_view cable = f.text("cable");
-    if (!f.ok()) return std::nullopt;
-    return outcomeOf(CalcConduitCapacity(tables, inches, size, fill == 40, cable), inches);
-}
-
-std::optional<Outcome> voltageDrop(const Tables& tables, RequestFields& f) {
-    const std::string_view length = f.text("length");
-    const bool feet = f.flag("feet");
-    const std::string_view current = f.text("current");
-    const std::string_view material = f.text("material");
-    const std::string_view supply = f.text("supply");
-    const std::string_view gauge = f.text("gauge");
-    if (!f.ok()) return std::nullopt;
-    return outcomeOf(CalcVoltageDrop(tables, length, !feet, current, material, supply, gauge));
-}
-
-std::optional<Outcome> conductorSize(const Tables& tables, RequestFields& f) {
-    const std::string_view length = f.text("length");
-    const bool feet = f.flag("feet");
-    const std::string_view current = f.text("current");
-    const std::string_view material = f.text("material");
-    const bool threePhase = f.flag("three_phase");
-    const std::string_view volts = f.text("volts");
-    if (!f.ok()) return std::nullopt;
-    return outcomeOf(
-        CalcConductorSize(tables, length, !feet, current, material, !threePhase, volts));
-}
-
-struct Calc {
-    std::string_view name;
-    Reader reader;
-};
-
-constexpr Calc kCalcs[] = {
-    {"area_weight", areaWeight},       {"resistance", resistance}, {"compare", compare},
-    {"gauge_area", gaugeArea},         {"conduit", conduit},       {"voltage_drop", voltageDrop},
-    {"conductor_size", conductorSize},
-};
-
-constexpr std::string_view kUnknownCalc =
-    "field \"calc\" is out of range: it must be one of \"area_weight\", \"resistance\", "
-    "\"compare\", \"gauge_area\", \"conduit\", \"voltage_drop\", \"conductor_size\", "
-    "\"circuit\"";
 
 bool isBlank(std::string_view line) {
     return line.find_first_not_of(" \t\r") == std::string_view::npos;
@@ -133,14 +48,15 @@ void BatchAnswerer::answer(std::string_view line, std::string& out) {
     RequestFields fields(m_request);
     const std::string_view name = fields.text("calc");
     if (!fields.ok()) return appendError(out, fields.error());
-    if (name == "circuit") return appendCircuitRequest(out, line);
-    for (const Calc& calc : kCalcs) {
-        if (calc.name != name) continue;
-        const std::optional<Outcome> outcome = calc.reader(m_tables, fields);
-        if (!outcome) return appendError(out, fields.error());
-        return appendAnswer(out, *outcome);
+    if (name == kCircuitRequest) return appendCircuitRequest(out, line);
+    const Command* command = commandForRequest(name);
+    if (command == nullptr) {
+        static const std::string unknown = unknownCalcMessage();
+        return appendError(out, unknown);
     }
-    appendError(out, kUnknownCalc);
+    Inputs inputs(command->description());
+    if (!command->read(m_tables, fields, inputs)) return appendError(out, fields.error());
+    appendAnswer(out, command->compute(m_tables, inputs));
 }
 
 void answerRequest(const Tables& tables, std::string_view line, std::string& out) {

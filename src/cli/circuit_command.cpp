@@ -23,13 +23,25 @@ constexpr std::string_view kCircuitFooter =
     "the option and the reason, or {\"refused\":FIELD,\"reason\":TEXT} with --json); 2 bad\n"
     "command-line input; 3 the output could not be written.";
 
-constexpr std::string_view kScheduleFooter =
-    "The first row names the inputs, one column each, by the names batch uses (current,\n"
-    "length, volts, continuous, feet, material, phase, max_drop, insulation, terminals,\n"
-    "ambient, ambient_method, conductors, raceway, pf, sets, fault_current, clearing_time,\n"
-    "k, size); an empty cell takes the default. Other columns are kept as they are. The\n"
-    "schedule is written to standard output with the answer's columns added, and a\n"
-    "refused column naming the input a row was refused for, with the reason.";
+// The schedule's columns are the batch fields of the circuit check's inputs.
+std::string scheduleFooter() {
+    std::string help = "The first row names the inputs, one column each, by the names batch uses:";
+    std::size_t lineStart = 0;
+    for (const CircuitField& field : kCircuitFields) {
+        if (help.size() - lineStart + field.key.size() + 2 > 88) {
+            help += '\n';
+            lineStart = help.size();
+        } else {
+            help += ' ';
+        }
+        help.append(field.key).append(",");
+    }
+    help.back() = '.';
+    return help +
+           "\nAn empty cell takes the default. Other columns are kept as they are. The\n"
+           "schedule is written to standard output with the answer's columns added, and a\n"
+           "refused column naming the input a row was refused for, with the reason.";
+}
 
 }  // namespace
 
@@ -65,7 +77,7 @@ CircuitCommands::CircuitCommands(CLI::App& app, bool& json) : m_json(json) {
     m_schedule = app.add_subcommand(
         "schedule", "Check every circuit of a cable schedule (CSV) and add the answers");
     m_schedule->add_option("file", m_file, "The schedule, a CSV file")->required();
-    m_schedule->footer(std::string(kScheduleFooter));
+    m_schedule->footer(scheduleFooter());
 }
 
 bool CircuitCommands::parsed() const {

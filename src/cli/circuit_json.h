@@ -11,6 +11,9 @@
 
 namespace ferrovolt {
 
+// The "calc" of a circuit request.
+inline constexpr std::string_view kCircuitRequest = "circuit";
+
 void appendCircuitAnswer(std::string& out, const CircuitResult& result);
 
 // Answers one batch request line whose "calc" is "circuit": the answer above, or

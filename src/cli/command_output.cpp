@@ -34,7 +34,7 @@ std::string_view why(Reason reason) {
 // "--material \"Gold2\" is refused: ..." naming the option and the text it carried.
 std::string refusalMessage(const FieldInput& input, Reason reason) {
     std::string message = "--";
-    message.append(fieldName(input.field)).append(" \"").append(*input.value);
+    message.append(fieldName(input.field)).append(" \"").append(input.value);
     message.append("\" is refused: ").append(why(reason));
     if (!input.list.empty())
         message.append(" (see: ferrovolt-calc list ").append(input.list).append(")");
@@ -45,7 +45,7 @@ std::string refusalMessage(const FieldInput& input, Reason reason) {
 
 void printRows(std::ostream& out, const Outputs& outputs) {
     for (const OutputRow& row : outputs) {
-        out << row.caption << " : " << row.text;
+        out << plainCaption(*row.row) << " : " << row.text;
         if (!row.unit.empty()) out << ' ' << row.unit;
         out << '\n';
     }
@@ -58,8 +58,8 @@ std::string oneLine(std::string text) {
     return text;
 }
 
-int report(const Outcome& outcome, bool json, std::initializer_list<FieldInput> inputs,
-           std::ostream& out, std::ostream& err) {
+int report(const Outcome& outcome, bool json, std::span<const FieldInput> inputs, std::ostream& out,
+           std::ostream& err) {
     if (json) {
         std::string line;
         appendAnswer(line, outcome);

@@ -25,19 +25,18 @@ public:
             v.flag = b;
         });
     }
-    bool number_integer(Json::number_integer_t n) {
-        return scalar([n](RequestValue& v) {
-            v.kind = RequestValue::Kind::Integer;
-            v.integer = n;
-        });
-    }
+    bool number_integer(Json::number_integer_t n) { return integer(n, static_cast<double>(n)); }
     bool number_unsigned(Json::number_unsigned_t n) {
         constexpr auto kMax = std::numeric_limits<std::int64_t>::max();
-        return number_integer(
-            n > static_cast<Json::number_unsigned_t>(kMax) ? kMax : static_cast<std::int64_t>(n));
+        return integer(
+            n > static_cast<Json::number_unsigned_t>(kMax) ? kMax : static_cast<std::int64_t>(n),
+            static_cast<double>(n));
     }
-    bool number_float(Json::number_float_t, const Json::string_t&) {
-        return scalar([](RequestValue& v) { v.kind = RequestValue::Kind::Fraction; });
+    bool number_float(Json::number_float_t n, const Json::string_t&) {
+        return scalar([n](RequestValue& v) {
+            v.kind = RequestValue::Kind::Fraction;
+            v.number = n;
+        });
     }
     bool string(Json::string_t& s) {
         return scalar([&s](RequestValue& v) {
@@ -83,6 +82,13 @@ public:
     const RequestValue* current() const { return m_current; }
 
 private:
+    bool integer(std::int64_t n, double number) {
+        return scalar([n, number](RequestValue& v) {
+            v.kind = RequestValue::Kind::Integer;
+            v.integer = n;
+            v.number = number;
+        });
+    }
     template <typename Set>
     bool scalar(Set set) {
         if (m_depth == 1 && m_current != nullptr) set(*m_current);

@@ -17,6 +17,7 @@ struct RequestValue {
     Kind kind = Kind::Null;
     bool flag = false;
     std::int64_t integer = 0;  // whole numbers beyond the int64 range saturate
+    double number = 0;         // any number, whole or not
     std::string text;
 };
 

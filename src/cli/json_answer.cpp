@@ -2,6 +2,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "cli/json_rows.h"
+
 namespace ferrovolt {
 
 namespace {
@@ -11,6 +13,9 @@ namespace {
 // anything else goes through the JSON library, which escapes it (and replaces bytes that are
 // not UTF-8 rather than failing, so an answer is always written). A whole document per answer
 // would cost more than the calculation it reports.
+
+}  // namespace
+
 bool plainJsonText(std::string_view text) {
     for (const char c : text) {
         const auto byte = static_cast<unsigned char>(c);
@@ -29,8 +34,6 @@ void appendString(std::string& out, std::string_view text) {
     out += nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
 }
 
-}  // namespace
-
 void appendAnswer(std::string& out, const Outcome& outcome) {
     if (const auto* refusal = std::get_if<Refusal>(&outcome)) {
         out += "{\"refused\":";
@@ -38,16 +41,7 @@ void appendAnswer(std::string& out, const Outcome& outcome) {
         out += '}';
         return;
     }
-    out += "{\"outputs\":{";
-    bool first = true;
-    for (const OutputRow& row : std::get<Outputs>(outcome)) {
-        if (!first) out += ',';
-        first = false;
-        appendString(out, row.name);
-        out += ':';
-        appendString(out, row.text);
-    }
-    out += "}}";
+    appendOutputs(out, std::get<Outputs>(outcome));
 }
 
 void appendError(std::string& out, std::string_view message) {

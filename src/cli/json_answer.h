@@ -1,6 +1,6 @@
 #pragma once
 
-// The JSON answers shared by `batch` and `--json`: {"outputs":{NAME:TEXT,...}},
+// The JSON answers shared by `batch` and `--json`: {"outputs":{NAME:TEXT,...},"rows":[...]},
 // {"refused":FIELD} and {"error":"..."}, each one line without its line break.
 
 #include <string>
@@ -12,5 +12,11 @@ namespace ferrovolt {
 
 void appendAnswer(std::string& out, const Outcome& outcome);
 void appendError(std::string& out, std::string_view message);
+
+// True when the text, in quotes, is a JSON string as it stands.
+bool plainJsonText(std::string_view text);
+
+// A JSON string of any text: escaped where it must be, bytes that are not UTF-8 replaced.
+void appendString(std::string& out, std::string_view text);
 
 }  // namespace ferrovolt

@@ -1,8 +1,7 @@
 #pragma once
 
-// The result rows of each calculator as the window lays them out, top to bottom: the label's
-// name, its row caption, its unit caption and its text. Both the batch answers and the
-// command-line printers read these, so names, captions and order live in one place.
+// A calculator's answer as the texts of its declared result rows (describe/), which the batch
+// answers, the JSON and the command-line printers all read.
 
 #include <array>
 #include <cstddef>
@@ -17,26 +16,34 @@
 #include "calc/gauge_comparison.h"
 #include "calc/resistance.h"
 #include "calc/voltage_drop.h"
+#include "describe/calculators.h"
 
 namespace ferrovolt {
 
 struct OutputRow {
-    std::string_view name;     // the result label's name, as the batch answers carry it
-    std::string_view caption;  // row caption, without the colon
-    std::string_view unit;     // unit caption, empty where the window shows none
+    const RowDescription* row;
+    std::string_view unit;  // the row's unit caption, or the one its measure gives it
     std::string text;
 };
 
-// At most eight rows (the Resistivity tab); a fixed array keeps the batch free of vectors.
+// The result rows of one answer, in the order its calculator declares them; at most eight
+// (the Resistivity tab), so a fixed array keeps the batch free of vectors.
 class Outputs {
 public:
-    void add(std::string_view name, std::string_view caption, std::string_view unit,
-             std::string text);
+    explicit Outputs(const CalculatorDescription& calculator) : m_calculator(&calculator) {}
+
+    // The text of the next declared row.
+    void push(std::string text);
+    // Likewise, with a unit caption other than the declared one.
+    void push(std::string text, std::string_view unit);
+
+    const CalculatorDescription& calculator() const { return *m_calculator; }
     const OutputRow* begin() const { return m_rows.data(); }
     const OutputRow* end() const { return m_rows.data() + m_count; }
     std::size_t size() const { return m_count; }
 
 private:
+    const CalculatorDescription* m_calculator;
     std::array<OutputRow, 8> m_rows{};
     std::size_t m_count = 0;
 };

@@ -5,11 +5,9 @@
 #include <string_view>
 
 #include "tables/tables.h"
+#include "tables/units.h"
 
 namespace ferrovolt {
-
-inline constexpr double kPi = 3.14159265358979;
-inline constexpr double kCircularMilsPerSquareInch = 1270000.0;  // as the trade tables use it
 
 enum UnitMode : int { SquareMillimetres = 0, SquareInches = 1, CircularMils = 2 };
 

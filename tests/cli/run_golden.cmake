@@ -17,6 +17,10 @@ if(EXISTS ${CASE}.stderr)
     file(READ ${CASE}.stderr expected_stderr)
 endif()
 file(READ ${CASE}.stdout expected_stdout)
+# A case written for the "outputs" of an answer leaves its "rows" out.
+if(NOT expected_stdout MATCHES "\"rows\":")
+    string(REGEX REPLACE ",\"rows\":\\[[^]]*\\]" "" actual_stdout "${actual_stdout}")
+endif()
 
 if(NOT actual_status STREQUAL expected_status)
     message(SEND_ERROR "exit status ${actual_status}, expected ${expected_status}")

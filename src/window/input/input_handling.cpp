@@ -48,8 +48,7 @@ const QWidget* ownerOf(const std::map<const QWidget*, Handler>& handlers, const 
 }
 
 bool isSupplyText(std::string_view text) {
-    return std::any_of(SupplyTable.begin(), SupplyTable.end(),
-                       [text](const Supply& supply) { return supply.text == text; });
+    return findSupply(text) != nullptr;
 }
 
 }  // namespace

@@ -1,0 +1,24 @@
+#include "calc/area_weight.h"
+#include "cli/commands/calculator_commands.h"
+
+namespace ferrovolt {
+
+namespace {
+
+class AreaWeightCommand final : public Command {
+public:
+    AreaWeightCommand() : Command(kAreaWeight) {}
+
+    Outcome compute(const Tables& tables, const Inputs& in) const override {
+        return outcomeOf(CalcAreaWeight(tables, in.text("gauge"), in.text("standard")));
+    }
+};
+
+}  // namespace
+
+const Command& areaWeightCommand() {
+    static const AreaWeightCommand command;
+    return command;
+}
+
+}  // namespace ferrovolt

@@ -1,0 +1,44 @@
+#include "calc/gauge_comparison.h"
+#include "cli/commands/calculator_commands.h"
+#include "cli/request_fields.h"
+#include "tables/gauge_area.h"
+
+namespace ferrovolt {
+
+namespace {
+
+// The option names the gauge by its label and the unit by a word; a batch request gives the
+// gauge's position and the unit's index, as the tab's arrows and options hold them.
+class CompareCommand final : public Command {
+public:
+    CompareCommand() : Command(kComparison) {}
+
+    Outcome compute(const Tables& tables, const Inputs& in) const override {
+        // A request gives numbers; an option's label and word are turned into them here.
+        int position = in.number("gauge");
+        int mode = in.number("unit");
+        if (position == 0) {
+            position = gaugePositionOfLabel(tables, in.text("gauge")).value_or(0);
+            const std::string_view unit = in.text("unit");
+            mode = unit == "inches" ? SquareInches
+                   : unit == "mils" ? CircularMils
+                                    : SquareMillimetres;
+        }
+        return outputsOf(CalcComparison(tables, position, mode));
+    }
+
+    bool read(const Tables& /*tables*/, RequestFields& f, Inputs& in) const override {
+        in.putNumber("gauge", f.number("position", kFirstGaugePosition, kLastGaugePosition));
+        in.putNumber("unit", f.number("unit", 0, 2));
+        return f.ok();
+    }
+};
+
+}  // namespace
+
+const Command& compareCommand() {
+    static const CompareCommand command;
+    return command;
+}
+
+}  // namespace ferrovolt

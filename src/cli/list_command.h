@@ -1,0 +1,32 @@
+#pragma once
+
+// `ferrovolt-calc list TOPIC`: the accepted texts of an input, one per line, or with --json
+// one JSON object {"topic":TOPIC,"texts":[...]}.
+
+#include <iosfwd>
+#include <string>
+
+#include "tables/tables.h"
+
+namespace CLI {
+class App;
+}  // namespace CLI
+
+namespace ferrovolt {
+
+class ListCommand {
+public:
+    ListCommand(CLI::App& app, bool& json);
+
+    bool parsed() const;
+    // Returns the exit status: 2 when no topic was given.
+    int run(const Tables& tables, std::ostream& out, std::ostream& err) const;
+
+private:
+    CLI::App* m_app;
+    bool& m_json;
+    std::string m_topic;
+    bool m_inches = false;
+};
+
+}  // namespace ferrovolt
