@@ -7,6 +7,7 @@
 #include <cstring>
 #include <iostream>
 
+#include "circuit_window/circuit_window.h"
 #include "ferrovolt_version.h"
 #include "qt_system_services.h"
 #include "window/frm_options.h"
@@ -50,6 +51,15 @@ int main(int argc, char* argv[]) {
     QLocale::setDefault(QLocale::c());
     // Lets the desktop match the window to its launcher entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.ferrovolt.Ferrovolt"));
+
+    // The Circuit Check window alone, without the main window and its splash.
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--circuit-check") == 0) {
+            ferrovolt::CircuitWindow circuitCheck;
+            circuitCheck.show();
+            return QApplication::exec();
+        }
+    }
 
     ferrovolt::QtSystemServices services;
     ferrovolt::frmOptions window(services);

@@ -241,5 +241,48 @@ TEST(CircuitCheck, TheTrailNamesEachTableAndItsEdition) {
     EXPECT_EQ(find("Ambient correction")->source, "NEC 2023 Table 310.15(B)(1)");
 }
 
+// The ampacity criterion alone answers as the whole check does, even where the drop refuses.
+TEST(CircuitCheck, AmpacityAloneMatchesTheWholeCheck) {
+    for (const char* inputs : {"current=100;length=1;volts=240;terminals=75",
+                               "current=100;length=1;volts=240;terminals=60",
+                               "current=250;length=30;volts=480;material=aluminium;ambient=40",
+                               "current=60;length=5;volts=120;conductors=7;continuous=true"}) {
+        CircuitInputs in;
+        const CircuitResult whole = check(inputs);
+        ASSERT_TRUE(std::holds_alternative<CircuitAnswer>(whole)) << inputs;
+        std::string_view rest = inputs;
+        while (!rest.empty()) {
+            const std::string_view item = rest.substr(0, rest.find(';'));
+            rest.remove_prefix(std::min(rest.size(), item.size() + 1));
+            const auto equals = item.find('=');
+            (void)circuitField(item.substr(0, equals))->set(in, item.substr(equals + 1));
+        }
+        const CircuitResult alone = checkAmpacity(in);
+        ASSERT_TRUE(std::holds_alternative<CircuitAnswer>(alone)) << inputs;
+        EXPECT_EQ(std::get<CircuitAnswer>(alone).byAmpacity,
+                  std::get<CircuitAnswer>(whole).byAmpacity)
+            << inputs;
+        for (Criterion c : {Criterion::Ampacity, Criterion::VoltageDrop, Criterion::SmallConductor})
+            EXPECT_EQ(circuitRowText(criterionRow(c), std::get<CircuitAnswer>(whole)),
+                      circuitSizeLabel(CircuitCode::Nec2023,
+                                       c == Criterion::Ampacity
+                                           ? std::get<CircuitAnswer>(whole).byAmpacity
+                                       : c == Criterion::VoltageDrop
+                                           ? std::get<CircuitAnswer>(whole).byVoltageDrop
+                                           : std::get<CircuitAnswer>(whole).bySmallConductor))
+                << inputs;
+    }
+    CircuitInputs far;
+    far.current = 10;
+    far.length = 100000;
+    far.volts = 120;
+    ASSERT_TRUE(std::holds_alternative<CircuitRefusal>(checkCircuit(far)));
+    const CircuitResult alone = checkAmpacity(far);
+    ASSERT_TRUE(std::holds_alternative<CircuitAnswer>(alone));
+    EXPECT_EQ(circuitSizeLabel(CircuitCode::Nec2023, std::get<CircuitAnswer>(alone).byAmpacity),
+              "14 AWG");
+    EXPECT_EQ(criterionRow(Criterion::ShortCircuit).key, "by_short_circuit");
+}
+
 }  // namespace
 }  // namespace ferrovolt
