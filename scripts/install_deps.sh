@@ -13,6 +13,7 @@ packages=(
     clang libclang-rt-14-dev clang-format          # libFuzzer, sanitizer runtimes, formatting
     dpkg-dev file                                  # CPack's .deb and its shlibdeps
     desktop-file-utils appstream man-db            # validators for the desktop files
+    poppler-utils                                  # renders the PDF report for a look (check_report.sh)
 )
 
 sudo_cmd=()

@@ -360,12 +360,14 @@ void CircuitWindow::setResult(QLabel* label, const QString& caption, const QStri
 void CircuitWindow::showAnswer(const CircuitAnswer& answer) {
     setResult(m_size, qt(kCircuitRows[0].caption), qt(answer.sizeLabel), true);
     const TrailStep* verdict = answerStep(answer);
-    m_verdict->setText(verdict ? QString::fromStdString(verdict->value) : QString());
+    const QString verdictText = verdict ? QString::fromStdString(verdict->value) : QString();
+    m_verdict->setText(verdictText);
+    m_verdict->setAccessibleName(verdictText);
     m_verdict->setStyleSheet({});
     for (std::size_t i = 0; i < kCriteria.size(); ++i) {
         const CircuitRow& row = criterionRow(kCriteria[i]);
         const QString text = QString::fromStdString(circuitRowText(row, answer));
-        const bool governs = !answer.sizeGiven && kCriteria[i] == answer.governedBy;
+        const bool governs = kCriteria[i] == answer.governedBy;
         setResult(m_criteria[i], qt(row.caption), text, governs);
         QFont font = m_criterionCaptions[i]->font();
         font.setBold(governs);

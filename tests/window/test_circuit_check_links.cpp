@@ -126,11 +126,15 @@ void TestCircuitCheckLinks::warnsWhileTheSizeIsTooSmall() {
     QCOMPARE(h.label(QStringLiteral("lblMinAWG"))->text(), QStringLiteral("# 16"));
     QCOMPARE(h.services.beeps(), 0);
 
-    // The line opens the window for the tab's circuit.
+    // The line opens the window for the tab's circuit, from the keyboard and the mouse.
     QVERIFY(circuitWindows().isEmpty());
-    QTest::mouseClick(warning, Qt::LeftButton, {}, QPoint(4, warning->fontMetrics().height() / 2));
+    warning->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(warning, Qt::Key_Return);
     QCOMPARE(circuitWindows().size(), 1);
     QCOMPARE(shown(circuitWindows().front(), "current"), QStringLiteral("60"));
+    circuitWindows().front()->close();
+    QTest::mouseClick(warning, Qt::LeftButton, {}, QPoint(4, warning->fontMetrics().height() / 2));
+    QCOMPARE(circuitWindows().size(), 1);
 }
 
 QTEST_MAIN(TestCircuitCheckLinks)
