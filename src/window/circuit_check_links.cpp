@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QVBoxLayout>
 
 #include "circuit_window/circuit_prefill.h"
 #include "circuit_window/circuit_window_host.h"
@@ -23,13 +24,6 @@ constexpr TwipsRect kButtonPlace{3240, 2370, 1335, 300};
 // Right of the voltages and under the phases, above the results.
 constexpr TwipsRect kWarningPlace{1560, 2715, 3540, 405};
 constexpr char kButtonCaption[] = "Circ&uit check…";
-
-QString warningHtml(const QString& text) {
-    return QStringLiteral(
-               "<a href=\"circuit-check\" style=\"color:#c00000; "
-               "text-decoration:none\">%1 — Circuit check…</a>")
-        .arg(text.toHtmlEscaped());
-}
 
 }  // namespace
 
@@ -51,12 +45,24 @@ CircuitCheckLinks::CircuitCheckLinks(QWidget* mainWindow, const Tables& tables,
         button->setAccessibleName(QStringLiteral("Circuit check"));
     }
 
-    m_warning = addLabel(sizingPage, QStringLiteral("lblCircuitWarning"), {}, kWarningPlace);
-    m_warning->setWordWrap(true);
-    m_warning->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_warning->setTextFormat(Qt::RichText);
-    m_warning->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    // A flat button holding a wrapped red line: reached by Tab, pressed by Enter, Space or a
+    // click, and read by a screen reader as the button it is.
+    m_warning = addButton(sizingPage, QStringLiteral("cmdCircuitWarning"), {}, kWarningPlace);
+    m_warning->setAutoDefault(true);  // Enter presses it too
+    m_warning->setCursor(Qt::PointingHandCursor);
+    m_warning->setStyleSheet(
+        QStringLiteral("QPushButton { border: 1px solid transparent; background: transparent; }"
+                       "QPushButton:focus { border: 1px dotted #c00000; }"));
     m_warning->setAccessibleDescription(QStringLiteral("Opens the Circuit Check window"));
+    m_warningText = new QLabel(m_warning);
+    m_warningText->setWordWrap(true);
+    m_warningText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_warningText->setStyleSheet(QStringLiteral("color: #c00000"));
+    m_warningText->setFont(sizingPage->font());  // a style sheet stops the page's font
+    m_warningText->setAttribute(Qt::WA_TransparentForMouseEvents);
+    auto* inside = new QVBoxLayout(m_warning);
+    inside->setContentsMargins(1, 1, 1, 1);
+    inside->addWidget(m_warningText);
     m_warning->hide();
 
     connect(fromDrop, &QPushButton::clicked, this, [this] {
@@ -68,7 +74,7 @@ CircuitCheckLinks::CircuitCheckLinks(QWidget* mainWindow, const Tables& tables,
         m_host->open(&prefill);
     };
     connect(fromSizing, &QPushButton::clicked, this, openFromSizing);
-    connect(m_warning, &QLabel::linkActivated, this, openFromSizing);
+    connect(m_warning, &QPushButton::clicked, this, openFromSizing);
     // Connected after the main window's own handler, so it runs once the labels are written.
     connect(sizing.calculate, &QPushButton::clicked, this, [this] { updateWarning(); });
 }
@@ -106,12 +112,12 @@ void CircuitCheckLinks::updateWarning() {
         sizingWarning(m_tables, fromSizingTab(), fromQt(m_sizing.lblMinAWG->text()));
     if (!warning) {
         m_warning->hide();
-        m_warning->clear();
+        m_warningText->clear();
         return;
     }
-    const QString text = toQt(*warning);
-    m_warning->setText(warningHtml(text));
-    m_warning->setAccessibleName(text + QStringLiteral(" — Circuit check"));
+    const QString text = toQt(*warning) + QStringLiteral(" — Circuit check…");
+    m_warningText->setText(text);
+    m_warning->setAccessibleName(text);
     m_warning->show();
 }
 

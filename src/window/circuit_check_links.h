@@ -7,6 +7,7 @@
 #include <QObject>
 
 class QLabel;
+class QPushButton;
 
 namespace ferrovolt {
 
@@ -34,7 +35,8 @@ private:
     const VoltageDropTab& m_drop;
     const SizingTab& m_sizing;
     CircuitWindowHost* m_host;
-    QLabel* m_warning;
+    QPushButton* m_warning;  // the line, pressed to open the window
+    QLabel* m_warningText;
 };
 
 }  // namespace ferrovolt

@@ -102,18 +102,18 @@ void TestCircuitCheckLinks::warnsWhileTheSizeIsTooSmall() {
     };
     const Step steps[] = {
         {"100", "1", "Copper (Annealed)",
-         "Too small for 100 A: at least 3 AWG by ampacity — Circuit check"},
+         "Too small for 100 A: at least 3 AWG by ampacity — Circuit check…"},
         {"10", "100", "Copper (Annealed)", nullptr},  // # 9 carries 10 A
         {"100", "1", "Aluminium",
-         "Too small for 100 A: at least 1 AWG by ampacity — Circuit check"},
+         "Too small for 100 A: at least 1 AWG by ampacity — Circuit check…"},
         {"100", "1", "Iron", nullptr},  // the code's tables cover no iron
         {"60", "5", "Copper (Annealed)",
-         "Too small for 60 A: at least 6 AWG by ampacity — Circuit check"},
+         "Too small for 60 A: at least 6 AWG by ampacity — Circuit check…"},
     };
     WindowHarness h;
     h.start();
     h.showTab(5);
-    QLabel* warning = h.label(QStringLiteral("lblCircuitWarning"));
+    QPushButton* warning = h.button(QStringLiteral("cmdCircuitWarning"));
     QVERIFY(!warning->isVisible());
     for (const Step& step : steps) {
         h.field(QStringLiteral("txtAmps(2)"))->setText(QString::fromLatin1(step.current));
