@@ -140,6 +140,7 @@ void CircuitWindow::buildInputs(QLayout* into) {
     addInput(grid, "current", QStringLiteral("Design &current:"), m_current, QStringLiteral("A"));
     m_continuous = new QCheckBox(QStringLiteral("C&ontinuous load (3 hours or more)"), this);
     m_continuous->setObjectName(QStringLiteral("continuous"));
+    m_continuous->setAccessibleName(plain(m_continuous->text()));
     connect(m_continuous, &QCheckBox::toggled, this, [this] { recalculate(); });
     grid->addWidget(m_continuous, grid->rowCount(), 1, 1, 2);
     m_inputs.push_back({"continuous", m_continuous, plain(m_continuous->text())});
@@ -272,6 +273,8 @@ void CircuitWindow::buildResults(QLayout* into) {
     m_save = new QPushButton(QStringLiteral("&Save report…"), this);
     m_save->setObjectName(QStringLiteral("cmdSaveReport"));
     m_save->setToolTip(QStringLiteral("Writes the calculation sheet as a one-page PDF"));
+    for (QPushButton* button : {m_showTrail, m_copy, m_save})
+        button->setAccessibleName(plain(button->text()));
     buttons->addWidget(m_showTrail);
     buttons->addWidget(m_copy);
     buttons->addWidget(m_save);

@@ -65,6 +65,7 @@ private slots:
     void refusesInPlaceOfTheAnswer_data();
     void refusesInPlaceOfTheAnswer();
     void copyAndReportGiveTheCalculation();
+    void keyboardAndScreenReader();
 };
 
 void TestCircuitWindow::answersEveryChange_data() {
@@ -174,6 +175,39 @@ void TestCircuitWindow::copyAndReportGiveTheCalculation() {
     QVERIFY(bytes.startsWith("%PDF-"));
     QCOMPARE(bytes.count(QByteArray("/Type /Page\n")), 1);  // one page
     QVERIFY(w.saveReport(dir.filePath(QStringLiteral("no/such/folder.pdf"))).has_value());
+}
+
+void TestCircuitWindow::keyboardAndScreenReader() {
+    CircuitWindow w;
+    w.show();
+    QApplication::setActiveWindow(&w);
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    w.findChild<QLineEdit*>(QStringLiteral("current"))->setFocus();
+    QStringList order;
+    for (QWidget* focus = QApplication::focusWidget(); focus != nullptr && order.size() < 40;
+         focus = QApplication::focusWidget()) {
+        if (order.contains(focus->objectName())) break;
+        order << focus->objectName();
+        QVERIFY2(!focus->accessibleName().isEmpty(), qPrintable(focus->objectName()));
+        QTest::keyClick(focus, Qt::Key_Tab);
+    }
+    QCOMPARE(
+        order,
+        (QStringList{"current",      "continuous",     "length",        "feet",       "material",
+                     "phase",        "volts",          "max_drop",      "insulation", "terminals",
+                     "ambient",      "ambient_method", "conductors",    "raceway",    "pf",
+                     "sets",         "fault_current",  "clearing_time", "k",          "size",
+                     "cmdShowTrail", "cmdCopy",        "cmdSaveReport"}));
+    // Each labelled input is reached by its label's mnemonic.
+    int buddies = 0;
+    for (const QLabel* caption : w.findChildren<QLabel*>()) {
+        if (caption->buddy() == nullptr) continue;
+        ++buddies;
+        QVERIFY2(caption->text().contains(QLatin1Char('&')), qPrintable(caption->text()));
+    }
+    QCOMPARE(buddies, 18);
+    QTest::keyClick(&w, Qt::Key_K, Qt::AltModifier);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("k"));
 }
 
 // With --report FILE, writes the safety case's sheet for a person to look at.

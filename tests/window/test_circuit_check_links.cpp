@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 
+#include "calc/voltage_drop.h"
 #include "circuit_window/circuit_window.h"
 #include "window_harness.h"
 
@@ -33,6 +34,7 @@ private slots:
     void opensFilledWithTheTab_data();
     void opensFilledWithTheTab();
     void warnsWhileTheSizeIsTooSmall();
+    void everySupplyIsACircuit();
 };
 
 void TestCircuitCheckLinks::opensFilledWithTheTab_data() {
@@ -135,6 +137,13 @@ void TestCircuitCheckLinks::warnsWhileTheSizeIsTooSmall() {
     circuitWindows().front()->close();
     QTest::mouseClick(warning, Qt::LeftButton, {}, QPoint(4, warning->fontMetrics().height() / 2));
     QCOMPARE(circuitWindows().size(), 1);
+}
+
+// The Voltage Drop tab's list and the circuits it hands over name the same supplies.
+void TestCircuitCheckLinks::everySupplyIsACircuit() {
+    QCOMPARE(ferrovolt::kSupplyCircuits.size(), ferrovolt::SupplyTable.size());
+    for (const ferrovolt::Supply& supply : ferrovolt::SupplyTable)
+        QVERIFY2(ferrovolt::supplyCircuit(supply.text) != nullptr, supply.text.data());
 }
 
 QTEST_MAIN(TestCircuitCheckLinks)
