@@ -91,6 +91,7 @@ void CircuitWindow::buildResults(QLayout* into) {
     m_note = new QLabel(this);
     m_note->setObjectName(QStringLiteral("lblNote"));
     m_note->setWordWrap(true);
+    m_note->setStyleSheet(QStringLiteral("color: #7a4f00"));
     layout->addWidget(m_note);
 
     m_size = new QLabel(this);
