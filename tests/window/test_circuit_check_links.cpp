@@ -85,7 +85,7 @@ void TestCircuitCheckLinks::opensFilledWithTheTab() {
     QPushButton* open = h.button(QStringLiteral("cmdCircuitCheck") + index);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_U, Qt::AltModifier);  // its mnemonic
     QTRY_COMPARE(circuitWindows().size(), 1);  // a mnemonic presses the button for a moment
-    h.click(open);  // again: the same window comes forward
+    h.click(open);                             // again: the same window comes forward
     const QList<CircuitWindow*> windows = circuitWindows();
     QCOMPARE(windows.size(), 1);
     CircuitWindow* w = windows.front();
