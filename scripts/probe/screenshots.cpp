@@ -1,5 +1,6 @@
 #include "screenshots.h"
 
+#include "circuit_window/circuit_window.h"
 #include "frm_splash.h"
 #include "qt_system_services.h"
 #include "wait_seconds.h"
@@ -7,7 +8,9 @@
 #include "window/ss_tab.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -42,6 +45,44 @@ QPushButton* calculateButton(QWidget& page) {
         }
     }
     return nullptr;
+}
+
+// The Conductor Sizing tab warning of a conductor too small for its current, and the Circuit
+// Check window it opens, with the calculation shown.
+bool takeCircuitScreenshots(QWidget& window, SystemServices& services, const QString& folder) {
+    const auto field = [&window](const char* name) {
+        return window.findChild<QLineEdit*>(QString::fromLatin1(name));
+    };
+    auto* material = window.findChild<QComboBox*>(QStringLiteral("cmbMaterial(2)"));
+    auto* calculate = window.findChild<QPushButton*>(QStringLiteral("cmdCalc4(2)"));
+    auto* open = window.findChild<QPushButton*>(QStringLiteral("cmdCircuitCheck(2)"));
+    if (field("txtAmps(2)") == nullptr || material == nullptr || calculate == nullptr ||
+        open == nullptr) {
+        std::cerr << "ferrovolt-probe: the Conductor Sizing tab lacks its circuit controls\n";
+        return false;
+    }
+    field("txtAmps(2)")->setText(QStringLiteral("100"));
+    field("txtCCTlngth(2)")->setText(QStringLiteral("1"));
+    material->setEditText(QStringLiteral("Copper (Annealed)"));
+    calculate->click();
+    WaitSeconds(services, 0.2F);
+    bool ok = save(window, QDir(folder).filePath(QStringLiteral("7-conductor-sizing-warning.png")));
+
+    open->click();
+    auto* circuit = qobject_cast<CircuitWindow*>(QApplication::activeWindow());
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (auto* found = qobject_cast<CircuitWindow*>(top)) circuit = found;
+    if (circuit == nullptr) {
+        std::cerr << "ferrovolt-probe: no Circuit Check window opened\n";
+        return false;
+    }
+    circuit->findChild<QComboBox*>(QStringLiteral("terminals"))->setCurrentIndex(2);
+    circuit->findChild<QPushButton*>(QStringLiteral("cmdShowTrail"))->setChecked(true);
+    circuit->resize(circuit->sizeHint().expandedTo(QSize(900, 720)));
+    WaitSeconds(services, 0.3F);
+    ok = save(*circuit, QDir(folder).filePath(QStringLiteral("8-circuit-check.png"))) && ok;
+    circuit->close();
+    return ok;
 }
 
 }  // namespace
@@ -96,6 +137,7 @@ int takeScreenshots(const QString& folder) {
             QStringLiteral("%1-%2.png").arg(tab + 1).arg(slug(tabs->tabButton(tab)->text()));
         ok = save(window, QDir(folder).filePath(name)) && ok;
     }
+    ok = takeCircuitScreenshots(window, services, folder) && ok;
     return ok ? 0 : 1;
 }
 

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <iostream>
 
+#include "circuit_window/circuit_window.h"
 #include "ferrovolt_version.h"
 #include "qt_system_services.h"
 #include "window/frm_options.h"
@@ -30,12 +31,14 @@ bool displayReachable() {
 }
 
 constexpr const char* kHelp =
-    "Usage: ferrovolt [--help] [--version]\n"
+    "Usage: ferrovolt [--help] [--version] [--circuit-check]\n"
     "Opens the window of six cable calculators: Area / Weight, Conduit Capacity, Resistivity,\n"
     "Compare Gauges, Voltage Drop and Conductor Sizing.\n"
     "\n"
-    "  --help     print this help and exit\n"
-    "  --version  print the program's name and version and exit\n"
+    "  --help           print this help and exit\n"
+    "  --version        print the program's name and version and exit\n"
+    "  --circuit-check  open the Circuit Check window alone: one circuit sized by every\n"
+    "                   criterion of the electrical code, with its calculation\n"
     "\n"
     "The same computations on the command line: ferrovolt-calc --help.\n"
     "Results support, and do not replace, a check against the local code by the person\n"
@@ -67,6 +70,15 @@ int main(int argc, char* argv[]) {
     QLocale::setDefault(QLocale::c());
     // Lets the desktop match the window to its launcher entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.ferrovolt.Ferrovolt"));
+
+    // The Circuit Check window alone, without the main window and its splash.
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--circuit-check") == 0) {
+            ferrovolt::CircuitWindow circuitCheck;
+            circuitCheck.show();
+            return QApplication::exec();
+        }
+    }
 
     ferrovolt::QtSystemServices services;
     ferrovolt::frmOptions window(services);

@@ -166,7 +166,7 @@ struct Drop {
 
 class NecCheck {
 public:
-    explicit NecCheck(const CircuitInputs& in) : m_in(in) {}
+    NecCheck(const CircuitInputs& in, bool ampacityOnly) : m_in(in), m_ampacityOnly(ampacityOnly) {}
 
     CircuitResult run();
 
@@ -181,6 +181,7 @@ private:
     void addInputs();
 
     const CircuitInputs& m_in;
+    const bool m_ampacityOnly;
     CircuitAnswer m_answer;
     double m_required = 0;  // ampacity per set
     double m_circuitAmps = 0;
@@ -330,6 +331,7 @@ CircuitResult NecCheck::run() {
                 " °C terminals) = " + num(allowable(s), 3) + " A ≥ " + m_requiredText + " A",
             std::move(source));
     }
+    if (m_ampacityOnly) return std::move(m_answer);
 
     // Voltage drop, over the sizes Table 9 lists.
     a.byVoltageDrop = kNoSize;
@@ -513,7 +515,11 @@ CircuitResult checkCircuit(const CircuitInputs& inputs) {
         case CircuitCode::Nec2023:
             break;
     }
-    return NecCheck(inputs).run();
+    return NecCheck(inputs, false).run();
+}
+
+CircuitResult checkAmpacity(const CircuitInputs& inputs) {
+    return NecCheck(inputs, true).run();
 }
 
 std::string_view criterionKey(Criterion criterion) {
@@ -553,6 +559,10 @@ std::optional<int> circuitSizeOf(CircuitCode, std::string_view text) {
             return s;
     }
     return std::nullopt;
+}
+
+double circuitSizeCmil(CircuitCode, int size) {
+    return kSizes[static_cast<std::size_t>(size)].cmil;
 }
 
 double adiabaticK(Material material, double initialC, double finalC) {

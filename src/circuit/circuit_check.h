@@ -84,6 +84,11 @@ using CircuitResult = std::variant<CircuitAnswer, CircuitRefusal>;
 
 CircuitResult checkCircuit(const CircuitInputs& inputs);
 
+// The ampacity criterion alone, as a quick check of a conductor found some other way: the
+// inputs are checked as by checkCircuit, and the answer holds the inputs' part of the trail,
+// the required ampacity and `byAmpacity`; the other criteria are not run.
+CircuitResult checkAmpacity(const CircuitInputs& inputs);
+
 std::string_view criterionKey(Criterion criterion);   // "voltage_drop"
 std::string_view criterionName(Criterion criterion);  // "voltage drop"
 
@@ -92,6 +97,8 @@ std::string_view criterionName(Criterion criterion);  // "voltage drop"
 int circuitSizeCount(CircuitCode code);
 std::string_view circuitSizeLabel(CircuitCode code, int size);
 std::optional<int> circuitSizeOf(CircuitCode code, std::string_view label);
+// A size's area in circular mils.
+double circuitSizeCmil(CircuitCode code, int size);
 
 // k for the adiabatic check, from the material and the conductor's initial and final
 // temperatures (°C), by the closed formula that reproduces the tabulated values.

@@ -286,6 +286,23 @@ const std::array<CircuitRow, 15> kCircuitRows = {{
     {{"code", "Code", "", ""}, 0, [](const CircuitAnswer& a) -> CircuitValue { return a.code; }},
 }};
 
+const CircuitRow& criterionRow(Criterion criterion) {
+    // The rows by_ampacity to by_small_conductor, in the order of the criteria.
+    constexpr std::size_t kFirst = 5;
+    return kCircuitRows[kFirst + static_cast<std::size_t>(criterion)];
+}
+
+std::string circuitRowText(const CircuitRow& row, const CircuitAnswer& answer) {
+    const CircuitValue value = row.value(answer);
+    if (const auto* number = std::get_if<double>(&value)) {
+        std::string text = circuitNumberText(*number, row.decimals);
+        if (!row.unit.empty()) (text += ' ') += row.unit;
+        return text;
+    }
+    if (const auto* text = std::get_if<std::string_view>(&value)) return std::string(*text);
+    return {};
+}
+
 std::string circuitNumberText(double value, int decimals) {
     return formatDouble(roundDouble(value, decimals));
 }

@@ -38,6 +38,13 @@ struct CircuitRow : RowDescription {
 
 extern const std::array<CircuitRow, 15> kCircuitRows;
 
+// The row that gives a criterion's minimum size ("by_ampacity").
+const CircuitRow& criterionRow(Criterion criterion);
+
+// A row's value as the answer writes it: a number rounded to its places with its unit
+// ("2.5 V"), a text as it is, "" when the row has no value.
+std::string circuitRowText(const CircuitRow& row, const CircuitAnswer& answer);
+
 // A number as the answer writes it: rounded to the row's places, in our own number text.
 std::string circuitNumberText(double value, int decimals);
 

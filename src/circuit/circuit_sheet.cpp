@@ -8,17 +8,6 @@ namespace {
 
 constexpr std::size_t kCaptionWidth = 32;
 
-std::string rowText(const CircuitRow& row, const CircuitAnswer& answer) {
-    const CircuitValue value = row.value(answer);
-    if (const auto* number = std::get_if<double>(&value)) {
-        std::string text = circuitNumberText(*number, row.decimals);
-        if (!row.unit.empty()) (text += ' ') += row.unit;
-        return text;
-    }
-    if (const auto* text = std::get_if<std::string_view>(&value)) return std::string(*text);
-    return {};
-}
-
 }  // namespace
 
 std::string circuitSheet(const CircuitAnswer& answer) {
@@ -29,7 +18,7 @@ std::string circuitSheet(const CircuitAnswer& answer) {
     }
     sheet += "\n";
     for (const CircuitRow& row : kCircuitRows) {
-        const std::string text = rowText(row, answer);
+        const std::string text = circuitRowText(row, answer);
         if (text.empty()) continue;
         std::string caption(row.caption);
         caption.resize(std::max(caption.size(), kCaptionWidth), ' ');

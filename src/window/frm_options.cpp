@@ -20,6 +20,7 @@
 #include "splash/hand_cursor.h"
 #include "splash/web_site.h"
 #include "window/accessibility.h"
+#include "window/circuit_check_links.h"
 #include "window/click_label.h"
 #include "window/input/input_handling.h"
 #include "window/keyboard_commands.h"
@@ -86,6 +87,7 @@ frmOptions::frmOptions(SystemServices& services, QWidget* parent)
                m_conduit.footer.info, m_resistivity.footer.info};
 
     connectHandlers();
+    new CircuitCheckLinks(this, m_tables, m_voltageDrop, m_sizing);  // the window's child
     m_resultsCopy = new ResultsCopy(*this);  // the window's child, gone with it
     m_input = std::make_unique<InputHandling>(*this, m_tables, m_services);
     new KeyboardCommands(*this, *m_sstab, [this](int tab) { m_resultsCopy->copyResults(tab); });

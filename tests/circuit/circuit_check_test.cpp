@@ -12,7 +12,7 @@ namespace ferrovolt {
 namespace {
 
 // Inputs as "key=text;key=text", set through the declared fields as every front end does.
-CircuitResult check(std::string_view spec) {
+CircuitInputs inputsOf(std::string_view spec) {
     CircuitInputs inputs;
     while (!spec.empty()) {
         const std::string_view item = spec.substr(0, spec.find(';'));
@@ -26,7 +26,11 @@ CircuitResult check(std::string_view spec) {
         const auto reason = field->set(inputs, item.substr(equals + 1));
         EXPECT_FALSE(reason) << item << ": " << reason.value_or("");
     }
-    return checkCircuit(inputs);
+    return inputs;
+}
+
+CircuitResult check(std::string_view spec) {
+    return checkCircuit(inputsOf(spec));
 }
 
 struct Example {
@@ -239,6 +243,40 @@ TEST(CircuitCheck, TheTrailNamesEachTableAndItsEdition) {
     EXPECT_EQ(find("By ampacity")->source, "NEC 2023 Table 310.16, 75 °C column: 100 A");
     EXPECT_EQ(find("Answer")->value, "3 AWG, governed by ampacity");
     EXPECT_EQ(find("Ambient correction")->source, "NEC 2023 Table 310.15(B)(1)");
+}
+
+// The ampacity criterion alone answers as the whole check does, even where the drop refuses;
+// each criterion's row gives its minimum.
+TEST(CircuitCheck, AmpacityAloneMatchesTheWholeCheck) {
+    for (const char* inputs : {"current=100;length=1;volts=240;terminals=75",
+                               "current=100;length=1;volts=240;terminals=60",
+                               "current=250;length=30;volts=480;material=aluminium;ambient=40",
+                               "current=60;length=5;volts=120;conductors=7;continuous=true"}) {
+        const CircuitResult whole = check(inputs);
+        const CircuitResult alone = checkAmpacity(inputsOf(inputs));
+        ASSERT_TRUE(std::holds_alternative<CircuitAnswer>(whole)) << inputs;
+        ASSERT_TRUE(std::holds_alternative<CircuitAnswer>(alone)) << inputs;
+        const auto& a = std::get<CircuitAnswer>(whole);
+        EXPECT_EQ(std::get<CircuitAnswer>(alone).byAmpacity, a.byAmpacity) << inputs;
+        const std::pair<Criterion, int> minima[] = {
+            {Criterion::Ampacity, a.byAmpacity},
+            {Criterion::VoltageDrop, a.byVoltageDrop},
+            {Criterion::SmallConductor, a.bySmallConductor}};
+        for (const auto& [criterion, size] : minima)
+            EXPECT_EQ(circuitRowText(criterionRow(criterion), a),
+                      circuitSizeLabel(CircuitCode::Nec2023, size))
+                << inputs;
+    }
+    CircuitInputs far;
+    far.current = 10;
+    far.length = 100000;
+    far.volts = 120;
+    ASSERT_TRUE(std::holds_alternative<CircuitRefusal>(checkCircuit(far)));
+    const CircuitResult alone = checkAmpacity(far);
+    ASSERT_TRUE(std::holds_alternative<CircuitAnswer>(alone));
+    EXPECT_EQ(circuitSizeLabel(CircuitCode::Nec2023, std::get<CircuitAnswer>(alone).byAmpacity),
+              "14 AWG");
+    EXPECT_EQ(criterionRow(Criterion::ShortCircuit).key, "by_short_circuit");
 }
 
 }  // namespace

@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Writes the Circuit Check window's PDF sheet for the safety case, checks that it is one page,
+# and renders it to PNG so that a person can look at it:
+#   ./scripts/check_report.sh [TEST_PROGRAM [FOLDER]]
+# Needs poppler-utils (pdfinfo, pdftoppm); builds test_circuit_window when needed.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${FERROVOLT_BUILD_DIR:-build}
+program=${1:-}
+out=${2:-$build/report}
+
+if [ -z "$program" ]; then
+    if [ ! -f "$build/CMakeCache.txt" ]; then
+        cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    fi
+    cmake --build "$build" -j"$(nproc)" --target test_circuit_window >/dev/null
+    program="$build/tests/circuit_window/test_circuit_window"
+fi
+mkdir -p "$out"
+QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} "$program" --report "$out/circuit-check.pdf"
+
+pages=$(pdfinfo "$out/circuit-check.pdf" | awk '/^Pages:/ {print $2}')
+if [ "$pages" != 1 ]; then
+    echo "check_report: the sheet has ${pages:-no} pages, not 1" >&2
+    exit 1
+fi
+pdftoppm -png -r 80 -singlefile "$out/circuit-check.pdf" "$out/circuit-check"
+# The sheet must carry its text, not just a page: the edition and the statement.
+text=$(pdftotext "$out/circuit-check.pdf" -)
+for expected in "NEC 2023" "governs" "does not replace" "Table 310.16"; do
+    if ! grep -q "$expected" <<<"$text"; then
+        echo "check_report: the sheet lacks \"$expected\"" >&2
+        exit 1
+    fi
+done
+echo "$out/circuit-check.png"

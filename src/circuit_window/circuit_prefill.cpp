@@ -1,0 +1,85 @@
+#include "circuit_window/circuit_prefill.h"
+
+#include "circuit/circuit_fields.h"
+#include "numtext/number_text.h"
+#include "tables/gauge_area.h"
+
+namespace ferrovolt {
+
+const std::array<SupplyCircuit, 9> kSupplyCircuits{{
+    {"120 Volts 1-phase", 120, false},
+    {"240 Volts 1-phase", 240, false},
+    {"208 Volts 3-phase 3-wire", 208, true},
+    {"120/208 Volts 3-phase 4-wire", 208, true},
+    {"277 Volts 1-phase", 277, false},
+    {"480 Volts 3-phase", 480, true},
+    {"277/480 3-phase 4-wire", 480, true},
+    {"24V DC or 1-phase AC", 24, false},
+    {"48V DC or 1-phase AC", 48, false},
+}};
+
+const SupplyCircuit* supplyCircuit(std::string_view supplyText) {
+    for (const SupplyCircuit& supply : kSupplyCircuits)
+        if (supply.supply == supplyText) return &supply;
+    return nullptr;
+}
+
+std::optional<Material> codeMaterial(std::string_view materialText) {
+    if (materialText.starts_with("Copper")) return Material::Copper;
+    if (materialText == "Aluminium") return Material::Aluminium;
+    return std::nullopt;
+}
+
+namespace {
+
+// The area in circular mils of a size as the Conductor Sizing tab writes it.
+std::optional<double> shownCmil(const Tables& tables, std::string_view shown) {
+    constexpr std::string_view kAwg = "# ";
+    constexpr std::string_view kKcmil = " Kcmils";
+    if (shown.starts_with(kAwg)) {
+        const std::optional<std::string> area =
+            GaugeArea(tables, shown.substr(kAwg.size()), 0, CircularMils, false);
+        return area ? readDouble(*area) : std::nullopt;
+    }
+    if (shown.ends_with(kKcmil)) {
+        const std::optional<double> kcmil =
+            readDouble(shown.substr(0, shown.size() - kKcmil.size()));
+        if (kcmil) return *kcmil * 1000;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string> sizingWarning(const Tables& tables, const CircuitPrefill& tab,
+                                         std::string_view shownSize) {
+    const std::optional<Material> material = codeMaterial(tab.material);
+    const std::optional<double> shown = shownCmil(tables, shownSize);
+    if (!material || !shown || !tab.volts) return std::nullopt;
+    CircuitInputs in;
+    in.material = *material;
+    in.feet = tab.feet;
+    in.threePhase = tab.threePhase;
+    in.volts = *tab.volts;
+    in.insulation = 75;
+    in.terminals = TerminalRating::C75;
+    if (circuitField("current")->set(in, tab.current) ||
+        circuitField("length")->set(in, tab.length))
+        return std::nullopt;
+    const CircuitResult result = checkAmpacity(in);
+    const auto* answer = std::get_if<CircuitAnswer>(&result);
+    if (answer == nullptr) {
+        // No single conductor of the code's tables carries it.
+        const auto* refusal = std::get_if<CircuitRefusal>(&result);
+        if (refusal->field != "current" || !(in.current > 0)) return std::nullopt;
+        return "Too small for " + circuitNumberText(in.current, 3) + " A: more than " +
+               std::string(circuitSizeLabel(in.code, circuitSizeCount(in.code) - 1)) + " by " +
+               std::string(criterionName(Criterion::Ampacity));
+    }
+    if (*shown >= circuitSizeCmil(in.code, answer->byAmpacity)) return std::nullopt;
+    return "Too small for " + circuitNumberText(in.current, 3) + " A: at least " +
+           std::string(circuitSizeLabel(in.code, answer->byAmpacity)) + " by " +
+           std::string(criterionName(Criterion::Ampacity));
+}
+
+}  // namespace ferrovolt

@@ -1,0 +1,137 @@
+#include "circuit_window/circuit_report.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QFile>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QTextDocument>
+
+#include "circuit/circuit_fields.h"
+#include "circuit/circuit_sheet.h"
+
+namespace ferrovolt {
+
+namespace {
+
+QString html(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).toHtmlEscaped();
+}
+
+QString cell(const QString& text, bool bold = false) {
+    return QStringLiteral("<td>%1%2%3</td>")
+        .arg(bold ? QStringLiteral("<b>") : QString(), text,
+             bold ? QStringLiteral("</b>") : QString());
+}
+
+bool isCriterionRow(const CircuitRow& row) {
+    for (Criterion c : {Criterion::Ampacity, Criterion::VoltageDrop, Criterion::ShortCircuit,
+                        Criterion::SmallConductor})
+        if (&criterionRow(c) == &row) return true;
+    return false;
+}
+
+constexpr std::string_view kInputSource = "input";
+constexpr double kMarginMm = 15;
+constexpr double kLargestPoint = 9.5;
+constexpr double kSmallestPoint = 6;
+
+}  // namespace
+
+QString circuitTrailHtml(const CircuitAnswer& answer) {
+    QString out;
+    for (const TrailStep& step : answer.trail) {
+        out += QStringLiteral("<p style='margin:0 0 4px 0'><b>%1</b>: %2")
+                   .arg(html(step.step), html(step.value));
+        if (step.source != kInputSource)
+            out += QStringLiteral("<br><i>%1</i>").arg(html(step.source));
+        out += QStringLiteral("</p>");
+    }
+    return out;
+}
+
+QString circuitReportHtml(const CircuitAnswer& answer, QDate date) {
+    QString out = QStringLiteral(
+                      "<html><body>"
+                      "<h2 style='margin-bottom:2px'>Circuit check: calculation sheet</h2>"
+                      "<p style='margin-top:0'>%1 &nbsp;·&nbsp; %2</p>")
+                      .arg(html(answer.code), date.toString(Qt::ISODate));
+
+    out += QStringLiteral("<h3>Inputs</h3><table cellspacing='0' cellpadding='2'>");
+    for (const TrailStep& step : answer.trail)
+        if (step.source == kInputSource)
+            out += QStringLiteral("<tr>") + cell(html(step.step)) + cell(html(step.value)) +
+                   QStringLiteral("</tr>");
+    out += QStringLiteral("</table>");
+
+    out += QStringLiteral("<h3>Criteria</h3><table cellspacing='0' cellpadding='2'>");
+    for (Criterion c : {Criterion::Ampacity, Criterion::VoltageDrop, Criterion::ShortCircuit,
+                        Criterion::SmallConductor}) {
+        const CircuitRow& row = criterionRow(c);
+        const std::string text = circuitRowText(row, answer);
+        if (text.empty()) continue;
+        const bool governs = c == answer.governedBy;
+        out +=
+            QStringLiteral("<tr>") + cell(html(row.caption), governs) + cell(html(text), governs) +
+            cell(governs ? QStringLiteral("<b>governs</b>") : QString()) + QStringLiteral("</tr>");
+    }
+    out += QStringLiteral("</table><h3>Result</h3><table cellspacing='0' cellpadding='2'>");
+    for (const CircuitRow& row : kCircuitRows) {
+        if (isCriterionRow(row)) continue;
+        const std::string text = circuitRowText(row, answer);
+        if (text.empty()) continue;
+        const bool size = &row == &kCircuitRows.front();
+        out += QStringLiteral("<tr>") + cell(html(row.caption), size) + cell(html(text), size) +
+               QStringLiteral("</tr>");
+    }
+    out += QStringLiteral("</table>");
+
+    out += QStringLiteral("<h3>Calculation</h3><table cellspacing='0' cellpadding='2'>");
+    for (const TrailStep& step : answer.trail) {
+        if (step.source == kInputSource) continue;
+        out += QStringLiteral("<tr>") + cell(html(step.step), true) +
+               cell(html(step.value) + QStringLiteral("<br><i>") + html(step.source) +
+                    QStringLiteral("</i>")) +
+               QStringLiteral("</tr>");
+    }
+    out += QStringLiteral("</table><p><b>%1</b></p></body></html>").arg(html(kCircuitDisclaimer));
+    return out;
+}
+
+std::optional<QString> writeCircuitReport(const CircuitAnswer& answer, QDate date,
+                                          const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return QStringLiteral("%1 cannot be written: %2").arg(path, file.errorString());
+    QPdfWriter writer(&file);
+    writer.setTitle(QStringLiteral("Circuit check"));
+    writer.setCreator(QStringLiteral("Ferrovolt"));
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
+                                     QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
+                                     QPageLayout::Millimeter));
+    writer.setResolution(300);
+
+    QTextDocument document;
+    document.documentLayout()->setPaintDevice(&writer);
+    document.setHtml(circuitReportHtml(answer, date));
+    const QRect page = writer.pageLayout().paintRectPixels(writer.resolution());
+    document.setPageSize(page.size());
+    // One page: the type is made smaller until the sheet fits.
+    for (double point = kLargestPoint; point >= kSmallestPoint; point -= 0.5) {
+        QFont font(QStringLiteral("Liberation Sans"));
+        font.setPointSizeF(point);
+        document.setDefaultFont(font);
+        if (document.pageCount() <= 1) break;
+    }
+    QPainter painter;
+    if (!painter.begin(&writer)) return QStringLiteral("%1 cannot be written").arg(path);
+    document.drawContents(&painter, QRectF(QPointF(0, 0), QSizeF(page.size())));
+    painter.end();
+    file.close();
+    if (file.error() != QFileDevice::NoError)
+        return QStringLiteral("%1 cannot be written: %2").arg(path, file.errorString());
+    return std::nullopt;
+}
+
+}  // namespace ferrovolt

@@ -1,0 +1,25 @@
+#pragma once
+
+// The circuit check as a one-page PDF calculation sheet: the inputs, each criterion's
+// minimum with the governing one marked, the results, the whole trail, the date, the code
+// edition and the statement that the result does not replace the responsible judgement.
+
+#include <QDate>
+#include <QString>
+#include <optional>
+
+#include "circuit/circuit_check.h"
+
+namespace ferrovolt {
+
+// The trail as rich text: each step with its value, and its source below it.
+QString circuitTrailHtml(const CircuitAnswer& answer);
+
+// The sheet as a rich-text document, laid out on one page of the printer's size.
+QString circuitReportHtml(const CircuitAnswer& answer, QDate date);
+
+// Writes the sheet to a PDF file; the reason when it cannot be written.
+std::optional<QString> writeCircuitReport(const CircuitAnswer& answer, QDate date,
+                                          const QString& path);
+
+}  // namespace ferrovolt

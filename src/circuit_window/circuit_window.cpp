@@ -1,0 +1,274 @@
+#include "circuit_window/circuit_window.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDate>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+#include "circuit/circuit_fields.h"
+#include "circuit/circuit_sheet.h"
+#include "circuit_window/circuit_report.h"
+#include "circuit_window/window_text.h"
+#include "pictures.h"
+
+namespace ferrovolt {
+
+namespace {
+
+constexpr std::array kCriteria{Criterion::Ampacity, Criterion::VoltageDrop, Criterion::ShortCircuit,
+                               Criterion::SmallConductor};
+constexpr double kSizeScale = 2.4;
+
+// The controls' texts as the check's fields read them.
+std::string textOf(const QWidget* control) {
+    if (const auto* field = qobject_cast<const QLineEdit*>(control))
+        return field->text().trimmed().toStdString();
+    if (const auto* list = qobject_cast<const QComboBox*>(control))
+        return list->currentData().toString().toStdString();
+    if (const auto* box = qobject_cast<const QCheckBox*>(control))
+        return box->isChecked() ? "true" : "false";
+    if (const auto* spin = qobject_cast<const QSpinBox*>(control))
+        return std::to_string(spin->value());
+    return {};
+}
+
+bool isCriterionRow(const CircuitRow& row) {
+    for (Criterion c : kCriteria)
+        if (&criterionRow(c) == &row) return true;
+    return false;
+}
+
+const TrailStep* answerStep(const CircuitAnswer& answer) {
+    for (const TrailStep& step : answer.trail)
+        if (step.step == "Answer") return &step;
+    return nullptr;
+}
+
+}  // namespace
+
+CircuitWindow::CircuitWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window), m_result(CircuitRefusal{}) {
+    setObjectName(QStringLiteral("CircuitWindow"));
+    setWindowTitle(QStringLiteral("Circuit Check"));
+    setWindowIcon(programIcon());
+
+    auto* columns = new QHBoxLayout;
+    auto* left = new QVBoxLayout;
+    auto* right = new QVBoxLayout;
+    buildInputs(left);
+    left->addStretch(1);
+    buildResults(right);
+    columns->addLayout(left, 0);
+    columns->addLayout(right, 1);
+
+    // A material chosen here replaces the one a tab could not hand over.
+    connect(m_material, &QComboBox::activated, m_note, [this] { m_note->clear(); });
+
+    auto* disclaimer = new QLabel(qt(kCircuitDisclaimer), this);
+    disclaimer->setObjectName(QStringLiteral("lblDisclaimer"));
+    disclaimer->setWordWrap(true);
+    auto* whole = new QVBoxLayout(this);
+    whole->addLayout(columns, 1);
+    whole->addWidget(disclaimer);
+
+    recalculate();
+}
+
+void CircuitWindow::buildResults(QLayout* into) {
+    auto* box = new QGroupBox(QStringLiteral("Result"), this);
+    auto* layout = new QVBoxLayout(box);
+    m_note = new QLabel(this);
+    m_note->setObjectName(QStringLiteral("lblNote"));
+    m_note->setWordWrap(true);
+    m_note->setStyleSheet(QStringLiteral("color: #7a4f00"));
+    layout->addWidget(m_note);
+
+    m_size = new QLabel(this);
+    m_size->setObjectName(QStringLiteral("lblSize"));
+    QFont large = m_size->font();
+    large.setPointSizeF(large.pointSizeF() * kSizeScale);
+    large.setBold(true);
+    m_size->setFont(large);
+    m_size->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(m_size);
+    m_verdict = new QLabel(this);
+    m_verdict->setObjectName(QStringLiteral("lblVerdict"));
+    m_verdict->setWordWrap(true);
+    layout->addWidget(m_verdict);
+
+    auto* grid = new QGridLayout;
+    for (std::size_t i = 0; i < kCriteria.size(); ++i) {
+        const CircuitRow& row = criterionRow(kCriteria[i]);
+        m_criterionCaptions[i] = new QLabel(qt(row.caption), this);
+        m_criteria[i] = new QLabel(this);
+        m_criteria[i]->setObjectName(qt(row.key));
+        m_criteria[i]->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        grid->addWidget(m_criterionCaptions[i], static_cast<int>(i), 0);
+        grid->addWidget(m_criteria[i], static_cast<int>(i), 1);
+    }
+    const int detailsTop = grid->rowCount();
+    for (const CircuitRow& row : kCircuitRows) {
+        if (isCriterionRow(row) || &row == &kCircuitRows[0] || row.key == "governed_by") continue;
+        auto* caption = new QLabel(qt(row.caption), this);
+        auto* value = new QLabel(this);
+        value->setObjectName(qt(row.key));
+        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        const int at = detailsTop + static_cast<int>(m_details.size()) + 1;
+        grid->addWidget(caption, at, 0);
+        grid->addWidget(value, at, 1);
+        m_details.emplace_back(caption, value);
+    }
+    grid->setRowMinimumHeight(detailsTop, fontMetrics().height() / 2);
+    grid->setColumnStretch(1, 1);
+    layout->addLayout(grid);
+    layout->addStretch(1);
+
+    auto* buttons = new QHBoxLayout;
+    m_showTrail = new QPushButton(QStringLiteral("S&how the calculation"), this);
+    m_showTrail->setObjectName(QStringLiteral("cmdShowTrail"));
+    m_showTrail->setCheckable(true);
+    m_copy = new QPushButton(QStringLiteral("Cop&y"), this);
+    m_copy->setObjectName(QStringLiteral("cmdCopy"));
+    m_copy->setToolTip(QStringLiteral("Puts the calculation on the clipboard as text"));
+    m_save = new QPushButton(QStringLiteral("&Save report…"), this);
+    m_save->setObjectName(QStringLiteral("cmdSaveReport"));
+    m_save->setToolTip(QStringLiteral("Writes the calculation sheet as a one-page PDF"));
+    for (QPushButton* button : {m_showTrail, m_copy, m_save})
+        button->setAccessibleName(plain(button->text()));
+    buttons->addWidget(m_showTrail);
+    buttons->addWidget(m_copy);
+    buttons->addWidget(m_save);
+    buttons->addStretch(1);
+    layout->addLayout(buttons);
+
+    m_trail = new QTextBrowser(this);
+    m_trail->setObjectName(QStringLiteral("trail"));
+    m_trail->setAccessibleName(QStringLiteral("Calculation"));
+    m_trail->setVisible(false);
+    layout->addWidget(m_trail, 3);
+    into->addWidget(box);
+
+    connect(m_showTrail, &QPushButton::toggled, m_trail, &QWidget::setVisible);
+    connect(m_copy, &QPushButton::clicked, this, [this] { copyTrail(); });
+    connect(m_save, &QPushButton::clicked, this, [this] { saveReportAs(); });
+}
+
+QString CircuitWindow::captionOf(std::string_view key) const {
+    for (const Input& input : m_inputs)
+        if (input.key == key) return input.caption;
+    return qt(key);
+}
+
+void CircuitWindow::recalculate() {
+    if (m_trail == nullptr) return;  // still being built
+    CircuitInputs in;
+    for (const Input& input : m_inputs) {
+        const std::string text = textOf(input.control);
+        const CircuitField* field = circuitField(input.key);
+        if (text.empty()) {
+            if (!field->required) continue;
+            showRefusal(input.caption + QStringLiteral(": enter a number"));
+            return;
+        }
+        if (const std::optional<std::string> reason = field->set(in, text)) {
+            showRefusal(input.caption + QStringLiteral(": ") + QString::fromStdString(*reason));
+            return;
+        }
+    }
+    m_result = checkCircuit(in);
+    if (const auto* refusal = std::get_if<CircuitRefusal>(&m_result)) {
+        showRefusal(captionOf(refusal->field) + QStringLiteral(": ") +
+                    QString::fromStdString(refusal->reason));
+        return;
+    }
+    showAnswer(std::get<CircuitAnswer>(m_result));
+}
+
+void CircuitWindow::setResult(QLabel* label, const QString& caption, const QString& value,
+                              bool bold) {
+    label->setText(value);
+    QFont font = label->font();
+    font.setBold(bold);
+    label->setFont(font);
+    label->setAccessibleName(caption + QStringLiteral(": ") + value);
+}
+
+void CircuitWindow::showAnswer(const CircuitAnswer& answer) {
+    setResult(m_size, qt(kCircuitRows[0].caption), qt(answer.sizeLabel), true);
+    const TrailStep* verdict = answerStep(answer);
+    const QString verdictText = verdict ? QString::fromStdString(verdict->value) : QString();
+    m_verdict->setText(verdictText);
+    m_verdict->setAccessibleName(verdictText);
+    m_verdict->setStyleSheet({});
+    for (std::size_t i = 0; i < kCriteria.size(); ++i) {
+        const CircuitRow& row = criterionRow(kCriteria[i]);
+        const QString text = QString::fromStdString(circuitRowText(row, answer));
+        const bool governs = kCriteria[i] == answer.governedBy;
+        setResult(m_criteria[i], qt(row.caption), text, governs);
+        QFont font = m_criterionCaptions[i]->font();
+        font.setBold(governs);
+        m_criterionCaptions[i]->setFont(font);
+        m_criteria[i]->setVisible(!text.isEmpty());
+        m_criterionCaptions[i]->setVisible(!text.isEmpty());
+    }
+    std::size_t d = 0;
+    for (const CircuitRow& row : kCircuitRows) {
+        if (isCriterionRow(row) || &row == &kCircuitRows[0] || row.key == "governed_by") continue;
+        const auto& [caption, value] = m_details[d++];
+        const QString text = QString::fromStdString(circuitRowText(row, answer));
+        setResult(value, qt(row.caption), text, false);
+        caption->setVisible(!text.isEmpty());
+        value->setVisible(!text.isEmpty());
+    }
+    m_trail->setHtml(circuitTrailHtml(answer));
+    m_copy->setEnabled(true);
+    m_save->setEnabled(true);
+}
+
+void CircuitWindow::showRefusal(const QString& message) {
+    m_result = CircuitRefusal{};
+    setResult(m_size, qt(kCircuitRows[0].caption), QStringLiteral("—"), true);
+    m_verdict->setText(message);
+    m_verdict->setStyleSheet(QStringLiteral("color: #b00000"));
+    m_verdict->setAccessibleName(message);
+    for (std::size_t i = 0; i < kCriteria.size(); ++i)
+        setResult(m_criteria[i], qt(criterionRow(kCriteria[i]).caption), {}, false);
+    for (const auto& [caption, value] : m_details) value->clear();
+    m_trail->clear();
+    m_copy->setEnabled(false);
+    m_save->setEnabled(false);
+}
+
+void CircuitWindow::copyTrail() {
+    if (const auto* answer = std::get_if<CircuitAnswer>(&m_result))
+        QGuiApplication::clipboard()->setText(QString::fromStdString(circuitSheet(*answer)));
+}
+
+std::optional<QString> CircuitWindow::saveReport(const QString& path) {
+    const auto* answer = std::get_if<CircuitAnswer>(&m_result);
+    if (answer == nullptr) return QStringLiteral("there is no answer to report");
+    return writeCircuitReport(*answer, QDate::currentDate(), path);
+}
+
+void CircuitWindow::saveReportAs() {
+    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save report"),
+                                                QStringLiteral("circuit-check.pdf"),
+                                                QStringLiteral("PDF files (*.pdf)"));
+    if (path.isEmpty()) return;
+    if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) path += QStringLiteral(".pdf");
+    if (const std::optional<QString> reason = saveReport(path))
+        QMessageBox::warning(this, QStringLiteral("Save report"), *reason);
+}
+
+}  // namespace ferrovolt

@@ -1,0 +1,32 @@
+#pragma once
+
+// One Circuit Check window at a time, opened beside the main window and kept open with it:
+// opening it again brings the same window forward.
+
+#include <QObject>
+#include <QPointer>
+
+#include "circuit_window/circuit_prefill.h"
+#include "circuit_window/circuit_window.h"
+
+class QWidget;
+
+namespace ferrovolt {
+
+class CircuitWindowHost : public QObject {
+    Q_OBJECT
+public:
+    // The window is placed beside `mainWindow` and goes when the host goes.
+    explicit CircuitWindowHost(QWidget* mainWindow);
+    ~CircuitWindowHost() override;
+
+    // Shows the window, filled with a tab's inputs when given.
+    CircuitWindow* open(const CircuitPrefill* prefill = nullptr);
+    CircuitWindow* window() const { return m_window; }
+
+private:
+    QWidget* m_main;
+    QPointer<CircuitWindow> m_window;
+};
+
+}  // namespace ferrovolt

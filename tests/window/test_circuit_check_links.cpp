@@ -1,0 +1,151 @@
+// The way from the tabs to the Circuit Check window: each tab's "Circuit check…" opens the
+// one window filled with the tab's inputs, and the Conductor Sizing tab warns, in a line that
+// opens the window, while the size it shows cannot carry the current.
+
+#include <QComboBox>
+
+#include "calc/voltage_drop.h"
+#include "circuit_window/circuit_window.h"
+#include "window_harness.h"
+
+using ferrovolt::CircuitWindow;
+using ferrovolt::testing::WindowHarness;
+
+namespace {
+
+QList<CircuitWindow*> circuitWindows() {
+    QList<CircuitWindow*> found;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (auto* window = qobject_cast<CircuitWindow*>(top); window && window->isVisible())
+            found.append(window);
+    return found;
+}
+
+QString shown(CircuitWindow* w, const char* name) {
+    if (auto* edit = w->findChild<QLineEdit*>(QString::fromLatin1(name))) return edit->text();
+    return w->findChild<QComboBox*>(QString::fromLatin1(name))->currentText();
+}
+
+}  // namespace
+
+class TestCircuitCheckLinks : public QObject {
+    Q_OBJECT
+private slots:
+    void opensFilledWithTheTab_data();
+    void opensFilledWithTheTab();
+    void warnsWhileTheSizeIsTooSmall();
+    void everySupplyIsACircuit();
+};
+
+void TestCircuitCheckLinks::opensFilledWithTheTab_data() {
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QString>("material");
+    QTest::addColumn<QString>("choice");        // the supply, or the voltage button and the phase
+    QTest::addColumn<QStringList>("expected");  // length, unit, current, material, phase, volts
+    QTest::addColumn<QString>("note");
+    QTest::newRow("voltage drop, 4-wire supply")
+        << 4 << "Aluminium"
+        << "277/480 3-phase 4-wire"
+        << QStringList{"25", "ft", "40", "Aluminium", "Three phase", "480"} << "";
+    QTest::newRow("voltage drop, single phase")
+        << 4 << "Copper (Annealed)"
+        << "120 Volts 1-phase" << QStringList{"25", "ft", "40", "Copper", "Single phase", "120"}
+        << "";
+    QTest::newRow("conductor sizing, three phase")
+        << 5 << "Copper (Hard Drawn)"
+        << "optVolts(1)" << QStringList{"25", "ft", "40", "Copper", "Three phase", "208"} << "";
+    QTest::newRow("conductor sizing, another material")
+        << 5 << "Gold"
+        << "optVolts(5)" << QStringList{"25", "ft", "40", "Copper", "Three phase", "480"}
+        << "Gold is not in the code's tables, which cover copper and aluminium: the check uses "
+           "copper.";
+}
+
+void TestCircuitCheckLinks::opensFilledWithTheTab() {
+    QFETCH(int, tab);
+    QFETCH(QString, material);
+    QFETCH(QString, choice);
+    QFETCH(QStringList, expected);
+    QFETCH(QString, note);
+    WindowHarness h;
+    h.start();
+    h.showTab(tab);
+    const QString index = tab == 4 ? QStringLiteral("(1)") : QStringLiteral("(2)");
+    h.field(QStringLiteral("txtCCTlngth") + index)->setText(QStringLiteral("25"));
+    h.option(tab == 4 ? QStringLiteral("optstd(3)") : QStringLiteral("optstd(4)"))
+        ->setChecked(true);
+    h.field(QStringLiteral("txtAmps") + index)->setText(QStringLiteral("40"));
+    h.combo(QStringLiteral("cmbMaterial") + index)->setEditText(material);
+    if (tab == 4) {
+        h.combo(QStringLiteral("cmbVoltsPhase"))->setEditText(choice);
+    } else {
+        h.option(choice)->setChecked(true);
+        h.option(QStringLiteral("optPhase(1)"))->setChecked(true);
+    }
+    QPushButton* open = h.button(QStringLiteral("cmdCircuitCheck") + index);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_U, Qt::AltModifier);  // its mnemonic
+    QTRY_COMPARE(circuitWindows().size(), 1);  // a mnemonic presses the button for a moment
+    h.click(open);                             // again: the same window comes forward
+    const QList<CircuitWindow*> windows = circuitWindows();
+    QCOMPARE(windows.size(), 1);
+    CircuitWindow* w = windows.front();
+    const char* const names[] = {"length", "feet", "current", "material", "phase", "volts"};
+    for (int i = 0; i < expected.size(); ++i) QCOMPARE(shown(w, names[i]), expected[i]);
+    QCOMPARE(w->findChild<QLabel*>(QStringLiteral("lblNote"))->text(), note);
+    QVERIFY(std::holds_alternative<ferrovolt::CircuitAnswer>(w->result()));
+    QVERIFY(h.window->isVisible());
+}
+
+void TestCircuitCheckLinks::warnsWhileTheSizeIsTooSmall() {
+    struct Step {
+        const char* current;
+        const char* length;
+        const char* material;
+        const char* warning;  // its accessible text, or none
+    };
+    const Step steps[] = {
+        {"100", "1", "Copper (Annealed)",
+         "Too small for 100 A: at least 3 AWG by ampacity — Circuit check…"},
+        {"10", "100", "Copper (Annealed)", nullptr},  // # 9 carries 10 A
+        {"100", "1", "Aluminium",
+         "Too small for 100 A: at least 1 AWG by ampacity — Circuit check…"},
+        {"100", "1", "Iron", nullptr},  // the code's tables cover no iron
+        {"60", "5", "Copper (Annealed)",
+         "Too small for 60 A: at least 6 AWG by ampacity — Circuit check…"},
+    };
+    WindowHarness h;
+    h.start();
+    h.showTab(5);
+    QPushButton* warning = h.button(QStringLiteral("cmdCircuitWarning"));
+    QVERIFY(!warning->isVisible());
+    for (const Step& step : steps) {
+        h.field(QStringLiteral("txtAmps(2)"))->setText(QString::fromLatin1(step.current));
+        h.field(QStringLiteral("txtCCTlngth(2)"))->setText(QString::fromLatin1(step.length));
+        h.combo(QStringLiteral("cmbMaterial(2)"))->setEditText(QString::fromLatin1(step.material));
+        h.click(h.button(QStringLiteral("cmdCalc4(2)")));
+        QCOMPARE(warning->isVisible(), step.warning != nullptr);
+        if (step.warning) QCOMPARE(warning->accessibleName(), QString::fromUtf8(step.warning));
+    }
+    QCOMPARE(h.label(QStringLiteral("lblMinAWG"))->text(), QStringLiteral("# 16"));
+    QCOMPARE(h.services.beeps(), 0);
+
+    // The line opens the window for the tab's circuit, from the keyboard and the mouse.
+    QVERIFY(circuitWindows().isEmpty());
+    warning->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(warning, Qt::Key_Return);
+    QCOMPARE(circuitWindows().size(), 1);
+    QCOMPARE(shown(circuitWindows().front(), "current"), QStringLiteral("60"));
+    circuitWindows().front()->close();
+    QTest::mouseClick(warning, Qt::LeftButton, {}, QPoint(4, warning->fontMetrics().height() / 2));
+    QCOMPARE(circuitWindows().size(), 1);
+}
+
+// The Voltage Drop tab's list and the circuits it hands over name the same supplies.
+void TestCircuitCheckLinks::everySupplyIsACircuit() {
+    QCOMPARE(ferrovolt::kSupplyCircuits.size(), ferrovolt::SupplyTable.size());
+    for (const ferrovolt::Supply& supply : ferrovolt::SupplyTable)
+        QVERIFY2(ferrovolt::supplyCircuit(supply.text) != nullptr, supply.text.data());
+}
+
+QTEST_MAIN(TestCircuitCheckLinks)
+#include "test_circuit_check_links.moc"
