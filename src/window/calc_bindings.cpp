@@ -16,16 +16,11 @@
 #include "calc/voltage_drop.h"
 #include "window/frm_options.h"
 #include "window/qt_text.h"
+#include "window/result_lines.h"
 
 namespace ferrovolt {
 
 namespace {
-
-using Writes = std::initializer_list<std::pair<QLabel*, const std::string*>>;
-
-void write(Writes writes) {
-    for (const auto& [label, text] : writes) label->setText(toQt(*text));
-}
 
 std::string textOf(const QComboBox* combo) {
     return fromQt(combo->currentText());
@@ -56,14 +51,8 @@ void frmOptions::cmdCalc_Click(int index) {
             return;
         }
         const auto& r = std::get<AreaWeightResult>(answer);
-        const AreaWeightTab& t = m_areaWeight;
-        write({{t.Dia_inch, &r.Dia_inch},
-               {t.Dia_mm, &r.Dia_mm},
-               {t.Area_inches, &r.Area_inches},
-               {t.Area_mm, &r.Area_mm},
-               {t.Area_mils, &r.Area_mils},
-               {t.Pounds, &r.Pounds},
-               {t.Kilos, &r.Kilos}});
+        writeResults(m_areaWeight.results, {&r.Dia_mm, &r.Dia_inch, &r.Area_mm, &r.Area_inches,
+                                            &r.Area_mils, &r.Pounds, &r.Kilos});
     } else if (index == 2) {
         const ResistivityTab& t = m_resistivity;
         const TempUnit unit = t.optTemp[1]->isChecked()   ? TempUnit::Fahrenheit
@@ -79,14 +68,8 @@ void frmOptions::cmdCalc_Click(int index) {
             return;
         }
         const auto& r = std::get<ResistanceResult>(answer);
-        write({{t.Pounds_f, &r.Pounds_f},
-               {t.Kilo_Km, &r.Kilo_Km},
-               {t.Kilo_mtr, &r.Kilo_mtr},
-               {t.Ohms_mtr, &r.Ohms_mtr},
-               {t.Ohms_km, &r.Ohms_km},
-               {t.Ohms_f, &r.Ohms_f},
-               {t.Ohms_Kf, &r.Ohms_Kf},
-               {t.Ohms_mile, &r.Ohms_mile}});
+        writeResults(t.results, {&r.Kilo_mtr, &r.Kilo_Km, &r.Pounds_f, &r.Ohms_mtr, &r.Ohms_km,
+                                 &r.Ohms_mile, &r.Ohms_Kf, &r.Ohms_f});
     }
 }
 
@@ -101,10 +84,7 @@ void frmOptions::cmdCalc2_Click() {
         return;
     }
     const auto& r = std::get<ConduitResult>(answer);
-    write({{t.CondArea, &r.CondArea},
-           {t.UseableArea, &r.UseableArea},
-           {t.CableArea, &r.CableArea},
-           {t.CableQty, &r.CableQty}});
+    writeResults(t.results, {&r.CondArea, &r.UseableArea, &r.CableArea, &r.CableQty});
 }
 
 void frmOptions::cmdCalc4_Click(int index) {
@@ -123,10 +103,7 @@ void frmOptions::cmdCalc4_Click(int index) {
             return;
         }
         const auto& r = std::get<VoltageDropResult>(answer);
-        write({{t.lblCMA, &r.lblCMA},
-               {t.lblDrop, &r.lblDrop},
-               {t.lblPCdrop, &r.lblPCdrop},
-               {t.lblVoltsOut, &r.lblVoltsOut}});
+        writeResults(t.results, {&r.lblDrop, &r.lblVoltsOut, &r.lblPCdrop, &r.lblCMA});
     } else if (index == 2) {
         const SizingTab& t = m_sizing;
         QRadioButton* volts = t.optVolts[0];
@@ -145,10 +122,7 @@ void frmOptions::cmdCalc4_Click(int index) {
             return;
         }
         const auto& r = std::get<ConductorSizeResult>(answer);
-        write({{t.lblCmils, &r.lblCmils},
-               {t.lblMinAWG, &r.lblMinAWG},
-               {t.lblMinMetric, &r.lblMinMetric},
-               {t.lblNomMetric, &r.lblNomMetric}});
+        writeResults(t.results, {&r.lblCmils, &r.lblMinAWG, &r.lblMinMetric, &r.lblNomMetric});
     }
 }
 

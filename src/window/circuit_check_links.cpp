@@ -9,9 +9,11 @@
 
 #include "circuit_window/circuit_prefill.h"
 #include "circuit_window/circuit_window_host.h"
+#include "describe/calculators.h"
 #include "numtext/number_text.h"
 #include "window/controls.h"
 #include "window/qt_text.h"
+#include "window/result_lines.h"
 #include "window/tab_sizing.h"
 #include "window/tab_voltage_drop.h"
 
@@ -108,8 +110,9 @@ CircuitPrefill CircuitCheckLinks::fromSizingTab() const {
 }
 
 void CircuitCheckLinks::updateWarning() {
-    const std::optional<std::string> warning =
-        sizingWarning(m_tables, fromSizingTab(), fromQt(m_sizing.lblMinAWG->text()));
+    const std::optional<std::string> warning = sizingWarning(
+        m_tables, fromSizingTab(),
+        fromQt(resultLabel(m_sizing.results, kConductorSize, "min_size_awg")->text()));
     if (!warning) {
         m_warning->hide();
         m_warningText->clear();

@@ -81,6 +81,7 @@ QLabel* addResultLine(QWidget* parent, const QString& name, const QString& capti
     QLabel* result = addResult(parent, name, {columns.resultLeft, top, columns.resultWidth, height},
                                spoken(caption));
     markResult(result, spoken(caption));
+    result->setProperty(kBorderUntilStartup, true);
     if (!unit.isEmpty()) {
         boldLabel(parent, QStringLiteral("lblUnit_") + name, unit,
                   {columns.unitLeft, top, columns.unitWidth, height}, Qt::AlignLeft);
@@ -119,6 +120,7 @@ QFrame* addGroup(QWidget* parent, const QString& name, TwipsRect where) {
     auto* group = place(new QFrame(parent), name, where);
     group->setFrameStyle(QFrame::Box | QFrame::Plain);
     group->setLineWidth(1);
+    group->setProperty(kBorderUntilStartup, true);
     return group;
 }
 

@@ -20,6 +20,9 @@ namespace ferrovolt {
 
 class ClickLabel;
 
+// Set on the groups and on the result labels of result lines: start-up takes their border away.
+inline constexpr char kBorderUntilStartup[] = "ferrovoltBorderUntilStartup";
+
 // The name of member `index` of a control array, as its objectName: "cmdCalc(2)".
 QString arrayName(const char* name, int index);
 

@@ -22,6 +22,7 @@
 #include "window/accessibility.h"
 #include "window/circuit_check_links.h"
 #include "window/click_label.h"
+#include "window/controls.h"
 #include "window/input/input_handling.h"
 #include "window/keyboard_commands.h"
 #include "window/results_copy.h"
@@ -148,20 +149,8 @@ void frmOptions::Form_Load() {
 
     setWindowTitle(QStringLiteral(FERROVOLT_TITLE " %1.%2").arg(kVersionMajor).arg(kVersionMinor));
 
-    const std::array<QFrame*, 35> borders{
-        m_compare.Frame1,       m_conduit.Frame2[0],       m_conduit.Frame2[1],
-        m_resistivity.Frame3,   m_voltageDrop.Frame4,      m_sizing.Frame5,
-        m_sizing.Frame6,        m_sizing.Frame7,           m_conduit.CondArea,
-        m_conduit.UseableArea,  m_conduit.CableArea,       m_conduit.CableQty,
-        m_resistivity.Kilo_mtr, m_resistivity.Kilo_Km,     m_resistivity.Pounds_f,
-        m_resistivity.Ohms_mtr, m_resistivity.Ohms_km,     m_resistivity.Ohms_mile,
-        m_resistivity.Ohms_Kf,  m_resistivity.Ohms_f,      m_areaWeight.Dia_mm,
-        m_areaWeight.Dia_inch,  m_areaWeight.Area_mm,      m_areaWeight.Area_inches,
-        m_areaWeight.Area_mils, m_areaWeight.Kilos,        m_areaWeight.Pounds,
-        m_voltageDrop.lblDrop,  m_voltageDrop.lblVoltsOut, m_voltageDrop.lblPCdrop,
-        m_voltageDrop.lblCMA,   m_sizing.lblMinAWG,        m_sizing.lblMinMetric,
-        m_sizing.lblNomMetric,  m_sizing.lblCmils};
-    for (QFrame* frame : borders) frame->setFrameShape(QFrame::NoFrame);
+    for (QFrame* frame : findChildren<QFrame*>())
+        if (frame->property(kBorderUntilStartup).toBool()) frame->setFrameShape(QFrame::NoFrame);
 
     const QString degree(QChar(0x00B0));
     for (QRadioButton* option : m_resistivity.optTemp) option->setText(degree + option->text());

@@ -16,92 +16,17 @@
 #include <algorithm>
 #include <string_view>
 
+#include "window/accessibility.h"
 #include "window/controls.h"
 #include "window/group_captions.h"
+#include "window/tab_tables.h"
 
 namespace ferrovolt {
 
 namespace {
 
-// An input: the control and the heading over it; a group has no heading.
-struct InputNames {
-    const char* control;
-    const char* heading;
-};
-
-// A result line: the result label with its row caption and unit caption. Unnamed, they are
-// the result's name after "lblCaption_" and "lblUnit_", the unit only where the line has one.
-struct ResultNames {
-    const char* result;
-    const char* caption = nullptr;
-    const char* unit = nullptr;
-};
-
-struct TabNames {
-    std::vector<InputNames> inputs;
-    std::vector<ResultNames> results;
-};
-
-// Inputs top to bottom, left to right, a group beside a row of fields read within that row;
-// then the result lines top to bottom.
-const std::array<TabNames, ResultsCopy::kTabCount>& tabNames() {
-    static const std::array<TabNames, ResultsCopy::kTabCount> names{{
-        // Area / Weight
-        {{{"cmbStandards", "lblHeading_cmbStandards"}, {"cmbAWG(0)", "lblHeading_cmbAWG(0)"}},
-         {{"Dia_mm"},
-          {"Dia_inch"},
-          {"Area_mm"},
-          {"Area_inches"},
-          {"Area_mils"},
-          {"Pounds"},
-          {"Kilos"}}},
-        // Conduit Capacity: the measure group stands between the two diameters.
-        {{{"cmbDia", "lblHeading_cmbDia"},
-          {"Frame2(0)", nullptr},
-          {"txtCable", "lblHeading_txtCable"},
-          {"Frame2(1)", nullptr}},
-         {{"CondArea", nullptr, "lblStandard(0)"},
-          {"UseableArea", nullptr, "lblStandard(1)"},
-          {"CableArea", nullptr, "lblStandard(2)"},
-          {"CableQty"}}},
-        // Resistivity
-        {{{"cmbAWG(2)", "lblHeading_cmbAWG(2)"},
-          {"cmbMaterial(0)", "lblHeading_cmbMaterial(0)"},
-          {"txtTemp", "Label3(18)"},
-          {"Frame3", nullptr}},
-         {{"Kilo_mtr"},
-          {"Kilo_Km"},
-          {"Pounds_f"},
-          {"Ohms_mtr"},
-          {"Ohms_km"},
-          {"Ohms_mile"},
-          {"Ohms_Kf"},
-          {"Ohms_f"}}},
-        // Compare Gauges: each box is captioned by the standard's name under it.
-        {{{"lblGauge", "lblHeading_lblGauge"}, {"Frame1", nullptr}},
-         {{"lblGaugeArray(0)", "lblStandardName(0)"},
-          {"lblGaugeArray(1)", "lblStandardName(1)"},
-          {"lblGaugeArray(3)", "lblStandardName(3)"},
-          {"lblGaugeArray(2)", "lblStandardName(2)"},
-          {"lblGaugeArray(4)", "lblStandardName(4)"}}},
-        // Voltage Drop
-        {{{"cmbGauge", "lblHeading_cmbGauge"},
-          {"cmbMaterial(1)", "lblHeading_cmbMaterial(1)"},
-          {"cmbVoltsPhase", "lblHeading_cmbVoltsPhase"},
-          {"txtAmps(1)", "lblHeading_txtAmps(1)"},
-          {"txtCCTlngth(1)", "lblHeading_txtCCTlngth(1)"},
-          {"Frame4", nullptr}},
-         {{"lblDrop"}, {"lblVoltsOut"}, {"lblPCdrop"}, {"lblCMA"}}},
-        // Conductor Sizing
-        {{{"cmbMaterial(2)", "lblHeading_cmbMaterial(2)"},
-          {"txtCCTlngth(2)", "lblHeading_txtCCTlngth(2)"},
-          {"Frame5", nullptr},
-          {"Frame6", nullptr},
-          {"Frame7", nullptr},
-          {"txtAmps(2)", "lblHeading_txtAmps(2)"}},
-         {{"lblCmils"}, {"lblMinAWG"}, {"lblMinMetric"}, {"lblNomMetric"}}},
-    }};
-    return names;
+QString qtName(std::string_view name) {
+    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
 }
 
 QString groupCaption(std::string_view group) {
@@ -162,27 +87,33 @@ void ResultsCopy::buildBlock(int tab) {
     if (block.outline == nullptr) return;
     block.page = block.outline->parentWidget();
 
-    const TabNames& names = tabNames().at(static_cast<std::size_t>(tab));
-    for (const InputNames& input : names.inputs) {
-        QWidget* control = named(QString::fromLatin1(input.control));
+    const TabTable& table = kTabTables.at(static_cast<std::size_t>(tab));
+    for (const TabInput& input : table.inputs) {
+        QWidget* control = named(qtName(input.control));
         if (control == nullptr) continue;
-        if (input.heading == nullptr) {
+        if (input.heading.empty()) {
             block.inputs.push_back({nullptr, groupCaption(input.control), control});
-        } else if (QWidget* heading = named(QString::fromLatin1(input.heading))) {
+        } else if (QWidget* heading = named(qtName(input.heading))) {
             // Read when copying: start-up still puts the degree sign into a heading.
             block.inputs.push_back({heading, QString(), control});
         }
     }
-    for (const ResultNames& result : names.results) {
-        const QString name = QString::fromLatin1(result.result);
-        QWidget* label = named(name);
-        QWidget* caption = named(result.caption != nullptr ? QString::fromLatin1(result.caption)
-                                                           : QStringLiteral("lblCaption_") + name);
-        QWidget* unit = result.unit != nullptr
-                            ? named(QString::fromLatin1(result.unit))
-                            : m_window.findChild<QWidget*>(QStringLiteral("lblUnit_") + name);
+    const auto addLine = [&](QWidget* label, QWidget* caption, QWidget* unit) {
         if (label != nullptr && caption != nullptr) block.results.push_back({caption, label, unit});
+    };
+    if (table.rows != nullptr) {
+        for (const RowDescription& row : table.rows->rows) {
+            const QString name = qtName(row.label);
+            QWidget* label = named(name);
+            const QString unit =
+                label != nullptr ? label->property(kResultUnitLabel).toString() : QString();
+            addLine(label, named(QStringLiteral("lblCaption_") + name),
+                    unit.isEmpty() ? nullptr : named(unit));
+        }
     }
+    for (const TabResult& result : table.results)
+        addLine(named(qtName(result.result)), named(qtName(result.caption)),
+                result.unit.empty() ? nullptr : named(qtName(result.unit)));
 
     block.menu = new QMenu(block.page);
     block.menu->setObjectName(arrayName("mnuResults", tab));

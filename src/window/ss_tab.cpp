@@ -1,5 +1,7 @@
 #include "window/ss_tab.h"
 
+#include <algorithm>
+
 #include <QButtonGroup>
 #include <QFrame>
 #include <QStackedWidget>
@@ -81,6 +83,14 @@ void SSTab::layoutHeader() {
     m_panel->setGeometry(0, headerHeight, width(), height() - headerHeight);
     m_panel->lower();
     m_stack->setGeometry(0, 0, width(), height());
+}
+
+int SSTab::tabOf(const QWidget* control) const {
+    for (const QWidget* w = control; w != nullptr; w = w->parentWidget()) {
+        const auto* found = std::find(m_pages.begin(), m_pages.end(), w);
+        if (found != m_pages.end()) return static_cast<int>(found - m_pages.begin());
+    }
+    return -1;
 }
 
 }  // namespace ferrovolt

@@ -30,6 +30,8 @@ public:
     void setCurrentTab(int tab);
 
     QWidget* page(int tab) const { return m_pages.at(static_cast<std::size_t>(tab)); }
+    // The tab whose page holds `control`; -1 for a control on no page.
+    int tabOf(const QWidget* control) const;
     QToolButton* tabButton(int tab) const { return m_buttons.at(static_cast<std::size_t>(tab)); }
 
     // Asks the window for a tab, from the keyboard or an assistive technology: the window

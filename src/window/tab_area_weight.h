@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include "window/result_lines.h"
 #include "window/tab_footer.h"
 
 class QComboBox;
@@ -17,13 +18,7 @@ struct AreaWeightTab {
     QComboBox* cmbStandards;
     QComboBox* cmbAWG0;
     QPushButton* calculate;  // cmdCalc(0)
-    QLabel* Dia_mm;
-    QLabel* Dia_inch;
-    QLabel* Area_mm;
-    QLabel* Area_inches;
-    QLabel* Area_mils;
-    QLabel* Pounds;
-    QLabel* Kilos;
+    ResultLabels results;    // one per row of kAreaWeight, in the order of its rows
     TabFooter footer;
 };
 

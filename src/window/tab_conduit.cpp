@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QLabel>
 
+#include "describe/calculators.h"
 #include "window/accessibility.h"
 #include "window/controls.h"
 
@@ -42,14 +43,8 @@ ConduitTab buildConduitTab(QWidget* page, const QString& address) {
                   {60, 350, 3315, 255}, false, QStringLiteral("Select for Imperial Sizes"));
 
     const ResultColumns columns{60, 1575, 1965, 1245, 3465, 1350};
-    const auto line = [&](const char* name, const char* caption, int top) {
-        return addResultLine(page, QString::fromLatin1(name), QString::fromLatin1(caption),
-                             QString(), top, 200, columns);
-    };
-    tab.CondArea = line("CondArea", "Conduit Area :", 3200);
-    tab.UseableArea = line("UseableArea", "Permissible Area :", 3450);
-    tab.CableArea = line("CableArea", "Cable Area :", 3700);
-    tab.CableQty = line("CableQty", "Cable Quantity :", 4100);
+    static constexpr int kTops[] = {3200, 3450, 3700, 4100};
+    tab.results = addResultLines(page, kConduit, kTops, 200, columns, RowUnits::Separate);
     // The unit captions follow the measure; until then they read "Sq ".
     const std::array<int, 3> unitTops{3200, 3450, 3700};
     for (int i = 0; i < 3; ++i) {
@@ -60,8 +55,7 @@ ConduitTab buildConduitTab(QWidget* page, const QString& address) {
         font.setBold(true);
         unit->setFont(font);
         tab.lblStandard[static_cast<std::size_t>(i)] = unit;
-        std::array<QLabel*, 3>{tab.CondArea, tab.UseableArea, tab.CableArea}
-            .at(static_cast<std::size_t>(i))
+        tab.results.at(static_cast<std::size_t>(i))
             ->setProperty(kResultUnitLabel, unit->objectName());
     }
 

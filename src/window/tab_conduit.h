@@ -6,6 +6,7 @@
 #include <QString>
 #include <array>
 
+#include "window/result_lines.h"
 #include "window/tab_footer.h"
 
 class QComboBox;
@@ -25,10 +26,7 @@ struct ConduitTab {
     std::array<QRadioButton*, 2> optMeasure;
     std::array<QRadioButton*, 2> optCapacity;
     QPushButton* calculate;  // cmdCalc2
-    QLabel* CondArea;
-    QLabel* UseableArea;
-    QLabel* CableArea;
-    QLabel* CableQty;
+    ResultLabels results;    // one per row of kConduit, in the order of its rows
     std::array<QLabel*, 3> lblStandard;
     TabFooter footer;
 };

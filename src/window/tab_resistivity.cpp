@@ -2,6 +2,7 @@
 
 #include <QLabel>
 
+#include "describe/calculators.h"
 #include "window/controls.h"
 
 namespace ferrovolt {
@@ -35,22 +36,9 @@ ResistivityTab buildResistivityTab(QWidget* page, const QString& address) {
         addOption(units, arrayName("optTemp", 2), QStringLiteral("K"), {30, 680, 500, 195}, false);
 
     const ResultColumns columns{120, 1515, 1965, 1245, 3465, 1350};
-    int top = 2300;
-    const auto line = [&](const char* name, const char* caption, const char* unit) {
-        QLabel* result =
-            addResultLine(page, QString::fromLatin1(name), QString::fromLatin1(caption),
-                          QString::fromLatin1(unit), top, 200, columns);
-        top += 250;
-        return result;
-    };
-    tab.Kilo_mtr = line("Kilo_mtr", "Weight :", "Kilos/Metre");
-    tab.Kilo_Km = line("Kilo_Km", "Weight :", "Kilos/Kmtr");
-    tab.Pounds_f = line("Pounds_f", "Weight :", "Lbs/1000 feet");
-    tab.Ohms_mtr = line("Ohms_mtr", "DC Resistance :", "Ohms/Metre");
-    tab.Ohms_km = line("Ohms_km", "DC Resistance :", "Ohms/Kmtr");
-    tab.Ohms_mile = line("Ohms_mile", "DC Resistance :", "Ohms/Mile");
-    tab.Ohms_Kf = line("Ohms_Kf", "DC Resistance :", "Ohms/1000 Ft");
-    tab.Ohms_f = line("Ohms_f", "DC Resistance :", "Ohms/Foot");
+    // A line every 250 twips from 2300.
+    static constexpr int kTops[] = {2300, 2550, 2800, 3050, 3300, 3550, 3800, 4050};
+    tab.results = addResultLines(page, kResistanceCalc, kTops, 200, columns);
 
     tab.calculate = addCalculate(page, arrayName("cmdCalc", 2));
     tab.footer = addFooter(page, {1, 4, 4}, address);

@@ -6,6 +6,7 @@
 #include <QString>
 #include <array>
 
+#include "window/result_lines.h"
 #include "window/tab_footer.h"
 
 class QComboBox;
@@ -26,14 +27,7 @@ struct ResistivityTab {
     QFrame* Frame3;
     std::array<QRadioButton*, 3> optTemp;
     QPushButton* calculate;  // cmdCalc(2)
-    QLabel* Kilo_mtr;
-    QLabel* Kilo_Km;
-    QLabel* Pounds_f;
-    QLabel* Ohms_mtr;
-    QLabel* Ohms_km;
-    QLabel* Ohms_mile;
-    QLabel* Ohms_Kf;
-    QLabel* Ohms_f;
+    ResultLabels results;    // one per row of kResistanceCalc, in the order of its rows
     TabFooter footer;
 };
 

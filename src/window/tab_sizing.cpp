@@ -2,6 +2,7 @@
 
 #include <QRadioButton>
 
+#include "describe/calculators.h"
 #include "window/controls.h"
 #include "window/tab_voltage_drop.h"
 
@@ -51,10 +52,7 @@ SizingTab buildSizingTab(QWidget* page, const QString& address) {
     tab.txtAmps2 = addTextField(page, arrayName("txtAmps", 2), QStringLiteral("10"),
                                 {3240, 1920, 1335, 315}, QStringLiteral("Enter Load in AMPS"));
 
-    tab.lblCmils = addCircuitResultLine(page, "lblCmils", "Circular Mils required :", 0);
-    tab.lblMinAWG = addCircuitResultLine(page, "lblMinAWG", "Minimum cable size AWG :", 1);
-    tab.lblMinMetric = addCircuitResultLine(page, "lblMinMetric", "Minimum cable size Metric :", 2);
-    tab.lblNomMetric = addCircuitResultLine(page, "lblNomMetric", "Nominal cable size Metric :", 3);
+    tab.results = addCircuitResultLines(page, kConductorSize);
 
     tab.calculate = addCalculate(page, arrayName("cmdCalc4", 2));
     tab.footer = addFooter(page, {5, 2, 2}, address);

@@ -6,6 +6,7 @@
 #include <QString>
 #include <array>
 
+#include "window/result_lines.h"
 #include "window/tab_footer.h"
 
 class QComboBox;
@@ -33,10 +34,7 @@ struct SizingTab {
     std::array<QRadioButton*, 6> optVolts;
     std::array<QRadioButton*, 2> optPhase;
     QPushButton* calculate;  // cmdCalc4(2)
-    QLabel* lblCmils;
-    QLabel* lblMinAWG;
-    QLabel* lblMinMetric;
-    QLabel* lblNomMetric;
+    ResultLabels results;    // one per row of kConductorSize, in the order of its rows
     TabFooter footer;
 };
 

@@ -1,5 +1,6 @@
 #include "window/tab_voltage_drop.h"
 
+#include "describe/calculators.h"
 #include "window/controls.h"
 
 namespace ferrovolt {
@@ -39,22 +40,17 @@ VoltageDropTab buildVoltageDropTab(QWidget* page, const QString& address) {
     tab.optstd3 = addOption(lengthUnit, arrayName("optstd", 3), QStringLiteral("Ft"),
                             {60, 275, 735, 240}, false);
 
-    tab.lblDrop = addCircuitResultLine(page, "lblDrop", "Voltage Drop across Cable :", 0);
-    tab.lblVoltsOut =
-        addCircuitResultLine(page, "lblVoltsOut", "Voltage available to the load :", 1);
-    tab.lblPCdrop = addCircuitResultLine(page, "lblPCdrop", "Percent Voltage Drop :", 2);
-    tab.lblCMA = addCircuitResultLine(page, "lblCMA", "Circular Mils area of conductor :", 3);
+    tab.results = addCircuitResultLines(page, kVoltageDrop);
 
     tab.calculate = addCalculate(page, arrayName("cmdCalc4", 1));
     tab.footer = addFooter(page, {4, 1, 1}, address);
     return tab;
 }
 
-QLabel* addCircuitResultLine(QWidget* page, const char* name, const char* caption, int row) {
-    static constexpr int kTops[4] = {3300, 3555, 3795, 4050};
+ResultLabels addCircuitResultLines(QWidget* page, const CalculatorDescription& calculator) {
+    static constexpr int kTops[] = {3300, 3555, 3795, 4050};
     static constexpr ResultColumns kColumns{120, 2745, 3120, 1245, 0, 0};
-    return addResultLine(page, QString::fromLatin1(name), QString::fromLatin1(caption), QString(),
-                         kTops[row], 195, kColumns);
+    return addResultLines(page, calculator, kTops, 195, kColumns);
 }
 
 }  // namespace ferrovolt

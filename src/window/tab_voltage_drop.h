@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include "window/result_lines.h"
 #include "window/tab_footer.h"
 
 class QComboBox;
@@ -27,17 +28,14 @@ struct VoltageDropTab {
     QRadioButton* optstd1;   // "Mtr"
     QRadioButton* optstd3;   // "Ft"
     QPushButton* calculate;  // cmdCalc4(1)
-    QLabel* lblDrop;
-    QLabel* lblVoltsOut;
-    QLabel* lblPCdrop;
-    QLabel* lblCMA;
+    ResultLabels results;    // one per row of kVoltageDrop, in the order of its rows
     TabFooter footer;
 };
 
 VoltageDropTab buildVoltageDropTab(QWidget* page, const QString& address);
 
-// One of the four result lines (row 0 to 3) of the two circuit tabs, Voltage Drop and
-// Conductor Sizing: row caption and result, no unit caption.
-QLabel* addCircuitResultLine(QWidget* page, const char* name, const char* caption, int row);
+// The four result lines of the two circuit tabs, Voltage Drop and Conductor Sizing: row
+// caption and result, no unit caption.
+ResultLabels addCircuitResultLines(QWidget* page, const CalculatorDescription& calculator);
 
 }  // namespace ferrovolt

@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QScrollBar>
 
+#include "window/tab_tables.h"
 #include "window_harness.h"
 
 using ferrovolt::testing::WindowHarness;
@@ -170,6 +171,33 @@ private slots:
 
     // The checks compare the text exactly as typed: the drop-downs neither complete a text
     // nor swap it for a list entry of another case when Enter is pressed.
+    // Every name that the tab tables give "Copy results" and the tests stands on its tab.
+    void tabTablesNameControlsOfTheirTab() {
+        WindowHarness h;
+        h.start();
+        const auto q = [](std::string_view name) {
+            return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+        };
+        for (int tab = 0; tab < ferrovolt::kTabTableCount; ++tab) {
+            const ferrovolt::TabTable& table = ferrovolt::kTabTables.at(std::size_t(tab));
+            QStringList names;
+            if (!table.calculate.empty()) names << q(table.calculate);
+            for (const auto& input : table.inputs) {
+                names << q(input.control);
+                if (!input.heading.empty()) names << q(input.heading);
+            }
+            if (table.rows != nullptr)
+                for (const auto& row : table.rows->rows)
+                    names << q(row.label) << QStringLiteral("lblCaption_") + q(row.label);
+            for (const auto& line : table.results) names << q(line.result) << q(line.caption);
+            for (const QString& name : names) {
+                const auto* control = h.window->findChild<QWidget*>(name);
+                QVERIFY2(control != nullptr, qPrintable(name));
+                QCOMPARE(h.tabs()->tabOf(control), tab);
+            }
+        }
+    }
+
     void dropDownsKeepTheTextAsTyped() {
         WindowHarness h;
         h.start();

@@ -20,142 +20,27 @@
 #include "window/frm_options.h"
 #include "window/input/key_code.h"
 #include "window/ss_tab.h"
-
-using ferrovolt::testing::FakeSystemServices;
+#include "window/tab_tables.h"
+#include "window_harness.h"
 
 namespace {
 
-// The real main window, started as the program starts it, with its services and a record of
-// every Calculate and tab header click: which button, and which control had the focus then.
-class Rig {
-public:
-    Rig() : services(0.0002) {
-        window = std::make_unique<ferrovolt::frmOptions>(services);
-        window->Form_Load();
-        window->show();
-        QApplication::setActiveWindow(window.get());
-        for (auto* button : window->findChildren<QAbstractButton*>()) {
-            const QString name = button->objectName();
-            if (name.startsWith("cmdCalc") || name.startsWith("SSTab_Tab")) {
-                // Pressed comes before the click runs the calculation, which may move the focus.
-                QObject::connect(button, &QAbstractButton::pressed, &watcher,
-                                 [this] { focusAtClick.push_back(focusName()); });
-                QObject::connect(button, &QAbstractButton::clicked, &watcher,
-                                 [this, name] { ++clicks[name]; });
-            }
-        }
-    }
-
-    bool ready() { return QTest::qWaitForWindowActive(window.get()); }
-
-    // Controls of other tabs are out of reach until their tab is current.
+// The real main window, started as the program starts it, with a record of every Calculate and
+// tab header click. Controls of other tabs are out of reach until their tab is current: showing
+// a tab forgets what came before.
+struct Rig : ferrovolt::testing::WindowHarness {
+    Rig() { startRecordingClicks(); }
     void showTab(int tab) {
-        click(QString("SSTab_Tab(%1)").arg(tab));
+        WindowHarness::showTab(tab);
         forget();
     }
-    int currentTab() const { return get<ferrovolt::SSTab>("SSTab")->currentTab(); }
-
-    template <class Control = QWidget>
-    Control* get(const QString& name) const {
-        return window->findChild<Control*>(name);
-    }
-
-    // The control that holds the focus, named as the window names it.
-    QString focusName() const {
-        for (QWidget* w = QApplication::focusWidget(); w != nullptr; w = w->parentWidget()) {
-            if (!w->objectName().isEmpty() && !w->objectName().startsWith("qt_")) {
-                return w->objectName();
-            }
-        }
-        return {};
-    }
-
-    // A starting point set from code; what follows it is driven by keys and clicks.
-    void focus(const QString& name) {
-        get(name)->setFocus(Qt::OtherFocusReason);
-        forget();
-    }
-
-    void forget() {
-        services.clear();
-        clicks.clear();
-        focusAtClick.clear();
-    }
-
-    void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        QTest::keyClick(window->windowHandle(), key, modifiers);
-    }
-
-    // Types character by character into the focused control; '\b' is a backspace.
-    void type(const QString& text) {
-        for (const QChar c : text) {
-            if (c == QLatin1Char('\b')) {
-                key(Qt::Key_Backspace);
-            } else {
-                QTest::keyClick(window->windowHandle(), c.toLatin1());
-            }
-        }
-    }
-
-    // Selects the whole text of the focused field from the keyboard, then types over it.
-    void retype(const QString& text) {
-        key(Qt::Key_End);
-        key(Qt::Key_Home, Qt::ShiftModifier);
-        type(text);
-    }
-
-    void click(const QString& name) {
-        QWidget* widget = get(name);
-        // An option button only reacts on its indicator and caption, at its left end.
-        const QPoint at = qobject_cast<QRadioButton*>(widget) != nullptr
-                              ? QPoint(6, widget->height() / 2)
-                              : widget->rect().center();
-        QTest::mouseClick(widget, Qt::LeftButton, {}, at);
-    }
-
-    QString text(const QString& name) const {
-        if (auto* edit = get<QLineEdit>(name)) {
-            return edit->text();
-        }
-        if (auto* combo = get<QComboBox>(name)) {
-            return combo->currentText();
-        }
-        return get<QLabel>(name)->text();
-    }
-
-    int clicksOf(const QString& name) const {
-        const auto found = clicks.find(name);
-        return found == clicks.end() ? 0 : found->second;
-    }
-
-    // Declared before the window: its destruction still reports focus changes.
-    FakeSystemServices services;
-    QObject watcher;
-    std::map<QString, int> clicks;
-    std::vector<QString> focusAtClick;
-    std::unique_ptr<ferrovolt::frmOptions> window;
 };
-
-// The tab of each field, so that the field is reachable.
-int tabOf(const QString& name) {
-    static const std::map<QString, int> tabs{
-        {"cmbStandards", 0},   {"cmbAWG(0)", 0},      {"cmdCalc(0)", 0},     {"txtCable", 1},
-        {"cmdCalc2", 1},       {"cmbAWG(2)", 2},      {"cmbMaterial(0)", 2}, {"txtTemp", 2},
-        {"cmdCalc(2)", 2},     {"optTemp(0)", 2},     {"optTemp(1)", 2},     {"optTemp(2)", 2},
-        {"cmbGauge", 4},       {"cmbMaterial(1)", 4}, {"cmbVoltsPhase", 4},  {"txtAmps(1)", 4},
-        {"txtCCTlngth(1)", 4}, {"cmdCalc4(1)", 4},    {"optstd(3)", 4},      {"cmbMaterial(2)", 5},
-        {"txtAmps(2)", 5},     {"txtCCTlngth(2)", 5}, {"cmdCalc4(2)", 5},    {"optPhase(0)", 5},
-        {"optPhase(1)", 5},    {"optVolts(0)", 5},    {"optVolts(1)", 5},    {"optVolts(2)", 5},
-        {"optVolts(3)", 5},    {"optVolts(4)", 5},    {"optVolts(5)", 5},
-    };
-    return tabs.at(name);
-}
 
 // The tab's Calculate button: another control to click on the same tab.
 QString calculateOf(int tab) {
-    static const char* const buttons[] = {"cmdCalc(0)", "cmdCalc2",    "cmdCalc(2)",
-                                          "",           "cmdCalc4(1)", "cmdCalc4(2)"};
-    return QString::fromLatin1(buttons[tab]);
+    const std::string_view button =
+        ferrovolt::kTabTables.at(static_cast<std::size_t>(tab)).calculate;
+    return QString::fromLatin1(button.data(), static_cast<qsizetype>(button.size()));
 }
 
 }  // namespace
@@ -270,7 +155,7 @@ void InputHandlingTest::lengthLimits() {
     QFETCH(QString, expected);
     Rig rig;
     QVERIFY(rig.ready());
-    rig.showTab(tabOf(field));
+    rig.showTab(rig.tabOf(field));
     rig.focus(field);
     rig.retype("\b");
     QCOMPARE(rig.text(field), QString());
@@ -361,7 +246,7 @@ void InputHandlingTest::nonNumberHoldsFocusSilently() {
     QFETCH(QString, fix);
     Rig rig;
     QVERIFY(rig.ready());
-    const int tab = tabOf(field);
+    const int tab = rig.tabOf(field);
     rig.showTab(tab);
     rig.focus(field);
     rig.retype("\b");
@@ -414,7 +299,7 @@ void InputHandlingTest::listChecks() {
     QFETCH(QString, pressed);
     Rig rig;
     QVERIFY(rig.ready());
-    const int tab = tabOf(list);
+    const int tab = rig.tabOf(list);
     rig.showTab(tab);
     rig.focus(list);
     rig.retype(bad);
@@ -567,7 +452,7 @@ void InputHandlingTest::calculateFromList() {
     QFETCH(int, calculations);
     Rig rig;
     QVERIFY(rig.ready());
-    const int tab = tabOf(list);
+    const int tab = rig.tabOf(list);
     rig.showTab(tab);
     rig.focus(list);
     const QString button = calculateOf(tab);
@@ -605,7 +490,7 @@ void InputHandlingTest::optionClicks() {
     QFETCH(QString, pressed);
     Rig rig;
     QVERIFY(rig.ready());
-    const int tab = tabOf(option);
+    const int tab = rig.tabOf(option);
     rig.showTab(tab);
     rig.focus(calculateOf(tab));
     rig.click(option);
