@@ -8,18 +8,14 @@
 #include "calc/gauge_comparison.h"
 #include "calc/resistance.h"
 #include "calc/voltage_drop.h"
+#include "filled_tables.h"
 #include "tables/gauge_area.h"
 
 namespace ferrovolt {
 namespace {
 
 const Tables& tables() {
-    static const Tables built = [] {
-        Tables t;
-        InitTables(t);
-        return t;
-    }();
-    return built;
+    return filledTables();
 }
 
 void BM_GaugeArea(benchmark::State& state) {

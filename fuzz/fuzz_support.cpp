@@ -4,17 +4,13 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "filled_tables.h"
 #include "result_forms.h"
 
 namespace ferrovolt::fuzz {
 
 const Tables& tables() {
-    static const Tables filled = [] {
-        Tables t;
-        InitTables(t);
-        return t;
-    }();
-    return filled;
+    return filledTables();
 }
 
 void fail(std::string_view what, std::string_view detail) {

@@ -1,9 +1,9 @@
 #include "startup_timing.h"
 
 #include "circuit_window/circuit_window.h"
-#include "frm_splash.h"
-#include "qt_system_services.h"
-#include "wait_seconds.h"
+#include "services/qt_system_services.h"
+#include "splash/frm_splash.h"
+#include "splash/wait_seconds.h"
 #include "window/frm_options.h"
 #include "window/ss_tab.h"
 

@@ -9,7 +9,7 @@
 
 #include "circuit_window/circuit_window.h"
 #include "ferrovolt_version.h"
-#include "qt_system_services.h"
+#include "services/qt_system_services.h"
 #include "window/frm_options.h"
 
 namespace {

@@ -1,6 +1,6 @@
-#include "qt_system_services.h"
+#include "services/qt_system_services.h"
 
-#include "line_breaks.h"
+#include "services/line_breaks.h"
 
 #include <QApplication>
 #include <QDate>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "system_services.h"
+#include "services/system_services.h"
 
 namespace ferrovolt {
 

@@ -1,12 +1,12 @@
-#include "frm_splash.h"
+#include "splash/frm_splash.h"
 
 #include "ferrovolt_version.h"
 #include "fonts.h"
-#include "hand_cursor.h"
-#include "line_breaks.h"
-#include "splash_text.h"
-#include "system_services.h"
-#include "web_site.h"
+#include "services/line_breaks.h"
+#include "services/system_services.h"
+#include "splash/hand_cursor.h"
+#include "splash/splash_text.h"
+#include "splash/web_site.h"
 
 #include <QFont>
 #include <QGuiApplication>

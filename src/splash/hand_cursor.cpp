@@ -1,4 +1,4 @@
-#include "hand_cursor.h"
+#include "splash/hand_cursor.h"
 
 #include <QCoreApplication>
 #include <QDir>

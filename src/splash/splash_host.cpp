@@ -1,7 +1,7 @@
-#include "splash_host.h"
+#include "splash/splash_host.h"
 
-#include "frm_splash.h"
-#include "wait_seconds.h"
+#include "splash/frm_splash.h"
+#include "splash/wait_seconds.h"
 
 namespace ferrovolt {
 

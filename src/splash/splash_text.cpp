@@ -1,4 +1,4 @@
-#include "splash_text.h"
+#include "splash/splash_text.h"
 
 namespace ferrovolt {
 

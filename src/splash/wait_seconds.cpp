@@ -1,6 +1,6 @@
-#include "wait_seconds.h"
+#include "splash/wait_seconds.h"
 
-#include "system_services.h"
+#include "services/system_services.h"
 
 #include <QEventLoop>
 #include <QTimer>

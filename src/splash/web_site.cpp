@@ -1,6 +1,6 @@
-#include "web_site.h"
+#include "splash/web_site.h"
 
-#include "system_services.h"
+#include "services/system_services.h"
 
 #include <QString>
 

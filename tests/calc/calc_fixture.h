@@ -5,18 +5,9 @@
 #include <variant>
 
 #include "calc/answer.h"
-#include "tables/tables.h"
+#include "filled_tables.h"
 
 namespace ferrovolt {
-
-inline const Tables& filledTables() {
-    static const Tables tables = [] {
-        Tables t;
-        InitTables(t);
-        return t;
-    }();
-    return tables;
-}
 
 // The result of an answer, failing the test when it is a refusal.
 template <typename Result>

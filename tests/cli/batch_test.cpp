@@ -12,6 +12,7 @@
 #include "cli/batch.h"
 #include "cli/json_answer.h"
 #include "cli_run.h"
+#include "filled_tables.h"
 
 namespace ferrovolt {
 namespace {
@@ -29,12 +30,7 @@ void PrintTo(const BatchCase& c, std::ostream* os) {
 }
 
 const Tables& tables() {
-    static const Tables built = [] {
-        Tables t;
-        InitTables(t);
-        return t;
-    }();
-    return built;
+    return filledTables();
 }
 
 class BatchAnswer : public testing::TestWithParam<BatchCase> {};

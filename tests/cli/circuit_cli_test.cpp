@@ -11,17 +11,13 @@
 #include "cli/batch.h"
 #include "cli/schedule.h"
 #include "cli_run.h"
+#include "filled_tables.h"
 
 namespace ferrovolt {
 namespace {
 
 const Tables& tables() {
-    static const Tables built = [] {
-        Tables t;
-        InitTables(t);
-        return t;
-    }();
-    return built;
+    return filledTables();
 }
 
 TEST(CircuitCommand, JsonHasEveryKeyWithNumbersAsNumbers) {

@@ -14,17 +14,13 @@
 #include "cli/json_answer.h"
 #include "cli/json_rows.h"
 #include "cli_run.h"
+#include "filled_tables.h"
 
 namespace ferrovolt {
 namespace {
 
 const Tables& tables() {
-    static const Tables built = [] {
-        Tables t;
-        InitTables(t);
-        return t;
-    }();
-    return built;
+    return filledTables();
 }
 
 nlohmann::json answerOf(const std::string& request) {

@@ -3,7 +3,7 @@
 // Test double of the desktop services: counts beeps, records notes and opened addresses
 // instead of showing or opening them, shortens waits and reports a chosen calendar year.
 
-#include "system_services.h"
+#include "services/system_services.h"
 
 #include <QDate>
 #include <QString>

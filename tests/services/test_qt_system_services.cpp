@@ -1,5 +1,5 @@
-#include "line_breaks.h"
-#include "qt_system_services.h"
+#include "services/line_breaks.h"
+#include "services/qt_system_services.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,9 +1,9 @@
 #include "fake_system_services.h"
-#include "frm_splash.h"
-#include "hand_cursor.h"
-#include "splash_host.h"
-#include "splash_text.h"
-#include "web_site.h"
+#include "splash/frm_splash.h"
+#include "splash/hand_cursor.h"
+#include "splash/splash_host.h"
+#include "splash/splash_text.h"
+#include "splash/web_site.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -47,7 +47,7 @@ private slots:
         frmSplash splash(services);
         QCOMPARE(label(&splash, "Label64")->text(), QStringLiteral("Ferrovolt"));
         QCOMPARE(label(&splash, "Text3")->text(), QStringLiteral("ver"));
-        QCOMPARE(label(&splash, "Version")->text(), QStringLiteral("2.0.3"));
+        QCOMPARE(label(&splash, "Version")->text(), QStringLiteral(FERROVOLT_PROJECT_VERSION));
         QCOMPARE(label(&splash, "URL_Label")->text(), makerAddress());
         QCOMPARE(label(&splash, "Box2")->text(), QString());
         QCOMPARE(label(&splash, "Box3")->text(), QString());

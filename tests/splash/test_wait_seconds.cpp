@@ -1,5 +1,5 @@
 #include "fake_system_services.h"
-#include "wait_seconds.h"
+#include "splash/wait_seconds.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
