@@ -88,7 +88,7 @@ void ResultsCopy::buildBlock(int tab) {
     block.page = block.outline->parentWidget();
 
     const TabTable& table = kTabTables.at(static_cast<std::size_t>(tab));
-    for (const TabInput& input : table.inputs) {
+    for (const TabInput& input : readingInputs(table)) {
         QWidget* control = named(qtName(input.control));
         if (control == nullptr) continue;
         if (input.heading.empty()) {

@@ -1,6 +1,7 @@
 #include "window/tab_area_weight.h"
 
 #include "describe/calculators.h"
+#include "window/control_table.h"
 #include "window/controls.h"
 
 namespace ferrovolt {
@@ -9,14 +10,9 @@ AreaWeightTab buildAreaWeightTab(QWidget* page, const QString& address) {
     AreaWeightTab tab{};
     addRectangle(page, arrayName("Shape1", 0), {1755, 2175, 1575, 2200});
 
-    addLabel(page, QStringLiteral("lblHeading_cmbStandards"), QStringLiteral("Wire Standard"),
-             {855, 1200, 2000, 255});
-    addLabel(page, QStringLiteral("lblHeading_cmbAWG(0)"), QStringLiteral("Gauge"),
-             {3300, 1200, 800, 255});
-    tab.cmbStandards = addCombo(page, QStringLiteral("cmbStandards"), QStringLiteral("AWG (B&S)"),
-                                {855, 1455, 2000, 315}, QStringLiteral("Wire Standard"));
-    tab.cmbAWG0 = addCombo(page, arrayName("cmbAWG", 0), QStringLiteral("18"),
-                           {3300, 1455, 800, 315}, QStringLiteral("Gauge"));
+    const BuiltControls built = buildControls(page, kAreaWeightControls);
+    tab.cmbStandards = built.get(row<ControlKind::Combo>(kAreaWeightControls, "cmbStandards"));
+    tab.cmbAWG0 = built.get(row<ControlKind::Combo>(kAreaWeightControls, "cmbAWG(0)"));
 
     const ResultColumns columns{120, 1515, 1965, 1245, 3465, 1350};
     static constexpr int kTops[] = {2295, 2550, 2805, 3045, 3300, 3555, 3795};

@@ -1,24 +1,18 @@
 #include "window/tab_tables.h"
 
 #include "describe/calculators.h"
+#include "window/tab_area_weight.h"
+#include "window/tab_conduit.h"
+#include "window/tab_resistivity.h"
+#include "window/tab_sizing.h"
+#include "window/tab_voltage_drop.h"
 
 namespace ferrovolt {
 
 namespace {
 
-constexpr TabInput kAreaWeightInputs[] = {{"cmbStandards", "lblHeading_cmbStandards"},
-                                          {"cmbAWG(0)", "lblHeading_cmbAWG(0)"}};
-
 // The measure group stands between the two diameters.
-constexpr TabInput kConduitInputs[] = {{"cmbDia", "lblHeading_cmbDia"},
-                                       {"Frame2(0)", ""},
-                                       {"txtCable", "lblHeading_txtCable"},
-                                       {"Frame2(1)", ""}};
-
-constexpr TabInput kResistivityInputs[] = {{"cmbAWG(2)", "lblHeading_cmbAWG(2)"},
-                                           {"cmbMaterial(0)", "lblHeading_cmbMaterial(0)"},
-                                           {"txtTemp", "Label3(18)"},
-                                           {"Frame3", ""}};
+constexpr std::string_view kConduitReading[] = {"cmbDia", "Frame2(0)", "txtCable", "Frame2(1)"};
 
 constexpr TabInput kCompareInputs[] = {{"lblGauge", "lblHeading_lblGauge"}, {"Frame1", ""}};
 
@@ -29,30 +23,31 @@ constexpr TabResult kCompareResults[] = {{"lblGaugeArray(0)", "lblStandardName(0
                                          {"lblGaugeArray(2)", "lblStandardName(2)", ""},
                                          {"lblGaugeArray(4)", "lblStandardName(4)", ""}};
 
-constexpr TabInput kVoltageDropInputs[] = {{"cmbGauge", "lblHeading_cmbGauge"},
-                                           {"cmbMaterial(1)", "lblHeading_cmbMaterial(1)"},
-                                           {"cmbVoltsPhase", "lblHeading_cmbVoltsPhase"},
-                                           {"txtAmps(1)", "lblHeading_txtAmps(1)"},
-                                           {"txtCCTlngth(1)", "lblHeading_txtCCTlngth(1)"},
-                                           {"Frame4", ""}};
-
-// The voltages and phases stand beside the length; the current comes below them.
-constexpr TabInput kSizingInputs[] = {{"cmbMaterial(2)", "lblHeading_cmbMaterial(2)"},
-                                      {"txtCCTlngth(2)", "lblHeading_txtCCTlngth(2)"},
-                                      {"Frame5", ""},
-                                      {"Frame6", ""},
-                                      {"Frame7", ""},
-                                      {"txtAmps(2)", "lblHeading_txtAmps(2)"}};
-
 }  // namespace
 
 const std::array<TabTable, kTabTableCount> kTabTables{{
-    {"cmdCalc(0)", kAreaWeightInputs, &kAreaWeight, {}},
-    {"cmdCalc2", kConduitInputs, &kConduit, {}},
-    {"cmdCalc(2)", kResistivityInputs, &kResistanceCalc, {}},
-    {"", kCompareInputs, nullptr, kCompareResults},
-    {"cmdCalc4(1)", kVoltageDropInputs, &kVoltageDrop, {}},
-    {"cmdCalc4(2)", kSizingInputs, &kConductorSize, {}},
+    {"cmdCalc(0)", kAreaWeightControls, {}, {}, &kAreaWeight, {}},
+    {"cmdCalc2", kConduitControls, kConduitReading, {}, &kConduit, {}},
+    {"cmdCalc(2)", kResistivityControls, {}, {}, &kResistanceCalc, {}},
+    {"", {}, {}, kCompareInputs, nullptr, kCompareResults},
+    {"cmdCalc4(1)", kVoltageDropControls, {}, {}, &kVoltageDrop, {}},
+    {"cmdCalc4(2)", kSizingControls, {}, {}, &kConductorSize, {}},
 }};
+
+std::vector<TabInput> readingInputs(const TabTable& table) {
+    std::vector<TabInput> inputs(table.inputs.begin(), table.inputs.end());
+    for (const ControlRow& row : table.controls) {
+        if (row.kind == ControlKind::Combo || row.kind == ControlKind::Text)
+            inputs.push_back({row.name, row.heading});
+        else if (row.kind == ControlKind::Group)
+            inputs.push_back({row.name, {}});
+    }
+    if (table.reading.empty()) return inputs;
+    std::vector<TabInput> read;
+    for (std::string_view name : table.reading)
+        for (const TabInput& input : inputs)
+            if (input.control == name) read.push_back(input);
+    return read;
+}
 
 }  // namespace ferrovolt

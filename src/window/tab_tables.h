@@ -2,15 +2,17 @@
 
 // What each tab offers to the code that reads it as a whole ("Copy results", the tests): its
 // inputs in reading order with the heading over each, its Calculate button, and its result
-// lines. The result lines are its calculator's rows where the tab shows them as rows; only
-// Compare Gauges, whose boxes stand in a block of their own, lists its lines here.
-// A test checks every name here against the window, on the tab it is listed for.
+// lines. The inputs come from the tab's table of controls and the result lines from its
+// calculator's rows; only Compare Gauges, whose gauge box and result boxes stand apart, lists
+// its own. A test checks every name here against the window, on the tab it is listed for.
 
 #include <array>
 #include <span>
 #include <string_view>
+#include <vector>
 
 #include "describe/description.h"
+#include "window/control_table.h"
 
 namespace ferrovolt {
 
@@ -29,7 +31,11 @@ struct TabResult {
 
 struct TabTable {
     std::string_view calculate;  // the Calculate button; "" where the tab calculates as it changes
-    std::span<const TabInput> inputs;  // top to bottom, left to right
+    std::span<const ControlRow> controls;  // the tab's table of input controls
+    // The fields and groups of `controls` top to bottom, left to right, where that is not the
+    // order of their rows.
+    std::span<const std::string_view> reading;
+    std::span<const TabInput> inputs;  // without `controls`: the inputs in reading order
     // Result lines "lblCaption_<label>", the label and its unit caption, one per row.
     const CalculatorDescription* rows;
     std::span<const TabResult> results;  // the lines where `rows` is null
@@ -39,5 +45,8 @@ inline constexpr int kTabTableCount = 6;
 
 // In the order of the window's tabs.
 extern const std::array<TabTable, kTabTableCount> kTabTables;
+
+// The inputs of a tab in reading order: its fields with their headings and its groups.
+std::vector<TabInput> readingInputs(const TabTable& table);
 
 }  // namespace ferrovolt

@@ -182,7 +182,8 @@ private slots:
             const ferrovolt::TabTable& table = ferrovolt::kTabTables.at(std::size_t(tab));
             QStringList names;
             if (!table.calculate.empty()) names << q(table.calculate);
-            for (const auto& input : table.inputs) {
+            for (const auto& control : table.controls) names << q(control.name);
+            for (const auto& input : ferrovolt::readingInputs(table)) {
                 names << q(input.control);
                 if (!input.heading.empty()) names << q(input.heading);
             }
