@@ -74,7 +74,9 @@ template <class Control>
 Control* InputHandling::control(const std::string& name) const {
     auto* found = m_window.findChild<Control*>(QString::fromStdString(name));
     if (found == nullptr) {
-        qWarning("Input handling: the window has no control named %s", name.c_str());
+        // A misspelt name is a fault of the program: stop at once, so that every window test
+        // fails on it.
+        qFatal("Input handling: the window has no control named %s", name.c_str());
     }
     return found;
 }
