@@ -13,12 +13,12 @@
 #include "window/group_captions.h"
 #include "window/result_label.h"
 #include "window/ss_tab.h"
+#include "window/tab_tables.h"
 
 namespace ferrovolt {
 
 namespace {
 
-constexpr char kHeadingPrefix[] = "lblHeading_";
 constexpr char kGroupProperty[] = "ferrovoltGroup";
 constexpr char kLinkPrefix[] = "URL_Label1(";
 
@@ -203,13 +203,16 @@ void installAccessibleInterfaces() {
 }
 
 void setUpAccessibility(QWidget& window) {
-    // Every field and list is named by the heading over it.
-    for (QLabel* heading : window.findChildren<QLabel*>()) {
-        QString control = heading->objectName();
-        if (control == QLatin1String("Label3(18)")) control = QStringLiteral("lblHeading_txtTemp");
-        if (!control.startsWith(QLatin1String(kHeadingPrefix))) continue;
-        control.remove(0, static_cast<int>(sizeof(kHeadingPrefix)) - 1);
-        if (auto* input = window.findChild<QWidget*>(control)) {
+    // Every field and list is named by the heading over it, as the tab tables pair them.
+    const auto named = [&window](std::string_view name) {
+        return window.findChild<QWidget*>(
+            QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+    };
+    for (const TabTable& table : kTabTables) {
+        for (const TabInput& field : readingInputs(table)) {
+            auto* heading = qobject_cast<QLabel*>(named(field.heading));
+            QWidget* input = named(field.control);
+            if (field.heading.empty() || heading == nullptr || input == nullptr) continue;
             heading->setBuddy(input);
             // Named by the heading as it reads now: start-up still changes one.
             input->setAccessibleName(QString());
