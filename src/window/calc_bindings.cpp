@@ -110,7 +110,7 @@ void frmOptions::cmdCalc4_Click(int index) {
         for (QRadioButton* option : t.optVolts)
             if (option->isChecked()) volts = option;
         const auto answer = CalcConductorSize(m_tables, textOf(t.txtCCTlngth2),
-                                              t.optstd2->isChecked(), textOf(t.txtAmps2),
+                                              t.lengthUnit[0]->isChecked(), textOf(t.txtAmps2),
                                               textOf(t.cmbMaterial2), t.optPhase[0]->isChecked(),
                                               fromQt(volts->property(kTagProperty).toString()));
         if (const auto* refusal = std::get_if<Refusal>(&answer)) {

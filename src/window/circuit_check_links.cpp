@@ -99,7 +99,7 @@ CircuitPrefill CircuitCheckLinks::fromDropTab() const {
 CircuitPrefill CircuitCheckLinks::fromSizingTab() const {
     CircuitPrefill tab;
     tab.length = fromQt(m_sizing.txtCCTlngth2->text());
-    tab.feet = m_sizing.optstd4->isChecked();
+    tab.feet = m_sizing.lengthUnit[1]->isChecked();
     tab.current = fromQt(m_sizing.txtAmps2->text());
     tab.material = fromQt(m_sizing.cmbMaterial2->currentText());
     tab.threePhase = m_sizing.optPhase[1]->isChecked();

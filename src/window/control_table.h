@@ -62,6 +62,16 @@ constexpr ControlRow optionRow(std::string_view name, std::string_view text, Twi
     return {ControlKind::Option, name, text, place, {}, selected, toolTip, tag};
 }
 
+// Two tables one after the other.
+template <std::size_t A, std::size_t B>
+constexpr std::array<ControlRow, A + B> join(const std::array<ControlRow, A>& first,
+                                             const std::array<ControlRow, B>& second) {
+    std::array<ControlRow, A + B> rows{};
+    for (std::size_t i = 0; i < A; ++i) rows[i] = first[i];
+    for (std::size_t i = 0; i < B; ++i) rows[A + i] = second[i];
+    return rows;
+}
+
 // A row of a table, known to be of kind `Kind`.
 template <ControlKind Kind>
 struct RowOf {

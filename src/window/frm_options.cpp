@@ -119,9 +119,9 @@ void frmOptions::connectHandlers() {
                    [this, i] { optCapacity_Click(i); });
     }
     onSelected(m_voltageDrop.optstd1, this, [this] { optstd_Click(1); });
-    onSelected(m_sizing.optstd2, this, [this] { optstd_Click(2); });
+    onSelected(m_sizing.lengthUnit[0], this, [this] { optstd_Click(2); });
     onSelected(m_voltageDrop.optstd3, this, [this] { optstd_Click(3); });
-    onSelected(m_sizing.optstd4, this, [this] { optstd_Click(4); });
+    onSelected(m_sizing.lengthUnit[1], this, [this] { optstd_Click(4); });
 
     for (int i = 0; i < static_cast<int>(m_urlLabels.size()); ++i)
         connect(m_urlLabels[static_cast<std::size_t>(i)], &ClickLabel::clicked, this,

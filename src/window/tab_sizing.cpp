@@ -16,8 +16,7 @@ SizingTab buildSizingTab(QWidget* page, const QString& address) {
     const BuiltControls built = buildControls(page, kSizingControls);
     tab.cmbMaterial2 = built.get(row<ControlKind::Combo>(kSizingControls, "cmbMaterial(2)"));
     tab.txtCCTlngth2 = built.get(row<ControlKind::Text>(kSizingControls, "txtCCTlngth(2)"));
-    tab.optstd2 = built.get(row<ControlKind::Option>(kSizingControls, "optstd(2)"));
-    tab.optstd4 = built.get(row<ControlKind::Option>(kSizingControls, "optstd(4)"));
+    tab.lengthUnit = built.options<2>(row<ControlKind::Group>(kSizingControls, "Frame5"));
     tab.optVolts = built.options<6>(row<ControlKind::Group>(kSizingControls, "Frame6"));
     tab.optPhase = built.options<2>(row<ControlKind::Group>(kSizingControls, "Frame7"));
     tab.txtAmps2 = built.get(row<ControlKind::Text>(kSizingControls, "txtAmps(2)"));
