@@ -23,8 +23,7 @@ Answer<AreaWeightResult> CalcAreaWeight(const Tables& tables, std::string_view g
         ++standardIndex;
     if (standardIndex == kStandardNames.size()) return Refusal{Field::Standard};
 
-    const float d =
-        readBackSingle(tables.GaugeTable[static_cast<std::size_t>(*position)][standardIndex]);
+    const float d = gaugeDiameter(tables, *position, static_cast<int>(standardIndex));
     if (d == 0.0F) {
         const std::string na = "N/A";
         return AreaWeightResult{na, na, na, na, na, na, na};

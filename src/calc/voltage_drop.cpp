@@ -24,16 +24,18 @@ bool isPlainAwg(std::string_view gauge) {
 std::optional<double> conductorArea(const Tables& tables, std::string_view gauge) {
     if (isPlainAwg(gauge)) {
         if (gauge.size() <= 4) return std::nullopt;
-        const std::optional<std::string> area =
-            GaugeArea(tables, gauge.substr(0, gauge.size() - 4), 0, CircularMils, false);
-        if (!area) return std::nullopt;
-        return readBackDouble(*area);
+        const std::optional<int> position =
+            gaugePositionOfLabel(tables, gauge.substr(0, gauge.size() - 4));
+        if (!position) return std::nullopt;
+        const GaugeAreaCell* cell = gaugeAreaCell(tables, *position, 0, CircularMils);
+        return cell ? cell->wide
+                    : readBackDouble(exactGaugeArea(tables, *position, 0, CircularMils));
     }
     for (const KcmilText& k : kKcmilTexts)
         if (k.text == gauge) return k.circularMils;
     for (std::size_t i = 0; i < kLargeAwgTexts.size(); ++i) {
         if (kLargeAwgTexts[i] != gauge) continue;
-        const float d = readBackSingle(tables.GaugeTable[i + 1][0]);
+        const float d = gaugeDiameter(tables, static_cast<int>(i) + 1, 0);
         const double half = static_cast<double>(d) / 2;
         const auto a = static_cast<float>((half * kPi) * half);
         return readBackDouble(shownDouble(static_cast<double>(a) * kCircularMilsPerSquareInch, 12));
