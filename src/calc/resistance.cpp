@@ -14,7 +14,7 @@ constexpr double kFeetPerMile = 5280;
 
 // A derived double shown rounded to 7 decimals.
 std::string shown(double value) {
-    return formatDouble(roundDouble(value, 7));
+    return formatRoundedDouble(value, 7);
 }
 
 // The temperature in Celsius, or nothing when it lies below absolute zero.

@@ -45,14 +45,17 @@ struct Digits {
     int exponent = 0;  // of the first digit: 1234 -> 3, 0.012 -> -2
 };
 
+// Reads std::to_chars' scientific form: a digit, optionally a point and more digits, then "e",
+// a sign and the exponent digits.
 Digits parseScientific(std::string_view text) {
-    const auto e = text.find('e');
     Digits out;
-    for (char c : text.substr(0, e))
-        if (c != '.') out.digits.push_back(c);
-    const char* first = text.data() + e + 1;
-    if (*first == '+') ++first;
-    std::from_chars(first, text.data() + text.size(), out.exponent);
+    std::size_t i = 0;
+    for (; i < text.size() && text[i] != 'e'; ++i)
+        if (text[i] != '.') out.digits.push_back(text[i]);
+    const bool negative = i + 1 < text.size() && text[i + 1] == '-';
+    int exponent = 0;
+    for (i += 2; i < text.size(); ++i) exponent = exponent * 10 + (text[i] - '0');
+    out.exponent = negative ? -exponent : exponent;
     while (out.digits.size() > 1 && out.digits.back() == '0') out.digits.pop_back();
     return out;
 }
@@ -101,10 +104,18 @@ void roundDigits(Digits& d, std::size_t keep, bool roundUp) {
 // precision + 1 digits long, it is the nearest of its length, which again keeps both on one side
 // unless it is the midpoint itself.
 template <typename T>
+Digits significantDigitsOf(T magnitude, Digits d, int precision);
+
+template <typename T>
 Digits significantDigits(T magnitude, int precision) {
     // Subnormals carry fewer bits than the precision asks for: the reasoning does not hold.
     if (magnitude < std::numeric_limits<T>::min()) return exactDigits(magnitude, precision);
-    Digits d = shortestDigits(magnitude);
+    return significantDigitsOf(magnitude, shortestDigits(magnitude), precision);
+}
+
+// As significantDigits, with the shortest digits d of a normal magnitude already at hand.
+template <typename T>
+Digits significantDigitsOf(T magnitude, Digits d, int precision) {
     const auto p = static_cast<std::size_t>(precision);
     if (d.digits.size() <= p) {
         // Short digits are the rounded value only where the value's spacing is finer than the
@@ -186,13 +197,21 @@ std::string format(T value, int precision, bool exact) {
 // digit before the point is cut as it stands; otherwise the first characters would show a
 // number orders of magnitude off, so the value is written in exponent form, rounded to as
 // many significant digits as fit n (one at least, even where that is longer).
+// True when the number text of a finite value keeps its magnitude cut to n characters.
+bool cutsAsWritten(std::string_view text, std::size_t n) {
+    if (text.size() <= n) return true;
+    const std::size_t point = text.find('.');
+    return text.find('E') == std::string_view::npos && point != std::string_view::npos &&
+           point <= n;
+}
+
 template <typename T>
 std::string cutNumber(T value, int precision, std::size_t n) {
     std::string text = format(value, precision, false);
-    if (text.size() <= n || !std::isfinite(value)) return cut(text, n);
-    const std::size_t point = text.find('.');
-    if (text.find('E') == std::string::npos && point != std::string::npos && point <= n)
-        return cut(text, n);
+    if (!std::isfinite(value) || cutsAsWritten(text, n)) {
+        if (text.size() > n) text.resize(n);
+        return text;
+    }
     for (int digits = precision;; --digits) {
         std::string out = value < 0 ? "-" : "";
         appendExponentForm(out, exactDigits(std::fabs(value), digits));
@@ -247,6 +266,31 @@ T roundTo(T value, int decimals) {
     T out{};
     std::from_chars(text.data(), end, out, std::chars_format::scientific);
     return out;
+}
+
+// formatDouble(roundDouble(value, decimals)) from one set of shortest digits: when the rounded
+// digits are at most 15, they are the shortest digits of the rounded double as well (two
+// decimals of 15 significant digits never share a double) and at 15 digits a double's spacing
+// is always finer than the last digit, so they are written as they stand. Ties, results of 0
+// and longer digits take the two steps.
+std::string formatRounded(double value, int decimals) {
+    constexpr int kPrecision = 15;
+    const double magnitude = std::fabs(value);
+    if (!std::isfinite(value) || magnitude < std::numeric_limits<double>::min())
+        return formatDouble(roundDouble(value, decimals));
+    Digits d = shortestDigits(magnitude);
+    const long fraction = static_cast<long>(d.digits.size()) - 1 - d.exponent;
+    if (fraction <= decimals)
+        return layout(value < 0, significantDigitsOf(magnitude, d, kPrecision), kPrecision);
+    const long keep = d.exponent + 1 + decimals;
+    if (keep <= 0 || keep > kPrecision) return formatDouble(roundDouble(value, decimals));
+    const auto k = static_cast<std::size_t>(keep);
+    if (d.digits.size() == k + 1 && d.digits[k] == '5')
+        return formatDouble(roundDouble(value, decimals));
+    roundDigits(d, k, d.digits[k] >= '5');
+    if (d.digits.size() > static_cast<std::size_t>(kPrecision))
+        return formatDouble(roundDouble(value, decimals));
+    return layout(value < 0, d, kPrecision);
 }
 
 // Length of the leading number in text: [sign] digits [. digits] with one digit at least,
@@ -330,6 +374,18 @@ float roundSingle(float value, int decimals) {
 }
 double roundDouble(double value, int decimals) {
     return roundTo(value, decimals);
+}
+
+std::string formatRoundedDouble(double value, int decimals) {
+    return formatRounded(value, decimals);
+}
+
+std::string cutRoundedDouble(double value, int decimals, std::size_t n) {
+    std::string text = formatRounded(value, decimals);
+    if (std::isfinite(value) && !cutsAsWritten(text, n))
+        return cutDouble(roundDouble(value, decimals), n);
+    if (text.size() > n) text.resize(n);
+    return text;
 }
 
 std::string cut(std::string_view text, std::size_t n) {
