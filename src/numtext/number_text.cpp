@@ -40,6 +40,37 @@ private:
     std::size_t m_size = 0;
 };
 
+// A number text being written, kept on the stack: the longest (a negative double in exponent
+// form) has 22 characters. Results are made strings once, at their final length.
+class NumberText {
+public:
+    NumberText() = default;
+    explicit NumberText(std::string_view text) { *this += text; }
+    NumberText& operator+=(char c) {
+        if (m_size < m_buffer.size()) m_buffer[m_size++] = c;
+        return *this;
+    }
+    NumberText& operator+=(std::string_view text) {
+        const std::size_t n = std::min(text.size(), m_buffer.size() - m_size);
+        std::copy_n(text.begin(), n, m_buffer.begin() + static_cast<std::ptrdiff_t>(m_size));
+        m_size += n;
+        return *this;
+    }
+    void append(std::size_t count, char c) {
+        for (std::size_t i = 0; i < count; ++i) *this += c;
+    }
+    std::size_t size() const { return m_size; }
+    std::string_view view() const { return {m_buffer.data(), m_size}; }
+    // The first n characters as a string.
+    std::string str(std::size_t n = std::string_view::npos) const {
+        return std::string(view().substr(0, n));
+    }
+
+private:
+    std::array<char, 48> m_buffer{};
+    std::size_t m_size = 0;
+};
+
 struct Digits {
     DigitRun digits;
     int exponent = 0;  // of the first digit: 1234 -> 3, 0.012 -> -2
@@ -137,7 +168,7 @@ Digits significantDigitsOf(T magnitude, Digits d, int precision) {
 
 // Appends digits in exponent form: the first digit, a point and the others when there are
 // any, "E", a sign and at least two exponent digits.
-void appendExponentForm(std::string& out, const Digits& d) {
+void appendExponentForm(NumberText& out, const Digits& d) {
     out += d.digits[0];
     if (d.digits.size() > 1) {
         out += '.';
@@ -151,12 +182,14 @@ void appendExponentForm(std::string& out, const Digits& d) {
     std::array<char, 8> exponentDigits{};
     const auto written = std::to_chars(exponentDigits.data(),
                                        exponentDigits.data() + exponentDigits.size(), magnitude);
-    out.append(exponentDigits.data(), written.ptr);
+    out += std::string_view(exponentDigits.data(),
+                            static_cast<std::size_t>(written.ptr - exponentDigits.data()));
 }
 
 // Writes rounded digits in plain form when they fit `precision` places, else in exponent form.
-std::string layout(bool negative, const Digits& d, int precision) {
-    std::string out = negative ? "-" : "";
+NumberText layout(bool negative, const Digits& d, int precision) {
+    NumberText out;
+    if (negative) out += '-';
     const int count = static_cast<int>(d.digits.size());
     const int e = d.exponent;
     const bool plain = e >= 0 ? e + 1 <= precision : (-e - 1) + count <= precision;
@@ -182,10 +215,10 @@ std::string layout(bool negative, const Digits& d, int precision) {
 }
 
 template <typename T>
-std::string format(T value, int precision, bool exact) {
-    if (std::isnan(value)) return "NaN";
-    if (std::isinf(value)) return value < 0 ? "-Infinity" : "Infinity";
-    if (value == 0) return "0";
+NumberText format(T value, int precision, bool exact) {
+    if (std::isnan(value)) return NumberText("NaN");
+    if (std::isinf(value)) return NumberText(value < 0 ? "-Infinity" : "Infinity");
+    if (value == 0) return NumberText("0");
     const T magnitude = std::fabs(value);
     return layout(
         value < 0,
@@ -207,15 +240,13 @@ bool cutsAsWritten(std::string_view text, std::size_t n) {
 
 template <typename T>
 std::string cutNumber(T value, int precision, std::size_t n) {
-    std::string text = format(value, precision, false);
-    if (!std::isfinite(value) || cutsAsWritten(text, n)) {
-        if (text.size() > n) text.resize(n);
-        return text;
-    }
+    const NumberText text = format(value, precision, false);
+    if (!std::isfinite(value) || cutsAsWritten(text.view(), n)) return text.str(n);
     for (int digits = precision;; --digits) {
-        std::string out = value < 0 ? "-" : "";
+        NumberText out;
+        if (value < 0) out += '-';
         appendExponentForm(out, exactDigits(std::fabs(value), digits));
-        if (out.size() <= n || digits == 1) return out;
+        if (out.size() <= n || digits == 1) return out.str();
     }
 }
 
@@ -273,23 +304,23 @@ T roundTo(T value, int decimals) {
 // decimals of 15 significant digits never share a double) and at 15 digits a double's spacing
 // is always finer than the last digit, so they are written as they stand. Ties, results of 0
 // and longer digits take the two steps.
-std::string formatRounded(double value, int decimals) {
+NumberText formatRounded(double value, int decimals) {
     constexpr int kPrecision = 15;
     const double magnitude = std::fabs(value);
     if (!std::isfinite(value) || magnitude < std::numeric_limits<double>::min())
-        return formatDouble(roundDouble(value, decimals));
+        return format(roundDouble(value, decimals), 15, false);
     Digits d = shortestDigits(magnitude);
     const long fraction = static_cast<long>(d.digits.size()) - 1 - d.exponent;
     if (fraction <= decimals)
         return layout(value < 0, significantDigitsOf(magnitude, d, kPrecision), kPrecision);
     const long keep = d.exponent + 1 + decimals;
-    if (keep <= 0 || keep > kPrecision) return formatDouble(roundDouble(value, decimals));
+    if (keep <= 0 || keep > kPrecision) return format(roundDouble(value, decimals), 15, false);
     const auto k = static_cast<std::size_t>(keep);
     if (d.digits.size() == k + 1 && d.digits[k] == '5')
-        return formatDouble(roundDouble(value, decimals));
+        return format(roundDouble(value, decimals), 15, false);
     roundDigits(d, k, d.digits[k] >= '5');
     if (d.digits.size() > static_cast<std::size_t>(kPrecision))
-        return formatDouble(roundDouble(value, decimals));
+        return format(roundDouble(value, decimals), 15, false);
     return layout(value < 0, d, kPrecision);
 }
 
@@ -363,10 +394,10 @@ std::optional<T> parse(std::string_view text) {
 }  // namespace
 
 std::string formatSingle(float value) {
-    return format(value, 7, false);
+    return format(value, 7, false).str();
 }
 std::string formatDouble(double value) {
-    return format(value, 15, false);
+    return format(value, 15, false).str();
 }
 
 float roundSingle(float value, int decimals) {
@@ -377,15 +408,14 @@ double roundDouble(double value, int decimals) {
 }
 
 std::string formatRoundedDouble(double value, int decimals) {
-    return formatRounded(value, decimals);
+    return formatRounded(value, decimals).str();
 }
 
 std::string cutRoundedDouble(double value, int decimals, std::size_t n) {
-    std::string text = formatRounded(value, decimals);
-    if (std::isfinite(value) && !cutsAsWritten(text, n))
+    const NumberText text = formatRounded(value, decimals);
+    if (std::isfinite(value) && !cutsAsWritten(text.view(), n))
         return cutDouble(roundDouble(value, decimals), n);
-    if (text.size() > n) text.resize(n);
-    return text;
+    return text.str(n);
 }
 
 std::string cut(std::string_view text, std::size_t n) {
@@ -428,10 +458,10 @@ float readBackSingle(std::string_view text) {
 namespace reference {
 
 std::string formatSingle(float value) {
-    return format(value, 7, true);
+    return format(value, 7, true).str();
 }
 std::string formatDouble(double value) {
-    return format(value, 15, true);
+    return format(value, 15, true).str();
 }
 float roundSingle(float value, int decimals) {
     return std::isfinite(value) ? exactRoundTo(value, decimals) : value;
