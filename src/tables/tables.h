@@ -26,6 +26,13 @@ struct GaugeAreaCell {
     double wide = 0.0;
 };
 
+// The seven texts of a gauge under a standard as the Area / Weight tab shows them; each is a
+// number text or "N/A".
+struct GaugeMeasures {
+    std::string Dia_mm, Dia_inch, Area_mm, Area_inches, Area_mils, Pounds, Kilos;
+    bool operator==(const GaugeMeasures&) const = default;
+};
+
 // The text tables start empty through std::string's own constructor. They carry no "{}":
 // clang 14 crashes compiling a local Tables when nested string arrays are brace-initialised.
 struct Tables {
@@ -48,6 +55,8 @@ struct Tables {
     // [position 0..46][standard 0..4][unit mode 0..2]: the area texts and their values.
     std::array<std::array<std::array<GaugeAreaCell, kUnitModeCount>, kStandardCount>, 47>
         GaugeAreas;
+    // [position 0..46][standard 0..4]: diameter, areas and copper weight as shown.
+    std::array<std::array<GaugeMeasures, kStandardCount>, 47> GaugeMeasureTexts;
     // [row 0..13][0 resistivity, 1 temperature coefficient] as read back from MaterialTable.
     std::array<std::array<float, 2>, kMaterialCount> MaterialValues{};
     // [row 0..21] the compared section of MetricSizeTable, read back.
