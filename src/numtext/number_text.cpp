@@ -267,6 +267,8 @@ T exactRoundTo(T value, int decimals) {
 template <typename T>
 T roundTo(T value, int decimals) {
     if (!std::isfinite(value) || value == 0) return value;
+    // To whole numbers the floating-point unit itself rounds the exact value, halves to even.
+    if (decimals == 0) return std::nearbyint(value);
     if (std::fabs(value) < std::numeric_limits<T>::min()) return exactRoundTo(value, decimals);
     const bool negative = value < 0;
     Digits d = shortestDigits(negative ? -value : value);
