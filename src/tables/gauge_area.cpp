@@ -112,6 +112,7 @@ void deriveTables(Tables& tables) {
                                            static_cast<int>(standard), static_cast<int>(unit));
                 cell.single = readBackSingle(cell.text);
                 cell.wide = readBackDouble(cell.text);
+                cell.wideText = formatDouble(cell.wide);
             }
         }
     }

@@ -24,6 +24,7 @@ struct GaugeAreaCell {
     std::string text;
     float single = 0.0F;
     double wide = 0.0;
+    std::string wideText;  // wide written as a double
 };
 
 // The seven texts of a gauge under a standard as the Area / Weight tab shows them; each is a
