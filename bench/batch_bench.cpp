@@ -3,6 +3,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "allocation_count.h"
+
 #include <array>
 #include <sstream>
 #include <string>
@@ -48,11 +50,13 @@ void BM_AnswerRequest(benchmark::State& state) {
     const std::string_view line = kRequests[static_cast<std::size_t>(state.range(0))];
     BatchAnswerer answerer(tables);
     std::string out;
+    const std::uint64_t before = allocationCount();
     for (auto _ : state) {
         out.clear();
         answerer.answer(line, out);
         benchmark::DoNotOptimize(out.data());
     }
+    reportAllocations(state, before);
 }
 BENCHMARK(BM_AnswerRequest)->DenseRange(0, kRequests.size() - 1);
 

@@ -3,6 +3,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "allocation_count.h"
+
 #include <sstream>
 #include <string>
 
@@ -23,7 +25,9 @@ void BM_CircuitCheck(benchmark::State& state) {
     inputs.conductors = 6;
     inputs.faultCurrent = 10000;
     inputs.clearingTime = 0.05;
+    const std::uint64_t before = allocationCount();
     for (auto _ : state) benchmark::DoNotOptimize(checkCircuit(inputs));
+    reportAllocations(state, before);
 }
 BENCHMARK(BM_CircuitCheck);
 

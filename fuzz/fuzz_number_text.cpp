@@ -173,6 +173,13 @@ void checkRounding(T value, int decimals) {
     const T again = single ? static_cast<T>(roundSingle(static_cast<float>(rounded), decimals))
                            : static_cast<T>(roundDouble(static_cast<double>(rounded), decimals));
     require(sameValue(again, rounded), "rounding twice moved the value", buffer);
+    if constexpr (!single) {
+        require(formatRoundedDouble(value, decimals) == formatDouble(rounded),
+                "rounded text differs from the text of the rounded value", buffer);
+        for (std::size_t width : {std::size_t{7}, std::size_t{12}})
+            require(cutRoundedDouble(value, decimals, width) == cutDouble(rounded, width),
+                    "cut rounded text differs from the cut of the rounded value", buffer);
+    }
 }
 
 // Length of our exponent text of these digits: sign, mantissa (a point after the first of

@@ -13,6 +13,15 @@ const Tables& tables() {
     return filledTables();
 }
 
+const Tables& exactTables() {
+    static const Tables plain = [] {
+        Tables t = tables();
+        t.Derived = false;
+        return t;
+    }();
+    return plain;
+}
+
 void fail(std::string_view what, std::string_view detail) {
     std::fprintf(stderr, "\n*** property broken: %.*s\n", static_cast<int>(what.size()),
                  what.data());

@@ -9,10 +9,7 @@
 namespace ferrovolt {
 
 // The seven texts of the Area / Weight tab; each is a number text or "N/A".
-struct AreaWeightResult {
-    std::string Dia_mm, Dia_inch, Area_mm, Area_inches, Area_mils, Pounds, Kilos;
-    bool operator==(const AreaWeightResult&) const = default;
-};
+using AreaWeightResult = GaugeMeasures;
 
 // Diameter, area and copper weight of a gauge label under a standard name. Refuses a gauge
 // that is not one of the 46 labels, then a standard that is not one of the five names.

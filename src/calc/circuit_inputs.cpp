@@ -34,7 +34,7 @@ std::variant<CircuitInputs, Refusal> readCircuitInputs(const Tables& tables,
     if (!row) return Refusal{Field::Material};
 
     CircuitInputs in{};
-    in.resistivity = readBackSingle(tables.MaterialTable[static_cast<std::size_t>(*row)][1]);
+    in.resistivity = materialValue(tables, *row, 1);
     in.lengthFeet = *l;
     if (metres) in.lengthFeet = static_cast<float>(static_cast<double>(*l) * kFeetPerMetre);
     if (!std::isfinite(in.lengthFeet)) return Refusal{Field::Length, Reason::TooLarge};

@@ -9,6 +9,16 @@
 #include "tables/gauge_area.h"
 
 namespace ferrovolt {
+namespace {
+
+// The value of a gauge's area text under AWG.
+float awgArea(const Tables& tables, int position, int unitMode) {
+    const GaugeAreaCell* cell = gaugeAreaCell(tables, position, 0, unitMode);
+    return cell ? cell->single : readBackSingle(exactGaugeArea(tables, position, 0, unitMode));
+}
+
+}  // namespace
+
 Answer<ConductorSizeResult> CalcConductorSize(const Tables& tables, std::string_view length,
                                               bool metres, std::string_view current,
                                               std::string_view material, bool singlePhase,
@@ -33,17 +43,13 @@ Answer<ConductorSizeResult> CalcConductorSize(const Tables& tables, std::string_
     // The thinnest AWG gauge whose area exceeds the requirement. AWG areas grow strictly from
     // gauge 40 (position 46) to 6/0 (position 1), so halving finds the same gauge as a walk
     // upwards from 40 would; an area equal to the requirement does not exceed it.
-    const auto awgArea = [&tables](int n) {
-        return readBackSingle(
-            GaugeArea(tables, std::to_string(n), 0, CircularMils, true).value_or(""));
-    };
     int position = kFirstGaugePosition;
-    const bool awg = awgArea(kFirstGaugePosition) > cmMin;
+    const bool awg = awgArea(tables, kFirstGaugePosition, CircularMils) > cmMin;
     if (awg) {
         int thinner = kLastGaugePosition + 1;  // first position known not to exceed
         while (thinner - position > 1) {
             const int middle = (position + thinner) / 2;
-            if (awgArea(middle) > cmMin)
+            if (awgArea(tables, middle, CircularMils) > cmMin)
                 position = middle;
             else
                 thinner = middle;
@@ -51,13 +57,12 @@ Answer<ConductorSizeResult> CalcConductorSize(const Tables& tables, std::string_
     }
     if (awg) {
         out.lblMinAWG = "# " + tables.GaugeTable[static_cast<std::size_t>(position)][kLabelRow];
-        const float metric = readBackSingle(
-            GaugeArea(tables, std::to_string(position), 0, SquareMillimetres, true).value_or(""));
+        const float metric = awgArea(tables, position, SquareMillimetres);
         out.lblMinMetric = formatSingle(metric);
         out.lblNomMetric = kOutOfRange;
-        for (const auto& row : tables.MetricSizeTable) {
-            if (readBackSingle(row[0]) >= metric) {
-                out.lblNomMetric = row[1];
+        for (int row = 0; row < static_cast<int>(tables.MetricSizeTable.size()); ++row) {
+            if (metricSizeValue(tables, row) >= metric) {
+                out.lblNomMetric = tables.MetricSizeTable[static_cast<std::size_t>(row)][1];
                 break;
             }
         }

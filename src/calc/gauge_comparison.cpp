@@ -9,11 +9,12 @@ namespace ferrovolt {
 ComparisonResult CalcComparison(const Tables& tables, int position, int unitMode) {
     ComparisonResult out;
     if (position < kFirstGaugePosition || position > kLastGaugePosition) return out;
-    const std::string positionText = std::to_string(position);
     out.lblGauge = tables.GaugeTable[static_cast<std::size_t>(position)][kLabelRow];
     for (int standard = 0; standard < kStandardCount; ++standard) {
-        out.lblGaugeArray[static_cast<std::size_t>(standard)] =
-            GaugeArea(tables, positionText, standard, unitMode, true).value_or("") + " ";
+        std::string& box = out.lblGaugeArray[static_cast<std::size_t>(standard)];
+        const GaugeAreaCell* cell = gaugeAreaCell(tables, position, standard, unitMode);
+        box = cell ? cell->text : exactGaugeArea(tables, position, standard, unitMode);
+        box += ' ';
     }
     return out;
 }

@@ -14,7 +14,7 @@ constexpr double kFeetPerMile = 5280;
 
 // A derived double shown rounded to 7 decimals.
 std::string shown(double value) {
-    return formatDouble(roundDouble(value, 7));
+    return formatRoundedDouble(value, 7);
 }
 
 // The temperature in Celsius, or nothing when it lies below absolute zero.
@@ -47,9 +47,8 @@ Answer<ResistanceResult> CalcResistance(const Tables& tables, std::string_view g
     const std::optional<float> celsius = toCelsius(*entered, unit);
     if (!celsius) return Refusal{Field::Temperature, Reason::BelowAbsoluteZero};
 
-    const auto& materialRow = tables.MaterialTable[static_cast<std::size_t>(*row)];
-    const float rho20 = readBackSingle(materialRow[1]);
-    const float alpha = readBackSingle(materialRow[2]);
+    const float rho20 = materialValue(tables, *row, 1);
+    const float alpha = materialValue(tables, *row, 2);
     float rho = rho20;
     if (*celsius != kReferenceCelsius) {
         // Proportional correction from 20 C with the material's coefficient. Where the factor
@@ -62,7 +61,7 @@ Answer<ResistanceResult> CalcResistance(const Tables& tables, std::string_view g
     }
     const auto rhoM = static_cast<float>(static_cast<double>(rho) / 100);
 
-    const float d = readBackSingle(tables.GaugeTable[static_cast<std::size_t>(*position)][0]);
+    const float d = gaugeDiameter(tables, *position, 0);
     const auto dd = static_cast<float>(static_cast<double>(d) * static_cast<double>(d));
     const auto dm = static_cast<float>(static_cast<double>(d) * kMillimetresPerInch);
     const double halfMm = static_cast<double>(dm) / 2;

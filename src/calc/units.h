@@ -14,7 +14,7 @@ namespace ferrovolt {
 // A double result as the area, weight and conduit labels show it: rounded to 15 decimals,
 // at most 15 digits, then cut to `width` characters without changing its magnitude.
 inline std::string shownDouble(double value, std::size_t width) {
-    return cutDouble(roundDouble(value, 15), width);
+    return cutRoundedDouble(value, 15, width);
 }
 
 // A result beyond what the calculator can give: a size past its tables, a load left with

@@ -20,23 +20,31 @@ bool isPlainAwg(std::string_view gauge) {
     return gauge.size() >= 3 && gauge.substr(gauge.size() - 3) == "AWG" && gauge.find('/') != 1;
 }
 
+struct ConductorArea {
+    double circularMils;
+    const std::string* text = nullptr;  // circularMils written as a double, where tables hold it
+};
+
 // Conductor area in circular mils of a gauge text, or nothing when it names no conductor.
-std::optional<double> conductorArea(const Tables& tables, std::string_view gauge) {
+std::optional<ConductorArea> conductorArea(const Tables& tables, std::string_view gauge) {
     if (isPlainAwg(gauge)) {
         if (gauge.size() <= 4) return std::nullopt;
-        const std::optional<std::string> area =
-            GaugeArea(tables, gauge.substr(0, gauge.size() - 4), 0, CircularMils, false);
-        if (!area) return std::nullopt;
-        return readBackDouble(*area);
+        const std::optional<int> position =
+            gaugePositionOfLabel(tables, gauge.substr(0, gauge.size() - 4));
+        if (!position) return std::nullopt;
+        const GaugeAreaCell* cell = gaugeAreaCell(tables, *position, 0, CircularMils);
+        if (cell) return ConductorArea{cell->wide, &cell->wideText};
+        return ConductorArea{readBackDouble(exactGaugeArea(tables, *position, 0, CircularMils))};
     }
     for (const KcmilText& k : kKcmilTexts)
-        if (k.text == gauge) return k.circularMils;
+        if (k.text == gauge) return ConductorArea{k.circularMils};
     for (std::size_t i = 0; i < kLargeAwgTexts.size(); ++i) {
         if (kLargeAwgTexts[i] != gauge) continue;
-        const float d = readBackSingle(tables.GaugeTable[i + 1][0]);
+        const float d = gaugeDiameter(tables, static_cast<int>(i) + 1, 0);
         const double half = static_cast<double>(d) / 2;
         const auto a = static_cast<float>((half * kPi) * half);
-        return readBackDouble(shownDouble(static_cast<double>(a) * kCircularMilsPerSquareInch, 12));
+        return ConductorArea{
+            readBackDouble(shownDouble(static_cast<double>(a) * kCircularMilsPerSquareInch, 12))};
     }
     return std::nullopt;
 }
@@ -53,17 +61,18 @@ Answer<VoltageDropResult> CalcVoltageDrop(const Tables& tables, std::string_view
 
     const Supply* found = findSupply(supply);
     if (!found) return Refusal{Field::Supply};
-    const std::optional<double> cm = conductorArea(tables, gauge);
-    if (!cm) return Refusal{Field::Gauge};
+    const std::optional<ConductorArea> area = conductorArea(tables, gauge);
+    if (!area) return Refusal{Field::Gauge};
+    const double cm = area->circularMils;
 
     // Ohm-circular-mils per foot of the material; the loop is out and back.
     const double k = static_cast<double>(in.resistivity) * kOhmCircularMilsPerFootPerMicrohmCm;
-    const double d = 2 * k * static_cast<double>(in.lengthFeet) * in.current / *cm *
+    const double d = 2 * k * static_cast<double>(in.lengthFeet) * in.current / cm *
                      static_cast<double>(found->phaseFactor) * kDropRoundingScale;
     if (!std::isfinite(d)) return Refusal{Field::Current, Reason::TooLarge};
 
     VoltageDropResult out;
-    out.lblCMA = formatDouble(*cm);
+    out.lblCMA = area->text ? *area->text : formatDouble(cm);
     out.lblDrop = cutDouble(roundDouble(d, 0) / kDropRoundingScale, kShownLength);
     // Percent and load voltage follow from the drop as shown.
     const double shownDrop = readBackDouble(out.lblDrop);

@@ -33,7 +33,7 @@ std::string num(double value, int decimals) {
     const double fraction = std::abs(scaled - std::trunc(scaled));
     if (decimals < 0 || decimals > 6 || !(std::abs(scaled) < 1e15) ||
         std::abs(fraction - 0.5) < 1e-6)
-        return formatDouble(roundDouble(value, decimals));
+        return formatRoundedDouble(value, decimals);
     const long long whole = std::llround(scaled);
     char digits[24];
     const auto end = std::to_chars(digits, digits + sizeof digits, whole < 0 ? -whole : whole).ptr;

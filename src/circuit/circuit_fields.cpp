@@ -304,7 +304,7 @@ std::string circuitRowText(const CircuitRow& row, const CircuitAnswer& answer) {
 }
 
 std::string circuitNumberText(double value, int decimals) {
-    return formatDouble(roundDouble(value, decimals));
+    return formatRoundedDouble(value, decimals);
 }
 
 }  // namespace ferrovolt

@@ -40,19 +40,53 @@ private:
     std::size_t m_size = 0;
 };
 
+// A number text being written, kept on the stack: the longest (a negative double in exponent
+// form) has 22 characters. Results are made strings once, at their final length.
+class NumberText {
+public:
+    NumberText() = default;
+    explicit NumberText(std::string_view text) { *this += text; }
+    NumberText& operator+=(char c) {
+        if (m_size < m_buffer.size()) m_buffer[m_size++] = c;
+        return *this;
+    }
+    NumberText& operator+=(std::string_view text) {
+        const std::size_t n = std::min(text.size(), m_buffer.size() - m_size);
+        std::copy_n(text.begin(), n, m_buffer.begin() + static_cast<std::ptrdiff_t>(m_size));
+        m_size += n;
+        return *this;
+    }
+    void append(std::size_t count, char c) {
+        for (std::size_t i = 0; i < count; ++i) *this += c;
+    }
+    std::size_t size() const { return m_size; }
+    std::string_view view() const { return {m_buffer.data(), m_size}; }
+    // The first n characters as a string.
+    std::string str(std::size_t n = std::string_view::npos) const {
+        return std::string(view().substr(0, n));
+    }
+
+private:
+    std::array<char, 48> m_buffer{};
+    std::size_t m_size = 0;
+};
+
 struct Digits {
     DigitRun digits;
     int exponent = 0;  // of the first digit: 1234 -> 3, 0.012 -> -2
 };
 
+// Reads std::to_chars' scientific form: a digit, optionally a point and more digits, then "e",
+// a sign and the exponent digits.
 Digits parseScientific(std::string_view text) {
-    const auto e = text.find('e');
     Digits out;
-    for (char c : text.substr(0, e))
-        if (c != '.') out.digits.push_back(c);
-    const char* first = text.data() + e + 1;
-    if (*first == '+') ++first;
-    std::from_chars(first, text.data() + text.size(), out.exponent);
+    std::size_t i = 0;
+    for (; i < text.size() && text[i] != 'e'; ++i)
+        if (text[i] != '.') out.digits.push_back(text[i]);
+    const bool negative = i + 1 < text.size() && text[i + 1] == '-';
+    int exponent = 0;
+    for (i += 2; i < text.size(); ++i) exponent = exponent * 10 + (text[i] - '0');
+    out.exponent = negative ? -exponent : exponent;
     while (out.digits.size() > 1 && out.digits.back() == '0') out.digits.pop_back();
     return out;
 }
@@ -101,10 +135,18 @@ void roundDigits(Digits& d, std::size_t keep, bool roundUp) {
 // precision + 1 digits long, it is the nearest of its length, which again keeps both on one side
 // unless it is the midpoint itself.
 template <typename T>
+Digits significantDigitsOf(T magnitude, Digits d, int precision);
+
+template <typename T>
 Digits significantDigits(T magnitude, int precision) {
     // Subnormals carry fewer bits than the precision asks for: the reasoning does not hold.
     if (magnitude < std::numeric_limits<T>::min()) return exactDigits(magnitude, precision);
-    Digits d = shortestDigits(magnitude);
+    return significantDigitsOf(magnitude, shortestDigits(magnitude), precision);
+}
+
+// As significantDigits, with the shortest digits d of a normal magnitude already at hand.
+template <typename T>
+Digits significantDigitsOf(T magnitude, Digits d, int precision) {
     const auto p = static_cast<std::size_t>(precision);
     if (d.digits.size() <= p) {
         // Short digits are the rounded value only where the value's spacing is finer than the
@@ -126,7 +168,7 @@ Digits significantDigits(T magnitude, int precision) {
 
 // Appends digits in exponent form: the first digit, a point and the others when there are
 // any, "E", a sign and at least two exponent digits.
-void appendExponentForm(std::string& out, const Digits& d) {
+void appendExponentForm(NumberText& out, const Digits& d) {
     out += d.digits[0];
     if (d.digits.size() > 1) {
         out += '.';
@@ -140,12 +182,14 @@ void appendExponentForm(std::string& out, const Digits& d) {
     std::array<char, 8> exponentDigits{};
     const auto written = std::to_chars(exponentDigits.data(),
                                        exponentDigits.data() + exponentDigits.size(), magnitude);
-    out.append(exponentDigits.data(), written.ptr);
+    out += std::string_view(exponentDigits.data(),
+                            static_cast<std::size_t>(written.ptr - exponentDigits.data()));
 }
 
 // Writes rounded digits in plain form when they fit `precision` places, else in exponent form.
-std::string layout(bool negative, const Digits& d, int precision) {
-    std::string out = negative ? "-" : "";
+NumberText layout(bool negative, const Digits& d, int precision) {
+    NumberText out;
+    if (negative) out += '-';
     const int count = static_cast<int>(d.digits.size());
     const int e = d.exponent;
     const bool plain = e >= 0 ? e + 1 <= precision : (-e - 1) + count <= precision;
@@ -171,10 +215,10 @@ std::string layout(bool negative, const Digits& d, int precision) {
 }
 
 template <typename T>
-std::string format(T value, int precision, bool exact) {
-    if (std::isnan(value)) return "NaN";
-    if (std::isinf(value)) return value < 0 ? "-Infinity" : "Infinity";
-    if (value == 0) return "0";
+NumberText format(T value, int precision, bool exact) {
+    if (std::isnan(value)) return NumberText("NaN");
+    if (std::isinf(value)) return NumberText(value < 0 ? "-Infinity" : "Infinity");
+    if (value == 0) return NumberText("0");
     const T magnitude = std::fabs(value);
     return layout(
         value < 0,
@@ -186,17 +230,23 @@ std::string format(T value, int precision, bool exact) {
 // digit before the point is cut as it stands; otherwise the first characters would show a
 // number orders of magnitude off, so the value is written in exponent form, rounded to as
 // many significant digits as fit n (one at least, even where that is longer).
+// True when the number text of a finite value keeps its magnitude cut to n characters.
+bool cutsAsWritten(std::string_view text, std::size_t n) {
+    if (text.size() <= n) return true;
+    const std::size_t point = text.find('.');
+    return text.find('E') == std::string_view::npos && point != std::string_view::npos &&
+           point <= n;
+}
+
 template <typename T>
 std::string cutNumber(T value, int precision, std::size_t n) {
-    std::string text = format(value, precision, false);
-    if (text.size() <= n || !std::isfinite(value)) return cut(text, n);
-    const std::size_t point = text.find('.');
-    if (text.find('E') == std::string::npos && point != std::string::npos && point <= n)
-        return cut(text, n);
+    const NumberText text = format(value, precision, false);
+    if (!std::isfinite(value) || cutsAsWritten(text.view(), n)) return text.str(n);
     for (int digits = precision;; --digits) {
-        std::string out = value < 0 ? "-" : "";
+        NumberText out;
+        if (value < 0) out += '-';
         appendExponentForm(out, exactDigits(std::fabs(value), digits));
-        if (out.size() <= n || digits == 1) return out;
+        if (out.size() <= n || digits == 1) return out.str();
     }
 }
 
@@ -217,6 +267,8 @@ T exactRoundTo(T value, int decimals) {
 template <typename T>
 T roundTo(T value, int decimals) {
     if (!std::isfinite(value) || value == 0) return value;
+    // To whole numbers the floating-point unit itself rounds the exact value, halves to even.
+    if (decimals == 0) return std::nearbyint(value);
     if (std::fabs(value) < std::numeric_limits<T>::min()) return exactRoundTo(value, decimals);
     const bool negative = value < 0;
     Digits d = shortestDigits(negative ? -value : value);
@@ -247,6 +299,31 @@ T roundTo(T value, int decimals) {
     T out{};
     std::from_chars(text.data(), end, out, std::chars_format::scientific);
     return out;
+}
+
+// formatDouble(roundDouble(value, decimals)) from one set of shortest digits: when the rounded
+// digits are at most 15, they are the shortest digits of the rounded double as well (two
+// decimals of 15 significant digits never share a double) and at 15 digits a double's spacing
+// is always finer than the last digit, so they are written as they stand. Ties, results of 0
+// and longer digits take the two steps.
+NumberText formatRounded(double value, int decimals) {
+    constexpr int kPrecision = 15;
+    const double magnitude = std::fabs(value);
+    if (!std::isfinite(value) || magnitude < std::numeric_limits<double>::min())
+        return format(roundDouble(value, decimals), 15, false);
+    Digits d = shortestDigits(magnitude);
+    const long fraction = static_cast<long>(d.digits.size()) - 1 - d.exponent;
+    if (fraction <= decimals)
+        return layout(value < 0, significantDigitsOf(magnitude, d, kPrecision), kPrecision);
+    const long keep = d.exponent + 1 + decimals;
+    if (keep <= 0 || keep > kPrecision) return format(roundDouble(value, decimals), 15, false);
+    const auto k = static_cast<std::size_t>(keep);
+    if (d.digits.size() == k + 1 && d.digits[k] == '5')
+        return format(roundDouble(value, decimals), 15, false);
+    roundDigits(d, k, d.digits[k] >= '5');
+    if (d.digits.size() > static_cast<std::size_t>(kPrecision))
+        return format(roundDouble(value, decimals), 15, false);
+    return layout(value < 0, d, kPrecision);
 }
 
 // Length of the leading number in text: [sign] digits [. digits] with one digit at least,
@@ -319,10 +396,10 @@ std::optional<T> parse(std::string_view text) {
 }  // namespace
 
 std::string formatSingle(float value) {
-    return format(value, 7, false);
+    return format(value, 7, false).str();
 }
 std::string formatDouble(double value) {
-    return format(value, 15, false);
+    return format(value, 15, false).str();
 }
 
 float roundSingle(float value, int decimals) {
@@ -330,6 +407,17 @@ float roundSingle(float value, int decimals) {
 }
 double roundDouble(double value, int decimals) {
     return roundTo(value, decimals);
+}
+
+std::string formatRoundedDouble(double value, int decimals) {
+    return formatRounded(value, decimals).str();
+}
+
+std::string cutRoundedDouble(double value, int decimals, std::size_t n) {
+    const NumberText text = formatRounded(value, decimals);
+    if (std::isfinite(value) && !cutsAsWritten(text.view(), n))
+        return cutDouble(roundDouble(value, decimals), n);
+    return text.str(n);
 }
 
 std::string cut(std::string_view text, std::size_t n) {
@@ -372,10 +460,10 @@ float readBackSingle(std::string_view text) {
 namespace reference {
 
 std::string formatSingle(float value) {
-    return format(value, 7, true);
+    return format(value, 7, true).str();
 }
 std::string formatDouble(double value) {
-    return format(value, 15, true);
+    return format(value, 15, true).str();
 }
 float roundSingle(float value, int decimals) {
     return std::isfinite(value) ? exactRoundTo(value, decimals) : value;

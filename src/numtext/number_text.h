@@ -22,6 +22,13 @@ float roundSingle(float value, int decimals);
 // Rounds to `decimals` places, halves to even on the exact binary value; stays double.
 double roundDouble(double value, int decimals);
 
+// formatDouble(roundDouble(value, decimals)), without reading the rounded value back.
+std::string formatRoundedDouble(double value, int decimals);
+
+// cutDouble(roundDouble(value, decimals), n), without reading the rounded value back where
+// its text keeps its magnitude.
+std::string cutRoundedDouble(double value, int decimals, std::size_t n);
+
 // The first n characters of text, whatever they are.
 std::string cut(std::string_view text, std::size_t n);
 

@@ -29,14 +29,10 @@ std::optional<int> positionOf(const Tables& tables, std::string_view gauge, bool
 
 }  // namespace
 
-std::optional<std::string> GaugeArea(const Tables& tables, std::string_view gauge, int standard,
-                                     int unitMode, bool byPosition) {
-    if (standard < 0 || standard >= kStandardCount) return std::nullopt;
-    const std::optional<int> position = positionOf(tables, gauge, byPosition);
-    if (!position) return std::nullopt;
+std::string exactGaugeArea(const Tables& tables, int position, int standard, int unitMode) {
     const float d = readBackSingle(
-        tables.GaugeTable[static_cast<std::size_t>(*position)][static_cast<std::size_t>(standard)]);
-    if (d == 0.0F) return std::string("N/A");
+        tables.GaugeTable[static_cast<std::size_t>(position)][static_cast<std::size_t>(standard)]);
+    if (d == 0.0F) return "N/A";
 
     const double half = static_cast<double>(d) / 2;
     float area = 0.0F;
@@ -60,6 +56,73 @@ std::optional<std::string> GaugeArea(const Tables& tables, std::string_view gaug
             break;
     }
     return formatSingle(roundSingle(area, 7));
+}
+
+std::optional<std::string> GaugeArea(const Tables& tables, std::string_view gauge, int standard,
+                                     int unitMode, bool byPosition) {
+    if (standard < 0 || standard >= kStandardCount) return std::nullopt;
+    const std::optional<int> position = positionOf(tables, gauge, byPosition);
+    if (!position) return std::nullopt;
+    const GaugeAreaCell* cell = gaugeAreaCell(tables, *position, standard, unitMode);
+    if (cell) return cell->text;
+    return exactGaugeArea(tables, *position, standard, unitMode);
+}
+
+GaugeMeasures exactGaugeMeasures(const Tables& tables, int position, int standard) {
+    constexpr std::size_t kShownWidth = 12;
+    const float d = readBackSingle(
+        tables.GaugeTable[static_cast<std::size_t>(position)][static_cast<std::size_t>(standard)]);
+    if (d == 0.0F) {
+        const std::string na = "N/A";
+        return GaugeMeasures{na, na, na, na, na, na, na};
+    }
+    const auto dm = static_cast<float>(static_cast<double>(d) * kMillimetresPerInch);
+    const double half = static_cast<double>(d) / 2;
+    const double halfMm = static_cast<double>(dm) / 2;
+    const auto ai = static_cast<float>(half * kPi * half);
+    const auto am = static_cast<float>(halfMm * kPi * halfMm);
+
+    // Doubles are shown rounded to 15 decimals and cut to 12 characters.
+    GaugeMeasures out;
+    out.Dia_inch = formatSingle(d);
+    out.Dia_mm = formatSingle(dm);
+    out.Area_inches = formatSingle(roundSingle(ai, 7));
+    out.Area_mm = formatSingle(roundSingle(am, 7));
+    out.Area_mils =
+        cutRoundedDouble(static_cast<double>(ai) * kCircularMilsPerSquareInch, 15, kShownWidth);
+    out.Pounds = cutRoundedDouble(
+        static_cast<double>(ai) * kCubicInchesPer1000Feet * kCopperPoundsPerCubicInch, 15,
+        kShownWidth);
+    // Kilos follow from the pounds as shown, not from the unrounded weight.
+    out.Kilos = cutRoundedDouble(
+        readBackDouble(out.Pounds) / kPoundsPerKilogram / kMetresPerFoot / 10, 15, kShownWidth);
+    return out;
+}
+
+void deriveTables(Tables& tables) {
+    for (std::size_t position = 0; position < tables.GaugeTable.size(); ++position) {
+        for (std::size_t standard = 0; standard < kStandardCount; ++standard) {
+            tables.GaugeDiameters[position][standard] =
+                readBackSingle(tables.GaugeTable[position][standard]);
+            tables.GaugeMeasureTexts[position][standard] =
+                exactGaugeMeasures(tables, static_cast<int>(position), static_cast<int>(standard));
+            for (std::size_t unit = 0; unit < kUnitModeCount; ++unit) {
+                GaugeAreaCell& cell = tables.GaugeAreas[position][standard][unit];
+                cell.text = exactGaugeArea(tables, static_cast<int>(position),
+                                           static_cast<int>(standard), static_cast<int>(unit));
+                cell.single = readBackSingle(cell.text);
+                cell.wide = readBackDouble(cell.text);
+                cell.wideText = formatDouble(cell.wide);
+            }
+        }
+    }
+    for (std::size_t row = 0; row < kMaterialCount; ++row) {
+        tables.MaterialValues[row][0] = readBackSingle(tables.MaterialTable[row][1]);
+        tables.MaterialValues[row][1] = readBackSingle(tables.MaterialTable[row][2]);
+    }
+    for (std::size_t row = 0; row < tables.MetricSizeTable.size(); ++row)
+        tables.MetricSizeValues[row] = readBackSingle(tables.MetricSizeTable[row][0]);
+    tables.Derived = true;
 }
 
 }  // namespace ferrovolt

@@ -17,4 +17,21 @@ enum UnitMode : int { SquareMillimetres = 0, SquareInches = 1, CircularMils = 2 
 std::optional<std::string> GaugeArea(const Tables& tables, std::string_view gauge, int standard,
                                      int unitMode, bool byPosition);
 
+// The area text of a gauge position (1..46) under a standard (0..4) in a unit mode, worked
+// out from GaugeTable on every call: the path the derived tables are filled and checked by.
+std::string exactGaugeArea(const Tables& tables, int position, int standard, int unitMode);
+
+// Diameter, areas and copper weight of a gauge position (1..46) under a standard (0..4),
+// worked out from GaugeTable on every call.
+GaugeMeasures exactGaugeMeasures(const Tables& tables, int position, int standard);
+
+// The derived area of a position (0..46), standard (0..4) and unit mode (0..2); nothing for
+// any other unit mode or tables not yet derived.
+inline const GaugeAreaCell* gaugeAreaCell(const Tables& tables, int position, int standard,
+                                          int unitMode) {
+    if (!tables.Derived || unitMode < 0 || unitMode >= kUnitModeCount) return nullptr;
+    return &tables.GaugeAreas[static_cast<std::size_t>(position)][static_cast<std::size_t>(
+        standard)][static_cast<std::size_t>(unitMode)];
+}
+
 }  // namespace ferrovolt

@@ -2,6 +2,8 @@
 
 #include <cstddef>
 
+#include "numtext/number_text.h"
+
 namespace ferrovolt {
 namespace {
 
@@ -124,6 +126,25 @@ void InitTables(Tables& tables) {
         for (std::size_t column = 0; column < 2; ++column)
             tables.MetricSizeTable[row][column] = kMetricSizes[row][column];
     tables.KcmilSizeTable = kKcmilSizes;
+    deriveTables(tables);
+}
+
+float gaugeDiameter(const Tables& tables, int position, int standard) {
+    const auto p = static_cast<std::size_t>(position);
+    const auto s = static_cast<std::size_t>(standard);
+    return tables.Derived ? tables.GaugeDiameters[p][s] : readBackSingle(tables.GaugeTable[p][s]);
+}
+
+float materialValue(const Tables& tables, int row, int column) {
+    const auto r = static_cast<std::size_t>(row);
+    if (tables.Derived) return tables.MaterialValues[r][static_cast<std::size_t>(column - 1)];
+    return readBackSingle(tables.MaterialTable[r][static_cast<std::size_t>(column)]);
+}
+
+float metricSizeValue(const Tables& tables, int row) {
+    const auto r = static_cast<std::size_t>(row);
+    return tables.Derived ? tables.MetricSizeValues[r]
+                          : readBackSingle(tables.MetricSizeTable[r][0]);
 }
 
 std::optional<int> gaugePositionOfLabel(const Tables& tables, std::string_view label) {

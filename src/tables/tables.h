@@ -17,6 +17,22 @@ inline constexpr int kLabelRow = 5;
 inline constexpr int kStandardCount = 5;
 inline constexpr int kMaterialCount = 14;
 inline constexpr int kOfferedMaterialCount = 11;  // rows 0 to 10 are offered and accepted
+inline constexpr int kUnitModeCount = 3;  // square millimetres, square inches, circular mils
+
+// A gauge area as GaugeArea writes it, with the values its text reads back as.
+struct GaugeAreaCell {
+    std::string text;
+    float single = 0.0F;
+    double wide = 0.0;
+    std::string wideText;  // wide written as a double
+};
+
+// The seven texts of a gauge under a standard as the Area / Weight tab shows them; each is a
+// number text or "N/A".
+struct GaugeMeasures {
+    std::string Dia_mm, Dia_inch, Area_mm, Area_inches, Area_mils, Pounds, Kilos;
+    bool operator==(const GaugeMeasures&) const = default;
+};
 
 // The text tables start empty through std::string's own constructor. They carry no "{}":
 // clang 14 crashes compiling a local Tables when nested string arrays are brace-initialised.
@@ -31,11 +47,36 @@ struct Tables {
     std::array<std::array<std::string, 2>, 22> MetricSizeTable;
     // circular mils, ascending
     std::array<float, 15> KcmilSizeTable{};
+
+    // Worked out once by InitTables from the text tables above, so that the calculators need
+    // not write and read back the same texts on every call. Valid only when Derived is set.
+    bool Derived = false;
+    // [position 0..46][standard 0..4]: the diameter in inches as read back from GaugeTable.
+    std::array<std::array<float, kStandardCount>, 47> GaugeDiameters{};
+    // [position 0..46][standard 0..4][unit mode 0..2]: the area texts and their values.
+    std::array<std::array<std::array<GaugeAreaCell, kUnitModeCount>, kStandardCount>, 47>
+        GaugeAreas;
+    // [position 0..46][standard 0..4]: diameter, areas and copper weight as shown.
+    std::array<std::array<GaugeMeasures, kStandardCount>, 47> GaugeMeasureTexts;
+    // [row 0..13][0 resistivity, 1 temperature coefficient] as read back from MaterialTable.
+    std::array<std::array<float, 2>, kMaterialCount> MaterialValues{};
+    // [row 0..21] the compared section of MetricSizeTable, read back.
+    std::array<float, 22> MetricSizeValues{};
 };
 
 // Fills GaugeTable, ConduitSizeTable, MaterialTable, MetricSizeTable, KcmilSizeTable in
-// that order, each completely before the next.
+// that order, each completely before the next, then the derived values from them.
 void InitTables(Tables& tables);
+
+// Works out the derived values of Tables from its text tables and sets Derived.
+void deriveTables(Tables& tables);
+
+// The diameter in inches of GaugeTable[position][standard], the resistivity (column 1) or
+// temperature coefficient (column 2) of MaterialTable[row], and the compared section of
+// MetricSizeTable[row], as their texts read back: from the derived values when there are any.
+float gaugeDiameter(const Tables& tables, int position, int standard);
+float materialValue(const Tables& tables, int row, int column);
+float metricSizeValue(const Tables& tables, int row);
 
 // Gauge position (1..46) whose label is exactly `label`; nothing when no position has it.
 std::optional<int> gaugePositionOfLabel(const Tables& tables, std::string_view label);

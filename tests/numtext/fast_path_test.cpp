@@ -56,8 +56,14 @@ TEST(FastPath, DoubleFormatAndRoundAgreeWithExact) {
         for (double x : {v, -v}) {
             ASSERT_EQ(formatDouble(x), reference::formatDouble(x)) << std::hexfloat << x;
             for (int decimals : {0, 1, 6, 7, 15}) {
-                ASSERT_TRUE(sameBits(roundDouble(x, decimals), reference::roundDouble(x, decimals)))
+                const double rounded = reference::roundDouble(x, decimals);
+                ASSERT_TRUE(sameBits(roundDouble(x, decimals), rounded))
                     << std::hexfloat << x << " to " << decimals;
+                ASSERT_EQ(formatRoundedDouble(x, decimals), reference::formatDouble(rounded))
+                    << std::hexfloat << x << " to " << decimals;
+                for (std::size_t width : {7, 12})
+                    ASSERT_EQ(cutRoundedDouble(x, decimals, width), cutDouble(rounded, width))
+                        << std::hexfloat << x << " to " << decimals << " cut to " << width;
             }
         }
     }

@@ -1,0 +1,63 @@
+// The derived values InitTables works out must give every answer the text tables give.
+
+#include <string>
+
+#include "calc/area_weight.h"
+#include "calc/conductor_size.h"
+#include "calc/gauge_comparison.h"
+#include "calc/resistance.h"
+#include "calc/voltage_drop.h"
+#include "calc_fixture.h"
+#include "tables/gauge_area.h"
+#include "tables/lists.h"
+
+namespace ferrovolt {
+namespace {
+
+const Tables& exactTables() {
+    static const Tables plain = [] {
+        Tables t = filledTables();
+        t.Derived = false;
+        return t;
+    }();
+    return plain;
+}
+
+TEST(DerivedTables, AnswerAsTheTextTables) {
+    const Tables& derived = filledTables();
+    const Tables& exact = exactTables();
+    ASSERT_TRUE(derived.Derived);
+    for (int position = kFirstGaugePosition; position <= kLastGaugePosition; ++position) {
+        const std::string label = derived.GaugeTable[static_cast<std::size_t>(position)][kLabelRow];
+        for (int unit = -1; unit <= kUnitModeCount; ++unit) {
+            EXPECT_EQ(CalcComparison(derived, position, unit),
+                      CalcComparison(exact, position, unit));
+            for (int standard = 0; standard < kStandardCount; ++standard)
+                EXPECT_EQ(GaugeArea(derived, label, standard, unit, false),
+                          GaugeArea(exact, label, standard, unit, false));
+        }
+        for (std::string_view standard : kStandardNames)
+            EXPECT_EQ(CalcAreaWeight(derived, label, standard),
+                      CalcAreaWeight(exact, label, standard));
+        for (int row = 0; row < kMaterialCount; ++row) {
+            const std::string& material = derived.MaterialTable[static_cast<std::size_t>(row)][0];
+            EXPECT_EQ(CalcResistance(derived, label, material, "-40", TempUnit::Celsius),
+                      CalcResistance(exact, label, material, "-40", TempUnit::Celsius));
+        }
+        EXPECT_EQ(CalcVoltageDrop(derived, "100", true, "10", "Copper (Annealed)",
+                                  "240 Volts 1-phase", label + " AWG"),
+                  CalcVoltageDrop(exact, "100", true, "10", "Copper (Annealed)",
+                                  "240 Volts 1-phase", label + " AWG"));
+    }
+    // Requirements from a fraction of the thinnest gauge to beyond the thickest.
+    for (const char* current : {"0.001", "0.3", "2", "17", "60", "250", "900", "5000"}) {
+        for (int row = 0; row < kOfferedMaterialCount; ++row) {
+            const std::string& material = derived.MaterialTable[static_cast<std::size_t>(row)][0];
+            EXPECT_EQ(CalcConductorSize(derived, "75", false, current, material, true, "240"),
+                      CalcConductorSize(exact, "75", false, current, material, true, "240"));
+        }
+    }
+}
+
+}  // namespace
+}  // namespace ferrovolt
