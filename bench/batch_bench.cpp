@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Throughput of `batch` over an in-memory stream: a mix of every kind of request, errors
 // and refusals included, as a bulk check would send them.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One benchmark per computation, each on the worked example of its tab.
 
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The circuit check: one full answer (every criterion and the trail), and `schedule` over a
 // generated cable schedule.
 

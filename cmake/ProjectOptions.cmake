@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Warnings and sanitizers, applied to our own targets through this interface library.
 add_library(ferrovolt_options INTERFACE)
 target_compile_options(ferrovolt_options INTERFACE

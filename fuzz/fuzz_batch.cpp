@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The batch reader of ferrovolt-calc with any bytes: every line gets exactly one answer
 // line, valid JSON with exactly one of "outputs" (with its "rows"), "refused" or "error"; outputs
 // carry only the names of their calculator with texts the core can write; a refusal names a real

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The six computations with any input texts and flags. Input: the first line names the
 // computation (or its first byte picks one), the following lines are its inputs in the
 // order of the batch requests, flags as "1" or "0".

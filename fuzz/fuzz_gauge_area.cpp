@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // GaugeArea with any gauge text, standard, unit mode and lookup kind. Input: four lines,
 // the gauge text, the standard, the unit mode (decimal, any int) and the by-position flag.
 

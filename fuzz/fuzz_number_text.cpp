@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Number text: reading texts back and writing values, judged against the C library's
 // correctly rounded conversions (strtod, strtof, printf) in the C locale, while the process
 // runs under a German locale to show that nothing here follows it.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs a built tree into a fresh prefix and checks its layout: the program folder, the
 # launchers, the desktop entry, the metainfo, the icons and the manual pages; then moves the
 # prefix elsewhere and starts ferrovolt-calc from there.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the benchmarks of an earlier commit and of the current tree, each in its own build
 # directory under /tmp, runs both in the same run and prints them side by side.
 #   ./scripts/bench_compare.sh [commit] [benchmark filter]

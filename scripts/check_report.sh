@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes the Circuit Check window's PDF sheet for the safety case, checks that it is one page,
 # and renders it to PNG so that a person can look at it:
 #   ./scripts/check_report.sh [TEST_PROGRAM [FOLDER]]

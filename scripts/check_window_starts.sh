@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the window program on a virtual X screen and waits until its main window (caption
 # "Ferrovolt 2.0") is on the screen, which follows the six-second splash window; then ends
 # it. For checking an installed program: ./scripts/check_window_starts.sh /usr/bin/ferrovolt

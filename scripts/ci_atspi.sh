@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the real program under Xvfb with its own D-Bus session and accessibility bus, and
 # reads it over AT-SPI as a screen reader would (scripts/atspi/read_result.py): the names of
 # an input and the tab headers, and a result with its caption, value and unit after pressing

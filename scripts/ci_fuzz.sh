@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets with clang, AddressSanitizer and UndefinedBehaviorSanitizer,
 # replays the committed corpus, then fuzzes each target for a bounded time.
 #   FUZZ_SECONDS=60 ./scripts/ci_fuzz.sh            every target, 60 s each (the default)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds everything, the window included, with AddressSanitizer and UndefinedBehaviorSanitizer
 # and runs every test with LeakSanitizer on: ./scripts/ci_gui_sanitizers.sh
 # Only known leaks of the libraries under Qt are suppressed, each one named and explained in

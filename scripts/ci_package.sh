@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The installation checks of CI, on a built tree: install into a staging prefix and validate
 # the desktop entry and the metainfo; build the .deb; install it on this machine with apt-get;
 # start both installed programs, the window under Xvfb until its main window shows.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages that Ferrovolt builds, tests and packages with; only the
 # missing ones, so a second run costs nothing.
 set -euo pipefail

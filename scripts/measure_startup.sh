@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Times the real window from inside the process, under Xvfb: process start to the splash
 # window painted, the splash window's end to the main window painted, and each "Calculate"
 # button from press to labels written. ./scripts/measure_startup.sh [runs]

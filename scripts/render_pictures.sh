@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the program's pictures from their SVG sources in resources/: the icon at the
 # hicolor theme sizes, the information sign at 1x and 2x, and hand32.ico.
 # The renders are committed; rerun this after changing an SVG. Needs ImageMagick.

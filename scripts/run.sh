@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Ferrovolt and starts the window: ./scripts/run.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Photographs the real window under Xvfb: the splash window and each of the six tabs (after
 # pressing its "Calculate" button), as PNGs in docs/screenshots/. Rerun it after a change
 # to the window: ./scripts/screenshots.sh

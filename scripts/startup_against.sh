@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up of the window against another Qt program, measured alike from outside under one
 # Xvfb (no window manager): process start to its first top-level window viewable, polled
 # with xwininfo about every millisecond, and peak memory (VmHWM) three seconds after start.

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Reads the running ferrovolt window over AT-SPI as a screen reader does: the gauge list is
 named by its heading, the tab headers are page tabs, and after "Calculate" the diameter is
 announced with its caption, value and unit. Exits 0 when all of it holds."""

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ferrovolt-probe screenshots FOLDER | ferrovolt-probe measure STARTED_AT_NS
 
 #include "screenshots.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ferrovolt: the desktop program. Everything but the start lives in the window library.
 
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/answer.h"
 
 #include "numtext/number_text.h"

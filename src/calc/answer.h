@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // What a calculator answers: its result texts, or a refusal naming the input at fault.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The inputs that the voltage drop and the conductor sizing tabs check and prepare alike.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The circuit check: the smallest conductor that meets every criterion the code applies

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The circuit check as a short calculation sheet in plain text: the trail, step by step with

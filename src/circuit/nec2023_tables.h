@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The NEC 2023 tables the circuit check reads, as published reproductions give them. Each

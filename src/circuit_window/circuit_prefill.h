@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // What the Voltage Drop and Conductor Sizing tabs hand to the circuit check: their inputs as

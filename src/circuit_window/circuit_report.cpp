@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "circuit_window/circuit_report.h"
 
 #include <QAbstractTextDocumentLayout>

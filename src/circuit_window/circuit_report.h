@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The circuit check as a one-page PDF calculation sheet: the inputs, each criterion's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The Circuit Check window: every input of the circuit check in its labelled control, and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // One Circuit Check window at a time, opened beside the main window and kept open with it:

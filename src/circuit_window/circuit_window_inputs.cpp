@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Circuit Check window's inputs: one labelled control per field of the circuit check,
 // with its unit and default, and the inputs a tab hands over.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // `ferrovolt-calc batch`: JSON Lines in, one JSON Lines answer per line out, in order.

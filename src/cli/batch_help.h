@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The help of `ferrovolt-calc batch`: every request and its fields, from the calculators'

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A calculator's subcommand in the program's one CLI11 app: its options made from the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // `ferrovolt-calc circuit` (one circuit by every criterion) and `ferrovolt-calc schedule

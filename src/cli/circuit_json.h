@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The circuit check's JSON answer, shared by `circuit --json`, batch and nothing else:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The whole of `ferrovolt-calc` behind its main(): option parsing, the subcommands and

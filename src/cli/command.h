@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // One calculator on the command line and in batch. Its description (describe/) says what it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // What a subcommand prints: its result rows as the window shows them ("Diameter : 1.023696

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // One batch request line read into its top-level fields. Requests are flat, so the reader

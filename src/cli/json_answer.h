@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The JSON answers shared by `batch` and `--json`: {"outputs":{NAME:TEXT,...},"rows":[...]},

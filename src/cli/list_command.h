@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // `ferrovolt-calc list TOPIC`: the accepted texts of an input, one per line, or with --json

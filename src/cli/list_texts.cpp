@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/list_texts.h"
 
 #include "calc/voltage_drop.h"

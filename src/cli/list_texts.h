@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The accepted texts that `ferrovolt-calc list` prints, one per line.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A calculator's answer as the texts of its declared result rows (describe/), which the batch

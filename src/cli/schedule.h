@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // `ferrovolt-calc schedule FILE.csv`: a cable schedule, one circuit a row under a header

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // What a shell needs to complete a command line of ferrovolt-calc: its commands, each with

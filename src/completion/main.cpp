@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ferrovolt-completions: writes the shell completions of ferrovolt-calc into a folder, read
 // from the commands and options the program itself declares.
 // ferrovolt-completions OUTPUT_DIR

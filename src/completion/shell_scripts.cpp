@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The completion scripts of bash, zsh and fish, written from the command model.
 
 #include <sstream>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The six calculators of the window, and the gauge-area lookup that batch offers besides,

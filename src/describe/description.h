@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // What a calculator is, declared once: the inputs it takes and the result rows it answers.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Number text: how the system writes numbers and reads them back. Nothing here reads the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The plain, slower forms of the number text rounding, straight from the exact binary value.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "splash/splash_host.h"
 
 #include "splash/frm_splash.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "splash/wait_seconds.h"
 
 #include "services/system_services.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "splash/web_site.h"
 
 #include "services/system_services.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The supplies of the Voltage Drop tab and the drop limits of the Conductor Sizing tab, with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The reference tables of the module General: gauges, conduit sizes, materials, metric and

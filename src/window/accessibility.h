@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // What assistive technology (a screen reader over AT-SPI) learns of the window:

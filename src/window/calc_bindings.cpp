@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bindings of the calculators: read the tab's controls, ask the core, and write the
 // result labels in their fixed order, or refuse with the focus on the field at fault.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The way from the Voltage Drop and Conductor Sizing tabs to the Circuit Check window: a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A label or picture that reports a click: the mouse button pressed and released over it, or

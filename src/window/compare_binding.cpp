@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Compare Gauges tab: no button; the scroll bar and the unit buttons redraw at once.
 
 #include <QLabel>

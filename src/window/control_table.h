@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A tab's input controls as a table: one row per control, in the order the controls are made,

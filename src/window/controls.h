@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Builders for the kinds of control the tabs use, so that each tab's layout reads as a table

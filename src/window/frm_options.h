@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // frmOptions: the main window. It assembles the six tabs, runs the start-up (Form_Load) and

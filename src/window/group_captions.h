@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The groups of option buttons show no caption; these name them wherever a name is needed:

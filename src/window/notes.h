@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The information notes behind the "i" signs of the tabs. Their line breaks are written as

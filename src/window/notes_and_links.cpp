@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three small extras of each tab: the information note, the about window behind the
 // logo and the link to the maker's web site.
 

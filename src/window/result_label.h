@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A result label: a label that a calculator writes into. Its own class, so that assistive

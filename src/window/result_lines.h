@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The result lines of a tab, made from its calculator's description: one line per row, in the

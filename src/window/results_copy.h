@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // "Copy results": the context menu of each calculator tab's results block (its outline and

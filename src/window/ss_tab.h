@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // SSTab: six tabs drawn in two rows of three over one page area. QTabWidget draws one row

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tab activation: each time a tab becomes current its lists are rebuilt from scratch and
 // their edit texts reset; the Conduit Capacity tab is prepared afresh and calculated.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Tab 0, "Area / Weight": gauge standard and gauge in, diameters, areas and weights out.

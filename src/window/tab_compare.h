@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Tab 3, "Compare Gauges": one gauge, chosen with a scroll bar, under all five standards in

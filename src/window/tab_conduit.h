@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Tab 1, "Conduit Capacity": conduit and cable diameters, measure and fill, areas and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The strip at the bottom of every calculator tab: link label, logo and information sign

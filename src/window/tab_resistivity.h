@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Tab 2, "Resistivity": AWG gauge, material and temperature in, weights and DC resistances

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Tab 5, "Conductor Sizing": material, length, current, voltage and phase in; circular mils

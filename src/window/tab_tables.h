@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // What each tab offers to the code that reads it as a whole ("Copy results", the tests): its

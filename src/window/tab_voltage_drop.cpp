@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/tab_voltage_drop.h"
 
 #include "describe/calculators.h"

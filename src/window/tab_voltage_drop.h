@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Tab 4, "Voltage Drop": gauge, material, supply, current and length in; drop, percent,

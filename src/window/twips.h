@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The window is laid out in twips (1/1440 inch). Qt widgets are placed in device-independent

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The derived values InitTables works out must give every answer the text tables give.
 
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Each refusal names its field and the real reason, so that a message can say why; and a
 // temperature is refused where the material's resistance would fall to zero or below.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The circuit check against published worked examples, each cited, and its refusals.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Each NEC 2023 table of the circuit check against a second reproduction, cell by cell.
 
 #include <gtest/gtest.h>

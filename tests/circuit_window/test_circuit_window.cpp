@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Circuit Check window through its controls: the answer follows every change at once,
 // one row per criterion with the governing one in bold, refusals in place of the answer, and
 // the calculation copied and saved as it is written.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The batch contract, line by line: exact answers for each calculator, refusals and their
 // order, and every kind of malformed line.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // `ferrovolt-calc circuit`, its batch request and `schedule`: the same answer on every path.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line's statuses and messages: what a script can rely on besides the texts.
 
 #include <gtest/gtest.h>

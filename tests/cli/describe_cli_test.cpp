@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the command line makes of the descriptions: the answers' rows, JSON numbers in batch,
 // list --json, and the manual naming every option the registry declares.
 

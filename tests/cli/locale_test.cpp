@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Output must not change with the user's locale: a German locale writes "1,5" and groups
 // thousands, and nothing of that may reach a result text or an answer.
 

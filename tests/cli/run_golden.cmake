@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs one golden case (see CMakeLists.txt) and fails on any difference.
 file(STRINGS ${CASE}.args arguments)
 set(input_option)

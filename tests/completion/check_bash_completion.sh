@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Completes command lines with the generated bash completion and compares the offers.
 # check_bash_completion.sh COMPLETION_FILE
 set -u

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The descriptions' own rules, which every front end relies on: keys that scripts can use
 // as names, captions as the window shows them, choices that agree with the tables.
 

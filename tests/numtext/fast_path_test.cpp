@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fast rounding and formatting must agree with the plain exact forms for every value.
 #include <gtest/gtest.h>
 

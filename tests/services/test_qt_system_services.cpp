@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "services/line_breaks.h"
 #include "services/qt_system_services.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "fake_system_services.h"
 #include "splash/frm_splash.h"
 #include "splash/hand_cursor.h"

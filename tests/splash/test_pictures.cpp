@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's pictures are resources of a static library, which a linker may drop; these
 // checks load them through the library as the window does.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "fake_system_services.h"
 #include "splash/wait_seconds.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The way from the tabs to the Circuit Check window: each tab's "Circuit check…" opens the
 // one window filled with the tab's inputs, and the Conductor Sizing tab warns, in a line that
 // opens the window, while the size it shows cannot carry the current.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Copy results" in the context menu of each tab's results block, driven with the mouse as a
 // user does: the copied text against the tab's labels, where the menu opens and where not,
 // and that it leaves the focus and the checks of the fields alone.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader and a keyboard-only user get from the window: the accessible name,
 // role and value of inputs and results after a calculation, the page tabs, and the keyboard
 // commands (tab switching through the field check, copying results, reaching the clickable

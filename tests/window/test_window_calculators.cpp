@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Each calculator driven through its tab's controls: worked examples, refusals, and the
 // option buttons that recalculate at once.
 

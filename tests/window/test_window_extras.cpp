@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The information notes, the about window behind the logos and the link labels.
 
 #include <QTimer>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every text of the window fits its box in the font the window really uses: captions, headings,
 // option and button captions, every list entry, every default text, and the results the
 // calculators write for every entry of their lists.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window after start-up, the lists of each tab, and the hand pointer file.
 
 #include <QCursor>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/input/fix_ascii.h"
 
 #include "window/input/char_codes.h"

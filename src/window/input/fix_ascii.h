@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The key filter shared by the numeric text fields, free of any toolkit so it can be

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The check before the focus leaves a control. The toolkit moves the focus without asking

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/input/key_press_filter.h"
 
 #include <QKeyEvent>

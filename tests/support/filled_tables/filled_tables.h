@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The tables filled once, as start-up fills them, for the tests, fuzzers and benchmarks that

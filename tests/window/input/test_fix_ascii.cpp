@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The key filter judged on plain values: which codes pass, and the length limit judged on the
 // text after the selection is replaced.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The input handling driven as a user drives it: keys and clicks through the window, with
 // the focus, the beeps and the button clicks that follow.
 

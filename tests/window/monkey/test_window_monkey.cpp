@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A monkey at the keyboard and mouse of the real window: a seeded random run of key presses,
 // pastes, clicks on any control and tab switches. After every event the window must still
 // hold together: the focus inside it, numeric fields holding only what typing through the
