@@ -35,7 +35,7 @@ std::vector<std::string> subcommandNames(const CompletionModel& model) {
     return names;
 }
 
-// zsh's option specs use brackets and colons: take them out of descriptions.
+// Brackets and colons delimit zsh's option entries: keep them out of descriptions.
 std::string zshText(const std::string& text) {
     std::string out;
     for (char c : text) {
@@ -97,20 +97,20 @@ std::string zshCompletion(const CompletionModel& model) {
     out << "#compdef " << model.program << "\n"
         << "# zsh completion for " << model.program << ", generated from its commands\n\n"
         << function << "() {\n";
-    const auto specs = [&out](const CompletionCommand& command) {
+    const auto optionLines = [&out](const CompletionCommand& command) {
         for (const CompletionOption& option : command.options) {
             for (const std::string& name : option.names) {
-                std::string spec = name + "[" + zshText(option.description) + "]";
+                std::string line = name + "[" + zshText(option.description) + "]";
                 if (option.takesValue) {
-                    spec += ":value:";
+                    line += ":value:";
                     if (!option.choices.empty()) {
                         std::vector<std::string> choices;
                         for (const std::string& choice : option.choices)
                             choices.push_back(quoted(choice));
-                        spec += "(" + joined(choices, " ") + ")";
+                        line += "(" + joined(choices, " ") + ")";
                     }
                 }
-                out << "        " << quoted(spec) << " \\\n";
+                out << "        " << quoted(line) << " \\\n";
             }
         }
     };
@@ -122,7 +122,7 @@ std::string zshCompletion(const CompletionModel& model) {
         << "    if (( CURRENT == 2 )); then\n"
         << "        _describe -t commands command commands\n"
         << "        _arguments \\\n";
-    specs(model.commands.front());
+    optionLines(model.commands.front());
     out << "            && return\n"
         << "        return\n"
         << "    fi\n"
@@ -133,7 +133,7 @@ std::string zshCompletion(const CompletionModel& model) {
     for (const CompletionCommand& command : model.commands) {
         if (command.name.empty()) continue;
         out << "    " << command.name << ")\n        _arguments \\\n";
-        specs(command);
+        optionLines(command);
         if (!command.argumentChoices.empty()) {
             std::vector<std::string> choices;
             for (const std::string& choice : command.argumentChoices) choices.push_back(choice);

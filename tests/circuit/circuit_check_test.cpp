@@ -13,11 +13,11 @@ namespace ferrovolt {
 namespace {
 
 // Inputs as "key=text;key=text", set through the declared fields as every front end does.
-CircuitInputs inputsOf(std::string_view spec) {
+CircuitInputs inputsOf(std::string_view text) {
     CircuitInputs inputs;
-    while (!spec.empty()) {
-        const std::string_view item = spec.substr(0, spec.find(';'));
-        spec.remove_prefix(std::min(spec.size(), item.size() + 1));
+    while (!text.empty()) {
+        const std::string_view item = text.substr(0, text.find(';'));
+        text.remove_prefix(std::min(text.size(), item.size() + 1));
         const auto equals = item.find('=');
         const CircuitField* field = circuitField(item.substr(0, equals));
         if (field == nullptr) {
@@ -30,8 +30,8 @@ CircuitInputs inputsOf(std::string_view spec) {
     return inputs;
 }
 
-CircuitResult check(std::string_view spec) {
-    return checkCircuit(inputsOf(spec));
+CircuitResult check(std::string_view text) {
+    return checkCircuit(inputsOf(text));
 }
 
 struct Example {
@@ -178,7 +178,7 @@ TEST(CircuitCheck, KFollowsTheTabulatedValues) {
     };
     for (const KCase& c : kCases)
         EXPECT_NEAR(adiabaticK(c.material, c.initial, c.final), c.k, 0.6) << c.k;
-    // Okonite SPEC F125 (ICEA P-32-382): copper 90 → 250 °C, I = 0.07195 A/√t (A in cmil).
+    // Okonite engineering data F125 (ICEA P-32-382): copper 90 → 250 °C, I = 0.07195 A/√t (A in cmil).
     EXPECT_NEAR(adiabaticK(Material::Copper, 90, 250) * 5.0670748e-4, 0.07195, 0.0008);
     // Cooper Bussmann: 4300 A for one cycle needs 10 AWG's area (10,380 cmil) within 1 %.
     const CircuitResult result =
