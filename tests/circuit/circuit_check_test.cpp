@@ -178,7 +178,8 @@ TEST(CircuitCheck, KFollowsTheTabulatedValues) {
     };
     for (const KCase& c : kCases)
         EXPECT_NEAR(adiabaticK(c.material, c.initial, c.final), c.k, 0.6) << c.k;
-    // Okonite engineering data F125 (ICEA P-32-382): copper 90 → 250 °C, I = 0.07195 A/√t (A in cmil).
+    // Okonite engineering data F125 (ICEA P-32-382): copper 90 → 250 °C,
+    // I = 0.07195 A/√t with A in circular mils.
     EXPECT_NEAR(adiabaticK(Material::Copper, 90, 250) * 5.0670748e-4, 0.07195, 0.0008);
     // Cooper Bussmann: 4300 A for one cycle needs 10 AWG's area (10,380 cmil) within 1 %.
     const CircuitResult result =
