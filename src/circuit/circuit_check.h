@@ -5,6 +5,7 @@
 // (current-carrying capacity, voltage drop, short-circuit withstand, the small-conductor
 // rule), which criterion set it, and the whole chain of tables and factors behind it.
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -54,6 +55,13 @@ struct TrailStep {
     std::string source;
 };
 
+// The calculation behind an answer, kept as what it was worked out from: its texts are
+// written only when asked for (circuitTrail), from these inputs and the answer's numbers.
+struct CircuitTrail {
+    CircuitInputs inputs;
+    bool ampacityOnly = false;  // the answer of checkAmpacity: the trail ends at that criterion
+};
+
 struct CircuitAnswer {
     std::string_view code;  // "NEC 2023"
     int size = 0;           // index into the code's sizes
@@ -72,7 +80,7 @@ struct CircuitAnswer {
     std::optional<double> shortCircuitCmil;  // the area the fault needs
     double dropVolts = 0, dropPercent = 0, loadVolts = 0;
     std::optional<int> maxOvercurrentDevice;  // 240.4(D), for the small conductors
-    std::vector<TrailStep> trail;
+    CircuitTrail trail;
 };
 
 // An input the check cannot answer for, named by its key ("ambient", "current", ...).
@@ -89,6 +97,15 @@ CircuitResult checkCircuit(const CircuitInputs& inputs);
 // inputs are checked as by checkCircuit, and the answer holds the inputs' part of the trail,
 // the required ampacity and `byAmpacity`; the other criteria are not run.
 CircuitResult checkAmpacity(const CircuitInputs& inputs);
+
+// The answer's trail, step by step.
+std::vector<TrailStep> circuitTrail(const CircuitAnswer& answer);
+
+// The same steps handed one at a time to `step`, whose texts last only for the call: the way
+// to write the trail into a text of one's own without keeping the steps.
+using TrailStepWriter =
+    std::function<void(std::string_view step, std::string_view value, std::string_view source)>;
+void writeCircuitTrail(const CircuitAnswer& answer, const TrailStepWriter& step);
 
 std::string_view criterionKey(Criterion criterion);   // "voltage_drop"
 std::string_view criterionName(Criterion criterion);  // "voltage drop"

@@ -13,10 +13,11 @@ constexpr std::size_t kCaptionWidth = 32;
 
 std::string circuitSheet(const CircuitAnswer& answer) {
     std::string sheet = "Circuit check, " + std::string(answer.code) + "\n\n";
-    for (const TrailStep& step : answer.trail) {
-        sheet += "  " + step.step + ": " + step.value + "\n";
-        if (!step.source.empty() && step.source != "input") sheet += "      " + step.source + "\n";
-    }
+    writeCircuitTrail(
+        answer, [&sheet](std::string_view step, std::string_view value, std::string_view source) {
+            ((((sheet += "  ") += step) += ": ") += value) += '\n';
+            if (!source.empty() && source != "input") ((sheet += "      ") += source) += '\n';
+        });
     sheet += "\n";
     for (const CircuitRow& row : kCircuitRows) {
         const std::string text = circuitRowText(row, answer);

@@ -42,7 +42,7 @@ constexpr double kSmallestPoint = 6;
 
 QString circuitTrailHtml(const CircuitAnswer& answer) {
     QString out;
-    for (const TrailStep& step : answer.trail) {
+    for (const TrailStep& step : circuitTrail(answer)) {
         out += QStringLiteral("<p style='margin:0 0 4px 0'><b>%1</b>: %2")
                    .arg(html(step.step), html(step.value));
         if (step.source != kInputSource)
@@ -59,8 +59,9 @@ QString circuitReportHtml(const CircuitAnswer& answer, QDate date) {
                       "<p style='margin-top:0'>%1 &nbsp;·&nbsp; %2</p>")
                       .arg(html(answer.code), date.toString(Qt::ISODate));
 
+    const std::vector<TrailStep> trail = circuitTrail(answer);
     out += QStringLiteral("<h3>Inputs</h3><table cellspacing='0' cellpadding='2'>");
-    for (const TrailStep& step : answer.trail)
+    for (const TrailStep& step : trail)
         if (step.source == kInputSource)
             out += QStringLiteral("<tr>") + cell(html(step.step)) + cell(html(step.value)) +
                    QStringLiteral("</tr>");
@@ -89,7 +90,7 @@ QString circuitReportHtml(const CircuitAnswer& answer, QDate date) {
     out += QStringLiteral("</table>");
 
     out += QStringLiteral("<h3>Calculation</h3><table cellspacing='0' cellpadding='2'>");
-    for (const TrailStep& step : answer.trail) {
+    for (const TrailStep& step : trail) {
         if (step.source == kInputSource) continue;
         out += QStringLiteral("<tr>") + cell(html(step.step), true) +
                cell(html(step.value) + QStringLiteral("<br><i>") + html(step.source) +

@@ -50,10 +50,14 @@ bool isCriterionRow(const CircuitRow& row) {
     return false;
 }
 
-const TrailStep* answerStep(const CircuitAnswer& answer) {
-    for (const TrailStep& step : answer.trail)
-        if (step.step == "Answer") return &step;
-    return nullptr;
+// The verdict, as the trail's "Answer" step words it.
+QString verdictOf(const CircuitAnswer& answer) {
+    QString verdict;
+    writeCircuitTrail(answer,
+                      [&verdict](std::string_view step, std::string_view value, std::string_view) {
+                          if (step == "Answer") verdict = qt(value);
+                      });
+    return verdict;
 }
 
 }  // namespace
@@ -207,8 +211,7 @@ void CircuitWindow::setResult(QLabel* label, const QString& caption, const QStri
 
 void CircuitWindow::showAnswer(const CircuitAnswer& answer) {
     setResult(m_size, qt(kCircuitRows[0].caption), qt(answer.sizeLabel), true);
-    const TrailStep* verdict = answerStep(answer);
-    const QString verdictText = verdict ? QString::fromStdString(verdict->value) : QString();
+    const QString verdictText = verdictOf(answer);
     m_verdict->setText(verdictText);
     m_verdict->setAccessibleName(verdictText);
     m_verdict->setStyleSheet({});

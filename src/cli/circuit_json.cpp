@@ -47,8 +47,10 @@ void appendCircuitAnswer(std::string& out, const CircuitResult& result) {
         json["fails"] = std::move(fails);
     }
     Json trail = Json::array();
-    for (const TrailStep& step : answer.trail)
-        trail.push_back({{"step", step.step}, {"value", step.value}, {"source", step.source}});
+    writeCircuitTrail(
+        answer, [&trail](std::string_view step, std::string_view value, std::string_view source) {
+            trail.push_back({{"step", step}, {"value", value}, {"source", source}});
+        });
     json["trail"] = std::move(trail);
     appendJson(out, json);
 }

@@ -229,13 +229,14 @@ TEST(CircuitCheck, AGivenSizeIsCheckedAndItsFailuresNamed) {
     ASSERT_EQ(answer.fails.size(), 2u);
     EXPECT_EQ(answer.fails[0], Criterion::Ampacity);
     EXPECT_EQ(answer.fails[1], Criterion::VoltageDrop);
-    EXPECT_EQ(answer.trail[answer.trail.size() - 3].value,
+    const std::vector<TrailStep> trail = circuitTrail(answer);
+    EXPECT_EQ(trail[trail.size() - 3].value,
               "6 AWG is too small by ampacity, voltage drop; 2/0 AWG is needed");
 }
 
 TEST(CircuitCheck, TheTrailNamesEachTableAndItsEdition) {
     const CircuitResult result = check("current=100;length=1;volts=240;terminals=75");
-    const auto& trail = std::get<CircuitAnswer>(result).trail;
+    const std::vector<TrailStep> trail = circuitTrail(std::get<CircuitAnswer>(result));
     const auto find = [&trail](std::string_view step) -> const TrailStep* {
         for (const TrailStep& s : trail)
             if (s.step == step) return &s;
