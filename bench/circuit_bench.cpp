@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The circuit check: one full answer (every criterion and the trail), and `schedule` over a
-// generated cable schedule.
+// The circuit check: one full answer, the answer with its calculation sheet, and `schedule`
+// over a generated cable schedule.
 
 #include <benchmark/benchmark.h>
 
@@ -10,12 +10,14 @@
 #include <string>
 
 #include "circuit/circuit_check.h"
+#include "circuit/circuit_sheet.h"
 #include "cli/schedule.h"
 
 namespace ferrovolt {
 namespace {
 
-void BM_CircuitCheck(benchmark::State& state) {
+// 100 A continuous, 60 m at 480 V three phase, 40 °C, six conductors, a 10 kA fault.
+CircuitInputs feeder() {
     CircuitInputs inputs;
     inputs.current = 100;
     inputs.continuous = true;
@@ -26,11 +28,30 @@ void BM_CircuitCheck(benchmark::State& state) {
     inputs.conductors = 6;
     inputs.faultCurrent = 10000;
     inputs.clearingTime = 0.05;
+    return inputs;
+}
+
+// The answer alone: its fields, the trail kept as the numbers it is written from.
+void BM_CircuitCheck(benchmark::State& state) {
+    const CircuitInputs inputs = feeder();
     const std::uint64_t before = allocationCount();
     for (auto _ : state) benchmark::DoNotOptimize(checkCircuit(inputs));
     reportAllocations(state, before);
 }
 BENCHMARK(BM_CircuitCheck);
+
+// The answer and its calculation sheet, trail included, as `ferrovolt-calc circuit` prints it.
+[[gnu::noinline]] std::string answerAndSheet(const CircuitInputs& inputs) {
+    return circuitSheet(std::get<CircuitAnswer>(checkCircuit(inputs)));
+}
+
+void BM_CircuitSheet(benchmark::State& state) {
+    const CircuitInputs inputs = feeder();
+    const std::uint64_t before = allocationCount();
+    for (auto _ : state) benchmark::DoNotOptimize(answerAndSheet(inputs));
+    reportAllocations(state, before);
+}
+BENCHMARK(BM_CircuitSheet);
 
 // A schedule of varied circuits, one in twenty refused.
 std::string schedule(std::size_t rows) {

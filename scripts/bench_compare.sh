@@ -36,6 +36,7 @@ callee() {
         BM_Comparison) echo "ferrovolt::CalcComparison(" ;;
         BM_AnswerRequest*) echo "ferrovolt::BatchAnswerer::answer(" ;;
         BM_CircuitCheck) echo "ferrovolt::checkCircuit(" ;;
+        BM_CircuitSheet) echo "answerAndSheet(" ;;
         BM_BatchThroughput*) echo "ferrovolt::runBatch(" ;;
         BM_Schedule*) echo "ferrovolt::runScheduleText(" ;;
         *) echo "ferrovolt::Calc${1#BM_}(" ;;

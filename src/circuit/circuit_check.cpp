@@ -5,6 +5,7 @@
 #include <cctype>
 #include <cmath>
 
+#include "circuit/circuit_number.h"
 #include "circuit/nec2023_rules.h"
 
 namespace ferrovolt {
@@ -15,7 +16,6 @@ using nec2023::kEdition;
 using nec2023::kSizes;
 using nec2023::label;
 using nec2023::materialName;
-using nec2023::numberText;
 
 constexpr int kNoSize = -1;
 
@@ -28,7 +28,7 @@ bool positive(double value) {
 }
 
 std::string degrees(double value) {
-    return numberText(value, 2) + " °C";
+    return roundedNumberText(value, 2) + " °C";
 }
 
 std::optional<CircuitRefusal> invalid(const CircuitInputs& in) {
@@ -82,7 +82,7 @@ std::variant<double, CircuitRefusal> ambientFactor(const CircuitInputs& in) {
         if (row.factor[static_cast<std::size_t>(col)] != 0) last = row.upTo;
     return refuse("ambient", degrees(in.ambient) + " is beyond NEC 2023 Table 310.15(B)(1): its " +
                                  std::to_string(in.insulation) + " °C column ends at " +
-                                 numberText(last, 0) + " °C");
+                                 roundedNumberText(last, 0) + " °C");
 }
 
 double adjustmentFactor(int conductors) {
@@ -121,7 +121,7 @@ CircuitResult check(const CircuitInputs& in, bool ampacityOnly) {
         break;
     }
     if (a.byAmpacity == kNoSize)
-        return refuse("current", numberText(c.required, 3) + " A per set is more than " +
+        return refuse("current", roundedNumberText(c.required, 3) + " A per set is more than " +
                                      std::string(label(sizeCount - 1)) +
                                      " carries under NEC 2023 Table 310.16 with these factors: "
                                      "use more parallel sets");
@@ -139,7 +139,7 @@ CircuitResult check(const CircuitInputs& in, bool ampacityOnly) {
         return refuse("max_drop",
                       "no size of NEC 2023 Chapter 9 Table 9 (up to 1000 kcmil) keeps "
                       "the drop within " +
-                          numberText(in.maxDropPercent, 3) +
+                          roundedNumberText(in.maxDropPercent, 3) +
                           " % over this length: use more parallel sets");
 
     // Short circuit.
@@ -154,7 +154,7 @@ CircuitResult check(const CircuitInputs& in, bool ampacityOnly) {
         }
         if (!a.byShortCircuit)
             return refuse("fault_current",
-                          "needs " + numberText(*a.shortCircuitCmil, 0) +
+                          "needs " + roundedNumberText(*a.shortCircuitCmil, 0) +
                               " cmil per conductor, more than the largest size (2000 kcmil)");
     }
 

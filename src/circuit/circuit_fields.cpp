@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cmath>
 
+#include "circuit/circuit_number.h"
 #include "numtext/number_text.h"
 
 namespace ferrovolt {
@@ -11,6 +12,10 @@ namespace ferrovolt {
 namespace {
 
 using Reason = std::optional<std::string>;
+
+// Numbers of fewer units of their last place than this are written as formatRoundedDouble
+// writes them, by the quick path (see circuit_number.h).
+constexpr double kExactBelow = 1e9;
 
 std::string_view trimmed(std::string_view text) {
     const auto first = text.find_first_not_of(" \t");
@@ -305,7 +310,9 @@ std::string circuitRowText(const CircuitRow& row, const CircuitAnswer& answer) {
 }
 
 std::string circuitNumberText(double value, int decimals) {
-    return formatRoundedDouble(value, decimals);
+    std::string text;
+    appendRoundedNumber(text, value, decimals, kExactBelow);
+    return text;
 }
 
 }  // namespace ferrovolt

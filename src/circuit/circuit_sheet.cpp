@@ -12,21 +12,24 @@ constexpr std::size_t kCaptionWidth = 32;
 }  // namespace
 
 std::string circuitSheet(const CircuitAnswer& answer) {
-    std::string sheet = "Circuit check, " + std::string(answer.code) + "\n\n";
+    std::string sheet;
+    sheet.reserve(4096);
+    ((sheet += "Circuit check, ") += answer.code) += "\n\n";
     writeCircuitTrail(
         answer, [&sheet](std::string_view step, std::string_view value, std::string_view source) {
             ((((sheet += "  ") += step) += ": ") += value) += '\n';
             if (!source.empty() && source != "input") ((sheet += "      ") += source) += '\n';
         });
-    sheet += "\n";
+    sheet += '\n';
     for (const CircuitRow& row : kCircuitRows) {
         const std::string text = circuitRowText(row, answer);
         if (text.empty()) continue;
-        std::string caption(row.caption);
-        caption.resize(std::max(caption.size(), kCaptionWidth), ' ');
-        sheet += caption + ": " + text + "\n";
+        sheet += row.caption;
+        if (row.caption.size() < kCaptionWidth)
+            sheet.append(kCaptionWidth - row.caption.size(), ' ');
+        ((sheet += ": ") += text) += '\n';
     }
-    sheet += "\n" + std::string(kCircuitDisclaimer) + "\n";
+    ((sheet += '\n') += kCircuitDisclaimer) += '\n';
     return sheet;
 }
 

@@ -6,50 +6,10 @@
 #include <charconv>
 
 #include "circuit/circuit_check.h"
+#include "circuit/circuit_number.h"
 #include "circuit/nec2023_rules.h"
-#include "numtext/number_text.h"
 
 namespace ferrovolt {
-
-namespace nec2023 {
-
-// The trail writes some thirty numbers per answer, so the common case (a moderate number that
-// is not within a hair of a rounding tie) is written here directly; the rest go through the
-// general number text, which rounds ties on the exact binary value.
-void appendNumber(std::string& out, double value, int decimals) {
-    constexpr double kScale[] = {1, 10, 100, 1e3, 1e4, 1e5, 1e6};
-    const double scaled = value * kScale[std::clamp(decimals, 0, 6)];
-    const double fraction = std::abs(scaled - std::trunc(scaled));
-    if (decimals < 0 || decimals > 6 || !(std::abs(scaled) < 1e15) ||
-        std::abs(fraction - 0.5) < 1e-6) {
-        out += formatRoundedDouble(value, decimals);
-        return;
-    }
-    const long long whole = std::llround(scaled);
-    // The digits of |whole|, with leading zeros up to one before the point.
-    const auto places = static_cast<std::ptrdiff_t>(decimals);
-    char digits[32];
-    char* const first = digits + 8;
-    char* const end = std::to_chars(first, digits + sizeof digits, whole < 0 ? -whole : whole).ptr;
-    char* begin = first;
-    while (end - begin <= places) *--begin = '0';
-    if (whole < 0) out += '-';
-    char* const point = end - places;
-    out.append(begin, point);
-    char* last = end;
-    while (last > point && last[-1] == '0') --last;
-    if (last == point) return;
-    out += '.';
-    out.append(point, last);
-}
-
-std::string numberText(double value, int decimals) {
-    std::string text;
-    appendNumber(text, value, decimals);
-    return text;
-}
-
-}  // namespace nec2023
 
 namespace {
 
@@ -71,7 +31,7 @@ struct Text {
         return *this;
     }
     Text& operator<<(Rounded number) {
-        nec2023::appendNumber(text, number.value, number.decimals);
+        appendRoundedNumber(text, number.value, number.decimals);
         return *this;
     }
     std::string text;

@@ -119,8 +119,4 @@ struct Circuit {
     double required;     // ampacity per set
 };
 
-// A number rounded to `decimals` places without trailing zeros, as the trail writes it.
-void appendNumber(std::string& out, double value, int decimals);
-std::string numberText(double value, int decimals);
-
 }  // namespace ferrovolt::nec2023
