@@ -55,7 +55,7 @@ count_run() {  # bench binary, benchmark name
             / < / { c = $1; gsub(",", "", c); n = $0; sub(/.*\(/, "", n); sub(/x\).*/, "", n);
                     gsub(",", "", n); cost += c; calls += n; next }
             / \* / && index($0, f) { found = 1 }
-            END { if (found && calls > 0) printf "%d\n", cost / calls; else print "-" }'
+            END { if (found && calls > 0) printf "%.0f\n", cost / calls; else print "-" }'
 }
 
 # name,value per line for one build: the median CPU time in ns, or instructions per iteration.
