@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "circuit/circuit_number.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstddef>
 
@@ -10,7 +9,7 @@
 namespace ferrovolt {
 
 void appendRoundedNumber(std::string& out, double value, int decimals, double limit) {
-    constexpr double kScale[] = {1, 10, 100, 1e3, 1e4, 1e5, 1e6};
+    static constexpr double kScale[] = {1, 10, 100, 1e3, 1e4, 1e5, 1e6};
     if (decimals < 0 || decimals > 6) {
         out += formatRoundedDouble(value, decimals);
         return;
@@ -28,25 +27,24 @@ void appendRoundedNumber(std::string& out, double value, int decimals, double li
     }
     // Away from a tie, to the nearest whole number.
     const long long whole = fraction < 0.5 ? truncated : truncated + (scaled < 0 ? -1 : 1);
-    // The digits of |whole|, with leading zeros up to one before the point.
-    const auto places = static_cast<std::ptrdiff_t>(decimals);
-    char digits[32];
-    char* const first = digits + 8;
-    char* const end = std::to_chars(first, digits + sizeof digits, whole < 0 ? -whole : whole).ptr;
-    char* begin = first;
-    while (end - begin <= places) *--begin = '0';
-    char* const point = end - places;
-    char* last = end;
-    while (last > point && last[-1] == '0') --last;
-    char text[40];
-    char* t = text;
-    if (whole < 0) *t++ = '-';
-    while (begin != point) *t++ = *begin++;  // a few characters: no call to memmove
-    if (last != point) {
-        *t++ = '.';
-        for (const char* c = point; c != last; ++c) *t++ = *c;
+    // Written from the last digit back: the places (those after the last nonzero one left
+    // out), the point when any place is written, then the whole part.
+    auto rest = static_cast<unsigned long long>(whole < 0 ? -whole : whole);
+    char text[32];
+    char* const end = text + sizeof text;
+    char* first = end;
+    for (int place = 0; place < decimals; ++place) {
+        const auto digit = static_cast<char>(rest % 10);
+        rest /= 10;
+        if (digit != 0 || first != end) *--first = static_cast<char>('0' + digit);
     }
-    out.append(text, t);
+    if (first != end) *--first = '.';
+    do {
+        *--first = static_cast<char>('0' + rest % 10);
+        rest /= 10;
+    } while (rest != 0);
+    if (whole < 0) *--first = '-';
+    out.append(first, static_cast<std::size_t>(end - first));
 }
 
 std::string roundedNumberText(double value, int decimals) {

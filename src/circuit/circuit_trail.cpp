@@ -27,7 +27,8 @@ struct Text {
     }
     Text& operator<<(int number) {
         char digits[16];
-        text.append(digits, std::to_chars(digits, digits + sizeof digits, number).ptr);
+        const char* const end = std::to_chars(digits, digits + sizeof digits, number).ptr;
+        text.append(digits, static_cast<std::size_t>(end - digits));
         return *this;
     }
     Text& operator<<(Rounded number) {
