@@ -57,8 +57,8 @@ void appendString(std::string& out, std::string_view text) {
         if (escape == 0) continue;
         if (escape == kHigh) {
             out.resize(start);
-            out += nlohmann::json(text).dump(-1, ' ', false,
-                                             nlohmann::json::error_handler_t::replace);
+            out +=
+                nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
             return;
         }
         out.append(text.data() + plain, i - plain);
