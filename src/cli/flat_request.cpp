@@ -452,9 +452,22 @@ std::string FlatRequest::outOfRangeMessage() const {
            "\" is out of range: the number is too large";
 }
 
+namespace {
+
+// Names are a few bytes long and mostly differ in length or first byte: compared here rather
+// than by a call of memcmp for each.
+bool sameName(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (a[i] != b[i]) return false;
+    return true;
+}
+
+}  // namespace
+
 const RequestValue* FlatRequest::find(std::string_view name) const {
     for (std::size_t i = m_count; i-- > 0;)
-        if (m_members[i].name == name) return &m_members[i].value;
+        if (sameName(m_members[i].name, name)) return &m_members[i].value;
     return nullptr;
 }
 
@@ -462,7 +475,7 @@ RequestValue& FlatRequest::addMember(std::string_view name) {
     if (m_count == m_members.size()) m_members.emplace_back();
     Member& member = m_members[m_count++];
     member.name = name;
-    member.value = RequestValue{};
+    member.value.kind = Kind::Null;  // each kind sets the fields it has
     return member.value;
 }
 

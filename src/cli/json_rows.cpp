@@ -153,9 +153,9 @@ void appendEscaped(std::string& out, const Outputs& outputs, const CalculatorPar
 }  // namespace
 
 std::string_view jsonNumberOf(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    text = text.substr(first, text.find_last_not_of(' ') - first + 1);
+    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    if (text.empty()) return {};
     // JSON's grammar: -?(0|[1-9][0-9]*)(.[0-9]+)?([eE][+-]?[0-9]+)?
     std::size_t i = 0;
     if (text[i] == '-') ++i;
