@@ -5,6 +5,8 @@
 // field; a line with a NUL byte is an error, a line past the length limit "line too long".
 // The request reader agrees with nlohmann's SAX reader (sax_request.h) on every line: whether
 // it is JSON, an object or holds a number out of range, and each member's name, kind and value.
+// Any text is written as a JSON string as nlohmann writes it, and an answer of any texts is the
+// same whether its texts are copied as they stand or escaped piece by piece.
 
 #include <algorithm>
 #include <cstdint>
@@ -19,6 +21,9 @@
 
 #include "circuit/circuit_fields.h"
 #include "cli/batch.h"
+#include "cli/command.h"
+#include "cli/json_answer.h"
+#include "cli/json_rows.h"
 #include "fuzz_support.h"
 #include "result_forms.h"
 #include "sax_request.h"
@@ -99,6 +104,35 @@ void checkReader(FlatRequest& request, std::string_view line) {
                           : got.kind == Kind::Text     ? got.text == want.text
                                                        : true;
         require(same, "a member's value differs", line);
+    }
+}
+
+// The line as a JSON string, and as the texts of every calculator's rows.
+void checkWriter(std::string_view line) {
+    std::string written;
+    appendString(written, line);
+    require(written ==
+                nlohmann::json(line).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace),
+            "a text written otherwise than nlohmann writes it", written);
+    for (const Command* command : calculatorCommands()) {
+        Outputs outputs(command->description());
+        std::size_t start = 0;
+        for (std::size_t i = 0; i < command->description().rows.size(); ++i) {
+            const std::size_t end = std::min(line.size(), start + i % 3 * 4 + 3);
+            if (i % 2 == 0)
+                outputs.push(std::string(line.substr(start, end - start)));
+            else
+                outputs.push(std::string(line.substr(start, end - start)), line.substr(0, i));
+            start = end;
+        }
+        std::string fast;
+        std::string escaped;
+        appendOutputs(fast, outputs);
+        appendOutputsEscaped(escaped, outputs);
+        require(fast == escaped, "an answer written two ways differs", fast);
+        const auto json = nlohmann::ordered_json::parse(fast, nullptr, false);
+        require(!json.is_discarded() && json["rows"].size() == outputs.size(),
+                "an answer of any texts is not JSON", fast);
     }
 }
 
@@ -185,6 +219,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         require(first == second, "same line, other answer", first);
         // nlohmann's reader ends the text at a NUL byte; batch answers such a line unread.
         if (line.find('\0') == std::string_view::npos) checkReader(request, line);
+        checkWriter(line);
         checkAnswer(line, first);
         // Whatever follows a NUL byte counts: such a line is never answered as a request.
         if (line.find('\0') != std::string_view::npos)
