@@ -130,9 +130,6 @@ void checkWriter(std::string_view line) {
         appendOutputs(fast, outputs);
         appendOutputsEscaped(escaped, outputs);
         require(fast == escaped, "an answer written two ways differs", fast);
-        const auto json = nlohmann::ordered_json::parse(fast, nullptr, false);
-        require(!json.is_discarded() && json["rows"].size() == outputs.size(),
-                "an answer of any texts is not JSON", fast);
     }
 }
 
