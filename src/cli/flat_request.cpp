@@ -447,7 +447,9 @@ FlatRequest::Status FlatRequest::read(std::string_view line) {
 }
 
 std::string FlatRequest::outOfRangeMessage() const {
-    if (!m_outOfRangeNamed) return "a number in the request is out of range";
+    // A member without a name gets no name in the message either.
+    if (!m_outOfRangeNamed || m_members[m_count - 1].name.empty())
+        return "a number in the request is out of range";
     return "field \"" + std::string(m_members[m_count - 1].name) +
            "\" is out of range: the number is too large";
 }

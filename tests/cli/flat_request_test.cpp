@@ -94,6 +94,7 @@ TEST(ReadLine, OutOfRangeNamesTheMemberHoldingTheNumber) {
          "field \"cable\" is out of range: the number is too large"},
         {R"j({"c\u0061ble":-1e400})j", "field \"cable\" is out of range: the number is too large"},
         {"[1e400]", "a number in the request is out of range"},
+        {R"j({"":1e400})j", "a number in the request is out of range"},
     };
     FlatRequest request;
     for (const auto& c : cases) {
