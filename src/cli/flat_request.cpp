@@ -2,7 +2,9 @@
 #include "cli/flat_request.h"
 
 #include <array>
+#include <bit>
 #include <charconv>
+#include <cstring>
 #include <limits>
 #include <system_error>
 
@@ -28,7 +30,20 @@ constexpr std::array<std::uint8_t, 256> kStringBytes = [] {
 }();
 
 bool isSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+    return static_cast<unsigned char>(c) <= ' ' &&
+           (c == ' ' || c == '\t' || c == '\n' || c == '\r');
+}
+
+// The top bit set in each of the eight bytes that ends a plain run of a string (a quote, a
+// backslash, a control character or a byte of 0x80 or more) and maybe in bytes after the first
+// such; 0 when all eight are plain.
+std::uint64_t stringEnds(std::uint64_t word) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101;
+    constexpr std::uint64_t kTops = 0x8080808080808080;
+    const auto zeroByte = [](std::uint64_t v) { return (v - kOnes) & ~v; };
+    const std::uint64_t below = (word - 0x20 * kOnes) & ~word;
+    return (below | zeroByte(word ^ ('"' * kOnes)) | zeroByte(word ^ ('\\' * kOnes)) | word) &
+           kTops;
 }
 
 bool isDigit(char c) {
@@ -255,6 +270,17 @@ private:
     // A string at its opening quote; its text (escapes undone) in `text` unless that is null.
     Status string(std::string_view* text) {
         const char* start = ++m_p;
+        // Eight bytes at a time while eight are left (little-endian: the lowest set bit marks
+        // the first byte that ends the run), then byte by byte.
+        while (std::endian::native == std::endian::little && m_end - m_p >= 8) {
+            std::uint64_t word = 0;
+            std::memcpy(&word, m_p, sizeof word);
+            if (const std::uint64_t ends = stringEnds(word); ends != 0) {
+                m_p += std::countr_zero(ends) / 8;
+                break;
+            }
+            m_p += 8;
+        }
         while (m_p != m_end && kStringBytes[static_cast<unsigned char>(*m_p)] == kPlain) ++m_p;
         if (!at('"')) return escapedString(start, text);
         if (text != nullptr) *text = std::string_view(start, static_cast<std::size_t>(m_p - start));
