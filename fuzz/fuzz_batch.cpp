@@ -3,9 +3,14 @@
 // line, valid JSON with exactly one of "outputs" (with its "rows"), "refused" or "error"; outputs
 // carry only the names of their calculator with texts the core can write; a refusal names a real
 // field; a line with a NUL byte is an error, a line past the length limit "line too long".
+// The request reader agrees with nlohmann's SAX reader (sax_request.h) on every line: whether
+// it is JSON, an object or holds a number out of range, and each member's name, kind and value.
+// Any text is written as a JSON string as nlohmann writes it, and an answer of any texts is the
+// same whether its texts are copied as they stand or escaped piece by piece.
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <set>
 #include <sstream>
 #include <string>
@@ -16,8 +21,12 @@
 
 #include "circuit/circuit_fields.h"
 #include "cli/batch.h"
+#include "cli/command.h"
+#include "cli/json_answer.h"
+#include "cli/json_rows.h"
 #include "fuzz_support.h"
 #include "result_forms.h"
+#include "sax_request.h"
 
 namespace {
 
@@ -61,6 +70,67 @@ void checkCircuitAnswer(const nlohmann::ordered_json& json, const std::string& a
         require(json.contains(row.key), "a circuit answer lacks a row", answer);
     require(json["size"].is_string() && json["trail"].is_array() && !json["trail"].empty(),
             "a circuit answer without size or trail", answer);
+}
+
+bool sameBits(double a, double b) {
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+void checkReader(FlatRequest& request, std::string_view line) {
+    using Status = FlatRequest::Status;
+    using Kind = RequestValue::Kind;
+    const Status status = request.read(line);
+    const fuzz::SaxRequest expected = fuzz::readWithSax(line);
+    require(status == expected.status, "the reader and nlohmann's take the line otherwise", line);
+    if (status == Status::NumberOutOfRange) {
+        const std::string message = expected.outOfRangeField.empty()
+                                        ? "a number in the request is out of range"
+                                        : "field \"" + expected.outOfRangeField +
+                                              "\" is out of range: the number is too large";
+        require(request.outOfRangeMessage() == message, "another field out of range", line);
+    }
+    if (status != Status::Object && status != Status::NumberOutOfRange) return;
+    const auto members = request.members();
+    require(members.size() == expected.members.size(), "members read differ in number", line);
+    for (std::size_t i = 0; i < members.size(); ++i) {
+        const RequestValue& got = members[i].value;
+        const fuzz::SaxMember& want = expected.members[i];
+        require(members[i].name == want.name && got.kind == want.value.kind,
+                "a member's name or kind differs", line);
+        const bool same = got.kind == Kind::Bool      ? got.flag == want.value.flag
+                          : got.kind == Kind::Integer ? got.integer == want.value.integer &&
+                                                            sameBits(got.number, want.value.number)
+                          : got.kind == Kind::Fraction ? sameBits(got.number, want.value.number)
+                          : got.kind == Kind::Text     ? got.text == want.text
+                                                       : true;
+        require(same, "a member's value differs", line);
+    }
+}
+
+// The line as a JSON string, and as the texts of every calculator's rows.
+void checkWriter(std::string_view line) {
+    std::string written;
+    appendString(written, line);
+    require(written ==
+                nlohmann::json(line).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace),
+            "a text written otherwise than nlohmann writes it", written);
+    for (const Command* command : calculatorCommands()) {
+        Outputs outputs(command->description());
+        std::size_t start = 0;
+        for (std::size_t i = 0; i < command->description().rows.size(); ++i) {
+            const std::size_t end = std::min(line.size(), start + i % 3 * 4 + 3);
+            if (i % 2 == 0)
+                outputs.push(std::string(line.substr(start, end - start)));
+            else
+                outputs.push(std::string(line.substr(start, end - start)), line.substr(0, i));
+            start = end;
+        }
+        std::string fast;
+        std::string escaped;
+        appendOutputs(fast, outputs);
+        appendOutputsEscaped(escaped, outputs);
+        require(fast == escaped, "an answer written two ways differs", fast);
+    }
 }
 
 void checkAnswer(std::string_view line, const std::string& answer) {
@@ -130,7 +200,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view input(reinterpret_cast<const char*>(data), size);
     const Tables& t = fuzz::tables();
 
-    // Line by line, as answerRequest sees them.
+    // Line by line, as answerRequest sees them; one reader for all, as batch reuses it.
+    static FlatRequest request;
     std::vector<std::string_view> lines;
     std::vector<std::string> answers;
     std::size_t start = 0;
@@ -143,6 +214,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         answerRequest(t, line, first);
         answerRequest(t, line, second);
         require(first == second, "same line, other answer", first);
+        // nlohmann's reader ends the text at a NUL byte; batch answers such a line unread.
+        if (line.find('\0') == std::string_view::npos) checkReader(request, line);
+        checkWriter(line);
         checkAnswer(line, first);
         // Whatever follows a NUL byte counts: such a line is never answered as a request.
         if (line.find('\0') != std::string_view::npos)

@@ -2,11 +2,15 @@
 #pragma once
 
 // One batch request line read into its top-level fields. Requests are flat, so the reader
-// keeps only the members of the outer object, with nested values marked and skipped; this
-// spares building a JSON document per line, which costs as much as a calculation.
+// keeps only the members of the outer object, with nested values marked and checked but not
+// kept. The whole line is checked as JSON (RFC 8259, a leading byte order mark allowed) in one
+// pass without building a document; names and texts are views into the line, or into the
+// reader's own buffer where escapes had to be undone.
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,37 +23,47 @@ struct RequestValue {
     bool flag = false;
     std::int64_t integer = 0;  // whole numbers beyond the int64 range saturate
     double number = 0;         // any number, whole or not
-    std::string text;
+    std::string_view text;
 };
 
 class FlatRequest {
 public:
-    // NumberOutOfRange: valid JSON with a number beyond the range of a double, which the
+    // NumberOutOfRange: valid JSON up to a number beyond the range of a double, which the
     // reader cannot hold; reading stops there.
     enum class Status { Object, NotJson, NotObject, NumberOutOfRange };
 
-    // Reads one line; the fields stay valid until the next read. Reusing one reader keeps
-    // the field texts' storage from line to line.
+    struct Member {
+        std::string_view name;
+        RequestValue value;
+    };
+
+    // Reads one line; the fields are views into `line` and into the reader, valid until the
+    // next read while the line lives.
     Status read(std::string_view line);
 
     // The member called `name`; the last one when a name repeats, as JSON readers commonly
     // take it. Null when absent.
     const RequestValue* find(std::string_view name) const;
 
+    // The members of the outer object in the order read (after NumberOutOfRange, those read
+    // up to the number).
+    std::span<const Member> members() const { return {m_members.data(), m_count}; }
+
     // After NumberOutOfRange: the error naming the request's field that holds the number.
     std::string outOfRangeMessage() const;
 
-    // Used by the SAX handler while reading.
-    RequestValue* startMember(const std::string& name);
-
 private:
-    struct Member {
-        std::string name;
-        RequestValue value;
-    };
+    friend class LineReader;
+    RequestValue& addMember(std::string_view name);
+    // Room for the line's texts with their escapes undone, which are never longer than it.
+    char* unescapedRoom(std::size_t size);
+
     std::vector<Member> m_members;  // the first m_count are this line's
     std::size_t m_count = 0;
-    std::string m_outOfRangeField;  // empty when the number stands inside a nested value
+    bool m_outOfRangeNamed = false;       // the number stands in the last member's value
+    std::unique_ptr<char[]> m_unescaped;  // texts with their escapes undone; never longer
+    std::size_t m_unescapedSize = 0;      // than the line
+    std::string m_nesting;                // the open arrays and objects of a nested value
 };
 
 }  // namespace ferrovolt

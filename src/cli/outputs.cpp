@@ -5,13 +5,15 @@
 
 namespace ferrovolt {
 
-void Outputs::push(std::string text) {
-    const RowDescription& row = m_calculator->rows[m_count];
-    push(std::move(text), row.unit);
+void Outputs::push(std::string&& text) {
+    push(std::move(text), m_calculator->rows[m_count].unit);
 }
 
-void Outputs::push(std::string text, std::string_view unit) {
-    m_rows[m_count] = OutputRow{&m_calculator->rows[m_count], unit, std::move(text)};
+void Outputs::push(std::string&& text, std::string_view unit) {
+    OutputRow& row = m_rows[m_count];
+    row.row = &m_calculator->rows[m_count];
+    row.unit = unit;
+    row.text = std::move(text);
     ++m_count;
 }
 

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <variant>
 
 #include "calc/answer.h"
@@ -32,11 +33,20 @@ struct OutputRow {
 class Outputs {
 public:
     explicit Outputs(const CalculatorDescription& calculator) : m_calculator(&calculator) {}
+    // Moves the rows pushed, not all eight: an answer is moved into its Outcome on every
+    // batch line.
+    Outputs(Outputs&& other) noexcept : m_calculator(other.m_calculator), m_count(other.m_count) {
+        for (std::size_t i = 0; i < m_count; ++i) m_rows[i] = std::move(other.m_rows[i]);
+    }
+    Outputs(const Outputs&) = default;
+    Outputs& operator=(const Outputs&) = default;
+    Outputs& operator=(Outputs&&) = default;
+    ~Outputs() = default;
 
     // The text of the next declared row.
-    void push(std::string text);
+    void push(std::string&& text);
     // Likewise, with a unit caption other than the declared one.
-    void push(std::string text, std::string_view unit);
+    void push(std::string&& text, std::string_view unit);
 
     const CalculatorDescription& calculator() const { return *m_calculator; }
     const OutputRow* begin() const { return m_rows.data(); }

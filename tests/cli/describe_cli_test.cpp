@@ -88,6 +88,30 @@ TEST(JsonRows, ATextThatNeedsEscapingIsEscapedInBoth) {
     EXPECT_EQ(json["rows"][3]["text"], "\xC2\xB0");
 }
 
+TEST(JsonRows, CopiedTextsGiveTheAnswerWrittenPieceByPiece) {
+    // Texts as the results show them, and units other than the declared ones.
+    const std::string texts[] = {"1.023696", "N/A ", "Out of range.", "1.1E+19",    "",
+                                 "-0.5",     "# 9",  "007",           "12.3 sq mm", "x\"y"};
+    std::size_t next = 0;
+    for (const Command* command : calculatorCommands()) {
+        for (const bool otherUnits : {false, true}) {
+            Outputs outputs(command->description());
+            for (const RowDescription& row : command->description().rows) {
+                std::string text = texts[next++ % std::size(texts)];
+                if (otherUnits)
+                    outputs.push(std::move(text), row.key);
+                else
+                    outputs.push(std::move(text));
+            }
+            std::string copied;
+            std::string escaped;
+            appendOutputs(copied, outputs);
+            appendOutputsEscaped(escaped, outputs);
+            EXPECT_EQ(copied, escaped) << command->description().request;
+        }
+    }
+}
+
 TEST(BatchNumbers, AJsonNumberIsTheSameInputAsItsText) {
     const std::string drop =
         R"j({"calc":"voltage_drop","feet":true,"material":"Aluminium","supply":"240 Volts 1-phase","gauge":"18 AWG",)j";

@@ -1,0 +1,116 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The request reader at the edges of JSON: what it takes, what it refuses, and the values it
+// reads. fuzz_batch compares it with nlohmann's reader on any bytes.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string_view>
+
+#include "cli/flat_request.h"
+
+namespace ferrovolt {
+namespace {
+
+using Status = FlatRequest::Status;
+using Kind = RequestValue::Kind;
+
+struct ReadCase {
+    const char* name;
+    std::string_view line;
+    Status status;
+    Kind kind;              // of member "a", for an object
+    std::string_view text;  // its text, for Text
+    double number;          // its number, for Integer and Fraction
+};
+
+std::string caseName(const testing::TestParamInfo<ReadCase>& info) {
+    return info.param.name;
+}
+
+class ReadLine : public testing::TestWithParam<ReadCase> {};
+
+TEST_P(ReadLine, StatusAndValue) {
+    const ReadCase& c = GetParam();
+    FlatRequest request;
+    ASSERT_EQ(request.read(c.line), c.status);
+    if (c.status != Status::Object) return;
+    const RequestValue* a = request.find("a");
+    ASSERT_NE(a, nullptr);
+    EXPECT_EQ(a->kind, c.kind);
+    if (c.kind == Kind::Text) {
+        EXPECT_EQ(a->text, c.text);
+    }
+    if (c.kind == Kind::Integer || c.kind == Kind::Fraction) {
+        EXPECT_EQ(a->number, c.number);
+        EXPECT_EQ(std::signbit(a->number), std::signbit(c.number));
+    }
+}
+
+// clang-format off
+constexpr ReadCase kReads[] = {
+    {"ByteOrderMark", "\xEF\xBB\xBF{\"a\":\"x\"}", Status::Object, Kind::Text, "x", 0},
+    {"BrokenByteOrderMark", "\xEF\xBB{\"a\":1}", Status::NotJson, Kind::Null, "", 0},
+    {"EscapesUndone", R"j({"a":"\"\\\/\b\f\n\r\t\u00e9\u20AC"})j", Status::Object, Kind::Text,
+     "\"\\/\b\f\n\r\t\xC3\xA9\xE2\x82\xAC", 0},
+    {"EscapedName", R"j({"\u0061":true})j", Status::Object, Kind::Bool, "", 0},
+    {"SurrogatePair", R"j({"a":"\ud834\udd1e"})j", Status::Object, Kind::Text, "\xF0\x9D\x84\x9E", 0},
+    {"LoneHighSurrogate", R"j({"a":"\ud834x"})j", Status::NotJson, Kind::Null, "", 0},
+    {"LoneLowSurrogate", R"j({"a":"\udd1e"})j", Status::NotJson, Kind::Null, "", 0},
+    {"ControlCharacter", "{\"a\":\"\t\"}", Status::NotJson, Kind::Null, "", 0},
+    {"Utf8Kept", "{\"a\":\"\xF0\x9D\x84\x9E\x7F\"}", Status::Object, Kind::Text, "\xF0\x9D\x84\x9E\x7F", 0},
+    {"OverlongUtf8", "{\"a\":\"\xC0\xAF\"}", Status::NotJson, Kind::Null, "", 0},
+    {"SurrogateInUtf8", "{\"a\":\"\xED\xA0\x80\"}", Status::NotJson, Kind::Null, "", 0},
+    {"MinusZeroWhole", R"j({"a":-0})j", Status::Object, Kind::Integer, "", 0.0},
+    {"MinusZeroFraction", R"j({"a":-0.0})j", Status::Object, Kind::Fraction, "", -0.0},
+    {"LargestUnsigned", R"j({"a":18446744073709551615})j", Status::Object, Kind::Integer, "", 18446744073709551615.0},
+    {"BeyondUnsigned", R"j({"a":18446744073709551616})j", Status::Object, Kind::Fraction, "", 18446744073709551616.0},
+    {"BeyondSigned", R"j({"a":-9223372036854775809})j", Status::Object, Kind::Fraction, "", -9223372036854775809.0},
+    {"UnderflowIsZero", R"j({"a":-1e-400})j", Status::Object, Kind::Fraction, "", -0.0},
+    {"Subnormal", R"j({"a":2.5e-324})j", Status::Object, Kind::Fraction, "", 4.9406564584124654e-324},
+    {"Overflow", R"j({"a":1.8e308})j", Status::NumberOutOfRange, Kind::Null, "", 0},
+    {"OverflowBeforeLaterFault", R"j({"a":1e999,})j", Status::NumberOutOfRange, Kind::Null, "", 0},
+    {"FaultBeforeOverflow", R"j({"a":01,"b":1e999})j", Status::NotJson, Kind::Null, "", 0},
+    {"NumberForms", R"j({"a":[0,-1,1.5,1e5,1E+5,1e-5]})j", Status::Object, Kind::Nested, "", 0},
+    {"LeadingZero", R"j({"a":[01]})j", Status::NotJson, Kind::Null, "", 0},
+    {"BarePoint", R"j({"a":[1.]})j", Status::NotJson, Kind::Null, "", 0},
+    {"BareExponent", R"j({"a":[1e+]})j", Status::NotJson, Kind::Null, "", 0},
+    {"NestedChecked", R"j({"a":{"b":[1,{"c":null}],"d":tru}})j", Status::NotJson, Kind::Null, "", 0},
+    {"NestedKeyWithoutColon", R"j({"a":{"b"}})j", Status::NotJson, Kind::Null, "", 0},
+    {"TrailingComma", R"j({"a":[1,]})j", Status::NotJson, Kind::Null, "", 0},
+    {"TrailingText", R"j({"a":1} x)j", Status::NotJson, Kind::Null, "", 0},
+    {"BlanksAround", " \t{ \"a\" : null }\r ", Status::Object, Kind::Null, "", 0},
+    {"Array", R"j([{"a":1}])j", Status::NotObject, Kind::Null, "", 0},
+    {"Scalar", "\"a\"", Status::NotObject, Kind::Null, "", 0},
+};
+// clang-format on
+INSTANTIATE_TEST_SUITE_P(Edges, ReadLine, testing::ValuesIn(kReads), caseName);
+
+TEST(ReadLine, OutOfRangeNamesTheMemberHoldingTheNumber) {
+    const struct {
+        std::string_view line, message;
+    } cases[] = {
+        {R"j({"calc":"x","cable":{"d":[1e400]}})j",
+         "field \"cable\" is out of range: the number is too large"},
+        {R"j({"c\u0061ble":-1e400})j", "field \"cable\" is out of range: the number is too large"},
+        {"[1e400]", "a number in the request is out of range"},
+        {R"j({"":1e400})j", "a number in the request is out of range"},
+    };
+    FlatRequest request;
+    for (const auto& c : cases) {
+        ASSERT_EQ(request.read(c.line), Status::NumberOutOfRange) << c.line;
+        EXPECT_EQ(request.outOfRangeMessage(), c.message) << c.line;
+    }
+}
+
+TEST(ReadLine, DeepNestingIsReadWithoutRecursion) {
+    const std::string line =
+        "{\"a\":" + std::string(200000, '[') + std::string(200000, ']') + ",\"b\":\"x\"}";
+    FlatRequest request;
+    ASSERT_EQ(request.read(line), Status::Object);
+    EXPECT_EQ(request.find("a")->kind, Kind::Nested);
+    EXPECT_EQ(request.find("b")->text, "x");
+}
+
+}  // namespace
+}  // namespace ferrovolt
