@@ -2,6 +2,7 @@
 #include "calc/resistance.h"
 
 #include <cstddef>
+#include <utility>
 
 #include "calc/units.h"
 #include "numtext/number_text.h"
@@ -63,17 +64,19 @@ Answer<ResistanceResult> CalcResistance(const Tables& tables, std::string_view g
     const auto rhoM = static_cast<float>(static_cast<double>(rho) / 100);
 
     const float d = gaugeDiameter(tables, *position, 0);
-    const auto dd = static_cast<float>(static_cast<double>(d) * static_cast<double>(d));
     const auto dm = static_cast<float>(static_cast<double>(d) * kMillimetresPerInch);
     const double halfMm = static_cast<double>(dm) / 2;
     const auto am = static_cast<float>(halfMm * kPi * halfMm);
 
     ResistanceResult out;
-    out.Pounds_f = shown((kPi / 4) * static_cast<double>(dd) * kCubicInchesPer1000Feet *
-                         kCopperPoundsPerCubicInch);
+    // The weights are copper's, whatever the material and temperature.
+    GaugeWeights weights = tables.Derived
+                               ? tables.GaugeWeightTexts[static_cast<std::size_t>(*position)]
+                               : exactGaugeWeights(tables, *position);
+    out.Pounds_f = std::move(weights.Pounds_f);
+    out.Kilo_Km = std::move(weights.Kilo_Km);
+    out.Kilo_mtr = std::move(weights.Kilo_mtr);
     // Every derived value follows from the shown text of the value it derives from.
-    out.Kilo_Km = shown(readBackDouble(out.Pounds_f) / kPoundsPerKilogram / kMetresPerFoot);
-    out.Kilo_mtr = shown(readBackDouble(out.Kilo_Km) / 1000);
     out.Ohms_mtr = formatSingle(
         roundSingle(static_cast<float>(static_cast<double>(rhoM) / static_cast<double>(am)), 7));
     out.Ohms_km = shown(readBackDouble(out.Ohms_mtr) * 1000);

@@ -19,6 +19,7 @@ inline constexpr int kStandardCount = 5;
 inline constexpr int kMaterialCount = 14;
 inline constexpr int kOfferedMaterialCount = 11;  // rows 0 to 10 are offered and accepted
 inline constexpr int kUnitModeCount = 3;  // square millimetres, square inches, circular mils
+inline constexpr int kConduitSizeCount = 11;
 
 // A gauge area as GaugeArea writes it, with the values its text reads back as.
 struct GaugeAreaCell {
@@ -35,13 +36,27 @@ struct GaugeMeasures {
     bool operator==(const GaugeMeasures&) const = default;
 };
 
+// The copper weights of an AWG gauge as the Resistivity tab shows them.
+struct GaugeWeights {
+    std::string Pounds_f, Kilo_Km, Kilo_mtr;
+    bool operator==(const GaugeWeights&) const = default;
+};
+
+// The areas of a conduit size at a fill as the Conduit Capacity tab shows them, with the
+// value the usable area's text reads back as.
+struct ConduitAreas {
+    std::string CondArea, UseableArea;
+    double useable = 0.0;
+    bool operator==(const ConduitAreas&) const = default;
+};
+
 // The text tables start empty through std::string's own constructor. They carry no "{}":
 // clang 14 crashes compiling a local Tables when nested string arrays are brace-initialised.
 struct Tables {
     // [position 0..46][row 0..6]: rows 0-4 diameters in inches per standard, row 5 the label.
     std::array<std::array<std::string, 7>, 47> GaugeTable;
     // [row 0..10][0 millimetres, 1 inches]
-    std::array<std::array<std::string, 2>, 11> ConduitSizeTable;
+    std::array<std::array<std::string, 2>, kConduitSizeCount> ConduitSizeTable;
     // [row 0..13][0 name, 1 resistivity at 20 C in microhm-cm, 2 temperature coefficient]
     std::array<std::array<std::string, 3>, kMaterialCount> MaterialTable;
     // [row 0..21][0 section in sq mm as compared, 1 size as shown]
@@ -63,6 +78,10 @@ struct Tables {
     std::array<std::array<float, 2>, kMaterialCount> MaterialValues{};
     // [row 0..21] the compared section of MetricSizeTable, read back.
     std::array<float, 22> MetricSizeValues{};
+    // [position 0..46]: the AWG gauge's copper weights as shown.
+    std::array<GaugeWeights, 47> GaugeWeightTexts;
+    // [0 millimetres, 1 inches][row 0..10][0 at 60 %, 1 at 40 % fill]: the conduit's areas.
+    std::array<std::array<std::array<ConduitAreas, 2>, kConduitSizeCount>, 2> ConduitAreaTexts;
 };
 
 // Fills GaugeTable, ConduitSizeTable, MaterialTable, MetricSizeTable, KcmilSizeTable in

@@ -5,6 +5,7 @@
 
 #include "calc/area_weight.h"
 #include "calc/conductor_size.h"
+#include "calc/conduit_capacity.h"
 #include "calc/gauge_comparison.h"
 #include "calc/resistance.h"
 #include "calc/voltage_drop.h"
@@ -49,6 +50,17 @@ TEST(DerivedTables, AnswerAsTheTextTables) {
                                   "240 Volts 1-phase", label + " AWG"),
                   CalcVoltageDrop(exact, "100", true, "10", "Copper (Annealed)",
                                   "240 Volts 1-phase", label + " AWG"));
+    }
+    for (int row = 0; row < kConduitSizeCount; ++row) {
+        for (const bool inches : {false, true}) {
+            const std::string& size =
+                derived.ConduitSizeTable[static_cast<std::size_t>(row)][inches ? 1 : 0];
+            for (const bool fill40 : {false, true}) {
+                for (const char* cable : {"25", "0.3", "7.25"})
+                    EXPECT_EQ(CalcConduitCapacity(derived, inches, size, fill40, cable),
+                              CalcConduitCapacity(exact, inches, size, fill40, cable));
+            }
+        }
     }
     // Requirements from a fraction of the thinnest gauge to beyond the thickest.
     for (const char* current : {"0.001", "0.3", "2", "17", "60", "250", "900", "5000"}) {
