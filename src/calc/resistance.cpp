@@ -77,8 +77,20 @@ Answer<ResistanceResult> CalcResistance(const Tables& tables, std::string_view g
     out.Kilo_Km = std::move(weights.Kilo_Km);
     out.Kilo_mtr = std::move(weights.Kilo_mtr);
     // Every derived value follows from the shown text of the value it derives from.
-    out.Ohms_mtr = formatSingle(
-        roundSingle(static_cast<float>(static_cast<double>(rhoM) / static_cast<double>(am)), 7));
+    const auto perMetre = static_cast<float>(static_cast<double>(rhoM) / static_cast<double>(am));
+    if (tables.Derived) {
+        // The same texts, with their values carried along instead of read back.
+        constexpr auto kWhole = std::string_view::npos;
+        ShownNumber metre = showRoundedSingle(perMetre, 7);
+        ShownNumber foot = showRoundedDouble(metre.value / kFeetPerMetre, 7, kWhole);
+        out.Ohms_km = showRoundedDouble(metre.value * 1000, 7, kWhole).text;
+        out.Ohms_Kf = showRoundedDouble(foot.value * 1000, 7, kWhole).text;
+        out.Ohms_mile = showRoundedDouble(foot.value * kFeetPerMile, 7, kWhole).text;
+        out.Ohms_mtr = std::move(metre.text);
+        out.Ohms_f = std::move(foot.text);
+        return out;
+    }
+    out.Ohms_mtr = formatSingle(roundSingle(perMetre, 7));
     out.Ohms_km = shown(readBackDouble(out.Ohms_mtr) * 1000);
     out.Ohms_f = shown(readBackDouble(out.Ohms_mtr) / kFeetPerMetre);
     out.Ohms_Kf = shown(readBackDouble(out.Ohms_f) * 1000);

@@ -5,7 +5,10 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <cstdlib>
 #include <limits>
+#include <optional>
 #include <system_error>
 
 namespace ferrovolt {
@@ -23,6 +26,11 @@ public:
     void push_back(char c) {
         if (m_size < m_buffer.size()) m_buffer[m_size++] = c;
     }
+    void append(std::string_view text) {
+        const std::size_t n = std::min(text.size(), m_buffer.size() - m_size);
+        std::copy_n(text.begin(), n, m_buffer.begin() + static_cast<std::ptrdiff_t>(m_size));
+        m_size += n;
+    }
     void pop_back() { --m_size; }
     void resize(std::size_t n) { m_size = std::min(n, m_buffer.size()); }
     void prepend(char c) {
@@ -37,7 +45,7 @@ public:
     }
 
 private:
-    std::array<char, 48> m_buffer{};
+    std::array<char, 48> m_buffer;  // only the first m_size are written
     std::size_t m_size = 0;
 };
 
@@ -68,7 +76,7 @@ public:
     }
 
 private:
-    std::array<char, 48> m_buffer{};
+    std::array<char, 48> m_buffer;  // only the first m_size are written
     std::size_t m_size = 0;
 };
 
@@ -81,12 +89,12 @@ struct Digits {
 // a sign and the exponent digits.
 Digits parseScientific(std::string_view text) {
     Digits out;
-    std::size_t i = 0;
-    for (; i < text.size() && text[i] != 'e'; ++i)
-        if (text[i] != '.') out.digits.push_back(text[i]);
-    const bool negative = i + 1 < text.size() && text[i + 1] == '-';
+    const std::size_t e = std::min(text.find('e'), text.size());
+    out.digits.append(text.substr(0, 1));
+    if (e > 2) out.digits.append(text.substr(2, e - 2));
+    const bool negative = e + 1 < text.size() && text[e + 1] == '-';
     int exponent = 0;
-    for (i += 2; i < text.size(); ++i) exponent = exponent * 10 + (text[i] - '0');
+    for (std::size_t i = e + 2; i < text.size(); ++i) exponent = exponent * 10 + (text[i] - '0');
     out.exponent = negative ? -exponent : exponent;
     while (out.digits.size() > 1 && out.digits.back() == '0') out.digits.pop_back();
     return out;
@@ -109,6 +117,98 @@ Digits shortestDigits(T magnitude) {
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
                                       std::chars_format::scientific);
     return parseScientific({buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data())});
+}
+
+// A decimal, significand x 10^exponent.
+struct Decimal {
+    std::uint64_t significand = 0;
+    int exponent = 0;
+};
+
+constexpr std::array<double, 23> kPowersOfTen{
+    1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22,
+};
+
+// The double nearest to a decimal other than 0 whose significand and power of ten are both
+// doubles exactly (below 2^53, at most 10^22): one correctly rounded multiplication or
+// division gives it. Nothing for any other decimal.
+std::optional<double> exactValue(Decimal d) {
+    if (d.significand == 0 || d.significand >= (std::uint64_t{1} << 53) || d.exponent < -22 ||
+        d.exponent > 22)
+        return std::nullopt;
+    const auto m = static_cast<double>(d.significand);
+    const auto e = static_cast<std::size_t>(d.exponent < 0 ? -d.exponent : d.exponent);
+    return d.exponent >= 0 ? m * kPowersOfTen[e] : m / kPowersOfTen[e];
+}
+
+// As exactValue in single precision: a significand below 2^24, a power up to 10^10.
+std::optional<float> exactSingleValue(Decimal d) {
+    if (d.significand == 0 || d.significand >= (std::uint64_t{1} << 24) || d.exponent < -10 ||
+        d.exponent > 10)
+        return std::nullopt;
+    const auto m = static_cast<float>(d.significand);
+    const auto p = static_cast<float>(kPowersOfTen[static_cast<std::size_t>(std::abs(d.exponent))]);
+    return d.exponent >= 0 ? m * p : m / p;
+}
+
+// The decimal of digits; none for more than 19.
+Decimal decimalOfDigits(const Digits& d) {
+    if (d.digits.size() == 0 || d.digits.size() > 19) return {};
+    std::uint64_t m = 0;
+    for (std::size_t i = 0; i < d.digits.size(); ++i)
+        m = m * 10 + static_cast<std::uint64_t>(d.digits[i] - '0');
+    return {m, d.exponent - static_cast<int>(d.digits.size()) + 1};
+}
+
+// The decimal of a plain number text as layout writes it, cut or not ("-12.50" is 1250 x
+// 10^-2); none for more than 19 digits.
+Decimal decimalOfPlainText(std::string_view text) {
+    if (!text.empty() && text[0] == '-') text.remove_prefix(1);
+    std::uint64_t m = 0;
+    int digits = 0;
+    int exponent = 0;
+    bool point = false;
+    for (const char c : text) {
+        if (c == '.') {
+            point = true;
+            continue;
+        }
+        if (m != 0) ++digits;
+        if (digits == 19) return {};
+        m = m * 10 + static_cast<std::uint64_t>(c - '0');
+        if (point) --exponent;
+    }
+    return {m, exponent};
+}
+
+// The digits of a decimal other than 0.
+Digits digitsOfDecimal(Decimal d) {
+    while (d.significand % 10 == 0) d.significand /= 10, ++d.exponent;
+    std::array<char, 24> text;  // NOLINT: written by to_chars
+    const char* end = std::to_chars(text.data(), text.data() + text.size(), d.significand).ptr;
+    Digits out;
+    out.digits.append({text.data(), static_cast<std::size_t>(end - text.data())});
+    out.exponent = d.exponent + static_cast<int>(out.digits.size()) - 1;
+    return out;
+}
+
+// The decimal of `places` decimal places (0 to 22) nearest to a magnitude, or near it, where it
+// is not 0 and has at most 15 digits: the one the magnitude rounds to, when roundsTo says so.
+std::optional<Decimal> onGrid(double magnitude, int places) {
+    if (places < 0 || places > 22) return std::nullopt;
+    const double scaled = magnitude * kPowersOfTen[static_cast<std::size_t>(places)];
+    if (!(scaled >= 1 && scaled < 1e15)) return std::nullopt;
+    return Decimal{static_cast<std::uint64_t>(std::nearbyint(scaled)), -places};
+}
+
+// True when a magnitude x rounds to the decimal D of `places` places whose double is r:
+// |x - D| <= |x - r| + |r - D|, and |r - D| is at most half of r's spacing, below r 2^-52; the
+// sum, computed with a margin for its own rounding, below half the last place leaves D the
+// nearest decimal of that many places, and no tie.
+bool roundsTo(double magnitude, double r, int places) {
+    const double halfPlace = 0.5 / kPowersOfTen[static_cast<std::size_t>(places)];
+    return std::fabs(magnitude - r) + r * 0x1p-52 < halfPlace * (1 - 0x1p-50);
 }
 
 // Keeps the first `keep` digits (keep >= 1), rounding half up on the remaining ones; the caller
@@ -302,29 +402,101 @@ T roundTo(T value, int decimals) {
     return out;
 }
 
+// A number text with the digits it was laid out from.
+struct Written {
+    NumberText text;
+    Digits digits;     // none where the text was written another way
+    bool own = false;  // the digits are the value's shortest: the text reads back as the value
+};
+
+bool sameDigits(const Digits& a, const Digits& b) {
+    return a.exponent == b.exponent && a.digits.view() == b.digits.view();
+}
+
 // formatDouble(roundDouble(value, decimals)) from one set of shortest digits: when the rounded
 // digits are at most 15, they are the shortest digits of the rounded double as well (two
 // decimals of 15 significant digits never share a double) and at 15 digits a double's spacing
 // is always finer than the last digit, so they are written as they stand. Ties, results of 0
-// and longer digits take the two steps.
-NumberText formatRounded(double value, int decimals) {
+// and longer digits take the two steps. `onGridFirst`: the decimal of that many places nearest
+// to the value is tried first; where the value rounds to it, it is the result's digits, found
+// without the value's shortest digits.
+Written formatRounded(double value, int decimals, bool onGridFirst = false) {
     constexpr int kPrecision = 15;
     const double magnitude = std::fabs(value);
-    if (!std::isfinite(value) || magnitude < std::numeric_limits<double>::min())
-        return format(roundDouble(value, decimals), 15, false);
+    Written w;
+    const auto twoSteps = [&] {
+        w.text = format(roundDouble(value, decimals), 15, false);
+        return w;
+    };
+    if (!std::isfinite(value) || magnitude < std::numeric_limits<double>::min()) return twoSteps();
+    if (onGridFirst) {
+        const std::optional<Decimal> grid = onGrid(magnitude, decimals);
+        const std::optional<double> r = grid ? exactValue(*grid) : std::nullopt;
+        if (r && roundsTo(magnitude, *r, decimals)) {
+            w.digits = digitsOfDecimal(*grid);
+            w.own = *r == magnitude;
+            w.text = layout(value < 0, w.digits, kPrecision);
+            return w;
+        }
+    }
     Digits d = shortestDigits(magnitude);
     const long fraction = static_cast<long>(d.digits.size()) - 1 - d.exponent;
-    if (fraction <= decimals)
-        return layout(value < 0, significantDigitsOf(magnitude, d, kPrecision), kPrecision);
-    const long keep = d.exponent + 1 + decimals;
-    if (keep <= 0 || keep > kPrecision) return format(roundDouble(value, decimals), 15, false);
-    const auto k = static_cast<std::size_t>(keep);
-    if (d.digits.size() == k + 1 && d.digits[k] == '5')
-        return format(roundDouble(value, decimals), 15, false);
-    roundDigits(d, k, d.digits[k] >= '5');
-    if (d.digits.size() > static_cast<std::size_t>(kPrecision))
-        return format(roundDouble(value, decimals), 15, false);
-    return layout(value < 0, d, kPrecision);
+    if (fraction <= decimals) {
+        w.digits = significantDigitsOf(magnitude, d, kPrecision);
+        w.own = sameDigits(w.digits, d);
+    } else {
+        const long keep = d.exponent + 1 + decimals;
+        if (keep <= 0 || keep > kPrecision) return twoSteps();
+        const auto k = static_cast<std::size_t>(keep);
+        if (d.digits.size() == k + 1 && d.digits[k] == '5') return twoSteps();
+        roundDigits(d, k, d.digits[k] >= '5');
+        if (d.digits.size() > static_cast<std::size_t>(kPrecision)) return twoSteps();
+        w.digits = d;
+    }
+    w.text = layout(value < 0, w.digits, kPrecision);
+    return w;
+}
+
+// format(value, 15), with the digits written; the decimal of `places` places nearest to the
+// value is tried first as its shortest digits, which it is where it is exactly the value (no
+// two decimals of at most 15 digits are the same double).
+Written formatWritten(double value, int places) {
+    const double magnitude = std::fabs(value);
+    Written w;
+    if (!std::isfinite(value) || magnitude < std::numeric_limits<double>::min()) {
+        w.text = format(value, 15, false);
+        return w;
+    }
+    const std::optional<Decimal> grid = onGrid(magnitude, places);
+    const std::optional<double> r = grid ? exactValue(*grid) : std::nullopt;
+    const Digits d = r && *r == magnitude ? digitsOfDecimal(*grid) : shortestDigits(magnitude);
+    w.digits = significantDigitsOf(magnitude, d, 15);
+    w.own = sameDigits(w.digits, d);
+    w.text = layout(value < 0, w.digits, 15);
+    return w;
+}
+
+// The written text cut to width, with the value it reads back as: the value itself where the
+// text holds all its shortest digits, else the decimal the text shows where that converts
+// exactly, else the text read back.
+ShownNumber shownOf(double value, const Written& w, std::size_t width) {
+    ShownNumber out;
+    out.text = w.text.str(width);
+    if (w.digits.digits.size() != 0) {
+        const bool cut = out.text.size() < w.text.size();
+        if (w.own && !cut) {
+            out.value = value;
+            return out;
+        }
+        const std::optional<double> v =
+            exactValue(cut ? decimalOfPlainText(out.text) : decimalOfDigits(w.digits));
+        if (v) {
+            out.value = value < 0 ? -*v : *v;
+            return out;
+        }
+    }
+    out.value = readBackDouble(out.text);
+    return out;
 }
 
 // Length of the leading number in text: [sign] digits [. digits] with one digit at least,
@@ -411,11 +583,11 @@ double roundDouble(double value, int decimals) {
 }
 
 std::string formatRoundedDouble(double value, int decimals) {
-    return formatRounded(value, decimals).str();
+    return formatRounded(value, decimals).text.str();
 }
 
 std::string cutRoundedDouble(double value, int decimals, std::size_t n) {
-    const NumberText text = formatRounded(value, decimals);
+    const NumberText text = formatRounded(value, decimals).text;
     if (std::isfinite(value) && !cutsAsWritten(text.view(), n))
         return cutDouble(roundDouble(value, decimals), n);
     return text.str(n);
@@ -456,6 +628,56 @@ float readBackSingle(std::string_view text) {
     const std::size_t n = numberPrefix(text, true);
     if (n == 0) return 0.0F;
     return parse<float>(text.substr(0, n)).value_or(0.0F);
+}
+
+ShownNumber showRoundedDouble(double value, int decimals, std::size_t width) {
+    const Written w = formatRounded(value, decimals, true);
+    if (std::isfinite(value) && !cutsAsWritten(w.text.view(), width)) {
+        ShownNumber out;
+        out.text = cutDouble(roundDouble(value, decimals), width);
+        out.value = readBackDouble(out.text);
+        return out;
+    }
+    return shownOf(value, w, width);
+}
+
+ShownNumber showDouble(double value, std::size_t width, int places) {
+    const Written w = formatWritten(value, places);
+    if (std::isfinite(value) && !cutsAsWritten(w.text.view(), width)) {
+        ShownNumber out;
+        out.text = cutDouble(value, width);
+        out.value = readBackDouble(out.text);
+        return out;
+    }
+    return shownOf(value, w, width);
+}
+
+// Where the value rounds to the decimal D of that many places nearest to it, roundSingle gives
+// D's nearest single, and D, of at most 6 digits, is its shortest (no two such decimals are the
+// same single): neither the value's shortest digits nor the rounded single's are needed. Any
+// other value takes the two steps.
+ShownNumber showRoundedSingle(float value, int decimals) {
+    constexpr int kPrecision = 7;
+    const float magnitude = std::fabs(value);
+    if (std::isfinite(value) && magnitude >= std::numeric_limits<float>::min()) {
+        const std::optional<Decimal> grid = onGrid(static_cast<double>(magnitude), decimals);
+        const std::optional<double> r = grid ? exactValue(*grid) : std::nullopt;
+        if (r && roundsTo(static_cast<double>(magnitude), *r, decimals)) {
+            Written w;
+            const Digits d = digitsOfDecimal(*grid);
+            const std::optional<float> rounded = exactSingleValue(decimalOfDigits(d));
+            if (d.digits.size() <= 6 && rounded && *rounded >= std::numeric_limits<float>::min()) {
+                w.digits = significantDigitsOf(*rounded, d, kPrecision);
+                w.text = layout(value < 0, w.digits, kPrecision);
+                // The text shows a single's digits: its value is theirs, not the single's.
+                return shownOf(static_cast<double>(value), w, std::string_view::npos);
+            }
+        }
+    }
+    ShownNumber out;
+    out.text = formatSingle(roundSingle(value, decimals));
+    out.value = readBackDouble(out.text);
+    return out;
 }
 
 namespace reference {
