@@ -39,6 +39,21 @@ Answer<ConduitResult> CalcConduitCapacity(const Tables& tables, bool inches, std
     ConduitResult out;
     out.CondArea = std::move(conduit.CondArea);
     out.UseableArea = std::move(conduit.UseableArea);
+    if (tables.Derived) {
+        // The same texts, with their values carried along instead of read back. Half a
+        // diameter typed with n decimals is most often a decimal of n + 1 places.
+        const std::size_t point = cable.find('.');
+        const int places =
+            point == std::string_view::npos ? 1 : static_cast<int>(cable.size() - point);
+        const double rc = showDouble(*cableDiameter / 2, std::string_view::npos, places).value;
+        ShownNumber area = showRoundedDouble(rc * rc * kPi, 15, kShownWidth);
+        if (!std::isfinite(rc * rc * kPi)) return Refusal{Field::Cable, Reason::TooLarge};
+        if (area.value == 0) return Refusal{Field::Cable, Reason::AreaShowsZero};
+        out.CableArea = std::move(area.text);
+        out.CableQty =
+            showDouble(std::floor(conduit.useable / area.value), std::string_view::npos, 0).text;
+        return out;
+    }
     const double rc = viaText(*cableDiameter / 2);
     out.CableArea = shownDouble(rc * rc * kPi, kShownWidth);
     // Each step works from the shown, cut text of the step before.

@@ -182,14 +182,38 @@ Decimal decimalOfPlainText(std::string_view text) {
     return {m, exponent};
 }
 
+// "00" to "99", two characters each.
+constexpr std::array<char, 200> kDigitPairs = [] {
+    std::array<char, 200> pairs{};
+    for (std::size_t i = 0; i < 100; ++i) {
+        pairs[2 * i] = static_cast<char>('0' + i / 10);
+        pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
+    }
+    return pairs;
+}();
+
 // The digits of a decimal other than 0.
 Digits digitsOfDecimal(Decimal d) {
-    while (d.significand % 10 == 0) d.significand /= 10, ++d.exponent;
-    std::array<char, 24> text;  // NOLINT: written by to_chars
-    const char* end = std::to_chars(text.data(), text.data() + text.size(), d.significand).ptr;
+    std::array<char, 20> text;  // filled from the end
+    std::size_t first = text.size();
+    std::uint64_t m = d.significand;
+    for (; m >= 100; m /= 100) {
+        const auto pair = static_cast<std::size_t>(m % 100) * 2;
+        text[--first] = kDigitPairs[pair + 1];
+        text[--first] = kDigitPairs[pair];
+    }
+    if (m >= 10) {
+        text[--first] = kDigitPairs[static_cast<std::size_t>(m) * 2 + 1];
+        text[--first] = kDigitPairs[static_cast<std::size_t>(m) * 2];
+    } else {
+        text[--first] = static_cast<char>('0' + m);
+    }
+    std::size_t end = text.size();
+    int exponent = d.exponent;
+    while (text[end - 1] == '0') --end, ++exponent;
     Digits out;
-    out.digits.append({text.data(), static_cast<std::size_t>(end - text.data())});
-    out.exponent = d.exponent + static_cast<int>(out.digits.size()) - 1;
+    out.digits.append({text.data() + first, end - first});
+    out.exponent = exponent + static_cast<int>(out.digits.size()) - 1;
     return out;
 }
 
@@ -407,6 +431,7 @@ struct Written {
     NumberText text;
     Digits digits;     // none where the text was written another way
     bool own = false;  // the digits are the value's shortest: the text reads back as the value
+    double read = 0;   // where not 0, the magnitude the digits read back as
 };
 
 bool sameDigits(const Digits& a, const Digits& b) {
@@ -435,6 +460,7 @@ Written formatRounded(double value, int decimals, bool onGridFirst = false) {
         if (r && roundsTo(magnitude, *r, decimals)) {
             w.digits = digitsOfDecimal(*grid);
             w.own = *r == magnitude;
+            w.read = *r;
             w.text = layout(value < 0, w.digits, kPrecision);
             return w;
         }
@@ -489,7 +515,9 @@ ShownNumber shownOf(double value, const Written& w, std::size_t width) {
             return out;
         }
         const std::optional<double> v =
-            exactValue(cut ? decimalOfPlainText(out.text) : decimalOfDigits(w.digits));
+            !cut && w.read != 0
+                ? w.read
+                : exactValue(cut ? decimalOfPlainText(out.text) : decimalOfDigits(w.digits));
         if (v) {
             out.value = value < 0 ? -*v : *v;
             return out;
@@ -668,6 +696,7 @@ ShownNumber showRoundedSingle(float value, int decimals) {
             const std::optional<float> rounded = exactSingleValue(decimalOfDigits(d));
             if (d.digits.size() <= 6 && rounded && *rounded >= std::numeric_limits<float>::min()) {
                 w.digits = significantDigitsOf(*rounded, d, kPrecision);
+                if (sameDigits(w.digits, d)) w.read = *r;
                 w.text = layout(value < 0, w.digits, kPrecision);
                 // The text shows a single's digits: its value is theirs, not the single's.
                 return shownOf(static_cast<double>(value), w, std::string_view::npos);

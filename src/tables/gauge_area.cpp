@@ -132,6 +132,14 @@ void deriveTables(Tables& tables) {
             }
         }
     }
+    tables.GaugePositionsByKey.fill(-1);
+    for (int position = kLastGaugePosition; position >= kFirstGaugePosition; --position) {
+        const std::optional<int> key =
+            gaugeLabelKey(tables.GaugeTable[static_cast<std::size_t>(position)][kLabelRow]);
+        if (key)
+            tables.GaugePositionsByKey[static_cast<std::size_t>(*key)] =
+                static_cast<std::int8_t>(position);
+    }
     for (std::size_t position = 1; position < tables.GaugeTable.size(); ++position)
         tables.GaugeWeightTexts[position] = exactGaugeWeights(tables, static_cast<int>(position));
     for (int row = 0; row < kConduitSizeCount; ++row) {

@@ -6,6 +6,7 @@
 // are only read.
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,6 +21,7 @@ inline constexpr int kMaterialCount = 14;
 inline constexpr int kOfferedMaterialCount = 11;  // rows 0 to 10 are offered and accepted
 inline constexpr int kUnitModeCount = 3;  // square millimetres, square inches, circular mils
 inline constexpr int kConduitSizeCount = 11;
+inline constexpr int kGaugeLabelKeyCount = 110;  // see gaugeLabelKey
 
 // A gauge area as GaugeArea writes it, with the values its text reads back as.
 struct GaugeAreaCell {
@@ -78,6 +80,8 @@ struct Tables {
     std::array<std::array<float, 2>, kMaterialCount> MaterialValues{};
     // [row 0..21] the compared section of MetricSizeTable, read back.
     std::array<float, 22> MetricSizeValues{};
+    // [gaugeLabelKey of a label]: the first position with a label of that key, -1 for none.
+    std::array<std::int8_t, kGaugeLabelKeyCount> GaugePositionsByKey{};
     // [position 0..46]: the AWG gauge's copper weights as shown.
     std::array<GaugeWeights, 47> GaugeWeightTexts;
     // [0 millimetres, 1 inches][row 0..10][0 at 60 %, 1 at 40 % fill]: the conduit's areas.
@@ -97,6 +101,10 @@ void deriveTables(Tables& tables);
 float gaugeDiameter(const Tables& tables, int position, int standard);
 float materialValue(const Tables& tables, int row, int column);
 float metricSizeValue(const Tables& tables, int row);
+
+// A number for the label texts of the gauges' form: "n" (1 or 2 digits) is n, "n/0" is 100 + n;
+// nothing for any other text. Texts of one key need not be the same ("07" and "7").
+std::optional<int> gaugeLabelKey(std::string_view label);
 
 // Gauge position (1..46) whose label is exactly `label`; nothing when no position has it.
 std::optional<int> gaugePositionOfLabel(const Tables& tables, std::string_view label);
