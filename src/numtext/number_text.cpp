@@ -231,8 +231,12 @@ std::optional<Decimal> onGrid(double magnitude, int places) {
 // sum, computed with a margin for its own rounding, below half the last place leaves D the
 // nearest decimal of that many places, and no tie.
 bool roundsTo(double magnitude, double r, int places) {
-    const double halfPlace = 0.5 / kPowersOfTen[static_cast<std::size_t>(places)];
-    return std::fabs(magnitude - r) + r * 0x1p-52 < halfPlace * (1 - 0x1p-50);
+    static constexpr std::array<double, 23> kHalfPlaces{
+        5e-1,  5e-2,  5e-3,  5e-4,  5e-5,  5e-6,  5e-7,  5e-8,  5e-9,  5e-10, 5e-11, 5e-12,
+        5e-13, 5e-14, 5e-15, 5e-16, 5e-17, 5e-18, 5e-19, 5e-20, 5e-21, 5e-22, 5e-23,
+    };
+    return std::fabs(magnitude - r) + r * 0x1p-52 <
+           kHalfPlaces[static_cast<std::size_t>(places)] * (1 - 0x1p-50);
 }
 
 // Keeps the first `keep` digits (keep >= 1), rounding half up on the remaining ones; the caller
