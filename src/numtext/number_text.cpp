@@ -65,6 +65,7 @@ public:
         m_size += n;
         return *this;
     }
+    void clear() { m_size = 0; }
     void append(std::size_t count, char c) {
         for (std::size_t i = 0; i < count; ++i) *this += c;
     }
@@ -192,8 +193,9 @@ constexpr std::array<char, 200> kDigitPairs = [] {
     return pairs;
 }();
 
-// The digits of a decimal other than 0.
-Digits digitsOfDecimal(Decimal d) {
+// Sets out to the digits of a decimal other than 0, written in place: a copy of digits just
+// written a character at a time waits for the characters to be stored.
+void digitsOfDecimal(Decimal d, Digits& out) {
     std::array<char, 20> text;  // filled from the end
     std::size_t first = text.size();
     std::uint64_t m = d.significand;
@@ -211,10 +213,9 @@ Digits digitsOfDecimal(Decimal d) {
     std::size_t end = text.size();
     int exponent = d.exponent;
     while (text[end - 1] == '0') --end, ++exponent;
-    Digits out;
+    out.digits.resize(0);
     out.digits.append({text.data() + first, end - first});
     out.exponent = exponent + static_cast<int>(out.digits.size()) - 1;
-    return out;
 }
 
 // The decimal of `places` decimal places (0 to 22) nearest to a magnitude, or near it, where it
@@ -266,6 +267,21 @@ void roundDigits(Digits& d, std::size_t keep, bool roundUp) {
 template <typename T>
 Digits significantDigitsOf(T magnitude, Digits d, int precision);
 
+// True when shortest digits d of a normal magnitude, at most `precision` of them, are also the
+// magnitude rounded to that precision. Short digits are the rounded value only where the
+// value's spacing is finer than the last kept digit; a float near the top of a decade can be
+// coarser (8.811381E+37). Shortest digits "1" may stand for a value just below that power of
+// ten, whose last kept digit is one decade finer (the float nearest 1E+28 is 9.999999E+27).
+template <typename T>
+bool shortDigitsStand(T magnitude, const Digits& d, int precision) {
+    const bool powerOfTen = d.digits.size() == 1 && d.digits[0] == '1';
+    const int lastKept = d.exponent - precision + 1 - (powerOfTen ? 1 : 0);
+    // Compared as powers of two: spacing 2^s against 10^lastKept; the two never meet.
+    const int spacingPower = std::ilogb(magnitude) - std::numeric_limits<T>::digits + 1;
+    constexpr double kLog2Of10 = 3.321928094887362;
+    return spacingPower <= lastKept * kLog2Of10;
+}
+
 template <typename T>
 Digits significantDigits(T magnitude, int precision) {
     // Subnormals carry fewer bits than the precision asks for: the reasoning does not hold.
@@ -278,16 +294,7 @@ template <typename T>
 Digits significantDigitsOf(T magnitude, Digits d, int precision) {
     const auto p = static_cast<std::size_t>(precision);
     if (d.digits.size() <= p) {
-        // Short digits are the rounded value only where the value's spacing is finer than the
-        // last kept digit; a float near the top of a decade can be coarser (8.811381E+37).
-        // Shortest digits "1" may stand for a value just below that power of ten, whose last
-        // kept digit is one decade finer (the float nearest 1E+28 is 9.999999E+27).
-        const bool powerOfTen = d.digits.size() == 1 && d.digits[0] == '1';
-        const int lastKept = d.exponent - precision + 1 - (powerOfTen ? 1 : 0);
-        // Compared as powers of two: spacing 2^s against 10^lastKept; the two never meet.
-        const int spacingPower = std::ilogb(magnitude) - std::numeric_limits<T>::digits + 1;
-        constexpr double kLog2Of10 = 3.321928094887362;
-        if (spacingPower > lastKept * kLog2Of10) return exactDigits(magnitude, precision);
+        if (!shortDigitsStand(magnitude, d, precision)) return exactDigits(magnitude, precision);
         return d;
     }
     if (d.digits.size() == p + 1 && d.digits[p] == '5') return exactDigits(magnitude, precision);
@@ -316,8 +323,8 @@ void appendExponentForm(NumberText& out, const Digits& d) {
 }
 
 // Writes rounded digits in plain form when they fit `precision` places, else in exponent form.
-NumberText layout(bool negative, const Digits& d, int precision) {
-    NumberText out;
+void layoutInto(NumberText& out, bool negative, const Digits& d, int precision) {
+    out.clear();
     if (negative) out += '-';
     const int count = static_cast<int>(d.digits.size());
     const int e = d.exponent;
@@ -337,9 +344,14 @@ NumberText layout(bool negative, const Digits& d, int precision) {
             out.append(static_cast<std::size_t>(-e - 1), '0');
             out += d.digits.view();
         }
-        return out;
+        return;
     }
     appendExponentForm(out, d);
+}
+
+NumberText layout(bool negative, const Digits& d, int precision) {
+    NumberText out;
+    layoutInto(out, negative, d, precision);
     return out;
 }
 
@@ -452,20 +464,23 @@ bool sameDigits(const Digits& a, const Digits& b) {
 Written formatRounded(double value, int decimals, bool onGridFirst = false) {
     constexpr int kPrecision = 15;
     const double magnitude = std::fabs(value);
-    Written w;
+    Written w;  // every return returns w, so that it is made in place
     const auto twoSteps = [&] {
+        w.digits.digits.resize(0);
         w.text = format(roundDouble(value, decimals), 15, false);
-        return w;
     };
-    if (!std::isfinite(value) || magnitude < std::numeric_limits<double>::min()) return twoSteps();
+    if (!std::isfinite(value) || magnitude < std::numeric_limits<double>::min()) {
+        twoSteps();
+        return w;
+    }
     if (onGridFirst) {
         const std::optional<Decimal> grid = onGrid(magnitude, decimals);
         const std::optional<double> r = grid ? exactValue(*grid) : std::nullopt;
         if (r && roundsTo(magnitude, *r, decimals)) {
-            w.digits = digitsOfDecimal(*grid);
+            digitsOfDecimal(*grid, w.digits);
             w.own = *r == magnitude;
             w.read = *r;
-            w.text = layout(value < 0, w.digits, kPrecision);
+            layoutInto(w.text, value < 0, w.digits, kPrecision);
             return w;
         }
     }
@@ -476,14 +491,19 @@ Written formatRounded(double value, int decimals, bool onGridFirst = false) {
         w.own = sameDigits(w.digits, d);
     } else {
         const long keep = d.exponent + 1 + decimals;
-        if (keep <= 0 || keep > kPrecision) return twoSteps();
         const auto k = static_cast<std::size_t>(keep);
-        if (d.digits.size() == k + 1 && d.digits[k] == '5') return twoSteps();
+        if (keep <= 0 || keep > kPrecision || (d.digits.size() == k + 1 && d.digits[k] == '5')) {
+            twoSteps();
+            return w;
+        }
         roundDigits(d, k, d.digits[k] >= '5');
-        if (d.digits.size() > static_cast<std::size_t>(kPrecision)) return twoSteps();
+        if (d.digits.size() > static_cast<std::size_t>(kPrecision)) {
+            twoSteps();
+            return w;
+        }
         w.digits = d;
     }
-    w.text = layout(value < 0, w.digits, kPrecision);
+    layoutInto(w.text, value < 0, w.digits, kPrecision);
     return w;
 }
 
@@ -499,10 +519,16 @@ Written formatWritten(double value, int places) {
     }
     const std::optional<Decimal> grid = onGrid(magnitude, places);
     const std::optional<double> r = grid ? exactValue(*grid) : std::nullopt;
-    const Digits d = r && *r == magnitude ? digitsOfDecimal(*grid) : shortestDigits(magnitude);
-    w.digits = significantDigitsOf(magnitude, d, 15);
-    w.own = sameDigits(w.digits, d);
-    w.text = layout(value < 0, w.digits, 15);
+    if (r && *r == magnitude) {
+        // At most 15 digits: at 15, a double's spacing is finer than the last digit.
+        digitsOfDecimal(*grid, w.digits);
+        w.own = true;
+    } else {
+        const Digits d = shortestDigits(magnitude);
+        w.digits = significantDigitsOf(magnitude, d, 15);
+        w.own = sameDigits(w.digits, d);
+    }
+    layoutInto(w.text, value < 0, w.digits, 15);
     return w;
 }
 
@@ -696,12 +722,15 @@ ShownNumber showRoundedSingle(float value, int decimals) {
         const std::optional<double> r = grid ? exactValue(*grid) : std::nullopt;
         if (r && roundsTo(static_cast<double>(magnitude), *r, decimals)) {
             Written w;
-            const Digits d = digitsOfDecimal(*grid);
-            const std::optional<float> rounded = exactSingleValue(decimalOfDigits(d));
-            if (d.digits.size() <= 6 && rounded && *rounded >= std::numeric_limits<float>::min()) {
-                w.digits = significantDigitsOf(*rounded, d, kPrecision);
-                if (sameDigits(w.digits, d)) w.read = *r;
-                w.text = layout(value < 0, w.digits, kPrecision);
+            digitsOfDecimal(*grid, w.digits);
+            const std::optional<float> rounded = exactSingleValue(decimalOfDigits(w.digits));
+            if (w.digits.digits.size() <= 6 && rounded &&
+                *rounded >= std::numeric_limits<float>::min()) {
+                if (shortDigitsStand(*rounded, w.digits, kPrecision))
+                    w.read = *r;
+                else
+                    w.digits = exactDigits(*rounded, kPrecision);
+                layoutInto(w.text, value < 0, w.digits, kPrecision);
                 // The text shows a single's digits: its value is theirs, not the single's.
                 return shownOf(static_cast<double>(value), w, std::string_view::npos);
             }
