@@ -174,12 +174,26 @@ void checkRounding(T value, int decimals) {
     const T again = single ? static_cast<T>(roundSingle(static_cast<float>(rounded), decimals))
                            : static_cast<T>(roundDouble(static_cast<double>(rounded), decimals));
     require(sameValue(again, rounded), "rounding twice moved the value", buffer);
-    if constexpr (!single) {
+    // The shown forms give the same texts, with the values those texts read back as.
+    const auto shows = [](const ShownNumber& shown, const std::string& text) {
+        return shown.text == text && sameValue(shown.value, readBackDouble(text));
+    };
+    if constexpr (single) {
+        require(shows(showRoundedSingle(value, decimals), formatSingle(rounded)),
+                "shown rounded single differs from its text read back", buffer);
+    } else {
         require(formatRoundedDouble(value, decimals) == formatDouble(rounded),
                 "rounded text differs from the text of the rounded value", buffer);
-        for (std::size_t width : {std::size_t{7}, std::size_t{12}})
-            require(cutRoundedDouble(value, decimals, width) == cutDouble(rounded, width),
-                    "cut rounded text differs from the cut of the rounded value", buffer);
+        for (std::size_t width : {std::size_t{7}, std::size_t{12}, std::string::npos}) {
+            if (width != std::string::npos)
+                require(cutRoundedDouble(value, decimals, width) == cutDouble(rounded, width),
+                        "cut rounded text differs from the cut of the rounded value", buffer);
+            require(shows(showRoundedDouble(value, decimals, width),
+                          cutRoundedDouble(value, decimals, width)),
+                    "shown rounded double differs from its text read back", buffer);
+            require(shows(showDouble(value, width, decimals), cutDouble(value, width)),
+                    "shown double differs from its text read back", buffer);
+        }
     }
 }
 

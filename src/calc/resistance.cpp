@@ -2,6 +2,8 @@
 #include "calc/resistance.h"
 
 #include <cstddef>
+#include <utility>
+#include <variant>
 
 #include "calc/units.h"
 #include "numtext/number_text.h"
@@ -34,6 +36,50 @@ std::optional<float> toCelsius(float t, TempUnit unit) {
     return t;
 }
 
+// The texts of a gauge position and a resistivity in ohm-square-millimetres per metre, made
+// in place in the answer.
+Answer<ResistanceResult> resistanceAnswer(const Tables& tables, int position, float rhoM) {
+    const float d = gaugeDiameter(tables, position, 0);
+    const auto dm = static_cast<float>(static_cast<double>(d) * kMillimetresPerInch);
+    const double halfMm = static_cast<double>(dm) / 2;
+    const auto am = static_cast<float>(halfMm * kPi * halfMm);
+
+    Answer<ResistanceResult> answer{std::in_place_type<ResistanceResult>};
+    ResistanceResult& out = std::get<ResistanceResult>(answer);
+    // The weights are copper's, whatever the material and temperature.
+    if (tables.Derived) {
+        const GaugeWeights& weights = tables.GaugeWeightTexts[static_cast<std::size_t>(position)];
+        out.Pounds_f = weights.Pounds_f;
+        out.Kilo_Km = weights.Kilo_Km;
+        out.Kilo_mtr = weights.Kilo_mtr;
+    } else {
+        GaugeWeights weights = exactGaugeWeights(tables, position);
+        out.Pounds_f = std::move(weights.Pounds_f);
+        out.Kilo_Km = std::move(weights.Kilo_Km);
+        out.Kilo_mtr = std::move(weights.Kilo_mtr);
+    }
+    // Every derived value follows from the shown text of the value it derives from.
+    const auto perMetre = static_cast<float>(static_cast<double>(rhoM) / static_cast<double>(am));
+    if (tables.Derived) {
+        // The same texts, with their values carried along instead of read back.
+        constexpr auto kWhole = std::string_view::npos;
+        ShownNumber metre = showRoundedSingle(perMetre, 7);
+        ShownNumber foot = showRoundedDouble(metre.value / kFeetPerMetre, 7, kWhole);
+        out.Ohms_km = showRoundedDouble(metre.value * 1000, 7, kWhole).text;
+        out.Ohms_Kf = showRoundedDouble(foot.value * 1000, 7, kWhole).text;
+        out.Ohms_mile = showRoundedDouble(foot.value * kFeetPerMile, 7, kWhole).text;
+        out.Ohms_mtr = std::move(metre.text);
+        out.Ohms_f = std::move(foot.text);
+    } else {
+        out.Ohms_mtr = formatSingle(roundSingle(perMetre, 7));
+        out.Ohms_km = shown(readBackDouble(out.Ohms_mtr) * 1000);
+        out.Ohms_f = shown(readBackDouble(out.Ohms_mtr) / kFeetPerMetre);
+        out.Ohms_Kf = shown(readBackDouble(out.Ohms_f) * 1000);
+        out.Ohms_mile = shown(readBackDouble(out.Ohms_f) * kFeetPerMile);
+    }
+    return answer;
+}
+
 }  // namespace
 
 Answer<ResistanceResult> CalcResistance(const Tables& tables, std::string_view gauge,
@@ -62,25 +108,7 @@ Answer<ResistanceResult> CalcResistance(const Tables& tables, std::string_view g
     }
     const auto rhoM = static_cast<float>(static_cast<double>(rho) / 100);
 
-    const float d = gaugeDiameter(tables, *position, 0);
-    const auto dd = static_cast<float>(static_cast<double>(d) * static_cast<double>(d));
-    const auto dm = static_cast<float>(static_cast<double>(d) * kMillimetresPerInch);
-    const double halfMm = static_cast<double>(dm) / 2;
-    const auto am = static_cast<float>(halfMm * kPi * halfMm);
-
-    ResistanceResult out;
-    out.Pounds_f = shown((kPi / 4) * static_cast<double>(dd) * kCubicInchesPer1000Feet *
-                         kCopperPoundsPerCubicInch);
-    // Every derived value follows from the shown text of the value it derives from.
-    out.Kilo_Km = shown(readBackDouble(out.Pounds_f) / kPoundsPerKilogram / kMetresPerFoot);
-    out.Kilo_mtr = shown(readBackDouble(out.Kilo_Km) / 1000);
-    out.Ohms_mtr = formatSingle(
-        roundSingle(static_cast<float>(static_cast<double>(rhoM) / static_cast<double>(am)), 7));
-    out.Ohms_km = shown(readBackDouble(out.Ohms_mtr) * 1000);
-    out.Ohms_f = shown(readBackDouble(out.Ohms_mtr) / kFeetPerMetre);
-    out.Ohms_Kf = shown(readBackDouble(out.Ohms_f) * 1000);
-    out.Ohms_mile = shown(readBackDouble(out.Ohms_f) * kFeetPerMile);
-    return out;
+    return resistanceAnswer(tables, *position, rhoM);
 }
 
 }  // namespace ferrovolt

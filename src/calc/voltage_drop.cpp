@@ -74,10 +74,25 @@ Answer<VoltageDropResult> CalcVoltageDrop(const Tables& tables, std::string_view
 
     VoltageDropResult out;
     out.lblCMA = area->text ? *area->text : formatDouble(cm);
+    const double volts = static_cast<double>(found->volts);
+    if (tables.Derived) {
+        // The same texts, with the shown drop carried along instead of read back; the drop,
+        // the percentage and most load voltages are decimals of one place.
+        const ShownNumber drop =
+            showDouble(roundDouble(d, 0) / kDropRoundingScale, kShownLength, 1);
+        out.lblDrop = drop.text;
+        out.lblPCdrop = showDouble(roundDouble(drop.value / volts * 1000, 0) / kDropRoundingScale,
+                                   kShownLength, 1)
+                            .text;
+        if (drop.value >= volts)
+            out.lblVoltsOut = kOutOfRange;
+        else
+            out.lblVoltsOut = showDouble(volts - drop.value, kShownLength, 1).text;
+        return out;
+    }
     out.lblDrop = cutDouble(roundDouble(d, 0) / kDropRoundingScale, kShownLength);
     // Percent and load voltage follow from the drop as shown.
     const double shownDrop = readBackDouble(out.lblDrop);
-    const double volts = static_cast<double>(found->volts);
     out.lblPCdrop =
         cutDouble(roundDouble(shownDrop / volts * 1000, 0) / kDropRoundingScale, kShownLength);
     // A drop that takes the whole supply leaves the load no voltage to speak of; the drop and

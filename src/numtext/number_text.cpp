@@ -5,7 +5,10 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <cstdlib>
 #include <limits>
+#include <optional>
 #include <system_error>
 
 namespace ferrovolt {
@@ -23,6 +26,11 @@ public:
     void push_back(char c) {
         if (m_size < m_buffer.size()) m_buffer[m_size++] = c;
     }
+    void append(std::string_view text) {
+        const std::size_t n = std::min(text.size(), m_buffer.size() - m_size);
+        std::copy_n(text.begin(), n, m_buffer.begin() + static_cast<std::ptrdiff_t>(m_size));
+        m_size += n;
+    }
     void pop_back() { --m_size; }
     void resize(std::size_t n) { m_size = std::min(n, m_buffer.size()); }
     void prepend(char c) {
@@ -37,7 +45,7 @@ public:
     }
 
 private:
-    std::array<char, 48> m_buffer{};
+    std::array<char, 48> m_buffer;  // only the first m_size are written
     std::size_t m_size = 0;
 };
 
@@ -57,6 +65,7 @@ public:
         m_size += n;
         return *this;
     }
+    void clear() { m_size = 0; }
     void append(std::size_t count, char c) {
         for (std::size_t i = 0; i < count; ++i) *this += c;
     }
@@ -68,7 +77,7 @@ public:
     }
 
 private:
-    std::array<char, 48> m_buffer{};
+    std::array<char, 48> m_buffer;  // only the first m_size are written
     std::size_t m_size = 0;
 };
 
@@ -81,12 +90,12 @@ struct Digits {
 // a sign and the exponent digits.
 Digits parseScientific(std::string_view text) {
     Digits out;
-    std::size_t i = 0;
-    for (; i < text.size() && text[i] != 'e'; ++i)
-        if (text[i] != '.') out.digits.push_back(text[i]);
-    const bool negative = i + 1 < text.size() && text[i + 1] == '-';
+    const std::size_t e = std::min(text.find('e'), text.size());
+    out.digits.append(text.substr(0, 1));
+    if (e > 2) out.digits.append(text.substr(2, e - 2));
+    const bool negative = e + 1 < text.size() && text[e + 1] == '-';
     int exponent = 0;
-    for (i += 2; i < text.size(); ++i) exponent = exponent * 10 + (text[i] - '0');
+    for (std::size_t i = e + 2; i < text.size(); ++i) exponent = exponent * 10 + (text[i] - '0');
     out.exponent = negative ? -exponent : exponent;
     while (out.digits.size() > 1 && out.digits.back() == '0') out.digits.pop_back();
     return out;
@@ -109,6 +118,126 @@ Digits shortestDigits(T magnitude) {
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
                                       std::chars_format::scientific);
     return parseScientific({buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data())});
+}
+
+// A decimal, significand x 10^exponent.
+struct Decimal {
+    std::uint64_t significand = 0;
+    int exponent = 0;
+};
+
+constexpr std::array<double, 23> kPowersOfTen{
+    1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22,
+};
+
+// The double nearest to a decimal other than 0 whose significand and power of ten are both
+// doubles exactly (below 2^53, at most 10^22): one correctly rounded multiplication or
+// division gives it. Nothing for any other decimal.
+std::optional<double> exactValue(Decimal d) {
+    if (d.significand == 0 || d.significand >= (std::uint64_t{1} << 53) || d.exponent < -22 ||
+        d.exponent > 22)
+        return std::nullopt;
+    const auto m = static_cast<double>(d.significand);
+    const auto e = static_cast<std::size_t>(d.exponent < 0 ? -d.exponent : d.exponent);
+    return d.exponent >= 0 ? m * kPowersOfTen[e] : m / kPowersOfTen[e];
+}
+
+// As exactValue in single precision: a significand below 2^24, a power up to 10^10.
+std::optional<float> exactSingleValue(Decimal d) {
+    if (d.significand == 0 || d.significand >= (std::uint64_t{1} << 24) || d.exponent < -10 ||
+        d.exponent > 10)
+        return std::nullopt;
+    const auto m = static_cast<float>(d.significand);
+    const auto p = static_cast<float>(kPowersOfTen[static_cast<std::size_t>(std::abs(d.exponent))]);
+    return d.exponent >= 0 ? m * p : m / p;
+}
+
+// The decimal of digits; none for more than 19.
+Decimal decimalOfDigits(const Digits& d) {
+    if (d.digits.size() == 0 || d.digits.size() > 19) return {};
+    std::uint64_t m = 0;
+    for (std::size_t i = 0; i < d.digits.size(); ++i)
+        m = m * 10 + static_cast<std::uint64_t>(d.digits[i] - '0');
+    return {m, d.exponent - static_cast<int>(d.digits.size()) + 1};
+}
+
+// The decimal of a plain number text as layout writes it, cut or not ("-12.50" is 1250 x
+// 10^-2); none for more than 19 digits.
+Decimal decimalOfPlainText(std::string_view text) {
+    if (!text.empty() && text[0] == '-') text.remove_prefix(1);
+    std::uint64_t m = 0;
+    int digits = 0;
+    int exponent = 0;
+    bool point = false;
+    for (const char c : text) {
+        if (c == '.') {
+            point = true;
+            continue;
+        }
+        if (m != 0) ++digits;
+        if (digits == 19) return {};
+        m = m * 10 + static_cast<std::uint64_t>(c - '0');
+        if (point) --exponent;
+    }
+    return {m, exponent};
+}
+
+// "00" to "99", two characters each.
+constexpr std::array<char, 200> kDigitPairs = [] {
+    std::array<char, 200> pairs{};
+    for (std::size_t i = 0; i < 100; ++i) {
+        pairs[2 * i] = static_cast<char>('0' + i / 10);
+        pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
+    }
+    return pairs;
+}();
+
+// Sets out to the digits of a decimal other than 0, written in place: a copy of digits just
+// written a character at a time waits for the characters to be stored.
+void digitsOfDecimal(Decimal d, Digits& out) {
+    std::array<char, 20> text;  // filled from the end
+    std::size_t first = text.size();
+    std::uint64_t m = d.significand;
+    for (; m >= 100; m /= 100) {
+        const auto pair = static_cast<std::size_t>(m % 100) * 2;
+        text[--first] = kDigitPairs[pair + 1];
+        text[--first] = kDigitPairs[pair];
+    }
+    if (m >= 10) {
+        text[--first] = kDigitPairs[static_cast<std::size_t>(m) * 2 + 1];
+        text[--first] = kDigitPairs[static_cast<std::size_t>(m) * 2];
+    } else {
+        text[--first] = static_cast<char>('0' + m);
+    }
+    std::size_t end = text.size();
+    int exponent = d.exponent;
+    while (text[end - 1] == '0') --end, ++exponent;
+    out.digits.resize(0);
+    out.digits.append({text.data() + first, end - first});
+    out.exponent = exponent + static_cast<int>(out.digits.size()) - 1;
+}
+
+// The decimal of `places` decimal places (0 to 22) nearest to a magnitude, or near it, where it
+// is not 0 and has at most 15 digits: the one the magnitude rounds to, when roundsTo says so.
+std::optional<Decimal> onGrid(double magnitude, int places) {
+    if (places < 0 || places > 22) return std::nullopt;
+    const double scaled = magnitude * kPowersOfTen[static_cast<std::size_t>(places)];
+    if (!(scaled >= 1 && scaled < 1e15)) return std::nullopt;
+    return Decimal{static_cast<std::uint64_t>(std::nearbyint(scaled)), -places};
+}
+
+// True when a magnitude x rounds to the decimal D of `places` places whose double is r:
+// |x - D| <= |x - r| + |r - D|, and |r - D| is at most half of r's spacing, below r 2^-52; the
+// sum, computed with a margin for its own rounding, below half the last place leaves D the
+// nearest decimal of that many places, and no tie.
+bool roundsTo(double magnitude, double r, int places) {
+    static constexpr std::array<double, 23> kHalfPlaces{
+        5e-1,  5e-2,  5e-3,  5e-4,  5e-5,  5e-6,  5e-7,  5e-8,  5e-9,  5e-10, 5e-11, 5e-12,
+        5e-13, 5e-14, 5e-15, 5e-16, 5e-17, 5e-18, 5e-19, 5e-20, 5e-21, 5e-22, 5e-23,
+    };
+    return std::fabs(magnitude - r) + r * 0x1p-52 <
+           kHalfPlaces[static_cast<std::size_t>(places)] * (1 - 0x1p-50);
 }
 
 // Keeps the first `keep` digits (keep >= 1), rounding half up on the remaining ones; the caller
@@ -138,6 +267,21 @@ void roundDigits(Digits& d, std::size_t keep, bool roundUp) {
 template <typename T>
 Digits significantDigitsOf(T magnitude, Digits d, int precision);
 
+// True when shortest digits d of a normal magnitude, at most `precision` of them, are also the
+// magnitude rounded to that precision. Short digits are the rounded value only where the
+// value's spacing is finer than the last kept digit; a float near the top of a decade can be
+// coarser (8.811381E+37). Shortest digits "1" may stand for a value just below that power of
+// ten, whose last kept digit is one decade finer (the float nearest 1E+28 is 9.999999E+27).
+template <typename T>
+bool shortDigitsStand(T magnitude, const Digits& d, int precision) {
+    const bool powerOfTen = d.digits.size() == 1 && d.digits[0] == '1';
+    const int lastKept = d.exponent - precision + 1 - (powerOfTen ? 1 : 0);
+    // Compared as powers of two: spacing 2^s against 10^lastKept; the two never meet.
+    const int spacingPower = std::ilogb(magnitude) - std::numeric_limits<T>::digits + 1;
+    constexpr double kLog2Of10 = 3.321928094887362;
+    return spacingPower <= lastKept * kLog2Of10;
+}
+
 template <typename T>
 Digits significantDigits(T magnitude, int precision) {
     // Subnormals carry fewer bits than the precision asks for: the reasoning does not hold.
@@ -150,16 +294,7 @@ template <typename T>
 Digits significantDigitsOf(T magnitude, Digits d, int precision) {
     const auto p = static_cast<std::size_t>(precision);
     if (d.digits.size() <= p) {
-        // Short digits are the rounded value only where the value's spacing is finer than the
-        // last kept digit; a float near the top of a decade can be coarser (8.811381E+37).
-        // Shortest digits "1" may stand for a value just below that power of ten, whose last
-        // kept digit is one decade finer (the float nearest 1E+28 is 9.999999E+27).
-        const bool powerOfTen = d.digits.size() == 1 && d.digits[0] == '1';
-        const int lastKept = d.exponent - precision + 1 - (powerOfTen ? 1 : 0);
-        // Compared as powers of two: spacing 2^s against 10^lastKept; the two never meet.
-        const int spacingPower = std::ilogb(magnitude) - std::numeric_limits<T>::digits + 1;
-        constexpr double kLog2Of10 = 3.321928094887362;
-        if (spacingPower > lastKept * kLog2Of10) return exactDigits(magnitude, precision);
+        if (!shortDigitsStand(magnitude, d, precision)) return exactDigits(magnitude, precision);
         return d;
     }
     if (d.digits.size() == p + 1 && d.digits[p] == '5') return exactDigits(magnitude, precision);
@@ -188,8 +323,8 @@ void appendExponentForm(NumberText& out, const Digits& d) {
 }
 
 // Writes rounded digits in plain form when they fit `precision` places, else in exponent form.
-NumberText layout(bool negative, const Digits& d, int precision) {
-    NumberText out;
+void layoutInto(NumberText& out, bool negative, const Digits& d, int precision) {
+    out.clear();
     if (negative) out += '-';
     const int count = static_cast<int>(d.digits.size());
     const int e = d.exponent;
@@ -209,9 +344,14 @@ NumberText layout(bool negative, const Digits& d, int precision) {
             out.append(static_cast<std::size_t>(-e - 1), '0');
             out += d.digits.view();
         }
-        return out;
+        return;
     }
     appendExponentForm(out, d);
+}
+
+NumberText layout(bool negative, const Digits& d, int precision) {
+    NumberText out;
+    layoutInto(out, negative, d, precision);
     return out;
 }
 
@@ -302,29 +442,119 @@ T roundTo(T value, int decimals) {
     return out;
 }
 
+// A number text with the digits it was laid out from.
+struct Written {
+    NumberText text;
+    Digits digits;     // none where the text was written another way
+    bool own = false;  // the digits are the value's shortest: the text reads back as the value
+    double read = 0;   // where not 0, the magnitude the digits read back as
+};
+
+bool sameDigits(const Digits& a, const Digits& b) {
+    return a.exponent == b.exponent && a.digits.view() == b.digits.view();
+}
+
 // formatDouble(roundDouble(value, decimals)) from one set of shortest digits: when the rounded
 // digits are at most 15, they are the shortest digits of the rounded double as well (two
 // decimals of 15 significant digits never share a double) and at 15 digits a double's spacing
 // is always finer than the last digit, so they are written as they stand. Ties, results of 0
-// and longer digits take the two steps.
-NumberText formatRounded(double value, int decimals) {
+// and longer digits take the two steps. `onGridFirst`: the decimal of that many places nearest
+// to the value is tried first; where the value rounds to it, it is the result's digits, found
+// without the value's shortest digits.
+Written formatRounded(double value, int decimals, bool onGridFirst = false) {
     constexpr int kPrecision = 15;
     const double magnitude = std::fabs(value);
-    if (!std::isfinite(value) || magnitude < std::numeric_limits<double>::min())
-        return format(roundDouble(value, decimals), 15, false);
+    Written w;  // every return returns w, so that it is made in place
+    const auto twoSteps = [&] {
+        w.digits.digits.resize(0);
+        w.text = format(roundDouble(value, decimals), 15, false);
+    };
+    if (!std::isfinite(value) || magnitude < std::numeric_limits<double>::min()) {
+        twoSteps();
+        return w;
+    }
+    if (onGridFirst) {
+        const std::optional<Decimal> grid = onGrid(magnitude, decimals);
+        const std::optional<double> r = grid ? exactValue(*grid) : std::nullopt;
+        if (r && roundsTo(magnitude, *r, decimals)) {
+            digitsOfDecimal(*grid, w.digits);
+            w.own = *r == magnitude;
+            w.read = *r;
+            layoutInto(w.text, value < 0, w.digits, kPrecision);
+            return w;
+        }
+    }
     Digits d = shortestDigits(magnitude);
     const long fraction = static_cast<long>(d.digits.size()) - 1 - d.exponent;
-    if (fraction <= decimals)
-        return layout(value < 0, significantDigitsOf(magnitude, d, kPrecision), kPrecision);
-    const long keep = d.exponent + 1 + decimals;
-    if (keep <= 0 || keep > kPrecision) return format(roundDouble(value, decimals), 15, false);
-    const auto k = static_cast<std::size_t>(keep);
-    if (d.digits.size() == k + 1 && d.digits[k] == '5')
-        return format(roundDouble(value, decimals), 15, false);
-    roundDigits(d, k, d.digits[k] >= '5');
-    if (d.digits.size() > static_cast<std::size_t>(kPrecision))
-        return format(roundDouble(value, decimals), 15, false);
-    return layout(value < 0, d, kPrecision);
+    if (fraction <= decimals) {
+        w.digits = significantDigitsOf(magnitude, d, kPrecision);
+        w.own = sameDigits(w.digits, d);
+    } else {
+        const long keep = d.exponent + 1 + decimals;
+        const auto k = static_cast<std::size_t>(keep);
+        if (keep <= 0 || keep > kPrecision || (d.digits.size() == k + 1 && d.digits[k] == '5')) {
+            twoSteps();
+            return w;
+        }
+        roundDigits(d, k, d.digits[k] >= '5');
+        if (d.digits.size() > static_cast<std::size_t>(kPrecision)) {
+            twoSteps();
+            return w;
+        }
+        w.digits = d;
+    }
+    layoutInto(w.text, value < 0, w.digits, kPrecision);
+    return w;
+}
+
+// format(value, 15), with the digits written; the decimal of `places` places nearest to the
+// value is tried first as its shortest digits, which it is where it is exactly the value (no
+// two decimals of at most 15 digits are the same double).
+Written formatWritten(double value, int places) {
+    const double magnitude = std::fabs(value);
+    Written w;
+    if (!std::isfinite(value) || magnitude < std::numeric_limits<double>::min()) {
+        w.text = format(value, 15, false);
+        return w;
+    }
+    const std::optional<Decimal> grid = onGrid(magnitude, places);
+    const std::optional<double> r = grid ? exactValue(*grid) : std::nullopt;
+    if (r && *r == magnitude) {
+        // At most 15 digits: at 15, a double's spacing is finer than the last digit.
+        digitsOfDecimal(*grid, w.digits);
+        w.own = true;
+    } else {
+        const Digits d = shortestDigits(magnitude);
+        w.digits = significantDigitsOf(magnitude, d, 15);
+        w.own = sameDigits(w.digits, d);
+    }
+    layoutInto(w.text, value < 0, w.digits, 15);
+    return w;
+}
+
+// The written text cut to width, with the value it reads back as: the value itself where the
+// text holds all its shortest digits, else the decimal the text shows where that converts
+// exactly, else the text read back.
+ShownNumber shownOf(double value, const Written& w, std::size_t width) {
+    ShownNumber out;
+    out.text = w.text.str(width);
+    if (w.digits.digits.size() != 0) {
+        const bool cut = out.text.size() < w.text.size();
+        if (w.own && !cut) {
+            out.value = value;
+            return out;
+        }
+        const std::optional<double> v =
+            !cut && w.read != 0
+                ? w.read
+                : exactValue(cut ? decimalOfPlainText(out.text) : decimalOfDigits(w.digits));
+        if (v) {
+            out.value = value < 0 ? -*v : *v;
+            return out;
+        }
+    }
+    out.value = readBackDouble(out.text);
+    return out;
 }
 
 // Length of the leading number in text: [sign] digits [. digits] with one digit at least,
@@ -411,11 +641,11 @@ double roundDouble(double value, int decimals) {
 }
 
 std::string formatRoundedDouble(double value, int decimals) {
-    return formatRounded(value, decimals).str();
+    return formatRounded(value, decimals).text.str();
 }
 
 std::string cutRoundedDouble(double value, int decimals, std::size_t n) {
-    const NumberText text = formatRounded(value, decimals);
+    const NumberText text = formatRounded(value, decimals).text;
     if (std::isfinite(value) && !cutsAsWritten(text.view(), n))
         return cutDouble(roundDouble(value, decimals), n);
     return text.str(n);
@@ -456,6 +686,60 @@ float readBackSingle(std::string_view text) {
     const std::size_t n = numberPrefix(text, true);
     if (n == 0) return 0.0F;
     return parse<float>(text.substr(0, n)).value_or(0.0F);
+}
+
+ShownNumber showRoundedDouble(double value, int decimals, std::size_t width) {
+    const Written w = formatRounded(value, decimals, true);
+    if (std::isfinite(value) && !cutsAsWritten(w.text.view(), width)) {
+        ShownNumber out;
+        out.text = cutDouble(roundDouble(value, decimals), width);
+        out.value = readBackDouble(out.text);
+        return out;
+    }
+    return shownOf(value, w, width);
+}
+
+ShownNumber showDouble(double value, std::size_t width, int places) {
+    const Written w = formatWritten(value, places);
+    if (std::isfinite(value) && !cutsAsWritten(w.text.view(), width)) {
+        ShownNumber out;
+        out.text = cutDouble(value, width);
+        out.value = readBackDouble(out.text);
+        return out;
+    }
+    return shownOf(value, w, width);
+}
+
+// Where the value rounds to the decimal D of that many places nearest to it, roundSingle gives
+// D's nearest single, and D, of at most 6 digits, is its shortest (no two such decimals are the
+// same single): neither the value's shortest digits nor the rounded single's are needed. Any
+// other value takes the two steps.
+ShownNumber showRoundedSingle(float value, int decimals) {
+    constexpr int kPrecision = 7;
+    const float magnitude = std::fabs(value);
+    if (std::isfinite(value) && magnitude >= std::numeric_limits<float>::min()) {
+        const std::optional<Decimal> grid = onGrid(static_cast<double>(magnitude), decimals);
+        const std::optional<double> r = grid ? exactValue(*grid) : std::nullopt;
+        if (r && roundsTo(static_cast<double>(magnitude), *r, decimals)) {
+            Written w;
+            digitsOfDecimal(*grid, w.digits);
+            const std::optional<float> rounded = exactSingleValue(decimalOfDigits(w.digits));
+            if (w.digits.digits.size() <= 6 && rounded &&
+                *rounded >= std::numeric_limits<float>::min()) {
+                if (shortDigitsStand(*rounded, w.digits, kPrecision))
+                    w.read = *r;
+                else
+                    w.digits = exactDigits(*rounded, kPrecision);
+                layoutInto(w.text, value < 0, w.digits, kPrecision);
+                // The text shows a single's digits: its value is theirs, not the single's.
+                return shownOf(static_cast<double>(value), w, std::string_view::npos);
+            }
+        }
+    }
+    ShownNumber out;
+    out.text = formatSingle(roundSingle(value, decimals));
+    out.value = readBackDouble(out.text);
+    return out;
 }
 
 namespace reference {

@@ -59,4 +59,23 @@ double readBackDouble(std::string_view text);
 // As readBackDouble, correctly rounded straight to single.
 float readBackSingle(std::string_view text);
 
+// A result text with the value it reads back as, readBackDouble(text).
+struct ShownNumber {
+    std::string text;
+    double value = 0.0;
+};
+
+// The following give the texts of the functions they name with their values, found without
+// reading the texts back and, where the result is a decimal of few digits, without finding
+// shortest digits.
+
+// cutRoundedDouble(value, decimals, width).
+ShownNumber showRoundedDouble(double value, int decimals, std::size_t width);
+
+// cutDouble(value, width), for a value that likely has no more than `places` decimals.
+ShownNumber showDouble(double value, std::size_t width, int places);
+
+// formatSingle(roundSingle(value, decimals)), its value read back as a double.
+ShownNumber showRoundedSingle(float value, int decimals);
+
 }  // namespace ferrovolt

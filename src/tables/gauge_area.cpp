@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "numtext/number_text.h"
+#include "tables/conduit_area.h"
 
 namespace ferrovolt {
 namespace {
@@ -100,6 +101,20 @@ GaugeMeasures exactGaugeMeasures(const Tables& tables, int position, int standar
     return out;
 }
 
+GaugeWeights exactGaugeWeights(const Tables& tables, int position) {
+    const float d = gaugeDiameter(tables, position, 0);
+    const auto dd = static_cast<float>(static_cast<double>(d) * static_cast<double>(d));
+    // Shown rounded to 7 decimals; each weight follows from the shown text of the one before.
+    GaugeWeights out;
+    out.Pounds_f = formatRoundedDouble(
+        (kPi / 4) * static_cast<double>(dd) * kCubicInchesPer1000Feet * kCopperPoundsPerCubicInch,
+        7);
+    out.Kilo_Km =
+        formatRoundedDouble(readBackDouble(out.Pounds_f) / kPoundsPerKilogram / kMetresPerFoot, 7);
+    out.Kilo_mtr = formatRoundedDouble(readBackDouble(out.Kilo_Km) / 1000, 7);
+    return out;
+}
+
 void deriveTables(Tables& tables) {
     for (std::size_t position = 0; position < tables.GaugeTable.size(); ++position) {
         for (std::size_t standard = 0; standard < kStandardCount; ++standard) {
@@ -115,6 +130,24 @@ void deriveTables(Tables& tables) {
                 cell.wide = readBackDouble(cell.text);
                 cell.wideText = formatDouble(cell.wide);
             }
+        }
+    }
+    tables.GaugePositionsByKey.fill(-1);
+    for (int position = kLastGaugePosition; position >= kFirstGaugePosition; --position) {
+        const std::optional<int> key =
+            gaugeLabelKey(tables.GaugeTable[static_cast<std::size_t>(position)][kLabelRow]);
+        if (key)
+            tables.GaugePositionsByKey[static_cast<std::size_t>(*key)] =
+                static_cast<std::int8_t>(position);
+    }
+    for (std::size_t position = 1; position < tables.GaugeTable.size(); ++position)
+        tables.GaugeWeightTexts[position] = exactGaugeWeights(tables, static_cast<int>(position));
+    for (int row = 0; row < kConduitSizeCount; ++row) {
+        for (const bool inches : {false, true}) {
+            for (const bool fill40 : {false, true})
+                tables.ConduitAreaTexts[inches ? 1 : 0][static_cast<std::size_t>(row)]
+                                       [fill40 ? 1 : 0] =
+                    exactConduitAreas(tables, inches, row, fill40);
         }
     }
     for (std::size_t row = 0; row < kMaterialCount; ++row) {

@@ -26,6 +26,10 @@ std::string exactGaugeArea(const Tables& tables, int position, int standard, int
 // worked out from GaugeTable on every call.
 GaugeMeasures exactGaugeMeasures(const Tables& tables, int position, int standard);
 
+// Copper weights per length of an AWG gauge position (1..46), worked out from GaugeTable on
+// every call.
+GaugeWeights exactGaugeWeights(const Tables& tables, int position);
+
 // The derived area of a position (0..46), standard (0..4) and unit mode (0..2); nothing for
 // any other unit mode or tables not yet derived.
 inline const GaugeAreaCell* gaugeAreaCell(const Tables& tables, int position, int standard,

@@ -148,7 +148,25 @@ float metricSizeValue(const Tables& tables, int row) {
                           : readBackSingle(tables.MetricSizeTable[r][0]);
 }
 
+std::optional<int> gaugeLabelKey(std::string_view label) {
+    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    if (label.size() == 1 && digit(label[0])) return label[0] - '0';
+    if (label.size() == 2 && digit(label[0]) && digit(label[1]))
+        return (label[0] - '0') * 10 + (label[1] - '0');
+    if (label.size() == 3 && digit(label[0]) && label[1] == '/' && label[2] == '0')
+        return 100 + (label[0] - '0');
+    return std::nullopt;
+}
+
 std::optional<int> gaugePositionOfLabel(const Tables& tables, std::string_view label) {
+    // Derived tables know the first position of each key: where that position's label is the
+    // text asked for, it is the first with it; a key without one has no label at all.
+    if (const std::optional<int> key = tables.Derived ? gaugeLabelKey(label) : std::nullopt) {
+        const int position = tables.GaugePositionsByKey[static_cast<std::size_t>(*key)];
+        if (position < 0) return std::nullopt;
+        if (tables.GaugeTable[static_cast<std::size_t>(position)][kLabelRow] == label)
+            return position;
+    }
     for (int position = kFirstGaugePosition; position <= kLastGaugePosition; ++position) {
         if (tables.GaugeTable[static_cast<std::size_t>(position)][kLabelRow] == label)
             return position;

@@ -6,6 +6,7 @@
 // are only read.
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,6 +20,8 @@ inline constexpr int kStandardCount = 5;
 inline constexpr int kMaterialCount = 14;
 inline constexpr int kOfferedMaterialCount = 11;  // rows 0 to 10 are offered and accepted
 inline constexpr int kUnitModeCount = 3;  // square millimetres, square inches, circular mils
+inline constexpr int kConduitSizeCount = 11;
+inline constexpr int kGaugeLabelKeyCount = 110;  // see gaugeLabelKey
 
 // A gauge area as GaugeArea writes it, with the values its text reads back as.
 struct GaugeAreaCell {
@@ -35,13 +38,27 @@ struct GaugeMeasures {
     bool operator==(const GaugeMeasures&) const = default;
 };
 
+// The copper weights of an AWG gauge as the Resistivity tab shows them.
+struct GaugeWeights {
+    std::string Pounds_f, Kilo_Km, Kilo_mtr;
+    bool operator==(const GaugeWeights&) const = default;
+};
+
+// The areas of a conduit size at a fill as the Conduit Capacity tab shows them, with the
+// value the usable area's text reads back as.
+struct ConduitAreas {
+    std::string CondArea, UseableArea;
+    double useable = 0.0;
+    bool operator==(const ConduitAreas&) const = default;
+};
+
 // The text tables start empty through std::string's own constructor. They carry no "{}":
 // clang 14 crashes compiling a local Tables when nested string arrays are brace-initialised.
 struct Tables {
     // [position 0..46][row 0..6]: rows 0-4 diameters in inches per standard, row 5 the label.
     std::array<std::array<std::string, 7>, 47> GaugeTable;
     // [row 0..10][0 millimetres, 1 inches]
-    std::array<std::array<std::string, 2>, 11> ConduitSizeTable;
+    std::array<std::array<std::string, 2>, kConduitSizeCount> ConduitSizeTable;
     // [row 0..13][0 name, 1 resistivity at 20 C in microhm-cm, 2 temperature coefficient]
     std::array<std::array<std::string, 3>, kMaterialCount> MaterialTable;
     // [row 0..21][0 section in sq mm as compared, 1 size as shown]
@@ -63,6 +80,12 @@ struct Tables {
     std::array<std::array<float, 2>, kMaterialCount> MaterialValues{};
     // [row 0..21] the compared section of MetricSizeTable, read back.
     std::array<float, 22> MetricSizeValues{};
+    // [gaugeLabelKey of a label]: the first position with a label of that key, -1 for none.
+    std::array<std::int8_t, kGaugeLabelKeyCount> GaugePositionsByKey{};
+    // [position 0..46]: the AWG gauge's copper weights as shown.
+    std::array<GaugeWeights, 47> GaugeWeightTexts;
+    // [0 millimetres, 1 inches][row 0..10][0 at 60 %, 1 at 40 % fill]: the conduit's areas.
+    std::array<std::array<std::array<ConduitAreas, 2>, kConduitSizeCount>, 2> ConduitAreaTexts;
 };
 
 // Fills GaugeTable, ConduitSizeTable, MaterialTable, MetricSizeTable, KcmilSizeTable in
@@ -78,6 +101,10 @@ void deriveTables(Tables& tables);
 float gaugeDiameter(const Tables& tables, int position, int standard);
 float materialValue(const Tables& tables, int row, int column);
 float metricSizeValue(const Tables& tables, int row);
+
+// A number for the label texts of the gauges' form: "n" (1 or 2 digits) is n, "n/0" is 100 + n;
+// nothing for any other text. Texts of one key need not be the same ("07" and "7").
+std::optional<int> gaugeLabelKey(std::string_view label);
 
 // Gauge position (1..46) whose label is exactly `label`; nothing when no position has it.
 std::optional<int> gaugePositionOfLabel(const Tables& tables, std::string_view label);

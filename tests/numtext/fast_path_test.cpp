@@ -70,6 +70,38 @@ TEST(FastPath, DoubleFormatAndRoundAgreeWithExact) {
     }
 }
 
+// The shown texts are the texts of the two-step functions and their values those texts read
+// back, whether the value is a decimal of the places tried, rounds to one, or neither.
+TEST(FastPath, ShownNumbersAgreeWithTextsReadBack) {
+    std::mt19937_64 rng(9122026);
+    const auto check = [](const ShownNumber& shown, const std::string& text, double x) {
+        ASSERT_EQ(shown.text, text) << std::hexfloat << x;
+        ASSERT_TRUE(sameBits(shown.value, readBackDouble(text))) << std::hexfloat << x;
+    };
+    for (double v : interestingDoubles(rng, 8000)) {
+        for (double x : {v, -v, std::nearbyint(v * 10) / 10}) {
+            for (std::size_t width : {std::size_t{7}, std::size_t{12}, std::string::npos}) {
+                for (int places : {0, 1, 3})
+                    check(showDouble(x, width, places), cutDouble(x, width), x);
+                for (int decimals : {0, 1, 7, 15}) {
+                    const ShownNumber shown = showRoundedDouble(x, decimals, width);
+                    check(shown, cutRoundedDouble(x, decimals, width), x);
+                    // Scaled as the calculators scale shown values.
+                    const double y = shown.value * 5280;
+                    check(showRoundedDouble(y, 7, width), cutRoundedDouble(y, 7, width), y);
+                }
+            }
+        }
+    }
+    std::uniform_int_distribution<std::uint32_t> bits;
+    for (int i = 0; i < 100000; ++i) {
+        float x = std::bit_cast<float>(bits(rng));
+        if (i % 2 == 1) x = static_cast<float>(bits(rng) % 100000000) / 1e9F;
+        for (int decimals : {0, 1, 7})
+            check(showRoundedSingle(x, decimals), formatSingle(roundSingle(x, decimals)), x);
+    }
+}
+
 TEST(FastPath, SingleFormatAndRoundAgreeWithExact) {
     std::mt19937_64 rng(8122026);
     std::uniform_int_distribution<std::uint32_t> bits;
