@@ -7,15 +7,21 @@
 # then the main window here has replaced the splash). The two programs take turns, in
 # alternating order, after one unmeasured start of each; the summary gives the median and
 # the range of each figure and the ratios of the medians.
+# Both run in a D-Bus session, as on a desktop: without one, every Qt program's accessibility
+# bridge starts dbus-launch and waits for it before its first window, a cost no user sees.
 #   ./scripts/startup_against.sh [runs, default 20] [other program, default speedcrunch]
-#   STARTWATCH_SETTLE=seconds (default 8) sets when the peak memory is read.
-# Needs xvfb, xauth, libxcb-damage0-dev (to build the watch) and the other program.
+#   STARTWATCH_SETTLE=seconds (default 8) sets when the peak memory is read;
+#   STARTWATCH_SESSION_BUS=0 runs them without a session bus.
+# Needs xvfb, xauth, dbus-daemon, libxcb-damage0-dev (to build the watch) and the other
+# program.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${FERROVOLT_BUILD_DIR:-build}
 runs=${1:-20}
 other=${2:-speedcrunch}
 settle=${STARTWATCH_SETTLE:-8}
+session=()
+if [ "${STARTWATCH_SESSION_BUS:-1}" != 0 ]; then session=(dbus-run-session --); fi
 
 if [ ! -f "$build/CMakeCache.txt" ]; then
     cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
@@ -28,26 +34,27 @@ results=$(mktemp)
 trap 'rm -f "$results"' EXIT
 export runs ferrovolt other settle watch results
 
-echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
+echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg); session bus: ${session[*]:-none}"
 # shellcheck disable=SC2016  # the script runs inside xvfb-run's shell
-env -u QT_QPA_PLATFORM xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+env -u QT_QPA_PLATFORM -u DBUS_SESSION_BUS_ADDRESS xvfb-run -a -s "-screen 0 1280x1024x24" \
+    "${session[@]}" bash -c '
     set -euo pipefail
     # One line per start: program, run, then the watch figures.
     measure() {
         local name=$1 run=$2; shift 2
         local figures
-        figures=$("$watch" "$settle" "$@" 2>/dev/null) || { echo "$name failed in run $run" >&2; return; }
+        figures=$("$watch" "$settle" "$@") || { echo "$name failed in run $run" >&2; return; }
         echo "$name $run $figures" >>"$results"
     }
-    "$watch" "$settle" "$ferrovolt" >/dev/null 2>&1 || true
-    "$watch" "$settle" "$other" >/dev/null 2>&1 || true
+    "$watch" "$settle" "$ferrovolt" >/dev/null || true
+    "$watch" "$settle" "$other" >/dev/null || true
     for run in $(seq "$runs"); do
         if [ $((run % 2)) -eq 1 ]; then
             measure ferrovolt "$run" "$ferrovolt"; measure other "$run" "$other"
         else
             measure other "$run" "$other"; measure ferrovolt "$run" "$ferrovolt"
         fi
-    done'
+    done' 2> >(grep -v "Failed to set fd limit" >&2)
 echo "load average after:  $(cut -d' ' -f1-3 /proc/loadavg)"
 
 # Median, lowest and highest of one column of one program.

@@ -12,6 +12,7 @@
 // to the last first paint of any window within the settle time, the number of windows
 // painted, and VmHWM in KiB read at the end of the settle time, before the program is ended.
 
+#include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -123,8 +124,15 @@ int main(int argc, char* argv[]) {
     const double startMs = nowMs();
     const pid_t pid = fork();
     if (pid == 0) {
+        // The program's own output would only cost time on the terminal; the watch's
+        // stderr stays open for a failed exec.
+        const int errors = fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 3);
+        if (const int null = open("/dev/null", O_WRONLY); null >= 0) {
+            dup2(null, STDOUT_FILENO);
+            dup2(null, STDERR_FILENO);
+        }
         execvp(argv[2], argv + 2);
-        std::perror("ferrovolt-startwatch: exec");
+        dprintf(errors, "ferrovolt-startwatch: cannot start %s\n", argv[2]);
         _exit(127);
     }
     if (pid < 0) {
