@@ -95,8 +95,15 @@ int main(int argc, char* argv[]) {
 
     int screenNumber = 0;
     xcb_connection_t* x = xcb_connect(nullptr, &screenNumber);
-    if (xcb_connection_has_error(x) != 0) {
-        std::fprintf(stderr, "ferrovolt-startwatch: cannot open the display\n");
+    // A busy X server now and then turns a connection away; the program is not started yet.
+    for (int attempt = 1; xcb_connection_has_error(x) != 0 && attempt < 5; ++attempt) {
+        xcb_disconnect(x);
+        usleep(100'000);
+        x = xcb_connect(nullptr, &screenNumber);
+    }
+    if (const int error = xcb_connection_has_error(x); error != 0) {
+        std::fprintf(stderr, "ferrovolt-startwatch: cannot open the display (xcb error %d)\n",
+                     error);
         return 1;
     }
     const xcb_query_extension_reply_t* damage = xcb_get_extension_data(x, &xcb_damage_id);
