@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fonts.h"
 
+#include <QByteArray>
 #include <QFontDatabase>
+#include <QResource>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -21,7 +23,14 @@ QString interfaceFamily() {
     static const QString family = [] {
         QString name;
         for (const char* file : kFontFiles) {
-            const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(file));
+            // Stored uncompressed: the font database reads the face where the program holds
+            // it rather than from a copy on the heap.
+            const QResource resource(QString::fromLatin1(file));
+            const int id = resource.compressionAlgorithm() == QResource::NoCompression
+                               ? QFontDatabase::addApplicationFontFromData(QByteArray::fromRawData(
+                                     reinterpret_cast<const char*>(resource.data()),
+                                     static_cast<qsizetype>(resource.size())))
+                               : QFontDatabase::addApplicationFont(QString::fromLatin1(file));
             const QStringList families = QFontDatabase::applicationFontFamilies(id);
             if (name.isEmpty() && !families.isEmpty()) name = families.front();
         }

@@ -10,6 +10,7 @@ packages=(
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     nlohmann-json3-dev libcli11-dev libcsv-dev      # libcsv reads cable schedules
     xvfb xauth x11-utils                           # xauth is only a Recommends of xvfb
+    libxcb-damage0-dev                             # ferrovolt-startwatch (startup_against.sh)
     locales                                        # de_DE.UTF-8 for the locale tests
     clang libclang-rt-14-dev clang-format          # libFuzzer, sanitizer runtimes, formatting
     dpkg-dev file                                  # CPack's .deb and its shlibdeps

@@ -4,7 +4,39 @@
 #include "splash/frm_splash.h"
 #include "splash/wait_seconds.h"
 
+#include <QEvent>
+#include <QTimer>
+#include <utility>
+
 namespace ferrovolt {
+
+namespace {
+
+// Runs a function once the watched window has been painted: its first paint event comes
+// before the painting, so the function waits for the next turn of the event loop, by when
+// the window has been painted and sent to the screen. A child of the window, so nothing
+// runs once the window is gone.
+class AfterFirstPaint : public QObject {
+public:
+    AfterFirstPaint(QWidget& window, std::function<void()> function)
+        : QObject(&window), m_function(std::move(function)) {
+        window.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, this, [this] { m_function(); });
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_function;
+};
+
+}  // namespace
 
 SplashHost::SplashHost(SystemServices& services) : m_services(services) {}
 
@@ -35,8 +67,10 @@ frmSplash* SplashHost::window() const {
     return m_window.data();
 }
 
-void ShowSplashFor(SplashHost& host, SystemServices& services, QWidget* owner, float seconds) {
-    host.show(owner);
+void ShowSplashFor(SplashHost& host, SystemServices& services, QWidget* owner, float seconds,
+                   const std::function<void()>& oncePainted) {
+    frmSplash& window = host.show(owner);
+    if (oncePainted) new AfterFirstPaint(window, oncePainted);
     WaitSeconds(services, seconds);
     host.unload();
 }

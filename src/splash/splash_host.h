@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QPointer>
+#include <functional>
 
 class QWidget;
 
@@ -35,7 +36,10 @@ private:
 };
 
 // Shows the splash window, waits the seconds with WaitSeconds and unloads it: the start-up
-// splash (with the main window as owner) and the about box (without).
-void ShowSplashFor(SplashHost& host, SystemServices& services, QWidget* owner, float seconds);
+// splash (with the main window as owner) and the about box (without). `oncePainted`, when
+// given, runs once inside the wait, as soon as the window has been painted on the screen;
+// not at all when the wait ends first.
+void ShowSplashFor(SplashHost& host, SystemServices& services, QWidget* owner, float seconds,
+                   const std::function<void()>& oncePainted = {});
 
 }  // namespace ferrovolt

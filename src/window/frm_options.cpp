@@ -18,6 +18,7 @@
 #include "fonts.h"
 #include "pictures.h"
 #include "services/system_services.h"
+#include "splash/frm_splash.h"
 #include "splash/hand_cursor.h"
 #include "splash/web_site.h"
 #include "window/accessibility.h"
@@ -67,7 +68,14 @@ frmOptions::frmOptions(SystemServices& services, QWidget* parent)
     setObjectName(QStringLiteral("frmOptions"));
     setFont(interfaceFont());
     setFixedSize(twips(kClientWidthTwips), twips(kClientHeightTwips));
+}
+
+void frmOptions::buildPages() {
+    if (m_sstab != nullptr) return;
+    // Every size of the icon is decoded when it is set; the splash, a window of its own,
+    // takes it once it is on the screen.
     setWindowIcon(programIcon());
+    if (QWidget* splash = m_splash.window()) splash->setWindowIcon(windowIcon());
 
     m_sstab = new SSTab(kTabCaptions, kDefinitionTab, this);
     m_sstab->setObjectName(QStringLiteral("SSTab"));
@@ -140,8 +148,11 @@ void frmOptions::Form_Load() {
     centreFrame();
     m_centreWithFrame = true;
 
-    // The splash stays in front of this window while both could be seen.
-    ShowSplashFor(m_splash, m_services, this, 6.0F);
+    // The splash stays in front of this window while both could be seen. It goes up first:
+    // the pages are built during its wait, once it has been painted, or after the wait at
+    // the latest.
+    ShowSplashFor(m_splash, m_services, this, 6.0F, [this] { buildPages(); });
+    buildPages();
 
     for (ClickLabel* link : m_urlLabels) link->setCursor(linkCursor());
 

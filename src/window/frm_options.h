@@ -34,7 +34,8 @@ public:
     ~frmOptions() override;
 
     // The start-up, run once before the window is first shown: splash, pointers, tab 0 and
-    // its lists, caption, borders, degree signs, tables, picture tips and pointers.
+    // its lists, caption, borders, degree signs, tables, picture tips and pointers. The
+    // window is built bare; its tabs and their controls are built while the splash is up.
     void Form_Load();
 
     const Tables& tables() const { return m_tables; }
@@ -68,6 +69,8 @@ protected:
     void moveEvent(QMoveEvent* event) override;
 
 private:
+    // The tab control, the six pages and everything bound to their controls; once.
+    void buildPages();
     void connectHandlers();
     // Centres the window's frame on the screen (its client area while the frame is unknown).
     void centreFrame();

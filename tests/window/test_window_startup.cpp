@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QScrollBar>
+#include <optional>
 
 #include "window/tab_tables.h"
 #include "window_harness.h"
@@ -31,6 +32,32 @@ const QStringList kGroups{"Frame1", "Frame2(0)", "Frame2(1)", "Frame3",
 QString handFile() {
     return QDir(QCoreApplication::applicationDirPath()).filePath("hand32.ico");
 }
+
+// Whether the window's pages exist when the splash is first painted and when it goes.
+class SplashWatch : public QObject {
+public:
+    explicit SplashWatch(const WindowHarness& harness) : m_harness(harness) {
+        qApp->installEventFilter(this);
+    }
+    std::optional<bool> pagesAtPaint;
+    std::optional<bool> pagesAtEnd;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && !pagesAtPaint &&
+            watched->objectName() == QStringLiteral("frmSplash")) {
+            pagesAtPaint = pagesBuilt();
+            connect(watched, &QObject::destroyed, this, [this] { pagesAtEnd = pagesBuilt(); });
+        }
+        return false;
+    }
+
+private:
+    bool pagesBuilt() const {
+        return m_harness.window && m_harness.window->findChild<QWidget*>("SSTab") != nullptr;
+    }
+    const WindowHarness& m_harness;
+};
 
 }  // namespace
 
@@ -97,6 +124,17 @@ private slots:
         QCOMPARE(h.window->findChildren<QWidget*>("frmSplash").size(), 0);
         for (QWidget* top : QApplication::topLevelWidgets())
             QVERIFY(top->objectName() != QStringLiteral("frmSplash") || !top->isVisible());
+    }
+
+    // The splash goes up before the pages of the window are built; they are built during its
+    // wait, so that the window follows the splash at once.
+    void buildsThePagesWhileTheSplashIsUp() {
+        WindowHarness h(0.05);  // a wait of 0.3 s, long enough for the splash to be painted
+        SplashWatch watch(h);
+        h.start();
+        QCOMPARE(watch.pagesAtPaint, std::optional<bool>(false));
+        QCOMPARE(watch.pagesAtEnd, std::optional<bool>(true));
+        QCOMPARE(h.tabs()->currentTab(), 0);
     }
 
     void listsOfEachTab_data() {
