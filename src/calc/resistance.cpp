@@ -63,13 +63,11 @@ Answer<ResistanceResult> resistanceAnswer(const Tables& tables, int position, fl
     if (tables.Derived) {
         // The same texts, with their values carried along instead of read back.
         constexpr auto kWhole = std::string_view::npos;
-        ShownNumber metre = showRoundedSingle(perMetre, 7);
-        ShownNumber foot = showRoundedDouble(metre.value / kFeetPerMetre, 7, kWhole);
-        out.Ohms_km = showRoundedDouble(metre.value * 1000, 7, kWhole).text;
-        out.Ohms_Kf = showRoundedDouble(foot.value * 1000, 7, kWhole).text;
-        out.Ohms_mile = showRoundedDouble(foot.value * kFeetPerMile, 7, kWhole).text;
-        out.Ohms_mtr = std::move(metre.text);
-        out.Ohms_f = std::move(foot.text);
+        const double metre = showRoundedSingle(out.Ohms_mtr, perMetre, 7);
+        const double foot = showRoundedDouble(out.Ohms_f, metre / kFeetPerMetre, 7, kWhole);
+        showRoundedDouble(out.Ohms_km, metre * 1000, 7, kWhole);
+        showRoundedDouble(out.Ohms_Kf, foot * 1000, 7, kWhole);
+        showRoundedDouble(out.Ohms_mile, foot * kFeetPerMile, 7, kWhole);
     } else {
         out.Ohms_mtr = formatSingle(roundSingle(perMetre, 7));
         out.Ohms_km = shown(readBackDouble(out.Ohms_mtr) * 1000);

@@ -10,6 +10,7 @@
 #include <limits>
 #include <optional>
 #include <system_error>
+#include <utility>
 
 namespace ferrovolt {
 namespace {
@@ -71,6 +72,9 @@ public:
     }
     std::size_t size() const { return m_size; }
     std::string_view view() const { return {m_buffer.data(), m_size}; }
+    // For writing in place: the buffer, and the count of its characters written.
+    char* data() { return m_buffer.data(); }
+    void resize(std::size_t n) { m_size = std::min(n, m_buffer.size()); }
     // The first n characters as a string.
     std::string str(std::size_t n = std::string_view::npos) const {
         return std::string(view().substr(0, n));
@@ -130,6 +134,13 @@ constexpr std::array<double, 23> kPowersOfTen{
     1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
     1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22,
 };
+
+constexpr std::array<std::uint64_t, 16> kWholePowersOfTen = [] {
+    std::array<std::uint64_t, 16> powers{};
+    std::uint64_t power = 1;
+    for (std::uint64_t& p : powers) p = std::exchange(power, power * 10);
+    return powers;
+}();
 
 // The double nearest to a decimal other than 0 whose significand and power of ten are both
 // doubles exactly (below 2^53, at most 10^22): one correctly rounded multiplication or
@@ -240,6 +251,50 @@ bool roundsTo(double magnitude, double r, int places) {
            kHalfPlaces[static_cast<std::size_t>(places)] * (1 - 0x1p-50);
 }
 
+// Writes the digits of m, which has `count` of them, ending just before end.
+void writeDigitsBefore(char* end, std::uint64_t m, int count) {
+    for (; count >= 2; count -= 2, m /= 100) {
+        const auto pair = static_cast<std::size_t>(m % 100) * 2;
+        *--end = kDigitPairs[pair + 1];
+        *--end = kDigitPairs[pair];
+    }
+    if (count == 1) *--end = static_cast<char>('0' + m);
+}
+
+// The count of digits of m, at least 1.
+int digitCount(std::uint64_t m) {
+    int count = 1;
+    for (; m >= 100; m /= 100) count += 2;
+    return m >= 10 ? count + 1 : count;
+}
+
+// Writes a decimal of `places` places (d.exponent is -places), not 0, as layoutInto writes its
+// digits at `precision` where that is plain form: the whole part, then, where the places are
+// not all 0, the point and the places without their trailing zeros. The decimal's digits are
+// not needed. False, with nothing written, where the text would be in exponent form: more
+// places than the precision, or a whole part of more digits.
+bool layoutDecimal(NumberText& out, bool negative, Decimal d, int precision) {
+    const int places = -d.exponent;
+    if (places < 0 || places > precision || places > 15) return false;
+    const std::uint64_t scale = kWholePowersOfTen[static_cast<std::size_t>(places)];
+    const std::uint64_t whole = d.significand / scale;
+    const std::uint64_t fraction = d.significand % scale;
+    const int wholeDigits = digitCount(whole);
+    if (wholeDigits > precision) return false;
+    char* p = out.data();
+    if (negative) *p++ = '-';
+    p += wholeDigits;
+    writeDigitsBefore(p, whole, wholeDigits);
+    if (fraction != 0) {
+        *p++ = '.';
+        p += places;
+        writeDigitsBefore(p, fraction, places);
+        while (p[-1] == '0') --p;
+    }
+    out.resize(static_cast<std::size_t>(p - out.data()));
+    return true;
+}
+
 // Keeps the first `keep` digits (keep >= 1), rounding half up on the remaining ones; the caller
 // has ruled out an exact tie.
 void roundDigits(Digits& d, std::size_t keep, bool roundUp) {
@@ -272,14 +327,20 @@ Digits significantDigitsOf(T magnitude, Digits d, int precision);
 // value's spacing is finer than the last kept digit; a float near the top of a decade can be
 // coarser (8.811381E+37). Shortest digits "1" may stand for a value just below that power of
 // ten, whose last kept digit is one decade finer (the float nearest 1E+28 is 9.999999E+27).
+// `exponent` is that of the first digit; `powerOfTen`, the digits are "1".
 template <typename T>
-bool shortDigitsStand(T magnitude, const Digits& d, int precision) {
-    const bool powerOfTen = d.digits.size() == 1 && d.digits[0] == '1';
-    const int lastKept = d.exponent - precision + 1 - (powerOfTen ? 1 : 0);
+bool shortDigitsStandAt(T magnitude, int exponent, bool powerOfTen, int precision) {
+    const int lastKept = exponent - precision + 1 - (powerOfTen ? 1 : 0);
     // Compared as powers of two: spacing 2^s against 10^lastKept; the two never meet.
     const int spacingPower = std::ilogb(magnitude) - std::numeric_limits<T>::digits + 1;
     constexpr double kLog2Of10 = 3.321928094887362;
     return spacingPower <= lastKept * kLog2Of10;
+}
+
+template <typename T>
+bool shortDigitsStand(T magnitude, const Digits& d, int precision) {
+    return shortDigitsStandAt(magnitude, d.exponent, d.digits.size() == 1 && d.digits[0] == '1',
+                              precision);
 }
 
 template <typename T>
@@ -445,9 +506,10 @@ T roundTo(T value, int decimals) {
 // A number text with the digits it was laid out from.
 struct Written {
     NumberText text;
-    Digits digits;     // none where the text was written another way
-    bool own = false;  // the digits are the value's shortest: the text reads back as the value
-    double read = 0;   // where not 0, the magnitude the digits read back as
+    Digits digits;         // where laid out from digits
+    bool laidOut = false;  // written from digits or a decimal, not another way
+    bool own = false;      // the digits are the value's shortest: the text reads back as the value
+    double read = 0;       // where not 0, the magnitude the digits read back as
 };
 
 bool sameDigits(const Digits& a, const Digits& b) {
@@ -466,21 +528,24 @@ Written formatRounded(double value, int decimals, bool onGridFirst = false) {
     const double magnitude = std::fabs(value);
     Written w;  // every return returns w, so that it is made in place
     const auto twoSteps = [&] {
-        w.digits.digits.resize(0);
+        w.laidOut = false;
         w.text = format(roundDouble(value, decimals), 15, false);
     };
     if (!std::isfinite(value) || magnitude < std::numeric_limits<double>::min()) {
         twoSteps();
         return w;
     }
+    w.laidOut = true;
     if (onGridFirst) {
         const std::optional<Decimal> grid = onGrid(magnitude, decimals);
         const std::optional<double> r = grid ? exactValue(*grid) : std::nullopt;
         if (r && roundsTo(magnitude, *r, decimals)) {
-            digitsOfDecimal(*grid, w.digits);
             w.own = *r == magnitude;
             w.read = *r;
-            layoutInto(w.text, value < 0, w.digits, kPrecision);
+            if (!layoutDecimal(w.text, value < 0, *grid, kPrecision)) {
+                digitsOfDecimal(*grid, w.digits);
+                layoutInto(w.text, value < 0, w.digits, kPrecision);
+            }
             return w;
         }
     }
@@ -517,12 +582,14 @@ Written formatWritten(double value, int places) {
         w.text = format(value, 15, false);
         return w;
     }
+    w.laidOut = true;
     const std::optional<Decimal> grid = onGrid(magnitude, places);
     const std::optional<double> r = grid ? exactValue(*grid) : std::nullopt;
     if (r && *r == magnitude) {
         // At most 15 digits: at 15, a double's spacing is finer than the last digit.
-        digitsOfDecimal(*grid, w.digits);
         w.own = true;
+        if (layoutDecimal(w.text, value < 0, *grid, 15)) return w;
+        digitsOfDecimal(*grid, w.digits);
     } else {
         const Digits d = shortestDigits(magnitude);
         w.digits = significantDigitsOf(magnitude, d, 15);
@@ -535,26 +602,20 @@ Written formatWritten(double value, int places) {
 // The written text cut to width, with the value it reads back as: the value itself where the
 // text holds all its shortest digits, else the decimal the text shows where that converts
 // exactly, else the text read back.
-ShownNumber shownOf(double value, const Written& w, std::size_t width) {
-    ShownNumber out;
-    out.text = w.text.str(width);
-    if (w.digits.digits.size() != 0) {
-        const bool cut = out.text.size() < w.text.size();
-        if (w.own && !cut) {
-            out.value = value;
-            return out;
-        }
+double shownOf(double value, const Written& w, std::size_t width, std::string& text) {
+    const std::string_view written = w.text.view();
+    const bool cut = width < written.size();
+    const std::string_view shown = cut ? written.substr(0, width) : written;
+    text.assign(shown.data(), shown.size());
+    if (w.laidOut) {
+        if (w.own && !cut) return value;
         const std::optional<double> v =
             !cut && w.read != 0
                 ? w.read
-                : exactValue(cut ? decimalOfPlainText(out.text) : decimalOfDigits(w.digits));
-        if (v) {
-            out.value = value < 0 ? -*v : *v;
-            return out;
-        }
+                : exactValue(cut ? decimalOfPlainText(shown) : decimalOfDigits(w.digits));
+        if (v) return value < 0 ? -*v : *v;
     }
-    out.value = readBackDouble(out.text);
-    return out;
+    return readBackDouble(shown);
 }
 
 // Length of the leading number in text: [sign] digits [. digits] with one digit at least,
@@ -624,6 +685,43 @@ std::optional<T> parse(std::string_view text) {
     return negative ? -value : value;
 }
 
+// A plain decimal text of few digits read in one step: an optional sign, digits and at most one
+// point, with no more than 19 digit characters. Where the digits make a significand below 2^p
+// (p the type's precision) and the places a power of ten that is a value of T exactly (10^22
+// for double, 10^10 for single), one correctly rounded division or multiplication of the two
+// gives the value nearest to the decimal, which is what the general reading gives. Nothing for
+// any other text, which that reading takes.
+template <typename T>
+std::optional<T> readShortDecimal(std::string_view text) {
+    constexpr std::uint64_t kLimit = std::uint64_t{1} << std::numeric_limits<T>::digits;
+    constexpr int kMostPlaces = sizeof(T) == sizeof(float) ? 10 : 22;
+    std::size_t i = 0;
+    const bool negative = !text.empty() && text[0] == '-';
+    if (!text.empty() && (text[0] == '-' || text[0] == '+')) i = 1;
+    if (text.size() - i > 19) return std::nullopt;
+    std::uint64_t m = 0;
+    int digits = 0;
+    int places = -1;  // none until the point
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c >= '0' && c <= '9') {
+            m = m * 10 + static_cast<std::uint64_t>(c - '0');
+            ++digits;
+            if (places >= 0) ++places;
+        } else if (c == '.' && places < 0) {
+            places = 0;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (digits == 0 || m >= kLimit || places > kMostPlaces) return std::nullopt;
+    const auto significand = static_cast<T>(m);
+    const T value =
+        places > 0 ? significand / static_cast<T>(kPowersOfTen[static_cast<std::size_t>(places)])
+                   : significand;
+    return negative ? -value : value;
+}
+
 }  // namespace
 
 std::string formatSingle(float value) {
@@ -667,11 +765,13 @@ bool isNumber(std::string_view text) {
 }
 
 std::optional<double> readDouble(std::string_view text) {
+    if (const std::optional<double> value = readShortDecimal<double>(text)) return value;
     if (!isNumber(text)) return std::nullopt;
     return parse<double>(text);
 }
 
 std::optional<float> readSingle(std::string_view text) {
+    if (const std::optional<float> value = readShortDecimal<float>(text)) return value;
     if (!isNumber(text)) return std::nullopt;
     return parse<float>(text);
 }
@@ -688,57 +788,78 @@ float readBackSingle(std::string_view text) {
     return parse<float>(text.substr(0, n)).value_or(0.0F);
 }
 
-ShownNumber showRoundedDouble(double value, int decimals, std::size_t width) {
+double showRoundedDouble(std::string& text, double value, int decimals, std::size_t width) {
     const Written w = formatRounded(value, decimals, true);
     if (std::isfinite(value) && !cutsAsWritten(w.text.view(), width)) {
-        ShownNumber out;
-        out.text = cutDouble(roundDouble(value, decimals), width);
-        out.value = readBackDouble(out.text);
-        return out;
+        text = cutDouble(roundDouble(value, decimals), width);
+        return readBackDouble(text);
     }
-    return shownOf(value, w, width);
+    return shownOf(value, w, width, text);
 }
 
-ShownNumber showDouble(double value, std::size_t width, int places) {
+double showDouble(std::string& text, double value, std::size_t width, int places) {
     const Written w = formatWritten(value, places);
     if (std::isfinite(value) && !cutsAsWritten(w.text.view(), width)) {
-        ShownNumber out;
-        out.text = cutDouble(value, width);
-        out.value = readBackDouble(out.text);
-        return out;
+        text = cutDouble(value, width);
+        return readBackDouble(text);
     }
-    return shownOf(value, w, width);
+    return shownOf(value, w, width, text);
 }
 
 // Where the value rounds to the decimal D of that many places nearest to it, roundSingle gives
 // D's nearest single, and D, of at most 6 digits, is its shortest (no two such decimals are the
 // same single): neither the value's shortest digits nor the rounded single's are needed. Any
 // other value takes the two steps.
-ShownNumber showRoundedSingle(float value, int decimals) {
+double showRoundedSingle(std::string& text, float value, int decimals) {
     constexpr int kPrecision = 7;
     const float magnitude = std::fabs(value);
     if (std::isfinite(value) && magnitude >= std::numeric_limits<float>::min()) {
         const std::optional<Decimal> grid = onGrid(static_cast<double>(magnitude), decimals);
         const std::optional<double> r = grid ? exactValue(*grid) : std::nullopt;
         if (r && roundsTo(static_cast<double>(magnitude), *r, decimals)) {
-            Written w;
-            digitsOfDecimal(*grid, w.digits);
-            const std::optional<float> rounded = exactSingleValue(decimalOfDigits(w.digits));
-            if (w.digits.digits.size() <= 6 && rounded &&
-                *rounded >= std::numeric_limits<float>::min()) {
-                if (shortDigitsStand(*rounded, w.digits, kPrecision))
+            // D's digits: its significand without trailing zeros.
+            Decimal digits = *grid;
+            while (digits.significand % 10 == 0) digits.significand /= 10, ++digits.exponent;
+            const int count = digitCount(digits.significand);
+            const std::optional<float> rounded = exactSingleValue(digits);
+            if (count <= 6 && rounded && *rounded >= std::numeric_limits<float>::min()) {
+                Written w;
+                w.laidOut = true;
+                if (shortDigitsStandAt(*rounded, digits.exponent + count - 1,
+                                       digits.significand == 1, kPrecision)) {
                     w.read = *r;
-                else
+                    if (!layoutDecimal(w.text, value < 0, *grid, kPrecision)) {
+                        digitsOfDecimal(*grid, w.digits);
+                        layoutInto(w.text, value < 0, w.digits, kPrecision);
+                    }
+                } else {
                     w.digits = exactDigits(*rounded, kPrecision);
-                layoutInto(w.text, value < 0, w.digits, kPrecision);
+                    layoutInto(w.text, value < 0, w.digits, kPrecision);
+                }
                 // The text shows a single's digits: its value is theirs, not the single's.
-                return shownOf(static_cast<double>(value), w, std::string_view::npos);
+                return shownOf(static_cast<double>(value), w, std::string_view::npos, text);
             }
         }
     }
+    text = formatSingle(roundSingle(value, decimals));
+    return readBackDouble(text);
+}
+
+ShownNumber showRoundedDouble(double value, int decimals, std::size_t width) {
     ShownNumber out;
-    out.text = formatSingle(roundSingle(value, decimals));
-    out.value = readBackDouble(out.text);
+    out.value = showRoundedDouble(out.text, value, decimals, width);
+    return out;
+}
+
+ShownNumber showDouble(double value, std::size_t width, int places) {
+    ShownNumber out;
+    out.value = showDouble(out.text, value, width, places);
+    return out;
+}
+
+ShownNumber showRoundedSingle(float value, int decimals) {
+    ShownNumber out;
+    out.value = showRoundedSingle(out.text, value, decimals);
     return out;
 }
 

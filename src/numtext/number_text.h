@@ -78,4 +78,9 @@ ShownNumber showDouble(double value, std::size_t width, int places);
 // formatSingle(roundSingle(value, decimals)), its value read back as a double.
 ShownNumber showRoundedSingle(float value, int decimals);
 
+// The same, writing the text into `text` (no text made on the way) and returning its value.
+double showRoundedDouble(std::string& text, double value, int decimals, std::size_t width);
+double showDouble(std::string& text, double value, std::size_t width, int places);
+double showRoundedSingle(std::string& text, float value, int decimals);
+
 }  // namespace ferrovolt
