@@ -3,10 +3,12 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 #include <optional>
 #include <system_error>
@@ -268,6 +270,26 @@ int digitCount(std::uint64_t m) {
     return m >= 10 ? count + 1 : count;
 }
 
+// The eight decimal digits of n below 10^8, leading zeros included, one a byte as numbers 0 to
+// 9, the first in the lowest byte: the halves, their pairs and the pairs' digits are split in
+// parallel by multiplications that divide exactly in their range.
+std::uint64_t eightDigits(std::uint64_t n) {
+    const std::uint64_t halves = (n / 10000) | ((n % 10000) << 32);
+    const std::uint64_t high = ((halves * 10486) >> 20) & ((0x7FULL << 32) | 0x7FULL);  // / 100
+    const std::uint64_t pairs = ((halves - 100 * high) << 16) + high;
+    std::uint64_t tens = (pairs * 103) >> 10;  // / 10
+    tens &= (0xFULL << 48) | (0xFULL << 32) | (0xFULL << 16) | 0xFULL;
+    return tens + ((pairs - 10 * tens) << 8);
+}
+
+constexpr std::uint64_t kZeroBytes = 0x3030303030303030;  // "00000000"
+
+// Stores the eight characters of digits, as eightDigits gives them, at p.
+void storeDigits(char* p, std::uint64_t digits) {
+    const std::uint64_t text = digits + kZeroBytes;
+    std::memcpy(p, &text, sizeof text);
+}
+
 // Writes a decimal of `places` places (d.exponent is -places), not 0, as layoutInto writes its
 // digits at `precision` where that is plain form: the whole part, then, where the places are
 // not all 0, the point and the places without their trailing zeros. The decimal's digits are
@@ -279,17 +301,36 @@ bool layoutDecimal(NumberText& out, bool negative, Decimal d, int precision) {
     const std::uint64_t scale = kWholePowersOfTen[static_cast<std::size_t>(places)];
     const std::uint64_t whole = d.significand / scale;
     const std::uint64_t fraction = d.significand % scale;
-    const int wholeDigits = digitCount(whole);
-    if (wholeDigits > precision) return false;
+    // Eight digits at a time where they fit; the characters are those of a little-endian word.
+    constexpr bool kWords = std::endian::native == std::endian::little;
+    constexpr std::uint64_t kEightDigits = 100000000;
     char* p = out.data();
     if (negative) *p++ = '-';
-    p += wholeDigits;
-    writeDigitsBefore(p, whole, wholeDigits);
+    if (kWords && whole < kEightDigits) {
+        const std::uint64_t digits = eightDigits(whole);
+        const int leadingZeros = std::min(std::countr_zero(digits) / 8, 7);
+        if (8 - leadingZeros > precision) return false;
+        storeDigits(p, digits >> (8 * leadingZeros));
+        p += 8 - leadingZeros;
+    } else {
+        const int wholeDigits = digitCount(whole);
+        if (wholeDigits > precision) return false;
+        p += wholeDigits;
+        writeDigitsBefore(p, whole, wholeDigits);
+    }
     if (fraction != 0) {
         *p++ = '.';
-        p += places;
-        writeDigitsBefore(p, fraction, places);
-        while (p[-1] == '0') --p;
+        if (kWords && places <= 8) {
+            // The places are the last of the eight digits; the trailing zeros of the text are
+            // the highest bytes of 0 left.
+            const std::uint64_t digits = eightDigits(fraction) >> (8 * (8 - places));
+            storeDigits(p, digits);
+            p += 8 - std::countl_zero(digits) / 8;
+        } else {
+            p += places;
+            writeDigitsBefore(p, fraction, places);
+            while (p[-1] == '0') --p;
+        }
     }
     out.resize(static_cast<std::size_t>(p - out.data()));
     return true;
