@@ -237,7 +237,8 @@ std::optional<Decimal> onGrid(double magnitude, int places) {
     if (places < 0 || places > 22) return std::nullopt;
     const double scaled = magnitude * kPowersOfTen[static_cast<std::size_t>(places)];
     if (!(scaled >= 1 && scaled < 1e15)) return std::nullopt;
-    return Decimal{static_cast<std::uint64_t>(std::nearbyint(scaled)), -places};
+    // Adding 2^52 and taking it away again rounds a value below 2^52 to a whole number.
+    return Decimal{static_cast<std::uint64_t>((scaled + 0x1p52) - 0x1p52), -places};
 }
 
 // True when a magnitude x rounds to the decimal D of `places` places whose double is r:
@@ -306,7 +307,9 @@ bool layoutDecimal(NumberText& out, bool negative, Decimal d, int precision) {
     constexpr std::uint64_t kEightDigits = 100000000;
     char* p = out.data();
     if (negative) *p++ = '-';
-    if (kWords && whole < kEightDigits) {
+    if (whole < 10) {
+        *p++ = static_cast<char>('0' + whole);
+    } else if (kWords && whole < kEightDigits) {
         const std::uint64_t digits = eightDigits(whole);
         const int leadingZeros = std::min(std::countr_zero(digits) / 8, 7);
         if (8 - leadingZeros > precision) return false;
@@ -320,7 +323,9 @@ bool layoutDecimal(NumberText& out, bool negative, Decimal d, int precision) {
     }
     if (fraction != 0) {
         *p++ = '.';
-        if (kWords && places <= 8) {
+        if (places == 1) {
+            *p++ = static_cast<char>('0' + fraction);
+        } else if (kWords && places <= 8) {
             // The places are the last of the eight digits; the trailing zeros of the text are
             // the highest bytes of 0 left.
             const std::uint64_t digits = eightDigits(fraction) >> (8 * (8 - places));
@@ -363,6 +368,15 @@ void roundDigits(Digits& d, std::size_t keep, bool roundUp) {
 template <typename T>
 Digits significantDigitsOf(T magnitude, Digits d, int precision);
 
+// std::ilogb of a normal value, read from its bits.
+template <typename T>
+int binaryExponent(T normal) {
+    if constexpr (sizeof(T) == sizeof(float))
+        return static_cast<int>((std::bit_cast<std::uint32_t>(normal) >> 23) & 0xFF) - 127;
+    else
+        return static_cast<int>((std::bit_cast<std::uint64_t>(normal) >> 52) & 0x7FF) - 1023;
+}
+
 // True when shortest digits d of a normal magnitude, at most `precision` of them, are also the
 // magnitude rounded to that precision. Short digits are the rounded value only where the
 // value's spacing is finer than the last kept digit; a float near the top of a decade can be
@@ -373,7 +387,7 @@ template <typename T>
 bool shortDigitsStandAt(T magnitude, int exponent, bool powerOfTen, int precision) {
     const int lastKept = exponent - precision + 1 - (powerOfTen ? 1 : 0);
     // Compared as powers of two: spacing 2^s against 10^lastKept; the two never meet.
-    const int spacingPower = std::ilogb(magnitude) - std::numeric_limits<T>::digits + 1;
+    const int spacingPower = binaryExponent(magnitude) - std::numeric_limits<T>::digits + 1;
     constexpr double kLog2Of10 = 3.321928094887362;
     return spacingPower <= lastKept * kLog2Of10;
 }
@@ -830,6 +844,19 @@ float readBackSingle(std::string_view text) {
 }
 
 double showRoundedDouble(std::string& text, double value, int decimals, std::size_t width) {
+    // Most often the value rounds to the decimal of that many places nearest to it, whose text
+    // is its plain form, not cut: formatRounded's first path, without its other paths' fields.
+    const double magnitude = std::fabs(value);
+    if (magnitude >= std::numeric_limits<double>::min() && std::isfinite(value)) {
+        const std::optional<Decimal> grid = onGrid(magnitude, decimals);
+        const std::optional<double> r = grid ? exactValue(*grid) : std::nullopt;
+        NumberText shown;
+        if (r && roundsTo(magnitude, *r, decimals) && layoutDecimal(shown, value < 0, *grid, 15) &&
+            shown.size() <= width) {
+            text.assign(shown.data(), shown.size());
+            return *r == magnitude ? value : std::copysign(*r, value);
+        }
+    }
     const Written w = formatRounded(value, decimals, true);
     if (std::isfinite(value) && !cutsAsWritten(w.text.view(), width)) {
         text = cutDouble(roundDouble(value, decimals), width);
