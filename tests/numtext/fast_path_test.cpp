@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <bit>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <random>
+#include <string>
+#include <vector>
 
 #include "numtext/number_text.h"
 #include "numtext/number_text_reference.h"
@@ -99,6 +102,65 @@ TEST(FastPath, ShownNumbersAgreeWithTextsReadBack) {
         if (i % 2 == 1) x = static_cast<float>(bits(rng) % 100000000) / 1e9F;
         for (int decimals : {0, 1, 7})
             check(showRoundedSingle(x, decimals), formatSingle(roundSingle(x, decimals)), x);
+    }
+}
+
+// The general reading of a number text: the digits correctly rounded by std::from_chars.
+template <typename T>
+T generalRead(std::string text) {
+    const bool negative = text[0] == '-';
+    if (text[0] == '-' || text[0] == '+') text.erase(0, 1);
+    T value{};
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return negative ? -value : value;
+}
+
+// Short plain decimals are read in one step; they must read as the general reading reads them,
+// at and past the limits of that step (2^24 and 2^53, 10 and 22 places, 19 digits, zeros).
+TEST(FastPath, ShortDecimalsReadAsTheGeneralReading) {
+    std::vector<std::string> texts{
+        "75",
+        "-0",
+        "+0.000",
+        "5.",
+        ".5",
+        "-40.25",
+        "16777215",
+        "16777216",
+        "16777217",
+        "1.6777217",
+        "0.1",
+        "0.123456789",
+        "0.0000000001",
+        "0.00000000001",
+        "9007199254740991",
+        "9007199254740993",
+        "0.9007199254740993",
+        "0.0000000000000000000001",
+        "0.00000000000000000000001",
+        "1234567890123456789",
+        "12345678901234567890",
+        "-0.999999999999999999",
+    };
+    std::mt19937_64 rng(9122026);
+    std::uniform_int_distribution<int> length(1, 21);
+    std::uniform_int_distribution<int> digit(0, 9);
+    for (int i = 0; i < 100000; ++i) {
+        std::string text = i % 3 == 0 ? "-" : "";
+        const int n = length(rng);
+        const int point = length(rng) - 1;  // none where past the digits
+        for (int j = 0; j < n; ++j) {
+            if (j == point) text += '.';
+            text += static_cast<char>('0' + digit(rng));
+        }
+        texts.push_back(text);
+    }
+    for (const std::string& text : texts) {
+        const std::optional<float> single = readSingle(text);
+        const std::optional<double> wide = readDouble(text);
+        ASSERT_TRUE(single && wide) << text;
+        ASSERT_TRUE(sameBits(*single, generalRead<float>(text))) << text;
+        ASSERT_TRUE(sameBits(*wide, generalRead<double>(text))) << text;
     }
 }
 
