@@ -11,8 +11,12 @@ public:
     AreaWeightCommand() : Command(kAreaWeight) {}
 
     Outcome compute(const Tables& tables, const Inputs& in) const override {
-        return outcomeOf(CalcAreaWeight(tables, in.text("gauge"), in.text("standard")));
+        return outcomeOf(CalcAreaWeight(tables, in.text(m_gauge), in.text(m_standard)));
     }
+
+private:
+    const InputIndex m_gauge = input("gauge");
+    const InputIndex m_standard = input("standard");
 };
 
 }  // namespace

@@ -16,11 +16,11 @@ public:
 
     Outcome compute(const Tables& tables, const Inputs& in) const override {
         // A request gives numbers; an option's label and word are turned into them here.
-        int position = in.number("gauge");
-        int mode = in.number("unit");
+        int position = in.number(m_gauge);
+        int mode = in.number(m_unit);
         if (position == 0) {
-            position = gaugePositionOfLabel(tables, in.text("gauge")).value_or(0);
-            const std::string_view unit = in.text("unit");
+            position = gaugePositionOfLabel(tables, in.text(m_gauge)).value_or(0);
+            const std::string_view unit = in.text(m_unit);
             mode = unit == "inches" ? SquareInches
                    : unit == "mils" ? CircularMils
                                     : SquareMillimetres;
@@ -29,10 +29,14 @@ public:
     }
 
     bool read(const Tables& /*tables*/, RequestFields& f, Inputs& in) const override {
-        in.putNumber("gauge", f.number("position", kFirstGaugePosition, kLastGaugePosition));
-        in.putNumber("unit", f.number("unit", 0, 2));
+        in.putNumber(m_gauge, f.number("position", kFirstGaugePosition, kLastGaugePosition));
+        in.putNumber(m_unit, f.number("unit", 0, 2));
         return f.ok();
     }
+
+private:
+    const InputIndex m_gauge = input("gauge");
+    const InputIndex m_unit = input("unit");
 };
 
 }  // namespace

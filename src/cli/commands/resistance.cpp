@@ -11,13 +11,19 @@ public:
     ResistanceCommand() : Command(kResistanceCalc) {}
 
     Outcome compute(const Tables& tables, const Inputs& in) const override {
-        const std::string_view unit = in.text("unit");
+        const std::string_view unit = in.text(m_unit);
         const TempUnit tempUnit = unit == "F"   ? TempUnit::Fahrenheit
                                   : unit == "K" ? TempUnit::Kelvin
                                                 : TempUnit::Celsius;
-        return outcomeOf(CalcResistance(tables, in.text("gauge"), in.text("material"),
-                                        in.text("temperature"), tempUnit));
+        return outcomeOf(CalcResistance(tables, in.text(m_gauge), in.text(m_material),
+                                        in.text(m_temperature), tempUnit));
     }
+
+private:
+    const InputIndex m_gauge = input("gauge");
+    const InputIndex m_material = input("material");
+    const InputIndex m_temperature = input("temperature");
+    const InputIndex m_unit = input("unit");
 };
 
 }  // namespace

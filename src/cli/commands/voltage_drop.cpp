@@ -11,10 +11,18 @@ public:
     VoltageDropCommand() : Command(kVoltageDrop) {}
 
     Outcome compute(const Tables& tables, const Inputs& in) const override {
-        return outcomeOf(CalcVoltageDrop(tables, in.text("length"), !in.flag("feet"),
-                                         in.text("current"), in.text("material"), in.text("supply"),
-                                         in.text("gauge")));
+        return outcomeOf(CalcVoltageDrop(tables, in.text(m_length), !in.flag(m_feet),
+                                         in.text(m_current), in.text(m_material), in.text(m_supply),
+                                         in.text(m_gauge)));
     }
+
+private:
+    const InputIndex m_length = input("length");
+    const InputIndex m_feet = input("feet");
+    const InputIndex m_current = input("current");
+    const InputIndex m_material = input("material");
+    const InputIndex m_supply = input("supply");
+    const InputIndex m_gauge = input("gauge");
 };
 
 }  // namespace
