@@ -104,6 +104,10 @@ void checkReader(FlatRequest& request, std::string_view line) {
                           : got.kind == Kind::Text     ? got.text == want.text
                                                        : true;
         require(same, "a member's value differs", line);
+        // Looked for from any member, a name finds the member that counts: its last.
+        std::size_t next = (i * 7 + line.size()) % (members.size() + 1);
+        require(request.find(members[i].name, next) == request.find(members[i].name),
+                "a name looked for from a member finds another", line);
     }
 }
 
