@@ -57,7 +57,7 @@ void BatchAnswerer::answer(std::string_view line, std::string& out) {
     }
     Inputs inputs(command->description());
     if (!command->read(m_tables, fields, inputs)) return appendError(out, fields.error());
-    appendAnswer(out, command->compute(m_tables, inputs));
+    command->answer(m_tables, inputs, out);
 }
 
 void answerRequest(const Tables& tables, std::string_view line, std::string& out) {

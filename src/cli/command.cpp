@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "cli/commands/calculator_commands.h"
+#include "cli/json_answer.h"
 #include "cli/request_fields.h"
 
 namespace ferrovolt {
@@ -37,6 +38,10 @@ bool Command::read(const Tables& /*tables*/, RequestFields& fields, Inputs& inpu
         ++index;
     }
     return fields.ok();
+}
+
+void Command::answer(const Tables& tables, const Inputs& inputs, std::string& out) const {
+    appendAnswer(out, compute(tables, inputs));
 }
 
 std::span<const Command* const> calculatorCommands() {

@@ -78,6 +78,10 @@ public:
 
     virtual Outcome compute(const Tables& tables, const Inputs& inputs) const = 0;
 
+    // Appends the JSON answer to the inputs, as appendAnswer(compute(...)) writes it; a command
+    // writes it straight from its result, so that a batch line moves none of its texts.
+    virtual void answer(const Tables& tables, const Inputs& inputs, std::string& out) const;
+
     // Reads a batch request's fields in the declared order; false at the first fault, which
     // `fields` then names. A command whose request differs from its options reads its own.
     virtual bool read(const Tables& tables, RequestFields& fields, Inputs& inputs) const;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/conductor_size.h"
 #include "cli/commands/calculator_commands.h"
+#include "cli/json_answer.h"
 #include "cli/request_fields.h"
 
 namespace ferrovolt {
@@ -14,9 +15,11 @@ public:
     ConductorSizeCommand() : Command(kConductorSize) {}
 
     Outcome compute(const Tables& tables, const Inputs& in) const override {
-        return outcomeOf(CalcConductorSize(tables, in.text(m_length), !in.flag(m_feet),
-                                           in.text(m_current), in.text(m_material),
-                                           in.text(m_phase) != "three", in.text(m_volts)));
+        return outcomeOf(calc(tables, in));
+    }
+
+    void answer(const Tables& tables, const Inputs& in, std::string& out) const override {
+        appendAnswerOf(out, calc(tables, in));
     }
 
     bool read(const Tables& /*tables*/, RequestFields& f, Inputs& in) const override {
@@ -30,6 +33,12 @@ public:
     }
 
 private:
+    Answer<ConductorSizeResult> calc(const Tables& tables, const Inputs& in) const {
+        return CalcConductorSize(tables, in.text(m_length), !in.flag(m_feet), in.text(m_current),
+                                 in.text(m_material), in.text(m_phase) != "three",
+                                 in.text(m_volts));
+    }
+
     const InputIndex m_length = input("length");
     const InputIndex m_feet = input("feet");
     const InputIndex m_current = input("current");

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/conduit_capacity.h"
 #include "cli/commands/calculator_commands.h"
+#include "cli/json_answer.h"
 #include "cli/request_fields.h"
 
 namespace ferrovolt {
@@ -14,11 +15,11 @@ public:
     ConduitCommand() : Command(kConduit) {}
 
     Outcome compute(const Tables& tables, const Inputs& in) const override {
-        const bool inches = in.flag(m_inches);
-        const bool fill40 =
-            in.number(m_fill) != 0 ? in.number(m_fill) == 40 : in.text(m_fill) == "40";
-        return outcomeOf(
-            CalcConduitCapacity(tables, inches, in.text(m_size), fill40, in.text(m_cable)), inches);
+        return outcomeOf(calc(tables, in), in.flag(m_inches));
+    }
+
+    void answer(const Tables& tables, const Inputs& in, std::string& out) const override {
+        appendAnswerOf(out, calc(tables, in), in.flag(m_inches));
     }
 
     bool read(const Tables& /*tables*/, RequestFields& f, Inputs& in) const override {
@@ -42,6 +43,13 @@ public:
     }
 
 private:
+    Answer<ConduitResult> calc(const Tables& tables, const Inputs& in) const {
+        const bool fill40 =
+            in.number(m_fill) != 0 ? in.number(m_fill) == 40 : in.text(m_fill) == "40";
+        return CalcConduitCapacity(tables, in.flag(m_inches), in.text(m_size), fill40,
+                                   in.text(m_cable));
+    }
+
     const InputIndex m_inches = input("inches");
     const InputIndex m_size = input("size");
     const InputIndex m_fill = input("fill");

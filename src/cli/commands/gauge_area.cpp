@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tables/gauge_area.h"
 #include "cli/commands/calculator_commands.h"
+#include "cli/json_rows.h"
 #include "cli/request_fields.h"
 
 namespace ferrovolt {
@@ -16,6 +17,13 @@ public:
         std::optional<std::string> area = GaugeArea(tables, in.text(m_gauge), in.number(m_standard),
                                                     in.number(m_unit), in.flag(m_byPosition));
         return gaugeAreaOutputs(area ? std::move(*area) : std::string());
+    }
+
+    void answer(const Tables& tables, const Inputs& in, std::string& out) const override {
+        const std::optional<std::string> area =
+            GaugeArea(tables, in.text(m_gauge), in.number(m_standard), in.number(m_unit),
+                      in.flag(m_byPosition));
+        appendOutputs(out, gaugeAreaTexts(area ? std::string_view(*area) : std::string_view()));
     }
 
     bool read(const Tables& /*tables*/, RequestFields& f, Inputs& in) const override {
