@@ -24,6 +24,7 @@
 #include "cli/command.h"
 #include "cli/json_answer.h"
 #include "cli/json_rows.h"
+#include "cli/request_fields.h"
 #include "fuzz_support.h"
 #include "result_forms.h"
 #include "sax_request.h"
@@ -104,6 +105,10 @@ void checkReader(FlatRequest& request, std::string_view line) {
                           : got.kind == Kind::Text     ? got.text == want.text
                                                        : true;
         require(same, "a member's value differs", line);
+        // Looked for from any member, a name finds the member that counts: its last.
+        std::size_t next = (i * 7 + line.size()) % (members.size() + 1);
+        require(request.find(members[i].name, next) == request.find(members[i].name),
+                "a name looked for from a member finds another", line);
     }
 }
 
@@ -194,6 +199,20 @@ void checkAnswer(std::string_view line, const std::string& answer) {
     }
 }
 
+// A request that reaches its calculator is answered from its result in place as `--json`
+// writes it from the outcome.
+void checkAnswerInPlace(FlatRequest& request, std::string_view line, const std::string& answer) {
+    if (request.read(line) != FlatRequest::Status::Object) return;
+    RequestFields fields(request);
+    const Command* command = commandForRequest(fields.text("calc"));
+    if (command == nullptr) return;
+    Inputs inputs(command->description());
+    if (!command->read(fuzz::tables(), fields, inputs)) return;
+    std::string outcome;
+    appendAnswer(outcome, command->compute(fuzz::tables(), inputs));
+    require(answer == outcome, "an answer written in place differs from its outcome's", answer);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -218,6 +237,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (line.find('\0') == std::string_view::npos) checkReader(request, line);
         checkWriter(line);
         checkAnswer(line, first);
+        checkAnswerInPlace(request, line, first);
         // Whatever follows a NUL byte counts: such a line is never answered as a request.
         if (line.find('\0') != std::string_view::npos)
             require(first.rfind("{\"error\":", 0) == 0, "a line with a NUL byte answered", first);

@@ -31,11 +31,15 @@ bool isBlank(std::string_view line) {
 }  // namespace
 
 void BatchAnswerer::answer(std::string_view line, std::string& out) {
-    // The JSON reader would take a NUL byte for the end of the text and answer what stands
-    // before it.
-    if (line.find('\0') != std::string_view::npos) return appendError(out, "NUL byte in the line");
-    if (isBlank(line)) return appendError(out, "empty line");
-    switch (m_request.read(line)) {
+    // The reader takes no NUL byte and no blank line for an object, so a line read as one
+    // holds neither; the others are looked at before they are answered.
+    const FlatRequest::Status status = m_request.read(line);
+    if (status != FlatRequest::Status::Object) {
+        if (line.find('\0') != std::string_view::npos)
+            return appendError(out, "NUL byte in the line");
+        if (isBlank(line)) return appendError(out, "empty line");
+    }
+    switch (status) {
         case FlatRequest::Status::NotJson:
             return appendError(out, "not valid JSON");
         case FlatRequest::Status::NumberOutOfRange:
@@ -57,7 +61,7 @@ void BatchAnswerer::answer(std::string_view line, std::string& out) {
     }
     Inputs inputs(command->description());
     if (!command->read(m_tables, fields, inputs)) return appendError(out, fields.error());
-    appendAnswer(out, command->compute(m_tables, inputs));
+    command->answer(m_tables, inputs, out);
 }
 
 void answerRequest(const Tables& tables, std::string_view line, std::string& out) {

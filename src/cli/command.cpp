@@ -4,21 +4,14 @@
 #include <cstdlib>
 
 #include "cli/commands/calculator_commands.h"
+#include "cli/json_answer.h"
 #include "cli/request_fields.h"
 
 namespace ferrovolt {
 
-std::size_t Inputs::indexOf(std::string_view key) const {
-    // Keys are a few bytes long and mostly differ in length or first byte: compared here
-    // rather than by a call of memcmp for each, as every batch line looks up each of its keys.
-    const auto same = [](std::string_view a, std::string_view b) {
-        if (a.size() != b.size()) return false;
-        for (std::size_t i = 0; i < a.size(); ++i)
-            if (a[i] != b[i]) return false;
-        return true;
-    };
-    for (std::size_t index = 0; index < m_calculator->inputs.size(); ++index)
-        if (same(m_calculator->inputs[index].key, key)) return index;
+InputIndex Inputs::indexOf(const CalculatorDescription& calculator, std::string_view key) {
+    for (std::size_t index = 0; index < calculator.inputs.size(); ++index)
+        if (calculator.inputs[index].key == key) return {index};
     // A command reads only the keys its description declares, and the tests run every
     // command; a misspelt key stops here rather than reading past the inputs.
     std::abort();
@@ -45,6 +38,10 @@ bool Command::read(const Tables& /*tables*/, RequestFields& fields, Inputs& inpu
         ++index;
     }
     return fields.ok();
+}
+
+void Command::answer(const Tables& tables, const Inputs& inputs, std::string& out) const {
+    appendAnswer(out, compute(tables, inputs));
 }
 
 std::span<const Command* const> calculatorCommands() {

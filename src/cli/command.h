@@ -24,11 +24,27 @@ class RequestFields;
 // The most inputs a calculator takes.
 inline constexpr std::size_t kMaxInputs = 8;
 
-// The inputs of one request: a text or a flag for each declared input, by its key, and a
-// whole number where a batch request gives one instead of a text.
+// An input's place among its calculator's declared inputs, found once from its key
+// (Command::input), so that a batch line reads and passes its inputs without comparing keys.
+struct InputIndex {
+    std::size_t at;
+};
+
+// The inputs of one request: a text or a flag for each declared input, by its key or its
+// index, and a whole number where a batch request gives one instead of a text.
 class Inputs {
 public:
     explicit Inputs(const CalculatorDescription& calculator) : m_calculator(&calculator) {}
+
+    // The index of a declared input; a key not declared stops the program.
+    static InputIndex indexOf(const CalculatorDescription& calculator, std::string_view key);
+
+    std::string_view text(InputIndex input) const { return m_texts[input.at]; }
+    bool flag(InputIndex input) const { return m_flags[input.at]; }
+    int number(InputIndex input) const { return m_numbers[input.at]; }
+    void putText(InputIndex input, std::string_view text) { m_texts[input.at] = text; }
+    void putFlag(InputIndex input, bool flag) { m_flags[input.at] = flag; }
+    void putNumber(InputIndex input, std::int64_t n) { m_numbers[input.at] = static_cast<int>(n); }
 
     std::string_view text(std::string_view key) const { return m_texts[indexOf(key)]; }
     bool flag(std::string_view key) const { return m_flags[indexOf(key)]; }
@@ -43,7 +59,7 @@ public:
     }
 
 private:
-    std::size_t indexOf(std::string_view key) const;
+    std::size_t indexOf(std::string_view key) const { return indexOf(*m_calculator, key).at; }
 
     const CalculatorDescription* m_calculator;
     std::array<std::string_view, kMaxInputs> m_texts{};
@@ -62,6 +78,10 @@ public:
 
     virtual Outcome compute(const Tables& tables, const Inputs& inputs) const = 0;
 
+    // Appends the JSON answer to the inputs, as appendAnswer(compute(...)) writes it; a command
+    // writes it straight from its result, so that a batch line moves none of its texts.
+    virtual void answer(const Tables& tables, const Inputs& inputs, std::string& out) const;
+
     // Reads a batch request's fields in the declared order; false at the first fault, which
     // `fields` then names. A command whose request differs from its options reads its own.
     virtual bool read(const Tables& tables, RequestFields& fields, Inputs& inputs) const;
@@ -75,6 +95,9 @@ public:
     virtual std::string listHint(const InputDescription& input, const Inputs&) const {
         return std::string(input.list);
     }
+
+protected:
+    InputIndex input(std::string_view key) const { return Inputs::indexOf(m_description, key); }
 
 private:
     const CalculatorDescription& m_description;

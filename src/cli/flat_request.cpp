@@ -468,6 +468,8 @@ private:
 
 FlatRequest::Status FlatRequest::read(std::string_view line) {
     m_count = 0;
+    m_nameMarks = 0;
+    m_namesDistinct = true;
     m_outOfRangeNamed = false;
     return LineReader(*this, line).read();
 }
@@ -482,13 +484,35 @@ std::string FlatRequest::outOfRangeMessage() const {
 
 namespace {
 
-// Names are a few bytes long and mostly differ in length or first byte: compared here rather
-// than by a call of memcmp for each.
+// Names are a few bytes long: compared here as their first and last words (which overlap in
+// a name shorter than two), rather than by a call of memcmp or a byte at a time.
+template <typename Word>
+bool sameEnds(const char* a, const char* b, std::size_t size) {
+    Word first[2];
+    Word last[2];
+    std::memcpy(&first[0], a, sizeof(Word));
+    std::memcpy(&first[1], b, sizeof(Word));
+    std::memcpy(&last[0], a + size - sizeof(Word), sizeof(Word));
+    std::memcpy(&last[1], b + size - sizeof(Word), sizeof(Word));
+    return first[0] == first[1] && last[0] == last[1];
+}
+
 bool sameName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
+    const std::size_t size = a.size();
+    if (size != b.size()) return false;
+    if (size >= 16) return std::memcmp(a.data(), b.data(), size) == 0;
+    if (size >= 8) return sameEnds<std::uint64_t>(a.data(), b.data(), size);
+    if (size >= 4) return sameEnds<std::uint32_t>(a.data(), b.data(), size);
+    for (std::size_t i = 0; i < size; ++i)
         if (a[i] != b[i]) return false;
     return true;
+}
+
+std::uint64_t nameMark(std::string_view name) {
+    if (name.empty()) return 1;
+    const auto first = static_cast<unsigned char>(name.front());
+    const auto last = static_cast<unsigned char>(name.back());
+    return std::uint64_t{1} << ((name.size() + first * 3 + last * 5) & 63);
 }
 
 }  // namespace
@@ -499,10 +523,31 @@ const RequestValue* FlatRequest::find(std::string_view name) const {
     return nullptr;
 }
 
+const RequestValue* FlatRequest::find(std::string_view name, std::size_t& next) const {
+    // A name that may repeat is looked for from the end, where the one that counts stands.
+    if (!m_namesDistinct) return find(name);
+    for (std::size_t i = next; i < m_count; ++i) {
+        if (sameName(m_members[i].name, name)) {
+            next = i + 1;
+            return &m_members[i].value;
+        }
+    }
+    for (std::size_t i = 0; i < next && i < m_count; ++i) {
+        if (sameName(m_members[i].name, name)) {
+            next = i + 1;
+            return &m_members[i].value;
+        }
+    }
+    return nullptr;
+}
+
 RequestValue& FlatRequest::addMember(std::string_view name) {
     if (m_count == m_members.size()) m_members.emplace_back();
     Member& member = m_members[m_count++];
     member.name = name;
+    const std::uint64_t mark = nameMark(name);
+    if ((m_nameMarks & mark) != 0) m_namesDistinct = false;
+    m_nameMarks |= mark;
     member.value.kind = Kind::Null;  // each kind sets the fields it has
     return member.value;
 }

@@ -44,6 +44,9 @@ public:
     // The member called `name`; the last one when a name repeats, as JSON readers commonly
     // take it. Null when absent.
     const RequestValue* find(std::string_view name) const;
+    // Likewise, looking first at member `next`, where a request written in its calculator's
+    // order holds it; `next` becomes the member after the one found.
+    const RequestValue* find(std::string_view name, std::size_t& next) const;
 
     // The members of the outer object in the order read (after NumberOutOfRange, those read
     // up to the number).
@@ -60,6 +63,8 @@ private:
 
     std::vector<Member> m_members;  // the first m_count are this line's
     std::size_t m_count = 0;
+    std::uint64_t m_nameMarks = 0;        // a bit for each name read, from its length and end bytes
+    bool m_namesDistinct = true;          // no two names share a bit, so none repeats
     bool m_outOfRangeNamed = false;       // the number stands in the last member's value
     std::unique_ptr<char[]> m_unescaped;  // texts with their escapes undone; never longer
     std::size_t m_unescapedSize = 0;      // than the line

@@ -77,13 +77,14 @@ void appendString(std::string& out, std::string_view text) {
     out += '"';
 }
 
+void appendRefusal(std::string& out, const Refusal& refusal) {
+    out += "{\"refused\":";
+    appendString(out, fieldName(refusal.field));
+    out += '}';
+}
+
 void appendAnswer(std::string& out, const Outcome& outcome) {
-    if (const auto* refusal = std::get_if<Refusal>(&outcome)) {
-        out += "{\"refused\":";
-        appendString(out, fieldName(refusal->field));
-        out += '}';
-        return;
-    }
+    if (const auto* refusal = std::get_if<Refusal>(&outcome)) return appendRefusal(out, *refusal);
     appendOutputs(out, std::get<Outputs>(outcome));
 }
 

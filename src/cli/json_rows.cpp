@@ -142,17 +142,18 @@ char* copyPlain(char* to, std::string_view text) {
 
 // Any answer, escaping the texts that need it. Each part's quotes next to a text are left
 // out: appendString writes them.
-void appendEscaped(std::string& out, const Outputs& outputs, const CalculatorParts& parts) {
+template <typename Rows>
+void appendEscaped(std::string& out, const Rows& outputs, const CalculatorParts& parts) {
     const AnswerParts& all = answerParts();
     std::size_t i = 0;
-    for (const OutputRow& row : outputs) {
+    for (const auto& row : outputs) {
         const std::string_view output = all.text(parts.rows[i].output);
         out += output.substr(i == 0 ? 0 : 1, output.size() - (i == 0 ? 1 : 2));
         appendString(out, row.text);
         ++i;
     }
     i = 0;
-    for (const OutputRow& row : outputs) {
+    for (const auto& row : outputs) {
         const std::string_view fixed = all.text(parts.rows[i].row);
         out += fixed.substr(i == 0 ? 1 : 0, fixed.size() - (i == 0 ? 2 : 1));
         appendString(out, row.text);
@@ -166,6 +167,9 @@ void appendEscaped(std::string& out, const Outputs& outputs, const CalculatorPar
     }
     out += "]}";
 }
+
+template <typename Rows>
+void appendRows(std::string& out, const Rows& outputs);
 
 }  // namespace
 
@@ -201,13 +205,28 @@ void appendOutputsEscaped(std::string& out, const Outputs& outputs) {
     appendEscaped(out, outputs, answerParts().of(outputs.calculator()));
 }
 
+void appendOutputsEscaped(std::string& out, const OutputTexts& outputs) {
+    appendEscaped(out, outputs, answerParts().of(outputs.calculator()));
+}
+
 void appendOutputs(std::string& out, const Outputs& outputs) {
+    appendRows(out, outputs);
+}
+
+void appendOutputs(std::string& out, const OutputTexts& outputs) {
+    appendRows(out, outputs);
+}
+
+namespace {
+
+template <typename Rows>
+void appendRows(std::string& out, const Rows& outputs) {
     const AnswerParts& all = answerParts();
     const CalculatorParts& parts = all.of(outputs.calculator());
     // Room for the parts, each text three times (output, row and value), the units and the
     // strides' overrun.
     std::size_t room = parts.size + kStride;
-    for (const OutputRow& row : outputs) room += 3 * row.text.size() + row.unit.size() + 32;
+    for (const auto& row : outputs) room += 3 * row.text.size() + row.unit.size() + 32;
     const std::size_t start = out.size();
     out.resize(start + room);
     char* to = out.data() + start;
@@ -216,7 +235,7 @@ void appendOutputs(std::string& out, const Outputs& outputs) {
     // checked as it is written into "outputs", and taken from there for its row.
     std::array<const char*, 8> texts{};
     std::size_t i = 0;
-    for (const OutputRow& row : outputs) {
+    for (const auto& row : outputs) {
         const RowParts& fixed = parts.rows[i];
         to = copyStrides(to, all.at(fixed.output), fixed.output.size);
         texts[i++] = to;
@@ -224,7 +243,7 @@ void appendOutputs(std::string& out, const Outputs& outputs) {
         if (to == nullptr) break;
     }
     i = 0;
-    for (const OutputRow& row : outputs) {
+    for (const auto& row : outputs) {
         if (to == nullptr) break;
         const RowParts& fixed = parts.rows[i];
         to = copyStrides(to, all.at(fixed.row), fixed.row.size);
@@ -259,5 +278,7 @@ void appendOutputs(std::string& out, const Outputs& outputs) {
     to += 2;
     out.resize(static_cast<std::size_t>(to - out.data()));
 }
+
+}  // namespace
 
 }  // namespace ferrovolt

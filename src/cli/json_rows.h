@@ -13,11 +13,13 @@
 namespace ferrovolt {
 
 void appendOutputs(std::string& out, const Outputs& outputs);
+void appendOutputs(std::string& out, const OutputTexts& outputs);
 
 // The same answer written piece by piece with every text escaped as it needs: what
 // appendOutputs falls back to for a text that is not a JSON string as it stands, and what the
 // tests and fuzz_batch compare it with.
 void appendOutputsEscaped(std::string& out, const Outputs& outputs);
+void appendOutputsEscaped(std::string& out, const OutputTexts& outputs);
 
 // The JSON number a shown text stands for, blanks around it aside; empty when it is none.
 std::string_view jsonNumberOf(std::string_view text);

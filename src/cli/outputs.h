@@ -22,42 +22,60 @@
 
 namespace ferrovolt {
 
-struct OutputRow {
+template <typename Text>
+struct BasicOutputRow {
     const RowDescription* row;
     std::string_view unit;  // the row's unit caption, or the one its measure gives it
-    std::string text;
+    Text text;
 };
 
 // The result rows of one answer, in the order its calculator declares them; at most eight
-// (the Resistivity tab), so a fixed array keeps the batch free of vectors.
-class Outputs {
+// (the Resistivity tab), so a fixed array keeps the batch free of vectors. Outputs own their
+// texts; OutputTexts view those of a result that outlives them, as a batch line's answer is
+// written straight from its result.
+template <typename Text>
+class BasicOutputs {
 public:
-    explicit Outputs(const CalculatorDescription& calculator) : m_calculator(&calculator) {}
-    // Moves the rows pushed, not all eight: an answer is moved into its Outcome on every
-    // batch line.
-    Outputs(Outputs&& other) noexcept : m_calculator(other.m_calculator), m_count(other.m_count) {
+    explicit BasicOutputs(const CalculatorDescription& calculator) : m_calculator(&calculator) {}
+    // Moves the rows pushed, not all eight.
+    BasicOutputs(BasicOutputs&& other) noexcept
+        : m_calculator(other.m_calculator), m_count(other.m_count) {
         for (std::size_t i = 0; i < m_count; ++i) m_rows[i] = std::move(other.m_rows[i]);
     }
-    Outputs(const Outputs&) = default;
-    Outputs& operator=(const Outputs&) = default;
-    Outputs& operator=(Outputs&&) = default;
-    ~Outputs() = default;
+    BasicOutputs(const BasicOutputs&) = default;
+    BasicOutputs& operator=(const BasicOutputs&) = default;
+    BasicOutputs& operator=(BasicOutputs&&) = default;
+    ~BasicOutputs() = default;
 
     // The text of the next declared row.
-    void push(std::string&& text);
+    template <typename T>
+    void push(T&& text) {
+        push(std::forward<T>(text), m_calculator->rows[m_count].unit);
+    }
     // Likewise, with a unit caption other than the declared one.
-    void push(std::string&& text, std::string_view unit);
+    template <typename T>
+    void push(T&& text, std::string_view unit) {
+        BasicOutputRow<Text>& row = m_rows[m_count];
+        row.row = &m_calculator->rows[m_count];
+        row.unit = unit;
+        row.text = std::forward<T>(text);
+        ++m_count;
+    }
 
     const CalculatorDescription& calculator() const { return *m_calculator; }
-    const OutputRow* begin() const { return m_rows.data(); }
-    const OutputRow* end() const { return m_rows.data() + m_count; }
+    const BasicOutputRow<Text>* begin() const { return m_rows.data(); }
+    const BasicOutputRow<Text>* end() const { return m_rows.data() + m_count; }
     std::size_t size() const { return m_count; }
 
 private:
     const CalculatorDescription* m_calculator;
-    std::array<OutputRow, 8> m_rows{};
+    std::array<BasicOutputRow<Text>, 8> m_rows{};
     std::size_t m_count = 0;
 };
+
+using OutputRow = BasicOutputRow<std::string>;
+using Outputs = BasicOutputs<std::string>;
+using OutputTexts = BasicOutputs<std::string_view>;
 
 using Outcome = std::variant<Outputs, Refusal>;
 
@@ -68,8 +86,17 @@ Outputs outputsOf(ConduitResult&& result, bool inches);
 Outputs outputsOf(VoltageDropResult&& result);
 Outputs outputsOf(ConductorSizeResult&& result);
 
+// The same texts viewed in place; the result must outlive them.
+OutputTexts outputTextsOf(const AreaWeightResult& result);
+OutputTexts outputTextsOf(const ResistanceResult& result);
+OutputTexts outputTextsOf(const ComparisonResult& result);
+OutputTexts outputTextsOf(const ConduitResult& result, bool inches);
+OutputTexts outputTextsOf(const VoltageDropResult& result);
+OutputTexts outputTextsOf(const ConductorSizeResult& result);
+
 // The single "area" output of a GaugeArea request; no value is the empty text.
 Outputs gaugeAreaOutputs(std::string text);
+OutputTexts gaugeAreaTexts(std::string_view text);
 
 // A calculator's answer as rows, or its refusal unchanged.
 template <typename Result, typename... Extra>

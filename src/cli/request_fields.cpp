@@ -10,7 +10,7 @@ using Kind = RequestValue::Kind;
 
 const RequestValue* RequestFields::find(std::string_view name) {
     if (!ok()) return nullptr;
-    const RequestValue* value = m_request.find(name);
+    const RequestValue* value = m_request.find(name, m_next);
     if (value == nullptr) fail("missing field \"" + std::string(name) + "\"");
     return value;
 }

@@ -46,6 +46,7 @@ private:
     std::string m_error;
     std::array<std::string, 4> m_numberTexts;  // the JSON numbers given for number texts
     std::size_t m_numberCount = 0;
+    std::size_t m_next = 0;  // the member after the last one found
 };
 
 }  // namespace ferrovolt

@@ -86,6 +86,36 @@ constexpr ReadCase kReads[] = {
 // clang-format on
 INSTANTIATE_TEST_SUITE_P(Edges, ReadLine, testing::ValuesIn(kReads), caseName);
 
+struct FindCase {
+    std::string_view line;
+    std::size_t next;       // the member looked at first
+    std::string_view text;  // of member "a"; "" for none
+    std::size_t nextAfter;
+};
+
+class FindFrom : public testing::TestWithParam<FindCase> {};
+
+// Looking from a member first finds what looking from the end finds: a repeated name's last.
+TEST_P(FindFrom, TakesTheLastOfARepeatedName) {
+    const FindCase& c = GetParam();
+    FlatRequest request;
+    ASSERT_EQ(request.read(c.line), Status::Object);
+    std::size_t next = c.next;
+    const RequestValue* a = request.find("a", next);
+    EXPECT_EQ(a == nullptr ? std::string_view() : a->text, c.text);
+    EXPECT_EQ(next, c.nextAfter);
+}
+
+constexpr FindCase kFinds[] = {
+    {R"j({"b":"1","a":"2"})j", 1, "2", 2},          // where it was expected
+    {R"j({"a":"1","b":"2"})j", 1, "1", 1},          // before it
+    {R"j({"a":"1","b":"2"})j", 5, "1", 1},          // past the members
+    {R"j({"a":"1","b":"2","a":"3"})j", 0, "3", 0},  // repeated: found from the end
+    {R"j({"\u0061":"1","b":"2","a":"3"})j", 0, "3", 0},
+    {R"j({"b":"1","c":"2"})j", 1, "", 1},
+};
+INSTANTIATE_TEST_SUITE_P(Members, FindFrom, testing::ValuesIn(kFinds));
+
 TEST(ReadLine, OutOfRangeNamesTheMemberHoldingTheNumber) {
     const struct {
         std::string_view line, message;

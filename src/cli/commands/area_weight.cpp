@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/area_weight.h"
 #include "cli/commands/calculator_commands.h"
+#include "cli/json_answer.h"
 
 namespace ferrovolt {
 
@@ -11,8 +12,20 @@ public:
     AreaWeightCommand() : Command(kAreaWeight) {}
 
     Outcome compute(const Tables& tables, const Inputs& in) const override {
-        return outcomeOf(CalcAreaWeight(tables, in.text("gauge"), in.text("standard")));
+        return outcomeOf(calc(tables, in));
     }
+
+    void answer(const Tables& tables, const Inputs& in, std::string& out) const override {
+        appendAnswerOf(out, calc(tables, in));
+    }
+
+private:
+    Answer<AreaWeightResult> calc(const Tables& tables, const Inputs& in) const {
+        return CalcAreaWeight(tables, in.text(m_gauge), in.text(m_standard));
+    }
+
+    const InputIndex m_gauge = input("gauge");
+    const InputIndex m_standard = input("standard");
 };
 
 }  // namespace

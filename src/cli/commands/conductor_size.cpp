@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/conductor_size.h"
 #include "cli/commands/calculator_commands.h"
+#include "cli/json_answer.h"
 #include "cli/request_fields.h"
 
 namespace ferrovolt {
@@ -14,20 +15,36 @@ public:
     ConductorSizeCommand() : Command(kConductorSize) {}
 
     Outcome compute(const Tables& tables, const Inputs& in) const override {
-        return outcomeOf(CalcConductorSize(tables, in.text("length"), !in.flag("feet"),
-                                           in.text("current"), in.text("material"),
-                                           in.text("phase") != "three", in.text("volts")));
+        return outcomeOf(calc(tables, in));
+    }
+
+    void answer(const Tables& tables, const Inputs& in, std::string& out) const override {
+        appendAnswerOf(out, calc(tables, in));
     }
 
     bool read(const Tables& /*tables*/, RequestFields& f, Inputs& in) const override {
-        in.putText("length", f.numberText("length"));
-        in.putFlag("feet", f.flag("feet"));
-        in.putText("current", f.numberText("current"));
-        in.putText("material", f.text("material"));
-        in.putText("phase", f.flag("three_phase") ? "three" : "single");
-        in.putText("volts", f.text("volts"));
+        in.putText(m_length, f.numberText("length"));
+        in.putFlag(m_feet, f.flag("feet"));
+        in.putText(m_current, f.numberText("current"));
+        in.putText(m_material, f.text("material"));
+        in.putText(m_phase, f.flag("three_phase") ? "three" : "single");
+        in.putText(m_volts, f.text("volts"));
         return f.ok();
     }
+
+private:
+    Answer<ConductorSizeResult> calc(const Tables& tables, const Inputs& in) const {
+        return CalcConductorSize(tables, in.text(m_length), !in.flag(m_feet), in.text(m_current),
+                                 in.text(m_material), in.text(m_phase) != "three",
+                                 in.text(m_volts));
+    }
+
+    const InputIndex m_length = input("length");
+    const InputIndex m_feet = input("feet");
+    const InputIndex m_current = input("current");
+    const InputIndex m_material = input("material");
+    const InputIndex m_phase = input("phase");
+    const InputIndex m_volts = input("volts");
 };
 
 }  // namespace

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/resistance.h"
 #include "cli/commands/calculator_commands.h"
+#include "cli/json_answer.h"
 
 namespace ferrovolt {
 
@@ -11,13 +12,27 @@ public:
     ResistanceCommand() : Command(kResistanceCalc) {}
 
     Outcome compute(const Tables& tables, const Inputs& in) const override {
-        const std::string_view unit = in.text("unit");
+        return outcomeOf(calc(tables, in));
+    }
+
+    void answer(const Tables& tables, const Inputs& in, std::string& out) const override {
+        appendAnswerOf(out, calc(tables, in));
+    }
+
+private:
+    Answer<ResistanceResult> calc(const Tables& tables, const Inputs& in) const {
+        const std::string_view unit = in.text(m_unit);
         const TempUnit tempUnit = unit == "F"   ? TempUnit::Fahrenheit
                                   : unit == "K" ? TempUnit::Kelvin
                                                 : TempUnit::Celsius;
-        return outcomeOf(CalcResistance(tables, in.text("gauge"), in.text("material"),
-                                        in.text("temperature"), tempUnit));
+        return CalcResistance(tables, in.text(m_gauge), in.text(m_material), in.text(m_temperature),
+                              tempUnit);
     }
+
+    const InputIndex m_gauge = input("gauge");
+    const InputIndex m_material = input("material");
+    const InputIndex m_temperature = input("temperature");
+    const InputIndex m_unit = input("unit");
 };
 
 }  // namespace

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/voltage_drop.h"
 #include "cli/commands/calculator_commands.h"
+#include "cli/json_answer.h"
 
 namespace ferrovolt {
 
@@ -11,10 +12,25 @@ public:
     VoltageDropCommand() : Command(kVoltageDrop) {}
 
     Outcome compute(const Tables& tables, const Inputs& in) const override {
-        return outcomeOf(CalcVoltageDrop(tables, in.text("length"), !in.flag("feet"),
-                                         in.text("current"), in.text("material"), in.text("supply"),
-                                         in.text("gauge")));
+        return outcomeOf(calc(tables, in));
     }
+
+    void answer(const Tables& tables, const Inputs& in, std::string& out) const override {
+        appendAnswerOf(out, calc(tables, in));
+    }
+
+private:
+    Answer<VoltageDropResult> calc(const Tables& tables, const Inputs& in) const {
+        return CalcVoltageDrop(tables, in.text(m_length), !in.flag(m_feet), in.text(m_current),
+                               in.text(m_material), in.text(m_supply), in.text(m_gauge));
+    }
+
+    const InputIndex m_length = input("length");
+    const InputIndex m_feet = input("feet");
+    const InputIndex m_current = input("current");
+    const InputIndex m_material = input("material");
+    const InputIndex m_supply = input("supply");
+    const InputIndex m_gauge = input("gauge");
 };
 
 }  // namespace
