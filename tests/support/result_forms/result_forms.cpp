@@ -253,6 +253,20 @@ bool exponentPastCut(std::string_view text, const NumberForm& form) {
            e <= highestExponent(form.digits);
 }
 
+// Likewise a value below one whose digits need the exponent at the precision's full count,
+// though the few that fit the cut would not: the text fills the cut.
+bool exponentBelowCut(std::string_view text, const NumberForm& form) {
+    Parts p;
+    if (form.cutTo == 0 || text.size() != form.cutTo || !split(text, p)) return false;
+    if (!p.exponent || p.exponentSign != '-') return false;
+    if (p.exponentDigits.size() < 2 || p.exponentDigits.size() > 3) return false;
+    if (p.whole.size() != 1 || p.whole[0] == '0') return false;
+    if (p.point && (p.fraction.empty() || p.fraction.back() == '0')) return false;
+    if (p.exponentDigits.size() > 2 && p.exponentDigits[0] == '0') return false;
+    const int e = -std::stoi(std::string(p.exponentDigits));
+    return -e - 1 > 0 && e >= lowestExponent(form.digits);
+}
+
 }  // namespace
 
 bool isNumberText(std::string_view text, int digits) {
@@ -268,7 +282,7 @@ bool fitsForm(std::string_view text, const NumberForm& form) {
     if (exponentPastCut(text, form)) return !(form.nonNegative && text[0] == '-');
     // A text as long as the cut may have been longer before it; a shorter one is whole.
     const bool complete = form.cutTo == 0 || text.size() < form.cutTo;
-    if (!numberText(text, form.digits, complete)) return false;
+    if (!numberText(text, form.digits, complete) && !exponentBelowCut(text, form)) return false;
     if (form.nonNegative && !text.empty() && text[0] == '-') return false;
     Parts p;
     split(text, p);

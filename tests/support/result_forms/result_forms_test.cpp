@@ -110,6 +110,8 @@ INSTANTIATE_TEST_SUITE_P(
         // Digits before the point that pass the cut go to exponent form, as many as fit.
         LabelRow{"lblDrop", "1.3E+07", true}, LabelRow{"lblDrop", "1.3E+06", false},
         LabelRow{"lblDrop", "1.30E+07", false}, LabelRow{"lblCmils", "2.79E+08", true},
+        // 0.000986 in single precision, not on its decimal: more digits, then cut to eight.
+        LabelRow{"lblCmils", "9.86E-04", true}, LabelRow{"lblCmils", "9.86E-01", false},
         LabelRow{"CableArea", "7.853982E+37", true}, LabelRow{"CableArea", "7.85398E+9", false},
         LabelRow{"lblVoltsOut", "Out of range.", true}, LabelRow{"lblPCdrop", "-1.1E+19", false}));
 
