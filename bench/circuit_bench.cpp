@@ -57,7 +57,8 @@ BENCHMARK(BM_CircuitSheet);
 std::string schedule(std::size_t rows) {
     std::string text = "circuit,current,continuous,length,volts,phase,ambient,conductors\n";
     for (std::size_t i = 0; i < rows; ++i) {
-        text += "C" + std::to_string(i) + ',' + std::to_string(5 + i % 400) + ',' +
+        text += 'C';
+        text += std::to_string(i) + ',' + std::to_string(5 + i % 400) + ',' +
                 (i % 3 == 0 ? "yes" : "no") + ',' + std::to_string(3 + i % 150) + ',' +
                 (i % 2 == 0 ? "480,three" : "240,single") + ',' +
                 std::to_string(i % 20 == 0 ? 95 : 20 + i % 25) + ',' + std::to_string(3 + i % 7) +

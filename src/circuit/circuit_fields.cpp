@@ -32,6 +32,16 @@ bool sameWord(std::string_view a, std::string_view b) {
     return true;
 }
 
+// The input in double quotes, as a refusal names it.
+std::string quoted(std::string_view text) {
+    std::string out;
+    out.reserve(text.size() + 2);
+    out += '"';
+    out += text;
+    out += '"';
+    return out;
+}
+
 std::optional<double> number(std::string_view text) {
     return readDouble(trimmed(text));
 }
@@ -39,7 +49,7 @@ std::optional<double> number(std::string_view text) {
 template <double CircuitInputs::*member>
 Reason setNumber(CircuitInputs& in, std::string_view text) {
     const std::optional<double> value = number(text);
-    if (!value) return "\"" + std::string(text) + "\" is not a number";
+    if (!value) return quoted(text) + " is not a number";
     in.*member = *value;
     return std::nullopt;
 }
@@ -47,7 +57,7 @@ Reason setNumber(CircuitInputs& in, std::string_view text) {
 template <std::optional<double> CircuitInputs::*member>
 Reason setOptional(CircuitInputs& in, std::string_view text) {
     const std::optional<double> value = number(text);
-    if (!value) return "\"" + std::string(text) + "\" is not a number";
+    if (!value) return quoted(text) + " is not a number";
     in.*member = *value;
     return std::nullopt;
 }
@@ -56,7 +66,7 @@ template <int CircuitInputs::*member>
 Reason setWhole(CircuitInputs& in, std::string_view text) {
     const std::optional<double> value = number(text);
     if (!value || *value != std::floor(*value) || std::abs(*value) > 1e9)
-        return "\"" + std::string(text) + "\" is not a whole number";
+        return quoted(text) + " is not a whole number";
     in.*member = static_cast<int>(*value);
     return std::nullopt;
 }
@@ -68,7 +78,7 @@ Reason setFlag(CircuitInputs& in, std::string_view text) {
         if (sameWord(text, yes)) return in.*member = true, std::nullopt;
     for (std::string_view no : {"false", "no", "0", ""})
         if (sameWord(text, no)) return in.*member = false, std::nullopt;
-    return "\"" + std::string(text) + "\" is not true or false";
+    return quoted(text) + " is not true or false";
 }
 
 // The index of text among the "|" separated choices, case aside.
@@ -88,7 +98,7 @@ std::string notOneOf(std::string_view text, std::string_view choices) {
     std::string accepted(choices);
     for (char& c : accepted)
         if (c == '|') c = ',';
-    return "\"" + std::string(text) + "\" is not one of " + accepted;
+    return quoted(text) + " is not one of " + accepted;
 }
 
 Reason setMaterial(CircuitInputs& in, std::string_view text) {
@@ -139,8 +149,8 @@ Reason setSize(CircuitInputs& in, std::string_view text) {
     if (trimmed(text).empty()) return in.size.reset(), std::nullopt;
     const std::optional<int> size = circuitSizeOf(in.code, text);
     if (!size)
-        return "\"" + std::string(text) +
-               "\" is not a size of the code's tables (such as \"3 AWG\", \"2/0 AWG\", "
+        return quoted(text) +
+               " is not a size of the code's tables (such as \"3 AWG\", \"2/0 AWG\", "
                "\"350 kcmil\")";
     in.size = *size;
     return std::nullopt;

@@ -107,7 +107,9 @@ std::string zshCompletion(const CompletionModel& model) {
                         std::vector<std::string> choices;
                         for (const std::string& choice : option.choices)
                             choices.push_back(quoted(choice));
-                        line += "(" + joined(choices, " ") + ")";
+                        line += '(';
+                        line += joined(choices, " ");
+                        line += ')';
                     }
                 }
                 out << "        " << quoted(line) << " \\\n";
