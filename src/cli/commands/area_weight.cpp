@@ -1,25 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/area_weight.h"
 #include "cli/commands/calculator_commands.h"
-#include "cli/json_answer.h"
+#include "cli/commands/result_command.h"
 
 namespace ferrovolt {
 
 namespace {
 
-class AreaWeightCommand final : public Command {
+class AreaWeightCommand final : public ResultCommand<AreaWeightCommand> {
 public:
-    AreaWeightCommand() : Command(kAreaWeight) {}
-
-    Outcome compute(const Tables& tables, const Inputs& in) const override {
-        return outcomeOf(calc(tables, in));
-    }
-
-    void answer(const Tables& tables, const Inputs& in, std::string& out) const override {
-        appendAnswerOf(out, calc(tables, in));
-    }
+    AreaWeightCommand() : ResultCommand(kAreaWeight) {}
 
 private:
+    friend ResultCommand<AreaWeightCommand>;
+
     Answer<AreaWeightResult> calc(const Tables& tables, const Inputs& in) const {
         return CalcAreaWeight(tables, in.text(m_gauge), in.text(m_standard));
     }

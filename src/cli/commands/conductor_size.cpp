@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/conductor_size.h"
 #include "cli/commands/calculator_commands.h"
-#include "cli/json_answer.h"
+#include "cli/commands/result_command.h"
 #include "cli/request_fields.h"
 
 namespace ferrovolt {
@@ -10,17 +10,9 @@ namespace {
 
 // The option names the phase; a batch request says whether it is three-phase, and gives the
 // volts as any text for the computation to refuse.
-class ConductorSizeCommand final : public Command {
+class ConductorSizeCommand final : public ResultCommand<ConductorSizeCommand> {
 public:
-    ConductorSizeCommand() : Command(kConductorSize) {}
-
-    Outcome compute(const Tables& tables, const Inputs& in) const override {
-        return outcomeOf(calc(tables, in));
-    }
-
-    void answer(const Tables& tables, const Inputs& in, std::string& out) const override {
-        appendAnswerOf(out, calc(tables, in));
-    }
+    ConductorSizeCommand() : ResultCommand(kConductorSize) {}
 
     bool read(const Tables& /*tables*/, RequestFields& f, Inputs& in) const override {
         in.putText(m_length, f.numberText("length"));
@@ -33,6 +25,8 @@ public:
     }
 
 private:
+    friend ResultCommand<ConductorSizeCommand>;
+
     Answer<ConductorSizeResult> calc(const Tables& tables, const Inputs& in) const {
         return CalcConductorSize(tables, in.text(m_length), !in.flag(m_feet), in.text(m_current),
                                  in.text(m_material), in.text(m_phase) != "three",

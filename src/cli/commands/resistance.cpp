@@ -1,25 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/resistance.h"
 #include "cli/commands/calculator_commands.h"
-#include "cli/json_answer.h"
+#include "cli/commands/result_command.h"
 
 namespace ferrovolt {
 
 namespace {
 
-class ResistanceCommand final : public Command {
+class ResistanceCommand final : public ResultCommand<ResistanceCommand> {
 public:
-    ResistanceCommand() : Command(kResistanceCalc) {}
-
-    Outcome compute(const Tables& tables, const Inputs& in) const override {
-        return outcomeOf(calc(tables, in));
-    }
-
-    void answer(const Tables& tables, const Inputs& in, std::string& out) const override {
-        appendAnswerOf(out, calc(tables, in));
-    }
+    ResistanceCommand() : ResultCommand(kResistanceCalc) {}
 
 private:
+    friend ResultCommand<ResistanceCommand>;
+
     Answer<ResistanceResult> calc(const Tables& tables, const Inputs& in) const {
         const std::string_view unit = in.text(m_unit);
         const TempUnit tempUnit = unit == "F"   ? TempUnit::Fahrenheit

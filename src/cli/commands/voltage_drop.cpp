@@ -1,25 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/voltage_drop.h"
 #include "cli/commands/calculator_commands.h"
-#include "cli/json_answer.h"
+#include "cli/commands/result_command.h"
 
 namespace ferrovolt {
 
 namespace {
 
-class VoltageDropCommand final : public Command {
+class VoltageDropCommand final : public ResultCommand<VoltageDropCommand> {
 public:
-    VoltageDropCommand() : Command(kVoltageDrop) {}
-
-    Outcome compute(const Tables& tables, const Inputs& in) const override {
-        return outcomeOf(calc(tables, in));
-    }
-
-    void answer(const Tables& tables, const Inputs& in, std::string& out) const override {
-        appendAnswerOf(out, calc(tables, in));
-    }
+    VoltageDropCommand() : ResultCommand(kVoltageDrop) {}
 
 private:
+    friend ResultCommand<VoltageDropCommand>;
+
     Answer<VoltageDropResult> calc(const Tables& tables, const Inputs& in) const {
         return CalcVoltageDrop(tables, in.text(m_length), !in.flag(m_feet), in.text(m_current),
                                in.text(m_material), in.text(m_supply), in.text(m_gauge));
