@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Photographs the real window under Xvfb: the splash window and each of the six tabs (after
-# pressing its "Calculate" button), as PNGs in docs/screenshots/. Rerun it after a change
+# pressing its "Calculate" button), the Circuit Check window on the usual and a dark palette,
+# and, on a 1920 x 1080 screen at 200 %, as large as that screen leaves it, as PNGs in
+# docs/screenshots/. Rerun it after a change
 # to the window: ./scripts/screenshots.sh
 # Needs xvfb and xauth (xvfb-run uses it); builds ferrovolt-probe when needed.
 set -euo pipefail
@@ -30,3 +32,6 @@ EOF
 # The xcb platform on a virtual screen: the same rendering as on a desktop, fonts included.
 env -u QT_QPA_PLATFORM LC_ALL=C.UTF-8 FONTCONFIG_FILE="$fontconfig/fonts.conf" \
     xvfb-run -a -s "-screen 0 1280x1024x24" "$build/scripts/probe/ferrovolt-probe" screenshots "$out"
+env -u QT_QPA_PLATFORM LC_ALL=C.UTF-8 FONTCONFIG_FILE="$fontconfig/fonts.conf" QT_SCALE_FACTOR=2 \
+    xvfb-run -a -s "-screen 0 1920x1080x24" "$build/scripts/probe/ferrovolt-probe" \
+    scaled-screenshot "$out"

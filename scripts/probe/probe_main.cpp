@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// ferrovolt-probe screenshots FOLDER | ferrovolt-probe measure STARTED_AT_NS
+// ferrovolt-probe screenshots FOLDER | ferrovolt-probe scaled-screenshot FOLDER |
+// ferrovolt-probe measure STARTED_AT_NS
 
 #include "screenshots.h"
 #include "startup_timing.h"
@@ -15,9 +16,10 @@
 
 int main(int argc, char* argv[]) {
     if (argc != 3 ||
-        (std::strcmp(argv[1], "screenshots") != 0 && std::strcmp(argv[1], "measure") != 0)) {
-        std::cerr << "usage: ferrovolt-probe screenshots FOLDER | ferrovolt-probe measure "
-                     "STARTED_AT_NS\n";
+        (std::strcmp(argv[1], "screenshots") != 0 &&
+         std::strcmp(argv[1], "scaled-screenshot") != 0 && std::strcmp(argv[1], "measure") != 0)) {
+        std::cerr << "usage: ferrovolt-probe screenshots FOLDER | ferrovolt-probe "
+                     "scaled-screenshot FOLDER | ferrovolt-probe measure STARTED_AT_NS\n";
         return 2;
     }
     const std::string mode = argv[1];
@@ -30,6 +32,9 @@ int main(int argc, char* argv[]) {
 
     if (mode == "screenshots") {
         return ferrovolt::probe::takeScreenshots(QString::fromStdString(argument));
+    }
+    if (mode == "scaled-screenshot") {
+        return ferrovolt::probe::takeScaledScreenshot(QString::fromStdString(argument));
     }
     return ferrovolt::probe::measureStartup(std::stoll(argument));
 }

@@ -7,6 +7,7 @@
 #include "splash/wait_seconds.h"
 #include "window/frm_options.h"
 #include "window/ss_tab.h"
+#include "window_kit/placement.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -82,11 +83,64 @@ bool takeCircuitScreenshots(QWidget& window, SystemServices& services, const QSt
     circuit->resize(circuit->sizeHint().expandedTo(QSize(900, 720)));
     WaitSeconds(services, 0.3F);
     ok = save(*circuit, QDir(folder).filePath(QStringLiteral("8-circuit-check.png"))) && ok;
+
+    // On a dark palette, with the note of a material the code's tables do not cover.
+    const QPalette light = QApplication::palette();
+    QApplication::setPalette(darkPalette());
+    CircuitPrefill gold;
+    gold.current = "100";
+    gold.length = "1";
+    gold.material = "Gold";
+    gold.volts = 240;
+    circuit->prefill(gold);
+    circuit->findChild<QPushButton*>(QStringLiteral("cmdShowTrail"))->setChecked(false);
+    WaitSeconds(services, 0.3F);
+    ok = save(*circuit, QDir(folder).filePath(QStringLiteral("9-circuit-check-dark.png"))) && ok;
+    QApplication::setPalette(light);
     circuit->close();
     return ok;
 }
 
 }  // namespace
+
+QPalette darkPalette() {
+    QPalette dark;
+    const QColor window(0x35, 0x35, 0x35);
+    const QColor base(0x2a, 0x2a, 0x2a);
+    const QColor text(Qt::white);
+    dark.setColor(QPalette::Window, window);
+    dark.setColor(QPalette::WindowText, text);
+    dark.setColor(QPalette::Base, base);
+    dark.setColor(QPalette::AlternateBase, window);
+    dark.setColor(QPalette::Text, text);
+    dark.setColor(QPalette::Button, window);
+    dark.setColor(QPalette::ButtonText, text);
+    dark.setColor(QPalette::Highlight, QColor(0x2a, 0x82, 0xda));
+    dark.setColor(QPalette::HighlightedText, text);
+    dark.setColor(QPalette::Link, QColor(0x8a, 0xb4, 0xf8));
+    dark.setColor(QPalette::PlaceholderText, QColor(0xa0, 0xa0, 0xa0));
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        dark.setColor(QPalette::Disabled, role, QColor(0x80, 0x80, 0x80));
+    return dark;
+}
+
+int takeScaledScreenshot(const QString& folder) {
+    if (!QDir().mkpath(folder)) return 1;
+    QtSystemServices services;
+    CircuitWindow circuit;
+    circuit.findChild<QLineEdit*>(QStringLiteral("current"))->setText(QStringLiteral("100"));
+    circuit.findChild<QLineEdit*>(QStringLiteral("length"))->setText(QStringLiteral("1"));
+    circuit.adjustSize();
+    placeWindow(circuit, nullptr);
+    circuit.show();
+    WaitSeconds(services, 0.3F);
+    // A 1920 x 1080 screen at 200 % less a 48-pixel panel and a window frame.
+    circuit.resize(QSize(952, 456).expandedTo(circuit.minimumSizeHint()));
+    circuit.findChild<QLineEdit*>(QStringLiteral("current"))->setFocus();
+    WaitSeconds(services, 0.3F);
+    return save(circuit, QDir(folder).filePath(QStringLiteral("10-circuit-check-200.png"))) ? 0 : 1;
+}
 
 int takeScreenshots(const QString& folder) {
     if (!QDir().mkpath(folder)) {

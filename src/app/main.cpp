@@ -12,6 +12,7 @@
 #include "ferrovolt_version.h"
 #include "services/qt_system_services.h"
 #include "window/frm_options.h"
+#include "window_kit/placement.h"
 
 namespace {
 
@@ -76,6 +77,8 @@ int main(int argc, char* argv[]) {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--circuit-check") == 0) {
             ferrovolt::CircuitWindow circuitCheck;
+            circuitCheck.adjustSize();
+            ferrovolt::placeWindow(circuitCheck, nullptr);
             circuitCheck.show();
             return QApplication::exec();
         }

@@ -5,7 +5,9 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDate>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -22,6 +24,11 @@
 #include "circuit_window/circuit_report.h"
 #include "circuit_window/window_text.h"
 #include "pictures.h"
+#include "window_kit/aligned_columns.h"
+#include "window_kit/kit_accessibility.h"
+#include "window_kit/scrolling_panel.h"
+#include "window_kit/status_line.h"
+#include "window_kit/text_tone.h"
 
 namespace ferrovolt {
 
@@ -67,14 +74,19 @@ CircuitWindow::CircuitWindow(QWidget* parent)
     setObjectName(QStringLiteral("CircuitWindow"));
     setWindowTitle(QStringLiteral("Circuit Check"));
     setWindowIcon(programIcon());
+    nameListsByLabel(*this);
 
-    auto* columns = new QHBoxLayout;
-    auto* left = new QVBoxLayout;
-    auto* right = new QVBoxLayout;
+    // The inputs scroll where the screen is too short for them; the answer stays in view.
+    auto* inputs = new QWidget(this);
+    auto* left = new QVBoxLayout(inputs);
+    left->setContentsMargins({});
     buildInputs(left);
     left->addStretch(1);
+    alignColumns(m_inputGrids, {0, 2});
+    auto* columns = new QHBoxLayout;
+    auto* right = new QVBoxLayout;
     buildResults(right);
-    columns->addLayout(left, 0);
+    columns->addWidget(new ScrollingPanel(inputs, this), 0);
     columns->addLayout(right, 1);
 
     // A material chosen here replaces the one a tab could not hand over.
@@ -96,45 +108,33 @@ void CircuitWindow::buildResults(QLayout* into) {
     m_note = new QLabel(this);
     m_note->setObjectName(QStringLiteral("lblNote"));
     m_note->setWordWrap(true);
-    m_note->setStyleSheet(QStringLiteral("color: #7a4f00"));
+    setTextTone(m_note, TextTone::Note);
     layout->addWidget(m_note);
 
-    m_size = new QLabel(this);
+    m_size = new ResultValue(qt(kCircuitRows[0].caption), this);
     m_size->setObjectName(QStringLiteral("lblSize"));
     QFont large = m_size->font();
     large.setPointSizeF(large.pointSizeF() * kSizeScale);
     large.setBold(true);
     m_size->setFont(large);
-    m_size->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(m_size);
     m_verdict = new QLabel(this);
     m_verdict->setObjectName(QStringLiteral("lblVerdict"));
     m_verdict->setWordWrap(true);
     layout->addWidget(m_verdict);
 
+    // The criteria first, then, after a gap, every other row the window shows.
     auto* grid = new QGridLayout;
-    for (std::size_t i = 0; i < kCriteria.size(); ++i) {
-        const CircuitRow& row = criterionRow(kCriteria[i]);
-        m_criterionCaptions[i] = new QLabel(qt(row.caption), this);
-        m_criteria[i] = new QLabel(this);
-        m_criteria[i]->setObjectName(qt(row.key));
-        m_criteria[i]->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        grid->addWidget(m_criterionCaptions[i], static_cast<int>(i), 0);
-        grid->addWidget(m_criteria[i], static_cast<int>(i), 1);
-    }
-    const int detailsTop = grid->rowCount();
-    for (const CircuitRow& row : kCircuitRows) {
-        if (isCriterionRow(row) || &row == &kCircuitRows[0] || row.key == "governed_by") continue;
-        auto* caption = new QLabel(qt(row.caption), this);
-        auto* value = new QLabel(this);
-        value->setObjectName(qt(row.key));
-        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        const int at = detailsTop + static_cast<int>(m_details.size()) + 1;
-        grid->addWidget(caption, at, 0);
-        grid->addWidget(value, at, 1);
-        m_details.emplace_back(caption, value);
-    }
-    grid->setRowMinimumHeight(detailsTop, fontMetrics().height() / 2);
+    m_rows = std::make_unique<ResultRows>(grid, this);
+    const auto addRow = [this](const CircuitRow& row) {
+        m_rows->add(qt(row.key), qt(row.caption));
+        m_rowOf.push_back(&row);
+    };
+    for (const Criterion c : kCriteria) addRow(criterionRow(c));
+    grid->setRowMinimumHeight(grid->rowCount(), fontMetrics().height() / 2);
+    for (const CircuitRow& row : kCircuitRows)
+        if (!isCriterionRow(row) && &row != &kCircuitRows[0] && row.key != "governed_by")
+            addRow(row);
     grid->setColumnStretch(1, 1);
     layout->addLayout(grid);
     layout->addStretch(1);
@@ -156,6 +156,8 @@ void CircuitWindow::buildResults(QLayout* into) {
     buttons->addWidget(m_save);
     buttons->addStretch(1);
     layout->addLayout(buttons);
+    m_status = new StatusLine(this);
+    layout->addWidget(m_status);
 
     m_trail = new QTextBrowser(this);
     m_trail->setObjectName(QStringLiteral("trail"));
@@ -200,41 +202,15 @@ void CircuitWindow::recalculate() {
     showAnswer(std::get<CircuitAnswer>(m_result));
 }
 
-void CircuitWindow::setResult(QLabel* label, const QString& caption, const QString& value,
-                              bool bold) {
-    label->setText(value);
-    QFont font = label->font();
-    font.setBold(bold);
-    label->setFont(font);
-    label->setAccessibleName(caption + QStringLiteral(": ") + value);
-}
-
 void CircuitWindow::showAnswer(const CircuitAnswer& answer) {
-    setResult(m_size, qt(kCircuitRows[0].caption), qt(answer.sizeLabel), true);
-    const QString verdictText = verdictOf(answer);
-    m_verdict->setText(verdictText);
-    m_verdict->setAccessibleName(verdictText);
-    m_verdict->setStyleSheet({});
-    for (std::size_t i = 0; i < kCriteria.size(); ++i) {
-        const CircuitRow& row = criterionRow(kCriteria[i]);
-        const QString text = QString::fromStdString(circuitRowText(row, answer));
-        const bool governs = kCriteria[i] == answer.governedBy;
-        setResult(m_criteria[i], qt(row.caption), text, governs);
-        QFont font = m_criterionCaptions[i]->font();
-        font.setBold(governs);
-        m_criterionCaptions[i]->setFont(font);
-        m_criteria[i]->setVisible(!text.isEmpty());
-        m_criterionCaptions[i]->setVisible(!text.isEmpty());
-    }
-    std::size_t d = 0;
-    for (const CircuitRow& row : kCircuitRows) {
-        if (isCriterionRow(row) || &row == &kCircuitRows[0] || row.key == "governed_by") continue;
-        const auto& [caption, value] = m_details[d++];
-        const QString text = QString::fromStdString(circuitRowText(row, answer));
-        setResult(value, qt(row.caption), text, false);
-        caption->setVisible(!text.isEmpty());
-        value->setVisible(!text.isEmpty());
-    }
+    m_status->clearStatus();
+    m_size->setResult(qt(answer.sizeLabel), qt(answer.sizeLabel), true);
+    m_verdict->setText(verdictOf(answer));
+    setTextTone(m_verdict, std::nullopt);
+    const CircuitRow& governing = criterionRow(answer.governedBy);
+    for (std::size_t i = 0; i < m_rowOf.size(); ++i)
+        m_rows->show(i, QString::fromStdString(circuitRowText(*m_rowOf[i], answer)),
+                     m_rowOf[i] == &governing);
     m_trail->setHtml(circuitTrailHtml(answer));
     m_copy->setEnabled(true);
     m_save->setEnabled(true);
@@ -242,27 +218,33 @@ void CircuitWindow::showAnswer(const CircuitAnswer& answer) {
 
 void CircuitWindow::showRefusal(const QString& message) {
     m_result = CircuitRefusal{};
-    setResult(m_size, qt(kCircuitRows[0].caption), QStringLiteral("—"), true);
+    m_status->clearStatus();
+    m_size->setResult(QStringLiteral("—"), {}, false);
     m_verdict->setText(message);
-    m_verdict->setStyleSheet(QStringLiteral("color: #b00000"));
-    m_verdict->setAccessibleName(message);
-    for (std::size_t i = 0; i < kCriteria.size(); ++i)
-        setResult(m_criteria[i], qt(criterionRow(kCriteria[i]).caption), {}, false);
-    for (const auto& [caption, value] : m_details) value->clear();
+    setTextTone(m_verdict, TextTone::Error);
+    m_rows->clear();
     m_trail->clear();
     m_copy->setEnabled(false);
     m_save->setEnabled(false);
 }
 
 void CircuitWindow::copyTrail() {
-    if (const auto* answer = std::get_if<CircuitAnswer>(&m_result))
-        QGuiApplication::clipboard()->setText(QString::fromStdString(circuitSheet(*answer)));
+    const auto* answer = std::get_if<CircuitAnswer>(&m_result);
+    if (answer == nullptr) return;
+    QGuiApplication::clipboard()->setText(QString::fromStdString(circuitSheet(*answer)));
+    m_status->announce(QStringLiteral("Copied the calculation for %1 to the clipboard.")
+                           .arg(qt(answer->sizeLabel)));
 }
 
 std::optional<QString> CircuitWindow::saveReport(const QString& path) {
     const auto* answer = std::get_if<CircuitAnswer>(&m_result);
     if (answer == nullptr) return QStringLiteral("there is no answer to report");
-    return writeCircuitReport(*answer, QDate::currentDate(), path);
+    std::optional<QString> reason = writeCircuitReport(*answer, QDate::currentDate(), path);
+    m_status->announce(
+        reason ? QStringLiteral("The report was not saved: %1.").arg(*reason)
+               : QStringLiteral("Saved the report to %1.")
+                     .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())));
+    return reason;
 }
 
 void CircuitWindow::saveReportAs() {

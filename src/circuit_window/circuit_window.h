@@ -1,21 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The Circuit Check window: every input of the circuit check in its labelled control, and the
-// answer as the inputs change: each criterion's minimum size, the chosen size and the
-// criterion that governs, the drop, and the whole calculation, which can be copied or saved
-// as a one-page PDF sheet.
+// The Circuit Check window: every input of the circuit check in its labelled control, on a
+// panel that scrolls on a short screen, and the answer as the inputs change: each
+// criterion's minimum size, the chosen size and the criterion that governs, the drop, and
+// the whole calculation, which can be copied or saved as a one-page PDF sheet, a status line
+// saying where it went.
 
 #include <QWidget>
-#include <array>
+#include <memory>
 #include <vector>
 
 #include "circuit/circuit_check.h"
 #include "circuit_window/circuit_prefill.h"
+#include "window_kit/result_rows.h"
 
 class QCheckBox;
 class QComboBox;
 class QGridLayout;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -23,6 +26,9 @@ class QSpinBox;
 class QTextBrowser;
 
 namespace ferrovolt {
+
+class StatusLine;
+struct CircuitRow;
 
 class CircuitWindow : public QWidget {
     Q_OBJECT
@@ -49,6 +55,8 @@ private:
     };
 
     void buildInputs(QLayout* into);
+    // A group box of inputs, its grid among those whose columns line up.
+    QGridLayout* inputGroup(QLayout* into, const QString& title);
     void buildResults(QLayout* into);
     QWidget* addInput(QGridLayout* grid, std::string_view key, const QString& label,
                       QWidget* control, const QString& unit = {});
@@ -61,7 +69,6 @@ private:
     void recalculate();
     void showAnswer(const CircuitAnswer& answer);
     void showRefusal(const QString& message);
-    void setResult(QLabel* label, const QString& caption, const QString& value, bool bold);
     QString captionOf(std::string_view key) const;
     void saveReportAs();
 
@@ -77,15 +84,17 @@ private:
     QLineEdit* m_faultCurrent = nullptr;
     QLineEdit* m_clearingTime = nullptr;
 
+    std::vector<QGridLayout*> m_inputGrids;
+
     QLabel* m_note = nullptr;
-    QLabel* m_size = nullptr;
+    ResultValue* m_size = nullptr;
     QLabel* m_verdict = nullptr;
-    std::array<QLabel*, 4> m_criterionCaptions{};
-    std::array<QLabel*, 4> m_criteria{};
-    std::vector<std::pair<QLabel*, QLabel*>> m_details;  // caption, value per other row
+    std::unique_ptr<ResultRows> m_rows;
+    std::vector<const CircuitRow*> m_rowOf;  // the check's row of each of m_rows
     QPushButton* m_showTrail = nullptr;
     QPushButton* m_copy = nullptr;
     QPushButton* m_save = nullptr;
+    StatusLine* m_status = nullptr;
     QTextBrowser* m_trail = nullptr;
 
     CircuitResult m_result;

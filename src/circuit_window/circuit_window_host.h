@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// One Circuit Check window at a time, opened beside the main window and kept open with it:
-// opening it again brings the same window forward.
+// One Circuit Check window at a time, opened beside the main window (or over it, on its
+// screen) and kept open with it: opening it again brings the same window forward.
 
 #include <QObject>
 #include <QPointer>

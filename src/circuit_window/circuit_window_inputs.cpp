@@ -58,9 +58,15 @@ QWidget* CircuitWindow::addInput(QGridLayout* grid, std::string_view key, const 
     return control;
 }
 
+QGridLayout* CircuitWindow::inputGroup(QLayout* into, const QString& title) {
+    auto* box = new QGroupBox(title, this);
+    into->addWidget(box);
+    m_inputGrids.push_back(new QGridLayout(box));
+    return m_inputGrids.back();
+}
+
 void CircuitWindow::buildInputs(QLayout* into) {
-    auto* circuit = new QGroupBox(QStringLiteral("Circuit"), this);
-    auto* grid = new QGridLayout(circuit);
+    QGridLayout* grid = inputGroup(into, QStringLiteral("Circuit"));
     m_current = numberField(QStringLiteral("current"), QStringLiteral("20"));
     addInput(grid, "current", QStringLiteral("Design &current:"), m_current, QStringLiteral("A"));
     m_continuous = new QCheckBox(QStringLiteral("C&ontinuous load (3 hours or more)"), this);
@@ -87,10 +93,8 @@ void CircuitWindow::buildInputs(QLayout* into) {
     addInput(grid, "volts", QStringLiteral("Nominal &voltage:"), m_volts, QStringLiteral("V"));
     addInput(grid, "max_drop", QStringLiteral("Maximum &drop:"),
              numberField(QStringLiteral("max_drop"), QStringLiteral("3")), QStringLiteral("%"));
-    into->addWidget(circuit);
 
-    auto* installation = new QGroupBox(QStringLiteral("Installation"), this);
-    grid = new QGridLayout(installation);
+    grid = inputGroup(into, QStringLiteral("Installation"));
     QComboBox* insulation = choiceList(QStringLiteral("insulation"),
                                        {{"60 °C", "60"}, {"75 °C", "75"}, {"90 °C", "90"}});
     insulation->setCurrentIndex(1);
@@ -119,10 +123,8 @@ void CircuitWindow::buildInputs(QLayout* into) {
     sets->setRange(1, kMaxSets);
     connect(sets, &QSpinBox::valueChanged, this, [this] { recalculate(); });
     addInput(grid, "sets", QStringLiteral("Parallel s&ets:"), sets);
-    into->addWidget(installation);
 
-    auto* fault = new QGroupBox(QStringLiteral("Short circuit and a given size (optional)"), this);
-    grid = new QGridLayout(fault);
+    grid = inputGroup(into, QStringLiteral("Short circuit and a given size (optional)"));
     m_faultCurrent = numberField(QStringLiteral("fault_current"), {});
     addInput(grid, "fault_current", QStringLiteral("Fa&ult current:"), m_faultCurrent,
              QStringLiteral("A"));
@@ -137,7 +139,6 @@ void CircuitWindow::buildInputs(QLayout* into) {
         size->addItem(qt(circuitSizeLabel(CircuitCode::Nec2023, s)),
                       qt(circuitSizeLabel(CircuitCode::Nec2023, s)));
     addInput(grid, "size", QStringLiteral("Check a given si&ze:"), size);
-    into->addWidget(fault);
 }
 
 void CircuitWindow::prefill(const CircuitPrefill& tab) {

@@ -17,6 +17,7 @@
 #include "window/result_lines.h"
 #include "window/tab_sizing.h"
 #include "window/tab_voltage_drop.h"
+#include "window_kit/text_tone.h"
 
 namespace ferrovolt {
 
@@ -53,20 +54,31 @@ CircuitCheckLinks::CircuitCheckLinks(QWidget* mainWindow, const Tables& tables,
     m_warning = addButton(sizingPage, QStringLiteral("cmdCircuitWarning"), {}, kWarningPlace);
     m_warning->setAutoDefault(true);  // Enter presses it too
     m_warning->setCursor(Qt::PointingHandCursor);
-    m_warning->setStyleSheet(
-        QStringLiteral("QPushButton { border: 1px solid transparent; background: transparent; }"
-                       "QPushButton:focus { border: 1px dotted #c00000; }"));
+    followPalette(m_warning, [this] {
+        const QString sheet =
+            QStringLiteral(
+                "QPushButton { border: 1px solid transparent; background: transparent; }"
+                "QPushButton:focus { border: 1px dotted %1; }")
+                .arg(toneColour(TextTone::Warning, backgroundBehind(*m_warning)).name());
+        if (m_warning->styleSheet() != sheet) m_warning->setStyleSheet(sheet);
+    });
     m_warning->setAccessibleDescription(QStringLiteral("Opens the Circuit Check window"));
     m_warningText = new QLabel(m_warning);
     m_warningText->setWordWrap(true);
     m_warningText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_warningText->setStyleSheet(QStringLiteral("color: #c00000"));
-    m_warningText->setFont(sizingPage->font());  // a style sheet stops the page's font
+    setTextTone(m_warningText, TextTone::Warning);
+    m_warningText->setFont(sizingPage->font());  // the button's style sheet stops the page's font
     m_warningText->setAttribute(Qt::WA_TransparentForMouseEvents);
     auto* inside = new QVBoxLayout(m_warning);
     inside->setContentsMargins(1, 1, 1, 1);
     inside->addWidget(m_warningText);
     m_warning->hide();
+
+    // In the Tab order each follows the field it stands under, the current: the original
+    // controls keep their order, and the results come after.
+    const std::pair<QWidget*, QWidget*> tabOrder[] = {
+        {drop.txtAmps1, fromDrop}, {sizing.txtAmps2, fromSizing}, {fromSizing, m_warning}};
+    for (const auto& [field, follower] : tabOrder) QWidget::setTabOrder(field, follower);
 
     connect(fromDrop, &QPushButton::clicked, this, [this] {
         const CircuitPrefill prefill = fromDropTab();

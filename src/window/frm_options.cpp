@@ -97,8 +97,9 @@ void frmOptions::buildPages() {
                m_conduit.footer.info, m_resistivity.footer.info};
 
     connectHandlers();
-    new CircuitCheckLinks(this, m_tables, m_voltageDrop, m_sizing);  // the window's child
     m_resultsCopy = new ResultsCopy(*this);  // the window's child, gone with it
+    // After the results' outline has its place in the Tab order: the links go before it.
+    new CircuitCheckLinks(this, m_tables, m_voltageDrop, m_sizing);  // the window's child
     m_input = std::make_unique<InputHandling>(*this, m_tables, m_services);
     new KeyboardCommands(*this, *m_sstab, [this](int tab) { m_resultsCopy->copyResults(tab); });
     setUpAccessibility(*this);

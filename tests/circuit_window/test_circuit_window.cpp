@@ -1,20 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Circuit Check window through its controls: the answer follows every change at once,
-// one row per criterion with the governing one in bold, refusals in place of the answer, and
-// the calculation copied and saved as it is written.
+// one row per criterion with the governing one in bold and, to a screen reader, in words,
+// refusals in place of the answer with no value left behind, the calculation copied and
+// saved as it is written and said so, readable colours on a light and a dark palette, and
+// every input reachable on a small or scaled screen.
 //
 //   test_circuit_window --report FILE.pdf   writes the safety case's sheet
 //   (scripts/check_report.sh)
 
+#include <QAbstractSpinBox>
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollArea>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cstring>
@@ -22,9 +29,12 @@
 
 #include "circuit/circuit_sheet.h"
 #include "circuit_window/circuit_window.h"
+#include "window_kit/result_rows.h"
+#include "window_kit/text_tone.h"
 
 using ferrovolt::CircuitAnswer;
 using ferrovolt::CircuitWindow;
+using ferrovolt::ResultValue;
 
 namespace {
 
@@ -56,6 +66,35 @@ void safetyCase(CircuitWindow& w) {
     type(w, "volts", QStringLiteral("240"));
 }
 
+QString spoken(QWidget* widget) {
+    return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+}
+
+// What a screen reader can read of the window: the name of every object not hidden from it.
+QStringList spokenNames(QAccessibleInterface* node) {
+    QStringList names;
+    if (!node->state().invisible && !node->text(QAccessible::Name).isEmpty())
+        names << node->text(QAccessible::Name);
+    for (int i = 0; i < node->childCount(); ++i)
+        if (QAccessibleInterface* child = node->child(i)) names << spokenNames(child);
+    return names;
+}
+
+// A dark palette as desktops ship it: light text on dark grey.
+QPalette darkPalette() {
+    QPalette dark;
+    const QColor window(0x35, 0x35, 0x35);
+    const QColor base(0x2a, 0x2a, 0x2a);
+    for (const auto& [role, colour] : {std::pair{QPalette::Window, window},
+                                       {QPalette::Base, base},
+                                       {QPalette::Button, window},
+                                       {QPalette::WindowText, QColor(Qt::white)},
+                                       {QPalette::Text, QColor(Qt::white)},
+                                       {QPalette::ButtonText, QColor(Qt::white)}})
+        dark.setColor(role, colour);
+    return dark;
+}
+
 }  // namespace
 
 class TestCircuitWindow : public QObject {
@@ -67,6 +106,10 @@ private slots:
     void refusesInPlaceOfTheAnswer();
     void copyAndReportGiveTheCalculation();
     void keyboardAndScreenReader();
+    void colouredTextsAreReadable_data();
+    void colouredTextsAreReadable();
+    void fitsSmallScreens_data();
+    void fitsSmallScreens();
 };
 
 void TestCircuitWindow::answersEveryChange_data() {
@@ -118,9 +161,23 @@ void TestCircuitWindow::answersEveryChange() {
         QCOMPARE(value->font().bold(), governing == QLatin1String(row));
         QCOMPARE(value->isVisible(),
                  !faultCurrent.isEmpty() || std::strcmp(row, "by_short_circuit") != 0);
-        QVERIFY(value->accessibleName().endsWith(QStringLiteral(": ") + value->text()));
+        // Read once, with its caption, and the governing row said to govern.
+        const QString caption = static_cast<ResultValue*>(value)->caption();
+        QCOMPARE(spoken(value),
+                 value->text().isEmpty()
+                     ? caption
+                     : caption + QStringLiteral(": ") + value->text() +
+                           (governing == QLatin1String(row) ? QStringLiteral(", governing")
+                                                            : QString()));
+        if (value->isVisible())
+            QCOMPARE(spokenNames(QAccessible::queryAccessibleInterface(&w))
+                         .filter(QRegularExpression(QStringLiteral("^") +
+                                                    QRegularExpression::escape(caption) + "\\b"))
+                         .size(),
+                     1);
     }
     QCOMPARE(label(w, governing.toLatin1().constData())->text(), size);
+    QCOMPARE(spoken(label(w, "lblSize")), QStringLiteral("Size: ") + size + ", governing");
 }
 
 void TestCircuitWindow::refusesInPlaceOfTheAnswer_data() {
@@ -150,6 +207,15 @@ void TestCircuitWindow::refusesInPlaceOfTheAnswer() {
     QCOMPARE(label(w, "lblVerdict")->text(), message);
     QCOMPARE(label(w, "lblSize")->text(), QStringLiteral("—"));
     QCOMPARE(label(w, "by_ampacity")->text(), QString());
+    // Nothing of the answer before is left for the eye or the ear.
+    for (ResultValue* value : w.findChildren<ResultValue*>()) {
+        QCOMPARE(spoken(value), value->caption());
+        QVERIFY2(!value->font().bold() || value == label(w, "lblSize"),
+                 qPrintable(value->caption()));
+    }
+    for (QLabel* caption : w.findChildren<QLabel*>())
+        if (caption->metaObject()->className() == QByteArray("ferrovolt::ResultCaption"))
+            QVERIFY2(!caption->font().bold(), qPrintable(caption->text()));
     QVERIFY(!w.findChild<QPushButton*>(QStringLiteral("cmdCopy"))->isEnabled());
     QVERIFY(!w.findChild<QPushButton*>(QStringLiteral("cmdSaveReport"))->isEnabled());
 }
@@ -162,6 +228,10 @@ void TestCircuitWindow::copyAndReportGiveTheCalculation() {
     QApplication::clipboard()->clear();
     QTest::mouseClick(w.findChild<QPushButton*>(QStringLiteral("cmdCopy")), Qt::LeftButton);
     const QString copied = QApplication::clipboard()->text();
+    // The status line says what each command did, as a notification a screen reader speaks.
+    QLabel* status = label(w, "lblStatus");
+    QCOMPARE(QAccessible::queryAccessibleInterface(status)->role(), QAccessible::Notification);
+    QCOMPARE(spoken(status), QStringLiteral("Copied the calculation for 3 AWG to the clipboard."));
     QCOMPARE(copied,
              QString::fromStdString(ferrovolt::circuitSheet(std::get<CircuitAnswer>(w.result()))));
     QVERIFY(copied.contains(QStringLiteral("NEC 2023 Table 310.16, 75 °C column: 100 A")));
@@ -170,12 +240,18 @@ void TestCircuitWindow::copyAndReportGiveTheCalculation() {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("sheet.pdf"));
     QCOMPARE(w.saveReport(path), std::optional<QString>());
+    QCOMPARE(spoken(status),
+             QStringLiteral("Saved the report to %1.")
+                 .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())));
     QFile pdf(path);
     QVERIFY(pdf.open(QIODevice::ReadOnly));
     const QByteArray bytes = pdf.readAll();
     QVERIFY(bytes.startsWith("%PDF-"));
     QCOMPARE(bytes.count(QByteArray("/Type /Page\n")), 1);  // one page
     QVERIFY(w.saveReport(dir.filePath(QStringLiteral("no/such/folder.pdf"))).has_value());
+    QVERIFY(status->text().startsWith(QStringLiteral("The report was not saved: ")));
+    type(w, "current", QStringLiteral("90"));  // a new answer: the line no longer applies
+    QVERIFY(status->isHidden());
 }
 
 void TestCircuitWindow::keyboardAndScreenReader() {
@@ -189,7 +265,9 @@ void TestCircuitWindow::keyboardAndScreenReader() {
          focus = QApplication::focusWidget()) {
         if (order.contains(focus->objectName())) break;
         order << focus->objectName();
+        // Named by its label, the length unit's list too, not by what it shows.
         QVERIFY2(!focus->accessibleName().isEmpty(), qPrintable(focus->objectName()));
+        QCOMPARE(spoken(focus), focus->accessibleName());
         QTest::keyClick(focus, Qt::Key_Tab);
     }
     QCOMPARE(
@@ -201,14 +279,105 @@ void TestCircuitWindow::keyboardAndScreenReader() {
                      "cmdShowTrail", "cmdCopy",        "cmdSaveReport"}));
     // Each labelled input is reached by its label's mnemonic.
     int buddies = 0;
+    QSet<int> controlColumn;  // where the controls of the three groups begin
     for (const QLabel* caption : w.findChildren<QLabel*>()) {
         if (caption->buddy() == nullptr) continue;
         ++buddies;
         QVERIFY2(caption->text().contains(QLatin1Char('&')), qPrintable(caption->text()));
+        controlColumn << caption->buddy()->mapTo(&w, QPoint()).x();
     }
     QCOMPARE(buddies, 18);
+    QCOMPARE(controlColumn.size(), 1);
     QTest::keyClick(&w, Qt::Key_K, Qt::AltModifier);
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("k"));
+}
+
+void TestCircuitWindow::colouredTextsAreReadable_data() {
+    QTest::addColumn<bool>("darkFirst");
+    QTest::newRow("light, then dark") << false;
+    QTest::newRow("dark, then light") << true;
+}
+
+// Every coloured text (the note of a material the code does not cover, a refusal) reaches
+// the contrast of readable text on its background, on the palette the window opens with and
+// on the one chosen while it is open.
+void TestCircuitWindow::colouredTextsAreReadable() {
+    QFETCH(bool, darkFirst);
+    const QPalette light = QApplication::palette();
+    QApplication::setPalette(darkFirst ? darkPalette() : light);
+    CircuitWindow w;
+    w.show();
+    ferrovolt::CircuitPrefill gold;
+    gold.current = "100";
+    gold.length = "1";
+    gold.material = "Gold";
+    w.prefill(gold);
+    type(w, "length", QStringLiteral("x"));
+    for (const QPalette& palette : {QApplication::palette(), darkFirst ? light : darkPalette()}) {
+        QApplication::setPalette(palette);
+        int coloured = 0;
+        for (QWidget* text : w.findChildren<QWidget*>()) {
+            if (!text->property(ferrovolt::kTextToneProperty).isValid()) continue;
+            ++coloured;
+            const double ratio = ferrovolt::contrastRatio(
+                text->palette().color(text->foregroundRole()), ferrovolt::backgroundBehind(*text));
+            QVERIFY2(ratio >= ferrovolt::kTextContrast,
+                     qPrintable(QStringLiteral("%1: %2:1").arg(text->objectName()).arg(ratio)));
+        }
+        QCOMPARE(coloured, 2);  // the note and the refusal
+    }
+    QApplication::setPalette(light);
+}
+
+void TestCircuitWindow::fitsSmallScreens_data() {
+    QTest::addColumn<QSize>("screen");  // in pixels
+    QTest::addColumn<double>("scale");
+    QTest::newRow("1280 x 720 at 100 %") << QSize(1280, 720) << 1.0;
+    QTest::newRow("1920 x 1080 at 200 %") << QSize(1920, 1080) << 2.0;
+}
+
+// The window fits the screen less a panel and its frame, and every input comes into view
+// when the keyboard reaches it; the answer, buttons and statement stay in view.
+void TestCircuitWindow::fitsSmallScreens() {
+    QFETCH(QSize, screen);
+    QFETCH(double, scale);
+    constexpr int kPanel = 48, kTitleBar = 32, kBorder = 4;  // at 100 %
+    const QSize room(static_cast<int>(screen.width() / scale) - 2 * kBorder,
+                     static_cast<int>(screen.height() / scale) - kPanel - kTitleBar - kBorder);
+    CircuitWindow w;
+    w.show();
+    const QSize least = w.minimumSizeHint().expandedTo(w.minimumSize());
+    QVERIFY2(least.width() <= room.width() && least.height() <= room.height(),
+             qPrintable(QStringLiteral("needs %1 x %2").arg(least.width()).arg(least.height())));
+    w.resize(room);
+    QApplication::setActiveWindow(&w);
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    auto* panel = w.findChild<QScrollArea*>();
+    QVERIFY(panel != nullptr);
+    const auto inView = [&w](QWidget* widget, QWidget* frame) {
+        const QRect at(widget->mapTo(frame, QPoint()), widget->size());
+        return frame->rect().contains(at) &&
+               w.rect().contains(QRect(widget->mapTo(&w, QPoint()), widget->size()));
+    };
+    QSet<QWidget*> inputs;  // every control of the panel the keyboard can reach
+    for (QWidget* control : panel->widget()->findChildren<QWidget*>())
+        if ((control->focusPolicy() & Qt::TabFocus) != 0 &&
+            qobject_cast<QAbstractSpinBox*>(control->parentWidget()) == nullptr)
+            inputs << control;
+    QSet<QWidget*> reached;
+    w.findChild<QLineEdit*>(QStringLiteral("current"))->setFocus();
+    for (QWidget* focus = QApplication::focusWidget(); panel->widget()->isAncestorOf(focus);
+         focus = QApplication::focusWidget()) {
+        reached << focus;
+        QVERIFY2(inView(focus, panel->viewport()), qPrintable(focus->objectName()));
+        QTest::keyClick(focus, Qt::Key_Tab);
+    }
+    QCOMPARE(reached, inputs);
+    for (QWidget* shown : w.findChildren<QWidget*>())
+        if (shown->isVisible() && !panel->isAncestorOf(shown))
+            QVERIFY2(inView(shown, &w), qPrintable(shown->objectName()));
+    QTest::keyClick(&w, Qt::Key_C, Qt::AltModifier);  // by its mnemonic, from below
+    QVERIFY(inView(w.findChild<QLineEdit*>(QStringLiteral("current")), panel->viewport()));
 }
 
 // With --report FILE, writes the safety case's sheet for a person to look at.

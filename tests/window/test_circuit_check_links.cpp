@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The way from the tabs to the Circuit Check window: each tab's "Circuit check…" opens the
-// one window filled with the tab's inputs, and the Conductor Sizing tab warns, in a line that
-// opens the window, while the size it shows cannot carry the current.
+// one window filled with the tab's inputs, beside the main window on its screen, and the
+// Conductor Sizing tab warns, in a line that opens the window and reads on any palette,
+// while the size it shows cannot carry the current; both follow the current in Tab order.
 
 #include <QComboBox>
+
+#include <QScreen>
 
 #include "calc/voltage_drop.h"
 #include "circuit_window/circuit_window.h"
 #include "window_harness.h"
+#include "window_kit/text_tone.h"
 
 using ferrovolt::CircuitWindow;
 using ferrovolt::testing::WindowHarness;
@@ -35,6 +39,9 @@ private slots:
     void opensFilledWithTheTab_data();
     void opensFilledWithTheTab();
     void warnsWhileTheSizeIsTooSmall();
+    void warningReadableOnEveryPalette();
+    void linksFollowTheCurrentInTabOrder_data();
+    void linksFollowTheCurrentInTabOrder();
     void everySupplyIsACircuit();
 };
 
@@ -95,6 +102,9 @@ void TestCircuitCheckLinks::opensFilledWithTheTab() {
     QCOMPARE(w->findChild<QLabel*>(QStringLiteral("lblNote"))->text(), note);
     QVERIFY(std::holds_alternative<ferrovolt::CircuitAnswer>(w->result()));
     QVERIFY(h.window->isVisible());
+    // On the main window's screen, within its work area.
+    QCOMPARE(w->screen(), h.window->screen());
+    QVERIFY(w->screen()->availableGeometry().contains(w->frameGeometry()));
 }
 
 void TestCircuitCheckLinks::warnsWhileTheSizeIsTooSmall() {
@@ -139,6 +149,74 @@ void TestCircuitCheckLinks::warnsWhileTheSizeIsTooSmall() {
     circuitWindows().front()->close();
     QTest::mouseClick(warning, Qt::LeftButton, {}, QPoint(4, warning->fontMetrics().height() / 2));
     QCOMPARE(circuitWindows().size(), 1);
+}
+
+namespace {
+
+// The Conductor Sizing tab with its warning shown.
+QPushButton* shownWarning(WindowHarness& h) {
+    h.showTab(5);
+    h.field(QStringLiteral("txtAmps(2)"))->setText(QStringLiteral("100"));
+    h.field(QStringLiteral("txtCCTlngth(2)"))->setText(QStringLiteral("1"));
+    h.click(h.button(QStringLiteral("cmdCalc4(2)")));
+    return h.button(QStringLiteral("cmdCircuitWarning"));
+}
+
+}  // namespace
+
+// The warning's text against the page behind it, on a dark palette the window opens with and
+// on the light one chosen while it is open.
+void TestCircuitCheckLinks::warningReadableOnEveryPalette() {
+    const QPalette light = QApplication::palette();
+    QPalette dark = light;
+    dark.setColor(QPalette::Window, QColor(0x35, 0x35, 0x35));
+    dark.setColor(QPalette::WindowText, Qt::white);
+    QApplication::setPalette(dark);
+    WindowHarness h;
+    h.start();
+    QPushButton* warning = shownWarning(h);
+    QVERIFY(warning->isVisible());
+    auto* text = warning->findChild<QLabel*>();
+    for (const QPalette& palette : {dark, light}) {
+        QApplication::setPalette(palette);
+        const double ratio = ferrovolt::contrastRatio(text->palette().color(QPalette::WindowText),
+                                                      ferrovolt::backgroundBehind(*text));
+        QVERIFY2(ratio >= ferrovolt::kTextContrast, qPrintable(QString::number(ratio)));
+    }
+}
+
+void TestCircuitCheckLinks::linksFollowTheCurrentInTabOrder_data() {
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QStringList>("order");  // from the current on, by Tab
+    QTest::newRow("voltage drop") << 4
+                                  << QStringList{"txtAmps(1)", "cmdCircuitCheck(1)",
+                                                 "txtCCTlngth(1)"};
+    QTest::newRow("conductor sizing")
+        << 5 << QStringList{"txtAmps(2)", "cmdCircuitCheck(2)", "cmdCircuitWarning", "Shape1(5)"};
+}
+
+// "Circuit check…" and the warning stand under the current and above the results: the
+// keyboard reaches them from the current, before the results, and goes back the same way.
+void TestCircuitCheckLinks::linksFollowTheCurrentInTabOrder() {
+    QFETCH(int, tab);
+    QFETCH(QStringList, order);
+    WindowHarness h;
+    h.start();
+    if (tab == 5) shownWarning(h);
+    h.showTab(tab);
+    h.focus(order.front());
+    QStringList forward{h.focusName()};
+    while (forward.size() < order.size()) {
+        h.key(Qt::Key_Tab);
+        forward << h.focusName();
+    }
+    QCOMPARE(forward, order);
+    QStringList back{h.focusName()};
+    while (back.size() < order.size()) {
+        h.key(Qt::Key_Backtab);
+        back.prepend(h.focusName());
+    }
+    QCOMPARE(back, order);
 }
 
 // The Voltage Drop tab's list and the circuits it hands over name the same supplies.

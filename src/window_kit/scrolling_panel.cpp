@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "window_kit/scrolling_panel.h"
+
+#include <QApplication>
+#include <QScrollBar>
+#include <QStyle>
+#include <algorithm>
+
+namespace ferrovolt {
+
+namespace {
+
+// The least height: a few inputs, so that the panel still shows where it scrolls.
+constexpr int kLeastLines = 6;
+
+}  // namespace
+
+ScrollingPanel::ScrollingPanel(QWidget* content, QWidget* parent) : QScrollArea(parent) {
+    setObjectName(QStringLiteral("inputPanel"));
+    setFrameShape(QFrame::NoFrame);
+    setWidgetResizable(true);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setFocusPolicy(Qt::NoFocus);
+    setWidget(content);
+    // Drawn like the window it sits in.
+    content->setAutoFillBackground(false);
+    viewport()->setAutoFillBackground(false);
+    // The whole control, not only its text cursor as ensureWidgetVisible() would.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now == nullptr || !widget()->isAncestorOf(now)) return;
+        const QRect at(now->mapTo(widget(), QPoint()), now->size());
+        const int margin = fontMetrics().height() / 2;
+        ensureVisible(at.center().x(), at.center().y(), at.width() / 2 + margin,
+                      at.height() / 2 + margin);
+    });
+}
+
+int ScrollingPanel::sideWidth() const {
+    return style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, verticalScrollBar()) +
+           2 * frameWidth();
+}
+
+QSize ScrollingPanel::sizeHint() const {
+    const QSize content = widget()->sizeHint();
+    return {content.width() + sideWidth(), content.height() + 2 * frameWidth()};
+}
+
+QSize ScrollingPanel::minimumSizeHint() const {
+    const int least = std::min(fontMetrics().height() * 2 * kLeastLines, sizeHint().height());
+    return {widget()->minimumSizeHint().width() + sideWidth(), least};
+}
+
+}  // namespace ferrovolt

@@ -1,0 +1,97 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The parts every window shares: the contrast of a colour against its background and the
+// tones derived to reach it on any background, and where a window opens beside its parent.
+
+#include <QRect>
+#include <QtTest>
+
+#include "window_kit/placement.h"
+#include "window_kit/text_tone.h"
+
+using ferrovolt::contrastRatio;
+using ferrovolt::TextTone;
+
+class TestWindowKit : public QObject {
+    Q_OBJECT
+private slots:
+    void contrastOfPublishedPairs_data();
+    void contrastOfPublishedPairs();
+    void tonesReadableOnEveryBackground_data();
+    void tonesReadableOnEveryBackground();
+    void placesBesideOrOverItsParent_data();
+    void placesBesideOrOverItsParent();
+};
+
+void TestWindowKit::contrastOfPublishedPairs_data() {
+    QTest::addColumn<QColor>("text");
+    QTest::addColumn<QColor>("background");
+    QTest::addColumn<double>("ratio");
+    // WCAG 2's own bounds, and the grey its examples give as the lightest at 4.5:1 on white.
+    QTest::newRow("black on white") << QColor(Qt::black) << QColor(Qt::white) << 21.0;
+    QTest::newRow("white on white") << QColor(Qt::white) << QColor(Qt::white) << 1.0;
+    QTest::newRow("#767676 on white") << QColor(0x76, 0x76, 0x76) << QColor(Qt::white) << 4.54;
+    QTest::newRow("#777777 on white") << QColor(0x77, 0x77, 0x77) << QColor(Qt::white) << 4.48;
+}
+
+void TestWindowKit::contrastOfPublishedPairs() {
+    QFETCH(QColor, text);
+    QFETCH(QColor, background);
+    QFETCH(double, ratio);
+    QVERIFY2(std::abs(contrastRatio(text, background) - ratio) < 0.005,
+             qPrintable(QString::number(contrastRatio(text, background))));
+    QCOMPARE(contrastRatio(background, text), contrastRatio(text, background));
+}
+
+void TestWindowKit::tonesReadableOnEveryBackground_data() {
+    QTest::addColumn<QColor>("background");
+    QTest::addColumn<bool>("usualColours");  // the tones keep the colours they were made in
+    QTest::newRow("Fusion light") << QColor(0xef, 0xef, 0xef) << true;
+    QTest::newRow("white") << QColor(Qt::white) << true;
+    QTest::newRow("Fusion dark") << QColor(0x35, 0x35, 0x35) << false;
+    QTest::newRow("near black") << QColor(0x1e, 0x1e, 0x1e) << false;
+    QTest::newRow("mid grey") << QColor(0x80, 0x80, 0x80) << false;
+}
+
+void TestWindowKit::tonesReadableOnEveryBackground() {
+    QFETCH(QColor, background);
+    QFETCH(bool, usualColours);
+    const QColor usual[] = {{0xc0, 0x00, 0x00}, {0xb0, 0x00, 0x00}, {0x7a, 0x4f, 0x00}};
+    for (const TextTone tone : {TextTone::Warning, TextTone::Error, TextTone::Note}) {
+        const QColor colour = ferrovolt::toneColour(tone, background);
+        QVERIFY2(contrastRatio(colour, background) >= ferrovolt::kTextContrast,
+                 qPrintable(colour.name()));
+        QCOMPARE(colour == usual[static_cast<int>(tone)], usualColours);
+        // Still a red or a brown: the hue moves by rounding only.
+        QVERIFY2(std::abs(colour.hslHueF() - usual[static_cast<int>(tone)].hslHueF()) < 0.02,
+                 qPrintable(colour.name()));
+    }
+}
+
+void TestWindowKit::placesBesideOrOverItsParent_data() {
+    QTest::addColumn<QRect>("parent");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QRect>("expected");
+    // A work area of 1280 x 672 below a 48-pixel panel; the gap between windows is 8.
+    QTest::newRow("right of it") << QRect(0, 48, 500, 400) << QSize(600, 500)
+                                 << QRect(508, 48, 600, 500);
+    QTest::newRow("left of it") << QRect(700, 100, 500, 400) << QSize(600, 500)
+                                << QRect(92, 100, 600, 500);
+    QTest::newRow("over a maximised parent")
+        << QRect(0, 48, 1280, 672) << QSize(600, 500) << QRect(340, 134, 600, 500);
+    QTest::newRow("kept below the panel")
+        << QRect(0, 0, 500, 300) << QSize(600, 500) << QRect(508, 48, 600, 500);
+    QTest::newRow("shrunk to the work area")
+        << QRect(200, 48, 800, 672) << QSize(1400, 900) << QRect(0, 48, 1280, 672);
+    QTest::newRow("parent half off screen")
+        << QRect(-400, 500, 800, 600) << QSize(700, 500) << QRect(408, 220, 700, 500);
+}
+
+void TestWindowKit::placesBesideOrOverItsParent() {
+    QFETCH(QRect, parent);
+    QFETCH(QSize, size);
+    QFETCH(QRect, expected);
+    QCOMPARE(ferrovolt::placementBeside(parent, size, QRect(0, 48, 1280, 672)), expected);
+}
+
+QTEST_MAIN(TestWindowKit)
+#include "test_window_kit.moc"
