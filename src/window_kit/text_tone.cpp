@@ -67,7 +67,7 @@ constexpr char kToneFollowedProperty[] = "ferrovoltToneFollowed";
 void applyTone(QWidget* widget) {
     const QVariant tone = widget->property(kTextToneProperty);
     if (!tone.isValid()) {
-        widget->setPalette(QPalette());
+        if (widget->testAttribute(Qt::WA_SetPalette)) widget->setPalette(QPalette());
         return;
     }
     QPalette palette = widget->palette();
