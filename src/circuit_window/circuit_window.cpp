@@ -18,6 +18,7 @@
 #include <QSpinBox>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+#include <array>
 
 #include "circuit/circuit_fields.h"
 #include "circuit/circuit_sheet.h"
