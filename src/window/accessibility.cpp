@@ -15,6 +15,7 @@
 #include "window/result_label.h"
 #include "window/ss_tab.h"
 #include "window/tab_tables.h"
+#include "window_kit/kit_accessibility.h"
 
 namespace ferrovolt {
 
@@ -66,27 +67,6 @@ public:
             default:
                 return QAccessibleWidget::text(t);
         }
-    }
-};
-
-// An editable drop-down: named by its heading, its text as value (the toolkit's own
-// interface names it by its text on this platform, which leaves the list unnamed).
-class ComboAccessible : public QAccessibleWidget {
-public:
-    explicit ComboAccessible(QComboBox* combo) : QAccessibleWidget(combo, QAccessible::ComboBox) {}
-
-    QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Value) return static_cast<const QComboBox*>(widget())->currentText();
-        return QAccessibleWidget::text(t);
-    }
-    QStringList actionNames() const override {
-        return QStringList{showMenuAction()} + QAccessibleWidget::actionNames();
-    }
-    void doAction(const QString& action) override {
-        if (action == showMenuAction() || action == pressAction())
-            static_cast<QComboBox*>(widget())->showPopup();
-        else
-            QAccessibleWidget::doAction(action);
     }
 };
 
@@ -161,7 +141,7 @@ QAccessibleInterface* windowAccessible(const QString& className, QObject* object
         return new ResultAccessible(static_cast<QLabel*>(widget));
     if (className == QLatin1String("QComboBox") &&
         widget->window()->objectName() == QLatin1String("frmOptions"))
-        return new ComboAccessible(static_cast<QComboBox*>(widget));
+        return namedListAccessible(static_cast<QComboBox*>(widget));
     if (className == QLatin1String("QToolButton")) {
         if (auto* tabs = qobject_cast<SSTab*>(widget->parentWidget()))
             return new TabAccessible(static_cast<QToolButton*>(widget), tabs);

@@ -110,4 +110,8 @@ void nameListsByLabel(QWidget& window) {
     window.setProperty(kNamesListsProperty, true);
 }
 
+QAccessibleInterface* namedListAccessible(QComboBox* list) {
+    return new NamedListAccessible(list);
+}
+
 }  // namespace ferrovolt

@@ -8,6 +8,8 @@
 // named by its label like every other input (the toolkit's own interface names a list by its
 // current entry on this platform).
 
+class QAccessibleInterface;
+class QComboBox;
 class QWidget;
 
 namespace ferrovolt {
@@ -17,5 +19,8 @@ void installKitAccessibility();
 
 // Names the window's drop-down lists by their accessible names; call before they are made.
 void nameListsByLabel(QWidget& window);
+
+// The interface of a drop-down list named by its label, with its entry as its value.
+QAccessibleInterface* namedListAccessible(QComboBox* list);
 
 }  // namespace ferrovolt
