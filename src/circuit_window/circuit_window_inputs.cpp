@@ -58,6 +58,16 @@ QWidget* CircuitWindow::addInput(QGridLayout* grid, std::string_view key, const 
     return control;
 }
 
+QCheckBox* CircuitWindow::addCheck(QGridLayout* grid, std::string_view key, const QString& text) {
+    auto* box = new QCheckBox(text, this);
+    box->setObjectName(qt(key));
+    box->setAccessibleName(plain(text));
+    connect(box, &QCheckBox::toggled, this, [this] { recalculate(); });
+    grid->addWidget(box, grid->rowCount(), 1, 1, 2);
+    m_inputs.push_back({key, box, plain(text)});
+    return box;
+}
+
 void CircuitWindow::buildInputs(QLayout* into) {
     auto* circuit = new QGroupBox(QStringLiteral("Circuit"), this);
     auto* grid = new QGridLayout(circuit);
@@ -95,6 +105,13 @@ void CircuitWindow::buildInputs(QLayout* into) {
                                        {{"60 °C", "60"}, {"75 °C", "75"}, {"90 °C", "90"}});
     insulation->setCurrentIndex(1);
     addInput(grid, "insulation", QStringLiteral("&Insulation rating:"), insulation);
+    // The family sets the short-circuit limit, so it sits beside the rating.
+    QComboBox* family = choiceList(QStringLiteral("insulation_family"),
+                                   {{"Thermoplastic (TW, THW, THHN), 150 °C", "thermoplastic"},
+                                    {"Thermoset (XHHW-2, RHW-2, USE-2), 250 °C", "thermoset"}});
+    family->setAccessibleName(QStringLiteral("Insulation family"));
+    grid->addWidget(family, grid->rowCount() - 1, 2);
+    m_inputs.push_back({"insulation_family", family, QStringLiteral("Insulation family")});
     m_terminals = choiceList(QStringLiteral("terminals"),
                              {{"Auto, by 110.14(C)(1)", "auto"}, {"60 °C", "60"}, {"75 °C", "75"}});
     addInput(grid, "terminals", QStringLiteral("&Terminal rating:"), m_terminals);
@@ -119,6 +136,12 @@ void CircuitWindow::buildInputs(QLayout* into) {
     sets->setRange(1, kMaxSets);
     connect(sets, &QSpinBox::valueChanged, this, [this] { recalculate(); });
     addInput(grid, "sets", QStringLiteral("Parallel s&ets:"), sets);
+    QLineEdit* device = numberField(QStringLiteral("device"), {});
+    device->setPlaceholderText(QStringLiteral("next standard rating"));
+    addInput(grid, "device", QStringLiteral("&Breaker or fuse rating:"), device,
+             QStringLiteral("A"));
+    addCheck(grid, "conservative_125",
+             QStringLiteral("E&xtra: 125 % after factors too (stricter than the code)"));
     into->addWidget(installation);
 
     auto* fault = new QGroupBox(QStringLiteral("Short circuit and a given size (optional)"), this);
@@ -132,6 +155,8 @@ void CircuitWindow::buildInputs(QLayout* into) {
     QLineEdit* k = numberField(QStringLiteral("k"), {});
     k->setPlaceholderText(QStringLiteral("from the insulation"));
     addInput(grid, "k", QStringLiteral("Adiabatic &k:"), k);
+    addCheck(grid, "fault_divided",
+             QStringLiteral("Sets share the fault e&qually (load end, cable limiters)"));
     QComboBox* size = choiceList(QStringLiteral("size"), {{"None: choose the size", ""}});
     for (int s = 0; s < circuitSizeCount(CircuitCode::Nec2023); ++s)
         size->addItem(qt(circuitSizeLabel(CircuitCode::Nec2023, s)),
