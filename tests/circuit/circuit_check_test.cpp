@@ -486,6 +486,13 @@ TEST(CircuitCheck, ADropThatReachesTheSupplyLeavesNoLoadVoltage) {
     EXPECT_EQ(sheet.find("−54"), std::string::npos);
 }
 
+TEST(CircuitCheck, ATinyDropLimitIsNotRoundedAway) {
+    const CircuitResult result = check("current=10;length=10;volts=240;max_drop=0.0001");
+    ASSERT_TRUE(std::holds_alternative<CircuitRefusal>(result));
+    EXPECT_NE(std::get<CircuitRefusal>(result).reason.find("within 0.0001 %"), std::string::npos)
+        << std::get<CircuitRefusal>(result).reason;
+}
+
 TEST(CircuitCheck, ASizeIndexPastTheTableIsRefused) {
     for (const int size : {-1, circuitSizeCount(CircuitCode::Nec2023)}) {
         CircuitInputs in = inputsOf("current=10;length=1;volts=240");

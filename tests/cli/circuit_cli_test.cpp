@@ -119,6 +119,23 @@ TEST(CircuitCommand, ScheduleAddsTheAnswerColumnsAndKeepsTheOthers) {
               "code's tables (such as \"\"3 AWG\"\", \"\"2/0 AWG\"\", \"\"350 kcmil\"\")\"\r\n");
 }
 
+// A given size whose drop reaches the supply: no voltage at the load, on every path.
+TEST(CircuitCommand, ADropPastTheSupplyIsOutOfRangeInTheScheduleAndNullInJson) {
+    std::istringstream in("current,length,volts,size\n5,2000,120,14 AWG\n");
+    std::ostringstream out, err;
+    ASSERT_EQ(runScheduleText(in, out, err), 0) << err.str();
+    EXPECT_NE(out.str().find(",Out of range.,"), std::string::npos) << out.str();
+    EXPECT_EQ(out.str().find(",-"), std::string::npos) << out.str();
+    std::string answer;
+    answerRequest(tables(),
+                  R"({"calc":"circuit","current":5,"length":2000,"volts":120,"size":"14 AWG"})",
+                  answer);
+    const auto json = nlohmann::json::parse(answer);
+    EXPECT_TRUE(json["load_volts"].is_null());
+    EXPECT_EQ(json["fails"], nlohmann::json::array({"voltage_drop"}));
+    EXPECT_EQ(json["meets_all"], false);
+}
+
 TEST(CircuitCommand, ScheduleWithoutARequiredColumnIsRefused) {
     std::istringstream in("current,length\n10,1\n");
     std::ostringstream out, err;
