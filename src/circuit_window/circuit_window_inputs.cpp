@@ -118,8 +118,8 @@ void CircuitWindow::buildInputs(QLayout* into) {
     addInput(grid, "ambient", QStringLiteral("&Ambient temperature:"),
              numberField(QStringLiteral("ambient"), QStringLiteral("30")), QStringLiteral("°C"));
     addInput(grid, "ambient_method", QStringLiteral("Ambient co&rrection:"),
-             choiceList(QStringLiteral("ambient_method"),
-                        {{"Table 310.15(B)(1)", "table"}, {"Equation of 310.15(B)", "equation"}}));
+             choiceList(QStringLiteral("ambient_method"), {{"Table 310.15(B)(1)(1)", "table"},
+                                                           {"Equation of 310.15(B)", "equation"}}));
     auto* conductors = new QSpinBox(this);
     conductors->setObjectName(QStringLiteral("conductors"));
     conductors->setRange(1, kMaxConductors);

@@ -94,7 +94,7 @@ TEST(NecTables, Table310_16AgreesWithOlderEditionsButForTheListedChanges) {
     expectAgreement(kOlder, std::size(kOlder), true);
 }
 
-// Every cell of Table 310.15(B)(1) is √((Tc − Ta)/(Tc − 30)) at the row's upper ambient,
+// Every cell of Table 310.15(B)(1)(1) is √((Tc − Ta)/(Tc − 30)) at the row's upper ambient,
 // rounded to two places (the equation of 310.15(B); forums.mikeholt.com, post by Carultch).
 TEST(NecTables, Table310_15B1IsTheEquationAtEachRowsUpperAmbient) {
     constexpr double kRatings[] = {60, 75, 90};
