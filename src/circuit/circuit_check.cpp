@@ -131,6 +131,11 @@ CircuitResult check(const CircuitInputs& in, bool ampacityOnly) {
         return refuse("device", "the circuit needs " + roundedNumberText(c.circuitAmps, 3) +
                                     " A, more than the largest rating of NEC 2023 Table "
                                     "240.6(A) (6000 A): give the device's rating");
+    if (in.device && *in.device + 1e-9 < c.circuitAmps)
+        return refuse("device", roundedNumberText(*in.device, 3) + " A is below the " +
+                                    roundedNumberText(c.circuitAmps, 3) +
+                                    " A the circuit needs: NEC 2023 210.20(A) and 215.3 ask the "
+                                    "device to carry the load, 125 % of it when continuous");
     a.device = c.device;
     a.deviceGiven = in.device.has_value();
     a.deviceStandard = nec2023::isStandardRating(c.device);

@@ -231,6 +231,7 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"current=10;length=1;volts=240;ambient=74.9999;ambient_method=equation",
                     "ambient"},
         RefusalCase{"current=10;length=1;volts=240;device=0", "device"},
+        RefusalCase{"current=80;continuous=yes;length=1;volts=240;device=90", "device"},
         // 310.10(G): 2 × 130 A of 1 AWG (75 °C, a 300 A device) would do, but parallel
         // conductors start at 1/0 AWG.
         RefusalCase{"current=260;length=1;volts=480;sets=2", "sets"}));
