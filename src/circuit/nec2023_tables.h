@@ -224,8 +224,12 @@ inline constexpr IceaConstants kIceaAluminium = {0.0125, 228};
 inline constexpr double kThermoplasticFinalC = 150;
 inline constexpr double kThermosetFinalC = 250;
 
-// The clauses the check and its trail cite, in the 2023 numbering (checked against the
-// 2023 text as callout.app and the NFPA first-draft reports reproduce it).
+// The clauses the check and its trail cite, in the 2023 numbering. 210.19(A)(1)(a)/(b),
+// 215.2(A)(1)(a)/(b), 210.20(A) and 215.3 as two NEC 2023 sizing tools cite them (a feeder
+// and a branch-circuit reference list, and a 2023 conductor sizer's own comments); 240.4(B),
+// (C), 240.6(A) as callout.app's NEC 2023 pages and risingedgeservices.com quote them;
+// 310.10(G) (310.10(H) before 2020) as cablesizecalculator.com and a 2023 sizing guide give
+// it; 110.14(C)(1)(a), (b) from the 2023 text as zanemeyers' NFPA 70 notes reproduce it.
 inline constexpr std::string_view kRuleLoad125 = "210.19(A)(1)(a), 215.2(A)(1)(a)";
 inline constexpr std::string_view kRuleAfterFactors = "210.19(A)(1)(b), 215.2(A)(1)(b)";
 inline constexpr std::string_view kRuleNextSizeUp = "240.4(B)";
