@@ -7,6 +7,7 @@
 
 #include "circuit/circuit_number.h"
 #include "circuit/nec2023_rules.h"
+#include "numtext/number_text.h"
 
 namespace ferrovolt {
 
@@ -18,9 +19,15 @@ using nec2023::label;
 using nec2023::materialName;
 
 constexpr int kNoSize = -1;
+constexpr double kAbsoluteZeroC = -273.15;
 
 CircuitRefusal refuse(std::string_view field, std::string reason) {
     return {field, std::move(reason)};
+}
+
+// An input as it was given, never rounded away ("0.0001", not "0").
+std::string numberText(double value) {
+    return formatDouble(value);
 }
 
 bool positive(double value) {
@@ -35,11 +42,17 @@ std::optional<CircuitRefusal> invalid(const CircuitInputs& in) {
     if (!positive(in.current)) return refuse("current", "must be more than 0 A");
     if (!positive(in.length)) return refuse("length", "must be more than 0");
     if (!positive(in.volts)) return refuse("volts", "must be more than 0 V");
+    if (in.volts > nec2023::kMaxVolts)
+        return refuse("volts",
+                      "must be at most 2000 V: NEC 2023 Table 310.16 covers conductors up to "
+                      "2000 V; medium voltage is sized by Article 311");
     if (!positive(in.maxDropPercent) || in.maxDropPercent >= 100)
         return refuse("max_drop", "must be more than 0 and less than 100 %");
     if (in.insulation != 60 && in.insulation != 75 && in.insulation != 90)
         return refuse("insulation", "must be 60, 75 or 90 °C");
     if (!std::isfinite(in.ambient)) return refuse("ambient", "must be a temperature in °C");
+    if (in.ambient < kAbsoluteZeroC)
+        return refuse("ambient", degrees(in.ambient) + " is below absolute zero (−273.15 °C)");
     if (in.conductors < 1) return refuse("conductors", "must be 1 or more");
     if (!positive(in.powerFactor) || in.powerFactor > 1)
         return refuse("pf", "must be more than 0 and at most 1");
@@ -56,6 +69,7 @@ std::optional<CircuitRefusal> invalid(const CircuitInputs& in) {
     if (in.k && !in.faultCurrent)
         return refuse("k", "is used only with a fault current and a clearing time");
     if (in.k && !positive(*in.k)) return refuse("k", "must be more than 0");
+    if (in.device && !positive(*in.device)) return refuse("device", "must be more than 0 A");
     if (in.size && (*in.size < 0 || *in.size >= static_cast<int>(kSizes.size())))
         return refuse("size", "is not a size of NEC 2023 Table 310.16");
     return std::nullopt;
@@ -80,7 +94,8 @@ std::variant<double, CircuitRefusal> ambientFactor(const CircuitInputs& in) {
     double last = 0;
     for (const nec2023::AmbientRow& row : nec2023::kTable310_15B1)
         if (row.factor[static_cast<std::size_t>(col)] != 0) last = row.upTo;
-    return refuse("ambient", degrees(in.ambient) + " is beyond NEC 2023 Table 310.15(B)(1): its " +
+    return refuse("ambient", degrees(in.ambient) +
+                                 " is beyond NEC 2023 Table 310.15(B)(1)(1): its " +
                                  std::to_string(in.insulation) + " °C column ends at " +
                                  roundedNumberText(last, 0) + " °C");
 }
@@ -112,19 +127,56 @@ CircuitResult check(const CircuitInputs& in, bool ampacityOnly) {
     a.ambientFactor = std::get<double>(ambient);
     a.adjustmentFactor = adjustmentFactor(in.conductors);
 
-    // Ampacity.
+    if (c.device == 0)
+        return refuse("device", "the circuit needs " + roundedNumberText(c.circuitAmps, 3) +
+                                    " A, more than the largest rating of NEC 2023 Table "
+                                    "240.6(A) (6000 A): give the device's rating");
+    if (in.device && *in.device + 1e-9 < c.circuitAmps)
+        return refuse("device", roundedNumberText(*in.device, 3) + " A is below the " +
+                                    roundedNumberText(c.circuitAmps, 3) +
+                                    " A the circuit needs: NEC 2023 210.20(A) and 215.3 ask the "
+                                    "device to carry the load, 125 % of it when continuous");
+    a.device = c.device;
+    a.deviceGiven = in.device.has_value();
+    a.deviceStandard = nec2023::isStandardRating(c.device);
+    a.terminalRating = c.terminalCol == 0 ? 60 : 75;
+
+    // Ampacity: (a) and (b) of 210.19(A)(1) and 215.2(A)(1) each find their smallest size,
+    // then the conductor's ampacity must be protected by the device (240.4(B), (C)).
     const int sizeCount = static_cast<int>(kSizes.size());
-    a.byAmpacity = kNoSize;
-    for (int s = c.firstSize(); s < sizeCount; ++s) {
-        if (c.allowable(s, a.ambientFactor, a.adjustmentFactor) + 1e-9 < c.required) continue;
-        a.byAmpacity = s;
-        break;
-    }
-    if (a.byAmpacity == kNoSize)
+    const auto smallest = [&](auto meets) {
+        for (int s = c.firstSize(); s < sizeCount; ++s)
+            if (meets(s)) return s;
+        return kNoSize;
+    };
+    a.byLoad125 = smallest([&](int s) { return c.meetsLoad125(s); });
+    a.byAfterFactors = smallest(
+        [&](int s) { return c.meetsAfterFactors(s, a.ambientFactor, a.adjustmentFactor); });
+    a.byProtection = smallest([&](int s) {
+        return c.protectedBy(c.setsAmpacity(s, a.ambientFactor, a.adjustmentFactor));
+    });
+    if (a.byLoad125 == kNoSize || a.byAfterFactors == kNoSize || a.byProtection == kNoSize) {
+        // Where the ambient alone takes the ampacity away, the ambient is what to change.
+        if (a.ambientFactor < 1 &&
+            c.protectedBy(c.setsAmpacity(sizeCount - 1, 1.0, a.adjustmentFactor)) &&
+            c.meetsAfterFactors(sizeCount - 1, 1.0, a.adjustmentFactor))
+            return refuse("ambient", numberText(in.ambient) + " °C leaves a correction factor of " +
+                                         roundedNumberText(a.ambientFactor, 4) + " for " +
+                                         std::to_string(in.insulation) +
+                                         " °C insulation: no size of NEC 2023 Table 310.16 "
+                                         "then carries " +
+                                         roundedNumberText(c.required, 3) + " A per set");
         return refuse("current", roundedNumberText(c.required, 3) + " A per set is more than " +
                                      std::string(label(sizeCount - 1)) +
                                      " carries under NEC 2023 Table 310.16 with these factors: "
                                      "use more parallel sets");
+    }
+    a.byAmpacity = std::max({a.byLoad125, a.byAfterFactors, a.byProtection});
+    a.ampacityRule =
+        a.byAmpacity == a.byLoad125 ? AmpacityRule::Load125
+        : a.byAmpacity == a.byAfterFactors
+            ? (in.conservative125 ? AmpacityRule::Combined125 : AmpacityRule::AfterFactors)
+            : AmpacityRule::Protection;
     if (ampacityOnly) return a;
 
     // Voltage drop, over the sizes Table 9 lists.
@@ -139,13 +191,15 @@ CircuitResult check(const CircuitInputs& in, bool ampacityOnly) {
         return refuse("max_drop",
                       "no size of NEC 2023 Chapter 9 Table 9 (up to 1000 kcmil) keeps "
                       "the drop within " +
-                          roundedNumberText(in.maxDropPercent, 3) +
+                          numberText(in.maxDropPercent) +
                           " % over this length: use more parallel sets");
 
     // Short circuit.
     if (in.faultCurrent) {
-        a.k = in.k ? *in.k : adiabaticK(in.material, in.insulation, nec2023::kThermoplasticFinalC);
-        const double mm2 = *in.faultCurrent * std::sqrt(*in.clearingTime) / *a.k;
+        a.k = in.k ? *in.k
+                   : iceaK(in.material, in.insulation,
+                           nec2023::finalTemperature(in.insulationFamily));
+        const double mm2 = c.faultPerSet() * std::sqrt(*in.clearingTime) / *a.k;
         a.shortCircuitCmil = mm2 / nec2023::kMm2PerCmil;
         for (int s = c.firstSize(); s < sizeCount; ++s) {
             if (kSizes[static_cast<std::size_t>(s)].cmil < *a.shortCircuitCmil) continue;
@@ -162,7 +216,7 @@ CircuitResult check(const CircuitInputs& in, bool ampacityOnly) {
     a.bySmallConductor = c.firstSize();
     while (true) {
         const int limit = nec2023::smallConductorLimit(in.material, a.bySmallConductor);
-        if (limit == 0 || limit + 1e-9 >= c.required) break;
+        if (limit == 0 || limit + 1e-9 >= c.device) break;
         ++a.bySmallConductor;
     }
 
@@ -207,8 +261,8 @@ CircuitResult check(const CircuitInputs& in, bool ampacityOnly) {
     const nec2023::Drop d = c.drop(*row);
     a.dropVolts = d.volts;
     a.dropPercent = d.volts * 100 / in.volts;
-    a.loadVolts = in.volts - d.volts;
-    a.terminalRating = c.terminalColumn(a.size) == 0 ? 60 : 75;
+    // A drop that reaches the supply leaves no voltage at the load to speak of.
+    if (d.volts < in.volts) a.loadVolts = in.volts - d.volts;
     if (const int limit = nec2023::smallConductorLimit(in.material, a.size); limit != 0)
         a.maxOvercurrentDevice = limit;
     return a;
@@ -282,6 +336,18 @@ std::optional<int> circuitSizeOf(CircuitCode, std::string_view text) {
 
 double circuitSizeCmil(CircuitCode, int size) {
     return kSizes[static_cast<std::size_t>(size)].cmil;
+}
+
+double iceaK(Material material, double initialC, double finalC) {
+    const nec2023::IceaConstants& icea = nec2023::icea(material);
+    return std::sqrt(icea.c * std::log10((finalC + icea.beta) / (initialC + icea.beta))) /
+           nec2023::kMm2PerCmil;
+}
+
+std::string_view ampacityRuleKey(AmpacityRule rule) {
+    constexpr std::string_view kKeys[] = {"load_125", "after_factors", "protection",
+                                          "combined_125"};
+    return kKeys[static_cast<int>(rule)];
 }
 
 double adiabaticK(Material material, double initialC, double finalC) {

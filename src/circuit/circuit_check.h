@@ -23,6 +23,11 @@ enum class Raceway { Pvc, Aluminium, Steel };
 enum class TerminalRating { Auto, C60, C75 };
 enum class AmbientMethod { Table, Equation };
 enum class Criterion { Ampacity, VoltageDrop, ShortCircuit, SmallConductor };
+enum class InsulationFamily { Thermoplastic, Thermoset };
+// The rule that set the ampacity minimum: 125 % of a continuous load before any factor, the
+// load after correction and adjustment, the protection of the conductor by its device, or
+// (by choice) 125 % after the factors.
+enum class AmpacityRule { Load125, AfterFactors, Protection, Combined125 };
 
 struct CircuitInputs {
     CircuitCode code = CircuitCode::Nec2023;
@@ -35,6 +40,7 @@ struct CircuitInputs {
     double volts = 240;
     double maxDropPercent = 3;
     int insulation = 75;  // °C: 60, 75 or 90
+    InsulationFamily insulationFamily = InsulationFamily::Thermoplastic;
     TerminalRating terminals = TerminalRating::Auto;
     double ambient = 30;  // °C
     AmbientMethod ambientMethod = AmbientMethod::Table;
@@ -45,6 +51,9 @@ struct CircuitInputs {
     std::optional<double> faultCurrent;  // A
     std::optional<double> clearingTime;  // s
     std::optional<double> k;             // overrides the computed k
+    bool faultDivided = false;           // each parallel set carries its share of the fault
+    std::optional<double> device;        // the overcurrent device's rating, A
+    bool conservative125 = false;        // 125 % of a continuous load after the factors too
     std::optional<int> size;             // a size to check instead of choosing one
 };
 
@@ -70,15 +79,22 @@ struct CircuitAnswer {
     bool sizeGiven = false;
     Criterion governedBy = Criterion::Ampacity;
     std::vector<Criterion> fails;  // criteria a given size does not meet
-    double requiredAmpacity = 0;   // per set
+    double requiredAmpacity = 0;   // per set: the load, 125 % of it when continuous
     double ampacity = 0;           // of the answer, after every factor and the terminal cap
     int terminalRating = 75;       // °C column the terminals cap at
+    double device = 0;             // the overcurrent device's rating, A
+    bool deviceGiven = false;
+    bool deviceStandard = true;  // a rating of Table 240.6(A)
+    // The ampacity minimum as the three rules of the code find it, and the one that set it.
+    int byLoad125 = 0, byAfterFactors = 0, byProtection = 0;
+    AmpacityRule ampacityRule = AmpacityRule::Load125;
     double ambientFactor = 1, adjustmentFactor = 1;
     int byAmpacity = 0, byVoltageDrop = 0, bySmallConductor = 0;
     std::optional<int> byShortCircuit;
     std::optional<double> k;                 // the k used, when asked
     std::optional<double> shortCircuitCmil;  // the area the fault needs
-    double dropVolts = 0, dropPercent = 0, loadVolts = 0;
+    double dropVolts = 0, dropPercent = 0;
+    std::optional<double> loadVolts;          // none when the drop reaches the supply
     std::optional<int> maxOvercurrentDevice;  // 240.4(D), for the small conductors
     CircuitTrail trail;
 };
@@ -119,7 +135,14 @@ std::optional<int> circuitSizeOf(CircuitCode code, std::string_view label);
 double circuitSizeCmil(CircuitCode code, int size);
 
 // k for the adiabatic check, from the material and the conductor's initial and final
-// temperatures (°C), by the closed formula that reproduces the tabulated values.
+// temperatures (°C), by the closed formula of IEC 60949 that reproduces the values IEC
+// 60364-5-54 tabulates.
 double adiabaticK(Material material, double initialC, double finalC);
+
+// The same k by ICEA P-32-382, which the NEC check uses: √(c log10((T2 + β)/(T1 + β))) per
+// circular mil, written per mm² so that S = I √t / k holds in mm².
+double iceaK(Material material, double initialC, double finalC);
+
+std::string_view ampacityRuleKey(AmpacityRule rule);  // "protection"
 
 }  // namespace ferrovolt

@@ -122,6 +122,13 @@ Reason setInsulation(CircuitInputs& in, std::string_view text) {
     return std::nullopt;
 }
 
+Reason setInsulationFamily(CircuitInputs& in, std::string_view text) {
+    const std::optional<int> i = choiceOf("thermoplastic|thermoset", text);
+    if (!i) return notOneOf(text, "thermoplastic|thermoset");
+    in.insulationFamily = *i == 0 ? InsulationFamily::Thermoplastic : InsulationFamily::Thermoset;
+    return std::nullopt;
+}
+
 Reason setTerminals(CircuitInputs& in, std::string_view text) {
     const std::optional<int> i = choiceOf("60|75|auto", text);
     if (!i) return notOneOf(text, "60|75|auto");
@@ -163,7 +170,7 @@ CircuitValue sizeOf(std::optional<int> size) {
 
 }  // namespace
 
-const std::array<CircuitField, 20> kCircuitFields = {{
+const std::array<CircuitField, 24> kCircuitFields = {{
     {{"current", "--current", InputKind::Number, "", "", "Design current in amperes", std::nullopt,
       ""},
      true,
@@ -198,6 +205,13 @@ const std::array<CircuitField, 20> kCircuitFields = {{
       "Insulation temperature rating, °C", std::nullopt, ""},
      false,
      setInsulation},
+    {{"insulation_family", "--insulation-family", InputKind::Choice, "thermoplastic|thermoset",
+      "thermoplastic",
+      "Insulation family for the short-circuit limit: thermoplastic (TW, THW, THHN/THWN-2) "
+      "150 °C, thermoset (XHHW-2, RHW-2, USE-2) 250 °C",
+      std::nullopt, ""},
+     false,
+     setInsulationFamily},
     {{"terminals", "--terminals", InputKind::Choice, "60|75|auto", "auto",
       "Terminal temperature rating, °C; auto follows 110.14(C)(1)", std::nullopt, ""},
      false,
@@ -225,6 +239,18 @@ const std::array<CircuitField, 20> kCircuitFields = {{
       std::nullopt, ""},
      false,
      setWhole<&CircuitInputs::sets>},
+    {{"device", "--device", InputKind::Number, "", "",
+      "Overcurrent device rating in amperes (default the next standard rating of 240.6(A) at "
+      "or above the required current; a non-standard rating is allowed)",
+      std::nullopt, ""},
+     false,
+     setOptional<&CircuitInputs::device>},
+    {{"conservative_125", "--conservative-125", InputKind::Flag, "", "",
+      "Also require 125 % of a continuous load after correction and adjustment (stricter than "
+      "the code, for authorities that ask for it)",
+      std::nullopt, ""},
+     false,
+     setFlag<&CircuitInputs::conservative125>},
     {{"fault_current", "--fault-current", InputKind::Number, "", "",
       "Fault current in amperes, for the short-circuit check", std::nullopt, ""},
      false,
@@ -237,6 +263,12 @@ const std::array<CircuitField, 20> kCircuitFields = {{
       "Adiabatic k to use instead of the one computed from the insulation", std::nullopt, ""},
      false,
      setOptional<&CircuitInputs::k>},
+    {{"fault_divided", "--fault-divided", InputKind::Flag, "", "",
+      "Parallel sets share the fault (a fault at the load end, or cable limiters); by default "
+      "each set carries the whole fault",
+      std::nullopt, ""},
+     false,
+     setFlag<&CircuitInputs::faultDivided>},
     {{"size", "--size", InputKind::Size, "", "",
       "A size to check instead of choosing one (\"3 AWG\", \"2/0 AWG\", \"350 kcmil\")",
       std::nullopt, ""},
@@ -250,7 +282,7 @@ const CircuitField* circuitField(std::string_view key) {
     return nullptr;
 }
 
-const std::array<CircuitRow, 15> kCircuitRows = {{
+const std::array<CircuitRow, 17> kCircuitRows = {{
     {{"size", "Size", "", ""},
      0,
      [](const CircuitAnswer& a) -> CircuitValue { return a.sizeLabel; }},
@@ -286,13 +318,23 @@ const std::array<CircuitRow, 15> kCircuitRows = {{
      [](const CircuitAnswer& a) -> CircuitValue { return a.dropPercent; }},
     {{"load_volts", "Voltage at the load", "V", ""},
      3,
-     [](const CircuitAnswer& a) -> CircuitValue { return a.loadVolts; }},
+     [](const CircuitAnswer& a) -> CircuitValue {
+         if (!a.loadVolts) return {};
+         return *a.loadVolts;
+     },
+     "Out of range."},
     {{"max_overcurrent_device", "Largest overcurrent device", "A", ""},
      0,
      [](const CircuitAnswer& a) -> CircuitValue {
          if (!a.maxOvercurrentDevice) return {};
          return static_cast<double>(*a.maxOvercurrentDevice);
      }},
+    {{"device", "Overcurrent device", "A", ""},
+     3,
+     [](const CircuitAnswer& a) -> CircuitValue { return a.device; }},
+    {{"ampacity_set_by", "Ampacity minimum set by", "", ""},
+     0,
+     [](const CircuitAnswer& a) -> CircuitValue { return ampacityRuleKey(a.ampacityRule); }},
     {{"k", "Adiabatic k", "", ""},
      4,
      [](const CircuitAnswer& a) -> CircuitValue {
@@ -316,7 +358,7 @@ std::string circuitRowText(const CircuitRow& row, const CircuitAnswer& answer) {
         return text;
     }
     if (const auto* text = std::get_if<std::string_view>(&value)) return std::string(*text);
-    return {};
+    return std::string(row.absent);
 }
 
 std::string circuitNumberText(double value, int decimals) {

@@ -24,7 +24,7 @@ struct CircuitField : InputDescription {
     std::optional<std::string> (*set)(CircuitInputs&, std::string_view text);
 };
 
-extern const std::array<CircuitField, 20> kCircuitFields;
+extern const std::array<CircuitField, 24> kCircuitFields;
 
 const CircuitField* circuitField(std::string_view key);
 
@@ -35,15 +35,16 @@ using CircuitValue = std::variant<std::monostate, double, std::string_view>;
 struct CircuitRow : RowDescription {
     int decimals;  // numbers are rounded to this many places when written
     CircuitValue (*value)(const CircuitAnswer&);
+    std::string_view absent = {};  // the text of an absent value ("" leaves the row out)
 };
 
-extern const std::array<CircuitRow, 15> kCircuitRows;
+extern const std::array<CircuitRow, 17> kCircuitRows;
 
 // The row that gives a criterion's minimum size ("by_ampacity").
 const CircuitRow& criterionRow(Criterion criterion);
 
 // A row's value as the answer writes it: a number rounded to its places with its unit
-// ("2.5 V"), a text as it is, "" when the row has no value.
+// ("2.5 V"), a text as it is, the row's `absent` text when it has no value.
 std::string circuitRowText(const CircuitRow& row, const CircuitAnswer& answer);
 
 // A number as the answer writes it: rounded to the row's places, in our own number text.

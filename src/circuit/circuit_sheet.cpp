@@ -9,6 +9,21 @@ namespace {
 
 constexpr std::size_t kCaptionWidth = 32;
 
+void appendRow(std::string& sheet, std::string_view caption, std::string_view text) {
+    sheet += caption;
+    if (caption.size() < kCaptionWidth) sheet.append(kCaptionWidth - caption.size(), ' ');
+    ((sheet += ": ") += text) += '\n';
+}
+
+// For a given size: whether it meets every criterion, and which it fails.
+std::string verdictText(const CircuitAnswer& answer) {
+    if (answer.fails.empty()) return "yes";
+    std::string text = "no (fails ";
+    for (std::size_t i = 0; i < answer.fails.size(); ++i)
+        (text += i == 0 ? "" : ", ") += criterionName(answer.fails[i]);
+    return text + ")";
+}
+
 }  // namespace
 
 std::string circuitSheet(const CircuitAnswer& answer) {
@@ -24,10 +39,9 @@ std::string circuitSheet(const CircuitAnswer& answer) {
     for (const CircuitRow& row : kCircuitRows) {
         const std::string text = circuitRowText(row, answer);
         if (text.empty()) continue;
-        sheet += row.caption;
-        if (row.caption.size() < kCaptionWidth)
-            sheet.append(kCaptionWidth - row.caption.size(), ' ');
-        ((sheet += ": ") += text) += '\n';
+        appendRow(sheet, row.caption, text);
+        if (row.key == "governed_by" && answer.sizeGiven)
+            appendRow(sheet, "Meets every criterion", verdictText(answer));
     }
     ((sheet += '\n') += kCircuitDisclaimer) += '\n';
     return sheet;

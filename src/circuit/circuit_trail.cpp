@@ -8,6 +8,7 @@
 #include "circuit/circuit_check.h"
 #include "circuit/circuit_number.h"
 #include "circuit/nec2023_rules.h"
+#include "numtext/number_text.h"
 
 namespace ferrovolt {
 
@@ -29,6 +30,10 @@ struct Text {
         char digits[16];
         const char* const end = std::to_chars(digits, digits + sizeof digits, number).ptr;
         text.append(digits, static_cast<std::size_t>(end - digits));
+        return *this;
+    }
+    Text& operator<<(double number) {  // an input as given, never rounded away
+        text += formatDouble(number);
         return *this;
     }
     Text& operator<<(Rounded number) {
@@ -61,6 +66,7 @@ private:
         m_source.text.clear();
     }
     void inputs();
+    void device();
     void ampacity();
     void voltageDrop();
     void shortCircuit();
@@ -81,8 +87,7 @@ void TrailText::inputs() {
     m_value << current() << " A, " << (in.continuous ? "continuous" : "non-continuous");
     put("Design current", kInput);
     m_value << Rounded{in.volts, 3} << " V " << (in.threePhase ? "three" : "single") << " phase, "
-            << nec2023::materialName(in.material) << ", drop limit "
-            << Rounded{in.maxDropPercent, 3} << " %";
+            << nec2023::materialName(in.material) << ", drop limit " << in.maxDropPercent << " %";
     put("Circuit", kInput);
     m_value << Rounded{in.length, 3};
     if (in.feet)
@@ -90,10 +95,11 @@ void TrailText::inputs() {
     else
         m_value << " m = " << Rounded{m_c.feet, 3} << " ft one way";
     put("Length", kInput);
-    m_value << in.insulation << " °C insulation, " << in.conductors
-            << " current-carrying conductors in " << nec2023::racewayName(in.raceway)
-            << " raceway, " << Rounded{in.ambient, 2} << " °C ambient, pf "
-            << Rounded{in.powerFactor, 3} << ", " << in.sets
+    m_value << in.insulation << " °C "
+            << (in.insulationFamily == InsulationFamily::Thermoset ? "thermoset" : "thermoplastic")
+            << " insulation, " << in.conductors << " current-carrying conductors in "
+            << nec2023::racewayName(in.raceway) << " raceway, " << Rounded{in.ambient, 2}
+            << " °C ambient, pf " << Rounded{in.powerFactor, 3} << ", " << in.sets
             << (in.sets == 1 ? " set" : " sets in parallel");
     put("Installation", kInput);
     if (in.faultCurrent) {
@@ -115,50 +121,135 @@ void TrailText::inputs() {
         m_value << " = " << required() << " A";
         if (in.sets > 1) m_value << " per set";
     }
-    put("Required ampacity",
-        in.continuous ? "NEC 2023 210.19(A)(1), 215.2(A)(1): 125 % of a continuous load" : kInput);
+    if (in.continuous) {
+        m_source << "NEC 2023 " << nec2023::kRuleLoad125
+                 << ": 125 % of a continuous load, before any correction or adjustment";
+        putWithSource("Required ampacity");
+    } else {
+        put("Required ampacity", kInput);
+    }
 
     if (in.ambientMethod == AmbientMethod::Equation) {
         m_value << "√((" << in.insulation << " − " << Rounded{in.ambient, 2} << ") / ("
                 << in.insulation << " − 30)) = " << Rounded{m_a.ambientFactor, 4};
-        put("Ambient correction", "NEC 2023 310.15(B), equation");
+        m_source << "NEC 2023 " << nec2023::kRuleAmbientEquation;
     } else {
         m_value << Rounded{m_a.ambientFactor, 2} << " at " << Rounded{in.ambient, 2} << " °C, "
                 << in.insulation << " °C column";
-        put("Ambient correction", "NEC 2023 Table 310.15(B)(1)");
+        m_source << "NEC 2023 " << nec2023::kTableAmbient;
     }
+    putWithSource("Ambient correction");
     m_value << Rounded{m_a.adjustmentFactor, 2} << " for " << in.conductors
             << " current-carrying conductors";
-    put("Adjustment", "NEC 2023 Table 310.15(C)(1)");
-    switch (in.terminals) {
+    m_source << "NEC 2023 " << nec2023::kTableAdjustment;
+    putWithSource("Adjustment");
+    device();
+}
+
+void TrailText::device() {
+    const CircuitAnswer& a = m_a;
+    m_value << Rounded{a.device, 3} << " A";
+    if (a.deviceGiven) {
+        m_value << " as given, " << (a.deviceStandard ? "a" : "not a") << " standard rating";
+        if (!a.deviceStandard) m_value << " (allowed; the next standard rating is not assumed)";
+        m_source << "input, NEC 2023 " << nec2023::kRuleStandardRatings;
+    } else {
+        m_value << ", the next standard rating at or above " << Rounded{m_c.circuitAmps, 3} << " A";
+        m_source << "NEC 2023 " << nec2023::kRuleStandardRatings << ", 210.20(A), 215.3";
+    }
+    putWithSource("Overcurrent device");
+    switch (m_in.terminals) {
         case TerminalRating::C60:
         case TerminalRating::C75:
-            m_value << (in.terminals == TerminalRating::C60 ? "60 °C" : "75 °C");
-            put("Terminal rating", "input, NEC 2023 110.14(C)(1)");
+            m_value << (m_in.terminals == TerminalRating::C60 ? "60 °C" : "75 °C");
+            m_source << "input, NEC 2023 " << nec2023::kRuleTerminals;
             break;
         case TerminalRating::Auto:
-            m_value << (m_c.circuitAmps <= 100
-                            ? "60 °C: circuit of 100 A or less"
-                            : "60 °C for 14 to 1 AWG, 75 °C above: circuit over 100 A");
-            put("Terminal rating", "NEC 2023 110.14(C)(1)(a), (b)");
+            m_value << (a.terminalRating == 60 ? "60 °C: a circuit of 100 A or less"
+                                               : "75 °C: a circuit over 100 A")
+                    << ", rated by its " << Rounded{a.device, 3} << " A device";
+            m_source << "NEC 2023 " << nec2023::kRuleTerminals
+                     << (a.terminalRating == 60 ? "(a)" : "(b)");
             break;
     }
+    putWithSource("Terminal rating");
 }
 
 void TrailText::ampacity() {
-    const int s = m_a.byAmpacity;
+    const CircuitAnswer& a = m_a;
     const int col = nec2023::column(m_in.insulation);
-    const int capCol = m_c.terminalColumn(s);
-    const int base = nec2023::tableAmpacity(m_in.material, s, col);
-    const int cap = nec2023::tableAmpacity(m_in.material, s, capCol);
-    const std::string_view capDegrees = capCol == 0 ? "60" : "75";
-    m_source << "NEC 2023 Table 310.16, " << m_in.insulation << " °C column: " << base << " A";
-    if (capCol != col) m_source << "; " << capDegrees << " °C column: " << cap << " A";
-    m_value << nec2023::label(s) << ": " << base << " A × " << Rounded{m_a.ambientFactor, 4}
-            << " × " << Rounded{m_a.adjustmentFactor, 2} << ", at most " << cap << " A ("
-            << capDegrees << " °C terminals) = "
-            << Rounded{m_c.allowable(s, m_a.ambientFactor, m_a.adjustmentFactor), 3} << " A ≥ "
-            << required() << " A";
+    const auto degreesOf = [](int column) { return column == 0 ? 60 : column == 1 ? 75 : 90; };
+
+    // (a): 125 % of a continuous load (or the load), before any factor.
+    const int aCol = m_c.load125Column();
+    m_value << nec2023::label(a.byLoad125) << ": " << degreesOf(aCol) << " °C column "
+            << nec2023::tableAmpacity(m_in.material, a.byLoad125, aCol) << " A ≥ " << required()
+            << " A";
+    m_source << "NEC 2023 " << nec2023::kRuleLoad125 << ", " << nec2023::kTableAmpacity
+             << ", the lower of the insulation's and the terminals' column";
+    putWithSource("By the load before factors (a)");
+
+    // (b): the load after correction and adjustment.
+    const double needs = m_c.afterFactorsNeeds();
+    m_value << nec2023::label(a.byAfterFactors) << ": "
+            << nec2023::tableAmpacity(m_in.material, a.byAfterFactors, col) << " A × "
+            << Rounded{a.ambientFactor, 4} << " × " << Rounded{a.adjustmentFactor, 2} << " = "
+            << Rounded{m_c.corrected(a.byAfterFactors, a.ambientFactor, a.adjustmentFactor), 3}
+            << " A ≥ " << Rounded{needs, 3} << " A";
+    if (m_in.conservative125) {
+        m_source << "combined 125 % and factors, by choice (stricter than NEC 2023 "
+                 << nec2023::kRuleAfterFactors << "); " << nec2023::kTableAmpacity << ", "
+                 << m_in.insulation << " °C column";
+    } else {
+        m_source << "NEC 2023 " << nec2023::kRuleAfterFactors << ", " << nec2023::kTableAmpacity
+                 << ", " << m_in.insulation << " °C column";
+    }
+    putWithSource("By the load after factors (b)");
+
+    // Protection of the conductor by its device.
+    const int p = a.byProtection;
+    const double ampacity = m_c.allowable(p, a.ambientFactor, a.adjustmentFactor);
+    m_value << nec2023::label(p) << ": ";
+    if (m_in.sets > 1)
+        m_value << m_in.sets << " × " << Rounded{ampacity, 3}
+                << " A = " << Rounded{ampacity * m_in.sets, 3} << " A";
+    else
+        m_value << Rounded{ampacity, 3} << " A";
+    const double total = ampacity * m_in.sets;
+    if (m_c.nextSizeUpAllowed()) {
+        const int next = nec2023::standardRatingAtOrAbove(total);
+        if (total + 1e-9 < a.device) m_value << ", next standard rating " << next << " A";
+        m_value << " ≥ " << Rounded{a.device, 3} << " A device";
+        m_source << "NEC 2023 " << nec2023::kRuleNextSizeUp
+                 << ": up to 800 A, the next standard rating above the ampacity may protect it";
+    } else {
+        m_value << " ≥ " << Rounded{a.device, 3} << " A device";
+        m_source << "NEC 2023 " << nec2023::kRuleAboveLimit
+                 << ": above 800 A, the ampacity must reach the device's rating";
+    }
+    putWithSource("By protection");
+
+    m_value << nec2023::label(a.byAmpacity) << ", set by ";
+    switch (a.ampacityRule) {
+        case AmpacityRule::Load125:
+            m_value << "the load before factors (a)";
+            m_source << "NEC 2023 " << nec2023::kRuleLoad125;
+            break;
+        case AmpacityRule::AfterFactors:
+            m_value << "the load after factors (b)";
+            m_source << "NEC 2023 " << nec2023::kRuleAfterFactors;
+            break;
+        case AmpacityRule::Combined125:
+            m_value << "125 % after factors, the combined rule chosen";
+            m_source << "stricter than NEC 2023 " << nec2023::kRuleAfterFactors;
+            break;
+        case AmpacityRule::Protection:
+            m_value << "the protection of the conductor";
+            m_source << "NEC 2023 "
+                     << (m_c.nextSizeUpAllowed() ? nec2023::kRuleNextSizeUp
+                                                 : nec2023::kRuleAboveLimit);
+            break;
+    }
     putWithSource("By ampacity");
 }
 
@@ -172,31 +263,47 @@ void TrailText::voltageDrop() {
             << Rounded{m_c.feet, 3} << " ft / 1000";
     if (in.sets > 1) m_value << " / " << in.sets;
     m_value << " = " << Rounded{d.volts, 3} << " V = " << Rounded{d.volts * 100 / in.volts, 3}
-            << " % ≤ " << Rounded{in.maxDropPercent, 3} << " %";
+            << " % ≤ " << in.maxDropPercent << " %";
     m_source << "NEC 2023 Chapter 9 Table 9, " << nec2023::materialName(in.material) << " in "
              << nec2023::racewayName(in.raceway) << " raceway: R " << Rounded{d.r, 4} << ", X "
-             << Rounded{d.x, 4} << " Ω/1000 ft";
+             << Rounded{d.x, 4} << " Ω/1000 ft; the limit is a recommendation of the NEC 2023 "
+             << nec2023::kDropNotes << ", not a requirement";
     putWithSource("By voltage drop");
 }
 
 void TrailText::shortCircuit() {
     const CircuitInputs& in = m_in;
     const double k = *m_a.k;
-    const double mm2 = *in.faultCurrent * std::sqrt(*in.clearingTime) / k;
+    const double fault = m_c.faultPerSet();
     const int s = *m_a.byShortCircuit;
-    m_value << nec2023::label(s) << ": " << Rounded{*in.faultCurrent, 3} << " A × √"
-            << Rounded{*in.clearingTime, 4} << " s / k = " << Rounded{mm2, 3}
-            << " mm² = " << Rounded{*m_a.shortCircuitCmil, 0} << " cmil ≤ "
-            << Rounded{nec2023::kSizes[static_cast<std::size_t>(s)].cmil, 0}
-            << " cmil; each set taken to carry the whole fault";
-    m_source << "adiabatic S = I √t / k (IEC 60364-5-54, ICEA P-32-382); ";
+    m_value << nec2023::label(s) << ": ";
     if (in.k) {
-        m_source << "k " << Rounded{k, 4} << " as given";
+        m_value << Rounded{fault, 3} << " A × √" << Rounded{*in.clearingTime, 4}
+                << " s / k = " << Rounded{fault * std::sqrt(*in.clearingTime) / k, 3} << " mm² = ";
     } else {
-        m_source << (in.material == Material::Copper ? "k = 226 √ln((234.5 + 150) / (234.5 + "
-                                                     : "k = 148 √ln((228 + 150) / (228 + ")
-                 << in.insulation << ")) = " << Rounded{k, 4}
-                 << ", 150 °C thermoplastic limit of ICEA P-32-382";
+        const nec2023::IceaConstants& icea = nec2023::icea(in.material);
+        m_value << Rounded{fault, 3} << " A × √" << Rounded{*in.clearingTime, 4} << " s / √("
+                << icea.c << " × log10((" << nec2023::finalTemperature(in.insulationFamily) << " + "
+                << icea.beta << ") / (" << in.insulation << " + " << icea.beta << "))) = ";
+    }
+    m_value << Rounded{*m_a.shortCircuitCmil, 0} << " cmil ≤ "
+            << Rounded{nec2023::kSizes[static_cast<std::size_t>(s)].cmil, 0} << " cmil; ";
+    if (in.faultDivided && in.sets > 1)
+        m_value << "the fault divided among the " << in.sets
+                << " sets (a fault at the load end, or cable limiters)";
+    else if (in.sets > 1)
+        m_value << "each set taken to carry the whole fault (a fault at the supply end)";
+    else
+        m_value << "one set carries the whole fault";
+    if (in.k) {
+        m_source << "adiabatic S = I √t / k; k " << Rounded{k, 4} << " as given";
+    } else {
+        m_source << "ICEA P-32-382, (I/A)² t = c log10((T2 + β)/(T1 + β)), "
+                 << nec2023::materialName(in.material) << ", "
+                 << nec2023::finalTemperature(in.insulationFamily) << " °C limit of "
+                 << (in.insulationFamily == InsulationFamily::Thermoset ? "thermoset"
+                                                                        : "thermoplastic")
+                 << " insulation (k " << Rounded{k, 4} << " per mm²)";
     }
     putWithSource("By short circuit");
 }
@@ -207,15 +314,17 @@ void TrailText::answer() {
     const int limit = nec2023::smallConductorLimit(m_in.material, s);
     m_value << nec2023::label(s) << ": ";
     if (limit != 0)
-        m_value << "allows a device up to " << limit << " A ≥ " << required() << " A";
+        m_value << "its device may be up to " << limit << " A ≥ " << Rounded{a.device, 3} << " A";
     else
-        m_value << "the smaller sizes allow devices below " << required() << " A";
-    put("By small-conductor rule", "NEC 2023 240.4(D)");
+        m_value << "240.4(D) limits only 14–10 AWG, none of which may take a "
+                << Rounded{a.device, 3} << " A device";
+    put("By small-conductor rule", "NEC 2023 240.4(D): limits the device on 14–10 AWG");
 
     const int largest = std::max(
         {a.byAmpacity, a.byVoltageDrop, a.bySmallConductor, a.byShortCircuit.value_or(-1)});
     if (!a.sizeGiven && a.size != largest) {
-        m_value << nec2023::label(largest) << " has no row, so " << a.sizeLabel << " is taken";
+        m_value << nec2023::label(largest) << " has no row, so " << a.sizeLabel
+                << " is taken (ampacity alone gives " << nec2023::label(a.byAmpacity) << ")";
         put("Next size in Table 9", "NEC 2023 Chapter 9 Table 9");
     }
     if (a.sets > 1) {
@@ -228,6 +337,8 @@ void TrailText::answer() {
     m_value << a.sizeLabel;
     if (!a.sizeGiven) {
         m_value << ", governed by " << criterionName(a.governedBy);
+        if (a.governedBy == Criterion::VoltageDrop)
+            m_value << " (a recommendation, not a requirement)";
     } else if (a.fails.empty()) {
         m_value << " meets every criterion";
     } else {
@@ -238,13 +349,17 @@ void TrailText::answer() {
     }
     put("Answer", "largest of the minimum sizes");
     m_value << Rounded{a.ampacity, 3} << " A with " << a.terminalRating << " °C terminals";
-    put("Allowable ampacity", "NEC 2023 Table 310.16, 310.15(B)(1), 310.15(C)(1), 110.14(C)(1)");
-    m_value << Rounded{a.dropVolts, 3} << " V = " << Rounded{a.dropPercent, 3} << " %, "
-            << Rounded{a.loadVolts, 3} << " V at the load";
+    put("Allowable ampacity",
+        "NEC 2023 Table 310.16, Table 310.15(B)(1)(1), Table 310.15(C)(1), 110.14(C)(1)");
+    m_value << Rounded{a.dropVolts, 3} << " V = " << Rounded{a.dropPercent, 3} << " %, ";
+    if (a.loadVolts)
+        m_value << Rounded{*a.loadVolts, 3} << " V at the load";
+    else
+        m_value << "the drop reaches the supply: the voltage at the load is Out of range.";
     put("Voltage drop", "NEC 2023 Chapter 9 Table 9");
     if (a.maxOvercurrentDevice) {
         m_value << *a.maxOvercurrentDevice << " A";
-        put("Largest overcurrent device", "NEC 2023 240.4(D)");
+        put("Largest overcurrent device", "NEC 2023 240.4(D): the limit on this size's device");
     }
 }
 

@@ -17,10 +17,6 @@ namespace ferrovolt::nec2023 {
 
 inline constexpr double kMetresPerFoot = 0.3048;
 inline constexpr double kMm2PerCmil = 5.0670747909749771e-4;  // π/4 × (0.0254 mm)²
-// ICEA P-32-382's short-circuit limit for thermoplastic insulation, as the Cooper Bussmann
-// wire protection paper quotes it. The 90 °C thermoset insulations allow 250 °C; taking
-// 150 °C for every column never understates the size (`k` overrides it).
-inline constexpr double kThermoplasticFinalC = 150;
 
 inline int column(int insulation) {
     return insulation == 60 ? 0 : insulation == 75 ? 1 : 2;
@@ -56,6 +52,25 @@ inline int smallConductorLimit(Material material, int size) {
     return 0;
 }
 
+// The smallest standard rating at or above `amps`; 0 above the largest.
+inline int standardRatingAtOrAbove(double amps) {
+    for (const int rating : kTable240_6A)
+        if (rating + 1e-9 >= amps) return rating;
+    return 0;
+}
+
+inline bool isStandardRating(double amps) {
+    return std::find(kTable240_6A.begin(), kTable240_6A.end(), amps) != kTable240_6A.end();
+}
+
+inline double finalTemperature(InsulationFamily family) {
+    return family == InsulationFamily::Thermoset ? kThermosetFinalC : kThermoplasticFinalC;
+}
+
+inline const IceaConstants& icea(Material material) {
+    return material == Material::Copper ? kIceaCopper : kIceaAluminium;
+}
+
 inline std::string_view materialName(Material material) {
     return material == Material::Copper ? "copper" : "aluminium";
 }
@@ -68,20 +83,24 @@ struct Drop {
     double ze = 0, volts = 0, r = 0, x = 0;
 };
 
-// The circuit as the criteria see it: its length in feet, the current it must carry, and the
-// ampacity and drop of a size.
+// The circuit as the criteria see it: its length in feet, the currents it must carry, its
+// device, and the ampacity and drop of a size.
 struct Circuit {
     explicit Circuit(const CircuitInputs& inputs)
         : in(inputs),
           feet(in.feet ? in.length : in.length / kMetresPerFoot),
           sin(std::sqrt(1 - in.powerFactor * in.powerFactor)),
           circuitAmps(in.current * (in.continuous ? 1.25 : 1.0)),
-          required(circuitAmps / in.sets) {}
+          required(circuitAmps / in.sets),
+          loadPerSet(in.current / in.sets),
+          device(in.device ? *in.device : standardRatingAtOrAbove(circuitAmps)),
+          terminalCol(terminalColumnOf(in, device)) {}
 
     int firstSize() const { return in.material == Material::Copper ? 0 : 1; }
 
-    // The column the terminals cap a size at: 0 for 60 °C, 1 for 75 °C.
-    int terminalColumn(int size) const {
+    // 110.14(C)(1): the column the terminals cap at, 0 for 60 °C and 1 for 75 °C; auto
+    // follows the circuit's rating, which is its device's.
+    static int terminalColumnOf(const CircuitInputs& in, double device) {
         switch (in.terminals) {
             case TerminalRating::C60:
                 return 0;
@@ -90,14 +109,45 @@ struct Circuit {
             case TerminalRating::Auto:
                 break;
         }
-        return circuitAmps <= 100 || size <= kSize1Awg ? 0 : 1;
+        return device <= kTerminal60UpTo ? 0 : 1;
     }
 
+    // The column (a) reads: the insulation's, or the terminals' when lower.
+    int load125Column() const { return std::min(column(in.insulation), terminalCol); }
+
+    // The insulation column after correction and adjustment.
+    double corrected(int size, double ambientFactor, double adjustmentFactor) const {
+        return tableAmpacity(in.material, size, column(in.insulation)) * ambientFactor *
+               adjustmentFactor;
+    }
+
+    // The conductor's ampacity: corrected, and no more than its terminals' column.
     double allowable(int size, double ambientFactor, double adjustmentFactor) const {
-        const double corrected = tableAmpacity(in.material, size, column(in.insulation)) *
-                                 ambientFactor * adjustmentFactor;
-        return std::min(
-            corrected, static_cast<double>(tableAmpacity(in.material, size, terminalColumn(size))));
+        return std::min(corrected(size, ambientFactor, adjustmentFactor),
+                        static_cast<double>(tableAmpacity(in.material, size, terminalCol)));
+    }
+
+    // (a) 125 % of a continuous load, before any factor, in the terminals' column.
+    bool meetsLoad125(int size) const {
+        return tableAmpacity(in.material, size, load125Column()) + 1e-9 >= required;
+    }
+
+    // (b) the load after correction and adjustment (125 % of it with the combined rule).
+    double afterFactorsNeeds() const { return in.conservative125 ? required : loadPerSet; }
+    bool meetsAfterFactors(int size, double ambientFactor, double adjustmentFactor) const {
+        return corrected(size, ambientFactor, adjustmentFactor) + 1e-9 >= afterFactorsNeeds();
+    }
+
+    // 240.4(B), (C): the device protects the sets' ampacity together.
+    double setsAmpacity(int size, double ambientFactor, double adjustmentFactor) const {
+        return allowable(size, ambientFactor, adjustmentFactor) * in.sets;
+    }
+    bool nextSizeUpAllowed() const { return device <= kNextSizeUpLimit; }
+    bool protectedBy(double ampacity) const {
+        if (ampacity + 1e-9 >= device) return true;
+        if (!nextSizeUpAllowed()) return false;
+        const int next = standardRatingAtOrAbove(ampacity);
+        return next != 0 && next + 1e-9 >= device;
     }
 
     Drop drop(const Table9Row& row) const {
@@ -111,11 +161,19 @@ struct Circuit {
         return d;
     }
 
+    // The fault current one conductor carries: all of it, or its set's share.
+    double faultPerSet() const {
+        return in.faultDivided ? *in.faultCurrent / in.sets : *in.faultCurrent;
+    }
+
     const CircuitInputs& in;
     double feet;         // one way
     double sin;          // of the power factor's angle
-    double circuitAmps;  // 125 % of a continuous load
-    double required;     // ampacity per set
+    double circuitAmps;  // the load, 125 % of it when continuous
+    double required;     // circuitAmps per set
+    double loadPerSet;   // the load per set
+    double device;       // the overcurrent device's rating
+    int terminalCol;     // 0: 60 °C, 1: 75 °C
 };
 
 }  // namespace ferrovolt::nec2023

@@ -83,13 +83,17 @@ inline constexpr std::array<AmpacityRow, 28> kTable310_16 = {{
     {{555, 665, 750}, {470, 560, 630}},  // 2000
 }};
 
-// Table 310.15(B)(1): ambient correction for tables based on 30 °C, by insulation column.
+// Table 310.15(B)(1)(1): ambient correction for tables based on 30 °C, by insulation column
+// (numbered Table 310.15(B)(1) before 2023, when the 40 °C-based table beside it became
+// Table 310.15(B)(1)(2); the 2023 number is read from the 2023 tables NFPA reproduces as the
+// base text of the CMP-6 first-draft public inputs, and from a 2023 wire-size tool's table
+// list, "Table 310.15(B)(1)(1) — ambient temperature correction, 30 °C base").
 // Each row covers ambients above the previous row's limit up to its own (°C, the table's
 // whole-degree bands read as "up to"); the first row covers everything at or below 10 °C.
 // Read from up.codes (IRC Table E3705.2, marked [310.15(B)(1)]); checked against the
 // equation of 310.15(B), √((Tc − Ta)/(Tc − 30)) at each row's upper ambient, which gives
 // every cell to two places, and spot cells in worked examples (0.88, 0.82, 0.76). Not to be
-// confused with the 40 °C-based Table 310.15(B)(2).
+// confused with the 40 °C-based Table 310.15(B)(1)(2).
 struct AmbientRow {
     double upTo;                   // °C
     std::array<double, 3> factor;  // 60, 75, 90 °C; 0 where the column has ended
@@ -184,5 +188,64 @@ inline constexpr std::array<SmallConductorRow, 3> kSection240_4D = {{
     {1, 20, 15},
     {2, 30, 25},
 }};
+
+// Table 240.6(A): the standard ampere ratings of fuses and inverse-time circuit breakers.
+// Read from callout.app/codes/nec-2023-240-6 (15 to 6000 A, with 10 A among the fuse
+// ratings); checked against builders.theknowledgegardens.com nec-article-240 (15 to 600 A)
+// and ecmweb.com code-qa-fuse-and-breaker-ratings. expertce.com's NEC 2023 lesson says the
+// 2023 table adds 10 A for breakers too, so 10 A is taken as standard; the other fuse-only
+// ratings (1, 3, 6 and 601 A) are not ratings a circuit here would be given.
+inline constexpr std::array<int, 38> kTable240_6A = {
+    10,  15,  20,  25,   30,   35,   40,   45,   50,   60,   70,   80,   90,
+    100, 110, 125, 150,  175,  200,  225,  250,  300,  350,  400,  450,  500,
+    600, 700, 800, 1000, 1200, 1600, 2000, 2500, 3000, 4000, 5000, 6000,
+};
+
+// 240.4(B) lets a device up to this rating protect a conductor whose ampacity falls between
+// two standard ratings; above it, 240.4(C) asks the ampacity to reach the device rating.
+inline constexpr int kNextSizeUpLimit = 800;
+// 110.14(C)(1): terminations of circuits rated up to this take the 60 °C column, above it
+// the 75 °C column.
+inline constexpr int kTerminal60UpTo = 100;
+
+// ICEA P-32-382's short-circuit withstand of insulated conductors, (I/A)² t = c log10((T2 +
+// β)/(T1 + β)), A in circular mils: c and β by material, and the final temperature by
+// insulation family. Read from Okonite engineering data F125 and the Cooper Bussmann
+// "Conductor Short-Circuit Protection" paper (copper, 0.0297 and 234; aluminium, 0.0125 and
+// 228; 150 °C thermoplastic, 250 °C thermoset); the copper constants are checked against the
+// ICEA formula as a tutorbin.com question quotes it, and the Okonite 90 → 250 °C copper
+// figure 0.07195 A/√s per cmil follows from them.
+struct IceaConstants {
+    double c;     // (A/cmil)² s per decade
+    double beta;  // °C
+};
+inline constexpr IceaConstants kIceaCopper = {0.0297, 234};
+inline constexpr IceaConstants kIceaAluminium = {0.0125, 228};
+inline constexpr double kThermoplasticFinalC = 150;
+inline constexpr double kThermosetFinalC = 250;
+
+// The clauses the check and its trail cite, in the 2023 numbering. 210.19(A)(1)(a)/(b),
+// 215.2(A)(1)(a)/(b), 210.20(A) and 215.3 as two NEC 2023 sizing tools cite them (a feeder
+// and a branch-circuit reference list, and a 2023 conductor sizer's own comments); 240.4(B),
+// (C), 240.6(A) as callout.app's NEC 2023 pages and risingedgeservices.com quote them;
+// 310.10(G) (310.10(H) before 2020) as cablesizecalculator.com and a 2023 sizing guide give
+// it; 110.14(C)(1)(a), (b) from the 2023 text as zanemeyers' NFPA 70 notes reproduce it.
+inline constexpr std::string_view kRuleLoad125 = "210.19(A)(1)(a), 215.2(A)(1)(a)";
+inline constexpr std::string_view kRuleAfterFactors = "210.19(A)(1)(b), 215.2(A)(1)(b)";
+inline constexpr std::string_view kRuleNextSizeUp = "240.4(B)";
+inline constexpr std::string_view kRuleAboveLimit = "240.4(C)";
+inline constexpr std::string_view kRuleSmallConductor = "240.4(D)";
+inline constexpr std::string_view kRuleStandardRatings = "Table 240.6(A)";
+inline constexpr std::string_view kRuleTerminals = "110.14(C)(1)";
+inline constexpr std::string_view kRuleParallel = "310.10(G)";
+inline constexpr std::string_view kTableAmbient = "Table 310.15(B)(1)(1)";
+inline constexpr std::string_view kRuleAmbientEquation = "310.15(B), equation";
+inline constexpr std::string_view kTableAdjustment = "Table 310.15(C)(1)";
+inline constexpr std::string_view kTableAmpacity = "Table 310.16";
+inline constexpr std::string_view kTableDrop = "Chapter 9 Table 9";
+// Voltage drop is a recommendation of informational notes, not a requirement (90.5(C)).
+inline constexpr std::string_view kDropNotes = "210.19(A) and 215.2(A) informational notes";
+// Conductors above 2000 V are sized by Article 311; Table 310.16 ends at 2000 V.
+inline constexpr double kMaxVolts = 2000;
 
 }  // namespace ferrovolt::nec2023

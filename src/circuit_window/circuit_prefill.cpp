@@ -57,13 +57,14 @@ std::optional<std::string> sizingWarning(const Tables& tables, const CircuitPref
     const std::optional<Material> material = codeMaterial(tab.material);
     const std::optional<double> shown = shownCmil(tables, shownSize);
     if (!material || !shown || !tab.volts) return std::nullopt;
+    // The Circuit Check window's own defaults, with what the tab hands over: the warning
+    // names the size the window's "Minimum by ampacity" row shows. The drop is the tab's own
+    // answer, by its own limit, so only the ampacity is held against it.
     CircuitInputs in;
     in.material = *material;
     in.feet = tab.feet;
     in.threePhase = tab.threePhase;
     in.volts = *tab.volts;
-    in.insulation = 75;
-    in.terminals = TerminalRating::C75;
     if (circuitField("current")->set(in, tab.current) ||
         circuitField("length")->set(in, tab.length))
         return std::nullopt;

@@ -126,6 +126,7 @@ void CircuitWindow::buildResults(QLayout* into) {
 
     // The criteria first, then, after a gap, every other row the window shows.
     auto* grid = new QGridLayout;
+    grid->setVerticalSpacing(1);  // rows of a table: close, so the answer fits a short screen
     m_rows = std::make_unique<ResultRows>(grid, this);
     const auto addRow = [this](const CircuitRow& row) {
         m_rows->add(qt(row.key), qt(row.caption));

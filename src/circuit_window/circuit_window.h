@@ -60,6 +60,7 @@ private:
     void buildResults(QLayout* into);
     QWidget* addInput(QGridLayout* grid, std::string_view key, const QString& label,
                       QWidget* control, const QString& unit = {});
+    QCheckBox* addCheck(QGridLayout* grid, std::string_view key, const QString& text);
     QLineEdit* numberField(const QString& name, const QString& text);
     QComboBox* choiceList(const QString& name,
                           std::initializer_list<std::pair<const char*, const char*>> items);

@@ -65,6 +65,16 @@ QGridLayout* CircuitWindow::inputGroup(QLayout* into, const QString& title) {
     return m_inputGrids.back();
 }
 
+QCheckBox* CircuitWindow::addCheck(QGridLayout* grid, std::string_view key, const QString& text) {
+    auto* box = new QCheckBox(text, this);
+    box->setObjectName(qt(key));
+    box->setAccessibleName(plain(text));
+    connect(box, &QCheckBox::toggled, this, [this] { recalculate(); });
+    grid->addWidget(box, grid->rowCount(), 1, 1, 2);
+    m_inputs.push_back({key, box, plain(text)});
+    return box;
+}
+
 void CircuitWindow::buildInputs(QLayout* into) {
     QGridLayout* grid = inputGroup(into, QStringLiteral("Circuit"));
     m_current = numberField(QStringLiteral("current"), QStringLiteral("20"));
@@ -99,14 +109,26 @@ void CircuitWindow::buildInputs(QLayout* into) {
                                        {{"60 °C", "60"}, {"75 °C", "75"}, {"90 °C", "90"}});
     insulation->setCurrentIndex(1);
     addInput(grid, "insulation", QStringLiteral("&Insulation rating:"), insulation);
+    // The family sets the short-circuit limit, so it sits beside the rating.
+    QComboBox* family = choiceList(
+        QStringLiteral("insulation_family"),
+        {{"Thermoplastic, 150 °C", "thermoplastic"}, {"Thermoset, 250 °C", "thermoset"}});
+    // Short entries keep the unit column narrow; the tip names the insulations of each.
+    family->setItemData(0, QStringLiteral("TW, THW, THHN, THWN-2: 150 °C after a short circuit"),
+                        Qt::ToolTipRole);
+    family->setItemData(1, QStringLiteral("XHHW-2, RHW-2, USE-2: 250 °C after a short circuit"),
+                        Qt::ToolTipRole);
+    family->setAccessibleName(QStringLiteral("Insulation family"));
+    grid->addWidget(family, grid->rowCount() - 1, 2);
+    m_inputs.push_back({"insulation_family", family, QStringLiteral("Insulation family")});
     m_terminals = choiceList(QStringLiteral("terminals"),
                              {{"Auto, by 110.14(C)(1)", "auto"}, {"60 °C", "60"}, {"75 °C", "75"}});
     addInput(grid, "terminals", QStringLiteral("&Terminal rating:"), m_terminals);
     addInput(grid, "ambient", QStringLiteral("&Ambient temperature:"),
              numberField(QStringLiteral("ambient"), QStringLiteral("30")), QStringLiteral("°C"));
     addInput(grid, "ambient_method", QStringLiteral("Ambient co&rrection:"),
-             choiceList(QStringLiteral("ambient_method"),
-                        {{"Table 310.15(B)(1)", "table"}, {"Equation of 310.15(B)", "equation"}}));
+             choiceList(QStringLiteral("ambient_method"), {{"Table 310.15(B)(1)(1)", "table"},
+                                                           {"Equation of 310.15(B)", "equation"}}));
     auto* conductors = new QSpinBox(this);
     conductors->setObjectName(QStringLiteral("conductors"));
     conductors->setRange(1, kMaxConductors);
@@ -123,6 +145,12 @@ void CircuitWindow::buildInputs(QLayout* into) {
     sets->setRange(1, kMaxSets);
     connect(sets, &QSpinBox::valueChanged, this, [this] { recalculate(); });
     addInput(grid, "sets", QStringLiteral("Parallel s&ets:"), sets);
+    QLineEdit* device = numberField(QStringLiteral("device"), {});
+    device->setPlaceholderText(QStringLiteral("next standard rating"));
+    addInput(grid, "device", QStringLiteral("&Breaker or fuse rating:"), device,
+             QStringLiteral("A"));
+    addCheck(grid, "conservative_125",
+             QStringLiteral("E&xtra: 125 % after factors too (stricter than the code)"));
 
     grid = inputGroup(into, QStringLiteral("Short circuit and a given size (optional)"));
     m_faultCurrent = numberField(QStringLiteral("fault_current"), {});
@@ -134,6 +162,8 @@ void CircuitWindow::buildInputs(QLayout* into) {
     QLineEdit* k = numberField(QStringLiteral("k"), {});
     k->setPlaceholderText(QStringLiteral("from the insulation"));
     addInput(grid, "k", QStringLiteral("Adiabatic &k:"), k);
+    addCheck(grid, "fault_divided",
+             QStringLiteral("Sets share the fault e&qually (load end, cable limiters)"));
     QComboBox* size = choiceList(QStringLiteral("size"), {{"None: choose the size", ""}});
     for (int s = 0; s < circuitSizeCount(CircuitCode::Nec2023); ++s)
         size->addItem(qt(circuitSizeLabel(CircuitCode::Nec2023, s)),

@@ -16,10 +16,12 @@ namespace ferrovolt {
 namespace {
 
 constexpr std::string_view kCircuitFooter =
-    "Sizes 14 AWG to 2000 kcmil (aluminium from 12 AWG) by NEC 2023: ampacity (Table 310.16\n"
-    "with 310.15(B)(1), 310.15(C)(1) and the terminal limit of 110.14(C)(1)), voltage drop\n"
-    "(Chapter 9 Table 9), short circuit (adiabatic, with a fault current and a clearing\n"
-    "time) and the small-conductor rule 240.4(D); the answer is the largest minimum.\n"
+    "Sizes 14 AWG to 2000 kcmil (aluminium from 12 AWG) by NEC 2023: ampacity (Table 310.16:\n"
+    "(a) 125 % of a continuous load before any factor and (b) the load after Table\n"
+    "310.15(B)(1)(1) and Table 310.15(C)(1), with the terminal limit of 110.14(C)(1), and\n"
+    "the conductor protected by its device, 240.4(B) and (C)), voltage drop (Chapter 9\n"
+    "Table 9, a recommendation), short circuit (ICEA P-32-382, with a fault current and a\n"
+    "clearing time) and the small-conductor rule 240.4(D); the answer is the largest minimum.\n"
     "Exit status: 0 answered; 1 an input was refused (one line on standard error naming\n"
     "the option and the reason, or {\"refused\":FIELD,\"reason\":TEXT} with --json); 2 bad\n"
     "command-line input; 3 the output could not be written.";

@@ -33,8 +33,8 @@ void appendCircuitAnswer(std::string& out, const CircuitResult& result) {
         const CircuitValue value = row.value(answer);
         if (const auto* number = std::get_if<double>(&value); number && row.decimals == 0)
             json[std::string(row.key)] = static_cast<std::int64_t>(*number);
-        else if (number)
-            json[std::string(row.key)] = roundDouble(*number, row.decimals);
+        else if (number)  // at full precision: a sum over many answers sums no rounding
+            json[std::string(row.key)] = *number;
         else if (const auto* text = std::get_if<std::string_view>(&value))
             json[std::string(row.key)] = *text;
         else

@@ -139,6 +139,8 @@ void Schedule::answer() {
                 m_text += circuitNumberText(*number, row.decimals);
             else if (const auto* text = std::get_if<std::string_view>(&value))
                 appendCell(m_text, *text);
+            else
+                appendCell(m_text, row.absent);  // "Out of range." where the sheet says it
             m_text += ',';
         }
         m_text += ",\r\n";

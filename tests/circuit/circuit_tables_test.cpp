@@ -3,9 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
+#include "circuit/circuit_check.h"
 #include "circuit/nec2023_tables.h"
 
 namespace ferrovolt::nec2023 {
@@ -92,7 +94,7 @@ TEST(NecTables, Table310_16AgreesWithOlderEditionsButForTheListedChanges) {
     expectAgreement(kOlder, std::size(kOlder), true);
 }
 
-// Every cell of Table 310.15(B)(1) is √((Tc − Ta)/(Tc − 30)) at the row's upper ambient,
+// Every cell of Table 310.15(B)(1)(1) is √((Tc − Ta)/(Tc − 30)) at the row's upper ambient,
 // rounded to two places (the equation of 310.15(B); forums.mikeholt.com, post by Carultch).
 TEST(NecTables, Table310_15B1IsTheEquationAtEachRowsUpperAmbient) {
     constexpr double kRatings[] = {60, 75, 90};
@@ -183,6 +185,45 @@ TEST(NecTables, Section240_4DAgreesWithTheSecondReproduction) {
         EXPECT_EQ(kSection240_4D[i].copper, kEncore[i].copper);
         EXPECT_EQ(kSection240_4D[i].aluminium, kEncore[i].aluminium);
     }
+}
+
+// The cells of Table 310.16 read from one reproduction only (aluminium 600 kcmil 75/90 °C,
+// 800, 900, 1250–2000 kcmil) are held to the table's order: every column rises with the size
+// and with the temperature, and aluminium stays below copper.
+TEST(NecTables, Table310_16RisesWithSizeAndColumnAndAluminiumBelowCopper) {
+    for (std::size_t s = 0; s < kTable310_16.size(); ++s) {
+        const AmpacityRow& row = kTable310_16[s];
+        for (std::size_t col = 0; col < 3; ++col) {
+            if (col > 0) {
+                EXPECT_GT(row.copper[col], row.copper[col - 1]) << kSizes[s].label;
+                if (row.aluminium[col - 1] > 0) {
+                    EXPECT_GT(row.aluminium[col], row.aluminium[col - 1]) << kSizes[s].label;
+                }
+            }
+            if (s > 0) {
+                EXPECT_GT(row.copper[col], kTable310_16[s - 1].copper[col]) << kSizes[s].label;
+                EXPECT_GT(row.aluminium[col], kTable310_16[s - 1].aluminium[col])
+                    << kSizes[s].label;
+            }
+            EXPECT_LT(row.aluminium[col], row.copper[col]) << kSizes[s].label;
+        }
+    }
+}
+
+// Table 240.6(A) from 15 to 600 A as builders.theknowledgegardens.com lists it (NEC Article
+// 240); the list rises throughout.
+TEST(NecTables, Table240_6AAgreesWithTheSecondReproduction) {
+    constexpr int kSecond[] = {15,  20,  25,  30,  35,  40,  45,  50,  60,  70,  80,  90,  100,
+                               110, 125, 150, 175, 200, 225, 250, 300, 350, 400, 450, 500, 600};
+    for (std::size_t i = 0; i < std::size(kSecond); ++i) EXPECT_EQ(kTable240_6A[i + 1], kSecond[i]);
+    EXPECT_TRUE(std::is_sorted(kTable240_6A.begin(), kTable240_6A.end()));
+}
+
+// ICEA P-32-382 as Okonite's engineering data F125 gives it: copper from 90 to 250 °C
+// withstands 0.07195 A·√s per circular mil.
+TEST(NecTables, IceaConstantsGiveOkonitesCopperFigure) {
+    EXPECT_NEAR(iceaK(Material::Copper, 90, kThermosetFinalC) * 5.0670747909749771e-4, 0.07195,
+                2e-5);
 }
 
 }  // namespace

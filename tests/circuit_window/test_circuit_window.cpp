@@ -110,6 +110,7 @@ private slots:
     void colouredTextsAreReadable();
     void fitsSmallScreens_data();
     void fitsSmallScreens();
+    void deviceAndInsulationFamily();
 };
 
 void TestCircuitWindow::answersEveryChange_data() {
@@ -195,8 +196,8 @@ void TestCircuitWindow::refusesInPlaceOfTheAnswer_data() {
                                   << "One-way length: \"1.2.3\" is not a number";
     QTest::newRow("ambient beyond the table")
         << QByteArray("ambient") << "71"
-        << "Ambient temperature: 71 °C is beyond NEC 2023 Table 310.15(B)(1): its 75 °C column "
-           "ends at 70 °C";
+        << "Ambient temperature: 71 °C is beyond NEC 2023 Table 310.15(B)(1)(1): its 75 °C "
+           "column ends at 70 °C";
     QTest::newRow("fault without time") << QByteArray("fault_current") << "5000"
                                         << "Clearing time: is needed with a fault current";
 }
@@ -238,7 +239,7 @@ void TestCircuitWindow::copyAndReportGiveTheCalculation() {
     QCOMPARE(spoken(status), QStringLiteral("Copied the calculation for 3 AWG to the clipboard."));
     QCOMPARE(copied,
              QString::fromStdString(ferrovolt::circuitSheet(std::get<CircuitAnswer>(w.result()))));
-    QVERIFY(copied.contains(QStringLiteral("NEC 2023 Table 310.16, 75 °C column: 100 A")));
+    QVERIFY(copied.contains(QStringLiteral("(a): 3 AWG: 75 °C column 100 A ≥ 100 A")));
     QVERIFY(copied.contains(QStringLiteral("Governed by                     : ampacity")));
 
     QTemporaryDir dir;
@@ -274,13 +275,33 @@ void TestCircuitWindow::keyboardAndScreenReader() {
         QCOMPARE(spoken(focus), focus->accessibleName());
         QTest::keyClick(focus, Qt::Key_Tab);
     }
-    QCOMPARE(
-        order,
-        (QStringList{"current",      "continuous",     "length",        "feet",       "material",
-                     "phase",        "volts",          "max_drop",      "insulation", "terminals",
-                     "ambient",      "ambient_method", "conductors",    "raceway",    "pf",
-                     "sets",         "fault_current",  "clearing_time", "k",          "size",
-                     "cmdShowTrail", "cmdCopy",        "cmdSaveReport"}));
+    QCOMPARE(order, (QStringList{"current",
+                                 "continuous",
+                                 "length",
+                                 "feet",
+                                 "material",
+                                 "phase",
+                                 "volts",
+                                 "max_drop",
+                                 "insulation",
+                                 "insulation_family",
+                                 "terminals",
+                                 "ambient",
+                                 "ambient_method",
+                                 "conductors",
+                                 "raceway",
+                                 "pf",
+                                 "sets",
+                                 "device",
+                                 "conservative_125",
+                                 "fault_current",
+                                 "clearing_time",
+                                 "k",
+                                 "fault_divided",
+                                 "size",
+                                 "cmdShowTrail",
+                                 "cmdCopy",
+                                 "cmdSaveReport"}));
     // Each labelled input is reached by its label's mnemonic.
     int buddies = 0;
     QSet<int> controlColumn;  // where the controls of the three groups begin
@@ -290,7 +311,7 @@ void TestCircuitWindow::keyboardAndScreenReader() {
         QVERIFY2(caption->text().contains(QLatin1Char('&')), qPrintable(caption->text()));
         controlColumn << caption->buddy()->mapTo(&w, QPoint()).x();
     }
-    QCOMPARE(buddies, 18);
+    QCOMPARE(buddies, 19);
     QCOMPARE(controlColumn.size(), 1);
     QTest::keyClick(&w, Qt::Key_K, Qt::AltModifier);
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("k"));
@@ -382,6 +403,27 @@ void TestCircuitWindow::fitsSmallScreens() {
             QVERIFY2(inView(shown, &w), qPrintable(shown->objectName()));
     QTest::keyClick(&w, Qt::Key_C, Qt::AltModifier);  // by its mnemonic, from below
     QVERIFY(inView(w.findChild<QLineEdit*>(QStringLiteral("current")), panel->viewport()));
+}
+
+// The device is an input and a row; the insulation family sets the short-circuit limit.
+void TestCircuitWindow::deviceAndInsulationFamily() {
+    CircuitWindow w;
+    w.show();
+    safetyCase(w);
+    choose(w, "terminals", QStringLiteral("75 °C"));
+    QCOMPARE(label(w, "device")->text(), QStringLiteral("100 A"));
+    QCOMPARE(label(w, "ampacity_set_by")->text(), QStringLiteral("load_125"));
+    // 3 AWG's 100 A takes a 100 A device at most (240.4(B)); 2 AWG's 115 A takes 125 A.
+    type(w, "device", QStringLiteral("125"));
+    QCOMPARE(label(w, "lblSize")->text(), QStringLiteral("2 AWG"));
+    QCOMPARE(label(w, "ampacity_set_by")->text(), QStringLiteral("protection"));
+    type(w, "device", QString());
+    choose(w, "insulation", QStringLiteral("90 °C"));
+    type(w, "fault_current", QStringLiteral("100000"));
+    type(w, "clearing_time", QStringLiteral("0.016666666666666666"));
+    QCOMPARE(label(w, "by_short_circuit")->text(), QStringLiteral("300 kcmil"));
+    choose(w, "insulation_family", QStringLiteral("Thermoset, 250 °C"));
+    QCOMPARE(label(w, "by_short_circuit")->text(), QStringLiteral("4/0 AWG"));
 }
 
 // With --report FILE, writes the safety case's sheet for a person to look at.

@@ -34,10 +34,20 @@ TEST(CircuitCommand, JsonHasEveryKeyWithNumbersAsNumbers) {
     EXPECT_EQ(json["by_ampacity"], "3 AWG");
     EXPECT_EQ(json["by_voltage_drop"], "14 AWG");
     EXPECT_TRUE(json["by_short_circuit"].is_null());
-    EXPECT_EQ(json["drop_volts"], 0.156);
-    EXPECT_EQ(json["drop_percent"], 0.065);
-    EXPECT_EQ(json["load_volts"], 239.844);
+    // Numbers at full precision, the answer's own (the sheet writes 0.156 V): a sum over a
+    // schedule sums no rounding.
+    CircuitInputs in;
+    in.current = 100;
+    in.length = 1;
+    in.terminals = TerminalRating::C75;
+    const auto answer = std::get<CircuitAnswer>(checkCircuit(in));
+    EXPECT_EQ(json["drop_volts"].get<double>(), answer.dropVolts);
+    EXPECT_EQ(json["drop_percent"].get<double>(), answer.dropPercent);
+    EXPECT_EQ(json["load_volts"].get<double>(), *answer.loadVolts);
+    EXPECT_NE(json["drop_volts"].get<double>(), 0.156);
     EXPECT_TRUE(json["max_overcurrent_device"].is_null());
+    EXPECT_EQ(json["device"], 100);
+    EXPECT_EQ(json["ampacity_set_by"], "load_125");
     EXPECT_EQ(json["code"], "NEC 2023");
     ASSERT_TRUE(json["trail"].is_array());
     EXPECT_EQ(json["trail"][0]["step"], "Design current");
@@ -99,14 +109,31 @@ TEST(CircuitCommand, ScheduleAddsTheAnswerColumnsAndKeepsTheOthers) {
               "\xEF\xBB\xBF"
               "Circuit,Current,Length,Volts,Max-Drop,Terminals,Size,size,sets,governed_by,"
               "required_ampacity,ampacity,by_ampacity,by_voltage_drop,by_short_circuit,"
-              "by_small_conductor,drop_volts,drop_percent,load_volts,max_overcurrent_device,k,"
-              "code,refused,reason\r\n"
+              "by_small_conductor,drop_volts,drop_percent,load_volts,max_overcurrent_device,"
+              "device,ampacity_set_by,k,code,refused,reason\r\n"
               "\"Pump, north\",100,1,240,,75,,3 AWG,1,ampacity,100,100,3 AWG,14 AWG,,8 AWG,"
-              "0.156,0.065,239.844,,,NEC 2023,,\r\n"
+              "0.156,0.065,239.844,,100,load_125,,NEC 2023,,\r\n"
               "Lights,16,30,120,,,,10 AWG,1,voltage_drop,16,30,12 AWG,10 AWG,,12 AWG,3.296,"
-              "2.746,116.704,30,,NEC 2023,,\r\n"
-              "Bad,100,1,240,,75,7 AWG,,,,,,,,,,,,,,,,size,\"\"\"7 AWG\"\" is not a size of the "
+              "2.746,116.704,30,20,load_125,,NEC 2023,,\r\n"
+              "Bad,100,1,240,,75,7 AWG,,,,,,,,,,,,,,,,,,size,\"\"\"7 AWG\"\" is not a size of the "
               "code's tables (such as \"\"3 AWG\"\", \"\"2/0 AWG\"\", \"\"350 kcmil\"\")\"\r\n");
+}
+
+// A given size whose drop reaches the supply: no voltage at the load, on every path.
+TEST(CircuitCommand, ADropPastTheSupplyIsOutOfRangeInTheScheduleAndNullInJson) {
+    std::istringstream in("current,length,volts,size\n5,2000,120,14 AWG\n");
+    std::ostringstream out, err;
+    ASSERT_EQ(runScheduleText(in, out, err), 0) << err.str();
+    EXPECT_NE(out.str().find(",Out of range.,"), std::string::npos) << out.str();
+    EXPECT_EQ(out.str().find(",-"), std::string::npos) << out.str();
+    std::string answer;
+    answerRequest(tables(),
+                  R"({"calc":"circuit","current":5,"length":2000,"volts":120,"size":"14 AWG"})",
+                  answer);
+    const auto json = nlohmann::json::parse(answer);
+    EXPECT_TRUE(json["load_volts"].is_null());
+    EXPECT_EQ(json["fails"], nlohmann::json::array({"voltage_drop"}));
+    EXPECT_EQ(json["meets_all"], false);
 }
 
 TEST(CircuitCommand, ScheduleWithoutARequiredColumnIsRefused) {
