@@ -27,7 +27,7 @@ const std::array<FillResultRow, 7> kFillRows = {{
      [](const FillAnswer& a) { return inches2(a.allowedArea); }},
     {"allowed_percent", "Allowed fill", [](const FillAnswer& a) { return fillRuleText(a); }},
     {"fill_percent", "Fill",
-     [](const FillAnswer& a) { return fillNumber(a.fillPercent, 2) + " %"; }},
+     [](const FillAnswer& a) { return fillNumber(a.fillPercent, 3) + " %"; }},
     {"max_same", "Most of one size and type",
      [](const FillAnswer& a) { return a.maxSame ? std::to_string(*a.maxSame) : std::string(); }},
 }};

@@ -214,13 +214,13 @@ std::string fillRuleText(const FillAnswer& a) {
     const std::string percent = fillNumber(100 * a.percent, 0) + " %";
     switch (a.rule) {
         case FillRule::OneConductor:
-            return percent + ": one conductor";
+            return percent + " (one conductor)";
         case FillRule::TwoConductors:
-            return percent + ": two conductors";
+            return percent + " (two conductors)";
         case FillRule::OverTwo:
-            return percent + ": over two conductors";
+            return percent + " (over two conductors)";
         case FillRule::Nipple:
-            return percent + ": a nipple of 24 in or less (Note 4)";
+            return percent + " (a nipple of 24 in or less, Note 4)";
     }
     return percent;
 }
@@ -297,6 +297,7 @@ std::vector<FillTrailStep> fillTrail(const FillAnswer& a) {
                 {std::string(raceway.name) + " " + fillTradeText(below.trade),
                  "too small: " + fillNumber(below.area, 3) + " in² × " +
                      fillNumber(100 * a.percent, 0) + " % = " + area(a.percent * below.area) +
+                     (a.maxSame ? std::string() : " < " + area(a.totalArea)) +
                      (a.maxSame
                           ? ", " +
                                 number(fillMaxSame(below.area, a.items.front().area, in.nipple)
@@ -325,7 +326,7 @@ std::vector<FillTrailStep> fillTrail(const FillAnswer& a) {
     }
     trail.push_back({"Fill",
                      area(a.totalArea) + " ÷ " + fillNumber(a.racewayArea, 3) +
-                         " in² = " + fillNumber(a.fillPercent, 2) + " %",
+                         " in² = " + fillNumber(a.fillPercent, 3) + " %",
                      c9::kTable1});
     for (const std::string& warning : fillWarnings(a))
         trail.push_back({"Warning", warning, c9::kTable1Note2});
