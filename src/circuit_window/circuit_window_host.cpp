@@ -43,6 +43,7 @@ CircuitWindow* CircuitWindowHost::open(const CircuitPrefill* prefill) {
         m_window->setAttribute(Qt::WA_QuitOnClose, false);
         m_window->adjustSize();
         placeBeside(*m_window, *m_main);
+        emit created(m_window);
     }
     if (prefill != nullptr) m_window->prefill(*prefill);
     m_window->show();

@@ -24,6 +24,7 @@
 #include "window/accessibility.h"
 #include "window/circuit_check_links.h"
 #include "window/click_label.h"
+#include "window/conduit_fill_link.h"
 #include "window/controls.h"
 #include "window/input/input_handling.h"
 #include "window/keyboard_commands.h"
@@ -98,6 +99,7 @@ void frmOptions::buildPages() {
 
     connectHandlers();
     new CircuitCheckLinks(this, m_tables, m_voltageDrop, m_sizing);  // the window's child
+    new ConduitFillLink(this, m_services, m_conduit);                // likewise
     m_resultsCopy = new ResultsCopy(*this);  // the window's child, gone with it
     m_input = std::make_unique<InputHandling>(*this, m_tables, m_services);
     new KeyboardCommands(*this, *m_sstab, [this](int tab) { m_resultsCopy->copyResults(tab); });

@@ -192,6 +192,8 @@ void TestCircuitWindow::keyboardAndScreenReader() {
         QVERIFY2(!focus->accessibleName().isEmpty(), qPrintable(focus->objectName()));
         QTest::keyClick(focus, Qt::Key_Tab);
     }
+    // The last stop, after the sheet's buttons: "Conduit fill…" for the circuit's raceway.
+    QCOMPARE(order.takeLast(), QStringLiteral("cmdConduitFill"));
     QCOMPARE(
         order,
         (QStringList{"current",      "continuous",     "length",        "feet",       "material",
