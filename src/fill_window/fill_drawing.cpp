@@ -85,7 +85,7 @@ FillDrawing::FillDrawing(QWidget* parent) : QWidget(parent) {
     setAccessibleName(QStringLiteral("Cross-section"));
 }
 
-void FillDrawing::show(const FillAnswer* answer) {
+void FillDrawing::setAnswer(const FillAnswer* answer) {
     m_packing.reset();
     if (answer == nullptr) {
         m_answer.reset();

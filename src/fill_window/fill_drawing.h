@@ -30,7 +30,7 @@ public:
     explicit FillDrawing(QWidget* parent = nullptr);
 
     // The answer to draw; nothing for a refused fill.
-    void show(const FillAnswer* answer);
+    void setAnswer(const FillAnswer* answer);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;

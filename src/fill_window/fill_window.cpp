@@ -448,7 +448,7 @@ void FillWindow::showAnswer(const FillAnswer& answer) {
         value->setAccessibleName(value->text());
         value->setVisible(!text.isEmpty());
     }
-    m_drawing->show(&answer);
+    m_drawing->setAnswer(&answer);
     m_trail->setHtml(fillTrailHtml(answer));
     m_copy->setEnabled(true);
     m_save->setEnabled(true);
@@ -470,7 +470,7 @@ void FillWindow::showRefusal(const QString& message) {
         m_values[i - 1]->setText(qt(kFillRows[i].caption) + QStringLiteral(":"));
         m_values[i - 1]->setAccessibleName(qt(kFillRows[i].caption));
     }
-    m_drawing->show(nullptr);
+    m_drawing->setAnswer(nullptr);
     m_trail->clear();
     m_copy->setEnabled(false);
     m_save->setEnabled(false);
