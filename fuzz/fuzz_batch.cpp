@@ -73,6 +73,29 @@ void checkCircuitAnswer(const nlohmann::ordered_json& json, const std::string& a
             "a circuit answer without size or trail", answer);
 }
 
+// The conduit fill answers its own object too: the answer with its trail, or a refusal naming
+// one of its fields with the reason.
+void checkFillAnswer(const nlohmann::ordered_json& json, const std::string& answer) {
+    if (json.contains("error")) {
+        require(json.size() == 1 && json["error"].is_string(), "a malformed error", answer);
+        return;
+    }
+    if (json.contains("refused")) {
+        static const std::set<std::string> fields{"raceway", "size", "wire", "cable", "conductors"};
+        require(json.size() == 2 && json["refused"].is_string() && json["reason"].is_string() &&
+                    !json["reason"].get<std::string>().empty() &&
+                    fields.contains(json["refused"].get<std::string>()),
+                "a fill refusal names no field", answer);
+        return;
+    }
+    for (const char* key : {"raceway", "trade_size", "metric_designator", "conductors",
+                            "total_area_in2", "allowed_area_in2", "allowed_percent", "fill_percent",
+                            "fits", "max_same", "rule", "warnings", "trail"})
+        require(json.contains(key), "a fill answer lacks a key", answer);
+    require(json["trail"].is_array() && !json["trail"].empty(), "a fill answer without a trail",
+            answer);
+}
+
 bool sameBits(double a, double b) {
     return std::memcmp(&a, &b, sizeof a) == 0;
 }
@@ -145,6 +168,12 @@ void checkAnswer(std::string_view line, const std::string& answer) {
         const auto json = nlohmann::ordered_json::parse(answer, nullptr, false);
         require(!json.is_discarded() && json.is_object(), "an answer is not a JSON object", answer);
         return checkCircuitAnswer(json, answer);
+    }
+    if (const nlohmann::json request = nlohmann::json::parse(line, nullptr, false);
+        request.is_object() && request.contains("calc") && request["calc"] == "fill") {
+        const auto json = nlohmann::ordered_json::parse(answer, nullptr, false);
+        require(!json.is_discarded() && json.is_object(), "an answer is not a JSON object", answer);
+        return checkFillAnswer(json, answer);
     }
     // Ordered, to see the outputs in the order the answer writes them.
     const nlohmann::ordered_json json = nlohmann::ordered_json::parse(answer, nullptr, false);

@@ -2,6 +2,7 @@
 #include "screenshots.h"
 
 #include "circuit_window/circuit_window.h"
+#include "fill_window/fill_window.h"
 #include "services/qt_system_services.h"
 #include "splash/frm_splash.h"
 #include "splash/wait_seconds.h"
@@ -101,6 +102,36 @@ bool takeCircuitScreenshots(QWidget& window, SystemServices& services, const QSt
     return ok;
 }
 
+// The Conduit Fill window opened from the Conduit Capacity tab, with a mixed fill: three sizes
+// and types, a bare grounding conductor and a cable.
+bool takeFillScreenshot(QWidget& window, SSTab& tabs, const QString& folder) {
+    tabs.tabButton(1)->click();
+    auto* open = window.findChild<QPushButton*>(QStringLiteral("cmdConduitFill"));
+    if (open == nullptr) {
+        std::cerr << "ferrovolt-probe: the Conduit Capacity tab lacks its Conduit fill button\n";
+        return false;
+    }
+    open->click();
+    FillWindow* fill = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (auto* found = qobject_cast<FillWindow*>(top)) fill = found;
+    if (fill == nullptr) {
+        std::cerr << "ferrovolt-probe: no Conduit Fill window opened\n";
+        return false;
+    }
+    FillInputs in;
+    in.raceway = fillRacewayOf("emt").value_or(0);
+    for (const char* wire : {"3x12:THHN", "3x10:THWN-2", "3x6:XHHW", "1x8:bare"})
+        in.rows.push_back(std::get<FillRow>(fillWireText(wire)));
+    in.rows.push_back(std::get<FillRow>(fillCableText("1x0.45", false)));
+    fill->prefill(in, {});
+    fill->resize(QSize(980, 640));
+    QApplication::processEvents();
+    const bool ok = save(*fill, QDir(folder).filePath(QStringLiteral("11-conduit-fill.png")));
+    fill->close();
+    return ok;
+}
+
 }  // namespace
 
 QPalette darkPalette() {
@@ -193,6 +224,7 @@ int takeScreenshots(const QString& folder) {
         ok = save(window, QDir(folder).filePath(name)) && ok;
     }
     ok = takeCircuitScreenshots(window, services, folder) && ok;
+    ok = takeFillScreenshot(window, *tabs, folder) && ok;
     return ok ? 0 : 1;
 }
 

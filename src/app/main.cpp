@@ -10,6 +10,8 @@
 
 #include "circuit_window/circuit_window.h"
 #include "ferrovolt_version.h"
+#include "fill_window/fill_window.h"
+#include "fill_window/fill_window_host.h"
 #include "services/qt_system_services.h"
 #include "window/frm_options.h"
 #include "window_kit/placement.h"
@@ -33,7 +35,7 @@ bool displayReachable() {
 }
 
 constexpr const char* kHelp =
-    "Usage: ferrovolt [--help] [--version] [--circuit-check]\n"
+    "Usage: ferrovolt [--help] [--version] [--circuit-check] [--conduit-fill]\n"
     "Opens the window of six cable calculators: Area / Weight, Conduit Capacity, Resistivity,\n"
     "Compare Gauges, Voltage Drop and Conductor Sizing.\n"
     "\n"
@@ -41,6 +43,8 @@ constexpr const char* kHelp =
     "  --version        print the program's name and version and exit\n"
     "  --circuit-check  open the Circuit Check window alone: one circuit sized by every\n"
     "                   criterion of the electrical code, with its calculation\n"
+    "  --conduit-fill   open the Conduit Fill window alone: the smallest raceway for mixed\n"
+    "                   conductors and cables by NEC Chapter 9, drawn to scale\n"
     "\n"
     "The same computations on the command line: ferrovolt-calc --help.\n"
     "Results support, and do not replace, a check against the local code by the person\n"
@@ -73,13 +77,26 @@ int main(int argc, char* argv[]) {
     // Lets the desktop match the window to its launcher entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.ferrovolt.Ferrovolt"));
 
-    // The Circuit Check window alone, without the main window and its splash.
+    // The Circuit Check or the Conduit Fill window alone, without the main window and its
+    // splash.
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--circuit-check") == 0) {
+            ferrovolt::QtSystemServices services;
             ferrovolt::CircuitWindow circuitCheck;
             circuitCheck.adjustSize();
             ferrovolt::placeWindow(circuitCheck, nullptr);
+            ferrovolt::FillWindowHost fill(&circuitCheck, &services);
+            QObject::connect(&circuitCheck, &ferrovolt::CircuitWindow::conduitFillRequested, &fill,
+                             [&fill](const ferrovolt::FillInputs& inputs, const QString& note) {
+                                 fill.open(&inputs, note);
+                             });
             circuitCheck.show();
+            return QApplication::exec();
+        }
+        if (std::strcmp(argv[i], "--conduit-fill") == 0) {
+            ferrovolt::QtSystemServices services;
+            ferrovolt::FillWindow conduitFill(&services);
+            conduitFill.show();
             return QApplication::exec();
         }
     }

@@ -1,16 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "circuit_window/circuit_report.h"
 
-#include <QAbstractTextDocumentLayout>
-#include <QFile>
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPainter>
-#include <QPdfWriter>
-#include <QTextDocument>
-
 #include "circuit/circuit_fields.h"
 #include "circuit/circuit_sheet.h"
+#include "circuit_window/html_report.h"
 
 namespace ferrovolt {
 
@@ -34,9 +27,6 @@ bool isCriterionRow(const CircuitRow& row) {
 }
 
 constexpr std::string_view kInputSource = "input";
-constexpr double kMarginMm = 15;
-constexpr double kLargestPoint = 9.5;
-constexpr double kSmallestPoint = 6;
 
 }  // namespace
 
@@ -103,37 +93,7 @@ QString circuitReportHtml(const CircuitAnswer& answer, QDate date) {
 
 std::optional<QString> writeCircuitReport(const CircuitAnswer& answer, QDate date,
                                           const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("%1 cannot be written: %2").arg(path, file.errorString());
-    QPdfWriter writer(&file);
-    writer.setTitle(QStringLiteral("Circuit check"));
-    writer.setCreator(QStringLiteral("Ferrovolt"));
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
-                                     QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
-                                     QPageLayout::Millimeter));
-    writer.setResolution(300);
-
-    QTextDocument document;
-    document.documentLayout()->setPaintDevice(&writer);
-    document.setHtml(circuitReportHtml(answer, date));
-    const QRect page = writer.pageLayout().paintRectPixels(writer.resolution());
-    document.setPageSize(page.size());
-    // One page: the type is made smaller until the sheet fits.
-    for (double point = kLargestPoint; point >= kSmallestPoint; point -= 0.5) {
-        QFont font(QStringLiteral("Liberation Sans"));
-        font.setPointSizeF(point);
-        document.setDefaultFont(font);
-        if (document.pageCount() <= 1) break;
-    }
-    QPainter painter;
-    if (!painter.begin(&writer)) return QStringLiteral("%1 cannot be written").arg(path);
-    document.drawContents(&painter, QRectF(QPointF(0, 0), QSizeF(page.size())));
-    painter.end();
-    file.close();
-    if (file.error() != QFileDevice::NoError)
-        return QStringLiteral("%1 cannot be written: %2").arg(path, file.errorString());
-    return std::nullopt;
+    return writeHtmlReport(circuitReportHtml(answer, date), QStringLiteral("Circuit check"), path);
 }
 
 }  // namespace ferrovolt

@@ -22,6 +22,7 @@
 
 #include "circuit/circuit_fields.h"
 #include "circuit/circuit_sheet.h"
+#include "circuit_window/circuit_fill_prefill.h"
 #include "circuit_window/circuit_report.h"
 #include "circuit_window/window_text.h"
 #include "pictures.h"
@@ -151,13 +152,21 @@ void CircuitWindow::buildResults(QLayout* into) {
     m_save = new QPushButton(QStringLiteral("&Save report…"), this);
     m_save->setObjectName(QStringLiteral("cmdSaveReport"));
     m_save->setToolTip(QStringLiteral("Writes the calculation sheet as a one-page PDF"));
-    for (QPushButton* button : {m_showTrail, m_copy, m_save})
+    m_conduitFill = new QPushButton(QStringLiteral("Conduit fill…"), this);
+    m_conduitFill->setObjectName(QStringLiteral("cmdConduitFill"));
+    m_conduitFill->setToolTip(QStringLiteral("Sizes the raceway for these conductors"));
+    for (QPushButton* button : {m_showTrail, m_copy, m_save, m_conduitFill})
         button->setAccessibleName(plain(button->text()));
     buttons->addWidget(m_showTrail);
     buttons->addWidget(m_copy);
     buttons->addWidget(m_save);
     buttons->addStretch(1);
     layout->addLayout(buttons);
+    // The next tool on a line of its own, so the answer's column stays narrow.
+    auto* next = new QHBoxLayout;
+    next->addWidget(m_conduitFill);
+    next->addStretch(1);
+    layout->addLayout(next);
     m_status = new StatusLine(this);
     layout->addWidget(m_status);
 
@@ -171,6 +180,12 @@ void CircuitWindow::buildResults(QLayout* into) {
     connect(m_showTrail, &QPushButton::toggled, m_trail, &QWidget::setVisible);
     connect(m_copy, &QPushButton::clicked, this, [this] { copyTrail(); });
     connect(m_save, &QPushButton::clicked, this, [this] { saveReportAs(); });
+    connect(m_conduitFill, &QPushButton::clicked, this, [this] {
+        if (const auto* answer = std::get_if<CircuitAnswer>(&m_result)) {
+            const CircuitFill fill = circuitFill(*answer);
+            emit conduitFillRequested(fill.inputs, fill.note);
+        }
+    });
 }
 
 QString CircuitWindow::captionOf(std::string_view key) const {
@@ -216,6 +231,7 @@ void CircuitWindow::showAnswer(const CircuitAnswer& answer) {
     m_trail->setHtml(circuitTrailHtml(answer));
     m_copy->setEnabled(true);
     m_save->setEnabled(true);
+    m_conduitFill->setEnabled(true);
 }
 
 void CircuitWindow::showRefusal(const QString& message) {
@@ -228,6 +244,7 @@ void CircuitWindow::showRefusal(const QString& message) {
     m_trail->clear();
     m_copy->setEnabled(false);
     m_save->setEnabled(false);
+    m_conduitFill->setEnabled(false);
 }
 
 void CircuitWindow::copyTrail() {

@@ -14,6 +14,7 @@
 #include "circuit/circuit_check.h"
 #include "circuit_window/circuit_prefill.h"
 #include "window_kit/result_rows.h"
+#include "fill/fill_check.h"
 
 class QCheckBox;
 class QComboBox;
@@ -45,6 +46,10 @@ public:
     void copyTrail();
     // The one-page PDF sheet; the reason when it cannot be written.
     std::optional<QString> saveReport(const QString& path);
+
+signals:
+    // "Conduit fill…" was pressed: the circuit's conductors as the rows of a fill.
+    void conduitFillRequested(const ferrovolt::FillInputs& inputs, const QString& note);
 
 private:
     // One input control, bound to a field of the circuit check.
@@ -96,6 +101,7 @@ private:
     QPushButton* m_copy = nullptr;
     QPushButton* m_save = nullptr;
     StatusLine* m_status = nullptr;
+    QPushButton* m_conduitFill = nullptr;
     QTextBrowser* m_trail = nullptr;
 
     CircuitResult m_result;

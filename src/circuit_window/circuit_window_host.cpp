@@ -23,6 +23,7 @@ CircuitWindow* CircuitWindowHost::open(const CircuitPrefill* prefill) {
         m_window->setAttribute(Qt::WA_QuitOnClose, false);
         m_window->adjustSize();
         placeWindow(*m_window, m_main);
+        emit created(m_window);
     }
     if (prefill != nullptr) m_window->prefill(*prefill);
     m_window->show();

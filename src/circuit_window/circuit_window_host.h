@@ -25,6 +25,10 @@ public:
     CircuitWindow* open(const CircuitPrefill* prefill = nullptr);
     CircuitWindow* window() const { return m_window; }
 
+signals:
+    // A new window was made (the first time it opens, or after it was closed and deleted).
+    void created(ferrovolt::CircuitWindow* window);
+
 private:
     QWidget* m_main;
     QPointer<CircuitWindow> m_window;

@@ -8,6 +8,7 @@
 
 #include "cli/circuit_json.h"
 #include "cli/command.h"
+#include "cli/fill_json.h"
 #include "cli/json_answer.h"
 #include "cli/outputs.h"
 #include "cli/request_fields.h"
@@ -21,7 +22,8 @@ std::string unknownCalcMessage() {
     std::string message = "field \"calc\" is out of range: it must be one of ";
     for (const Command* command : calculatorCommands())
         message.append("\"").append(command->description().request).append("\", ");
-    return message + "\"" + std::string(kCircuitRequest) + "\"";
+    return message + "\"" + std::string(kCircuitRequest) + "\", \"" + std::string(kFillRequest) +
+           "\"";
 }
 
 bool isBlank(std::string_view line) {
@@ -54,6 +56,7 @@ void BatchAnswerer::answer(std::string_view line, std::string& out) {
     const std::string_view name = fields.text("calc");
     if (!fields.ok()) return appendError(out, fields.error());
     if (name == kCircuitRequest) return appendCircuitRequest(out, line);
+    if (name == kFillRequest) return appendFillRequest(out, line);
     const Command* command = commandForRequest(name);
     if (command == nullptr) {
         static const std::string unknown = unknownCalcMessage();

@@ -63,6 +63,8 @@ std::string batchRequestsHelp() {
     help +=
         "the options of `circuit` in snake_case (max_drop, fault_current, ...),\n"
         "                  numbers as numbers or texts, flags as bools; answers its JSON object\n"
+        "  fill            raceway, size, nipple, metric, and wire and cable as arrays of the\n"
+        "                  texts of `fill --wire` and `--cable`; answers as `fill --json`\n"
         "Answers name each result by its label in the window (Dia_mm, lblDrop, ...) in\n"
         "\"outputs\", and list it in \"rows\" with its key, caption, text, value and unit;\n"
         "gauge_area answers {\"outputs\":{\"area\":TEXT}}, with \"\" where the gauge has no value.";

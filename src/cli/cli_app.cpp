@@ -15,6 +15,7 @@
 #include "cli/calculator_options.h"
 #include "cli/circuit_command.h"
 #include "cli/command_output.h"
+#include "cli/fill_command.h"
 #include "cli/list_command.h"
 
 #ifndef FERROVOLT_VERSION
@@ -95,6 +96,7 @@ int runCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
         if (!command->description().command.empty())
             calculators.push_back(std::make_unique<CalculatorOptions>(app, *command, tables, json));
     CircuitCommands circuit(app, json);
+    FillCommand fill(app, json);
     ListCommand list(app, json);
     CLI::App* batchCmd = app.add_subcommand(
         "batch", "Answer JSON Lines requests from standard input, one answer per line");
@@ -117,6 +119,8 @@ int runCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
         status = (*given)->run(tables, json, out, err);
     else if (circuit.parsed())
         status = circuit.run(out, err);
+    else if (fill.parsed())
+        status = fill.run(out, err);
     else if (list.parsed())
         status = list.run(tables, out, err);
     else if (batchCmd->parsed())

@@ -2,6 +2,7 @@
 #include "cli/list_texts.h"
 
 #include "calc/voltage_drop.h"
+#include "fill/chapter9_tables.h"
 #include "tables/lists.h"
 
 namespace ferrovolt {
@@ -20,6 +21,18 @@ std::vector<std::string> listTexts(const Tables& tables, std::string_view topic,
         texts = conductorSizeListTexts();
     } else if (topic == "conduits") {
         for (const auto& row : tables.ConduitSizeTable) texts.push_back(row[inches ? 1 : 0]);
+    } else if (topic == "raceways") {
+        for (const chapter9::RacewayType& raceway : chapter9::kRaceways) {
+            texts.emplace_back(raceway.key);
+            if (raceway.key == "pvc-40") texts.emplace_back("hdpe");
+        }
+    } else if (topic == "trade-sizes") {
+        // The trade size, then its metric designator, which is accepted as well.
+        for (const chapter9::TradeSize& size : chapter9::kTradeSizes)
+            texts.push_back(std::string(size.trade) + " " + std::to_string(size.metric));
+    } else if (topic == "fill-conductors") {
+        for (const chapter9::ConductorType& type : chapter9::kConductorTypes)
+            texts.emplace_back(type.text);
     }
     return texts;
 }

@@ -12,8 +12,9 @@
 namespace ferrovolt {
 
 // The topics, in the order the help names them.
-inline constexpr std::string_view kListTopics[] = {"standards", "gauges",     "materials",
-                                                   "supplies",  "conductors", "conduits"};
+inline constexpr std::string_view kListTopics[] = {"standards", "gauges",      "materials",
+                                                   "supplies",  "conductors",  "conduits",
+                                                   "raceways",  "trade-sizes", "fill-conductors"};
 
 // The texts of a topic; conduit sizes in the inch column when `inches`. Empty for an
 // unknown topic.

@@ -275,6 +275,8 @@ void TestCircuitWindow::keyboardAndScreenReader() {
         QCOMPARE(spoken(focus), focus->accessibleName());
         QTest::keyClick(focus, Qt::Key_Tab);
     }
+    // The last stop, after the sheet's buttons: "Conduit fill…" for the circuit's raceway.
+    QCOMPARE(order.takeLast(), QStringLiteral("cmdConduitFill"));
     QCOMPARE(order, (QStringList{"current",
                                  "continuous",
                                  "length",

@@ -28,5 +28,6 @@ ferrovolt-calc compare --unit m|mm mils
 ferrovolt-calc list m|materials
 ferrovolt-calc drop --length |
 ferrovolt-calc conduit --fill |40 60
+ferrovolt-calc fill --raceway pvc|pvc-80 pvc-40 pvc-a pvc-eb
 ROWS
 exit $((failures > 0))

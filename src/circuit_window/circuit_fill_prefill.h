@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The conductors of a checked circuit as the rows of a conduit fill, so that the raceway is
+// sized in the same sitting.
+
+#include <QString>
+
+#include "circuit/circuit_check.h"
+#include "fill/fill_check.h"
+
+namespace ferrovolt {
+
+struct CircuitFill {
+    FillInputs inputs;
+    QString note;  // what was assumed, for the window to show
+};
+
+// Per set: the phase conductors (two for single phase, three for three phase) and a grounding
+// conductor, all of the answer's size and of a Table 5 type of the insulation's rating; the
+// raceway type of the raceway material.
+CircuitFill circuitFill(const CircuitAnswer& answer);
+
+}  // namespace ferrovolt

@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// `ferrovolt-calc fill`: the smallest trade size of a raceway type for a set of conductors and
+// cables by NEC Chapter 9, or whether a given size holds them.
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace CLI {
+class App;
+}  // namespace CLI
+
+namespace ferrovolt {
+
+class FillCommand {
+public:
+    FillCommand(CLI::App& app, bool& json);
+
+    bool parsed() const;
+    // Returns the exit status.
+    int run(std::ostream& out, std::ostream& err) const;
+
+private:
+    CLI::App* m_app = nullptr;
+    bool& m_json;
+    std::string m_raceway;
+    std::string m_size;
+    bool m_nipple = false;
+    bool m_metric = false;
+    std::vector<std::string> m_wires;
+    std::vector<std::string> m_cables;
+};
+
+}  // namespace ferrovolt

@@ -1,0 +1,337 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The texts of a fill: its inputs read from the texts the command line, batch and window
+// give, and the answer written as a verdict, warnings and the trail. The check itself writes
+// no text.
+
+#include <cctype>
+#include <charconv>
+
+#include "fill/chapter9_tables.h"
+#include "fill/fill_check.h"
+#include "fill/fill_lookup.h"
+#include "numtext/number_text.h"
+#include "tables/units.h"
+
+namespace ferrovolt {
+
+namespace c9 = chapter9;
+
+namespace {
+
+constexpr std::string_view kInput = "input";
+
+std::string_view trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+bool sameWord(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(a[i])) !=
+            std::tolower(static_cast<unsigned char>(b[i])))
+            return false;
+    return true;
+}
+
+// Removes a unit word at the end of a size text: "12 AWG", "350kcmil".
+std::string_view withoutUnit(std::string_view text, std::string_view unit) {
+    if (text.size() < unit.size()) return text;
+    if (!sameWord(text.substr(text.size() - unit.size()), unit)) return text;
+    return trimmed(text.substr(0, text.size() - unit.size()));
+}
+
+std::string quoted(std::string_view text) {
+    return "\"" + std::string(text) + "\"";
+}
+
+std::string number(int n) {
+    char digits[16];
+    char* const end = std::to_chars(digits, digits + sizeof digits, n).ptr;
+    return std::string(digits, static_cast<std::size_t>(end - digits));
+}
+
+std::string area(double value) {
+    return fillNumber(value, 4) + " in²";
+}
+
+// The count of a row: a whole number from 1 to the most one fill takes.
+std::optional<FillRefusal> readCount(std::string_view text, FillRow& row, std::string_view field) {
+    text = trimmed(text);
+    long long count = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), count);
+    if (text.empty() || error == std::errc::invalid_argument || end != text.data() + text.size())
+        return FillRefusal{field, quoted(text) + " is not a whole number of conductors", -1,
+                           "count"};
+    if (count <= 0)
+        return FillRefusal{field, "the count must be a whole number of 1 or more", -1, "count"};
+    if (error == std::errc::result_out_of_range || count > kMaxFillConductors)
+        return FillRefusal{"conductors", "more than 10000 conductors and cables in one raceway", -1,
+                           "count"};
+    row.count = static_cast<int>(count);
+    return std::nullopt;
+}
+
+// "3x12:THHN" into its count (1 when none is given) and the rest.
+std::string_view splitCount(std::string_view text, std::string_view& count) {
+    const auto colon = text.find(':');
+    const std::string_view head = text.substr(0, colon);
+    const auto x = head.find_first_of("xX*");
+    if (x == std::string_view::npos) {
+        count = "1";
+        return text;
+    }
+    count = text.substr(0, x);
+    return text.substr(x + 1);
+}
+
+}  // namespace
+
+std::string fillNumber(double value, int decimals) {
+    return formatRoundedDouble(value, decimals);
+}
+
+std::optional<int> fillRacewayOf(std::string_view text) {
+    text = trimmed(text);
+    if (sameWord(text, "hdpe")) text = "pvc-40";
+    for (std::size_t i = 0; i < c9::kRaceways.size(); ++i)
+        if (sameWord(text, c9::kRaceways[i].key)) return static_cast<int>(i);
+    return std::nullopt;
+}
+
+std::optional<int> fillTradeSizeOf(std::string_view text) {
+    text = trimmed(text);
+    std::string spelled(text);
+    // "1 1/4" as "1-1/4".
+    if (const auto space = spelled.find(' '); space != std::string::npos) spelled[space] = '-';
+    for (std::size_t i = 0; i < c9::kTradeSizes.size(); ++i) {
+        if (spelled == c9::kTradeSizes[i].trade) return static_cast<int>(i);
+        if (spelled == number(c9::kTradeSizes[i].metric)) return static_cast<int>(i);
+    }
+    return std::nullopt;
+}
+
+std::optional<int> fillConductorTypeOf(std::string_view text) {
+    text = trimmed(text);
+    for (std::size_t i = 0; i < c9::kConductorTypes.size(); ++i)
+        if (sameWord(text, c9::kConductorTypes[i].text)) return static_cast<int>(i);
+    return std::nullopt;
+}
+
+std::optional<int> fillSizeOf(std::string_view text) {
+    text = withoutUnit(withoutUnit(trimmed(text), "AWG"), "kcmil");
+    if (!text.empty() && text.front() == '#') text.remove_prefix(1);
+    if (text.empty()) return std::nullopt;
+    for (std::size_t i = 0; i < c9::kSizes.size(); ++i) {
+        const std::string_view label = c9::kSizes[i];
+        if (label.substr(0, label.find(' ')) == text) return static_cast<int>(i);
+    }
+    return std::nullopt;
+}
+
+std::variant<FillRow, FillRefusal> fillWireOf(std::string_view count, std::string_view size,
+                                              std::string_view type) {
+    FillRow row;
+    if (std::optional<FillRefusal> refusal = readCount(count, row, "wire")) return *refusal;
+    const std::optional<int> t = fillConductorTypeOf(type);
+    if (!t)
+        return FillRefusal{"wire",
+                           quoted(trimmed(type)) +
+                               " is not a conductor type of Chapter 9 Tables 5, 5A or 8 "
+                               "(ferrovolt-calc list fill-conductors)",
+                           -1, "type"};
+    const std::optional<int> s = fillSizeOf(size);
+    if (!s)
+        return FillRefusal{"wire", quoted(trimmed(size)) + " is not a conductor size", -1, "size"};
+    row.type = *t;
+    row.size = *s;
+    if (fillWireRow(row.type, row.size, nullptr) == nullptr) {
+        const c9::ConductorType& ct = c9::kConductorTypes[static_cast<std::size_t>(*t)];
+        return FillRefusal{"wire",
+                           std::string(ct.text) + " has no size " +
+                               std::string(c9::kSizes[static_cast<std::size_t>(*s)]) + " in " +
+                               std::string(ct.family->source),
+                           -1, "size"};
+    }
+    return row;
+}
+
+std::variant<FillRow, FillRefusal> fillCableOf(std::string_view count, std::string_view diameter,
+                                               bool metric) {
+    FillRow row;
+    row.kind = FillItemKind::Cable;
+    row.metric = metric;
+    if (std::optional<FillRefusal> refusal = readCount(count, row, "cable")) return *refusal;
+    const std::optional<double> d = readDouble(trimmed(diameter));
+    if (!d || !(*d > 0))
+        return FillRefusal{"cable",
+                           quoted(trimmed(diameter)) + " is not a positive diameter in " +
+                               (metric ? "millimetres" : "inches"),
+                           -1, "diameter"};
+    row.diameter = metric ? *d / kMillimetresPerInch : *d;
+    return row;
+}
+
+std::variant<FillRow, FillRefusal> fillWireText(std::string_view text) {
+    std::string_view count;
+    const std::string_view rest = splitCount(trimmed(text), count);
+    const auto colon = rest.find(':');
+    if (colon == std::string_view::npos)
+        return FillRefusal{"wire", quoted(text) + " is not COUNTxSIZE:TYPE, as in 3x12:THHN", -1,
+                           ""};
+    return fillWireOf(count, rest.substr(0, colon), rest.substr(colon + 1));
+}
+
+std::variant<FillRow, FillRefusal> fillCableText(std::string_view text, bool metric) {
+    std::string_view count;
+    const std::string_view diameter = splitCount(trimmed(text), count);
+    return fillCableOf(count, diameter, metric);
+}
+
+std::string fillTradeText(int tradeSize, bool metric) {
+    const c9::TradeSize& t = c9::kTradeSizes[static_cast<std::size_t>(tradeSize)];
+    std::string text(t.trade);
+    if (metric) text += " (" + number(t.metric) + ")";
+    return text;
+}
+
+std::string_view fillRacewayName(int raceway) {
+    return c9::kRaceways[static_cast<std::size_t>(raceway)].name;
+}
+
+std::string fillRowText(const FillRow& row) {
+    if (row.kind == FillItemKind::Cable) {
+        std::string text = number(row.count) + (row.count == 1 ? " cable of " : " cables of ");
+        if (row.metric) return text + fillNumber(row.diameter * kMillimetresPerInch, 3) + " mm";
+        return text + fillNumber(row.diameter, 4) + " in";
+    }
+    return number(row.count) + " × " + std::string(c9::kSizes[static_cast<std::size_t>(row.size)]) +
+           " " + std::string(c9::kConductorTypes[static_cast<std::size_t>(row.type)].text);
+}
+
+std::string fillRuleText(const FillAnswer& a) {
+    const std::string percent = fillNumber(100 * a.percent, 0) + " %";
+    switch (a.rule) {
+        case FillRule::OneConductor:
+            return percent + " (one conductor)";
+        case FillRule::TwoConductors:
+            return percent + " (two conductors)";
+        case FillRule::OverTwo:
+            return percent + " (over two conductors)";
+        case FillRule::Nipple:
+            return percent + " (a nipple of 24 in or less, Note 4)";
+    }
+    return percent;
+}
+
+std::string fillVerdict(const FillAnswer& a) {
+    const std::string raceway =
+        std::string(fillRacewayName(a.raceway)) + " " + fillTradeText(a.tradeSize);
+    if (a.fits && a.byNote7)
+        return raceway + " holds them by Note 7: " + number(a.count) + " of at most " +
+               number(*a.maxSame);
+    if (a.fits)
+        return raceway + " holds them: " + area(a.totalArea) + " of the " + area(a.allowedArea) +
+               " allowed";
+    const std::string against =
+        a.maxSame ? number(a.count) + " where at most " + number(*a.maxSame) + " are allowed"
+                  : area(a.totalArea) + " where " + area(a.allowedArea) + " are allowed";
+    if (a.sizeGiven) return raceway + " does not hold them: " + against;
+    return "No trade size of " + std::string(fillRacewayName(a.raceway)) +
+           " holds them; the largest, " + fillTradeText(a.tradeSize) + ", takes " + against;
+}
+
+std::vector<std::string> fillWarnings(const FillAnswer& a) {
+    std::vector<std::string> warnings;
+    if (a.jamRatio)
+        warnings.push_back("three conductors may jam: inside diameter ÷ conductor diameter = " +
+                           fillNumber(*a.jamRatio, 2) + ", between 2.8 and 3.2");
+    return warnings;
+}
+
+std::vector<FillTrailStep> fillTrail(const FillAnswer& a) {
+    std::vector<FillTrailStep> trail;
+    const FillInputs& in = a.inputs;
+    const c9::RacewayType& raceway = c9::kRaceways[static_cast<std::size_t>(a.raceway)];
+    trail.push_back(
+        {"Raceway", std::string(raceway.name) + ", " + std::string(raceway.article), kInput});
+    trail.push_back({"Trade size",
+                     a.sizeGiven ? fillTradeText(a.tradeSize) : "the smallest that holds them",
+                     kInput});
+    if (in.nipple) trail.push_back({"Nipple", "24 in (600 mm) or less between enclosures", kInput});
+
+    for (std::size_t i = 0; i < in.rows.size(); ++i) {
+        const FillRow& row = in.rows[i];
+        const FillItem& item = a.items[i];
+        if (row.kind == FillItemKind::Cable) {
+            trail.push_back({fillRowText(row),
+                             "π/4 × " + fillNumber(row.diameter, 4) + "² = " + area(item.area) +
+                                 (row.count > 1 ? ", × " + number(row.count) + " = " +
+                                                      area(item.area * row.count)
+                                                : std::string()) +
+                                 "; each cable counts as one conductor",
+                             c9::kNote9});
+            continue;
+        }
+        const c9::WireFamily* family = nullptr;
+        fillWireRow(row.type, row.size, &family);
+        trail.push_back({fillRowText(row),
+                         number(row.count) + " × " + area(item.area) + " = " +
+                             area(item.area * row.count) + " (" + std::string(family->types) + ")",
+                         family->source});
+    }
+    trail.push_back({"Conductor area", area(a.totalArea), a.maxSame ? c9::kNote7 : c9::kNote6});
+    trail.push_back(
+        {"Allowed fill",
+         number(a.count) + (a.count == 1 ? " conductor: " : " conductors: ") + fillRuleText(a),
+         a.rule == FillRule::Nipple ? c9::kNote4 : c9::kTable1});
+
+    const auto sizes = raceway.sizes;
+    if (!a.sizeGiven) {
+        // The size below the answer, which does not hold them.
+        for (std::size_t i = 1; a.fits && i < sizes.size(); ++i) {
+            if (sizes[i].trade != a.tradeSize) continue;
+            const c9::RacewaySize& below = sizes[i - 1];
+            trail.push_back(
+                {std::string(raceway.name) + " " + fillTradeText(below.trade),
+                 "too small: " + fillNumber(below.area, 3) + " in² × " +
+                     fillNumber(100 * a.percent, 0) + " % = " + area(a.percent * below.area) +
+                     (a.maxSame ? std::string() : " < " + area(a.totalArea)) +
+                     (a.maxSame
+                          ? ", " +
+                                number(fillMaxSame(below.area, a.items.front().area, in.nipple)
+                                           .count) +
+                                " conductors at most"
+                          : std::string()),
+                 c9::kTable4});
+        }
+    }
+    trail.push_back({std::string(raceway.name) + " " + fillTradeText(a.tradeSize),
+                     fillNumber(a.racewayArea, 3) + " in² × " + fillNumber(100 * a.percent, 0) +
+                         " % = " + area(a.allowedArea) + " allowed",
+                     c9::kTable4});
+    if (a.maxSame) {
+        const double areaEach = a.items.front().area;
+        const double pct = fillMaxSame(a.racewayArea, areaEach, in.nipple).percent;
+        trail.push_back({"Most of one size and type",
+                         fillNumber(a.racewayArea, 3) + " in² × " + fillNumber(100 * pct, 0) +
+                             " % ÷ " + area(areaEach) + " = " +
+                             fillNumber(pct * a.racewayArea / areaEach, 2) + " → " +
+                             number(*a.maxSame) + " (a fraction of 0.8 or more counts one more)",
+                         c9::kNote7});
+    } else {
+        trail.push_back(
+            {"Note 7", "not applied: the conductors are not all of one size and type", c9::kNote7});
+    }
+    trail.push_back({"Fill",
+                     area(a.totalArea) + " ÷ " + fillNumber(a.racewayArea, 3) +
+                         " in² = " + fillNumber(a.fillPercent, 3) + " %",
+                     c9::kTable1});
+    for (const std::string& warning : fillWarnings(a))
+        trail.push_back({"Warning", warning, c9::kTable1Note2});
+    trail.push_back({"Answer", fillVerdict(a), a.byNote7 ? c9::kNote7 : c9::kTable1});
+    return trail;
+}
+
+}  // namespace ferrovolt

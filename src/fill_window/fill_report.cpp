@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "fill_window/fill_report.h"
+
+#include "circuit_window/html_report.h"
+#include "fill/chapter9_tables.h"
+#include "fill/fill_sheet.h"
+#include "fill_window/fill_drawing.h"
+
+namespace ferrovolt {
+
+namespace {
+
+constexpr std::string_view kInputSource = "input";
+constexpr int kPictureSide = 900;
+const QString kPictureName = QStringLiteral("fill:section");
+
+QString html(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).toHtmlEscaped();
+}
+
+QString row(const QString& step, const QString& value, bool bold = false) {
+    const QString open = bold ? QStringLiteral("<b>") : QString();
+    const QString close = bold ? QStringLiteral("</b>") : QString();
+    return QStringLiteral("<tr><td>%1%2%3</td><td>%1%4%3</td></tr>").arg(open, step, close, value);
+}
+
+}  // namespace
+
+QString fillTrailHtml(const FillAnswer& answer) {
+    QString out;
+    for (const FillTrailStep& step : fillTrail(answer)) {
+        out += QStringLiteral("<p style='margin:0 0 4px 0'><b>%1</b>: %2")
+                   .arg(html(step.step), html(step.value));
+        if (step.source != kInputSource)
+            out += QStringLiteral("<br><i>%1</i>").arg(html(step.source));
+        out += QStringLiteral("</p>");
+    }
+    return out;
+}
+
+QString fillReportHtml(const FillAnswer& answer, QDate date) {
+    QString out = QStringLiteral(
+                      "<html><body>"
+                      "<h2 style='margin-bottom:2px'>Conduit fill: calculation sheet</h2>"
+                      "<p style='margin-top:0'>%1 &nbsp;·&nbsp; %2</p>")
+                      .arg(html(chapter9::kEdition), date.toString(Qt::ISODate));
+    const std::vector<FillTrailStep> trail = fillTrail(answer);
+    out += QStringLiteral("<h3>Inputs</h3><table cellspacing='0' cellpadding='2'>");
+    for (const FillTrailStep& step : trail)
+        if (step.source == kInputSource) out += row(html(step.step), html(step.value));
+    for (const FillRow& input : answer.inputs.rows)
+        out += row(QStringLiteral("Row"), html(fillRowText(input)));
+    out += QStringLiteral("</table><h3>Result</h3><table cellspacing='0' cellpadding='2'>");
+    for (const FillResultRow& result : kFillRows) {
+        const std::string text = result.text(answer);
+        if (!text.empty()) out += row(html(result.caption), html(text), &result == &kFillRows[0]);
+    }
+    out += row(QStringLiteral("Answer"), html(fillVerdict(answer)), true);
+    for (const std::string& warning : fillWarnings(answer))
+        out += row(QStringLiteral("Warning"), html(warning));
+    out += QStringLiteral("</table><p><img src='%1' width='220'></p>").arg(kPictureName);
+    out += QStringLiteral("<h3>Calculation</h3><table cellspacing='0' cellpadding='2'>");
+    for (const FillTrailStep& step : trail) {
+        if (step.source == kInputSource) continue;
+        out += QStringLiteral("<tr><td><b>%1</b></td><td>%2<br><i>%3</i></td></tr>")
+                   .arg(html(step.step), html(step.value), html(step.source));
+    }
+    out += QStringLiteral("</table><p><b>%1</b></p></body></html>").arg(html(kFillDisclaimer));
+    return out;
+}
+
+std::optional<QString> writeFillReport(const FillAnswer& answer, QDate date, const QString& path) {
+    return writeHtmlReport(fillReportHtml(answer, date), QStringLiteral("Conduit fill"), path,
+                           {{kPictureName, fillPicture(answer, kPictureSide)}});
+}
+
+}  // namespace ferrovolt

@@ -1,0 +1,495 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "fill_window/fill_window.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDate>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QStyledItemDelegate>
+#include <QTableWidget>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+#include "circuit_window/window_text.h"
+#include "fill/chapter9_tables.h"
+#include "fill/fill_sheet.h"
+#include "fill_window/fill_drawing.h"
+#include "fill_window/fill_report.h"
+#include "pictures.h"
+#include "services/system_services.h"
+#include "window_kit/status_line.h"
+#include "window_kit/text_tone.h"
+
+namespace ferrovolt {
+
+namespace {
+
+namespace c9 = chapter9;
+
+enum Column { kCount = 0, kSize = 1, kType = 2 };
+constexpr char kCableType[] = "cable";
+constexpr double kSizeScale = 2.0;
+// Wanted colours, made readable against the window's own background.
+
+// The Type column's editor: a list of the conductor types, and "cable".
+class TypeDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&,
+                          const QModelIndex&) const override {
+        auto* list = new QComboBox(parent);
+        list->setEditable(true);  // typed with completion; a text not listed is kept, and refused
+        list->setInsertPolicy(QComboBox::NoInsert);
+        list->setAccessibleName(QStringLiteral("Type"));
+        list->addItem(QString::fromLatin1(kCableType));
+        for (const c9::ConductorType& type : c9::kConductorTypes) list->addItem(qt(type.text));
+        return list;
+    }
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override {
+        auto* list = static_cast<QComboBox*>(editor);
+        const QString text = index.data().toString();
+        const int at = list->findText(text, Qt::MatchFixedString);
+        if (at >= 0) list->setCurrentIndex(at);
+        list->setEditText(text);
+    }
+    void setModelData(QWidget* editor, QAbstractItemModel* model,
+                      const QModelIndex& index) const override {
+        model->setData(index, static_cast<QComboBox*>(editor)->currentText());
+    }
+};
+
+QLabel* buddyLabel(const QString& text, QWidget* control) {
+    auto* label = new QLabel(text);
+    label->setBuddy(control);
+    control->setAccessibleName(plain(text));
+    return label;
+}
+
+QString cellText(const QTableWidget* table, int row, int column) {
+    const QTableWidgetItem* item = table->item(row, column);
+    return item == nullptr ? QString() : item->text().trimmed();
+}
+
+}  // namespace
+
+FillWindow::FillWindow(SystemServices* services, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_services(services), m_result(FillRefusal{}) {
+    setObjectName(QStringLiteral("FillWindow"));
+    setWindowTitle(QStringLiteral("Conduit Fill"));
+    setWindowIcon(programIcon());
+
+    // The inputs scroll, so that the window fits a small or scaled screen.
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("inputScroll"));
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidget(buildInputs());
+    auto* columns = new QHBoxLayout;
+    columns->addWidget(scroll, 1);
+    columns->addWidget(buildResults(), 1);
+
+    auto* disclaimer = new QLabel(qt(kFillDisclaimer), this);
+    disclaimer->setObjectName(QStringLiteral("lblDisclaimer"));
+    disclaimer->setWordWrap(true);
+    auto* whole = new QVBoxLayout(this);
+    whole->addLayout(columns, 1);
+    whole->addWidget(disclaimer);
+
+    addConductorRow(QStringLiteral("3"), QStringLiteral("12"), QStringLiteral("THHN"));
+    addConductorRow(QStringLiteral("1"), QStringLiteral("12"), QStringLiteral("bare"));
+    m_building = false;
+    recalculate(false);
+    resize(960, 620);
+}
+
+FillWindow::~FillWindow() {
+    // An editor still open commits its text as the window closes: nothing is answered then.
+    m_building = true;
+    m_rows->blockSignals(true);
+}
+
+QWidget* FillWindow::buildInputs() {
+    auto* panel = new QWidget;
+    auto* layout = new QVBoxLayout(panel);
+
+    auto* racewayBox = new QGroupBox(QStringLiteral("Raceway"), panel);
+    auto* form = new QFormLayout(racewayBox);
+    m_raceway = new QComboBox(racewayBox);
+    m_raceway->setObjectName(QStringLiteral("raceway"));
+    for (const c9::RacewayType& raceway : c9::kRaceways)
+        m_raceway->addItem(qt(raceway.name), qt(raceway.key));
+    form->addRow(buddyLabel(QStringLiteral("&Raceway type:"), m_raceway), m_raceway);
+    m_tradeSize = new QComboBox(racewayBox);
+    m_tradeSize->setObjectName(QStringLiteral("tradeSize"));
+    form->addRow(buddyLabel(QStringLiteral("Trade si&ze:"), m_tradeSize), m_tradeSize);
+    m_nipple = new QCheckBox(QStringLiteral("&Nipple of 24 in or less (60 %)"), racewayBox);
+    m_nipple->setObjectName(QStringLiteral("nipple"));
+    m_nipple->setAccessibleName(plain(m_nipple->text()));
+    form->addRow(m_nipple);
+    layout->addWidget(racewayBox);
+    fillTradeSizes();
+
+    auto* rowsBox = new QGroupBox(QStringLiteral("Conductors and cables"), panel);
+    auto* rowsLayout = new QVBoxLayout(rowsBox);
+    m_rows = new QTableWidget(0, 3, rowsBox);
+    m_rows->setObjectName(QStringLiteral("rows"));
+    m_rows->setHorizontalHeaderLabels(
+        {QStringLiteral("Count"), QStringLiteral("Size or diameter"), QStringLiteral("Type")});
+    m_rows->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    m_rows->verticalHeader()->setVisible(false);
+    m_rows->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Typing, F2 or a double click edits a cell; moving through the grid does not.
+    m_rows->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                            QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
+    m_rows->setTabKeyNavigation(false);  // Tab leaves the grid; the arrows move within it
+    m_rows->setItemDelegateForColumn(kType, new TypeDelegate(m_rows));
+    m_rows->installEventFilter(this);
+    m_rows->setMinimumHeight(fontMetrics().height() * 8);
+    auto* rowsLabel = buddyLabel(QStringLiteral("Conductor and cable ro&ws:"), m_rows);
+    m_rows->setToolTip(QStringLiteral("Insert adds a conductor row, Delete removes the row"));
+    m_rows->setAccessibleDescription(
+        QStringLiteral("Count, size or diameter, and type of each row; Insert adds a "
+                       "conductor row, Delete removes the current row"));
+    rowsLayout->addWidget(rowsLabel);
+    rowsLayout->addWidget(m_rows, 1);
+
+    auto* buttons = new QHBoxLayout;
+    m_addConductor = new QPushButton(QStringLiteral("Add &conductor"), rowsBox);
+    m_addConductor->setObjectName(QStringLiteral("cmdAddConductor"));
+    m_addCable = new QPushButton(QStringLiteral("Add ca&ble"), rowsBox);
+    m_addCable->setObjectName(QStringLiteral("cmdAddCable"));
+    m_remove = new QPushButton(QStringLiteral("Re&move row"), rowsBox);
+    m_remove->setObjectName(QStringLiteral("cmdRemoveRow"));
+    for (QPushButton* button : {m_addConductor, m_addCable, m_remove}) {
+        button->setAccessibleName(plain(button->text()));
+        buttons->addWidget(button);
+    }
+    buttons->addStretch(1);
+    rowsLayout->addLayout(buttons);
+
+    auto* unitForm = new QFormLayout;
+    m_cableUnit = new QComboBox(rowsBox);
+    m_cableUnit->setObjectName(QStringLiteral("cableUnit"));
+    m_cableUnit->addItem(QStringLiteral("inches"), false);
+    m_cableUnit->addItem(QStringLiteral("millimetres"), true);
+    unitForm->addRow(buddyLabel(QStringLiteral("Cable &diameters in:"), m_cableUnit), m_cableUnit);
+    rowsLayout->addLayout(unitForm);
+    layout->addWidget(rowsBox, 1);
+
+    connect(m_raceway, &QComboBox::currentIndexChanged, this, [this] {
+        fillTradeSizes();
+        recalculate(true);
+    });
+    connect(m_tradeSize, &QComboBox::currentIndexChanged, this, [this] { recalculate(true); });
+    connect(m_nipple, &QCheckBox::toggled, this, [this] { recalculate(true); });
+    connect(m_cableUnit, &QComboBox::currentIndexChanged, this, [this] { recalculate(true); });
+    connect(m_rows, &QTableWidget::itemChanged, this, [this] { recalculate(true); });
+    connect(m_addConductor, &QPushButton::clicked, this, [this] { addConductorRow(); });
+    connect(m_addCable, &QPushButton::clicked, this, [this] { addCableRow(); });
+    connect(m_remove, &QPushButton::clicked, this, [this] { removeCurrentRow(); });
+    return panel;
+}
+
+QWidget* FillWindow::buildResults() {
+    auto* box = new QGroupBox(QStringLiteral("Result"), this);
+    auto* layout = new QVBoxLayout(box);
+    m_note = new QLabel(box);
+    m_note->setObjectName(QStringLiteral("lblNote"));
+    m_note->setWordWrap(true);
+    layout->addWidget(m_note);
+
+    m_size = new QLabel(box);
+    m_size->setObjectName(QStringLiteral("lblTradeSize"));
+    QFont large = m_size->font();
+    large.setPointSizeF(large.pointSizeF() * kSizeScale);
+    large.setBold(true);
+    m_size->setFont(large);
+    m_size->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(m_size);
+    m_verdict = new QLabel(box);
+    m_verdict->setObjectName(QStringLiteral("lblVerdict"));
+    m_verdict->setWordWrap(true);
+    layout->addWidget(m_verdict);
+    m_warning = new QLabel(box);
+    m_warning->setObjectName(QStringLiteral("lblWarning"));
+    m_warning->setWordWrap(true);
+    layout->addWidget(m_warning);
+
+    // One label a row, "Caption: value", so that a screen reader reads each row once.
+    for (std::size_t i = 1; i < kFillRows.size(); ++i) {
+        auto* value = new QLabel(box);
+        value->setObjectName(qt(kFillRows[i].key));
+        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        layout->addWidget(value);
+        m_values.push_back(value);
+    }
+
+    m_drawing = new FillDrawing(box);
+    layout->addWidget(m_drawing, 2);
+
+    auto* buttons = new QHBoxLayout;
+    m_showTrail = new QPushButton(QStringLiteral("S&how the calculation"), box);
+    m_showTrail->setObjectName(QStringLiteral("cmdShowTrail"));
+    m_showTrail->setCheckable(true);
+    m_copy = new QPushButton(QStringLiteral("Cop&y"), box);
+    m_copy->setObjectName(QStringLiteral("cmdCopy"));
+    m_copy->setToolTip(QStringLiteral("Puts the calculation on the clipboard as text"));
+    m_save = new QPushButton(QStringLiteral("&Save report…"), box);
+    m_save->setObjectName(QStringLiteral("cmdSaveReport"));
+    m_save->setToolTip(QStringLiteral("Writes the calculation sheet as a one-page PDF"));
+    for (QPushButton* button : {m_showTrail, m_copy, m_save}) {
+        button->setAccessibleName(plain(button->text()));
+        buttons->addWidget(button);
+    }
+    buttons->addStretch(1);
+    layout->addLayout(buttons);
+
+    m_status = new StatusLine(box);
+    layout->addWidget(m_status);
+
+    m_trail = new QTextBrowser(box);
+    m_trail->setObjectName(QStringLiteral("trail"));
+    m_trail->setAccessibleName(QStringLiteral("Calculation"));
+    m_trail->setVisible(false);
+    layout->addWidget(m_trail, 3);
+
+    connect(m_showTrail, &QPushButton::toggled, m_trail, &QWidget::setVisible);
+    connect(m_copy, &QPushButton::clicked, this, [this] { copyReport(); });
+    connect(m_save, &QPushButton::clicked, this, [this] { saveReportAs(); });
+    return box;
+}
+
+void FillWindow::fillTradeSizes() {
+    const QString before = m_tradeSize->currentData().toString();
+    const QSignalBlocker quiet(m_tradeSize);
+    m_tradeSize->clear();
+    m_tradeSize->addItem(QStringLiteral("Smallest that holds them"), QString());
+    const auto& raceway =
+        c9::kRaceways[static_cast<std::size_t>(std::max(0, m_raceway->currentIndex()))];
+    for (const c9::RacewaySize& size : raceway.sizes)
+        m_tradeSize->addItem(QString::fromStdString(fillTradeText(size.trade)),
+                             qt(c9::kTradeSizes[static_cast<std::size_t>(size.trade)].trade));
+    // A size the new type also has stays chosen; another goes back to the smallest.
+    m_tradeSize->setCurrentIndex(std::max(0, m_tradeSize->findData(before)));
+}
+
+void FillWindow::addConductorRow(const QString& count, const QString& size, const QString& type) {
+    const QSignalBlocker quiet(m_rows);
+    const int row = m_rows->rowCount();
+    m_rows->insertRow(row);
+    m_rows->setItem(row, kCount, new QTableWidgetItem(count));
+    m_rows->setItem(row, kSize, new QTableWidgetItem(size));
+    m_rows->setItem(row, kType, new QTableWidgetItem(type));
+    m_rows->setCurrentCell(row, kCount);
+    if (!m_building) recalculate(true);
+}
+
+void FillWindow::addCableRow(const QString& count, const QString& diameter) {
+    addConductorRow(count, diameter, QString::fromLatin1(kCableType));
+}
+
+void FillWindow::removeCurrentRow() {
+    const int row = m_rows->currentRow();
+    if (row < 0) return;
+    {
+        const QSignalBlocker quiet(m_rows);
+        m_rows->removeRow(row);
+        if (m_rows->rowCount() > 0)
+            m_rows->setCurrentCell(std::min(row, m_rows->rowCount() - 1), kCount);
+    }
+    recalculate(true);
+}
+
+bool FillWindow::eventFilter(QObject* watched, QEvent* event) {
+    // Not while a cell is being edited: then the keys are the editor's.
+    if (watched == m_rows && event->type() == QEvent::KeyPress &&
+        QApplication::focusWidget() == m_rows) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Insert) {
+            addConductorRow();
+            return true;
+        }
+        if (key->key() == Qt::Key_Delete) {
+            removeCurrentRow();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void FillWindow::prefill(const FillInputs& inputs, const QString& note) {
+    m_building = true;
+    m_raceway->setCurrentIndex(inputs.raceway);
+    fillTradeSizes();
+    if (inputs.tradeSize)
+        m_tradeSize->setCurrentIndex(std::max(
+            0, m_tradeSize->findData(
+                   qt(c9::kTradeSizes[static_cast<std::size_t>(*inputs.tradeSize)].trade))));
+    m_nipple->setChecked(inputs.nipple);
+    {
+        const QSignalBlocker quiet(m_rows);
+        m_rows->setRowCount(0);
+    }
+    for (const FillRow& row : inputs.rows) {
+        if (row.kind == FillItemKind::Cable)
+            addCableRow(QString::number(row.count),
+                        QString::fromStdString(fillNumber(row.diameter, 4)));
+        else
+            addConductorRow(
+                QString::number(row.count),
+                qt(c9::kSizes[static_cast<std::size_t>(row.size)]).section(QLatin1Char(' '), 0, 0),
+                qt(c9::kConductorTypes[static_cast<std::size_t>(row.type)].text));
+    }
+    m_note->setText(note);
+    m_building = false;
+    recalculate(false);
+}
+
+void FillWindow::recalculate(bool edited) {
+    if (m_building || m_status == nullptr) return;
+    FillInputs in;
+    in.raceway = m_raceway->currentIndex();
+    const QString trade = m_tradeSize->currentData().toString();
+    if (!trade.isEmpty()) in.tradeSize = fillTradeSizeOf(trade.toStdString());
+    in.nipple = m_nipple->isChecked();
+    const bool metric = m_cableUnit->currentData().toBool();
+
+    std::optional<FillRefusal> refusal;
+    for (int row = 0; row < m_rows->rowCount() && !refusal; ++row) {
+        const std::string count = cellText(m_rows, row, kCount).toStdString();
+        const std::string size = cellText(m_rows, row, kSize).toStdString();
+        const QString type = cellText(m_rows, row, kType);
+        auto read = type.compare(QLatin1String(kCableType), Qt::CaseInsensitive) == 0
+                        ? fillCableOf(count, size, metric)
+                        : fillWireOf(count, size, type.toStdString());
+        if (auto* refused = std::get_if<FillRefusal>(&read)) {
+            refused->row = row;
+            refusal = std::move(*refused);
+        } else {
+            in.rows.push_back(std::get<FillRow>(read));
+        }
+    }
+    if (!refusal) {
+        m_result = checkFill(in);
+        if (const auto* refused = std::get_if<FillRefusal>(&m_result)) refusal = *refused;
+    }
+    if (!refusal) {
+        showAnswer(std::get<FillAnswer>(m_result));
+        return;
+    }
+    m_result = *refusal;
+    const bool empty = m_rows->rowCount() == 0;
+    QString message = QString::fromStdString(refusal->reason);
+    if (refusal->row >= 0)
+        message = QStringLiteral("Row %1: %2").arg(refusal->row + 1).arg(message);
+    else if (refusal->field == "size")
+        message = QStringLiteral("Trade size: ") + message;
+    showRefusal(empty ? QStringLiteral("Add a conductor or a cable.") : message);
+    if (!edited || empty) return;
+    if (m_services != nullptr)
+        m_services->beep();
+    else
+        QApplication::beep();
+    if (refusal->row >= 0) {
+        const int column = refusal->cell == "count"  ? kCount
+                           : refusal->cell == "type" ? kType
+                                                     : kSize;
+        m_rows->setCurrentCell(refusal->row, column);
+        m_rows->setFocus(Qt::OtherFocusReason);
+    } else if (refusal->field == "size") {
+        m_tradeSize->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void FillWindow::showAnswer(const FillAnswer& answer) {
+    const QString size = QString::fromStdString(kFillRows[0].text(answer));
+    m_size->setText(size);
+    m_size->setAccessibleName(qt(kFillRows[0].caption) + QStringLiteral(": ") + size);
+    const QString verdict = QString::fromStdString(fillVerdict(answer));
+    m_verdict->setText(verdict);
+    m_verdict->setAccessibleName(verdict);
+    setTextTone(m_verdict, answer.fits ? std::nullopt : std::optional(TextTone::Error));
+    QString warnings;
+    for (const std::string& warning : fillWarnings(answer))
+        warnings += QStringLiteral("Warning: ") + QString::fromStdString(warning);
+    m_warning->setText(warnings);
+    m_warning->setAccessibleName(warnings);
+    setTextTone(m_warning, TextTone::Warning);
+    m_warning->setVisible(!warnings.isEmpty());
+    for (std::size_t i = 1; i < kFillRows.size(); ++i) {
+        QLabel* value = m_values[i - 1];
+        const QString text = QString::fromStdString(kFillRows[i].text(answer));
+        value->setText(qt(kFillRows[i].caption) + QStringLiteral(": ") + text);
+        value->setAccessibleName(value->text());
+        value->setVisible(!text.isEmpty());
+    }
+    m_drawing->setAnswer(&answer);
+    m_trail->setHtml(fillTrailHtml(answer));
+    m_copy->setEnabled(true);
+    m_save->setEnabled(true);
+}
+
+void FillWindow::showRefusal(const QString& message) {
+    m_size->setText(QStringLiteral("—"));
+    m_size->setAccessibleName(qt(kFillRows[0].caption));
+    m_verdict->setText(message);
+    m_verdict->setAccessibleName(message);
+    setTextTone(m_verdict, TextTone::Error);
+    m_warning->clear();
+    m_warning->setAccessibleName({});
+    m_warning->setVisible(false);
+    for (std::size_t i = 1; i < kFillRows.size(); ++i) {
+        m_values[i - 1]->setText(qt(kFillRows[i].caption) + QStringLiteral(":"));
+        m_values[i - 1]->setAccessibleName(qt(kFillRows[i].caption));
+    }
+    m_drawing->setAnswer(nullptr);
+    m_trail->clear();
+    m_copy->setEnabled(false);
+    m_save->setEnabled(false);
+}
+
+void FillWindow::setStatus(const QString& text) {
+    m_status->announce(text);
+}
+
+void FillWindow::copyReport() {
+    const auto* answer = std::get_if<FillAnswer>(&m_result);
+    if (answer == nullptr) return;
+    const std::string sheet = fillSheet(*answer);
+    QGuiApplication::clipboard()->setText(QString::fromStdString(sheet));
+    setStatus(QStringLiteral("Copied the calculation for %1 to the clipboard.")
+                  .arg(QString::fromStdString(kFillRows[0].text(*answer))));
+}
+
+std::optional<QString> FillWindow::saveReport(const QString& path) {
+    const auto* answer = std::get_if<FillAnswer>(&m_result);
+    std::optional<QString> reason =
+        answer == nullptr ? std::optional<QString>(QStringLiteral("there is no answer to report"))
+                          : writeFillReport(*answer, QDate::currentDate(), path);
+    setStatus(reason ? QStringLiteral("The report was not saved: ") + *reason
+                     : QStringLiteral("Saved the report to %1.").arg(path));
+    return reason;
+}
+
+void FillWindow::saveReportAs() {
+    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save report"),
+                                                QStringLiteral("conduit-fill.pdf"),
+                                                QStringLiteral("PDF files (*.pdf)"));
+    if (path.isEmpty()) return;
+    if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) path += QStringLiteral(".pdf");
+    saveReport(path);
+}
+
+}  // namespace ferrovolt

@@ -1,0 +1,97 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The Conduit Fill window: a raceway type, an optional trade size and a grid of conductor and
+// cable rows; the answer as the rows change, the cross-section to scale, and the calculation,
+// which can be copied or saved as a one-page PDF sheet.
+
+#include <QWidget>
+#include <optional>
+#include <vector>
+
+#include "fill/fill_check.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QTableWidget;
+class QTextBrowser;
+
+namespace ferrovolt {
+
+class StatusLine;
+
+class FillDrawing;
+class SystemServices;
+
+class FillWindow : public QWidget {
+    Q_OBJECT
+public:
+    // Beeps through `services` when given, else through the application.
+    explicit FillWindow(SystemServices* services = nullptr, QWidget* parent = nullptr);
+    ~FillWindow() override;
+
+    // Replaces the raceway, the size and the rows by these, with a note saying where they
+    // came from.
+    void prefill(const FillInputs& inputs, const QString& note);
+
+    const FillResult& result() const { return m_result; }
+
+    // The calculation sheet as text, onto the clipboard; says so in the status line.
+    void copyReport();
+    // The one-page PDF sheet; the reason when it cannot be written. Says so in the status
+    // line either way.
+    std::optional<QString> saveReport(const QString& path);
+
+    // Rows: a conductor (count, size, type) or a cable (count, diameter).
+    void addConductorRow(const QString& count = QStringLiteral("3"),
+                         const QString& size = QStringLiteral("12"),
+                         const QString& type = QStringLiteral("THHN"));
+    void addCableRow(const QString& count = QStringLiteral("1"),
+                     const QString& diameter = QStringLiteral("0.5"));
+    void removeCurrentRow();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* buildInputs();
+    QWidget* buildResults();
+    void fillTradeSizes();
+    // Reads the controls and answers; `edited` when a person changed something, so that a
+    // refusal beeps and takes the focus to its cell.
+    void recalculate(bool edited);
+    void showAnswer(const FillAnswer& answer);
+    void showRefusal(const QString& message);
+    void setStatus(const QString& text);
+    void saveReportAs();
+
+    SystemServices* m_services;
+    bool m_building = true;
+
+    QComboBox* m_raceway = nullptr;
+    QComboBox* m_tradeSize = nullptr;
+    QCheckBox* m_nipple = nullptr;
+    QComboBox* m_cableUnit = nullptr;
+    QTableWidget* m_rows = nullptr;
+    QPushButton* m_addConductor = nullptr;
+    QPushButton* m_addCable = nullptr;
+    QPushButton* m_remove = nullptr;
+
+    QLabel* m_note = nullptr;
+    QLabel* m_size = nullptr;
+    QLabel* m_verdict = nullptr;
+    QLabel* m_warning = nullptr;
+    std::vector<QLabel*> m_values;  // the rows of kFillRows after the trade size
+    FillDrawing* m_drawing = nullptr;
+    QPushButton* m_showTrail = nullptr;
+    QPushButton* m_copy = nullptr;
+    QPushButton* m_save = nullptr;
+    QTextBrowser* m_trail = nullptr;
+    StatusLine* m_status = nullptr;
+
+    FillResult m_result;
+};
+
+}  // namespace ferrovolt
