@@ -13,8 +13,8 @@
 
 #include "circuit/circuit_check.h"
 #include "circuit_window/circuit_prefill.h"
-#include "window_kit/result_rows.h"
 #include "fill/fill_check.h"
+#include "window_kit/result_rows.h"
 
 class QCheckBox;
 class QComboBox;
