@@ -28,30 +28,30 @@ struct IecInputs {
     double length = 0;   // one way, m
     Metal material = Metal::Copper;
     Phase phase = Phase::Single;
-    double volts = 230;                    // line to line for three phase
-    std::optional<double> maxDropPercent;  // else Table G.52.1 by use and supply
-    std::optional<Use> use;                // Table G.52.1; other uses when none
-    std::optional<Supply> supply;          // Table G.52.1; public when none
+    double volts = 230;                      // line to line for three phase
+    std::optional<double> maxDropPercent{};  // else Table G.52.1 by use and supply
+    std::optional<Use> use{};                // Table G.52.1; other uses when none
+    std::optional<Supply> supply{};          // Table G.52.1; public when none
     Insulation insulation = Insulation::Pvc;
     Method method = Method::C;
-    std::optional<Layout> layout;            // F: trefoil or flat; G: horizontal or vertical
-    std::optional<int> loaded;               // 2 or 3; else 2 for single phase and DC, 3 for three
-    std::optional<double> ambient;           // °C: air, or ground for D1/D2 (30 / 20 when none)
-    std::optional<double> soilResistivity;   // K·m/W, D1/D2 (2.5 when none)
-    int grouping = 1;                        // circuits in the group, this circuit counted once
-    std::optional<Arrangement> arrangement;  // B.52.17 item, methods A to F (bunched when none)
-    std::optional<Spacing> spacing;          // B.52.18/B.52.19, D1/D2 (touching when none)
-    std::optional<DuctCables> ducts;         // D1: which part of B.52.19 (multicore when none)
-    std::optional<double> thirdHarmonicPercent;  // Annex E, four- and five-core cables
+    std::optional<Layout> layout{};           // F: trefoil or flat; G: horizontal or vertical
+    std::optional<int> loaded{};              // 2 or 3; else 2 for single phase and DC, 3 for three
+    std::optional<double> ambient{};          // °C: air, or ground for D1/D2 (30 / 20 when none)
+    std::optional<double> soilResistivity{};  // K·m/W, D1/D2 (2.5 when none)
+    int grouping = 1;                         // circuits in the group, this circuit counted once
+    std::optional<Arrangement> arrangement{};  // B.52.17 item, methods A to F (bunched when none)
+    std::optional<Spacing> spacing{};          // B.52.18/B.52.19, D1/D2 (touching when none)
+    std::optional<DuctCables> ducts{};         // D1: which part of B.52.19 (multicore when none)
+    std::optional<double> thirdHarmonicPercent{};  // Annex E, four- and five-core cables
     Device device = Device::Mcb;
-    std::optional<double> deviceRating;  // I_n, A; else the next rating of the series ≥ I_B
-    bool ggDeemed = false;               // the national rule that deems I_n ≤ I_z enough for gG
-    std::optional<double> powerFactor;   // AC only; Annex G's 0.8 when none
-    int sets = 1;                        // parallel sets; each counts as a circuit for grouping
-    std::optional<double> faultCurrent;  // A
-    std::optional<double> clearingTime;  // s
-    std::optional<double> k;             // overrides Table 43A
-    std::optional<int> size;             // index into kSizes: a size to check, not to choose
+    std::optional<double> deviceRating{};  // I_n, A; else the next rating of the series ≥ I_B
+    bool ggDeemed = false;                 // the national rule that deems I_n ≤ I_z enough for gG
+    std::optional<double> powerFactor{};   // AC only; Annex G's 0.8 when none
+    int sets = 1;                          // parallel sets; each counts as a circuit for grouping
+    std::optional<double> faultCurrent{};  // A
+    std::optional<double> clearingTime{};  // s
+    std::optional<double> k{};             // overrides Table 43A
+    std::optional<int> size{};             // index into kSizes: a size to check, not to choose
 };
 
 // A choice as the front ends offer it: its key and the words that say what it is.
