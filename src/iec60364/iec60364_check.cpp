@@ -98,12 +98,14 @@ std::string notHeld(std::string_view what) {
            " is printed in one published reproduction only, so Ferrovolt does not hold it";
 }
 
+// The column's cells by size index; the rows of every table and the sizes both ascend.
 template <class Rows, class Get>
 void fill(AmpacityColumn& column, const Rows& rows, Get get) {
-    for (const auto& row : rows)
-        for (int s = 0; s < kSizeCount; ++s)
-            if (kSizes[static_cast<std::size_t>(s)].mm2 == row.mm2)
-                column.amps[static_cast<std::size_t>(s)] = get(row);
+    std::size_t s = 0;
+    for (const auto& row : rows) {
+        while (kSizes[s].mm2 < row.mm2) ++s;
+        column.amps[s] = get(row);
+    }
 }
 
 // The Annex B column of the method, layout, material, insulation and loaded conductors.
@@ -471,7 +473,7 @@ IecResult checkIecCircuit(const IecInputs& in) {
         a.column = std::get<AmpacityColumn>(column);
     }
     if (in.size && a.column.amps[static_cast<std::size_t>(*in.size)] == 0)
-        return refuse("size", sizeText(*in.size, in.material) + " has no value in " +
+        return refuse("size", sizeText(*in.size, in.material) + " has no value held in " +
                                   cited(*a.column.cite) + ", " + std::string(a.column.name));
 
     // The factors.

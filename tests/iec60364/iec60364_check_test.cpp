@@ -197,6 +197,17 @@ TEST(IecCheck, GivenSizeNamesEveryCriterionItFails) {
     EXPECT_TRUE(std::get<IecAnswer>(checkIecCircuit(in)).meetsAll);
 }
 
+// Sizes and choices as the command line and the batch write them.
+TEST(IecCheck, ReadsSizesAndKeys) {
+    EXPECT_EQ(iecSizeOf("25 mm²"), iecSizeOf("25"));
+    EXPECT_EQ(kSizes[static_cast<std::size_t>(sizeOf(" 2.5 mm2 "))].mm2, 2.5);
+    EXPECT_FALSE(iecSizeOf("3 mm²"));
+    EXPECT_EQ(choiceOf(kMethods, "d2"), Method::D2);
+    EXPECT_EQ(choiceOf(kArrangements, "perforated-tray"), Arrangement::PerforatedTray);
+    EXPECT_FALSE(choiceOf(kDevices, "fuse"));
+    EXPECT_EQ(keyOf(kSpacings, Spacing::M0_125), "0.125");
+}
+
 // Every source of the trail is a citation some table or rule carries, or the input.
 TEST(IecCheck, TrailCitesTheTables) {
     IecInputs in = with(kCompressor, 2, 320, false);
@@ -300,7 +311,8 @@ INSTANTIATE_TEST_SUITE_P(
                     change(change(change(kBase, &IecInputs::method, Method::D2),
                                   &IecInputs::material, Metal::Aluminium),
                            &IecInputs::size, std::optional(7)),
-                    "size", "10 mm² aluminium has no value in IEC 60364-5-52:2009 Table B.52.2"},
+                    "size",
+                    "10 mm² aluminium has no value held in IEC 60364-5-52:2009 Table B.52.2"},
         RefusalCase{
             "above the largest size",
             change(change(kBase, &IecInputs::current, 540.0), &IecInputs::device, Device::None),
