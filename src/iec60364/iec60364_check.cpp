@@ -60,6 +60,14 @@ std::optional<IecRefusal> invalid(const IecInputs& in) {
     if (in.loaded && *in.loaded != 2 && *in.loaded != 3) return refuse("loaded", "must be 2 or 3");
     if (in.grouping < 1) return refuse("grouping", "must be 1 or more circuits");
     if (in.sets < 1) return refuse("sets", "must be 1 or more");
+    // No grouping table goes beyond 20 circuits, and each parallel set counts as one.
+    if (in.grouping > 20)
+        return refuse("grouping", std::to_string(in.grouping) +
+                                      " circuits are beyond the grouping tables (at most 20)");
+    if (in.sets > 20)
+        return refuse("sets", std::to_string(in.sets) +
+                                  " sets count as as many circuits, beyond the grouping tables "
+                                  "(at most 20)");
     if (in.ambient && !std::isfinite(*in.ambient))
         return refuse("ambient", "must be a temperature in °C");
     if (in.soilResistivity && !positive(*in.soilResistivity))
@@ -165,7 +173,7 @@ std::variant<AmpacityColumn, IecRefusal> ampacityColumn(const IecInputs& in, int
                     return refuse("layout",
                                   "two loaded single-core cables of method F lie flat, touching");
                 if (!copper)
-                    return refuse("method", notHeld("Method F with two loaded aluminium "
+                    return refuse("method", notHeld("method F with two loaded aluminium "
                                                     "conductors (Tables B.52.11, B.52.13)"));
                 layout = Layout::Flat;
                 index = 2;
@@ -173,7 +181,7 @@ std::variant<AmpacityColumn, IecRefusal> ampacityColumn(const IecInputs& in, int
             } else {
                 if (in.layout == Layout::Flat)
                     return refuse("layout",
-                                  notHeld("Method F with three cables flat and touching"));
+                                  notHeld("method F with three cables flat and touching"));
                 if (in.layout && *in.layout != Layout::Trefoil)
                     return refuse("layout", "method F lies in trefoil or flat");
                 layout = Layout::Trefoil;
@@ -185,14 +193,14 @@ std::variant<AmpacityColumn, IecRefusal> ampacityColumn(const IecInputs& in, int
             if (loaded != 3)
                 return refuse("loaded", "method G is tabulated for three loaded conductors");
             if (in.layout == Layout::Vertical)
-                return refuse("layout", notHeld("Method G spaced vertically"));
+                return refuse("layout", notHeld("method G spaced vertically"));
             if (in.layout && *in.layout != Layout::Horizontal)
                 return refuse("layout", "method G is spaced, horizontal or vertical");
             if (!copper)
                 return refuse("material",
                               "method G for aluminium is found in no published reproduction, so "
                               "Ferrovolt does not hold it");
-            if (!pvc) return refuse("insulation", notHeld("Method G for XLPE or EPR"));
+            if (!pvc) return refuse("insulation", notHeld("method G for XLPE or EPR"));
             layout = Layout::Horizontal;
             index = 4;
             column.name = "method G, single-core cables spaced horizontally";

@@ -96,8 +96,8 @@ void Trail::device() {
         value += "I_z ≥ I_n = " + num(m_a.rating) +
                  " A, condition (2) deemed met for gG fuses by the national rule";
     else if (m_a.izPerRating > 1)
-        value += "I_z ≥ " + num(m_a.i2Multiple, 2) +
-                 " / 1.45 × I_n = " + num(m_a.rating * m_a.izPerRating) + " A";
+        value += "I_z ≥ " + num(m_a.i2Multiple, 2) + " / 1.45 I_n = " + num(m_a.izPerRating, 2) +
+                 " I_n = " + num(m_a.rating * m_a.izPerRating) + " A";
     else
         value += "I_z ≥ I_n = " + num(m_a.rating) + " A";
     put("Overload protection", value, overload + "; " + citationText(tripping.cite));

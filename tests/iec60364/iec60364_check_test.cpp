@@ -227,8 +227,9 @@ TEST(IecCheck, TrailCitesTheTables) {
         return step.step == "Overload protection";
     });
     ASSERT_NE(overload, trail.end());
-    EXPECT_EQ(overload->value,
-              "I_B ≤ I_n ≤ I_z and I_2 = 1.6 I_n ≤ 1.45 I_z: I_z ≥ 1.6 / 1.45 × I_n = 353.103 A");
+    EXPECT_EQ(
+        overload->value,
+        "I_B ≤ I_n ≤ I_z and I_2 = 1.6 I_n ≤ 1.45 I_z: I_z ≥ 1.6 / 1.45 I_n = 1.1 I_n = 353.103 A");
     EXPECT_EQ(overload->source, "IEC 60364-4-43:2008 433.1; IEC 60269-1 Table 2, I_f");
 }
 
