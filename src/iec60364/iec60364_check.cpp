@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <span>
 
 #include "numtext/number_text.h"
 
@@ -106,115 +107,113 @@ std::string notHeld(std::string_view what) {
            " is printed in one published reproduction only, so Ferrovolt does not hold it";
 }
 
-// The column's cells by size index; the rows of every table and the sizes both ascend.
-template <class Rows, class Get>
-void fill(AmpacityColumn& column, const Rows& rows, Get get) {
+// One Annex B table of a material and insulation, whatever its number of rows.
+template <class Row>
+struct TableView {
+    const Citation* cite;
+    std::span<const Row> rows;
+};
+
+template <class Row, std::size_t N>
+TableView<Row> view(const CodeTable<Row, N>& table) {
+    return {&table.cite, table.rows};
+}
+
+// The column `index` of a table, by size index; the rows of every table and the sizes ascend.
+template <class Row>
+AmpacityColumn fill(const TableView<Row>& table, std::size_t index, std::string_view name) {
+    AmpacityColumn column;
+    column.cite = table.cite;
+    column.name = name;
     std::size_t s = 0;
-    for (const auto& row : rows) {
+    for (const Row& row : table.rows) {
         while (kSizes[s].mm2 < row.mm2) ++s;
-        column.amps[s] = get(row);
+        column.amps[s] = row.amps[index];
     }
+    return column;
+}
+
+// Methods A1 to D2: B.52.2–B.52.5 by loaded conductors, insulation and material.
+AmpacityColumn enclosedColumn(const IecInputs& in, int loaded) {
+    const bool copper = in.material == Metal::Copper, pvc = in.insulation == Insulation::Pvc;
+    const TableView<EnclosedRow> table =
+        loaded == 2 ? (pvc ? (copper ? view(kTableB52_2Copper) : view(kTableB52_2Aluminium))
+                           : (copper ? view(kTableB52_3Copper) : view(kTableB52_3Aluminium)))
+                    : (pvc ? (copper ? view(kTableB52_4Copper) : view(kTableB52_4Aluminium))
+                           : (copper ? view(kTableB52_5Copper) : view(kTableB52_5Aluminium)));
+    static constexpr std::string_view kNames[2][7] = {
+        {"method A1, 2 loaded conductors", "method A2, 2 loaded conductors",
+         "method B1, 2 loaded conductors", "method B2, 2 loaded conductors",
+         "method C, 2 loaded conductors", "method D1, 2 loaded conductors",
+         "method D2, 2 loaded conductors"},
+        {"method A1, 3 loaded conductors", "method A2, 3 loaded conductors",
+         "method B1, 3 loaded conductors", "method B2, 3 loaded conductors",
+         "method C, 3 loaded conductors", "method D1, 3 loaded conductors",
+         "method D2, 3 loaded conductors"}};
+    const auto index = static_cast<std::size_t>(in.method);
+    return fill(table, index, kNames[loaded == 3][index]);
+}
+
+// A column of B.52.10–B.52.13 (E-2, E-3, F-2, F-3, G) and its name.
+struct FreeAirColumn {
+    std::size_t index;
+    std::string_view name;
+};
+
+// The free-air column of method E, F or G, with the layout it takes.
+std::variant<FreeAirColumn, IecRefusal> freeAirColumn(const IecInputs& in, int loaded,
+                                                      std::optional<Layout>& layout) {
+    const bool copper = in.material == Metal::Copper;
+    if (in.method == Method::E)
+        return FreeAirColumn{loaded == 2 ? 0u : 1u,
+                             loaded == 2 ? "method E, 2 loaded conductors, multicore"
+                                         : "method E, 3 loaded conductors, multicore"};
+    if (in.method == Method::F && loaded == 2) {
+        if (in.layout && *in.layout != Layout::Flat)
+            return refuse("layout", "two loaded single-core cables of method F lie flat, touching");
+        if (!copper)
+            return refuse("method", notHeld("method F with two loaded aluminium conductors "
+                                            "(Tables B.52.11, B.52.13)"));
+        layout = Layout::Flat;
+        return FreeAirColumn{2, "method F, 2 single-core cables touching"};
+    }
+    if (in.method == Method::F) {
+        if (in.layout == Layout::Flat)
+            return refuse("layout", notHeld("method F with three cables flat and touching"));
+        if (in.layout && *in.layout != Layout::Trefoil)
+            return refuse("layout", "method F lies in trefoil or flat");
+        layout = Layout::Trefoil;
+        return FreeAirColumn{3, "method F, 3 single-core cables in trefoil"};
+    }
+    if (loaded != 3) return refuse("loaded", "method G is tabulated for three loaded conductors");
+    if (in.layout == Layout::Vertical)
+        return refuse("layout", notHeld("method G spaced vertically"));
+    if (in.layout && *in.layout != Layout::Horizontal)
+        return refuse("layout", "method G is spaced, horizontal or vertical");
+    if (!copper)
+        return refuse("material",
+                      "method G for aluminium is found in no published reproduction, so "
+                      "Ferrovolt does not hold it");
+    if (in.insulation != Insulation::Pvc)
+        return refuse("insulation", notHeld("method G for XLPE or EPR"));
+    layout = Layout::Horizontal;
+    return FreeAirColumn{4, "method G, single-core cables spaced horizontally"};
 }
 
 // The Annex B column of the method, layout, material, insulation and loaded conductors.
 std::variant<AmpacityColumn, IecRefusal> ampacityColumn(const IecInputs& in, int loaded,
                                                         std::optional<Layout>& layout) {
-    const bool copper = in.material == Metal::Copper;
-    const bool pvc = in.insulation == Insulation::Pvc;
-    AmpacityColumn column;
     if (in.layout && in.method != Method::F && in.method != Method::G)
         return refuse("layout", "applies to methods F and G only");
-
-    if (in.method <= Method::D2) {
-        const auto index = static_cast<std::size_t>(in.method);
-        const Citation* cites[2][2] = {{&kTableB52_2Copper.cite, &kTableB52_3Copper.cite},
-                                       {&kTableB52_4Copper.cite, &kTableB52_5Copper.cite}};
-        column.cite = cites[loaded == 3][pvc ? 0 : 1];
-        static constexpr std::string_view kNames[2][7] = {
-            {"method A1, 2 loaded conductors", "method A2, 2 loaded conductors",
-             "method B1, 2 loaded conductors", "method B2, 2 loaded conductors",
-             "method C, 2 loaded conductors", "method D1, 2 loaded conductors",
-             "method D2, 2 loaded conductors"},
-            {"method A1, 3 loaded conductors", "method A2, 3 loaded conductors",
-             "method B1, 3 loaded conductors", "method B2, 3 loaded conductors",
-             "method C, 3 loaded conductors", "method D1, 3 loaded conductors",
-             "method D2, 3 loaded conductors"}};
-        column.name = kNames[loaded == 3][index];
-        const auto get = [index](const EnclosedRow& row) { return row.amps[index]; };
-        if (loaded == 2) {
-            if (pvc)
-                copper ? fill(column, kTableB52_2Copper.rows, get)
-                       : fill(column, kTableB52_2Aluminium.rows, get);
-            else
-                copper ? fill(column, kTableB52_3Copper.rows, get)
-                       : fill(column, kTableB52_3Aluminium.rows, get);
-        } else {
-            if (pvc)
-                copper ? fill(column, kTableB52_4Copper.rows, get)
-                       : fill(column, kTableB52_4Aluminium.rows, get);
-            else
-                copper ? fill(column, kTableB52_5Copper.rows, get)
-                       : fill(column, kTableB52_5Aluminium.rows, get);
-        }
-        return column;
-    }
-
-    // Free air, B.52.10–B.52.13: columns E-2, E-3, F-2, F-3, G.
-    std::size_t index = 0;
-    switch (in.method) {
-        case Method::E:
-            index = loaded == 2 ? 0 : 1;
-            column.name = loaded == 2 ? "method E, 2 loaded conductors, multicore"
-                                      : "method E, 3 loaded conductors, multicore";
-            break;
-        case Method::F:
-            if (loaded == 2) {
-                if (in.layout && *in.layout != Layout::Flat)
-                    return refuse("layout",
-                                  "two loaded single-core cables of method F lie flat, touching");
-                if (!copper)
-                    return refuse("method", notHeld("method F with two loaded aluminium "
-                                                    "conductors (Tables B.52.11, B.52.13)"));
-                layout = Layout::Flat;
-                index = 2;
-                column.name = "method F, 2 single-core cables touching";
-            } else {
-                if (in.layout == Layout::Flat)
-                    return refuse("layout",
-                                  notHeld("method F with three cables flat and touching"));
-                if (in.layout && *in.layout != Layout::Trefoil)
-                    return refuse("layout", "method F lies in trefoil or flat");
-                layout = Layout::Trefoil;
-                index = 3;
-                column.name = "method F, 3 single-core cables in trefoil";
-            }
-            break;
-        default:  // G
-            if (loaded != 3)
-                return refuse("loaded", "method G is tabulated for three loaded conductors");
-            if (in.layout == Layout::Vertical)
-                return refuse("layout", notHeld("method G spaced vertically"));
-            if (in.layout && *in.layout != Layout::Horizontal)
-                return refuse("layout", "method G is spaced, horizontal or vertical");
-            if (!copper)
-                return refuse("material",
-                              "method G for aluminium is found in no published reproduction, so "
-                              "Ferrovolt does not hold it");
-            if (!pvc) return refuse("insulation", notHeld("method G for XLPE or EPR"));
-            layout = Layout::Horizontal;
-            index = 4;
-            column.name = "method G, single-core cables spaced horizontally";
-            break;
-    }
-    const auto get = [index](const FreeAirRow& row) { return row.amps[index]; };
-    if (pvc) {
-        column.cite = copper ? &kTableB52_10.cite : &kTableB52_11.cite;
-        copper ? fill(column, kTableB52_10.rows, get) : fill(column, kTableB52_11.rows, get);
-    } else {
-        column.cite = copper ? &kTableB52_12.cite : &kTableB52_13.cite;
-        copper ? fill(column, kTableB52_12.rows, get) : fill(column, kTableB52_13.rows, get);
-    }
-    return column;
+    if (in.method <= Method::D2) return enclosedColumn(in, loaded);
+    auto column = freeAirColumn(in, loaded, layout);
+    if (auto* refusal = std::get_if<IecRefusal>(&column)) return std::move(*refusal);
+    const auto [index, name] = std::get<FreeAirColumn>(column);
+    const bool copper = in.material == Metal::Copper;
+    const TableView<FreeAirRow> table = in.insulation == Insulation::Pvc
+                                            ? (copper ? view(kTableB52_10) : view(kTableB52_11))
+                                            : (copper ? view(kTableB52_12) : view(kTableB52_13));
+    return fill(table, index, name);
 }
 
 // The factor of a temperature table at an ambient: the column of the next printed
@@ -251,70 +250,64 @@ bool fits(const GroupingRow& row, Method method) {
 }
 
 // C_g for `a.circuits` circuits grouped as the inputs say.
-std::optional<IecRefusal> groupingFactor(const IecInputs& in, IecAnswer& a) {
+std::string circuitsText(int n) {
+    return std::to_string(n) + " circuits";
+}
+
+// Method D2, B.52.18 by the clearance between cables.
+std::optional<IecRefusal> buriedGrouping(const IecInputs& in, IecAnswer& a) {
+    if (in.ducts) return refuse("ducts", "applies to method D1 only");
+    const Spacing spacing = in.spacing.value_or(Spacing::Touching);
+    const auto row =
+        std::find_if(kTableB52_18.rows.begin(), kTableB52_18.rows.end(),
+                     [spacing](const GroundGroupingRow& r) { return r.spacing == spacing; });
+    if (row == kTableB52_18.rows.end())
+        return refuse("spacing", "is not a clearance of " + cited(kTableB52_18.cite) +
+                                     " (touching, one diameter, 0.125, 0.25, 0.5 m)");
+    if (a.circuits == 1) return std::nullopt;
+    const auto col = countColumn(kGroundCounts, a.circuits);
+    if (!col)
+        return refuse("grouping", circuitsText(a.circuits) + " are beyond " +
+                                      cited(kTableB52_18.cite) + " (at most 20)");
+    a.groupingFactor = row->factor[*col];
+    a.groupingColumn = kGroundCounts[*col];
+    return std::nullopt;
+}
+
+// Method D1, B.52.19 part A (multicore cables) or B (single-core circuits) by the clearance
+// between ducts.
+std::optional<IecRefusal> ductGrouping(const IecInputs& in, IecAnswer& a) {
+    const Spacing spacing = in.spacing.value_or(Spacing::Touching);
+    if (spacing == Spacing::OneDiameter || spacing == Spacing::M0_125)
+        return refuse("spacing", "is not a clearance of " + cited(kTableB52_19A.cite) +
+                                     " (touching, 0.25, 0.5, 1 m)");
+    const std::size_t row = spacing == Spacing::Touching ? 0
+                            : spacing == Spacing::M0_25  ? 1
+                            : spacing == Spacing::M0_5   ? 2
+                                                         : 3;
     const int n = a.circuits;
-    const std::string circuits = std::to_string(n) + " circuits";
-    if (inGround(in.method)) {
-        if (in.arrangement)
-            return refuse("arrangement",
-                          "applies to methods A to F; in the ground the spacing is given");
-        const Spacing spacing = in.spacing.value_or(Spacing::Touching);
-        if (in.method == Method::D2) {
-            if (in.ducts) return refuse("ducts", "applies to method D1 only");
-            const auto row = std::find_if(
-                kTableB52_18.rows.begin(), kTableB52_18.rows.end(),
-                [spacing](const GroundGroupingRow& r) { return r.spacing == spacing; });
-            if (row == kTableB52_18.rows.end())
-                return refuse("spacing", "is not a clearance of " + cited(kTableB52_18.cite) +
-                                             " (touching, one diameter, 0.125, 0.25, 0.5 m)");
-            if (n == 1) return std::nullopt;
-            const auto col = countColumn(kGroundCounts, n);
-            if (!col)
-                return refuse("grouping", circuits + " are beyond " + cited(kTableB52_18.cite) +
-                                              " (at most 20)");
-            a.groupingFactor = row->factor[*col];
-            a.groupingColumn = kGroundCounts[*col];
-            return std::nullopt;
-        }
-        const bool single = in.ducts.value_or(DuctCables::Multicore) == DuctCables::SingleCore;
-        if (spacing == Spacing::OneDiameter || spacing == Spacing::M0_125)
-            return refuse("spacing", "is not a clearance of " + cited(kTableB52_19A.cite) +
-                                         " (touching, 0.25, 0.5, 1 m)");
-        const auto rowIndex = static_cast<std::size_t>(spacing == Spacing::Touching ? 0
-                                                       : spacing == Spacing::M0_25  ? 1
-                                                       : spacing == Spacing::M0_5   ? 2
-                                                                                    : 3);
-        if (n == 1) return std::nullopt;
-        if (single) {
-            if (n > 6)
-                return refuse("grouping",
-                              circuits +
-                                  " of single-core cables in ducts: " + cited(kTableB52_19B.cite) +
-                                  " is held up to 6 (its 7 to 9 circuit values are printed in "
-                                  "one published reproduction only)");
-            a.groupingFactor = kTableB52_19B.rows[rowIndex].factor[static_cast<std::size_t>(n - 2)];
-            a.groupingColumn = n;
-            return std::nullopt;
-        }
+    if (n == 1) return std::nullopt;
+    const auto col = static_cast<std::size_t>(n - 2);
+    if (in.ducts.value_or(DuctCables::Multicore) == DuctCables::SingleCore) {
+        if (n > 6)
+            return refuse("grouping", circuitsText(n) + " of single-core cables in ducts: " +
+                                          cited(kTableB52_19B.cite) +
+                                          " is held up to 6 (its 7 to 9 circuit values are "
+                                          "printed in one published reproduction only)");
+        a.groupingFactor = kTableB52_19B.rows[row].factor[col];
+    } else {
         if (n > kDuctCounts.back())
-            return refuse("grouping", circuits + " in ducts: " + cited(kTableB52_19A.cite) +
+            return refuse("grouping", circuitsText(n) + " in ducts: " + cited(kTableB52_19A.cite) +
                                           " is held up to 12 cables (its 13 to 20 cable values "
                                           "are printed in one published reproduction only)");
-        a.groupingFactor = kTableB52_19A.rows[rowIndex].factor[static_cast<std::size_t>(n - 2)];
-        a.groupingColumn = n;
-        return std::nullopt;
+        a.groupingFactor = kTableB52_19A.rows[row].factor[col];
     }
+    a.groupingColumn = n;
+    return std::nullopt;
+}
 
-    if (in.spacing) return refuse("spacing", "applies to methods D1 and D2 only");
-    if (in.ducts) return refuse("ducts", "applies to method D1 only");
-    if (in.method == Method::G) {
-        if (in.arrangement) return refuse("arrangement", "does not apply to method G");
-        if (n > 1)
-            return refuse("grouping", "groups of spaced single-core cables (method G) are not in " +
-                                          cited(kTableB52_17.cite) +
-                                          ", and their own tables are not held");
-        return std::nullopt;
-    }
+// Methods A to F, B.52.17 by arrangement.
+std::optional<IecRefusal> airGrouping(const IecInputs& in, IecAnswer& a) {
     const Arrangement arrangement = in.arrangement.value_or(Arrangement::Bunched);
     const GroupingRow& row = kTableB52_17.rows[static_cast<std::size_t>(arrangement)];
     if (!fits(row, in.method))
@@ -322,15 +315,34 @@ std::optional<IecRefusal> groupingFactor(const IecInputs& in, IecAnswer& a) {
                       "item " + std::to_string(row.item) + " of " + cited(kTableB52_17.cite) +
                           " (" + std::string(row.arrangement) + ") applies to method " +
                           std::string(row.methods) + ", not " + std::string(methodKey(in.method)));
-    const auto col = countColumn(kGroupCounts, n);
+    const auto col = countColumn(kGroupCounts, a.circuits);
     if (!col)
-        return refuse("grouping",
-                      circuits + " are beyond " + cited(kTableB52_17.cite) + " (at most 20)");
+        return refuse("grouping", circuitsText(a.circuits) + " are beyond " +
+                                      cited(kTableB52_17.cite) + " (at most 20)");
     // Items 2 to 5 print nothing beyond 9 circuits: no further reduction.
     std::size_t c = *col;
     while (row.factor[c] == 0) --c;
     a.groupingFactor = row.factor[c];
     a.groupingColumn = kGroupCounts[c];
+    return std::nullopt;
+}
+
+// C_g for `a.circuits` circuits grouped as the inputs say.
+std::optional<IecRefusal> groupingFactor(const IecInputs& in, IecAnswer& a) {
+    if (inGround(in.method)) {
+        if (in.arrangement)
+            return refuse("arrangement",
+                          "applies to methods A to F; in the ground the spacing is given");
+        return in.method == Method::D2 ? buriedGrouping(in, a) : ductGrouping(in, a);
+    }
+    if (in.spacing) return refuse("spacing", "applies to methods D1 and D2 only");
+    if (in.ducts) return refuse("ducts", "applies to method D1 only");
+    if (in.method != Method::G) return airGrouping(in, a);
+    if (in.arrangement) return refuse("arrangement", "does not apply to method G");
+    if (a.circuits > 1)
+        return refuse("grouping", "groups of spaced single-core cables (method G) are not in " +
+                                      cited(kTableB52_17.cite) +
+                                      ", and their own tables are not held");
     return std::nullopt;
 }
 
@@ -430,18 +442,6 @@ std::optional<IecRefusal> dropLimit(const IecInputs& in, IecAnswer& a) {
     return std::nullopt;
 }
 
-struct Circuit {
-    const IecInputs& in;
-    double b;     // 1 three phase, 2 single phase and DC
-    double rho1;  // Ω·mm²/m
-    double cos, sin;
-
-    double dropVolts(double mm2) const {
-        const double length = in.length / in.sets;
-        return b * (rho1 * length / mm2 * cos + kAnnexG.lambda * length * sin) * in.current;
-    }
-};
-
 double kOf(const IecInputs& in, double mm2, const KColumn*& column) {
     if (in.k) {
         column = nullptr;
@@ -459,6 +459,159 @@ std::string sizeText(int size, Metal material) {
            (material == Metal::Copper ? " copper" : " aluminium");
 }
 
+// The Annex B column, and a given size it must hold.
+std::optional<IecRefusal> installation(const IecInputs& in, IecAnswer& a) {
+    auto column = ampacityColumn(in, a.loaded, a.layout);
+    if (auto* refusal = std::get_if<IecRefusal>(&column)) return std::move(*refusal);
+    a.column = std::get<AmpacityColumn>(column);
+    if (in.size && a.column.amps[static_cast<std::size_t>(*in.size)] == 0)
+        return refuse("size", sizeText(*in.size, in.material) + " has no value held in " +
+                                  cited(*a.column.cite) + ", " + std::string(a.column.name));
+    return std::nullopt;
+}
+
+// C_a, C_g, C_s and C_h.
+std::optional<IecRefusal> factors(const IecInputs& in, IecAnswer& a) {
+    a.ambient = in.ambient.value_or(inGround(in.method) ? 20 : 30);
+    auto factor = temperatureFactor(inGround(in.method) ? kTableB52_15 : kTableB52_14,
+                                    in.insulation, a.ambient, a.ambient);
+    if (auto* refusal = std::get_if<IecRefusal>(&factor)) return std::move(*refusal);
+    a.ambientFactor = std::get<double>(factor);
+    a.circuits = in.grouping + in.sets - 1;
+    a.groupingColumn = a.circuits;
+    if (auto refusal = groupingFactor(in, a)) return refusal;
+    if (auto refusal = soilFactor(in, a)) return refusal;
+    return harmonicFactor(in, a);
+}
+
+double product(const IecAnswer& a) {
+    return a.ambientFactor * a.groupingFactor * a.soilFactor * a.harmonicFactor;
+}
+
+// The largest size the column holds.
+int largestHeld(const IecAnswer& a) {
+    int s = kSizeCount - 1;
+    while (a.column.amps[static_cast<std::size_t>(s)] == 0) --s;
+    return s;
+}
+
+std::string largestLabel(const IecAnswer& a) {
+    return std::string(kSizes[static_cast<std::size_t>(largestHeld(a))].label);
+}
+
+// 433.1: I_t × C ≥ the larger of what the device asks and, sized on the neutral, I_N.
+std::optional<IecRefusal> byAmpacity(const IecInputs& in, IecAnswer& a) {
+    const double protectedCurrent =
+        in.device == Device::None ? in.current : a.rating * a.izPerRating;
+    a.requiredIz = std::max(protectedCurrent, a.onNeutral ? a.neutralCurrent : 0.0) / in.sets;
+    a.requiredIt = a.requiredIz / product(a);
+    for (int s = 0; s < kSizeCount; ++s) {
+        const double it = a.column.amps[static_cast<std::size_t>(s)];
+        if (it != 0 && it * product(a) + kSlack >= a.requiredIz) {
+            a.byAmpacity = s;
+            return std::nullopt;
+        }
+    }
+    return refuse("current", num(a.requiredIz) + " A per set is more than " + largestLabel(a) +
+                                 " carries in " + cited(*a.column.cite) + ", " +
+                                 std::string(a.column.name) +
+                                 ", with these factors: use parallel sets");
+}
+
+// The drop of Annex G.
+struct Circuit {
+    const IecInputs& in;
+    double b;     // 1 three phase, 2 single phase and DC
+    double rho1;  // Ω·mm²/m
+    double cos, sin;
+
+    Circuit(const IecInputs& inputs, double powerFactor)
+        : in(inputs),
+          b(in.phase == Phase::Three ? 1.0 : 2.0),
+          rho1(in.material == Metal::Copper ? kAnnexG.rho1Copper : kAnnexG.rho1Aluminium),
+          cos(powerFactor),
+          sin(std::sqrt(1 - powerFactor * powerFactor)) {}
+
+    double dropVolts(double mm2) const {
+        const double length = in.length / in.sets;
+        return b * (rho1 * length / mm2 * cos + kAnnexG.lambda * length * sin) * in.current;
+    }
+};
+
+std::optional<IecRefusal> byVoltageDrop(const IecInputs& in, IecAnswer& a) {
+    a.u0 = in.phase == Phase::Three ? in.volts / std::sqrt(3.0) : in.volts;
+    a.powerFactor =
+        in.phase == Phase::Dc ? 1.0 : in.powerFactor.value_or(kAnnexG.defaultPowerFactor);
+    const Circuit c(in, a.powerFactor);
+    for (int s = 0; s < kSizeCount; ++s) {
+        if (a.column.amps[static_cast<std::size_t>(s)] == 0) continue;
+        const double mm2 = kSizes[static_cast<std::size_t>(s)].mm2;
+        if (c.dropVolts(mm2) * 100 / a.u0 <= a.maxDropPercent + kSlack) {
+            a.byVoltageDrop = s;
+            return std::nullopt;
+        }
+    }
+    return refuse("max_drop", "no size up to " + largestLabel(a) + " keeps the drop within " +
+                                  num(a.maxDropPercent) + " % over this length: use parallel sets");
+}
+
+// 434.5.2: S ≥ I √t / k, per conductor.
+std::optional<IecRefusal> byShortCircuit(const IecInputs& in, IecAnswer& a) {
+    if (!in.faultCurrent) return std::nullopt;
+    const double need = *in.faultCurrent * std::sqrt(*in.clearingTime);
+    const KColumn* column = nullptr;
+    for (int s = 0; s < kSizeCount; ++s) {
+        if (a.column.amps[static_cast<std::size_t>(s)] == 0) continue;
+        const double mm2 = kSizes[static_cast<std::size_t>(s)].mm2;
+        if (mm2 + kSlack < need / kOf(in, mm2, column)) continue;
+        a.byShortCircuit = s;
+        return std::nullopt;
+    }
+    const double k = kOf(in, kSizes[static_cast<std::size_t>(largestHeld(a))].mm2, column);
+    return refuse("fault_current", "needs " + num(need / k, 2) +
+                                       " mm² per conductor, more than the largest size held "
+                                       "for this method (" +
+                                       largestLabel(a) + ")");
+}
+
+// 524.1, the largest minimum and what a given size fails; the answer's own numbers.
+void conclude(const IecInputs& in, IecAnswer& a) {
+    const double minimum = kTable52_2.rows[in.material == Metal::Copper ? 0 : 1].mm2;
+    a.byMinimumSize = 0;
+    while (a.column.amps[static_cast<std::size_t>(a.byMinimumSize)] == 0 ||
+           kSizes[static_cast<std::size_t>(a.byMinimumSize)].mm2 + kSlack < minimum)
+        ++a.byMinimumSize;
+
+    const int top = std::max(
+        {a.byAmpacity, a.byVoltageDrop, a.byMinimumSize, a.byShortCircuit.value_or(kNoSize)});
+    a.governedBy = top == a.byAmpacity       ? IecCriterion::Ampacity
+                   : top == a.byVoltageDrop  ? IecCriterion::VoltageDrop
+                   : a.byShortCircuit == top ? IecCriterion::ShortCircuit
+                                             : IecCriterion::MinimumSize;
+    a.size = in.size.value_or(top);
+    a.sizeGiven = in.size.has_value();
+    if (a.sizeGiven) {
+        const auto fails = [&a](IecCriterion c, bool failed) {
+            a.fails[static_cast<std::size_t>(c)] = failed;
+            a.meetsAll = a.meetsAll && !failed;
+        };
+        fails(IecCriterion::Ampacity, a.byAmpacity > a.size);
+        fails(IecCriterion::VoltageDrop, a.byVoltageDrop > a.size);
+        fails(IecCriterion::ShortCircuit, a.byShortCircuit && *a.byShortCircuit > a.size);
+        fails(IecCriterion::MinimumSize, a.byMinimumSize > a.size);
+    }
+    const ConductorRow& size = kSizes[static_cast<std::size_t>(a.size)];
+    a.sizeLabel = size.label;
+    a.tabulated = a.column.amps[static_cast<std::size_t>(a.size)];
+    a.iz = a.tabulated * product(a);
+    if (in.faultCurrent) {
+        a.k = kOf(in, size.mm2, a.kColumn);
+        a.shortCircuitMm2 = *in.faultCurrent * std::sqrt(*in.clearingTime) / *a.k;
+    }
+    a.dropVolts = Circuit(in, a.powerFactor).dropVolts(size.mm2);
+    a.dropPercent = a.dropVolts * 100 / a.u0;
+}
+
 }  // namespace
 
 std::string citationText(const Citation& cite) {
@@ -470,135 +623,14 @@ std::string citationText(const Citation& cite) {
 
 IecResult checkIecCircuit(const IecInputs& in) {
     if (std::optional<IecRefusal> refusal = invalid(in)) return std::move(*refusal);
-
     IecAnswer a;
     a.inputs = in;
     a.sets = in.sets;
     a.loaded = loadedOf(in);
-    {
-        auto column = ampacityColumn(in, a.loaded, a.layout);
-        if (auto* refusal = std::get_if<IecRefusal>(&column)) return std::move(*refusal);
-        a.column = std::get<AmpacityColumn>(column);
-    }
-    if (in.size && a.column.amps[static_cast<std::size_t>(*in.size)] == 0)
-        return refuse("size", sizeText(*in.size, in.material) + " has no value held in " +
-                                  cited(*a.column.cite) + ", " + std::string(a.column.name));
-
-    // The factors.
-    a.ambient = in.ambient.value_or(inGround(in.method) ? 20 : 30);
-    {
-        auto factor = temperatureFactor(inGround(in.method) ? kTableB52_15 : kTableB52_14,
-                                        in.insulation, a.ambient, a.ambient);
-        if (auto* refusal = std::get_if<IecRefusal>(&factor)) return std::move(*refusal);
-        a.ambientFactor = std::get<double>(factor);
-    }
-    a.circuits = in.grouping + in.sets - 1;
-    a.groupingColumn = a.circuits;
-    if (auto refusal = groupingFactor(in, a)) return std::move(*refusal);
-    if (auto refusal = soilFactor(in, a)) return std::move(*refusal);
-    if (auto refusal = harmonicFactor(in, a)) return std::move(*refusal);
-    if (auto refusal = device(in, a)) return std::move(*refusal);
-    if (auto refusal = dropLimit(in, a)) return std::move(*refusal);
-
-    // Ampacity: I_t × C ≥ the larger of what 433.1 asks and, sized on the neutral, I_N.
-    const double factors = a.ambientFactor * a.groupingFactor * a.soilFactor * a.harmonicFactor;
-    const double protectedCurrent =
-        in.device == Device::None ? in.current : a.rating * a.izPerRating;
-    a.requiredIz = std::max(protectedCurrent, a.onNeutral ? a.neutralCurrent : 0.0) / in.sets;
-    a.requiredIt = a.requiredIz / factors;
-    const auto& amps = a.column.amps;
-    int largest = kNoSize;
-    a.byAmpacity = kNoSize;
-    for (int s = 0; s < kSizeCount; ++s) {
-        const double it = amps[static_cast<std::size_t>(s)];
-        if (it == 0) continue;
-        largest = s;
-        if (a.byAmpacity == kNoSize && it * factors + kSlack >= a.requiredIz) a.byAmpacity = s;
-    }
-    const std::string_view largestLabel = kSizes[static_cast<std::size_t>(largest)].label;
-    if (a.byAmpacity == kNoSize)
-        return refuse("current", num(a.requiredIz) + " A per set is more than " +
-                                     std::string(largestLabel) + " carries in " +
-                                     cited(*a.column.cite) + ", " + std::string(a.column.name) +
-                                     ", with these factors: use parallel sets");
-
-    // Voltage drop, Annex G.
-    const bool three = in.phase == Phase::Three;
-    a.u0 = three ? in.volts / std::sqrt(3.0) : in.volts;
-    a.powerFactor =
-        in.phase == Phase::Dc ? 1.0 : in.powerFactor.value_or(kAnnexG.defaultPowerFactor);
-    const Circuit c{in, three ? 1.0 : 2.0,
-                    in.material == Metal::Copper ? kAnnexG.rho1Copper : kAnnexG.rho1Aluminium,
-                    a.powerFactor, std::sqrt(1 - a.powerFactor * a.powerFactor)};
-    a.byVoltageDrop = kNoSize;
-    for (int s = 0; s < kSizeCount && a.byVoltageDrop == kNoSize; ++s) {
-        if (amps[static_cast<std::size_t>(s)] == 0) continue;
-        const double mm2 = kSizes[static_cast<std::size_t>(s)].mm2;
-        if (c.dropVolts(mm2) * 100 / a.u0 <= a.maxDropPercent + kSlack) a.byVoltageDrop = s;
-    }
-    if (a.byVoltageDrop == kNoSize)
-        return refuse("max_drop", "no size up to " + std::string(largestLabel) +
-                                      " keeps the drop within " + num(a.maxDropPercent) +
-                                      " % over this length: use parallel sets");
-
-    // Short circuit, 434.5.2.
-    if (in.faultCurrent) {
-        const double need = *in.faultCurrent * std::sqrt(*in.clearingTime);
-        for (int s = 0; s < kSizeCount; ++s) {
-            if (amps[static_cast<std::size_t>(s)] == 0) continue;
-            const double mm2 = kSizes[static_cast<std::size_t>(s)].mm2;
-            const KColumn* column = nullptr;
-            if (mm2 + kSlack < need / kOf(in, mm2, column)) continue;
-            a.byShortCircuit = s;
-            break;
-        }
-        if (!a.byShortCircuit) {
-            const KColumn* column = nullptr;
-            const double k = kOf(in, kSizes[static_cast<std::size_t>(largest)].mm2, column);
-            return refuse("fault_current", "needs " + num(need / k, 2) +
-                                               " mm² per conductor, more than the largest size "
-                                               "held for this method (" +
-                                               std::string(largestLabel) + ")");
-        }
-    }
-
-    // Minimum size, 524.1.
-    const double minimum = kTable52_2.rows[in.material == Metal::Copper ? 0 : 1].mm2;
-    a.byMinimumSize = kNoSize;
-    for (int s = 0; s < kSizeCount && a.byMinimumSize == kNoSize; ++s)
-        if (amps[static_cast<std::size_t>(s)] != 0 &&
-            kSizes[static_cast<std::size_t>(s)].mm2 + kSlack >= minimum)
-            a.byMinimumSize = s;
-
-    // The answer: the largest minimum, and the criterion that set it.
-    const int top = std::max(
-        {a.byAmpacity, a.byVoltageDrop, a.byMinimumSize, a.byShortCircuit.value_or(kNoSize)});
-    a.governedBy = top == a.byAmpacity       ? IecCriterion::Ampacity
-                   : top == a.byVoltageDrop  ? IecCriterion::VoltageDrop
-                   : a.byShortCircuit == top ? IecCriterion::ShortCircuit
-                                             : IecCriterion::MinimumSize;
-    if (in.size) {
-        a.size = *in.size;
-        a.sizeGiven = true;
-        a.fails[static_cast<std::size_t>(IecCriterion::Ampacity)] = a.byAmpacity > a.size;
-        a.fails[static_cast<std::size_t>(IecCriterion::VoltageDrop)] = a.byVoltageDrop > a.size;
-        a.fails[static_cast<std::size_t>(IecCriterion::ShortCircuit)] =
-            a.byShortCircuit && *a.byShortCircuit > a.size;
-        a.fails[static_cast<std::size_t>(IecCriterion::MinimumSize)] = a.byMinimumSize > a.size;
-        a.meetsAll = std::none_of(a.fails.begin(), a.fails.end(), [](bool f) { return f; });
-    } else {
-        a.size = top;
-    }
-    const ConductorRow& size = kSizes[static_cast<std::size_t>(a.size)];
-    a.sizeLabel = size.label;
-    a.tabulated = amps[static_cast<std::size_t>(a.size)];
-    a.iz = a.tabulated * factors;
-    if (in.faultCurrent) {
-        a.k = kOf(in, size.mm2, a.kColumn);
-        a.shortCircuitMm2 = *in.faultCurrent * std::sqrt(*in.clearingTime) / *a.k;
-    }
-    a.dropVolts = c.dropVolts(size.mm2);
-    a.dropPercent = a.dropVolts * 100 / a.u0;
+    for (const auto step :
+         {installation, factors, device, dropLimit, byAmpacity, byVoltageDrop, byShortCircuit})
+        if (std::optional<IecRefusal> refusal = step(in, a)) return std::move(*refusal);
+    conclude(in, a);
     return a;
 }
 
