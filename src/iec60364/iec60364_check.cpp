@@ -56,8 +56,9 @@ std::optional<IecRefusal> invalid(const IecInputs& in) {
         return refuse("max_drop", "must be more than 0 and less than 100 %");
     if (in.maxDropPercent && (in.use || in.supply))
         return refuse("max_drop",
-                      "is given with a use or supply: give either the limit or the use and "
-                      "supply of Table G.52.1");
+                      "is given with a use or supply: give either the limit or the "
+                      "use and supply of " +
+                          cited(kTableG52_1.cite));
     if (in.loaded && *in.loaded != 2 && *in.loaded != 3) return refuse("loaded", "must be 2 or 3");
     if (in.grouping < 1) return refuse("grouping", "must be 1 or more circuits");
     if (in.sets < 1) return refuse("sets", "must be 1 or more");
