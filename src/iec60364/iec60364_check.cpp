@@ -5,6 +5,7 @@
 #include <cmath>
 #include <span>
 
+#include "iec60364/iec60364_fault.h"
 #include "numtext/number_text.h"
 
 namespace ferrovolt::iec60364 {
@@ -100,7 +101,7 @@ std::optional<IecRefusal> invalid(const IecInputs& in) {
     if (in.k && !positive(*in.k)) return refuse("k", "must be more than 0");
     if (in.size && (*in.size < 0 || *in.size >= kSizeCount))
         return refuse("size", "is not a size of " + cited(kIec60228Table.cite));
-    return std::nullopt;
+    return detail::invalidFaultPath(in);
 }
 
 std::string notHeld(std::string_view what) {
@@ -575,8 +576,9 @@ std::optional<IecRefusal> byShortCircuit(const IecInputs& in, IecAnswer& a) {
                                        largestLabel(a) + ")");
 }
 
-// 524.1, the largest minimum and what a given size fails; the answer's own numbers.
-void conclude(const IecInputs& in, IecAnswer& a) {
+// 524.1, the largest minimum, the fault path and what a given size fails; the answer's own
+// numbers.
+std::optional<IecRefusal> conclude(const IecInputs& in, IecAnswer& a) {
     const double minimum = kTable52_2.rows[in.material == Metal::Copper ? 0 : 1].mm2;
     a.byMinimumSize = 0;
     while (a.column.amps[static_cast<std::size_t>(a.byMinimumSize)] == 0 ||
@@ -601,6 +603,7 @@ void conclude(const IecInputs& in, IecAnswer& a) {
         fails(IecCriterion::ShortCircuit, a.byShortCircuit && *a.byShortCircuit > a.size);
         fails(IecCriterion::MinimumSize, a.byMinimumSize > a.size);
     }
+    if (std::optional<IecRefusal> refusal = detail::faultPath(in, a)) return refusal;
     const ConductorRow& size = kSizes[static_cast<std::size_t>(a.size)];
     a.sizeLabel = size.label;
     a.tabulated = a.column.amps[static_cast<std::size_t>(a.size)];
@@ -611,6 +614,7 @@ void conclude(const IecInputs& in, IecAnswer& a) {
     }
     a.dropVolts = Circuit(in, a.powerFactor).dropVolts(size.mm2);
     a.dropPercent = a.dropVolts * 100 / a.u0;
+    return std::nullopt;
 }
 
 }  // namespace
@@ -631,19 +635,19 @@ IecResult checkIecCircuit(const IecInputs& in) {
     for (const auto step :
          {installation, factors, device, dropLimit, byAmpacity, byVoltageDrop, byShortCircuit})
         if (std::optional<IecRefusal> refusal = step(in, a)) return std::move(*refusal);
-    conclude(in, a);
+    if (std::optional<IecRefusal> refusal = conclude(in, a)) return std::move(*refusal);
     return a;
 }
 
 std::string_view iecCriterionKey(IecCriterion criterion) {
     constexpr std::string_view kKeys[] = {"ampacity", "voltage_drop", "short_circuit",
-                                          "minimum_size"};
+                                          "minimum_size", "fault_loop"};
     return kKeys[static_cast<int>(criterion)];
 }
 
 std::string_view iecCriterionName(IecCriterion criterion) {
     constexpr std::string_view kNames[] = {"ampacity", "voltage drop", "short circuit",
-                                           "minimum size"};
+                                           "minimum size", "fault loop"};
     return kNames[static_cast<int>(criterion)];
 }
 

@@ -18,8 +18,8 @@
 
 namespace ferrovolt::iec60364 {
 
-enum class IecCriterion { Ampacity, VoltageDrop, ShortCircuit, MinimumSize };
-inline constexpr int kCriterionCount = 4;
+enum class IecCriterion { Ampacity, VoltageDrop, ShortCircuit, MinimumSize, FaultLoop };
+inline constexpr int kCriterionCount = 5;
 
 // The column of Annex B a circuit is sized from, with the capacity it gives each size (0 where
 // the table holds none).
@@ -27,6 +27,41 @@ struct AmpacityColumn {
     const Citation* cite = nullptr;
     std::string_view name;  // "method C, 3 loaded conductors"
     std::array<double, kSizeCount> amps{};
+};
+
+// The protective conductor of 543.1: by Table 54.2, or by 543.1.2 with a fault current.
+struct ProtectiveConductor {
+    int size = 0;  // index into kSizes
+    std::string_view sizeLabel;
+    bool separate = false;
+    const CpcBand* band = nullptr;     // the row of Table 54.2, when sized by it
+    const KColumn* kColumn = nullptr;  // Table A.54.2 or A.54.3, when sized by 543.1.2
+    double k = 0;
+    double neededMm2 = 0;         // I √t / k, by 543.1.2
+    bool raisedWithLine = false;  // raised by Table 54.2 with the line size for the loop
+};
+
+// Automatic disconnection (411) of the answer's size.
+struct FaultLoop {
+    Earthing earthing = Earthing::TnS;
+    double u0 = 0;                                   // V
+    double disconnectionTime = 0;                    // s
+    const DisconnectionRow* row = nullptr;           // of Table 41.1; none for 411.3.2.3/411.3.2.4
+    bool byRcd = false;                              // TT with an RCD: R_A × I_Δn ≤ 50 V
+    double ia = 0;                                   // A
+    std::optional<Curve> curve;                      // I_a from the curve's upper limit
+    double cmin = 1;                                 // the factor applied to U0
+    std::optional<double> zsMax;                     // Ω
+    std::optional<double> ze;                        // Ω
+    double lineTemperature = 0, cpcTemperature = 0;  // °C
+    double lineFactor = 1, cpcFactor = 1;            // R_θ / R_20
+    double r1 = 0, r2 = 0;                           // Ω over the run, per set, at temperature
+    std::optional<double> zs;                        // Ω
+    std::optional<double> maxLength;                 // m, the longest run that disconnects in time
+    double touchVolts = 0;                           // R_A × I_Δn, V
+    std::optional<int> bySize;                       // the smallest size that disconnects in time
+    bool holds = true;
+    std::string reason;  // why no size disconnects in time
 };
 
 struct IecAnswer {
@@ -72,6 +107,9 @@ struct IecAnswer {
     double maxDropPercent = 0;
     const DropLimitRow* dropLimit = nullptr;  // the row of Table G.52.1, unless given
     double dropVolts = 0, dropPercent = 0;
+
+    ProtectiveConductor cpc;
+    std::optional<FaultLoop> loop;  // with an earthing system
 
     IecInputs inputs;  // what the trail is written from
 };

@@ -22,6 +22,7 @@ enum class DuctCables { Multicore, SingleCore };
 enum class Device { Mcb, Cb, Gg, None };
 enum class Use { Lighting, Other };
 enum class Supply { Public, Private };
+enum class Earthing { TnS, TnCS, Tt };
 
 struct IecInputs {
     double current = 0;  // design current I_B, A
@@ -52,6 +53,18 @@ struct IecInputs {
     std::optional<double> clearingTime{};  // s
     std::optional<double> k{};             // overrides Table 43A
     std::optional<int> size{};             // index into kSizes: a size to check, not to choose
+
+    // The fault path: the protective conductor, and automatic disconnection when an earthing
+    // system is given.
+    bool cpcSeparate = false;             // a separate conductor, not a core of the cable
+    std::optional<Earthing> earthing{};   // no disconnection check without it
+    std::optional<double> ze{};           // Ω, the loop impedance outside the circuit
+    std::optional<Curve> curve{};         // MCB: I_a from its instantaneous range
+    std::optional<double> tripCurrent{};  // I_a, A: operates the device within the time
+    bool applyCmin = false;               // Zs_max = c_min U0 / I_a instead of U0 / I_a
+    bool distribution = false;            // a distribution circuit (411.3.2.3, 411.3.2.4)
+    std::optional<double> rcd{};          // I_Δn, A (TT)
+    std::optional<double> ra{};           // Ω, the installation's earth electrode (TT)
 };
 
 // A choice as the front ends offer it: its key and the words that say what it is.
@@ -141,6 +154,18 @@ inline constexpr std::array<Choice<Use>, 2> kUses = {{
 inline constexpr std::array<Choice<Supply>, 2> kSupplies = {{
     {Supply::Public, "public", "Public LV supply"},
     {Supply::Private, "private", "Private supply"},
+}};
+
+inline constexpr std::array<Choice<Earthing>, 3> kEarthings = {{
+    {Earthing::TnS, "TN-S", "TN-S: separate neutral and protective conductors"},
+    {Earthing::TnCS, "TN-C-S", "TN-C-S: combined PEN conductor in the supply"},
+    {Earthing::Tt, "TT", "TT: the installation's own earth electrode"},
+}};
+
+inline constexpr std::array<Choice<Curve>, 3> kCurves = {{
+    {Curve::B, "B", "B: 3 to 5 I_n"},
+    {Curve::C, "C", "C: 5 to 10 I_n"},
+    {Curve::D, "D", "D: 10 to 20 I_n"},
 }};
 
 // The value of a key among choices, whatever its letter case; nothing when none has it.

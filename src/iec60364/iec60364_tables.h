@@ -706,6 +706,155 @@ inline constexpr CodeTable<double, 26> kGgRatings = {
       80, 100, 125, 160, 200, 250, 315, 400, 500, 630, 800, 1000, 1250}},
 };
 
+// ---------------------------------------------------------------------------------------
+// The fault path: the protective conductor (IEC 60364-5-54, 543.1) and automatic disconnection
+// of supply (IEC 60364-4-41, 411). No reproduction of 5-54 gives its edition; none is claimed.
+inline constexpr std::string_view kPart54 = "IEC 60364-5-54";
+inline constexpr std::string_view kPart41 = "IEC 60364-4-41:2005";
+
+// Table 54.2, the protective conductor of the same metal as the line conductors of area S.
+// Read from an Indonesian installation tool (S ≤ 16 → S; 16 < S ≤ 35 → 16; S > 35 → S/2, to
+// the next standard size) and a grounding calculator's notes on 5-54; both agree, and a
+// feeder schedule applying the table (150 → 70, 240 → 120, 16 → 16 mm²) follows them.
+enum class CpcRule { SameAsLine, Sixteen, HalfLine };
+
+struct CpcBand {
+    double upToMm2;  // the band holds S up to this area (0: any above)
+    CpcRule rule;
+    std::string_view text;
+};
+
+inline constexpr CodeTable<CpcBand, 3> kTable54_2 = {
+    {kPart54, "Table 54.2"},
+    {{
+        {16, CpcRule::SameAsLine, "S ≤ 16 mm²: S"},
+        {35, CpcRule::Sixteen, "16 mm² < S ≤ 35 mm²: 16 mm²"},
+        {0, CpcRule::HalfLine, "S > 35 mm²: S/2"},
+    }},
+};
+
+// 543.1.2: S = √(I²t) / k for a protective conductor, with k from Annex A of 5-54. Table A.54.2
+// (a separate insulated conductor, from 30 °C) and A.54.3 (a core of a multicore cable, from the
+// line conductors' temperature, the values of Table 43A). Read from the LV sizing calculator
+// (S15: 143, 176, 95, 116) and the NICEIC pocket guide (143, 95); every cell checked against
+// the closed formula of Annex A (Cu 142.9, 133.3, 175.8; Al 94.5, 88.2, 116.2).
+inline constexpr CodeTable<KColumn, 3> kTableA54_2 = {
+    {kPart54, "Table A.54.2"},
+    {{
+        {"PVC", 300, 30, 160, 143, 95},
+        {"PVC above 300 mm²", 0, 30, 140, 133, 88},
+        {"XLPE and EPR", 0, 30, 250, 176, 116},
+    }},
+};
+
+inline constexpr CodeTable<KColumn, 3> kTableA54_3 = {
+    {kPart54, "Table A.54.3"},
+    {{
+        {"PVC", 300, 70, 160, 115, 76},
+        {"PVC above 300 mm²", 0, 70, 140, 103, 68},
+        {"XLPE and EPR", 0, 90, 250, 143, 94},
+    }},
+};
+
+inline constexpr Citation kCpcRule = {kPart54, "543.1.2"};
+
+// The conductor resistance at θ: R_θ = R_20 (1 + α_20 (θ − 20)), with the α_20 of IEC
+// 60287-1-1 (copper 0.00393, aluminium 0.00403 K⁻¹; read from a cable thermal analysis
+// program's IEC tables and an LV calculator, checked against S1's manual). Line conductors run
+// at the largest operating temperature of their insulation (PVC 70 °C, XLPE and EPR 90 °C, the
+// conductor temperature of every Annex B table).
+struct TemperatureCoefficient {
+    std::string_view metal;
+    double alpha20;  // K⁻¹
+};
+
+inline constexpr CodeTable<TemperatureCoefficient, 2> kAlpha20 = {
+    {"IEC 60287-1-1", "Table 1"},
+    {{
+        {"copper", 0.00393},
+        {"aluminium", 0.00403},
+    }},
+};
+
+struct OperatingTemperature {
+    std::string_view insulation;
+    double celsius;
+};
+
+inline constexpr CodeTable<OperatingTemperature, 2> kTable52_1 = {
+    {kPart52, "Table 52.1"},
+    {{
+        {"PVC", 70},
+        {"XLPE and EPR", 90},
+    }},
+};
+
+// Table 41.1, the longest disconnection time (s) of final circuits of up to 32 A, AC, by U0.
+// The edges are given as U0 and as the line-to-line voltage of the same nominal system
+// (IEC 60038: 120/208, 230/400, 400/690 V), so a 400 V three-phase circuit (U0 = 400/√3 =
+// 230.9 V) is read in the 230 V row, as the table means. Read from a Python installation
+// library's IEC 60364-4-41 function and an Austrian course summary; checked against a German
+// note (230 and 400 V rows, TN and TT). 0: not held. TT above 400 V (0.04 s) rests on one
+// reproduction; the DC columns on one as well, so DC circuits are not checked.
+struct DisconnectionRow {
+    double u0UpTo;    // V; the row holds above the previous row's edge (0: any above)
+    double lineUpTo;  // V, the line-to-line voltage of the same edge
+    std::string_view band;
+    double tn, tt;  // s
+};
+
+inline constexpr double kMinU0 = 50;  // Table 41.1 begins above 50 V
+
+inline constexpr CodeTable<DisconnectionRow, 4> kTable41_1 = {
+    {kPart41, "Table 41.1"},
+    {{
+        {120, 208, "50 V < U0 ≤ 120 V", 0.8, 0.3},
+        {230, 400, "120 V < U0 ≤ 230 V", 0.4, 0.2},
+        {400, 690, "230 V < U0 ≤ 400 V", 0.2, 0.07},
+        {0, 0, "U0 > 400 V", 0.1, 0},
+    }},
+};
+
+// Distribution circuits and final circuits above 32 A: 5 s in TN (411.3.2.3), 1 s in TT
+// (411.3.2.4). A UK constants file and the German note agree.
+inline constexpr double kFinalCircuitMaxRating = 32;
+inline constexpr double kDistributionTimeTn = 5, kDistributionTimeTt = 1;
+inline constexpr Citation kDistributionRuleTn = {kPart41, "411.3.2.3"};
+inline constexpr Citation kDistributionRuleTt = {kPart41, "411.3.2.4"};
+
+// 411.4.4 (TN) and 411.5.4 (TT with an overcurrent device): Zs × I_a ≤ U0. 411.5.3 (TT with an
+// RCD): R_A × I_Δn ≤ 50 V.
+inline constexpr Citation kLoopRuleTn = {kPart41, "411.4.4"};
+inline constexpr Citation kLoopRuleTt = {kPart41, "411.5.4"};
+inline constexpr Citation kRcdRuleTt = {kPart41, "411.5.3"};
+inline constexpr double kTouchVoltageLimit = 50;  // V
+
+// The instantaneous tripping ranges of IEC 60898-1 (× I_n): the breaker trips within 0.1 s at
+// the upper limit, which is the I_a of the loop check. Quoted alike by a test file of a UK
+// protection reference (B 3–5, C 5–10, D 10–20) and an electricians' training course.
+enum class Curve { B, C, D };
+
+struct CurveRow {
+    Curve curve;
+    double from, upTo;  // × I_n
+};
+
+inline constexpr CodeTable<CurveRow, 3> kMcbCurves = {
+    {kIec60898, "instantaneous tripping ranges"},
+    {{
+        {Curve::B, 3, 5},
+        {Curve::C, 5, 10},
+        {Curve::D, 10, 20},
+    }},
+};
+inline constexpr double kMcbInstantaneousTime = 0.1;  // s, at the upper limit
+
+// The voltage factor c_min of IEC 60909-0 Table 1 for low-voltage minimum fault currents, 0.95
+// (pandapower's documentation and an equation registry agree). 411.4.4 itself has no factor; a
+// national rule may apply it to the loop limit.
+inline constexpr double kCmin = 0.95;
+inline constexpr Citation kCminCite = {"IEC 60909-0", "Table 1, c_min"};
+
 // The low-voltage scope of IEC 60364: nominal voltages up to 1000 V AC and 1500 V DC.
 inline constexpr double kMaxVoltsAc = 1000;
 inline constexpr double kMaxVoltsDc = 1500;

@@ -30,6 +30,8 @@ public:
         device();
         factors();
         criteria();
+        protectiveConductor();
+        faultLoop();
         answer();
         return std::move(m_steps);
     }
@@ -42,6 +44,8 @@ private:
     void device();
     void factors();
     void criteria();
+    void protectiveConductor();
+    void faultLoop();
     void answer();
 
     const IecAnswer& m_a;
@@ -196,6 +200,106 @@ void Trail::criteria() {
         citationText(kTable52_2.cite));
 }
 
+void Trail::protectiveConductor() {
+    const ProtectiveConductor& pc = m_a.cpc;
+    std::string value = std::string(pc.sizeLabel) + " " +
+                        std::string(keyOf(kMetals, m_in.material)) +
+                        (pc.separate ? ", a separate conductor" : ", a core of the cable");
+    if (pc.kColumn && !pc.raisedWithLine) {
+        value += ": S ≥ √(I²t) / k = " + num(*m_in.faultCurrent) + " × √" +
+                 num(*m_in.clearingTime, 4) + " / " + num(pc.k) + " = " + num(pc.neededMm2, 2) +
+                 " mm², k = " + num(pc.k) + " (" + std::string(pc.kColumn->insulation) + ", " +
+                 num(pc.kColumn->initialC) + " → " + num(pc.kColumn->finalC) + " °C)";
+        const Citation& table = pc.separate ? kTableA54_2.cite : kTableA54_3.cite;
+        put("Protective conductor", value, citationText(kCpcRule) + "; " + citationText(table));
+        return;
+    }
+    value += " for S = " + std::string(m_a.sizeLabel) + ": " + std::string(pc.band->text);
+    if (pc.raisedWithLine) value += ", raised with the line conductors for the fault loop";
+    put("Protective conductor", value, citationText(kTable54_2.cite));
+}
+
+void Trail::faultLoop() {
+    if (!m_a.loop) return;
+    const FaultLoop& loop = *m_a.loop;
+    const bool tt = loop.earthing == Earthing::Tt;
+    put("Earthing system",
+        std::string(kEarthings[static_cast<std::size_t>(loop.earthing)].shown) +
+            ", U0 = " + num(loop.u0) + " V",
+        std::string(kInput));
+    if (loop.row) {
+        put("Disconnection time",
+            num(loop.disconnectionTime, 2) + " s, final circuit of up to 32 A, " +
+                (tt ? "TT, " : "TN, ") + std::string(loop.row->band),
+            citationText(kTable41_1.cite));
+    } else {
+        put("Disconnection time",
+            num(loop.disconnectionTime, 2) + " s, " +
+                (m_in.distribution ? "distribution circuit" : "final circuit above 32 A") +
+                (tt ? ", TT" : ", TN"),
+            citationText(tt ? kDistributionRuleTt : kDistributionRuleTn));
+    }
+    if (loop.byRcd) {
+        put("Earth electrode",
+            "R_A × I_Δn = " + num(*m_in.ra) + " × " + num(*m_in.rcd, 4) + " = " +
+                num(loop.touchVolts) + " V " + (loop.holds ? "≤" : ">") + " 50 V",
+            citationText(kRcdRuleTt));
+    } else {
+        const std::string rule = citationText(tt ? kLoopRuleTt : kLoopRuleTn);
+        if (loop.curve)
+            put("Trip current",
+                "I_a = " + num(kMcbCurves.rows[static_cast<std::size_t>(*loop.curve)].upTo) +
+                    " × I_n = " + num(loop.ia) + " A, curve " +
+                    std::string(keyOf(kCurves, *loop.curve)) + ", trips within " +
+                    num(kMcbInstantaneousTime, 1) + " s",
+                citationText(kMcbCurves.cite));
+        else
+            put("Trip current",
+                "I_a = " + num(loop.ia) + " A, operating the device within " +
+                    num(loop.disconnectionTime, 2) + " s",
+                std::string(kInput));
+        if (loop.cmin != 1)
+            put("Largest loop impedance",
+                "Zs_max = c_min × U0 / I_a = " + num(loop.cmin, 2) + " × " + num(loop.u0) + " / " +
+                    num(loop.ia) + " = " + num(*loop.zsMax) + " Ω (c_min applied)",
+                rule + "; " + citationText(kCminCite));
+        else
+            put("Largest loop impedance",
+                "Zs_max = U0 / I_a = " + num(loop.u0) + " / " + num(loop.ia) + " = " +
+                    num(*loop.zsMax) + " Ω (c_min not applied)",
+                rule);
+    }
+    if (!loop.zs) return;
+    const std::string alpha = num(kAlpha20.rows[m_in.material == Metal::Copper ? 0 : 1].alpha20, 5);
+    const auto factor = [&alpha](double celsius, double value) {
+        return "1 + " + alpha + " × (" + num(celsius) + " − 20) = " + num(value, 4);
+    };
+    std::string temperature = "line conductors at " + num(loop.lineTemperature) +
+                              " °C: " + factor(loop.lineTemperature, loop.lineFactor) +
+                              "; protective conductor at " + num(loop.cpcTemperature) +
+                              " °C: " + factor(loop.cpcTemperature, loop.cpcFactor);
+    put("Conductor temperature", temperature,
+        citationText(kAlpha20.cite) + "; " + citationText(kTable52_1.cite) +
+            (m_in.cpcSeparate ? "; " + citationText(kTableA54_2.cite) : std::string()));
+    std::string zs = "Zs = Ze + R1 + R2 = " + num(*loop.ze) + " + " + num(loop.r1, 4) + " + " +
+                     num(loop.r2, 4) + " = " + num(*loop.zs) + " Ω";
+    if (m_a.sets > 1) zs += ", each set with its own protective conductor";
+    put("Loop of " + std::string(m_a.sizeLabel) + " and " + std::string(m_a.cpc.sizeLabel), zs,
+        citationText(kIec60228Table.cite));
+    if (loop.byRcd) return;
+    const std::string rule = citationText(tt ? kLoopRuleTt : kLoopRuleTn);
+    if (loop.holds)
+        put("By fault loop",
+            label(loop.bySize.value_or(m_a.size)) + ": Zs = " + num(*loop.zs) + " Ω ≤ " +
+                num(*loop.zsMax) + " Ω",
+            rule);
+    else
+        put("By fault loop", loop.reason, rule);
+    if (loop.maxLength)
+        put("Longest run",
+            "L ≤ (Zs_max − Ze) / (R1 + R2 per metre) = " + num(*loop.maxLength, 1) + " m", rule);
+}
+
 void Trail::answer() {
     const double factors =
         m_a.ambientFactor * m_a.groupingFactor * m_a.soilFactor * m_a.harmonicFactor;
@@ -232,6 +336,7 @@ void Trail::answer() {
     } else {
         result += ", governed by ";
         result += iecCriterionName(m_a.governedBy);
+        if (m_a.loop && !m_a.loop->holds) result += "; fails fault loop: " + m_a.loop->reason;
     }
     put("Answer", result, "");
 }
