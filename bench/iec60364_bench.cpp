@@ -33,6 +33,21 @@ void BM_IecCheck(benchmark::State& state) {
 }
 BENCHMARK(BM_IecCheck);
 
+// 20 A on a C20 breaker over 40 m in TN-S with Ze = 0.8 Ω: the loop raises the size.
+constexpr IecInputs kLongFinal = {.current = 20,
+                                  .length = 40,
+                                  .deviceRating = 20,
+                                  .earthing = Earthing::TnS,
+                                  .ze = 0.8,
+                                  .curve = Curve::C};
+
+void BM_IecCheckFaultLoop(benchmark::State& state) {
+    const std::uint64_t before = allocationCount();
+    for (auto _ : state) benchmark::DoNotOptimize(checkIecCircuit(kLongFinal));
+    reportAllocations(state, before);
+}
+BENCHMARK(BM_IecCheckFaultLoop);
+
 void BM_IecCheckAndTrail(benchmark::State& state) {
     for (auto _ : state) {
         const IecResult result = checkIecCircuit(kFeeder);
