@@ -292,6 +292,10 @@ std::optional<IecRefusal> faultPath(const IecInputs& in, IecAnswer& a) {
         a.cpc.sizeLabel = row(a.cpc.size).label;
         return std::nullopt;
     }
+    if (r20(a.size, in.material) == 0)
+        return refuse("size", std::string(row(a.size).label) + " aluminium has no resistance in " +
+                                  citationText(kIec60228Table.cite) +
+                                  " (aluminium from 10 mm²), so its loop cannot be checked");
     FaultLoop& loop = a.loop.emplace();
     loop.earthing = *in.earthing;
     loop.u0 = a.u0;

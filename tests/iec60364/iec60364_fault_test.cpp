@@ -239,6 +239,10 @@ INSTANTIATE_TEST_SUITE_P(
                     change(change(kLongFinal, &IecInputs::curve, std::optional<Curve>()),
                            &IecInputs::tripCurrent, std::optional(16.0)),
                     "trip_current", "below I_n"},
+        RefusalCase{"aluminium size without a resistance",
+                    change(change(kLongFinal, &IecInputs::material, Metal::Aluminium),
+                           &IecInputs::size, iecSizeOf("4 mm²")),
+                    "size", "no resistance in IEC 60228"},
         RefusalCase{
             "curve too slow for TT at 400 V",
             change(change(change(kLongFinal, &IecInputs::earthing, std::optional(Earthing::Tt)),
