@@ -155,8 +155,9 @@ std::optional<IecRefusal> loopLimit(const IecInputs& in, const IecAnswer& a, Fau
             return refuse("curve", num(loop.disconnectionTime, 2) + " s of " +
                                        citationText(kTable41_1.cite) + " is less than the " +
                                        num(kMcbInstantaneousTime, 1) + " s within which " +
-                                       citationText(kMcbCurves.cite) +
-                                       " ensures the trip: give the trip current for that time");
+                                       std::string(kMcbCurves.cite.document) +
+                                       " ensures the trip at the top of the curve: give the trip "
+                                       "current for that time");
         loop.curve = in.curve;
         loop.ia = kMcbCurves.rows[static_cast<std::size_t>(*in.curve)].upTo * a.rating;
     } else {
