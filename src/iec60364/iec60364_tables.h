@@ -830,8 +830,9 @@ inline constexpr Citation kRcdRuleTt = {kPart41, "411.5.3"};
 inline constexpr double kTouchVoltageLimit = 50;  // V
 
 // The instantaneous tripping ranges of IEC 60898-1 (× I_n): the breaker trips within 0.1 s at
-// the upper limit, which is the I_a of the loop check. Quoted alike by a test file of a UK
-// protection reference (B 3–5, C 5–10, D 10–20) and an electricians' training course.
+// the upper limit, which is the I_a of the loop check. Quoted alike by a UK electricians'
+// course (B 3–5, C 5–10, D 10–20, two copies) and a UK protection reference's test file (B 3–5);
+// the published maximum loop impedances (BS 7671 Table 41.3) follow the upper limits.
 enum class Curve { B, C, D };
 
 struct CurveRow {
