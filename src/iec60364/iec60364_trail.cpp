@@ -1,0 +1,350 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The trail of the metric circuit check, written from its inputs and the numbers the check
+// found. The check writes no text; every source here is the citation its table or rule carries.
+
+#include <cmath>
+
+#include "iec60364/iec60364_check.h"
+#include "numtext/number_text.h"
+
+namespace ferrovolt::iec60364 {
+
+namespace {
+
+constexpr std::string_view kInput = "input";
+
+std::string num(double value, int decimals = 3) {
+    return formatRoundedDouble(value, decimals);
+}
+
+std::string label(int size) {
+    return std::string(kSizes[static_cast<std::size_t>(size)].label);
+}
+
+class Trail {
+public:
+    explicit Trail(const IecAnswer& answer) : m_a(answer), m_in(answer.inputs) {}
+
+    std::vector<IecTrailStep> write() {
+        circuit();
+        device();
+        factors();
+        criteria();
+        protectiveConductor();
+        faultLoop();
+        answer();
+        return std::move(m_steps);
+    }
+
+private:
+    void put(std::string step, std::string value, std::string source) {
+        m_steps.push_back({std::move(step), std::move(value), std::move(source)});
+    }
+    void circuit();
+    void device();
+    void factors();
+    void criteria();
+    void protectiveConductor();
+    void faultLoop();
+    void answer();
+
+    const IecAnswer& m_a;
+    const IecInputs& m_in;
+    std::vector<IecTrailStep> m_steps;
+};
+
+void Trail::circuit() {
+    put("Design current", "I_B = " + num(m_in.current) + " A", std::string(kInput));
+    std::string circuit = num(m_in.volts) + " V ";
+    circuit += m_in.phase == Phase::Three    ? "three phase, U0 = " + num(m_a.u0) + " V"
+               : m_in.phase == Phase::Single ? std::string("single phase")
+                                             : std::string("DC");
+    circuit += ", ";
+    circuit += keyOf(kMetals, m_in.material);
+    put("Circuit", circuit, std::string(kInput));
+    put("Length", num(m_in.length) + " m one way", std::string(kInput));
+    std::string installation(kMethods[static_cast<std::size_t>(m_in.method)].shown);
+    installation += "; ";
+    installation += kInsulations[static_cast<std::size_t>(m_in.insulation)].shown;
+    installation += "; " + std::to_string(m_a.loaded) + " loaded conductors";
+    if (m_a.layout) {
+        installation += "; ";
+        installation += kLayouts[static_cast<std::size_t>(*m_a.layout)].shown;
+    }
+    if (m_a.sets > 1) installation += "; " + std::to_string(m_a.sets) + " sets in parallel";
+    put("Installation", installation, std::string(kInput));
+}
+
+void Trail::device() {
+    const std::string overload = citationText(kOverloadRule);
+    if (m_a.device == Device::None) {
+        put("Protective device", "none: I_z ≥ I_B = " + num(m_in.current) + " A", overload);
+        return;
+    }
+    const std::string_view shown = kDevices[static_cast<std::size_t>(m_a.device)].shown;
+    if (m_a.ratingGiven) {
+        put("Protective device", std::string(shown) + ", I_n = " + num(m_a.rating) + " A",
+            std::string(kInput));
+    } else {
+        put("Protective device",
+            std::string(shown) + ", I_n = " + num(m_a.rating) +
+                " A, the next rating at or above I_B",
+            citationText(m_a.device == Device::Mcb ? kMcbRatings.cite : kGgRatings.cite));
+    }
+    const TrippingRow& tripping = kConventionalTripping[m_a.device == Device::Mcb  ? 0
+                                                        : m_a.device == Device::Cb ? 1
+                                                        : m_a.rating < 16          ? 2
+                                                                                   : 3];
+    std::string value = "I_B ≤ I_n ≤ I_z and I_2 = " + num(m_a.i2Multiple, 2) + " I_n ≤ 1.45 I_z: ";
+    if (m_in.ggDeemed)
+        value += "I_z ≥ I_n = " + num(m_a.rating) +
+                 " A, condition (2) deemed met for gG fuses by the national rule";
+    else if (m_a.izPerRating > 1)
+        value += "I_z ≥ " + num(m_a.i2Multiple, 2) + " / 1.45 I_n = " + num(m_a.izPerRating, 2) +
+                 " I_n = " + num(m_a.rating * m_a.izPerRating) + " A";
+    else
+        value += "I_z ≥ I_n = " + num(m_a.rating) + " A";
+    put("Overload protection", value, overload + "; " + citationText(tripping.cite));
+}
+
+void Trail::factors() {
+    const bool ground = m_in.method == Method::D1 || m_in.method == Method::D2;
+    std::string ambient = "C_a = " + num(m_a.ambientFactor, 2) + " at " + num(m_a.ambient, 2) +
+                          " °C " + (ground ? "in the ground" : "in air");
+    if (m_in.ambient && *m_in.ambient != m_a.ambient)
+        ambient += " (the column at or above " + num(*m_in.ambient, 2) + " °C)";
+    put("Ambient", ambient, citationText(ground ? kTableB52_15.cite : kTableB52_14.cite));
+
+    std::string grouping = "C_g = " + num(m_a.groupingFactor, 2) + ", " +
+                           std::to_string(m_a.circuits) +
+                           (m_a.circuits == 1 ? " circuit" : " circuits");
+    if (m_a.sets > 1) grouping += " (each parallel set counts as one)";
+    if (m_a.groupingColumn != m_a.circuits)
+        grouping += ", the " + std::to_string(m_a.groupingColumn) + "-circuit column";
+    Citation source = kTableB52_17.cite;
+    if (m_in.method == Method::D2) {
+        source = kTableB52_18.cite;
+        grouping += ", spacing ";
+        grouping +=
+            kSpacings[static_cast<std::size_t>(m_in.spacing.value_or(Spacing::Touching))].shown;
+    } else if (m_in.method == Method::D1) {
+        source = kTableB52_19A.cite;
+        grouping += ", ";
+        grouping +=
+            kDuctCables[static_cast<std::size_t>(m_in.ducts.value_or(DuctCables::Multicore))].shown;
+        grouping += ", spacing ";
+        grouping +=
+            kSpacings[static_cast<std::size_t>(m_in.spacing.value_or(Spacing::Touching))].shown;
+    } else if (m_in.method != Method::G) {
+        const GroupingRow& row =
+            kTableB52_17
+                .rows[static_cast<std::size_t>(m_in.arrangement.value_or(Arrangement::Bunched))];
+        grouping += ", item " + std::to_string(row.item) + ": " + std::string(row.arrangement);
+    }
+    put("Grouping", grouping, citationText(source));
+
+    if (ground)
+        put("Soil",
+            "C_s = " + num(m_a.soilFactor, 2) + " at " + num(m_a.soilResistivity) + " K·m/W",
+            citationText(kTableB52_16.cite));
+    if (m_in.thirdHarmonicPercent) {
+        std::string harmonic = "C_h = " + num(m_a.harmonicFactor, 2) + " for " +
+                               num(*m_in.thirdHarmonicPercent) + " % third harmonic, sized on the ";
+        harmonic += m_a.onNeutral
+                        ? "neutral current I_N = 3 × " + num(*m_in.thirdHarmonicPercent / 100, 5) +
+                              " × I_B = " + num(m_a.neutralCurrent) + " A"
+                        : std::string("line current");
+        put("Harmonics", harmonic, citationText(kTableE52_1.cite));
+    }
+}
+
+void Trail::criteria() {
+    const double factors =
+        m_a.ambientFactor * m_a.groupingFactor * m_a.soilFactor * m_a.harmonicFactor;
+    std::string required = "I_z ≥ " + num(m_a.requiredIz) + " A";
+    if (m_a.sets > 1) required += " per set";
+    required += ", I_t ≥ " + num(m_a.requiredIz) + " / " + num(factors, 4) + " = " +
+                num(m_a.requiredIt) + " A";
+    put("Required capacity", required, citationText(kOverloadRule));
+    const double byAmpacity = m_a.column.amps[static_cast<std::size_t>(m_a.byAmpacity)];
+    put("By ampacity",
+        label(m_a.byAmpacity) + ", I_t = " + num(byAmpacity) + " A, " +
+            std::string(m_a.column.name),
+        citationText(*m_a.column.cite));
+
+    if (m_a.dropLimit)
+        put("Drop limit",
+            num(m_a.maxDropPercent) + " %, " +
+                (m_in.use.value_or(Use::Other) == Use::Lighting ? "lighting" : "other uses") +
+                ", " + std::string(m_a.dropLimit->installation),
+            citationText(kTableG52_1.cite));
+    else
+        put("Drop limit", num(m_a.maxDropPercent) + " %", std::string(kInput));
+    put("By voltage drop", label(m_a.byVoltageDrop), citationText(kAnnexGCite));
+
+    if (m_in.faultCurrent) {
+        std::string k =
+            m_a.kColumn ? "k = " + num(*m_a.k) + " (" + std::string(m_a.kColumn->insulation) + ")"
+                        : "k = " + num(*m_a.k) + " (given)";
+        put("By short circuit",
+            label(*m_a.byShortCircuit) + ": S ≥ I √t / k = " + num(*m_in.faultCurrent) + " × √" +
+                num(*m_in.clearingTime, 4) + " / " + num(*m_a.k) + " = " +
+                num(*m_a.shortCircuitMm2, 2) + " mm², " + k,
+            citationText(kShortCircuitRule) + "; " +
+                (m_a.kColumn ? citationText(kTable43A.cite) : std::string(kInput)));
+    }
+    const MinimumSizeRow& minimum = kTable52_2.rows[m_in.material == Metal::Copper ? 0 : 1];
+    put("By minimum size",
+        label(m_a.byMinimumSize) + " (" + std::string(minimum.material) + " at least " +
+            num(minimum.mm2) + " mm²)",
+        citationText(kTable52_2.cite));
+}
+
+void Trail::protectiveConductor() {
+    const ProtectiveConductor& pc = m_a.cpc;
+    std::string value = std::string(pc.sizeLabel) + " " +
+                        std::string(keyOf(kMetals, m_in.material)) +
+                        (pc.separate ? ", a separate conductor" : ", a core of the cable");
+    if (pc.kColumn && !pc.raisedWithLine) {
+        value += ": S ≥ √(I²t) / k = " + num(*m_in.faultCurrent) + " × √" +
+                 num(*m_in.clearingTime, 4) + " / " + num(pc.k) + " = " + num(pc.neededMm2, 2) +
+                 " mm², k = " + num(pc.k) + " (" + std::string(pc.kColumn->insulation) + ", " +
+                 num(pc.kColumn->initialC) + " → " + num(pc.kColumn->finalC) + " °C)";
+        const Citation& table = pc.separate ? kTableA54_2.cite : kTableA54_3.cite;
+        put("Protective conductor", value, citationText(kCpcRule) + "; " + citationText(table));
+        return;
+    }
+    value += " for S = " + std::string(m_a.sizeLabel) + ": " + std::string(pc.band->text);
+    if (pc.raisedWithLine) value += ", raised with the line conductors for the fault loop";
+    put("Protective conductor", value, citationText(kTable54_2.cite));
+}
+
+void Trail::faultLoop() {
+    if (!m_a.loop) return;
+    const FaultLoop& loop = *m_a.loop;
+    const bool tt = loop.earthing == Earthing::Tt;
+    put("Earthing system",
+        std::string(kEarthings[static_cast<std::size_t>(loop.earthing)].shown) +
+            ", U0 = " + num(loop.u0) + " V",
+        std::string(kInput));
+    if (loop.row) {
+        put("Disconnection time",
+            num(loop.disconnectionTime, 2) + " s, final circuit of up to 32 A, " +
+                (tt ? "TT, " : "TN, ") + std::string(loop.row->band),
+            citationText(kTable41_1.cite));
+    } else {
+        put("Disconnection time",
+            num(loop.disconnectionTime, 2) + " s, " +
+                (m_in.distribution ? "distribution circuit" : "final circuit above 32 A") +
+                (tt ? ", TT" : ", TN"),
+            citationText(tt ? kDistributionRuleTt : kDistributionRuleTn));
+    }
+    if (loop.byRcd) {
+        put("Earth electrode",
+            "R_A × I_Δn = " + num(*m_in.ra) + " × " + num(*m_in.rcd, 4) + " = " +
+                num(loop.touchVolts) + " V " + (loop.holds ? "≤" : ">") + " 50 V",
+            citationText(kRcdRuleTt));
+    } else {
+        const std::string rule = citationText(tt ? kLoopRuleTt : kLoopRuleTn);
+        if (loop.curve)
+            put("Trip current",
+                "I_a = " + num(kMcbCurves.rows[static_cast<std::size_t>(*loop.curve)].upTo) +
+                    " × I_n = " + num(loop.ia) + " A, curve " +
+                    std::string(keyOf(kCurves, *loop.curve)) + ", trips within " +
+                    num(kMcbInstantaneousTime, 1) + " s",
+                citationText(kMcbCurves.cite));
+        else
+            put("Trip current",
+                "I_a = " + num(loop.ia) + " A, operating the device within " +
+                    num(loop.disconnectionTime, 2) + " s",
+                std::string(kInput));
+        if (loop.cmin != 1)
+            put("Largest loop impedance",
+                "Zs_max = c_min × U0 / I_a = " + num(loop.cmin, 2) + " × " + num(loop.u0) + " / " +
+                    num(loop.ia) + " = " + num(*loop.zsMax) + " Ω (c_min applied)",
+                rule + "; " + citationText(kCminCite));
+        else
+            put("Largest loop impedance",
+                "Zs_max = U0 / I_a = " + num(loop.u0) + " / " + num(loop.ia) + " = " +
+                    num(*loop.zsMax) + " Ω (c_min not applied)",
+                rule);
+    }
+    if (!loop.zs) return;
+    const std::string alpha = num(kAlpha20.rows[m_in.material == Metal::Copper ? 0 : 1].alpha20, 5);
+    const auto factor = [&alpha](double celsius, double value) {
+        return "1 + " + alpha + " × (" + num(celsius) + " − 20) = " + num(value, 4);
+    };
+    std::string temperature = "line conductors at " + num(loop.lineTemperature) +
+                              " °C: " + factor(loop.lineTemperature, loop.lineFactor) +
+                              "; protective conductor at " + num(loop.cpcTemperature) +
+                              " °C: " + factor(loop.cpcTemperature, loop.cpcFactor);
+    put("Conductor temperature", temperature,
+        citationText(kAlpha20.cite) + "; " + citationText(kTable52_1.cite) +
+            (m_in.cpcSeparate ? "; " + citationText(kTableA54_2.cite) : std::string()));
+    std::string zs = "Zs = Ze + R1 + R2 = " + num(*loop.ze) + " + " + num(loop.r1, 4) + " + " +
+                     num(loop.r2, 4) + " = " + num(*loop.zs) + " Ω";
+    if (m_a.sets > 1) zs += ", each set with its own protective conductor";
+    put("Loop of " + std::string(m_a.sizeLabel) + " and " + std::string(m_a.cpc.sizeLabel), zs,
+        citationText(kIec60228Table.cite));
+    if (loop.byRcd) return;
+    const std::string rule = citationText(tt ? kLoopRuleTt : kLoopRuleTn);
+    if (loop.holds)
+        put("By fault loop",
+            label(loop.bySize.value_or(m_a.size)) + ": Zs = " + num(*loop.zs) + " Ω ≤ " +
+                num(*loop.zsMax) + " Ω",
+            rule);
+    else
+        put("By fault loop", loop.reason, rule);
+    if (loop.maxLength)
+        put("Longest run",
+            "L ≤ (Zs_max − Ze) / (R1 + R2 per metre) = " + num(*loop.maxLength, 1) + " m", rule);
+}
+
+void Trail::answer() {
+    const double factors =
+        m_a.ambientFactor * m_a.groupingFactor * m_a.soilFactor * m_a.harmonicFactor;
+    std::string iz =
+        "I_z = " + num(m_a.tabulated) + " × " + num(factors, 4) + " = " + num(m_a.iz) + " A";
+    if (m_a.sets > 1) iz += " per set";
+    put("Capacity of " + std::string(m_a.sizeLabel), iz, citationText(*m_a.column.cite));
+    const double sin = std::sqrt(1 - m_a.powerFactor * m_a.powerFactor);
+    const bool three = m_in.phase == Phase::Three;
+    std::string drop =
+        "u = " + std::string(three ? "1" : "2") + " × (" +
+        num(m_in.material == Metal::Copper ? kAnnexG.rho1Copper : kAnnexG.rho1Aluminium, 4) +
+        " × " + num(m_in.length / m_a.sets) + " / " +
+        num(kSizes[static_cast<std::size_t>(m_a.size)].mm2) + " × " + num(m_a.powerFactor, 3) +
+        " + " + num(kAnnexG.lambda * 1000, 3) + "e-3 × " + num(m_in.length / m_a.sets) + " × " +
+        num(sin, 3) + ") × " + num(m_in.current) + " = " + num(m_a.dropVolts) + " V, " +
+        num(m_a.dropPercent, 2) + " % of " + num(m_a.u0) + " V";
+    put("Drop of " + std::string(m_a.sizeLabel), drop, citationText(kAnnexGCite));
+    std::string result = std::string(m_a.sizeLabel);
+    if (m_a.sets > 1) result += " × " + std::to_string(m_a.sets) + " sets";
+    if (m_a.sizeGiven) {
+        if (m_a.meetsAll) {
+            result += " meets every criterion";
+        } else {
+            result += " fails";
+            std::string_view sep = " ";
+            for (int c = 0; c < kCriterionCount; ++c)
+                if (m_a.fails[static_cast<std::size_t>(c)]) {
+                    result += sep;
+                    result += iecCriterionName(static_cast<IecCriterion>(c));
+                    sep = ", ";
+                }
+        }
+    } else {
+        result += ", governed by ";
+        result += iecCriterionName(m_a.governedBy);
+        if (m_a.loop && !m_a.loop->holds) result += "; fails fault loop: " + m_a.loop->reason;
+    }
+    put("Answer", result, "");
+}
+
+}  // namespace
+
+std::vector<IecTrailStep> iecTrail(const IecAnswer& answer) {
+    return Trail(answer).write();
+}
+
+}  // namespace ferrovolt::iec60364
