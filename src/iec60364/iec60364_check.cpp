@@ -6,6 +6,7 @@
 #include <span>
 
 #include "iec60364/iec60364_fault.h"
+#include "iec60364/iec60364_steps.h"
 #include "numtext/number_text.h"
 
 namespace ferrovolt::iec60364 {
@@ -13,19 +14,10 @@ namespace ferrovolt::iec60364 {
 namespace {
 
 constexpr int kNoSize = -1;
-constexpr double kSlack = 1e-9;  // a value on its limit meets it
-
-IecRefusal refuse(std::string_view field, std::string reason) {
-    return {field, std::move(reason)};
-}
-
-bool positive(double value) {
-    return std::isfinite(value) && value > 0;
-}
-
-std::string num(double value, int decimals = 3) {
-    return formatRoundedDouble(value, decimals);
-}
+using detail::kSlack;
+using detail::num;
+using detail::positive;
+using detail::refuse;
 
 std::string cited(const Citation& cite) {
     return citationText(cite);

@@ -4,25 +4,12 @@
 #include <algorithm>
 #include <cmath>
 
+#include "iec60364/iec60364_steps.h"
 #include "numtext/number_text.h"
 
 namespace ferrovolt::iec60364::detail {
 
 namespace {
-
-constexpr double kSlack = 1e-9;  // a value on its limit meets it
-
-IecRefusal refuse(std::string_view field, std::string reason) {
-    return {field, std::move(reason)};
-}
-
-bool positive(double value) {
-    return std::isfinite(value) && value > 0;
-}
-
-std::string num(double value, int decimals = 3) {
-    return formatRoundedDouble(value, decimals);
-}
 
 const ConductorRow& row(int size) {
     return kSizes[static_cast<std::size_t>(size)];
