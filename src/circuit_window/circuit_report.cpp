@@ -9,10 +9,6 @@ namespace ferrovolt {
 
 namespace {
 
-QString html(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).toHtmlEscaped();
-}
-
 QString cell(const QString& text, bool bold = false) {
     return QStringLiteral("<td>%1%2%3</td>")
         .arg(bold ? QStringLiteral("<b>") : QString(), text,
@@ -26,20 +22,10 @@ bool isCriterionRow(const CircuitRow& row) {
     return false;
 }
 
-constexpr std::string_view kInputSource = "input";
-
 }  // namespace
 
 QString circuitTrailHtml(const CircuitAnswer& answer) {
-    QString out;
-    for (const TrailStep& step : circuitTrail(answer)) {
-        out += QStringLiteral("<p style='margin:0 0 4px 0'><b>%1</b>: %2")
-                   .arg(html(step.step), html(step.value));
-        if (step.source != kInputSource)
-            out += QStringLiteral("<br><i>%1</i>").arg(html(step.source));
-        out += QStringLiteral("</p>");
-    }
-    return out;
+    return trailHtml(circuitTrail(answer));
 }
 
 QString circuitReportHtml(const CircuitAnswer& answer, QDate date) {

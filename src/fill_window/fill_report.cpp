@@ -10,13 +10,8 @@ namespace ferrovolt {
 
 namespace {
 
-constexpr std::string_view kInputSource = "input";
 constexpr int kPictureSide = 900;
 const QString kPictureName = QStringLiteral("fill:section");
-
-QString html(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).toHtmlEscaped();
-}
 
 QString row(const QString& step, const QString& value, bool bold = false) {
     const QString open = bold ? QStringLiteral("<b>") : QString();
@@ -27,15 +22,7 @@ QString row(const QString& step, const QString& value, bool bold = false) {
 }  // namespace
 
 QString fillTrailHtml(const FillAnswer& answer) {
-    QString out;
-    for (const FillTrailStep& step : fillTrail(answer)) {
-        out += QStringLiteral("<p style='margin:0 0 4px 0'><b>%1</b>: %2")
-                   .arg(html(step.step), html(step.value));
-        if (step.source != kInputSource)
-            out += QStringLiteral("<br><i>%1</i>").arg(html(step.source));
-        out += QStringLiteral("</p>");
-    }
-    return out;
+    return trailHtml(fillTrail(answer));
 }
 
 QString fillReportHtml(const FillAnswer& answer, QDate date) {
