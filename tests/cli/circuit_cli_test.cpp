@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <sstream>
@@ -85,6 +86,70 @@ INSTANTIATE_TEST_SUITE_P(
                    R"({"refused":"sets","reason":"2 sets need only 6 AWG each, and NEC 2023 )"
                    R"(310.10(G) allows conductors in parallel only from 1/0 AWG up: use fewer )"
                    R"(sets"})"}));
+
+// A JSON number is the same input as its shortest exact text, with no rounding on the way.
+struct SameAsText {
+    const char* name;
+    std::string_view number;  // the request with the JSON number
+    std::string_view text;    // the same request with the number's shortest exact text
+};
+
+class CircuitBatchNumber : public testing::TestWithParam<SameAsText> {};
+
+TEST_P(CircuitBatchNumber, IsAnsweredAsItsText) {
+    std::string byNumber, byText;
+    answerRequest(tables(), GetParam().number, byNumber);
+    answerRequest(tables(), GetParam().text, byText);
+    EXPECT_EQ(byNumber, byText);
+    EXPECT_EQ(byNumber.find("\"refused\""), std::string::npos) << byNumber;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Circuit, CircuitBatchNumber,
+    testing::Values(
+        SameAsText{"ClearingTimeOfOneCycle",
+                   R"({"calc":"circuit","current":24,"length":50,"volts":120,)"
+                   R"("fault_current":2000,"clearing_time":0.016666666666666666})",
+                   R"({"calc":"circuit","current":24,"length":50,"volts":120,)"
+                   R"("fault_current":2000,"clearing_time":"0.016666666666666666"})"},
+        SameAsText{"CurrentJustOverOneHundred",
+                   R"({"calc":"circuit","current":100.00000000000001,"length":1,"volts":240})",
+                   R"({"calc":"circuit","current":"100.00000000000001","length":1,"volts":240})"}),
+    [](const auto& test) { return std::string(test.param.name); });
+
+// 110.14(C)(1): a circuit of 100 A or less takes the 60 °C terminals, one over 100 A the
+// 75 °C ones above 1 AWG; the trail names the branch taken.
+TEST(CircuitCommand, BatchCurrentJustOverOneHundredTakesTheBranchAboveIt) {
+    const auto terminals = [](std::string_view request) {
+        std::string answer;
+        answerRequest(tables(), request, answer);
+        const auto json = nlohmann::json::parse(answer);
+        for (const auto& step : json["trail"])
+            if (step["step"] == "Terminal rating") return step["value"];
+        return nlohmann::json();
+    };
+    EXPECT_EQ(
+        terminals(R"({"calc":"circuit","current":100.00000000000001,"length":1,"volts":240})"),
+        "60 °C for 14 to 1 AWG, 75 °C above: circuit over 100 A");
+    EXPECT_EQ(terminals(R"({"calc":"circuit","current":100,"length":1,"volts":240})"),
+              "60 °C: circuit of 100 A or less");
+}
+
+// A circuit line is read once, in time linear in its length: a full line of members takes
+// a fraction of a second where a reader with a linear look-up per member took seconds.
+TEST(CircuitCommand, BatchReadsALongCircuitLineInLinearTime) {
+    std::string line = R"({"calc":"circuit","current":10,"length":1,"volts":240)";
+    for (int i = 0; line.size() < kMaxLineBytes - 16; ++i)
+        line += ",\"m" + std::to_string(i) + "\":0";
+    line += '}';
+    ASSERT_LE(line.size(), kMaxLineBytes);
+    std::string answer;
+    const auto start = std::chrono::steady_clock::now();
+    answerRequest(tables(), line, answer);
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+    EXPECT_EQ(nlohmann::json::parse(answer)["size"], "14 AWG");
+    EXPECT_LT(took.count(), 1.0);
+}
 
 TEST(CircuitCommand, ScheduleAddsTheAnswerColumnsAndKeepsTheOthers) {
     std::istringstream in(
