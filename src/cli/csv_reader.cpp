@@ -110,6 +110,7 @@ bool CsvReader::next(CsvRow& row) {
     m_ends.clear();
     m_cellStart = 0;
     m_rowBytes = 0;
+    if (m_stopped) return false;
     int c = get();
     if (c == kEnd) return false;
 
@@ -120,6 +121,7 @@ bool CsvReader::next(CsvRow& row) {
     const auto openQuote = [&] {
         row.fault = Fault::OpenQuote;
         row.faultLine = quoteLine;
+        row.faultCell = 0;
         if (crossed) {
             replayHeld();
             m_line = quoteLine + 1;
