@@ -24,12 +24,22 @@ using Fault = CsvRow::Fault;
 
 // A header cell as a column name: a byte-order mark, case, a leading "--", a trailing unit
 // in brackets and every character but letters and digits aside ("Max-Drop", "max drop",
-// "--max-drop" and "max_drop (%)" are one name). The unit, lower case without blanks or
-// degree sign, goes to `unit`.
+// "--max-drop" and "max_drop (%)" are one name). The unit goes to `unit`, as unitKey()
+// writes it.
 struct ColumnName {
     std::string key;
     std::string unit;
 };
+
+// A unit as the header compares it: lower case, without blanks or degree sign.
+std::string unitKey(std::string_view unit) {
+    std::string key;
+    for (const char c : unit) {
+        if (c == ' ' || c == '\t' || c == '\xC2' || c == '\xB0') continue;  // "°" aside
+        key += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return key;
+}
 
 ColumnName columnName(std::string_view cell) {
     constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";  // spreadsheets write one
@@ -40,10 +50,7 @@ ColumnName columnName(std::string_view cell) {
     if (!cell.empty() && (cell.back() == ')' || cell.back() == ']')) {
         const auto open = cell.find_last_of(cell.back() == ')' ? '(' : '[');
         if (open != std::string_view::npos) {
-            for (const char c : cell.substr(open + 1, cell.size() - open - 2)) {
-                if (c == ' ' || c == '\t' || c == '\xC2' || c == '\xB0') continue;  // "°" aside
-                name.unit += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-            }
+            name.unit = unitKey(cell.substr(open + 1, cell.size() - open - 2));
             cell = cell.substr(0, open);
         }
     }
@@ -58,16 +65,16 @@ ColumnName columnName(std::string_view cell) {
 // input not listed takes any text there ("sets (no.)").
 struct ColumnUnit {
     std::string_view key;
-    std::string_view unit;  // as columnName() writes it
+    std::string_view unit;
 };
 
 constexpr std::array<ColumnUnit, 7> kColumnUnits = {{
-    {"current", "a"},
+    {"current", "A"},
     {"length", "m"},  // feet are given in a "feet" column, per row
-    {"volts", "v"},
+    {"volts", "V"},
     {"max_drop", "%"},
-    {"ambient", "c"},
-    {"fault_current", "a"},
+    {"ambient", "°C"},
+    {"fault_current", "A"},
     {"clearing_time", "s"},
 }};
 
@@ -192,10 +199,9 @@ bool Schedule::header(const CsvRow& row) {
                                         " " + quotedText(cell) + " both give \"" +
                                         std::string(field->key) + "\"");
             for (const ColumnUnit& unit : kColumnUnits)
-                if (unit.key == field->key && !name.unit.empty() && name.unit != unit.unit)
+                if (unit.key == field->key && !name.unit.empty() && name.unit != unitKey(unit.unit))
                     return refuseHeader(column + ": \"" + std::string(field->key) +
-                                        "\" is read in " + std::string(unit.unit) + ", not " +
-                                        name.unit);
+                                        "\" is read in " + std::string(unit.unit));
             m_sizeGiven = m_sizeGiven || field->key == "size";
         } else if (std::find(answerKeys.begin(), answerKeys.end(), name.key) != answerKeys.end()) {
             return refuseHeader(column +
