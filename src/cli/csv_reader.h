@@ -50,6 +50,12 @@ public:
     // The stream failed (in.bad()) before its end.
     bool readFailed() const { return m_readFailed; }
 
+    // The bytes the reader holds beside its fixed block, for the bound the limits set.
+    std::size_t heldBytes() const {
+        return m_text.capacity() + m_ends.capacity() * sizeof(std::size_t) + m_replay.capacity() +
+               m_held.capacity();
+    }
+
 private:
     static constexpr int kEnd = -1;
 
