@@ -145,7 +145,6 @@ private:
         m_err << kProgram << ": schedule: " << reason << '\n';
         return false;
     }
-    void answerColumns();
     void refuse(std::string_view field, std::string_view reason);
 
     std::ostream& m_out;
