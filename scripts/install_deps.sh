@@ -8,7 +8,7 @@ packages=(
     cmake g++ make pkg-config
     qt6-base-dev                                   # Widgets, Qt Test, offscreen and xcb plugins
     libgtest-dev libgmock-dev googletest libbenchmark-dev
-    nlohmann-json3-dev libcli11-dev libcsv-dev      # libcsv reads cable schedules
+    nlohmann-json3-dev libcli11-dev
     xvfb xauth x11-utils                           # xauth is only a Recommends of xvfb
     libxcb-damage0-dev                             # ferrovolt-startwatch (startup_against.sh)
     locales                                        # de_DE.UTF-8 for the locale tests

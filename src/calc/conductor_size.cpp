@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstddef>
 
-#include "calc/circuit_inputs.h"
+#include "calc/drop_circuit.h"
 #include "calc/units.h"
 #include "numtext/number_text.h"
 #include "tables/gauge_area.h"
@@ -24,9 +24,9 @@ Answer<ConductorSizeResult> CalcConductorSize(const Tables& tables, std::string_
                                               bool metres, std::string_view current,
                                               std::string_view material, bool singlePhase,
                                               std::string_view volts) {
-    const auto inputs = readCircuitInputs(tables, length, metres, current, material);
+    const auto inputs = readDropCircuit(tables, length, metres, current, material);
     if (const auto* refusal = std::get_if<Refusal>(&inputs)) return *refusal;
-    const CircuitInputs& in = std::get<CircuitInputs>(inputs);
+    const DropCircuit& in = std::get<DropCircuit>(inputs);
 
     const DropLimit* limit = findDropLimit(volts);
     if (!limit) return Refusal{Field::Volts};

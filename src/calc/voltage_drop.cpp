@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <optional>
 
-#include "calc/circuit_inputs.h"
+#include "calc/drop_circuit.h"
 #include "calc/units.h"
 #include "numtext/number_text.h"
 #include "tables/gauge_area.h"
@@ -56,9 +56,9 @@ Answer<VoltageDropResult> CalcVoltageDrop(const Tables& tables, std::string_view
                                           bool metres, std::string_view current,
                                           std::string_view material, std::string_view supply,
                                           std::string_view gauge) {
-    const auto inputs = readCircuitInputs(tables, length, metres, current, material);
+    const auto inputs = readDropCircuit(tables, length, metres, current, material);
     if (const auto* refusal = std::get_if<Refusal>(&inputs)) return *refusal;
-    const CircuitInputs& in = std::get<CircuitInputs>(inputs);
+    const DropCircuit& in = std::get<DropCircuit>(inputs);
 
     const Supply* found = findSupply(supply);
     if (!found) return Refusal{Field::Supply};

@@ -55,7 +55,7 @@ void BatchAnswerer::answer(std::string_view line, std::string& out) {
     RequestFields fields(m_request);
     const std::string_view name = fields.text("calc");
     if (!fields.ok()) return appendError(out, fields.error());
-    if (name == kCircuitRequest) return appendCircuitRequest(out, line);
+    if (name == kCircuitRequest) return appendCircuitRequest(out, m_request);
     if (name == kFillRequest) return appendFillRequest(out, line);
     const Command* command = commandForRequest(name);
     if (command == nullptr) {

@@ -41,9 +41,15 @@ std::string scheduleFooter() {
     }
     help.back() = '.';
     return help +
-           "\nAn empty cell takes the default. Other columns are kept as they are. The\n"
-           "schedule is written to standard output with the answer's columns added, and a\n"
-           "refused column naming the input a row was refused for, with the reason.";
+           "\nCase, blanks, punctuation and a unit in brackets do not matter: \"Fault current\n"
+           "(A)\". An empty cell takes the default. Other columns are kept as they are. One\n"
+           "row is written per input row, in order, with the answer's columns added\n"
+           "(answer_line, answer_size, ...); answer_refused names the input a row was refused\n"
+           "for, or \"row\" when it cannot be read (a cell count other than the header's, a\n"
+           "stray quote, a cell over 64 KiB, a row over 1 MiB), and answer_reason says why.\n"
+           "Exit status: 0 every row answered, refused rows included (one line on standard\n"
+           "error counts them); 2 the file cannot be read, holds a NUL byte or its header is\n"
+           "bad; 3 the output could not be written.";
 }
 
 }  // namespace

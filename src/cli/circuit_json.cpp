@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/circuit_json.h"
 
+#include <array>
+#include <charconv>
 #include <cstdint>
 
 #include <nlohmann/json.hpp>
@@ -55,25 +57,29 @@ void appendCircuitAnswer(std::string& out, const CircuitResult& result) {
     appendJson(out, json);
 }
 
-void appendCircuitRequest(std::string& out, std::string_view line) {
-    const Json request = Json::parse(line, nullptr, false);
-    if (request.is_discarded() || !request.is_object())
-        return appendError(out, "the request must be a JSON object");
+void appendCircuitRequest(std::string& out, const FlatRequest& request) {
+    using Kind = RequestValue::Kind;
     CircuitInputs inputs;
+    std::array<char, 400> digits{};  // the longest plain decimals of a double fit
     for (const CircuitField& field : kCircuitFields) {
-        const auto member = request.find(field.key);
-        if (member == request.end() || member->is_null()) {
+        const RequestValue* member = request.find(field.key);
+        if (member == nullptr || member->kind == Kind::Null) {
             if (field.required)
                 return appendError(out, "missing field \"" + std::string(field.key) + "\"");
             continue;
         }
-        std::string text;
-        if (member->is_string()) {
-            text = member->get<std::string>();
-        } else if (member->is_number() && field.kind != InputKind::Flag) {
-            text = formatDouble(member->get<double>());
-        } else if (member->is_boolean() && field.kind == InputKind::Flag) {
-            text = member->get<bool>() ? "true" : "false";
+        std::string_view text;
+        const bool isNumber = member->kind == Kind::Integer || member->kind == Kind::Fraction;
+        if (member->kind == Kind::Text) {
+            text = member->text;
+        } else if (isNumber && field.kind != InputKind::Flag) {
+            // The shortest plain decimals that read back as the same double, as the other
+            // calculators take a JSON number: 100 and "100" are the same input.
+            const auto written = std::to_chars(digits.data(), digits.data() + digits.size(),
+                                               member->number, std::chars_format::fixed);
+            text = std::string_view(digits.data(), written.ptr);
+        } else if (member->kind == Kind::Bool && field.kind == InputKind::Flag) {
+            text = member->flag ? "true" : "false";
         } else {
             return appendError(out,
                                "field \"" + std::string(field.key) + "\" must be " +

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "circuit/circuit_check.h"
+#include "cli/flat_request.h"
 
 namespace ferrovolt {
 
@@ -17,8 +18,9 @@ inline constexpr std::string_view kCircuitRequest = "circuit";
 
 void appendCircuitAnswer(std::string& out, const CircuitResult& result);
 
-// Answers one batch request line whose "calc" is "circuit": the answer above, or
-// {"error":"..."} for a field of the wrong type or a required field that is missing.
-void appendCircuitRequest(std::string& out, std::string_view line);
+// Answers one batch request whose "calc" is "circuit", from the line as the batch reader
+// read it: the answer above, or {"error":"..."} for a field of the wrong type or a required
+// field that is missing.
+void appendCircuitRequest(std::string& out, const FlatRequest& request);
 
 }  // namespace ferrovolt

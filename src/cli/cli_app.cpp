@@ -127,7 +127,8 @@ int runCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
         status = runBatchCommand(tables, in, out, err);
     else
         out << app.help();
-    if (status == kExitUsage) return status;
+    // A subcommand that ended so has reported it already.
+    if (status == kExitUsage || status == kExitWriteFailed) return status;
     const int written = flushed(out, err);
     return written == kExitOk ? status : written;
 }

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/schedule.h"
 
-#include <csv.h>
-
+#include <algorithm>
+#include <array>
+#include <cctype>
 #include <fstream>
 #include <istream>
 #include <optional>
@@ -13,190 +14,336 @@
 #include "circuit/circuit_fields.h"
 #include "cli/cli_app.h"
 #include "cli/command_output.h"
+#include "cli/csv_reader.h"
 
 namespace ferrovolt {
 
 namespace {
 
-// A header cell as an input's key: a byte-order mark, case, surrounding blanks, a leading
-// "--" and the difference between "-", " " and "_" aside ("Max drop", "--max-drop",
-// "max_drop").
-std::string keyOf(std::string_view header) {
-    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";  // spreadsheets write one
-    if (header.substr(0, kByteOrderMark.size()) == kByteOrderMark)
-        header.remove_prefix(kByteOrderMark.size());
-    const auto first = header.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
-    header = header.substr(first, header.find_last_not_of(" \t") - first + 1);
-    if (header.substr(0, 2) == "--") header.remove_prefix(2);
+using Fault = CsvRow::Fault;
+
+// A header cell as a column name: a byte-order mark, case, a leading "--", a trailing unit
+// in brackets and every character but letters and digits aside ("Max-Drop", "max drop",
+// "--max-drop" and "max_drop (%)" are one name). The unit goes to `unit`, as unitKey()
+// writes it.
+struct ColumnName {
     std::string key;
-    for (const char c : header)
-        key += c == '-' || c == ' '
-                   ? '_'
-                   : static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    std::string unit;
+};
+
+// A unit as the header compares it: lower case, without blanks or degree sign.
+std::string unitKey(std::string_view unit) {
+    std::string key;
+    for (const char c : unit) {
+        if (c == ' ' || c == '\t' || c == '\xC2' || c == '\xB0') continue;  // "°" aside
+        key += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
     return key;
 }
 
+ColumnName columnName(std::string_view cell) {
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";  // spreadsheets write one
+    if (cell.starts_with(kByteOrderMark)) cell.remove_prefix(kByteOrderMark.size());
+    const auto last = cell.find_last_not_of(" \t");
+    cell = cell.substr(0, last == std::string_view::npos ? 0 : last + 1);
+    ColumnName name;
+    if (!cell.empty() && (cell.back() == ')' || cell.back() == ']')) {
+        const auto open = cell.find_last_of(cell.back() == ')' ? '(' : '[');
+        if (open != std::string_view::npos) {
+            name.unit = unitKey(cell.substr(open + 1, cell.size() - open - 2));
+            cell = cell.substr(0, open);
+        }
+    }
+    for (const char c : cell) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (std::isalnum(byte) || byte >= 0x80) name.key += static_cast<char>(std::tolower(byte));
+    }
+    return name;
+}
+
+// The unit a header may give in brackets for an input read in one ("current (A)"); an
+// input not listed takes any text there ("sets (no.)").
+struct ColumnUnit {
+    std::string_view key;
+    std::string_view unit;
+};
+
+constexpr std::array<ColumnUnit, 7> kColumnUnits = {{
+    {"current", "A"},
+    {"length", "m"},  // feet are given in a "feet" column, per row
+    {"volts", "V"},
+    {"max_drop", "%"},
+    {"ambient", "°C"},
+    {"fault_current", "A"},
+    {"clearing_time", "s"},
+}};
+
+// Columns that describe a circuit and are kept as they are without a word.
+constexpr std::array<std::string_view, 14> kLabelColumns = {
+    "circuit", "name",  "id",      "tag",      "description", "from",    "to",
+    "note",    "notes", "comment", "comments", "remark",      "remarks", "location"};
+
+const CircuitField* fieldNamed(std::string_view key) {
+    for (const CircuitField& field : kCircuitFields)
+        if (columnName(field.key).key == key) return &field;
+    return nullptr;
+}
+
+std::string quotedText(std::string_view text) {
+    return "\"" + oneLine(std::string(text)) + "\"";
+}
+
 void appendCell(std::string& out, std::string_view cell) {
-    if (cell.find_first_of(",\"\r\n") == std::string_view::npos && !cell.empty() &&
-        cell.front() != ' ' && cell.back() != ' ') {
+    if (cell.find_first_of(",\"\r\n") == std::string_view::npos &&
+        (cell.empty() || (cell.front() != ' ' && cell.back() != ' '))) {
         out += cell;
         return;
     }
-    if (cell.empty()) return;
-    const std::size_t start = out.size();
-    out.resize(start + cell.size() * 2 + 2);
-    const std::size_t written =
-        csv_write(out.data() + start, out.size() - start, cell.data(), cell.size());
-    out.resize(start + written);
+    out += '"';
+    for (const char c : cell) {
+        if (c == '"') out += '"';
+        out += c;
+    }
+    out += '"';
+}
+
+std::string faultReason(const CsvRow& row, std::size_t cells, std::size_t columns) {
+    switch (row.fault) {
+        case Fault::OpenQuote:
+            return "a quote is left open at the end of line " + std::to_string(row.faultLine);
+        case Fault::QuoteInCell:
+            return "cell " + std::to_string(row.faultCell) +
+                   " goes on after the quote that closes it";
+        case Fault::CellTooLong:
+            return "cell " + std::to_string(row.faultCell) + " is longer than 64 KiB";
+        case Fault::RowTooLong:
+            return "the row is longer than 1 MiB";
+        case Fault::NulByte:
+            return "line " + std::to_string(row.faultLine) +
+                   " holds a NUL byte: the file is not a CSV text";
+        case Fault::None:
+            break;
+    }
+    return std::to_string(cells) + (cells == 1 ? " cell" : " cells") + " where the header has " +
+           std::to_string(columns);
 }
 
 class Schedule {
 public:
     Schedule(std::ostream& out, std::ostream& err) : m_out(out), m_err(err) {}
 
-    void cell(std::string_view text) { m_row.emplace_back(text); }
-    void endRow();
-    bool failed() const { return m_failed; }
-    bool haveHeader() const { return m_haveHeader; }
-    void flush() {
-        m_out.write(m_text.data(), static_cast<std::streamsize>(m_text.size()));
-        m_text.clear();
-    }
+    // Reads the header; false, with the reason on standard error, when it is not a schedule's.
+    bool header(const CsvRow& row);
+    void answer(const CsvRow& row);
+    std::size_t refused() const { return m_refused; }
+    std::size_t rows() const { return m_rows; }
+    // Writes what is gathered once it is a block, or always; false once the output failed.
+    bool flush(bool always);
 
 private:
-    void header();
-    void answer();
+    bool refuseHeader(const std::string& reason) {
+        m_err << kProgram << ": schedule: " << reason << '\n';
+        return false;
+    }
+    void refuse(std::string_view field, std::string_view reason);
 
     std::ostream& m_out;
     std::ostream& m_err;
-    std::vector<std::string> m_row;
     std::vector<const CircuitField*> m_columns;  // the input each column sets, or null
-    bool m_haveHeader = false;
-    bool m_failed = false;
+    bool m_sizeGiven = false;                    // a column gives the size to check
+    std::size_t m_refused = 0;
+    std::size_t m_rows = 0;
     std::string m_text;
 };
 
-void Schedule::endRow() {
-    if (m_failed) return;
-    if (!m_haveHeader) {
-        header();
-    } else {
-        answer();
+bool Schedule::flush(bool always) {
+    if (always || m_text.size() >= (std::size_t{1} << 16)) {
+        m_out.write(m_text.data(), static_cast<std::streamsize>(m_text.size()));
+        m_text.clear();
     }
-    m_row.clear();
-    if (m_text.size() >= (1 << 16)) flush();
+    return static_cast<bool>(m_out);
 }
 
-void Schedule::header() {
-    m_haveHeader = true;
-    for (const std::string& cell : m_row) m_columns.push_back(circuitField(keyOf(cell)));
-    for (const CircuitField& field : kCircuitFields) {
-        if (!field.required) continue;
-        bool found = false;
-        for (const CircuitField* column : m_columns) found = found || column == &field;
-        if (found) continue;
-        m_err << kProgram << ": schedule: the header names no \"" << field.key << "\" column\n";
-        m_failed = true;
-        return;
+std::vector<std::string> answerColumnNames(bool sizeGiven) {
+    std::vector<std::string> names{"answer_line"};
+    for (const CircuitRow& row : kCircuitRows) names.push_back("answer_" + std::string(row.key));
+    if (sizeGiven) {
+        names.emplace_back("answer_meets_all");
+        names.emplace_back("answer_fails");
     }
-    for (const std::string& cell : m_row) {
+    names.emplace_back("answer_refused");
+    names.emplace_back("answer_reason");
+    return names;
+}
+
+bool Schedule::header(const CsvRow& row) {
+    if (row.fault == Fault::NulByte) return refuseHeader(faultReason(row, 0, 0));
+    if (row.fault != Fault::None)
+        return refuseHeader("the header cannot be read: " + faultReason(row, 0, 0));
+    std::vector<std::string> answerKeys;
+    for (const std::string& name : answerColumnNames(true))
+        answerKeys.push_back(columnName(name).key);
+    std::vector<std::string> unread;
+    for (std::size_t i = 0; i < row.cells.size(); ++i) {
+        const std::string_view cell = row.cells[i];
+        const ColumnName name = columnName(cell);
+        const std::string column = "column " + std::to_string(i + 1) + " " + quotedText(cell);
+        const CircuitField* field = fieldNamed(name.key);
+        m_columns.push_back(field);
+        if (field != nullptr) {
+            for (std::size_t j = 0; j < i; ++j)
+                if (m_columns[j] == field)
+                    return refuseHeader("columns " + std::to_string(j + 1) + " " +
+                                        quotedText(row.cells[j]) + " and " + std::to_string(i + 1) +
+                                        " " + quotedText(cell) + " both give \"" +
+                                        std::string(field->key) + "\"");
+            for (const ColumnUnit& unit : kColumnUnits)
+                if (unit.key == field->key && !name.unit.empty() && name.unit != unitKey(unit.unit))
+                    return refuseHeader(column + ": \"" + std::string(field->key) +
+                                        "\" is read in " + std::string(unit.unit));
+            m_sizeGiven = m_sizeGiven || field->key == "size";
+        } else if (std::find(answerKeys.begin(), answerKeys.end(), name.key) != answerKeys.end()) {
+            return refuseHeader(column +
+                                " is a column of the answer: remove an earlier answer's columns");
+        } else if (std::find(kLabelColumns.begin(), kLabelColumns.end(), name.key) ==
+                   kLabelColumns.end()) {
+            unread.push_back(column + (name.key.empty() ? " has no name" : " names no input") +
+                             ": kept as it is, not read");
+        }
+    }
+    for (const CircuitField& field : kCircuitFields) {
+        if (field.required &&
+            std::find(m_columns.begin(), m_columns.end(), &field) == m_columns.end())
+            return refuseHeader("the header names no \"" + std::string(field.key) + "\" column");
+    }
+    for (const std::string& line : unread) m_err << kProgram << ": schedule: " << line << '\n';
+    for (const std::string_view cell : row.cells) {
         appendCell(m_text, cell);
         m_text += ',';
     }
-    for (const CircuitRow& row : kCircuitRows) {
-        m_text += row.key;
-        m_text += ',';
+    std::string separator;
+    for (const std::string& name : answerColumnNames(m_sizeGiven)) {
+        m_text += separator;
+        m_text += name;
+        separator = ",";
     }
-    m_text += "refused,reason\r\n";
+    m_text += "\r\n";
+    return true;
 }
 
-void Schedule::answer() {
+// The row's answer columns empty but for its refusal.
+void Schedule::refuse(std::string_view field, std::string_view reason) {
+    ++m_refused;
+    m_text.append(kCircuitRows.size() + (m_sizeGiven ? 2 : 0), ',');
+    m_text += field;
+    m_text += ',';
+    appendCell(m_text, reason);
+    m_text += "\r\n";
+}
+
+void Schedule::answer(const CsvRow& row) {
+    ++m_rows;
+    const bool shaped = row.fault == Fault::None && row.cells.size() == m_columns.size();
+    // A row taken apart as the header is written back as it came; another only as empty
+    // cells, since its cells stand under no column.
+    for (std::size_t i = 0; i < m_columns.size(); ++i) {
+        if (shaped) appendCell(m_text, row.cells[i]);
+        m_text += ',';
+    }
+    m_text += std::to_string(row.line);
+    m_text += ',';
+    if (row.fault == Fault::None && row.blank()) {
+        m_text.append(kCircuitRows.size() + (m_sizeGiven ? 2 : 0) + 1, ',');
+        m_text += "\r\n";
+        return;
+    }
+    if (!shaped) return refuse("row", faultReason(row, row.cells.size(), m_columns.size()));
+
     CircuitInputs inputs;
     std::optional<CircuitRefusal> refusal;
-    for (std::size_t i = 0; i < m_row.size() && i < m_columns.size() && !refusal; ++i) {
+    for (std::size_t i = 0; i < row.cells.size() && !refusal; ++i) {
         const CircuitField* field = m_columns[i];
-        if (field == nullptr || m_row[i].find_first_not_of(" \t") == std::string::npos) continue;
-        if (std::optional<std::string> reason = field->set(inputs, m_row[i]))
+        if (field == nullptr || row.cells[i].find_first_not_of(" \t") == std::string::npos)
+            continue;
+        if (std::optional<std::string> reason = field->set(inputs, row.cells[i]))
             refusal = CircuitRefusal{field->key, std::move(*reason)};
     }
     for (std::size_t i = 0; i < m_columns.size() && !refusal; ++i) {
         const CircuitField* field = m_columns[i];
         if (field != nullptr && field->required &&
-            (i >= m_row.size() || m_row[i].find_first_not_of(" \t") == std::string::npos))
+            row.cells[i].find_first_not_of(" \t") == std::string::npos)
             refusal = CircuitRefusal{field->key, "is empty"};
     }
-    CircuitResult result = refusal ? CircuitResult(std::move(*refusal)) : checkCircuit(inputs);
+    const CircuitResult result =
+        refusal ? CircuitResult(std::move(*refusal)) : checkCircuit(inputs);
+    if (const auto* refused = std::get_if<CircuitRefusal>(&result))
+        return refuse(refused->field, refused->reason);
 
-    for (std::size_t i = 0; i < m_columns.size(); ++i) {
-        if (i < m_row.size()) appendCell(m_text, m_row[i]);
+    const auto& answer = std::get<CircuitAnswer>(result);
+    for (const CircuitRow& circuitRow : kCircuitRows) {
+        const CircuitValue value = circuitRow.value(answer);
+        if (const auto* number = std::get_if<double>(&value))
+            m_text += circuitNumberText(*number, circuitRow.decimals);
+        else if (const auto* text = std::get_if<std::string_view>(&value))
+            appendCell(m_text, *text);
+        else
+            appendCell(m_text, circuitRow.absent);  // "Out of range." where the sheet says it
         m_text += ',';
     }
-    if (const auto* answer = std::get_if<CircuitAnswer>(&result)) {
-        for (const CircuitRow& row : kCircuitRows) {
-            const CircuitValue value = row.value(*answer);
-            if (const auto* number = std::get_if<double>(&value))
-                m_text += circuitNumberText(*number, row.decimals);
-            else if (const auto* text = std::get_if<std::string_view>(&value))
-                appendCell(m_text, *text);
-            else
-                appendCell(m_text, row.absent);  // "Out of range." where the sheet says it
+    if (m_sizeGiven) {
+        if (answer.sizeGiven) {
+            m_text += answer.fails.empty() ? "true," : "false,";
+            std::string_view separator;
+            for (const Criterion criterion : answer.fails) {
+                m_text += separator;
+                m_text += criterionKey(criterion);
+                separator = ";";
+            }
+        } else {
             m_text += ',';
         }
-        m_text += ",\r\n";
-        return;
+        m_text += ',';
     }
-    const auto& refused = std::get<CircuitRefusal>(result);
-    m_text.append(kCircuitRows.size(), ',');
-    m_text += refused.field;
-    m_text += ',';
-    appendCell(m_text, refused.reason);
-    m_text += "\r\n";
-}
-
-void onField(void* data, std::size_t size, void* schedule) {
-    static_cast<Schedule*>(schedule)->cell({static_cast<const char*>(data), size});
-}
-
-void onRow(int, void* schedule) {
-    static_cast<Schedule*>(schedule)->endRow();
+    m_text += ",\r\n";
 }
 
 }  // namespace
 
 int runScheduleText(std::istream& in, std::ostream& out, std::ostream& err) {
-    csv_parser parser;
-    if (csv_init(&parser, CSV_APPEND_NULL) != 0) {
-        err << kProgram << ": schedule: out of memory\n";
+    CsvReader reader(in);
+    CsvRow row;
+    const auto failed = [&](std::string_view reason) {
+        err << kProgram << ": schedule: " << reason << '\n';
         return kExitUsage;
+    };
+    if (!reader.next(row)) {
+        return failed(reader.readFailed()
+                          ? "the file could not be read"
+                          : "the file is empty: its first row must name the inputs");
     }
     Schedule schedule(out, err);
-    std::vector<char> block(1 << 16);
-    bool parsed = true;
-    while (in && parsed) {
-        in.read(block.data(), static_cast<std::streamsize>(block.size()));
-        const auto got = static_cast<std::size_t>(in.gcount());
-        parsed = csv_parse(&parser, block.data(), got, onField, onRow, &schedule) == got;
+    if (!schedule.header(row)) return kExitUsage;
+    bool written = true;
+    while (written && reader.next(row)) {
+        if (row.fault == Fault::NulByte) {
+            schedule.flush(true);
+            return failed(faultReason(row, 0, 0));
+        }
+        schedule.answer(row);
+        written = schedule.flush(false);
     }
-    if (parsed) parsed = csv_fini(&parser, onField, onRow, &schedule) == 0;
-    const bool readFailed = in.bad();
-    const std::string problem = parsed ? std::string() : csv_strerror(csv_error(&parser));
-    csv_free(&parser);
-    if (!parsed || readFailed) {
-        err << kProgram << ": schedule: "
-            << (readFailed ? std::string("the file could not be read") : oneLine(problem)) << '\n';
-        return kExitUsage;
-    }
-    if (schedule.failed()) return kExitUsage;
-    if (!schedule.haveHeader()) {
-        err << kProgram << ": schedule: the file is empty: its first row must name the inputs\n";
-        return kExitUsage;
-    }
-    schedule.flush();
-    out.flush();
-    if (!out) {
+    written = written && schedule.flush(true);
+    if (written) out.flush();
+    if (!written || !out) {
+        // Reported here once; the caller adds nothing.
         err << kProgram << ": the output could not be written\n";
         return kExitWriteFailed;
+    }
+    if (reader.readFailed()) return failed("the file could not be read");
+    if (schedule.refused() > 0) {
+        err << kProgram << ": schedule: " << schedule.refused() << " of " << schedule.rows()
+            << (schedule.rows() == 1 ? " row" : " rows")
+            << " refused; answer_refused and answer_reason say why\n";
     }
     return kExitOk;
 }

@@ -2,12 +2,15 @@
 #include "window/controls.h"
 
 #include <QComboBox>
+#include <QFontMetricsF>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 
 #include "window/accessibility.h"
 #include "window/click_label.h"
@@ -99,9 +102,30 @@ QComboBox* addCombo(QWidget* parent, const QString& name, const QString& text, T
     // The checks compare the text exactly as typed: a completer would change its case, and
     // without one Enter matches list entries case-sensitively.
     combo->setCompleter(nullptr);
+    // A text wider than the box ("Copper (Hard Drawn)") is read whole in a tool tip, and
+    // assistive technology gets it as the field's description.
+    QObject::connect(combo->lineEdit(), &QLineEdit::textChanged, combo,
+                     [combo](const QString& shown) {
+                         const QString whole = editTextFits(combo, shown) ? QString() : shown;
+                         combo->setToolTip(whole);
+                         combo->lineEdit()->setAccessibleDescription(whole);
+                     });
     showEditText(combo, text);
     combo->setAccessibleName(accessibleName);
     return combo;
+}
+
+bool editTextFits(const QComboBox* combo, const QString& text) {
+    QStyleOptionComboBox option;
+    option.initFrom(combo);
+    option.editable = true;
+    const QRect field = combo->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                       QStyle::SC_ComboBoxEditField, combo);
+    // A frameless line edit keeps 2 pixels each side free of text.
+    constexpr int kLineEditMargins = 4;
+    const QFontMetricsF metrics(combo->lineEdit() != nullptr ? combo->lineEdit()->font()
+                                                             : combo->font());
+    return metrics.horizontalAdvance(text) <= field.width() - kLineEditMargins;
 }
 
 void showEditText(QComboBox* combo, const QString& text) {

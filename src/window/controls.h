@@ -48,6 +48,10 @@ QLabel* addResultLine(QWidget* parent, const QString& name, const QString& capti
 QComboBox* addCombo(QWidget* parent, const QString& name, const QString& text, TwipsRect place,
                     const QString& accessibleName);
 
+// Whether `text` shows whole in the edit field of `combo`. A combo made by addCombo carries a
+// text that does not as its tool tip and as its field's accessible description.
+bool editTextFits(const QComboBox* combo, const QString& text);
+
 // Sets a drop-down's edit text with the caret at its start, so that a long text shows its
 // beginning in a narrow box.
 void showEditText(QComboBox* combo, const QString& text);

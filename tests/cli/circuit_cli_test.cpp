@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <sstream>
@@ -96,6 +97,66 @@ INSTANTIATE_TEST_SUITE_P(
                    R"(310.10(G) allows conductors in parallel only from 1/0 AWG up: use fewer )"
                    R"(sets"})"}));
 
+// A JSON number is the same input as its shortest exact text, with no rounding on the way.
+struct SameAsText {
+    const char* name;
+    std::string_view number;  // the request with the JSON number
+    std::string_view text;    // the same request with the number's shortest exact text
+};
+
+class CircuitBatchNumber : public testing::TestWithParam<SameAsText> {};
+
+TEST_P(CircuitBatchNumber, IsAnsweredAsItsText) {
+    std::string byNumber, byText;
+    answerRequest(tables(), GetParam().number, byNumber);
+    answerRequest(tables(), GetParam().text, byText);
+    EXPECT_EQ(byNumber, byText);
+    EXPECT_EQ(byNumber.find("\"refused\""), std::string::npos) << byNumber;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Circuit, CircuitBatchNumber,
+    testing::Values(
+        SameAsText{"ClearingTimeOfOneCycle",
+                   R"({"calc":"circuit","current":24,"length":50,"volts":120,)"
+                   R"("fault_current":2000,"clearing_time":0.016666666666666666})",
+                   R"({"calc":"circuit","current":24,"length":50,"volts":120,)"
+                   R"("fault_current":2000,"clearing_time":"0.016666666666666666"})"},
+        SameAsText{"CurrentJustOverOneHundred",
+                   R"({"calc":"circuit","current":100.00000000000001,"length":1,"volts":240})",
+                   R"({"calc":"circuit","current":"100.00000000000001","length":1,"volts":240})"}),
+    [](const auto& test) { return std::string(test.param.name); });
+
+// A JSON number keeps every digit it has: 100.00000000000001 A is not read as 100 A (the
+// answer's numbers are written at full precision, so the required ampacity shows it).
+TEST(CircuitCommand, BatchNumberKeepsItsLastDigit) {
+    std::string answer;
+    answerRequest(tables(),
+                  R"({"calc":"circuit","current":100.00000000000001,"length":1,"volts":240})",
+                  answer);
+    const auto json = nlohmann::json::parse(answer);
+    EXPECT_EQ(json["required_ampacity"].get<double>(), 100.00000000000001);
+    EXPECT_NE(json["required_ampacity"].get<double>(), 100.0);
+}
+
+// A circuit line is read once, in time linear in its length: a full line of members takes
+// a fraction of a second where a reader with a linear look-up per member took seconds.
+TEST(CircuitCommand, BatchReadsALongCircuitLineInLinearTime) {
+    std::string line = R"({"calc":"circuit","current":10,"length":1,"volts":240)";
+    for (int i = 0; line.size() < kMaxLineBytes - 16; ++i)
+        line += ",\"m" + std::to_string(i) + "\":0";
+    line += '}';
+    ASSERT_LE(line.size(), kMaxLineBytes);
+    std::string answer;
+    const auto start = std::chrono::steady_clock::now();
+    answerRequest(tables(), line, answer);
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+    EXPECT_EQ(nlohmann::json::parse(answer)["size"], "14 AWG");
+    EXPECT_LT(took.count(), 1.0);
+}
+
+// The answer's columns carry names of their own, so that no CSV reader takes one for an
+// input column ("size" given, "answer_size" answered), and each row its input line.
 TEST(CircuitCommand, ScheduleAddsTheAnswerColumnsAndKeepsTheOthers) {
     std::istringstream in(
         "\xEF\xBB\xBF"
@@ -105,18 +166,24 @@ TEST(CircuitCommand, ScheduleAddsTheAnswerColumnsAndKeepsTheOthers) {
         "Bad,100,1,240,,75,7 AWG\n");
     std::ostringstream out, err;
     ASSERT_EQ(runScheduleText(in, out, err), 0) << err.str();
-    EXPECT_EQ(out.str(),
-              "\xEF\xBB\xBF"
-              "Circuit,Current,Length,Volts,Max-Drop,Terminals,Size,size,sets,governed_by,"
-              "required_ampacity,ampacity,by_ampacity,by_voltage_drop,by_short_circuit,"
-              "by_small_conductor,drop_volts,drop_percent,load_volts,max_overcurrent_device,"
-              "device,ampacity_set_by,k,code,refused,reason\r\n"
-              "\"Pump, north\",100,1,240,,75,,3 AWG,1,ampacity,100,100,3 AWG,14 AWG,,8 AWG,"
-              "0.156,0.065,239.844,,100,load_125,,NEC 2023,,\r\n"
-              "Lights,16,30,120,,,,10 AWG,1,voltage_drop,16,30,12 AWG,10 AWG,,12 AWG,3.296,"
-              "2.746,116.704,30,20,load_125,,NEC 2023,,\r\n"
-              "Bad,100,1,240,,75,7 AWG,,,,,,,,,,,,,,,,,,size,\"\"\"7 AWG\"\" is not a size of the "
-              "code's tables (such as \"\"3 AWG\"\", \"\"2/0 AWG\"\", \"\"350 kcmil\"\")\"\r\n");
+    EXPECT_EQ(
+        out.str(),
+        "\xEF\xBB\xBF"
+        "Circuit,Current,Length,Volts,Max-Drop,Terminals,Size,answer_line,answer_size,"
+        "answer_sets,answer_governed_by,answer_required_ampacity,answer_ampacity,"
+        "answer_by_ampacity,answer_by_voltage_drop,answer_by_short_circuit,"
+        "answer_by_small_conductor,answer_drop_volts,answer_drop_percent,answer_load_volts,"
+        "answer_max_overcurrent_device,answer_device,answer_ampacity_set_by,answer_k,"
+        "answer_code,answer_meets_all,answer_fails,answer_refused,answer_reason\r\n"
+        "\"Pump, north\",100,1,240,,75,,2,3 AWG,1,ampacity,100,100,3 AWG,14 AWG,,8 AWG,"
+        "0.156,0.065,239.844,,100,load_125,,NEC 2023,,,,\r\n"
+        "Lights,16,30,120,,,,3,10 AWG,1,voltage_drop,16,30,12 AWG,10 AWG,,12 AWG,3.296,"
+        "2.746,116.704,30,20,load_125,,NEC 2023,,,,\r\n"
+        "Bad,100,1,240,,75,7 AWG,4,,,,,,,,,,,,,,,,,,,,size,\"\"\"7 AWG\"\" is not a size of "
+        "the code's tables (such as \"\"3 AWG\"\", \"\"2/0 AWG\"\", \"\"350 kcmil\"\")\"\r\n");
+    EXPECT_EQ(err.str(),
+              "ferrovolt-calc: schedule: 1 of 3 rows refused; answer_refused and answer_reason "
+              "say why\n");
 }
 
 // A given size whose drop reaches the supply: no voltage at the load, on every path.

@@ -43,6 +43,7 @@ class WindowFit : public QObject {
 
     WindowHarness m_harness;
     QStringList m_misfits;
+    QStringList m_readWhole;  // entries cut in their box and read whole in a tool tip
 
     void check(bool fits, const QWidget* widget, const QString& text) {
         if (!fits) m_misfits << QStringLiteral("%1: \"%2\"").arg(widget->objectName(), text);
@@ -90,6 +91,16 @@ class WindowFit : public QObject {
         }();
         for (const QString& entry : entries) {
             ferrovolt::showEditText(combo, entry);
+            // Chosen, an entry shows in the box itself; one that does not fit whole there is
+            // read whole in its tool tip and by assistive technology.
+            if (advance(combo, entry) > editWidth(combo)) {
+                const bool readable = combo->toolTip() == entry &&
+                                      combo->lineEdit()->accessibleDescription() == entry;
+                check(readable, combo, entry);
+                if (readable) m_readWhole << entry;
+            } else {
+                check(combo->toolTip().isEmpty(), combo, QStringLiteral("tool tip ") + entry);
+            }
             if (also) also();
             m_harness.click(calculate);
             checkResults(page);
@@ -188,6 +199,12 @@ private slots:
         }
         m_misfits.removeDuplicates();
         QVERIFY2(m_misfits.isEmpty(), qPrintable(m_misfits.join(QStringLiteral("; "))));
+    }
+
+    // The one entry cut in its box today; a new one shows here, to be looked at.
+    void onlyTheKnownEntryIsReadInATip() {
+        m_readWhole.removeDuplicates();
+        QCOMPARE(m_readWhole, QStringList{QStringLiteral("Copper (Hard Drawn)")});
     }
 };
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "calc/circuit_inputs.h"
+#include "calc/drop_circuit.h"
 
 #include <cmath>
 #include <cstddef>
@@ -20,10 +20,9 @@ bool negativeText(std::string_view text) {
 
 }  // namespace
 
-std::variant<CircuitInputs, Refusal> readCircuitInputs(const Tables& tables,
-                                                       std::string_view length, bool metres,
-                                                       std::string_view current,
-                                                       std::string_view material) {
+std::variant<DropCircuit, Refusal> readDropCircuit(const Tables& tables, std::string_view length,
+                                                   bool metres, std::string_view current,
+                                                   std::string_view material) {
     // Empty, not a number, negative or beyond range: all refused like an empty field.
     const std::optional<float> l = readSingle(length);
     if (!l) return unreadableNumber(Field::Length, length);
@@ -34,7 +33,7 @@ std::variant<CircuitInputs, Refusal> readCircuitInputs(const Tables& tables,
     const std::optional<int> row = materialRowOfName(tables, material);
     if (!row) return Refusal{Field::Material};
 
-    CircuitInputs in{};
+    DropCircuit in{};
     in.resistivity = materialValue(tables, *row, 1);
     in.lengthFeet = *l;
     if (metres) in.lengthFeet = static_cast<float>(static_cast<double>(*l) * kFeetPerMetre);

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The inputs that the voltage drop and the conductor sizing tabs check and prepare alike.
+// The circuit that the voltage drop and the conductor sizing tabs check and prepare alike;
+// the circuit check takes its own, `CircuitInputs` (circuit/circuit_check.h).
 
 #include <string_view>
 #include <variant>
@@ -11,7 +12,7 @@
 
 namespace ferrovolt {
 
-struct CircuitInputs {
+struct DropCircuit {
     float resistivity;  // microhm-centimetres at 20 C
     float lengthFeet;   // one way
     double current;     // amperes
@@ -19,9 +20,8 @@ struct CircuitInputs {
 
 // Checks length, current and material in that order and prepares them: the length in feet
 // (metres times 3.281, held single), the material's resistivity as single.
-std::variant<CircuitInputs, Refusal> readCircuitInputs(const Tables& tables,
-                                                       std::string_view length, bool metres,
-                                                       std::string_view current,
-                                                       std::string_view material);
+std::variant<DropCircuit, Refusal> readDropCircuit(const Tables& tables, std::string_view length,
+                                                   bool metres, std::string_view current,
+                                                   std::string_view material);
 
 }  // namespace ferrovolt

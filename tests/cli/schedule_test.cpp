@@ -1,0 +1,189 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// `ferrovolt-calc schedule`: one answer row per input row, in order; a bad header stops at
+// once; a row that cannot be read is refused with its line and the schedule goes on.
+
+#include "cli/schedule.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <sstream>
+#include <streambuf>
+#include <string>
+
+#include "cli/csv_reader.h"
+#include "cli_run.h"
+
+namespace ferrovolt {
+namespace {
+
+using namespace std::string_literals;
+
+// Each answer row as "line|size|refused|reason" (with "|meets_all|fails" after the size where
+// a size column is given); every row must have as many cells as the header.
+std::string summaryOf(const std::string& out) {
+    std::istringstream in(out);
+    CsvReader reader(in);
+    CsvRow row;
+    if (!reader.next(row)) return "";
+    const std::vector<std::string> header(row.cells.begin(), row.cells.end());
+    std::vector<std::size_t> shown;
+    for (const char* name : {"answer_line", "answer_size", "answer_meets_all", "answer_fails",
+                             "answer_refused", "answer_reason"}) {
+        const auto at = std::find(header.begin(), header.end(), name);
+        if (at != header.end()) shown.push_back(static_cast<std::size_t>(at - header.begin()));
+    }
+    std::string summary;
+    while (reader.next(row)) {
+        if (row.cells.size() != header.size())
+            return summary + "row of " + std::to_string(row.cells.size()) + " cells\n";
+        for (const std::size_t i : shown)
+            summary.append(row.cells[i]).append(i == shown.back() ? "\n" : "|");
+    }
+    return summary;
+}
+
+struct ScheduleCase {
+    const char* name;
+    std::string text;
+    int status;
+    std::string summary;
+    std::string err;
+};
+
+class ScheduleRows : public testing::TestWithParam<ScheduleCase> {};
+
+TEST_P(ScheduleRows, AreAnsweredInOrder) {
+    std::istringstream in(GetParam().text);
+    std::ostringstream out, err;
+    EXPECT_EQ(runScheduleText(in, out, err), GetParam().status);
+    EXPECT_EQ(summaryOf(out.str()), GetParam().summary);
+    EXPECT_EQ(err.str(), GetParam().err);
+}
+
+const std::string kHeader = "name,current,length,volts\n";
+const std::string kRefusedOne =
+    "ferrovolt-calc: schedule: 1 of 3 rows refused; answer_refused and answer_reason say why\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Schedule, ScheduleRows,
+    testing::Values(
+        ScheduleCase{"StrayQuoteRefusesItsRowOnly",
+                     kHeader + "\"Pump 7,20,30,240\nLights,16,30,120\nx,10,1,120\n", 0,
+                     "2||row|a quote is left open at the end of line 2\n3|10 AWG||\n4|14 AWG||\n",
+                     kRefusedOne},
+        ScheduleCase{"QuoteClosedMidCell",
+                     kHeader + "\"Pump\" north,20,30,240\nLights,16,30,120\nx,10,1,120\n", 0,
+                     "2||row|cell 1 goes on after the quote that closes it\n3|10 AWG||\n"
+                     "4|14 AWG||\n",
+                     kRefusedOne},
+        ScheduleCase{"MoreCellsThanTheHeader",
+                     kHeader + "Feeder 3,2,100,30,240\nLights,16,30,120\nx,10,1,120\n", 0,
+                     "2||row|5 cells where the header has 4\n3|10 AWG||\n4|14 AWG||\n",
+                     kRefusedOne},
+        ScheduleCase{"FewerCellsThanTheHeader", kHeader + "x,10,1\nLights,16,30,120\nx,10,1,120\n",
+                     0, "2||row|3 cells where the header has 4\n3|10 AWG||\n4|14 AWG||\n",
+                     kRefusedOne},
+        ScheduleCase{"BlankRowsKeepTheirPlace", kHeader + "\nx,10,1,120\n,,,\n", 0,
+                     "2|||\n3|14 AWG||\n4|||\n", ""},
+        ScheduleCase{"QuotedLineBreakIsOneCell", kHeader + "\"Pump\nnorth\",10,1,120\nx,10,1,120\n",
+                     0, "2|14 AWG||\n4|14 AWG||\n", ""},
+        ScheduleCase{"CellOverItsLimit",
+                     kHeader + "x," + std::string(CsvReader::kMaxCellBytes + 1, '1') +
+                         ",1,120\nLights,16,30,120\nx,10,1,120\n",
+                     0, "2||row|cell 2 is longer than 64 KiB\n3|10 AWG||\n4|14 AWG||\n",
+                     kRefusedOne},
+        ScheduleCase{"RowOverItsLimit",
+                     kHeader + std::string(CsvReader::kMaxRowBytes, ',') +
+                         "\nLights,16,30,120\nx,10,1,120\n",
+                     0, "2||row|the row is longer than 1 MiB\n3|10 AWG||\n4|14 AWG||\n",
+                     kRefusedOne},
+        ScheduleCase{"HeaderUnitsAndCaseAside",
+                     "Circuit,Fault Current (A),Clearing Time [s],Ambient (°C),CURRENT (A),"
+                     "Length (m),Volts\nx,10000,0.05,30,10,1,120\n",
+                     0, "2|3 AWG||\n", ""},
+        ScheduleCase{"GivenSizeMarksItsFailures",
+                     "current,length,volts,size\n100,1,240,14 AWG\n100,1,240,\n", 0,
+                     "2|14 AWG|false|ampacity;small_conductor||\n3|1 AWG||||\n", ""},
+        ScheduleCase{"UnreadColumnsReportedOnce",
+                     "current,length,volts,Fault Amps,\n10,1,120,5,\n10,1,120,5,\n", 0,
+                     "2|14 AWG||\n3|14 AWG||\n",
+                     "ferrovolt-calc: schedule: column 4 \"Fault Amps\" names no input: kept as "
+                     "it is, not read\nferrovolt-calc: schedule: column 5 \"\" has no name: kept "
+                     "as it is, not read\n"},
+        ScheduleCase{"NulByteStopsAtOnce", kHeader + "x,10,1,120\nx,1\0,1,120\nx,10,1,120\n"s, 2,
+                     "2|14 AWG||\n",
+                     "ferrovolt-calc: schedule: line 3 holds a NUL byte: the file is not a CSV "
+                     "text\n"},
+        ScheduleCase{"NulByteInTheHeader",
+                     "\xFF\xFE"
+                     "c\0u\0"s,
+                     2, "",
+                     "ferrovolt-calc: schedule: line 1 holds a NUL byte: the file is not a CSV "
+                     "text\n"},
+        ScheduleCase{"RepeatedInputColumn", "current,length,volts,Current (A)\n10,1,120,20\n", 2,
+                     "",
+                     "ferrovolt-calc: schedule: columns 1 \"current\" and 4 \"Current (A)\" "
+                     "both give \"current\"\n"},
+        ScheduleCase{"UnitOtherThanTheInputs", "current,length (ft),volts\n10,1,120\n", 2, "",
+                     "ferrovolt-calc: schedule: column 2 \"length (ft)\": \"length\" is read in "
+                     "m\n"},
+        ScheduleCase{"ColumnOfAnEarlierAnswer", "current,length,volts,answer_size\n10,1,120,\n", 2,
+                     "",
+                     "ferrovolt-calc: schedule: column 4 \"answer_size\" is a column of the "
+                     "answer: remove an earlier answer's columns\n"},
+        ScheduleCase{"HeaderThatCannotBeRead", "current,\"length,volts\n10,1,120\n", 2, "",
+                     "ferrovolt-calc: schedule: the header cannot be read: a quote is left open "
+                     "at the end of line 1\n"},
+        ScheduleCase{"EmptyFile", "", 2, "",
+                     "ferrovolt-calc: schedule: the file is empty: its first row must name the "
+                     "inputs\n"}),
+    [](const auto& test) { return std::string(test.param.name); });
+
+// A stream of `size` bytes that counts how many were read.
+class CountingSource : public std::streambuf {
+public:
+    CountingSource(std::string head, std::size_t size) : m_head(std::move(head)), m_size(size) {}
+    std::size_t taken() const { return m_taken; }
+
+protected:
+    int_type underflow() override {
+        if (m_taken >= m_size) return traits_type::eof();
+        const std::size_t n = std::min(m_block.size(), m_size - m_taken);
+        for (std::size_t i = 0; i < n; ++i)
+            m_block[i] = m_taken + i < m_head.size() ? m_head[m_taken + i] : 'x';
+        m_taken += n;
+        setg(m_block.data(), m_block.data(), m_block.data() + n);
+        return traits_type::to_int_type(m_block[0]);
+    }
+
+private:
+    std::string m_head;
+    std::size_t m_size;
+    std::size_t m_taken = 0;
+    std::array<char, 4096> m_block{};
+};
+
+TEST(Schedule, BadHeaderStopsWithoutReadingTheRest) {
+    CountingSource source("name,length,volts\n", std::size_t{20} << 20);
+    std::istream in(&source);
+    std::ostringstream out, err;
+    EXPECT_EQ(runScheduleText(in, out, err), 2);
+    EXPECT_EQ(err.str(), "ferrovolt-calc: schedule: the header names no \"current\" column\n");
+    EXPECT_LE(source.taken(), std::size_t{1} << 17);
+}
+
+TEST(Schedule, FailedWriteIsReportedOnce) {
+    const std::string path = testing::TempDir() + "schedule_write.csv";
+    std::ofstream(path) << kHeader << "x,10,1,120\n";
+    const char* argv[] = {"ferrovolt-calc", "schedule", path.c_str()};
+    std::istringstream in;
+    std::ostream out(nullptr);  // every write fails, as on /dev/full
+    std::ostringstream err;
+    EXPECT_EQ(runCli(3, argv, in, out, err), 3);
+    EXPECT_EQ(err.str(), "ferrovolt-calc: the output could not be written\n");
+}
+
+}  // namespace
+}  // namespace ferrovolt
