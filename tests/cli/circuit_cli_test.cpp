@@ -107,15 +107,17 @@ TEST(CircuitCommand, ScheduleAddsTheAnswerColumnsAndKeepsTheOthers) {
     ASSERT_EQ(runScheduleText(in, out, err), 0) << err.str();
     EXPECT_EQ(out.str(),
               "\xEF\xBB\xBF"
-              "Circuit,Current,Length,Volts,Max-Drop,Terminals,Size,size,sets,governed_by,"
+              "Circuit,Current,Length,Volts,Max-Drop,Terminals,Size,size,sets,egc,governed_by,"
               "required_ampacity,ampacity,by_ampacity,by_voltage_drop,by_short_circuit,"
               "by_small_conductor,drop_volts,drop_percent,load_volts,max_overcurrent_device,"
               "device,ampacity_set_by,k,code,refused,reason\r\n"
-              "\"Pump, north\",100,1,240,,75,,3 AWG,1,ampacity,100,100,3 AWG,14 AWG,,8 AWG,"
+              // The grounding conductor: 8 AWG by the 100 A device; 12 AWG by the 20 A device,
+              // raised with the conductors from 12 to 10 AWG for the drop (250.122(B)).
+              "\"Pump, north\",100,1,240,,75,,3 AWG,1,8 AWG,ampacity,100,100,3 AWG,14 AWG,,8 AWG,"
               "0.156,0.065,239.844,,100,load_125,,NEC 2023,,\r\n"
-              "Lights,16,30,120,,,,10 AWG,1,voltage_drop,16,30,12 AWG,10 AWG,,12 AWG,3.296,"
+              "Lights,16,30,120,,,,10 AWG,1,10 AWG,voltage_drop,16,30,12 AWG,10 AWG,,12 AWG,3.296,"
               "2.746,116.704,30,20,load_125,,NEC 2023,,\r\n"
-              "Bad,100,1,240,,75,7 AWG,,,,,,,,,,,,,,,,,,size,\"\"\"7 AWG\"\" is not a size of the "
+              "Bad,100,1,240,,75,7 AWG,,,,,,,,,,,,,,,,,,,size,\"\"\"7 AWG\"\" is not a size of the "
               "code's tables (such as \"\"3 AWG\"\", \"\"2/0 AWG\"\", \"\"350 kcmil\"\")\"\r\n");
 }
 
