@@ -106,6 +106,27 @@ double adjustmentFactor(int conductors) {
     return nec2023::kTable310_15C1.back().factor;
 }
 
+// 250.122: the grounding conductor of each set. (A) by the device's row of Table 250.122, and
+// no larger than the circuit conductors; (B) raised in proportion to the conductors' area where
+// they are larger than the smallest size the ampacity and the device need (raised for drop or
+// a fault, or given); (F) each set, in its own raceway, carries one of full size by the device.
+void groundingConductor(CircuitAnswer& a, Material material) {
+    a.egcByTable = nec2023::egcByTable(material, a.device);
+    a.egcBase = std::max(a.byAmpacity, a.bySmallConductor);
+    a.egcRatio = kSizes[static_cast<std::size_t>(a.size)].cmil /
+                 kSizes[static_cast<std::size_t>(a.egcBase)].cmil;
+    if (a.egcByTable < 0) return;
+    int egc = a.egcByTable;
+    a.egcRaised = a.size > a.egcBase;
+    if (a.egcRaised) {
+        const int raised = nec2023::smallestSizeOf(
+            kSizes[static_cast<std::size_t>(a.egcByTable)].cmil * a.egcRatio);
+        egc = raised < 0 ? a.size : std::max(egc, raised);
+    }
+    a.egcCapped = egc > a.size;
+    a.egc = std::min(egc, a.size);
+}
+
 // Every criterion's minimum size and the answer they make; the trail is written later, from
 // the inputs and these numbers, when a front end asks for it.
 CircuitResult check(const CircuitInputs& in, bool ampacityOnly) {
@@ -265,6 +286,7 @@ CircuitResult check(const CircuitInputs& in, bool ampacityOnly) {
     if (d.volts < in.volts) a.loadVolts = in.volts - d.volts;
     if (const int limit = nec2023::smallConductorLimit(in.material, a.size); limit != 0)
         a.maxOvercurrentDevice = limit;
+    groundingConductor(a, in.material);
     return a;
 }
 

@@ -96,6 +96,15 @@ struct CircuitAnswer {
     double dropVolts = 0, dropPercent = 0;
     std::optional<double> loadVolts;          // none when the drop reaches the supply
     std::optional<int> maxOvercurrentDevice;  // 240.4(D), for the small conductors
+    // The equipment grounding conductor of each set, of the circuit's material: by the
+    // device's row of the code's table, raised in proportion to the area where the conductors
+    // are larger than the ampacity and the device need, and never larger than the conductors.
+    // None where the table gives no value for the device.
+    std::optional<int> egc;
+    int egcByTable = -1;  // the table's size for the device; -1: none
+    int egcBase = 0;      // the smallest size the ampacity and the device need
+    double egcRatio = 1;  // the conductors' area over the base's
+    bool egcRaised = false, egcCapped = false;
     CircuitTrail trail;
 };
 

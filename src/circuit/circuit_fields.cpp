@@ -282,13 +282,17 @@ const CircuitField* circuitField(std::string_view key) {
     return nullptr;
 }
 
-const std::array<CircuitRow, 17> kCircuitRows = {{
+const std::array<CircuitRow, 18> kCircuitRows = {{
     {{"size", "Size", "", ""},
      0,
      [](const CircuitAnswer& a) -> CircuitValue { return a.sizeLabel; }},
     {{"sets", "Parallel sets", "", ""},
      0,
      [](const CircuitAnswer& a) -> CircuitValue { return static_cast<double>(a.sets); }},
+    {{"egc", "Equipment grounding conductor", "", ""},
+     0,
+     [](const CircuitAnswer& a) { return sizeOf(a.egc); },
+     "No value."},
     {{"governed_by", "Governed by", "", ""},
      0,
      [](const CircuitAnswer& a) -> CircuitValue { return criterionKey(a.governedBy); }},
@@ -346,7 +350,7 @@ const std::array<CircuitRow, 17> kCircuitRows = {{
 
 const CircuitRow& criterionRow(Criterion criterion) {
     // The rows by_ampacity to by_small_conductor, in the order of the criteria.
-    constexpr std::size_t kFirst = 5;
+    constexpr std::size_t kFirst = 6;
     return kCircuitRows[kFirst + static_cast<std::size_t>(criterion)];
 }
 

@@ -38,7 +38,7 @@ struct CircuitRow : RowDescription {
     std::string_view absent = {};  // the text of an absent value ("" leaves the row out)
 };
 
-extern const std::array<CircuitRow, 17> kCircuitRows;
+extern const std::array<CircuitRow, 18> kCircuitRows;
 
 // The row that gives a criterion's minimum size ("by_ampacity").
 const CircuitRow& criterionRow(Criterion criterion);

@@ -71,6 +71,8 @@ private:
     void voltageDrop();
     void shortCircuit();
     void answer();
+    void groundingConductor();
+    void citation(std::string_view clause);  // the edition and a clause, into the source
 
     Rounded current() const { return {m_in.current, 3}; }
     Rounded required() const { return {m_c.required, 3}; }
@@ -361,6 +363,47 @@ void TrailText::answer() {
         m_value << *a.maxOvercurrentDevice << " A";
         put("Largest overcurrent device", "NEC 2023 240.4(D): the limit on this size's device");
     }
+    groundingConductor();
+}
+
+void TrailText::citation(std::string_view clause) {
+    m_source << nec2023::kEdition << " " << clause;
+}
+
+void TrailText::groundingConductor() {
+    const CircuitAnswer& a = m_a;
+    citation(nec2023::kTableEgc);
+    if (a.egcByTable < 0) {
+        m_value << "no value for a " << Rounded{a.device, 3} << " A device";
+        if (m_in.material == Material::Aluminium && a.device <= nec2023::kTable250_122.back().upTo)
+            m_value << " (aluminium above 3000 A: the reproductions disagree)";
+        putWithSource("Equipment grounding conductor");
+        return;
+    }
+    m_value << nec2023::label(a.egcByTable) << " " << nec2023::materialName(m_in.material)
+            << " for a " << Rounded{a.device, 3} << " A device";
+    putWithSource("Grounding conductor by the device");
+    if (a.egcRaised) {
+        const double base = nec2023::kSizes[static_cast<std::size_t>(a.egcBase)].cmil;
+        const double table = nec2023::kSizes[static_cast<std::size_t>(a.egcByTable)].cmil;
+        m_value << a.sizeLabel << " for " << nec2023::label(a.egcBase) << ": ratio "
+                << Rounded{base * a.egcRatio, 0} << " / " << Rounded{base, 0}
+                << " cmil = " << Rounded{a.egcRatio, 4} << "; " << Rounded{table, 0} << " cmil × "
+                << Rounded{a.egcRatio, 4} << " = " << Rounded{table * a.egcRatio, 0} << " cmil";
+        if (a.egc && nec2023::kSizes[static_cast<std::size_t>(*a.egc)].cmil < table * a.egcRatio)
+            m_value << ", " << nec2023::label(*a.egc)
+                    << " within the rounding of the areas of Chapter 9 Table 8";
+        citation(nec2023::kRuleEgcIncrease);
+        m_source << ": raised in proportion to the conductors' area";
+        putWithSource("Grounding conductor raised");
+    }
+    m_value << nec2023::label(*a.egc);
+    if (a.sets > 1)
+        m_value << " in each set's raceway, not divided among the " << a.sets << " sets";
+    if (a.egcCapped) m_value << ", no larger than the circuit conductors";
+    citation(nec2023::kRuleEgcCap);
+    if (a.sets > 1) (m_source << ", ") << nec2023::kRuleEgcParallel;
+    putWithSource("Equipment grounding conductor");
 }
 
 void TrailText::write() {

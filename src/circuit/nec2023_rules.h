@@ -59,6 +59,22 @@ inline int standardRatingAtOrAbove(double amps) {
     return 0;
 }
 
+// Table 250.122: the grounding conductor's size for a device, or -1 where the table has none.
+inline int egcByTable(Material material, double device) {
+    for (const EgcRow& row : kTable250_122)
+        if (device <= row.upTo + 1e-9)
+            return material == Material::Copper ? row.copper : row.aluminium;
+    return -1;
+}
+
+// 250.122(B): the smallest size of at least `cmil`, within the rounding of the areas it was
+// worked out from (kAreaPrecision); -1 above the largest.
+inline int smallestSizeOf(double cmil) {
+    for (std::size_t s = 0; s < kSizes.size(); ++s)
+        if (kSizes[s].cmil * (1 + kAreaPrecision) >= cmil) return static_cast<int>(s);
+    return -1;
+}
+
 inline bool isStandardRating(double amps) {
     return std::find(kTable240_6A.begin(), kTable240_6A.end(), amps) != kTable240_6A.end();
 }

@@ -34,6 +34,12 @@ inline constexpr std::array<ConductorSize, 28> kSizes = {{
     {"2000 kcmil", 2000000},
 }};
 
+// Table 8 gives the areas to four significant figures, so a ratio of two of them is good to
+// about 5 parts in 10,000: an area raised in proportion (250.122(B)) that exceeds a size by no
+// more than that is that size. Raising 10 AWG as 6 AWG is raised to 4 AWG gives 16,511.5 cmil,
+// which is 8 AWG (16,510), as two gauges up is two gauges up in the AWG series.
+inline constexpr double kAreaPrecision = 5e-4;
+
 inline constexpr int kSize1Awg = 8;    // the largest size 110.14(C)(1)(a) names
 inline constexpr int kSize1_0Awg = 9;  // the smallest size 310.10(G) allows in parallel
 
@@ -224,12 +230,50 @@ inline constexpr IceaConstants kIceaAluminium = {0.0125, 228};
 inline constexpr double kThermoplasticFinalC = 150;
 inline constexpr double kThermosetFinalC = 250;
 
+// Table 250.122: the smallest equipment grounding conductor by the rating of the device ahead
+// of it, rows "not exceeding" that rating, as indexes into kSizes (-1: the code gives no value
+// that two reproductions agree on). Read from brunsengineering.com/nec-table-250-122 ("Source:
+// NFPA 70", copper and aluminium, 15 to 6000 A); copper checked against intrysys.com
+// tools/electrical/ground-wire-size-chart ("NFPA 70 (NEC) 2023, Table 250.122", every row) and
+// aluminium against the older Table 250-95 on scribd (document 768710860), which agrees from
+// 15 to 3000 A. Above 3000 A the older table gives aluminium 800, 1200, 1200 kcmil and Bruns
+// 750, 1250, 1250 kcmil; no second reproduction of the current values was found, so those
+// three aluminium cells are left without a value and the check says so.
+struct EgcRow {
+    int upTo;  // A, the device rating not exceeded
+    int copper, aluminium;
+};
+
+inline constexpr std::array<EgcRow, 19> kTable250_122 = {{
+    {15, 0, 1},      // 14 / 12 AWG
+    {20, 1, 2},      // 12 / 10 AWG
+    {60, 2, 3},      // 10 / 8 AWG
+    {100, 3, 4},     // 8 / 6 AWG
+    {200, 4, 5},     // 6 / 4 AWG
+    {300, 5, 7},     // 4 / 2 AWG
+    {400, 6, 8},     // 3 / 1 AWG
+    {500, 7, 9},     // 2 / 1/0 AWG
+    {600, 8, 10},    // 1 / 2/0 AWG
+    {800, 9, 11},    // 1/0 / 3/0 AWG
+    {1000, 10, 12},  // 2/0 / 4/0 AWG
+    {1200, 11, 13},  // 3/0 AWG / 250 kcmil
+    {1600, 12, 15},  // 4/0 AWG / 350 kcmil
+    {2000, 13, 16},  // 250 / 400 kcmil
+    {2500, 15, 18},  // 350 / 600 kcmil
+    {3000, 16, 18},  // 400 / 600 kcmil
+    {4000, 17, -1},  // 500 kcmil / (750 or 800 kcmil)
+    {5000, 19, -1},  // 700 kcmil / (1200 or 1250 kcmil)
+    {6000, 21, -1},  // 800 kcmil / (1200 or 1250 kcmil)
+}};
+
 // The clauses the check and its trail cite, in the 2023 numbering. 210.19(A)(1)(a)/(b),
 // 215.2(A)(1)(a)/(b), 210.20(A) and 215.3 as two NEC 2023 sizing tools cite them (a feeder
 // and a branch-circuit reference list, and a 2023 conductor sizer's own comments); 240.4(B),
 // (C), 240.6(A) as callout.app's NEC 2023 pages and risingedgeservices.com quote them;
 // 310.10(G) (310.10(H) before 2020) as cablesizecalculator.com and a 2023 sizing guide give
-// it; 110.14(C)(1)(a), (b) from the 2023 text as zanemeyers' NFPA 70 notes reproduce it.
+// it; 110.14(C)(1)(a), (b) from the 2023 text as zanemeyers' NFPA 70 notes reproduce it;
+// 250.122(A), (B) and (F) as mikeholt.com's 250.122 notes and sparkshift.app's NEC 2023
+// page for 250.122 give them.
 inline constexpr std::string_view kRuleLoad125 = "210.19(A)(1)(a), 215.2(A)(1)(a)";
 inline constexpr std::string_view kRuleAfterFactors = "210.19(A)(1)(b), 215.2(A)(1)(b)";
 inline constexpr std::string_view kRuleNextSizeUp = "240.4(B)";
@@ -238,6 +282,10 @@ inline constexpr std::string_view kRuleSmallConductor = "240.4(D)";
 inline constexpr std::string_view kRuleStandardRatings = "Table 240.6(A)";
 inline constexpr std::string_view kRuleTerminals = "110.14(C)(1)";
 inline constexpr std::string_view kRuleParallel = "310.10(G)";
+inline constexpr std::string_view kTableEgc = "Table 250.122";
+inline constexpr std::string_view kRuleEgcCap = "250.122(A)";
+inline constexpr std::string_view kRuleEgcIncrease = "250.122(B)";
+inline constexpr std::string_view kRuleEgcParallel = "250.122(F)";
 inline constexpr std::string_view kTableAmbient = "Table 310.15(B)(1)(1)";
 inline constexpr std::string_view kRuleAmbientEquation = "310.15(B), equation";
 inline constexpr std::string_view kTableAdjustment = "Table 310.15(C)(1)";

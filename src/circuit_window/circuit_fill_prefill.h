@@ -16,9 +16,9 @@ struct CircuitFill {
     QString note;  // what was assumed, for the window to show
 };
 
-// Per set: the phase conductors (two for single phase, three for three phase) and a grounding
-// conductor, all of the answer's size and of a Table 5 type of the insulation's rating; the
-// raceway type of the raceway material.
+// Per set: the phase conductors (two for single phase, three for three phase) of the answer's
+// size and the grounding conductor the check sized, of a Table 5 type of the insulation's
+// rating; the raceway type of the raceway material.
 CircuitFill circuitFill(const CircuitAnswer& answer);
 
 }  // namespace ferrovolt

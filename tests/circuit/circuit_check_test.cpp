@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <string_view>
@@ -244,9 +245,12 @@ TEST(CircuitCheck, AGivenSizeIsCheckedAndItsFailuresNamed) {
     ASSERT_EQ(answer.fails.size(), 2u);
     EXPECT_EQ(answer.fails[0], Criterion::Ampacity);
     EXPECT_EQ(answer.fails[1], Criterion::VoltageDrop);
+    // The grounding conductor's steps now follow the answer, so the step is found by name.
     const std::vector<TrailStep> trail = circuitTrail(answer);
-    EXPECT_EQ(trail[trail.size() - 3].value,
-              "6 AWG is too small by ampacity, voltage drop; 2/0 AWG is needed");
+    const auto step = std::find_if(trail.begin(), trail.end(),
+                                   [](const TrailStep& t) { return t.step == "Answer"; });
+    ASSERT_NE(step, trail.end());
+    EXPECT_EQ(step->value, "6 AWG is too small by ampacity, voltage drop; 2/0 AWG is needed");
 }
 
 TEST(CircuitCheck, TheTrailNamesEachTableAndItsEdition) {
@@ -504,6 +508,60 @@ TEST(CircuitCheck, ASizeIndexPastTheTableIsRefused) {
     }
 }
 
+// A 20 A circuit whose 12 AWG conductors are raised to 6 AWG for the drop over 400 ft.
+constexpr const char* kRaisedForDrop = "current=16;length=400;feet=yes;volts=240";
+
+// 250.122: the grounding conductor by the device, raised with the conductors, per set, and
+// never larger than the conductors.
+struct EgcCase {
+    const char* name;
+    const char* inputs;
+    const char* size;  // the circuit conductors
+    const char* egc;   // the sheet's text
+};
+
+class GroundingConductor : public ::testing::TestWithParam<EgcCase> {};
+
+TEST_P(GroundingConductor, IsSizedByTheCode) {
+    const EgcCase& c = GetParam();
+    const CircuitResult result = check(c.inputs);
+    ASSERT_TRUE(std::holds_alternative<CircuitAnswer>(result))
+        << std::get<CircuitRefusal>(result).reason;
+    const auto& answer = std::get<CircuitAnswer>(result);
+    EXPECT_EQ(answer.sizeLabel, c.size);
+    const CircuitRow* row = nullptr;
+    for (const CircuitRow& r : kCircuitRows)
+        if (r.key == "egc") row = &r;
+    ASSERT_NE(row, nullptr);
+    EXPECT_EQ(circuitRowText(*row, answer), c.egc);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Circuit, GroundingConductor,
+    ::testing::Values(
+        // The raised area: 12 AWG × 26240 / 6530 cmil lands on 6 AWG exactly.
+        EgcCase{"TwentyAmpsRaisedForDrop", kRaisedForDrop, "6 AWG", "6 AWG"},
+        // inwindustrialtraining.com, Code Talk episode 32: 300 A breaker, 250 raised to 350
+        // kcmil, 4 AWG × 1.4 = 58,436 cmil, so 2 AWG (3 AWG is 52,620 cmil).
+        EgcCase{"PublishedRaiseRoundsUp", "current=250;device=300;length=1;volts=240;size=350",
+                "350 kcmil", "2 AWG"},
+        // intrysys.com ground-wire-size-chart: a 60 A circuit raised from 6 to 4 AWG takes
+        // 10 AWG × 41,740 / 26,240 = 16,511.5 cmil, 8 AWG (16,510) within Table 8's rounding.
+        EgcCase{"PublishedRaiseWithinTheAreasRounding",
+                "current=50;device=60;length=1;volts=240;size=4", "4 AWG", "8 AWG"},
+        EgcCase{"AluminiumColumn", "current=90;length=1;volts=240;material=aluminium", "1/0 AWG",
+                "6 AWG"},
+        // 250.122(F): a 1000 A device gives each set 2/0 AWG, not a third of it.
+        EgcCase{"ParallelSetsEachFullSize", "current=900;length=1;volts=480;sets=3", "400 kcmil",
+                "2/0 AWG"},
+        // 250.122(A): 2/0 AWG by the 1000 A device, but the sets are 1/0 AWG.
+        EgcCase{"NoLargerThanTheConductors", "current=900;length=1;volts=480;sets=7;device=1000",
+                "1/0 AWG", "1/0 AWG"},
+        EgcCase{"AluminiumAbove3000AHasNoAgreedValue",
+                "current=3500;length=1;volts=480;sets=10;material=aluminium", "1000 kcmil",
+                "No value."}),
+    [](const auto& param) { return std::string(param.param.name); });
+
 // The trail's lines at the rules' edges, each with its clause.
 struct TrailCase {
     const char* name;
@@ -564,7 +622,16 @@ INSTANTIATE_TEST_SUITE_P(
                   "Answer",
                   "3/0 AWG, governed by voltage drop (a recommendation, not a "
                   "requirement)",
-                  "largest of the minimum sizes"}),
+                  "largest of the minimum sizes"},
+        TrailCase{"GroundingConductorRaisedWithTheConductors", kRaisedForDrop,
+                  "Grounding conductor raised",
+                  "6 AWG for 12 AWG: ratio 26240 / 6530 cmil = 4.0184; 6530 cmil × 4.0184 = "
+                  "26240 cmil",
+                  "NEC 2023 250.122(B): raised in proportion to the conductors' area"},
+        TrailCase{"GroundingConductorOfParallelSets", "current=900;length=1;volts=480;sets=3",
+                  "Equipment grounding conductor",
+                  "2/0 AWG in each set's raceway, not divided among the 3 sets",
+                  "NEC 2023 250.122(A), 250.122(F)"}),
     [](const auto& param) { return std::string(param.param.name); });
 
 // Over a sweep of loads, factors and terminals, the ampacity minimum is the smallest size

@@ -226,5 +226,50 @@ TEST(NecTables, IceaConstantsGiveOkonitesCopperFigure) {
                 2e-5);
 }
 
+// Table 250.122 rises with the device, and aluminium is never below copper.
+TEST(NecTables, Table250_122RisesWithTheDeviceAndAluminiumIsNotBelowCopper) {
+    for (std::size_t i = 0; i < kTable250_122.size(); ++i) {
+        const EgcRow& row = kTable250_122[i];
+        if (row.aluminium >= 0) {
+            EXPECT_GE(row.aluminium, row.copper) << row.upTo << " A";
+        }
+        if (i == 0) continue;
+        const EgcRow& before = kTable250_122[i - 1];
+        EXPECT_GT(row.upTo, before.upTo);
+        EXPECT_GE(row.copper, before.copper) << row.upTo << " A";
+        if (row.aluminium >= 0) {
+            EXPECT_GE(row.aluminium, before.aluminium) << row.upTo << " A";
+        }
+    }
+}
+
+// Table 250.122 against its second reproductions: copper from intrysys.com's ground wire size
+// chart (NEC 2023), aluminium from the older Table 250-95 on scribd (document 768710860) up to
+// 3000 A, where the two editions agree.
+TEST(NecTables, Table250_122AgreesWithTheSecondReproductions) {
+    struct Second {
+        int upTo;
+        std::string_view copper, aluminium;
+    };
+    constexpr Second kSecond[] = {
+        {15, "14", "12"},     {20, "12", "10"},     {60, "10", "8"},      {100, "8", "6"},
+        {200, "6", "4"},      {300, "4", "2"},      {400, "3", "1"},      {500, "2", "1/0"},
+        {600, "1", "2/0"},    {800, "1/0", "3/0"},  {1000, "2/0", "4/0"}, {1200, "3/0", "250"},
+        {1600, "4/0", "350"}, {2000, "250", "400"}, {2500, "350", "600"}, {3000, "400", "600"},
+        {4000, "500", ""},    {5000, "700", ""},    {6000, "800", ""},
+    };
+    ASSERT_EQ(std::size(kSecond), kTable250_122.size());
+    const auto size = [](std::string_view label) {
+        return circuitSizeOf(CircuitCode::Nec2023, label).value_or(-1);
+    };
+    for (std::size_t i = 0; i < kTable250_122.size(); ++i) {
+        EXPECT_EQ(kTable250_122[i].upTo, kSecond[i].upTo);
+        EXPECT_EQ(kTable250_122[i].copper, size(kSecond[i].copper)) << kSecond[i].upTo << " A";
+        EXPECT_EQ(kTable250_122[i].aluminium,
+                  kSecond[i].aluminium.empty() ? -1 : size(kSecond[i].aluminium))
+            << kSecond[i].upTo << " A";
+    }
+}
+
 }  // namespace
 }  // namespace ferrovolt::nec2023

@@ -28,6 +28,7 @@
 #include <iostream>
 
 #include "circuit/circuit_sheet.h"
+#include "circuit_window/circuit_report.h"
 #include "circuit_window/circuit_window.h"
 #include "window_kit/result_rows.h"
 #include "window_kit/text_tone.h"
@@ -120,19 +121,22 @@ void TestCircuitWindow::answersEveryChange_data() {
     QTest::addColumn<QString>("governing");  // the row in bold
     QTest::addColumn<QString>("verdict");
     QTest::addColumn<QString>("drop");
+    QTest::addColumn<QString>("egc");
     // clang-format off
-    const char* const rows[][7] = {
-        {"75 °C terminals", "75 °C", "", "3 AWG", "by_ampacity", "3 AWG, governed by ampacity", "0.156 V"},
-        {"60 °C terminals", "60 °C", "", "1 AWG", "by_ampacity", "1 AWG, governed by ampacity", "0.1 V"},
-        // 10 kA for 1 s needs 187,470 cmil with k 105.27 (copper, 75 to 150 °C).
+    const char* const rows[][8] = {
+        {"75 °C terminals", "75 °C", "", "3 AWG", "by_ampacity", "3 AWG, governed by ampacity", "0.156 V", "8 AWG"},
+        {"60 °C terminals", "60 °C", "", "1 AWG", "by_ampacity", "1 AWG, governed by ampacity", "0.1 V", "8 AWG"},
+        // 10 kA for 1 s needs 187,470 cmil with k 105.27 (copper, 75 to 150 °C); the 8 AWG
+        // grounding conductor rises with 3 AWG to 4/0 AWG: 16,510 × 211,600 / 52,620 cmil.
         {"fault current", "75 °C", "10000", "4/0 AWG", "by_short_circuit",
-         "4/0 AWG, governed by short circuit", "0.049 V"},
+         "4/0 AWG, governed by short circuit", "0.049 V", "2 AWG"},
     };
     // clang-format on
     for (const auto& row : rows)
         QTest::newRow(row[0]) << QString::fromUtf8(row[1]) << QString::fromUtf8(row[2])
                               << QString::fromUtf8(row[3]) << QString::fromUtf8(row[4])
-                              << QString::fromUtf8(row[5]) << QString::fromUtf8(row[6]);
+                              << QString::fromUtf8(row[5]) << QString::fromUtf8(row[6])
+                              << QString::fromUtf8(row[7]);
 }
 
 void TestCircuitWindow::answersEveryChange() {
@@ -142,6 +146,7 @@ void TestCircuitWindow::answersEveryChange() {
     QFETCH(QString, governing);
     QFETCH(QString, verdict);
     QFETCH(QString, drop);
+    QFETCH(QString, egc);
     CircuitWindow w;
     w.show();
     safetyCase(w);
@@ -155,6 +160,8 @@ void TestCircuitWindow::answersEveryChange() {
     QVERIFY(label(w, "lblSize")->font().bold());
     QCOMPARE(label(w, "lblVerdict")->text(), verdict);
     QCOMPARE(label(w, "drop_volts")->text(), drop);
+    QCOMPARE(label(w, "egc")->text(), egc);
+    QCOMPARE(spoken(label(w, "egc")), QStringLiteral("Equipment grounding conductor: ") + egc);
     QCOMPARE(label(w, "code")->text(), QStringLiteral("NEC 2023"));
     for (const char* row :
          {"by_ampacity", "by_voltage_drop", "by_short_circuit", "by_small_conductor"}) {
@@ -241,6 +248,10 @@ void TestCircuitWindow::copyAndReportGiveTheCalculation() {
              QString::fromStdString(ferrovolt::circuitSheet(std::get<CircuitAnswer>(w.result()))));
     QVERIFY(copied.contains(QStringLiteral("(a): 3 AWG: 75 °C column 100 A ≥ 100 A")));
     QVERIFY(copied.contains(QStringLiteral("Governed by                     : ampacity")));
+    QVERIFY(copied.contains(QStringLiteral("Equipment grounding conductor   : 8 AWG")));
+    // The PDF is laid out from the same rows.
+    QVERIFY(circuitReportHtml(std::get<CircuitAnswer>(w.result()), QDate(2026, 1, 1))
+                .contains(QStringLiteral("<td>Equipment grounding conductor</td><td>8 AWG</td>")));
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("sheet.pdf"));

@@ -170,16 +170,18 @@ TEST(CircuitCommand, ScheduleAddsTheAnswerColumnsAndKeepsTheOthers) {
         out.str(),
         "\xEF\xBB\xBF"
         "Circuit,Current,Length,Volts,Max-Drop,Terminals,Size,answer_line,answer_size,"
-        "answer_sets,answer_governed_by,answer_required_ampacity,answer_ampacity,"
+        "answer_sets,answer_egc,answer_governed_by,answer_required_ampacity,answer_ampacity,"
         "answer_by_ampacity,answer_by_voltage_drop,answer_by_short_circuit,"
         "answer_by_small_conductor,answer_drop_volts,answer_drop_percent,answer_load_volts,"
         "answer_max_overcurrent_device,answer_device,answer_ampacity_set_by,answer_k,"
         "answer_code,answer_meets_all,answer_fails,answer_refused,answer_reason\r\n"
-        "\"Pump, north\",100,1,240,,75,,2,3 AWG,1,ampacity,100,100,3 AWG,14 AWG,,8 AWG,"
+        // The grounding conductor: 8 AWG by the 100 A device; 12 AWG by the 20 A device,
+        // raised with the conductors from 12 to 10 AWG for the drop (250.122(B)).
+        "\"Pump, north\",100,1,240,,75,,2,3 AWG,1,8 AWG,ampacity,100,100,3 AWG,14 AWG,,8 AWG,"
         "0.156,0.065,239.844,,100,load_125,,NEC 2023,,,,\r\n"
-        "Lights,16,30,120,,,,3,10 AWG,1,voltage_drop,16,30,12 AWG,10 AWG,,12 AWG,3.296,"
+        "Lights,16,30,120,,,,3,10 AWG,1,10 AWG,voltage_drop,16,30,12 AWG,10 AWG,,12 AWG,3.296,"
         "2.746,116.704,30,20,load_125,,NEC 2023,,,,\r\n"
-        "Bad,100,1,240,,75,7 AWG,4,,,,,,,,,,,,,,,,,,,,size,\"\"\"7 AWG\"\" is not a size of "
+        "Bad,100,1,240,,75,7 AWG,4,,,,,,,,,,,,,,,,,,,,,size,\"\"\"7 AWG\"\" is not a size of "
         "the code's tables (such as \"\"3 AWG\"\", \"\"2/0 AWG\"\", \"\"350 kcmil\"\")\"\r\n");
     EXPECT_EQ(err.str(),
               "ferrovolt-calc: schedule: 1 of 3 rows refused; answer_refused and answer_reason "

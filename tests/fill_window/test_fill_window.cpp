@@ -194,23 +194,26 @@ private slots:
                     note = text;
                 });
         QTest::mouseClick(find<QPushButton>(circuit, "cmdConduitFill"), Qt::LeftButton);
-        // Single phase: two conductors, then a grounding conductor of the same size, 75 °C THW.
+        // Single phase: two 1 AWG conductors, then the 8 AWG grounding conductor Table 250.122
+        // gives the 100 A device, 75 °C THW.
         FillWindow fill;
         fill.prefill(handed, note);
         auto* rows = find<QTableWidget>(fill, "rows");
         QCOMPARE(rows->rowCount(), 2);
-        const QString size = QString::fromUtf8(answer->sizeLabel.data()).section(' ', 0, 0);
+        QCOMPARE(QString::fromUtf8(answer->sizeLabel.data()), QStringLiteral("1 AWG"));
         for (int row = 0; row < 2; ++row) {
             QCOMPARE(rows->item(row, 0)->text(),
                      row == 0 ? QStringLiteral("2") : QStringLiteral("1"));
-            QCOMPARE(rows->item(row, 1)->text(), size);
+            QCOMPARE(rows->item(row, 1)->text(),
+                     row == 0 ? QStringLiteral("1") : QStringLiteral("8"));
             QCOMPARE(rows->item(row, 2)->text(), QStringLiteral("THW"));
         }
         QCOMPARE(find<QComboBox>(fill, "raceway")->currentText(),
                  QStringLiteral("PVC Schedule 40 and HDPE"));
-        QVERIFY(find<QLabel>(fill, "lblNote")
-                    ->text()
-                    .startsWith(QStringLiteral("From the circuit check")));
+        QCOMPARE(find<QLabel>(fill, "lblNote")->text(),
+                 QStringLiteral("From the circuit check: 2 × 1 AWG THW and 1 × 8 AWG grounding "
+                                "conductor, one per set, by NEC 2023 250.122. The raceway type "
+                                "follows the raceway material; choose yours."));
         QVERIFY(std::holds_alternative<FillAnswer>(fill.result()));
     }
 
