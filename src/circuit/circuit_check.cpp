@@ -8,6 +8,7 @@
 #include "circuit/circuit_number.h"
 #include "circuit/nec2023_rules.h"
 #include "numtext/number_text.h"
+#include "numtext/words.h"
 
 namespace ferrovolt {
 
@@ -288,19 +289,6 @@ CircuitResult check(const CircuitInputs& in, bool ampacityOnly) {
         a.maxOvercurrentDevice = limit;
     groundingConductor(a, in.material);
     return a;
-}
-
-bool sameWord(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) ==
-               std::tolower(static_cast<unsigned char>(y));
-    });
-}
-
-std::string_view trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
 }  // namespace

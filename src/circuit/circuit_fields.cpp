@@ -6,6 +6,7 @@
 
 #include "circuit/circuit_number.h"
 #include "numtext/number_text.h"
+#include "numtext/words.h"
 
 namespace ferrovolt {
 
@@ -16,21 +17,6 @@ using Reason = std::optional<std::string>;
 // Numbers of fewer units of their last place than this are written as formatRoundedDouble
 // writes them, by the quick path (see circuit_number.h).
 constexpr double kExactBelow = 1e9;
-
-std::string_view trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
-bool sameWord(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
 
 // The input in double quotes, as a refusal names it.
 std::string quoted(std::string_view text) {

@@ -9,19 +9,12 @@
 
 #include "circuit/circuit_fields.h"
 #include "cli/json_answer.h"
+#include "cli/json_document.h"
 #include "numtext/number_text.h"
 
 namespace ferrovolt {
 
-namespace {
-
 using Json = nlohmann::ordered_json;
-
-void appendJson(std::string& out, const Json& json) {
-    out += json.dump(-1, ' ', false, Json::error_handler_t::replace);
-}
-
-}  // namespace
 
 void appendCircuitAnswer(std::string& out, const CircuitResult& result) {
     Json json;

@@ -4,21 +4,14 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/json_answer.h"
+#include "cli/json_document.h"
 #include "fill/chapter9_tables.h"
 #include "fill/fill_sheet.h"
 #include "numtext/number_text.h"
 
 namespace ferrovolt {
 
-namespace {
-
 using Json = nlohmann::ordered_json;
-
-void appendJson(std::string& out, const Json& json) {
-    out += json.dump(-1, ' ', false, Json::error_handler_t::replace);
-}
-
-}  // namespace
 
 FillResult fillOfTexts(std::string_view raceway, std::string_view size, bool nipple,
                        const std::vector<std::string>& wires,

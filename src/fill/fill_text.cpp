@@ -10,6 +10,7 @@
 #include "fill/fill_check.h"
 #include "fill/fill_lookup.h"
 #include "numtext/number_text.h"
+#include "numtext/words.h"
 #include "tables/units.h"
 
 namespace ferrovolt {
@@ -19,21 +20,6 @@ namespace c9 = chapter9;
 namespace {
 
 constexpr std::string_view kInput = "input";
-
-std::string_view trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
-bool sameWord(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
 
 // Removes a unit word at the end of a size text: "12 AWG", "350kcmil".
 std::string_view withoutUnit(std::string_view text, std::string_view unit) {
