@@ -44,10 +44,13 @@ struct CheckField : InputDescription {
     std::string_view group = {};    // the window's group box: "Circuit", "Installation", ...
     std::string_view caption = {};  // with its mnemonic: "Design &current:"
     std::string_view unit = {};     // "A", "°C"; "" for none
-    std::span<const ChoiceText> shown = {};  // a choice's entries in the window, in order
-    std::string_view placeholder = {};       // the text of an empty optional input
+    // A choice's entries in the window, in order (a flag's, "false" and "true", shown as a
+    // list); a size's, the code's sizes, after the entry for none.
+    std::span<const ChoiceText> shown = {};
+    std::string_view placeholder = {};  // the text of an empty optional input
     FieldPlacement placement = FieldPlacement::Row;
     int maximum = 0;  // a whole number counted in a spin box from 1 to this; 0: a text field
+    std::string_view initial = {};  // the window's first text where there is no default
 };
 
 // A result row's value: absent (JSON null), a number, or a text.

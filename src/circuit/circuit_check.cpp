@@ -5,9 +5,9 @@
 #include <cctype>
 #include <cmath>
 
-#include "circuit/circuit_number.h"
 #include "circuit/nec2023_rules.h"
 #include "numtext/number_text.h"
+#include "numtext/rounded_number.h"
 #include "numtext/words.h"
 
 namespace ferrovolt {
@@ -294,10 +294,6 @@ CircuitResult check(const CircuitInputs& in, bool ampacityOnly) {
 }  // namespace
 
 CircuitResult checkCircuit(const CircuitInputs& inputs) {
-    switch (inputs.code) {
-        case CircuitCode::Nec2023:
-            break;
-    }
     return check(inputs, false);
 }
 
@@ -317,15 +313,15 @@ std::string_view criterionName(Criterion criterion) {
     return kNames[static_cast<int>(criterion)];
 }
 
-int circuitSizeCount(CircuitCode) {
+int circuitSizeCount() {
     return static_cast<int>(kSizes.size());
 }
 
-std::string_view circuitSizeLabel(CircuitCode, int size) {
+std::string_view circuitSizeLabel(int size) {
     return label(size);
 }
 
-std::optional<int> circuitSizeOf(CircuitCode, std::string_view text) {
+std::optional<int> circuitSizeOf(std::string_view text) {
     text = trimmed(text);
     if (!text.empty() && text.front() == '#') text.remove_prefix(1);
     std::string_view unit;
@@ -344,7 +340,7 @@ std::optional<int> circuitSizeOf(CircuitCode, std::string_view text) {
     return std::nullopt;
 }
 
-double circuitSizeCmil(CircuitCode, int size) {
+double circuitSizeCmil(int size) {
     return kSizes[static_cast<std::size_t>(size)].cmil;
 }
 

@@ -12,11 +12,9 @@
 #include <variant>
 #include <vector>
 
-namespace ferrovolt {
+#include "check/circuit_code.h"
 
-// The code whose tables the check applies. Only one so far; another code brings its own
-// tables and its own criteria behind the same inputs and answer.
-enum class CircuitCode { Nec2023 };
+namespace ferrovolt {
 
 enum class Material { Copper, Aluminium };
 enum class Raceway { Pvc, Aluminium, Steel };
@@ -30,7 +28,6 @@ enum class InsulationFamily { Thermoplastic, Thermoset };
 enum class AmpacityRule { Load125, AfterFactors, Protection, Combined125 };
 
 struct CircuitInputs {
-    CircuitCode code = CircuitCode::Nec2023;
     double current = 0;  // design current, A
     bool continuous = false;
     double length = 0;  // one way
@@ -108,11 +105,7 @@ struct CircuitAnswer {
     CircuitTrail trail;
 };
 
-// An input the check cannot answer for, named by its key ("ambient", "current", ...).
-struct CircuitRefusal {
-    std::string_view field;
-    std::string reason;
-};
+using CircuitRefusal = CheckRefusal;
 
 using CircuitResult = std::variant<CircuitAnswer, CircuitRefusal>;
 
@@ -128,8 +121,6 @@ std::vector<TrailStep> circuitTrail(const CircuitAnswer& answer);
 
 // The same steps handed one at a time to `step`, whose texts last only for the call: the way
 // to write the trail into a text of one's own without keeping the steps.
-using TrailStepWriter =
-    std::function<void(std::string_view step, std::string_view value, std::string_view source)>;
 void writeCircuitTrail(const CircuitAnswer& answer, const TrailStepWriter& step);
 
 std::string_view criterionKey(Criterion criterion);   // "voltage_drop"
@@ -137,11 +128,11 @@ std::string_view criterionName(Criterion criterion);  // "voltage drop"
 
 // The code's sizes, smallest first, and the index of a size label ("3 AWG", "2/0",
 // "350 kcmil", "350"); nothing when the code has no such size.
-int circuitSizeCount(CircuitCode code);
-std::string_view circuitSizeLabel(CircuitCode code, int size);
-std::optional<int> circuitSizeOf(CircuitCode code, std::string_view label);
+int circuitSizeCount();
+std::string_view circuitSizeLabel(int size);
+std::optional<int> circuitSizeOf(std::string_view label);
 // A size's area in circular mils.
-double circuitSizeCmil(CircuitCode code, int size);
+double circuitSizeCmil(int size);
 
 // k for the adiabatic check, from the material and the conductor's initial and final
 // temperatures (°C), by the closed formula of IEC 60949 that reproduces the values IEC

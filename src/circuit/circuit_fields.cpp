@@ -4,7 +4,7 @@
 #include <cctype>
 #include <cmath>
 
-#include "circuit/circuit_number.h"
+#include "circuit/nec2023_tables.h"
 #include "numtext/number_text.h"
 #include "numtext/words.h"
 
@@ -13,10 +13,6 @@ namespace ferrovolt {
 namespace {
 
 using Reason = std::optional<std::string>;
-
-// Numbers of fewer units of their last place than this are written as formatRoundedDouble
-// writes them, by the quick path (see circuit_number.h).
-constexpr double kExactBelow = 1e9;
 
 // The input in double quotes, as a refusal names it.
 std::string quoted(std::string_view text) {
@@ -140,7 +136,7 @@ Reason setRaceway(CircuitInputs& in, std::string_view text) {
 
 Reason setSize(CircuitInputs& in, std::string_view text) {
     if (trimmed(text).empty()) return in.size.reset(), std::nullopt;
-    const std::optional<int> size = circuitSizeOf(in.code, text);
+    const std::optional<int> size = circuitSizeOf(text);
     if (!size)
         return quoted(text) +
                " is not a size of the code's tables (such as \"3 AWG\", \"2/0 AWG\", "
@@ -151,114 +147,256 @@ Reason setSize(CircuitInputs& in, std::string_view text) {
 
 CircuitValue sizeOf(std::optional<int> size) {
     if (!size) return {};
-    return circuitSizeLabel(CircuitCode::Nec2023, *size);
+    return circuitSizeLabel(*size);
 }
+
+// The window's words for each choice, in the order it lists them.
+constexpr ChoiceText kLengthUnits[] = {{"false", "m"}, {"true", "ft"}};
+constexpr ChoiceText kMaterials[] = {{"copper", "Copper"}, {"aluminium", "Aluminium"}};
+constexpr ChoiceText kPhases[] = {{"single", "Single phase"}, {"three", "Three phase"}};
+constexpr ChoiceText kInsulations[] = {{"60", "60 °C"}, {"75", "75 °C"}, {"90", "90 °C"}};
+// Short entries keep the unit column narrow; the tip names the insulations of each.
+constexpr ChoiceText kFamilies[] = {
+    {"thermoplastic", "Thermoplastic, 150 °C",
+     "TW, THW, THHN, THWN-2: 150 °C after a short circuit"},
+    {"thermoset", "Thermoset, 250 °C", "XHHW-2, RHW-2, USE-2: 250 °C after a short circuit"}};
+constexpr ChoiceText kTerminals[] = {
+    {"auto", "Auto, by 110.14(C)(1)"}, {"60", "60 °C"}, {"75", "75 °C"}};
+constexpr ChoiceText kAmbientMethods[] = {{"table", "Table 310.15(B)(1)(1)"},
+                                          {"equation", "Equation of 310.15(B)"}};
+constexpr ChoiceText kRaceways[] = {{"pvc", "PVC"}, {"aluminium", "Aluminium"}, {"steel", "Steel"}};
+
+constexpr auto kSizeTexts = [] {
+    std::array<ChoiceText, nec2023::kSizes.size()> texts{};
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        texts[i] = {nec2023::kSizes[i].label, nec2023::kSizes[i].label};
+    return texts;
+}();
+
+constexpr std::string_view kCircuit = "Circuit";
+constexpr std::string_view kInstallation = "Installation";
+constexpr std::string_view kFault = "Short circuit and a given size (optional)";
+constexpr auto kRow = FieldPlacement::Row;
+constexpr auto kBeside = FieldPlacement::Beside;
+constexpr auto kCheck = FieldPlacement::Check;
 
 }  // namespace
 
+// Each: what every front end reads (key, option, kind, choices, default, help), whether it is
+// required, then how the window shows it (group, caption, unit, entries, placeholder,
+// placement, spin-box maximum, first text), then its setter.
 const std::array<CircuitField, 24> kCircuitFields = {{
-    {{"current", "--current", InputKind::Number, "", "", "Design current in amperes", std::nullopt,
-      ""},
-     true,
+    {{{"current", "--current", InputKind::Number, "", "", "Design current in amperes"},
+      true,
+      kCircuit,
+      "Design &current:",
+      "A",
+      {},
+      "",
+      kRow,
+      0,
+      "20"},
      setNumber<&CircuitInputs::current>},
-    {{"continuous", "--continuous", InputKind::Flag, "", "",
-      "The load is continuous (3 hours or more): 125 % of it is required", std::nullopt, ""},
-     false,
+    {{{"continuous", "--continuous", InputKind::Flag, "", "",
+       "The load is continuous (3 hours or more): 125 % of it is required"},
+      false,
+      kCircuit,
+      "C&ontinuous load (3 hours or more)",
+      "",
+      {},
+      "",
+      kCheck},
      setFlag<&CircuitInputs::continuous>},
-    {{"length", "--length", InputKind::Number, "", "", "One-way circuit length", std::nullopt, ""},
-     true,
+    {{{"length", "--length", InputKind::Number, "", "", "One-way circuit length"},
+      true,
+      kCircuit,
+      "One-way &length:",
+      "",
+      {},
+      "",
+      kRow,
+      0,
+      "30"},
      setNumber<&CircuitInputs::length>},
-    {{"feet", "--feet", InputKind::Flag, "", "", "The length is in feet (default metres)",
-      std::nullopt, ""},
-     false,
+    {{{"feet", "--feet", InputKind::Flag, "", "", "The length is in feet (default metres)"},
+      false,
+      kCircuit,
+      "Length unit",
+      "",
+      kLengthUnits,
+      "",
+      kBeside},
      setFlag<&CircuitInputs::feet>},
-    {{"material", "--material", InputKind::Choice, "copper|aluminium", "copper",
-      "Conductor material", std::nullopt, ""},
-     false,
+    {{{"material", "--material", InputKind::Choice, "copper|aluminium", "copper",
+       "Conductor material"},
+      false,
+      kCircuit,
+      "&Material:",
+      "",
+      kMaterials},
      setMaterial},
-    {{"phase", "--phase", InputKind::Choice, "single|three", "single", "Single or three phase",
-      std::nullopt, ""},
-     false,
+    {{{"phase", "--phase", InputKind::Choice, "single|three", "single", "Single or three phase"},
+      false,
+      kCircuit,
+      "&Phase:",
+      "",
+      kPhases},
      setPhase},
-    {{"volts", "--volts", InputKind::Number, "", "", "Nominal voltage", std::nullopt, ""},
-     true,
+    {{{"volts", "--volts", InputKind::Number, "", "", "Nominal voltage"},
+      true,
+      kCircuit,
+      "Nominal &voltage:",
+      "V",
+      {},
+      "",
+      kRow,
+      0,
+      "240"},
      setNumber<&CircuitInputs::volts>},
-    {{"max_drop", "--max-drop", InputKind::Number, "", "3", "Voltage-drop limit in percent",
-      std::nullopt, ""},
-     false,
+    {{{"max_drop", "--max-drop", InputKind::Number, "", "3", "Voltage-drop limit in percent"},
+      false,
+      kCircuit,
+      "Maximum &drop:",
+      "%"},
      setNumber<&CircuitInputs::maxDropPercent>},
-    {{"insulation", "--insulation", InputKind::Choice, "60|75|90", "75",
-      "Insulation temperature rating, °C", std::nullopt, ""},
-     false,
+    {{{"insulation", "--insulation", InputKind::Choice, "60|75|90", "75",
+       "Insulation temperature rating, °C"},
+      false,
+      kInstallation,
+      "&Insulation rating:",
+      "",
+      kInsulations},
      setInsulation},
-    {{"insulation_family", "--insulation-family", InputKind::Choice, "thermoplastic|thermoset",
-      "thermoplastic",
-      "Insulation family for the short-circuit limit: thermoplastic (TW, THW, THHN/THWN-2) "
-      "150 °C, thermoset (XHHW-2, RHW-2, USE-2) 250 °C",
-      std::nullopt, ""},
-     false,
+    // The family sets the short-circuit limit, so it sits beside the rating.
+    {{{"insulation_family", "--insulation-family", InputKind::Choice, "thermoplastic|thermoset",
+       "thermoplastic",
+       "Insulation family for the short-circuit limit: thermoplastic (TW, THW, THHN/THWN-2) "
+       "150 °C, thermoset (XHHW-2, RHW-2, USE-2) 250 °C"},
+      false,
+      kInstallation,
+      "Insulation family",
+      "",
+      kFamilies,
+      "",
+      kBeside},
      setInsulationFamily},
-    {{"terminals", "--terminals", InputKind::Choice, "60|75|auto", "auto",
-      "Terminal temperature rating, °C; auto follows 110.14(C)(1)", std::nullopt, ""},
-     false,
+    {{{"terminals", "--terminals", InputKind::Choice, "60|75|auto", "auto",
+       "Terminal temperature rating, °C; auto follows 110.14(C)(1)"},
+      false,
+      kInstallation,
+      "&Terminal rating:",
+      "",
+      kTerminals},
      setTerminals},
-    {{"ambient", "--ambient", InputKind::Number, "", "30", "Ambient temperature, °C", std::nullopt,
-      ""},
-     false,
+    {{{"ambient", "--ambient", InputKind::Number, "", "30", "Ambient temperature, °C"},
+      false,
+      kInstallation,
+      "&Ambient temperature:",
+      "°C"},
      setNumber<&CircuitInputs::ambient>},
-    {{"ambient_method", "--ambient-method", InputKind::Choice, "table|equation", "table",
-      "Ambient correction by the 30 °C table or by the equation of 310.15(B)", std::nullopt, ""},
-     false,
+    {{{"ambient_method", "--ambient-method", InputKind::Choice, "table|equation", "table",
+       "Ambient correction by the 30 °C table or by the equation of 310.15(B)"},
+      false,
+      kInstallation,
+      "Ambient co&rrection:",
+      "",
+      kAmbientMethods},
      setAmbientMethod},
-    {{"conductors", "--conductors", InputKind::Number, "", "3",
-      "Current-carrying conductors in the raceway", std::nullopt, ""},
-     false,
+    {{{"conductors", "--conductors", InputKind::Number, "", "3",
+       "Current-carrying conductors in the raceway"},
+      false,
+      kInstallation,
+      "Current-carrying co&nductors:",
+      "",
+      {},
+      "",
+      kRow,
+      999},
      setWhole<&CircuitInputs::conductors>},
-    {{"raceway", "--raceway", InputKind::Choice, "pvc|aluminium|steel", "pvc", "Raceway material",
-      std::nullopt, ""},
-     false,
+    {{{"raceway", "--raceway", InputKind::Choice, "pvc|aluminium|steel", "pvc", "Raceway material"},
+      false,
+      kInstallation,
+      "Race&way:",
+      "",
+      kRaceways},
      setRaceway},
-    {{"pf", "--pf", InputKind::Number, "", "0.85", "Power factor", std::nullopt, ""},
-     false,
+    {{{"pf", "--pf", InputKind::Number, "", "0.85", "Power factor"},
+      false,
+      kInstallation,
+      "Power &factor:"},
      setNumber<&CircuitInputs::powerFactor>},
-    {{"sets", "--sets", InputKind::Number, "", "1", "Parallel sets (1/0 AWG and larger)",
-      std::nullopt, ""},
-     false,
+    {{{"sets", "--sets", InputKind::Number, "", "1", "Parallel sets (1/0 AWG and larger)"},
+      false,
+      kInstallation,
+      "Parallel s&ets:",
+      "",
+      {},
+      "",
+      kRow,
+      20},
      setWhole<&CircuitInputs::sets>},
-    {{"device", "--device", InputKind::Number, "", "",
-      "Overcurrent device rating in amperes (default the next standard rating of 240.6(A) at "
-      "or above the required current; a non-standard rating is allowed)",
-      std::nullopt, ""},
-     false,
+    {{{"device", "--device", InputKind::Number, "", "",
+       "Overcurrent device rating in amperes (default the next standard rating of 240.6(A) at "
+       "or above the required current; a non-standard rating is allowed)"},
+      false,
+      kInstallation,
+      "&Breaker or fuse rating:",
+      "A",
+      {},
+      "next standard rating"},
      setOptional<&CircuitInputs::device>},
-    {{"conservative_125", "--conservative-125", InputKind::Flag, "", "",
-      "Also require 125 % of a continuous load after correction and adjustment (stricter than "
-      "the code, for authorities that ask for it)",
-      std::nullopt, ""},
-     false,
+    {{{"conservative_125", "--conservative-125", InputKind::Flag, "", "",
+       "Also require 125 % of a continuous load after correction and adjustment (stricter than "
+       "the code, for authorities that ask for it)"},
+      false,
+      kInstallation,
+      "E&xtra: 125 % after factors too (stricter than the code)",
+      "",
+      {},
+      "",
+      kCheck},
      setFlag<&CircuitInputs::conservative125>},
-    {{"fault_current", "--fault-current", InputKind::Number, "", "",
-      "Fault current in amperes, for the short-circuit check", std::nullopt, ""},
-     false,
+    {{{"fault_current", "--fault-current", InputKind::Number, "", "",
+       "Fault current in amperes, for the short-circuit check"},
+      false,
+      kFault,
+      "Fa&ult current:",
+      "A"},
      setOptional<&CircuitInputs::faultCurrent>},
-    {{"clearing_time", "--clearing-time", InputKind::Number, "", "",
-      "Fault clearing time in seconds", std::nullopt, ""},
-     false,
+    {{{"clearing_time", "--clearing-time", InputKind::Number, "", "",
+       "Fault clearing time in seconds"},
+      false,
+      kFault,
+      "Clearin&g time:",
+      "s"},
      setOptional<&CircuitInputs::clearingTime>},
-    {{"k", "--k", InputKind::Number, "", "",
-      "Adiabatic k to use instead of the one computed from the insulation", std::nullopt, ""},
-     false,
+    {{{"k", "--k", InputKind::Number, "", "",
+       "Adiabatic k to use instead of the one computed from the insulation"},
+      false,
+      kFault,
+      "Adiabatic &k:",
+      "",
+      {},
+      "from the insulation"},
      setOptional<&CircuitInputs::k>},
-    {{"fault_divided", "--fault-divided", InputKind::Flag, "", "",
-      "Parallel sets share the fault (a fault at the load end, or cable limiters); by default "
-      "each set carries the whole fault",
-      std::nullopt, ""},
-     false,
+    {{{"fault_divided", "--fault-divided", InputKind::Flag, "", "",
+       "Parallel sets share the fault (a fault at the load end, or cable limiters); by default "
+       "each set carries the whole fault"},
+      false,
+      kFault,
+      "Sets share the fault e&qually (load end, cable limiters)",
+      "",
+      {},
+      "",
+      kCheck},
      setFlag<&CircuitInputs::faultDivided>},
-    {{"size", "--size", InputKind::Size, "", "",
-      "A size to check instead of choosing one (\"3 AWG\", \"2/0 AWG\", \"350 kcmil\")",
-      std::nullopt, ""},
-     false,
+    {{{"size", "--size", InputKind::Size, "", "",
+       "A size to check instead of choosing one (\"3 AWG\", \"2/0 AWG\", \"350 kcmil\")"},
+      false,
+      kFault,
+      "Check a given si&ze:",
+      "",
+      kSizeTexts},
      setSize},
 }};
 
@@ -269,92 +407,56 @@ const CircuitField* circuitField(std::string_view key) {
 }
 
 const std::array<CircuitRow, 18> kCircuitRows = {{
-    {{"size", "Size", "", ""},
-     0,
+    {{{"size", "Size", "", ""}, 0, "", false, true},
      [](const CircuitAnswer& a) -> CircuitValue { return a.sizeLabel; }},
-    {{"sets", "Parallel sets", "", ""},
-     0,
+    {{{"sets", "Parallel sets", "", ""}, 0},
      [](const CircuitAnswer& a) -> CircuitValue { return static_cast<double>(a.sets); }},
-    {{"egc", "Equipment grounding conductor", "", ""},
-     0,
-     [](const CircuitAnswer& a) { return sizeOf(a.egc); },
-     "No value."},
-    {{"governed_by", "Governed by", "", ""},
-     0,
+    {{{"egc", "Equipment grounding conductor", "", ""}, 0, "No value."},
+     [](const CircuitAnswer& a) { return sizeOf(a.egc); }},
+    {{{"governed_by", "Governed by", "", ""}, 0},
      [](const CircuitAnswer& a) -> CircuitValue { return criterionKey(a.governedBy); }},
-    {{"required_ampacity", "Required ampacity", "A", ""},
-     3,
+    {{{"required_ampacity", "Required ampacity", "A", ""}, 3},
      [](const CircuitAnswer& a) -> CircuitValue { return a.requiredAmpacity; }},
-    {{"ampacity", "Allowable ampacity", "A", ""},
-     3,
+    {{{"ampacity", "Allowable ampacity", "A", ""}, 3},
      [](const CircuitAnswer& a) -> CircuitValue { return a.ampacity; }},
-    {{"by_ampacity", "Minimum by ampacity", "", ""},
-     0,
+    {{{"by_ampacity", "Minimum by ampacity", "", ""}, 0, "", true},
      [](const CircuitAnswer& a) { return sizeOf(a.byAmpacity); }},
-    {{"by_voltage_drop", "Minimum by voltage drop", "", ""},
-     0,
+    {{{"by_voltage_drop", "Minimum by voltage drop", "", ""}, 0, "", true},
      [](const CircuitAnswer& a) { return sizeOf(a.byVoltageDrop); }},
-    {{"by_short_circuit", "Minimum by short circuit", "", ""},
-     0,
+    {{{"by_short_circuit", "Minimum by short circuit", "", ""}, 0, "", true},
      [](const CircuitAnswer& a) { return sizeOf(a.byShortCircuit); }},
-    {{"by_small_conductor", "Minimum by small-conductor rule", "", ""},
-     0,
+    {{{"by_small_conductor", "Minimum by small-conductor rule", "", ""}, 0, "", true},
      [](const CircuitAnswer& a) { return sizeOf(a.bySmallConductor); }},
-    {{"drop_volts", "Voltage drop", "V", ""},
-     3,
+    {{{"drop_volts", "Voltage drop", "V", ""}, 3},
      [](const CircuitAnswer& a) -> CircuitValue { return a.dropVolts; }},
-    {{"drop_percent", "Drop in percent", "%", ""},
-     3,
+    {{{"drop_percent", "Drop in percent", "%", ""}, 3},
      [](const CircuitAnswer& a) -> CircuitValue { return a.dropPercent; }},
-    {{"load_volts", "Voltage at the load", "V", ""},
-     3,
+    {{{"load_volts", "Voltage at the load", "V", ""}, 3, "Out of range."},
      [](const CircuitAnswer& a) -> CircuitValue {
          if (!a.loadVolts) return {};
          return *a.loadVolts;
-     },
-     "Out of range."},
-    {{"max_overcurrent_device", "Largest overcurrent device", "A", ""},
-     0,
+     }},
+    {{{"max_overcurrent_device", "Largest overcurrent device", "A", ""}, 0},
      [](const CircuitAnswer& a) -> CircuitValue {
          if (!a.maxOvercurrentDevice) return {};
          return static_cast<double>(*a.maxOvercurrentDevice);
      }},
-    {{"device", "Overcurrent device", "A", ""},
-     3,
+    {{{"device", "Overcurrent device", "A", ""}, 3},
      [](const CircuitAnswer& a) -> CircuitValue { return a.device; }},
-    {{"ampacity_set_by", "Ampacity minimum set by", "", ""},
-     0,
+    {{{"ampacity_set_by", "Ampacity minimum set by", "", ""}, 0},
      [](const CircuitAnswer& a) -> CircuitValue { return ampacityRuleKey(a.ampacityRule); }},
-    {{"k", "Adiabatic k", "", ""},
-     4,
+    {{{"k", "Adiabatic k", "", ""}, 4},
      [](const CircuitAnswer& a) -> CircuitValue {
          if (!a.k) return {};
          return *a.k;
      }},
-    {{"code", "Code", "", ""}, 0, [](const CircuitAnswer& a) -> CircuitValue { return a.code; }},
+    {{{"code", "Code", "", ""}, 0}, [](const CircuitAnswer& a) -> CircuitValue { return a.code; }},
 }};
 
 const CircuitRow& criterionRow(Criterion criterion) {
     // The rows by_ampacity to by_small_conductor, in the order of the criteria.
     constexpr std::size_t kFirst = 6;
     return kCircuitRows[kFirst + static_cast<std::size_t>(criterion)];
-}
-
-std::string circuitRowText(const CircuitRow& row, const CircuitAnswer& answer) {
-    const CircuitValue value = row.value(answer);
-    if (const auto* number = std::get_if<double>(&value)) {
-        std::string text = circuitNumberText(*number, row.decimals);
-        if (!row.unit.empty()) (text += ' ') += row.unit;
-        return text;
-    }
-    if (const auto* text = std::get_if<std::string_view>(&value)) return std::string(*text);
-    return std::string(row.absent);
-}
-
-std::string circuitNumberText(double value, int decimals) {
-    std::string text;
-    appendRoundedNumber(text, value, decimals, kExactBelow);
-    return text;
 }
 
 }  // namespace ferrovolt

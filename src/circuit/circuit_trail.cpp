@@ -6,9 +6,9 @@
 #include <charconv>
 
 #include "circuit/circuit_check.h"
-#include "circuit/circuit_number.h"
 #include "circuit/nec2023_rules.h"
 #include "numtext/number_text.h"
+#include "numtext/rounded_number.h"
 
 namespace ferrovolt {
 

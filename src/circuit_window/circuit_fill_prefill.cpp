@@ -19,8 +19,7 @@ CircuitFill circuitFill(const CircuitAnswer& answer) {
     const int phases = in.threePhase ? 3 : 2;
     // The grounding conductor the check sized (250.122); where the table gives it no value,
     // the phase size stands in and the note says so.
-    const std::string_view egc =
-        answer.egc ? circuitSizeLabel(in.code, *answer.egc) : answer.sizeLabel;
+    const std::string_view egc = answer.egc ? circuitSizeLabel(*answer.egc) : answer.sizeLabel;
     // The phase conductors, then a grounding conductor for each set, in rows of their own.
     for (const auto& [count, size] :
          {std::pair{phases * answer.sets, answer.sizeLabel}, std::pair{answer.sets, egc}}) {

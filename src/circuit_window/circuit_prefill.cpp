@@ -75,12 +75,12 @@ std::optional<std::string> sizingWarning(const Tables& tables, const CircuitPref
         const auto* refusal = std::get_if<CircuitRefusal>(&result);
         if (refusal->field != "current" || !(in.current > 0)) return std::nullopt;
         return "Too small for " + circuitNumberText(in.current, 3) + " A: more than " +
-               std::string(circuitSizeLabel(in.code, circuitSizeCount(in.code) - 1)) + " by " +
+               std::string(circuitSizeLabel(circuitSizeCount() - 1)) + " by " +
                std::string(criterionName(Criterion::Ampacity));
     }
-    if (*shown >= circuitSizeCmil(in.code, answer->byAmpacity)) return std::nullopt;
+    if (*shown >= circuitSizeCmil(answer->byAmpacity)) return std::nullopt;
     return "Too small for " + circuitNumberText(in.current, 3) + " A: at least " +
-           std::string(circuitSizeLabel(in.code, answer->byAmpacity)) + " by " +
+           std::string(circuitSizeLabel(answer->byAmpacity)) + " by " +
            std::string(criterionName(Criterion::Ampacity));
 }
 

@@ -165,9 +165,8 @@ void CircuitWindow::buildInputs(QLayout* into) {
     addCheck(grid, "fault_divided",
              QStringLiteral("Sets share the fault e&qually (load end, cable limiters)"));
     QComboBox* size = choiceList(QStringLiteral("size"), {{"None: choose the size", ""}});
-    for (int s = 0; s < circuitSizeCount(CircuitCode::Nec2023); ++s)
-        size->addItem(qt(circuitSizeLabel(CircuitCode::Nec2023, s)),
-                      qt(circuitSizeLabel(CircuitCode::Nec2023, s)));
+    for (int s = 0; s < circuitSizeCount(); ++s)
+        size->addItem(qt(circuitSizeLabel(s)), qt(circuitSizeLabel(s)));
     addInput(grid, "size", QStringLiteral("Check a given si&ze:"), size);
 }
 

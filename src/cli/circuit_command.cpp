@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/circuit_command.h"
 
+#include <algorithm>
 #include <ostream>
 
 #include <CLI/CLI.hpp>
 
-#include "circuit/circuit_sheet.h"
+#include "check/check_sheet.h"
 #include "cli/circuit_json.h"
 #include "cli/cli_app.h"
+#include "cli/code_fields.h"
 #include "cli/command_output.h"
 #include "cli/schedule.h"
 
@@ -15,33 +17,89 @@ namespace ferrovolt {
 
 namespace {
 
-constexpr std::string_view kCircuitFooter =
-    "Sizes 14 AWG to 2000 kcmil (aluminium from 12 AWG) by NEC 2023: ampacity (Table 310.16:\n"
-    "(a) 125 % of a continuous load before any factor and (b) the load after Table\n"
-    "310.15(B)(1)(1) and Table 310.15(C)(1), with the terminal limit of 110.14(C)(1), and\n"
-    "the conductor protected by its device, 240.4(B) and (C)), voltage drop (Chapter 9\n"
-    "Table 9, a recommendation), short circuit (ICEA P-32-382, with a fault current and a\n"
-    "clearing time) and the small-conductor rule 240.4(D); the answer is the largest minimum.\n"
-    "Exit status: 0 answered; 1 an input was refused (one line on standard error naming\n"
-    "the option and the reason, or {\"refused\":FIELD,\"reason\":TEXT} with --json); 2 bad\n"
-    "command-line input; 3 the output could not be written.";
+// The codes, what each applies, and the exit statuses.
+std::string circuitFooter() {
+    std::string help;
+    for (const CircuitCode* code : circuitCodes()) {
+        if (!help.empty()) help += "\n\nWith --code " + std::string(code->key()) + ": ";
+        help += code->help();
+    }
+    return help +
+           "\nExit status: 0 answered; 1 an input was refused (one line on standard error naming\n"
+           "the option and the reason, or {\"refused\":FIELD,\"reason\":TEXT} with --json); 2 bad\n"
+           "command-line input; 3 the output could not be written.";
+}
+
+// The accepted texts of an option under every code that has it as a choice; none when a
+// code reads it otherwise (the NEC's --device is a rating, the IEC's a kind).
+std::vector<std::string> choicesOf(std::string_view key) {
+    std::vector<std::string> choices;
+    for (const CircuitCode* code : circuitCodes()) {
+        const CheckField* field = code->field(key);
+        if (field == nullptr) continue;
+        if (field->kind != InputKind::Choice) return {};
+        std::string_view rest = field->choices;
+        while (!rest.empty()) {
+            const auto bar = rest.find('|');
+            std::string choice(rest.substr(0, bar));
+            if (std::find(choices.begin(), choices.end(), choice) == choices.end())
+                choices.push_back(std::move(choice));
+            rest = bar == std::string_view::npos ? std::string_view() : rest.substr(bar + 1);
+        }
+    }
+    if (key == "material" || key == "raceway") choices.emplace_back("aluminum");
+    return choices;
+}
+
+// The option's help under each code that has it, the default code's first.
+std::string optionHelp(std::string_view key) {
+    std::string help;
+    for (const CircuitCode* code : circuitCodes()) {
+        const CheckField* field = code->field(key);
+        if (field == nullptr) continue;
+        std::string text(field->help);
+        if (!field->defaultText.empty())
+            text += " (default " + std::string(field->defaultText) + ")";
+        if (help == text) continue;
+        if (code != &defaultCircuitCode()) text = std::string(code->key()) + ": " + text;
+        (help += help.empty() ? "" : "; ") += text;
+    }
+    return help;
+}
+
+// Required where every code requires it; the code refuses the rest.
+bool requiredByEvery(std::string_view key) {
+    for (const CircuitCode* code : circuitCodes()) {
+        const CheckField* field = code->field(key);
+        if (field == nullptr || !field->required) return false;
+    }
+    return true;
+}
+
+std::string codeKeys() {
+    std::string keys;
+    for (const CircuitCode* code : circuitCodes())
+        (keys += keys.empty() ? "" : ", ") += code->key();
+    return keys;
+}
 
 // The schedule's columns are the batch fields of the circuit check's inputs.
 std::string scheduleFooter() {
     std::string help = "The first row names the inputs, one column each, by the names batch uses:";
     std::size_t lineStart = 0;
-    for (const CircuitField& field : kCircuitFields) {
-        if (help.size() - lineStart + field.key.size() + 2 > 88) {
+    for (const CheckField* field : everyCircuitField()) {
+        if (help.size() - lineStart + field->key.size() + 2 > 88) {
             help += '\n';
             lineStart = help.size();
         } else {
             help += ' ';
         }
-        help.append(field.key).append(",");
+        help.append(field->key).append(",");
     }
     help.back() = '.';
-    return help +
-           "\nCase, blanks, punctuation and a unit in brackets do not matter: \"Fault current\n"
+    return help + "\nA \"code\" column gives each row's code (" + codeKeys() + "; default " +
+           std::string(defaultCircuitCode().key()) +
+           ").\nCase, blanks, punctuation and a unit in brackets do not matter: \"Fault current\n"
            "(A)\". An empty cell takes the default. Other columns are kept as they are. One\n"
            "row is written per input row, in order, with the answer's columns added\n"
            "(answer_line, answer_size, ...); answer_refused names the input a row was refused\n"
@@ -58,29 +116,23 @@ CircuitCommands::CircuitCommands(CLI::App& app, bool& json) : m_json(json) {
     m_circuit = app.add_subcommand(
         "circuit", "Size a circuit by every criterion the code applies, and say which governs");
     m_circuit->add_flag("--json", json, "Print one JSON object instead of the sheet");
-    m_circuit->footer(std::string(kCircuitFooter));
-    for (std::size_t i = 0; i < kCircuitFields.size(); ++i) {
-        const CircuitField& field = kCircuitFields[i];
-        std::string help(field.help);
-        if (!field.defaultText.empty()) help += " (default " + std::string(field.defaultText) + ")";
-        if (field.kind == InputKind::Flag) {
-            m_options[i] = m_circuit->add_flag(std::string(field.option), m_flags[i], help);
+    m_circuit->footer(circuitFooter());
+    std::vector<std::string> codes;
+    for (const CircuitCode* code : circuitCodes()) codes.emplace_back(code->key());
+    m_code = std::string(defaultCircuitCode().key());
+    m_circuit->add_option("--code", m_code, "The code to size by (default " + m_code + ")")
+        ->check(CLI::IsMember(codes, CLI::ignore_case));
+    for (const CheckField* field : everyCircuitField()) {
+        Given& given = m_given.emplace_back();
+        const std::string help = optionHelp(field->key);
+        if (field->kind == InputKind::Flag) {
+            given.option = m_circuit->add_flag(std::string(field->option), given.flag, help);
             continue;
         }
-        CLI::Option* option = m_circuit->add_option(std::string(field.option), m_texts[i], help);
-        if (field.kind == InputKind::Choice) {
-            std::vector<std::string> choices;
-            std::string_view rest = field.choices;
-            while (!rest.empty()) {
-                const auto bar = rest.find('|');
-                choices.emplace_back(rest.substr(0, bar));
-                rest = bar == std::string_view::npos ? std::string_view() : rest.substr(bar + 1);
-            }
-            if (field.key == "material" || field.key == "raceway") choices.emplace_back("aluminum");
-            option->check(CLI::IsMember(choices, CLI::ignore_case));
-        }
-        if (field.required) option->required();
-        m_options[i] = option;
+        given.option = m_circuit->add_option(std::string(field->option), given.text, help);
+        if (const std::vector<std::string> choices = choicesOf(field->key); !choices.empty())
+            given.option->check(CLI::IsMember(choices, CLI::ignore_case));
+        if (requiredByEvery(field->key)) given.option->required();
     }
 
     m_schedule = app.add_subcommand(
@@ -99,32 +151,37 @@ int CircuitCommands::run(std::ostream& out, std::ostream& err) const {
 }
 
 int CircuitCommands::runCircuit(std::ostream& out, std::ostream& err) const {
-    CircuitInputs inputs;
-    CircuitResult result = CircuitAnswer{};
-    bool refused = false;
-    for (std::size_t i = 0; i < kCircuitFields.size() && !refused; ++i) {
-        const CircuitField& field = kCircuitFields[i];
-        if (m_options[i]->count() == 0) continue;
-        const std::string text =
-            field.kind == InputKind::Flag ? (m_flags[i] ? "true" : "false") : m_texts[i];
-        if (std::optional<std::string> reason = field.set(inputs, text)) {
-            result = CircuitRefusal{field.key, std::move(*reason)};
-            refused = true;
+    const CircuitCode& code = *circuitCode(m_code);
+    CircuitCase& checked = freshCase(code);
+    std::optional<CheckRefusal> refusal;
+    const std::span<const CheckField* const> fields = everyCircuitField();
+    for (std::size_t i = 0; i < fields.size() && !refusal; ++i) {
+        const Given& given = m_given[i];
+        if (given.option->count() == 0) continue;
+        const std::optional<std::size_t> index = code.fieldIndex(fields[i]->key);
+        if (!index) {
+            refusal = notOfCode(code, fields[i]->key);
+            break;
         }
+        const std::string text =
+            fields[i]->kind == InputKind::Flag ? (given.flag ? "true" : "false") : given.text;
+        if (std::optional<std::string> reason = checked.set(*index, text))
+            refusal = CheckRefusal{fields[i]->key, std::move(*reason)};
     }
-    if (!refused) result = checkCircuit(inputs);
+    if (!refusal) refusal = checked.check();
 
     if (m_json) {
         std::string line;
-        appendCircuitAnswer(line, result);
+        refusal ? appendCheckRefusal(line, *refusal) : appendCheckAnswer(line, checked);
         out << line << '\n';
-    } else if (const auto* answer = std::get_if<CircuitAnswer>(&result)) {
-        out << circuitSheet(*answer);
+    } else if (!refusal) {
+        out << checkSheet(checked);
     }
-    const auto* refusal = std::get_if<CircuitRefusal>(&result);
-    if (refusal == nullptr) return kExitOk;
+    if (!refusal) return kExitOk;
     if (!m_json) {
-        const CircuitField* field = circuitField(refusal->field);
+        const CheckField* field = nullptr;
+        for (const CheckField* any : fields)
+            if (any->key == refusal->field) field = any;
         err << kProgram << ": " << (field != nullptr ? field->option : refusal->field) << ": "
             << oneLine(refusal->reason) << '\n';
     }

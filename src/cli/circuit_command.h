@@ -5,11 +5,10 @@
 // FILE.csv` (a cable schedule, one circuit a row), registered in the program's one CLI11 app
 // with their options made from the circuit check's declared inputs.
 
-#include <array>
+#include <deque>
 #include <iosfwd>
 #include <string>
-
-#include "circuit/circuit_fields.h"
+#include <vector>
 
 namespace CLI {
 class App;
@@ -32,9 +31,14 @@ private:
     CLI::App* m_circuit = nullptr;
     CLI::App* m_schedule = nullptr;
     bool& m_json;
-    std::array<std::string, kCircuitFields.size()> m_texts;
-    std::array<bool, kCircuitFields.size()> m_flags{};
-    std::array<CLI::Option*, kCircuitFields.size()> m_options{};
+    // One option per input key of every code: what it was given, and its option.
+    struct Given {
+        std::string text;
+        bool flag = false;
+        CLI::Option* option = nullptr;
+    };
+    std::deque<Given> m_given;  // CLI11 keeps the addresses
+    std::string m_code;
     std::string m_file;
 };
 

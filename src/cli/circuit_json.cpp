@@ -7,7 +7,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "circuit/circuit_fields.h"
+#include "cli/code_fields.h"
 #include "cli/json_answer.h"
 #include "cli/json_document.h"
 #include "numtext/number_text.h"
@@ -16,16 +16,19 @@ namespace ferrovolt {
 
 using Json = nlohmann::ordered_json;
 
-void appendCircuitAnswer(std::string& out, const CircuitResult& result) {
+void appendCheckRefusal(std::string& out, const CheckRefusal& refusal) {
     Json json;
-    if (const auto* refusal = std::get_if<CircuitRefusal>(&result)) {
-        json["refused"] = refusal->field;
-        json["reason"] = refusal->reason;
-        return appendJson(out, json);
-    }
-    const auto& answer = std::get<CircuitAnswer>(result);
-    for (const CircuitRow& row : kCircuitRows) {
-        const CircuitValue value = row.value(answer);
+    json["refused"] = refusal.field;
+    json["reason"] = refusal.reason;
+    appendJson(out, json);
+}
+
+void appendCheckAnswer(std::string& out, const CircuitCase& checked) {
+    Json json;
+    const std::span<const CheckRow> rows = checked.code().rows();
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const CheckRow& row = rows[i];
+        const CheckValue value = checked.value(i);
         if (const auto* number = std::get_if<double>(&value); number && row.decimals == 0)
             json[std::string(row.key)] = static_cast<std::int64_t>(*number);
         else if (number)  // at full precision: a sum over many answers sums no rounding
@@ -35,15 +38,16 @@ void appendCircuitAnswer(std::string& out, const CircuitResult& result) {
         else
             json[std::string(row.key)] = nullptr;
     }
-    if (answer.sizeGiven) {
-        json["meets_all"] = answer.fails.empty();
+    if (checked.sizeGiven()) {
+        const std::vector<CriterionText> failed = checked.fails();
+        json["meets_all"] = failed.empty();
         Json fails = Json::array();
-        for (const Criterion criterion : answer.fails) fails.push_back(criterionKey(criterion));
+        for (const CriterionText& criterion : failed) fails.push_back(criterion.key);
         json["fails"] = std::move(fails);
     }
     Json trail = Json::array();
-    writeCircuitTrail(
-        answer, [&trail](std::string_view step, std::string_view value, std::string_view source) {
+    checked.writeTrail(
+        [&trail](std::string_view step, std::string_view value, std::string_view source) {
             trail.push_back({{"step", step}, {"value", value}, {"source", source}});
         });
     json["trail"] = std::move(trail);
@@ -52,11 +56,25 @@ void appendCircuitAnswer(std::string& out, const CircuitResult& result) {
 
 void appendCircuitRequest(std::string& out, const FlatRequest& request) {
     using Kind = RequestValue::Kind;
-    CircuitInputs inputs;
+    const CircuitCode* code = &defaultCircuitCode();
+    if (const RequestValue* member = request.find("code");
+        member != nullptr && member->kind != Kind::Null) {
+        if (member->kind != Kind::Text) return appendError(out, "field \"code\" must be a string");
+        code = circuitCode(member->text);
+        if (code == nullptr) return appendCheckRefusal(out, unknownCode(member->text));
+    }
+    CircuitCase& checked = freshCase(*code);
     std::array<char, 400> digits{};  // the longest plain decimals of a double fit
-    for (const CircuitField& field : kCircuitFields) {
-        const RequestValue* member = request.find(field.key);
-        if (member == nullptr || member->kind == Kind::Null) {
+    for (const CheckField* any : everyCircuitField()) {
+        const std::optional<std::size_t> index = code->fieldIndex(any->key);
+        const RequestValue* member = request.find(any->key);
+        const bool given = member != nullptr && member->kind != Kind::Null;
+        if (!index) {
+            if (given) return appendCheckRefusal(out, notOfCode(*code, any->key));
+            continue;
+        }
+        const CheckField& field = code->fields()[*index];
+        if (!given) {
             if (field.required)
                 return appendError(out, "missing field \"" + std::string(field.key) + "\"");
             continue;
@@ -80,10 +98,12 @@ void appendCircuitRequest(std::string& out, const FlatRequest& request) {
                                     : field.kind == InputKind::Number ? "a number or a number text"
                                                                       : "a string"));
         }
-        if (std::optional<std::string> reason = field.set(inputs, text))
-            return appendCircuitAnswer(out, CircuitRefusal{field.key, std::move(*reason)});
+        if (std::optional<std::string> reason = checked.set(*index, text))
+            return appendCheckRefusal(out, {field.key, std::move(*reason)});
     }
-    appendCircuitAnswer(out, checkCircuit(inputs));
+    if (std::optional<CheckRefusal> refusal = checked.check())
+        return appendCheckRefusal(out, *refusal);
+    appendCheckAnswer(out, checked);
 }
 
 }  // namespace ferrovolt

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "circuit/circuit_check.h"
+#include "check/circuit_code.h"
 #include "cli/flat_request.h"
 
 namespace ferrovolt {
@@ -16,11 +16,13 @@ namespace ferrovolt {
 // The "calc" of a circuit request.
 inline constexpr std::string_view kCircuitRequest = "circuit";
 
-void appendCircuitAnswer(std::string& out, const CircuitResult& result);
+// The answer of the case's last check.
+void appendCheckAnswer(std::string& out, const CircuitCase& checked);
+void appendCheckRefusal(std::string& out, const CheckRefusal& refusal);
 
 // Answers one batch request whose "calc" is "circuit", from the line as the batch reader
-// read it: the answer above, or {"error":"..."} for a field of the wrong type or a required
-// field that is missing.
+// read it, under the code its "code" names (the default code when none): the answer above,
+// or {"error":"..."} for a field of the wrong type or a required field that is missing.
 void appendCircuitRequest(std::string& out, const FlatRequest& request);
 
 }  // namespace ferrovolt

@@ -11,10 +11,11 @@
 #include <string>
 #include <vector>
 
-#include "circuit/circuit_fields.h"
 #include "cli/cli_app.h"
+#include "cli/code_fields.h"
 #include "cli/command_output.h"
 #include "cli/csv_reader.h"
+#include "numtext/words.h"
 
 namespace ferrovolt {
 
@@ -83,11 +84,14 @@ constexpr std::array<std::string_view, 14> kLabelColumns = {
     "circuit", "name",  "id",      "tag",      "description", "from",    "to",
     "note",    "notes", "comment", "comments", "remark",      "remarks", "location"};
 
-const CircuitField* fieldNamed(std::string_view key) {
-    for (const CircuitField& field : kCircuitFields)
-        if (columnName(field.key).key == key) return &field;
+const CheckField* fieldNamed(std::string_view key) {
+    for (const CheckField* field : everyCircuitField())
+        if (columnName(field->key).key == key) return field;
     return nullptr;
 }
+
+// The column that names each row's code.
+constexpr std::string_view kCodeColumn = "code";
 
 std::string quotedText(std::string_view text) {
     return "\"" + oneLine(std::string(text)) + "\"";
@@ -149,8 +153,23 @@ private:
 
     std::ostream& m_out;
     std::ostream& m_err;
-    std::vector<const CircuitField*> m_columns;  // the input each column sets, or null
-    bool m_sizeGiven = false;                    // a column gives the size to check
+    // The answer's rows: the default code's, and with a code column every code's, each key
+    // once; for each code, its row of each (none where it has no such row).
+    std::vector<const CheckRow*> answerRows() const;
+    std::size_t answerCells() const { return m_answerRows.size() + (m_sizeGiven ? 2 : 0); }
+    struct CodeColumns {
+        const CircuitCode* code;
+        std::vector<std::optional<std::size_t>> fieldOf;  // by column
+        std::vector<std::optional<std::size_t>> rowOf;    // by answer row
+    };
+    const CodeColumns& columnsOf(const CircuitCode& code);
+    std::optional<CheckRefusal> read(const CsvRow& row, const CircuitCode& code);
+
+    std::vector<const CheckField*> m_columns;   // the input each column sets, or null
+    std::optional<std::size_t> m_codeColumn;    // the column naming each row's code
+    std::vector<const CheckRow*> m_answerRows;  // the answer's rows
+    std::vector<CodeColumns> m_codes;
+    bool m_sizeGiven = false;  // a column gives the size to check
     std::size_t m_refused = 0;
     std::size_t m_rows = 0;
     std::string m_text;
@@ -164,9 +183,31 @@ bool Schedule::flush(bool always) {
     return static_cast<bool>(m_out);
 }
 
-std::vector<std::string> answerColumnNames(bool sizeGiven) {
+std::vector<const CheckRow*> Schedule::answerRows() const {
+    std::vector<const CheckRow*> rows;
+    for (const CircuitCode* code : circuitCodes()) {
+        if (code != &defaultCircuitCode() && !m_codeColumn) break;
+        for (const CheckRow& row : code->rows())
+            if (std::none_of(rows.begin(), rows.end(),
+                             [&](const CheckRow* r) { return r->key == row.key; }))
+                rows.push_back(&row);
+    }
+    return rows;
+}
+
+const Schedule::CodeColumns& Schedule::columnsOf(const CircuitCode& code) {
+    for (const CodeColumns& kept : m_codes)
+        if (kept.code == &code) return kept;
+    CodeColumns columns{&code, {}, {}};
+    for (const CheckField* field : m_columns)
+        columns.fieldOf.push_back(field ? code.fieldIndex(field->key) : std::nullopt);
+    for (const CheckRow* row : m_answerRows) columns.rowOf.push_back(code.rowIndex(row->key));
+    return m_codes.emplace_back(std::move(columns));
+}
+
+std::vector<std::string> answerColumnNames(std::span<const CheckRow* const> rows, bool sizeGiven) {
     std::vector<std::string> names{"answer_line"};
-    for (const CircuitRow& row : kCircuitRows) names.push_back("answer_" + std::string(row.key));
+    for (const CheckRow* row : rows) names.push_back("answer_" + std::string(row->key));
     if (sizeGiven) {
         names.emplace_back("answer_meets_all");
         names.emplace_back("answer_fails");
@@ -180,16 +221,20 @@ bool Schedule::header(const CsvRow& row) {
     if (row.fault == Fault::NulByte) return refuseHeader(faultReason(row, 0, 0));
     if (row.fault != Fault::None)
         return refuseHeader("the header cannot be read: " + faultReason(row, 0, 0));
+    for (std::size_t i = 0; i < row.cells.size(); ++i)
+        if (columnName(row.cells[i]).key == kCodeColumn) m_codeColumn = i;
+    m_answerRows = answerRows();
     std::vector<std::string> answerKeys;
-    for (const std::string& name : answerColumnNames(true))
+    for (const std::string& name : answerColumnNames(m_answerRows, true))
         answerKeys.push_back(columnName(name).key);
     std::vector<std::string> unread;
     for (std::size_t i = 0; i < row.cells.size(); ++i) {
         const std::string_view cell = row.cells[i];
         const ColumnName name = columnName(cell);
         const std::string column = "column " + std::to_string(i + 1) + " " + quotedText(cell);
-        const CircuitField* field = fieldNamed(name.key);
+        const CheckField* field = fieldNamed(name.key);
         m_columns.push_back(field);
+        if (i == m_codeColumn) continue;
         if (field != nullptr) {
             for (std::size_t j = 0; j < i; ++j)
                 if (m_columns[j] == field)
@@ -211,10 +256,16 @@ bool Schedule::header(const CsvRow& row) {
                              ": kept as it is, not read");
         }
     }
-    for (const CircuitField& field : kCircuitFields) {
-        if (field.required &&
-            std::find(m_columns.begin(), m_columns.end(), &field) == m_columns.end())
-            return refuseHeader("the header names no \"" + std::string(field.key) + "\" column");
+    for (const CircuitCode* code : circuitCodes()) {
+        if (code != &defaultCircuitCode() && !m_codeColumn) break;
+        for (const CheckField& field : code->fields()) {
+            if (field.required &&
+                std::none_of(m_columns.begin(), m_columns.end(), [&](const CheckField* f) {
+                    return f != nullptr && f->key == field.key;
+                }))
+                return refuseHeader("the header names no \"" + std::string(field.key) +
+                                    "\" column");
+        }
     }
     for (const std::string& line : unread) m_err << kProgram << ": schedule: " << line << '\n';
     for (const std::string_view cell : row.cells) {
@@ -222,7 +273,7 @@ bool Schedule::header(const CsvRow& row) {
         m_text += ',';
     }
     std::string separator;
-    for (const std::string& name : answerColumnNames(m_sizeGiven)) {
+    for (const std::string& name : answerColumnNames(m_answerRows, m_sizeGiven)) {
         m_text += separator;
         m_text += name;
         separator = ",";
@@ -234,7 +285,7 @@ bool Schedule::header(const CsvRow& row) {
 // The row's answer columns empty but for its refusal.
 void Schedule::refuse(std::string_view field, std::string_view reason) {
     ++m_refused;
-    m_text.append(kCircuitRows.size() + (m_sizeGiven ? 2 : 0), ',');
+    m_text.append(answerCells(), ',');
     m_text += field;
     m_text += ',';
     appendCell(m_text, reason);
@@ -253,50 +304,44 @@ void Schedule::answer(const CsvRow& row) {
     m_text += std::to_string(row.line);
     m_text += ',';
     if (row.fault == Fault::None && row.blank()) {
-        m_text.append(kCircuitRows.size() + (m_sizeGiven ? 2 : 0) + 1, ',');
+        m_text.append(answerCells() + 1, ',');
         m_text += "\r\n";
         return;
     }
     if (!shaped) return refuse("row", faultReason(row, row.cells.size(), m_columns.size()));
 
-    CircuitInputs inputs;
-    std::optional<CircuitRefusal> refusal;
-    for (std::size_t i = 0; i < row.cells.size() && !refusal; ++i) {
-        const CircuitField* field = m_columns[i];
-        if (field == nullptr || row.cells[i].find_first_not_of(" \t") == std::string::npos)
-            continue;
-        if (std::optional<std::string> reason = field->set(inputs, row.cells[i]))
-            refusal = CircuitRefusal{field->key, std::move(*reason)};
+    const CircuitCode* code = &defaultCircuitCode();
+    if (m_codeColumn && row.cells[*m_codeColumn].find_first_not_of(" \t") != std::string::npos) {
+        code = circuitCode(row.cells[*m_codeColumn]);
+        if (code == nullptr) {
+            const CheckRefusal refused = unknownCode(trimmed(row.cells[*m_codeColumn]));
+            return refuse(refused.field, refused.reason);
+        }
     }
-    for (std::size_t i = 0; i < m_columns.size() && !refusal; ++i) {
-        const CircuitField* field = m_columns[i];
-        if (field != nullptr && field->required &&
-            row.cells[i].find_first_not_of(" \t") == std::string::npos)
-            refusal = CircuitRefusal{field->key, "is empty"};
-    }
-    const CircuitResult result =
-        refusal ? CircuitResult(std::move(*refusal)) : checkCircuit(inputs);
-    if (const auto* refused = std::get_if<CircuitRefusal>(&result))
+    if (std::optional<CheckRefusal> refused = read(row, *code))
         return refuse(refused->field, refused->reason);
 
-    const auto& answer = std::get<CircuitAnswer>(result);
-    for (const CircuitRow& circuitRow : kCircuitRows) {
-        const CircuitValue value = circuitRow.value(answer);
+    const CircuitCase& checked = freshCase(*code);
+    const CodeColumns& columns = columnsOf(*code);
+    for (std::size_t i = 0; i < m_answerRows.size(); ++i) {
+        const CheckRow& answerRow = *m_answerRows[i];
+        const CheckValue value = columns.rowOf[i] ? checked.value(*columns.rowOf[i]) : CheckValue{};
         if (const auto* number = std::get_if<double>(&value))
-            m_text += circuitNumberText(*number, circuitRow.decimals);
+            m_text += checkNumberText(*number, answerRow.decimals);
         else if (const auto* text = std::get_if<std::string_view>(&value))
             appendCell(m_text, *text);
-        else
-            appendCell(m_text, circuitRow.absent);  // "Out of range." where the sheet says it
+        else if (columns.rowOf[i])
+            appendCell(m_text, answerRow.absent);  // "Out of range." where the sheet says it
         m_text += ',';
     }
     if (m_sizeGiven) {
-        if (answer.sizeGiven) {
-            m_text += answer.fails.empty() ? "true," : "false,";
+        if (checked.sizeGiven()) {
+            const std::vector<CriterionText> fails = checked.fails();
+            m_text += fails.empty() ? "true," : "false,";
             std::string_view separator;
-            for (const Criterion criterion : answer.fails) {
+            for (const CriterionText& criterion : fails) {
                 m_text += separator;
-                m_text += criterionKey(criterion);
+                m_text += criterion.key;
                 separator = ";";
             }
         } else {
@@ -305,6 +350,27 @@ void Schedule::answer(const CsvRow& row) {
         m_text += ',';
     }
     m_text += ",\r\n";
+}
+
+// Sets the row's inputs on a fresh case of its code and checks it; the refusal, if any.
+std::optional<CheckRefusal> Schedule::read(const CsvRow& row, const CircuitCode& code) {
+    CircuitCase& checked = freshCase(code);
+    const CodeColumns& columns = columnsOf(code);
+    const auto empty = [&row](std::size_t i) {
+        return row.cells[i].find_first_not_of(" \t") == std::string::npos;
+    };
+    for (std::size_t i = 0; i < row.cells.size(); ++i) {
+        const CheckField* field = m_columns[i];
+        if (field == nullptr || i == m_codeColumn || empty(i)) continue;
+        if (!columns.fieldOf[i]) return notOfCode(code, field->key);
+        if (std::optional<std::string> reason = checked.set(*columns.fieldOf[i], row.cells[i]))
+            return CheckRefusal{field->key, std::move(*reason)};
+    }
+    for (std::size_t i = 0; i < m_columns.size(); ++i) {
+        if (columns.fieldOf[i] && code.fields()[*columns.fieldOf[i]].required && empty(i))
+            return CheckRefusal{m_columns[i]->key, "is empty"};
+    }
+    return checked.check();
 }
 
 }  // namespace

@@ -29,8 +29,9 @@ struct InputDescription {
     std::string_view choices;      // the accepted texts of a choice, "|" separated
     std::string_view defaultText;  // the window's initial input; "" when there is none
     std::string_view help;
-    std::optional<Field> field;  // the refusal that names this input, if the calculator refuses it
-    std::string_view list;       // the `ferrovolt-calc list` topic of its accepted texts, or ""
+    std::optional<Field> field =
+        {};                      // the refusal that names this input, if the calculator refuses it
+    std::string_view list = {};  // the `ferrovolt-calc list` topic of its accepted texts, or ""
     // How a batch request gives it, where that differs from `key` and `kind`:
     // "three_phase (bool)" for the phase choice.
     std::string_view request = {};

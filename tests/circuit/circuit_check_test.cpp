@@ -296,9 +296,7 @@ TEST(CircuitCheck, AmpacityAloneMatchesTheWholeCheck) {
             {Criterion::VoltageDrop, a.byVoltageDrop},
             {Criterion::SmallConductor, a.bySmallConductor}};
         for (const auto& [criterion, size] : minima)
-            EXPECT_EQ(circuitRowText(criterionRow(criterion), a),
-                      circuitSizeLabel(CircuitCode::Nec2023, size))
-                << inputs;
+            EXPECT_EQ(circuitRowText(criterionRow(criterion), a), circuitSizeLabel(size)) << inputs;
     }
     CircuitInputs far;
     far.current = 10;
@@ -307,8 +305,7 @@ TEST(CircuitCheck, AmpacityAloneMatchesTheWholeCheck) {
     ASSERT_TRUE(std::holds_alternative<CircuitRefusal>(checkCircuit(far)));
     const CircuitResult alone = checkAmpacity(far);
     ASSERT_TRUE(std::holds_alternative<CircuitAnswer>(alone));
-    EXPECT_EQ(circuitSizeLabel(CircuitCode::Nec2023, std::get<CircuitAnswer>(alone).byAmpacity),
-              "14 AWG");
+    EXPECT_EQ(circuitSizeLabel(std::get<CircuitAnswer>(alone).byAmpacity), "14 AWG");
     EXPECT_EQ(criterionRow(Criterion::ShortCircuit).key, "by_short_circuit");
 }
 
@@ -333,7 +330,7 @@ TEST_P(CodeExactAmpacity, Answers) {
         << std::get<CircuitRefusal>(result).reason;
     const auto& a = std::get<CircuitAnswer>(result);
     EXPECT_EQ(a.sizeLabel, c.size);
-    EXPECT_EQ(circuitSizeLabel(CircuitCode::Nec2023, a.byAmpacity), c.byAmpacity);
+    EXPECT_EQ(circuitSizeLabel(a.byAmpacity), c.byAmpacity);
     EXPECT_EQ(a.device, c.device);
     EXPECT_EQ(ampacityRuleKey(a.ampacityRule), ampacityRuleKey(c.rule));
 }
@@ -409,7 +406,7 @@ TEST_P(IceaShortCircuit, Answers) {
         << std::get<CircuitRefusal>(result).reason;
     const auto& a = std::get<CircuitAnswer>(result);
     ASSERT_TRUE(a.byShortCircuit.has_value());
-    EXPECT_EQ(circuitSizeLabel(CircuitCode::Nec2023, *a.byShortCircuit), c.size);
+    EXPECT_EQ(circuitSizeLabel(*a.byShortCircuit), c.size);
     if (c.cmil > 0) {
         EXPECT_NEAR(*a.shortCircuitCmil, c.cmil, 1);
     }
@@ -499,7 +496,7 @@ TEST(CircuitCheck, ATinyDropLimitIsNotRoundedAway) {
 }
 
 TEST(CircuitCheck, ASizeIndexPastTheTableIsRefused) {
-    for (const int size : {-1, circuitSizeCount(CircuitCode::Nec2023)}) {
+    for (const int size : {-1, circuitSizeCount()}) {
         CircuitInputs in = inputsOf("current=10;length=1;volts=240");
         in.size = size;
         const CircuitResult result = checkCircuit(in);

@@ -259,9 +259,7 @@ TEST(NecTables, Table250_122AgreesWithTheSecondReproductions) {
         {4000, "500", ""},    {5000, "700", ""},    {6000, "800", ""},
     };
     ASSERT_EQ(std::size(kSecond), kTable250_122.size());
-    const auto size = [](std::string_view label) {
-        return circuitSizeOf(CircuitCode::Nec2023, label).value_or(-1);
-    };
+    const auto size = [](std::string_view label) { return circuitSizeOf(label).value_or(-1); };
     for (std::size_t i = 0; i < kTable250_122.size(); ++i) {
         EXPECT_EQ(kTable250_122[i].upTo, kSecond[i].upTo);
         EXPECT_EQ(kTable250_122[i].copper, size(kSecond[i].copper)) << kSecond[i].upTo << " A";

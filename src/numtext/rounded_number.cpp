@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "circuit/circuit_number.h"
+#include "numtext/rounded_number.h"
 
 #include <cmath>
 #include <cstddef>

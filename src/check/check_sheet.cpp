@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "check/check_sheet.h"
+
+namespace ferrovolt {
+
+namespace {
+
+constexpr std::size_t kCaptionWidth = 32;
+
+void appendRow(std::string& sheet, std::string_view caption, std::string_view text) {
+    sheet += caption;
+    if (caption.size() < kCaptionWidth) sheet.append(kCaptionWidth - caption.size(), ' ');
+    ((sheet += ": ") += text) += '\n';
+}
+
+}  // namespace
+
+std::string verdictText(const CircuitCase& checked) {
+    const std::vector<CriterionText> fails = checked.fails();
+    if (fails.empty()) return "yes";
+    std::string text = "no (fails ";
+    for (std::size_t i = 0; i < fails.size(); ++i) (text += i == 0 ? "" : ", ") += fails[i].name;
+    return text + ")";
+}
+
+std::string checkSheet(const CircuitCase& checked) {
+    std::string sheet;
+    sheet.reserve(4096);
+    ((sheet += "Circuit check, ") += checked.code().name()) += "\n\n";
+    checked.writeTrail(
+        [&sheet](std::string_view step, std::string_view value, std::string_view source) {
+            ((((sheet += "  ") += step) += ": ") += value) += '\n';
+            if (!source.empty() && source != "input") ((sheet += "      ") += source) += '\n';
+        });
+    sheet += '\n';
+    const std::span<const CheckRow> rows = checked.code().rows();
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const std::string text = checkRowText(rows[i], checked.value(i));
+        if (text.empty()) continue;
+        appendRow(sheet, rows[i].caption, text);
+        if (rows[i].key == "governed_by" && checked.sizeGiven())
+            appendRow(sheet, "Meets every criterion", verdictText(checked));
+    }
+    ((sheet += '\n') += kCircuitDisclaimer) += '\n';
+    return sheet;
+}
+
+}  // namespace ferrovolt

@@ -1,0 +1,105 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "circuit/nec2023_code.h"
+
+#include <algorithm>
+
+#include "circuit/circuit_fields.h"
+
+namespace ferrovolt {
+
+namespace {
+
+// The code's fields and rows as every front end reads them, without their setters and values.
+template <class Out, class In, std::size_t N>
+std::array<Out, N> described(const std::array<In, N>& all) {
+    std::array<Out, N> out;
+    std::copy(all.begin(), all.end(), out.begin());
+    return out;
+}
+
+class NecCode final : public CircuitCode {
+public:
+    std::string_view key() const override { return "nec2023"; }
+    std::string_view name() const override { return "NEC 2023"; }
+    std::string_view help() const override {
+        return "Sizes 14 AWG to 2000 kcmil (aluminium from 12 AWG) by NEC 2023: ampacity (Table "
+               "310.16:\n(a) 125 % of a continuous load before any factor and (b) the load "
+               "after Table\n310.15(B)(1)(1) and Table 310.15(C)(1), with the terminal limit of "
+               "110.14(C)(1), and\nthe conductor protected by its device, 240.4(B) and (C)), "
+               "voltage drop (Chapter 9\nTable 9, a recommendation), short circuit (ICEA "
+               "P-32-382, with a fault current and a\nclearing time) and the small-conductor "
+               "rule 240.4(D); the answer is the largest minimum.";
+    }
+    std::span<const CheckField> fields() const override {
+        static const auto fields = described<CheckField>(kCircuitFields);
+        return fields;
+    }
+    std::span<const CheckRow> rows() const override {
+        static const auto rows = described<CheckRow>(kCircuitRows);
+        return rows;
+    }
+    std::unique_ptr<CircuitCase> newCase() const override;
+};
+
+const NecCode kCode;
+
+class NecCase final : public CircuitCase {
+public:
+    NecCase() = default;
+    explicit NecCase(const CircuitAnswer& answer) : m_result(answer) {}
+
+    const CircuitCode& code() const override { return kCode; }
+    void reset() override { m_inputs = {}; }
+    std::optional<std::string> set(std::size_t field, std::string_view text) override {
+        return kCircuitFields[field].set(m_inputs, text);
+    }
+    std::optional<CheckRefusal> check() override {
+        m_result = checkCircuit(m_inputs);
+        if (auto* refusal = std::get_if<CircuitRefusal>(&m_result)) return std::move(*refusal);
+        return std::nullopt;
+    }
+    CheckValue value(std::size_t row) const override { return kCircuitRows[row].value(answer()); }
+    std::string_view sizeLabel() const override { return answer().sizeLabel; }
+    std::size_t governingRow() const override {
+        return static_cast<std::size_t>(&criterionRow(answer().governedBy) - kCircuitRows.data());
+    }
+    bool sizeGiven() const override { return answer().sizeGiven; }
+    std::vector<CriterionText> fails() const override {
+        std::vector<CriterionText> fails;
+        for (const Criterion criterion : answer().fails)
+            fails.push_back({criterionKey(criterion), criterionName(criterion)});
+        return fails;
+    }
+    void writeTrail(const TrailStepWriter& step) const override {
+        writeCircuitTrail(answer(), step);
+    }
+
+    const CircuitAnswer* answerIfAny() const { return std::get_if<CircuitAnswer>(&m_result); }
+
+private:
+    const CircuitAnswer& answer() const { return std::get<CircuitAnswer>(m_result); }
+
+    CircuitInputs m_inputs;
+    CircuitResult m_result = CircuitRefusal{};
+};
+
+std::unique_ptr<CircuitCase> NecCode::newCase() const {
+    return std::make_unique<NecCase>();
+}
+
+}  // namespace
+
+const CircuitCode& nec2023Code() {
+    return kCode;
+}
+
+const CircuitAnswer* necAnswer(const CircuitCase& checked) {
+    const auto* nec = dynamic_cast<const NecCase*>(&checked);
+    return nec != nullptr ? nec->answerIfAny() : nullptr;
+}
+
+std::unique_ptr<CircuitCase> necCase(const CircuitAnswer& answer) {
+    return std::make_unique<NecCase>(answer);
+}
+
+}  // namespace ferrovolt

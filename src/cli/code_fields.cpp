@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/code_fields.h"
+
+#include <algorithm>
+#include <map>
+#include <memory>
+#include <vector>
+
+namespace ferrovolt {
+
+std::span<const CheckField* const> everyCircuitField() {
+    static const std::vector<const CheckField*> fields = [] {
+        std::vector<const CheckField*> all;
+        for (const CircuitCode* code : circuitCodes())
+            for (const CheckField& field : code->fields())
+                if (std::none_of(all.begin(), all.end(),
+                                 [&](const CheckField* f) { return f->key == field.key; }))
+                    all.push_back(&field);
+        return all;
+    }();
+    return fields;
+}
+
+CheckRefusal notOfCode(const CircuitCode& code, std::string_view key) {
+    std::string owners;
+    for (const CircuitCode* other : circuitCodes())
+        if (other->field(key) != nullptr) (owners += owners.empty() ? "" : ", ") += other->name();
+    return {key, "is not an input under " + std::string(code.name()) +
+                     (owners.empty() ? std::string() : "; it is one of " + owners)};
+}
+
+CheckRefusal unknownCode(std::string_view text) {
+    std::string codes;
+    for (const CircuitCode* code : circuitCodes())
+        (codes += codes.empty() ? "" : ",") += code->key();
+    return {"code", "\"" + std::string(text) + "\" is not one of " + codes};
+}
+
+CircuitCase& freshCase(const CircuitCode& code) {
+    thread_local std::map<const CircuitCode*, std::unique_ptr<CircuitCase>> cases;
+    std::unique_ptr<CircuitCase>& kept = cases[&code];
+    if (kept == nullptr)
+        kept = code.newCase();
+    else
+        kept->reset();
+    return *kept;
+}
+
+}  // namespace ferrovolt

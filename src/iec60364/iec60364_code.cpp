@@ -1,0 +1,203 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "iec60364/iec60364_code.h"
+
+#include <algorithm>
+
+#include "iec60364/iec60364_fields.h"
+
+namespace ferrovolt::iec60364 {
+
+namespace {
+
+using Value = CheckValue;
+
+Value sizeOf(std::optional<int> size) {
+    if (!size) return {};
+    return kSizes[static_cast<std::size_t>(*size)].label;
+}
+
+Value loopValue(const IecAnswer& a, std::optional<double> FaultLoop::*member) {
+    if (!a.loop || !(*a.loop.*member)) return {};
+    return *(*a.loop.*member);
+}
+
+struct IecRow : CheckRow {
+    Value (*value)(const IecAnswer&);
+};
+
+// The rows by criterion, in the order of IecCriterion.
+constexpr std::size_t kFirstCriterion = 13;
+
+const std::array<IecRow, 30> kIecRows = {{
+    {{{"size", "Size", "", ""}, 0, "", false, true},
+     [](const IecAnswer& a) -> Value { return a.sizeLabel; }},
+    {{{"sets", "Parallel sets", "", ""}, 0},
+     [](const IecAnswer& a) -> Value { return static_cast<double>(a.sets); }},
+    {{{"cpc", "Protective conductor", "", ""}, 0},
+     [](const IecAnswer& a) -> Value { return a.cpc.sizeLabel; }},
+    {{{"governed_by", "Governed by", "", ""}, 0},
+     [](const IecAnswer& a) -> Value { return iecCriterionKey(a.governedBy); }},
+    {{{"device", "Protective device", "", ""}, 0},
+     [](const IecAnswer& a) -> Value { return keyOf(kDevices, a.device); }},
+    {{{"device_rating", "Device rating I_n", "A", ""}, 3},
+     [](const IecAnswer& a) -> Value {
+         if (a.device == Device::None) return {};
+         return a.rating;
+     }},
+    {{{"required_iz", "Required I_z", "A", ""}, 3},
+     [](const IecAnswer& a) -> Value { return a.requiredIz; }},
+    {{{"iz", "Current-carrying capacity I_z", "A", ""}, 3},
+     [](const IecAnswer& a) -> Value { return a.iz; }},
+    {{{"it", "Tabulated capacity I_t", "A", ""}, 3},
+     [](const IecAnswer& a) -> Value { return a.tabulated; }},
+    {{{"ca", "Ambient factor C_a", "", ""}, 4},
+     [](const IecAnswer& a) -> Value { return a.ambientFactor; }},
+    {{{"cg", "Grouping factor C_g", "", ""}, 4},
+     [](const IecAnswer& a) -> Value { return a.groupingFactor; }},
+    {{{"cs", "Soil factor C_s", "", ""}, 4},
+     [](const IecAnswer& a) -> Value { return a.soilFactor; }},
+    {{{"ch", "Harmonic factor C_h", "", ""}, 4},
+     [](const IecAnswer& a) -> Value { return a.harmonicFactor; }},
+    {{{"by_ampacity", "Minimum by ampacity", "", ""}, 0, "", true},
+     [](const IecAnswer& a) { return sizeOf(a.byAmpacity); }},
+    {{{"by_voltage_drop", "Minimum by voltage drop", "", ""}, 0, "", true},
+     [](const IecAnswer& a) { return sizeOf(a.byVoltageDrop); }},
+    {{{"by_short_circuit", "Minimum by short circuit", "", ""}, 0, "", true},
+     [](const IecAnswer& a) { return sizeOf(a.byShortCircuit); }},
+    {{{"by_minimum_size", "Minimum size of 524.1", "", ""}, 0, "", true},
+     [](const IecAnswer& a) { return sizeOf(a.byMinimumSize); }},
+    {{{"by_fault_loop", "Minimum by disconnection", "", ""}, 0, "", true},
+     [](const IecAnswer& a) -> Value {
+         if (!a.loop) return {};
+         return sizeOf(a.loop->bySize);
+     }},
+    {{{"drop_volts", "Voltage drop", "V", ""}, 3},
+     [](const IecAnswer& a) -> Value { return a.dropVolts; }},
+    {{{"drop_percent", "Drop in percent", "%", ""}, 3},
+     [](const IecAnswer& a) -> Value { return a.dropPercent; }},
+    {{{"max_drop", "Drop limit", "%", ""}, 3},
+     [](const IecAnswer& a) -> Value { return a.maxDropPercent; }},
+    {{{"k", "Adiabatic k", "", ""}, 4},
+     [](const IecAnswer& a) -> Value {
+         if (!a.k) return {};
+         return *a.k;
+     }},
+    {{{"earthing", "Earthing system", "", ""}, 0},
+     [](const IecAnswer& a) -> Value {
+         if (!a.loop) return {};
+         return keyOf(kEarthings, a.loop->earthing);
+     }},
+    {{{"zs", "Earth-fault loop impedance Zs", "Ω", ""}, 4},
+     [](const IecAnswer& a) { return loopValue(a, &FaultLoop::zs); }},
+    {{{"zs_max", "Largest Zs for disconnection", "Ω", ""}, 4},
+     [](const IecAnswer& a) { return loopValue(a, &FaultLoop::zsMax); }},
+    {{{"disconnection_time", "Disconnection time", "s", ""}, 3},
+     [](const IecAnswer& a) -> Value {
+         if (!a.loop) return {};
+         return a.loop->disconnectionTime;
+     }},
+    {{{"max_length", "Longest run that disconnects", "m", ""}, 1},
+     [](const IecAnswer& a) { return loopValue(a, &FaultLoop::maxLength); }},
+    {{{"touch_volts", "R_A × I_Δn", "V", ""}, 3},
+     [](const IecAnswer& a) -> Value {
+         if (!a.loop || !a.loop->byRcd) return {};
+         return a.loop->touchVolts;
+     }},
+    {{{"disconnects", "Disconnects in time", "", ""}, 0},
+     [](const IecAnswer& a) -> Value {
+         if (!a.loop) return {};
+         return a.loop->holds ? std::string_view("yes") : std::string_view("no");
+     }},
+    {{{"code", "Code", "", ""}, 0},
+     [](const IecAnswer&) -> Value { return iec60364Code().name(); }},
+}};
+
+template <class Out, class In, std::size_t N>
+std::array<Out, N> described(const std::array<In, N>& all) {
+    std::array<Out, N> out;
+    std::copy(all.begin(), all.end(), out.begin());
+    return out;
+}
+
+class IecCode final : public CircuitCode {
+public:
+    std::string_view key() const override { return "iec60364"; }
+    std::string_view name() const override { return "IEC 60364-5-52:2009"; }
+    std::string_view help() const override {
+        return "Sizes 1.5 mm² to 630 mm² (aluminium from 16 mm²) of IEC 60228 by IEC "
+               "60364-5-52:2009:\nI_z = I_t × C_a × C_g × C_s × C_h from Annex B by "
+               "reference method, with the device by\n433.1 (I_B ≤ I_n ≤ I_z, I_2 ≤ 1.45 "
+               "I_z); voltage drop by Annex G; short circuit by\n434.5.2 (IEC 60364-4-43); "
+               "the minimum sizes of 524.1; the protective conductor by\nIEC 60364-5-54 and, "
+               "with an earthing system, automatic disconnection by 411 of\nIEC "
+               "60364-4-41; the answer is the largest minimum.";
+    }
+    std::span<const CheckField> fields() const override {
+        static const auto fields = described<CheckField>(kIecFields);
+        return fields;
+    }
+    std::span<const CheckRow> rows() const override {
+        static const auto rows = described<CheckRow>(kIecRows);
+        return rows;
+    }
+    std::unique_ptr<CircuitCase> newCase() const override;
+};
+
+const IecCode kCode;
+
+class IecCase final : public CircuitCase {
+public:
+    const CircuitCode& code() const override { return kCode; }
+    void reset() override { m_form = {}; }
+    std::optional<std::string> set(std::size_t field, std::string_view text) override {
+        return kIecFields[field].set(m_form, text);
+    }
+    std::optional<CheckRefusal> check() override {
+        m_result = checkIecCircuit(checkedInputs(m_form));
+        if (auto* refusal = std::get_if<IecRefusal>(&m_result))
+            return CheckRefusal{refusal->field, std::move(refusal->reason)};
+        return std::nullopt;
+    }
+    Value value(std::size_t row) const override { return kIecRows[row].value(answer()); }
+    std::string_view sizeLabel() const override { return answer().sizeLabel; }
+    std::size_t governingRow() const override {
+        return kFirstCriterion + static_cast<std::size_t>(answer().governedBy);
+    }
+    bool sizeGiven() const override { return answer().sizeGiven; }
+    std::vector<CriterionText> fails() const override {
+        std::vector<CriterionText> fails;
+        for (int c = 0; c < kCriterionCount; ++c)
+            if (answer().fails[static_cast<std::size_t>(c)])
+                fails.push_back(
+                    {iecCriterionKey(IecCriterion(c)), iecCriterionName(IecCriterion(c))});
+        return fails;
+    }
+    void writeTrail(const TrailStepWriter& step) const override {
+        for (const IecTrailStep& s : iecTrail(answer())) step(s.step, s.value, s.source);
+    }
+
+    const IecAnswer* answerIfAny() const { return std::get_if<IecAnswer>(&m_result); }
+
+private:
+    const IecAnswer& answer() const { return std::get<IecAnswer>(m_result); }
+
+    IecForm m_form;
+    IecResult m_result = IecRefusal{};
+};
+
+std::unique_ptr<CircuitCase> IecCode::newCase() const {
+    return std::make_unique<IecCase>();
+}
+
+}  // namespace
+
+const CircuitCode& iec60364Code() {
+    return kCode;
+}
+
+const IecAnswer* iecAnswer(const CircuitCase& checked) {
+    const auto* iec = dynamic_cast<const IecCase*>(&checked);
+    return iec != nullptr ? iec->answerIfAny() : nullptr;
+}
+
+}  // namespace ferrovolt::iec60364

@@ -1,0 +1,531 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "iec60364/iec60364_fields.h"
+
+#include <cmath>
+
+#include "iec60364/iec60364_check.h"
+#include "numtext/number_text.h"
+#include "numtext/words.h"
+
+namespace ferrovolt::iec60364 {
+
+namespace {
+
+using Reason = std::optional<std::string>;
+
+constexpr double kMetresPerFoot = 0.3048;  // exact, by the international foot
+
+std::string quoted(std::string_view text) {
+    return "\"" + std::string(text) + "\"";
+}
+
+std::optional<double> number(std::string_view text) {
+    return readDouble(trimmed(text));
+}
+
+template <double IecInputs::*member>
+Reason setNumber(IecForm& form, std::string_view text) {
+    const std::optional<double> value = number(text);
+    if (!value) return quoted(text) + " is not a number";
+    form.inputs.*member = *value;
+    return std::nullopt;
+}
+
+template <std::optional<double> IecInputs::*member>
+Reason setOptional(IecForm& form, std::string_view text) {
+    if (trimmed(text).empty()) return form.inputs.*member = std::nullopt, std::nullopt;
+    const std::optional<double> value = number(text);
+    if (!value) return quoted(text) + " is not a number";
+    form.inputs.*member = *value;
+    return std::nullopt;
+}
+
+std::optional<int> whole(std::string_view text) {
+    const std::optional<double> value = number(text);
+    if (!value || *value != std::floor(*value) || std::abs(*value) > 1e9) return std::nullopt;
+    return static_cast<int>(*value);
+}
+
+template <int IecInputs::*member>
+Reason setWhole(IecForm& form, std::string_view text) {
+    const std::optional<int> value = whole(text);
+    if (!value) return quoted(text) + " is not a whole number";
+    form.inputs.*member = *value;
+    return std::nullopt;
+}
+
+Reason setLoaded(IecForm& form, std::string_view text) {
+    if (trimmed(text).empty()) return form.inputs.loaded = std::nullopt, std::nullopt;
+    const std::optional<int> value = whole(text);
+    if (!value) return quoted(text) + " is not a whole number";
+    form.inputs.loaded = *value;
+    return std::nullopt;
+}
+
+std::optional<bool> flag(std::string_view text) {
+    text = trimmed(text);
+    for (std::string_view yes : {"true", "yes", "1"})
+        if (sameWord(text, yes)) return true;
+    for (std::string_view no : {"false", "no", "0", ""})
+        if (sameWord(text, no)) return false;
+    return std::nullopt;
+}
+
+Reason setFeet(IecForm& form, std::string_view text) {
+    const std::optional<bool> value = flag(text);
+    if (!value) return quoted(text) + " is not true or false";
+    form.feet = *value;
+    return std::nullopt;
+}
+
+template <bool IecInputs::*member>
+Reason setFlag(IecForm& form, std::string_view text) {
+    const std::optional<bool> value = flag(text);
+    if (!value) return quoted(text) + " is not true or false";
+    form.inputs.*member = *value;
+    return std::nullopt;
+}
+
+template <class Value, std::size_t N>
+std::string notOneOf(std::string_view text, const std::array<Choice<Value>, N>& choices) {
+    std::string accepted;
+    for (const Choice<Value>& choice : choices)
+        (accepted += accepted.empty() ? "" : ",") += choice.key;
+    return quoted(trimmed(text)) + " is not one of " + accepted;
+}
+
+// A choice the check needs: one of its keys.
+template <auto member, auto& choices>
+Reason setChoice(IecForm& form, std::string_view text) {
+    const auto value = choiceOf(choices, trimmed(text));
+    if (!value) return notOneOf(text, choices);
+    form.inputs.*member = *value;
+    return std::nullopt;
+}
+
+// A choice the check may go without: empty leaves it to the check.
+template <auto member, auto& choices>
+Reason setMaybe(IecForm& form, std::string_view text) {
+    if (trimmed(text).empty()) return form.inputs.*member = std::nullopt, std::nullopt;
+    return setChoice<member, choices>(form, text);
+}
+
+// The material also takes the American spelling, as the NEC check does.
+Reason setMaterial(IecForm& form, std::string_view text) {
+    if (sameWord(trimmed(text), "aluminum")) text = "aluminium";
+    return setChoice<&IecInputs::material, kMetals>(form, text);
+}
+
+Reason setSize(IecForm& form, std::string_view text) {
+    if (trimmed(text).empty()) return form.inputs.size = std::nullopt, std::nullopt;
+    const std::optional<int> size = iecSizeOf(text);
+    if (!size)
+        return quoted(text) + " is not a size of IEC 60228 (such as \"2.5 mm²\", \"25 mm²\")";
+    form.inputs.size = *size;
+    return std::nullopt;
+}
+
+// The words a window shows for the check's choices; an entry with no key leaves it unsaid.
+template <class Value, std::size_t N, std::size_t Extra = 0>
+constexpr auto shownOf(const std::array<Choice<Value>, N>& choices, std::string_view none = {}) {
+    std::array<ChoiceText, N + Extra> texts{};
+    std::size_t i = 0;
+    if constexpr (Extra == 1) texts[i++] = {"", none};
+    for (const Choice<Value>& choice : choices) texts[i++] = {choice.key, choice.shown};
+    return texts;
+}
+
+template <class Value, std::size_t N>
+constexpr auto shownOrNone(const std::array<Choice<Value>, N>& choices, std::string_view none) {
+    return shownOf<Value, N, 1>(choices, none);
+}
+
+// The keys of a choice, "|" separated, as the command line and the help list them.
+template <auto& choices>
+constexpr auto kKeys = [] {
+    std::array<char, 256> text{};
+    std::size_t at = 0;
+    for (const auto& choice : choices) {
+        if (at != 0) text[at++] = '|';
+        for (char c : choice.key) text[at++] = c;
+    }
+    return text;
+}();
+
+template <auto& choices>
+constexpr std::string_view keysOf() {
+    return std::string_view(kKeys<choices>.data());
+}
+
+constexpr ChoiceText kLengthUnits[] = {{"false", "m"}, {"true", "ft"}};
+constexpr auto kMetalTexts = shownOf(kMetals);
+constexpr auto kPhaseTexts = shownOf(kPhases);
+constexpr auto kUseTexts = shownOf(kUses);
+constexpr auto kSupplyTexts = shownOf(kSupplies);
+constexpr auto kInsulationTexts = shownOf(kInsulations);
+constexpr auto kMethodTexts = shownOf(kMethods);
+constexpr auto kLayoutTexts = shownOrNone(kLayouts, "Methods F and G only");
+constexpr ChoiceText kLoadedTexts[] = {{"", "By the phases"}, {"2", "2"}, {"3", "3"}};
+constexpr auto kArrangementTexts = shownOrNone(kArrangements, "Not given (bunched)");
+constexpr auto kSpacingTexts = shownOrNone(kSpacings, "Not given (touching)");
+constexpr auto kDuctTexts = shownOrNone(kDuctCables, "Not given (multicore)");
+constexpr auto kDeviceTexts = shownOf(kDevices);
+constexpr auto kEarthingTexts = shownOrNone(kEarthings, "Not checked");
+constexpr auto kCurveTexts = shownOrNone(kCurves, "Not given");
+
+constexpr auto kSizeTexts = [] {
+    std::array<ChoiceText, kSizes.size()> texts{};
+    for (std::size_t i = 0; i < texts.size(); ++i) texts[i] = {kSizes[i].label, kSizes[i].label};
+    return texts;
+}();
+
+constexpr std::string_view kCircuit = "Circuit";
+constexpr std::string_view kInstallation = "Installation";
+constexpr std::string_view kDevice = "Protective device";
+constexpr std::string_view kFault = "Short circuit and a given size (optional)";
+constexpr std::string_view kEarthFault = "Earth fault (optional)";
+constexpr auto kRow = FieldPlacement::Row;
+constexpr auto kBeside = FieldPlacement::Beside;
+constexpr auto kCheck = FieldPlacement::Check;
+constexpr auto kNumber = InputKind::Number;
+constexpr auto kChoice = InputKind::Choice;
+constexpr auto kFlag = InputKind::Flag;
+
+}  // namespace
+
+// Each: what every front end reads (key, option, kind, choices, default, help), whether it is
+// required, then how the window shows it (group, caption, unit, entries, placeholder,
+// placement, spin-box maximum, first text), then its setter.
+const std::array<IecField, 38> kIecFields = {{
+    {{{"current", "--current", kNumber, "", "", "Design current I_B in amperes"},
+      true,
+      kCircuit,
+      "Design &current:",
+      "A",
+      {},
+      "",
+      kRow,
+      0,
+      "20"},
+     setNumber<&IecInputs::current>},
+    {{{"length", "--length", kNumber, "", "", "One-way circuit length"},
+      true,
+      kCircuit,
+      "One-way &length:",
+      "",
+      {},
+      "",
+      kRow,
+      0,
+      "30"},
+     setNumber<&IecInputs::length>},
+    {{{"feet", "--feet", kFlag, "", "", "The length is in feet (default metres)"},
+      false,
+      kCircuit,
+      "Length unit",
+      "",
+      kLengthUnits,
+      "",
+      kBeside},
+     setFeet},
+    {{{"material", "--material", kChoice, keysOf<kMetals>(), "copper", "Conductor material"},
+      false,
+      kCircuit,
+      "&Material:",
+      "",
+      kMetalTexts},
+     setMaterial},
+    {{{"phase", "--phase", kChoice, keysOf<kPhases>(), "single", "Single phase, three phase or DC"},
+      false,
+      kCircuit,
+      "&Phase:",
+      "",
+      kPhaseTexts},
+     setChoice<&IecInputs::phase, kPhases>},
+    {{{"volts", "--volts", kNumber, "", "", "Nominal voltage (line to line for three phase)"},
+      true,
+      kCircuit,
+      "Nominal &voltage:",
+      "V",
+      {},
+      "",
+      kRow,
+      0,
+      "230"},
+     setNumber<&IecInputs::volts>},
+    {{{"max_drop", "--max-drop", kNumber, "", "",
+       "Voltage-drop limit in percent (default Table G.52.1 by use and supply)"},
+      false,
+      kCircuit,
+      "Maximum &drop:",
+      "%",
+      {},
+      "Table G.52.1"},
+     setOptional<&IecInputs::maxDropPercent>},
+    {{{"use", "--use", kChoice, keysOf<kUses>(), "other", "The circuit's use, for Table G.52.1",
+       std::nullopt, "uses"},
+      false,
+      kCircuit,
+      "&Use:",
+      "",
+      kUseTexts},
+     setMaybe<&IecInputs::use, kUses>},
+    {{{"supply", "--supply", kChoice, keysOf<kSupplies>(), "public",
+       "The installation's supply, for Table G.52.1"},
+      false,
+      kCircuit,
+      "Suppl&y:",
+      "",
+      kSupplyTexts},
+     setMaybe<&IecInputs::supply, kSupplies>},
+    {{{"insulation", "--insulation", kChoice, keysOf<kInsulations>(), "pvc",
+       "Insulation: PVC (70 °C) or XLPE/EPR (90 °C)"},
+      false,
+      kInstallation,
+      "&Insulation:",
+      "",
+      kInsulationTexts},
+     setChoice<&IecInputs::insulation, kInsulations>},
+    {{{"method", "--method", kChoice, keysOf<kMethods>(), "C", "Reference method of Table B.52.1",
+       std::nullopt, "methods"},
+      false,
+      kInstallation,
+      "Reference me&thod:",
+      "",
+      kMethodTexts},
+     setChoice<&IecInputs::method, kMethods>},
+    {{{"layout", "--layout", kChoice, keysOf<kLayouts>(), "",
+       "Layout of single-core cables: trefoil or flat (F), horizontal or vertical (G)"},
+      false,
+      kInstallation,
+      "La&yout:",
+      "",
+      kLayoutTexts},
+     setMaybe<&IecInputs::layout, kLayouts>},
+    {{{"loaded", "--loaded", kChoice, "2|3", "",
+       "Loaded conductors (default 2 for single phase and DC, 3 for three phase)"},
+      false,
+      kInstallation,
+      "Loaded co&nductors:",
+      "",
+      kLoadedTexts},
+     setLoaded},
+    {{{"ambient", "--ambient", kNumber, "", "",
+       "Ambient temperature, °C: of the air, or of the ground for D1 and D2 (default 30 / 20)"},
+      false,
+      kInstallation,
+      "&Ambient temperature:",
+      "°C",
+      {},
+      "30 in air, 20 in the ground"},
+     setOptional<&IecInputs::ambient>},
+    {{{"soil_resistivity", "--soil-resistivity", kNumber, "", "",
+       "Soil thermal resistivity, K·m/W, for D1 and D2 (default 2.5)"},
+      false,
+      kInstallation,
+      "Soil resistivit&y:",
+      "K·m/W",
+      {},
+      "2.5"},
+     setOptional<&IecInputs::soilResistivity>},
+    {{{"grouping", "--grouping", kNumber, "", "1", "Circuits in the group, this one counted once"},
+      false,
+      kInstallation,
+      "&Grouped circuits:",
+      "",
+      {},
+      "",
+      kRow,
+      20},
+     setWhole<&IecInputs::grouping>},
+    {{{"arrangement", "--arrangement", kChoice, keysOf<kArrangements>(), "",
+       "Arrangement of the group, Table B.52.17 (default bunched)", std::nullopt, "arrangements"},
+      false,
+      kInstallation,
+      "Arrange&ment:",
+      "",
+      kArrangementTexts},
+     setMaybe<&IecInputs::arrangement, kArrangements>},
+    {{{"spacing", "--spacing", kChoice, keysOf<kSpacings>(), "",
+       "Spacing of grouped cables in the ground, Tables B.52.18 and B.52.19 (default touching)"},
+      false,
+      kInstallation,
+      "Spacing in the g&round:",
+      "",
+      kSpacingTexts},
+     setMaybe<&IecInputs::spacing, kSpacings>},
+    {{{"ducts", "--ducts", kChoice, keysOf<kDuctCables>(), "",
+       "Cables in the ducts of D1, Table B.52.19 (default multicore)"},
+      false,
+      kInstallation,
+      "Cables in &ducts:",
+      "",
+      kDuctTexts},
+     setMaybe<&IecInputs::ducts, kDuctCables>},
+    {{{"third_harmonic", "--third-harmonic", kNumber, "", "",
+       "Third-harmonic content of the phase current, %, for four- and five-core cables "
+       "(Annex E)"},
+      false,
+      kInstallation,
+      "T&hird harmonic:",
+      "%",
+      {},
+      "none"},
+     setOptional<&IecInputs::thirdHarmonicPercent>},
+    {{{"pf", "--pf", kNumber, "", "", "Power factor (default 0.8; DC 1)"},
+      false,
+      kInstallation,
+      "Power &factor:",
+      "",
+      {},
+      "0.8"},
+     setOptional<&IecInputs::powerFactor>},
+    {{{"sets", "--sets", kNumber, "", "1", "Parallel sets, each counted as a circuit in the group"},
+      false,
+      kInstallation,
+      "Parallel s&ets:",
+      "",
+      {},
+      "",
+      kRow,
+      20},
+     setWhole<&IecInputs::sets>},
+    {{{"device", "--device", kChoice, keysOf<kDevices>(), "mcb",
+       "Protective device: mcb (IEC 60898-1), cb (IEC 60947-2), gg (IEC 60269 gG) or none",
+       std::nullopt, "devices"},
+      false,
+      kDevice,
+      "Protective de&vice:",
+      "",
+      kDeviceTexts},
+     setChoice<&IecInputs::device, kDevices>},
+    {{{"device_rating", "--device-rating", kNumber, "", "",
+       "The device's rating I_n in amperes (default the next rating of its series at or above "
+       "I_B)"},
+      false,
+      kDevice,
+      "&Rating:",
+      "A",
+      {},
+      "next standard rating"},
+     setOptional<&IecInputs::deviceRating>},
+    {{{"gg_deemed", "--gg-deemed", kFlag, "", "",
+       "gG fuses: deem I_n ≤ I_z enough, as national rules do (by default I_z ≥ 1.10 I_n)"},
+      false,
+      kDevice,
+      "gG: I_n ≤ I_z deemed enough (national rule)",
+      "",
+      {},
+      "",
+      kCheck},
+     setFlag<&IecInputs::ggDeemed>},
+    {{{"fault_current", "--fault-current", kNumber, "", "",
+       "Fault current in amperes, for the short-circuit check and the protective conductor"},
+      false,
+      kFault,
+      "Fa&ult current:",
+      "A"},
+     setOptional<&IecInputs::faultCurrent>},
+    {{{"clearing_time", "--clearing-time", kNumber, "", "", "Fault clearing time in seconds"},
+      false,
+      kFault,
+      "Clearin&g time:",
+      "s"},
+     setOptional<&IecInputs::clearingTime>},
+    {{{"k", "--k", kNumber, "", "", "k to use instead of the one of Table 43A"},
+      false,
+      kFault,
+      "Adiabatic &k:",
+      "",
+      {},
+      "Table 43A"},
+     setOptional<&IecInputs::k>},
+    {{{"size", "--size", InputKind::Size, "", "",
+       "A size to check instead of choosing one (\"2.5 mm²\", \"25 mm²\")"},
+      false,
+      kFault,
+      "Check a given si&ze:",
+      "",
+      kSizeTexts},
+     setSize},
+    {{{"cpc_separate", "--cpc-separate", kFlag, "", "",
+       "The protective conductor is a separate conductor, not a core of the cable"},
+      false,
+      kEarthFault,
+      "Separate &protective conductor",
+      "",
+      {},
+      "",
+      kCheck},
+     setFlag<&IecInputs::cpcSeparate>},
+    {{{"earthing", "--earthing", kChoice, keysOf<kEarthings>(), "",
+       "Earthing system, for automatic disconnection: TN-S, TN-C-S or TT"},
+      false,
+      kEarthFault,
+      "&Earthing system:",
+      "",
+      kEarthingTexts},
+     setMaybe<&IecInputs::earthing, kEarthings>},
+    {{{"ze", "--ze", kNumber, "", "", "Loop impedance outside the circuit Ze, Ω"},
+      false,
+      kEarthFault,
+      "External loop impedance &Ze:",
+      "Ω"},
+     setOptional<&IecInputs::ze>},
+    {{{"curve", "--curve", kChoice, keysOf<kCurves>(), "",
+       "MCB curve B, C or D: the current that trips it instantly"},
+      false,
+      kEarthFault,
+      "MCB c&urve:",
+      "",
+      kCurveTexts},
+     setMaybe<&IecInputs::curve, kCurves>},
+    {{{"trip_current", "--trip-current", kNumber, "", "",
+       "The current I_a that operates the device within the disconnection time, A"},
+      false,
+      kEarthFault,
+      "&Trip current I_a:",
+      "A"},
+     setOptional<&IecInputs::tripCurrent>},
+    {{{"cmin", "--cmin", kFlag, "", "",
+       "Take Zs_max = 0.95 U0 / I_a (c_min of IEC 60909-0) instead of U0 / I_a"},
+      false,
+      kEarthFault,
+      "Apply c_min = 0.95 to U0",
+      "",
+      {},
+      "",
+      kCheck},
+     setFlag<&IecInputs::applyCmin>},
+    {{{"distribution", "--distribution", kFlag, "", "",
+       "A distribution circuit: 5 s in TN, 1 s in TT"},
+      false,
+      kEarthFault,
+      "D&istribution circuit (5 s TN, 1 s TT)",
+      "",
+      {},
+      "",
+      kCheck},
+     setFlag<&IecInputs::distribution>},
+    {{{"rcd", "--rcd", kNumber, "", "", "The RCD's rated residual current I_Δn, A (TT)"},
+      false,
+      kEarthFault,
+      "RCD I_Δ&n:",
+      "A"},
+     setOptional<&IecInputs::rcd>},
+    {{{"ra", "--ra", kNumber, "", "",
+       "Resistance of the installation's earth electrode R_A, Ω (TT)"},
+      false,
+      kEarthFault,
+      "Earth electrode R_&A:",
+      "Ω"},
+     setOptional<&IecInputs::ra>},
+}};
+
+IecInputs checkedInputs(const IecForm& form) {
+    IecInputs inputs = form.inputs;
+    if (form.feet) inputs.length *= kMetresPerFoot;
+    return inputs;
+}
+
+}  // namespace ferrovolt::iec60364
