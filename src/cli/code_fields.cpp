@@ -24,9 +24,9 @@ std::span<const CheckField* const> everyCircuitField() {
 CheckRefusal notOfCode(const CircuitCode& code, std::string_view key) {
     std::string owners;
     for (const CircuitCode* other : circuitCodes())
-        if (other->field(key) != nullptr) (owners += owners.empty() ? "" : ", ") += other->name();
-    return {key, "is not an input under " + std::string(code.name()) +
-                     (owners.empty() ? std::string() : "; it is one of " + owners)};
+        if (other->field(key) != nullptr) (owners += owners.empty() ? "" : " and ") += other->name();
+    return {key, (owners.empty() ? std::string("is not an input") : "is an input of " + owners) +
+                     ", not of " + std::string(code.name())};
 }
 
 CheckRefusal unknownCode(std::string_view text) {

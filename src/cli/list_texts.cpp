@@ -3,9 +3,25 @@
 
 #include "calc/voltage_drop.h"
 #include "fill/chapter9_tables.h"
+#include "iec60364/iec60364_inputs.h"
 #include "tables/lists.h"
 
 namespace ferrovolt {
+
+namespace {
+
+// "key: what it is"; the methods' words already begin with their key.
+template <class Value, std::size_t N>
+std::vector<std::string> choiceTexts(const std::array<iec60364::Choice<Value>, N>& choices) {
+    std::vector<std::string> texts;
+    for (const auto& choice : choices)
+        texts.push_back(choice.shown.starts_with(choice.key)
+                            ? std::string(choice.shown)
+                            : std::string(choice.key) + ": " + std::string(choice.shown));
+    return texts;
+}
+
+}  // namespace
 
 std::vector<std::string> listTexts(const Tables& tables, std::string_view topic, bool inches) {
     std::vector<std::string> texts;
@@ -33,6 +49,12 @@ std::vector<std::string> listTexts(const Tables& tables, std::string_view topic,
     } else if (topic == "fill-conductors") {
         for (const chapter9::ConductorType& type : chapter9::kConductorTypes)
             texts.emplace_back(type.text);
+    } else if (topic == "methods") {
+        texts = choiceTexts(iec60364::kMethods);
+    } else if (topic == "arrangements") {
+        texts = choiceTexts(iec60364::kArrangements);
+    } else if (topic == "devices") {
+        texts = choiceTexts(iec60364::kDevices);
     }
     return texts;
 }
