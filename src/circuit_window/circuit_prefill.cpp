@@ -25,6 +25,12 @@ const SupplyCircuit* supplyCircuit(std::string_view supplyText) {
     return nullptr;
 }
 
+std::optional<std::string_view> prefillCode(const CircuitPrefill& tab) {
+    constexpr double kIecSupplyVolts = 415;
+    if (tab.volts == kIecSupplyVolts) return "iec60364";
+    return std::nullopt;
+}
+
 std::optional<Material> codeMaterial(std::string_view materialText) {
     if (materialText.starts_with("Copper")) return Material::Copper;
     if (materialText == "Aluminium") return Material::Aluminium;

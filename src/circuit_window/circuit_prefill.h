@@ -39,6 +39,11 @@ struct SupplyCircuit {
 
 extern const std::array<SupplyCircuit, 9> kSupplyCircuits;
 
+// The code a tab's circuit is checked under where its supply says it: IEC 60364 for the
+// Conductor Sizing tab's 415 V, a supply of the countries that wire by it; nothing (the
+// window's own choice) for the others.
+std::optional<std::string_view> prefillCode(const CircuitPrefill& tab);
+
 const SupplyCircuit* supplyCircuit(std::string_view supplyText);
 
 // The warning of the Conductor Sizing tab: the size it shows ("# 9", "350 Kcmils") is smaller

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "circuit_window/circuit_report.h"
 
-#include "circuit/circuit_fields.h"
-#include "circuit/circuit_sheet.h"
+#include <string>
+#include <vector>
+
+#include "check/check_sheet.h"
+#include "circuit/nec2023_code.h"
 #include "circuit_window/html_report.h"
 
 namespace ferrovolt {
@@ -15,58 +18,69 @@ QString cell(const QString& text, bool bold = false) {
              bold ? QStringLiteral("</b>") : QString());
 }
 
-bool isCriterionRow(const CircuitRow& row) {
-    for (Criterion c : {Criterion::Ampacity, Criterion::VoltageDrop, Criterion::ShortCircuit,
-                        Criterion::SmallConductor})
-        if (&criterionRow(c) == &row) return true;
-    return false;
+struct Step {
+    std::string step;
+    std::string value;
+    std::string source;
+};
+
+std::vector<Step> trailOf(const CircuitCase& checked) {
+    std::vector<Step> steps;
+    steps.reserve(24);
+    checked.writeTrail(
+        [&steps](std::string_view step, std::string_view value, std::string_view source) {
+            steps.push_back({std::string(step), std::string(value), std::string(source)});
+        });
+    return steps;
 }
 
 }  // namespace
 
-QString circuitTrailHtml(const CircuitAnswer& answer) {
-    return trailHtml(circuitTrail(answer));
+QString circuitTrailHtml(const CircuitCase& checked) {
+    return trailHtml(trailOf(checked));
 }
 
-QString circuitReportHtml(const CircuitAnswer& answer, QDate date) {
+QString circuitReportHtml(const CircuitCase& checked, QDate date) {
+    const CircuitCode& code = checked.code();
     QString out = QStringLiteral(
                       "<html><body>"
                       "<h2 style='margin-bottom:2px'>Circuit check: calculation sheet</h2>"
                       "<p style='margin-top:0'>%1 &nbsp;·&nbsp; %2</p>")
-                      .arg(html(answer.code), date.toString(Qt::ISODate));
+                      .arg(html(code.name()), date.toString(Qt::ISODate));
 
-    const std::vector<TrailStep> trail = circuitTrail(answer);
+    const std::vector<Step> trail = trailOf(checked);
     out += QStringLiteral("<h3>Inputs</h3><table cellspacing='0' cellpadding='2'>");
-    for (const TrailStep& step : trail)
+    for (const Step& step : trail)
         if (step.source == kInputSource)
             out += QStringLiteral("<tr>") + cell(html(step.step)) + cell(html(step.value)) +
                    QStringLiteral("</tr>");
     out += QStringLiteral("</table>");
 
+    const std::span<const CheckRow> rows = code.rows();
     out += QStringLiteral("<h3>Criteria</h3><table cellspacing='0' cellpadding='2'>");
-    for (Criterion c : {Criterion::Ampacity, Criterion::VoltageDrop, Criterion::ShortCircuit,
-                        Criterion::SmallConductor}) {
-        const CircuitRow& row = criterionRow(c);
-        const std::string text = circuitRowText(row, answer);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (!rows[i].criterion) continue;
+        const std::string text = checkRowText(rows[i], checked.value(i));
         if (text.empty()) continue;
-        const bool governs = c == answer.governedBy;
-        out +=
-            QStringLiteral("<tr>") + cell(html(row.caption), governs) + cell(html(text), governs) +
-            cell(governs ? QStringLiteral("<b>governs</b>") : QString()) + QStringLiteral("</tr>");
+        const bool governs = i == checked.governingRow();
+        out += QStringLiteral("<tr>") + cell(html(rows[i].caption), governs) +
+               cell(html(text), governs) +
+               cell(governs ? QStringLiteral("<b>governs</b>") : QString()) +
+               QStringLiteral("</tr>");
     }
     out += QStringLiteral("</table><h3>Result</h3><table cellspacing='0' cellpadding='2'>");
-    for (const CircuitRow& row : kCircuitRows) {
-        if (isCriterionRow(row)) continue;
-        const std::string text = circuitRowText(row, answer);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (rows[i].criterion) continue;
+        const std::string text = checkRowText(rows[i], checked.value(i));
         if (text.empty()) continue;
-        const bool size = &row == &kCircuitRows.front();
-        out += QStringLiteral("<tr>") + cell(html(row.caption), size) + cell(html(text), size) +
+        const bool size = rows[i].headline;
+        out += QStringLiteral("<tr>") + cell(html(rows[i].caption), size) + cell(html(text), size) +
                QStringLiteral("</tr>");
     }
     out += QStringLiteral("</table>");
 
     out += QStringLiteral("<h3>Calculation</h3><table cellspacing='0' cellpadding='2'>");
-    for (const TrailStep& step : trail) {
+    for (const Step& step : trail) {
         if (step.source == kInputSource) continue;
         out += QStringLiteral("<tr>") + cell(html(step.step), true) +
                cell(html(step.value) + QStringLiteral("<br><i>") + html(step.source) +
@@ -77,9 +91,13 @@ QString circuitReportHtml(const CircuitAnswer& answer, QDate date) {
     return out;
 }
 
-std::optional<QString> writeCircuitReport(const CircuitAnswer& answer, QDate date,
+QString circuitReportHtml(const CircuitAnswer& answer, QDate date) {
+    return circuitReportHtml(*necCase(answer), date);
+}
+
+std::optional<QString> writeCircuitReport(const CircuitCase& checked, QDate date,
                                           const QString& path) {
-    return writeHtmlReport(circuitReportHtml(answer, date), QStringLiteral("Circuit check"), path);
+    return writeHtmlReport(circuitReportHtml(checked, date), QStringLiteral("Circuit check"), path);
 }
 
 }  // namespace ferrovolt

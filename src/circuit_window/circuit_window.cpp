@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "circuit_window/circuit_window.h"
 
-#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDate>
@@ -12,21 +11,19 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSpinBox>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QVBoxLayout>
-#include <array>
 
-#include "circuit/circuit_fields.h"
-#include "circuit/circuit_sheet.h"
+#include "check/check_sheet.h"
+#include "circuit/nec2023_code.h"
 #include "circuit_window/circuit_fill_prefill.h"
 #include "circuit_window/circuit_report.h"
+#include "circuit_window/code_memory.h"
 #include "circuit_window/window_text.h"
 #include "pictures.h"
-#include "window_kit/aligned_columns.h"
 #include "window_kit/kit_accessibility.h"
 #include "window_kit/scrolling_panel.h"
 #include "window_kit/status_line.h"
@@ -36,63 +33,54 @@ namespace ferrovolt {
 
 namespace {
 
-constexpr std::array kCriteria{Criterion::Ampacity, Criterion::VoltageDrop, Criterion::ShortCircuit,
-                               Criterion::SmallConductor};
 constexpr double kSizeScale = 2.4;
 
-// The controls' texts as the check's fields read them.
-std::string textOf(const QWidget* control) {
-    if (const auto* field = qobject_cast<const QLineEdit*>(control))
-        return field->text().trimmed().toStdString();
-    if (const auto* list = qobject_cast<const QComboBox*>(control))
-        return list->currentData().toString().toStdString();
-    if (const auto* box = qobject_cast<const QCheckBox*>(control))
-        return box->isChecked() ? "true" : "false";
-    if (const auto* spin = qobject_cast<const QSpinBox*>(control))
-        return std::to_string(spin->value());
-    return {};
-}
-
-bool isCriterionRow(const CircuitRow& row) {
-    for (Criterion c : kCriteria)
-        if (&criterionRow(c) == &row) return true;
-    return false;
-}
-
 // The verdict, as the trail's "Answer" step words it.
-QString verdictOf(const CircuitAnswer& answer) {
+QString verdictOf(const CircuitCase& checked) {
     QString verdict;
-    writeCircuitTrail(answer,
-                      [&verdict](std::string_view step, std::string_view value, std::string_view) {
-                          if (step == "Answer") verdict = qt(value);
-                      });
+    checked.writeTrail([&verdict](std::string_view step, std::string_view value, std::string_view) {
+        if (step == "Answer") verdict = qt(value);
+    });
     return verdict;
+}
+
+// The code's size row: what the window shows large.
+const CheckRow* headlineRow(const CircuitCode& code) {
+    for (const CheckRow& row : code.rows())
+        if (row.headline) return &row;
+    return nullptr;
 }
 
 }  // namespace
 
-CircuitWindow::CircuitWindow(QWidget* parent)
-    : QWidget(parent, Qt::Window), m_result(CircuitRefusal{}) {
+CircuitWindow::CircuitWindow(QWidget* parent) : CircuitWindow(rememberedCircuitCode(), parent) {}
+
+CircuitWindow::CircuitWindow(const CircuitCode& code, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      m_code(&code),
+      m_case(code.newCase()),
+      m_result(CircuitRefusal{}) {
     setObjectName(QStringLiteral("CircuitWindow"));
     setWindowTitle(QStringLiteral("Circuit Check"));
     setWindowIcon(programIcon());
     nameListsByLabel(*this);
 
-    // The inputs scroll where the screen is too short for them; the answer stays in view.
+    // The code stays in view; its inputs scroll where the screen is too short for them, and
+    // the answer stays in view.
+    auto* left = new QVBoxLayout;
+    buildCodeChoice(left);
     auto* inputs = new QWidget(this);
-    auto* left = new QVBoxLayout(inputs);
-    left->setContentsMargins({});
-    buildInputs(left);
-    left->addStretch(1);
-    alignColumns(m_inputGrids, {0, 2});
+    m_panel = new QVBoxLayout(inputs);
+    m_panel->setContentsMargins({});
+    m_panel->addStretch(1);
+    left->addWidget(new ScrollingPanel(inputs, this), 1);
     auto* columns = new QHBoxLayout;
     auto* right = new QVBoxLayout;
     buildResults(right);
-    columns->addWidget(new ScrollingPanel(inputs, this), 0);
+    columns->addLayout(left, 0);
     columns->addLayout(right, 1);
-
-    // A material chosen here replaces the one a tab could not hand over.
-    connect(m_material, &QComboBox::activated, m_note, [this] { m_note->clear(); });
+    buildInputs();
+    buildRows();
 
     auto* disclaimer = new QLabel(qt(kCircuitDisclaimer), this);
     disclaimer->setObjectName(QStringLiteral("lblDisclaimer"));
@@ -101,46 +89,55 @@ CircuitWindow::CircuitWindow(QWidget* parent)
     whole->addLayout(columns, 1);
     whole->addWidget(disclaimer);
 
+    orderTabs();
     recalculate();
 }
 
-void CircuitWindow::buildResults(QLayout* into) {
+void CircuitWindow::buildCodeChoice(QVBoxLayout* into) {
+    m_codeGrid = new QGridLayout;
+    m_codeList = new QComboBox(this);
+    m_codeList->setObjectName(QStringLiteral("code"));
+    m_codeList->setToolTip(QStringLiteral("The wiring code the circuit is checked against"));
+    for (const CircuitCode* code : circuitCodes())
+        m_codeList->addItem(qt(code->name()), qt(code->key()));
+    m_codeList->setCurrentIndex(m_codeList->findData(qt(m_code->key())));
+    auto* caption = new QLabel(QStringLiteral("Cod&e:"), this);
+    caption->setBuddy(m_codeList);
+    m_codeList->setAccessibleName(plain(caption->text()));
+    m_codeGrid->addWidget(caption, 0, 0);
+    m_codeGrid->addWidget(m_codeList, 0, 1, Qt::AlignLeft);
+    m_codeGrid->setColumnStretch(1, 1);
+    into->addLayout(m_codeGrid);
+    connect(m_codeList, &QComboBox::activated, this, [this](int index) {
+        if (const CircuitCode* chosen =
+                circuitCode(m_codeList->itemData(index).toString().toStdString()))
+            setCode(*chosen);
+    });
+}
+
+void CircuitWindow::buildResults(QVBoxLayout* into) {
     auto* box = new QGroupBox(QStringLiteral("Result"), this);
-    auto* layout = new QVBoxLayout(box);
+    m_resultLayout = new QVBoxLayout(box);
     m_note = new QLabel(this);
     m_note->setObjectName(QStringLiteral("lblNote"));
     m_note->setWordWrap(true);
     setTextTone(m_note, TextTone::Note);
-    layout->addWidget(m_note);
+    m_resultLayout->addWidget(m_note);
 
-    m_size = new ResultValue(qt(kCircuitRows[0].caption), this);
+    const CheckRow* headline = headlineRow(*m_code);
+    m_size = new ResultValue(headline != nullptr ? qt(headline->caption) : QString(), this);
     m_size->setObjectName(QStringLiteral("lblSize"));
     QFont large = m_size->font();
     large.setPointSizeF(large.pointSizeF() * kSizeScale);
     large.setBold(true);
     m_size->setFont(large);
-    layout->addWidget(m_size);
+    m_resultLayout->addWidget(m_size);
     m_verdict = new QLabel(this);
     m_verdict->setObjectName(QStringLiteral("lblVerdict"));
     m_verdict->setWordWrap(true);
-    layout->addWidget(m_verdict);
-
-    // The criteria first, then, after a gap, every other row the window shows.
-    auto* grid = new QGridLayout;
-    grid->setVerticalSpacing(1);  // rows of a table: close, so the answer fits a short screen
-    m_rows = std::make_unique<ResultRows>(grid, this);
-    const auto addRow = [this](const CircuitRow& row) {
-        m_rows->add(qt(row.key), qt(row.caption));
-        m_rowOf.push_back(&row);
-    };
-    for (const Criterion c : kCriteria) addRow(criterionRow(c));
-    grid->setRowMinimumHeight(grid->rowCount(), fontMetrics().height() / 2);
-    for (const CircuitRow& row : kCircuitRows)
-        if (!isCriterionRow(row) && &row != &kCircuitRows[0] && row.key != "governed_by")
-            addRow(row);
-    grid->setColumnStretch(1, 1);
-    layout->addLayout(grid);
-    layout->addStretch(1);
+    m_resultLayout->addWidget(m_verdict);
+    // The rows come next (buildRows), then the buttons below them.
+    m_resultLayout->addStretch(1);
 
     auto* buttons = new QHBoxLayout;
     m_showTrail = new QPushButton(QStringLiteral("S&how the calculation"), this);
@@ -161,80 +158,147 @@ void CircuitWindow::buildResults(QLayout* into) {
     buttons->addWidget(m_copy);
     buttons->addWidget(m_save);
     buttons->addStretch(1);
-    layout->addLayout(buttons);
+    m_resultLayout->addLayout(buttons);
     // The next tool on a line of its own, so the answer's column stays narrow.
     auto* next = new QHBoxLayout;
     next->addWidget(m_conduitFill);
     next->addStretch(1);
-    layout->addLayout(next);
+    m_resultLayout->addLayout(next);
     m_status = new StatusLine(this);
-    layout->addWidget(m_status);
+    m_resultLayout->addWidget(m_status);
 
     m_trail = new QTextBrowser(this);
     m_trail->setObjectName(QStringLiteral("trail"));
     m_trail->setAccessibleName(QStringLiteral("Calculation"));
     m_trail->setVisible(false);
-    layout->addWidget(m_trail, 3);
+    m_resultLayout->addWidget(m_trail, 3);
     into->addWidget(box);
 
-    connect(m_showTrail, &QPushButton::toggled, m_trail, &QWidget::setVisible);
+    connect(m_showTrail, &QPushButton::toggled, m_trail, [this](bool shown) {
+        if (shown && m_answered && m_trail->document()->isEmpty())
+            m_trail->setHtml(circuitTrailHtml(*m_case));
+        m_trail->setVisible(shown);
+    });
     connect(m_copy, &QPushButton::clicked, this, [this] { copyTrail(); });
     connect(m_save, &QPushButton::clicked, this, [this] { saveReportAs(); });
     connect(m_conduitFill, &QPushButton::clicked, this, [this] {
-        if (const auto* answer = std::get_if<CircuitAnswer>(&m_result)) {
+        if (const CircuitAnswer* answer = m_answered ? necAnswer(*m_case) : nullptr) {
             const CircuitFill fill = circuitFill(*answer);
             emit conduitFillRequested(fill.inputs, fill.note);
         }
     });
 }
 
+void CircuitWindow::buildRows() {
+    // The criteria first, then, after a gap, every other row the window shows.
+    auto* panel = new QWidget(this);
+    auto* grid = new QGridLayout(panel);
+    grid->setContentsMargins({});
+    grid->setVerticalSpacing(1);  // rows of a table: close, so the answer fits a short screen
+    m_rows = std::make_unique<ResultRows>(grid, panel);
+    m_rowOf.clear();
+    const std::span<const CheckRow> rows = m_code->rows();
+    const auto addRow = [this, rows](std::size_t i) {
+        m_rows->add(qt(rows[i].key), qt(rows[i].caption));
+        m_rowOf.push_back(i);
+    };
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        if (rows[i].criterion) addRow(i);
+    grid->setRowMinimumHeight(grid->rowCount(), fontMetrics().height() / 2);
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        if (!rows[i].criterion && !rows[i].headline && rows[i].key != "governed_by") addRow(i);
+    grid->setColumnStretch(1, 1);
+    if (m_rowPanel != nullptr) {
+        delete m_resultLayout->replaceWidget(m_rowPanel, panel);
+        delete m_rowPanel;
+    } else {
+        m_resultLayout->insertWidget(m_resultLayout->indexOf(m_verdict) + 1, panel);
+    }
+    m_rowPanel = panel;
+    panel->show();
+
+    // Another code may call its size otherwise.
+    const CheckRow* headline = headlineRow(*m_code);
+    const QString caption = headline != nullptr ? qt(headline->caption) : QString();
+    if (m_size->caption() != caption) {
+        auto* size = new ResultValue(caption, this);
+        size->setObjectName(m_size->objectName());
+        size->setFont(m_size->font());
+        delete m_resultLayout->replaceWidget(m_size, size);
+        delete m_size;
+        m_size = size;
+    }
+}
+
+void CircuitWindow::orderTabs() {
+    std::vector<QWidget*> chain{m_codeList};
+    for (const Input& input : m_inputs) chain.push_back(input.control);
+    for (QWidget* button : {m_showTrail, m_copy, m_save, m_conduitFill}) chain.push_back(button);
+    for (std::size_t i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
+}
+
 QString CircuitWindow::captionOf(std::string_view key) const {
+    const std::optional<std::size_t> field = m_code->fieldIndex(key);
     for (const Input& input : m_inputs)
-        if (input.key == key) return input.caption;
+        if (field && input.field == *field) return input.caption;
     return qt(key);
 }
 
 void CircuitWindow::recalculate() {
-    if (m_trail == nullptr) return;  // still being built
-    CircuitInputs in;
+    if (m_trail == nullptr || m_building) return;
+    m_case->reset();
+    const std::span<const CheckField> fields = m_code->fields();
     for (const Input& input : m_inputs) {
         const std::string text = textOf(input.control);
-        const CircuitField* field = circuitField(input.key);
         if (text.empty()) {
-            if (!field->required) continue;
+            if (!fields[input.field].required) continue;
             showRefusal(input.caption + QStringLiteral(": enter a number"));
             return;
         }
-        if (const std::optional<std::string> reason = field->set(in, text)) {
+        if (const std::optional<std::string> reason = m_case->set(input.field, text)) {
             showRefusal(input.caption + QStringLiteral(": ") + QString::fromStdString(*reason));
             return;
         }
     }
-    m_result = checkCircuit(in);
-    if (const auto* refusal = std::get_if<CircuitRefusal>(&m_result)) {
+    if (const std::optional<CheckRefusal> refusal = m_case->check()) {
         showRefusal(captionOf(refusal->field) + QStringLiteral(": ") +
                     QString::fromStdString(refusal->reason));
         return;
     }
-    showAnswer(std::get<CircuitAnswer>(m_result));
+    showAnswer();
 }
 
-void CircuitWindow::showAnswer(const CircuitAnswer& answer) {
+void CircuitWindow::showAnswer() {
+    m_answered = true;
+    const CircuitAnswer* nec = necAnswer(*m_case);
+    if (nec != nullptr)
+        m_result = *nec;
+    else
+        m_result = CircuitRefusal{};
     m_status->clearStatus();
-    m_size->setResult(qt(answer.sizeLabel), qt(answer.sizeLabel), true);
-    m_verdict->setText(verdictOf(answer));
+    const QString size = qt(m_case->sizeLabel());
+    m_size->setResult(size, size, true);
+    m_verdict->setText(verdictOf(*m_case));
     setTextTone(m_verdict, std::nullopt);
-    const CircuitRow& governing = criterionRow(answer.governedBy);
-    for (std::size_t i = 0; i < m_rowOf.size(); ++i)
-        m_rows->show(i, QString::fromStdString(circuitRowText(*m_rowOf[i], answer)),
-                     m_rowOf[i] == &governing);
-    m_trail->setHtml(circuitTrailHtml(answer));
+    const std::span<const CheckRow> rows = m_code->rows();
+    const std::size_t governing = m_case->governingRow();
+    for (std::size_t i = 0; i < m_rowOf.size(); ++i) {
+        const std::size_t row = m_rowOf[i];
+        m_rows->show(i, QString::fromStdString(checkRowText(rows[row], m_case->value(row))),
+                     row == governing);
+    }
+    // Laid out only when it is shown: the answer comes first.
+    if (m_trail->isVisibleTo(this))
+        m_trail->setHtml(circuitTrailHtml(*m_case));
+    else if (!m_trail->document()->isEmpty())
+        m_trail->clear();
     m_copy->setEnabled(true);
     m_save->setEnabled(true);
-    m_conduitFill->setEnabled(true);
+    m_conduitFill->setEnabled(nec != nullptr);
 }
 
 void CircuitWindow::showRefusal(const QString& message) {
+    m_answered = false;
     m_result = CircuitRefusal{};
     m_status->clearStatus();
     m_size->setResult(QStringLiteral("—"), {}, false);
@@ -248,17 +312,17 @@ void CircuitWindow::showRefusal(const QString& message) {
 }
 
 void CircuitWindow::copyTrail() {
-    const auto* answer = std::get_if<CircuitAnswer>(&m_result);
-    if (answer == nullptr) return;
-    QGuiApplication::clipboard()->setText(QString::fromStdString(circuitSheet(*answer)));
+    const CircuitCase* checked = answer();
+    if (checked == nullptr) return;
+    QGuiApplication::clipboard()->setText(QString::fromStdString(checkSheet(*checked)));
     m_status->announce(QStringLiteral("Copied the calculation for %1 to the clipboard.")
-                           .arg(qt(answer->sizeLabel)));
+                           .arg(qt(checked->sizeLabel())));
 }
 
 std::optional<QString> CircuitWindow::saveReport(const QString& path) {
-    const auto* answer = std::get_if<CircuitAnswer>(&m_result);
-    if (answer == nullptr) return QStringLiteral("there is no answer to report");
-    std::optional<QString> reason = writeCircuitReport(*answer, QDate::currentDate(), path);
+    const CircuitCase* checked = answer();
+    if (checked == nullptr) return QStringLiteral("there is no answer to report");
+    std::optional<QString> reason = writeCircuitReport(*checked, QDate::currentDate(), path);
     m_status->announce(
         reason ? QStringLiteral("The report was not saved: %1.").arg(*reason)
                : QStringLiteral("Saved the report to %1.")

@@ -1,45 +1,56 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The Circuit Check window: every input of the circuit check in its labelled control, on a
-// panel that scrolls on a short screen, and the answer as the inputs change: each
-// criterion's minimum size, the chosen size and the criterion that governs, the drop, and
-// the whole calculation, which can be copied or saved as a one-page PDF sheet, a status line
-// saying where it went.
+// The Circuit Check window: the wiring code to check against, every input of its circuit
+// check in its labelled control, on a panel that scrolls on a short screen, and the answer
+// as the inputs change: each criterion's minimum size, the chosen size and the criterion
+// that governs, the code's other rows, and the whole calculation, which can be copied or
+// saved as a one-page PDF sheet, a status line saying where it went. The panel and the rows
+// are made from the code's own description of its fields and rows.
 
 #include <QWidget>
 #include <memory>
 #include <vector>
 
+#include "check/circuit_code.h"
 #include "circuit/circuit_check.h"
 #include "circuit_window/circuit_prefill.h"
 #include "fill/fill_check.h"
 #include "window_kit/result_rows.h"
 
-class QCheckBox;
 class QComboBox;
 class QGridLayout;
 class QGroupBox;
 class QLabel;
-class QLineEdit;
 class QPushButton;
-class QSpinBox;
 class QTextBrowser;
+class QVBoxLayout;
 
 namespace ferrovolt {
 
 class StatusLine;
-struct CircuitRow;
 
 class CircuitWindow : public QWidget {
     Q_OBJECT
 public:
+    // Opens with the code chosen last time (NEC 2023 the first time).
     explicit CircuitWindow(QWidget* parent = nullptr);
+    explicit CircuitWindow(const CircuitCode& code, QWidget* parent = nullptr);
 
-    // Sets the inputs a tab hands over; the others keep what they hold. A material the
-    // code's tables do not cover opens with copper, and the window says so.
+    // Sets the inputs a tab hands over; the others keep what they hold. A 415 V supply is
+    // checked under IEC 60364 (for this circuit: the code chosen last stays remembered). A material
+    // the code's tables do not cover opens with copper, and the window says so.
     void prefill(const CircuitPrefill& tab);
 
+    const CircuitCode& code() const { return *m_code; }
+    // Checks under `code` from now on, and remembers it for the next window: its inputs
+    // replace the panel's, keeping the current, length, phase, voltage and material where
+    // the code reads them alike.
+    void setCode(const CircuitCode& code);
+
+    // The case of the answer shown; null while the inputs are refused.
+    const CircuitCase* answer() const { return m_answered ? m_case.get() : nullptr; }
+    // The NEC 2023 answer shown; a refusal while there is none (or under another code).
     const CircuitResult& result() const { return m_result; }
 
     // The calculation sheet as text, onto the clipboard.
@@ -52,51 +63,59 @@ signals:
     void conduitFillRequested(const ferrovolt::FillInputs& inputs, const QString& note);
 
 private:
-    // One input control, bound to a field of the circuit check.
+    // One input control, bound to a field of the code (an index into its fields()).
     struct Input {
-        std::string_view key;
+        std::size_t field;
         QWidget* control;
         QString caption;  // its label without the mnemonic
     };
 
-    void buildInputs(QLayout* into);
-    // A group box of inputs, its grid among those whose columns line up.
-    QGridLayout* inputGroup(QLayout* into, const QString& title);
-    void buildResults(QLayout* into);
-    QWidget* addInput(QGridLayout* grid, std::string_view key, const QString& label,
-                      QWidget* control, const QString& unit = {});
-    QCheckBox* addCheck(QGridLayout* grid, std::string_view key, const QString& text);
-    QLineEdit* numberField(const QString& name, const QString& text);
-    QComboBox* choiceList(const QString& name,
-                          std::initializer_list<std::pair<const char*, const char*>> items);
+    // Checks under `code` from now on, for this window only.
+    void switchCode(const CircuitCode& code);
+    void buildCodeChoice(QVBoxLayout* into);
+    // The code's fields, in group boxes in the order their groups first come.
+    void buildInputs();
+    QWidget* addField(QGridLayout* grid, std::size_t index);
+    QWidget* fieldControl(const CheckField& field);
+    void buildResults(QVBoxLayout* into);
+    // The code's rows: its criteria, a gap, then every other row but the size.
+    void buildRows();
+    // Tab goes from the code down the panel, then to the sheet's buttons.
+    void orderTabs();
+    QWidget* control(std::string_view key) const;
+    // The control's text as the code's fields read it: a field's text, a list's key,
+    // "true" or "false", a count.
+    static std::string textOf(const QWidget* control);
+    // Puts such a text in the control; false when it takes no such text.
+    static bool setText(QWidget* control, const QString& text);
 
-    // Reads the controls through the check's fields and answers; within the change that
+    // Reads the controls through the code's fields and answers; within the change that
     // calls it.
     void recalculate();
-    void showAnswer(const CircuitAnswer& answer);
+    void showAnswer();
     void showRefusal(const QString& message);
     QString captionOf(std::string_view key) const;
     void saveReportAs();
 
-    std::vector<Input> m_inputs;
-    QLineEdit* m_current = nullptr;
-    QCheckBox* m_continuous = nullptr;
-    QLineEdit* m_length = nullptr;
-    QComboBox* m_lengthUnit = nullptr;
-    QComboBox* m_material = nullptr;
-    QComboBox* m_phase = nullptr;
-    QLineEdit* m_volts = nullptr;
-    QComboBox* m_terminals = nullptr;
-    QLineEdit* m_faultCurrent = nullptr;
-    QLineEdit* m_clearingTime = nullptr;
+    const CircuitCode* m_code;
+    std::unique_ptr<CircuitCase> m_case;
+    bool m_answered = false;
+    bool m_building = false;  // the panel is being made or filled: no answer until it is
 
+    QComboBox* m_codeList = nullptr;
+    QGridLayout* m_codeGrid = nullptr;
+    QVBoxLayout* m_panel = nullptr;  // the scrolling panel's group boxes
+    std::vector<QGroupBox*> m_groups;
     std::vector<QGridLayout*> m_inputGrids;
+    std::vector<Input> m_inputs;
 
+    QVBoxLayout* m_resultLayout = nullptr;
     QLabel* m_note = nullptr;
     ResultValue* m_size = nullptr;
     QLabel* m_verdict = nullptr;
+    QWidget* m_rowPanel = nullptr;
     std::unique_ptr<ResultRows> m_rows;
-    std::vector<const CircuitRow*> m_rowOf;  // the check's row of each of m_rows
+    std::vector<std::size_t> m_rowOf;  // the code's row of each of m_rows
     QPushButton* m_showTrail = nullptr;
     QPushButton* m_copy = nullptr;
     QPushButton* m_save = nullptr;

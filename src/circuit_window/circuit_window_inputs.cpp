@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The Circuit Check window's inputs: one labelled control per field of the circuit check,
-// with its unit and default, and the inputs a tab hands over.
+// The Circuit Check window's inputs: one labelled control per field of the code, with its
+// unit and default, made from the code's description of its fields; and the inputs a tab
+// hands over.
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -9,191 +10,280 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
+#include <algorithm>
+#include <array>
 
-#include "circuit/circuit_fields.h"
 #include "circuit_window/circuit_window.h"
+#include "circuit_window/code_memory.h"
+#include "circuit_window/method_pictures.h"
 #include "circuit_window/window_text.h"
+#include "window_kit/aligned_columns.h"
+#include "window_kit/text_tone.h"
 
 namespace ferrovolt {
 
 namespace {
 
-constexpr int kMaxConductors = 999;
-constexpr int kMaxSets = 20;
+constexpr int kMaxTextLength = 32;
+// The letters a list shows of its entry when its entries are longer.
+constexpr int kListLetters = 24;
+
+// The inputs a new code takes over from the one before, where it reads them alike.
+constexpr std::array<std::string_view, 6> kCarried{"current", "feet",  "length",
+                                                   "phase",   "volts", "material"};
+
+// The accepted texts of a choice, in order.
+std::vector<std::string_view> choiceKeys(std::string_view choices) {
+    std::vector<std::string_view> keys;
+    while (!choices.empty()) {
+        const std::size_t bar = choices.find('|');
+        keys.push_back(choices.substr(0, bar));
+        choices = bar == std::string_view::npos ? std::string_view() : choices.substr(bar + 1);
+    }
+    return keys;
+}
 
 }  // namespace
 
-QLineEdit* CircuitWindow::numberField(const QString& name, const QString& text) {
-    auto* field = new QLineEdit(text, this);
-    field->setObjectName(name);
-    field->setMaxLength(32);
-    connect(field, &QLineEdit::textChanged, this, [this] { recalculate(); });
-    return field;
+std::string CircuitWindow::textOf(const QWidget* control) {
+    if (const auto* field = qobject_cast<const QLineEdit*>(control))
+        return field->text().trimmed().toStdString();
+    if (const auto* list = qobject_cast<const QComboBox*>(control))
+        return list->currentData().toString().toStdString();
+    if (const auto* box = qobject_cast<const QCheckBox*>(control))
+        return box->isChecked() ? "true" : "false";
+    if (const auto* spin = qobject_cast<const QSpinBox*>(control))
+        return std::to_string(spin->value());
+    return {};
 }
 
-QComboBox* CircuitWindow::choiceList(
-    const QString& name, std::initializer_list<std::pair<const char*, const char*>> items) {
-    auto* list = new QComboBox(this);
-    list->setObjectName(name);
-    for (const auto& [shown, choice] : items)
-        list->addItem(QString::fromUtf8(shown), QString::fromUtf8(choice));
-    connect(list, &QComboBox::currentIndexChanged, this, [this] { recalculate(); });
-    return list;
-}
-
-QWidget* CircuitWindow::addInput(QGridLayout* grid, std::string_view key, const QString& label,
-                                 QWidget* control, const QString& unit) {
-    const int row = grid->rowCount();
-    auto* caption = new QLabel(label, this);
-    caption->setBuddy(control);
-    grid->addWidget(caption, row, 0);
-    grid->addWidget(control, row, 1);
-    control->setAccessibleName(plain(label));
-    if (!unit.isEmpty()) {
-        auto* unitLabel = new QLabel(unit, this);
-        grid->addWidget(unitLabel, row, 2);
-        control->setAccessibleDescription(unit);
+bool CircuitWindow::setText(QWidget* control, const QString& text) {
+    if (auto* field = qobject_cast<QLineEdit*>(control)) {
+        field->setText(text);
+        return true;
     }
-    m_inputs.push_back({key, control, plain(label)});
+    if (auto* list = qobject_cast<QComboBox*>(control)) {
+        const int at = list->findData(text);
+        if (at >= 0) list->setCurrentIndex(at);
+        return at >= 0;
+    }
+    if (auto* box = qobject_cast<QCheckBox*>(control)) {
+        box->setChecked(text == QLatin1String("true"));
+        return true;
+    }
+    if (auto* spin = qobject_cast<QSpinBox*>(control)) {
+        bool number = false;
+        const int value = text.toInt(&number);
+        if (number) spin->setValue(value);
+        return number;
+    }
+    return false;
+}
+
+QWidget* CircuitWindow::control(std::string_view key) const {
+    const std::optional<std::size_t> field = m_code->fieldIndex(key);
+    for (const Input& input : m_inputs)
+        if (field && input.field == *field) return input.control;
+    return nullptr;
+}
+
+QWidget* CircuitWindow::fieldControl(const CheckField& field) {
+    const QString initial = qt(field.defaultText.empty() ? field.initial : field.defaultText);
+    if (field.maximum > 0) {
+        auto* spin = new QSpinBox(this);
+        spin->setRange(1, field.maximum);
+        setText(spin, initial);
+        connect(spin, &QSpinBox::valueChanged, this, [this] { recalculate(); });
+        return spin;
+    }
+    if (field.kind == InputKind::Size || field.kind == InputKind::Choice || !field.shown.empty()) {
+        auto* list = new QComboBox(this);
+        if (field.kind == InputKind::Size)
+            list->addItem(QStringLiteral("None: choose the size"), QString());
+        for (const ChoiceText& choice : field.shown) {
+            list->addItem(qt(choice.shown), qt(choice.key));
+            // Short entries keep the unit column narrow; the tip says the whole of it.
+            if (!choice.tip.empty())
+                list->setItemData(list->count() - 1, qt(choice.tip), Qt::ToolTipRole);
+        }
+        if (field.shown.empty())
+            for (const std::string_view key : choiceKeys(field.choices))
+                list->addItem(qt(key), qt(key));
+        setText(list, initial);
+        if (field.key == "method") {
+            // Each method with its drawing.
+            list->setIconSize(kMethodPictureSize);
+            followPalette(list, [list] {
+                for (int i = 0; i < list->count(); ++i)
+                    list->setItemIcon(i, methodPicture(list->itemData(i).toString().toStdString(),
+                                                       list->palette()));
+            });
+        }
+        bool longWords = false;
+        for (int i = 0; i < list->count(); ++i)
+            longWords = longWords || list->itemText(i).size() > kListLetters;
+        if (longWords) {
+            // Entries in whole sentences: the list opens as wide as they are, the control
+            // stays as narrow as the others and says the whole entry as its tip.
+            list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+            list->setMinimumContentsLength(kListLetters);
+            connect(list, &QComboBox::currentIndexChanged, list,
+                    [list](int at) { list->setToolTip(list->itemText(at)); });
+            list->setToolTip(list->currentText());
+        }
+        connect(list, &QComboBox::currentIndexChanged, this, [this] { recalculate(); });
+        return list;
+    }
+    if (field.kind == InputKind::Flag) {
+        auto* box = new QCheckBox(qt(field.caption), this);
+        setText(box, initial);
+        connect(box, &QCheckBox::toggled, this, [this] { recalculate(); });
+        return box;
+    }
+    auto* text = new QLineEdit(initial, this);
+    text->setMaxLength(kMaxTextLength);
+    if (!field.placeholder.empty()) text->setPlaceholderText(qt(field.placeholder));
+    connect(text, &QLineEdit::textChanged, this, [this] { recalculate(); });
+    return text;
+}
+
+QWidget* CircuitWindow::addField(QGridLayout* grid, std::size_t index) {
+    const CheckField& field = m_code->fields()[index];
+    const QString caption = qt(field.caption);
+    QWidget* control = fieldControl(field);
+    control->setObjectName(qt(field.key));
+    control->setAccessibleName(plain(caption));
+    const int row = grid->rowCount();
+    switch (field.placement) {
+        case FieldPlacement::Row: {
+            auto* label = new QLabel(caption, this);
+            label->setBuddy(control);
+            grid->addWidget(label, row, 0);
+            grid->addWidget(control, row, 1);
+            if (!field.unit.empty()) {
+                grid->addWidget(new QLabel(qt(field.unit), this), row, 2);
+                control->setAccessibleDescription(qt(field.unit));
+            }
+            break;
+        }
+        case FieldPlacement::Beside:
+            // In the unit column of the row before: the length's unit, the insulation's family.
+            grid->addWidget(control, row - 1, 2);
+            break;
+        case FieldPlacement::Check:
+            grid->addWidget(control, row, 1, 1, 2);
+            break;
+    }
+    m_inputs.push_back({index, control, plain(caption)});
     return control;
 }
 
-QGridLayout* CircuitWindow::inputGroup(QLayout* into, const QString& title) {
-    auto* box = new QGroupBox(title, this);
-    into->addWidget(box);
-    m_inputGrids.push_back(new QGridLayout(box));
-    return m_inputGrids.back();
+void CircuitWindow::buildInputs() {
+    for (QGroupBox* group : m_groups) delete group;
+    m_groups.clear();
+    m_inputGrids.clear();
+    m_inputs.clear();
+    const std::span<const CheckField> fields = m_code->fields();
+    std::vector<std::string_view> groups;
+    for (const CheckField& field : fields)
+        if (std::find(groups.begin(), groups.end(), field.group) == groups.end())
+            groups.push_back(field.group);
+    for (const std::string_view group : groups) {
+        auto* box = new QGroupBox(qt(group), this);
+        m_panel->insertWidget(static_cast<int>(m_groups.size()), box);
+        m_groups.push_back(box);
+        m_inputGrids.push_back(new QGridLayout(box));
+        // The room to spare goes to the controls, so that they line up from group to group.
+        m_inputGrids.back()->setColumnStretch(1, 1);
+        for (std::size_t i = 0; i < fields.size(); ++i)
+            if (fields[i].group == group) addField(m_inputGrids.back(), i);
+        box->show();  // now, not when the layout gets round to it: Tab reaches it at once
+    }
+    if (QWidget* material = control("material")) {
+        // A material chosen here replaces the one a tab could not hand over.
+        if (auto* list = qobject_cast<QComboBox*>(material))
+            connect(list, &QComboBox::activated, m_note, [this] { m_note->clear(); });
+    }
+
+    // The code's list stands above the groups, its control in line with theirs.
+    std::vector<QGridLayout*> grids = m_inputGrids;
+    grids.push_back(m_codeGrid);
+    alignColumns(grids, {0, 2});
+    if (!m_groups.empty()) {
+        int left = 0, top = 0, right = 0, bottom = 0;
+        m_inputGrids.front()->getContentsMargins(&left, &top, &right, &bottom);
+        const QMargins frame = m_groups.front()->contentsMargins();
+        m_codeGrid->setContentsMargins(frame.left() + left, 0, frame.right() + right, 0);
+    }
 }
 
-QCheckBox* CircuitWindow::addCheck(QGridLayout* grid, std::string_view key, const QString& text) {
-    auto* box = new QCheckBox(text, this);
-    box->setObjectName(qt(key));
-    box->setAccessibleName(plain(text));
-    connect(box, &QCheckBox::toggled, this, [this] { recalculate(); });
-    grid->addWidget(box, grid->rowCount(), 1, 1, 2);
-    m_inputs.push_back({key, box, plain(text)});
-    return box;
+void CircuitWindow::setCode(const CircuitCode& code) {
+    rememberCircuitCode(code);
+    switchCode(code);
 }
 
-void CircuitWindow::buildInputs(QLayout* into) {
-    QGridLayout* grid = inputGroup(into, QStringLiteral("Circuit"));
-    m_current = numberField(QStringLiteral("current"), QStringLiteral("20"));
-    addInput(grid, "current", QStringLiteral("Design &current:"), m_current, QStringLiteral("A"));
-    m_continuous = new QCheckBox(QStringLiteral("C&ontinuous load (3 hours or more)"), this);
-    m_continuous->setObjectName(QStringLiteral("continuous"));
-    m_continuous->setAccessibleName(plain(m_continuous->text()));
-    connect(m_continuous, &QCheckBox::toggled, this, [this] { recalculate(); });
-    grid->addWidget(m_continuous, grid->rowCount(), 1, 1, 2);
-    m_inputs.push_back({"continuous", m_continuous, plain(m_continuous->text())});
+void CircuitWindow::switchCode(const CircuitCode& code) {
+    {
+        const QSignalBlocker quiet(m_codeList);
+        m_codeList->setCurrentIndex(m_codeList->findData(qt(code.key())));
+    }
+    if (&code == m_code) return;
+    // A length in feet means nothing to a code that reads metres only.
+    const QWidget* feet = control("feet");
+    const bool inFeet = feet != nullptr && textOf(feet) == "true";
+    std::vector<std::pair<std::string_view, QString>> kept;
+    for (const std::string_view key : kCarried)
+        if (const QWidget* from = control(key))
+            if (key != "length" || !inFeet || code.field("feet") != nullptr)
+                kept.emplace_back(key, QString::fromStdString(textOf(from)));
 
-    m_length = numberField(QStringLiteral("length"), QStringLiteral("30"));
-    addInput(grid, "length", QStringLiteral("One-way &length:"), m_length);
-    m_lengthUnit = choiceList(QStringLiteral("feet"), {{"m", "false"}, {"ft", "true"}});
-    m_lengthUnit->setAccessibleName(QStringLiteral("Length unit"));
-    grid->addWidget(m_lengthUnit, grid->rowCount() - 1, 2);
-    m_inputs.push_back({"feet", m_lengthUnit, QStringLiteral("Length unit")});
-
-    m_material =
-        choiceList(QStringLiteral("material"), {{"Copper", "copper"}, {"Aluminium", "aluminium"}});
-    addInput(grid, "material", QStringLiteral("&Material:"), m_material);
-    m_phase =
-        choiceList(QStringLiteral("phase"), {{"Single phase", "single"}, {"Three phase", "three"}});
-    addInput(grid, "phase", QStringLiteral("&Phase:"), m_phase);
-    m_volts = numberField(QStringLiteral("volts"), QStringLiteral("240"));
-    addInput(grid, "volts", QStringLiteral("Nominal &voltage:"), m_volts, QStringLiteral("V"));
-    addInput(grid, "max_drop", QStringLiteral("Maximum &drop:"),
-             numberField(QStringLiteral("max_drop"), QStringLiteral("3")), QStringLiteral("%"));
-
-    grid = inputGroup(into, QStringLiteral("Installation"));
-    QComboBox* insulation = choiceList(QStringLiteral("insulation"),
-                                       {{"60 °C", "60"}, {"75 °C", "75"}, {"90 °C", "90"}});
-    insulation->setCurrentIndex(1);
-    addInput(grid, "insulation", QStringLiteral("&Insulation rating:"), insulation);
-    // The family sets the short-circuit limit, so it sits beside the rating.
-    QComboBox* family = choiceList(
-        QStringLiteral("insulation_family"),
-        {{"Thermoplastic, 150 °C", "thermoplastic"}, {"Thermoset, 250 °C", "thermoset"}});
-    // Short entries keep the unit column narrow; the tip names the insulations of each.
-    family->setItemData(0, QStringLiteral("TW, THW, THHN, THWN-2: 150 °C after a short circuit"),
-                        Qt::ToolTipRole);
-    family->setItemData(1, QStringLiteral("XHHW-2, RHW-2, USE-2: 250 °C after a short circuit"),
-                        Qt::ToolTipRole);
-    family->setAccessibleName(QStringLiteral("Insulation family"));
-    grid->addWidget(family, grid->rowCount() - 1, 2);
-    m_inputs.push_back({"insulation_family", family, QStringLiteral("Insulation family")});
-    m_terminals = choiceList(QStringLiteral("terminals"),
-                             {{"Auto, by 110.14(C)(1)", "auto"}, {"60 °C", "60"}, {"75 °C", "75"}});
-    addInput(grid, "terminals", QStringLiteral("&Terminal rating:"), m_terminals);
-    addInput(grid, "ambient", QStringLiteral("&Ambient temperature:"),
-             numberField(QStringLiteral("ambient"), QStringLiteral("30")), QStringLiteral("°C"));
-    addInput(grid, "ambient_method", QStringLiteral("Ambient co&rrection:"),
-             choiceList(QStringLiteral("ambient_method"), {{"Table 310.15(B)(1)(1)", "table"},
-                                                           {"Equation of 310.15(B)", "equation"}}));
-    auto* conductors = new QSpinBox(this);
-    conductors->setObjectName(QStringLiteral("conductors"));
-    conductors->setRange(1, kMaxConductors);
-    conductors->setValue(3);
-    connect(conductors, &QSpinBox::valueChanged, this, [this] { recalculate(); });
-    addInput(grid, "conductors", QStringLiteral("Current-carrying co&nductors:"), conductors);
-    addInput(grid, "raceway", QStringLiteral("Race&way:"),
-             choiceList(QStringLiteral("raceway"),
-                        {{"PVC", "pvc"}, {"Aluminium", "aluminium"}, {"Steel", "steel"}}));
-    addInput(grid, "pf", QStringLiteral("Power &factor:"),
-             numberField(QStringLiteral("pf"), QStringLiteral("0.85")));
-    auto* sets = new QSpinBox(this);
-    sets->setObjectName(QStringLiteral("sets"));
-    sets->setRange(1, kMaxSets);
-    connect(sets, &QSpinBox::valueChanged, this, [this] { recalculate(); });
-    addInput(grid, "sets", QStringLiteral("Parallel s&ets:"), sets);
-    QLineEdit* device = numberField(QStringLiteral("device"), {});
-    device->setPlaceholderText(QStringLiteral("next standard rating"));
-    addInput(grid, "device", QStringLiteral("&Breaker or fuse rating:"), device,
-             QStringLiteral("A"));
-    addCheck(grid, "conservative_125",
-             QStringLiteral("E&xtra: 125 % after factors too (stricter than the code)"));
-
-    grid = inputGroup(into, QStringLiteral("Short circuit and a given size (optional)"));
-    m_faultCurrent = numberField(QStringLiteral("fault_current"), {});
-    addInput(grid, "fault_current", QStringLiteral("Fa&ult current:"), m_faultCurrent,
-             QStringLiteral("A"));
-    m_clearingTime = numberField(QStringLiteral("clearing_time"), {});
-    addInput(grid, "clearing_time", QStringLiteral("Clearin&g time:"), m_clearingTime,
-             QStringLiteral("s"));
-    QLineEdit* k = numberField(QStringLiteral("k"), {});
-    k->setPlaceholderText(QStringLiteral("from the insulation"));
-    addInput(grid, "k", QStringLiteral("Adiabatic &k:"), k);
-    addCheck(grid, "fault_divided",
-             QStringLiteral("Sets share the fault e&qually (load end, cable limiters)"));
-    QComboBox* size = choiceList(QStringLiteral("size"), {{"None: choose the size", ""}});
-    for (int s = 0; s < circuitSizeCount(); ++s)
-        size->addItem(qt(circuitSizeLabel(s)), qt(circuitSizeLabel(s)));
-    addInput(grid, "size", QStringLiteral("Check a given si&ze:"), size);
+    m_building = true;
+    m_code = &code;
+    m_case = code.newCase();
+    m_answered = false;
+    buildInputs();
+    buildRows();
+    for (const auto& [key, text] : kept)
+        if (QWidget* to = control(key)) setText(to, text);
+    m_building = false;
+    orderTabs();
+    recalculate();
 }
 
 void CircuitWindow::prefill(const CircuitPrefill& tab) {
-    const QSignalBlocker blockers[] = {QSignalBlocker(m_current),    QSignalBlocker(m_length),
-                                       QSignalBlocker(m_lengthUnit), QSignalBlocker(m_material),
-                                       QSignalBlocker(m_phase),      QSignalBlocker(m_volts)};
-    m_current->setText(QString::fromStdString(tab.current));
-    m_length->setText(QString::fromStdString(tab.length));
-    m_lengthUnit->setCurrentIndex(tab.feet ? 1 : 0);
-    const std::optional<Material> material = codeMaterial(tab.material);
-    m_material->setCurrentIndex(material == Material::Aluminium ? 1 : 0);
+    if (const std::optional<std::string_view> key = prefillCode(tab))
+        if (const CircuitCode* code = circuitCode(*key)) switchCode(*code);
+    m_building = true;
+    setText(control("current"), QString::fromStdString(tab.current));
     QString note;
+    if (QWidget* feet = control("feet")) {
+        setText(feet, tab.feet ? QStringLiteral("true") : QStringLiteral("false"));
+        setText(control("length"), QString::fromStdString(tab.length));
+    } else if (!tab.feet) {
+        setText(control("length"), QString::fromStdString(tab.length));
+    } else {
+        note += QStringLiteral("The length is in feet and %1 takes metres: enter it in metres. ")
+                    .arg(qt(m_code->name()));
+    }
+    const std::optional<Material> material = codeMaterial(tab.material);
+    setText(control("material"), material == Material::Aluminium ? QStringLiteral("aluminium")
+                                                                 : QStringLiteral("copper"));
     if (!material)
-        note = QStringLiteral(
-                   "%1 is not in the code's tables, which cover copper and aluminium: "
-                   "the check uses copper.")
-                   .arg(QString::fromStdString(tab.material));
+        note += QStringLiteral(
+                    "%1 is not in the code's tables, which cover copper and aluminium: "
+                    "the check uses copper.")
+                    .arg(QString::fromStdString(tab.material));
     if (tab.volts) {
-        m_volts->setText(qt(circuitNumberText(*tab.volts, 3)));
-        m_phase->setCurrentIndex(tab.threePhase ? 1 : 0);
+        setText(control("volts"), qt(checkNumberText(*tab.volts, 3)));
+        setText(control("phase"),
+                tab.threePhase ? QStringLiteral("three") : QStringLiteral("single"));
     } else {
         note += QStringLiteral(
             " The supply is not one of the list: voltage and phase are left "
             "as they were.");
     }
     m_note->setText(note.trimmed());
+    m_building = false;
     recalculate();
 }
 

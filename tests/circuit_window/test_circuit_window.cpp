@@ -275,7 +275,8 @@ void TestCircuitWindow::keyboardAndScreenReader() {
     w.show();
     QApplication::setActiveWindow(&w);
     QVERIFY(QTest::qWaitForWindowActive(&w));
-    w.findChild<QLineEdit*>(QStringLiteral("current"))->setFocus();
+    // The code comes first, above the panel: Tab starts there.
+    w.findChild<QComboBox*>(QStringLiteral("code"))->setFocus();
     QStringList order;
     for (QWidget* focus = QApplication::focusWidget(); focus != nullptr && order.size() < 40;
          focus = QApplication::focusWidget()) {
@@ -288,7 +289,8 @@ void TestCircuitWindow::keyboardAndScreenReader() {
     }
     // The last stop, after the sheet's buttons: "Conduit fill…" for the circuit's raceway.
     QCOMPARE(order.takeLast(), QStringLiteral("cmdConduitFill"));
-    QCOMPARE(order, (QStringList{"current",
+    QCOMPARE(order, (QStringList{"code",
+                                 "current",
                                  "continuous",
                                  "length",
                                  "feet",
@@ -317,14 +319,14 @@ void TestCircuitWindow::keyboardAndScreenReader() {
                                  "cmdSaveReport"}));
     // Each labelled input is reached by its label's mnemonic.
     int buddies = 0;
-    QSet<int> controlColumn;  // where the controls of the three groups begin
+    QSet<int> controlColumn;  // where the code's list and the controls of the groups begin
     for (const QLabel* caption : w.findChildren<QLabel*>()) {
         if (caption->buddy() == nullptr) continue;
         ++buddies;
         QVERIFY2(caption->text().contains(QLatin1Char('&')), qPrintable(caption->text()));
         controlColumn << caption->buddy()->mapTo(&w, QPoint()).x();
     }
-    QCOMPARE(buddies, 19);
+    QCOMPARE(buddies, 20);  // the code's list and the 19 inputs with a label
     QCOMPARE(controlColumn.size(), 1);
     QTest::keyClick(&w, Qt::Key_K, Qt::AltModifier);
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("k"));

@@ -1,0 +1,241 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The Circuit Check window under each code of the circuit check: the panel is the code's
+// fields, named, labelled and in Tab order whichever code it was switched from; the chosen
+// code is remembered for the next window; a 415 V supply handed over by a tab is checked
+// under IEC 60364, its reference methods said in words and drawn; and its answer shows the
+// code's own rows.
+
+#include <QAccessible>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollArea>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "check/circuit_code.h"
+#include "circuit_window/circuit_report.h"
+#include "circuit_window/circuit_window.h"
+#include "circuit_window/window_text.h"
+#include "iec60364/iec60364_inputs.h"
+#include "window_kit/result_rows.h"
+
+using ferrovolt::CircuitCode;
+using ferrovolt::CircuitWindow;
+
+namespace {
+
+const CircuitCode& code(const char* key) {
+    const CircuitCode* found = ferrovolt::circuitCode(key);
+    Q_ASSERT(found != nullptr);
+    return *found;
+}
+
+// Chooses a code as a user does, by the keyboard.
+void chooseCode(CircuitWindow& w, const CircuitCode& wanted) {
+    auto* list = w.findChild<QComboBox*>(QStringLiteral("code"));
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Home);
+    while (list->currentText() != ferrovolt::qt(wanted.name()) &&
+           list->currentIndex() < list->count() - 1)
+        QTest::keyClick(list, Qt::Key_Down);
+    QCOMPARE(&w.code(), &wanted);
+}
+
+void activate(CircuitWindow& w) {
+    w.show();
+    QApplication::setActiveWindow(&w);
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+}
+
+}  // namespace
+
+class TestCircuitCodes : public QObject {
+    Q_OBJECT
+private slots:
+    void panelIsTheCodesFields_data();
+    void panelIsTheCodesFields();
+    void codeIsRemembered();
+    void supplyChoosesTheCode_data();
+    void supplyChoosesTheCode();
+    void methodsSaidAndDrawn();
+    void answersWithTheCodesRows();
+};
+
+void TestCircuitCodes::panelIsTheCodesFields_data() {
+    QTest::addColumn<QByteArray>("from");
+    QTest::addColumn<QByteArray>("to");
+    QTest::newRow("IEC after NEC") << QByteArray("nec2023") << QByteArray("iec60364");
+    QTest::newRow("NEC after IEC") << QByteArray("iec60364") << QByteArray("nec2023");
+}
+
+// Every field has its control, named by its key and, to a screen reader, by its caption;
+// each caption's mnemonic reaches it; Tab goes from the code down the panel, group by group,
+// then to the sheet's buttons. The current typed under one code stays under the other.
+void TestCircuitCodes::panelIsTheCodesFields() {
+    QFETCH(QByteArray, from);
+    QFETCH(QByteArray, to);
+    CircuitWindow w(code(from.constData()));
+    activate(w);
+    w.findChild<QLineEdit*>(QStringLiteral("current"))->setText(QStringLiteral("42"));
+    chooseCode(w, code(to.constData()));
+    QCOMPARE(w.findChild<QLineEdit*>(QStringLiteral("current"))->text(), QStringLiteral("42"));
+
+    const QWidget* panel = w.findChild<QScrollArea*>()->widget();
+    QStringList groups;
+    for (const ferrovolt::CheckField& field : w.code().fields())
+        if (!groups.contains(ferrovolt::qt(field.group))) groups << ferrovolt::qt(field.group);
+    QStringList expected{QStringLiteral("code")};
+    for (const QString& group : groups)
+        for (const ferrovolt::CheckField& field : w.code().fields()) {
+            if (ferrovolt::qt(field.group) != group) continue;
+            expected << ferrovolt::qt(field.key);
+            auto* control = panel->findChild<QWidget*>(ferrovolt::qt(field.key));
+            QVERIFY2(control != nullptr, field.key.data());
+            QCOMPARE(control->accessibleName(), ferrovolt::plain(ferrovolt::qt(field.caption)));
+            QCOMPARE(control->accessibleDescription(), ferrovolt::qt(field.unit));
+            if (field.placement != ferrovolt::FieldPlacement::Row) continue;
+            int labels = 0;
+            for (const QLabel* caption : w.findChildren<QLabel*>())
+                if (caption->buddy() == control) {
+                    ++labels;
+                    QCOMPARE(caption->text(), ferrovolt::qt(field.caption));
+                }
+            QCOMPARE(labels, 1);
+        }
+    expected << QStringLiteral("cmdShowTrail") << QStringLiteral("cmdCopy")
+             << QStringLiteral("cmdSaveReport");
+    if (w.findChild<QWidget*>(QStringLiteral("cmdConduitFill"))->isEnabled())
+        expected << QStringLiteral("cmdConduitFill");
+
+    w.findChild<QComboBox*>(QStringLiteral("code"))->setFocus();
+    QStringList order;
+    for (QWidget* focus = QApplication::focusWidget(); focus != nullptr && order.size() < 80;
+         focus = QApplication::focusWidget()) {
+        if (order.contains(focus->objectName())) break;
+        order << focus->objectName();
+        QTest::keyClick(focus, Qt::Key_Tab);
+    }
+    QCOMPARE(order, expected);
+}
+
+// The code chosen in one window opens the next.
+void TestCircuitCodes::codeIsRemembered() {
+    for (const char* key : {"iec60364", "nec2023", "iec60364"}) {
+        {
+            CircuitWindow w;
+            activate(w);
+            chooseCode(w, code(key));
+        }
+        CircuitWindow next;
+        QCOMPARE(next.code().key(), std::string_view(key));
+        QCOMPARE(next.findChild<QComboBox*>(QStringLiteral("code"))->currentText(),
+                 ferrovolt::qt(code(key).name()));
+    }
+}
+
+void TestCircuitCodes::supplyChoosesTheCode_data() {
+    QTest::addColumn<double>("volts");
+    QTest::addColumn<bool>("threePhase");
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("after");
+    QTest::addColumn<QString>("phase");
+    QTest::newRow("415 V opens IEC")
+        << 415.0 << true << QByteArray("nec2023") << QByteArray("iec60364") << "Three phase";
+    QTest::newRow("480 V keeps NEC")
+        << 480.0 << true << QByteArray("nec2023") << QByteArray("nec2023") << "Three phase";
+    QTest::newRow("240 V keeps IEC")
+        << 240.0 << false << QByteArray("iec60364") << QByteArray("iec60364") << "Single phase";
+}
+
+// The Conductor Sizing tab's 415 V is a supply of the countries that wire by IEC 60364.
+void TestCircuitCodes::supplyChoosesTheCode() {
+    QFETCH(double, volts);
+    QFETCH(bool, threePhase);
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, after);
+    QFETCH(QString, phase);
+    CircuitWindow w(code(before.constData()));
+    ferrovolt::CircuitPrefill tab;
+    tab.current = "40";
+    tab.length = "25";
+    tab.material = "Copper (Annealed)";
+    tab.volts = volts;
+    tab.threePhase = threePhase;
+    w.prefill(tab);
+    QCOMPARE(w.code().key(), std::string_view(after.constData()));
+    QCOMPARE(w.findChild<QLineEdit*>(QStringLiteral("volts"))->text(),
+             QString::number(static_cast<int>(volts)));
+    QCOMPARE(w.findChild<QComboBox*>(QStringLiteral("phase"))->currentText(), phase);
+    QCOMPARE(w.findChild<QLineEdit*>(QStringLiteral("current"))->text(), QStringLiteral("40"));
+    QVERIFY(w.answer() != nullptr);
+}
+
+// Each reference method in the words of Table B.52.1, with a drawing of its own.
+void TestCircuitCodes::methodsSaidAndDrawn() {
+    CircuitWindow w(code("iec60364"));
+    auto* methods = w.findChild<QComboBox*>(QStringLiteral("method"));
+    QVERIFY(methods != nullptr);
+    QCOMPARE(methods->count(), static_cast<int>(ferrovolt::iec60364::kMethods.size()));
+    QSet<QByteArray> drawings;
+    for (int i = 0; i < methods->count(); ++i) {
+        const auto& method = ferrovolt::iec60364::kMethods[static_cast<std::size_t>(i)];
+        QCOMPARE(methods->itemText(i), ferrovolt::qt(method.shown));
+        QCOMPARE(methods->itemData(i).toString(), ferrovolt::qt(method.key));
+        const QIcon icon = methods->itemIcon(i);
+        QVERIFY2(!icon.isNull(), method.key.data());
+        const QImage drawn = icon.pixmap(methods->iconSize()).toImage();
+        drawings << QByteArray(reinterpret_cast<const char*>(drawn.constBits()),
+                               drawn.sizeInBytes());
+    }
+    QCOMPARE(drawings.size(), methods->count());  // no two drawn alike
+}
+
+// The Electrical Installation Guide's circuit C7 (150 kW, 255 A at 400 V, method F, 20 m):
+// 95 mm², I_z 264 A; the protective conductor by Table 54.2 is half of it, 50 mm². The rows
+// are IEC 60364's own, the sheet is laid out from them, and the conduit fill, which is NEC's,
+// is not offered.
+void TestCircuitCodes::answersWithTheCodesRows() {
+    CircuitWindow w(code("iec60364"));
+    w.show();
+    const std::pair<const char*, const char*> inputs[] = {
+        {"current", "255"}, {"length", "20"}, {"volts", "400"}, {"pf", "0.85"}};
+    for (const auto& [key, text] : inputs)
+        w.findChild<QLineEdit*>(QString::fromLatin1(key))->setText(QString::fromLatin1(text));
+    for (const auto& [key, choice] :
+         {std::pair{"phase", "three"}, std::pair{"method", "F"}, std::pair{"device", "none"}}) {
+        auto* list = w.findChild<QComboBox*>(QString::fromLatin1(key));
+        list->setCurrentIndex(list->findData(QString::fromLatin1(choice)));
+    }
+    const auto value = [&w](const char* row) {
+        return w.findChild<ferrovolt::ResultValue*>(QString::fromLatin1(row));
+    };
+    QCOMPARE(w.findChild<QLabel*>(QStringLiteral("lblSize"))->text(), QStringLiteral("95 mm²"));
+    const std::pair<const char*, const char*> rows[] = {{"by_ampacity", "95 mm²"},
+                                                        {"iz", "264 A"},
+                                                        {"cpc", "50 mm²"},
+                                                        {"code", "IEC 60364-5-52:2009"}};
+    for (const auto& [row, text] : rows) {
+        QCOMPARE(value(row)->text(), QString::fromUtf8(text));
+        QVERIFY(!value(row)->isHidden());
+    }
+    QVERIFY(value("by_ampacity")->governs());
+    QVERIFY(value("zs")->isHidden());  // no earthing system: no loop to check
+    QVERIFY(value("egc") == nullptr);  // NEC's grounding conductor is not a row of this code
+    QVERIFY(!w.findChild<QWidget*>(QStringLiteral("cmdConduitFill"))->isEnabled());
+    QVERIFY(ferrovolt::circuitReportHtml(*w.answer(), QDate(2026, 1, 1))
+                .contains(QStringLiteral("<td>Current-carrying capacity I_z</td><td>264 A</td>")));
+}
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    // The remembered code goes to a folder of the test's own, never to the user's settings.
+    QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    TestCircuitCodes test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_circuit_codes.moc"
