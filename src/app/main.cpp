@@ -7,7 +7,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
+#include <string_view>
 
+#include "check/circuit_code.h"
 #include "circuit_window/circuit_window.h"
 #include "ferrovolt_version.h"
 #include "fill_window/fill_window.h"
@@ -43,12 +45,42 @@ constexpr const char* kHelp =
     "  --version        print the program's name and version and exit\n"
     "  --circuit-check  open the Circuit Check window alone: one circuit sized by every\n"
     "                   criterion of the electrical code, with its calculation\n"
+    "  --code KEY       the code the Circuit Check window opens with: nec2023 or\n"
+    "                   iec60364 (else the one chosen last)\n"
     "  --conduit-fill   open the Conduit Fill window alone: the smallest raceway for mixed\n"
     "                   conductors and cables by NEC Chapter 9, drawn to scale\n"
     "\n"
     "The same computations on the command line: ferrovolt-calc --help.\n"
     "Results support, and do not replace, a check against the local code by the person\n"
     "responsible for the installation.\n";
+
+// The code "--code KEY" (or "--code=KEY") names; null when it is not given. An unknown
+// or missing key is said on the error output and ends the program with status 2.
+const ferrovolt::CircuitCode* codeOption(int argc, char* argv[], bool& refused) {
+    constexpr std::string_view kOption = "--code";
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (!arg.starts_with(kOption)) continue;
+        std::string_view key;
+        if (arg.size() > kOption.size() && arg[kOption.size()] == '=')
+            key = arg.substr(kOption.size() + 1);
+        else if (arg.size() == kOption.size() && i + 1 < argc)
+            key = argv[i + 1];
+        else if (arg.size() != kOption.size())
+            continue;
+        if (const ferrovolt::CircuitCode* code = ferrovolt::circuitCode(key)) return code;
+        if (key.empty())
+            std::cerr << "ferrovolt: --code needs the key of a code; the codes are";
+        else
+            std::cerr << "ferrovolt: no code \"" << key << "\"; the codes are";
+        for (const ferrovolt::CircuitCode* code : ferrovolt::circuitCodes())
+            std::cerr << ' ' << code->key();
+        std::cerr << '\n';
+        refused = true;
+        return nullptr;
+    }
+    return nullptr;
+}
 
 }  // namespace
 
@@ -64,6 +96,9 @@ int main(int argc, char* argv[]) {
             return EXIT_SUCCESS;
         }
     }
+    bool refused = false;
+    const ferrovolt::CircuitCode* code = codeOption(argc, argv, refused);
+    if (refused) return 2;
     if (!displayReachable()) {
         std::cerr << "ferrovolt: no display to open the window on; "
                      "use ferrovolt-calc for the calculators on the command line.\n";
@@ -83,6 +118,7 @@ int main(int argc, char* argv[]) {
         if (std::strcmp(argv[i], "--circuit-check") == 0) {
             ferrovolt::QtSystemServices services;
             ferrovolt::CircuitWindow circuitCheck;
+            if (code != nullptr) circuitCheck.setCode(*code);
             circuitCheck.adjustSize();
             ferrovolt::placeWindow(circuitCheck, nullptr);
             ferrovolt::FillWindowHost fill(&circuitCheck, &services);
