@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QTextDocument>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "check/check_sheet.h"
@@ -287,11 +288,18 @@ void CircuitWindow::showAnswer() {
         m_rows->show(i, QString::fromStdString(checkRowText(rows[row], m_case->value(row))),
                      row == governing);
     }
-    // Laid out only when it is shown: the answer comes first.
-    if (m_trail->isVisibleTo(this))
-        m_trail->setHtml(circuitTrailHtml(*m_case));
-    else if (!m_trail->document()->isEmpty())
-        m_trail->clear();
+    // The answer first: the trail is laid out once the change is over, and only while it
+    // is shown (laying it out takes longer than the whole check).
+    if (!m_trail->isVisibleTo(this)) {
+        if (!m_trail->document()->isEmpty()) m_trail->clear();
+    } else if (!m_trailDue) {
+        m_trailDue = true;
+        QTimer::singleShot(0, this, [this] {
+            m_trailDue = false;
+            if (m_answered && m_trail->isVisibleTo(this))
+                m_trail->setHtml(circuitTrailHtml(*m_case));
+        });
+    }
     m_copy->setEnabled(true);
     m_save->setEnabled(true);
     m_conduitFill->setEnabled(nec != nullptr);

@@ -100,7 +100,9 @@ private:
     const CircuitCode* m_code;
     std::unique_ptr<CircuitCase> m_case;
     bool m_answered = false;
-    bool m_building = false;  // the panel is being made or filled: no answer until it is
+    bool m_building = false;
+    bool m_trailDue = false;  // the trail of the answer shown is still to be laid out  // the panel
+                              // is being made or filled: no answer until it is
 
     QComboBox* m_codeList = nullptr;
     QGridLayout* m_codeGrid = nullptr;

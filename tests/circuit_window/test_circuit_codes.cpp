@@ -10,9 +10,11 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QtTest>
 
 #include "check/circuit_code.h"
@@ -227,6 +229,15 @@ void TestCircuitCodes::answersWithTheCodesRows() {
     QVERIFY(!w.findChild<QWidget*>(QStringLiteral("cmdConduitFill"))->isEnabled());
     QVERIFY(ferrovolt::circuitReportHtml(*w.answer(), QDate(2026, 1, 1))
                 .contains(QStringLiteral("<td>Current-carrying capacity I_z</td><td>264 A</td>")));
+
+    // The trail as soon as it is shown; after a change, the answer at once, its trail once
+    // the change is over.
+    auto* trail = w.findChild<QTextBrowser*>(QStringLiteral("trail"));
+    QTest::mouseClick(w.findChild<QPushButton*>(QStringLiteral("cmdShowTrail")), Qt::LeftButton);
+    QVERIFY(trail->toPlainText().contains(QStringLiteral("Answer: 95 mm², governed by ampacity")));
+    w.findChild<QLineEdit*>(QStringLiteral("current"))->setText(QStringLiteral("300"));
+    QCOMPARE(w.findChild<QLabel*>(QStringLiteral("lblSize"))->text(), QStringLiteral("120 mm²"));
+    QTRY_VERIFY(trail->toPlainText().contains(QStringLiteral("Answer: 120 mm²")));
 }
 
 int main(int argc, char* argv[]) {
