@@ -38,7 +38,7 @@ std::string checkSheet(const CircuitCase& checked) {
         const std::string text = checkRowText(rows[i], checked.value(i));
         if (text.empty()) continue;
         appendRow(sheet, rows[i].caption, text);
-        if (rows[i].key == "governed_by" && checked.sizeGiven())
+        if (rows[i].key == "governed_by" && checked.hasVerdict())
             appendRow(sheet, "Meets every criterion", verdictText(checked));
     }
     ((sheet += '\n') += kCircuitDisclaimer) += '\n';

@@ -101,7 +101,10 @@ public:
     virtual std::string_view sizeLabel() const = 0;
     virtual std::size_t governingRow() const = 0;  // the criterion row that set the size
     virtual bool sizeGiven() const = 0;
-    virtual std::vector<CriterionText> fails() const = 0;  // for a given size
+    // Whether the answer says if it meets every criterion (meets_all): for a given size, and
+    // where a code can find no size that meets one.
+    virtual bool hasVerdict() const { return sizeGiven(); }
+    virtual std::vector<CriterionText> fails() const = 0;  // the criteria it does not meet
     virtual void writeTrail(const TrailStepWriter& step) const = 0;
 };
 

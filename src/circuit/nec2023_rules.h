@@ -12,11 +12,11 @@
 
 #include "circuit/circuit_check.h"
 #include "circuit/nec2023_tables.h"
+#include "units/exact_units.h"
 
 namespace ferrovolt::nec2023 {
 
-inline constexpr double kMetresPerFoot = 0.3048;
-inline constexpr double kMm2PerCmil = 5.0670747909749771e-4;  // π/4 × (0.0254 mm)²
+inline constexpr double kMm2PerCmil = kSquareMillimetresPerCmil;
 
 inline int column(int insulation) {
     return insulation == 60 ? 0 : insulation == 75 ? 1 : 2;

@@ -47,7 +47,7 @@ CLI::Validator oneOf(std::vector<std::string> choices) {
 
 CalculatorOptions::CalculatorOptions(CLI::App& app, const Command& command, const Tables& tables,
                                      bool& json)
-    : m_command(command) {
+    : m_command(command), m_json(json) {
     const CalculatorDescription& calculator = command.description();
     m_app = app.add_subcommand(std::string(calculator.command), std::string(calculator.summary));
     m_app->add_flag("--json", json, "Print one JSON object instead of the rows");
@@ -76,8 +76,11 @@ bool CalculatorOptions::parsed() const {
     return m_app->parsed();
 }
 
-int CalculatorOptions::run(const Tables& tables, bool json, std::ostream& out,
-                           std::ostream& err) const {
+int CalculatorOptions::run(const CommandRun& given) const {
+    const Tables& tables = given.tables;
+    const bool json = m_json;
+    std::ostream& out = given.out;
+    std::ostream& err = given.err;
     const CalculatorDescription& calculator = m_command.description();
     Inputs inputs(calculator);
     std::array<std::string_view, kMaxInputs> texts{};

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "cli/command.h"
+#include "cli/subcommand.h"
 
 namespace CLI {
 class App;
@@ -20,7 +21,7 @@ class Validator;
 
 namespace ferrovolt {
 
-class CalculatorOptions {
+class CalculatorOptions final : public Subcommand {
 public:
     // Adds the subcommand; the choices of an input that names a `list` topic are that
     // topic's texts, read from `tables`.
@@ -28,12 +29,13 @@ public:
     CalculatorOptions(const CalculatorOptions&) = delete;
     CalculatorOptions& operator=(const CalculatorOptions&) = delete;
 
-    bool parsed() const;
+    bool parsed() const override;
     // Prints the answer, or one line naming the refused option; returns the exit status.
-    int run(const Tables& tables, bool json, std::ostream& out, std::ostream& err) const;
+    int run(const CommandRun& run) const override;
 
 private:
     const Command& m_command;
+    const bool& m_json;
     CLI::App* m_app;
     std::array<std::string, kMaxInputs> m_texts;
     std::array<bool, kMaxInputs> m_flags{};

@@ -145,9 +145,9 @@ bool CircuitCommands::parsed() const {
     return m_circuit->parsed() || m_schedule->parsed();
 }
 
-int CircuitCommands::run(std::ostream& out, std::ostream& err) const {
-    if (m_schedule->parsed()) return runSchedule(m_file, out, err);
-    return runCircuit(out, err);
+int CircuitCommands::run(const CommandRun& given) const {
+    if (m_schedule->parsed()) return runSchedule(m_file, given.out, given.err);
+    return runCircuit(given.out, given.err);
 }
 
 int CircuitCommands::runCircuit(std::ostream& out, std::ostream& err) const {

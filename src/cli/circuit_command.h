@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "cli/subcommand.h"
+
 namespace CLI {
 class App;
 class Option;
@@ -17,13 +19,13 @@ class Option;
 
 namespace ferrovolt {
 
-class CircuitCommands {
+class CircuitCommands final : public Subcommand {
 public:
     CircuitCommands(CLI::App& app, bool& json);
 
-    bool parsed() const;
+    bool parsed() const override;
     // Runs whichever of the two was given; returns the exit status.
-    int run(std::ostream& out, std::ostream& err) const;
+    int run(const CommandRun& run) const override;
 
 private:
     int runCircuit(std::ostream& out, std::ostream& err) const;

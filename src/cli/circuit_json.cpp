@@ -38,7 +38,7 @@ void appendCheckAnswer(std::string& out, const CircuitCase& checked) {
         else
             json[std::string(row.key)] = nullptr;
     }
-    if (checked.sizeGiven()) {
+    if (checked.hasVerdict()) {
         const std::vector<CriterionText> failed = checked.fails();
         json["meets_all"] = failed.empty();
         Json fails = Json::array();

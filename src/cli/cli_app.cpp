@@ -66,14 +66,26 @@ int parseFailure(CLI::App& app, const CLI::ParseError& e, std::ostream& out, std
     return kExitUsage;
 }
 
-int runBatchCommand(const Tables& tables, std::istream& in, std::ostream& out, std::ostream& err) {
-    runBatch(tables, in, out);
-    if (!in.bad()) return kExitOk;
-    // A directory or a closed descriptor is no input, not an empty one.
-    out.flush();
-    err << kProgram << ": batch: standard input could not be read\n";
-    return kExitUsage;
-}
+class BatchCommand final : public Subcommand {
+public:
+    BatchCommand(CLI::App& app, const std::string& footer) {
+        m_app = app.add_subcommand(
+            "batch", "Answer JSON Lines requests from standard input, one answer per line");
+        m_app->footer(batchRequestsHelp() + "\n\n" + footer);
+    }
+    bool parsed() const override { return m_app->parsed(); }
+    int run(const CommandRun& given) const override {
+        runBatch(given.tables, given.in, given.out);
+        if (!given.in.bad()) return kExitOk;
+        // A directory or a closed descriptor is no input, not an empty one.
+        given.out.flush();
+        given.err << kProgram << ": batch: standard input could not be read\n";
+        return kExitUsage;
+    }
+
+private:
+    CLI::App* m_app;
+};
 
 }  // namespace
 
@@ -91,16 +103,15 @@ int runCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
 
     Tables tables;
     InitTables(tables);
-    std::vector<std::unique_ptr<CalculatorOptions>> calculators;
+    // Every command, in the order of the help.
+    std::vector<std::unique_ptr<Subcommand>> commands;
     for (const Command* command : calculatorCommands())
         if (!command->description().command.empty())
-            calculators.push_back(std::make_unique<CalculatorOptions>(app, *command, tables, json));
-    CircuitCommands circuit(app, json);
-    FillCommand fill(app, json);
-    ListCommand list(app, json);
-    CLI::App* batchCmd = app.add_subcommand(
-        "batch", "Answer JSON Lines requests from standard input, one answer per line");
-    batchCmd->footer(batchRequestsHelp() + "\n\n" + footer);
+            commands.push_back(std::make_unique<CalculatorOptions>(app, *command, tables, json));
+    commands.push_back(std::make_unique<CircuitCommands>(app, json));
+    commands.push_back(std::make_unique<FillCommand>(app, json));
+    commands.push_back(std::make_unique<ListCommand>(app, json));
+    commands.push_back(std::make_unique<BatchCommand>(app, footer));
 
     if (inspect) {
         inspect(app);
@@ -113,18 +124,10 @@ int runCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
     }
 
     int status = kExitOk;
-    const auto given = std::find_if(calculators.begin(), calculators.end(),
-                                    [](const auto& calculator) { return calculator->parsed(); });
-    if (given != calculators.end())
-        status = (*given)->run(tables, json, out, err);
-    else if (circuit.parsed())
-        status = circuit.run(out, err);
-    else if (fill.parsed())
-        status = fill.run(out, err);
-    else if (list.parsed())
-        status = list.run(tables, out, err);
-    else if (batchCmd->parsed())
-        status = runBatchCommand(tables, in, out, err);
+    const auto given = std::find_if(commands.begin(), commands.end(),
+                                    [](const auto& command) { return command->parsed(); });
+    if (given != commands.end())
+        status = (*given)->run({tables, in, out, err});
     else
         out << app.help();
     // A subcommand that ended so has reported it already.

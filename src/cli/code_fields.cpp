@@ -24,7 +24,8 @@ std::span<const CheckField* const> everyCircuitField() {
 CheckRefusal notOfCode(const CircuitCode& code, std::string_view key) {
     std::string owners;
     for (const CircuitCode* other : circuitCodes())
-        if (other->field(key) != nullptr) (owners += owners.empty() ? "" : " and ") += other->name();
+        if (other->field(key) != nullptr)
+            (owners += owners.empty() ? "" : " and ") += other->name();
     return {key, (owners.empty() ? std::string("is not an input") : "is an input of " + owners) +
                      ", not of " + std::string(code.name())};
 }

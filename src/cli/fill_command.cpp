@@ -73,7 +73,9 @@ bool FillCommand::parsed() const {
     return m_app->parsed();
 }
 
-int FillCommand::run(std::ostream& out, std::ostream& err) const {
+int FillCommand::run(const CommandRun& given) const {
+    std::ostream& out = given.out;
+    std::ostream& err = given.err;
     const FillResult result = fillOfTexts(m_raceway, m_size, m_nipple, m_wires, m_cables, m_metric);
     if (m_json) {
         std::string line;

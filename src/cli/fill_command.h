@@ -8,19 +8,21 @@
 #include <string>
 #include <vector>
 
+#include "cli/subcommand.h"
+
 namespace CLI {
 class App;
 }  // namespace CLI
 
 namespace ferrovolt {
 
-class FillCommand {
+class FillCommand final : public Subcommand {
 public:
     FillCommand(CLI::App& app, bool& json);
 
-    bool parsed() const;
+    bool parsed() const override;
     // Returns the exit status.
-    int run(std::ostream& out, std::ostream& err) const;
+    int run(const CommandRun& run) const override;
 
 private:
     CLI::App* m_app = nullptr;

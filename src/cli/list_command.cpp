@@ -32,7 +32,10 @@ bool ListCommand::parsed() const {
     return m_app->parsed();
 }
 
-int ListCommand::run(const Tables& tables, std::ostream& out, std::ostream& err) const {
+int ListCommand::run(const CommandRun& given) const {
+    const Tables& tables = given.tables;
+    std::ostream& out = given.out;
+    std::ostream& err = given.err;
     if (m_topic.empty()) {
         err << kProgram << ": list: a topic is required: one of ";
         for (std::string_view topic : kListTopics)

@@ -7,7 +7,7 @@
 #include <iosfwd>
 #include <string>
 
-#include "tables/tables.h"
+#include "cli/subcommand.h"
 
 namespace CLI {
 class App;
@@ -15,13 +15,13 @@ class App;
 
 namespace ferrovolt {
 
-class ListCommand {
+class ListCommand final : public Subcommand {
 public:
     ListCommand(CLI::App& app, bool& json);
 
-    bool parsed() const;
+    bool parsed() const override;
     // Returns the exit status: 2 when no topic was given.
-    int run(const Tables& tables, std::ostream& out, std::ostream& err) const;
+    int run(const CommandRun& run) const override;
 
 private:
     CLI::App* m_app;

@@ -156,7 +156,7 @@ private:
     // The answer's rows: the default code's, and with a code column every code's, each key
     // once; for each code, its row of each (none where it has no such row).
     std::vector<const CheckRow*> answerRows() const;
-    std::size_t answerCells() const { return m_answerRows.size() + (m_sizeGiven ? 2 : 0); }
+    std::size_t answerCells() const { return m_answerRows.size() + (m_verdicts ? 2 : 0); }
     struct CodeColumns {
         const CircuitCode* code;
         std::vector<std::optional<std::size_t>> fieldOf;  // by column
@@ -169,7 +169,9 @@ private:
     std::optional<std::size_t> m_codeColumn;    // the column naming each row's code
     std::vector<const CheckRow*> m_answerRows;  // the answer's rows
     std::vector<CodeColumns> m_codes;
-    bool m_sizeGiven = false;  // a column gives the size to check
+    // The answer says whether it meets every criterion: a column gives the size to check,
+    // or rows of several codes may find no size that meets one.
+    bool m_verdicts = false;
     std::size_t m_refused = 0;
     std::size_t m_rows = 0;
     std::string m_text;
@@ -224,6 +226,7 @@ bool Schedule::header(const CsvRow& row) {
     for (std::size_t i = 0; i < row.cells.size(); ++i)
         if (columnName(row.cells[i]).key == kCodeColumn) m_codeColumn = i;
     m_answerRows = answerRows();
+    m_verdicts = m_codeColumn.has_value();
     std::vector<std::string> answerKeys;
     for (const std::string& name : answerColumnNames(m_answerRows, true))
         answerKeys.push_back(columnName(name).key);
@@ -246,7 +249,7 @@ bool Schedule::header(const CsvRow& row) {
                 if (unit.key == field->key && !name.unit.empty() && name.unit != unitKey(unit.unit))
                     return refuseHeader(column + ": \"" + std::string(field->key) +
                                         "\" is read in " + std::string(unit.unit));
-            m_sizeGiven = m_sizeGiven || field->key == "size";
+            m_verdicts = m_verdicts || field->key == "size";
         } else if (std::find(answerKeys.begin(), answerKeys.end(), name.key) != answerKeys.end()) {
             return refuseHeader(column +
                                 " is a column of the answer: remove an earlier answer's columns");
@@ -273,7 +276,7 @@ bool Schedule::header(const CsvRow& row) {
         m_text += ',';
     }
     std::string separator;
-    for (const std::string& name : answerColumnNames(m_answerRows, m_sizeGiven)) {
+    for (const std::string& name : answerColumnNames(m_answerRows, m_verdicts)) {
         m_text += separator;
         m_text += name;
         separator = ",";
@@ -334,8 +337,8 @@ void Schedule::answer(const CsvRow& row) {
             appendCell(m_text, answerRow.absent);  // "Out of range." where the sheet says it
         m_text += ',';
     }
-    if (m_sizeGiven) {
-        if (checked.sizeGiven()) {
+    if (m_verdicts) {
+        if (checked.hasVerdict()) {
             const std::vector<CriterionText> fails = checked.fails();
             m_text += fails.empty() ? "true," : "false,";
             std::string_view separator;

@@ -164,6 +164,7 @@ public:
         return kFirstCriterion + static_cast<std::size_t>(answer().governedBy);
     }
     bool sizeGiven() const override { return answer().sizeGiven; }
+    bool hasVerdict() const override { return answer().sizeGiven || !answer().meetsAll; }
     std::vector<CriterionText> fails() const override {
         std::vector<CriterionText> fails;
         for (int c = 0; c < kCriterionCount; ++c)

@@ -6,14 +6,13 @@
 #include "iec60364/iec60364_check.h"
 #include "numtext/number_text.h"
 #include "numtext/words.h"
+#include "units/exact_units.h"
 
 namespace ferrovolt::iec60364 {
 
 namespace {
 
 using Reason = std::optional<std::string>;
-
-constexpr double kMetresPerFoot = 0.3048;  // exact, by the international foot
 
 std::string quoted(std::string_view text) {
     return "\"" + std::string(text) + "\"";

@@ -5,13 +5,14 @@
 // from. The trade's round figures are kept where its tables use them: results must match
 // those tables to the last digit, not the exact conversion.
 
+#include "units/exact_units.h"
+
 namespace ferrovolt {
 
 inline constexpr double kPi = 3.14159265358979;  // to the 15 digits a double text keeps
 
 // Length and mass.
-inline constexpr double kMillimetresPerInch = 25.4;   // exact, by the 1959 yard and pound
-inline constexpr double kMetresPerFoot = 0.3048;      // exact, likewise
+// kMillimetresPerInch and kMetresPerFoot, exact, are in units/exact_units.h.
 inline constexpr double kFeetPerMetre = 3.281;        // the trade's round figure, not 3.28084
 inline constexpr double kPoundsPerKilogram = 2.2046;  // 2.20462 to the trade's four places
 
