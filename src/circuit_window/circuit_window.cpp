@@ -209,14 +209,15 @@ void CircuitWindow::buildRows() {
     for (std::size_t i = 0; i < rows.size(); ++i)
         if (!rows[i].criterion && !rows[i].headline && rows[i].key != "governed_by") addRow(i);
     grid->setColumnStretch(1, 1);
+    // The rows scroll too where a code has more of them than a short screen has room for.
     if (m_rowPanel != nullptr) {
-        delete m_resultLayout->replaceWidget(m_rowPanel, panel);
-        delete m_rowPanel;
+        m_rowPanel->setWidget(panel);
+        panel->setAutoFillBackground(false);
     } else {
-        m_resultLayout->insertWidget(m_resultLayout->indexOf(m_verdict) + 1, panel);
+        m_rowPanel = new ScrollingPanel(panel, this);
+        m_rowPanel->setObjectName(QStringLiteral("rowPanel"));
+        m_resultLayout->insertWidget(m_resultLayout->indexOf(m_verdict) + 1, m_rowPanel);
     }
-    m_rowPanel = panel;
-    panel->show();
 
     // Another code may call its size otherwise.
     const CheckRow* headline = headlineRow(*m_code);

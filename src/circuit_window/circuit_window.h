@@ -28,6 +28,7 @@ class QVBoxLayout;
 
 namespace ferrovolt {
 
+class ScrollingPanel;
 class StatusLine;
 
 class CircuitWindow : public QWidget {
@@ -115,7 +116,7 @@ private:
     QLabel* m_note = nullptr;
     ResultValue* m_size = nullptr;
     QLabel* m_verdict = nullptr;
-    QWidget* m_rowPanel = nullptr;
+    ScrollingPanel* m_rowPanel = nullptr;
     std::unique_ptr<ResultRows> m_rows;
     std::vector<std::size_t> m_rowOf;  // the code's row of each of m_rows
     QPushButton* m_showTrail = nullptr;

@@ -2,6 +2,7 @@
 #include "window_kit/scrolling_panel.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QScrollBar>
 #include <QStyle>
 #include <algorithm>
@@ -33,6 +34,11 @@ ScrollingPanel::ScrollingPanel(QWidget* content, QWidget* parent) : QScrollArea(
         ensureVisible(at.center().x(), at.center().y(), at.width() / 2 + margin,
                       at.height() / 2 + margin);
     });
+}
+
+bool ScrollingPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == widget() && event->type() == QEvent::LayoutRequest) updateGeometry();
+    return QScrollArea::eventFilter(watched, event);
 }
 
 int ScrollingPanel::sideWidth() const {

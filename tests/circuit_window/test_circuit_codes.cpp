@@ -64,6 +64,8 @@ private slots:
     void supplyChoosesTheCode();
     void methodsSaidAndDrawn();
     void answersWithTheCodesRows();
+    void fitsSmallScreens_data();
+    void fitsSmallScreens();
 };
 
 void TestCircuitCodes::panelIsTheCodesFields_data() {
@@ -238,6 +240,28 @@ void TestCircuitCodes::answersWithTheCodesRows() {
     w.findChild<QLineEdit*>(QStringLiteral("current"))->setText(QStringLiteral("300"));
     QCOMPARE(w.findChild<QLabel*>(QStringLiteral("lblSize"))->text(), QStringLiteral("120 mm²"));
     QTRY_VERIFY(trail->toPlainText().contains(QStringLiteral("Answer: 120 mm²")));
+}
+
+void TestCircuitCodes::fitsSmallScreens_data() {
+    QTest::addColumn<QSize>("screen");  // in pixels
+    QTest::addColumn<double>("scale");
+    QTest::newRow("1280 x 720 at 100 %") << QSize(1280, 720) << 1.0;
+    QTest::newRow("1920 x 1080 at 200 %") << QSize(1920, 1080) << 2.0;
+}
+
+// IEC 60364's longer panel and rows still fit the screens NEC's do, less a panel and a frame:
+// the panel scrolls, and its lists of long entries stay as narrow as the other controls.
+void TestCircuitCodes::fitsSmallScreens() {
+    QFETCH(QSize, screen);
+    QFETCH(double, scale);
+    constexpr int kPanel = 48, kTitleBar = 32, kBorder = 4;  // at 100 %
+    const QSize room(static_cast<int>(screen.width() / scale) - 2 * kBorder,
+                     static_cast<int>(screen.height() / scale) - kPanel - kTitleBar - kBorder);
+    CircuitWindow w(code("iec60364"));
+    w.show();
+    const QSize least = w.minimumSizeHint().expandedTo(w.minimumSize());
+    QVERIFY2(least.width() <= room.width() && least.height() <= room.height(),
+             qPrintable(QStringLiteral("needs %1 x %2").arg(least.width()).arg(least.height())));
 }
 
 int main(int argc, char* argv[]) {
