@@ -7,9 +7,17 @@ namespace {
 
 constexpr std::size_t kCaptionWidth = 32;
 
+// The characters of a UTF-8 text: its bytes but for those that continue a character.
+std::size_t characters(std::string_view text) {
+    std::size_t count = 0;
+    for (const char c : text) count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    return count;
+}
+
 void appendRow(std::string& sheet, std::string_view caption, std::string_view text) {
     sheet += caption;
-    if (caption.size() < kCaptionWidth) sheet.append(kCaptionWidth - caption.size(), ' ');
+    if (const std::size_t width = characters(caption); width < kCaptionWidth)
+        sheet.append(kCaptionWidth - width, ' ');
     ((sheet += ": ") += text) += '\n';
 }
 

@@ -2,8 +2,8 @@
 #include "circuit/circuit_fields.h"
 
 #include <cctype>
-#include <cmath>
 
+#include "check/field_reading.h"
 #include "circuit/nec2023_tables.h"
 #include "numtext/number_text.h"
 #include "numtext/words.h"
@@ -12,56 +12,11 @@ namespace ferrovolt {
 
 namespace {
 
-using Reason = std::optional<std::string>;
-
-// The input in double quotes, as a refusal names it.
-std::string quoted(std::string_view text) {
-    std::string out;
-    out.reserve(text.size() + 2);
-    out += '"';
-    out += text;
-    out += '"';
-    return out;
-}
-
-std::optional<double> number(std::string_view text) {
-    return readDouble(trimmed(text));
-}
-
-template <double CircuitInputs::*member>
-Reason setNumber(CircuitInputs& in, std::string_view text) {
-    const std::optional<double> value = number(text);
-    if (!value) return quoted(text) + " is not a number";
-    in.*member = *value;
-    return std::nullopt;
-}
-
-template <std::optional<double> CircuitInputs::*member>
-Reason setOptional(CircuitInputs& in, std::string_view text) {
-    const std::optional<double> value = number(text);
-    if (!value) return quoted(text) + " is not a number";
-    in.*member = *value;
-    return std::nullopt;
-}
-
-template <int CircuitInputs::*member>
-Reason setWhole(CircuitInputs& in, std::string_view text) {
-    const std::optional<double> value = number(text);
-    if (!value || *value != std::floor(*value) || std::abs(*value) > 1e9)
-        return quoted(text) + " is not a whole number";
-    in.*member = static_cast<int>(*value);
-    return std::nullopt;
-}
-
-template <bool CircuitInputs::*member>
-Reason setFlag(CircuitInputs& in, std::string_view text) {
-    text = trimmed(text);
-    for (std::string_view yes : {"true", "yes", "1"})
-        if (sameWord(text, yes)) return in.*member = true, std::nullopt;
-    for (std::string_view no : {"false", "no", "0", ""})
-        if (sameWord(text, no)) return in.*member = false, std::nullopt;
-    return quoted(text) + " is not true or false";
-}
+using fields::quoted;
+using fields::Reason;
+using fields::setFlag;
+using fields::setNumber;
+using fields::setWhole;
 
 // The index of text among the "|" separated choices, case aside.
 std::optional<int> choiceOf(std::string_view choices, std::string_view text) {
@@ -166,12 +121,7 @@ constexpr ChoiceText kAmbientMethods[] = {{"table", "Table 310.15(B)(1)(1)"},
                                           {"equation", "Equation of 310.15(B)"}};
 constexpr ChoiceText kRaceways[] = {{"pvc", "PVC"}, {"aluminium", "Aluminium"}, {"steel", "Steel"}};
 
-constexpr auto kSizeTexts = [] {
-    std::array<ChoiceText, nec2023::kSizes.size()> texts{};
-    for (std::size_t i = 0; i < texts.size(); ++i)
-        texts[i] = {nec2023::kSizes[i].label, nec2023::kSizes[i].label};
-    return texts;
-}();
+constexpr auto kSizeTexts = fields::sizeTexts(nec2023::kSizes);
 
 constexpr std::string_view kCircuit = "Circuit";
 constexpr std::string_view kInstallation = "Installation";
@@ -344,7 +294,7 @@ const std::array<CircuitField, 24> kCircuitFields = {{
       "A",
       {},
       "next standard rating"},
-     setOptional<&CircuitInputs::device>},
+     setNumber<&CircuitInputs::device>},
     {{{"conservative_125", "--conservative-125", InputKind::Flag, "", "",
        "Also require 125 % of a continuous load after correction and adjustment (stricter than "
        "the code, for authorities that ask for it)"},
@@ -362,14 +312,14 @@ const std::array<CircuitField, 24> kCircuitFields = {{
       kFault,
       "Fa&ult current:",
       "A"},
-     setOptional<&CircuitInputs::faultCurrent>},
+     setNumber<&CircuitInputs::faultCurrent>},
     {{{"clearing_time", "--clearing-time", InputKind::Number, "", "",
        "Fault clearing time in seconds"},
       false,
       kFault,
       "Clearin&g time:",
       "s"},
-     setOptional<&CircuitInputs::clearingTime>},
+     setNumber<&CircuitInputs::clearingTime>},
     {{{"k", "--k", InputKind::Number, "", "",
        "Adiabatic k to use instead of the one computed from the insulation"},
       false,
@@ -378,7 +328,7 @@ const std::array<CircuitField, 24> kCircuitFields = {{
       "",
       {},
       "from the insulation"},
-     setOptional<&CircuitInputs::k>},
+     setNumber<&CircuitInputs::k>},
     {{{"fault_divided", "--fault-divided", InputKind::Flag, "", "",
        "Parallel sets share the fault (a fault at the load end, or cable limiters); by default "
        "each set carries the whole fault"},

@@ -1,21 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "circuit/nec2023_code.h"
 
-#include <algorithm>
+#include "check/field_reading.h"
 
 #include "circuit/circuit_fields.h"
 
 namespace ferrovolt {
 
 namespace {
-
-// The code's fields and rows as every front end reads them, without their setters and values.
-template <class Out, class In, std::size_t N>
-std::array<Out, N> described(const std::array<In, N>& all) {
-    std::array<Out, N> out;
-    std::copy(all.begin(), all.end(), out.begin());
-    return out;
-}
 
 class NecCode final : public CircuitCode {
 public:
@@ -31,11 +23,11 @@ public:
                "rule 240.4(D); the answer is the largest minimum.";
     }
     std::span<const CheckField> fields() const override {
-        static const auto fields = described<CheckField>(kCircuitFields);
+        static const auto fields = fields::described<CheckField>(kCircuitFields);
         return fields;
     }
     std::span<const CheckRow> rows() const override {
-        static const auto rows = described<CheckRow>(kCircuitRows);
+        static const auto rows = fields::described<CheckRow>(kCircuitRows);
         return rows;
     }
     std::unique_ptr<CircuitCase> newCase() const override;

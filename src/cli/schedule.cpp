@@ -62,22 +62,20 @@ ColumnName columnName(std::string_view cell) {
     return name;
 }
 
-// The unit a header may give in brackets for an input read in one ("current (A)"); an
-// input not listed takes any text there ("sets (no.)").
-struct ColumnUnit {
-    std::string_view key;
-    std::string_view unit;
-};
+// The unit an input is read in, as a header may give it in brackets ("current (A)"): the
+// unit its field declares; an input without one takes any text there ("sets (no.)").
+std::string_view unitOf(const CheckField& field) {
+    if (field.key == "length") return "m";  // feet are given in a "feet" column, per row
+    return field.unit;
+}
 
-constexpr std::array<ColumnUnit, 7> kColumnUnits = {{
-    {"current", "A"},
-    {"length", "m"},  // feet are given in a "feet" column, per row
-    {"volts", "V"},
-    {"max_drop", "%"},
-    {"ambient", "°C"},
-    {"fault_current", "A"},
-    {"clearing_time", "s"},
-}};
+// Whether a header's unit is the input's, the symbols also spelt in letters ("ohm").
+bool sameUnit(std::string_view header, std::string_view unit) {
+    if (header == unitKey(unit)) return true;
+    if (unit == "Ω") return header == "ohm" || header == "ohms";
+    if (unit == "K·m/W") return header == "km/w" || header == "k.m/w" || header == "k*m/w";
+    return false;
+}
 
 // Columns that describe a circuit and are kept as they are without a word.
 constexpr std::array<std::string_view, 14> kLabelColumns = {
@@ -245,10 +243,10 @@ bool Schedule::header(const CsvRow& row) {
                                         quotedText(row.cells[j]) + " and " + std::to_string(i + 1) +
                                         " " + quotedText(cell) + " both give \"" +
                                         std::string(field->key) + "\"");
-            for (const ColumnUnit& unit : kColumnUnits)
-                if (unit.key == field->key && !name.unit.empty() && name.unit != unitKey(unit.unit))
-                    return refuseHeader(column + ": \"" + std::string(field->key) +
-                                        "\" is read in " + std::string(unit.unit));
+            if (const std::string_view unit = unitOf(*field);
+                !unit.empty() && !name.unit.empty() && !sameUnit(name.unit, unit))
+                return refuseHeader(column + ": \"" + std::string(field->key) + "\" is read in " +
+                                    std::string(unit));
             m_verdicts = m_verdicts || field->key == "size";
         } else if (std::find(answerKeys.begin(), answerKeys.end(), name.key) != answerKeys.end()) {
             return refuseHeader(column +

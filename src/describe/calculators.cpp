@@ -16,8 +16,8 @@ constexpr InputDescription kFeet{
     "feet", "--feet", K::Flag, "", "", "The length is in feet (default metres)", std::nullopt, ""};
 constexpr InputDescription kCurrent{"current", "--current",       K::Number,      "",
                                     "10",      "Load in amperes", Field::Current, ""};
-constexpr InputDescription kMaterial{"material",  "--material", K::Text,         "",
-                                     "Aluminium", "Material",   Field::Material, "materials"};
+constexpr InputDescription kMaterial{"material",     "--material", K::Text,         "",
+                                     kFirstMaterial, "Material",   Field::Material, "materials"};
 
 constexpr InputDescription kAreaWeightInputs[] = {
     {"gauge", "--gauge", K::Text, "", "18", "Gauge label", Field::Gauge, "gauges"},

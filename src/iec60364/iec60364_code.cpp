@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "iec60364/iec60364_code.h"
 
-#include <algorithm>
+#include "check/field_reading.h"
 
 #include "iec60364/iec60364_fields.h"
 
@@ -112,13 +112,6 @@ const std::array<IecRow, 30> kIecRows = {{
      [](const IecAnswer&) -> Value { return iec60364Code().name(); }},
 }};
 
-template <class Out, class In, std::size_t N>
-std::array<Out, N> described(const std::array<In, N>& all) {
-    std::array<Out, N> out;
-    std::copy(all.begin(), all.end(), out.begin());
-    return out;
-}
-
 class IecCode final : public CircuitCode {
 public:
     std::string_view key() const override { return "iec60364"; }
@@ -133,11 +126,11 @@ public:
                "60364-4-41; the answer is the largest minimum.";
     }
     std::span<const CheckField> fields() const override {
-        static const auto fields = described<CheckField>(kIecFields);
+        static const auto fields = fields::described<CheckField>(kIecFields);
         return fields;
     }
     std::span<const CheckRow> rows() const override {
-        static const auto rows = described<CheckRow>(kIecRows);
+        static const auto rows = fields::described<CheckRow>(kIecRows);
         return rows;
     }
     std::unique_ptr<CircuitCase> newCase() const override;

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "iec60364/iec60364_fields.h"
 
-#include <cmath>
-
+#include "check/field_reading.h"
 #include "iec60364/iec60364_check.h"
 #include "numtext/number_text.h"
 #include "numtext/words.h"
@@ -12,76 +11,24 @@ namespace ferrovolt::iec60364 {
 
 namespace {
 
-using Reason = std::optional<std::string>;
+using fields::quoted;
+using fields::Reason;
+using fields::setFlag;
+using fields::setNumber;
+using fields::setWhole;
 
-std::string quoted(std::string_view text) {
-    return "\"" + std::string(text) + "\"";
-}
-
-std::optional<double> number(std::string_view text) {
-    return readDouble(trimmed(text));
-}
-
-template <double IecInputs::*member>
-Reason setNumber(IecForm& form, std::string_view text) {
-    const std::optional<double> value = number(text);
-    if (!value) return quoted(text) + " is not a number";
-    form.inputs.*member = *value;
-    return std::nullopt;
-}
-
-template <std::optional<double> IecInputs::*member>
+// An optional number: empty leaves it to the check.
+template <auto member>
 Reason setOptional(IecForm& form, std::string_view text) {
-    if (trimmed(text).empty()) return form.inputs.*member = std::nullopt, std::nullopt;
-    const std::optional<double> value = number(text);
-    if (!value) return quoted(text) + " is not a number";
-    form.inputs.*member = *value;
-    return std::nullopt;
-}
-
-std::optional<int> whole(std::string_view text) {
-    const std::optional<double> value = number(text);
-    if (!value || *value != std::floor(*value) || std::abs(*value) > 1e9) return std::nullopt;
-    return static_cast<int>(*value);
-}
-
-template <int IecInputs::*member>
-Reason setWhole(IecForm& form, std::string_view text) {
-    const std::optional<int> value = whole(text);
-    if (!value) return quoted(text) + " is not a whole number";
-    form.inputs.*member = *value;
-    return std::nullopt;
+    if (trimmed(text).empty()) return form.*member = std::nullopt, std::nullopt;
+    return setNumber<member>(form, text);
 }
 
 Reason setLoaded(IecForm& form, std::string_view text) {
-    if (trimmed(text).empty()) return form.inputs.loaded = std::nullopt, std::nullopt;
-    const std::optional<int> value = whole(text);
+    if (trimmed(text).empty()) return form.loaded = std::nullopt, std::nullopt;
+    const std::optional<int> value = fields::whole(text);
     if (!value) return quoted(text) + " is not a whole number";
-    form.inputs.loaded = *value;
-    return std::nullopt;
-}
-
-std::optional<bool> flag(std::string_view text) {
-    text = trimmed(text);
-    for (std::string_view yes : {"true", "yes", "1"})
-        if (sameWord(text, yes)) return true;
-    for (std::string_view no : {"false", "no", "0", ""})
-        if (sameWord(text, no)) return false;
-    return std::nullopt;
-}
-
-Reason setFeet(IecForm& form, std::string_view text) {
-    const std::optional<bool> value = flag(text);
-    if (!value) return quoted(text) + " is not true or false";
-    form.feet = *value;
-    return std::nullopt;
-}
-
-template <bool IecInputs::*member>
-Reason setFlag(IecForm& form, std::string_view text) {
-    const std::optional<bool> value = flag(text);
-    if (!value) return quoted(text) + " is not true or false";
-    form.inputs.*member = *value;
+    form.loaded = *value;
     return std::nullopt;
 }
 
@@ -98,14 +45,14 @@ template <auto member, auto& choices>
 Reason setChoice(IecForm& form, std::string_view text) {
     const auto value = choiceOf(choices, trimmed(text));
     if (!value) return notOneOf(text, choices);
-    form.inputs.*member = *value;
+    form.*member = *value;
     return std::nullopt;
 }
 
 // A choice the check may go without: empty leaves it to the check.
 template <auto member, auto& choices>
 Reason setMaybe(IecForm& form, std::string_view text) {
-    if (trimmed(text).empty()) return form.inputs.*member = std::nullopt, std::nullopt;
+    if (trimmed(text).empty()) return form.*member = std::nullopt, std::nullopt;
     return setChoice<member, choices>(form, text);
 }
 
@@ -116,11 +63,11 @@ Reason setMaterial(IecForm& form, std::string_view text) {
 }
 
 Reason setSize(IecForm& form, std::string_view text) {
-    if (trimmed(text).empty()) return form.inputs.size = std::nullopt, std::nullopt;
+    if (trimmed(text).empty()) return form.size = std::nullopt, std::nullopt;
     const std::optional<int> size = iecSizeOf(text);
     if (!size)
         return quoted(text) + " is not a size of IEC 60228 (such as \"2.5 mm²\", \"25 mm²\")";
-    form.inputs.size = *size;
+    form.size = *size;
     return std::nullopt;
 }
 
@@ -172,11 +119,7 @@ constexpr auto kDeviceTexts = shownOf(kDevices);
 constexpr auto kEarthingTexts = shownOrNone(kEarthings, "Not checked");
 constexpr auto kCurveTexts = shownOrNone(kCurves, "Not given");
 
-constexpr auto kSizeTexts = [] {
-    std::array<ChoiceText, kSizes.size()> texts{};
-    for (std::size_t i = 0; i < texts.size(); ++i) texts[i] = {kSizes[i].label, kSizes[i].label};
-    return texts;
-}();
+constexpr auto kSizeTexts = fields::sizeTexts(kSizes);
 
 constexpr std::string_view kCircuit = "Circuit";
 constexpr std::string_view kInstallation = "Installation";
@@ -226,7 +169,7 @@ const std::array<IecField, 38> kIecFields = {{
       kLengthUnits,
       "",
       kBeside},
-     setFeet},
+     setFlag<&IecForm::feet>},
     {{{"material", "--material", kChoice, keysOf<kMetals>(), "copper", "Conductor material"},
       false,
       kCircuit,
@@ -261,8 +204,7 @@ const std::array<IecField, 38> kIecFields = {{
       {},
       "Table G.52.1"},
      setOptional<&IecInputs::maxDropPercent>},
-    {{{"use", "--use", kChoice, keysOf<kUses>(), "other", "The circuit's use, for Table G.52.1",
-       std::nullopt, "uses"},
+    {{{"use", "--use", kChoice, keysOf<kUses>(), "other", "The circuit's use, for Table G.52.1"},
       false,
       kCircuit,
       "&Use:",
@@ -522,7 +464,7 @@ const std::array<IecField, 38> kIecFields = {{
 }};
 
 IecInputs checkedInputs(const IecForm& form) {
-    IecInputs inputs = form.inputs;
+    IecInputs inputs = form;
     if (form.feet) inputs.length *= kMetresPerFoot;
     return inputs;
 }

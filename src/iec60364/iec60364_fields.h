@@ -15,8 +15,7 @@
 namespace ferrovolt::iec60364 {
 
 // The inputs as the fields set them: the check's, and a length that may be given in feet.
-struct IecForm {
-    IecInputs inputs;
+struct IecForm : IecInputs {
     bool feet = false;
 };
 

@@ -75,7 +75,7 @@ constexpr std::array<std::array<const char*, 2>, 11> kConduitSizes{{
 
 // Name, resistivity at 20 C in microhm-centimetres, temperature coefficient per degree C.
 constexpr std::array<std::array<const char*, 3>, kMaterialCount> kMaterials{{
-    {"Aluminium", "2.824", "0.0039"},
+    {kFirstMaterial.data(), "2.824", "0.0039"},
     {"Constantan 55/45", "48.98", "0.00001"},
     {"Copper (Annealed)", "1.7241", "0.00393"},
     {"Copper (Hard Drawn)", "1.771", "0.00382"},

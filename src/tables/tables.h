@@ -18,6 +18,9 @@ inline constexpr int kLastGaugePosition = 46;
 inline constexpr int kLabelRow = 5;
 inline constexpr int kStandardCount = 5;
 inline constexpr int kMaterialCount = 14;
+// The material the table lists first, which the Voltage Drop and Conductor Sizing tabs and
+// their commands start with.
+inline constexpr std::string_view kFirstMaterial = "Aluminium";
 inline constexpr int kOfferedMaterialCount = 11;  // rows 0 to 10 are offered and accepted
 inline constexpr int kUnitModeCount = 3;  // square millimetres, square inches, circular mils
 inline constexpr int kConduitSizeCount = 11;

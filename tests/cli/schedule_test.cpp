@@ -129,6 +129,10 @@ INSTANTIATE_TEST_SUITE_P(
         ScheduleCase{"UnitOtherThanTheInputs", "current,length (ft),volts\n10,1,120\n", 2, "",
                      "ferrovolt-calc: schedule: column 2 \"length (ft)\": \"length\" is read in "
                      "m\n"},
+        // An IEC input's unit is its own field's: milliamperes would be read as amperes.
+        ScheduleCase{"UnitOtherThanAnIecInputs",
+                     "code,current,length,volts,ze (ohm),rcd (mA)\niec60364,10,1,230,0.3,30\n", 2,
+                     "", "ferrovolt-calc: schedule: column 6 \"rcd (mA)\": \"rcd\" is read in A\n"},
         ScheduleCase{"ColumnOfAnEarlierAnswer", "current,length,volts,answer_size\n10,1,120,\n", 2,
                      "",
                      "ferrovolt-calc: schedule: column 4 \"answer_size\" is a column of the "
