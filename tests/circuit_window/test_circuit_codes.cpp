@@ -23,6 +23,7 @@
 #include "circuit_window/window_text.h"
 #include "iec60364/iec60364_inputs.h"
 #include "window_kit/result_rows.h"
+#include "window_kit/text_tone.h"
 
 using ferrovolt::CircuitCode;
 using ferrovolt::CircuitWindow;
@@ -44,6 +45,17 @@ void chooseCode(CircuitWindow& w, const CircuitCode& wanted) {
            list->currentIndex() < list->count() - 1)
         QTest::keyClick(list, Qt::Key_Down);
     QCOMPARE(&w.code(), &wanted);
+}
+
+// A dark palette as desktops ship it: light text on dark grey.
+QPalette darkPalette() {
+    QPalette dark;
+    for (const auto& [role, colour] : {std::pair{QPalette::Window, QColor(0x35, 0x35, 0x35)},
+                                       {QPalette::Base, QColor(0x2a, 0x2a, 0x2a)},
+                                       {QPalette::Text, QColor(Qt::white)},
+                                       {QPalette::WindowText, QColor(Qt::white)}})
+        dark.setColor(role, colour);
+    return dark;
 }
 
 void activate(CircuitWindow& w) {
@@ -195,6 +207,25 @@ void TestCircuitCodes::methodsSaidAndDrawn() {
                                drawn.sizeInBytes());
     }
     QCOMPARE(drawings.size(), methods->count());  // no two drawn alike
+
+    // Drawn in ink that reads on the list's background, on a dark palette chosen while the
+    // window is open too.
+    const QPalette light = QApplication::palette();
+    for (const QPalette& palette : {light, darkPalette()}) {
+        QApplication::setPalette(palette);
+        const QColor base = methods->palette().color(QPalette::Base);
+        for (int i = 0; i < methods->count(); ++i) {
+            const QImage drawn = methods->itemIcon(i).pixmap(methods->iconSize()).toImage();
+            double strongest = 1;
+            for (int y = 0; y < drawn.height(); ++y)
+                for (int x = 0; x < drawn.width(); ++x)
+                    if (drawn.pixelColor(x, y).alpha() == 255)
+                        strongest = std::max(
+                            strongest, ferrovolt::contrastRatio(drawn.pixelColor(x, y), base));
+            QVERIFY2(strongest >= ferrovolt::kTextContrast, qPrintable(methods->itemText(i)));
+        }
+    }
+    QApplication::setPalette(light);
 }
 
 // The Electrical Installation Guide's circuit C7 (150 kW, 255 A at 400 V, method F, 20 m):
