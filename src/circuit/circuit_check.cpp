@@ -5,6 +5,7 @@
 #include <cctype>
 #include <cmath>
 
+#include "check/fault_inputs.h"
 #include "circuit/nec2023_rules.h"
 #include "numtext/number_text.h"
 #include "numtext/rounded_number.h"
@@ -58,18 +59,9 @@ std::optional<CircuitRefusal> invalid(const CircuitInputs& in) {
     if (!positive(in.powerFactor) || in.powerFactor > 1)
         return refuse("pf", "must be more than 0 and at most 1");
     if (in.sets < 1) return refuse("sets", "must be 1 or more");
-    if (in.faultCurrent && !positive(*in.faultCurrent))
-        return refuse("fault_current", "must be more than 0 A");
-    if (in.faultCurrent && !in.clearingTime)
-        return refuse("clearing_time", "is needed with a fault current");
-    if (in.clearingTime && !in.faultCurrent)
-        return refuse("fault_current", "is needed with a clearing time");
-    if (in.clearingTime && (!positive(*in.clearingTime) || *in.clearingTime > 5))
-        return refuse("clearing_time",
-                      "must be more than 0 and at most 5 s, the span the adiabatic method holds");
-    if (in.k && !in.faultCurrent)
-        return refuse("k", "is used only with a fault current and a clearing time");
-    if (in.k && !positive(*in.k)) return refuse("k", "must be more than 0");
+    if (auto refusal =
+            faultInputsRefusal(in.faultCurrent, in.clearingTime, in.k, "the adiabatic method"))
+        return refusal;
     if (in.device && !positive(*in.device)) return refuse("device", "must be more than 0 A");
     if (in.size && (*in.size < 0 || *in.size >= static_cast<int>(kSizes.size())))
         return refuse("size", "is not a size of NEC 2023 Table 310.16");

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <span>
 
+#include "check/fault_inputs.h"
 #include "iec60364/iec60364_fault.h"
 #include "iec60364/iec60364_steps.h"
 #include "numtext/number_text.h"
@@ -79,18 +80,9 @@ std::optional<IecRefusal> invalid(const IecInputs& in) {
         return refuse("device_rating", "must be more than 0 A");
     if (in.ggDeemed && in.device != Device::Gg)
         return refuse("gg_deemed", "applies to gG fuses only");
-    if (in.faultCurrent && !positive(*in.faultCurrent))
-        return refuse("fault_current", "must be more than 0 A");
-    if (in.faultCurrent && !in.clearingTime)
-        return refuse("clearing_time", "is needed with a fault current");
-    if (in.clearingTime && !in.faultCurrent)
-        return refuse("fault_current", "is needed with a clearing time");
-    if (in.clearingTime && (!positive(*in.clearingTime) || *in.clearingTime > 5))
-        return refuse("clearing_time", "must be more than 0 and at most 5 s, the span " +
-                                           cited(kShortCircuitRule) + " holds");
-    if (in.k && !in.faultCurrent)
-        return refuse("k", "is used only with a fault current and a clearing time");
-    if (in.k && !positive(*in.k)) return refuse("k", "must be more than 0");
+    if (auto refusal =
+            faultInputsRefusal(in.faultCurrent, in.clearingTime, in.k, cited(kShortCircuitRule)))
+        return refusal;
     if (in.size && (*in.size < 0 || *in.size >= kSizeCount))
         return refuse("size", "is not a size of " + cited(kIec60228Table.cite));
     return detail::invalidFaultPath(in);
