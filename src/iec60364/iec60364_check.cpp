@@ -5,6 +5,7 @@
 #include <cmath>
 #include <span>
 
+#include "check/criteria_search.h"
 #include "check/fault_inputs.h"
 #include "iec60364/iec60364_fault.h"
 #include "iec60364/iec60364_steps.h"
@@ -14,7 +15,6 @@ namespace ferrovolt::iec60364 {
 
 namespace {
 
-constexpr int kNoSize = -1;
 using detail::kSlack;
 using detail::num;
 using detail::positive;
@@ -569,23 +569,16 @@ std::optional<IecRefusal> conclude(const IecInputs& in, IecAnswer& a) {
            kSizes[static_cast<std::size_t>(a.byMinimumSize)].mm2 + kSlack < minimum)
         ++a.byMinimumSize;
 
-    const int top = std::max(
-        {a.byAmpacity, a.byVoltageDrop, a.byMinimumSize, a.byShortCircuit.value_or(kNoSize)});
-    a.governedBy = top == a.byAmpacity       ? IecCriterion::Ampacity
-                   : top == a.byVoltageDrop  ? IecCriterion::VoltageDrop
-                   : a.byShortCircuit == top ? IecCriterion::ShortCircuit
-                                             : IecCriterion::MinimumSize;
-    a.size = in.size.value_or(top);
+    const std::array<std::optional<int>, 4> minimums{a.byAmpacity, a.byVoltageDrop,
+                                                     a.byShortCircuit, a.byMinimumSize};
+    a.governedBy = static_cast<IecCriterion>(governingCriterion(minimums));
+    a.size = in.size.value_or(*minimums[static_cast<std::size_t>(a.governedBy)]);
     a.sizeGiven = in.size.has_value();
     if (a.sizeGiven) {
-        const auto fails = [&a](IecCriterion c, bool failed) {
-            a.fails[static_cast<std::size_t>(c)] = failed;
-            a.meetsAll = a.meetsAll && !failed;
-        };
-        fails(IecCriterion::Ampacity, a.byAmpacity > a.size);
-        fails(IecCriterion::VoltageDrop, a.byVoltageDrop > a.size);
-        fails(IecCriterion::ShortCircuit, a.byShortCircuit && *a.byShortCircuit > a.size);
-        fails(IecCriterion::MinimumSize, a.byMinimumSize > a.size);
+        for (const std::size_t failed : failedCriteria(minimums, a.size)) {
+            a.fails[failed] = true;
+            a.meetsAll = false;
+        }
     }
     if (std::optional<IecRefusal> refusal = detail::faultPath(in, a)) return refusal;
     const ConductorRow& size = kSizes[static_cast<std::size_t>(a.size)];
