@@ -19,7 +19,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "circuit/circuit_fields.h"
+#include "check/circuit_code.h"
 #include "cli/batch.h"
 #include "cli/command.h"
 #include "cli/json_answer.h"
@@ -53,8 +53,23 @@ const std::vector<std::pair<std::string, std::vector<std::string>>> kOutputNames
     {"conductor_size", {"lblCmils", "lblMinAWG", "lblMinMetric", "lblNomMetric"}},
 };
 
-// The circuit check answers its own object: every result row and the trail, or a refusal
-// naming one of its declared inputs with the reason.
+// Whether a key is an input of some code, or the code itself.
+bool circuitInput(const std::string& key) {
+    if (key == "code") return true;
+    for (const CircuitCode* code : circuitCodes())
+        if (code->field(key) != nullptr) return true;
+    return false;
+}
+
+// The code an answer names in its "code" row.
+const CircuitCode* answeringCode(const nlohmann::ordered_json& json) {
+    for (const CircuitCode* code : circuitCodes())
+        if (json.contains("code") && json["code"] == code->name()) return code;
+    return nullptr;
+}
+
+// The circuit check answers its own object: every result row of its code and the trail, or
+// a refusal naming one of the codes' declared inputs with the reason.
 void checkCircuitAnswer(const nlohmann::ordered_json& json, const std::string& answer) {
     if (json.contains("error")) {
         require(json.size() == 1 && json["error"].is_string(), "a malformed error", answer);
@@ -63,11 +78,13 @@ void checkCircuitAnswer(const nlohmann::ordered_json& json, const std::string& a
     if (json.contains("refused")) {
         require(json.size() == 2 && json["refused"].is_string() && json["reason"].is_string() &&
                     !json["reason"].get<std::string>().empty() &&
-                    circuitField(json["refused"].get<std::string>()) != nullptr,
+                    circuitInput(json["refused"].get<std::string>()),
                 "a circuit refusal names no input", answer);
         return;
     }
-    for (const CircuitRow& row : kCircuitRows)
+    const CircuitCode* code = answeringCode(json);
+    require(code != nullptr, "a circuit answer names no code", answer);
+    for (const CheckRow& row : code->rows())
         require(json.contains(row.key), "a circuit answer lacks a row", answer);
     require(json["size"].is_string() && json["trail"].is_array() && !json["trail"].empty(),
             "a circuit answer without size or trail", answer);

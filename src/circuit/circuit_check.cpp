@@ -5,6 +5,8 @@
 #include <cctype>
 #include <cmath>
 
+#include "check/criteria_search.h"
+#include "check/fault_inputs.h"
 #include "circuit/nec2023_rules.h"
 #include "numtext/number_text.h"
 #include "numtext/rounded_number.h"
@@ -58,18 +60,9 @@ std::optional<CircuitRefusal> invalid(const CircuitInputs& in) {
     if (!positive(in.powerFactor) || in.powerFactor > 1)
         return refuse("pf", "must be more than 0 and at most 1");
     if (in.sets < 1) return refuse("sets", "must be 1 or more");
-    if (in.faultCurrent && !positive(*in.faultCurrent))
-        return refuse("fault_current", "must be more than 0 A");
-    if (in.faultCurrent && !in.clearingTime)
-        return refuse("clearing_time", "is needed with a fault current");
-    if (in.clearingTime && !in.faultCurrent)
-        return refuse("fault_current", "is needed with a clearing time");
-    if (in.clearingTime && (!positive(*in.clearingTime) || *in.clearingTime > 5))
-        return refuse("clearing_time",
-                      "must be more than 0 and at most 5 s, the span the adiabatic method holds");
-    if (in.k && !in.faultCurrent)
-        return refuse("k", "is used only with a fault current and a clearing time");
-    if (in.k && !positive(*in.k)) return refuse("k", "must be more than 0");
+    if (auto refusal =
+            faultInputsRefusal(in.faultCurrent, in.clearingTime, in.k, "the adiabatic method"))
+        return refusal;
     if (in.device && !positive(*in.device)) return refuse("device", "must be more than 0 A");
     if (in.size && (*in.size < 0 || *in.size >= static_cast<int>(kSizes.size())))
         return refuse("size", "is not a size of NEC 2023 Table 310.16");
@@ -130,20 +123,9 @@ void groundingConductor(CircuitAnswer& a, Material material) {
 
 // Every criterion's minimum size and the answer they make; the trail is written later, from
 // the inputs and these numbers, when a front end asks for it.
-CircuitResult check(const CircuitInputs& in, bool ampacityOnly) {
-    if (std::optional<CircuitRefusal> refusal = invalid(in)) return std::move(*refusal);
-    if (in.size && nec2023::tableAmpacity(in.material, *in.size, 0) == 0)
-        return refuse("size", std::string(label(*in.size)) + " " +
-                                  std::string(materialName(in.material)) +
-                                  " has no value in NEC 2023 Table 310.16");
-
-    const nec2023::Circuit c(in);
-    CircuitAnswer a;
-    a.code = kEdition;
-    a.sets = in.sets;
-    a.trail = {in, ampacityOnly};
-    a.requiredAmpacity = c.required;
-
+// The ambient and adjustment factors and the device, before any size is tried.
+std::optional<CircuitRefusal> setUp(const CircuitInputs& in, const nec2023::Circuit& c,
+                                    CircuitAnswer& a) {
     std::variant<double, CircuitRefusal> ambient = ambientFactor(in);
     if (auto* refusal = std::get_if<CircuitRefusal>(&ambient)) return std::move(*refusal);
     a.ambientFactor = std::get<double>(ambient);
@@ -162,14 +144,16 @@ CircuitResult check(const CircuitInputs& in, bool ampacityOnly) {
     a.deviceGiven = in.device.has_value();
     a.deviceStandard = nec2023::isStandardRating(c.device);
     a.terminalRating = c.terminalCol == 0 ? 60 : 75;
+    return std::nullopt;
+}
 
-    // Ampacity: (a) and (b) of 210.19(A)(1) and 215.2(A)(1) each find their smallest size,
-    // then the conductor's ampacity must be protected by the device (240.4(B), (C)).
+// Ampacity: (a) and (b) of 210.19(A)(1) and 215.2(A)(1) each find their smallest size, then
+// the conductor's ampacity must be protected by the device (240.4(B), (C)).
+std::optional<CircuitRefusal> ampacity(const CircuitInputs& in, const nec2023::Circuit& c,
+                                       CircuitAnswer& a) {
     const int sizeCount = static_cast<int>(kSizes.size());
     const auto smallest = [&](auto meets) {
-        for (int s = c.firstSize(); s < sizeCount; ++s)
-            if (meets(s)) return s;
-        return kNoSize;
+        return smallestMeeting(c.firstSize(), sizeCount, meets).value_or(kNoSize);
     };
     a.byLoad125 = smallest([&](int s) { return c.meetsLoad125(s); });
     a.byAfterFactors = smallest(
@@ -199,64 +183,63 @@ CircuitResult check(const CircuitInputs& in, bool ampacityOnly) {
         : a.byAmpacity == a.byAfterFactors
             ? (in.conservative125 ? AmpacityRule::Combined125 : AmpacityRule::AfterFactors)
             : AmpacityRule::Protection;
-    if (ampacityOnly) return a;
+    return std::nullopt;
+}
 
-    // Voltage drop, over the sizes Table 9 lists.
+// Voltage drop, over the sizes Table 9 lists.
+std::optional<CircuitRefusal> voltageDrop(const CircuitInputs& in, const nec2023::Circuit& c,
+                                          CircuitAnswer& a) {
     a.byVoltageDrop = kNoSize;
     for (const nec2023::Table9Row& row : nec2023::kChapter9Table9) {
         if (row.size < c.firstSize()) continue;
         if (c.drop(row).volts * 100 / in.volts > in.maxDropPercent) continue;
         a.byVoltageDrop = row.size;
-        break;
+        return std::nullopt;
     }
-    if (a.byVoltageDrop == kNoSize)
-        return refuse("max_drop",
-                      "no size of NEC 2023 Chapter 9 Table 9 (up to 1000 kcmil) keeps "
-                      "the drop within " +
-                          numberText(in.maxDropPercent) +
-                          " % over this length: use more parallel sets");
+    return refuse("max_drop",
+                  "no size of NEC 2023 Chapter 9 Table 9 (up to 1000 kcmil) keeps "
+                  "the drop within " +
+                      numberText(in.maxDropPercent) +
+                      " % over this length: use more parallel sets");
+}
 
-    // Short circuit.
-    if (in.faultCurrent) {
-        a.k = in.k ? *in.k
-                   : iceaK(in.material, in.insulation,
-                           nec2023::finalTemperature(in.insulationFamily));
-        const double mm2 = c.faultPerSet() * std::sqrt(*in.clearingTime) / *a.k;
-        a.shortCircuitCmil = mm2 / nec2023::kMm2PerCmil;
-        for (int s = c.firstSize(); s < sizeCount; ++s) {
-            if (kSizes[static_cast<std::size_t>(s)].cmil < *a.shortCircuitCmil) continue;
-            a.byShortCircuit = s;
-            break;
-        }
-        if (!a.byShortCircuit)
-            return refuse("fault_current",
-                          "needs " + roundedNumberText(*a.shortCircuitCmil, 0) +
-                              " cmil per conductor, more than the largest size (2000 kcmil)");
-    }
-
-    // Small-conductor rule.
+// Short circuit, with a fault current, and the small-conductor rule.
+std::optional<CircuitRefusal> shortCircuit(const CircuitInputs& in, const nec2023::Circuit& c,
+                                           CircuitAnswer& a) {
     a.bySmallConductor = c.firstSize();
     while (true) {
         const int limit = nec2023::smallConductorLimit(in.material, a.bySmallConductor);
         if (limit == 0 || limit + 1e-9 >= c.device) break;
         ++a.bySmallConductor;
     }
+    if (!in.faultCurrent) return std::nullopt;
+    a.k = in.k ? *in.k
+               : iceaK(in.material, in.insulation, nec2023::finalTemperature(in.insulationFamily));
+    const double mm2 = c.faultPerSet() * std::sqrt(*in.clearingTime) / *a.k;
+    a.shortCircuitCmil = mm2 / nec2023::kMm2PerCmil;
+    a.byShortCircuit = smallestMeeting(c.firstSize(), static_cast<int>(kSizes.size()), [&](int s) {
+        return kSizes[static_cast<std::size_t>(s)].cmil >= *a.shortCircuitCmil;
+    });
+    if (a.byShortCircuit) return std::nullopt;
+    return refuse("fault_current", "needs " + roundedNumberText(*a.shortCircuitCmil, 0) +
+                                       " cmil per conductor, more than the largest size (2000 "
+                                       "kcmil)");
+}
 
-    // The answer: the largest minimum, and the criterion that set it.
-    int largest = std::max(
-        {a.byAmpacity, a.byVoltageDrop, a.bySmallConductor, a.byShortCircuit.value_or(kNoSize)});
-    a.governedBy = largest == a.byAmpacity       ? Criterion::Ampacity
-                   : largest == a.byVoltageDrop  ? Criterion::VoltageDrop
-                   : a.byShortCircuit == largest ? Criterion::ShortCircuit
-                                                 : Criterion::SmallConductor;
+// The answer: the largest minimum and the criterion that set it, or a given size and what it
+// fails; then the answer's own numbers.
+std::optional<CircuitRefusal> conclude(const CircuitInputs& in, const nec2023::Circuit& c,
+                                       CircuitAnswer& a) {
+    const int sizeCount = static_cast<int>(kSizes.size());
+    const std::array<std::optional<int>, 4> minimums{a.byAmpacity, a.byVoltageDrop,
+                                                     a.byShortCircuit, a.bySmallConductor};
+    a.governedBy = static_cast<Criterion>(governingCriterion(minimums));
+    const int largest = *minimums[static_cast<std::size_t>(a.governedBy)];
     if (in.size) {
         a.size = *in.size;
         a.sizeGiven = true;
-        if (a.byAmpacity > a.size) a.fails.push_back(Criterion::Ampacity);
-        if (a.byVoltageDrop > a.size) a.fails.push_back(Criterion::VoltageDrop);
-        if (a.byShortCircuit && *a.byShortCircuit > a.size)
-            a.fails.push_back(Criterion::ShortCircuit);
-        if (a.bySmallConductor > a.size) a.fails.push_back(Criterion::SmallConductor);
+        for (const std::size_t failed : failedCriteria(minimums, a.size))
+            a.fails.push_back(static_cast<Criterion>(failed));
     } else {
         a.size = largest;
         while (a.size < sizeCount && nec2023::table9Row(a.size) == nullptr) ++a.size;
@@ -288,6 +271,29 @@ CircuitResult check(const CircuitInputs& in, bool ampacityOnly) {
     if (const int limit = nec2023::smallConductorLimit(in.material, a.size); limit != 0)
         a.maxOvercurrentDevice = limit;
     groundingConductor(a, in.material);
+    return std::nullopt;
+}
+
+CircuitResult check(const CircuitInputs& in, bool ampacityOnly) {
+    if (std::optional<CircuitRefusal> refusal = invalid(in)) return std::move(*refusal);
+    if (in.size && nec2023::tableAmpacity(in.material, *in.size, 0) == 0)
+        return refuse("size", std::string(label(*in.size)) + " " +
+                                  std::string(materialName(in.material)) +
+                                  " has no value in NEC 2023 Table 310.16");
+
+    const nec2023::Circuit c(in);
+    CircuitAnswer a;
+    a.code = kEdition;
+    a.sets = in.sets;
+    a.trail = {in, ampacityOnly};
+    a.requiredAmpacity = c.required;
+    for (const auto step : {setUp, ampacity}) {
+        if (std::optional<CircuitRefusal> refusal = step(in, c, a)) return std::move(*refusal);
+    }
+    if (ampacityOnly) return a;
+    for (const auto step : {voltageDrop, shortCircuit, conclude}) {
+        if (std::optional<CircuitRefusal> refusal = step(in, c, a)) return std::move(*refusal);
+    }
     return a;
 }
 

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <span>
 
+#include "check/criteria_search.h"
+#include "check/fault_inputs.h"
 #include "iec60364/iec60364_fault.h"
 #include "iec60364/iec60364_steps.h"
 #include "numtext/number_text.h"
@@ -13,7 +15,6 @@ namespace ferrovolt::iec60364 {
 
 namespace {
 
-constexpr int kNoSize = -1;
 using detail::kSlack;
 using detail::num;
 using detail::positive;
@@ -79,18 +80,9 @@ std::optional<IecRefusal> invalid(const IecInputs& in) {
         return refuse("device_rating", "must be more than 0 A");
     if (in.ggDeemed && in.device != Device::Gg)
         return refuse("gg_deemed", "applies to gG fuses only");
-    if (in.faultCurrent && !positive(*in.faultCurrent))
-        return refuse("fault_current", "must be more than 0 A");
-    if (in.faultCurrent && !in.clearingTime)
-        return refuse("clearing_time", "is needed with a fault current");
-    if (in.clearingTime && !in.faultCurrent)
-        return refuse("fault_current", "is needed with a clearing time");
-    if (in.clearingTime && (!positive(*in.clearingTime) || *in.clearingTime > 5))
-        return refuse("clearing_time", "must be more than 0 and at most 5 s, the span " +
-                                           cited(kShortCircuitRule) + " holds");
-    if (in.k && !in.faultCurrent)
-        return refuse("k", "is used only with a fault current and a clearing time");
-    if (in.k && !positive(*in.k)) return refuse("k", "must be more than 0");
+    if (auto refusal =
+            faultInputsRefusal(in.faultCurrent, in.clearingTime, in.k, cited(kShortCircuitRule)))
+        return refusal;
     if (in.size && (*in.size < 0 || *in.size >= kSizeCount))
         return refuse("size", "is not a size of " + cited(kIec60228Table.cite));
     return detail::invalidFaultPath(in);
@@ -577,23 +569,16 @@ std::optional<IecRefusal> conclude(const IecInputs& in, IecAnswer& a) {
            kSizes[static_cast<std::size_t>(a.byMinimumSize)].mm2 + kSlack < minimum)
         ++a.byMinimumSize;
 
-    const int top = std::max(
-        {a.byAmpacity, a.byVoltageDrop, a.byMinimumSize, a.byShortCircuit.value_or(kNoSize)});
-    a.governedBy = top == a.byAmpacity       ? IecCriterion::Ampacity
-                   : top == a.byVoltageDrop  ? IecCriterion::VoltageDrop
-                   : a.byShortCircuit == top ? IecCriterion::ShortCircuit
-                                             : IecCriterion::MinimumSize;
-    a.size = in.size.value_or(top);
+    const std::array<std::optional<int>, 4> minimums{a.byAmpacity, a.byVoltageDrop,
+                                                     a.byShortCircuit, a.byMinimumSize};
+    a.governedBy = static_cast<IecCriterion>(governingCriterion(minimums));
+    a.size = in.size.value_or(*minimums[static_cast<std::size_t>(a.governedBy)]);
     a.sizeGiven = in.size.has_value();
     if (a.sizeGiven) {
-        const auto fails = [&a](IecCriterion c, bool failed) {
-            a.fails[static_cast<std::size_t>(c)] = failed;
-            a.meetsAll = a.meetsAll && !failed;
-        };
-        fails(IecCriterion::Ampacity, a.byAmpacity > a.size);
-        fails(IecCriterion::VoltageDrop, a.byVoltageDrop > a.size);
-        fails(IecCriterion::ShortCircuit, a.byShortCircuit && *a.byShortCircuit > a.size);
-        fails(IecCriterion::MinimumSize, a.byMinimumSize > a.size);
+        for (const std::size_t failed : failedCriteria(minimums, a.size)) {
+            a.fails[failed] = true;
+            a.meetsAll = false;
+        }
     }
     if (std::optional<IecRefusal> refusal = detail::faultPath(in, a)) return refusal;
     const ConductorRow& size = kSizes[static_cast<std::size_t>(a.size)];

@@ -13,6 +13,7 @@
 #include <variant>
 #include <vector>
 
+#include "check/circuit_code.h"
 #include "iec60364/iec60364_inputs.h"
 #include "iec60364/iec60364_tables.h"
 
@@ -115,10 +116,7 @@ struct IecAnswer {
 };
 
 // An input the check cannot answer for, named by its key ("ambient", "method", ...).
-struct IecRefusal {
-    std::string_view field;
-    std::string reason;
-};
+using IecRefusal = CheckRefusal;
 
 using IecResult = std::variant<IecAnswer, IecRefusal>;
 

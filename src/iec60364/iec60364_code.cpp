@@ -147,8 +147,7 @@ public:
     }
     std::optional<CheckRefusal> check() override {
         m_result = checkIecCircuit(checkedInputs(m_form));
-        if (auto* refusal = std::get_if<IecRefusal>(&m_result))
-            return CheckRefusal{refusal->field, std::move(refusal->reason)};
+        if (auto* refusal = std::get_if<IecRefusal>(&m_result)) return std::move(*refusal);
         return std::nullopt;
     }
     Value value(std::size_t row) const override { return kIecRows[row].value(answer()); }
