@@ -30,8 +30,8 @@ cat >"$fontconfig/fonts.conf" <<EOF
 EOF
 
 # The xcb platform on a virtual screen: the same rendering as on a desktop, fonts included.
-env -u QT_QPA_PLATFORM LC_ALL=C.UTF-8 FONTCONFIG_FILE="$fontconfig/fonts.conf" \
+env -u QT_QPA_PLATFORM LC_ALL=C.UTF-8 FONTCONFIG_FILE="$fontconfig/fonts.conf" XDG_CONFIG_HOME="$fontconfig/config" \
     xvfb-run -a -s "-screen 0 1280x1024x24" "$build/scripts/probe/ferrovolt-probe" screenshots "$out"
-env -u QT_QPA_PLATFORM LC_ALL=C.UTF-8 FONTCONFIG_FILE="$fontconfig/fonts.conf" QT_SCALE_FACTOR=2 \
+env -u QT_QPA_PLATFORM LC_ALL=C.UTF-8 FONTCONFIG_FILE="$fontconfig/fonts.conf" XDG_CONFIG_HOME="$fontconfig/config" QT_SCALE_FACTOR=2 \
     xvfb-run -a -s "-screen 0 1920x1080x24" "$build/scripts/probe/ferrovolt-probe" \
     scaled-screenshot "$out"

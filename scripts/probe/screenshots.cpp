@@ -98,6 +98,31 @@ bool takeCircuitScreenshots(QWidget& window, SystemServices& services, const QSt
     WaitSeconds(services, 0.3F);
     ok = save(*circuit, QDir(folder).filePath(QStringLiteral("9-circuit-check-dark.png"))) && ok;
     QApplication::setPalette(light);
+
+    // Under IEC 60364, as a 415 V supply opens it: a long final circuit on a B32 whose
+    // earth-fault loop, not its current, sets the size.
+    CircuitPrefill metric;
+    metric.current = "32";
+    metric.length = "60";
+    metric.material = "Copper";
+    metric.volts = 415;
+    metric.threePhase = true;
+    circuit->prefill(metric);
+    const auto choose = [circuit](const char* key, const char* value) {
+        auto* list = circuit->findChild<QComboBox*>(QString::fromUtf8(key));
+        if (list != nullptr) list->setCurrentIndex(list->findData(QString::fromUtf8(value)));
+    };
+    choose("phase", "single");
+    choose("earthing", "TN-S");
+    choose("curve", "B");
+    if (auto* volts = circuit->findChild<QLineEdit*>(QStringLiteral("volts")))
+        volts->setText(QStringLiteral("230"));
+    if (auto* drop = circuit->findChild<QLineEdit*>(QStringLiteral("max_drop")))
+        drop->setText(QStringLiteral("10"));
+    if (auto* ze = circuit->findChild<QLineEdit*>(QStringLiteral("ze")))
+        ze->setText(QStringLiteral("0.8"));
+    WaitSeconds(services, 0.3F);
+    ok = save(*circuit, QDir(folder).filePath(QStringLiteral("12-circuit-check-iec.png"))) && ok;
     circuit->close();
     return ok;
 }

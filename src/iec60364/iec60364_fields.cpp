@@ -106,8 +106,9 @@ constexpr std::string_view keysOf() {
 constexpr ChoiceText kLengthUnits[] = {{"false", "m"}, {"true", "ft"}};
 constexpr auto kMetalTexts = shownOf(kMetals);
 constexpr auto kPhaseTexts = shownOf(kPhases);
-constexpr auto kUseTexts = shownOf(kUses);
-constexpr auto kSupplyTexts = shownOf(kSupplies);
+// Not given: the limit is the one given, or Table G.52.1 for other uses on a public supply.
+constexpr auto kUseTexts = shownOrNone(kUses, "Not given (other uses)");
+constexpr auto kSupplyTexts = shownOrNone(kSupplies, "Not given (public)");
 constexpr auto kInsulationTexts = shownOf(kInsulations);
 constexpr auto kMethodTexts = shownOf(kMethods);
 constexpr auto kLayoutTexts = shownOrNone(kLayouts, "Methods F and G only");
@@ -204,18 +205,19 @@ const std::array<IecField, 38> kIecFields = {{
       {},
       "Table G.52.1"},
      setOptional<&IecInputs::maxDropPercent>},
-    {{{"use", "--use", kChoice, keysOf<kUses>(), "other", "The circuit's use, for Table G.52.1"},
+    {{{"use", "--use", kChoice, keysOf<kUses>(), "",
+       "The circuit's use, for Table G.52.1 (default other)"},
       false,
       kCircuit,
       "&Use:",
       "",
       kUseTexts},
      setMaybe<&IecInputs::use, kUses>},
-    {{{"supply", "--supply", kChoice, keysOf<kSupplies>(), "public",
-       "The installation's supply, for Table G.52.1"},
+    {{{"supply", "--supply", kChoice, keysOf<kSupplies>(), "",
+       "The installation's supply, for Table G.52.1 (default public)"},
       false,
       kCircuit,
-      "Suppl&y:",
+      "&Supply:",
       "",
       kSupplyTexts},
      setMaybe<&IecInputs::supply, kSupplies>},
@@ -264,7 +266,7 @@ const std::array<IecField, 38> kIecFields = {{
        "Soil thermal resistivity, K·m/W, for D1 and D2 (default 2.5)"},
       false,
       kInstallation,
-      "Soil resistivit&y:",
+      "S&oil resistivity:",
       "K·m/W",
       {},
       "2.5"},
@@ -299,7 +301,7 @@ const std::array<IecField, 38> kIecFields = {{
        "Cables in the ducts of D1, Table B.52.19 (default multicore)"},
       false,
       kInstallation,
-      "Cables in &ducts:",
+      "Ca&bles in ducts:",
       "",
       kDuctTexts},
      setMaybe<&IecInputs::ducts, kDuctCables>},
@@ -410,7 +412,7 @@ const std::array<IecField, 38> kIecFields = {{
     {{{"ze", "--ze", kNumber, "", "", "Loop impedance outside the circuit Ze, Ω"},
       false,
       kEarthFault,
-      "External loop impedance &Ze:",
+      "E&xternal loop impedance Ze:",
       "Ω"},
      setOptional<&IecInputs::ze>},
     {{{"curve", "--curve", kChoice, keysOf<kCurves>(), "",

@@ -271,6 +271,11 @@ void TestCircuitCodes::answersWithTheCodesRows() {
     w.findChild<QLineEdit*>(QStringLiteral("current"))->setText(QStringLiteral("300"));
     QCOMPARE(w.findChild<QLabel*>(QStringLiteral("lblSize"))->text(), QStringLiteral("120 mm²"));
     QTRY_VERIFY(trail->toPlainText().contains(QStringLiteral("Answer: 120 mm²")));
+
+    // A limit typed in the window is the limit: use and supply are left unsaid until chosen.
+    w.findChild<QLineEdit*>(QStringLiteral("max_drop"))->setText(QStringLiteral("0.4"));
+    QCOMPARE(value("max_drop")->text(), QStringLiteral("0.4 %"));
+    QVERIFY(value("by_voltage_drop")->governs());
 }
 
 void TestCircuitCodes::fitsSmallScreens_data() {
