@@ -38,7 +38,8 @@ const NecCode kCode;
 class NecCase final : public CircuitCase {
 public:
     NecCase() = default;
-    explicit NecCase(const CircuitAnswer& answer) : m_result(answer) {}
+    // A case over an answer worked out already, which outlives it: its sheet and report.
+    explicit NecCase(const CircuitAnswer& answer) : m_answer(&answer) {}
 
     const CircuitCode& code() const override { return kCode; }
     void reset() override { m_inputs = {}; }
@@ -47,32 +48,32 @@ public:
     }
     std::optional<CheckRefusal> check() override {
         m_result = checkCircuit(m_inputs);
+        m_answer = std::get_if<CircuitAnswer>(&m_result);
         if (auto* refusal = std::get_if<CircuitRefusal>(&m_result)) return std::move(*refusal);
         return std::nullopt;
     }
-    CheckValue value(std::size_t row) const override { return kCircuitRows[row].value(answer()); }
-    std::string_view sizeLabel() const override { return answer().sizeLabel; }
+    CheckValue value(std::size_t row) const override { return kCircuitRows[row].value(*m_answer); }
+    std::string_view sizeLabel() const override { return m_answer->sizeLabel; }
     std::size_t governingRow() const override {
-        return static_cast<std::size_t>(&criterionRow(answer().governedBy) - kCircuitRows.data());
+        return static_cast<std::size_t>(&criterionRow(m_answer->governedBy) - kCircuitRows.data());
     }
-    bool sizeGiven() const override { return answer().sizeGiven; }
+    bool sizeGiven() const override { return m_answer->sizeGiven; }
     std::vector<CriterionText> fails() const override {
         std::vector<CriterionText> fails;
-        for (const Criterion criterion : answer().fails)
+        for (const Criterion criterion : m_answer->fails)
             fails.push_back({criterionKey(criterion), criterionName(criterion)});
         return fails;
     }
     void writeTrail(const TrailStepWriter& step) const override {
-        writeCircuitTrail(answer(), step);
+        writeCircuitTrail(*m_answer, step);
     }
 
-    const CircuitAnswer* answerIfAny() const { return std::get_if<CircuitAnswer>(&m_result); }
+    const CircuitAnswer* answerIfAny() const { return m_answer; }
 
 private:
-    const CircuitAnswer& answer() const { return std::get<CircuitAnswer>(m_result); }
-
     CircuitInputs m_inputs;
     CircuitResult m_result = CircuitRefusal{};
+    const CircuitAnswer* m_answer = nullptr;  // of the last check, or the one given
 };
 
 std::unique_ptr<CircuitCase> NecCode::newCase() const {

@@ -14,7 +14,8 @@ const CircuitCode& nec2023Code();
 // fill of its conductors); null for a case of another code or one without an answer.
 const CircuitAnswer* necAnswer(const CircuitCase& checked);
 
-// A case holding an answer already worked out, for the sheet and report of that answer.
+// A case over an answer already worked out, for the sheet and report of that answer; the
+// answer must outlive the case.
 std::unique_ptr<CircuitCase> necCase(const CircuitAnswer& answer);
 
 }  // namespace ferrovolt
