@@ -3,6 +3,7 @@
 
 #include <cctype>
 
+#include "check/common_fields.h"
 #include "check/field_reading.h"
 #include "circuit/nec2023_tables.h"
 #include "numtext/number_text.h"
@@ -106,7 +107,6 @@ CircuitValue sizeOf(std::optional<int> size) {
 }
 
 // The window's words for each choice, in the order it lists them.
-constexpr ChoiceText kLengthUnits[] = {{"false", "m"}, {"true", "ft"}};
 constexpr ChoiceText kMaterials[] = {{"copper", "Copper"}, {"aluminium", "Aluminium"}};
 constexpr ChoiceText kPhases[] = {{"single", "Single phase"}, {"three", "Three phase"}};
 constexpr ChoiceText kInsulations[] = {{"60", "60 °C"}, {"75", "75 °C"}, {"90", "90 °C"}};
@@ -123,9 +123,9 @@ constexpr ChoiceText kRaceways[] = {{"pvc", "PVC"}, {"aluminium", "Aluminium"}, 
 
 constexpr auto kSizeTexts = fields::sizeTexts(nec2023::kSizes);
 
-constexpr std::string_view kCircuit = "Circuit";
-constexpr std::string_view kInstallation = "Installation";
-constexpr std::string_view kFault = "Short circuit and a given size (optional)";
+constexpr std::string_view kCircuit = fields::kCircuitGroup;
+constexpr std::string_view kInstallation = fields::kInstallationGroup;
+constexpr std::string_view kFault = fields::kFaultGroup;
 constexpr auto kRow = FieldPlacement::Row;
 constexpr auto kBeside = FieldPlacement::Beside;
 constexpr auto kCheck = FieldPlacement::Check;
@@ -136,17 +136,7 @@ constexpr auto kCheck = FieldPlacement::Check;
 // required, then how the window shows it (group, caption, unit, entries, placeholder,
 // placement, spin-box maximum, first text), then its setter.
 const std::array<CircuitField, 24> kCircuitFields = {{
-    {{{"current", "--current", InputKind::Number, "", "", "Design current in amperes"},
-      true,
-      kCircuit,
-      "Design &current:",
-      "A",
-      {},
-      "",
-      kRow,
-      0,
-      "20"},
-     setNumber<&CircuitInputs::current>},
+    {fields::kCurrent, setNumber<&CircuitInputs::current>},
     {{{"continuous", "--continuous", InputKind::Flag, "", "",
        "The load is continuous (3 hours or more): 125 % of it is required"},
       false,
@@ -157,26 +147,8 @@ const std::array<CircuitField, 24> kCircuitFields = {{
       "",
       kCheck},
      setFlag<&CircuitInputs::continuous>},
-    {{{"length", "--length", InputKind::Number, "", "", "One-way circuit length"},
-      true,
-      kCircuit,
-      "One-way &length:",
-      "",
-      {},
-      "",
-      kRow,
-      0,
-      "30"},
-     setNumber<&CircuitInputs::length>},
-    {{{"feet", "--feet", InputKind::Flag, "", "", "The length is in feet (default metres)"},
-      false,
-      kCircuit,
-      "Length unit",
-      "",
-      kLengthUnits,
-      "",
-      kBeside},
-     setFlag<&CircuitInputs::feet>},
+    {fields::kLength, setNumber<&CircuitInputs::length>},
+    {fields::kFeet, setFlag<&CircuitInputs::feet>},
     {{{"material", "--material", InputKind::Choice, "copper|aluminium", "copper",
        "Conductor material"},
       false,
@@ -313,13 +285,7 @@ const std::array<CircuitField, 24> kCircuitFields = {{
       "Fa&ult current:",
       "A"},
      setNumber<&CircuitInputs::faultCurrent>},
-    {{{"clearing_time", "--clearing-time", InputKind::Number, "", "",
-       "Fault clearing time in seconds"},
-      false,
-      kFault,
-      "Clearin&g time:",
-      "s"},
-     setNumber<&CircuitInputs::clearingTime>},
+    {fields::kClearingTime, setNumber<&CircuitInputs::clearingTime>},
     {{{"k", "--k", InputKind::Number, "", "",
        "Adiabatic k to use instead of the one computed from the insulation"},
       false,

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "iec60364/iec60364_fields.h"
 
+#include "check/common_fields.h"
 #include "check/field_reading.h"
 #include "iec60364/iec60364_check.h"
 #include "numtext/number_text.h"
@@ -103,7 +104,6 @@ constexpr std::string_view keysOf() {
     return std::string_view(kKeys<choices>.data());
 }
 
-constexpr ChoiceText kLengthUnits[] = {{"false", "m"}, {"true", "ft"}};
 constexpr auto kMetalTexts = shownOf(kMetals);
 constexpr auto kPhaseTexts = shownOf(kPhases);
 // Not given: the limit is the one given, or Table G.52.1 for other uses on a public supply.
@@ -122,10 +122,10 @@ constexpr auto kCurveTexts = shownOrNone(kCurves, "Not given");
 
 constexpr auto kSizeTexts = fields::sizeTexts(kSizes);
 
-constexpr std::string_view kCircuit = "Circuit";
-constexpr std::string_view kInstallation = "Installation";
+constexpr std::string_view kCircuit = fields::kCircuitGroup;
+constexpr std::string_view kInstallation = fields::kInstallationGroup;
 constexpr std::string_view kDevice = "Protective device";
-constexpr std::string_view kFault = "Short circuit and a given size (optional)";
+constexpr std::string_view kFault = fields::kFaultGroup;
 constexpr std::string_view kEarthFault = "Earth fault (optional)";
 constexpr auto kRow = FieldPlacement::Row;
 constexpr auto kBeside = FieldPlacement::Beside;
@@ -140,37 +140,9 @@ constexpr auto kFlag = InputKind::Flag;
 // required, then how the window shows it (group, caption, unit, entries, placeholder,
 // placement, spin-box maximum, first text), then its setter.
 const std::array<IecField, 38> kIecFields = {{
-    {{{"current", "--current", kNumber, "", "", "Design current I_B in amperes"},
-      true,
-      kCircuit,
-      "Design &current:",
-      "A",
-      {},
-      "",
-      kRow,
-      0,
-      "20"},
-     setNumber<&IecInputs::current>},
-    {{{"length", "--length", kNumber, "", "", "One-way circuit length"},
-      true,
-      kCircuit,
-      "One-way &length:",
-      "",
-      {},
-      "",
-      kRow,
-      0,
-      "30"},
-     setNumber<&IecInputs::length>},
-    {{{"feet", "--feet", kFlag, "", "", "The length is in feet (default metres)"},
-      false,
-      kCircuit,
-      "Length unit",
-      "",
-      kLengthUnits,
-      "",
-      kBeside},
-     setFlag<&IecForm::feet>},
+    {fields::kCurrent, setNumber<&IecInputs::current>},
+    {fields::kLength, setNumber<&IecInputs::length>},
+    {fields::kFeet, setFlag<&IecForm::feet>},
     {{{"material", "--material", kChoice, keysOf<kMetals>(), "copper", "Conductor material"},
       false,
       kCircuit,
@@ -369,12 +341,7 @@ const std::array<IecField, 38> kIecFields = {{
       "Fa&ult current:",
       "A"},
      setOptional<&IecInputs::faultCurrent>},
-    {{{"clearing_time", "--clearing-time", kNumber, "", "", "Fault clearing time in seconds"},
-      false,
-      kFault,
-      "Clearin&g time:",
-      "s"},
-     setOptional<&IecInputs::clearingTime>},
+    {fields::kClearingTime, setOptional<&IecInputs::clearingTime>},
     {{{"k", "--k", kNumber, "", "", "k to use instead of the one of Table 43A"},
       false,
       kFault,
