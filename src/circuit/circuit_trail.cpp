@@ -45,6 +45,13 @@ struct Text {
 
 constexpr std::string_view kInput = "input";
 
+// A clause of the code as the trail cites it, the edition first: "NEC 2023 310.10(G)".
+std::string cited(std::string_view clause, std::string_view more = {}) {
+    std::string text(nec2023::kEdition);
+    ((text += ' ') += clause) += more;
+    return text;
+}
+
 class TrailText {
 public:
     TrailText(const CircuitAnswer& answer, const TrailStepWriter& step)
@@ -124,7 +131,7 @@ void TrailText::inputs() {
         if (in.sets > 1) m_value << " per set";
     }
     if (in.continuous) {
-        m_source << "NEC 2023 " << nec2023::kRuleLoad125
+        m_source << nec2023::kEdition << " " << nec2023::kRuleLoad125
                  << ": 125 % of a continuous load, before any correction or adjustment";
         putWithSource("Required ampacity");
     } else {
@@ -134,16 +141,16 @@ void TrailText::inputs() {
     if (in.ambientMethod == AmbientMethod::Equation) {
         m_value << "√((" << in.insulation << " − " << Rounded{in.ambient, 2} << ") / ("
                 << in.insulation << " − 30)) = " << Rounded{m_a.ambientFactor, 4};
-        m_source << "NEC 2023 " << nec2023::kRuleAmbientEquation;
+        m_source << nec2023::kEdition << " " << nec2023::kRuleAmbientEquation;
     } else {
         m_value << Rounded{m_a.ambientFactor, 2} << " at " << Rounded{in.ambient, 2} << " °C, "
                 << in.insulation << " °C column";
-        m_source << "NEC 2023 " << nec2023::kTableAmbient;
+        m_source << nec2023::kEdition << " " << nec2023::kTableAmbient;
     }
     putWithSource("Ambient correction");
     m_value << Rounded{m_a.adjustmentFactor, 2} << " for " << in.conductors
             << " current-carrying conductors";
-    m_source << "NEC 2023 " << nec2023::kTableAdjustment;
+    m_source << nec2023::kEdition << " " << nec2023::kTableAdjustment;
     putWithSource("Adjustment");
     device();
 }
@@ -157,7 +164,8 @@ void TrailText::device() {
         m_source << "input, NEC 2023 " << nec2023::kRuleStandardRatings;
     } else {
         m_value << ", the next standard rating at or above " << Rounded{m_c.circuitAmps, 3} << " A";
-        m_source << "NEC 2023 " << nec2023::kRuleStandardRatings << ", 210.20(A), 215.3";
+        m_source << nec2023::kEdition << " " << nec2023::kRuleStandardRatings
+                 << ", 210.20(A), 215.3";
     }
     putWithSource("Overcurrent device");
     switch (m_in.terminals) {
@@ -170,7 +178,7 @@ void TrailText::device() {
             m_value << (a.terminalRating == 60 ? "60 °C: a circuit of 100 A or less"
                                                : "75 °C: a circuit over 100 A")
                     << ", rated by its " << Rounded{a.device, 3} << " A device";
-            m_source << "NEC 2023 " << nec2023::kRuleTerminals
+            m_source << nec2023::kEdition << " " << nec2023::kRuleTerminals
                      << (a.terminalRating == 60 ? "(a)" : "(b)");
             break;
     }
@@ -187,7 +195,7 @@ void TrailText::ampacity() {
     m_value << nec2023::label(a.byLoad125) << ": " << degreesOf(aCol) << " °C column "
             << nec2023::tableAmpacity(m_in.material, a.byLoad125, aCol) << " A ≥ " << required()
             << " A";
-    m_source << "NEC 2023 " << nec2023::kRuleLoad125 << ", " << nec2023::kTableAmpacity
+    m_source << nec2023::kEdition << " " << nec2023::kRuleLoad125 << ", " << nec2023::kTableAmpacity
              << ", the lower of the insulation's and the terminals' column";
     putWithSource("By the load before factors (a)");
 
@@ -203,8 +211,8 @@ void TrailText::ampacity() {
                  << nec2023::kRuleAfterFactors << "); " << nec2023::kTableAmpacity << ", "
                  << m_in.insulation << " °C column";
     } else {
-        m_source << "NEC 2023 " << nec2023::kRuleAfterFactors << ", " << nec2023::kTableAmpacity
-                 << ", " << m_in.insulation << " °C column";
+        m_source << nec2023::kEdition << " " << nec2023::kRuleAfterFactors << ", "
+                 << nec2023::kTableAmpacity << ", " << m_in.insulation << " °C column";
     }
     putWithSource("By the load after factors (b)");
 
@@ -222,11 +230,11 @@ void TrailText::ampacity() {
         const int next = nec2023::standardRatingAtOrAbove(total);
         if (total + 1e-9 < a.device) m_value << ", next standard rating " << next << " A";
         m_value << " ≥ " << Rounded{a.device, 3} << " A device";
-        m_source << "NEC 2023 " << nec2023::kRuleNextSizeUp
+        m_source << nec2023::kEdition << " " << nec2023::kRuleNextSizeUp
                  << ": up to 800 A, the next standard rating above the ampacity may protect it";
     } else {
         m_value << " ≥ " << Rounded{a.device, 3} << " A device";
-        m_source << "NEC 2023 " << nec2023::kRuleAboveLimit
+        m_source << nec2023::kEdition << " " << nec2023::kRuleAboveLimit
                  << ": above 800 A, the ampacity must reach the device's rating";
     }
     putWithSource("By protection");
@@ -235,11 +243,11 @@ void TrailText::ampacity() {
     switch (a.ampacityRule) {
         case AmpacityRule::Load125:
             m_value << "the load before factors (a)";
-            m_source << "NEC 2023 " << nec2023::kRuleLoad125;
+            m_source << nec2023::kEdition << " " << nec2023::kRuleLoad125;
             break;
         case AmpacityRule::AfterFactors:
             m_value << "the load after factors (b)";
-            m_source << "NEC 2023 " << nec2023::kRuleAfterFactors;
+            m_source << nec2023::kEdition << " " << nec2023::kRuleAfterFactors;
             break;
         case AmpacityRule::Combined125:
             m_value << "125 % after factors, the combined rule chosen";
@@ -247,7 +255,7 @@ void TrailText::ampacity() {
             break;
         case AmpacityRule::Protection:
             m_value << "the protection of the conductor";
-            m_source << "NEC 2023 "
+            m_source << nec2023::kEdition << " "
                      << (m_c.nextSizeUpAllowed() ? nec2023::kRuleNextSizeUp
                                                  : nec2023::kRuleAboveLimit);
             break;
@@ -266,10 +274,11 @@ void TrailText::voltageDrop() {
     if (in.sets > 1) m_value << " / " << in.sets;
     m_value << " = " << Rounded{d.volts, 3} << " V = " << Rounded{d.volts * 100 / in.volts, 3}
             << " % ≤ " << in.maxDropPercent << " %";
-    m_source << "NEC 2023 Chapter 9 Table 9, " << nec2023::materialName(in.material) << " in "
-             << nec2023::racewayName(in.raceway) << " raceway: R " << Rounded{d.r, 4} << ", X "
-             << Rounded{d.x, 4} << " Ω/1000 ft; the limit is a recommendation of the NEC 2023 "
-             << nec2023::kDropNotes << ", not a requirement";
+    m_source << nec2023::kEdition << " " << nec2023::kTableDrop << ", "
+             << nec2023::materialName(in.material) << " in " << nec2023::racewayName(in.raceway)
+             << " raceway: R " << Rounded{d.r, 4} << ", X " << Rounded{d.x, 4}
+             << " Ω/1000 ft; the limit is a recommendation of the NEC 2023 " << nec2023::kDropNotes
+             << ", not a requirement";
     putWithSource("By voltage drop");
 }
 
@@ -320,20 +329,21 @@ void TrailText::answer() {
     else
         m_value << "240.4(D) limits only 14–10 AWG, none of which may take a "
                 << Rounded{a.device, 3} << " A device";
-    put("By small-conductor rule", "NEC 2023 240.4(D): limits the device on 14–10 AWG");
+    put("By small-conductor rule",
+        cited(nec2023::kRuleSmallConductor, ": limits the device on 14–10 AWG"));
 
     const int largest = std::max(
         {a.byAmpacity, a.byVoltageDrop, a.bySmallConductor, a.byShortCircuit.value_or(-1)});
     if (!a.sizeGiven && a.size != largest) {
         m_value << nec2023::label(largest) << " has no row, so " << a.sizeLabel
                 << " is taken (ampacity alone gives " << nec2023::label(a.byAmpacity) << ")";
-        put("Next size in Table 9", "NEC 2023 Chapter 9 Table 9");
+        put("Next size in Table 9", cited(nec2023::kTableDrop));
     }
     if (a.sets > 1) {
         m_value << a.sets << " sets of " << a.sizeLabel
                 << ", 1/0 AWG or larger, alike in length, material, area, insulation and "
                    "terminations";
-        put("Parallel sets", "NEC 2023 310.10(G)");
+        put("Parallel sets", cited(nec2023::kRuleParallel));
     }
 
     m_value << a.sizeLabel;
@@ -352,16 +362,19 @@ void TrailText::answer() {
     put("Answer", "largest of the minimum sizes");
     m_value << Rounded{a.ampacity, 3} << " A with " << a.terminalRating << " °C terminals";
     put("Allowable ampacity",
-        "NEC 2023 Table 310.16, Table 310.15(B)(1)(1), Table 310.15(C)(1), 110.14(C)(1)");
+        cited(nec2023::kTableAmpacity, ", " + std::string(nec2023::kTableAmbient) + ", " +
+                                           std::string(nec2023::kTableAdjustment) + ", " +
+                                           std::string(nec2023::kRuleTerminals)));
     m_value << Rounded{a.dropVolts, 3} << " V = " << Rounded{a.dropPercent, 3} << " %, ";
     if (a.loadVolts)
         m_value << Rounded{*a.loadVolts, 3} << " V at the load";
     else
         m_value << "the drop reaches the supply: the voltage at the load is Out of range.";
-    put("Voltage drop", "NEC 2023 Chapter 9 Table 9");
+    put("Voltage drop", cited(nec2023::kTableDrop));
     if (a.maxOvercurrentDevice) {
         m_value << *a.maxOvercurrentDevice << " A";
-        put("Largest overcurrent device", "NEC 2023 240.4(D): the limit on this size's device");
+        put("Largest overcurrent device",
+            cited(nec2023::kRuleSmallConductor, ": the limit on this size's device"));
     }
     groundingConductor();
 }
