@@ -128,7 +128,6 @@ constexpr std::string_view kDevice = "Protective device";
 constexpr std::string_view kFault = fields::kFaultGroup;
 constexpr std::string_view kEarthFault = "Earth fault (optional)";
 constexpr auto kRow = FieldPlacement::Row;
-constexpr auto kBeside = FieldPlacement::Beside;
 constexpr auto kCheck = FieldPlacement::Check;
 constexpr auto kNumber = InputKind::Number;
 constexpr auto kChoice = InputKind::Choice;
