@@ -6,6 +6,7 @@
 # Needs poppler-utils (pdfinfo, pdftoppm); builds test_circuit_window when needed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. scripts/build_defaults.sh
 build=${FERROVOLT_BUILD_DIR:-build}
 program=${1:-}
 out=${2:-$build/report}
@@ -14,7 +15,7 @@ if [ -z "$program" ]; then
     if [ ! -f "$build/CMakeCache.txt" ]; then
         cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
     fi
-    cmake --build "$build" -j"$(nproc)" --target test_circuit_window >/dev/null
+    cmake --build "$build" --target test_circuit_window >/dev/null
     program="$build/tests/circuit_window/test_circuit_window"
 fi
 mkdir -p "$out"

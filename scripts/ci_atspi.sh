@@ -7,12 +7,13 @@
 # line "Copy" announces. Needs xvfb, at-spi2-core and python3-pyatspi (scripts/install_deps.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. scripts/build_defaults.sh
 build=${FERROVOLT_BUILD_DIR:-build}
 
 if [ ! -f "$build/CMakeCache.txt" ]; then
     cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 fi
-cmake --build "$build" -j"$(nproc)" --target ferrovolt >/dev/null
+cmake --build "$build" --target ferrovolt >/dev/null
 
 session=$(mktemp)
 trap 'rm -f "$session"' EXIT

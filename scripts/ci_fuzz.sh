@@ -7,6 +7,7 @@
 # Fails on any finding; prints executions and features covered per target.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. scripts/build_defaults.sh
 root=$PWD
 seconds=${FUZZ_SECONDS:-60}
 build=${FERROVOLT_FUZZ_BUILD_DIR:-$root/build-fuzz}
@@ -19,7 +20,7 @@ targets=("$@")
 CC=clang CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DFERROVOLT_FUZZ=ON -DFERROVOLT_GUI=OFF -DFERROVOLT_TESTS=OFF -DFERROVOLT_WERROR=ON \
     -DFERROVOLT_SANITIZE=address,undefined -DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link >/dev/null
-cmake --build "$build" -j2 --target "${targets[@]}"
+cmake --build "$build" --target "${targets[@]}"
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:symbolize=1
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1

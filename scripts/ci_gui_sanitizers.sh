@@ -6,12 +6,13 @@
 # tests/support/sanitizers/lsan_qt.supp.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. scripts/build_defaults.sh
 root=$PWD
 build=${FERROVOLT_GUI_ASAN_BUILD_DIR:-$root/build-gui-asan}
 
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DFERROVOLT_WERROR=ON \
     -DFERROVOLT_SANITIZE=address,undefined >/dev/null
-cmake --build "$build" -j2
+cmake --build "$build"
 
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_init_order=1:detect_stack_use_after_return=1

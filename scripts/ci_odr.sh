@@ -7,9 +7,10 @@
 #   ./scripts/ci_odr.sh          (the build lands in $FERROVOLT_ODR_BUILD_DIR or build-odr)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. scripts/build_defaults.sh
 build=${FERROVOLT_ODR_BUILD_DIR:-build-odr}
 odr="-flto=auto -Wodr -Wlto-type-mismatch -Werror=odr -Werror=lto-type-mismatch"
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DFERROVOLT_WERROR=ON -DFERROVOLT_TESTS=OFF \
     -DCMAKE_CXX_FLAGS="$odr" -DCMAKE_EXE_LINKER_FLAGS="$odr" >/dev/null
-cmake --build "$build" -j"$(nproc)" --target ferrovolt ferrovolt-calc ferrovolt-completions
+cmake --build "$build" --target ferrovolt ferrovolt-calc ferrovolt-completions
 echo "One definition per name across ferrovolt, ferrovolt-calc and ferrovolt-completions"

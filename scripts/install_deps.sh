@@ -6,6 +6,7 @@ set -euo pipefail
 
 packages=(
     cmake g++ make pkg-config
+    ninja-build ccache                             # the generator and the compiler cache
     qt6-base-dev                                   # Widgets, Qt Test, offscreen and xcb plugins
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     nlohmann-json3-dev libcli11-dev

@@ -6,13 +6,14 @@
 # Needs xvfb and xauth; builds ferrovolt-probe when needed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. scripts/build_defaults.sh
 build=${FERROVOLT_BUILD_DIR:-build}
 runs=${1:-1}
 
 if [ ! -f "$build/CMakeCache.txt" ]; then
     cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 fi
-cmake --build "$build" -j"$(nproc)" --target ferrovolt-probe >/dev/null
+cmake --build "$build" --target ferrovolt-probe >/dev/null
 probe=$(realpath "$build/scripts/probe/ferrovolt-probe")
 
 # One X server for all runs, so that its own start-up is not counted.

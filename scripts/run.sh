@@ -3,10 +3,11 @@
 # Builds Ferrovolt and starts the window: ./scripts/run.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. scripts/build_defaults.sh
 ./scripts/install_deps.sh
 build=${FERROVOLT_BUILD_DIR:-build}
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" -j"$(nproc)"
+cmake --build "$build"
 exe="$build/src/app/ferrovolt"
 if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
     echo "No display to open the Ferrovolt window on; try $build/src/cli/ferrovolt-calc --help"

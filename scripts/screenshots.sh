@@ -8,13 +8,14 @@
 # Needs xvfb and xauth (xvfb-run uses it); builds ferrovolt-probe when needed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. scripts/build_defaults.sh
 build=${FERROVOLT_BUILD_DIR:-build}
 out=${1:-docs/screenshots}
 
 if [ ! -f "$build/CMakeCache.txt" ]; then
     cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 fi
-cmake --build "$build" -j"$(nproc)" --target ferrovolt-probe >/dev/null
+cmake --build "$build" --target ferrovolt-probe >/dev/null
 
 # The machine's fonts are hidden but for DejaVu, Debian's default: the window brings its own
 # face and must look the same whatever the machine has.

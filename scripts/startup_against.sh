@@ -16,6 +16,7 @@
 # program.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. scripts/build_defaults.sh
 build=${FERROVOLT_BUILD_DIR:-build}
 runs=${1:-20}
 other=${2:-speedcrunch}
@@ -26,7 +27,7 @@ if [ "${STARTWATCH_SESSION_BUS:-1}" != 0 ]; then session=(dbus-run-session --); 
 if [ ! -f "$build/CMakeCache.txt" ]; then
     cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 fi
-cmake --build "$build" -j"$(nproc)" --target ferrovolt ferrovolt-startwatch >/dev/null
+cmake --build "$build" --target ferrovolt ferrovolt-startwatch >/dev/null
 ferrovolt=$(realpath "$build/src/app/ferrovolt")
 watch=$(realpath "$build/scripts/startwatch/ferrovolt-startwatch")
 other=$(command -v "$other")
