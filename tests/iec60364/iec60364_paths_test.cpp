@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <optional>
 #include <ostream>
@@ -48,16 +49,9 @@ IecAnswer answerOf(std::string_view text) {
     return std::holds_alternative<IecAnswer>(result) ? std::get<IecAnswer>(result) : IecAnswer{};
 }
 
-// Each case prints, and is named, by its meaning.
-struct Named {
-    const char* name;
-};
-
-std::ostream& operator<<(std::ostream& out, const Named& c) {
-    return out << c.name;
-}
-
-std::string testName(const ::testing::TestParamInfo<auto>& info) {
+// Each case is named, and printed, by its meaning.
+template <class Case>
+std::string testName(const ::testing::TestParamInfo<Case>& info) {
     std::string name;
     for (const char* c = info.param.name; *c; ++c)
         name += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
@@ -69,7 +63,8 @@ std::string testName(const ::testing::TestParamInfo<auto>& info) {
 // never governs, no device so I_z ≥ I_B. The capacities read are those of B.52.2: C 19.5 /
 // 27 A, D1 22 / 29 A, D2 22 / 28 / 48 / 64 A (1.5 / 2.5 / 6 / 10 mm²). Each current is chosen
 // so that the factor moves the size.
-struct FactorCase : Named {
+struct FactorCase {
+    const char* name;
     const char* inputs;
     double ca, cg;
     int groupingColumn;
@@ -77,6 +72,10 @@ struct FactorCase : Named {
     const char* size;
     double iz;  // per set
 };
+
+void PrintTo(const FactorCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class CorrectionFactors : public ::testing::TestWithParam<FactorCase> {};
 
@@ -199,13 +198,18 @@ INSTANTIATE_TEST_SUITE_P(
 // 433.1: I_B ≤ I_n ≤ I_z and I_2 ≤ 1.45 I_z, so I_z ≥ max(1, I_2 / 1.45) I_n. Copper PVC,
 // single phase, 1 m; method C (B.52.2: 19.5 / 27 / 36 A for 1.5 / 2.5 / 4 mm²) or A1
 // (14.5 / 19.5 A for 1.5 / 2.5 mm²).
-struct DeviceCase : Named {
+struct DeviceCase {
+    const char* name;
     const char* inputs;
     double rating, i2Multiple, requiredIz;
     const char* size;
     double iz;
     bool failsAmpacity;  // a given size
 };
+
+void PrintTo(const DeviceCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class OverloadProtection : public ::testing::TestWithParam<DeviceCase> {};
 
@@ -255,13 +259,18 @@ INSTANTIATE_TEST_SUITE_P(
 
 // ---------------------------------------------------------------------------------------
 // 434.5.2: S ≥ I √t / k with k of Table 43A; no device, 1 m, 10 A.
-struct FaultCase : Named {
+struct FaultCase {
+    const char* name;
     const char* inputs;
     double k;
     std::string_view column;  // of Table 43A
     double neededMm2;
     const char* size;
 };
+
+void PrintTo(const FaultCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class ShortCircuit : public ::testing::TestWithParam<FaultCase> {};
 
@@ -308,13 +317,18 @@ INSTANTIATE_TEST_SUITE_P(
 // (411.3.2.3), and Zs_max = U0 / I_a with I_a the top of the MCB curve (B 5 I_n, C 10 I_n).
 // Copper PVC at 70 °C: R_θ / R_20 = 1 + 0.00393 × 50 = 1.1965; 1.5 mm² 12.1, 4 mm² 4.61,
 // 6 mm² 3.08, 16 mm² 1.15, 25 mm² 0.727, 35 mm² 0.524 mΩ/m at 20 °C.
-struct LoopCase : Named {
+struct LoopCase {
+    const char* name;
     const char* inputs;
     double seconds, zsMax;
     const char* size;
     const char* cpc;
     double zs;
 };
+
+void PrintTo(const LoopCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class TnDisconnection : public ::testing::TestWithParam<LoopCase> {};
 
@@ -349,6 +363,13 @@ INSTANTIATE_TEST_SUITE_P(
         LoopCase{"single phase 230 V", B16 "volts=230", 0.4, 2.875, "1.5 mm²", "1.5 mm²", 0.639553},
         LoopCase{"single phase 231 V", B16 "volts=231", 0.2, 2.8875, "1.5 mm²", "1.5 mm²",
                  0.639553},
+        // On the limit: Ze = 2.875 − 0.289553 Ω puts 1.5 mm² at Zs = Zs_max, which disconnects
+        // in time; Ze 0.000053 Ω more raises the line to 2.5 mm²: 2.5855 + 2 × 7.41 × 1.1965 ×
+        // 10 mΩ = 2.762821 Ω.
+        LoopCase{"Zs equal to Zs_max holds", "current=16;length=10;ze=2.585447;curve=B", 0.4, 2.875,
+                 "1.5 mm²", "1.5 mm²", 2.875},
+        LoopCase{"Zs above Zs_max raises the line", "current=16;length=10;ze=2.5855;curve=B", 0.4,
+                 2.875, "2.5 mm²", "2.5 mm²", 2.762821},
         // A distribution circuit in TN: 5 s whatever its rating.
         LoopCase{"distribution circuit takes 5 s", B16 "distribution=true", 5, 2.875, "1.5 mm²",
                  "1.5 mm²", 0.639553},
@@ -381,11 +402,16 @@ INSTANTIATE_TEST_SUITE_P(
 
 // ---------------------------------------------------------------------------------------
 // The refused side of the boundaries above.
-struct RefusalCase : Named {
+struct RefusalCase {
+    const char* name;
     const char* inputs;
     const char* field;
     const char* reason;  // a part of it
 };
+
+void PrintTo(const RefusalCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class PathRefused : public ::testing::TestWithParam<RefusalCase> {};
 
