@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -13,6 +14,14 @@
 
 namespace ferrovolt::iec60364 {
 namespace {
+
+// A case is named, and printed, by what it means.
+std::string testName(const char* text) {
+    std::string name;
+    for (const char* c = text; *c; ++c)
+        name += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
+    return name;
+}
 
 int sizeOf(std::string_view label) {
     const std::optional<int> size = iecSizeOf(label);
@@ -29,6 +38,10 @@ struct Example {
     double dropVolts = -1;  // when the example gives it
     double tolerance = 0.01;
 };
+
+void PrintTo(const Example& e, std::ostream* out) {
+    *out << e.name;
+}
 
 class WorkedExample : public ::testing::TestWithParam<Example> {};
 
@@ -143,7 +156,8 @@ INSTANTIATE_TEST_SUITE_P(
         Example{"aluminium minimum",
                 {.current = 10, .length = 10, .material = Metal::Aluminium},
                 "16 mm²",
-                IecCriterion::MinimumSize}));
+                IecCriterion::MinimumSize}),
+    [](const auto& param) { return testName(param.param.name); });
 
 // The compressor maker's derated tables (reference S7): tabulated value × B.52.14, printed as
 // "< x A" to the nearest ampere (the last rounds down).
@@ -153,6 +167,10 @@ struct Derated {
     const char* size;
     double iz;
 };
+
+void PrintTo(const Derated& d, std::ostream* out) {
+    *out << d.name;
+}
 
 class DeratedCapacity : public ::testing::TestWithParam<Derated> {};
 
@@ -183,7 +201,8 @@ INSTANTIATE_TEST_SUITE_P(
         Derated{"B2 PVC 55", derated(Method::B2, Insulation::Pvc, 55), "120 mm²", 126},
         Derated{"F PVC 50", derated(Method::F, Insulation::Pvc, 50), "300 mm²", 398},
         Derated{"F XLPE 45", derated(Method::F, Insulation::Xlpe, 45), "185 mm²", 443},
-        Derated{"F XLPE 50", derated(Method::F, Insulation::Xlpe, 50), "25 mm²", 110}));
+        Derated{"F XLPE 50", derated(Method::F, Insulation::Xlpe, 50), "25 mm²", 110}),
+    [](const auto& param) { return testName(param.param.name); });
 
 TEST(IecCheck, GivenSizeNamesEveryCriterionItFails) {
     IecInputs in{.current = 40, .length = 200, .phase = Phase::Single, .volts = 230};
@@ -239,6 +258,10 @@ struct RefusalCase {
     const char* field;
     const char* reason;  // a part of the reason
 };
+
+void PrintTo(const RefusalCase& r, std::ostream* out) {
+    *out << r.group;
+}
 
 class Refused : public ::testing::TestWithParam<RefusalCase> {};
 

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -57,6 +58,10 @@ struct CpcCase {
     const char* cpc;
 };
 
+void PrintTo(const CpcCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class ProtectiveConductorSize : public ::testing::TestWithParam<CpcCase> {};
 
 TEST_P(ProtectiveConductorSize, FollowsTable54_2Or543_1_2) {
@@ -102,6 +107,10 @@ struct LimitCase {
     IecInputs inputs;
     const char* zsMax;  // Ω, as printed to two decimals
 };
+
+void PrintTo(const LimitCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class LoopLimit : public ::testing::TestWithParam<LimitCase> {};
 
@@ -170,6 +179,10 @@ struct UnmetCase {
     const char* reason;  // a part of it
 };
 
+void PrintTo(const UnmetCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class NoSizeDisconnects : public ::testing::TestWithParam<UnmetCase> {};
 
 TEST_P(NoSizeDisconnects, FailsTheFaultLoop) {
@@ -207,6 +220,10 @@ struct RefusalCase {
     const char* field;
     const char* reason;  // a part of it
 };
+
+void PrintTo(const RefusalCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class FaultPathRefused : public ::testing::TestWithParam<RefusalCase> {};
 
