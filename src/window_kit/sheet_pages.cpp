@@ -140,9 +140,9 @@ struct SheetPages::Layout {
         page = QRectF(writer.pageLayout().paintRectPixels(kResolution));
         page.moveTopLeft(QPointF(0, 0));
         const double gap = pixelsOfMm(kBandGapMm);
-        const double header = QFontMetricsF(sheetFont(kTitlePoint, true), &writer).height() + gap;
-        const double footer = QFontMetricsF(sheetFont(kBandPoint), &writer).height() + gap;
-        body = page.adjusted(0, header, 0, -footer);
+        const double above = QFontMetricsF(sheetFont(kTitlePoint, true), &writer).height() + gap;
+        const double below = QFontMetricsF(sheetFont(kBandPoint), &writer).height() + gap;
+        body = page.adjusted(0, above, 0, -below);
 
         document.documentLayout()->setPaintDevice(&writer);
         for (auto image = sheet.images.begin(); image != sheet.images.end(); ++image)
