@@ -86,5 +86,17 @@ private slots:
 
 }  // namespace ferrovolt
 
-QTEST_MAIN(ferrovolt::TestFillSheet)
+// With --report FILE, writes the sheet of a fill no trade size holds for a person to look at.
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    if (argc == 3 && qstrcmp(argv[1], "--report") == 0) {
+        const std::optional<QString> reason = ferrovolt::writeFillReport(
+            ferrovolt::fillOf("emt", "400x500:THHN"), QDate::currentDate(),
+            QString::fromLocal8Bit(argv[2]));
+        if (reason) qWarning("%s", qPrintable(*reason));
+        return reason ? 1 : 0;
+    }
+    ferrovolt::TestFillSheet test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "test_fill_sheet.moc"
