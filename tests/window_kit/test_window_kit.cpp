@@ -3,6 +3,7 @@
 // tones derived to reach it on any background, where a window opens beside its parent, and
 // the pages a calculation sheet is printed on.
 
+#include <QFileDialog>
 #include <QProcess>
 #include <QRect>
 #include <QStandardPaths>
@@ -27,6 +28,8 @@ private slots:
     void paperByTerritoryAndChoice_data();
     void paperByTerritoryAndChoice();
     void longSheetFlowsWithoutCutting();
+    void saveDialogChoosesThePaper_data();
+    void saveDialogChoosesThePaper();
 };
 
 void TestWindowKit::contrastOfPublishedPairs_data() {
@@ -168,6 +171,46 @@ void TestWindowKit::longSheetFlowsWithoutCutting() {
                     .contains(paper == ferrovolt::Paper::A4 ? QStringLiteral("(A4)")
                                                             : QStringLiteral("(letter)")));
     }
+}
+
+void TestWindowKit::saveDialogChoosesThePaper_data() {
+    QTest::addColumn<ferrovolt::Paper>("before");
+    QTest::addColumn<QString>("filter");  // the file type chosen in the dialog
+    QTest::addColumn<ferrovolt::Paper>("after");
+    QTest::newRow("A4 to Letter") << ferrovolt::Paper::A4
+                                  << QStringLiteral("PDF on US Letter paper (*.pdf)")
+                                  << ferrovolt::Paper::Letter;
+    QTest::newRow("Letter to A4") << ferrovolt::Paper::Letter
+                                  << QStringLiteral("PDF on A4 paper (*.pdf)")
+                                  << ferrovolt::Paper::A4;
+    QTest::newRow("Letter kept") << ferrovolt::Paper::Letter
+                                 << QStringLiteral("PDF on US Letter paper (*.pdf)")
+                                 << ferrovolt::Paper::Letter;
+}
+
+// The save dialog offers the remembered paper first; the one chosen is remembered, and the
+// path ends in ".pdf" though the name typed does not.
+void TestWindowKit::saveDialogChoosesThePaper() {
+    QFETCH(ferrovolt::Paper, before);
+    QFETCH(QString, filter);
+    QFETCH(ferrovolt::Paper, after);
+    ferrovolt::rememberPaper(before);
+    QTemporaryDir dir;
+    QString offered;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) return;
+        offered = dialog->selectedNameFilter();
+        dialog->selectNameFilter(filter);
+        dialog->selectFile(dir.filePath(QStringLiteral("sheet")));
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    const QString path = ferrovolt::askSheetPath(nullptr, QStringLiteral("sheet.pdf"));
+    QCOMPARE(offered, before == ferrovolt::Paper::A4
+                          ? QStringLiteral("PDF on A4 paper (*.pdf)")
+                          : QStringLiteral("PDF on US Letter paper (*.pdf)"));
+    QCOMPARE(path, dir.filePath(QStringLiteral("sheet.pdf")));
+    QCOMPARE(ferrovolt::rememberedPaper(), after);
 }
 
 QTEST_MAIN(TestWindowKit)
