@@ -90,9 +90,9 @@ private slots:
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     if (argc == 3 && qstrcmp(argv[1], "--report") == 0) {
-        const std::optional<QString> reason = ferrovolt::writeFillReport(
-            ferrovolt::fillOf("emt", "400x500:THHN"), QDate::currentDate(),
-            QString::fromLocal8Bit(argv[2]));
+        const std::optional<QString> reason =
+            ferrovolt::writeFillReport(ferrovolt::fillOf("emt", "400x500:THHN"),
+                                       QDate::currentDate(), QString::fromLocal8Bit(argv[2]));
         if (reason) qWarning("%s", qPrintable(*reason));
         return reason ? 1 : 0;
     }
