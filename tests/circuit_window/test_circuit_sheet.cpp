@@ -94,7 +94,6 @@ void TestCircuitSheet::inkOnADarkDesktop() {
         // An A4 page at 60 dpi is 496 × 702 pixels; a page of 9 pt text inks some thousands
         // of them, a page of header and footer rules alone under a thousand.
         QVERIFY2(inkOf(image) > 5000, qPrintable(QString::number(inkOf(image))));
-        QCOMPARE(image.pixel(0, 0), qRgb(255, 255, 255));
         QCOMPARE(image, onLight.image(page, 60));
     }
     QApplication::setPalette(light);
