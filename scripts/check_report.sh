@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Writes the Circuit Check window's PDF sheet for the safety case, checks that it is one page,
-# and renders it to PNG so that a person can look at it:
+# Writes the Circuit Check window's PDF sheet for the safety case, checks that each of its
+# pages is numbered out of the whole, and renders the pages to PNG so that a person can look
+# at them:
 #   ./scripts/check_report.sh [TEST_PROGRAM [FOLDER]]
 # Needs poppler-utils (pdfinfo, pdftoppm); builds test_circuit_window when needed.
 set -euo pipefail
@@ -22,17 +23,20 @@ mkdir -p "$out"
 QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} "$program" --report "$out/circuit-check.pdf"
 
 pages=$(pdfinfo "$out/circuit-check.pdf" | awk '/^Pages:/ {print $2}')
-if [ "$pages" != 1 ]; then
-    echo "check_report: the sheet has ${pages:-no} pages, not 1" >&2
+if [ -z "$pages" ] || [ "$pages" -lt 1 ]; then
+    echo "check_report: the sheet has no pages" >&2
     exit 1
 fi
-pdftoppm -png -r 80 -singlefile "$out/circuit-check.pdf" "$out/circuit-check"
-# The sheet must carry its text, not just a page: the edition and the statement.
+pdftoppm -png -r 80 "$out/circuit-check.pdf" "$out/circuit-check"
+# The sheet must carry its text, not just a page: the edition, the statement, and on every
+# page its number out of the whole.
 text=$(pdftotext "$out/circuit-check.pdf" -)
-for expected in "NEC 2023" "governs" "does not replace" "Table 310.16"; do
+expected_texts=("NEC 2023" "governs" "does not replace" "Table 310.16")
+for ((page = 1; page <= pages; page++)); do expected_texts+=("Page $page of $pages"); done
+for expected in "${expected_texts[@]}"; do
     if ! grep -q "$expected" <<<"$text"; then
         echo "check_report: the sheet lacks \"$expected\"" >&2
         exit 1
     fi
 done
-echo "$out/circuit-check.png"
+ls "$out"/circuit-check-*.png

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "circuit_window/circuit_report.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "check/check_sheet.h"
-#include "circuit/nec2023_code.h"
 #include "circuit_window/html_report.h"
 
 namespace ferrovolt {
@@ -34,27 +34,105 @@ std::vector<Step> trailOf(const CircuitCase& checked) {
     return steps;
 }
 
+// A field's caption as a sheet prints it: without its access letter and colon.
+std::string captionOf(const CheckField& field) {
+    std::string caption;
+    for (const char c : field.caption)
+        if (c != '&') caption += c;
+    if (caption.ends_with(':')) caption.pop_back();
+    return caption;
+}
+
+// The words of a key among a field's entries; nothing when the field has no such entry.
+std::optional<std::string_view> shownOf(const CheckField& field, std::string_view key) {
+    for (const ChoiceText& choice : field.shown)
+        if (choice.key == key) return choice.shown;
+    return std::nullopt;
+}
+
+// An input as the sheet words it: an entry's words, a number with its unit, "yes" for a
+// flag that is set; "" for an input left empty or a flag left off.
+std::string inputWords(const CheckField& field, const std::string& text) {
+    if (text.empty()) return {};
+    if (const std::optional<std::string_view> shown = shownOf(field, text))
+        return std::string(*shown);
+    if (field.kind == InputKind::Flag) return text == "true" ? "yes" : "";
+    if (field.unit.empty()) return text;
+    return text + " " + std::string(field.unit);
+}
+
+struct InputRow {
+    std::string caption;
+    std::string value;
+};
+
+// The inputs in the window's order; an input laid out beside the one before it (a length's
+// unit, an insulation's family) completes that one's row.
+std::vector<InputRow> inputRows(const CircuitCode& code, std::span<const GivenInput> inputs) {
+    const std::span<const CheckField> fields = code.fields();
+    std::vector<InputRow> rows;
+    const CheckField* before = nullptr;
+    for (const GivenInput& input : inputs) {
+        if (input.field >= fields.size()) continue;
+        const CheckField& field = fields[input.field];
+        const std::string words = inputWords(field, input.text);
+        if (field.placement == FieldPlacement::Beside && before != nullptr) {
+            if (!words.empty())
+                rows.back().value += (before->kind == InputKind::Number ? " " : ", ") + words;
+            continue;
+        }
+        before = nullptr;
+        if (words.empty()) continue;
+        rows.push_back({captionOf(field), words});
+        before = &field;
+    }
+    return rows;
+}
+
+// The inputs or the results in two columns of caption and value, read down the left one
+// first; the first `bold` captions and values in bold.
+QString pairsTable(const std::vector<std::pair<QString, QString>>& pairs, std::size_t bold = 0) {
+    const std::size_t down = (pairs.size() + 1) / 2;
+    QString out = QStringLiteral("<table cellspacing='0' cellpadding='2' width='100%'>");
+    for (std::size_t row = 0; row < down; ++row) {
+        out += QStringLiteral("<tr>");
+        for (const std::size_t i : {row, row + down}) {
+            if (i >= pairs.size()) continue;
+            out += cell(pairs[i].first, i < bold) + cell(pairs[i].second, i < bold);
+        }
+        out += QStringLiteral("</tr>");
+    }
+    return out + QStringLiteral("</table>");
+}
+
+// A row's value in words: a key a field of the same name offers is given its entry's words.
+std::string rowWords(const CircuitCode& code, const CheckRow& row, const CheckValue& value) {
+    const std::string text = checkRowText(row, value);
+    if (const CheckField* field = code.field(row.key); field != nullptr)
+        if (const std::optional<std::string_view> shown = shownOf(*field, text))
+            return std::string(*shown);
+    return text;
+}
+
+// The rows whose values are keys the sheet says in words elsewhere: the criterion that
+// governs is marked among the criteria, and the rule that set the ampacity minimum is the
+// trail's step "By ampacity".
+bool saidByTheTrail(const CheckRow& row) {
+    return row.key == "governed_by" || row.key == "ampacity_set_by";
+}
+
 }  // namespace
 
 QString circuitTrailHtml(const CircuitCase& checked) {
     return trailHtml(trailOf(checked));
 }
 
-QString circuitReportHtml(const CircuitCase& checked, QDate date) {
+QString circuitReportHtml(const CircuitCase& checked, std::span<const GivenInput> inputs) {
     const CircuitCode& code = checked.code();
-    QString out = QStringLiteral(
-                      "<html><body>"
-                      "<h2 style='margin-bottom:2px'>Circuit check: calculation sheet</h2>"
-                      "<p style='margin-top:0'>%1 &nbsp;·&nbsp; %2</p>")
-                      .arg(html(code.name()), date.toString(Qt::ISODate));
-
-    const std::vector<Step> trail = trailOf(checked);
-    out += QStringLiteral("<h3>Inputs</h3><table cellspacing='0' cellpadding='2'>");
-    for (const Step& step : trail)
-        if (step.source == kInputSource)
-            out += QStringLiteral("<tr>") + cell(html(step.step)) + cell(html(step.value)) +
-                   QStringLiteral("</tr>");
-    out += QStringLiteral("</table>");
+    std::vector<std::pair<QString, QString>> given;
+    for (const InputRow& input : inputRows(code, inputs))
+        given.emplace_back(html(input.caption), html(input.value));
+    QString out = QStringLiteral("<html><body><h3>Inputs</h3>") + pairsTable(given);
 
     const std::span<const CheckRow> rows = code.rows();
     out += QStringLiteral("<h3>Criteria</h3><table cellspacing='0' cellpadding='2'>");
@@ -68,36 +146,50 @@ QString circuitReportHtml(const CircuitCase& checked, QDate date) {
                cell(governs ? QStringLiteral("<b>governs</b>") : QString()) +
                QStringLiteral("</tr>");
     }
-    out += QStringLiteral("</table><h3>Result</h3><table cellspacing='0' cellpadding='2'>");
+    out += QStringLiteral("</table><h3>Result</h3>");
+    std::vector<std::pair<QString, QString>> results;
+    std::size_t headlines = 0;
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        if (rows[i].criterion) continue;
-        const std::string text = checkRowText(rows[i], checked.value(i));
+        if (rows[i].criterion || saidByTheTrail(rows[i])) continue;
+        const std::string text = rowWords(code, rows[i], checked.value(i));
         if (text.empty()) continue;
-        const bool size = rows[i].headline;
-        out += QStringLiteral("<tr>") + cell(html(rows[i].caption), size) + cell(html(text), size) +
-               QStringLiteral("</tr>");
+        // The size leads, in bold.
+        const auto at = rows[i].headline
+                            ? results.begin() + static_cast<std::ptrdiff_t>(headlines++)
+                            : results.end();
+        results.emplace(at, html(rows[i].caption), html(text));
     }
-    out += QStringLiteral("</table>");
+    out += pairsTable(results, headlines);
 
+    // The whole trail: the inputs it restates (with what it found of them, U0 of an earthing
+    // system) among the steps, without a source.
     out += QStringLiteral("<h3>Calculation</h3><table cellspacing='0' cellpadding='2'>");
-    for (const Step& step : trail) {
-        if (step.source == kInputSource) continue;
-        out += QStringLiteral("<tr>") + cell(html(step.step), true) +
-               cell(html(step.value) + QStringLiteral("<br><i>") + html(step.source) +
-                    QStringLiteral("</i>")) +
+    for (const Step& step : trailOf(checked)) {
+        QString value = html(step.value);
+        if (step.source != kInputSource)
+            value += QStringLiteral("<br><i>") + html(step.source) + QStringLiteral("</i>");
+        out += QStringLiteral("<tr>") + cell(html(step.step), true) + cell(value) +
                QStringLiteral("</tr>");
     }
     out += QStringLiteral("</table><p><b>%1</b></p></body></html>").arg(html(kCircuitDisclaimer));
     return out;
 }
 
-QString circuitReportHtml(const CircuitAnswer& answer, QDate date) {
-    return circuitReportHtml(*necCase(answer), date);
+Sheet circuitReport(const CircuitCase& checked, std::span<const GivenInput> inputs, QDate date,
+                    Paper paper) {
+    const std::string_view name = checked.code().name();
+    return {QStringLiteral("Circuit check: calculation sheet"),
+            QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())),
+            circuitReportHtml(checked, inputs),
+            {},
+            date,
+            paper};
 }
 
-std::optional<QString> writeCircuitReport(const CircuitCase& checked, QDate date,
+std::optional<QString> writeCircuitReport(const CircuitCase& checked,
+                                          std::span<const GivenInput> inputs, QDate date,
                                           const QString& path) {
-    return writeHtmlReport(circuitReportHtml(checked, date), QStringLiteral("Circuit check"), path);
+    return writeSheet(circuitReport(checked, inputs, date, rememberedPaper()), path);
 }
 
 }  // namespace ferrovolt

@@ -5,7 +5,6 @@
 #include <QComboBox>
 #include <QDate>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -27,6 +26,7 @@
 #include "pictures.h"
 #include "window_kit/kit_accessibility.h"
 #include "window_kit/scrolling_panel.h"
+#include "window_kit/sheet_pages.h"
 #include "window_kit/status_line.h"
 #include "window_kit/text_tone.h"
 
@@ -149,7 +149,7 @@ void CircuitWindow::buildResults(QVBoxLayout* into) {
     m_copy->setToolTip(QStringLiteral("Puts the calculation on the clipboard as text"));
     m_save = new QPushButton(QStringLiteral("&Save report…"), this);
     m_save->setObjectName(QStringLiteral("cmdSaveReport"));
-    m_save->setToolTip(QStringLiteral("Writes the calculation sheet as a one-page PDF"));
+    m_save->setToolTip(QStringLiteral("Writes the calculation sheet as a PDF"));
     m_conduitFill = new QPushButton(QStringLiteral("Conduit fill…"), this);
     m_conduitFill->setObjectName(QStringLiteral("cmdConduitFill"));
     m_conduitFill->setToolTip(QStringLiteral("Sizes the raceway for these conductors"));
@@ -331,7 +331,8 @@ void CircuitWindow::copyTrail() {
 std::optional<QString> CircuitWindow::saveReport(const QString& path) {
     const CircuitCase* checked = answer();
     if (checked == nullptr) return QStringLiteral("there is no answer to report");
-    std::optional<QString> reason = writeCircuitReport(*checked, QDate::currentDate(), path);
+    std::optional<QString> reason =
+        writeCircuitReport(*checked, givenInputs(), QDate::currentDate(), path);
     m_status->announce(
         reason ? QStringLiteral("The report was not saved: %1.").arg(*reason)
                : QStringLiteral("Saved the report to %1.")
@@ -339,12 +340,17 @@ std::optional<QString> CircuitWindow::saveReport(const QString& path) {
     return reason;
 }
 
+std::vector<GivenInput> CircuitWindow::givenInputs() const {
+    std::vector<GivenInput> given;
+    given.reserve(m_inputs.size());
+    for (const Input& input : m_inputs)
+        if (input.control->isEnabled()) given.push_back({input.field, textOf(input.control)});
+    return given;
+}
+
 void CircuitWindow::saveReportAs() {
-    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save report"),
-                                                QStringLiteral("circuit-check.pdf"),
-                                                QStringLiteral("PDF files (*.pdf)"));
+    const QString path = askSheetPath(this, QStringLiteral("circuit-check.pdf"));
     if (path.isEmpty()) return;
-    if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) path += QStringLiteral(".pdf");
     if (const std::optional<QString> reason = saveReport(path))
         QMessageBox::warning(this, QStringLiteral("Save report"), *reason);
 }

@@ -5,7 +5,7 @@
 // check in its labelled control, on a panel that scrolls on a short screen, and the answer
 // as the inputs change: each criterion's minimum size, the chosen size and the criterion
 // that governs, the code's other rows, and the whole calculation, which can be copied or
-// saved as a one-page PDF sheet, a status line saying where it went. The panel and the rows
+// saved as a PDF sheet, a status line saying where it went. The panel and the rows
 // are made from the code's own description of its fields and rows.
 
 #include <QWidget>
@@ -15,6 +15,7 @@
 #include "check/circuit_code.h"
 #include "circuit/circuit_check.h"
 #include "circuit_window/circuit_prefill.h"
+#include "circuit_window/circuit_report.h"
 #include "fill/fill_check.h"
 #include "window_kit/result_rows.h"
 
@@ -56,8 +57,10 @@ public:
 
     // The calculation sheet as text, onto the clipboard.
     void copyTrail();
-    // The one-page PDF sheet; the reason when it cannot be written.
+    // The PDF sheet; the reason when it cannot be written.
     std::optional<QString> saveReport(const QString& path);
+    // The inputs the answer was given, as the sheet lists them: every control in use.
+    std::vector<GivenInput> givenInputs() const;
 
 signals:
     // "Conduit fill…" was pressed: the circuit's conductors as the rows of a fill.

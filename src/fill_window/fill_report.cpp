@@ -25,24 +25,37 @@ QString fillTrailHtml(const FillAnswer& answer) {
     return trailHtml(fillTrail(answer));
 }
 
-QString fillReportHtml(const FillAnswer& answer, QDate date) {
-    QString out = QStringLiteral(
-                      "<html><body>"
-                      "<h2 style='margin-bottom:2px'>Conduit fill: calculation sheet</h2>"
-                      "<p style='margin-top:0'>%1 &nbsp;·&nbsp; %2</p>")
-                      .arg(html(chapter9::kEdition), date.toString(Qt::ISODate));
+QString fillReportHtml(const FillAnswer& answer) {
+    QString out = QStringLiteral("<html><body>");
     const std::vector<FillTrailStep> trail = fillTrail(answer);
     out += QStringLiteral("<h3>Inputs</h3><table cellspacing='0' cellpadding='2'>");
     for (const FillTrailStep& step : trail)
         if (step.source == kInputSource) out += row(html(step.step), html(step.value));
     for (const FillRow& input : answer.inputs.rows)
         out += row(QStringLiteral("Row"), html(fillRowText(input)));
-    out += QStringLiteral("</table><h3>Result</h3><table cellspacing='0' cellpadding='2'>");
+    if (answer.fits) {
+        out += QStringLiteral("</table><h3>Result</h3><table cellspacing='0' cellpadding='2'>");
+    } else {
+        // A fill that no size holds says so first; the size it reports is the one it tried
+        // last, not an answer.
+        out += QStringLiteral(
+                   "</table><h3>Result: %1</h3>"
+                   "<table cellspacing='0' cellpadding='2'>")
+                   .arg(answer.sizeGiven ? QStringLiteral("the size given does not hold them")
+                                         : QStringLiteral("no trade size holds them"));
+        out += row(QStringLiteral("Answer"), html(fillVerdict(answer)), true);
+    }
     for (const FillResultRow& result : kFillRows) {
         const std::string text = result.text(answer);
-        if (!text.empty()) out += row(html(result.caption), html(text), &result == &kFillRows[0]);
+        if (text.empty()) continue;
+        const bool size = &result == &kFillRows[0];
+        QString caption = html(result.caption);
+        if (size && !answer.fits)
+            caption = answer.sizeGiven ? QStringLiteral("Trade size given")
+                                       : QStringLiteral("Largest trade size, too small");
+        out += row(caption, html(text), size && answer.fits);
     }
-    out += row(QStringLiteral("Answer"), html(fillVerdict(answer)), true);
+    if (answer.fits) out += row(QStringLiteral("Answer"), html(fillVerdict(answer)), true);
     for (const std::string& warning : fillWarnings(answer))
         out += row(QStringLiteral("Warning"), html(warning));
     out += QStringLiteral("</table><p><img src='%1' width='220'></p>").arg(kPictureName);
@@ -56,9 +69,18 @@ QString fillReportHtml(const FillAnswer& answer, QDate date) {
     return out;
 }
 
+Sheet fillReport(const FillAnswer& answer, QDate date, Paper paper) {
+    const std::string_view edition = chapter9::kEdition;
+    return {QStringLiteral("Conduit fill: calculation sheet"),
+            QString::fromUtf8(edition.data(), static_cast<qsizetype>(edition.size())),
+            fillReportHtml(answer),
+            {{kPictureName, fillPicture(answer, kPictureSide)}},
+            date,
+            paper};
+}
+
 std::optional<QString> writeFillReport(const FillAnswer& answer, QDate date, const QString& path) {
-    return writeHtmlReport(fillReportHtml(answer, date), QStringLiteral("Conduit fill"), path,
-                           {{kPictureName, fillPicture(answer, kPictureSide)}});
+    return writeSheet(fillReport(answer, date, rememberedPaper()), path);
 }
 
 }  // namespace ferrovolt

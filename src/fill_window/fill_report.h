@@ -1,25 +1,30 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The conduit fill as a one-page PDF calculation sheet: the raceway and the rows, the answer,
-// the cross-section, the whole trail, the date, the code edition and the statement that the
-// result does not replace the responsible judgement.
+// The conduit fill as a PDF calculation sheet: the raceway and the rows, the answer (or that
+// no size holds them), the cross-section, the whole trail and the statement that the result
+// does not replace the responsible judgement, on as many pages as it takes
+// (window_kit/sheet_pages.h).
 
 #include <QDate>
 #include <QString>
 #include <optional>
 
 #include "fill/fill_check.h"
+#include "window_kit/sheet_pages.h"
 
 namespace ferrovolt {
 
 // The trail as rich text: each step with its value, and its source below it.
 QString fillTrailHtml(const FillAnswer& answer);
 
-// The sheet as a rich-text document; the drawing is the image "fill:section".
-QString fillReportHtml(const FillAnswer& answer, QDate date);
+// The sheet's body as rich text; the drawing is the image "fill:section".
+QString fillReportHtml(const FillAnswer& answer);
 
-// Writes the sheet to a PDF file; the reason when it cannot be written.
+// The sheet, dated, on `paper`, with its drawing.
+Sheet fillReport(const FillAnswer& answer, QDate date, Paper paper);
+
+// Writes the sheet to a PDF file on the paper last chosen; the reason when it cannot be written.
 std::optional<QString> writeFillReport(const FillAnswer& answer, QDate date, const QString& path);
 
 }  // namespace ferrovolt

@@ -7,7 +7,6 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDate>
-#include <QFileDialog>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -28,6 +27,7 @@
 #include "fill_window/fill_report.h"
 #include "pictures.h"
 #include "services/system_services.h"
+#include "window_kit/sheet_pages.h"
 #include "window_kit/status_line.h"
 #include "window_kit/text_tone.h"
 
@@ -248,7 +248,7 @@ QWidget* FillWindow::buildResults() {
     m_copy->setToolTip(QStringLiteral("Puts the calculation on the clipboard as text"));
     m_save = new QPushButton(QStringLiteral("&Save report…"), box);
     m_save->setObjectName(QStringLiteral("cmdSaveReport"));
-    m_save->setToolTip(QStringLiteral("Writes the calculation sheet as a one-page PDF"));
+    m_save->setToolTip(QStringLiteral("Writes the calculation sheet as a PDF"));
     for (QPushButton* button : {m_showTrail, m_copy, m_save}) {
         button->setAccessibleName(plain(button->text()));
         buttons->addWidget(button);
@@ -484,11 +484,8 @@ std::optional<QString> FillWindow::saveReport(const QString& path) {
 }
 
 void FillWindow::saveReportAs() {
-    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save report"),
-                                                QStringLiteral("conduit-fill.pdf"),
-                                                QStringLiteral("PDF files (*.pdf)"));
+    const QString path = askSheetPath(this, QStringLiteral("conduit-fill.pdf"));
     if (path.isEmpty()) return;
-    if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) path += QStringLiteral(".pdf");
     saveReport(path);
 }
 

@@ -3,7 +3,7 @@
 
 // The Conduit Fill window: a raceway type, an optional trade size and a grid of conductor and
 // cable rows; the answer as the rows change, the cross-section to scale, and the calculation,
-// which can be copied or saved as a one-page PDF sheet.
+// which can be copied or saved as a PDF sheet.
 
 #include <QWidget>
 #include <optional>
@@ -40,7 +40,7 @@ public:
 
     // The calculation sheet as text, onto the clipboard; says so in the status line.
     void copyReport();
-    // The one-page PDF sheet; the reason when it cannot be written. Says so in the status
+    // The PDF sheet; the reason when it cannot be written. Says so in the status
     // line either way.
     std::optional<QString> saveReport(const QString& path);
 

@@ -1,11 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The parts every window shares: the contrast of a colour against its background and the
-// tones derived to reach it on any background, and where a window opens beside its parent.
+// tones derived to reach it on any background, where a window opens beside its parent, and
+// the pages a calculation sheet is printed on.
 
+#include <QFileDialog>
+#include <QProcess>
 #include <QRect>
+#include <QStandardPaths>
 #include <QtTest>
 
 #include "window_kit/placement.h"
+#include "window_kit/sheet_pages.h"
 #include "window_kit/text_tone.h"
 
 using ferrovolt::contrastRatio;
@@ -20,6 +25,11 @@ private slots:
     void tonesReadableOnEveryBackground();
     void placesBesideOrOverItsParent_data();
     void placesBesideOrOverItsParent();
+    void paperByTerritoryAndChoice_data();
+    void paperByTerritoryAndChoice();
+    void longSheetFlowsWithoutCutting();
+    void saveDialogChoosesThePaper_data();
+    void saveDialogChoosesThePaper();
 };
 
 void TestWindowKit::contrastOfPublishedPairs_data() {
@@ -91,6 +101,116 @@ void TestWindowKit::placesBesideOrOverItsParent() {
     QFETCH(QSize, size);
     QFETCH(QRect, expected);
     QCOMPARE(ferrovolt::placementBeside(parent, size, QRect(0, 48, 1280, 672)), expected);
+}
+
+void TestWindowKit::paperByTerritoryAndChoice_data() {
+    QTest::addColumn<QLocale::Territory>("territory");
+    QTest::addColumn<ferrovolt::Paper>("paper");
+    QTest::newRow("United States: Letter") << QLocale::UnitedStates << ferrovolt::Paper::Letter;
+    QTest::newRow("Canada: Letter") << QLocale::Canada << ferrovolt::Paper::Letter;
+    QTest::newRow("Mexico, beside them: A4") << QLocale::Mexico << ferrovolt::Paper::A4;
+    QTest::newRow("Germany: A4") << QLocale::Germany << ferrovolt::Paper::A4;
+    QTest::newRow("United Kingdom: A4") << QLocale::UnitedKingdom << ferrovolt::Paper::A4;
+}
+
+// A territory's paper, and the user's choice kept over it whichever way it goes.
+void TestWindowKit::paperByTerritoryAndChoice() {
+    QFETCH(QLocale::Territory, territory);
+    QFETCH(ferrovolt::Paper, paper);
+    QCOMPARE(ferrovolt::paperOf(territory), paper);
+    const ferrovolt::Paper other =
+        paper == ferrovolt::Paper::A4 ? ferrovolt::Paper::Letter : ferrovolt::Paper::A4;
+    for (const ferrovolt::Paper chosen : {other, paper}) {
+        ferrovolt::rememberPaper(chosen);
+        QCOMPARE(ferrovolt::rememberedPaper(), chosen);
+    }
+}
+
+// A sheet longer than a page is neither shrunk below 9 pt nor cut: every line is printed
+// once, each page numbered out of the whole, on the paper asked for.
+void TestWindowKit::longSheetFlowsWithoutCutting() {
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty()) QSKIP("pdftotext (poppler-utils) is not installed");
+    constexpr int kLines = 240;
+    QString body;
+    for (int line = 1; line <= kLines; ++line)
+        body += QStringLiteral("<p>Line %1 of the calculation</p>").arg(line);
+    for (const ferrovolt::Paper paper : {ferrovolt::Paper::A4, ferrovolt::Paper::Letter}) {
+        const ferrovolt::Sheet sheet{QStringLiteral("A sheet"),
+                                     QStringLiteral("A code"),
+                                     body,
+                                     {},
+                                     QDate(2026, 3, 9),
+                                     paper};
+        const ferrovolt::SheetPages pages(sheet);
+        QVERIFY2(pages.count() >= 3, qPrintable(QString::number(pages.count())));
+        QCOMPARE(pages.bodyPoint(), 9.5);  // the larger type: flowing, it need not shrink
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("sheet.pdf"));
+        QCOMPARE(pages.write(path), std::nullopt);
+        QProcess text;
+        text.start(pdftotext, {path, QStringLiteral("-")});
+        QVERIFY(text.waitForFinished());
+        const QString printed = QString::fromUtf8(text.readAllStandardOutput());
+        for (int line = 1; line <= kLines; ++line) {
+            const QString words = QStringLiteral("Line %1 of").arg(line);
+            QVERIFY2(printed.count(words) == 1, qPrintable(words));
+        }
+        for (int page = 1; page <= pages.count(); ++page) {
+            const QString number = QStringLiteral("Page %1 of %2").arg(page).arg(pages.count());
+            QVERIFY2(printed.count(number) == 1, qPrintable(number));
+        }
+        QCOMPARE(printed.count(QStringLiteral("A sheet")), pages.count());  // the header
+        QCOMPARE(printed.count(QStringLiteral("2026-03-09")), pages.count());
+
+        QProcess info;
+        info.start(QStandardPaths::findExecutable(QStringLiteral("pdfinfo")), {path});
+        QVERIFY(info.waitForFinished());
+        QVERIFY(QString::fromUtf8(info.readAllStandardOutput())
+                    .contains(paper == ferrovolt::Paper::A4 ? QStringLiteral("(A4)")
+                                                            : QStringLiteral("(letter)")));
+    }
+}
+
+void TestWindowKit::saveDialogChoosesThePaper_data() {
+    QTest::addColumn<ferrovolt::Paper>("before");
+    QTest::addColumn<QString>("filter");  // the file type chosen in the dialog
+    QTest::addColumn<ferrovolt::Paper>("after");
+    QTest::newRow("A4 to Letter") << ferrovolt::Paper::A4
+                                  << QStringLiteral("PDF on US Letter paper (*.pdf)")
+                                  << ferrovolt::Paper::Letter;
+    QTest::newRow("Letter to A4") << ferrovolt::Paper::Letter
+                                  << QStringLiteral("PDF on A4 paper (*.pdf)")
+                                  << ferrovolt::Paper::A4;
+    QTest::newRow("Letter kept") << ferrovolt::Paper::Letter
+                                 << QStringLiteral("PDF on US Letter paper (*.pdf)")
+                                 << ferrovolt::Paper::Letter;
+}
+
+// The save dialog offers the remembered paper first; the one chosen is remembered, and the
+// path ends in ".pdf" though the name typed does not.
+void TestWindowKit::saveDialogChoosesThePaper() {
+    QFETCH(ferrovolt::Paper, before);
+    QFETCH(QString, filter);
+    QFETCH(ferrovolt::Paper, after);
+    ferrovolt::rememberPaper(before);
+    QTemporaryDir dir;
+    QString offered;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) return;
+        offered = dialog->selectedNameFilter();
+        dialog->selectNameFilter(filter);
+        dialog->selectFile(dir.filePath(QStringLiteral("sheet")));
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    const QString path = ferrovolt::askSheetPath(nullptr, QStringLiteral("sheet.pdf"));
+    QCOMPARE(offered, before == ferrovolt::Paper::A4
+                          ? QStringLiteral("PDF on A4 paper (*.pdf)")
+                          : QStringLiteral("PDF on US Letter paper (*.pdf)"));
+    QCOMPARE(path, dir.filePath(QStringLiteral("sheet.pdf")));
+    QCOMPARE(ferrovolt::rememberedPaper(), after);
 }
 
 QTEST_MAIN(TestWindowKit)

@@ -1,0 +1,260 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "window_kit/sheet_pages.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QBuffer>
+#include <QFile>
+#include <QFileDialog>
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPalette>
+#include <QPdfWriter>
+#include <QSettings>
+#include <QTextDocument>
+#include <QUrl>
+#include <algorithm>
+#include <array>
+
+#include "ferrovolt_version.h"
+#include "numtext/date_text.h"
+
+namespace ferrovolt {
+
+namespace {
+
+constexpr char kPaperKey[] = "sheets/paper";
+constexpr int kResolution = 300;  // the dots per inch the sheet is laid out in
+constexpr double kMarginMm = 15;
+constexpr double kBandGapMm = 3;  // between the header or footer and the body
+constexpr double kLargestPoint = 9.5;
+constexpr double kBandPoint = 8.5;
+constexpr double kTitlePoint = 10.5;
+const QString kFontFamily = QStringLiteral("Liberation Sans");
+
+struct PaperText {
+    Paper paper;
+    const char* key;     // as the settings keep it
+    const char* filter;  // as the save dialog offers it
+};
+
+constexpr std::array<PaperText, 2> kPapers = {{
+    {Paper::A4, "A4", "PDF on A4 paper (*.pdf)"},
+    {Paper::Letter, "Letter", "PDF on US Letter paper (*.pdf)"},
+}};
+
+const PaperText& textOf(Paper paper) {
+    return kPapers[paper == Paper::A4 ? 0 : 1];
+}
+
+// The program's settings, named explicitly as the windows' own memory is.
+QSettings settings() {
+    return QSettings(QStringLiteral("Ferrovolt"), QStringLiteral("Ferrovolt"));
+}
+
+// Paper is black on white whatever the screen's palette: the sheet takes none of its colours
+// from the application.
+QPalette paperPalette() {
+    QPalette palette(Qt::black, Qt::white);
+    for (const QPalette::ColorRole role :
+         {QPalette::Text, QPalette::WindowText, QPalette::ButtonText, QPalette::BrightText})
+        palette.setColor(role, Qt::black);
+    for (const QPalette::ColorRole role :
+         {QPalette::Base, QPalette::Window, QPalette::Button, QPalette::AlternateBase})
+        palette.setColor(role, Qt::white);
+    palette.setColor(QPalette::Link, QColor(0x00, 0x00, 0xcc));
+    return palette;
+}
+
+QFont sheetFont(double point, bool bold = false) {
+    QFont font(kFontFamily);
+    font.setPointSizeF(point);
+    font.setBold(bold);
+    return font;
+}
+
+double pixelsOfMm(double mm) {
+    return mm / 25.4 * kResolution;
+}
+
+// Room to write the project and the circuit by hand, at the head of the first page.
+const QString kIdentification = QStringLiteral(
+    "<table width='100%' cellspacing='0' cellpadding='2' style='margin-bottom:6px'><tr>"
+    "<td width='50%'>Project: ____________________________________</td>"
+    "<td width='50%'>Circuit: ____________________________________</td>"
+    "</tr></table>");
+
+}  // namespace
+
+Paper paperOf(QLocale::Territory territory) {
+    return territory == QLocale::UnitedStates || territory == QLocale::Canada ? Paper::Letter
+                                                                              : Paper::A4;
+}
+
+Paper rememberedPaper() {
+    const QString key = settings().value(QLatin1String(kPaperKey)).toString();
+    for (const PaperText& paper : kPapers)
+        if (key == QLatin1String(paper.key)) return paper.paper;
+    return paperOf(QLocale::system().territory());
+}
+
+void rememberPaper(Paper paper) {
+    settings().setValue(QLatin1String(kPaperKey), QLatin1String(textOf(paper).key));
+}
+
+QString askSheetPath(QWidget* parent, const QString& suggestedName) {
+    QStringList filters;
+    for (const PaperText& paper : kPapers) filters << QString::fromLatin1(paper.filter);
+    QString chosen = QString::fromLatin1(textOf(rememberedPaper()).filter);
+    QString path =
+        QFileDialog::getSaveFileName(parent, QStringLiteral("Save report"), suggestedName,
+                                     filters.join(QStringLiteral(";;")), &chosen);
+    if (path.isEmpty()) return path;
+    for (const PaperText& paper : kPapers)
+        if (chosen == QLatin1String(paper.filter)) rememberPaper(paper.paper);
+    if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) path += QStringLiteral(".pdf");
+    return path;
+}
+
+struct SheetPages::Layout {
+    Sheet sheet;
+    QBuffer buffer;  // the device the sheet is laid out on; nothing is written to it
+    QPdfWriter writer{&buffer};
+    QTextDocument document;
+    QRectF page;  // the paper inside its margins, in dots
+    QRectF body;  // the part of each page the body flows through
+    double point = kLargestPoint;
+    QString footer;
+
+    QPageLayout pageLayout() const {
+        return QPageLayout(QPageSize(sheet.paper == Paper::A4 ? QPageSize::A4 : QPageSize::Letter),
+                           QPageLayout::Portrait,
+                           QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
+                           QPageLayout::Millimeter);
+    }
+
+    void lay() {
+        writer.setResolution(kResolution);
+        writer.setPageLayout(pageLayout());
+        page = QRectF(writer.pageLayout().paintRectPixels(kResolution));
+        page.moveTopLeft(QPointF(0, 0));
+        const double gap = pixelsOfMm(kBandGapMm);
+        const double above = QFontMetricsF(sheetFont(kTitlePoint, true), &writer).height() + gap;
+        const double below = QFontMetricsF(sheetFont(kBandPoint), &writer).height() + gap;
+        body = page.adjusted(0, above, 0, -below);
+
+        document.documentLayout()->setPaintDevice(&writer);
+        for (auto image = sheet.images.begin(); image != sheet.images.end(); ++image)
+            document.addResource(QTextDocument::ImageResource, QUrl(image.key()), image.value());
+        // A caption and its value never run together, whatever the table's own padding.
+        document.setDefaultStyleSheet(QStringLiteral("td { padding-right: 10px; }"));
+        document.setHtml(kIdentification + sheet.body);
+        document.setPageSize(body.size());
+        // A sheet that fits one page at a slightly smaller type keeps to one; a longer one
+        // flows at the larger type instead of shrinking further.
+        for (double size = kLargestPoint; size >= kSmallestSheetPoint; size -= 0.5) {
+            point = size;
+            document.setDefaultFont(sheetFont(point));
+            if (document.pageCount() <= 1) return;
+        }
+        point = kLargestPoint;
+        document.setDefaultFont(sheetFont(point));
+    }
+
+    void paint(QPainter& painter, int index) const {
+        const int pages = document.pageCount();
+        painter.setPen(Qt::black);
+        const double rule = std::max(1.0, pixelsOfMm(0.2));
+
+        painter.setFont(sheetFont(kTitlePoint, true));
+        const QFontMetricsF title(painter.font(), painter.device());
+        const QRectF head(page.left(), page.top(), page.width(), title.height());
+        painter.drawText(head, Qt::AlignLeft | Qt::AlignVCenter, sheet.title);
+        painter.setFont(sheetFont(kBandPoint));
+        painter.drawText(head, Qt::AlignRight | Qt::AlignVCenter, sheet.code);
+        painter.fillRect(QRectF(page.left(), head.bottom() + rule, page.width(), rule), Qt::black);
+
+        const QFontMetricsF band(painter.font(), painter.device());
+        const QRectF foot(page.left(), page.bottom() - band.height(), page.width(), band.height());
+        painter.fillRect(QRectF(page.left(), foot.top() - 2 * rule, page.width(), rule), Qt::black);
+        painter.drawText(foot, Qt::AlignLeft | Qt::AlignVCenter, footer);
+        painter.drawText(foot, Qt::AlignRight | Qt::AlignVCenter,
+                         QStringLiteral("Page %1 of %2").arg(index + 1).arg(pages));
+
+        painter.save();
+        const double top = body.height() * index;
+        painter.translate(body.left(), body.top() - top);
+        QAbstractTextDocumentLayout::PaintContext context;
+        context.palette = paperPalette();
+        context.clip = QRectF(0, top, body.width(), body.height());
+        painter.setClipRect(context.clip);
+        document.documentLayout()->draw(&painter, context);
+        painter.restore();
+    }
+};
+
+SheetPages::SheetPages(const Sheet& sheet) : m_layout(std::make_unique<Layout>()) {
+    m_layout->sheet = sheet;
+    m_layout->footer = QStringLiteral("Ferrovolt %1 · %2")
+                           .arg(QString::fromLatin1(kVersionText),
+                                QString::fromStdString(isoDateText(
+                                    sheet.date.year(), sheet.date.month(), sheet.date.day())));
+    m_layout->lay();
+}
+
+SheetPages::~SheetPages() = default;
+
+int SheetPages::count() const {
+    return m_layout->document.pageCount();
+}
+
+double SheetPages::bodyPoint() const {
+    return m_layout->point;
+}
+
+QImage SheetPages::image(int page, int dpi) const {
+    const QRect whole = m_layout->pageLayout().fullRectPixels(kResolution);
+    const double scale = static_cast<double>(dpi) / kResolution;
+    QImage image(QSize(qRound(whole.width() * scale), qRound(whole.height() * scale)),
+                 QImage::Format_RGB32);
+    image.fill(Qt::white);
+    // Laid out in dots of the sheet's resolution: the image takes the same, scaled down.
+    const int dotsPerMetre = qRound(kResolution / 0.0254);
+    image.setDotsPerMeterX(dotsPerMetre);
+    image.setDotsPerMeterY(dotsPerMetre);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(scale, scale);
+    painter.translate(m_layout->pageLayout().paintRectPixels(kResolution).topLeft());
+    m_layout->paint(painter, page);
+    return image;
+}
+
+std::optional<QString> SheetPages::write(const QString& path) const {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return QStringLiteral("%1 cannot be written: %2").arg(path, file.errorString());
+    QPdfWriter writer(&file);
+    writer.setTitle(m_layout->sheet.title);
+    writer.setCreator(QStringLiteral("Ferrovolt %1").arg(QString::fromLatin1(kVersionText)));
+    writer.setResolution(kResolution);
+    writer.setPageLayout(m_layout->pageLayout());
+    QPainter painter;
+    if (!painter.begin(&writer)) return QStringLiteral("%1 cannot be written").arg(path);
+    for (int page = 0; page < count(); ++page) {
+        if (page > 0) writer.newPage();
+        m_layout->paint(painter, page);
+    }
+    painter.end();
+    file.close();
+    if (file.error() != QFileDevice::NoError)
+        return QStringLiteral("%1 cannot be written: %2").arg(path, file.errorString());
+    return std::nullopt;
+}
+
+std::optional<QString> writeSheet(const Sheet& sheet, const QString& path) {
+    return SheetPages(sheet).write(path);
+}
+
+}  // namespace ferrovolt
