@@ -60,7 +60,7 @@ QString circuitReportHtml(const CircuitCase& checked, QDate date) {
     out += QStringLiteral("<h3>Criteria</h3><table cellspacing='0' cellpadding='2'>");
     for (std::size_t i = 0; i < rows.size(); ++i) {
         if (!rows[i].criterion) continue;
-        const std::string text = checkRowText(rows[i], checked.value(i));
+        const std::string text = checked.rowText(i);
         if (text.empty()) continue;
         const bool governs = i == checked.governingRow();
         out += QStringLiteral("<tr>") + cell(html(rows[i].caption), governs) +
@@ -71,7 +71,7 @@ QString circuitReportHtml(const CircuitCase& checked, QDate date) {
     out += QStringLiteral("</table><h3>Result</h3><table cellspacing='0' cellpadding='2'>");
     for (std::size_t i = 0; i < rows.size(); ++i) {
         if (rows[i].criterion) continue;
-        const std::string text = checkRowText(rows[i], checked.value(i));
+        const std::string text = checked.rowText(i);
         if (text.empty()) continue;
         const bool size = rows[i].headline;
         out += QStringLiteral("<tr>") + cell(html(rows[i].caption), size) + cell(html(text), size) +

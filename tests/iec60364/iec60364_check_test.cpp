@@ -325,6 +325,22 @@ INSTANTIATE_TEST_SUITE_P(
                     "device_rating", "setting I_r"},
         RefusalCase{"beyond the MCB series", change(kBase, &IecInputs::current, 130.0), "device",
                     "IEC 60898-1 preferred rated currents (125 A)"},
+        RefusalCase{"two loaded conductors in three phase",
+                    change(change(kBase, &IecInputs::phase, Phase::Three), &IecInputs::loaded,
+                           std::optional(2)),
+                    "loaded", "a three-phase circuit has 3 loaded conductors"},
+        RefusalCase{
+            "an MCB above its series",
+            change(kBase, &IecInputs::deviceRating, std::optional<double>(126)), "device_rating",
+            "126 A is above the range of IEC 60898-1 preferred rated currents (6 to 125 A)"},
+        RefusalCase{"a gG fuse above its series",
+                    change(change(kBase, &IecInputs::device, Device::Gg), &IecInputs::deviceRating,
+                           std::optional<double>(1251)),
+                    "device_rating", "IEC 60269-1 rated currents (2 to 1250 A)"},
+        RefusalCase{"a capacity beyond the largest size from the rating",
+                    change(change(kBase, &IecInputs::device, Device::Cb), &IecInputs::deviceRating,
+                           std::optional<double>(5000)),
+                    "device_rating", "use parallel sets"},
         RefusalCase{"fault without time",
                     change(kBase, &IecInputs::faultCurrent, std::optional<double>(5000)),
                     "clearing_time", "needed"},
@@ -341,6 +357,43 @@ INSTANTIATE_TEST_SUITE_P(
             name += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
         return name;
     });
+
+// The other side of each refused boundary is answered: three loaded conductors in three phase
+// (method C, 20 A: 2.5 mm² at 24 A), an MCB of 125 A (method C, 35 mm² at 138 A), a gG fuse of
+// 1250 A (I_z ≥ 1.10 × 1250 / 4 sets = 343.75 A a set, over C_g 0.65 for the four sets bunched:
+// 528.8 A, 240 mm² of XLPE single cores in trefoil).
+TEST(IecCheck, AnswersAtTheEdgeOfEachSeries) {
+    struct Case {
+        const char* name;
+        IecInputs inputs;
+        const char* size;
+    };
+    IecInputs fuse = change(change(kBase, &IecInputs::device, Device::Gg), &IecInputs::deviceRating,
+                            std::optional<double>(1250));
+    fuse.current = 1250;
+    fuse.phase = Phase::Three;
+    fuse.volts = 400;
+    fuse.insulation = Insulation::Xlpe;
+    fuse.method = Method::F;
+    fuse.sets = 4;
+    const Case cases[] = {
+        {"three loaded in three phase",
+         change(change(kBase, &IecInputs::phase, Phase::Three), &IecInputs::loaded,
+                std::optional(3)),
+         "2.5 mm²"},
+        {"an MCB of 125 A",
+         change(change(kBase, &IecInputs::current, 125.0), &IecInputs::deviceRating,
+                std::optional<double>(125)),
+         "35 mm²"},
+        {"a gG fuse of 1250 A", fuse, "240 mm²"},
+    };
+    for (const Case& c : cases) {
+        const IecResult result = checkIecCircuit(c.inputs);
+        ASSERT_TRUE(std::holds_alternative<IecAnswer>(result))
+            << c.name << ": " << std::get<IecRefusal>(result).reason;
+        EXPECT_EQ(std::get<IecAnswer>(result).sizeLabel, c.size) << c.name;
+    }
+}
 
 }  // namespace
 }  // namespace ferrovolt::iec60364
