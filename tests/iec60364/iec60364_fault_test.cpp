@@ -314,6 +314,27 @@ INSTANTIATE_TEST_SUITE_P(
         LoopCase{"TT MCB just beyond", tt(kFinal, 4.25, 1), 4.6, 0.2, false},
         LoopCase{"TN MCB at 0.4 s", change(kFinal, &IecInputs::ze, std::optional(4.24)), 4.6, 0.4,
                  true},
+        // Distribution circuits: 5 s in TN, 1 s in TT, not swapped.
+        LoopCase{"TN distribution 5 s", change(kFinal, &IecInputs::distribution, true), 4.6, 5,
+                 true},
+        LoopCase{"TT distribution 1 s", change(tt(kFinal, 1.2, 1), &IecInputs::distribution, true),
+                 4.6, 1, true},
+        // "Up to 32 A" is the device's rating, not I_B (10 A): a B32 keeps 0.4 s (4 mm², Zs =
+        // 1 + 2 × 4.61 × 1.1965 × 0.02 = 1.221 Ω ≤ 230 / 160 = 1.4375 Ω); a B40 takes 5 s
+        // (6 mm², Zs = 1 + 2 × 3.08 × 1.1965 × 0.02 = 1.1474 Ω ≤ 230 / 200 = 1.15 Ω).
+        LoopCase{"B32 is a final circuit up to 32 A",
+                 change(change(kFinal, &IecInputs::size, std::optional<int>()),
+                        &IecInputs::deviceRating, std::optional(32.0)),
+                 1.4375, 0.4, true},
+        LoopCase{"B40 above 32 A takes 5 s",
+                 change(change(kFinal, &IecInputs::size, std::optional<int>()),
+                        &IecInputs::deviceRating, std::optional(40.0)),
+                 1.15, 5, true},
+        // Three phase at 400 V: U0 = 400 / √3 = 230.9 V, read in the 230 V row by its line
+        // voltage (0.4 s, not 0.2 s): Zs_max = 230.94 / 50 = 4.6188 Ω.
+        LoopCase{"three phase 400 V in the 230 V row",
+                 change(change(kFinal, &IecInputs::phase, Phase::Three), &IecInputs::volts, 400.0),
+                 4.6188, 0.4, true},
         // TT with a 0.3 A RCD: 0.2 s asks 2 I_Δn (0.15 s), I_a = 0.6 A, Zs_max = 383.33 Ω.
         // Ze 382.97 + 0.3546 = 383.325 Ω holds; 382.99 + 0.3546 = 383.345 Ω does not.
         LoopCase{"RCD at 2 IΔn just within", rcd(kFinal, 382.97, 100, 0.3), 383.333, 0.2, true},
