@@ -27,8 +27,6 @@ struct IecRow : CheckRow {
 
 // The rows by criterion, in the order of IecCriterion.
 constexpr std::size_t kFirstCriterion = 13;
-// The longest run: "none" with its reason where no run disconnects (JSON null).
-constexpr std::size_t kMaxLengthRow = 26;
 
 const std::array<IecRow, 30> kIecRows = {{
     {{{"size", "Size", "", ""}, 0, "", false, true},
@@ -155,7 +153,9 @@ public:
     Value value(std::size_t row) const override { return kIecRows[row].value(answer()); }
     std::string rowText(std::size_t row) const override {
         const IecAnswer& a = answer();
-        if (row == kMaxLengthRow && a.loop && !a.loop->maxLength)
+        // The longest run: "none" with its reason where no run disconnects (JSON null).
+        static const std::size_t maxLength = *kCode.rowIndex("max_length_m");
+        if (row == maxLength && a.loop && !a.loop->maxLength)
             return "none: " + noRunReason(*a.loop);
         return CircuitCase::rowText(row);
     }

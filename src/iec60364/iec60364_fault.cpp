@@ -75,9 +75,9 @@ int smallestAllowed(Metal metal) {
 }
 
 // The protective conductor of a line conductor of size `line`: by 543.1.2 with a fault, else by
-// Table 54.2.
-// Where no size of IEC 60228 meets 543.1.2, the largest is kept and the answer fails it: a
-// conductor the rule forbids is never passed as the largest there is.
+// Table 54.2; a separate one at least the 543.1.3 minimum. Where no size of IEC 60228 meets
+// 543.1.2, the largest is kept and the answer fails it: a conductor the rule forbids is never
+// passed as the largest there is.
 ProtectiveConductor sized(const IecInputs& in, int line) {
     ProtectiveConductor pc;
     pc.separate = in.cpcSeparate;
