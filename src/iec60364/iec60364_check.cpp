@@ -503,6 +503,19 @@ std::string largestLabel(const IecAnswer& a) {
     return std::string(kSizes[static_cast<std::size_t>(largestHeld(a))].label);
 }
 
+// Where no size meets a criterion, a size to choose is refused with the reason and its remedy;
+// a given size is answered failing it, with the reason, never passed.
+std::optional<IecRefusal> noneMeets(const IecInputs& in, IecAnswer& a, IecCriterion criterion,
+                                    std::string_view field, std::string reason,
+                                    std::string_view remedy) {
+    if (!in.size) return refuse(field, reason + std::string(remedy));
+    const auto c = static_cast<std::size_t>(criterion);
+    a.unmet[c] = std::move(reason);
+    a.fails[c] = true;
+    a.meetsAll = false;
+    return std::nullopt;
+}
+
 // 433.1: I_t × C ≥ the larger of what the device asks and, sized on the neutral, I_N.
 std::optional<IecRefusal> byAmpacity(const IecInputs& in, IecAnswer& a) {
     const double protectedCurrent =
@@ -517,10 +530,11 @@ std::optional<IecRefusal> byAmpacity(const IecInputs& in, IecAnswer& a) {
         }
     }
     // The capacity asked follows the device's rating where one was given.
-    return refuse(a.ratingGiven ? "device_rating" : "current",
-                  num(a.requiredIz) + " A per set is more than " + largestLabel(a) +
-                      " carries in " + cited(*a.column.cite) + ", " + std::string(a.column.name) +
-                      ", with these factors: use parallel sets");
+    return noneMeets(in, a, IecCriterion::Ampacity, a.ratingGiven ? "device_rating" : "current",
+                     num(a.requiredIz) + " A per set is more than " + largestLabel(a) +
+                         " carries in " + cited(*a.column.cite) + ", " +
+                         std::string(a.column.name) + ", with these factors",
+                     ": use parallel sets");
 }
 
 // The drop of Annex G.
@@ -556,8 +570,10 @@ std::optional<IecRefusal> byVoltageDrop(const IecInputs& in, IecAnswer& a) {
             return std::nullopt;
         }
     }
-    return refuse("max_drop", "no size up to " + largestLabel(a) + " keeps the drop within " +
-                                  num(a.maxDropPercent) + " % over this length: use parallel sets");
+    return noneMeets(in, a, IecCriterion::VoltageDrop, "max_drop",
+                     "no size up to " + largestLabel(a) + " keeps the drop within " +
+                         num(a.maxDropPercent) + " % over this length",
+                     ": use parallel sets");
 }
 
 // 434.5.2: S ≥ I √t / k, per conductor.
@@ -573,10 +589,11 @@ std::optional<IecRefusal> byShortCircuit(const IecInputs& in, IecAnswer& a) {
         return std::nullopt;
     }
     const double k = kOf(in, kSizes[static_cast<std::size_t>(largestHeld(a))].mm2, column);
-    return refuse("fault_current", "needs " + num(need / k, 2) +
-                                       " mm² per conductor, more than the largest size held "
-                                       "for this method (" +
-                                       largestLabel(a) + ")");
+    return noneMeets(in, a, IecCriterion::ShortCircuit, "fault_current",
+                     "needs " + num(need / k, 2) +
+                         " mm² per conductor, more than the largest size held for this method (" +
+                         largestLabel(a) + ")",
+                     "");
 }
 
 // 524.1, the largest minimum, the fault path and what a given size fails; the answer's own

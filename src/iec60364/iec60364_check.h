@@ -103,8 +103,11 @@ struct IecAnswer {
     bool onNeutral = false;        // Annex E: sized on the neutral current
     double neutralCurrent = 0;     // A
 
-    int byAmpacity = 0, byVoltageDrop = 0, byMinimumSize = 0;
-    std::optional<int> byShortCircuit;
+    // Each criterion's smallest size; none for a criterion no size meets (a given size is then
+    // answered, failing it, with `unmet` saying why) or, for short circuit, without a fault.
+    std::optional<int> byAmpacity, byVoltageDrop, byShortCircuit;
+    int byMinimumSize = 0;
+    std::array<std::string, kCriterionCount> unmet{};
     std::optional<double> k;                // the k used, with a fault
     const KColumn* kColumn = nullptr;       // its column of Table 43A, unless given
     std::optional<double> shortCircuitMm2;  // the area the fault needs

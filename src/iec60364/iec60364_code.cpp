@@ -157,6 +157,10 @@ public:
         static const std::size_t maxLength = *kCode.rowIndex("max_length_m");
         if (row == maxLength && a.loop && !a.loop->maxLength)
             return "none: " + noRunReason(*a.loop);
+        // A criterion no size meets: none (JSON null), its reason in the trail.
+        if (row >= kFirstCriterion && row < kFirstCriterion + kCriterionCount &&
+            !a.unmet[row - kFirstCriterion].empty())
+            return "none";
         return CircuitCase::rowText(row);
     }
     std::string_view sizeLabel() const override { return answer().sizeLabel; }

@@ -166,11 +166,17 @@ void Trail::criteria() {
     required += ", I_t ≥ " + num(m_a.requiredIz) + " / " + num(factors, 4) + " = " +
                 num(m_a.requiredIt) + " A";
     put("Required capacity", required, citationText(kOverloadRule));
-    const double byAmpacity = m_a.column.amps[static_cast<std::size_t>(m_a.byAmpacity)];
-    put("By ampacity",
-        label(m_a.byAmpacity) + ", I_t = " + num(byAmpacity) + " A, " +
-            std::string(m_a.column.name),
-        citationText(*m_a.column.cite));
+    const auto unmet = [this](IecCriterion criterion) {
+        return "none: " + m_a.unmet[static_cast<std::size_t>(criterion)];
+    };
+    if (m_a.byAmpacity)
+        put("By ampacity",
+            label(*m_a.byAmpacity) +
+                ", I_t = " + num(m_a.column.amps[static_cast<std::size_t>(*m_a.byAmpacity)]) +
+                " A, " + std::string(m_a.column.name),
+            citationText(*m_a.column.cite));
+    else
+        put("By ampacity", unmet(IecCriterion::Ampacity), citationText(*m_a.column.cite));
 
     if (m_a.dropLimit)
         put("Drop limit",
@@ -180,9 +186,13 @@ void Trail::criteria() {
             citationText(kTableG52_1.cite));
     else
         put("Drop limit", num(m_a.maxDropPercent) + " %", std::string(kInput));
-    put("By voltage drop", label(m_a.byVoltageDrop), citationText(kAnnexGCite));
+    put("By voltage drop",
+        m_a.byVoltageDrop ? label(*m_a.byVoltageDrop) : unmet(IecCriterion::VoltageDrop),
+        citationText(kAnnexGCite));
 
-    if (m_in.faultCurrent) {
+    if (m_in.faultCurrent && !m_a.byShortCircuit) {
+        put("By short circuit", unmet(IecCriterion::ShortCircuit), citationText(kShortCircuitRule));
+    } else if (m_in.faultCurrent) {
         std::string k =
             m_a.kColumn ? "k = " + num(*m_a.k) + " (" + std::string(m_a.kColumn->insulation) + ")"
                         : "k = " + num(*m_a.k) + " (given)";

@@ -197,6 +197,60 @@ TEST(IecCheck, GivenSizeNamesEveryCriterionItFails) {
     EXPECT_TRUE(std::get<IecAnswer>(checkIecCircuit(in)).meetsAll);
 }
 
+// Where no size meets a criterion, a size to choose is refused, and a given size is answered
+// failing it, the reason in its trail: 540 A with no device is beyond 300 mm² in method C
+// (I_t 500 A); 20 A over 5000 m drops 2 × (0.0225 × 5000 / 300 × 0.8 + 0.08e-3 × 5000 × 0.6) ×
+// 20 = 21.6 V, 9.4 % of 230 V, on 300 mm² and more on any smaller; 100 kA for 1 s needs
+// 100000 / 115 = 869.57 mm².
+TEST(IecCheck, AGivenSizeFailsWhatNoSizeMeets) {
+    struct Case {
+        const char* name;
+        IecInputs inputs;
+        IecCriterion criterion;
+        const char* field;  // of the refusal without the size
+        const char* step;
+        const char* value;
+    };
+    IecInputs fault{.current = 20, .length = 10};
+    fault.faultCurrent = 100000;
+    fault.clearingTime = 1;
+    const Case cases[] = {
+        {"ampacity",
+         {.current = 540, .length = 10, .device = Device::None},
+         IecCriterion::Ampacity,
+         "current",
+         "By ampacity",
+         "none: 540 A per set is more than 300 mm² carries in IEC 60364-5-52:2009 Table B.52.2, "
+         "method C, 2 loaded conductors, with these factors"},
+        {"voltage drop",
+         {.current = 20, .length = 5000},
+         IecCriterion::VoltageDrop,
+         "max_drop",
+         "By voltage drop",
+         "none: no size up to 300 mm² keeps the drop within 5 % over this length"},
+        {"short circuit", fault, IecCriterion::ShortCircuit, "fault_current", "By short circuit",
+         "none: needs 869.57 mm² per conductor, more than the largest size held for this method "
+         "(300 mm²)"},
+    };
+    for (const Case& c : cases) {
+        const IecResult chosen = checkIecCircuit(c.inputs);
+        ASSERT_TRUE(std::holds_alternative<IecRefusal>(chosen)) << c.name;
+        EXPECT_EQ(std::get<IecRefusal>(chosen).field, c.field) << c.name;
+        IecInputs given = c.inputs;
+        given.size = sizeOf("300 mm²");
+        const IecResult checked = checkIecCircuit(given);
+        ASSERT_TRUE(std::holds_alternative<IecAnswer>(checked)) << c.name;
+        const IecAnswer& answer = std::get<IecAnswer>(checked);
+        EXPECT_FALSE(answer.meetsAll) << c.name;
+        EXPECT_TRUE(answer.fails[static_cast<std::size_t>(c.criterion)]) << c.name;
+        const std::vector<IecTrailStep> trail = iecTrail(answer);
+        const auto step = std::find_if(trail.begin(), trail.end(),
+                                       [&c](const IecTrailStep& s) { return s.step == c.step; });
+        ASSERT_NE(step, trail.end()) << c.name;
+        EXPECT_EQ(step->value, c.value) << c.name;
+    }
+}
+
 // Sizes and choices as the command line and the batch write them.
 TEST(IecCheck, ReadsSizesAndKeys) {
     EXPECT_EQ(iecSizeOf("25 mm²"), iecSizeOf("25"));
