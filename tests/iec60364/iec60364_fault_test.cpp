@@ -458,12 +458,16 @@ IecInputs separate(const char* size, bool protectedCpc) {
 
 INSTANTIATE_TEST_SUITE_P(
     Iec, SeparateProtectiveConductor,
-    ::testing::Values(SeparateCase{"a core stays 1.5", lineOf("1.5 mm²"), "1.5 mm²"},
-                      SeparateCase{"unprotected 4", separate("1.5 mm²", false), "4 mm²"},
-                      SeparateCase{"protected 2.5", separate("1.5 mm²", true), "2.5 mm²"},
-                      SeparateCase{"protected below Table 54.2", separate("4 mm²", true), "4 mm²"},
-                      SeparateCase{"unprotected below Table 54.2", separate("6 mm²", false),
-                                   "6 mm²"}),
+    ::testing::Values(
+        SeparateCase{"a core stays 1.5", lineOf("1.5 mm²"), "1.5 mm²"},
+        SeparateCase{"unprotected 4", separate("1.5 mm²", false), "4 mm²"},
+        SeparateCase{"protected 2.5", separate("1.5 mm²", true), "2.5 mm²"},
+        SeparateCase{"protected below Table 54.2", separate("4 mm²", true), "4 mm²"},
+        SeparateCase{"unprotected below Table 54.2", separate("6 mm²", false), "6 mm²"},
+        // Aluminium: 543.1.3's 16 mm² is 524.1's floor already.
+        SeparateCase{"aluminium at 524.1",
+                     change(separate("16 mm²", false), &IecInputs::material, Metal::Aluminium),
+                     "16 mm²"}),
     [](const auto& param) { return testName(param.param.name); });
 
 TEST(IecProtectiveConductor, NoSizeMeeting543_1_2FailsTheShortCircuit) {
