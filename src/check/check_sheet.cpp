@@ -43,7 +43,7 @@ std::string checkSheet(const CircuitCase& checked) {
     sheet += '\n';
     const std::span<const CheckRow> rows = checked.code().rows();
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        const std::string text = checkRowText(rows[i], checked.value(i));
+        const std::string text = checked.rowText(i);
         if (text.empty()) continue;
         appendRow(sheet, rows[i].caption, text);
         if (rows[i].key == "governed_by" && checked.hasVerdict())

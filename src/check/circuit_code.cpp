@@ -32,6 +32,10 @@ std::optional<std::size_t> CircuitCode::rowIndex(std::string_view key) const {
     return std::nullopt;
 }
 
+std::string CircuitCase::rowText(std::size_t row) const {
+    return checkRowText(code().rows()[row], value(row));
+}
+
 std::string checkRowText(const CheckRow& row, const CheckValue& value) {
     if (const auto* number = std::get_if<double>(&value)) {
         std::string text = checkNumberText(*number, row.decimals);

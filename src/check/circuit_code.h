@@ -105,6 +105,9 @@ public:
     // where a code can find no size that meets one.
     virtual bool hasVerdict() const { return sizeGiven(); }
     virtual std::vector<CriterionText> fails() const = 0;  // the criteria it does not meet
+    // A row's text as the answer writes it (checkRowText of its value); a code may say why a
+    // value is absent where the row's own absent text cannot.
+    virtual std::string rowText(std::size_t row) const;
     virtual void writeTrail(const TrailStepWriter& step) const = 0;
 };
 

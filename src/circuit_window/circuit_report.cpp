@@ -106,8 +106,7 @@ QString pairsTable(const std::vector<std::pair<QString, QString>>& pairs, std::s
 }
 
 // A row's value in words: a key a field of the same name offers is given its entry's words.
-std::string rowWords(const CircuitCode& code, const CheckRow& row, const CheckValue& value) {
-    const std::string text = checkRowText(row, value);
+std::string rowWords(const CircuitCode& code, const CheckRow& row, const std::string& text) {
     if (const CheckField* field = code.field(row.key); field != nullptr)
         if (const std::optional<std::string_view> shown = shownOf(*field, text))
             return std::string(*shown);
@@ -138,7 +137,7 @@ QString circuitReportHtml(const CircuitCase& checked, std::span<const GivenInput
     out += QStringLiteral("<h3>Criteria</h3><table cellspacing='0' cellpadding='2'>");
     for (std::size_t i = 0; i < rows.size(); ++i) {
         if (!rows[i].criterion) continue;
-        const std::string text = checkRowText(rows[i], checked.value(i));
+        const std::string text = checked.rowText(i);
         if (text.empty()) continue;
         const bool governs = i == checked.governingRow();
         out += QStringLiteral("<tr>") + cell(html(rows[i].caption), governs) +
@@ -151,7 +150,7 @@ QString circuitReportHtml(const CircuitCase& checked, std::span<const GivenInput
     std::size_t headlines = 0;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         if (rows[i].criterion || saidByTheTrail(rows[i])) continue;
-        const std::string text = rowWords(code, rows[i], checked.value(i));
+        const std::string text = rowWords(code, rows[i], checked.rowText(i));
         if (text.empty()) continue;
         // The size leads, in bold.
         const auto at = rows[i].headline

@@ -54,6 +54,12 @@ std::optional<IecRefusal> invalid(const IecInputs& in) {
                       "use and supply of " +
                           cited(kTableG52_1.cite));
     if (in.loaded && *in.loaded != 2 && *in.loaded != 3) return refuse("loaded", "must be 2 or 3");
+    // The two-loaded columns are for single phase and DC; a three-phase circuit carries its
+    // current on three lines and takes the three-loaded column.
+    if (in.loaded == 2 && in.phase == Phase::Three)
+        return refuse("loaded",
+                      "2 is for single phase and DC: a three-phase circuit has 3 loaded "
+                      "conductors (Annex B's three-loaded columns)");
     if (in.grouping < 1) return refuse("grouping", "must be 1 or more circuits");
     if (in.sets < 1) return refuse("sets", "must be 1 or more");
     // No grouping table goes beyond 20 circuits, and each parallel set counts as one.
@@ -386,6 +392,18 @@ std::optional<IecRefusal> device(const IecInputs& in, IecAnswer& a) {
             return refuse("device_rating", num(a.rating) + " A is below the design current " +
                                                num(in.current) + " A: " + cited(kOverloadRule) +
                                                " needs I_B ≤ I_n");
+        // A rating the device's standard has no series for is no such device; a cb has no
+        // series and takes its setting.
+        const auto beyond = [&a](const auto& series) -> std::optional<IecRefusal> {
+            if (a.rating <= series.rows.back() + kSlack) return std::nullopt;
+            return refuse("device_rating",
+                          num(a.rating) + " A is above the range of " + cited(series.cite) + " (" +
+                              num(series.rows.front()) + " to " + num(series.rows.back()) + " A)");
+        };
+        if (in.device == Device::Mcb)
+            if (auto refusal = beyond(kMcbRatings)) return refusal;
+        if (in.device == Device::Gg)
+            if (auto refusal = beyond(kGgRatings)) return refusal;
     } else if (in.device == Device::Cb) {
         return refuse("device_rating",
                       "is needed for a cb: IEC 60947-2 sets no series of ratings, give the "
@@ -485,6 +503,19 @@ std::string largestLabel(const IecAnswer& a) {
     return std::string(kSizes[static_cast<std::size_t>(largestHeld(a))].label);
 }
 
+// Where no size meets a criterion, a size to choose is refused with the reason and its remedy;
+// a given size is answered failing it, with the reason, never passed.
+std::optional<IecRefusal> noneMeets(const IecInputs& in, IecAnswer& a, IecCriterion criterion,
+                                    std::string_view field, std::string reason,
+                                    std::string_view remedy) {
+    if (!in.size) return refuse(field, reason + std::string(remedy));
+    const auto c = static_cast<std::size_t>(criterion);
+    a.unmet[c] = std::move(reason);
+    a.fails[c] = true;
+    a.meetsAll = false;
+    return std::nullopt;
+}
+
 // 433.1: I_t × C ≥ the larger of what the device asks and, sized on the neutral, I_N.
 std::optional<IecRefusal> byAmpacity(const IecInputs& in, IecAnswer& a) {
     const double protectedCurrent =
@@ -498,10 +529,12 @@ std::optional<IecRefusal> byAmpacity(const IecInputs& in, IecAnswer& a) {
             return std::nullopt;
         }
     }
-    return refuse("current", num(a.requiredIz) + " A per set is more than " + largestLabel(a) +
-                                 " carries in " + cited(*a.column.cite) + ", " +
-                                 std::string(a.column.name) +
-                                 ", with these factors: use parallel sets");
+    // The capacity asked follows the device's rating where one was given.
+    return noneMeets(in, a, IecCriterion::Ampacity, a.ratingGiven ? "device_rating" : "current",
+                     num(a.requiredIz) + " A per set is more than " + largestLabel(a) +
+                         " carries in " + cited(*a.column.cite) + ", " +
+                         std::string(a.column.name) + ", with these factors",
+                     ": use parallel sets");
 }
 
 // The drop of Annex G.
@@ -537,8 +570,10 @@ std::optional<IecRefusal> byVoltageDrop(const IecInputs& in, IecAnswer& a) {
             return std::nullopt;
         }
     }
-    return refuse("max_drop", "no size up to " + largestLabel(a) + " keeps the drop within " +
-                                  num(a.maxDropPercent) + " % over this length: use parallel sets");
+    return noneMeets(in, a, IecCriterion::VoltageDrop, "max_drop",
+                     "no size up to " + largestLabel(a) + " keeps the drop within " +
+                         num(a.maxDropPercent) + " % over this length",
+                     ": use parallel sets");
 }
 
 // 434.5.2: S ≥ I √t / k, per conductor.
@@ -554,10 +589,11 @@ std::optional<IecRefusal> byShortCircuit(const IecInputs& in, IecAnswer& a) {
         return std::nullopt;
     }
     const double k = kOf(in, kSizes[static_cast<std::size_t>(largestHeld(a))].mm2, column);
-    return refuse("fault_current", "needs " + num(need / k, 2) +
-                                       " mm² per conductor, more than the largest size held "
-                                       "for this method (" +
-                                       largestLabel(a) + ")");
+    return noneMeets(in, a, IecCriterion::ShortCircuit, "fault_current",
+                     "needs " + num(need / k, 2) +
+                         " mm² per conductor, more than the largest size held for this method (" +
+                         largestLabel(a) + ")",
+                     "");
 }
 
 // 524.1, the largest minimum, the fault path and what a given size fails; the answer's own
@@ -624,7 +660,7 @@ std::string_view iecCriterionKey(IecCriterion criterion) {
 
 std::string_view iecCriterionName(IecCriterion criterion) {
     constexpr std::string_view kNames[] = {"ampacity", "voltage drop", "short circuit",
-                                           "minimum size", "fault loop"};
+                                           "minimum size", "earth-fault loop"};
     return kNames[static_cast<int>(criterion)];
 }
 

@@ -40,6 +40,8 @@ struct ProtectiveConductor {
     double k = 0;
     double neededMm2 = 0;         // I √t / k, by 543.1.2
     bool raisedWithLine = false;  // raised by Table 54.2 with the line size for the loop
+    bool meets = true;            // some size of IEC 60228 meets 543.1.2; else the largest, failed
+    const SeparateCpcMinimum* separateMinimum = nullptr;  // 543.1.3, where it set the size
 };
 
 // Automatic disconnection (411) of the answer's size.
@@ -49,6 +51,7 @@ struct FaultLoop {
     double disconnectionTime = 0;                    // s
     const DisconnectionRow* row = nullptr;           // of Table 41.1; none for 411.3.2.3/411.3.2.4
     bool byRcd = false;                              // TT with an RCD: R_A × I_Δn ≤ 50 V
+    const RcdTimeRow* rcdTime = nullptr;             // the multiple of I_Δn that is in time
     double ia = 0;                                   // A
     std::optional<Curve> curve;                      // I_a from the curve's upper limit
     double cmin = 1;                                 // the factor applied to U0
@@ -61,6 +64,9 @@ struct FaultLoop {
     std::optional<double> maxLength;                 // m, the longest run that disconnects in time
     double touchVolts = 0;                           // R_A × I_Δn, V
     std::optional<int> bySize;                       // the smallest size that disconnects in time
+    // The largest size below it that the loop raised the line from, with its loop, Ω.
+    std::optional<int> failedSize, failedCpc;
+    double failedZs = 0;
     bool holds = true;
     std::string reason;  // why no size disconnects in time
 };
@@ -97,8 +103,11 @@ struct IecAnswer {
     bool onNeutral = false;        // Annex E: sized on the neutral current
     double neutralCurrent = 0;     // A
 
-    int byAmpacity = 0, byVoltageDrop = 0, byMinimumSize = 0;
-    std::optional<int> byShortCircuit;
+    // Each criterion's smallest size; none for a criterion no size meets (a given size is then
+    // answered, failing it, with `unmet` saying why) or, for short circuit, without a fault.
+    std::optional<int> byAmpacity, byVoltageDrop, byShortCircuit;
+    int byMinimumSize = 0;
+    std::array<std::string, kCriterionCount> unmet{};
     std::optional<double> k;                // the k used, with a fault
     const KColumn* kColumn = nullptr;       // its column of Table 43A, unless given
     std::optional<double> shortCircuitMm2;  // the area the fault needs
@@ -135,6 +144,9 @@ std::vector<IecTrailStep> iecTrail(const IecAnswer& answer);
 
 std::string_view iecCriterionKey(IecCriterion criterion);   // "minimum_size"
 std::string_view iecCriterionName(IecCriterion criterion);  // "minimum size"
+
+// Why no run is short enough to disconnect in time, where the loop has no longest run.
+std::string noRunReason(const FaultLoop& loop);
 
 // The index in kSizes of a size written "25 mm²", "25 mm2", "25mm2" or "25"; nothing when
 // IEC 60228 has no such size.

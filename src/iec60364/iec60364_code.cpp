@@ -66,7 +66,7 @@ const std::array<IecRow, 30> kIecRows = {{
      [](const IecAnswer& a) { return sizeOf(a.byShortCircuit); }},
     {{{"by_minimum_size", "Minimum size of 524.1", "", ""}, 0, "", true},
      [](const IecAnswer& a) { return sizeOf(a.byMinimumSize); }},
-    {{{"by_fault_loop", "Minimum by disconnection", "", ""}, 0, "", true},
+    {{{"by_fault_loop", "Minimum by earth-fault loop", "", ""}, 0, "", true},
      [](const IecAnswer& a) -> Value {
          if (!a.loop) return {};
          return sizeOf(a.loop->bySize);
@@ -96,7 +96,7 @@ const std::array<IecRow, 30> kIecRows = {{
          if (!a.loop) return {};
          return a.loop->disconnectionTime;
      }},
-    {{{"max_length", "Longest run that disconnects", "m", ""}, 1},
+    {{{"max_length_m", "Longest run that disconnects", "m", ""}, 1},
      [](const IecAnswer& a) { return loopValue(a, &FaultLoop::maxLength); }},
     {{{"touch_volts", "R_A × I_Δn", "V", ""}, 3},
      [](const IecAnswer& a) -> Value {
@@ -151,6 +151,18 @@ public:
         return std::nullopt;
     }
     Value value(std::size_t row) const override { return kIecRows[row].value(answer()); }
+    std::string rowText(std::size_t row) const override {
+        const IecAnswer& a = answer();
+        // The longest run: "none" with its reason where no run disconnects (JSON null).
+        static const std::size_t maxLength = *kCode.rowIndex("max_length_m");
+        if (row == maxLength && a.loop && !a.loop->maxLength)
+            return "none: " + noRunReason(*a.loop);
+        // A criterion no size meets: none (JSON null), its reason in the trail.
+        if (row >= kFirstCriterion && row < kFirstCriterion + kCriterionCount &&
+            !a.unmet[row - kFirstCriterion].empty())
+            return "none";
+        return CircuitCase::rowText(row);
+    }
     std::string_view sizeLabel() const override { return answer().sizeLabel; }
     std::size_t governingRow() const override {
         return kFirstCriterion + static_cast<std::size_t>(answer().governedBy);

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "check/criteria_search.h"
 #include "iec60364/iec60364_steps.h"
 #include "numtext/number_text.h"
 
@@ -74,19 +75,19 @@ int smallestAllowed(Metal metal) {
 }
 
 // The protective conductor of a line conductor of size `line`: by 543.1.2 with a fault, else by
-// Table 54.2.
+// Table 54.2; a separate one at least the 543.1.3 minimum. Where no size of IEC 60228 meets
+// 543.1.2, the largest is kept and the answer fails it: a conductor the rule forbids is never
+// passed as the largest there is.
 ProtectiveConductor sized(const IecInputs& in, int line) {
     ProtectiveConductor pc;
     pc.separate = in.cpcSeparate;
     if (in.faultCurrent) {
         const double need = *in.faultCurrent * std::sqrt(*in.clearingTime);
-        pc.size = kSizeCount - 1;
-        for (int s = 0; s < kSizeCount; ++s) {
-            const KColumn& column = cpcColumn(in, row(s).mm2);
-            if (row(s).mm2 + kSlack < need / kOf(column, in.material)) continue;
-            pc.size = s;
-            break;
-        }
+        const std::optional<int> meeting = smallestMeeting(0, kSizeCount, [&](int s) {
+            return row(s).mm2 + kSlack >= need / kOf(cpcColumn(in, row(s).mm2), in.material);
+        });
+        pc.meets = meeting.has_value();
+        pc.size = meeting.value_or(kSizeCount - 1);
         pc.kColumn = &cpcColumn(in, row(pc.size).mm2);
         pc.k = kOf(*pc.kColumn, in.material);
         pc.neededMm2 = need / pc.k;
@@ -95,6 +96,14 @@ ProtectiveConductor sized(const IecInputs& in, int line) {
         pc.size = byTable54_2(line);
     }
     pc.size = std::max(pc.size, smallestAllowed(in.material));
+    if (in.cpcSeparate && in.material == Metal::Copper) {
+        const SeparateCpcMinimum& minimum = kSeparateCpcMinimums.rows[in.cpcProtected ? 0 : 1];
+        const int floor = sizeAtLeast(minimum.copperMm2);
+        if (floor > pc.size) {
+            pc.size = floor;
+            pc.separateMinimum = &minimum;
+        }
+    }
     return pc;
 }
 
@@ -113,8 +122,9 @@ std::optional<IecRefusal> disconnectionTime(const IecInputs& in, const IecAnswer
                                             FaultLoop& loop) {
     const bool three = in.phase == Phase::Three, tt = loop.earthing == Earthing::Tt;
     if (loop.u0 <= kMinU0 + kSlack)
-        return refuse("volts", "U0 = " + num(loop.u0) + " V: " + citationText(kTable41_1.cite) +
-                                   " begins above 50 V");
+        return refuse(
+            in.u0 ? "u0" : "volts",
+            "U0 = " + num(loop.u0) + " V: " + citationText(kTable41_1.cite) + " begins above 50 V");
     const double rating = a.device == Device::None ? in.current : a.rating;
     if (in.distribution || rating > kFinalCircuitMaxRating + kSlack) {
         loop.disconnectionTime = tt ? kDistributionTimeTt : kDistributionTimeTn;
@@ -158,6 +168,21 @@ std::optional<IecRefusal> loopLimit(const IecInputs& in, const IecAnswer& a, Fau
     return std::nullopt;
 }
 
+// I_a of an RCD: the smallest multiple of I_Δn at which its standard operating time is within
+// the disconnection time; Zs_max = U0 / I_a as for an overcurrent device.
+std::optional<IecRefusal> rcdLimit(const IecInputs& in, FaultLoop& loop) {
+    for (const RcdTimeRow& r : kRcdTimes.rows) {
+        if (r.seconds > loop.disconnectionTime + kSlack) continue;
+        loop.rcdTime = &r;
+        loop.ia = r.multiple * *in.rcd;
+        loop.zsMax = loop.u0 / loop.ia;
+        return std::nullopt;
+    }
+    return refuse("rcd", num(loop.disconnectionTime, 2) + " s is less than the " +
+                             num(kRcdTimes.rows.back().seconds, 2) + " s within which " +
+                             citationText(kRcdTimes.cite) + " ensures an RCD operates");
+}
+
 struct Run {
     const IecInputs& in;
     const FaultLoop& loop;
@@ -177,38 +202,46 @@ int largestHeld(const IecAnswer& a) {
     return s;
 }
 
+void fail(FaultLoop& loop, std::string reason) {
+    loop.holds = false;
+    if (loop.reason.empty()) loop.reason = std::move(reason);
+}
+
 // The smallest size from a.size up whose loop disconnects in time. The protective conductor of
-// a raised size follows Table 54.2 of it, and never falls below what 543.1.2 asked.
+// a raised size follows Table 54.2 of it, and never falls below what 543.1.2 and 543.1.3 asked.
 void raiseForLoop(const IecInputs& in, IecAnswer& a, FaultLoop& loop) {
     const Run run{in, loop};
     const int start = a.size, base = a.cpc.size;
     for (int s = start; s < kSizeCount; ++s) {
         if (a.column.amps[static_cast<std::size_t>(s)] == 0) continue;
         const int cpc = s == start ? base : std::max(base, byTable54_2(s));
-        if (run.zs(s, cpc) > *loop.zsMax + kSlack) continue;
+        if (run.zs(s, cpc) > *loop.zsMax + kSlack) {
+            loop.failedSize = s;
+            loop.failedCpc = cpc;
+            loop.failedZs = run.zs(s, cpc);
+            continue;
+        }
         loop.bySize = s;
         if (s == start) return;
         a.size = s;
         a.governedBy = IecCriterion::FaultLoop;
-        if (!a.cpc.kColumn || cpc != base) {
+        // By Table 54.2 it is read anew for the raised size; by a rule of its own (543.1.2,
+        // 543.1.3) it stays, unless Table 54.2 of the raised size asks more.
+        const bool ownRule = a.cpc.kColumn != nullptr || a.cpc.separateMinimum != nullptr;
+        if (!ownRule || cpc != base) {
             a.cpc.size = cpc;
             a.cpc.band = &bandOf(row(s).mm2);
-            a.cpc.raisedWithLine = a.cpc.kColumn != nullptr;
+            a.cpc.raisedWithLine = ownRule;
+            a.cpc.separateMinimum = nullptr;
         }
         return;
     }
-    loop.holds = false;
-    loop.reason = *loop.ze + kSlack >= *loop.zsMax
-                      ? "Ze = " + num(*loop.ze) +
-                            " Ω alone is not below Zs_max = " + num(*loop.zsMax) +
-                            " Ω: no conductor size disconnects in time"
-                      : "no size up to " + std::string(row(largestHeld(a)).label) +
-                            " disconnects in time over this length";
-}
-
-void fail(FaultLoop& loop, std::string reason) {
-    loop.holds = false;
-    if (loop.reason.empty()) loop.reason = std::move(reason);
+    loop.failedSize.reset();
+    fail(loop, *loop.ze + kSlack >= *loop.zsMax
+                   ? "Ze = " + num(*loop.ze) + " Ω alone is not below Zs_max = " +
+                         num(*loop.zsMax) + " Ω: no conductor size disconnects in time"
+                   : "no size up to " + std::string(row(largestHeld(a)).label) +
+                         " disconnects in time over this length");
 }
 
 }  // namespace
@@ -221,8 +254,14 @@ std::optional<IecRefusal> invalidFaultPath(const IecInputs& in) {
     if (in.rcd && !positive(*in.rcd)) return refuse("rcd", "must be more than 0 A");
     if (in.tripCurrent && !positive(*in.tripCurrent))
         return refuse("trip_current", "must be more than 0 A");
+    if (in.cpcProtected && !in.cpcSeparate)
+        return refuse("cpc_protected",
+                      "applies to a separate protective conductor: a core of the cable is "
+                      "protected with it");
+    if (in.u0 && !positive(*in.u0)) return refuse("u0", "must be more than 0 V");
     if (!in.earthing) {
         const std::string_view field = in.ze             ? "ze"
+                                       : in.u0           ? "u0"
                                        : in.curve        ? "curve"
                                        : in.tripCurrent  ? "trip_current"
                                        : in.rcd          ? "rcd"
@@ -247,19 +286,34 @@ std::optional<IecRefusal> invalidFaultPath(const IecInputs& in) {
         return refuse("rcd",
                       "in TN the check verifies the overcurrent device; the loop limit of an RCD "
                       "in TN is not held");
+    if (in.u0 && in.phase != Phase::Single)
+        return refuse("u0", "applies to single phase: three phase takes U0 = U / √3");
+    if (in.u0 && *in.u0 > in.volts + kSlack)
+        return refuse("u0", num(*in.u0) + " V is above the circuit's " + num(in.volts) +
+                                " V: U0 is the voltage to earth of one line");
+    if (in.phase == Phase::Single && in.volts > kSinglePhaseMaxU0 + kSlack && !in.u0)
+        return refuse("u0", "is needed for a single-phase circuit of " + num(in.volts) +
+                                " V: it lies across two lines, and its loop is checked at the "
+                                "voltage to earth U0 (230 V on a 230/400 V system)");
     if (tt && in.rcd) {
         constexpr std::string_view kRcdDecides =
-            "is not used: in TT with an RCD, R_A × I_Δn ≤ 50 V decides";
+            "is not used: in TT with an RCD, the RCD's I_Δn decides";
         if (in.curve) return refuse("curve", std::string(kRcdDecides));
         if (in.tripCurrent) return refuse("trip_current", std::string(kRcdDecides));
         if (in.applyCmin) return refuse("cmin", std::string(kRcdDecides));
-        return std::nullopt;
     }
     if (!in.ze)
-        return refuse("ze", tt ? "is needed in TT without an RCD: the loop impedance outside the "
-                                 "circuit, R_A included"
+        return refuse("ze", tt ? "is needed in TT: the loop impedance outside the circuit, R_A "
+                                 "included"
                                : "is needed in TN-S and TN-C-S: the loop impedance outside the "
                                  "circuit");
+    // In TT the fault current returns through the installation's own electrode, so the loop
+    // outside the circuit holds R_A: a smaller Ze is a measurement of something else.
+    if (tt && *in.ze + kSlack < *in.ra)
+        return refuse("ze", "Ze = " + num(*in.ze) + " Ω is below R_A = " + num(*in.ra) +
+                                " Ω: in TT the loop runs through the installation's earth "
+                                "electrode, so Ze includes R_A");
+    if (tt && in.rcd) return std::nullopt;
     if (in.device == Device::None)
         return refuse("device", "automatic disconnection needs a protective device" +
                                     std::string(tt ? " or an RCD" : ""));
@@ -276,6 +330,10 @@ std::optional<IecRefusal> invalidFaultPath(const IecInputs& in) {
 
 std::optional<IecRefusal> faultPath(const IecInputs& in, IecAnswer& a) {
     a.cpc = sized(in, a.size);
+    if (!a.cpc.meets) {
+        a.fails[static_cast<std::size_t>(IecCriterion::ShortCircuit)] = true;
+        a.meetsAll = false;
+    }
     if (!in.earthing) {
         a.cpc.sizeLabel = row(a.cpc.size).label;
         return std::nullopt;
@@ -286,7 +344,7 @@ std::optional<IecRefusal> faultPath(const IecInputs& in, IecAnswer& a) {
                                   " (aluminium from 10 mm²), so its loop cannot be checked");
     FaultLoop& loop = a.loop.emplace();
     loop.earthing = *in.earthing;
-    loop.u0 = a.u0;
+    loop.u0 = in.u0.value_or(a.u0);
     loop.ze = in.ze;
     loop.byRcd = loop.earthing == Earthing::Tt && in.rcd;
     if (auto refusal = disconnectionTime(in, a, loop)) return refusal;
@@ -302,27 +360,26 @@ std::optional<IecRefusal> faultPath(const IecInputs& in, IecAnswer& a) {
                  "R_A × I_Δn = " + num(loop.touchVolts) +
                      " V is above 50 V: no conductor size changes it; lower R_A or use an RCD "
                      "of smaller I_Δn");
+        if (auto refusal = rcdLimit(in, loop)) return refusal;
+    } else if (auto refusal = loopLimit(in, a, loop)) {
+        return refusal;
+    }
+    const Run run{in, loop};
+    if (a.sizeGiven) {
+        const double zs = run.zs(a.size, a.cpc.size);
+        if (zs > *loop.zsMax + kSlack)
+            fail(loop, "Zs = " + num(zs) + " Ω is above Zs_max = " + num(*loop.zsMax) + " Ω: the " +
+                           (loop.byRcd ? "RCD" : "device") + " does not disconnect within " +
+                           num(loop.disconnectionTime, 2) + " s");
     } else {
-        if (auto refusal = loopLimit(in, a, loop)) return refusal;
-        if (a.sizeGiven) {
-            const double zs = Run{in, loop}.zs(a.size, a.cpc.size);
-            if (zs > *loop.zsMax + kSlack)
-                fail(loop, "Zs = " + num(zs) + " Ω is above Zs_max = " + num(*loop.zsMax) +
-                               " Ω: the device does not disconnect within " +
-                               num(loop.disconnectionTime, 2) + " s");
-        } else {
-            raiseForLoop(in, a, loop);
-        }
+        raiseForLoop(in, a, loop);
     }
-    if (loop.ze) {
-        const Run run{in, loop};
-        loop.r1 = r20(a.size, in.material) * loop.lineFactor * in.length / in.sets;
-        loop.r2 = r20(a.cpc.size, in.material) * loop.cpcFactor * in.length / in.sets;
-        loop.zs = run.zs(a.size, a.cpc.size);
-        if (loop.zsMax)
-            loop.maxLength =
-                std::max(0.0, (*loop.zsMax - *loop.ze) / run.perMetre(a.size, a.cpc.size));
-    }
+    loop.r1 = r20(a.size, in.material) * loop.lineFactor * in.length / in.sets;
+    loop.r2 = r20(a.cpc.size, in.material) * loop.cpcFactor * in.length / in.sets;
+    loop.zs = run.zs(a.size, a.cpc.size);
+    // No run at all where Ze alone reaches the limit: none, not a run of 0 m.
+    if (*loop.ze + kSlack < *loop.zsMax)
+        loop.maxLength = (*loop.zsMax - *loop.ze) / run.perMetre(a.size, a.cpc.size);
     if (!loop.holds) {
         a.fails[static_cast<std::size_t>(IecCriterion::FaultLoop)] = true;
         a.meetsAll = false;
@@ -332,3 +389,12 @@ std::optional<IecRefusal> faultPath(const IecInputs& in, IecAnswer& a) {
 }
 
 }  // namespace ferrovolt::iec60364::detail
+
+namespace ferrovolt::iec60364 {
+
+std::string noRunReason(const FaultLoop& loop) {
+    return "Ze = " + detail::num(loop.ze.value_or(0)) +
+           " Ω alone is not below Zs_max = " + detail::num(loop.zsMax.value_or(0)) + " Ω";
+}
+
+}  // namespace ferrovolt::iec60364

@@ -138,7 +138,7 @@ constexpr auto kFlag = InputKind::Flag;
 // Each: what every front end reads (key, option, kind, choices, default, help), whether it is
 // required, then how the window shows it (group, caption, unit, entries, placeholder,
 // placement, spin-box maximum, first text), then its setter.
-const std::array<IecField, 38> kIecFields = {{
+const std::array<IecField, 40> kIecFields = {{
     {fields::kCurrent, setNumber<&IecInputs::current>},
     {fields::kLength, setNumber<&IecInputs::length>},
     {fields::kFeet, setFlag<&IecForm::feet>},
@@ -367,6 +367,17 @@ const std::array<IecField, 38> kIecFields = {{
       "",
       kCheck},
      setFlag<&IecInputs::cpcSeparate>},
+    {{{"cpc_protected", "--cpc-protected", kFlag, "", "",
+       "The separate protective conductor is protected against mechanical damage: at least "
+       "2.5 mm² copper instead of 4 mm² (543.1.3)"},
+      false,
+      kEarthFault,
+      "Separate conductor &with mechanical protection",
+      "",
+      {},
+      "",
+      kCheck},
+     setFlag<&IecInputs::cpcProtected>},
     {{{"earthing", "--earthing", kChoice, keysOf<kEarthings>(), "",
        "Earthing system, for automatic disconnection: TN-S, TN-C-S or TT"},
       false,
@@ -375,7 +386,18 @@ const std::array<IecField, 38> kIecFields = {{
       "",
       kEarthingTexts},
      setMaybe<&IecInputs::earthing, kEarthings>},
-    {{{"ze", "--ze", kNumber, "", "", "Loop impedance outside the circuit Ze, Ω"},
+    {{{"u0", "--u0", kNumber, "", "",
+       "Voltage to earth U0 of a single-phase circuit, V: needed above 250 V with an earthing "
+       "system (a 400 V circuit across two lines of 230/400 V has U0 = 230 V)"},
+      false,
+      kEarthFault,
+      "Voltage to earth U&0:",
+      "V",
+      {},
+      "the circuit's voltage"},
+     setOptional<&IecInputs::u0>},
+    {{{"ze", "--ze", kNumber, "", "",
+       "Loop impedance outside the circuit Ze, Ω (in TT, R_A included)"},
       false,
       kEarthFault,
       "E&xternal loop impedance Ze:",

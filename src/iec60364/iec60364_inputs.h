@@ -57,6 +57,8 @@ struct IecInputs {
     // The fault path: the protective conductor, and automatic disconnection when an earthing
     // system is given.
     bool cpcSeparate = false;             // a separate conductor, not a core of the cable
+    bool cpcProtected = false;            // a separate one protected against mechanical damage
+    std::optional<double> u0{};           // V to earth; single phase only, else from the volts
     std::optional<Earthing> earthing{};   // no disconnection check without it
     std::optional<double> ze{};           // Ω, the loop impedance outside the circuit
     std::optional<Curve> curve{};         // MCB: I_a from its instantaneous range

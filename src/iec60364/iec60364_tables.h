@@ -758,6 +758,25 @@ inline constexpr CodeTable<KColumn, 3> kTableA54_3 = {
 
 inline constexpr Citation kCpcRule = {kPart54, "543.1.2"};
 
+// 543.1.3: a protective conductor that is neither a core of a cable nor in an enclosure with the
+// line conductors is at least 2.5 mm² copper where it is protected against mechanical damage and
+// 4 mm² where it is not. Read from China's adoption of 5-54 (GB/T 16895.3-2017, 543.1.3, as a
+// design tool's rule catalogue quotes it) and a UK regulations study guide (2.5 / 4 mm²). Its
+// aluminium minimum, 16 mm² either way in GB/T only, is the 524.1 floor the check applies already.
+struct SeparateCpcMinimum {
+    bool mechanicallyProtected;
+    double copperMm2;
+    std::string_view text;
+};
+
+inline constexpr CodeTable<SeparateCpcMinimum, 2> kSeparateCpcMinimums = {
+    {kPart54, "543.1.3"},
+    {{
+        {true, 2.5, "with mechanical protection"},
+        {false, 4, "without mechanical protection"},
+    }},
+};
+
 // The conductor resistance at θ: R_θ = R_20 (1 + α_20 (θ − 20)), with the α_20 of IEC
 // 60287-1-1 (copper 0.00393, aluminium 0.00403 K⁻¹; read from a cable thermal analysis
 // program's IEC tables and an LV calculator, checked against S1's manual). Line conductors run
@@ -829,6 +848,26 @@ inline constexpr Citation kLoopRuleTt = {kPart41, "411.5.4"};
 inline constexpr Citation kRcdRuleTt = {kPart41, "411.5.3"};
 inline constexpr double kTouchVoltageLimit = 50;  // V
 
+// The longest operating time of a general (not time-delayed) RCD at a multiple of I_Δn, IEC
+// 61008-1 and IEC 61009-1: 300 ms at I_Δn, 150 ms at 2 I_Δn, 40 ms at 5 I_Δn. Read from an
+// installation tester's manual (its trip-time ranges for RCDs under EN 61557: 0–300, 0–150,
+// 0–40 ms) and an RCD note in an electronics project (0.30, 0.15, 0.04 s); two more tester
+// manuals print the I_Δn and 5 I_Δn rows alike. An RCD disconnects within the time of Table 41.1
+// only where the fault current reaches the multiple whose time is within it.
+struct RcdTimeRow {
+    double multiple;  // × I_Δn
+    double seconds;
+};
+
+inline constexpr CodeTable<RcdTimeRow, 3> kRcdTimes = {
+    {"IEC 61008-1 and IEC 61009-1", "operating times, general type"},
+    {{
+        {1, 0.3},
+        {2, 0.15},
+        {5, 0.04},
+    }},
+};
+
 // The instantaneous tripping ranges of IEC 60898-1 (× I_n): the breaker trips within 0.1 s at
 // the upper limit, which is the I_a of the loop check. Quoted alike by a UK electricians'
 // course (B 3–5, C 5–10, D 10–20, two copies) and a UK protection reference's test file (B 3–5);
@@ -859,6 +898,10 @@ inline constexpr Citation kCminCite = {"IEC 60909-0", "Table 1, c_min"};
 // The low-voltage scope of IEC 60364: nominal voltages up to 1000 V AC and 1500 V DC.
 inline constexpr double kMaxVoltsAc = 1000;
 inline constexpr double kMaxVoltsDc = 1500;
+
+// A single-phase circuit above this voltage is taken to be connected across two lines (400 V of
+// a 230/400 V system), so its U0 to earth is not its voltage and is asked for.
+inline constexpr double kSinglePhaseMaxU0 = 250;
 inline constexpr Citation kScope = {"IEC 60364-1", "scope"};
 
 }  // namespace ferrovolt::iec60364

@@ -166,11 +166,17 @@ void Trail::criteria() {
     required += ", I_t ≥ " + num(m_a.requiredIz) + " / " + num(factors, 4) + " = " +
                 num(m_a.requiredIt) + " A";
     put("Required capacity", required, citationText(kOverloadRule));
-    const double byAmpacity = m_a.column.amps[static_cast<std::size_t>(m_a.byAmpacity)];
-    put("By ampacity",
-        label(m_a.byAmpacity) + ", I_t = " + num(byAmpacity) + " A, " +
-            std::string(m_a.column.name),
-        citationText(*m_a.column.cite));
+    const auto unmet = [this](IecCriterion criterion) {
+        return "none: " + m_a.unmet[static_cast<std::size_t>(criterion)];
+    };
+    if (m_a.byAmpacity)
+        put("By ampacity",
+            label(*m_a.byAmpacity) +
+                ", I_t = " + num(m_a.column.amps[static_cast<std::size_t>(*m_a.byAmpacity)]) +
+                " A, " + std::string(m_a.column.name),
+            citationText(*m_a.column.cite));
+    else
+        put("By ampacity", unmet(IecCriterion::Ampacity), citationText(*m_a.column.cite));
 
     if (m_a.dropLimit)
         put("Drop limit",
@@ -180,9 +186,13 @@ void Trail::criteria() {
             citationText(kTableG52_1.cite));
     else
         put("Drop limit", num(m_a.maxDropPercent) + " %", std::string(kInput));
-    put("By voltage drop", label(m_a.byVoltageDrop), citationText(kAnnexGCite));
+    put("By voltage drop",
+        m_a.byVoltageDrop ? label(*m_a.byVoltageDrop) : unmet(IecCriterion::VoltageDrop),
+        citationText(kAnnexGCite));
 
-    if (m_in.faultCurrent) {
+    if (m_in.faultCurrent && !m_a.byShortCircuit) {
+        put("By short circuit", unmet(IecCriterion::ShortCircuit), citationText(kShortCircuitRule));
+    } else if (m_in.faultCurrent) {
         std::string k =
             m_a.kColumn ? "k = " + num(*m_a.k) + " (" + std::string(m_a.kColumn->insulation) + ")"
                         : "k = " + num(*m_a.k) + " (given)";
@@ -205,17 +215,33 @@ void Trail::protectiveConductor() {
     std::string value = std::string(pc.sizeLabel) + " " +
                         std::string(keyOf(kMetals, m_in.material)) +
                         (pc.separate ? ", a separate conductor" : ", a core of the cable");
+    // The minimum of a separate conductor, where it set the size.
+    std::string separate, separateSource;
+    if (pc.separateMinimum) {
+        separate = "; a separate conductor " + std::string(pc.separateMinimum->text) +
+                   " is at least " + num(pc.separateMinimum->copperMm2) + " mm² copper";
+        separateSource = "; " + citationText(kSeparateCpcMinimums.cite);
+    }
     if (pc.kColumn && !pc.raisedWithLine) {
         value += ": S ≥ √(I²t) / k = " + num(*m_in.faultCurrent) + " × √" +
                  num(*m_in.clearingTime, 4) + " / " + num(pc.k) + " = " + num(pc.neededMm2, 2) +
                  " mm², k = " + num(pc.k) + " (" + std::string(pc.kColumn->insulation) + ", " +
                  num(pc.kColumn->initialC) + " → " + num(pc.kColumn->finalC) + " °C)";
+        if (!pc.meets)
+            value += "; no size of " + citationText(kIec60228Table.cite) + " up to " +
+                     std::string(pc.sizeLabel) + " meets it";
         const Citation& table = pc.separate ? kTableA54_2.cite : kTableA54_3.cite;
-        put("Protective conductor", value, citationText(kCpcRule) + "; " + citationText(table));
+        put("Protective conductor", value + separate,
+            citationText(kCpcRule) + "; " + citationText(table) + separateSource);
+        return;
+    }
+    if (pc.separateMinimum) {
+        put("Protective conductor", value + " for S = " + std::string(m_a.sizeLabel) + separate,
+            citationText(kTable54_2.cite) + separateSource);
         return;
     }
     value += " for S = " + std::string(m_a.sizeLabel) + ": " + std::string(pc.band->text);
-    if (pc.raisedWithLine) value += ", raised with the line conductors for the fault loop";
+    if (pc.raisedWithLine) value += ", raised with the line conductors for the earth-fault loop";
     put("Protective conductor", value, citationText(kTable54_2.cite));
 }
 
@@ -223,10 +249,10 @@ void Trail::faultLoop() {
     if (!m_a.loop) return;
     const FaultLoop& loop = *m_a.loop;
     const bool tt = loop.earthing == Earthing::Tt;
-    put("Earthing system",
-        std::string(kEarthings[static_cast<std::size_t>(loop.earthing)].shown) +
-            ", U0 = " + num(loop.u0) + " V",
-        std::string(kInput));
+    std::string earthing = std::string(kEarthings[static_cast<std::size_t>(loop.earthing)].shown) +
+                           ", U0 = " + num(loop.u0) + " V";
+    if (m_in.u0) earthing += " to earth, of a single-phase circuit of " + num(m_in.volts) + " V";
+    put("Earthing system", earthing, std::string(kInput));
     if (loop.row) {
         put("Disconnection time",
             num(loop.disconnectionTime, 2) + " s, final circuit of up to 32 A, " +
@@ -239,13 +265,24 @@ void Trail::faultLoop() {
                 (tt ? ", TT" : ", TN"),
             citationText(tt ? kDistributionRuleTt : kDistributionRuleTn));
     }
+    const std::string rule = citationText(tt ? kLoopRuleTt : kLoopRuleTn);
     if (loop.byRcd) {
+        const bool touchHolds = loop.touchVolts <= kTouchVoltageLimit + 1e-9;
         put("Earth electrode",
             "R_A × I_Δn = " + num(*m_in.ra) + " × " + num(*m_in.rcd, 4) + " = " +
-                num(loop.touchVolts) + " V " + (loop.holds ? "≤" : ">") + " 50 V",
+                num(loop.touchVolts) + " V " + (touchHolds ? "≤" : ">") + " 50 V",
             citationText(kRcdRuleTt));
+        put("Trip current",
+            "I_a = " + num(loop.rcdTime->multiple) + " × I_Δn = " + num(loop.ia, 4) +
+                " A: the RCD operates within " + num(loop.rcdTime->seconds, 2) + " s at " +
+                num(loop.rcdTime->multiple) + " I_Δn, within the " +
+                num(loop.disconnectionTime, 2) + " s required",
+            citationText(kRcdTimes.cite));
+        put("Largest loop impedance",
+            "Zs_max = U0 / I_a = " + num(loop.u0) + " / " + num(loop.ia, 4) + " = " +
+                num(*loop.zsMax) + " Ω",
+            citationText(kRcdRuleTt) + "; " + rule);
     } else {
-        const std::string rule = citationText(tt ? kLoopRuleTt : kLoopRuleTn);
         if (loop.curve)
             put("Trip current",
                 "I_a = " + num(kMcbCurves.rows[static_cast<std::size_t>(*loop.curve)].upTo) +
@@ -283,21 +320,29 @@ void Trail::faultLoop() {
             (m_in.cpcSeparate ? "; " + citationText(kTableA54_2.cite) : std::string()));
     std::string zs = "Zs = Ze + R1 + R2 = " + num(*loop.ze) + " + " + num(loop.r1, 4) + " + " +
                      num(loop.r2, 4) + " = " + num(*loop.zs) + " Ω";
+    if (tt) zs += ", Ze including R_A = " + num(*m_in.ra) + " Ω";
     if (m_a.sets > 1) zs += ", each set with its own protective conductor";
     put("Loop of " + std::string(m_a.sizeLabel) + " and " + std::string(m_a.cpc.sizeLabel), zs,
         citationText(kIec60228Table.cite));
-    if (loop.byRcd) return;
-    const std::string rule = citationText(tt ? kLoopRuleTt : kLoopRuleTn);
-    if (loop.holds)
-        put("By fault loop",
-            label(loop.bySize.value_or(m_a.size)) + ": Zs = " + num(*loop.zs) + " Ω ≤ " +
-                num(*loop.zsMax) + " Ω",
+    if (loop.failedSize)
+        put("Loop of " + label(*loop.failedSize) + " and " + label(*loop.failedCpc),
+            "Zs = " + num(loop.failedZs) + " Ω > Zs_max = " + num(*loop.zsMax) +
+                " Ω: does not disconnect within " + num(loop.disconnectionTime, 2) + " s",
             rule);
+    if (loop.bySize)
+        put("By earth-fault loop",
+            label(*loop.bySize) + ": Zs = " + num(*loop.zs) + " Ω ≤ " + num(*loop.zsMax) + " Ω",
+            rule);
+    else if (loop.holds)
+        put("By earth-fault loop",
+            label(m_a.size) + ": Zs = " + num(*loop.zs) + " Ω ≤ " + num(*loop.zsMax) + " Ω", rule);
     else
-        put("By fault loop", loop.reason, rule);
+        put("By earth-fault loop", loop.reason, rule);
+    const std::string run = "L ≤ (Zs_max − Ze) / (R1 + R2 per metre)";
     if (loop.maxLength)
-        put("Longest run",
-            "L ≤ (Zs_max − Ze) / (R1 + R2 per metre) = " + num(*loop.maxLength, 1) + " m", rule);
+        put("Longest run", run + " = " + num(*loop.maxLength, 1) + " m", rule);
+    else
+        put("Longest run", "none: " + noRunReason(loop), rule);
 }
 
 void Trail::answer() {
@@ -336,7 +381,11 @@ void Trail::answer() {
     } else {
         result += ", governed by ";
         result += iecCriterionName(m_a.governedBy);
-        if (m_a.loop && !m_a.loop->holds) result += "; fails fault loop: " + m_a.loop->reason;
+        if (!m_a.cpc.meets)
+            result += "; fails short circuit: the protective conductor needs " +
+                      num(m_a.cpc.neededMm2, 2) + " mm² by " + citationText(kCpcRule) +
+                      ", more than " + std::string(m_a.cpc.sizeLabel);
+        if (m_a.loop && !m_a.loop->holds) result += "; fails earth-fault loop: " + m_a.loop->reason;
     }
     put("Answer", result, "");
 }

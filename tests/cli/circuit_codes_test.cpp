@@ -178,7 +178,7 @@ TEST(CircuitCodes, IecWorkedExamplesThroughTheCommandLine) {
     EXPECT_EQ(loop["zs_max"].get<double>(), 230 / (5 * 32.0));  // U0 / I_a, I_a = 5 I_n
     EXPECT_LT(loop["zs"].get<double>(), loop["zs_max"].get<double>());
     EXPECT_EQ(loop["disconnection_time"], 0.4);
-    EXPECT_GT(loop["max_length"].get<double>(), 60);
+    EXPECT_GT(loop["max_length_m"].get<double>(), 60);
 }
 
 TEST(CircuitCodes, NoSizeThatDisconnectsFailsTheLoopAndMeetsAllIsFalse) {
@@ -187,6 +187,40 @@ TEST(CircuitCodes, NoSizeThatDisconnectsFailsTheLoopAndMeetsAllIsFalse) {
     EXPECT_EQ(json["meets_all"], false);
     EXPECT_EQ(json["fails"], nlohmann::json::array({"fault_loop"}));
     EXPECT_EQ(json["disconnects"], "no");
+    // Ze 1.5 Ω alone is above Zs_max = 230 / 160 = 1.4375 Ω: no run at all, said with why.
+    EXPECT_TRUE(json["max_length_m"].is_null());
+    const CliRun sheet =
+        runCommand({"circuit", "--code", "iec60364", "--current", "32", "--length", "30", "--volts",
+                    "230", "--earthing", "TN-S", "--ze", "1.5", "--curve", "B"});
+    EXPECT_NE(sheet.out.find("Longest run that disconnects    : none: Ze = 1.5 Ω alone is not "
+                             "below Zs_max = 1.438 Ω\n"),
+              std::string::npos)
+        << sheet.out;
+}
+
+// The earth-fault inputs of the code's fields, from the command line: the separate protective
+// conductor's minimum with and without mechanical protection, and U0 of a 400 V single-phase
+// load, needed and then taken (Zs_max = 230 / (5 × 10 A) = 4.6 Ω, not 400 / 50 = 8 Ω).
+TEST(CircuitCodes, EarthFaultInputsComeFromTheCodesFields) {
+    const std::vector<std::string> line = {"--current", "10",  "--length",      "5",
+                                           "--volts",   "230", "--cpc-separate"};
+    EXPECT_EQ(answerOf(line)["cpc"], "4 mm²");
+    std::vector<std::string> guarded = line;
+    guarded.emplace_back("--cpc-protected");
+    EXPECT_EQ(answerOf(guarded)["cpc"], "2.5 mm²");
+
+    const std::vector<std::string> across = {
+        "circuit", "--code",     "iec60364", "--current", "10", "--length", "20", "--volts",
+        "400",     "--earthing", "TN-S",     "--ze",      "1",  "--curve",  "B"};
+    const CliRun refused = runCommand(across);
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_TRUE(
+        refused.err.starts_with("ferrovolt-calc: --u0: is needed for a single-phase "
+                                "circuit of 400 V"))
+        << refused.err;
+    std::vector<std::string> given(across.begin() + 3, across.end());
+    given.insert(given.end(), {"--u0", "230"});
+    EXPECT_EQ(answerOf(given)["zs_max"].get<double>(), 4.6);
 }
 
 TEST(CircuitCodes, RefusalsNameTheOptionAndTheCode) {

@@ -216,6 +216,60 @@ TEST(IecCheck, GivenSizeNamesEveryCriterionItFails) {
     EXPECT_TRUE(std::get<IecAnswer>(checkIecCircuit(in)).meetsAll);
 }
 
+// Where no size meets a criterion, a size to choose is refused, and a given size is answered
+// failing it, the reason in its trail: 540 A with no device is beyond 300 mm² in method C
+// (I_t 500 A); 20 A over 5000 m drops 2 × (0.0225 × 5000 / 300 × 0.8 + 0.08e-3 × 5000 × 0.6) ×
+// 20 = 21.6 V, 9.4 % of 230 V, on 300 mm² and more on any smaller; 100 kA for 1 s needs
+// 100000 / 115 = 869.57 mm².
+TEST(IecCheck, AGivenSizeFailsWhatNoSizeMeets) {
+    struct Case {
+        const char* name;
+        IecInputs inputs;
+        IecCriterion criterion;
+        const char* field;  // of the refusal without the size
+        const char* step;
+        const char* value;
+    };
+    IecInputs fault{.current = 20, .length = 10};
+    fault.faultCurrent = 100000;
+    fault.clearingTime = 1;
+    const Case cases[] = {
+        {"ampacity",
+         {.current = 540, .length = 10, .device = Device::None},
+         IecCriterion::Ampacity,
+         "current",
+         "By ampacity",
+         "none: 540 A per set is more than 300 mm² carries in IEC 60364-5-52:2009 Table B.52.2, "
+         "method C, 2 loaded conductors, with these factors"},
+        {"voltage drop",
+         {.current = 20, .length = 5000},
+         IecCriterion::VoltageDrop,
+         "max_drop",
+         "By voltage drop",
+         "none: no size up to 300 mm² keeps the drop within 5 % over this length"},
+        {"short circuit", fault, IecCriterion::ShortCircuit, "fault_current", "By short circuit",
+         "none: needs 869.57 mm² per conductor, more than the largest size held for this method "
+         "(300 mm²)"},
+    };
+    for (const Case& c : cases) {
+        const IecResult chosen = checkIecCircuit(c.inputs);
+        ASSERT_TRUE(std::holds_alternative<IecRefusal>(chosen)) << c.name;
+        EXPECT_EQ(std::get<IecRefusal>(chosen).field, c.field) << c.name;
+        IecInputs given = c.inputs;
+        given.size = sizeOf("300 mm²");
+        const IecResult checked = checkIecCircuit(given);
+        ASSERT_TRUE(std::holds_alternative<IecAnswer>(checked)) << c.name;
+        const IecAnswer& answer = std::get<IecAnswer>(checked);
+        EXPECT_FALSE(answer.meetsAll) << c.name;
+        EXPECT_TRUE(answer.fails[static_cast<std::size_t>(c.criterion)]) << c.name;
+        const std::vector<IecTrailStep> trail = iecTrail(answer);
+        const auto step = std::find_if(trail.begin(), trail.end(),
+                                       [&c](const IecTrailStep& s) { return s.step == c.step; });
+        ASSERT_NE(step, trail.end()) << c.name;
+        EXPECT_EQ(step->value, c.value) << c.name;
+    }
+}
+
 // Sizes and choices as the command line and the batch write them.
 TEST(IecCheck, ReadsSizesAndKeys) {
     EXPECT_EQ(iecSizeOf("25 mm²"), iecSizeOf("25"));
@@ -348,6 +402,22 @@ INSTANTIATE_TEST_SUITE_P(
                     "device_rating", "setting I_r"},
         RefusalCase{"beyond the MCB series", change(kBase, &IecInputs::current, 130.0), "device",
                     "IEC 60898-1 preferred rated currents (125 A)"},
+        RefusalCase{"two loaded conductors in three phase",
+                    change(change(kBase, &IecInputs::phase, Phase::Three), &IecInputs::loaded,
+                           std::optional(2)),
+                    "loaded", "a three-phase circuit has 3 loaded conductors"},
+        RefusalCase{
+            "an MCB above its series",
+            change(kBase, &IecInputs::deviceRating, std::optional<double>(126)), "device_rating",
+            "126 A is above the range of IEC 60898-1 preferred rated currents (6 to 125 A)"},
+        RefusalCase{"a gG fuse above its series",
+                    change(change(kBase, &IecInputs::device, Device::Gg), &IecInputs::deviceRating,
+                           std::optional<double>(1251)),
+                    "device_rating", "IEC 60269-1 rated currents (2 to 1250 A)"},
+        RefusalCase{"a capacity beyond the largest size from the rating",
+                    change(change(kBase, &IecInputs::device, Device::Cb), &IecInputs::deviceRating,
+                           std::optional<double>(5000)),
+                    "device_rating", "use parallel sets"},
         RefusalCase{"fault without time",
                     change(kBase, &IecInputs::faultCurrent, std::optional<double>(5000)),
                     "clearing_time", "needed"},
@@ -364,6 +434,43 @@ INSTANTIATE_TEST_SUITE_P(
             name += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
         return name;
     });
+
+// The other side of each refused boundary is answered: three loaded conductors in three phase
+// (method C, 20 A: 2.5 mm² at 24 A), an MCB of 125 A (method C, 35 mm² at 138 A), a gG fuse of
+// 1250 A (I_z ≥ 1.10 × 1250 / 4 sets = 343.75 A a set, over C_g 0.65 for the four sets bunched:
+// 528.8 A, 240 mm² of XLPE single cores in trefoil).
+TEST(IecCheck, AnswersAtTheEdgeOfEachSeries) {
+    struct Case {
+        const char* name;
+        IecInputs inputs;
+        const char* size;
+    };
+    IecInputs fuse = change(change(kBase, &IecInputs::device, Device::Gg), &IecInputs::deviceRating,
+                            std::optional<double>(1250));
+    fuse.current = 1250;
+    fuse.phase = Phase::Three;
+    fuse.volts = 400;
+    fuse.insulation = Insulation::Xlpe;
+    fuse.method = Method::F;
+    fuse.sets = 4;
+    const Case cases[] = {
+        {"three loaded in three phase",
+         change(change(kBase, &IecInputs::phase, Phase::Three), &IecInputs::loaded,
+                std::optional(3)),
+         "2.5 mm²"},
+        {"an MCB of 125 A",
+         change(change(kBase, &IecInputs::current, 125.0), &IecInputs::deviceRating,
+                std::optional<double>(125)),
+         "35 mm²"},
+        {"a gG fuse of 1250 A", fuse, "240 mm²"},
+    };
+    for (const Case& c : cases) {
+        const IecResult result = checkIecCircuit(c.inputs);
+        ASSERT_TRUE(std::holds_alternative<IecAnswer>(result))
+            << c.name << ": " << std::get<IecRefusal>(result).reason;
+        EXPECT_EQ(std::get<IecAnswer>(result).sizeLabel, c.size) << c.name;
+    }
+}
 
 }  // namespace
 }  // namespace ferrovolt::iec60364

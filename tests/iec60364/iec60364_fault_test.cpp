@@ -38,6 +38,7 @@ IecInputs withFault(IecInputs in, double amps, double seconds, bool separate) {
     in.faultCurrent = amps;
     in.clearingTime = seconds;
     in.cpcSeparate = separate;
+    in.cpcProtected = separate;  // its 543.1.3 minimum, 2.5 mm², is below what these faults ask
     return in;
 }
 
@@ -170,7 +171,11 @@ TEST(IecFaultLoop, SetsTheSizeWhereAmpacityAndDropDoNot) {
     EXPECT_EQ(step("Conductor temperature").value,
               "line conductors at 70 °C: 1 + 0.00393 × (70 − 20) = 1.1965; protective "
               "conductor at 70 °C: 1 + 0.00393 × (70 − 20) = 1.1965");
-    EXPECT_EQ(trail.back().value, "6 mm², governed by fault loop");
+    // The size below it, and why the loop raised the line from it.
+    EXPECT_EQ(step("Loop of 4 mm² and 4 mm²").value,
+              "Zs = 1.241 Ω > Zs_max = 1.15 Ω: does not disconnect within 0.4 s");
+    EXPECT_EQ(step("By earth-fault loop").value, "6 mm²: Zs = 1.095 Ω ≤ 1.15 Ω");
+    EXPECT_EQ(trail.back().value, "6 mm², governed by earth-fault loop");
 }
 
 struct UnmetCase {
@@ -192,7 +197,7 @@ TEST_P(NoSizeDisconnects, FailsTheFaultLoop) {
     EXPECT_TRUE(answer.fails[static_cast<std::size_t>(IecCriterion::FaultLoop)]);
     EXPECT_NE(answer.loop->reason.find(GetParam().reason), std::string::npos)
         << answer.loop->reason;
-    EXPECT_NE(iecTrail(answer).back().value.find("fails fault loop"), std::string::npos);
+    EXPECT_NE(iecTrail(answer).back().value.find("fails earth-fault loop"), std::string::npos);
 }
 
 IecInputs change(IecInputs in, auto IecInputs::*field, auto value) {
@@ -201,7 +206,7 @@ IecInputs change(IecInputs in, auto IecInputs::*field, auto value) {
 }
 
 constexpr IecInputs kTtRcd = {
-    .current = 20, .length = 40, .earthing = Earthing::Tt, .rcd = 0.1, .ra = 600};
+    .current = 20, .length = 40, .earthing = Earthing::Tt, .ze = 600, .rcd = 0.1, .ra = 600};
 
 INSTANTIATE_TEST_SUITE_P(
     Iec, NoSizeDisconnects,
@@ -264,12 +269,269 @@ INSTANTIATE_TEST_SUITE_P(
                     change(change(kLongFinal, &IecInputs::material, Metal::Aluminium),
                            &IecInputs::size, iecSizeOf("4 mm²")),
                     "size", "no resistance in IEC 60228"},
-        RefusalCase{
-            "curve too slow for TT at 400 V",
-            change(change(change(kLongFinal, &IecInputs::earthing, std::optional(Earthing::Tt)),
-                          &IecInputs::ra, std::optional(10.0)),
-                   &IecInputs::volts, 400.0),
-            "curve", "0.07 s"}),
+        RefusalCase{"curve too slow for TT at 400 V",
+                    change(change(change(change(kLongFinal, &IecInputs::earthing,
+                                                std::optional(Earthing::Tt)),
+                                         &IecInputs::ra, std::optional(0.5)),
+                                  &IecInputs::volts, 400.0),
+                           &IecInputs::u0, std::optional(400.0)),
+                    "curve", "0.07 s"}),
+    [](const auto& param) { return testName(param.param.name); });
+
+// 10 A at 230 V single phase over 20 m of a given 2.5 mm² copper PVC cable with its core as the
+// protective conductor, on a B10 MCB: R1 + R2 = 2 × 7.41 mΩ/m × 1.1965 × 20 m = 0.3546 Ω.
+constexpr IecInputs kFinal = {.current = 10,
+                              .length = 20,
+                              .size = 4,  // 2.5 mm²
+                              .earthing = Earthing::TnS,
+                              .ze = 1,
+                              .curve = Curve::B};
+constexpr double kFinalRun = 2 * 7.41e-3 * (1 + 0.00393 * 50) * 20;
+
+IecInputs tt(IecInputs in, double ze, double ra) {
+    in.earthing = Earthing::Tt;
+    in.ze = ze;
+    in.ra = ra;
+    return in;
+}
+
+IecInputs rcd(IecInputs in, double ze, double ra, double idn) {
+    in = tt(in, ze, ra);
+    in.curve.reset();
+    in.rcd = idn;
+    return in;
+}
+
+struct LoopCase {
+    const char* name;
+    IecInputs inputs;
+    double zsMax;  // Ω
+    double time;   // s
+    bool holds;
+};
+
+class LoopBoundary : public ::testing::TestWithParam<LoopCase> {};
+
+TEST_P(LoopBoundary, DisconnectsOnlyWithinZsMax) {
+    const IecAnswer answer = answerOf(GetParam().inputs);
+    ASSERT_TRUE(answer.loop && answer.loop->zsMax);
+    EXPECT_NEAR(*answer.loop->zsMax, GetParam().zsMax, 1e-3);
+    EXPECT_EQ(answer.loop->disconnectionTime, GetParam().time);
+    EXPECT_EQ(answer.loop->holds, GetParam().holds) << answer.loop->reason;
+    EXPECT_EQ(answer.meetsAll, GetParam().holds);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Iec, LoopBoundary,
+    ::testing::Values(
+        // TT with the MCB (411.5.4): I_a = 5 × 10 A, Zs_max = 230 / 50 = 4.6 Ω within the 0.2 s
+        // of TT (TN takes 0.4 s); Ze includes R_A = 1 Ω. Ze 4.24 + 0.3546 = 4.595 Ω holds,
+        // 4.25 + 0.3546 = 4.605 Ω does not.
+        LoopCase{"TT MCB just within", tt(kFinal, 4.24, 1), 4.6, 0.2, true},
+        LoopCase{"TT MCB just beyond", tt(kFinal, 4.25, 1), 4.6, 0.2, false},
+        LoopCase{"TN MCB at 0.4 s", change(kFinal, &IecInputs::ze, std::optional(4.24)), 4.6, 0.4,
+                 true},
+        // Distribution circuits: 5 s in TN, 1 s in TT, not swapped.
+        LoopCase{"TN distribution 5 s", change(kFinal, &IecInputs::distribution, true), 4.6, 5,
+                 true},
+        LoopCase{"TT distribution 1 s", change(tt(kFinal, 1.2, 1), &IecInputs::distribution, true),
+                 4.6, 1, true},
+        // "Up to 32 A" is the device's rating, not I_B (10 A): a B32 keeps 0.4 s (4 mm², Zs =
+        // 1 + 2 × 4.61 × 1.1965 × 0.02 = 1.221 Ω ≤ 230 / 160 = 1.4375 Ω); a B40 takes 5 s
+        // (6 mm², Zs = 1 + 2 × 3.08 × 1.1965 × 0.02 = 1.1474 Ω ≤ 230 / 200 = 1.15 Ω).
+        LoopCase{"B32 is a final circuit up to 32 A",
+                 change(change(kFinal, &IecInputs::size, std::optional<int>()),
+                        &IecInputs::deviceRating, std::optional(32.0)),
+                 1.4375, 0.4, true},
+        LoopCase{"B40 above 32 A takes 5 s",
+                 change(change(kFinal, &IecInputs::size, std::optional<int>()),
+                        &IecInputs::deviceRating, std::optional(40.0)),
+                 1.15, 5, true},
+        // Three phase at 400 V: U0 = 400 / √3 = 230.9 V, read in the 230 V row by its line
+        // voltage (0.4 s, not 0.2 s): Zs_max = 230.94 / 50 = 4.6188 Ω.
+        LoopCase{"three phase 400 V in the 230 V row",
+                 change(change(kFinal, &IecInputs::phase, Phase::Three), &IecInputs::volts, 400.0),
+                 4.6188, 0.4, true},
+        // TT with a 0.3 A RCD: 0.2 s asks 2 I_Δn (0.15 s), I_a = 0.6 A, Zs_max = 383.33 Ω.
+        // Ze 382.97 + 0.3546 = 383.325 Ω holds; 382.99 + 0.3546 = 383.345 Ω does not.
+        LoopCase{"RCD at 2 IΔn just within", rcd(kFinal, 382.97, 100, 0.3), 383.333, 0.2, true},
+        LoopCase{"RCD at 2 IΔn just beyond", rcd(kFinal, 382.99, 100, 0.3), 383.333, 0.2, false},
+        // 1 s (distribution) takes I_Δn itself (0.3 s): 230 / 0.3 = 766.67 Ω.
+        LoopCase{"RCD distribution at IΔn",
+                 change(rcd(kFinal, 700, 100, 0.3), &IecInputs::distribution, true), 766.667, 1,
+                 true},
+        // 120 V: 0.3 s, which I_Δn meets exactly: 120 / 0.3 = 400 Ω.
+        LoopCase{"RCD at 120 V exactly 0.3 s",
+                 change(rcd(kFinal, 300, 100, 0.3), &IecInputs::volts, 120.0), 400, 0.3, true},
+        // U0 = 400 V: 0.07 s asks 5 I_Δn (0.04 s): 400 / 1.5 = 266.67 Ω.
+        LoopCase{"RCD at 400 V U0 takes 5 IΔn",
+                 change(change(rcd(kFinal, 200, 100, 0.3), &IecInputs::volts, 400.0),
+                        &IecInputs::u0, std::optional(400.0)),
+                 266.667, 0.07, true},
+        // R_A × I_Δn = 100 × 0.5 = 50 V exactly meets 411.5.3; 100.2 × 0.5 = 50.1 V does not,
+        // whatever the loop (Zs_max = 230 / (2 × 0.5) = 230 Ω).
+        LoopCase{"touch voltage exactly 50 V", rcd(kFinal, 100.2, 100, 0.5), 230, 0.2, true},
+        LoopCase{"touch voltage 50.1 V", rcd(kFinal, 100.2, 100.2, 0.5), 230, 0.2, false},
+        // A 400 V single-phase load across two lines of 230/400 V is checked at U0 = 230 V:
+        // Zs_max = 230 / 50 = 4.6 Ω, not 400 / 50 = 8 Ω. 5 + 0.3546 Ω does not disconnect.
+        LoopCase{"U0 of a line-to-line load",
+                 change(change(change(kFinal, &IecInputs::volts, 400.0), &IecInputs::u0,
+                               std::optional(230.0)),
+                        &IecInputs::ze, std::optional(5.0)),
+                 4.6, 0.4, false},
+        // Up to 250 V the circuit's voltage is U0: 250 / 50 = 5 Ω, in the 0.2 s row above 230 V.
+        LoopCase{"250 V single phase is U0", change(kFinal, &IecInputs::volts, 250.0), 5, 0.2,
+                 true}),
+    [](const auto& param) { return testName(param.param.name); });
+
+TEST(IecFaultLoop, AnRcdTooWeakForItsLoopDoesNotDisconnect) {
+    // Ze 1000 Ω: at most 230 / 1000 = 0.23 A flows, below the 0.6 A that operates a 0.3 A RCD
+    // within 0.15 s: no size can disconnect, and no run is short enough.
+    const IecAnswer answer =
+        answerOf(rcd(change(kFinal, &IecInputs::size, std::optional<int>()), 1000, 100, 0.3));
+    ASSERT_TRUE(answer.loop);
+    EXPECT_FALSE(answer.loop->holds);
+    EXPECT_FALSE(answer.loop->maxLength);
+    EXPECT_EQ(answer.loop->reason,
+              "Ze = 1000 Ω alone is not below Zs_max = 383.333 Ω: no conductor size disconnects "
+              "in time");
+    const std::vector<IecTrailStep> trail = iecTrail(answer);
+    const auto has = [&trail](std::string_view step, std::string_view value) {
+        for (const IecTrailStep& s : trail)
+            if (s.step == step) return s.value == value;
+        return false;
+    };
+    EXPECT_TRUE(has("Earth electrode", "R_A × I_Δn = 100 × 0.3 = 30 V ≤ 50 V"));
+    EXPECT_TRUE(has("Trip current",
+                    "I_a = 2 × I_Δn = 0.6 A: the RCD operates within 0.15 s at 2 I_Δn, within "
+                    "the 0.2 s required"));
+    EXPECT_TRUE(has("Longest run", "none: Ze = 1000 Ω alone is not below Zs_max = 383.333 Ω"));
+}
+
+TEST(IecFaultLoop, TheLongestRunIsNoneOnlyWhereZeReachesTheLimit) {
+    // Zs_max = 4.6 Ω; per metre 2 × 7.41 mΩ × 1.1965 = 17.732 mΩ: Ze 4.59 leaves 0.01 Ω,
+    // 0.564 m; Ze 4.6 leaves none.
+    const IecAnswer some = answerOf(change(kFinal, &IecInputs::ze, std::optional(4.59)));
+    ASSERT_TRUE(some.loop && some.loop->maxLength);
+    EXPECT_NEAR(*some.loop->maxLength, 0.01 / (kFinalRun / 20), 1e-6);
+    const IecAnswer none = answerOf(change(kFinal, &IecInputs::ze, std::optional(4.6)));
+    ASSERT_TRUE(none.loop);
+    EXPECT_FALSE(none.loop->maxLength);
+}
+
+TEST(IecFaultLoop, ASeparateConductorIsAtItsOwnInitialTemperature) {
+    // 4 mm² line at 70 °C, a separate 4 mm² protective conductor at the 30 °C of Table A.54.2:
+    // R1 = 4.61 mΩ/m × 1.1965 × 20 m = 0.11032 Ω, R2 = 4.61 mΩ/m × 1.0393 × 20 m = 0.09582 Ω.
+    IecInputs in = change(kFinal, &IecInputs::size, iecSizeOf("4 mm²"));
+    in.cpcSeparate = true;
+    const IecAnswer answer = answerOf(in);
+    ASSERT_TRUE(answer.loop && answer.loop->zs);
+    EXPECT_EQ(answer.cpc.sizeLabel, "4 mm²");
+    EXPECT_NEAR(answer.loop->r1, 0.11032, 1e-5);
+    EXPECT_NEAR(answer.loop->r2, 0.09582, 1e-5);
+    EXPECT_NEAR(*answer.loop->zs, 1 + 0.11032 + 0.09582, 1e-5);
+}
+
+TEST(IecFaultLoop, ARaisedLineKeepsTheProtectiveConductor543_1_2Asked) {
+    // 63 A on a B63 (I_a 315 A, Zs_max = 230 / 315 = 0.7302 Ω, 5 s above 32 A), 380 m, Ze 0.3,
+    // 10 kA for 0.1 s: 10000 × √0.1 / 115 = 27.5 mm², so 35 mm² line and core. 35/35 loops at
+    // 0.3 + 2 × 0.524 × 1.1965 × 0.38 = 0.776 Ω; 50 mm² with the 35 mm² core at 0.3 + (0.387 +
+    // 0.524) × 1.1965 × 0.38 = 0.714 Ω disconnects. Table 54.2 of 50 mm² gives 25 mm²: the
+    // core stays 35 mm².
+    const IecAnswer answer = answerOf({.current = 63,
+                                       .length = 380,
+                                       .maxDropPercent = 20,
+                                       .faultCurrent = 10000,
+                                       .clearingTime = 0.1,
+                                       .earthing = Earthing::TnS,
+                                       .ze = 0.3,
+                                       .curve = Curve::B});
+    EXPECT_EQ(answer.byShortCircuit, iecSizeOf("35 mm²"));
+    EXPECT_EQ(answer.sizeLabel, "50 mm²");
+    EXPECT_EQ(answer.governedBy, IecCriterion::FaultLoop);
+    EXPECT_EQ(answer.cpc.sizeLabel, "35 mm²");
+    ASSERT_TRUE(answer.loop && answer.loop->zs);
+    EXPECT_NEAR(*answer.loop->zs, 0.3 + (0.387 + 0.524) * 1.1965 * 0.38, 1e-4);
+}
+
+struct SeparateCase {
+    const char* name;
+    IecInputs inputs;
+    const char* cpc;
+};
+
+class SeparateProtectiveConductor : public ::testing::TestWithParam<SeparateCase> {};
+
+TEST_P(SeparateProtectiveConductor, IsNeverBelow543_1_3) {
+    EXPECT_EQ(answerOf(GetParam().inputs).cpc.sizeLabel, GetParam().cpc);
+}
+
+IecInputs separate(const char* size, bool protectedCpc) {
+    IecInputs in = lineOf(size);
+    in.cpcSeparate = true;
+    in.cpcProtected = protectedCpc;
+    return in;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Iec, SeparateProtectiveConductor,
+    ::testing::Values(
+        SeparateCase{"a core stays 1.5", lineOf("1.5 mm²"), "1.5 mm²"},
+        SeparateCase{"unprotected 4", separate("1.5 mm²", false), "4 mm²"},
+        SeparateCase{"protected 2.5", separate("1.5 mm²", true), "2.5 mm²"},
+        SeparateCase{"protected below Table 54.2", separate("4 mm²", true), "4 mm²"},
+        SeparateCase{"unprotected below Table 54.2", separate("6 mm²", false), "6 mm²"},
+        // Aluminium: 543.1.3's 16 mm² is 524.1's floor already.
+        SeparateCase{"aluminium at 524.1",
+                     change(separate("16 mm²", false), &IecInputs::material, Metal::Aluminium),
+                     "16 mm²"}),
+    [](const auto& param) { return testName(param.param.name); });
+
+TEST(IecProtectiveConductor, NoSizeMeeting543_1_2FailsTheShortCircuit) {
+    // k = 500 given for the line: 64890 A for 1 s needs 129.8 mm², so 150 mm². The core of the
+    // cable takes Table A.54.3: 64890 / 103 = 630 mm² exactly meets at 630 mm²; 64900 A needs
+    // 630.1 mm², more than any size of IEC 60228.
+    const auto faulted = [](double amps) {
+        IecInputs in{.current = 10, .length = 5};
+        in.faultCurrent = amps;
+        in.clearingTime = 1;
+        in.k = 500;
+        return answerOf(in);
+    };
+    const IecAnswer meets = faulted(64890);
+    EXPECT_EQ(meets.cpc.sizeLabel, "630 mm²");
+    EXPECT_TRUE(meets.meetsAll);
+    const IecAnswer fails = faulted(64900);
+    EXPECT_EQ(fails.sizeLabel, "150 mm²");
+    EXPECT_EQ(fails.cpc.sizeLabel, "630 mm²");
+    EXPECT_FALSE(fails.cpc.meets);
+    EXPECT_FALSE(fails.meetsAll);
+    EXPECT_TRUE(fails.fails[static_cast<std::size_t>(IecCriterion::ShortCircuit)]);
+    EXPECT_EQ(iecTrail(fails).back().value,
+              "150 mm², governed by short circuit; fails short circuit: the protective conductor "
+              "needs 630.1 mm² by IEC 60364-5-54 543.1.2, more than 630 mm²");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    IecTt, FaultPathRefused,
+    ::testing::Values(
+        // In TT the loop holds the electrode: Ze 99.9 Ω under R_A 100 Ω is no loop of it (100 Ω
+        // is answered above).
+        RefusalCase{"Ze below RA", rcd(kFinal, 99.9, 100, 0.03), "ze",
+                    "Ze = 99.9 Ω is below R_A = 100 Ω"},
+        RefusalCase{"TT RCD without Ze",
+                    change(rcd(kFinal, 1, 1, 0.03), &IecInputs::ze, std::optional<double>()), "ze",
+                    "R_A included"},
+        RefusalCase{"protected without separate", change(kFinal, &IecInputs::cpcProtected, true),
+                    "cpc_protected", "separate protective conductor"},
+        RefusalCase{"251 V single phase without U0", change(kFinal, &IecInputs::volts, 251.0), "u0",
+                    "is needed for a single-phase circuit of 251 V"},
+        RefusalCase{"U0 for three phase",
+                    change(change(kFinal, &IecInputs::phase, Phase::Three), &IecInputs::u0,
+                           std::optional(230.0)),
+                    "u0", "applies to single phase"},
+        RefusalCase{"U0 above the volts", change(kFinal, &IecInputs::u0, std::optional(240.0)),
+                    "u0", "240 V is above the circuit's 230 V"}),
     [](const auto& param) { return testName(param.param.name); });
 
 }  // namespace
