@@ -110,6 +110,15 @@ INSTANTIATE_TEST_SUITE_P(
                      "2|14 AWG|false|ampacity;small_conductor||\n3|1 AWG||||\n",
                      "ferrovolt-calc: schedule: 1 of 2 rows failing a criterion; answer_fails "
                      "says which\n"},
+        ScheduleCase{"ClosingLineCountsRefusedAndFailingRows",
+                     "current,length,volts,size\n100,1,240,14 AWG\n100,1,240,7 AWG\n"
+                     "100,1,240,1 AWG\n",
+                     0,
+                     "2|14 AWG|false|ampacity;small_conductor||\n3||||size|\"7 AWG\" is not a "
+                     "size of the code's tables (such as \"3 AWG\", \"2/0 AWG\", \"350 kcmil\")\n"
+                     "4|1 AWG|true|||\n",
+                     "ferrovolt-calc: schedule: 1 of 3 rows refused and 1 failing a criterion; "
+                     "answer_refused, answer_reason and answer_fails say why\n"},
         ScheduleCase{"UnreadColumnsReportedOnce",
                      "current,length,volts,Fault Amps,\n10,1,120,5,\n10,1,120,5,\n", 0,
                      "2|14 AWG||\n3|14 AWG||\n",
