@@ -179,6 +179,12 @@ void appendCell(std::string& out, std::string_view cell) {
     out += '"';
 }
 
+// A row with a stray quote keeps its text in its reason, since it has no cells to write.
+std::string withText(std::string reason, const CsvRow& row) {
+    if (row.text.empty()) return reason;
+    return reason + "; the row as read: " + std::string(row.text);
+}
+
 std::string faultReason(const CsvRow& row, std::size_t cells, std::size_t columns) {
     switch (row.fault) {
         case Fault::OpenQuote:
@@ -451,7 +457,8 @@ void Schedule::answer(const CsvRow& row) {
         m_text += "\r\n";
         return;
     }
-    if (!shaped) return refuse("row", faultReason(row, row.cells.size(), m_columns.size()));
+    if (!shaped)
+        return refuse("row", withText(faultReason(row, row.cells.size(), m_columns.size()), row));
 
     const CircuitCode* code = &defaultCircuitCode();
     if (m_codeColumn && row.cells[*m_codeColumn].find_first_not_of(" \t") != std::string::npos) {

@@ -72,12 +72,13 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         ScheduleCase{"StrayQuoteRefusesItsRowOnly",
                      kHeader + "\"Pump 7,20,30,240\nLights,16,30,120\nx,10,1,120\n", 0,
-                     "2||row|a quote is left open at the end of line 2\n3|10 AWG||\n4|14 AWG||\n",
+                     "2||row|a quote is left open at the end of line 2; the row as read: \"Pump "
+                     "7,20,30,240\n3|10 AWG||\n4|14 AWG||\n",
                      kRefusedOne},
         ScheduleCase{"QuoteClosedMidCell",
                      kHeader + "\"Pump\" north,20,30,240\nLights,16,30,120\nx,10,1,120\n", 0,
-                     "2||row|cell 1 goes on after the quote that closes it\n3|10 AWG||\n"
-                     "4|14 AWG||\n",
+                     "2||row|cell 1 goes on after the quote that closes it; the row as read: "
+                     "\"Pump\" north,20,30,240\n3|10 AWG||\n4|14 AWG||\n",
                      kRefusedOne},
         ScheduleCase{"MoreCellsThanTheHeader",
                      kHeader + "Feeder 3,2,100,30,240\nLights,16,30,120\nx,10,1,120\n", 0,
