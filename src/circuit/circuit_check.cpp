@@ -102,12 +102,13 @@ double adjustmentFactor(int conductors) {
 
 // 250.122: the grounding conductor of each set. (A) by the device's row of Table 250.122, and
 // no larger than the circuit conductors; (B) raised in proportion to the conductors' area where
-// they are larger than the smallest size the ampacity and the device need (raised for drop or
-// a fault, or given); (F) each set, in its own raceway, carries one of full size by the device.
+// they are larger than the smallest size the ampacity and the device need (raised for drop, a
+// fault or to 1/0 AWG in parallel, or given); (F) each set, in its own raceway, carries one of
+// full size by the device.
 void groundingConductor(CircuitAnswer& a, Material material) {
     a.egcByTable = nec2023::egcByTable(material, a.device);
-    // The base is what the load and the device need, before sets are raised to 1/0 AWG: that
-    // raise is an increase in size like any other, and the conductor grows with it.
+    // The base is what the load and the device need, before sets are raised to 1/0 AWG: (B)
+    // raises the conductor for any increase but those of 310.15(B) and (C).
     a.egcBase = std::max({a.byLoad125, a.byAfterFactors, a.byProtection, a.bySmallConductor});
     a.egcRatio = kSizes[static_cast<std::size_t>(a.size)].cmil /
                  kSizes[static_cast<std::size_t>(a.egcBase)].cmil;

@@ -103,7 +103,7 @@ struct CircuitAnswer {
     // None where the table gives no value for the device.
     std::optional<int> egc;
     int egcByTable = -1;  // the table's size for the device; -1: none
-    int egcBase = 0;      // the smallest size the ampacity and the device need
+    int egcBase = 0;      // the smallest size the load and the device need, before a raise to 1/0
     double egcRatio = 1;  // the conductors' area over the base's
     bool egcRaised = false, egcCapped = false;
     CircuitTrail trail;
