@@ -7,11 +7,12 @@
 // - With small limits and the input repeated to many times their size, the reader never
 //   holds more than the limits allow.
 // - The schedule writes one row per input row, each with the header's cell count and its
-//   input line, or stops with status 2 at a bad header or a NUL byte; refused rows are
-//   counted on standard error.
+//   input line, or stops with status 2 at a bad header or a NUL byte; refused rows and rows
+//   failing a criterion are counted on standard error.
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <sstream>
 #include <streambuf>
 #include <string>
@@ -136,8 +137,14 @@ void checkSchedule(const std::string& text, std::size_t inputRows) {
     const auto lineColumn = static_cast<std::size_t>(line - row.cells.begin());
     const std::size_t refusedColumn = columns - 2;  // answer_refused, answer_reason
     require(row.cells[refusedColumn] == "answer_refused", "no answer_refused column");
+    const auto meetsAll = std::find(row.cells.begin(), row.cells.end(), "answer_meets_all");
+    const std::optional<std::size_t> meetsAllColumn =
+        meetsAll == row.cells.end()
+            ? std::nullopt
+            : std::optional<std::size_t>(static_cast<std::size_t>(meetsAll - row.cells.begin()));
     std::size_t rows = 0;
     std::size_t refused = 0;
+    std::size_t failing = 0;
     std::size_t previous = 1;
     while (reader.next(row)) {
         ++rows;
@@ -147,16 +154,27 @@ void checkSchedule(const std::string& text, std::size_t inputRows) {
         require(at > previous, "answer rows out of order");
         previous = at;
         if (!row.cells[refusedColumn].empty()) ++refused;
+        if (meetsAllColumn && row.cells[*meetsAllColumn] == "false") ++failing;
     }
     require(rows + 1 == inputRows, "a row lost or added",
             std::to_string(rows) + " answered of " + std::to_string(inputRows - 1));
     // The count is the last line; a header cell echoed in an earlier one may hold any text.
-    const std::string count = ": schedule: " + std::to_string(refused) + " of " +
-                              std::to_string(rows) + (rows == 1 ? " row" : " rows") +
-                              " refused; answer_refused and answer_reason say why\n";
+    const std::string of = " of " + std::to_string(rows) + (rows == 1 ? " row" : " rows");
+    std::string count;
+    if (refused > 0 && failing > 0)
+        count = ": schedule: " + std::to_string(refused) + of + " refused and " +
+                std::to_string(failing) +
+                " failing a criterion; answer_refused, answer_reason and answer_fails say why\n";
+    else if (refused > 0)
+        count = ": schedule: " + std::to_string(refused) + of +
+                " refused; answer_refused and answer_reason say why\n";
+    else if (failing > 0)
+        count = ": schedule: " + std::to_string(failing) + of +
+                " failing a criterion; answer_fails says which\n";
     const std::string said = err.str();
-    require(refused > 0 ? said.ends_with(count) : !said.ends_with(" say why\n"),
-            "refused rows not counted", said);
+    require(!count.empty() ? said.ends_with(count)
+                           : !said.ends_with(" say why\n") && !said.ends_with(" says which\n"),
+            "refused or failing rows not counted", said);
 }
 
 }  // namespace

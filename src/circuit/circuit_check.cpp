@@ -102,11 +102,14 @@ double adjustmentFactor(int conductors) {
 
 // 250.122: the grounding conductor of each set. (A) by the device's row of Table 250.122, and
 // no larger than the circuit conductors; (B) raised in proportion to the conductors' area where
-// they are larger than the smallest size the ampacity and the device need (raised for drop or
-// a fault, or given); (F) each set, in its own raceway, carries one of full size by the device.
+// they are larger than the smallest size the ampacity and the device need (raised for drop, a
+// fault or to 1/0 AWG in parallel, or given); (F) each set, in its own raceway, carries one of
+// full size by the device.
 void groundingConductor(CircuitAnswer& a, Material material) {
     a.egcByTable = nec2023::egcByTable(material, a.device);
-    a.egcBase = std::max(a.byAmpacity, a.bySmallConductor);
+    // The base is what the load and the device need, before sets are raised to 1/0 AWG: (B)
+    // raises the conductor for any increase but those of 310.15(B) and (C).
+    a.egcBase = std::max({a.byLoad125, a.byAfterFactors, a.byProtection, a.bySmallConductor});
     a.egcRatio = kSizes[static_cast<std::size_t>(a.size)].cmil /
                  kSizes[static_cast<std::size_t>(a.egcBase)].cmil;
     if (a.egcByTable < 0) return;
@@ -172,6 +175,24 @@ std::optional<CircuitRefusal> ampacity(const CircuitInputs& in, const nec2023::C
                                          " °C insulation: no size of NEC 2023 Table 310.16 "
                                          "then carries " +
                                          roundedNumberText(c.required, 3) + " A per set");
+        // Where the load fits but no size is protected by the device, the device is too large:
+        // the one given, or the standard rating the load needs.
+        if (a.byLoad125 != kNoSize && a.byAfterFactors != kNoSize) {
+            const std::string carried =
+                " more than " + (in.sets > 1 ? std::to_string(in.sets) + " sets of " : "") +
+                std::string(label(sizeCount - 1)) + (in.sets > 1 ? " carry" : " carries") +
+                " under NEC 2023 Table 310.16 (" +
+                roundedNumberText(
+                    c.setsAmpacity(sizeCount - 1, a.ambientFactor, a.adjustmentFactor), 3) +
+                " A), so no size is protected by it (240.4(B), (C))";
+            if (in.device)
+                return refuse("device", roundedNumberText(c.device, 3) + " A is" + carried +
+                                            ": use a smaller device or more parallel sets");
+            return refuse("current", roundedNumberText(c.circuitAmps, 3) + " A needs a " +
+                                         roundedNumberText(c.device, 3) +
+                                         " A device (Table 240.6(A))," + carried +
+                                         ": use more parallel sets");
+        }
         return refuse("current", roundedNumberText(c.required, 3) + " A per set is more than " +
                                      std::string(label(sizeCount - 1)) +
                                      " carries under NEC 2023 Table 310.16 with these factors: "
@@ -183,6 +204,11 @@ std::optional<CircuitRefusal> ampacity(const CircuitInputs& in, const nec2023::C
         : a.byAmpacity == a.byAfterFactors
             ? (in.conservative125 ? AmpacityRule::Combined125 : AmpacityRule::AfterFactors)
             : AmpacityRule::Protection;
+    // Sets whose load alone needs less still take the smallest size allowed in parallel.
+    if (in.sets > 1 && a.byAmpacity < nec2023::kSize1_0Awg) {
+        a.byAmpacity = nec2023::kSize1_0Awg;
+        a.ampacityRule = AmpacityRule::Parallel;
+    }
     return std::nullopt;
 }
 
@@ -196,6 +222,8 @@ std::optional<CircuitRefusal> voltageDrop(const CircuitInputs& in, const nec2023
         a.byVoltageDrop = row.size;
         return std::nullopt;
     }
+    // A given size is still answered: it fails the drop, as every size would.
+    if (in.size) return std::nullopt;
     return refuse("max_drop",
                   "no size of NEC 2023 Chapter 9 Table 9 (up to 1000 kcmil) keeps "
                   "the drop within " +
@@ -231,18 +259,36 @@ std::optional<CircuitRefusal> shortCircuit(const CircuitInputs& in, const nec202
 std::optional<CircuitRefusal> conclude(const CircuitInputs& in, const nec2023::Circuit& c,
                                        CircuitAnswer& a) {
     const int sizeCount = static_cast<int>(kSizes.size());
-    const std::array<std::optional<int>, 4> minimums{a.byAmpacity, a.byVoltageDrop,
-                                                     a.byShortCircuit, a.bySmallConductor};
-    a.governedBy = static_cast<Criterion>(governingCriterion(minimums));
-    const int largest = *minimums[static_cast<std::size_t>(a.governedBy)];
+    const bool noDropSize = a.byVoltageDrop == kNoSize;
+    const std::array<std::optional<int>, 4> minimums{
+        a.byAmpacity, noDropSize ? std::nullopt : std::optional<int>(a.byVoltageDrop),
+        a.byShortCircuit, a.bySmallConductor};
+    // No size meeting the drop asks for more than any size: the drop governs.
+    a.governedBy =
+        noDropSize ? Criterion::VoltageDrop : static_cast<Criterion>(governingCriterion(minimums));
+    const int largest = noDropSize ? kNoSize : *minimums[static_cast<std::size_t>(a.governedBy)];
     if (in.size) {
         a.size = *in.size;
         a.sizeGiven = true;
         for (const std::size_t failed : failedCriteria(minimums, a.size))
             a.fails.push_back(static_cast<Criterion>(failed));
+        if (noDropSize) {
+            a.fails.push_back(Criterion::VoltageDrop);
+            std::sort(a.fails.begin(), a.fails.end());
+        }
     } else {
         a.size = largest;
         while (a.size < sizeCount && nec2023::table9Row(a.size) == nullptr) ++a.size;
+        if (a.size == sizeCount && a.governedBy == Criterion::Ampacity &&
+            a.ampacityRule == AmpacityRule::Protection && in.device)
+            return refuse("device",
+                          roundedNumberText(c.device, 3) + " A needs " +
+                              std::string(label(largest)) +
+                              (in.sets > 1 ? " in each of the " + std::to_string(in.sets) + " sets"
+                                           : std::string()) +
+                              " to protect, beyond NEC 2023 Chapter 9 Table 9 (up to 1000 kcmil), "
+                              "so the drop cannot be checked: use a smaller device or more "
+                              "parallel sets");
         if (a.size == sizeCount)
             return refuse(a.governedBy == Criterion::ShortCircuit ? "fault_current" : "current",
                           "needs " + std::string(label(largest)) + " by " +
@@ -256,11 +302,6 @@ std::optional<CircuitRefusal> conclude(const CircuitInputs& in, const nec2023::C
         return refuse("size", std::string(a.sizeLabel) +
                                   " has no row in NEC 2023 Chapter 9 Table 9, so its drop cannot "
                                   "be checked");
-    if (in.sets > 1 && a.size < nec2023::kSize1_0Awg)
-        return refuse("sets", std::to_string(in.sets) + " sets need only " +
-                                  std::string(a.sizeLabel) +
-                                  " each, and NEC 2023 310.10(G) allows conductors in parallel "
-                                  "only from 1/0 AWG up: use fewer sets");
 
     a.ampacity = c.allowable(a.size, a.ambientFactor, a.adjustmentFactor);
     const nec2023::Drop d = c.drop(*row);
@@ -357,8 +398,8 @@ double iceaK(Material material, double initialC, double finalC) {
 }
 
 std::string_view ampacityRuleKey(AmpacityRule rule) {
-    constexpr std::string_view kKeys[] = {"load_125", "after_factors", "protection",
-                                          "combined_125"};
+    constexpr std::string_view kKeys[] = {"load_125", "after_factors", "protection", "combined_125",
+                                          "parallel_minimum"};
     return kKeys[static_cast<int>(rule)];
 }
 

@@ -23,9 +23,10 @@ enum class AmbientMethod { Table, Equation };
 enum class Criterion { Ampacity, VoltageDrop, ShortCircuit, SmallConductor };
 enum class InsulationFamily { Thermoplastic, Thermoset };
 // The rule that set the ampacity minimum: 125 % of a continuous load before any factor, the
-// load after correction and adjustment, the protection of the conductor by its device, or
-// (by choice) 125 % after the factors.
-enum class AmpacityRule { Load125, AfterFactors, Protection, Combined125 };
+// load after correction and adjustment, the protection of the conductor by its device, (by
+// choice) 125 % after the factors, or the smallest size allowed in parallel (1/0 AWG), which
+// sets in parallel take even where each carries less.
+enum class AmpacityRule { Load125, AfterFactors, Protection, Combined125, Parallel };
 
 struct CircuitInputs {
     double current = 0;  // design current, A
@@ -86,7 +87,10 @@ struct CircuitAnswer {
     int byLoad125 = 0, byAfterFactors = 0, byProtection = 0;
     AmpacityRule ampacityRule = AmpacityRule::Load125;
     double ambientFactor = 1, adjustmentFactor = 1;
-    int byAmpacity = 0, byVoltageDrop = 0, bySmallConductor = 0;
+    int byAmpacity = 0, bySmallConductor = 0;
+    // -1 where no size of Chapter 9 Table 9 keeps the drop within the limit: only a given
+    // size is answered then, failing the drop.
+    int byVoltageDrop = 0;
     std::optional<int> byShortCircuit;
     std::optional<double> k;                 // the k used, when asked
     std::optional<double> shortCircuitCmil;  // the area the fault needs
@@ -99,7 +103,7 @@ struct CircuitAnswer {
     // None where the table gives no value for the device.
     std::optional<int> egc;
     int egcByTable = -1;  // the table's size for the device; -1: none
-    int egcBase = 0;      // the smallest size the ampacity and the device need
+    int egcBase = 0;      // the smallest size the load and the device need, before a raise to 1/0
     double egcRatio = 1;  // the conductors' area over the base's
     bool egcRaised = false, egcCapped = false;
     CircuitTrail trail;

@@ -259,7 +259,9 @@ const std::array<CircuitField, 24> kCircuitFields = {{
      setWhole<&CircuitInputs::sets>},
     {{{"device", "--device", InputKind::Number, "", "",
        "Overcurrent device rating in amperes (default the next standard rating of 240.6(A) at "
-       "or above the required current; a non-standard rating is allowed)"},
+       "or above the required current; a non-standard rating is allowed). Not for "
+       "air-conditioning and refrigeration equipment (Article 440, 240.4(G)): its nameplate's "
+       "maximum breaker given here upsizes the wire"},
       false,
       kInstallation,
       "&Breaker or fuse rating:",
@@ -338,7 +340,9 @@ const std::array<CircuitRow, 18> kCircuitRows = {{
     {{{"by_ampacity", "Minimum by ampacity", "", ""}, 0, "", true},
      [](const CircuitAnswer& a) { return sizeOf(a.byAmpacity); }},
     {{{"by_voltage_drop", "Minimum by voltage drop", "", ""}, 0, "", true},
-     [](const CircuitAnswer& a) { return sizeOf(a.byVoltageDrop); }},
+     [](const CircuitAnswer& a) {
+         return a.byVoltageDrop < 0 ? CircuitValue{} : sizeOf(a.byVoltageDrop);
+     }},
     {{{"by_short_circuit", "Minimum by short circuit", "", ""}, 0, "", true},
      [](const CircuitAnswer& a) { return sizeOf(a.byShortCircuit); }},
     {{{"by_small_conductor", "Minimum by small-conductor rule", "", ""}, 0, "", true},

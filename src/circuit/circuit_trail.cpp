@@ -259,21 +259,32 @@ void TrailText::ampacity() {
                      << (m_c.nextSizeUpAllowed() ? nec2023::kRuleNextSizeUp
                                                  : nec2023::kRuleAboveLimit);
             break;
+        case AmpacityRule::Parallel:
+            m_value << "the smallest size allowed in parallel (the load alone needs "
+                    << nec2023::label(std::max({a.byLoad125, a.byAfterFactors, a.byProtection}))
+                    << " per set)";
+            m_source << nec2023::kEdition << " " << nec2023::kRuleParallelMinimum
+                     << ": conductors in parallel are 1/0 AWG or larger";
+            break;
     }
     putWithSource("By ampacity");
 }
 
 void TrailText::voltageDrop() {
     const CircuitInputs& in = m_in;
-    const nec2023::Drop d = m_c.drop(*nec2023::table9Row(m_a.byVoltageDrop));
-    m_value << nec2023::label(m_a.byVoltageDrop) << ": Ze = " << Rounded{d.r, 4} << " × "
+    // With no size within the limit, the largest of the table shows how far it is.
+    const bool none = m_a.byVoltageDrop < 0;
+    const int size = none ? nec2023::kChapter9Table9.back().size : m_a.byVoltageDrop;
+    const nec2023::Drop d = m_c.drop(*nec2023::table9Row(size));
+    if (none) m_value << "no size within the limit; ";
+    m_value << nec2023::label(size) << ": Ze = " << Rounded{d.r, 4} << " × "
             << Rounded{in.powerFactor, 3} << " + " << Rounded{d.x, 4} << " × "
             << Rounded{m_c.sin, 4} << " = " << Rounded{d.ze, 5} << " Ω/1000 ft; "
             << (in.threePhase ? "√3" : "2") << " × " << current() << " A × Ze × "
             << Rounded{m_c.feet, 3} << " ft / 1000";
     if (in.sets > 1) m_value << " / " << in.sets;
     m_value << " = " << Rounded{d.volts, 3} << " V = " << Rounded{d.volts * 100 / in.volts, 3}
-            << " % ≤ " << in.maxDropPercent << " %";
+            << (none ? " % > " : " % ≤ ") << in.maxDropPercent << " %";
     m_source << nec2023::kEdition << " " << nec2023::kTableDrop << ", "
              << nec2023::materialName(in.material) << " in " << nec2023::racewayName(in.raceway)
              << " raceway: R " << Rounded{d.r, 4} << ", X " << Rounded{d.x, 4}
@@ -349,6 +360,9 @@ void TrailText::answer() {
     m_value << a.sizeLabel;
     if (!a.sizeGiven) {
         m_value << ", governed by " << criterionName(a.governedBy);
+        if (a.governedBy == Criterion::Ampacity && a.ampacityRule == AmpacityRule::Parallel)
+            m_value << ": the smallest size NEC 2023 " << nec2023::kRuleParallelMinimum
+                    << " allows in parallel";
         if (a.governedBy == Criterion::VoltageDrop)
             m_value << " (a recommendation, not a requirement)";
     } else if (a.fails.empty()) {
@@ -357,7 +371,13 @@ void TrailText::answer() {
         m_value << " is too small by ";
         for (std::size_t i = 0; i < a.fails.size(); ++i)
             m_value << (i == 0 ? "" : ", ") << criterionName(a.fails[i]);
-        m_value << "; " << nec2023::label(largest) << " is needed";
+        if (a.byVoltageDrop < 0)
+            m_value << "; no size of Chapter 9 Table 9 meets the drop";
+        else
+            m_value << "; " << nec2023::label(largest) << " is needed";
+        if (a.ampacityRule == AmpacityRule::Parallel && a.size < a.byAmpacity)
+            m_value << " (NEC 2023 " << nec2023::kRuleParallelMinimum
+                    << ": 1/0 AWG or larger in parallel)";
     }
     put("Answer", "largest of the minimum sizes");
     m_value << Rounded{a.ampacity, 3} << " A with " << a.terminalRating << " °C terminals";

@@ -282,6 +282,7 @@ inline constexpr std::string_view kRuleSmallConductor = "240.4(D)";
 inline constexpr std::string_view kRuleStandardRatings = "Table 240.6(A)";
 inline constexpr std::string_view kRuleTerminals = "110.14(C)(1)";
 inline constexpr std::string_view kRuleParallel = "310.10(G)";
+inline constexpr std::string_view kRuleParallelMinimum = "310.10(G)(1)";
 inline constexpr std::string_view kTableEgc = "Table 250.122";
 inline constexpr std::string_view kRuleEgcCap = "250.122(A)";
 inline constexpr std::string_view kRuleEgcIncrease = "250.122(B)";

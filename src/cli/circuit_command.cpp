@@ -99,15 +99,17 @@ std::string scheduleFooter() {
     help.back() = '.';
     return help + "\nA \"code\" column gives each row's code (" + codeKeys() + "; default " +
            std::string(defaultCircuitCode().key()) +
-           ").\nCase, blanks, punctuation and a unit in brackets do not matter: \"Fault current\n"
-           "(A)\". An empty cell takes the default. Other columns are kept as they are. One\n"
-           "row is written per input row, in order, with the answer's columns added\n"
-           "(answer_line, answer_size, ...); answer_refused names the input a row was refused\n"
-           "for, or \"row\" when it cannot be read (a cell count other than the header's, a\n"
-           "stray quote, a cell over 64 KiB, a row over 1 MiB), and answer_reason says why.\n"
+           ").\nCase, blanks and punctuation do not matter; a unit in brackets is the input's\n"
+           "(\"Fault current (A)\"), a size column's its code's (\"size (AWG)\", \"size (mm²)\"),\n"
+           "in which a bare number is read. An empty cell takes the default. Other columns are\n"
+           "kept as they are. One row is written per input row, in order, with the answer's\n"
+           "columns added (answer_line, answer_size, ...); answer_refused names the input a\n"
+           "row was refused for, or \"row\" when it cannot be read (a cell count other than the\n"
+           "header's, a stray quote, a cell over 64 KiB, a row over 1 MiB), and answer_reason\n"
+           "says why.\n"
            "Exit status: 0 every row answered, refused rows included (one line on standard\n"
-           "error counts them); 2 the file cannot be read, holds a NUL byte or its header is\n"
-           "bad; 3 the output could not be written.";
+           "error counts them, and the rows failing a criterion); 2 the file cannot be read,\n"
+           "holds a NUL byte or its header is bad; 3 the output could not be written.";
 }
 
 }  // namespace

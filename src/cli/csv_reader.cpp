@@ -51,6 +51,7 @@ int CsvReader::get() {
         c = static_cast<unsigned char>(m_block[m_pos++]);
     }
     if (m_holding) m_held += static_cast<char>(c);
+    if (m_raw.size() <= m_maxRow) m_raw += static_cast<char>(c);
     return c;
 }
 
@@ -77,10 +78,20 @@ void CsvReader::skipLine() {
 // opened on are read again as rows of their own.
 void CsvReader::replayHeld() {
     m_holding = false;
+    m_rowReplayed = m_held.size();
     m_held.append(m_replay, m_replayPos);
     m_replay.swap(m_held);
     m_replayPos = 0;
     m_held.clear();
+}
+
+// The text of a row with a stray quote: its bytes but for those read again as rows of their
+// own and its line break; none where the row outgrew the limit.
+void CsvReader::keepText(CsvRow& row) {
+    if (m_raw.size() > m_maxRow || m_rowReplayed > m_raw.size()) return;
+    std::string_view text(m_raw.data(), m_raw.size() - m_rowReplayed);
+    while (!text.empty() && isBreak(text.back())) text.remove_suffix(1);
+    row.text = text;
 }
 
 void CsvReader::append(CsvRow& row, char c) {
@@ -105,8 +116,11 @@ bool CsvReader::next(CsvRow& row) {
     row.cells.clear();
     row.fault = Fault::None;
     row.faultLine = row.faultCell = 0;
+    row.text = {};
     row.line = m_line;
     m_text.clear();
+    m_raw.clear();
+    m_rowReplayed = 0;
     m_ends.clear();
     m_cellStart = 0;
     m_rowBytes = 0;
@@ -214,6 +228,7 @@ bool CsvReader::next(CsvRow& row) {
         }
     }
     m_holding = false;
+    if (row.fault == Fault::OpenQuote || row.fault == Fault::QuoteInCell) keepText(row);
     if (row.fault == Fault::None) {
         std::size_t start = 0;
         for (const std::size_t end : m_ends) {

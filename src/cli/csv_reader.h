@@ -31,6 +31,9 @@ struct CsvRow {
     Fault fault = Fault::None;
     std::size_t faultLine = 0;
     std::size_t faultCell = 0;  // from 1
+    // A row with a stray quote as it came, without its line break, so that it can be written
+    // back whole; empty for other rows (valid until the next read).
+    std::string_view text;
 
     // Every cell empty or blanks only: a blank line, or one of commas only.
     bool blank() const;
@@ -53,7 +56,7 @@ public:
     // The bytes the reader holds beside its fixed block, for the bound the limits set.
     std::size_t heldBytes() const {
         return m_text.capacity() + m_ends.capacity() * sizeof(std::size_t) + m_replay.capacity() +
-               m_held.capacity();
+               m_held.capacity() + m_raw.capacity();
     }
 
 private:
@@ -67,6 +70,7 @@ private:
     bool lineBreak(int c);
     void skipLine();
     void replayHeld();
+    void keepText(CsvRow& row);
 
     std::istream& m_in;
     const std::size_t m_maxCell;
@@ -76,7 +80,9 @@ private:
     std::size_t m_end = 0;
     std::string m_replay;  // bytes to read again before the stream's
     std::size_t m_replayPos = 0;
-    std::string m_held;  // the bytes after the line break a quoted cell crossed
+    std::string m_held;             // the bytes after the line break a quoted cell crossed
+    std::string m_raw;              // this row's bytes as read, up to the row limit
+    std::size_t m_rowReplayed = 0;  // of them, those read again as rows of their own
     bool m_holding = false;
     bool m_stopped = false;
     bool m_readFailed = false;

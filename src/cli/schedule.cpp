@@ -82,10 +82,80 @@ constexpr std::array<std::string_view, 14> kLabelColumns = {
     "circuit", "name",  "id",      "tag",      "description", "from",    "to",
     "note",    "notes", "comment", "comments", "remark",      "remarks", "location"};
 
+// Every input by its column name, worked out once: a header of many columns looks each up.
 const CheckField* fieldNamed(std::string_view key) {
-    for (const CheckField* field : everyCircuitField())
-        if (columnName(field->key).key == key) return field;
+    static const std::vector<std::pair<std::string, const CheckField*>> names = [] {
+        std::vector<std::pair<std::string, const CheckField*>> all;
+        for (const CheckField* field : everyCircuitField())
+            all.emplace_back(columnName(field->key).key, field);
+        return all;
+    }();
+    for (const auto& [name, field] : names)
+        if (name == key) return field;
     return nullptr;
+}
+
+// The units a code writes its sizes in, from its size field's labels ("4 AWG", "350 kcmil").
+std::vector<std::string_view> sizeUnits(const CheckField& field) {
+    std::vector<std::string_view> units;
+    for (const ChoiceText& size : field.shown) {
+        const auto space = size.key.rfind(' ');
+        if (space == std::string_view::npos) continue;
+        const std::string_view unit = size.key.substr(space + 1);
+        if (std::find(units.begin(), units.end(), unit) == units.end()) units.push_back(unit);
+    }
+    return units;
+}
+
+// A header's size unit (as unitKey writes it) against a code's: the same, or its other
+// spelling.
+bool sameSizeUnit(std::string_view header, std::string_view unit) {
+    if (header == unitKey(unit)) return true;
+    if (unit == "kcmil") return header == "mcm";
+    if (unit == "mm²") return header == "mm2";
+    return false;
+}
+
+// How a code reads a size column whose header gives `unit`: nothing when the unit is none of
+// the code's; else the code's unit that a bare number in the column is read in ("mm²"), or
+// "" where the header names several ("AWG/kcmil") and a bare number is read as the code reads
+// it.
+std::optional<std::string_view> sizeUnitUnder(const CircuitCode& code, std::string_view unit) {
+    const CheckField* field = code.field("size");
+    if (field == nullptr) return std::nullopt;
+    const std::vector<std::string_view> units = sizeUnits(*field);
+    std::optional<std::string_view> single;
+    std::size_t parts = 0;
+    for (std::string_view rest = unit; !rest.empty() || parts == 0; ++parts) {
+        const auto slash = rest.find('/');
+        const std::string_view part = rest.substr(0, slash);
+        rest = slash == std::string_view::npos ? std::string_view() : rest.substr(slash + 1);
+        const auto own = std::find_if(units.begin(), units.end(),
+                                      [&](std::string_view u) { return sameSizeUnit(part, u); });
+        if (own == units.end()) return std::nullopt;
+        single = *own;
+    }
+    if (parts > 1) return std::string_view();
+    return single;
+}
+
+// A code's size units as a refusal names them: "AWG or kcmil".
+std::string sizeUnitsText(const CircuitCode& code) {
+    std::string text;
+    const CheckField* field = code.field("size");
+    if (field == nullptr) return text;
+    const std::vector<std::string_view> units = sizeUnits(*field);
+    for (std::size_t i = 0; i < units.size(); ++i)
+        (text += i == 0 ? "" : i + 1 == units.size() ? " or " : ", ") += units[i];
+    return text;
+}
+
+// A size cell without a unit of its own: no letter and no "²".
+bool bareSize(std::string_view cell) {
+    return std::none_of(cell.begin(), cell.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return std::isalpha(byte) || byte >= 0x80;
+    });
 }
 
 // The column that names each row's code.
@@ -109,6 +179,12 @@ void appendCell(std::string& out, std::string_view cell) {
     out += '"';
 }
 
+// A row with a stray quote keeps its text in its reason, since it has no cells to write.
+std::string withText(std::string reason, const CsvRow& row) {
+    if (row.text.empty()) return reason;
+    return reason + "; the row as read: " + std::string(row.text);
+}
+
 std::string faultReason(const CsvRow& row, std::size_t cells, std::size_t columns) {
     switch (row.fault) {
         case Fault::OpenQuote:
@@ -126,8 +202,17 @@ std::string faultReason(const CsvRow& row, std::size_t cells, std::size_t column
         case Fault::None:
             break;
     }
-    return std::to_string(cells) + (cells == 1 ? " cell" : " cells") + " where the header has " +
-           std::to_string(columns);
+    std::string reason = std::to_string(cells) + (cells == 1 ? " cell" : " cells") +
+                         " where the header has " + std::to_string(columns);
+    // The cells beyond the header's are kept here, as CSV, since no column holds them.
+    if (cells > columns) {
+        reason += "; the cells beyond it: ";
+        for (std::size_t i = columns; i < cells; ++i) {
+            if (i > columns) reason += ',';
+            appendCell(reason, row.cells[i]);
+        }
+    }
+    return reason;
 }
 
 class Schedule {
@@ -138,6 +223,7 @@ public:
     bool header(const CsvRow& row);
     void answer(const CsvRow& row);
     std::size_t refused() const { return m_refused; }
+    std::size_t failing() const { return m_failing; }
     std::size_t rows() const { return m_rows; }
     // Writes what is gathered once it is a block, or always; false once the output failed.
     bool flush(bool always);
@@ -148,6 +234,8 @@ private:
         return false;
     }
     void refuse(std::string_view field, std::string_view reason);
+    // A size column whose header gives a unit: the reason when no code in play reads it.
+    std::optional<std::string> sizeHeader(std::string_view cell, const std::string& unit);
 
     std::ostream& m_out;
     std::ostream& m_err;
@@ -159,18 +247,26 @@ private:
         const CircuitCode* code;
         std::vector<std::optional<std::size_t>> fieldOf;  // by column
         std::vector<std::optional<std::size_t>> rowOf;    // by answer row
+        // Under a size column whose header gives a unit: nothing where the code does not
+        // read that unit, else the unit a bare number is read in ("" where the header names
+        // several of the code's).
+        std::optional<std::string_view> sizeUnit;
     };
     const CodeColumns& columnsOf(const CircuitCode& code);
     std::optional<CheckRefusal> read(const CsvRow& row, const CircuitCode& code);
 
     std::vector<const CheckField*> m_columns;   // the input each column sets, or null
     std::optional<std::size_t> m_codeColumn;    // the column naming each row's code
+    std::optional<std::size_t> m_sizeColumn;    // the size column, where its header gives a unit
+    std::string m_sizeHeader;                   // that column's header cell
+    std::string m_sizeHeaderUnit;               // and its unit, as unitKey() writes it
     std::vector<const CheckRow*> m_answerRows;  // the answer's rows
     std::vector<CodeColumns> m_codes;
     // The answer says whether it meets every criterion: a column gives the size to check,
     // or rows of several codes may find no size that meets one.
     bool m_verdicts = false;
     std::size_t m_refused = 0;
+    std::size_t m_failing = 0;  // answered rows that fail a criterion
     std::size_t m_rows = 0;
     std::string m_text;
 };
@@ -198,9 +294,10 @@ std::vector<const CheckRow*> Schedule::answerRows() const {
 const Schedule::CodeColumns& Schedule::columnsOf(const CircuitCode& code) {
     for (const CodeColumns& kept : m_codes)
         if (kept.code == &code) return kept;
-    CodeColumns columns{&code, {}, {}};
+    CodeColumns columns{&code, {}, {}, std::nullopt};
     for (const CheckField* field : m_columns)
         columns.fieldOf.push_back(field ? code.fieldIndex(field->key) : std::nullopt);
+    if (m_sizeColumn) columns.sizeUnit = sizeUnitUnder(code, m_sizeHeaderUnit);
     for (const CheckRow* row : m_answerRows) columns.rowOf.push_back(code.rowIndex(row->key));
     return m_codes.emplace_back(std::move(columns));
 }
@@ -221,40 +318,61 @@ bool Schedule::header(const CsvRow& row) {
     if (row.fault == Fault::NulByte) return refuseHeader(faultReason(row, 0, 0));
     if (row.fault != Fault::None)
         return refuseHeader("the header cannot be read: " + faultReason(row, 0, 0));
-    for (std::size_t i = 0; i < row.cells.size(); ++i)
-        if (columnName(row.cells[i]).key == kCodeColumn) m_codeColumn = i;
+    for (std::size_t i = 0; i < row.cells.size(); ++i) {
+        if (columnName(row.cells[i]).key != kCodeColumn) continue;
+        if (m_codeColumn)
+            return refuseHeader("columns " + std::to_string(*m_codeColumn + 1) + " " +
+                                quotedText(row.cells[*m_codeColumn]) + " and " +
+                                std::to_string(i + 1) + " " + quotedText(row.cells[i]) +
+                                " both give \"" + std::string(kCodeColumn) + "\"");
+        m_codeColumn = i;
+    }
     m_answerRows = answerRows();
     m_verdicts = m_codeColumn.has_value();
     std::vector<std::string> answerKeys;
     for (const std::string& name : answerColumnNames(m_answerRows, true))
         answerKeys.push_back(columnName(name).key);
-    std::vector<std::string> unread;
+    // The columns kept unread, counted, the first few named: a header of many is one line.
+    constexpr std::size_t kUnreadNamed = 10;
+    std::vector<std::pair<std::string, bool>> unread;  // "4 \"Fault Amps\"", whether unnamed
+    std::size_t unreadCount = 0;
+    // The column of each input given so far, for one given twice.
+    std::vector<std::pair<const CheckField*, std::size_t>> given;
     for (std::size_t i = 0; i < row.cells.size(); ++i) {
         const std::string_view cell = row.cells[i];
         const ColumnName name = columnName(cell);
-        const std::string column = "column " + std::to_string(i + 1) + " " + quotedText(cell);
         const CheckField* field = fieldNamed(name.key);
         m_columns.push_back(field);
         if (i == m_codeColumn) continue;
+        const auto column = [&] {
+            return "column " + std::to_string(i + 1) + " " + quotedText(cell);
+        };
         if (field != nullptr) {
-            for (std::size_t j = 0; j < i; ++j)
-                if (m_columns[j] == field)
+            for (const auto& [earlier, j] : given)
+                if (earlier == field)
                     return refuseHeader("columns " + std::to_string(j + 1) + " " +
                                         quotedText(row.cells[j]) + " and " + std::to_string(i + 1) +
                                         " " + quotedText(cell) + " both give \"" +
                                         std::string(field->key) + "\"");
-            if (const std::string_view unit = unitOf(*field);
-                !unit.empty() && !name.unit.empty() && !sameUnit(name.unit, unit))
-                return refuseHeader(column + ": \"" + std::string(field->key) + "\" is read in " +
+            given.emplace_back(field, i);
+            if (field->kind == InputKind::Size && !name.unit.empty()) {
+                if (std::optional<std::string> reason = sizeHeader(cell, name.unit))
+                    return refuseHeader(column() + ": " + *reason);
+                m_sizeColumn = i;
+            } else if (const std::string_view unit = unitOf(*field);
+                       !unit.empty() && !name.unit.empty() && !sameUnit(name.unit, unit)) {
+                return refuseHeader(column() + ": \"" + std::string(field->key) + "\" is read in " +
                                     std::string(unit));
+            }
             m_verdicts = m_verdicts || field->key == "size";
         } else if (std::find(answerKeys.begin(), answerKeys.end(), name.key) != answerKeys.end()) {
-            return refuseHeader(column +
+            return refuseHeader(column() +
                                 " is a column of the answer: remove an earlier answer's columns");
         } else if (std::find(kLabelColumns.begin(), kLabelColumns.end(), name.key) ==
                    kLabelColumns.end()) {
-            unread.push_back(column + (name.key.empty() ? " has no name" : " names no input") +
-                             ": kept as it is, not read");
+            if (++unreadCount <= kUnreadNamed)
+                unread.emplace_back(std::to_string(i + 1) + " " + quotedText(cell),
+                                    name.key.empty());
         }
     }
     for (const CircuitCode* code : circuitCodes()) {
@@ -268,7 +386,22 @@ bool Schedule::header(const CsvRow& row) {
                                     "\" column");
         }
     }
-    for (const std::string& line : unread) m_err << kProgram << ": schedule: " << line << '\n';
+    if (unreadCount == 1) {
+        m_err << kProgram << ": schedule: column " << unread.front().first
+              << (unread.front().second ? " has no name" : " names no input")
+              << ": kept as it is, not read\n";
+    } else if (unreadCount > 1) {
+        std::string line =
+            std::to_string(unreadCount) + " columns name no input, kept as they are, not read: ";
+        for (std::size_t i = 0; i < unread.size(); ++i) {
+            line += i == 0 ? "" : i + 1 == unreadCount ? " and " : ", ";
+            line += unread[i].first;
+            if (unread[i].second) line += " (no name)";
+        }
+        if (unreadCount > unread.size())
+            line += " and " + std::to_string(unreadCount - unread.size()) + " more";
+        m_err << kProgram << ": schedule: " << line << '\n';
+    }
     for (const std::string_view cell : row.cells) {
         appendCell(m_text, cell);
         m_text += ',';
@@ -281,6 +414,20 @@ bool Schedule::header(const CsvRow& row) {
     }
     m_text += "\r\n";
     return true;
+}
+
+std::optional<std::string> Schedule::sizeHeader(std::string_view cell, const std::string& unit) {
+    m_sizeHeader = cell;
+    m_sizeHeaderUnit = unit;
+    std::string units;
+    for (const CircuitCode* code : circuitCodes()) {
+        if (code != &defaultCircuitCode() && !m_codeColumn) break;
+        if (sizeUnitUnder(*code, unit)) return std::nullopt;
+        if (!units.empty()) units += " or ";
+        units += sizeUnitsText(*code);
+        if (m_codeColumn) (units += " (") += std::string(code->name()) += ")";
+    }
+    return "\"size\" is read in " + units;
 }
 
 // The row's answer columns empty but for its refusal.
@@ -296,10 +443,11 @@ void Schedule::refuse(std::string_view field, std::string_view reason) {
 void Schedule::answer(const CsvRow& row) {
     ++m_rows;
     const bool shaped = row.fault == Fault::None && row.cells.size() == m_columns.size();
-    // A row taken apart as the header is written back as it came; another only as empty
-    // cells, since its cells stand under no column.
+    // A row taken apart is written back as it came, its cells under the header's columns (the
+    // cells beyond them in its reason), so that a schedule written over itself loses nothing;
+    // one that cannot be taken apart has no cells to write.
     for (std::size_t i = 0; i < m_columns.size(); ++i) {
-        if (shaped) appendCell(m_text, row.cells[i]);
+        if (i < row.cells.size()) appendCell(m_text, row.cells[i]);
         m_text += ',';
     }
     m_text += std::to_string(row.line);
@@ -309,7 +457,8 @@ void Schedule::answer(const CsvRow& row) {
         m_text += "\r\n";
         return;
     }
-    if (!shaped) return refuse("row", faultReason(row, row.cells.size(), m_columns.size()));
+    if (!shaped)
+        return refuse("row", withText(faultReason(row, row.cells.size(), m_columns.size()), row));
 
     const CircuitCode* code = &defaultCircuitCode();
     if (m_codeColumn && row.cells[*m_codeColumn].find_first_not_of(" \t") != std::string::npos) {
@@ -339,6 +488,7 @@ void Schedule::answer(const CsvRow& row) {
         if (checked.hasVerdict()) {
             const std::vector<CriterionText> fails = checked.fails();
             m_text += fails.empty() ? "true," : "false,";
+            m_failing += fails.empty() ? 0 : 1;
             std::string_view separator;
             for (const CriterionText& criterion : fails) {
                 m_text += separator;
@@ -364,7 +514,21 @@ std::optional<CheckRefusal> Schedule::read(const CsvRow& row, const CircuitCode&
         const CheckField* field = m_columns[i];
         if (field == nullptr || i == m_codeColumn || empty(i)) continue;
         if (!columns.fieldOf[i]) return notOfCode(code, field->key);
-        if (std::optional<std::string> reason = checked.set(*columns.fieldOf[i], row.cells[i]))
+        std::string_view text = row.cells[i];
+        std::string withUnit;
+        if (i == m_sizeColumn) {
+            if (!columns.sizeUnit)
+                return CheckRefusal{
+                    field->key, "column " + std::to_string(i + 1) + " " + quotedText(m_sizeHeader) +
+                                    " gives sizes in another unit than " +
+                                    std::string(code.name()) + "'s (" + sizeUnitsText(code) + ")"};
+            // A bare number is read in the header's unit, not the code's first.
+            if (!columns.sizeUnit->empty() && bareSize(text)) {
+                ((withUnit = trimmed(text)) += ' ') += *columns.sizeUnit;
+                text = withUnit;
+            }
+        }
+        if (std::optional<std::string> reason = checked.set(*columns.fieldOf[i], text))
             return CheckRefusal{field->key, std::move(*reason)};
     }
     for (std::size_t i = 0; i < m_columns.size(); ++i) {
@@ -407,10 +571,18 @@ int runScheduleText(std::istream& in, std::ostream& out, std::ostream& err) {
         return kExitWriteFailed;
     }
     if (reader.readFailed()) return failed("the file could not be read");
-    if (schedule.refused() > 0) {
-        err << kProgram << ": schedule: " << schedule.refused() << " of " << schedule.rows()
-            << (schedule.rows() == 1 ? " row" : " rows")
+    const std::string rows =
+        " of " + std::to_string(schedule.rows()) + (schedule.rows() == 1 ? " row" : " rows");
+    if (schedule.refused() > 0 && schedule.failing() > 0) {
+        err << kProgram << ": schedule: " << schedule.refused() << rows << " refused and "
+            << schedule.failing()
+            << " failing a criterion; answer_refused, answer_reason and answer_fails say why\n";
+    } else if (schedule.refused() > 0) {
+        err << kProgram << ": schedule: " << schedule.refused() << rows
             << " refused; answer_refused and answer_reason say why\n";
+    } else if (schedule.failing() > 0) {
+        err << kProgram << ": schedule: " << schedule.failing() << rows
+            << " failing a criterion; answer_fails says which\n";
     }
     return kExitOk;
 }

@@ -218,7 +218,10 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"current=3000;length=1;volts=480", "current"},              // beyond 2000 kcmil
         RefusalCase{"current=600;length=1;volts=480;terminals=75", "current"},  // Table 9 ends
         RefusalCase{"current=10;length=100000;volts=120", "max_drop"},
-        RefusalCase{"current=100;length=1;volts=240;sets=2", "sets"},  // 310.10(G)
+        // A device no size is protected by is the device's fault, not the current's: 3 sets
+        // of 2000 kcmil carry 3 × 665 = 1995 A; 1636 A needs 1250 kcmil, past Table 9.
+        RefusalCase{"current=100;length=1;volts=480;sets=3;device=1996", "device"},
+        RefusalCase{"current=100;length=1;volts=480;sets=3;device=1636", "device"},
         RefusalCase{"current=0;length=1;volts=240", "current"},
         RefusalCase{"current=10;length=1;volts=240;pf=1.2", "pf"},
         RefusalCase{"current=10;length=1;volts=240;fault_current=5000", "clearing_time"},
@@ -232,10 +235,63 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"current=10;length=1;volts=240;ambient=74.9999;ambient_method=equation",
                     "ambient"},
         RefusalCase{"current=10;length=1;volts=240;device=0", "device"},
-        RefusalCase{"current=80;continuous=yes;length=1;volts=240;device=90", "device"},
-        // 310.10(G): 2 × 130 A of 1 AWG (75 °C, a 300 A device) would do, but parallel
-        // conductors start at 1/0 AWG.
-        RefusalCase{"current=260;length=1;volts=480;sets=2", "sets"}));
+        RefusalCase{"current=80;continuous=yes;length=1;volts=240;device=90", "device"}));
+
+// Where no size of Table 9 keeps the drop within the limit, a given size is answered failing
+// it (without one, the circuit is refused: "max_drop" above). 250 A at 500 ft, 240 V single
+// phase, copper in PVC, pf 0.85 (sin 0.526783):
+//   1000 kcmil: Ze = 0.015 × 0.85 + 0.037 × 0.526783 = 0.032241 Ω/1000 ft,
+//               2 × 250 A × 0.032241 × 500 ft / 1000 = 8.0604 V = 3.3585 %;
+//   350 kcmil:  Ze = 0.038 × 0.85 + 0.040 × 0.526783 = 0.053371 Ω/1000 ft,
+//               2 × 250 × 0.053371 × 0.5 = 13.3428 V = 5.5595 %.
+// The grounding conductor rises with the size over the ampacity's 250 kcmil (250.122(B)):
+// 4 AWG × 350 / 250 = 41,740 × 1.4 = 58,436 cmil: 2 AWG.
+struct DropLimitCase {
+    const char* name;
+    const char* maxDrop;
+    const char* byVoltageDrop;  // "" for none
+    const char* answerStep;
+};
+
+class GivenSizeBeyondTheDrop : public ::testing::TestWithParam<DropLimitCase> {};
+
+TEST_P(GivenSizeBeyondTheDrop, IsAnsweredFailingIt) {
+    const DropLimitCase& c = GetParam();
+    const CircuitResult result =
+        check(std::string("current=250;device=300;length=500;feet=yes;volts=240;size=350 kcmil;"
+                          "max_drop=") +
+              c.maxDrop);
+    ASSERT_TRUE(std::holds_alternative<CircuitAnswer>(result))
+        << std::get<CircuitRefusal>(result).reason;
+    const auto& a = std::get<CircuitAnswer>(result);
+    EXPECT_EQ(a.governedBy, Criterion::VoltageDrop);
+    EXPECT_EQ(a.fails, std::vector<Criterion>{Criterion::VoltageDrop});
+    EXPECT_EQ(circuitRowText(criterionRow(Criterion::VoltageDrop), a), c.byVoltageDrop);
+    EXPECT_NEAR(a.dropVolts, 13.3428, 5e-4);
+    EXPECT_NEAR(a.dropPercent, 5.5595, 5e-4);
+    ASSERT_TRUE(a.egc.has_value());
+    EXPECT_EQ(circuitSizeLabel(*a.egc), "2 AWG");
+    const std::vector<TrailStep> trail = circuitTrail(a);
+    const auto step = std::find_if(trail.begin(), trail.end(),
+                                   [](const TrailStep& t) { return t.step == "Answer"; });
+    ASSERT_NE(step, trail.end());
+    EXPECT_EQ(step->value, c.answerStep);
+    if (c.byVoltageDrop[0] == '\0') {
+        CircuitInputs unsized = inputsOf("current=250;device=300;length=500;feet=yes;volts=240");
+        unsized.maxDropPercent = std::stod(c.maxDrop);
+        EXPECT_TRUE(std::holds_alternative<CircuitRefusal>(checkCircuit(unsized)));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Circuit, GivenSizeBeyondTheDrop,
+    ::testing::Values(DropLimitCase{"LargestMeetsIt", "3.36", "1000 kcmil",
+                                    "350 kcmil is too small by voltage drop; 1000 kcmil is needed"},
+                      DropLimitCase{
+                          "NoneMeetsIt", "3.35", "",
+                          "350 kcmil is too small by voltage drop; no size of Chapter 9 Table 9 "
+                          "meets the drop"}),
+    [](const auto& param) { return std::string(param.param.name); });
 
 TEST(CircuitCheck, AGivenSizeIsCheckedAndItsFailuresNamed) {
     const CircuitResult result = check("current=100;length=100;volts=240;size=6 AWG");
@@ -386,7 +442,17 @@ INSTANTIATE_TEST_SUITE_P(
                  "2 AWG", 99, AmpacityRule::Protection},
         // 310.10(G): 131 A a set passes 1 AWG's 130 A, so each set is 1/0 AWG.
         CodeCase{"Parallel262A_TwoSetsOf1_0", "current=262;length=1;volts=480;sets=2", "1/0 AWG",
-                 "1/0 AWG", 300, AmpacityRule::Load125}),
+                 "1/0 AWG", 300, AmpacityRule::Load125},
+        // 310.10(G)(1): 130 A a set is 1 AWG's 130 A, yet sets in parallel are 1/0 AWG.
+        CodeCase{"Parallel260A_RaisedTo1_0", "current=260;length=1;volts=480;sets=2", "1/0 AWG",
+                 "1/0 AWG", 300, AmpacityRule::Parallel},
+        CodeCase{"Parallel100A_RaisedTo1_0", "current=100;length=1;volts=240;sets=2", "1/0 AWG",
+                 "1/0 AWG", 100, AmpacityRule::Parallel},
+        // 240.4(C): 3 × 545 A of 1000 kcmil protect a 1635 A device; 1636 A is refused above.
+        CodeCase{"GivenDevice1635A_ThreeSetsOf1000",
+                 "current=100;length=1;volts=480;sets=3;"
+                 "device=1635",
+                 "1000 kcmil", "1000 kcmil", 1635, AmpacityRule::Protection}),
     [](const auto& param) { return std::string(param.param.name); });
 
 // Short circuit by ICEA P-32-382's constants in NEC mode.

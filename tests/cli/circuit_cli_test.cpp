@@ -95,10 +95,11 @@ INSTANTIATE_TEST_SUITE_P(
                    R"({"refused":"continuous","reason":"\"x\" is not true or false"})"},
         BatchFault{R"({"calc":"circuit","current":10,"length":1,"volts":240,"pf":"0.9x"})",
                    R"({"refused":"pf","reason":"\"0.9x\" is not a number"})"},
-        BatchFault{R"({"calc":"circuit","current":100,"length":1,"volts":240,"sets":2})",
-                   R"({"refused":"sets","reason":"2 sets need only 6 AWG each, and NEC 2023 )"
-                   R"(310.10(G) allows conductors in parallel only from 1/0 AWG up: use fewer )"
-                   R"(sets"})"}));
+        // A device no size is protected by is refused naming the device, not the current.
+        BatchFault{R"({"calc":"circuit","current":100,"length":1,"volts":480,"device":5000})",
+                   R"({"refused":"device","reason":"5000 A is more than 2000 kcmil carries )"
+                   R"(under NEC 2023 Table 310.16 (665 A), so no size is protected by it )"
+                   R"((240.4(B), (C)): use a smaller device or more parallel sets"})"}));
 
 // A JSON number is the same input as its shortest exact text, with no rounding on the way.
 struct SameAsText {

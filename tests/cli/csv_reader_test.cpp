@@ -14,7 +14,8 @@ namespace {
 
 using namespace std::string_literals;
 
-// The rows as "LINE:cell|cell" or "LINE:FAULT@faultLine/faultCell", one a line.
+// The rows as "LINE:cell|cell" or "LINE:FAULT@faultLine/faultCell [text as read]", one a
+// line.
 std::string rowsOf(const std::string& text, std::size_t maxCell, std::size_t maxRow) {
     static constexpr const char* kFaults[] = {
         "", "open quote", "quote in cell", "cell too long", "row too long", "NUL"};
@@ -26,7 +27,9 @@ std::string rowsOf(const std::string& text, std::size_t maxCell, std::size_t max
         rows += std::to_string(row.line) + ":";
         if (row.fault != CsvRow::Fault::None) {
             rows += std::string(kFaults[static_cast<int>(row.fault)]) + "@" +
-                    std::to_string(row.faultLine) + "/" + std::to_string(row.faultCell) + "\n";
+                    std::to_string(row.faultLine) + "/" + std::to_string(row.faultCell);
+            if (!row.text.empty()) rows += " [" + std::string(row.text) + "]";
+            rows += "\n";
             continue;
         }
         for (std::size_t i = 0; i < row.cells.size(); ++i)
@@ -59,14 +62,18 @@ INSTANTIATE_TEST_SUITE_P(
                    "1:a,\"b\"\r\nc|d\n3:e\n"},
         ReaderCase{"QuoteInsideAnUnquotedCellIsText", "12\" pipe,b\n", "1:12\" pipe|b\n"},
         ReaderCase{"StrayQuoteToTheEndIsItsRowOnly", "\"Pump 7,20\nLights,16\nx,1\n",
-                   "1:open quote@1/0\n2:Lights|16\n3:x|1\n"},
+                   "1:open quote@1/0 [\"Pump 7,20]\n2:Lights|16\n3:x|1\n"},
         ReaderCase{"StrayQuoteClosedByALaterQuote", "\"Pump 7,20\nLights,16\n\"Pump\" north,1\n",
-                   "1:open quote@1/0\n2:Lights|16\n3:quote in cell@3/1\n"},
+                   "1:open quote@1/0 [\"Pump 7,20]\n2:Lights|16\n"
+                   "3:quote in cell@3/1 [\"Pump\" north,1]\n"},
         ReaderCase{"QuoteClosedMidCell", "a,\"Pump\" north,1\nb,2\n",
-                   "1:quote in cell@1/2\n2:b|2\n"},
-        ReaderCase{"QuoteOpenAtTheEndOfTheLastLine", "a\n\"b", "1:a\n2:open quote@2/0\n"},
+                   "1:quote in cell@1/2 [a,\"Pump\" north,1]\n2:b|2\n"},
+        ReaderCase{"QuoteOpenAtTheEndOfTheLastLine", "a\n\"b", "1:a\n2:open quote@2/0 [\"b]\n"},
+        // A row keeps the lines its closed cells crossed, not those read again as rows.
+        ReaderCase{"StrayQuoteAfterACellAcrossLines", "\"a\nb\",\"c\nd\n",
+                   "1:open quote@2/0 [\"a\nb\",\"c]\n3:d\n"},
         ReaderCase{"QuotedCellPastItsLimitAcrossLines", "\"abc\ndefgh\nx\"\nk\n",
-                   "1:open quote@1/0\n2:defgh\n3:x\"\n4:k\n", 5},
+                   "1:open quote@1/0 [\"abc]\n2:defgh\n3:x\"\n4:k\n", 5},
         ReaderCase{"CellPastItsLimit", "abcde,f\nab,c\n", "1:cell too long@1/1\n2:ab|c\n", 4},
         ReaderCase{"RowPastItsLimit", "ab,cd,efg\n\"a\nb\",c\n", "1:row too long@1/0\n2:a\nb|c\n",
                    8, 8},

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <fstream>
 #include <sstream>
 #include <streambuf>
@@ -71,16 +72,18 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         ScheduleCase{"StrayQuoteRefusesItsRowOnly",
                      kHeader + "\"Pump 7,20,30,240\nLights,16,30,120\nx,10,1,120\n", 0,
-                     "2||row|a quote is left open at the end of line 2\n3|10 AWG||\n4|14 AWG||\n",
+                     "2||row|a quote is left open at the end of line 2; the row as read: \"Pump "
+                     "7,20,30,240\n3|10 AWG||\n4|14 AWG||\n",
                      kRefusedOne},
         ScheduleCase{"QuoteClosedMidCell",
                      kHeader + "\"Pump\" north,20,30,240\nLights,16,30,120\nx,10,1,120\n", 0,
-                     "2||row|cell 1 goes on after the quote that closes it\n3|10 AWG||\n"
-                     "4|14 AWG||\n",
+                     "2||row|cell 1 goes on after the quote that closes it; the row as read: "
+                     "\"Pump\" north,20,30,240\n3|10 AWG||\n4|14 AWG||\n",
                      kRefusedOne},
         ScheduleCase{"MoreCellsThanTheHeader",
                      kHeader + "Feeder 3,2,100,30,240\nLights,16,30,120\nx,10,1,120\n", 0,
-                     "2||row|5 cells where the header has 4\n3|10 AWG||\n4|14 AWG||\n",
+                     "2||row|5 cells where the header has 4; the cells beyond it: 240\n"
+                     "3|10 AWG||\n4|14 AWG||\n",
                      kRefusedOne},
         ScheduleCase{"FewerCellsThanTheHeader", kHeader + "x,10,1\nLights,16,30,120\nx,10,1,120\n",
                      0, "2||row|3 cells where the header has 4\n3|10 AWG||\n4|14 AWG||\n",
@@ -105,13 +108,23 @@ INSTANTIATE_TEST_SUITE_P(
                      0, "2|3 AWG||\n", ""},
         ScheduleCase{"GivenSizeMarksItsFailures",
                      "current,length,volts,size\n100,1,240,14 AWG\n100,1,240,\n", 0,
-                     "2|14 AWG|false|ampacity;small_conductor||\n3|1 AWG||||\n", ""},
+                     "2|14 AWG|false|ampacity;small_conductor||\n3|1 AWG||||\n",
+                     "ferrovolt-calc: schedule: 1 of 2 rows failing a criterion; answer_fails "
+                     "says which\n"},
+        ScheduleCase{"ClosingLineCountsRefusedAndFailingRows",
+                     "current,length,volts,size\n100,1,240,14 AWG\n100,1,240,7 AWG\n"
+                     "100,1,240,1 AWG\n",
+                     0,
+                     "2|14 AWG|false|ampacity;small_conductor||\n3||||size|\"7 AWG\" is not a "
+                     "size of the code's tables (such as \"3 AWG\", \"2/0 AWG\", \"350 kcmil\")\n"
+                     "4|1 AWG|true|||\n",
+                     "ferrovolt-calc: schedule: 1 of 3 rows refused and 1 failing a criterion; "
+                     "answer_refused, answer_reason and answer_fails say why\n"},
         ScheduleCase{"UnreadColumnsReportedOnce",
                      "current,length,volts,Fault Amps,\n10,1,120,5,\n10,1,120,5,\n", 0,
                      "2|14 AWG||\n3|14 AWG||\n",
-                     "ferrovolt-calc: schedule: column 4 \"Fault Amps\" names no input: kept as "
-                     "it is, not read\nferrovolt-calc: schedule: column 5 \"\" has no name: kept "
-                     "as it is, not read\n"},
+                     "ferrovolt-calc: schedule: 2 columns name no input, kept as they are, not "
+                     "read: 4 \"Fault Amps\" and 5 \"\" (no name)\n"},
         ScheduleCase{"NulByteStopsAtOnce", kHeader + "x,10,1,120\nx,1\0,1,120\nx,10,1,120\n"s, 2,
                      "2|14 AWG||\n",
                      "ferrovolt-calc: schedule: line 3 holds a NUL byte: the file is not a CSV "
@@ -133,6 +146,38 @@ INSTANTIATE_TEST_SUITE_P(
         ScheduleCase{"UnitOtherThanAnIecInputs",
                      "code,current,length,volts,ze (ohm),rcd (mA)\niec60364,10,1,230,0.3,30\n", 2,
                      "", "ferrovolt-calc: schedule: column 6 \"rcd (mA)\": \"rcd\" is read in A\n"},
+        // The size column's unit is the code's: under NEC 2023 a bare 4 is 4 AWG, so a
+        // header in mm² would read 4 mm² as 4 AWG (21 mm²).
+        ScheduleCase{"SizeInTheOtherCodesUnit", "current,length,volts,size (mm²)\n60,1,240,4\n", 2,
+                     "",
+                     "ferrovolt-calc: schedule: column 4 \"size (mm²)\": \"size\" is read in AWG "
+                     "or kcmil\n"},
+        ScheduleCase{"SizeInTheCodesUnit", "current,length,volts,size (AWG)\n60,1,240,4\n", 0,
+                     "2|4 AWG|true|||\n", ""},
+        // A bare number is read in the header's unit: 4 kcmil is no size.
+        ScheduleCase{"BareSizeReadInTheHeadersUnit",
+                     "current,length,volts,size [kcmil]\n300,1,240,350\n300,1,240,4\n", 0,
+                     "2|350 kcmil|true|||\n3||||size|\"4 kcmil\" is not a size of the code's "
+                     "tables (such as \"3 AWG\", \"2/0 AWG\", \"350 kcmil\")\n",
+                     "ferrovolt-calc: schedule: 1 of 2 rows refused; answer_refused and "
+                     "answer_reason say why\n"},
+        // With a code column each row reads the column in its code's system, or is refused.
+        ScheduleCase{"MixedSizeColumnInOneCodesUnit",
+                     "code,current,length,volts,size (mm²)\nnec2023,60,1,240,4\n"
+                     "iec60364,25,1,230,4\n",
+                     0,
+                     "2||||size|column 5 \"size (mm²)\" gives sizes in another unit than NEC "
+                     "2023's (AWG or kcmil)\n3|4 mm²|true|||\n",
+                     "ferrovolt-calc: schedule: 1 of 2 rows refused; answer_refused and "
+                     "answer_reason say why\n"},
+        ScheduleCase{"MixedSizeColumnInNeitherCodesUnit",
+                     "code,current,length,volts,size (in)\nnec2023,60,1,240,4\n", 2, "",
+                     "ferrovolt-calc: schedule: column 5 \"size (in)\": \"size\" is read in AWG "
+                     "or kcmil (NEC 2023) or mm² (IEC 60364-5-52:2009)\n"},
+        ScheduleCase{"RepeatedCodeColumn", "code,current,length,Code,volts\nnec2023,10,1,,120\n", 2,
+                     "",
+                     "ferrovolt-calc: schedule: columns 1 \"code\" and 4 \"Code\" both give "
+                     "\"code\"\n"},
         ScheduleCase{"ColumnOfAnEarlierAnswer", "current,length,volts,answer_size\n10,1,120,\n", 2,
                      "",
                      "ferrovolt-calc: schedule: column 4 \"answer_size\" is a column of the "
@@ -176,6 +221,40 @@ TEST(Schedule, BadHeaderStopsWithoutReadingTheRest) {
     EXPECT_EQ(runScheduleText(in, out, err), 2);
     EXPECT_EQ(err.str(), "ferrovolt-calc: schedule: the header names no \"current\" column\n");
     EXPECT_LE(source.taken(), std::size_t{1} << 17);
+}
+
+// A row of the wrong cell count is written back with its cells, those beyond the header's in
+// its reason, so that a schedule written over itself loses none of them.
+TEST(Schedule, MisshapenRowKeepsItsCells) {
+    std::istringstream in(kHeader + "Feeder 3,2,100,30,240\nx,10\n");
+    std::ostringstream out, err;
+    ASSERT_EQ(runScheduleText(in, out, err), 0);
+    const std::string text = out.str();
+    const std::string second = text.substr(text.find("\r\n") + 2);
+    EXPECT_TRUE(second.starts_with("Feeder 3,2,100,30,2,")) << second;
+    EXPECT_NE(second.find(",row,5 cells where the header has 4; the cells beyond it: 240\r\n"
+                          "x,10,,,3,"),
+              std::string::npos)
+        << second;
+}
+
+// A header of half a million columns naming no input is read in linear time and reported
+// on one line (it took seconds, one line a column).
+TEST(Schedule, WideHeaderIsReadInLinearTimeAndReportedOnce) {
+    std::string text = "current,length,volts";
+    for (int i = 0; i < 499997; ++i) text += ",a";
+    text += "\n10,1,120" + std::string(499997, ',') + "\n";
+    std::istringstream in(text);
+    std::ostringstream out, err;
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_EQ(runScheduleText(in, out, err), 0);
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+    EXPECT_LT(took.count(), 1.0);
+    EXPECT_EQ(err.str(),
+              "ferrovolt-calc: schedule: 499997 columns name no input, kept as they are, not "
+              "read: 4 \"a\", 5 \"a\", 6 \"a\", 7 \"a\", 8 \"a\", 9 \"a\", 10 \"a\", 11 "
+              "\"a\", 12 \"a\", 13 \"a\" and 499987 more\n");
+    EXPECT_NE(out.str().find(",14 AWG,"), std::string::npos);
 }
 
 TEST(Schedule, FailedWriteIsReportedOnce) {
