@@ -33,9 +33,14 @@ constexpr double kSmallestDiameter = [] {
     return smallest;
 }();
 
-// Conductors of a Table 1 fill lie in the bore in any way they can, so the cross-section is
-// laid out for those few enough that the percentages may not leave room (at 60 % in a nipple,
-// or a count Note 7 rounds up); beyond this many, every Table 1 fill leaves room to spare.
+// Circles of any sizes whose areas are at most half the bore's can always be laid in it, the
+// largest no wider than the bore (Fekete, Keldenich and Scheffer, "Packing Disks into Disks
+// with Optimal Worst-Case Density", SoCG 2019): so 40 % of Table 1, even with Note 7's count
+// rounded up, never needs the cross-section laid out; 60 % in a nipple may.
+constexpr double kAlwaysLaid = 0.5;
+
+// Above half the bore, the cross-section is laid out for so many conductors at most; more, at
+// the 60 % of a nipple, lie with room to spare.
 constexpr int kPackedAtMost = 40;
 
 // The smallest bore, in diameters, that holds n equal circles (n = 1 to 9): the proven densest
@@ -130,6 +135,8 @@ double fillAcross(const FillAnswer& a) {
 
 FillBore fillBoreOf(const FillAnswer& a, double insideDiameter) {
     if (fillAcross(a) > insideDiameter + kAreaTolerance) return FillBore::TooNarrow;
+    if (a.totalArea <= kAlwaysLaid * std::numbers::pi / 4 * insideDiameter * insideDiameter)
+        return FillBore::Fits;
     bool equal = true;
     for (const FillItem& item : a.items) equal = equal && item.diameter == a.items[0].diameter;
     if (equal && a.count < static_cast<int>(kEqualCircles.size()))
