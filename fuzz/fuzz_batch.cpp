@@ -76,7 +76,10 @@ void checkCircuitAnswer(const nlohmann::ordered_json& json, const std::string& a
         return;
     }
     if (json.contains("refused")) {
-        require(json.size() == 2 && json["refused"].is_string() && json["reason"].is_string() &&
+        // A refusal of one wire or cable entry names it as well.
+        const bool entry = json.contains("entry");
+        require(json.size() == (entry ? 3U : 2U) && json["refused"].is_string() &&
+                    (!entry || json["entry"].is_string()) && json["reason"].is_string() &&
                     !json["reason"].get<std::string>().empty() &&
                     circuitInput(json["refused"].get<std::string>()),
                 "a circuit refusal names no input", answer);
@@ -99,7 +102,10 @@ void checkFillAnswer(const nlohmann::ordered_json& json, const std::string& answ
     }
     if (json.contains("refused")) {
         static const std::set<std::string> fields{"raceway", "size", "wire", "cable", "conductors"};
-        require(json.size() == 2 && json["refused"].is_string() && json["reason"].is_string() &&
+        // A refusal of one wire or cable entry names it as well.
+        const bool entry = json.contains("entry");
+        require(json.size() == (entry ? 3U : 2U) && json["refused"].is_string() &&
+                    (!entry || json["entry"].is_string()) && json["reason"].is_string() &&
                     !json["reason"].get<std::string>().empty() &&
                     fields.contains(json["refused"].get<std::string>()),
                 "a fill refusal names no field", answer);
