@@ -123,9 +123,18 @@ bool sameBits(double a, double b) {
     return std::memcmp(&a, &b, sizeof a) == 0;
 }
 
+bool sameValue(const RequestValue& got, const fuzz::SaxMember& want) {
+    using Kind = RequestValue::Kind;
+    return got.kind == Kind::Bool ? got.flag == want.value.flag
+           : got.kind == Kind::Integer
+               ? got.integer == want.value.integer && sameBits(got.number, want.value.number)
+           : got.kind == Kind::Fraction ? sameBits(got.number, want.value.number)
+           : got.kind == Kind::Text     ? got.text == want.text
+                                        : true;
+}
+
 void checkReader(FlatRequest& request, std::string_view line) {
     using Status = FlatRequest::Status;
-    using Kind = RequestValue::Kind;
     const Status status = request.read(line);
     const fuzz::SaxRequest expected = fuzz::readWithSax(line);
     require(status == expected.status, "the reader and nlohmann's take the line otherwise", line);
@@ -144,13 +153,17 @@ void checkReader(FlatRequest& request, std::string_view line) {
         const fuzz::SaxMember& want = expected.members[i];
         require(members[i].name == want.name && got.kind == want.value.kind,
                 "a member's name or kind differs", line);
-        const bool same = got.kind == Kind::Bool      ? got.flag == want.value.flag
-                          : got.kind == Kind::Integer ? got.integer == want.value.integer &&
-                                                            sameBits(got.number, want.value.number)
-                          : got.kind == Kind::Fraction ? sameBits(got.number, want.value.number)
-                          : got.kind == Kind::Text     ? got.text == want.text
-                                                       : true;
-        require(same, "a member's value differs", line);
+        require(sameValue(got, want), "a member's value differs", line);
+        require(got.array == want.value.array, "an array member is read otherwise", line);
+        if (got.array) {
+            const auto items = request.items(got);
+            require(items.size() == want.items.size(), "an array's elements differ in number",
+                    line);
+            for (std::size_t k = 0; k < items.size(); ++k)
+                require(
+                    items[k].kind == want.items[k].value.kind && sameValue(items[k], want.items[k]),
+                    "an array's element differs", line);
+        }
         // Looked for from any member, a name finds the member that counts: its last.
         std::size_t next = (i * 7 + line.size()) % (members.size() + 1);
         require(request.find(members[i].name, next) == request.find(members[i].name),

@@ -199,8 +199,13 @@ private:
         if (at(']')) return ++m_p, kOn;
         for (;;) {
             if (m_p == m_end) return Status::NotJson;
-            ++kept.itemCount;
-            if (const Status s = value(&m_request.addItem()); s != kOn) return s;
+            // A number out of range stops the reading before its element is counted; a nested
+            // element counts from its bracket, as nlohmann's reader takes them.
+            const bool nestedItem = *m_p == '[' || *m_p == '{';
+            RequestValue& item = m_request.addItem();
+            if (nestedItem) ++kept.itemCount;
+            if (const Status s = value(&item); s != kOn) return s;
+            if (!nestedItem) ++kept.itemCount;
             skipSpace();
             if (at(']')) return ++m_p, kOn;
             if (!take(',')) return Status::NotJson;

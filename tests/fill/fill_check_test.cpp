@@ -252,74 +252,34 @@ void PrintTo(const GivenSizeCase& c, std::ostream* out) {
     *out << c.name;
 }
 
+// clang-format off
 const GivenSizeCase kGivenSizes[] = {
     // A mixed sum equal to its limit in decimal (2 × 0.0133 + 2 × 0.0437 = 0.1140 in² = 40 % of
     // 0.285 in²) lands above it in binary, and holds; 0.0139 + 0.0133 + 2 × 0.0437 = 0.1146
     // does not.
-    {"MixedSumAtTheAllowedArea",
-     "pvc-40",
-     "1/2",
-     {"2x12:THHN", "2x8:TW"},
-     false,
-     FillBore::Fits,
+    {"MixedSumAtTheAllowedArea", "pvc-40", "1/2", {"2x12:THHN", "2x8:TW"}, false, FillBore::Fits,
      "PVC Schedule 40 and HDPE 1/2 (16) holds them: 0.114 in² of the 0.114 in² allowed"},
-    {"MixedSumAboveTheAllowedArea",
-     "pvc-40",
-     "1/2",
-     {"1x14:TW", "1x12:THHN", "2x8:TW"},
-     false,
-     FillBore::Fits,
-     "PVC Schedule 40 and HDPE 1/2 (16) does not hold them: 0.1146 in² where 0.114 in² are "
-     "allowed"},
+    {"MixedSumAboveTheAllowedArea", "pvc-40", "1/2", {"1x14:TW", "1x12:THHN", "2x8:TW"}, false, FillBore::Fits,
+     "PVC Schedule 40 and HDPE 1/2 (16) does not hold them: 0.1146 in² where 0.114 in² are allowed"},
     // Two 4 AWG THHN are 2 × 0.0824 = 0.1648 in² of a nipple's 60 % × 0.304 = 0.1824 in², but
     // 2 × 0.324 = 0.648 in across a 0.622 in bore.
-    {"TwoFourAwgWiderThanTheNipple",
-     "emt",
-     "1/2",
-     {"2x4:THHN"},
-     true,
-     FillBore::TooNarrow,
-     "EMT 1/2 (16) does not hold them: the two largest side by side are 0.648 in across, wider "
-     "than its 0.622 in bore"},
+    {"TwoFourAwgWiderThanTheNipple", "emt", "1/2", {"2x4:THHN"}, true, FillBore::TooNarrow,
+     "EMT 1/2 (16) does not hold them: the two largest side by side are 0.648 in across, wider than its 0.622 in bore"},
     // Side by side exactly the bore (2 × 0.311 = 0.622 in) they lie; 0.0002 in more they do not.
-    {"TwoCablesAcrossTheBore",
-     "emt",
-     "1/2",
-     {"c:2x0.311"},
-     true,
-     FillBore::Fits,
+    {"TwoCablesAcrossTheBore", "emt", "1/2", {"c:2x0.311"}, true, FillBore::Fits,
      "EMT 1/2 (16) holds them: 0.1519 in² of the 0.1824 in² allowed"},
-    {"TwoCablesWiderThanTheBore",
-     "emt",
-     "1/2",
-     {"c:2x0.3111"},
-     true,
-     FillBore::TooNarrow,
-     "EMT 1/2 (16) does not hold them: the two largest side by side are 0.6222 in across, wider "
-     "than its 0.622 in bore"},
+    {"TwoCablesWiderThanTheBore", "emt", "1/2", {"c:2x0.3111"}, true, FillBore::TooNarrow,
+     "EMT 1/2 (16) does not hold them: the two largest side by side are 0.6222 in across, wider than its 0.622 in bore"},
     // The largest and the second largest of two rows: 0.324 + 0.292 = 0.616 in.
-    {"TwoSizesWithinTheBore",
-     "emt",
-     "1/2",
-     {"1x4:THHN", "1x4:TFE"},
-     true,
-     FillBore::Fits,
+    {"TwoSizesWithinTheBore", "emt", "1/2", {"1x4:THHN", "1x4:TFE"}, true, FillBore::Fits,
      "EMT 1/2 (16) holds them: 0.1494 in² of the 0.1824 in² allowed"},
-    {"SmallestCable",
-     "emt",
-     "1/2",
-     {"c:1x0.04"},
-     false,
-     FillBore::Fits,
+    // The other side of the refusals below: the smallest cable and the most conductors.
+    {"SmallestCable", "emt", "1/2", {"c:1x0.04"}, false, FillBore::Fits,
      "EMT 1/2 (16) holds them: 0.0013 in² of the 0.1611 in² allowed"},
-    {"TheMostConductorsAnswered",
-     "emt",
-     "4",
-     {"10000x14:THHN"},
-     false,
-     FillBore::Fits,
+    {"TheMostConductorsAnswered", "emt", "4", {"10000x14:THHN"}, false, FillBore::Fits,
      "EMT 4 (103) does not hold them: 10000 where at most 608 are allowed"},
 };
+// clang-format on
 
 class FillGivenSize : public ::testing::TestWithParam<GivenSizeCase> {};
 
