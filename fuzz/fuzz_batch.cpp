@@ -76,7 +76,10 @@ void checkCircuitAnswer(const nlohmann::ordered_json& json, const std::string& a
         return;
     }
     if (json.contains("refused")) {
-        require(json.size() == 2 && json["refused"].is_string() && json["reason"].is_string() &&
+        // A refusal of one wire or cable entry names it as well.
+        const bool entry = json.contains("entry");
+        require(json.size() == (entry ? 3U : 2U) && json["refused"].is_string() &&
+                    (!entry || json["entry"].is_string()) && json["reason"].is_string() &&
                     !json["reason"].get<std::string>().empty() &&
                     circuitInput(json["refused"].get<std::string>()),
                 "a circuit refusal names no input", answer);
@@ -99,7 +102,10 @@ void checkFillAnswer(const nlohmann::ordered_json& json, const std::string& answ
     }
     if (json.contains("refused")) {
         static const std::set<std::string> fields{"raceway", "size", "wire", "cable", "conductors"};
-        require(json.size() == 2 && json["refused"].is_string() && json["reason"].is_string() &&
+        // A refusal of one wire or cable entry names it as well.
+        const bool entry = json.contains("entry");
+        require(json.size() == (entry ? 3U : 2U) && json["refused"].is_string() &&
+                    (!entry || json["entry"].is_string()) && json["reason"].is_string() &&
                     !json["reason"].get<std::string>().empty() &&
                     fields.contains(json["refused"].get<std::string>()),
                 "a fill refusal names no field", answer);
@@ -117,9 +123,18 @@ bool sameBits(double a, double b) {
     return std::memcmp(&a, &b, sizeof a) == 0;
 }
 
+bool sameValue(const RequestValue& got, const fuzz::SaxMember& want) {
+    using Kind = RequestValue::Kind;
+    return got.kind == Kind::Bool ? got.flag == want.value.flag
+           : got.kind == Kind::Integer
+               ? got.integer == want.value.integer && sameBits(got.number, want.value.number)
+           : got.kind == Kind::Fraction ? sameBits(got.number, want.value.number)
+           : got.kind == Kind::Text     ? got.text == want.text
+                                        : true;
+}
+
 void checkReader(FlatRequest& request, std::string_view line) {
     using Status = FlatRequest::Status;
-    using Kind = RequestValue::Kind;
     const Status status = request.read(line);
     const fuzz::SaxRequest expected = fuzz::readWithSax(line);
     require(status == expected.status, "the reader and nlohmann's take the line otherwise", line);
@@ -138,13 +153,17 @@ void checkReader(FlatRequest& request, std::string_view line) {
         const fuzz::SaxMember& want = expected.members[i];
         require(members[i].name == want.name && got.kind == want.value.kind,
                 "a member's name or kind differs", line);
-        const bool same = got.kind == Kind::Bool      ? got.flag == want.value.flag
-                          : got.kind == Kind::Integer ? got.integer == want.value.integer &&
-                                                            sameBits(got.number, want.value.number)
-                          : got.kind == Kind::Fraction ? sameBits(got.number, want.value.number)
-                          : got.kind == Kind::Text     ? got.text == want.text
-                                                       : true;
-        require(same, "a member's value differs", line);
+        require(sameValue(got, want), "a member's value differs", line);
+        require(got.array == want.value.array, "an array member is read otherwise", line);
+        if (got.array) {
+            const auto items = request.items(got);
+            require(items.size() == want.items.size(), "an array's elements differ in number",
+                    line);
+            for (std::size_t k = 0; k < items.size(); ++k)
+                require(
+                    items[k].kind == want.items[k].value.kind && sameValue(items[k], want.items[k]),
+                    "an array's element differs", line);
+        }
         // Looked for from any member, a name finds the member that counts: its last.
         std::size_t next = (i * 7 + line.size()) % (members.size() + 1);
         require(request.find(members[i].name, next) == request.find(members[i].name),

@@ -14,7 +14,9 @@ using Json = nlohmann::json;
 using Kind = RequestValue::Kind;
 
 // Collects the members of the outer object. Depth 1 is inside the outer object; a value
-// that opens an array or object there is marked Nested and its contents are passed over.
+// that opens an array or object there is marked Nested, and of an array the elements are
+// kept (those that open another array or object as Nested) while deeper contents are passed
+// over.
 class Handler {
 public:
     explicit Handler(SaxRequest& request) : m_request(request) {}
@@ -53,12 +55,14 @@ public:
             m_outerIsObject = true;
         else if (m_depth == 1)
             markNested();
+        else if (m_depth == 2 && m_inArray)
+            item().value.kind = Kind::Nested;
         ++m_depth;
         return true;
     }
     bool key(Json::string_t& name) {
         if (m_depth == 1) {
-            m_request.members.push_back({name, {}, {}});
+            m_request.members.push_back({name, {}, {}, {}});
             m_current = m_request.members.size();
         }
         return true;
@@ -68,12 +72,18 @@ public:
         return true;
     }
     bool start_array(std::size_t) {
-        if (m_depth == 1) markNested();
+        if (m_depth == 1) {
+            markNested();
+            m_inArray = m_current != 0;
+            if (m_inArray) m_request.members[m_current - 1].value.array = true;
+        } else if (m_depth == 2 && m_inArray) {
+            item().value.kind = Kind::Nested;
+        }
         ++m_depth;
         return true;
     }
     bool end_array() {
-        --m_depth;
+        if (--m_depth == 1) m_inArray = false;
         return true;
     }
     bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception& e) {
@@ -98,8 +108,11 @@ private:
     template <typename Set>
     bool scalar(Set set) {
         if (m_depth == 1 && m_current != 0) set(m_request.members[m_current - 1]);
+        if (m_depth == 2 && m_inArray) set(item());
         return true;
     }
+    // A new element of the array member being read.
+    SaxMember& item() { return m_request.members[m_current - 1].items.emplace_back(); }
     void markNested() {
         if (m_current != 0) m_request.members[m_current - 1].value.kind = Kind::Nested;
     }
@@ -107,6 +120,7 @@ private:
     SaxRequest& m_request;
     std::size_t m_current = 0;
     int m_depth = 0;
+    bool m_inArray = false;  // within an array member, at depth 2
     bool m_outerIsObject = false;
     bool m_numberOutOfRange = false;
 };

@@ -16,6 +16,7 @@ struct SaxMember {
     std::string name;
     RequestValue value;  // its text in `text`
     std::string text;
+    std::vector<SaxMember> items;  // of an array member (value.array): its elements, unnamed
 };
 
 struct SaxRequest {

@@ -56,7 +56,7 @@ void BatchAnswerer::answer(std::string_view line, std::string& out) {
     const std::string_view name = fields.text("calc");
     if (!fields.ok()) return appendError(out, fields.error());
     if (name == kCircuitRequest) return appendCircuitRequest(out, m_request);
-    if (name == kFillRequest) return appendFillRequest(out, line);
+    if (name == kFillRequest) return appendFillRequest(out, m_request);
     const Command* command = commandForRequest(name);
     if (command == nullptr) {
         static const std::string unknown = unknownCalcMessage();

@@ -76,24 +76,26 @@ bool FillCommand::parsed() const {
 int FillCommand::run(const CommandRun& given) const {
     std::ostream& out = given.out;
     std::ostream& err = given.err;
-    const FillResult result = fillOfTexts(m_raceway, m_size, m_nipple, m_wires, m_cables, m_metric);
+    const std::vector<std::string_view> wires(m_wires.begin(), m_wires.end());
+    const std::vector<std::string_view> cables(m_cables.begin(), m_cables.end());
+    const FillResult result = fillOfTexts(m_raceway, m_size, m_nipple, wires, cables, m_metric);
+    const auto* refusal = std::get_if<FillRefusal>(&result);
+    const std::optional<std::string_view> entry =
+        refusal != nullptr ? fillRefusedEntry(*refusal, wires, cables) : std::nullopt;
     if (m_json) {
         std::string line;
-        appendFillAnswer(line, result);
+        appendFillAnswer(line, result, entry);
         out << line << '\n';
     } else if (const auto* answer = std::get_if<FillAnswer>(&result)) {
         out << fillSheet(*answer);
     }
-    const auto* refusal = std::get_if<FillRefusal>(&result);
     if (refusal == nullptr) return kExitOk;
     if (!m_json) {
         // The option of the row at fault, and the row as it was given.
-        const auto at = static_cast<std::size_t>(refusal->row);
-        const bool row = refusal->row >= 0 && at < m_wires.size() + m_cables.size();
         err << kProgram << ": ";
-        if (row)
-            err << (at < m_wires.size() ? "--wire " + m_wires[at]
-                                        : "--cable " + m_cables[at - m_wires.size()]);
+        if (entry)
+            err << (static_cast<std::size_t>(refusal->row) < wires.size() ? "--wire " : "--cable ")
+                << *entry;
         else
             err << "--" << (refusal->field == "conductors" ? "wire" : refusal->field);
         err << ": " << oneLine(refusal->reason) << '\n';

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/fill_json.h"
 
+#include <array>
+#include <charconv>
+
 #include <nlohmann/json.hpp>
 
 #include "cli/json_answer.h"
@@ -14,8 +17,8 @@ namespace ferrovolt {
 using Json = nlohmann::ordered_json;
 
 FillResult fillOfTexts(std::string_view raceway, std::string_view size, bool nipple,
-                       const std::vector<std::string>& wires,
-                       const std::vector<std::string>& cables, bool metric) {
+                       std::span<const std::string_view> wires,
+                       std::span<const std::string_view> cables, bool metric) {
     FillInputs in;
     const std::optional<int> type = fillRacewayOf(raceway);
     if (!type)
@@ -41,18 +44,30 @@ FillResult fillOfTexts(std::string_view raceway, std::string_view size, bool nip
         return std::nullopt;
     };
     int at = 0;
-    for (const std::string& wire : wires)
+    for (const std::string_view wire : wires)
         if (std::optional<FillRefusal> refusal = add(fillWireText(wire), at++)) return *refusal;
-    for (const std::string& cable : cables)
+    for (const std::string_view cable : cables)
         if (std::optional<FillRefusal> refusal = add(fillCableText(cable, metric), at++))
             return *refusal;
     return checkFill(in);
 }
 
-void appendFillAnswer(std::string& out, const FillResult& result) {
+std::optional<std::string_view> fillRefusedEntry(const FillRefusal& refusal,
+                                                 std::span<const std::string_view> wires,
+                                                 std::span<const std::string_view> cables) {
+    if (refusal.row < 0) return std::nullopt;
+    const auto at = static_cast<std::size_t>(refusal.row);
+    if (at < wires.size()) return wires[at];
+    if (at - wires.size() < cables.size()) return cables[at - wires.size()];
+    return std::nullopt;
+}
+
+void appendFillAnswer(std::string& out, const FillResult& result,
+                      std::optional<std::string_view> entry) {
     Json json;
     if (const auto* refusal = std::get_if<FillRefusal>(&result)) {
         json["refused"] = refusal->field;
+        if (entry) json["entry"] = *entry;
         json["reason"] = refusal->reason;
         return appendJson(out, json);
     }
@@ -90,50 +105,60 @@ void appendFillAnswer(std::string& out, const FillResult& result) {
     appendJson(out, json);
 }
 
-void appendFillRequest(std::string& out, std::string_view line) {
-    const Json request = Json::parse(line, nullptr, false);
-    if (request.is_discarded() || !request.is_object())
-        return appendError(out, "the request must be a JSON object");
-    const auto text = [&request](const char* key, std::string& into) -> std::optional<std::string> {
-        const auto member = request.find(key);
-        if (member == request.end() || member->is_null()) return std::nullopt;
-        if (member->is_string())
-            into = member->get<std::string>();
-        else if (member->is_number())
-            into = formatDouble(member->get<double>());
-        else
+void appendFillRequest(std::string& out, const FlatRequest& request) {
+    using Kind = RequestValue::Kind;
+    std::array<std::array<char, 400>, 2> digits{};  // the longest plain decimals of a double
+    std::size_t numbers = 0;
+    const auto text = [&](const char* key, std::string_view& into) -> std::optional<std::string> {
+        const RequestValue* member = request.find(key);
+        if (member == nullptr || member->kind == Kind::Null) return std::nullopt;
+        if (member->kind == Kind::Text) {
+            into = member->text;
+        } else if (member->kind == Kind::Integer || member->kind == Kind::Fraction) {
+            // The shortest plain decimals that read back as the same double, as the circuit
+            // and the calculators take a JSON number: 27 and "27" are the same input.
+            std::array<char, 400>& room = digits[numbers++];
+            const auto written = std::to_chars(room.data(), room.data() + room.size(),
+                                               member->number, std::chars_format::fixed);
+            into = std::string_view(room.data(), written.ptr);
+        } else {
             return "field \"" + std::string(key) + "\" must be a string";
-        return std::nullopt;
-    };
-    const auto flag = [&request](const char* key, bool& into) -> std::optional<std::string> {
-        const auto member = request.find(key);
-        if (member == request.end() || member->is_null()) return std::nullopt;
-        if (!member->is_boolean())
-            return "field \"" + std::string(key) + "\" must be true or false";
-        into = member->get<bool>();
-        return std::nullopt;
-    };
-    const auto texts = [&request](const char* key,
-                                  std::vector<std::string>& into) -> std::optional<std::string> {
-        const auto member = request.find(key);
-        if (member == request.end() || member->is_null()) return std::nullopt;
-        const std::string must = "field \"" + std::string(key) + "\" must be an array of strings";
-        if (!member->is_array()) return must;
-        for (const Json& item : *member) {
-            if (!item.is_string()) return must;
-            into.push_back(item.get<std::string>());
         }
         return std::nullopt;
     };
-    if (!request.contains("raceway")) return appendError(out, "missing field \"raceway\"");
-    std::string raceway, size;
+    const auto flag = [&request](const char* key, bool& into) -> std::optional<std::string> {
+        const RequestValue* member = request.find(key);
+        if (member == nullptr || member->kind == Kind::Null) return std::nullopt;
+        if (member->kind != Kind::Bool)
+            return "field \"" + std::string(key) + "\" must be true or false";
+        into = member->flag;
+        return std::nullopt;
+    };
+    const auto texts = [&request](
+                           const char* key,
+                           std::vector<std::string_view>& into) -> std::optional<std::string> {
+        const RequestValue* member = request.find(key);
+        if (member == nullptr || member->kind == Kind::Null) return std::nullopt;
+        const std::string must = "field \"" + std::string(key) + "\" must be an array of strings";
+        if (!member->array) return must;
+        for (const RequestValue& item : request.items(*member)) {
+            if (item.kind != Kind::Text) return must;
+            into.push_back(item.text);
+        }
+        return std::nullopt;
+    };
+    if (request.find("raceway") == nullptr) return appendError(out, "missing field \"raceway\"");
+    std::string_view raceway, size;
     bool nipple = false, metric = false;
-    std::vector<std::string> wires, cables;
+    std::vector<std::string_view> wires, cables;
     for (std::optional<std::string> error :
          {text("raceway", raceway), text("size", size), flag("nipple", nipple),
           flag("metric", metric), texts("wire", wires), texts("cable", cables)})
         if (error) return appendError(out, *error);
-    appendFillAnswer(out, fillOfTexts(raceway, size, nipple, wires, cables, metric));
+    const FillResult result = fillOfTexts(raceway, size, nipple, wires, cables, metric);
+    const auto* refusal = std::get_if<FillRefusal>(&result);
+    appendFillAnswer(out, result,
+                     refusal != nullptr ? fillRefusedEntry(*refusal, wires, cables) : std::nullopt);
 }
 
 }  // namespace ferrovolt

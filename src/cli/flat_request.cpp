@@ -178,12 +178,36 @@ private:
             if (const Status s = string(&name); s != kOn) return s;
             if (!take(':') || m_p == m_end) return Status::NotJson;
             RequestValue& member = m_request.addMember(name);
-            if (const Status s = value(&member); s != kOn) {
+            if (const Status s = *m_p == '[' ? array(member) : value(&member); s != kOn) {
                 m_request.m_outOfRangeNamed = s == Status::NumberOutOfRange;
                 return s;
             }
             skipSpace();
             if (at('}')) return ++m_p, kOn;
+            if (!take(',')) return Status::NotJson;
+        }
+    }
+
+    // An array member at its bracket, each element kept as an item.
+    Status array(RequestValue& kept) {
+        kept.kind = Kind::Nested;
+        kept.array = true;
+        kept.firstItem = m_request.m_itemCount;
+        kept.itemCount = 0;
+        ++m_p;
+        skipSpace();
+        if (at(']')) return ++m_p, kOn;
+        for (;;) {
+            if (m_p == m_end) return Status::NotJson;
+            // A number out of range stops the reading before its element is counted; a nested
+            // element counts from its bracket, as nlohmann's reader takes them.
+            const bool nestedItem = *m_p == '[' || *m_p == '{';
+            RequestValue& item = m_request.addItem();
+            if (nestedItem) ++kept.itemCount;
+            if (const Status s = value(&item); s != kOn) return s;
+            if (!nestedItem) ++kept.itemCount;
+            skipSpace();
+            if (at(']')) return ++m_p, kOn;
             if (!take(',')) return Status::NotJson;
         }
     }
@@ -468,6 +492,7 @@ private:
 
 FlatRequest::Status FlatRequest::read(std::string_view line) {
     m_count = 0;
+    m_itemCount = 0;
     m_nameMarks = 0;
     m_namesDistinct = true;
     m_outOfRangeNamed = false;
@@ -549,7 +574,16 @@ RequestValue& FlatRequest::addMember(std::string_view name) {
     if ((m_nameMarks & mark) != 0) m_namesDistinct = false;
     m_nameMarks |= mark;
     member.value.kind = Kind::Null;  // each kind sets the fields it has
+    member.value.array = false;
     return member.value;
+}
+
+RequestValue& FlatRequest::addItem() {
+    if (m_itemCount == m_items.size()) m_items.emplace_back();
+    RequestValue& item = m_items[m_itemCount++];
+    item.kind = Kind::Null;
+    item.array = false;
+    return item;
 }
 
 char* FlatRequest::unescapedRoom(std::size_t size) {

@@ -40,6 +40,15 @@ inline constexpr int kMaxFillConductors = 10000;
 // The rule of Table 1 that set the allowed percentage.
 enum class FillRule { OneConductor, TwoConductors, OverTwo, Nipple };
 
+// Whether the conductors can be laid in the raceway's bore, which the percentages of Table 1
+// do not ensure for a few large conductors (two 4 AWG THHN take 54 % of a 1/2 in EMT nipple's
+// area, within its 60 %, but are 0.648 in wide side by side in a 0.622 in bore).
+enum class FillBore {
+    Fits,
+    TooNarrow,  // the two largest side by side are wider than the inside diameter
+    NoRoom,     // the cross-section finds no place for every one of them
+};
+
 // A row as the fill counts it: its table's dimension and the area of all its items.
 struct FillItem {
     double diameter = 0;  // in, each
@@ -63,7 +72,10 @@ struct FillAnswer {
     // A same-size fill whose areas exceed the allowed area but whose count Note 7 allows.
     bool byNote7 = false;
     std::optional<double> jamRatio;  // inside diameter ÷ conductor diameter, when it may jam
-    std::vector<FillItem> items;     // one per input row
+    // Where Table 1 (or Note 7) allows the fill in this trade size but the conductors cannot
+    // be laid in its bore: the rule that fails. Fits wherever the areas decide.
+    FillBore bore = FillBore::Fits;
+    std::vector<FillItem> items;  // one per input row
     FillInputs inputs;
 };
 

@@ -5,6 +5,7 @@
 // count of one size and type.
 
 #include "fill/chapter9_tables.h"
+#include "fill/fill_check.h"
 
 namespace ferrovolt {
 
@@ -20,5 +21,16 @@ struct MaxSame {
     double percent;  // the percentage of Table 1 the count is taken at
 };
 MaxSame fillMaxSame(double racewayArea, double itemArea, bool nipple);
+
+// Whether the answer's conductors are within Table 1 (Note 7 for one size and type) in a
+// raceway of this total area (in²).
+bool fillAreasFit(const FillAnswer& answer, double racewayArea);
+
+// The two largest diameters of the answer's conductors side by side (the largest alone for
+// one conductor), in.
+double fillAcross(const FillAnswer& answer);
+
+// Whether the answer's conductors can be laid in a bore of this inside diameter (in).
+FillBore fillBoreOf(const FillAnswer& answer, double insideDiameter);
 
 }  // namespace ferrovolt

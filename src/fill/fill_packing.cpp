@@ -29,15 +29,28 @@ int meet(Point p, double a, Point q, double b, Point out[2]) {
     return 2;
 }
 
+// Where the next circle goes: as low as it can rest, or else against the wall (a ring first,
+// as five or more conductors of one size lie when they barely fit).
+enum class Lay { Lowest, Wall };
+
 class Packer {
 public:
-    explicit Packer(double radius) : m_radius(radius) {}
+    Packer(double radius, Lay lay) : m_radius(radius), m_lay(lay) {}
 
     bool place(double r, int row) {
         bool found = false;
         Point best{0, 0};
-        // The lowest place, then the one nearest the middle; the cheap test of height first.
+        // The lowest place (or the one furthest out), then the one nearest the middle; the
+        // cheap comparison first.
         const auto consider = [&](Point c) {
+            if (found && m_lay == Lay::Wall) {
+                const double out = std::hypot(c.x, c.y), bestOut = std::hypot(best.x, best.y);
+                if (out < bestOut - kTouch) return;
+                if (out > bestOut + kTouch && fits(c, r)) {
+                    best = c;
+                    return;
+                }
+            }
             const bool better =
                 !found || c.y < best.y - kTouch ||
                 (std::abs(c.y - best.y) <= kTouch && std::abs(c.x) < std::abs(best.x));
@@ -74,16 +87,35 @@ private:
     }
 
     double m_radius;
+    Lay m_lay;
     std::vector<PackedCircle> m_circles;
 };
 
 }  // namespace
 
+FillPacking packCircles(double radius, std::vector<PackedCircle> wanted) {
+    std::stable_sort(wanted.begin(), wanted.end(),
+                     [](const PackedCircle& a, const PackedCircle& b) { return a.r > b.r; });
+    const auto lay = [&](Lay how) {
+        FillPacking packing;
+        packing.radius = radius;
+        Packer packer(radius, how);
+        for (const PackedCircle& circle : wanted)
+            if (!packer.place(circle.r, circle.row)) ++packing.notLaid;
+        packing.circles = packer.take();
+        return packing;
+    };
+    FillPacking lowest = lay(Lay::Lowest);
+    if (lowest.notLaid == 0) return lowest;
+    FillPacking wall = lay(Lay::Wall);
+    return wall.notLaid < lowest.notLaid ? wall : lowest;
+}
+
 FillPacking packFill(const FillAnswer& answer, std::size_t limit) {
-    FillPacking packing;
+    double radius = 0;
     const auto& sizes = chapter9::kRaceways[static_cast<std::size_t>(answer.raceway)].sizes;
     for (const chapter9::RacewaySize& size : sizes)
-        if (size.trade == answer.tradeSize) packing.radius = size.idIn / 2;
+        if (size.trade == answer.tradeSize) radius = size.idIn / 2;
 
     std::vector<PackedCircle> wanted;
     for (std::size_t i = 0; i < answer.items.size(); ++i)
@@ -92,12 +124,9 @@ FillPacking packFill(const FillAnswer& answer, std::size_t limit) {
     std::stable_sort(wanted.begin(), wanted.end(),
                      [](const PackedCircle& a, const PackedCircle& b) { return a.r > b.r; });
     if (wanted.size() > limit) wanted.resize(limit);
-    packing.notLaid = answer.count - static_cast<int>(wanted.size());
-
-    Packer packer(packing.radius);
-    for (const PackedCircle& circle : wanted)
-        if (!packer.place(circle.r, circle.row)) ++packing.notLaid;
-    packing.circles = packer.take();
+    const int left = answer.count - static_cast<int>(wanted.size());
+    FillPacking packing = packCircles(radius, std::move(wanted));
+    packing.notLaid += left;
     return packing;
 }
 

@@ -27,4 +27,8 @@ struct FillPacking {
 // The answer's conductors and cables in its trade size, at most `limit` of them laid.
 FillPacking packFill(const FillAnswer& answer, std::size_t limit);
 
+// Circles (their radius and row) laid in a bore of this inside radius, largest first; those
+// with no room are counted in notLaid.
+FillPacking packCircles(double radius, std::vector<PackedCircle> wanted);
+
 }  // namespace ferrovolt

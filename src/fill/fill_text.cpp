@@ -50,9 +50,12 @@ std::optional<FillRefusal> readCount(std::string_view text, FillRow& row, std::s
     if (text.empty() || error == std::errc::invalid_argument || end != text.data() + text.size())
         return FillRefusal{field, quoted(text) + " is not a whole number of conductors", -1,
                            "count"};
-    if (count <= 0)
+    // A count too long to read is too large, unless it is negative.
+    const bool tooLarge =
+        error == std::errc::result_out_of_range ? text.front() != '-' : count > kMaxFillConductors;
+    if (!tooLarge && count <= 0)
         return FillRefusal{field, "the count must be a whole number of 1 or more", -1, "count"};
-    if (error == std::errc::result_out_of_range || count > kMaxFillConductors)
+    if (tooLarge)
         return FillRefusal{"conductors", "more than 10000 conductors and cables in one raceway", -1,
                            "count"};
     row.count = static_cast<int>(count);
@@ -70,6 +73,30 @@ std::string_view splitCount(std::string_view text, std::string_view& count) {
     }
     count = text.substr(0, x);
     return text.substr(x + 1);
+}
+
+// The inside diameter of a trade size of a raceway type, in.
+double insideDiameter(int raceway, int tradeSize) {
+    for (const c9::RacewaySize& size : c9::kRaceways[static_cast<std::size_t>(raceway)].sizes)
+        if (size.trade == tradeSize) return size.idIn;
+    return 0;
+}
+
+std::string inches(double value) {
+    return fillNumber(value, 4) + " in";
+}
+
+// Why the conductors cannot be laid in a bore that Table 1 would allow them.
+std::string boreText(const FillAnswer& a, FillBore bore, double id) {
+    if (bore == FillBore::TooNarrow)
+        return (a.count > 1 ? "the two largest side by side are " : "the conductor is ") +
+               inches(fillAcross(a)) + " across, wider than its " + inches(id) + " bore";
+    return "they cannot all be laid side by side in its " + inches(id) + " bore";
+}
+
+// Why the trade size below the answer does not hold them, where its areas would.
+FillBore belowBore(const FillAnswer& a, const c9::RacewaySize& below) {
+    return fillAreasFit(a, below.area) ? fillBoreOf(a, below.idIn) : FillBore::Fits;
 }
 
 }  // namespace
@@ -214,6 +241,12 @@ std::string fillRuleText(const FillAnswer& a) {
 std::string fillVerdict(const FillAnswer& a) {
     const std::string raceway =
         std::string(fillRacewayName(a.raceway)) + " " + fillTradeText(a.tradeSize);
+    if (!a.fits && a.bore != FillBore::Fits) {
+        const std::string why = boreText(a, a.bore, insideDiameter(a.raceway, a.tradeSize));
+        if (a.sizeGiven) return raceway + " does not hold them: " + why;
+        return "No trade size of " + std::string(fillRacewayName(a.raceway)) +
+               " holds them; in the largest, " + fillTradeText(a.tradeSize) + ", " + why;
+    }
     if (a.fits && a.byNote7)
         return raceway + " holds them by Note 7: " + number(a.count) + " of at most " +
                number(*a.maxSame);
@@ -279,6 +312,11 @@ std::vector<FillTrailStep> fillTrail(const FillAnswer& a) {
         for (std::size_t i = 1; a.fits && i < sizes.size(); ++i) {
             if (sizes[i].trade != a.tradeSize) continue;
             const c9::RacewaySize& below = sizes[i - 1];
+            if (const FillBore bore = belowBore(a, below); bore != FillBore::Fits) {
+                trail.push_back({std::string(raceway.name) + " " + fillTradeText(below.trade),
+                                 "too small: " + boreText(a, bore, below.idIn), c9::kTable4});
+                continue;
+            }
             trail.push_back(
                 {std::string(raceway.name) + " " + fillTradeText(below.trade),
                  "too small: " + fillNumber(below.area, 3) + " in² × " +
@@ -310,6 +348,9 @@ std::vector<FillTrailStep> fillTrail(const FillAnswer& a) {
         trail.push_back(
             {"Note 7", "not applied: the conductors are not all of one size and type", c9::kNote7});
     }
+    if (a.bore != FillBore::Fits)
+        trail.push_back(
+            {"Bore", boreText(a, a.bore, insideDiameter(a.raceway, a.tradeSize)), c9::kTable4});
     trail.push_back({"Fill",
                      area(a.totalArea) + " ÷ " + fillNumber(a.racewayArea, 3) +
                          " in² = " + fillNumber(a.fillPercent, 3) + " %",

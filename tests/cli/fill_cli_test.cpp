@@ -6,6 +6,10 @@
 
 #include <nlohmann/json.hpp>
 
+#include <ostream>
+#include <sstream>
+#include <string>
+
 #include "cli_run.h"
 
 namespace ferrovolt {
@@ -90,6 +94,10 @@ const WorkedExample kExamples[] = {
      19},
 };
 
+void PrintTo(const WorkedExample& example, std::ostream* out) {
+    *out << example.name;
+}
+
 class FillWorkedExample : public ::testing::TestWithParam<WorkedExample> {};
 
 TEST_P(FillWorkedExample, AnswersAsPublished) {
@@ -143,8 +151,9 @@ TEST(FillCliTest, BatchAnswersAndRefusesByField) {
     std::getline(lines, line);
     EXPECT_EQ(Json::parse(line)["trade_size"], "3/4");
     std::getline(lines, line);
-    EXPECT_EQ(line,
-              R"({"refused":"cable","reason":"\"-1\" is not a positive diameter in inches"})");
+    EXPECT_EQ(
+        line,
+        R"({"refused":"cable","entry":"2x-1","reason":"\"-1\" is not a positive diameter in inches"})");
     std::getline(lines, line);
     EXPECT_EQ(
         line,
@@ -152,6 +161,53 @@ TEST(FillCliTest, BatchAnswersAndRefusesByField) {
     std::getline(lines, line);
     EXPECT_EQ(line, R"({"error":"field \"wire\" must be an array of strings"})");
 }
+
+// A batch fill line read as every batch line is: a JSON number by its shortest text (as the
+// command line would be given it), the lists' texts with their escapes undone, and a refusal
+// naming the entry at fault.
+struct BatchFillCase {
+    const char* name;
+    const char* line;
+    const char* answer;  // the whole line, or the trade size of an answer
+};
+
+void PrintTo(const BatchFillCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+const BatchFillCase kBatchFill[] = {
+    {"DesignatorAsNumber", R"({"calc":"fill","raceway":"emt","size":27,"wire":["3x6:THHN"]})", "1"},
+    // The nearest double below 27 is not 27, and is refused as its text is.
+    {"NumberJustBelowADesignator",
+     R"({"calc":"fill","raceway":"emt","size":26.999999999999996,"wire":["3x6:THHN"]})",
+     R"j({"refused":"size","reason":"\"26.999999999999996\" is not a trade size or metric designator (ferrovolt-calc list trade-sizes)"})j"},
+    {"EscapedEntry", R"({"calc":"fill","raceway":"emt","wire":["3x6:\u0054HHN"]})", "3/4"},
+    {"WireEntryAtFault", R"({"calc":"fill","raceway":"emt","wire":["3x12:THHN","0x10:THHN"]})",
+     R"j({"refused":"wire","entry":"0x10:THHN","reason":"the count must be a whole number of 1 or more"})j"},
+    {"CountOfTwentyDigits",
+     R"({"calc":"fill","raceway":"emt","wire":["99999999999999999999x12:THHN"]})",
+     R"j({"refused":"conductors","entry":"99999999999999999999x12:THHN","reason":"more than 10000 conductors and cables in one raceway"})j"},
+    {"EntryNotAText", R"({"calc":"fill","raceway":"emt","wire":["3x6:THHN",6]})",
+     R"({"error":"field \"wire\" must be an array of strings"})"},
+    {"EntryNested", R"({"calc":"fill","raceway":"emt","cable":[["1x0.5"]]})",
+     R"({"error":"field \"cable\" must be an array of strings"})"},
+};
+
+class BatchFill : public ::testing::TestWithParam<BatchFillCase> {};
+
+TEST_P(BatchFill, ReadAsEveryBatchLine) {
+    const BatchFillCase& c = GetParam();
+    const CliRun run = runCommand({"batch"}, std::string(c.line) + "\n");
+    ASSERT_EQ(run.status, 0);
+    const std::string line = run.out.substr(0, run.out.find('\n'));
+    if (*c.answer == '{')
+        EXPECT_EQ(line, c.answer);
+    else
+        EXPECT_EQ(Json::parse(line)["trade_size"], c.answer) << line;
+}
+
+INSTANTIATE_TEST_SUITE_P(Lines, BatchFill, ::testing::ValuesIn(kBatchFill),
+                         [](const auto& test) { return std::string(test.param.name); });
 
 }  // namespace
 }  // namespace ferrovolt

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ostream>
 #include <string_view>
 
 #include "cli/flat_request.h"
@@ -23,6 +24,10 @@ struct ReadCase {
     std::string_view text;  // its text, for Text
     double number;          // its number, for Integer and Fraction
 };
+
+void PrintTo(const ReadCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 std::string caseName(const testing::TestParamInfo<ReadCase>& info) {
     return info.param.name;
@@ -93,6 +98,10 @@ struct FindCase {
     std::size_t nextAfter;
 };
 
+void PrintTo(const FindCase& c, std::ostream* out) {
+    *out << c.line << " from " << c.next;
+}
+
 class FindFrom : public testing::TestWithParam<FindCase> {};
 
 // Looking from a member first finds what looking from the end finds: a repeated name's last.
@@ -131,6 +140,28 @@ TEST(ReadLine, OutOfRangeNamesTheMemberHoldingTheNumber) {
         ASSERT_EQ(request.read(c.line), Status::NumberOutOfRange) << c.line;
         EXPECT_EQ(request.outOfRangeMessage(), c.message) << c.line;
     }
+}
+
+// The fill's lists: an array member keeps its elements, each line its own.
+TEST(ReadLine, ArrayMemberKeepsItsElements) {
+    FlatRequest request;
+    ASSERT_EQ(request.read(R"j({"w":["3x12:THHN","\u0031x8:bare",2.5,[1],{}],"x":[]})j"),
+              Status::Object);
+    const RequestValue* w = request.find("w");
+    ASSERT_TRUE(w->array);
+    const auto items = request.items(*w);
+    ASSERT_EQ(items.size(), 5U);
+    EXPECT_EQ(items[0].text, "3x12:THHN");
+    EXPECT_EQ(items[1].text, "1x8:bare");
+    EXPECT_EQ(items[2].kind, Kind::Fraction);
+    EXPECT_EQ(items[2].number, 2.5);
+    EXPECT_EQ(items[3].kind, Kind::Nested);
+    EXPECT_EQ(items[4].kind, Kind::Nested);
+    EXPECT_TRUE(request.items(*request.find("x")).empty());
+    ASSERT_EQ(request.read(R"j({"w":["1x6:TW"],"y":{"z":["a"]}})j"), Status::Object);
+    ASSERT_EQ(request.items(*request.find("w")).size(), 1U);
+    EXPECT_EQ(request.items(*request.find("w"))[0].text, "1x6:TW");
+    EXPECT_FALSE(request.find("y")->array);
 }
 
 TEST(ReadLine, DeepNestingIsReadWithoutRecursion) {

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "fill/chapter9_tables.h"
 #include "fill/fill_check.h"
 
@@ -37,6 +39,10 @@ struct AnnexCCell {
     const char* conductor;  // SIZE:TYPE
     int count;
 };
+
+void PrintTo(const AnnexCCell& cell, std::ostream* out) {
+    *out << cell.name;
+}
 
 constexpr AnnexCCell kAnnexC[] = {
     {"C1", "emt", "1/2", "14:THHN", 12},
@@ -113,6 +119,17 @@ TEST_P(AnnexC, CountOfOneSizeAndType) {
 INSTANTIATE_TEST_SUITE_P(Published, AnnexC, ::testing::ValuesIn(kAnnexC),
                          [](const auto& test) { return std::string(test.param.name); });
 
+// Note 7 at its edge: a fraction of exactly 0.8 counts one more, one just below does not.
+constexpr AnnexCCell kNote7Fractions[] = {
+    // 0.4 × 0.533 in² ÷ 0.0065 in² = 32.8 exactly (in decimal) → 33.
+    {"FractionOf0_8RoundsUp", "emt", "3/4", "18:SF-1", 33},
+    // 0.4 × 5.858 in² ÷ 0.1698 in² = 13.79976 → 13.
+    {"FractionJustBelow0_8RoundsDown", "emt", "2-1/2", "1:THW-compact", 13},
+};
+
+INSTANTIATE_TEST_SUITE_P(Note7Fraction, AnnexC, ::testing::ValuesIn(kNote7Fractions),
+                         [](const auto& test) { return std::string(test.param.name); });
+
 // The edges of Table 1 and the Notes: the smallest trade size each set of rows needs.
 struct EdgeCase {
     const char* name;
@@ -123,6 +140,10 @@ struct EdgeCase {
     FillRule rule;
     bool byNote7;
 };
+
+void PrintTo(const EdgeCase& edge, std::ostream* out) {
+    *out << edge.name;
+}
 
 const EdgeCase kEdges[] = {
     // One conductor at 53 %, allowed by Note 7 from 0.8 of one: 0.161 ÷ 0.175 = 0.92.
@@ -158,6 +179,23 @@ const EdgeCase kEdges[] = {
      false,
      "1-1/4",
      FillRule::TwoConductors,
+     false},
+    // Cables of two diameters are a mixed fill, never one size for Note 7: 2 × 0.1963 in² +
+    // 0.5027 in² = 0.8954 in² needs 40 % of 2 in (1.3424 in²), as 1-1/2 allows 0.8144 in².
+    {"CablesOfTwoDiametersMixed",
+     "emt",
+     {"c:2x0.5", "c:1x0.8"},
+     false,
+     "2",
+     FillRule::OverTwo,
+     false},
+    // Three of one diameter: 3 × 0.1963 in² = 0.5890 in² ≤ 0.5984 in² of 1-1/4 (1 takes 0.3456).
+    {"CablesOfOneDiameter",
+     "emt",
+     {"c:2x0.5", "c:1x0.5"},
+     false,
+     "1-1/4",
+     FillRule::OverTwo,
      false},
     // A bare grounding conductor from Table 8 counts and adds its area (W1 below).
     {"BareFromTable8",
@@ -199,6 +237,84 @@ TEST_P(FillEdges, SmallestTradeSizeAndRule) {
 INSTANTIATE_TEST_SUITE_P(Table1AndNotes, FillEdges, ::testing::ValuesIn(kEdges),
                          [](const auto& test) { return std::string(test.param.name); });
 
+// A given trade size: whether it holds the rows, the rule that fails, and the verdict.
+struct GivenSizeCase {
+    const char* name;
+    const char* raceway;
+    const char* trade;
+    std::vector<std::string_view> rows;
+    bool nipple;
+    FillBore bore;
+    const char* verdict;
+};
+
+void PrintTo(const GivenSizeCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+// clang-format off
+const GivenSizeCase kGivenSizes[] = {
+    // A mixed sum equal to its limit in decimal (2 × 0.0133 + 2 × 0.0437 = 0.1140 in² = 40 % of
+    // 0.285 in²) lands above it in binary, and holds; 0.0139 + 0.0133 + 2 × 0.0437 = 0.1146
+    // does not.
+    {"MixedSumAtTheAllowedArea", "pvc-40", "1/2", {"2x12:THHN", "2x8:TW"}, false, FillBore::Fits,
+     "PVC Schedule 40 and HDPE 1/2 (16) holds them: 0.114 in² of the 0.114 in² allowed"},
+    {"MixedSumAboveTheAllowedArea", "pvc-40", "1/2", {"1x14:TW", "1x12:THHN", "2x8:TW"}, false, FillBore::Fits,
+     "PVC Schedule 40 and HDPE 1/2 (16) does not hold them: 0.1146 in² where 0.114 in² are allowed"},
+    // Two 4 AWG THHN are 2 × 0.0824 = 0.1648 in² of a nipple's 60 % × 0.304 = 0.1824 in², but
+    // 2 × 0.324 = 0.648 in across a 0.622 in bore.
+    {"TwoFourAwgWiderThanTheNipple", "emt", "1/2", {"2x4:THHN"}, true, FillBore::TooNarrow,
+     "EMT 1/2 (16) does not hold them: the two largest side by side are 0.648 in across, wider than its 0.622 in bore"},
+    // Side by side exactly the bore (2 × 0.311 = 0.622 in) they lie; 0.0002 in more they do not.
+    {"TwoCablesAcrossTheBore", "emt", "1/2", {"c:2x0.311"}, true, FillBore::Fits,
+     "EMT 1/2 (16) holds them: 0.1519 in² of the 0.1824 in² allowed"},
+    {"TwoCablesWiderThanTheBore", "emt", "1/2", {"c:2x0.3111"}, true, FillBore::TooNarrow,
+     "EMT 1/2 (16) does not hold them: the two largest side by side are 0.6222 in across, wider than its 0.622 in bore"},
+    // The largest and the second largest of two rows: 0.324 + 0.292 = 0.616 in.
+    {"TwoSizesWithinTheBore", "emt", "1/2", {"1x4:THHN", "1x4:TFE"}, true, FillBore::Fits,
+     "EMT 1/2 (16) holds them: 0.1494 in² of the 0.1824 in² allowed"},
+    // The other side of the refusals below: the smallest cable and the most conductors.
+    {"SmallestCable", "emt", "1/2", {"c:1x0.04"}, false, FillBore::Fits,
+     "EMT 1/2 (16) holds them: 0.0013 in² of the 0.1611 in² allowed"},
+    {"TheMostConductorsAnswered", "emt", "4", {"10000x14:THHN"}, false, FillBore::Fits,
+     "EMT 4 (103) does not hold them: 10000 where at most 608 are allowed"},
+};
+// clang-format on
+
+class FillGivenSize : public ::testing::TestWithParam<GivenSizeCase> {};
+
+TEST_P(FillGivenSize, HoldsThemOrSaysWhichRuleFails) {
+    const GivenSizeCase& c = GetParam();
+    FillInputs in;
+    in.raceway = fillRacewayOf(c.raceway).value();
+    in.tradeSize = fillTradeSizeOf(c.trade).value();
+    in.nipple = c.nipple;
+    for (std::string_view text : c.rows) {
+        const auto row =
+            text.starts_with("c:") ? fillCableText(text.substr(2), false) : fillWireText(text);
+        in.rows.push_back(std::get<FillRow>(row));
+    }
+    const FillAnswer answer = std::get<FillAnswer>(checkFill(in));
+    EXPECT_EQ(answer.bore, c.bore);
+    EXPECT_EQ(fillVerdict(answer), c.verdict);
+}
+
+INSTANTIATE_TEST_SUITE_P(Verdicts, FillGivenSize, ::testing::ValuesIn(kGivenSizes),
+                         [](const auto& test) { return std::string(test.param.name); });
+
+TEST(FillAnswerTest, TheSizeTooNarrowIsPassedOverAndSaidWhy) {
+    // Two 4 AWG THHN in a nipple: 1/2 EMT allows the area (0.1648 ≤ 0.1824 in²) but not their
+    // width (0.648 > 0.622 in); 3/4 (0.824 in) holds them.
+    const auto answer = std::get<FillAnswer>(fill("emt", "", {"2x4:THHN"}, true));
+    EXPECT_TRUE(answer.fits);
+    EXPECT_EQ(fillTradeText(answer.tradeSize, false), "3/4");
+    std::vector<std::string> below;
+    for (const FillTrailStep& step : fillTrail(answer))
+        if (step.step == "EMT 1/2 (16)") below.push_back(step.value);
+    EXPECT_EQ(below, std::vector<std::string>{"too small: the two largest side by side are 0.648 "
+                                              "in across, wider than its 0.622 in bore"});
+}
+
 TEST(FillAnswerTest, ThreeConductorsThatMayJamAreWarnedOf) {
     // 0.622 in ÷ 0.216 in = 2.88: three 8 AWG THHN fit 1/2 in EMT but may jam.
     const auto answer = std::get<FillAnswer>(fill("emt", "", {"3x8:THHN"}));
@@ -227,6 +343,10 @@ struct RefusalCase {
     const char* cell;
     const char* reason;
 };
+
+void PrintTo(const RefusalCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 const RefusalCase kRefusals[] = {
     {"Emt3_8",
@@ -300,6 +420,36 @@ const RefusalCase kRefusals[] = {
      "conductors",
      "count",
      "more than 10000 conductors and cables in one raceway"},
+    {"CountOfTwentyDigits",
+     "emt",
+     "",
+     {"99999999999999999999x12:THHN"},
+     "conductors",
+     "count",
+     "more than 10000 conductors and cables in one raceway"},
+    {"NegativeCountOfTwentyDigits",
+     "emt",
+     "",
+     {"-99999999999999999999x12:THHN"},
+     "wire",
+     "count",
+     "the count must be a whole number of 1 or more"},
+    {"OneCountOverTheMost",
+     "emt",
+     "",
+     {"10001x12:THHN"},
+     "conductors",
+     "count",
+     "more than 10000 conductors and cables in one raceway"},
+    // Below the smallest conductor of the tables (0.040 in) Note 7's count would leave an int.
+    {"CableBelowTheSmallestConductor",
+     "emt",
+     "",
+     {"c:1x0.0399"},
+     "cable",
+     "diameter",
+     "the diameter must be at least 0.04 in, the smallest conductor of Chapter 9 (18 AWG bare, "
+     "Table 8)"},
     {"NoRows", "emt", "", {}, "wire", "count", "enter at least one conductor or cable"},
 };
 

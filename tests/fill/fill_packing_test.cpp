@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ostream>
 
 #include "fill/fill_packing.h"
 
@@ -16,6 +17,10 @@ struct PackingCase {
     std::vector<const char*> wires;
     int laid;
 };
+
+void PrintTo(const PackingCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 const PackingCase kPackings[] = {
     {"OneConductor", "emt", {"1x500:THHN"}, 1},
@@ -46,6 +51,40 @@ TEST_P(FillPackingTest, InsideTheWallAndApart) {
 }
 
 INSTANTIATE_TEST_SUITE_P(CrossSection, FillPackingTest, ::testing::ValuesIn(kPackings),
+                         [](const auto& test) { return std::string(test.param.name); });
+
+// Equal circles at the densest packing's bore, and just inside it: five need a bore of
+// 1 + √(2(1 + 1/√5)) = 2.7013 radii (a ring against the wall), six and seven 3 radii (a ring of
+// six, about one for seven), so just inside 3 only five lie.
+struct RingCase {
+    const char* name;
+    int count;
+    double bore;  // the bore's radius, in circle radii
+    int notLaid;
+};
+
+void PrintTo(const RingCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+const RingCase kRings[] = {
+    {"FiveAtTheirBore", 5, 2.7014, 0},
+    {"FiveInsideTheirBore", 5, 2.70, 1},
+    {"SevenAtTheirBore", 7, 3.0, 0},
+    {"SevenInsideTheirBore", 7, 2.99, 2},
+};
+
+class FillRingTest : public ::testing::TestWithParam<RingCase> {};
+
+TEST_P(FillRingTest, EqualCirclesAtTheDensestBore) {
+    const RingCase& c = GetParam();
+    const FillPacking packing = packCircles(
+        c.bore,
+        std::vector<PackedCircle>(static_cast<std::size_t>(c.count), PackedCircle{0, 0, 1, 0}));
+    EXPECT_EQ(packing.notLaid, c.notLaid);
+}
+
+INSTANTIATE_TEST_SUITE_P(DensestPackings, FillRingTest, ::testing::ValuesIn(kRings),
                          [](const auto& test) { return std::string(test.param.name); });
 
 }  // namespace
