@@ -13,10 +13,12 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "check/check_sheet.h"
 #include "circuit/nec2023_code.h"
@@ -35,6 +37,14 @@ namespace ferrovolt {
 namespace {
 
 constexpr double kSizeScale = 2.4;
+// A window manager's borders, left and right, beside the screen's work area.
+constexpr int kFrameSides = 8;
+// The letters of the code's name its list shows at the least.
+constexpr int kCodeLetters = 12;
+// The answer's rows a short screen still shows; the others scroll.
+constexpr int kLeastRows = 4;
+// The calculation's lines a short screen still shows; it scrolls.
+constexpr int kLeastTrailLines = 4;
 
 // The verdict, as the trail's "Answer" step words it.
 QString verdictOf(const CircuitCase& checked) {
@@ -74,8 +84,12 @@ CircuitWindow::CircuitWindow(const CircuitCode& code, QWidget* parent)
     m_panel = new QVBoxLayout(inputs);
     m_panel->setContentsMargins({});
     m_panel->addStretch(1);
-    left->addWidget(new ScrollingPanel(inputs, this), 1);
+    auto* inputPanel = new ScrollingPanel(inputs, this);
+    inputPanel->allowSideways();  // the answer beside it stays whole
+    left->addWidget(inputPanel, 1);
     auto* columns = new QHBoxLayout;
+    m_columns = columns;
+    m_left = left;
     auto* right = new QVBoxLayout;
     buildResults(right);
     columns->addLayout(left, 0);
@@ -92,6 +106,28 @@ CircuitWindow::CircuitWindow(const CircuitCode& code, QWidget* parent)
 
     orderTabs();
     recalculate();
+    fitColumns();
+}
+
+void CircuitWindow::fitColumns() {
+    // The answer's column keeps the width its rows ask where the screen has room for it beside
+    // the narrowest inputs; on a narrower screen (a laptop's at 200 %) its captions take a
+    // second line and the inputs scroll sideways.
+    const QScreen* shown = screen();
+    if (shown == nullptr || layout() == nullptr) return;
+    const auto wrapCaptions = [this](bool wrap) {
+        for (ResultCaption* caption : m_rowPanel->widget()->findChildren<ResultCaption*>())
+            caption->setWordWrap(wrap);
+        m_rowPanel->updateGeometry();
+    };
+    m_resultBox->setMinimumWidth(0);
+    wrapCaptions(false);
+    const int wanted = m_resultBox->sizeHint().width();
+    const QMargins margins = layout()->contentsMargins();
+    const int room = shown->availableGeometry().width() - kFrameSides - margins.left() -
+                     margins.right() - m_columns->spacing() - m_left->minimumSize().width();
+    if (room < wanted) wrapCaptions(true);
+    m_resultBox->setMinimumWidth(std::clamp(room, 0, wanted));
 }
 
 void CircuitWindow::buildCodeChoice(QVBoxLayout* into) {
@@ -102,11 +138,15 @@ void CircuitWindow::buildCodeChoice(QVBoxLayout* into) {
     for (const CircuitCode* code : circuitCodes())
         m_codeList->addItem(qt(code->name()), qt(code->key()));
     m_codeList->setCurrentIndex(m_codeList->findData(qt(m_code->key())));
-    auto* caption = new QLabel(QStringLiteral("Cod&e:"), this);
-    caption->setBuddy(m_codeList);
-    m_codeList->setAccessibleName(plain(caption->text()));
-    m_codeGrid->addWidget(caption, 0, 0);
-    m_codeGrid->addWidget(m_codeList, 0, 1, Qt::AlignLeft);
+    m_codeCaption = new QLabel(QStringLiteral("Cod&e:"), this);
+    m_codeCaption->setBuddy(m_codeList);
+    m_codeList->setAccessibleName(plain(m_codeCaption->text()));
+    m_codeGrid->addWidget(m_codeCaption, 0, 0);
+    // As wide as the inputs' controls where there is room, else shorter: its entry is cut
+    // and said whole (listEntryWhole).
+    m_codeList->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_codeList->setMinimumContentsLength(kCodeLetters);
+    m_codeGrid->addWidget(m_codeList, 0, 1);
     m_codeGrid->setColumnStretch(1, 1);
     into->addLayout(m_codeGrid);
     connect(m_codeList, &QComboBox::activated, this, [this](int index) {
@@ -118,10 +158,12 @@ void CircuitWindow::buildCodeChoice(QVBoxLayout* into) {
 
 void CircuitWindow::buildResults(QVBoxLayout* into) {
     auto* box = new QGroupBox(QStringLiteral("Result"), this);
+    m_resultBox = box;
     m_resultLayout = new QVBoxLayout(box);
     m_note = new QLabel(this);
     m_note->setObjectName(QStringLiteral("lblNote"));
     m_note->setWordWrap(true);
+    m_note->hide();  // shown with a note only: its empty line is room the rows need
     setTextTone(m_note, TextTone::Note);
     m_resultLayout->addWidget(m_note);
 
@@ -140,7 +182,6 @@ void CircuitWindow::buildResults(QVBoxLayout* into) {
     // The rows come next (buildRows), then the buttons below them.
     m_resultLayout->addStretch(1);
 
-    auto* buttons = new QHBoxLayout;
     m_showTrail = new QPushButton(QStringLiteral("S&how the calculation"), this);
     m_showTrail->setObjectName(QStringLiteral("cmdShowTrail"));
     m_showTrail->setCheckable(true);
@@ -155,16 +196,15 @@ void CircuitWindow::buildResults(QVBoxLayout* into) {
     m_conduitFill->setToolTip(QStringLiteral("Sizes the raceway for these conductors"));
     for (QPushButton* button : {m_showTrail, m_copy, m_save, m_conduitFill})
         button->setAccessibleName(plain(button->text()));
-    buttons->addWidget(m_showTrail);
-    buttons->addWidget(m_copy);
-    buttons->addWidget(m_save);
-    buttons->addStretch(1);
+    // Two to a line, in Tab order, so that the answer's column stays narrow enough for the
+    // inputs beside it on a laptop's screen at 200 %.
+    auto* buttons = new QGridLayout;
+    buttons->addWidget(m_showTrail, 0, 0);
+    buttons->addWidget(m_copy, 0, 1);
+    buttons->addWidget(m_save, 1, 0);
+    buttons->addWidget(m_conduitFill, 1, 1);
+    buttons->setColumnStretch(2, 1);
     m_resultLayout->addLayout(buttons);
-    // The next tool on a line of its own, so the answer's column stays narrow.
-    auto* next = new QHBoxLayout;
-    next->addWidget(m_conduitFill);
-    next->addStretch(1);
-    m_resultLayout->addLayout(next);
     m_status = new StatusLine(this);
     m_resultLayout->addWidget(m_status);
 
@@ -172,6 +212,7 @@ void CircuitWindow::buildResults(QVBoxLayout* into) {
     m_trail->setObjectName(QStringLiteral("trail"));
     m_trail->setAccessibleName(QStringLiteral("Calculation"));
     m_trail->setVisible(false);
+    m_trail->setMinimumHeight(fontMetrics().height() * kLeastTrailLines);
     m_resultLayout->addWidget(m_trail, 3);
     into->addWidget(box);
 
@@ -216,6 +257,7 @@ void CircuitWindow::buildRows() {
     } else {
         m_rowPanel = new ScrollingPanel(panel, this);
         m_rowPanel->setObjectName(QStringLiteral("rowPanel"));
+        m_rowPanel->setLeastLines(kLeastRows);
         m_resultLayout->insertWidget(m_resultLayout->indexOf(m_verdict) + 1, m_rowPanel);
     }
 

@@ -20,6 +20,7 @@
 
 class QComboBox;
 class QGridLayout;
+class QHBoxLayout;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -77,10 +78,13 @@ private:
     // The code's fields, in group boxes in the order their groups first come.
     void buildInputs();
     QWidget* addField(QGridLayout* grid, std::size_t index);
-    QWidget* fieldControl(const CheckField& field);
+    // `caption` with its access letter.
+    QWidget* fieldControl(const CheckField& field, const QString& caption);
     void buildResults(QVBoxLayout* into);
     // The code's rows: its criteria, a gap, then every other row but the size.
     void buildRows();
+    // The answer's column as wide as its rows ask, less what the screen lacks for it.
+    void fitColumns();
     // Tab goes from the code down the panel, then to the sheet's buttons.
     void orderTabs();
     QWidget* control(std::string_view key) const;
@@ -111,7 +115,12 @@ private:
     std::vector<QGroupBox*> m_groups;
     std::vector<QGridLayout*> m_inputGrids;
     std::vector<Input> m_inputs;
+    std::vector<QString> m_shownCaptions;  // each field's caption with its access letter
+    QLabel* m_codeCaption = nullptr;
 
+    QHBoxLayout* m_columns = nullptr;
+    QVBoxLayout* m_left = nullptr;
+    QGroupBox* m_resultBox = nullptr;
     QVBoxLayout* m_resultLayout = nullptr;
     QLabel* m_note = nullptr;
     ResultValue* m_size = nullptr;

@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSpinBox>
 #include <algorithm>
 #include <array>
@@ -17,6 +18,7 @@
 #include "circuit_window/code_memory.h"
 #include "circuit_window/method_pictures.h"
 #include "circuit_window/window_text.h"
+#include "window_kit/access_letters.h"
 #include "window_kit/aligned_columns.h"
 #include "window_kit/text_tone.h"
 
@@ -41,6 +43,13 @@ std::vector<std::string_view> choiceKeys(std::string_view choices) {
         choices = bar == std::string_view::npos ? std::string_view() : choices.substr(bar + 1);
     }
     return keys;
+}
+
+// Whether the window shows the field's caption, on a label or a check box: where an access
+// letter can stand.
+bool showsCaption(const CheckField& field) {
+    return field.placement == FieldPlacement::Row ||
+           (field.kind == InputKind::Flag && field.shown.empty() && field.maximum == 0);
 }
 
 }  // namespace
@@ -87,7 +96,7 @@ QWidget* CircuitWindow::control(std::string_view key) const {
     return nullptr;
 }
 
-QWidget* CircuitWindow::fieldControl(const CheckField& field) {
+QWidget* CircuitWindow::fieldControl(const CheckField& field, const QString& caption) {
     const QString initial = qt(field.defaultText.empty() ? field.initial : field.defaultText);
     if (field.maximum > 0) {
         auto* spin = new QSpinBox(this);
@@ -135,7 +144,7 @@ QWidget* CircuitWindow::fieldControl(const CheckField& field) {
         return list;
     }
     if (field.kind == InputKind::Flag) {
-        auto* box = new QCheckBox(qt(field.caption), this);
+        auto* box = new QCheckBox(caption, this);
         setText(box, initial);
         connect(box, &QCheckBox::toggled, this, [this] { recalculate(); });
         return box;
@@ -149,8 +158,8 @@ QWidget* CircuitWindow::fieldControl(const CheckField& field) {
 
 QWidget* CircuitWindow::addField(QGridLayout* grid, std::size_t index) {
     const CheckField& field = m_code->fields()[index];
-    const QString caption = qt(field.caption);
-    QWidget* control = fieldControl(field);
+    const QString caption = m_shownCaptions[index];
+    QWidget* control = fieldControl(field, caption);
     control->setObjectName(qt(field.key));
     control->setAccessibleName(plain(caption));
     const int row = grid->rowCount();
@@ -188,6 +197,26 @@ void CircuitWindow::buildInputs() {
     for (const CheckField& field : fields)
         if (std::find(groups.begin(), groups.end(), field.group) == groups.end())
             groups.push_back(field.group);
+    // Every access letter once in the window: the window's commands keep theirs, the inputs
+    // take the others in the order they are laid out.
+    QList<QChar> taken;
+    for (const QString& command : {m_codeCaption->text(), m_showTrail->text(), m_copy->text(),
+                                   m_save->text(), m_conduitFill->text()})
+        if (const QChar letter = accessLetter(command); !letter.isNull()) taken << letter;
+    std::vector<std::size_t> lettered;
+    QStringList captions;
+    for (const std::string_view group : groups)
+        for (std::size_t i = 0; i < fields.size(); ++i)
+            if (fields[i].group == group && showsCaption(fields[i])) {
+                lettered.push_back(i);
+                captions << qt(fields[i].caption);
+            }
+    captions = withAccessLetters(captions, taken);
+    m_shownCaptions.assign(fields.size(), QString());
+    for (std::size_t i = 0; i < fields.size(); ++i) m_shownCaptions[i] = qt(fields[i].caption);
+    for (std::size_t i = 0; i < lettered.size(); ++i)
+        m_shownCaptions[lettered[i]] = captions[static_cast<qsizetype>(i)];
+
     for (const std::string_view group : groups) {
         auto* box = new QGroupBox(qt(group), this);
         m_panel->insertWidget(static_cast<int>(m_groups.size()), box);
@@ -202,13 +231,18 @@ void CircuitWindow::buildInputs() {
     if (QWidget* material = control("material")) {
         // A material chosen here replaces the one a tab could not hand over.
         if (auto* list = qobject_cast<QComboBox*>(material))
-            connect(list, &QComboBox::activated, m_note, [this] { m_note->clear(); });
+            connect(list, &QComboBox::activated, m_note, [this] {
+                m_note->clear();
+                m_note->hide();
+            });
     }
 
     // The code's list stands above the groups, its control in line with theirs.
     std::vector<QGridLayout*> grids = m_inputGrids;
     grids.push_back(m_codeGrid);
-    alignColumns(grids, {0, 2});
+    alignColumns(grids, {0});
+    // Its unit column is empty: the room goes to the list, the window stays narrow.
+    alignColumns(m_inputGrids, {2});
     if (!m_groups.empty()) {
         int left = 0, top = 0, right = 0, bottom = 0;
         m_inputGrids.front()->getContentsMargins(&left, &top, &right, &bottom);
@@ -248,6 +282,7 @@ void CircuitWindow::switchCode(const CircuitCode& code) {
     m_building = false;
     orderTabs();
     recalculate();
+    fitColumns();
 }
 
 void CircuitWindow::prefill(const CircuitPrefill& tab) {
@@ -283,6 +318,7 @@ void CircuitWindow::prefill(const CircuitPrefill& tab) {
             "as they were.");
     }
     m_note->setText(note.trimmed());
+    m_note->setVisible(!m_note->text().isEmpty());
     m_building = false;
     recalculate();
 }

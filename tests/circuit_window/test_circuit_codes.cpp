@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -22,6 +23,8 @@
 #include "circuit_window/circuit_window.h"
 #include "circuit_window/window_text.h"
 #include "iec60364/iec60364_inputs.h"
+#include "window_kit/access_letters.h"
+#include "window_kit/placement.h"
 #include "window_kit/result_rows.h"
 #include "window_kit/text_tone.h"
 
@@ -78,6 +81,10 @@ private slots:
     void answersWithTheCodesRows();
     void fitsSmallScreens_data();
     void fitsSmallScreens();
+    void accessLettersOnce_data();
+    void accessLettersOnce();
+    void fitsTheScreen_data();
+    void fitsTheScreen();
 };
 
 void TestCircuitCodes::panelIsTheCodesFields_data() {
@@ -117,7 +124,8 @@ void TestCircuitCodes::panelIsTheCodesFields() {
             for (const QLabel* caption : w.findChildren<QLabel*>())
                 if (caption->buddy() == control) {
                     ++labels;
-                    QCOMPARE(caption->text(), ferrovolt::qt(field.caption));
+                    QCOMPARE(ferrovolt::plain(caption->text()),
+                             ferrovolt::plain(ferrovolt::qt(field.caption)));
                 }
             QCOMPARE(labels, 1);
         }
@@ -298,6 +306,101 @@ void TestCircuitCodes::fitsSmallScreens() {
     const QSize least = w.minimumSizeHint().expandedTo(w.minimumSize());
     QVERIFY2(least.width() <= room.width() && least.height() <= room.height(),
              qPrintable(QStringLiteral("needs %1 x %2").arg(least.width()).arg(least.height())));
+}
+
+void TestCircuitCodes::accessLettersOnce_data() {
+    QTest::addColumn<QByteArray>("key");
+    QTest::addColumn<QString>("bindings");  // letter and control, by letter
+    QTest::newRow("NEC 2023") << QByteArray("nec2023")
+                              << QStringLiteral(
+                                     "a ambient; b device; c current; d max_drop; e code; f pf; "
+                                     "g clearing_time; h cmdShowTrail; i insulation; k k; "
+                                     "l length; m material; n conductors; o continuous; p phase; "
+                                     "q fault_divided; r ambient_method; s cmdSaveReport; "
+                                     "t terminals; u fault_current; v volts; w raceway; "
+                                     "x conservative_125; y cmdCopy; z size");
+    // More inputs than letters: those whose every letter is taken (Supply, Layout, the
+    // device, the fault current, ...) have none.
+    QTest::newRow("IEC 60364") << QByteArray("iec60364")
+                               << QStringLiteral(
+                                      "a ambient; b ducts; c current; d max_drop; e code; f pf; "
+                                      "g grouping; h cmdShowTrail; i insulation; k k; l length; "
+                                      "m material; n loaded; o soil_resistivity; p phase; "
+                                      "r spacing; s cmdSaveReport; t method; u use; v volts; "
+                                      "x ze; y cmdCopy; z size");
+}
+
+// Every Alt+letter of the window reaches one control: the window's commands keep theirs
+// under every code (Code E, Show the calculation H, Copy Y, Save S), the inputs share none.
+void TestCircuitCodes::accessLettersOnce() {
+    QFETCH(QByteArray, key);
+    QFETCH(QString, bindings);
+    CircuitWindow w(code(key.constData()));
+    activate(w);
+    QMap<QChar, QStringList> reached;
+    const auto bind = [&reached](const QString& text, const QWidget* control) {
+        const QChar letter = ferrovolt::accessLetter(text);
+        if (!letter.isNull()) reached[letter] << control->objectName();
+    };
+    for (const QLabel* caption : w.findChildren<QLabel*>())
+        if (caption->buddy() != nullptr) bind(caption->text(), caption->buddy());
+    for (const QAbstractButton* button : w.findChildren<QAbstractButton*>())
+        bind(button->text(), button);
+    QStringList found;
+    for (auto it = reached.cbegin(); it != reached.cend(); ++it)
+        found << QString(it.key()) + QLatin1Char(' ') + it.value().join(QLatin1Char(','));
+    QCOMPARE(found.join(QStringLiteral("; ")), bindings);
+
+    // Alt+H shows the calculation, whichever input once had H.
+    QTest::keyClick(&w, Qt::Key_H, Qt::AltModifier);
+    QTRY_VERIFY(w.findChild<QPushButton*>(QStringLiteral("cmdShowTrail"))->isChecked());
+}
+
+void TestCircuitCodes::fitsTheScreen_data() {
+    QTest::addColumn<QByteArray>("key");
+    QTest::newRow("NEC 2023") << QByteArray("nec2023");
+    QTest::newRow("IEC 60364") << QByteArray("iec60364");
+}
+
+// On the screen it opens on (the test's screen: 1366 x 768 or 1920 x 1080, at 100 % or 200 %)
+// the window lies wholly in the work area, as tall as its content asks or the screen allows,
+// with the answer, its rows and the sheet's buttons in view and unclipped; only the inputs
+// and the calculation scroll.
+void TestCircuitCodes::fitsTheScreen() {
+    QFETCH(QByteArray, key);
+    CircuitWindow w(code(key.constData()));
+    ferrovolt::placeWindow(w, nullptr);
+    w.show();
+    const QRect area = w.screen()->availableGeometry();
+    const QString size = QStringLiteral("%1 x %2 (least %3 x %4) on %5 x %6")
+                             .arg(w.width())
+                             .arg(w.height())
+                             .arg(w.minimumSizeHint().width())
+                             .arg(w.minimumSizeHint().height())
+                             .arg(area.width())
+                             .arg(area.height());
+    QVERIFY2(area.contains(w.frameGeometry()), qPrintable(size));
+    // A window manager's frame aside, the screen's height is the window's.
+    QVERIFY2(w.height() >= std::min(w.sizeHint().height(), area.height() * 9 / 10),
+             qPrintable(size));
+    for (const char* name : {"lblSize", "lblVerdict", "rowPanel", "cmdShowTrail", "cmdCopy",
+                             "cmdSaveReport", "cmdConduitFill"}) {
+        const auto* part = w.findChild<QWidget*>(QString::fromLatin1(name));
+        const QRect at(part->mapTo(&w, QPoint()), part->size());
+        QVERIFY2(part->isVisible() && w.rect().contains(at), name);
+        QVERIFY2(part->width() >= part->minimumSizeHint().width(), name);
+    }
+    for (const char* name : {"cmdShowTrail", "cmdCopy", "cmdSaveReport", "cmdConduitFill"}) {
+        const auto* button = w.findChild<QWidget*>(QString::fromLatin1(name));
+        QVERIFY2(button->size().expandedTo(button->sizeHint()) == button->size(), name);
+    }
+    // The rows show at least three of themselves: the panel scrolls through the others.
+    QVERIFY2(
+        w.findChild<QWidget*>(QStringLiteral("rowPanel"))->height() >= 3 * w.fontMetrics().height(),
+        qPrintable(size));
+    // The calculation shown takes room from the rows, not from the screen.
+    QTest::mouseClick(w.findChild<QPushButton*>(QStringLiteral("cmdShowTrail")), Qt::LeftButton);
+    QVERIFY2(w.minimumSizeHint().height() <= w.height(), qPrintable(size));
 }
 
 int main(int argc, char* argv[]) {
