@@ -28,6 +28,7 @@
 #include "circuit_window/window_text.h"
 #include "pictures.h"
 #include "window_kit/kit_accessibility.h"
+#include "window_kit/list_entries.h"
 #include "window_kit/scrolling_panel.h"
 #include "window_kit/status_line.h"
 #include "window_kit/text_tone.h"
@@ -143,9 +144,8 @@ void CircuitWindow::buildCodeChoice(QVBoxLayout* into) {
     m_codeList->setAccessibleName(plain(m_codeCaption->text()));
     m_codeGrid->addWidget(m_codeCaption, 0, 0);
     // As wide as the inputs' controls where there is room, else shorter: its entry is cut
-    // and said whole (listEntryWhole).
-    m_codeList->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    m_codeList->setMinimumContentsLength(kCodeLetters);
+    // with an ellipsis and said whole in its tip.
+    cutLongEntries(*m_codeList, kCodeLetters);
     m_codeGrid->addWidget(m_codeList, 0, 1);
     m_codeGrid->setColumnStretch(1, 1);
     into->addLayout(m_codeGrid);

@@ -20,6 +20,7 @@
 #include "circuit_window/window_text.h"
 #include "window_kit/access_letters.h"
 #include "window_kit/aligned_columns.h"
+#include "window_kit/list_entries.h"
 #include "window_kit/text_tone.h"
 
 namespace ferrovolt {
@@ -131,15 +132,9 @@ QWidget* CircuitWindow::fieldControl(const CheckField& field, const QString& cap
         bool longWords = false;
         for (int i = 0; i < list->count(); ++i)
             longWords = longWords || list->itemText(i).size() > kListLetters;
-        if (longWords) {
-            // Entries in whole sentences: the list opens as wide as they are, the control
-            // stays as narrow as the others and says the whole entry as its tip.
-            list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-            list->setMinimumContentsLength(kListLetters);
-            connect(list, &QComboBox::currentIndexChanged, list,
-                    [list](int at) { list->setToolTip(list->itemText(at)); });
-            list->setToolTip(list->currentText());
-        }
+        // Entries in whole sentences: the list opens as wide as they are, the control stays
+        // as narrow as the others, cuts its entry with an ellipsis and says it whole in its tip.
+        if (longWords) cutLongEntries(*list, kListLetters);
         connect(list, &QComboBox::currentIndexChanged, this, [this] { recalculate(); });
         return list;
     }

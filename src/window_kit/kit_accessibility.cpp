@@ -59,14 +59,27 @@ public:
     }
 };
 
-// A list named by its label, its entry as its value.
+// A list named by its label, its whole entry as its value and, for a reader that reads no
+// value of a list (AT-SPI has none but numbers), as its description, before the list's own
+// (its unit).
 class NamedListAccessible : public QAccessibleWidget {
 public:
-    explicit NamedListAccessible(QComboBox* list)
-        : QAccessibleWidget(list, QAccessible::ComboBox) {}
+    explicit NamedListAccessible(QComboBox* list) : QAccessibleWidget(list, QAccessible::ComboBox) {
+        // A reader that asked once is told of each new entry.
+        QObject::connect(list, &QComboBox::currentIndexChanged, list, [list] {
+            QAccessibleEvent described(list, QAccessible::DescriptionChanged);
+            QAccessible::updateAccessibility(&described);
+        });
+    }
 
     QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Value) return static_cast<const QComboBox*>(widget())->currentText();
+        const auto* list = static_cast<const QComboBox*>(widget());
+        if (t == QAccessible::Value) return list->currentText();
+        if (t == QAccessible::Description) {
+            const QString own = list->accessibleDescription();
+            return own.isEmpty() ? list->currentText()
+                                 : list->currentText() + QStringLiteral(", ") + own;
+        }
         return QAccessibleWidget::text(t);
     }
     QStringList actionNames() const override {

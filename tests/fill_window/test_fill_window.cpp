@@ -13,6 +13,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -21,6 +23,8 @@
 #include "fake_system_services.h"
 #include "fill/fill_sheet.h"
 #include "fill_window/fill_window.h"
+#include "fill_window/fill_window_host.h"
+#include "window_kit/placement.h"
 #include "window_kit/text_tone.h"
 
 namespace ferrovolt {
@@ -177,6 +181,68 @@ private slots:
         QVERIFY2(2 * least.width() <= 1920 && 2 * least.height() <= 1080 - 80, qPrintable(size));
         window.resize(1280, 720);
         QVERIFY(window.width() <= 1280 && window.height() <= 720);
+    }
+
+    void fitsTheScreen_data() {
+        QTest::addColumn<bool>("fromCircuitCheck");
+        QTest::newRow("alone") << false;
+        QTest::newRow("from the Circuit Check window") << true;
+    }
+
+    // On the test's screen (1366 x 768 or 1920 x 1080, at 100 % or 200 %) the window lies
+    // in the work area, as tall as its content asks or the screen allows, with the grid's
+    // three columns, its buttons, the answer and the sheet's buttons in view; only the inputs,
+    // the figures and the calculation scroll.
+    void fitsTheScreen() {
+        QFETCH(bool, fromCircuitCheck);
+        testing::FakeSystemServices services;
+        CircuitWindow circuit;
+        placeWindow(circuit, nullptr);
+        circuit.show();
+        FillWindowHost host(&circuit, &services);
+        FillWindow* opened = nullptr;
+        std::optional<FillWindow> alone;
+        if (fromCircuitCheck) {
+            opened = host.open(nullptr, {});
+        } else {
+            alone.emplace(&services);
+            placeWindow(*alone, nullptr);
+            alone->show();
+            opened = &*alone;
+        }
+        FillWindow& w = *opened;
+        const QRect area = w.screen()->availableGeometry();
+        const QString size = QStringLiteral("%1 x %2 (least %3 x %4) on %5 x %6")
+                                 .arg(w.width())
+                                 .arg(w.height())
+                                 .arg(w.minimumSizeHint().width())
+                                 .arg(w.minimumSizeHint().height())
+                                 .arg(area.width())
+                                 .arg(area.height());
+        QVERIFY2(area.contains(w.frameGeometry()), qPrintable(size));
+        QVERIFY2(w.height() >= std::min(w.sizeHint().height(), area.height() * 9 / 10),
+                 qPrintable(size));
+        // The inputs scroll down, not sideways past the grid's buttons and columns.
+        const auto* inputs = find<QScrollArea>(w, "inputScroll");
+        for (const char* name : {"cmdAddConductor", "cmdAddCable", "cmdRemoveRow", "rows"}) {
+            const auto* part = find<QWidget>(w, name);
+            const int left = part->mapTo(inputs->viewport(), QPoint()).x();
+            QVERIFY2(left >= 0 && left + part->width() <= inputs->viewport()->width(), name);
+        }
+        const auto* rows = find<QTableWidget>(w, "rows");
+        QVERIFY(rows->columnViewportPosition(2) + rows->columnWidth(2) <=
+                rows->viewport()->width());
+        for (const char* name : {"lblTradeSize", "lblVerdict", "figurePanel", "cmdShowTrail",
+                                 "cmdCopy", "cmdSaveReport"}) {
+            const auto* part = find<QWidget>(w, name);
+            const QRect at(part->mapTo(&w, QPoint()), part->size());
+            QVERIFY2(part->isVisible() && w.rect().contains(at), name);
+            QVERIFY2(part->size().expandedTo(part->minimumSizeHint()) == part->size(), name);
+        }
+        // It opens on its first input.
+        QApplication::setActiveWindow(&w);
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QCOMPARE(QApplication::focusWidget(), find<QWidget>(w, "raceway"));
     }
 
     void circuitCheckHandsOverItsConductors() {
