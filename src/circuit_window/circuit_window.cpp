@@ -175,9 +175,8 @@ void CircuitWindow::buildResults(QVBoxLayout* into) {
     large.setBold(true);
     m_size->setFont(large);
     m_resultLayout->addWidget(m_size);
-    m_verdict = new QLabel(this);
+    m_verdict = new VerdictLine(this);
     m_verdict->setObjectName(QStringLiteral("lblVerdict"));
-    m_verdict->setWordWrap(true);
     m_resultLayout->addWidget(m_verdict);
     // The rows come next (buildRows), then the buttons below them.
     m_resultLayout->addStretch(1);
@@ -322,7 +321,7 @@ void CircuitWindow::showAnswer() {
     m_status->clearStatus();
     const QString size = qt(m_case->sizeLabel());
     m_size->setResult(size, size, true);
-    m_verdict->setText(verdictOf(*m_case));
+    m_verdict->showVerdict(verdictOf(*m_case));
     setTextTone(m_verdict, std::nullopt);
     const std::span<const CheckRow> rows = m_code->rows();
     const std::size_t governing = m_case->governingRow();
@@ -353,7 +352,7 @@ void CircuitWindow::showRefusal(const QString& message) {
     m_result = CircuitRefusal{};
     m_status->clearStatus();
     m_size->setResult(QStringLiteral("—"), {}, false);
-    m_verdict->setText(message);
+    m_verdict->showRefusal(message);
     setTextTone(m_verdict, TextTone::Error);
     m_rows->clear();
     m_trail->clear();

@@ -31,6 +31,7 @@ namespace ferrovolt {
 
 class ScrollingPanel;
 class StatusLine;
+class VerdictLine;
 
 class CircuitWindow : public QWidget {
     Q_OBJECT
@@ -124,7 +125,7 @@ private:
     QVBoxLayout* m_resultLayout = nullptr;
     QLabel* m_note = nullptr;
     ResultValue* m_size = nullptr;
-    QLabel* m_verdict = nullptr;
+    VerdictLine* m_verdict = nullptr;
     ScrollingPanel* m_rowPanel = nullptr;
     std::unique_ptr<ResultRows> m_rows;
     std::vector<std::size_t> m_rowOf;  // the code's row of each of m_rows

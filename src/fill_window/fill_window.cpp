@@ -228,9 +228,8 @@ QWidget* FillWindow::buildResults() {
     m_size->setFont(large);
     m_size->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(m_size);
-    m_verdict = new QLabel(box);
+    m_verdict = new VerdictLine(box);
     m_verdict->setObjectName(QStringLiteral("lblVerdict"));
-    m_verdict->setWordWrap(true);
     layout->addWidget(m_verdict);
     m_warning = new QLabel(box);
     m_warning->setObjectName(QStringLiteral("lblWarning"));
@@ -436,7 +435,10 @@ void FillWindow::showAnswer(const FillAnswer& answer) {
     m_size->setText(size);
     m_size->setAccessibleName(qt(kFillRows[0].caption) + QStringLiteral(": ") + size);
     const QString verdict = QString::fromStdString(fillVerdict(answer));
-    m_verdict->setText(verdict);
+    if (answer.fits)
+        m_verdict->showVerdict(verdict);
+    else
+        m_verdict->showRefusal(verdict);
     m_verdict->setAccessibleName(verdict);
     setTextTone(m_verdict, answer.fits ? std::nullopt : std::optional(TextTone::Error));
     QString warnings;
@@ -462,7 +464,7 @@ void FillWindow::showAnswer(const FillAnswer& answer) {
 void FillWindow::showRefusal(const QString& message) {
     m_size->setText(QStringLiteral("—"));
     m_size->setAccessibleName(qt(kFillRows[0].caption));
-    m_verdict->setText(message);
+    m_verdict->showRefusal(message);
     m_verdict->setAccessibleName(message);
     setTextTone(m_verdict, TextTone::Error);
     m_warning->clear();

@@ -50,8 +50,7 @@ public:
 
 class StatusAccessible : public QAccessibleWidget {
 public:
-    explicit StatusAccessible(StatusLine* line)
-        : QAccessibleWidget(line, QAccessible::Notification) {}
+    explicit StatusAccessible(QLabel* line) : QAccessibleWidget(line, QAccessible::Notification) {}
 
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name) return static_cast<const QLabel*>(widget())->text();
@@ -100,8 +99,9 @@ QAccessibleInterface* kitAccessible(const QString& className, QObject* object) {
         return new ResultValueAccessible(static_cast<ResultValue*>(widget));
     if (className == QLatin1String(ResultCaption::staticMetaObject.className()))
         return new ResultCaptionAccessible(widget);
-    if (className == QLatin1String(StatusLine::staticMetaObject.className()))
-        return new StatusAccessible(static_cast<StatusLine*>(widget));
+    if (className == QLatin1String(StatusLine::staticMetaObject.className()) ||
+        className == QLatin1String(VerdictLine::staticMetaObject.className()))
+        return new StatusAccessible(static_cast<QLabel*>(widget));
     if (className == QLatin1String("QComboBox") &&
         widget->window()->property(kNamesListsProperty).toBool())
         return new NamedListAccessible(static_cast<QComboBox*>(widget));

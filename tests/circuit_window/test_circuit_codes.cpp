@@ -81,6 +81,8 @@ private slots:
     void answersWithTheCodesRows();
     void fitsSmallScreens_data();
     void fitsSmallScreens();
+    void listsAndRefusalsAreSaid_data();
+    void listsAndRefusalsAreSaid();
     void accessLettersOnce_data();
     void accessLettersOnce();
     void fitsTheScreen_data();
@@ -306,6 +308,39 @@ void TestCircuitCodes::fitsSmallScreens() {
     const QSize least = w.minimumSizeHint().expandedTo(w.minimumSize());
     QVERIFY2(least.width() <= room.width() && least.height() <= room.height(),
              qPrintable(QStringLiteral("needs %1 x %2").arg(least.width()).arg(least.height())));
+}
+
+void TestCircuitCodes::listsAndRefusalsAreSaid_data() {
+    QTest::addColumn<QByteArray>("key");
+    QTest::newRow("NEC 2023") << QByteArray("nec2023");
+    QTest::newRow("IEC 60364") << QByteArray("iec60364");
+}
+
+// Every list says its whole entry, after a change too, as its value and as its description
+// (before its unit), named by its label; a refusal is announced as the status line is.
+void TestCircuitCodes::listsAndRefusalsAreSaid() {
+    QFETCH(QByteArray, key);
+    CircuitWindow w(code(key.constData()));
+    activate(w);
+    const QList<QComboBox*> lists = w.findChildren<QComboBox*>();
+    QVERIFY(lists.size() >= 6);
+    for (QComboBox* list : lists) {
+        list->setCurrentIndex(list->count() - 1);
+        QAccessibleInterface* said = QAccessible::queryAccessibleInterface(list);
+        const QString entry = list->itemText(list->count() - 1);
+        QCOMPARE(said->text(QAccessible::Name), list->accessibleName());
+        QCOMPARE(said->text(QAccessible::Value), entry);
+        const QString unit = list->accessibleDescription();
+        QCOMPARE(said->text(QAccessible::Description),
+                 unit.isEmpty() ? entry : entry + QStringLiteral(", ") + unit);
+    }
+
+    // A refusal is a notification a screen reader announces, named by its reason.
+    w.findChild<QLineEdit*>(QStringLiteral("current"))->setText(QString());
+    QAccessibleInterface* refusal =
+        QAccessible::queryAccessibleInterface(w.findChild<QLabel*>(QStringLiteral("lblVerdict")));
+    QCOMPARE(refusal->role(), QAccessible::Notification);
+    QCOMPARE(refusal->text(QAccessible::Name), QStringLiteral("Design current: enter a number"));
 }
 
 void TestCircuitCodes::accessLettersOnce_data() {
