@@ -14,6 +14,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
@@ -70,6 +71,8 @@ public:
         const int at = list->findText(text, Qt::MatchFixedString);
         if (at >= 0) list->setCurrentIndex(at);
         list->setEditText(text);
+        // A key typed over the cell replaces its text, as in the other columns.
+        list->lineEdit()->selectAll();
     }
     void setModelData(QWidget* editor, QAbstractItemModel* model,
                       const QModelIndex& index) const override {

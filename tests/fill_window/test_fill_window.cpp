@@ -245,6 +245,30 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), find<QWidget>(w, "raceway"));
     }
 
+    // Typing over a cell replaces its text, in the Type column's list too.
+    void typingReplacesACell_data() {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("count") << 0 << QStringLiteral("4");
+        QTest::newRow("type") << 2 << QStringLiteral("XHHW");
+    }
+
+    void typingReplacesACell() {
+        QFETCH(int, column);
+        QFETCH(QString, typed);
+        FillWindow window;
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto* rows = find<QTableWidget>(window, "rows");
+        rows->setFocus();
+        rows->setCurrentCell(0, column);
+        QTest::keyClicks(rows, typed.left(1));  // opens the editor with the key
+        QTest::keyClicks(QApplication::focusWidget(), typed.mid(1));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTRY_COMPARE(rows->item(0, column)->text(), typed);
+    }
+
     void circuitCheckHandsOverItsConductors() {
         CircuitWindow circuit;
         find<QLineEdit>(circuit, "current")->setText(QStringLiteral("100"));
