@@ -92,11 +92,23 @@ void FillDrawing::setAnswer(const FillAnswer* answer) {
         setAccessibleDescription({});
     } else {
         m_answer = *answer;
+        // An overfull raceway, or more than are drawn, is laid out now to say how many it
+        // shows; another is laid out when first painted, so that typing stays quick.
+        if (!answer->fits || static_cast<std::size_t>(answer->count) > kMostDrawn)
+            m_packing = packFill(*answer, kMostDrawn);
+        const int drawn = answer->count - (m_packing ? m_packing->notLaid : 0);
+        const QString raceway = QString::fromUtf8(fillRacewayName(answer->raceway).data()) +
+                                QLatin1Char(' ') +
+                                QString::fromStdString(fillTradeText(answer->tradeSize));
         setAccessibleDescription(
-            QStringLiteral("%1 conductors and cables drawn in %2 %3, to scale")
-                .arg(answer->count)
-                .arg(QString::fromUtf8(fillRacewayName(answer->raceway).data()),
-                     QString::fromStdString(fillTradeText(answer->tradeSize))));
+            drawn == answer->count
+                ? QStringLiteral("%1 conductors and cables drawn in %2, to scale")
+                      .arg(answer->count)
+                      .arg(raceway)
+                : QStringLiteral("%1 of the %2 conductors and cables drawn in %3, to scale")
+                      .arg(drawn)
+                      .arg(answer->count)
+                      .arg(raceway));
     }
     update();
 }

@@ -434,7 +434,10 @@ void FillWindow::recalculate(bool edited) {
 }
 
 void FillWindow::showAnswer(const FillAnswer& answer) {
-    const QString size = QString::fromStdString(kFillRows[0].text(answer));
+    // With no size that holds them, the largest is where the verdict says why, not the answer.
+    const QString size = answer.fits || answer.sizeGiven
+                             ? QString::fromStdString(kFillRows[0].text(answer))
+                             : QStringLiteral("None holds them");
     m_size->setText(size);
     m_size->setAccessibleName(qt(kFillRows[0].caption) + QStringLiteral(": ") + size);
     const QString verdict = QString::fromStdString(fillVerdict(answer));

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollArea>
 #include <QTableWidget>
@@ -243,6 +244,42 @@ private slots:
         QApplication::setActiveWindow(&w);
         QVERIFY(QTest::qWaitForWindowActive(&w));
         QCOMPARE(QApplication::focusWidget(), find<QWidget>(w, "raceway"));
+    }
+
+    void noSizeHoldsThem_data() {
+        QTest::addColumn<QString>("rows");
+        QTest::addColumn<QString>("headline");
+        QTest::addColumn<QString>("drawing");  // a pattern of the drawing's description
+        QTest::newRow("held")
+            << QStringLiteral("3x12:THHN") << QStringLiteral("EMT 1/2 (16)")
+            << QStringLiteral("^3 conductors and cables drawn in EMT 1/2 \\(16\\), to scale$");
+        // 60 × 4/0 THHN where the largest EMT, 4 in, takes at most 18 of them: none holds them,
+        // and the largest has room to draw fewer than 60.
+        QTest::newRow("none holds them")
+            << QStringLiteral("60x4/0:THHN") << QStringLiteral("None holds them")
+            << QStringLiteral(
+                   "^[1-5]?[0-9] of the 60 conductors and cables drawn in EMT 4 \\(103\\), to "
+                   "scale$");
+    }
+
+    // When no trade size holds the conductors the window does not headline the largest as
+    // if it were the answer: it says none does, and why; the drawing says how many it shows.
+    void noSizeHoldsThem() {
+        QFETCH(QString, rows);
+        QFETCH(QString, headline);
+        QFETCH(QString, drawing);
+        FillWindow window;
+        FillInputs in;
+        in.raceway = 0;  // EMT
+        in.rows.push_back(std::get<FillRow>(fillWireText(rows.toStdString())));
+        window.prefill(in, {});
+        QCOMPARE(tradeSize(window), headline);
+        const QString verdict = find<QLabel>(window, "lblVerdict")->text();
+        QCOMPARE(verdict.startsWith(QStringLiteral(
+                     "No trade size of EMT holds them; the largest, 4 (103), takes 60 ")),
+                 headline == QStringLiteral("None holds them"));
+        const QString described = find<QWidget>(window, "drawing")->accessibleDescription();
+        QVERIFY2(QRegularExpression(drawing).match(described).hasMatch(), qPrintable(described));
     }
 
     // Typing over a cell replaces its text, in the Type column's list too.
