@@ -38,6 +38,7 @@ namespace ferrovolt {
 namespace {
 
 constexpr double kSizeScale = 2.4;
+constexpr char kConduitFillTip[] = "Sizes the raceway for these conductors";
 // A window manager's borders, left and right, beside the screen's work area.
 constexpr int kFrameSides = 8;
 // The letters of the code's name its list shows at the least.
@@ -192,7 +193,7 @@ void CircuitWindow::buildResults(QVBoxLayout* into) {
     m_save->setToolTip(QStringLiteral("Writes the calculation sheet as a one-page PDF"));
     m_conduitFill = new QPushButton(QStringLiteral("Conduit fill…"), this);
     m_conduitFill->setObjectName(QStringLiteral("cmdConduitFill"));
-    m_conduitFill->setToolTip(QStringLiteral("Sizes the raceway for these conductors"));
+    m_conduitFill->setToolTip(QString::fromLatin1(kConduitFillTip));
     for (QPushButton* button : {m_showTrail, m_copy, m_save, m_conduitFill})
         button->setAccessibleName(plain(button->text()));
     // Two to a line, in Tab order, so that the answer's column stays narrow enough for the
@@ -344,7 +345,18 @@ void CircuitWindow::showAnswer() {
     }
     m_copy->setEnabled(true);
     m_save->setEnabled(true);
-    m_conduitFill->setEnabled(nec != nullptr);
+    // Conduit fill is NEC 2023 Chapter 9's: under another code the button says so.
+    setConduitFill(nec != nullptr ? QString()
+                                  : QStringLiteral("Conduit fill is sized by NEC 2023 Chapter 9; "
+                                                   "this circuit is checked under %1")
+                                        .arg(qt(m_code->name())));
+}
+
+void CircuitWindow::setConduitFill(const QString& unavailable) {
+    m_conduitFill->setEnabled(unavailable.isEmpty());
+    const QString tip = unavailable.isEmpty() ? QString::fromLatin1(kConduitFillTip) : unavailable;
+    m_conduitFill->setToolTip(tip);
+    m_conduitFill->setAccessibleDescription(tip);
 }
 
 void CircuitWindow::showRefusal(const QString& message) {
@@ -358,7 +370,7 @@ void CircuitWindow::showRefusal(const QString& message) {
     m_trail->clear();
     m_copy->setEnabled(false);
     m_save->setEnabled(false);
-    m_conduitFill->setEnabled(false);
+    setConduitFill(QStringLiteral("Conduit fill takes the conductors of an answer; there is none"));
 }
 
 void CircuitWindow::copyTrail() {

@@ -100,6 +100,8 @@ private:
     void recalculate();
     void showAnswer();
     void showRefusal(const QString& message);
+    // Enables "Conduit fill…", or disables it with the reason as its tip and description.
+    void setConduitFill(const QString& unavailable);
     QString captionOf(std::string_view key) const;
     void saveReportAs();
 

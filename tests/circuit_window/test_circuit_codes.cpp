@@ -269,7 +269,13 @@ void TestCircuitCodes::answersWithTheCodesRows() {
     QVERIFY(value("by_ampacity")->governs());
     QVERIFY(value("zs")->isHidden());  // no earthing system: no loop to check
     QVERIFY(value("egc") == nullptr);  // NEC's grounding conductor is not a row of this code
-    QVERIFY(!w.findChild<QWidget*>(QStringLiteral("cmdConduitFill"))->isEnabled());
+    const auto* fill = w.findChild<QWidget*>(QStringLiteral("cmdConduitFill"));
+    QVERIFY(!fill->isEnabled());
+    const QString why = QStringLiteral(
+        "Conduit fill is sized by NEC 2023 Chapter 9; this circuit is checked under "
+        "IEC 60364-5-52:2009");
+    QCOMPARE(fill->toolTip(), why);
+    QCOMPARE(fill->accessibleDescription(), why);
     QVERIFY(ferrovolt::circuitReportHtml(*w.answer(), QDate(2026, 1, 1))
                 .contains(QStringLiteral("<td>Current-carrying capacity I_z</td><td>264 A</td>")));
 
