@@ -100,6 +100,8 @@ private:
     void recalculate();
     void showAnswer();
     void showRefusal(const QString& message);
+    // Until the user types a voltage, the code's usual one for the phase chosen.
+    void followPhase();
     // Enables "Conduit fill…", or disables it with the reason as its tip and description.
     void setConduitFill(const QString& unavailable);
     QString captionOf(std::string_view key) const;
@@ -109,6 +111,7 @@ private:
     std::unique_ptr<CircuitCase> m_case;
     bool m_answered = false;
     bool m_building = false;
+    bool m_voltsTyped = false;  // the voltage is the user's: typed, or handed over by a tab
     bool m_trailDue = false;  // the trail of the answer shown is still to be laid out  // the panel
                               // is being made or filled: no answer until it is
 

@@ -35,6 +35,14 @@ constexpr int kListLetters = 24;
 constexpr std::array<std::string_view, 6> kCarried{"current", "feet",  "length",
                                                    "phase",   "volts", "material"};
 
+// A code's usual nominal voltage by phase, which the window shows until the user types one:
+// IEC 60038's 230 V between line and neutral and 400 V between lines.
+struct UsualVolts {
+    std::string_view code, phase, volts;
+};
+constexpr std::array<UsualVolts, 2> kUsualVolts{
+    {{"iec60364", "single", "230"}, {"iec60364", "three", "400"}}};
+
 // The accepted texts of a choice, in order.
 std::vector<std::string_view> choiceKeys(std::string_view choices) {
     std::vector<std::string_view> keys;
@@ -136,6 +144,8 @@ QWidget* CircuitWindow::fieldControl(const CheckField& field, const QString& cap
         // as narrow as the others, cuts its entry with an ellipsis and says it whole in its tip.
         if (longWords) cutLongEntries(*list, kListLetters);
         connect(list, &QComboBox::currentIndexChanged, this, [this] { recalculate(); });
+        if (field.key == "phase")
+            connect(list, &QComboBox::currentIndexChanged, this, [this] { followPhase(); });
         return list;
     }
     if (field.kind == InputKind::Flag) {
@@ -146,6 +156,8 @@ QWidget* CircuitWindow::fieldControl(const CheckField& field, const QString& cap
     }
     auto* text = new QLineEdit(initial, this);
     text->setMaxLength(kMaxTextLength);
+    if (field.key == "volts")
+        connect(text, &QLineEdit::textEdited, this, [this] { m_voltsTyped = true; });
     if (!field.placeholder.empty()) text->setPlaceholderText(qt(field.placeholder));
     connect(text, &QLineEdit::textChanged, this, [this] { recalculate(); });
     return text;
@@ -263,7 +275,8 @@ void CircuitWindow::switchCode(const CircuitCode& code) {
     std::vector<std::pair<std::string_view, QString>> kept;
     for (const std::string_view key : kCarried)
         if (const QWidget* from = control(key))
-            if (key != "length" || !inFeet || code.field("feet") != nullptr)
+            if ((key != "length" || !inFeet || code.field("feet") != nullptr) &&
+                (key != "volts" || m_voltsTyped))
                 kept.emplace_back(key, QString::fromStdString(textOf(from)));
 
     m_building = true;
@@ -274,10 +287,22 @@ void CircuitWindow::switchCode(const CircuitCode& code) {
     buildRows();
     for (const auto& [key, text] : kept)
         if (QWidget* to = control(key)) setText(to, text);
+    followPhase();
     m_building = false;
     orderTabs();
     recalculate();
     fitColumns();
+}
+
+void CircuitWindow::followPhase() {
+    if (m_voltsTyped) return;
+    const QWidget* phase = control("phase");
+    QWidget* volts = control("volts");
+    if (phase == nullptr || volts == nullptr) return;
+    for (const UsualVolts& usual : kUsualVolts)
+        if (usual.code == m_code->key() && usual.phase == textOf(phase))
+            setText(volts, QString::fromLatin1(usual.volts.data(),
+                                               static_cast<qsizetype>(usual.volts.size())));
 }
 
 void CircuitWindow::prefill(const CircuitPrefill& tab) {
@@ -304,6 +329,7 @@ void CircuitWindow::prefill(const CircuitPrefill& tab) {
                     "the check uses copper.")
                     .arg(QString::fromStdString(tab.material));
     if (tab.volts) {
+        m_voltsTyped = true;  // the tab's supply is the user's
         setText(control("volts"), qt(checkNumberText(*tab.volts, 3)));
         setText(control("phase"),
                 tab.threePhase ? QStringLiteral("three") : QStringLiteral("single"));

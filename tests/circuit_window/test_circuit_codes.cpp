@@ -81,6 +81,7 @@ private slots:
     void answersWithTheCodesRows();
     void fitsSmallScreens_data();
     void fitsSmallScreens();
+    void usualVoltageUntilTyped();
     void listsAndRefusalsAreSaid_data();
     void listsAndRefusalsAreSaid();
     void accessLettersOnce_data();
@@ -314,6 +315,28 @@ void TestCircuitCodes::fitsSmallScreens() {
     const QSize least = w.minimumSizeHint().expandedTo(w.minimumSize());
     QVERIFY2(least.width() <= room.width() && least.height() <= room.height(),
              qPrintable(QStringLiteral("needs %1 x %2").arg(least.width()).arg(least.height())));
+}
+
+// IEC 60364 opens at its usual voltage, 230 V single phase and 400 V three phase (not at the
+// NEC's 240 V it was switched from), until the user types one, which then stays.
+void TestCircuitCodes::usualVoltageUntilTyped() {
+    CircuitWindow w(code("nec2023"));
+    activate(w);
+    chooseCode(w, code("iec60364"));
+    auto* volts = w.findChild<QLineEdit*>(QStringLiteral("volts"));
+    auto* phase = w.findChild<QComboBox*>(QStringLiteral("phase"));
+    QCOMPARE(volts->text(), QStringLiteral("230"));
+    phase->setCurrentIndex(phase->findData(QStringLiteral("three")));
+    QCOMPARE(volts->text(), QStringLiteral("400"));
+    phase->setCurrentIndex(phase->findData(QStringLiteral("single")));
+    QCOMPARE(volts->text(), QStringLiteral("230"));
+    volts->selectAll();
+    QTest::keyClicks(volts, QStringLiteral("240"));
+    phase->setCurrentIndex(phase->findData(QStringLiteral("three")));
+    QCOMPARE(volts->text(), QStringLiteral("240"));
+    chooseCode(w, code("nec2023"));
+    chooseCode(w, code("iec60364"));
+    QCOMPARE(w.findChild<QLineEdit*>(QStringLiteral("volts"))->text(), QStringLiteral("240"));
 }
 
 void TestCircuitCodes::listsAndRefusalsAreSaid_data() {
