@@ -97,6 +97,7 @@ CircuitWindow::CircuitWindow(const CircuitCode& code, QWidget* parent)
     columns->addLayout(left, 0);
     columns->addLayout(right, 1);
     buildInputs();
+    followMethod();
     buildRows();
 
     auto* disclaimer = new QLabel(qt(kCircuitDisclaimer), this);
@@ -293,6 +294,7 @@ void CircuitWindow::recalculate() {
     m_case->reset();
     const std::span<const CheckField> fields = m_code->fields();
     for (const Input& input : m_inputs) {
+        if (!input.control->isEnabled()) continue;  // not read under the method chosen
         const std::string text = textOf(input.control);
         if (text.empty()) {
             if (!fields[input.field].required) continue;

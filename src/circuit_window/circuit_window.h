@@ -100,6 +100,8 @@ private:
     void recalculate();
     void showAnswer();
     void showRefusal(const QString& message);
+    // Disables the inputs the method chosen does not read, saying why.
+    void followMethod();
     // Until the user types a voltage, the code's usual one for the phase chosen.
     void followPhase();
     // Enables "Conduit fill…", or disables it with the reason as its tip and description.

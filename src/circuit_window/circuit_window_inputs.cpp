@@ -43,6 +43,23 @@ struct UsualVolts {
 constexpr std::array<UsualVolts, 2> kUsualVolts{
     {{"iec60364", "single", "230"}, {"iec60364", "three", "400"}}};
 
+// The inputs a code's reference method reads only for some methods: under another method the
+// input is disabled and says why. The methods are the keys of the field named "method".
+struct MethodInput {
+    std::string_view code, field;
+    std::array<std::string_view, 2> methods;
+    std::string_view reason;
+};
+constexpr std::array<MethodInput, 4> kMethodInputs{{
+    {"iec60364", "layout", {"F", "G"}, "Read for methods F and G only: single-core cables in air"},
+    {"iec60364",
+     "soil_resistivity",
+     {"D1", "D2"},
+     "Read for methods D1 and D2 only: in the ground"},
+    {"iec60364", "spacing", {"D1", "D2"}, "Read for methods D1 and D2 only: in the ground"},
+    {"iec60364", "ducts", {"D1", ""}, "Read for method D1 only: cables in ducts in the ground"},
+}};
+
 // The accepted texts of a choice, in order.
 std::vector<std::string_view> choiceKeys(std::string_view choices) {
     std::vector<std::string_view> keys;
@@ -143,6 +160,9 @@ QWidget* CircuitWindow::fieldControl(const CheckField& field, const QString& cap
         // Entries in whole sentences: the list opens as wide as they are, the control stays
         // as narrow as the others, cuts its entry with an ellipsis and says it whole in its tip.
         if (longWords) cutLongEntries(*list, kListLetters);
+        // Before the answer: the inputs the method does not read are left out of it.
+        if (field.key == "method")
+            connect(list, &QComboBox::currentIndexChanged, this, [this] { followMethod(); });
         connect(list, &QComboBox::currentIndexChanged, this, [this] { recalculate(); });
         if (field.key == "phase")
             connect(list, &QComboBox::currentIndexChanged, this, [this] { followPhase(); });
@@ -288,10 +308,29 @@ void CircuitWindow::switchCode(const CircuitCode& code) {
     for (const auto& [key, text] : kept)
         if (QWidget* to = control(key)) setText(to, text);
     followPhase();
+    followMethod();
     m_building = false;
     orderTabs();
     recalculate();
     fitColumns();
+}
+
+void CircuitWindow::followMethod() {
+    const QWidget* method = control("method");
+    if (method == nullptr) return;
+    const std::string chosen = textOf(method);
+    for (const MethodInput& input : kMethodInputs) {
+        if (input.code != m_code->key()) continue;
+        QWidget* used = control(input.field);
+        const CheckField* field = m_code->field(input.field);
+        if (used == nullptr || field == nullptr) continue;
+        const bool reads =
+            std::find(input.methods.begin(), input.methods.end(), chosen) != input.methods.end();
+        used->setEnabled(reads);
+        const QString why = reads ? QString() : qt(input.reason);
+        used->setToolTip(why);
+        used->setAccessibleDescription(reads ? qt(field->unit) : why);
+    }
 }
 
 void CircuitWindow::followPhase() {

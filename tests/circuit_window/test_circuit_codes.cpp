@@ -82,6 +82,8 @@ private slots:
     void fitsSmallScreens_data();
     void fitsSmallScreens();
     void usualVoltageUntilTyped();
+    void inputsTheMethodReads_data();
+    void inputsTheMethodReads();
     void listsAndRefusalsAreSaid_data();
     void listsAndRefusalsAreSaid();
     void accessLettersOnce_data();
@@ -117,11 +119,13 @@ void TestCircuitCodes::panelIsTheCodesFields() {
     for (const QString& group : groups)
         for (const ferrovolt::CheckField& field : w.code().fields()) {
             if (ferrovolt::qt(field.group) != group) continue;
-            expected << ferrovolt::qt(field.key);
             auto* control = panel->findChild<QWidget*>(ferrovolt::qt(field.key));
             QVERIFY2(control != nullptr, field.key.data());
             QCOMPARE(control->accessibleName(), ferrovolt::plain(ferrovolt::qt(field.caption)));
-            QCOMPARE(control->accessibleDescription(), ferrovolt::qt(field.unit));
+            // An input the method chosen does not read is passed by Tab and says why.
+            if (control->isEnabled()) expected << ferrovolt::qt(field.key);
+            QCOMPARE(control->accessibleDescription(),
+                     control->isEnabled() ? ferrovolt::qt(field.unit) : control->toolTip());
             if (field.placement != ferrovolt::FieldPlacement::Row) continue;
             int labels = 0;
             for (const QLabel* caption : w.findChildren<QLabel*>())
@@ -337,6 +341,36 @@ void TestCircuitCodes::usualVoltageUntilTyped() {
     chooseCode(w, code("nec2023"));
     chooseCode(w, code("iec60364"));
     QCOMPARE(w.findChild<QLineEdit*>(QStringLiteral("volts"))->text(), QStringLiteral("240"));
+}
+
+void TestCircuitCodes::inputsTheMethodReads_data() {
+    QTest::addColumn<QString>("method");
+    QTest::addColumn<QStringList>("enabled");  // of layout, soil resistivity, spacing, ducts
+    QTest::newRow("C") << "C" << QStringList{};
+    QTest::newRow("D1") << "D1" << QStringList{"soil_resistivity", "spacing", "ducts"};
+    QTest::newRow("D2") << "D2" << QStringList{"soil_resistivity", "spacing"};
+    QTest::newRow("F") << "F" << QStringList{"layout"};
+    QTest::newRow("G") << "G" << QStringList{"layout"};
+}
+
+// Under IEC 60364, the inputs a reference method does not read are disabled and say why;
+// the answer does not read them either.
+void TestCircuitCodes::inputsTheMethodReads() {
+    QFETCH(QString, method);
+    QFETCH(QStringList, enabled);
+    CircuitWindow w(code("iec60364"));
+    auto* phase = w.findChild<QComboBox*>(QStringLiteral("phase"));
+    phase->setCurrentIndex(phase->findData(QStringLiteral("three")));  // as G is tabulated
+    auto* methods = w.findChild<QComboBox*>(QStringLiteral("method"));
+    methods->setCurrentIndex(methods->findData(method));
+    for (const char* key : {"layout", "soil_resistivity", "spacing", "ducts"}) {
+        const auto* input = w.findChild<QWidget*>(QString::fromLatin1(key));
+        const bool reads = enabled.contains(QString::fromLatin1(key));
+        QCOMPARE(input->isEnabled(), reads);
+        QCOMPARE(input->accessibleDescription().startsWith(QStringLiteral("Read for method")),
+                 !reads);
+    }
+    QVERIFY(w.answer() != nullptr);
 }
 
 void TestCircuitCodes::listsAndRefusalsAreSaid_data() {
