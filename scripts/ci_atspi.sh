@@ -3,8 +3,8 @@
 # Starts the real program under Xvfb with its own D-Bus session and accessibility bus, and
 # reads it over AT-SPI as a screen reader would (scripts/atspi/read_result.py): the names of
 # an input and the tab headers, and a result with its caption, value and unit after pressing
-# "Calculate"; then one answer of the Circuit Check window, its governing row and the status
-# line "Copy" announces. Needs xvfb, at-spi2-core and python3-pyatspi (scripts/install_deps.sh).
+# "Calculate"; then one answer of the Circuit Check window, its governing row, a list's entry,
+# the status line "Copy" announces and a refusal's announcement. Needs xvfb, at-spi2-core and python3-pyatspi (scripts/install_deps.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/build_defaults.sh

@@ -4,8 +4,8 @@
 named by its heading, the tab headers are page tabs, and after "Calculate" the diameter is
 announced with its caption, value and unit. Then opens the Circuit Check window from the
 Conductor Sizing tab, types a circuit into it and reads its answer: each row once, the
-governing one said to govern, the length unit list named, and "Copy" announced. Exits 0
-when all of it holds."""
+governing one said to govern, the length unit list named with its entry, "Copy" announced,
+and a refusal announced. Exits 0 when all of it holds."""
 
 import sys
 import time
@@ -17,6 +17,7 @@ EXPECTED_DIAMETER = "Diameter: 1.023696 Millimeters"
 # 110.14(C)(1) take the 60 °C column, where 1/0 AWG carries 100 A.
 EXPECTED_GOVERNING = "Minimum by ampacity: 1/0 AWG, governing"
 EXPECTED_COPIED = "Copied the calculation for 1/0 AWG to the clipboard."
+EXPECTED_REFUSAL = "Design current: enter a number"
 
 
 def find_app(timeout):
@@ -96,9 +97,15 @@ def read_circuit_check(app, failures):
             failures.append("no field named %s" % name)
             return
         field.queryEditableText().setTextContents(text)
-    if first(window, lambda n: n.getRole() == pyatspi.ROLE_COMBO_BOX
-             and n.name == "Length unit") is None:
+    unit = first(window, lambda n: n.getRole() == pyatspi.ROLE_COMBO_BOX
+                 and n.name == "Length unit")
+    if unit is None:
         failures.append("no list named Length unit")
+    elif unit.description not in ("m", "ft"):
+        # AT-SPI reads no value of a list but a number: the entry is its description.
+        failures.append("Length unit's entry read as %r" % unit.description)
+    else:
+        print("list: Length unit, " + unit.description)
     rows = []
     end = time.monotonic() + 10
     while time.monotonic() < end:
@@ -133,6 +140,12 @@ def read_circuit_check(app, failures):
     field = first(window, lambda n: n.name == "Design current"
                   and n.getRole() in (pyatspi.ROLE_TEXT, pyatspi.ROLE_ENTRY))
     field.queryEditableText().setTextContents("")
+    refusal = wait_for(lambda: first(window, lambda n: n.getRole() == pyatspi.ROLE_NOTIFICATION
+                                     and n.name == EXPECTED_REFUSAL and showing(n)))
+    if refusal is None:
+        failures.append("the refusal not announced as a notification")
+    else:
+        print("announced: " + EXPECTED_REFUSAL)
     time.sleep(1)
     stale = [n.name for n in walk(window)
              if any(n.name.startswith(caption + ": ") for caption in captions)]

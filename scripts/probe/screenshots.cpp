@@ -187,7 +187,6 @@ int takeScaledScreenshot(const QString& folder) {
     CircuitWindow circuit;
     circuit.findChild<QLineEdit*>(QStringLiteral("current"))->setText(QStringLiteral("100"));
     circuit.findChild<QLineEdit*>(QStringLiteral("length"))->setText(QStringLiteral("1"));
-    circuit.adjustSize();
     placeWindow(circuit, nullptr);
     circuit.show();
     WaitSeconds(services, 0.3F);

@@ -119,7 +119,6 @@ int main(int argc, char* argv[]) {
             ferrovolt::QtSystemServices services;
             ferrovolt::CircuitWindow circuitCheck;
             if (code != nullptr) circuitCheck.setCode(*code);
-            circuitCheck.adjustSize();
             ferrovolt::placeWindow(circuitCheck, nullptr);
             ferrovolt::FillWindowHost fill(&circuitCheck, &services);
             QObject::connect(&circuitCheck, &ferrovolt::CircuitWindow::conduitFillRequested, &fill,
@@ -132,6 +131,7 @@ int main(int argc, char* argv[]) {
         if (std::strcmp(argv[i], "--conduit-fill") == 0) {
             ferrovolt::QtSystemServices services;
             ferrovolt::FillWindow conduitFill(&services);
+            ferrovolt::placeWindow(conduitFill, nullptr);
             conduitFill.show();
             return QApplication::exec();
         }

@@ -12,10 +12,12 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "check/check_sheet.h"
 #include "circuit/nec2023_code.h"
@@ -25,6 +27,7 @@
 #include "circuit_window/window_text.h"
 #include "pictures.h"
 #include "window_kit/kit_accessibility.h"
+#include "window_kit/list_entries.h"
 #include "window_kit/scrolling_panel.h"
 #include "window_kit/sheet_pages.h"
 #include "window_kit/status_line.h"
@@ -35,6 +38,15 @@ namespace ferrovolt {
 namespace {
 
 constexpr double kSizeScale = 2.4;
+constexpr char kConduitFillTip[] = "Sizes the raceway for these conductors";
+// A window manager's borders, left and right, beside the screen's work area.
+constexpr int kFrameSides = 8;
+// The letters of the code's name its list shows at the least.
+constexpr int kCodeLetters = 12;
+// The answer's rows a short screen still shows; the others scroll.
+constexpr int kLeastRows = 4;
+// The calculation's lines a short screen still shows; it scrolls.
+constexpr int kLeastTrailLines = 4;
 
 // The verdict, as the trail's "Answer" step words it.
 QString verdictOf(const CircuitCase& checked) {
@@ -74,13 +86,18 @@ CircuitWindow::CircuitWindow(const CircuitCode& code, QWidget* parent)
     m_panel = new QVBoxLayout(inputs);
     m_panel->setContentsMargins({});
     m_panel->addStretch(1);
-    left->addWidget(new ScrollingPanel(inputs, this), 1);
+    auto* inputPanel = new ScrollingPanel(inputs, this);
+    inputPanel->allowSideways();  // the answer beside it stays whole
+    left->addWidget(inputPanel, 1);
     auto* columns = new QHBoxLayout;
+    m_columns = columns;
+    m_left = left;
     auto* right = new QVBoxLayout;
     buildResults(right);
     columns->addLayout(left, 0);
     columns->addLayout(right, 1);
     buildInputs();
+    followMethod();
     buildRows();
 
     auto* disclaimer = new QLabel(qt(kCircuitDisclaimer), this);
@@ -92,6 +109,28 @@ CircuitWindow::CircuitWindow(const CircuitCode& code, QWidget* parent)
 
     orderTabs();
     recalculate();
+    fitColumns();
+}
+
+void CircuitWindow::fitColumns() {
+    // The answer's column keeps the width its rows ask where the screen has room for it beside
+    // the narrowest inputs; on a narrower screen (a laptop's at 200 %) its captions take a
+    // second line and the inputs scroll sideways.
+    const QScreen* shown = screen();
+    if (shown == nullptr || layout() == nullptr) return;
+    const auto wrapCaptions = [this](bool wrap) {
+        for (ResultCaption* caption : m_rowPanel->widget()->findChildren<ResultCaption*>())
+            caption->setWordWrap(wrap);
+        m_rowPanel->updateGeometry();
+    };
+    m_resultBox->setMinimumWidth(0);
+    wrapCaptions(false);
+    const int wanted = m_resultBox->sizeHint().width();
+    const QMargins margins = layout()->contentsMargins();
+    const int room = shown->availableGeometry().width() - kFrameSides - margins.left() -
+                     margins.right() - m_columns->spacing() - m_left->minimumSize().width();
+    if (room < wanted) wrapCaptions(true);
+    m_resultBox->setMinimumWidth(std::clamp(room, 0, wanted));
 }
 
 void CircuitWindow::buildCodeChoice(QVBoxLayout* into) {
@@ -102,11 +141,14 @@ void CircuitWindow::buildCodeChoice(QVBoxLayout* into) {
     for (const CircuitCode* code : circuitCodes())
         m_codeList->addItem(qt(code->name()), qt(code->key()));
     m_codeList->setCurrentIndex(m_codeList->findData(qt(m_code->key())));
-    auto* caption = new QLabel(QStringLiteral("Cod&e:"), this);
-    caption->setBuddy(m_codeList);
-    m_codeList->setAccessibleName(plain(caption->text()));
-    m_codeGrid->addWidget(caption, 0, 0);
-    m_codeGrid->addWidget(m_codeList, 0, 1, Qt::AlignLeft);
+    m_codeCaption = new QLabel(QStringLiteral("Cod&e:"), this);
+    m_codeCaption->setBuddy(m_codeList);
+    m_codeList->setAccessibleName(plain(m_codeCaption->text()));
+    m_codeGrid->addWidget(m_codeCaption, 0, 0);
+    // As wide as the inputs' controls where there is room, else shorter: its entry is cut
+    // with an ellipsis and said whole in its tip.
+    cutLongEntries(*m_codeList, kCodeLetters);
+    m_codeGrid->addWidget(m_codeList, 0, 1);
     m_codeGrid->setColumnStretch(1, 1);
     into->addLayout(m_codeGrid);
     connect(m_codeList, &QComboBox::activated, this, [this](int index) {
@@ -118,10 +160,12 @@ void CircuitWindow::buildCodeChoice(QVBoxLayout* into) {
 
 void CircuitWindow::buildResults(QVBoxLayout* into) {
     auto* box = new QGroupBox(QStringLiteral("Result"), this);
+    m_resultBox = box;
     m_resultLayout = new QVBoxLayout(box);
     m_note = new QLabel(this);
     m_note->setObjectName(QStringLiteral("lblNote"));
     m_note->setWordWrap(true);
+    m_note->hide();  // shown with a note only: its empty line is room the rows need
     setTextTone(m_note, TextTone::Note);
     m_resultLayout->addWidget(m_note);
 
@@ -133,14 +177,12 @@ void CircuitWindow::buildResults(QVBoxLayout* into) {
     large.setBold(true);
     m_size->setFont(large);
     m_resultLayout->addWidget(m_size);
-    m_verdict = new QLabel(this);
+    m_verdict = new VerdictLine(this);
     m_verdict->setObjectName(QStringLiteral("lblVerdict"));
-    m_verdict->setWordWrap(true);
     m_resultLayout->addWidget(m_verdict);
     // The rows come next (buildRows), then the buttons below them.
     m_resultLayout->addStretch(1);
 
-    auto* buttons = new QHBoxLayout;
     m_showTrail = new QPushButton(QStringLiteral("S&how the calculation"), this);
     m_showTrail->setObjectName(QStringLiteral("cmdShowTrail"));
     m_showTrail->setCheckable(true);
@@ -152,19 +194,18 @@ void CircuitWindow::buildResults(QVBoxLayout* into) {
     m_save->setToolTip(QStringLiteral("Writes the calculation sheet as a PDF"));
     m_conduitFill = new QPushButton(QStringLiteral("Conduit fill…"), this);
     m_conduitFill->setObjectName(QStringLiteral("cmdConduitFill"));
-    m_conduitFill->setToolTip(QStringLiteral("Sizes the raceway for these conductors"));
+    m_conduitFill->setToolTip(QString::fromLatin1(kConduitFillTip));
     for (QPushButton* button : {m_showTrail, m_copy, m_save, m_conduitFill})
         button->setAccessibleName(plain(button->text()));
-    buttons->addWidget(m_showTrail);
-    buttons->addWidget(m_copy);
-    buttons->addWidget(m_save);
-    buttons->addStretch(1);
+    // Two to a line, in Tab order, so that the answer's column stays narrow enough for the
+    // inputs beside it on a laptop's screen at 200 %.
+    auto* buttons = new QGridLayout;
+    buttons->addWidget(m_showTrail, 0, 0);
+    buttons->addWidget(m_copy, 0, 1);
+    buttons->addWidget(m_save, 1, 0);
+    buttons->addWidget(m_conduitFill, 1, 1);
+    buttons->setColumnStretch(2, 1);
     m_resultLayout->addLayout(buttons);
-    // The next tool on a line of its own, so the answer's column stays narrow.
-    auto* next = new QHBoxLayout;
-    next->addWidget(m_conduitFill);
-    next->addStretch(1);
-    m_resultLayout->addLayout(next);
     m_status = new StatusLine(this);
     m_resultLayout->addWidget(m_status);
 
@@ -172,6 +213,7 @@ void CircuitWindow::buildResults(QVBoxLayout* into) {
     m_trail->setObjectName(QStringLiteral("trail"));
     m_trail->setAccessibleName(QStringLiteral("Calculation"));
     m_trail->setVisible(false);
+    m_trail->setMinimumHeight(fontMetrics().height() * kLeastTrailLines);
     m_resultLayout->addWidget(m_trail, 3);
     into->addWidget(box);
 
@@ -216,6 +258,7 @@ void CircuitWindow::buildRows() {
     } else {
         m_rowPanel = new ScrollingPanel(panel, this);
         m_rowPanel->setObjectName(QStringLiteral("rowPanel"));
+        m_rowPanel->setLeastLines(kLeastRows);
         m_resultLayout->insertWidget(m_resultLayout->indexOf(m_verdict) + 1, m_rowPanel);
     }
 
@@ -251,6 +294,7 @@ void CircuitWindow::recalculate() {
     m_case->reset();
     const std::span<const CheckField> fields = m_code->fields();
     for (const Input& input : m_inputs) {
+        if (!input.control->isEnabled()) continue;  // not read under the method chosen
         const std::string text = textOf(input.control);
         if (text.empty()) {
             if (!fields[input.field].required) continue;
@@ -280,7 +324,7 @@ void CircuitWindow::showAnswer() {
     m_status->clearStatus();
     const QString size = qt(m_case->sizeLabel());
     m_size->setResult(size, size, true);
-    m_verdict->setText(verdictOf(*m_case));
+    m_verdict->showVerdict(verdictOf(*m_case));
     setTextTone(m_verdict, std::nullopt);
     const std::size_t governing = m_case->governingRow();
     for (std::size_t i = 0; i < m_rowOf.size(); ++i) {
@@ -301,7 +345,18 @@ void CircuitWindow::showAnswer() {
     }
     m_copy->setEnabled(true);
     m_save->setEnabled(true);
-    m_conduitFill->setEnabled(nec != nullptr);
+    // Conduit fill is NEC 2023 Chapter 9's: under another code the button says so.
+    setConduitFill(nec != nullptr ? QString()
+                                  : QStringLiteral("Conduit fill is sized by NEC 2023 Chapter 9; "
+                                                   "this circuit is checked under %1")
+                                        .arg(qt(m_code->name())));
+}
+
+void CircuitWindow::setConduitFill(const QString& unavailable) {
+    m_conduitFill->setEnabled(unavailable.isEmpty());
+    const QString tip = unavailable.isEmpty() ? QString::fromLatin1(kConduitFillTip) : unavailable;
+    m_conduitFill->setToolTip(tip);
+    m_conduitFill->setAccessibleDescription(tip);
 }
 
 void CircuitWindow::showRefusal(const QString& message) {
@@ -309,13 +364,13 @@ void CircuitWindow::showRefusal(const QString& message) {
     m_result = CircuitRefusal{};
     m_status->clearStatus();
     m_size->setResult(QStringLiteral("—"), {}, false);
-    m_verdict->setText(message);
+    m_verdict->showRefusal(message);
     setTextTone(m_verdict, TextTone::Error);
     m_rows->clear();
     m_trail->clear();
     m_copy->setEnabled(false);
     m_save->setEnabled(false);
-    m_conduitFill->setEnabled(false);
+    setConduitFill(QStringLiteral("Conduit fill takes the conductors of an answer; there is none"));
 }
 
 void CircuitWindow::copyTrail() {

@@ -21,6 +21,7 @@
 
 class QComboBox;
 class QGridLayout;
+class QHBoxLayout;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -31,6 +32,7 @@ namespace ferrovolt {
 
 class ScrollingPanel;
 class StatusLine;
+class VerdictLine;
 
 class CircuitWindow : public QWidget {
     Q_OBJECT
@@ -80,10 +82,13 @@ private:
     // The code's fields, in group boxes in the order their groups first come.
     void buildInputs();
     QWidget* addField(QGridLayout* grid, std::size_t index);
-    QWidget* fieldControl(const CheckField& field);
+    // `caption` with its access letter.
+    QWidget* fieldControl(const CheckField& field, const QString& caption);
     void buildResults(QVBoxLayout* into);
     // The code's rows: its criteria, a gap, then every other row but the size.
     void buildRows();
+    // The answer's column as wide as its rows ask, less what the screen lacks for it.
+    void fitColumns();
     // Tab goes from the code down the panel, then to the sheet's buttons.
     void orderTabs();
     QWidget* control(std::string_view key) const;
@@ -98,6 +103,12 @@ private:
     void recalculate();
     void showAnswer();
     void showRefusal(const QString& message);
+    // Disables the inputs the method chosen does not read, saying why.
+    void followMethod();
+    // Until the user types a voltage, the code's usual one for the phase chosen.
+    void followPhase();
+    // Enables "Conduit fill…", or disables it with the reason as its tip and description.
+    void setConduitFill(const QString& unavailable);
     QString captionOf(std::string_view key) const;
     void saveReportAs();
 
@@ -105,6 +116,7 @@ private:
     std::unique_ptr<CircuitCase> m_case;
     bool m_answered = false;
     bool m_building = false;
+    bool m_voltsTyped = false;  // the voltage is the user's: typed, or handed over by a tab
     bool m_trailDue = false;  // the trail of the answer shown is still to be laid out  // the panel
                               // is being made or filled: no answer until it is
 
@@ -114,11 +126,16 @@ private:
     std::vector<QGroupBox*> m_groups;
     std::vector<QGridLayout*> m_inputGrids;
     std::vector<Input> m_inputs;
+    std::vector<QString> m_shownCaptions;  // each field's caption with its access letter
+    QLabel* m_codeCaption = nullptr;
 
+    QHBoxLayout* m_columns = nullptr;
+    QVBoxLayout* m_left = nullptr;
+    QGroupBox* m_resultBox = nullptr;
     QVBoxLayout* m_resultLayout = nullptr;
     QLabel* m_note = nullptr;
     ResultValue* m_size = nullptr;
-    QLabel* m_verdict = nullptr;
+    VerdictLine* m_verdict = nullptr;
     ScrollingPanel* m_rowPanel = nullptr;
     std::unique_ptr<ResultRows> m_rows;
     std::vector<std::size_t> m_rowOf;  // the code's row of each of m_rows

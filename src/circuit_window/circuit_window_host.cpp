@@ -21,7 +21,6 @@ CircuitWindow* CircuitWindowHost::open(const CircuitPrefill* prefill) {
         // stay its own, and closing the main window still ends the program.
         m_window = new CircuitWindow;
         m_window->setAttribute(Qt::WA_QuitOnClose, false);
-        m_window->adjustSize();
         placeWindow(*m_window, m_main);
         emit created(m_window);
     }

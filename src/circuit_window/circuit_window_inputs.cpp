@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSpinBox>
 #include <algorithm>
 #include <array>
@@ -17,7 +18,9 @@
 #include "circuit_window/code_memory.h"
 #include "circuit_window/method_pictures.h"
 #include "circuit_window/window_text.h"
+#include "window_kit/access_letters.h"
 #include "window_kit/aligned_columns.h"
+#include "window_kit/list_entries.h"
 #include "window_kit/text_tone.h"
 
 namespace ferrovolt {
@@ -32,6 +35,31 @@ constexpr int kListLetters = 24;
 constexpr std::array<std::string_view, 6> kCarried{"current", "feet",  "length",
                                                    "phase",   "volts", "material"};
 
+// A code's usual nominal voltage by phase, which the window shows until the user types one:
+// IEC 60038's 230 V between line and neutral and 400 V between lines.
+struct UsualVolts {
+    std::string_view code, phase, volts;
+};
+constexpr std::array<UsualVolts, 2> kUsualVolts{
+    {{"iec60364", "single", "230"}, {"iec60364", "three", "400"}}};
+
+// The inputs a code's reference method reads only for some methods: under another method the
+// input is disabled and says why. The methods are the keys of the field named "method".
+struct MethodInput {
+    std::string_view code, field;
+    std::array<std::string_view, 2> methods;
+    std::string_view reason;
+};
+constexpr std::array<MethodInput, 4> kMethodInputs{{
+    {"iec60364", "layout", {"F", "G"}, "Read for methods F and G only: single-core cables in air"},
+    {"iec60364",
+     "soil_resistivity",
+     {"D1", "D2"},
+     "Read for methods D1 and D2 only: in the ground"},
+    {"iec60364", "spacing", {"D1", "D2"}, "Read for methods D1 and D2 only: in the ground"},
+    {"iec60364", "ducts", {"D1", ""}, "Read for method D1 only: cables in ducts in the ground"},
+}};
+
 // The accepted texts of a choice, in order.
 std::vector<std::string_view> choiceKeys(std::string_view choices) {
     std::vector<std::string_view> keys;
@@ -41,6 +69,13 @@ std::vector<std::string_view> choiceKeys(std::string_view choices) {
         choices = bar == std::string_view::npos ? std::string_view() : choices.substr(bar + 1);
     }
     return keys;
+}
+
+// Whether the window shows the field's caption, on a label or a check box: where an access
+// letter can stand.
+bool showsCaption(const CheckField& field) {
+    return field.placement == FieldPlacement::Row ||
+           (field.kind == InputKind::Flag && field.shown.empty() && field.maximum == 0);
 }
 
 }  // namespace
@@ -87,7 +122,7 @@ QWidget* CircuitWindow::control(std::string_view key) const {
     return nullptr;
 }
 
-QWidget* CircuitWindow::fieldControl(const CheckField& field) {
+QWidget* CircuitWindow::fieldControl(const CheckField& field, const QString& caption) {
     const QString initial = qt(field.defaultText.empty() ? field.initial : field.defaultText);
     if (field.maximum > 0) {
         auto* spin = new QSpinBox(this);
@@ -122,26 +157,27 @@ QWidget* CircuitWindow::fieldControl(const CheckField& field) {
         bool longWords = false;
         for (int i = 0; i < list->count(); ++i)
             longWords = longWords || list->itemText(i).size() > kListLetters;
-        if (longWords) {
-            // Entries in whole sentences: the list opens as wide as they are, the control
-            // stays as narrow as the others and says the whole entry as its tip.
-            list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-            list->setMinimumContentsLength(kListLetters);
-            connect(list, &QComboBox::currentIndexChanged, list,
-                    [list](int at) { list->setToolTip(list->itemText(at)); });
-            list->setToolTip(list->currentText());
-        }
+        // Entries in whole sentences: the list opens as wide as they are, the control stays
+        // as narrow as the others, cuts its entry with an ellipsis and says it whole in its tip.
+        if (longWords) cutLongEntries(*list, kListLetters);
+        // Before the answer: the inputs the method does not read are left out of it.
+        if (field.key == "method")
+            connect(list, &QComboBox::currentIndexChanged, this, [this] { followMethod(); });
         connect(list, &QComboBox::currentIndexChanged, this, [this] { recalculate(); });
+        if (field.key == "phase")
+            connect(list, &QComboBox::currentIndexChanged, this, [this] { followPhase(); });
         return list;
     }
     if (field.kind == InputKind::Flag) {
-        auto* box = new QCheckBox(qt(field.caption), this);
+        auto* box = new QCheckBox(caption, this);
         setText(box, initial);
         connect(box, &QCheckBox::toggled, this, [this] { recalculate(); });
         return box;
     }
     auto* text = new QLineEdit(initial, this);
     text->setMaxLength(kMaxTextLength);
+    if (field.key == "volts")
+        connect(text, &QLineEdit::textEdited, this, [this] { m_voltsTyped = true; });
     if (!field.placeholder.empty()) text->setPlaceholderText(qt(field.placeholder));
     connect(text, &QLineEdit::textChanged, this, [this] { recalculate(); });
     return text;
@@ -149,8 +185,8 @@ QWidget* CircuitWindow::fieldControl(const CheckField& field) {
 
 QWidget* CircuitWindow::addField(QGridLayout* grid, std::size_t index) {
     const CheckField& field = m_code->fields()[index];
-    const QString caption = qt(field.caption);
-    QWidget* control = fieldControl(field);
+    const QString caption = m_shownCaptions[index];
+    QWidget* control = fieldControl(field, caption);
     control->setObjectName(qt(field.key));
     control->setAccessibleName(plain(caption));
     const int row = grid->rowCount();
@@ -188,6 +224,26 @@ void CircuitWindow::buildInputs() {
     for (const CheckField& field : fields)
         if (std::find(groups.begin(), groups.end(), field.group) == groups.end())
             groups.push_back(field.group);
+    // Every access letter once in the window: the window's commands keep theirs, the inputs
+    // take the others in the order they are laid out.
+    QList<QChar> taken;
+    for (const QString& command : {m_codeCaption->text(), m_showTrail->text(), m_copy->text(),
+                                   m_save->text(), m_conduitFill->text()})
+        if (const QChar letter = accessLetter(command); !letter.isNull()) taken << letter;
+    std::vector<std::size_t> lettered;
+    QStringList captions;
+    for (const std::string_view group : groups)
+        for (std::size_t i = 0; i < fields.size(); ++i)
+            if (fields[i].group == group && showsCaption(fields[i])) {
+                lettered.push_back(i);
+                captions << qt(fields[i].caption);
+            }
+    captions = withAccessLetters(captions, taken);
+    m_shownCaptions.assign(fields.size(), QString());
+    for (std::size_t i = 0; i < fields.size(); ++i) m_shownCaptions[i] = qt(fields[i].caption);
+    for (std::size_t i = 0; i < lettered.size(); ++i)
+        m_shownCaptions[lettered[i]] = captions[static_cast<qsizetype>(i)];
+
     for (const std::string_view group : groups) {
         auto* box = new QGroupBox(qt(group), this);
         m_panel->insertWidget(static_cast<int>(m_groups.size()), box);
@@ -202,13 +258,18 @@ void CircuitWindow::buildInputs() {
     if (QWidget* material = control("material")) {
         // A material chosen here replaces the one a tab could not hand over.
         if (auto* list = qobject_cast<QComboBox*>(material))
-            connect(list, &QComboBox::activated, m_note, [this] { m_note->clear(); });
+            connect(list, &QComboBox::activated, m_note, [this] {
+                m_note->clear();
+                m_note->hide();
+            });
     }
 
     // The code's list stands above the groups, its control in line with theirs.
     std::vector<QGridLayout*> grids = m_inputGrids;
     grids.push_back(m_codeGrid);
-    alignColumns(grids, {0, 2});
+    alignColumns(grids, {0});
+    // Its unit column is empty: the room goes to the list, the window stays narrow.
+    alignColumns(m_inputGrids, {2});
     if (!m_groups.empty()) {
         int left = 0, top = 0, right = 0, bottom = 0;
         m_inputGrids.front()->getContentsMargins(&left, &top, &right, &bottom);
@@ -234,7 +295,8 @@ void CircuitWindow::switchCode(const CircuitCode& code) {
     std::vector<std::pair<std::string_view, QString>> kept;
     for (const std::string_view key : kCarried)
         if (const QWidget* from = control(key))
-            if (key != "length" || !inFeet || code.field("feet") != nullptr)
+            if ((key != "length" || !inFeet || code.field("feet") != nullptr) &&
+                (key != "volts" || m_voltsTyped))
                 kept.emplace_back(key, QString::fromStdString(textOf(from)));
 
     m_building = true;
@@ -245,9 +307,41 @@ void CircuitWindow::switchCode(const CircuitCode& code) {
     buildRows();
     for (const auto& [key, text] : kept)
         if (QWidget* to = control(key)) setText(to, text);
+    followPhase();
+    followMethod();
     m_building = false;
     orderTabs();
     recalculate();
+    fitColumns();
+}
+
+void CircuitWindow::followMethod() {
+    const QWidget* method = control("method");
+    if (method == nullptr) return;
+    const std::string chosen = textOf(method);
+    for (const MethodInput& input : kMethodInputs) {
+        if (input.code != m_code->key()) continue;
+        QWidget* used = control(input.field);
+        const CheckField* field = m_code->field(input.field);
+        if (used == nullptr || field == nullptr) continue;
+        const bool reads =
+            std::find(input.methods.begin(), input.methods.end(), chosen) != input.methods.end();
+        used->setEnabled(reads);
+        const QString why = reads ? QString() : qt(input.reason);
+        used->setToolTip(why);
+        used->setAccessibleDescription(reads ? qt(field->unit) : why);
+    }
+}
+
+void CircuitWindow::followPhase() {
+    if (m_voltsTyped) return;
+    const QWidget* phase = control("phase");
+    QWidget* volts = control("volts");
+    if (phase == nullptr || volts == nullptr) return;
+    for (const UsualVolts& usual : kUsualVolts)
+        if (usual.code == m_code->key() && usual.phase == textOf(phase))
+            setText(volts, QString::fromLatin1(usual.volts.data(),
+                                               static_cast<qsizetype>(usual.volts.size())));
 }
 
 void CircuitWindow::prefill(const CircuitPrefill& tab) {
@@ -274,6 +368,7 @@ void CircuitWindow::prefill(const CircuitPrefill& tab) {
                     "the check uses copper.")
                     .arg(QString::fromStdString(tab.material));
     if (tab.volts) {
+        m_voltsTyped = true;  // the tab's supply is the user's
         setText(control("volts"), qt(checkNumberText(*tab.volts, 3)));
         setText(control("phase"),
                 tab.threePhase ? QStringLiteral("three") : QStringLiteral("single"));
@@ -283,6 +378,7 @@ void CircuitWindow::prefill(const CircuitPrefill& tab) {
             "as they were.");
     }
     m_note->setText(note.trimmed());
+    m_note->setVisible(!m_note->text().isEmpty());
     m_building = false;
     recalculate();
 }

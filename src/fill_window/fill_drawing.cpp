@@ -26,14 +26,47 @@ QString caption(const FillAnswer& answer, const FillPacking& packing) {
     return text;
 }
 
+QColor rowColour(const FillAnswer& answer, std::size_t index) {
+    const FillRow& row = answer.inputs.rows[index];
+    const chapter9::WireFamily* family =
+        chapter9::kConductorTypes[static_cast<std::size_t>(row.type)].family;
+    const bool bare = row.kind == FillItemKind::Wire &&
+                      (family == &chapter9::kFamilyBare || family == &chapter9::kFamilyBareSolid);
+    QColor colour = bare ? QColor(0xb87333)  // copper
+                         : QColor::fromRgb(kRowColours[index % kRowColours.size()]);
+    colour.setAlphaF(0.75F);
+    return colour;
+}
+
+// A row as the legend says it: "3 × 12 AWG THHN", "1 × cable 0.5 in".
+QString rowText(const FillRow& row) {
+    if (row.kind == FillItemKind::Cable)
+        return QStringLiteral("%1 × cable %2 in")
+            .arg(row.count)
+            .arg(QString::fromStdString(fillNumber(row.diameter, 4)));
+    const std::string_view size = chapter9::kSizes[static_cast<std::size_t>(row.size)];
+    const std::string_view type =
+        chapter9::kConductorTypes[static_cast<std::size_t>(row.type)].text;
+    return QStringLiteral("%1 × %2 %3")
+        .arg(row.count)
+        .arg(QString::fromUtf8(size.data(), static_cast<qsizetype>(size.size())),
+             QString::fromUtf8(type.data(), static_cast<qsizetype>(type.size())));
+}
+
 }  // namespace
 
+int fillLegendLines(const FillAnswer& answer) {
+    return static_cast<int>(answer.inputs.rows.size());
+}
+
 void paintFill(QPainter& painter, const QRectF& area, const FillAnswer& answer,
-               const FillPacking& packing, const QPalette& palette) {
+               const FillPacking& packing, const QPalette& palette, bool legend) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     const double line = painter.fontMetrics().height() * 1.5;
-    const double side = std::min(area.width(), area.height() - line);
+    const double legendHeight =
+        legend ? painter.fontMetrics().height() * fillLegendLines(answer) : 0;
+    const double side = std::min(area.width(), area.height() - line - legendHeight);
     if (side <= 0 || packing.radius <= 0) {
         painter.restore();
         return;
@@ -44,16 +77,7 @@ void paintFill(QPainter& painter, const QRectF& area, const FillAnswer& answer,
     painter.setBrush(palette.color(QPalette::Base));
     painter.drawEllipse(centre, side / 2, side / 2);
     for (const PackedCircle& circle : packing.circles) {
-        QColor colour =
-            QColor::fromRgb(kRowColours[static_cast<std::size_t>(circle.row) % kRowColours.size()]);
-        const FillRow& row = answer.inputs.rows[static_cast<std::size_t>(circle.row)];
-        const chapter9::WireFamily* family =
-            chapter9::kConductorTypes[static_cast<std::size_t>(row.type)].family;
-        const bool bare = row.kind == FillItemKind::Wire && (family == &chapter9::kFamilyBare ||
-                                                             family == &chapter9::kFamilyBareSolid);
-        if (bare) colour = QColor(0xb87333);  // copper
-        colour.setAlphaF(0.75F);
-        painter.setBrush(colour);
+        painter.setBrush(rowColour(answer, static_cast<std::size_t>(circle.row)));
         painter.setPen(QPen(palette.color(QPalette::Text), 1));
         const QPointF at(centre.x() + circle.x * scale, centre.y() - circle.y * scale);
         painter.drawEllipse(at, circle.r * scale, circle.r * scale);
@@ -61,6 +85,24 @@ void paintFill(QPainter& painter, const QRectF& area, const FillAnswer& answer,
     painter.setPen(palette.color(QPalette::WindowText));
     painter.drawText(QRectF(area.left(), area.top() + side, area.width(), line),
                      Qt::AlignHCenter | Qt::AlignVCenter, caption(answer, packing));
+    if (legend) {
+        // Each row's colour and what it is, under the caption.
+        const double height = painter.fontMetrics().height();
+        const double swatch = height * 0.7;
+        double width = 0;
+        for (const FillRow& row : answer.inputs.rows)
+            width = std::max(width, painter.fontMetrics().horizontalAdvance(rowText(row)) + 0.0);
+        const double left = area.center().x() - (swatch + height / 2 + width) / 2;
+        double top = area.top() + side + line;
+        for (std::size_t i = 0; i < answer.inputs.rows.size(); ++i, top += height) {
+            painter.setBrush(rowColour(answer, i));
+            painter.setPen(QPen(palette.color(QPalette::Text), 1));
+            painter.drawEllipse(QRectF(left, top + (height - swatch) / 2, swatch, swatch));
+            painter.setPen(palette.color(QPalette::WindowText));
+            painter.drawText(QRectF(left + swatch + height / 2, top, width + 1, height),
+                             Qt::AlignLeft | Qt::AlignVCenter, rowText(answer.inputs.rows[i]));
+        }
+    }
     painter.restore();
 }
 
@@ -76,7 +118,7 @@ QImage fillPicture(const FillAnswer& answer, int side) {
     font.setPixelSize(side / 28);
     painter.setFont(font);
     paintFill(painter, QRectF(0, 0, side, image.height()), answer, packFill(answer, kMostDrawn),
-              palette);
+              palette, false);
     return image;
 }
 
@@ -92,21 +134,38 @@ void FillDrawing::setAnswer(const FillAnswer* answer) {
         setAccessibleDescription({});
     } else {
         m_answer = *answer;
+        updateGeometry();  // the legend has a line a row
+        // An overfull raceway, or more than are drawn, is laid out now to say how many it
+        // shows; another is laid out when first painted, so that typing stays quick.
+        if (!answer->fits || static_cast<std::size_t>(answer->count) > kMostDrawn)
+            m_packing = packFill(*answer, kMostDrawn);
+        const int drawn = answer->count - (m_packing ? m_packing->notLaid : 0);
+        const QString raceway = QString::fromUtf8(fillRacewayName(answer->raceway).data()) +
+                                QLatin1Char(' ') +
+                                QString::fromStdString(fillTradeText(answer->tradeSize));
         setAccessibleDescription(
-            QStringLiteral("%1 conductors and cables drawn in %2 %3, to scale")
-                .arg(answer->count)
-                .arg(QString::fromUtf8(fillRacewayName(answer->raceway).data()),
-                     QString::fromStdString(fillTradeText(answer->tradeSize))));
+            drawn == answer->count
+                ? QStringLiteral("%1 conductors and cables drawn in %2, to scale")
+                      .arg(answer->count)
+                      .arg(raceway)
+                : QStringLiteral("%1 of the %2 conductors and cables drawn in %3, to scale")
+                      .arg(drawn)
+                      .arg(answer->count)
+                      .arg(raceway));
     }
     update();
 }
 
 QSize FillDrawing::sizeHint() const {
-    return {260, 280};
+    return {260, 280 + legendHeight()};
 }
 
 QSize FillDrawing::minimumSizeHint() const {
-    return {160, 180};
+    return {160, 180 + legendHeight()};
+}
+
+int FillDrawing::legendHeight() const {
+    return m_answer ? fontMetrics().height() * fillLegendLines(*m_answer) : 0;
 }
 
 void FillDrawing::paintEvent(QPaintEvent*) {
@@ -114,7 +173,8 @@ void FillDrawing::paintEvent(QPaintEvent*) {
     // Laid out when painted, not at each edit, so typing stays quick.
     if (!m_packing) m_packing = packFill(*m_answer, kMostDrawn);
     QPainter painter(this);
-    paintFill(painter, QRectF(rect()).adjusted(4, 4, -4, -4), *m_answer, *m_packing, palette());
+    paintFill(painter, QRectF(rect()).adjusted(4, 4, -4, -4), *m_answer, *m_packing, palette(),
+              true);
 }
 
 }  // namespace ferrovolt

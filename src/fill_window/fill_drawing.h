@@ -17,9 +17,13 @@ namespace ferrovolt {
 // The most circles drawn; a larger fill is drawn in part and says how many are left out.
 inline constexpr std::size_t kMostDrawn = 150;
 
-// Draws the packing into `area`, with a caption line below the circle.
+// Draws the packing into `area`, with a caption line below the circle and, with `legend`, a
+// line for each row: its colour, count, size and type.
 void paintFill(QPainter& painter, const QRectF& area, const FillAnswer& answer,
-               const FillPacking& packing, const QPalette& palette);
+               const FillPacking& packing, const QPalette& palette, bool legend);
+
+// The legend's lines: one a row.
+int fillLegendLines(const FillAnswer& answer);
 
 // The drawing as a picture of the given side, for the report.
 QImage fillPicture(const FillAnswer& answer, int side);
@@ -39,6 +43,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    int legendHeight() const;
+
     std::optional<FillAnswer> m_answer;
     std::optional<FillPacking> m_packing;  // laid when first painted after a change
 };

@@ -13,8 +13,8 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QTextBrowser>
@@ -27,6 +27,9 @@
 #include "fill_window/fill_report.h"
 #include "pictures.h"
 #include "services/system_services.h"
+#include "window_kit/kit_accessibility.h"
+#include "window_kit/list_entries.h"
+#include "window_kit/scrolling_panel.h"
 #include "window_kit/sheet_pages.h"
 #include "window_kit/status_line.h"
 #include "window_kit/text_tone.h"
@@ -40,6 +43,11 @@ namespace c9 = chapter9;
 enum Column { kCount = 0, kSize = 1, kType = 2 };
 constexpr char kCableType[] = "cable";
 constexpr double kSizeScale = 2.0;
+// The lines of figures and drawing, and of the calculation, that a short screen still shows.
+constexpr int kLeastFigureLines = 4;
+constexpr int kLeastTrailLines = 4;
+// The letters of an entry a list keeps in view on a narrow screen.
+constexpr int kListLetters = 14;
 // Wanted colours, made readable against the window's own background.
 
 // The Type column's editor: a list of the conductor types, and "cable".
@@ -63,6 +71,8 @@ public:
         const int at = list->findText(text, Qt::MatchFixedString);
         if (at >= 0) list->setCurrentIndex(at);
         list->setEditText(text);
+        // A key typed over the cell replaces its text, as in the other columns.
+        list->lineEdit()->selectAll();
     }
     void setModelData(QWidget* editor, QAbstractItemModel* model,
                       const QModelIndex& index) const override {
@@ -89,13 +99,13 @@ FillWindow::FillWindow(SystemServices* services, QWidget* parent)
     setObjectName(QStringLiteral("FillWindow"));
     setWindowTitle(QStringLiteral("Conduit Fill"));
     setWindowIcon(programIcon());
+    nameListsByLabel(*this);
 
-    // The inputs scroll, so that the window fits a small or scaled screen.
-    auto* scroll = new QScrollArea(this);
+    // The inputs scroll, down and on a narrow screen sideways, so that the window fits a
+    // small or scaled screen with the answer and its buttons in view.
+    auto* scroll = new ScrollingPanel(buildInputs(), this);
     scroll->setObjectName(QStringLiteral("inputScroll"));
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidget(buildInputs());
+    scroll->allowSideways();
     auto* columns = new QHBoxLayout;
     columns->addWidget(scroll, 1);
     columns->addWidget(buildResults(), 1);
@@ -111,7 +121,8 @@ FillWindow::FillWindow(SystemServices* services, QWidget* parent)
     addConductorRow(QStringLiteral("1"), QStringLiteral("12"), QStringLiteral("bare"));
     m_building = false;
     recalculate(false);
-    resize(960, 620);
+    // Opens on its first input; its size is the content's, up to the screen (placeWindow).
+    m_raceway->setFocus(Qt::OtherFocusReason);
 }
 
 FillWindow::~FillWindow() {
@@ -140,6 +151,8 @@ QWidget* FillWindow::buildInputs() {
     form->addRow(m_nipple);
     layout->addWidget(racewayBox);
     fillTradeSizes();
+    // Narrower than their longest entries where the screen is narrow, cut with an ellipsis.
+    for (QComboBox* list : {m_raceway, m_tradeSize}) cutLongEntries(*list, kListLetters);
 
     auto* rowsBox = new QGroupBox(QStringLiteral("Conductors and cables"), panel);
     auto* rowsLayout = new QVBoxLayout(rowsBox);
@@ -218,26 +231,32 @@ QWidget* FillWindow::buildResults() {
     m_size->setFont(large);
     m_size->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(m_size);
-    m_verdict = new QLabel(box);
+    m_verdict = new VerdictLine(box);
     m_verdict->setObjectName(QStringLiteral("lblVerdict"));
-    m_verdict->setWordWrap(true);
     layout->addWidget(m_verdict);
     m_warning = new QLabel(box);
     m_warning->setObjectName(QStringLiteral("lblWarning"));
     m_warning->setWordWrap(true);
     layout->addWidget(m_warning);
 
-    // One label a row, "Caption: value", so that a screen reader reads each row once.
+    // One label a row, "Caption: value", so that a screen reader reads each row once; the
+    // rows and the drawing scroll where the screen is short.
+    auto* figures = new QWidget(box);
+    auto* figuresLayout = new QVBoxLayout(figures);
+    figuresLayout->setContentsMargins({});
     for (std::size_t i = 1; i < kFillRows.size(); ++i) {
-        auto* value = new QLabel(box);
+        auto* value = new QLabel(figures);
         value->setObjectName(qt(kFillRows[i].key));
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        layout->addWidget(value);
+        figuresLayout->addWidget(value);
         m_values.push_back(value);
     }
-
-    m_drawing = new FillDrawing(box);
-    layout->addWidget(m_drawing, 2);
+    m_drawing = new FillDrawing(figures);
+    figuresLayout->addWidget(m_drawing, 1);
+    auto* figurePanel = new ScrollingPanel(figures, box);
+    figurePanel->setObjectName(QStringLiteral("figurePanel"));
+    figurePanel->setLeastLines(kLeastFigureLines);
+    layout->addWidget(figurePanel, 2);
 
     auto* buttons = new QHBoxLayout;
     m_showTrail = new QPushButton(QStringLiteral("S&how the calculation"), box);
@@ -263,6 +282,7 @@ QWidget* FillWindow::buildResults() {
     m_trail->setObjectName(QStringLiteral("trail"));
     m_trail->setAccessibleName(QStringLiteral("Calculation"));
     m_trail->setVisible(false);
+    m_trail->setMinimumHeight(fontMetrics().height() * kLeastTrailLines);
     layout->addWidget(m_trail, 3);
 
     connect(m_showTrail, &QPushButton::toggled, m_trail, &QWidget::setVisible);
@@ -414,11 +434,17 @@ void FillWindow::recalculate(bool edited) {
 }
 
 void FillWindow::showAnswer(const FillAnswer& answer) {
-    const QString size = QString::fromStdString(kFillRows[0].text(answer));
+    // With no size that holds them, the largest is where the verdict says why, not the answer.
+    const QString size = answer.fits || answer.sizeGiven
+                             ? QString::fromStdString(kFillRows[0].text(answer))
+                             : QStringLiteral("None holds them");
     m_size->setText(size);
     m_size->setAccessibleName(qt(kFillRows[0].caption) + QStringLiteral(": ") + size);
     const QString verdict = QString::fromStdString(fillVerdict(answer));
-    m_verdict->setText(verdict);
+    if (answer.fits)
+        m_verdict->showVerdict(verdict);
+    else
+        m_verdict->showRefusal(verdict);
     m_verdict->setAccessibleName(verdict);
     setTextTone(m_verdict, answer.fits ? std::nullopt : std::optional(TextTone::Error));
     QString warnings;
@@ -444,7 +470,7 @@ void FillWindow::showAnswer(const FillAnswer& answer) {
 void FillWindow::showRefusal(const QString& message) {
     m_size->setText(QStringLiteral("—"));
     m_size->setAccessibleName(qt(kFillRows[0].caption));
-    m_verdict->setText(message);
+    m_verdict->showRefusal(message);
     m_verdict->setAccessibleName(message);
     setTextTone(m_verdict, TextTone::Error);
     m_warning->clear();

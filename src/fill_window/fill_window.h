@@ -21,6 +21,7 @@ class QTextBrowser;
 namespace ferrovolt {
 
 class StatusLine;
+class VerdictLine;
 
 class FillDrawing;
 class SystemServices;
@@ -81,7 +82,7 @@ private:
 
     QLabel* m_note = nullptr;
     QLabel* m_size = nullptr;
-    QLabel* m_verdict = nullptr;
+    VerdictLine* m_verdict = nullptr;
     QLabel* m_warning = nullptr;
     std::vector<QLabel*> m_values;  // the rows of kFillRows after the trade size
     FillDrawing* m_drawing = nullptr;

@@ -18,7 +18,6 @@ FillWindow* FillWindowHost::open(const FillInputs* prefill, const QString& note)
         // the program.
         m_window = new FillWindow(m_services);
         m_window->setAttribute(Qt::WA_QuitOnClose, false);
-        m_window->adjustSize();
         placeWindow(*m_window, m_parent->window());
     }
     if (prefill != nullptr) m_window->prefill(*prefill, note);

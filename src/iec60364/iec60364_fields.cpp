@@ -406,7 +406,7 @@ const std::array<IecField, 40> kIecFields = {{
     {{{"curve", "--curve", kChoice, keysOf<kCurves>(), "",
        "MCB curve B, C or D: the current that trips it instantly"},
       false,
-      kEarthFault,
+      kDevice,  // the window shows it with the device it belongs to
       "MCB c&urve:",
       "",
       kCurveTexts},

@@ -66,7 +66,10 @@ BuiltControls buildControls(QWidget* page, std::span<const ControlRow> rows) {
                 if (!r.tag.empty()) made->setProperty(kTagProperty, toQt(r.tag));
                 break;
         }
-        if (!r.toolTip.empty() && r.kind != ControlKind::Option) made->setToolTip(toQt(r.toolTip));
+        if (!r.toolTip.empty() && r.kind != ControlKind::Option) {
+            made->setToolTip(toQt(r.toolTip));
+            made->setProperty(kOwnToolTip, toQt(r.toolTip));
+        }
         built.m_widgets.push_back(made);
     }
     return built;

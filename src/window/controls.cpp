@@ -104,12 +104,13 @@ QComboBox* addCombo(QWidget* parent, const QString& name, const QString& text, T
     combo->setCompleter(nullptr);
     // A text wider than the box ("Copper (Hard Drawn)") is read whole in a tool tip, and
     // assistive technology gets it as the field's description.
-    QObject::connect(combo->lineEdit(), &QLineEdit::textChanged, combo,
-                     [combo](const QString& shown) {
-                         const QString whole = editTextFits(combo, shown) ? QString() : shown;
-                         combo->setToolTip(whole);
-                         combo->lineEdit()->setAccessibleDescription(whole);
-                     });
+    QObject::connect(
+        combo->lineEdit(), &QLineEdit::textChanged, combo, [combo](const QString& shown) {
+            const QString whole = editTextFits(combo, shown) ? QString() : shown;
+            // The list's own tip while the entry fits.
+            combo->setToolTip(whole.isEmpty() ? combo->property(kOwnToolTip).toString() : whole);
+            combo->lineEdit()->setAccessibleDescription(whole);
+        });
     showEditText(combo, text);
     combo->setAccessibleName(accessibleName);
     return combo;

@@ -23,6 +23,8 @@ class ClickLabel;
 
 // Set on the groups and on the result labels of result lines: start-up takes their border away.
 inline constexpr char kBorderUntilStartup[] = "ferrovoltBorderUntilStartup";
+// A control's own tool tip, which a list's tip showing a cut entry whole gives back.
+inline constexpr char kOwnToolTip[] = "ferrovoltOwnToolTip";
 
 // The name of member `index` of a control array, as its objectName: "cmdCalc(2)".
 QString arrayName(const char* name, int index);

@@ -101,7 +101,7 @@ void frmOptions::buildPages() {
     m_resultsCopy = new ResultsCopy(*this);  // the window's child, gone with it
     // After the results' outline has its place in the Tab order: the links go before it.
     new CircuitCheckLinks(this, m_tables, m_voltageDrop, m_sizing);  // the window's child
-    new ConduitFillLink(this, m_services, m_conduit);                // likewise
+    new ConduitFillLink(this, m_services, m_conduit, m_tables);      // likewise
     m_input = std::make_unique<InputHandling>(*this, m_tables, m_services);
     new KeyboardCommands(*this, *m_sstab, [this](int tab) { m_resultsCopy->copyResults(tab); });
     setUpAccessibility(*this);

@@ -50,8 +50,7 @@ public:
 
 class StatusAccessible : public QAccessibleWidget {
 public:
-    explicit StatusAccessible(StatusLine* line)
-        : QAccessibleWidget(line, QAccessible::Notification) {}
+    explicit StatusAccessible(QLabel* line) : QAccessibleWidget(line, QAccessible::Notification) {}
 
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name) return static_cast<const QLabel*>(widget())->text();
@@ -59,14 +58,27 @@ public:
     }
 };
 
-// A list named by its label, its entry as its value.
+// A list named by its label, its whole entry as its value and, for a reader that reads no
+// value of a list (AT-SPI has none but numbers), as its description, before the list's own
+// (its unit).
 class NamedListAccessible : public QAccessibleWidget {
 public:
-    explicit NamedListAccessible(QComboBox* list)
-        : QAccessibleWidget(list, QAccessible::ComboBox) {}
+    explicit NamedListAccessible(QComboBox* list) : QAccessibleWidget(list, QAccessible::ComboBox) {
+        // A reader that asked once is told of each new entry.
+        QObject::connect(list, &QComboBox::currentIndexChanged, list, [list] {
+            QAccessibleEvent described(list, QAccessible::DescriptionChanged);
+            QAccessible::updateAccessibility(&described);
+        });
+    }
 
     QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Value) return static_cast<const QComboBox*>(widget())->currentText();
+        const auto* list = static_cast<const QComboBox*>(widget());
+        if (t == QAccessible::Value) return list->currentText();
+        if (t == QAccessible::Description) {
+            const QString own = list->accessibleDescription();
+            return own.isEmpty() ? list->currentText()
+                                 : list->currentText() + QStringLiteral(", ") + own;
+        }
         return QAccessibleWidget::text(t);
     }
     QStringList actionNames() const override {
@@ -87,8 +99,9 @@ QAccessibleInterface* kitAccessible(const QString& className, QObject* object) {
         return new ResultValueAccessible(static_cast<ResultValue*>(widget));
     if (className == QLatin1String(ResultCaption::staticMetaObject.className()))
         return new ResultCaptionAccessible(widget);
-    if (className == QLatin1String(StatusLine::staticMetaObject.className()))
-        return new StatusAccessible(static_cast<StatusLine*>(widget));
+    if (className == QLatin1String(StatusLine::staticMetaObject.className()) ||
+        className == QLatin1String(VerdictLine::staticMetaObject.className()))
+        return new StatusAccessible(static_cast<QLabel*>(widget));
     if (className == QLatin1String("QComboBox") &&
         widget->window()->property(kNamesListsProperty).toBool())
         return new NamedListAccessible(static_cast<QComboBox*>(widget));

@@ -11,6 +11,8 @@ namespace ferrovolt {
 namespace {
 
 constexpr int kGap = 8;
+// A window manager's title bar and borders, for a window whose frame is not yet known.
+constexpr QMargins kFrameGuess(4, 32, 4, 4);
 
 }  // namespace
 
@@ -38,13 +40,18 @@ void placeWindow(QWidget& window, const QWidget* parent) {
     const QWidget& framed = window.isVisible() || parent == nullptr ? window : *parent;
     const QRect outer = framed.frameGeometry();
     const QRect inner = framed.geometry();
-    const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
-                         outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
+                   outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    if (frame.isNull() && !window.isVisible()) frame = kFrameGuess;
+    // A window about to open takes the size its content asks, as much of the screen as that
+    // is (not the two thirds of it a window takes by itself); one shown keeps its size.
+    const QSize wanted =
+        window.isVisible() ? window.size() : window.sizeHint().expandedTo(window.minimumSizeHint());
     // Without a parent, a parent as large as the work area centres the window in it.
     const QRect place = placementBeside(parent != nullptr ? parent->frameGeometry() : area,
-                                        window.size().grownBy(frame), area);
+                                        wanted.grownBy(frame), area);
     const QSize inside = place.marginsRemoved(frame).size();
-    if (inside != window.size()) window.resize(inside.expandedTo(window.minimumSizeHint()));
+    window.resize(inside.expandedTo(window.minimumSizeHint()));
     window.move(place.topLeft());
 }
 

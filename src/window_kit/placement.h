@@ -16,8 +16,9 @@ namespace ferrovolt {
 // rectangle) in `area`, the screen's work area.
 QRect placementBeside(const QRect& parent, const QSize& size, const QRect& area);
 
-// Moves (and if need be shrinks) `window`, shown or not yet, to its place by `parent`; with
-// no parent, to the middle of its screen's work area.
+// Moves `window` to its place by `parent`; with no parent, to the middle of its screen's work
+// area. A window not yet shown is first sized as its content asks, up to the work area; one
+// shown keeps its size unless the work area is smaller.
 void placeWindow(QWidget& window, const QWidget* parent);
 
 }  // namespace ferrovolt

@@ -11,8 +11,8 @@ namespace ferrovolt {
 
 namespace {
 
-// The least height: a few inputs, so that the panel still shows where it scrolls.
-constexpr int kLeastLines = 6;
+// The least width, in letters, that the panel keeps on a screen too narrow for its content.
+constexpr int kLeastLetters = 40;
 
 }  // namespace
 
@@ -51,9 +51,22 @@ QSize ScrollingPanel::sizeHint() const {
     return {content.width() + sideWidth(), content.height() + 2 * frameWidth()};
 }
 
+void ScrollingPanel::allowSideways() {
+    m_sideways = true;
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    updateGeometry();
+}
+
+void ScrollingPanel::setLeastLines(int lines) {
+    m_leastLines = lines;
+    updateGeometry();
+}
+
 QSize ScrollingPanel::minimumSizeHint() const {
-    const int least = std::min(fontMetrics().height() * 2 * kLeastLines, sizeHint().height());
-    return {widget()->minimumSizeHint().width() + sideWidth(), least};
+    const int least = std::min(fontMetrics().height() * m_leastLines, sizeHint().height());
+    const int width = widget()->minimumSizeHint().width();
+    const int narrowest = m_sideways ? fontMetrics().averageCharWidth() * kLeastLetters : width;
+    return {std::min(width, narrowest) + sideWidth(), least};
 }
 
 }  // namespace ferrovolt

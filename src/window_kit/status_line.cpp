@@ -7,6 +7,18 @@
 
 namespace ferrovolt {
 
+namespace {
+
+void alert(QLabel* line) {
+    // A notification is spoken when it comes into view.
+    line->hide();
+    line->show();
+    QAccessibleEvent alert(line, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
+}
+
+}  // namespace
+
 StatusLine::StatusLine(QWidget* parent) : QLabel(parent) {
     installKitAccessibility();
     setObjectName(QStringLiteral("lblStatus"));
@@ -20,16 +32,31 @@ StatusLine::StatusLine(QWidget* parent) : QLabel(parent) {
 
 void StatusLine::announce(const QString& text) {
     setText(text);
-    // A notification is spoken when it comes into view: shown again for each message.
-    hide();
-    show();
-    QAccessibleEvent alert(this, QAccessible::Alert);
-    QAccessible::updateAccessibility(&alert);
+    // Shown again for each message, even the same one.
+    alert(this);
 }
 
 void StatusLine::clearStatus() {
     hide();
     clear();
+}
+
+VerdictLine::VerdictLine(QWidget* parent) : QLabel(parent) {
+    installKitAccessibility();
+    setWordWrap(true);
+}
+
+void VerdictLine::showVerdict(const QString& text) {
+    m_refused = false;
+    setText(text);
+}
+
+void VerdictLine::showRefusal(const QString& text) {
+    // Typing on in a refused field keeps the reason: it is said once, not at each key.
+    const bool known = m_refused && text == this->text();
+    m_refused = true;
+    setText(text);
+    if (!known && isVisible()) alert(this);
 }
 
 }  // namespace ferrovolt

@@ -19,4 +19,19 @@ public:
     void clearStatus();
 };
 
+// The line under a window's answer saying its verdict or, when the inputs are refused, why:
+// a screen reader announces a refusal as it appears, once for each new reason, as it does
+// the status line, and reads a verdict when it comes to it.
+class VerdictLine : public QLabel {
+    Q_OBJECT
+public:
+    explicit VerdictLine(QWidget* parent);
+
+    void showVerdict(const QString& text);
+    void showRefusal(const QString& text);
+
+private:
+    bool m_refused = false;
+};
+
 }  // namespace ferrovolt

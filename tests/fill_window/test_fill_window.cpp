@@ -13,6 +13,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QScrollArea>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -21,6 +24,8 @@
 #include "fake_system_services.h"
 #include "fill/fill_sheet.h"
 #include "fill_window/fill_window.h"
+#include "fill_window/fill_window_host.h"
+#include "window_kit/placement.h"
 #include "window_kit/text_tone.h"
 
 namespace ferrovolt {
@@ -177,6 +182,128 @@ private slots:
         QVERIFY2(2 * least.width() <= 1920 && 2 * least.height() <= 1080 - 80, qPrintable(size));
         window.resize(1280, 720);
         QVERIFY(window.width() <= 1280 && window.height() <= 720);
+    }
+
+    void fitsTheScreen_data() {
+        QTest::addColumn<bool>("fromCircuitCheck");
+        QTest::newRow("alone") << false;
+        QTest::newRow("from the Circuit Check window") << true;
+    }
+
+    // On the test's screen (1366 x 768 or 1920 x 1080, at 100 % or 200 %) the window lies
+    // in the work area, as tall as its content asks or the screen allows, with the grid's
+    // three columns, its buttons, the answer and the sheet's buttons in view; only the inputs,
+    // the figures and the calculation scroll.
+    void fitsTheScreen() {
+        QFETCH(bool, fromCircuitCheck);
+        testing::FakeSystemServices services;
+        CircuitWindow circuit;
+        placeWindow(circuit, nullptr);
+        circuit.show();
+        FillWindowHost host(&circuit, &services);
+        FillWindow* opened = nullptr;
+        std::optional<FillWindow> alone;
+        if (fromCircuitCheck) {
+            opened = host.open(nullptr, {});
+        } else {
+            alone.emplace(&services);
+            placeWindow(*alone, nullptr);
+            alone->show();
+            opened = &*alone;
+        }
+        FillWindow& w = *opened;
+        const QRect area = w.screen()->availableGeometry();
+        const QString size = QStringLiteral("%1 x %2 (least %3 x %4) on %5 x %6")
+                                 .arg(w.width())
+                                 .arg(w.height())
+                                 .arg(w.minimumSizeHint().width())
+                                 .arg(w.minimumSizeHint().height())
+                                 .arg(area.width())
+                                 .arg(area.height());
+        QVERIFY2(area.contains(w.frameGeometry()), qPrintable(size));
+        QVERIFY2(w.height() >= std::min(w.sizeHint().height(), area.height() * 9 / 10),
+                 qPrintable(size));
+        // The inputs scroll down, not sideways past the grid's buttons and columns.
+        const auto* inputs = find<QScrollArea>(w, "inputScroll");
+        for (const char* name : {"cmdAddConductor", "cmdAddCable", "cmdRemoveRow", "rows"}) {
+            const auto* part = find<QWidget>(w, name);
+            const int left = part->mapTo(inputs->viewport(), QPoint()).x();
+            QVERIFY2(left >= 0 && left + part->width() <= inputs->viewport()->width(), name);
+        }
+        const auto* rows = find<QTableWidget>(w, "rows");
+        QVERIFY(rows->columnViewportPosition(2) + rows->columnWidth(2) <=
+                rows->viewport()->width());
+        for (const char* name : {"lblTradeSize", "lblVerdict", "figurePanel", "cmdShowTrail",
+                                 "cmdCopy", "cmdSaveReport"}) {
+            const auto* part = find<QWidget>(w, name);
+            const QRect at(part->mapTo(&w, QPoint()), part->size());
+            QVERIFY2(part->isVisible() && w.rect().contains(at), name);
+            QVERIFY2(part->size().expandedTo(part->minimumSizeHint()) == part->size(), name);
+        }
+        // It opens on its first input.
+        QApplication::setActiveWindow(&w);
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QCOMPARE(QApplication::focusWidget(), find<QWidget>(w, "raceway"));
+    }
+
+    void noSizeHoldsThem_data() {
+        QTest::addColumn<QString>("rows");
+        QTest::addColumn<QString>("headline");
+        QTest::addColumn<QString>("drawing");  // a pattern of the drawing's description
+        QTest::newRow("held")
+            << QStringLiteral("3x12:THHN") << QStringLiteral("EMT 1/2 (16)")
+            << QStringLiteral("^3 conductors and cables drawn in EMT 1/2 \\(16\\), to scale$");
+        // 60 × 4/0 THHN where the largest EMT, 4 in, takes at most 18 of them: none holds them,
+        // and the largest has room to draw fewer than 60.
+        QTest::newRow("none holds them")
+            << QStringLiteral("60x4/0:THHN") << QStringLiteral("None holds them")
+            << QStringLiteral(
+                   "^[1-5]?[0-9] of the 60 conductors and cables drawn in EMT 4 \\(103\\), to "
+                   "scale$");
+    }
+
+    // When no trade size holds the conductors the window does not headline the largest as
+    // if it were the answer: it says none does, and why; the drawing says how many it shows.
+    void noSizeHoldsThem() {
+        QFETCH(QString, rows);
+        QFETCH(QString, headline);
+        QFETCH(QString, drawing);
+        FillWindow window;
+        FillInputs in;
+        in.raceway = 0;  // EMT
+        in.rows.push_back(std::get<FillRow>(fillWireText(rows.toStdString())));
+        window.prefill(in, {});
+        QCOMPARE(tradeSize(window), headline);
+        const QString verdict = find<QLabel>(window, "lblVerdict")->text();
+        QCOMPARE(verdict.startsWith(QStringLiteral(
+                     "No trade size of EMT holds them; the largest, 4 (103), takes 60 ")),
+                 headline == QStringLiteral("None holds them"));
+        const QString described = find<QWidget>(window, "drawing")->accessibleDescription();
+        QVERIFY2(QRegularExpression(drawing).match(described).hasMatch(), qPrintable(described));
+    }
+
+    // Typing over a cell replaces its text, in the Type column's list too.
+    void typingReplacesACell_data() {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("count") << 0 << QStringLiteral("4");
+        QTest::newRow("type") << 2 << QStringLiteral("XHHW");
+    }
+
+    void typingReplacesACell() {
+        QFETCH(int, column);
+        QFETCH(QString, typed);
+        FillWindow window;
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto* rows = find<QTableWidget>(window, "rows");
+        rows->setFocus();
+        rows->setCurrentCell(0, column);
+        QTest::keyClicks(rows, typed.left(1));  // opens the editor with the key
+        QTest::keyClicks(QApplication::focusWidget(), typed.mid(1));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTRY_COMPARE(rows->item(0, column)->text(), typed);
     }
 
     void circuitCheckHandsOverItsConductors() {

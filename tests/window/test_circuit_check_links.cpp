@@ -7,9 +7,11 @@
 #include <QComboBox>
 
 #include <QScreen>
+#include <QTableWidget>
 
 #include "calc/voltage_drop.h"
 #include "circuit_window/circuit_window.h"
+#include "fill_window/fill_window.h"
 #include "window_harness.h"
 #include "window_kit/text_tone.h"
 
@@ -43,7 +45,57 @@ private slots:
     void linksFollowTheCurrentInTabOrder_data();
     void linksFollowTheCurrentInTabOrder();
     void everySupplyIsACircuit();
+    void conduitTabCarriesItsConduit_data();
+    void conduitTabCarriesItsConduit();
 };
+
+void TestCircuitCheckLinks::conduitTabCarriesItsConduit_data() {
+    QTest::addColumn<QString>("measure");
+    QTest::addColumn<QString>("conduit");
+    QTest::addColumn<QString>("cable");
+    QTest::addColumn<QString>("tradeSize");  // as the fill window's list shows it
+    QTest::addColumn<QString>("diameter");   // the cable row's, in inches
+    // 100 mm is the tab's 4 in; 25 mm = 25 / 25.4 in = 0.98425 in.
+    QTest::newRow("millimetres") << "optMeasure(0)"
+                                 << "100"
+                                 << "25"
+                                 << "4 (103)"
+                                 << "0.9843";
+    QTest::newRow("inches") << "optMeasure(1)"
+                            << "1 1/4"
+                            << "1"
+                            << "1-1/4 (35)"
+                            << "1";
+}
+
+// The Conduit Capacity tab's "Conduit fill…" opens the fill window with the tab's conduit as
+// that trade size of EMT and one cable of the tab's diameter.
+void TestCircuitCheckLinks::conduitTabCarriesItsConduit() {
+    QFETCH(QString, measure);
+    QFETCH(QString, conduit);
+    QFETCH(QString, cable);
+    QFETCH(QString, tradeSize);
+    QFETCH(QString, diameter);
+    WindowHarness h;
+    h.start();
+    h.showTab(1);
+    h.option(measure)->setChecked(true);
+    h.combo(QStringLiteral("cmbDia"))->setEditText(conduit);
+    h.field(QStringLiteral("txtCable"))->setText(cable);
+    h.click(h.button(QStringLiteral("cmdConduitFill")));
+    ferrovolt::FillWindow* fill = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (auto* found = qobject_cast<ferrovolt::FillWindow*>(top); found && found->isVisible())
+            fill = found;
+    QVERIFY(fill != nullptr);
+    QCOMPARE(fill->findChild<QComboBox*>(QStringLiteral("raceway"))->currentText(),
+             QStringLiteral("EMT"));
+    QCOMPARE(fill->findChild<QComboBox*>(QStringLiteral("tradeSize"))->currentText(), tradeSize);
+    const auto* rows = fill->findChild<QTableWidget*>(QStringLiteral("rows"));
+    QCOMPARE(rows->rowCount(), 1);
+    QCOMPARE(rows->item(0, 1)->text(), diameter);
+    QCOMPARE(rows->item(0, 2)->text(), QStringLiteral("cable"));
+}
 
 void TestCircuitCheckLinks::opensFilledWithTheTab_data() {
     QTest::addColumn<int>("tab");
