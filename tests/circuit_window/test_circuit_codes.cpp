@@ -22,6 +22,7 @@
 #include "circuit_window/circuit_report.h"
 #include "circuit_window/circuit_window.h"
 #include "circuit_window/window_text.h"
+#include "dark_palette.h"
 #include "iec60364/iec60364_inputs.h"
 #include "window_kit/access_letters.h"
 #include "window_kit/placement.h"
@@ -48,17 +49,6 @@ void chooseCode(CircuitWindow& w, const CircuitCode& wanted) {
            list->currentIndex() < list->count() - 1)
         QTest::keyClick(list, Qt::Key_Down);
     QCOMPARE(&w.code(), &wanted);
-}
-
-// A dark palette as desktops ship it: light text on dark grey.
-QPalette darkPalette() {
-    QPalette dark;
-    for (const auto& [role, colour] : {std::pair{QPalette::Window, QColor(0x35, 0x35, 0x35)},
-                                       {QPalette::Base, QColor(0x2a, 0x2a, 0x2a)},
-                                       {QPalette::Text, QColor(Qt::white)},
-                                       {QPalette::WindowText, QColor(Qt::white)}})
-        dark.setColor(role, colour);
-    return dark;
 }
 
 void activate(CircuitWindow& w) {
@@ -226,7 +216,7 @@ void TestCircuitCodes::methodsSaidAndDrawn() {
     // Drawn in ink that reads on the list's background, on a dark palette chosen while the
     // window is open too.
     const QPalette light = QApplication::palette();
-    for (const QPalette& palette : {light, darkPalette()}) {
+    for (const QPalette& palette : {light, ferrovolt::test::darkPalette()}) {
         QApplication::setPalette(palette);
         const QColor base = methods->palette().color(QPalette::Base);
         for (int i = 0; i < methods->count(); ++i) {

@@ -14,6 +14,7 @@
 #include "check/check_sheet.h"
 #include "circuit_window/circuit_report.h"
 #include "circuit_window/circuit_window.h"
+#include "dark_palette.h"
 
 using ferrovolt::CircuitWindow;
 
@@ -39,16 +40,6 @@ void readmeIecExample(CircuitWindow& w) {
         {"earthing", "TN-S"}, {"ze", "0.8"},    {"curve", "B"}};
     for (const auto& [key, text] : inputs) set(w, key, text);
     QVERIFY(w.answer() != nullptr);
-}
-
-QPalette darkPalette() {
-    QPalette dark;
-    for (const auto& [role, colour] : {std::pair{QPalette::Window, QColor(0x35, 0x35, 0x35)},
-                                       {QPalette::Base, QColor(0x2a, 0x2a, 0x2a)},
-                                       {QPalette::Text, QColor(Qt::white)},
-                                       {QPalette::WindowText, QColor(Qt::white)}})
-        dark.setColor(role, colour);
-    return dark;
 }
 
 // The pixels printed dark enough to read on white.
@@ -87,7 +78,7 @@ void TestCircuitSheet::inkOnADarkDesktop() {
         *w.answer(), w.givenInputs(), QDate(2026, 3, 9), ferrovolt::Paper::A4);
     const QPalette light = QApplication::palette();
     const ferrovolt::SheetPages onLight(sheet);
-    QApplication::setPalette(darkPalette());
+    QApplication::setPalette(ferrovolt::test::darkPalette());
     const ferrovolt::SheetPages onDark(sheet);
     for (int page = 0; page < onDark.count(); ++page) {
         const QImage image = onDark.image(page, 60);
@@ -106,7 +97,7 @@ void TestCircuitSheet::longSheetIsWhole() {
         QSKIP("pdftotext (poppler-utils) is not installed");
     CircuitWindow w(*ferrovolt::circuitCode("iec60364"));
     readmeIecExample(w);
-    QApplication::setPalette(darkPalette());
+    QApplication::setPalette(ferrovolt::test::darkPalette());
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("iec.pdf"));
     QCOMPARE(w.saveReport(path), std::nullopt);

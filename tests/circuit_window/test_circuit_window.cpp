@@ -30,6 +30,7 @@
 #include "circuit/circuit_sheet.h"
 #include "circuit_window/circuit_report.h"
 #include "circuit_window/circuit_window.h"
+#include "dark_palette.h"
 #include "window_kit/access_letters.h"
 #include "window_kit/result_rows.h"
 #include "window_kit/text_tone.h"
@@ -80,21 +81,6 @@ QStringList spokenNames(QAccessibleInterface* node) {
     for (int i = 0; i < node->childCount(); ++i)
         if (QAccessibleInterface* child = node->child(i)) names << spokenNames(child);
     return names;
-}
-
-// A dark palette as desktops ship it: light text on dark grey.
-QPalette darkPalette() {
-    QPalette dark;
-    const QColor window(0x35, 0x35, 0x35);
-    const QColor base(0x2a, 0x2a, 0x2a);
-    for (const auto& [role, colour] : {std::pair{QPalette::Window, window},
-                                       {QPalette::Base, base},
-                                       {QPalette::Button, window},
-                                       {QPalette::WindowText, QColor(Qt::white)},
-                                       {QPalette::Text, QColor(Qt::white)},
-                                       {QPalette::ButtonText, QColor(Qt::white)}})
-        dark.setColor(role, colour);
-    return dark;
 }
 
 }  // namespace
@@ -354,7 +340,7 @@ void TestCircuitWindow::colouredTextsAreReadable_data() {
 void TestCircuitWindow::colouredTextsAreReadable() {
     QFETCH(bool, darkFirst);
     const QPalette light = QApplication::palette();
-    QApplication::setPalette(darkFirst ? darkPalette() : light);
+    QApplication::setPalette(darkFirst ? ferrovolt::test::darkPalette() : light);
     CircuitWindow w;
     w.show();
     ferrovolt::CircuitPrefill gold;
@@ -363,7 +349,8 @@ void TestCircuitWindow::colouredTextsAreReadable() {
     gold.material = "Gold";
     w.prefill(gold);
     type(w, "length", QStringLiteral("x"));
-    for (const QPalette& palette : {QApplication::palette(), darkFirst ? light : darkPalette()}) {
+    for (const QPalette& palette :
+         {QApplication::palette(), darkFirst ? light : ferrovolt::test::darkPalette()}) {
         QApplication::setPalette(palette);
         int coloured = 0;
         for (QWidget* text : w.findChildren<QWidget*>()) {

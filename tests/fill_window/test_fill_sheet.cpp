@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QtTest>
 
+#include "dark_palette.h"
 #include "fill_window/fill_report.h"
 
 namespace ferrovolt {
@@ -65,12 +66,7 @@ private slots:
             fillReport(fillOf("emt", "3x12:THHN"), QDate(2026, 3, 9), Paper::Letter);
         const QPalette light = QApplication::palette();
         const SheetPages onLight(sheet);
-        QPalette dark;
-        dark.setColor(QPalette::Text, Qt::white);
-        dark.setColor(QPalette::WindowText, Qt::white);
-        dark.setColor(QPalette::Base, QColor(0x2a, 0x2a, 0x2a));
-        dark.setColor(QPalette::Window, QColor(0x35, 0x35, 0x35));
-        QApplication::setPalette(dark);
+        QApplication::setPalette(ferrovolt::test::darkPalette());
         const SheetPages onDark(sheet);
         QCOMPARE(onDark.count(), 1);
         const QImage page = onDark.image(0, 60);
