@@ -36,6 +36,19 @@ std::string CircuitCase::rowText(std::size_t row) const {
     return checkRowText(code().rows()[row], value(row));
 }
 
+std::string CircuitCase::rowWords(std::size_t row) const {
+    std::string text = rowText(row);
+    if (const CheckField* field = code().field(code().rows()[row].key); field != nullptr)
+        if (const std::optional<std::string_view> words = choiceWords(*field, text)) text = *words;
+    return text;
+}
+
+std::optional<std::string_view> choiceWords(const CheckField& field, std::string_view key) {
+    for (const ChoiceText& choice : field.shown)
+        if (choice.key == key) return choice.shown;
+    return std::nullopt;
+}
+
 std::string checkRowText(const CheckRow& row, const CheckValue& value) {
     if (const auto* number = std::get_if<double>(&value)) {
         std::string text = checkNumberText(*number, row.decimals);

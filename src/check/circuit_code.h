@@ -108,8 +108,14 @@ public:
     // A row's text as the answer writes it (checkRowText of its value); a code may say why a
     // value is absent where the row's own absent text cannot.
     virtual std::string rowText(std::size_t row) const;
+    // The row's text for a reader: where the row shares its key with a choice input, the
+    // entry's words in place of the key ("Circuit-breaker, IEC 60898-1", not "mcb").
+    std::string rowWords(std::size_t row) const;
     virtual void writeTrail(const TrailStepWriter& step) const = 0;
 };
+
+// The words of a key among a field's entries; nothing when the field has no such entry.
+std::optional<std::string_view> choiceWords(const CheckField& field, std::string_view key);
 
 class CircuitCode {
 public:

@@ -43,18 +43,11 @@ std::string captionOf(const CheckField& field) {
     return caption;
 }
 
-// The words of a key among a field's entries; nothing when the field has no such entry.
-std::optional<std::string_view> shownOf(const CheckField& field, std::string_view key) {
-    for (const ChoiceText& choice : field.shown)
-        if (choice.key == key) return choice.shown;
-    return std::nullopt;
-}
-
 // An input as the sheet words it: an entry's words, a number with its unit, "yes" for a
 // flag that is set; "" for an input left empty or a flag left off.
 std::string inputWords(const CheckField& field, const std::string& text) {
     if (text.empty()) return {};
-    if (const std::optional<std::string_view> shown = shownOf(field, text))
+    if (const std::optional<std::string_view> shown = choiceWords(field, text))
         return std::string(*shown);
     if (field.kind == InputKind::Flag) return text == "true" ? "yes" : "";
     if (field.unit.empty()) return text;
@@ -105,14 +98,6 @@ QString pairsTable(const std::vector<std::pair<QString, QString>>& pairs, std::s
     return out + QStringLiteral("</table>");
 }
 
-// A row's value in words: a key a field of the same name offers is given its entry's words.
-std::string rowWords(const CircuitCode& code, const CheckRow& row, const std::string& text) {
-    if (const CheckField* field = code.field(row.key); field != nullptr)
-        if (const std::optional<std::string_view> shown = shownOf(*field, text))
-            return std::string(*shown);
-    return text;
-}
-
 // The rows whose values are keys the sheet says in words elsewhere: the criterion that
 // governs is marked among the criteria, and the rule that set the ampacity minimum is the
 // trail's step "By ampacity".
@@ -150,7 +135,7 @@ QString circuitReportHtml(const CircuitCase& checked, std::span<const GivenInput
     std::size_t headlines = 0;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         if (rows[i].criterion || saidByTheTrail(rows[i])) continue;
-        const std::string text = rowWords(code, rows[i], checked.rowText(i));
+        const std::string text = checked.rowWords(i);
         if (text.empty()) continue;
         // The size leads, in bold.
         const auto at = rows[i].headline

@@ -329,7 +329,7 @@ void CircuitWindow::showAnswer() {
     const std::size_t governing = m_case->governingRow();
     for (std::size_t i = 0; i < m_rowOf.size(); ++i) {
         const std::size_t row = m_rowOf[i];
-        m_rows->show(i, QString::fromStdString(m_case->rowText(row)), row == governing);
+        m_rows->show(i, QString::fromStdString(m_case->rowWords(row)), row == governing);
     }
     // The answer first: the trail is laid out once the change is over, and only while it
     // is shown (laying it out takes longer than the whole check).

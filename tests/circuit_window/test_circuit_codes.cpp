@@ -287,6 +287,13 @@ void TestCircuitCodes::answersWithTheCodesRows() {
     w.findChild<QLineEdit*>(QStringLiteral("max_drop"))->setText(QStringLiteral("0.4"));
     QCOMPARE(value("max_drop")->text(), QStringLiteral("0.4 %"));
     QVERIFY(value("by_voltage_drop")->governs());
+
+    // A row that holds an input's key reads in that input's words, on the sheet too.
+    auto* device = w.findChild<QComboBox*>(QStringLiteral("device"));
+    device->setCurrentIndex(device->findData(QStringLiteral("gg")));
+    QCOMPARE(value("device")->text(), QStringLiteral("Fuse gG, IEC 60269"));
+    QVERIFY(!ferrovolt::circuitReportHtml(*w.answer(), w.givenInputs())
+                 .contains(QStringLiteral("<td>gg</td>")));
 }
 
 void TestCircuitCodes::fitsSmallScreens_data() {
