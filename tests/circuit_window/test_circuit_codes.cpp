@@ -24,6 +24,7 @@
 #include "circuit_window/window_text.h"
 #include "dark_palette.h"
 #include "iec60364/iec60364_inputs.h"
+#include "screen_fit.h"
 #include "window_kit/access_letters.h"
 #include "window_kit/placement.h"
 #include "window_kit/result_rows.h"
@@ -466,18 +467,8 @@ void TestCircuitCodes::fitsTheScreen() {
     CircuitWindow w(code(key.constData()));
     ferrovolt::placeWindow(w, nullptr);
     w.show();
-    const QRect area = w.screen()->availableGeometry();
-    const QString size = QStringLiteral("%1 x %2 (least %3 x %4) on %5 x %6")
-                             .arg(w.width())
-                             .arg(w.height())
-                             .arg(w.minimumSizeHint().width())
-                             .arg(w.minimumSizeHint().height())
-                             .arg(area.width())
-                             .arg(area.height());
-    QVERIFY2(area.contains(w.frameGeometry()), qPrintable(size));
-    // A window manager's frame aside, the screen's height is the window's.
-    QVERIFY2(w.height() >= std::min(w.sizeHint().height(), area.height() * 9 / 10),
-             qPrintable(size));
+    const QString size = ferrovolt::test::sizeOnScreen(w);
+    QVERIFY2(ferrovolt::test::usesItsScreen(w), qPrintable(size));
     for (const char* name : {"lblSize", "lblVerdict", "rowPanel", "cmdShowTrail", "cmdCopy",
                              "cmdSaveReport", "cmdConduitFill"}) {
         const auto* part = w.findChild<QWidget*>(QString::fromLatin1(name));

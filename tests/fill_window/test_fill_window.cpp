@@ -25,6 +25,7 @@
 #include "fill/fill_sheet.h"
 #include "fill_window/fill_window.h"
 #include "fill_window/fill_window_host.h"
+#include "screen_fit.h"
 #include "window_kit/placement.h"
 #include "window_kit/text_tone.h"
 
@@ -212,17 +213,7 @@ private slots:
             opened = &*alone;
         }
         FillWindow& w = *opened;
-        const QRect area = w.screen()->availableGeometry();
-        const QString size = QStringLiteral("%1 x %2 (least %3 x %4) on %5 x %6")
-                                 .arg(w.width())
-                                 .arg(w.height())
-                                 .arg(w.minimumSizeHint().width())
-                                 .arg(w.minimumSizeHint().height())
-                                 .arg(area.width())
-                                 .arg(area.height());
-        QVERIFY2(area.contains(w.frameGeometry()), qPrintable(size));
-        QVERIFY2(w.height() >= std::min(w.sizeHint().height(), area.height() * 9 / 10),
-                 qPrintable(size));
+        QVERIFY2(ferrovolt::test::usesItsScreen(w), qPrintable(ferrovolt::test::sizeOnScreen(w)));
         // The inputs scroll down, not sideways past the grid's buttons and columns.
         const auto* inputs = find<QScrollArea>(w, "inputScroll");
         for (const char* name : {"cmdAddConductor", "cmdAddCable", "cmdRemoveRow", "rows"}) {
