@@ -23,8 +23,9 @@ constexpr double kAreaTolerance = 1e-9;
 
 // The smallest conductor the tables know (18 AWG solid bare, Table 8). A cable below it is no
 // cable, and it bounds every count below: the largest raceway at 60 % takes some 15,000 of
-// it, well within an int.
-constexpr double kSmallestDiameter = [] {
+// it, well within an int. (Found when the program starts: GCC's null-pointer sanitizer will not
+// compare a table's address with nullptr in a constant expression.)
+const double kSmallestDiameter = [] {
     double smallest = 1;
     for (const c9::ConductorType& type : c9::kConductorTypes)
         for (const c9::WireFamily* family : {type.family, type.more})
