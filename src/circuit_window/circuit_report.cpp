@@ -7,6 +7,7 @@
 
 #include "check/check_sheet.h"
 #include "circuit_window/html_report.h"
+#include "circuit_window/window_text.h"
 
 namespace ferrovolt {
 
@@ -32,15 +33,6 @@ std::vector<Step> trailOf(const CircuitCase& checked) {
             steps.push_back({std::string(step), std::string(value), std::string(source)});
         });
     return steps;
-}
-
-// A field's caption as a sheet prints it: without its access letter and colon.
-std::string captionOf(const CheckField& field) {
-    std::string caption;
-    for (const char c : field.caption)
-        if (c != '&') caption += c;
-    if (caption.ends_with(':')) caption.pop_back();
-    return caption;
 }
 
 // An input as the sheet words it: an entry's words, a number with its unit, "yes" for a
@@ -76,7 +68,7 @@ std::vector<InputRow> inputRows(const CircuitCode& code, std::span<const GivenIn
         }
         before = nullptr;
         if (words.empty()) continue;
-        rows.push_back({captionOf(field), words});
+        rows.push_back({plain(qt(field.caption)).toStdString(), words});
         before = &field;
     }
     return rows;
@@ -147,15 +139,8 @@ QString circuitReportHtml(const CircuitCase& checked, std::span<const GivenInput
 
     // The whole trail: the inputs it restates (with what it found of them, U0 of an earthing
     // system) among the steps, without a source.
-    out += QStringLiteral("<h3>Calculation</h3><table cellspacing='0' cellpadding='2'>");
-    for (const Step& step : trailOf(checked)) {
-        QString value = html(step.value);
-        if (step.source != kInputSource)
-            value += QStringLiteral("<br><i>") + html(step.source) + QStringLiteral("</i>");
-        out += QStringLiteral("<tr>") + cell(html(step.step), true) + cell(value) +
-               QStringLiteral("</tr>");
-    }
-    out += QStringLiteral("</table><p><b>%1</b></p></body></html>").arg(html(kCircuitDisclaimer));
+    out += QStringLiteral("<h3>Calculation</h3>") + trailTableHtml(trailOf(checked), true);
+    out += QStringLiteral("<p><b>%1</b></p></body></html>").arg(html(kCircuitDisclaimer));
     return out;
 }
 

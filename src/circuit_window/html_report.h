@@ -33,4 +33,21 @@ QString trailHtml(const Steps& steps) {
     return out;
 }
 
+// A trail as the sheets print it: a table of each step in bold beside its value, and under the
+// value, in italics, the table or rule it rests on. The steps that restate an input are printed
+// (without a source) only where `inputs` says so.
+template <class Steps>
+QString trailTableHtml(const Steps& steps, bool inputs) {
+    QString out = QStringLiteral("<table cellspacing='0' cellpadding='2'>");
+    for (const auto& step : steps) {
+        const bool input = step.source == kInputSource;
+        if (input && !inputs) continue;
+        out +=
+            QStringLiteral("<tr><td><b>%1</b></td><td>%2").arg(html(step.step), html(step.value));
+        if (!input) out += QStringLiteral("<br><i>%1</i>").arg(html(step.source));
+        out += QStringLiteral("</td></tr>");
+    }
+    return out + QStringLiteral("</table>");
+}
+
 }  // namespace ferrovolt

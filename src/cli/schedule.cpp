@@ -69,11 +69,14 @@ std::string_view unitOf(const CheckField& field) {
     return field.unit;
 }
 
-// Whether a header's unit is the input's, the symbols also spelt in letters ("ohm").
+// Whether a header's unit is an input's or a size's, the symbols also spelt in letters ("ohm",
+// "mm2") and kcmil by its older name.
 bool sameUnit(std::string_view header, std::string_view unit) {
     if (header == unitKey(unit)) return true;
     if (unit == "Ω") return header == "ohm" || header == "ohms";
     if (unit == "K·m/W") return header == "km/w" || header == "k.m/w" || header == "k*m/w";
+    if (unit == "kcmil") return header == "mcm";
+    if (unit == "mm²") return header == "mm2";
     return false;
 }
 
@@ -107,15 +110,6 @@ std::vector<std::string_view> sizeUnits(const CheckField& field) {
     return units;
 }
 
-// A header's size unit (as unitKey writes it) against a code's: the same, or its other
-// spelling.
-bool sameSizeUnit(std::string_view header, std::string_view unit) {
-    if (header == unitKey(unit)) return true;
-    if (unit == "kcmil") return header == "mcm";
-    if (unit == "mm²") return header == "mm2";
-    return false;
-}
-
 // How a code reads a size column whose header gives `unit`: nothing when the unit is none of
 // the code's; else the code's unit that a bare number in the column is read in ("mm²"), or
 // "" where the header names several ("AWG/kcmil") and a bare number is read as the code reads
@@ -131,7 +125,7 @@ std::optional<std::string_view> sizeUnitUnder(const CircuitCode& code, std::stri
         const std::string_view part = rest.substr(0, slash);
         rest = slash == std::string_view::npos ? std::string_view() : rest.substr(slash + 1);
         const auto own = std::find_if(units.begin(), units.end(),
-                                      [&](std::string_view u) { return sameSizeUnit(part, u); });
+                                      [&](std::string_view u) { return sameUnit(part, u); });
         if (own == units.end()) return std::nullopt;
         single = *own;
     }

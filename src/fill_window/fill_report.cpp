@@ -59,13 +59,8 @@ QString fillReportHtml(const FillAnswer& answer) {
     for (const std::string& warning : fillWarnings(answer))
         out += row(QStringLiteral("Warning"), html(warning));
     out += QStringLiteral("</table><p><img src='%1' width='220'></p>").arg(kPictureName);
-    out += QStringLiteral("<h3>Calculation</h3><table cellspacing='0' cellpadding='2'>");
-    for (const FillTrailStep& step : trail) {
-        if (step.source == kInputSource) continue;
-        out += QStringLiteral("<tr><td><b>%1</b></td><td>%2<br><i>%3</i></td></tr>")
-                   .arg(html(step.step), html(step.value), html(step.source));
-    }
-    out += QStringLiteral("</table><p><b>%1</b></p></body></html>").arg(html(kFillDisclaimer));
+    out += QStringLiteral("<h3>Calculation</h3>") + trailTableHtml(trail, false);
+    out += QStringLiteral("<p><b>%1</b></p></body></html>").arg(html(kFillDisclaimer));
     return out;
 }
 
