@@ -4,6 +4,8 @@
 # objects from the cache instead of compiling them again. The cache lives outside the clone
 # (ccache's own folder); paths are taken relative to the source folder and the build folder
 # is left out of the hash, so clones in different folders share what they compiled.
+# Precompiled headers are cached too: their time stamps and the time macros are left out of
+# what decides a hit, as ccache asks for them.
 # -DFERROVOLT_CCACHE=OFF, or a launcher of one's own, turns it off.
 option(FERROVOLT_CCACHE "Compile through ccache where it is installed" ON)
 if(FERROVOLT_CCACHE AND NOT CMAKE_CXX_COMPILER_LAUNCHER)
@@ -11,6 +13,7 @@ if(FERROVOLT_CCACHE AND NOT CMAKE_CXX_COMPILER_LAUNCHER)
     if(FERROVOLT_CCACHE_PROGRAM)
         set(CMAKE_CXX_COMPILER_LAUNCHER
             ${CMAKE_COMMAND} -E env CCACHE_BASEDIR=${CMAKE_SOURCE_DIR} CCACHE_NOHASHDIR=1
+            CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime
             ${FERROVOLT_CCACHE_PROGRAM})
     endif()
 endif()

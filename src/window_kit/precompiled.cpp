@@ -1,0 +1,3 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The window libraries' precompiled header is built with this file's flags; the file itself is
+// empty.
