@@ -4,8 +4,8 @@
 #include <array>
 
 #include "check/circuit_code.h"
-#include "circuit/nec2023_code.h"
 #include "iec60364/iec60364_code.h"
+#include "nec2023/nec2023_code.h"
 #include "numtext/words.h"
 
 namespace ferrovolt {

@@ -27,10 +27,10 @@
 #include <cstring>
 #include <iostream>
 
-#include "circuit/circuit_sheet.h"
 #include "circuit_window/circuit_report.h"
 #include "circuit_window/circuit_window.h"
 #include "dark_palette.h"
+#include "nec2023/nec2023_sheet.h"
 #include "window_kit/access_letters.h"
 #include "window_kit/result_rows.h"
 #include "window_kit/text_tone.h"

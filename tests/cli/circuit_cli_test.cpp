@@ -11,12 +11,12 @@
 #include <string>
 #include <string_view>
 
-#include "circuit/circuit_fields.h"
 #include "cli/batch.h"
 #include "cli/code_fields.h"
 #include "cli/schedule.h"
 #include "cli_run.h"
 #include "filled_tables.h"
+#include "nec2023/nec2023_fields.h"
 
 namespace ferrovolt {
 namespace {

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "circuit/circuit_fields.h"
+#include "nec2023/nec2023_fields.h"
 
 #include <cctype>
 
 #include "check/common_fields.h"
 #include "check/field_reading.h"
-#include "circuit/nec2023_tables.h"
+#include "nec2023/nec2023_tables.h"
 #include "numtext/number_text.h"
 #include "numtext/words.h"
 

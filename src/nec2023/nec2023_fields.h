@@ -12,7 +12,7 @@
 #include <variant>
 
 #include "check/circuit_code.h"
-#include "circuit/circuit_check.h"
+#include "nec2023/nec2023_check.h"
 
 namespace ferrovolt {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "circuit/circuit_check.h"
+#include "nec2023/nec2023_check.h"
 
 #include <algorithm>
 #include <cctype>
@@ -7,7 +7,7 @@
 
 #include "check/criteria_search.h"
 #include "check/fault_inputs.h"
-#include "circuit/nec2023_rules.h"
+#include "nec2023/nec2023_rules.h"
 #include "numtext/number_text.h"
 #include "numtext/rounded_number.h"
 #include "numtext/words.h"

@@ -8,10 +8,10 @@
 #include <string>
 #include <string_view>
 
-#include "circuit/circuit_check.h"
-#include "circuit/circuit_fields.h"
-#include "circuit/circuit_sheet.h"
-#include "circuit/nec2023_tables.h"
+#include "nec2023/nec2023_check.h"
+#include "nec2023/nec2023_fields.h"
+#include "nec2023/nec2023_sheet.h"
+#include "nec2023/nec2023_tables.h"
 
 namespace ferrovolt {
 namespace {
