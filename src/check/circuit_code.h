@@ -6,7 +6,7 @@
 // command line, batch, the schedule, the JSON answer, the calculation sheet, the Circuit
 // Check window and its PDF are written against this alone. A code plugs in by implementing
 // `CircuitCode` and `CircuitCase` over its own inputs, tables and rules, and by adding itself
-// to `circuitCodes()` (check/code_registry.cpp).
+// to `circuitCodes()` (codes/code_registry.cpp).
 
 #include <cstddef>
 #include <functional>
