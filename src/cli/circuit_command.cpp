@@ -12,6 +12,7 @@
 #include "cli/code_fields.h"
 #include "cli/command_output.h"
 #include "cli/schedule.h"
+#include "codes/code_registry.h"
 
 namespace ferrovolt {
 

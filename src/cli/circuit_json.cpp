@@ -10,6 +10,7 @@
 #include "cli/code_fields.h"
 #include "cli/json_answer.h"
 #include "cli/json_document.h"
+#include "codes/code_registry.h"
 #include "numtext/number_text.h"
 
 namespace ferrovolt {

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/code_fields.h"
+#include "codes/code_registry.h"
 
 #include <algorithm>
 #include <map>

@@ -15,6 +15,7 @@
 #include "cli/code_fields.h"
 #include "cli/command_output.h"
 #include "cli/csv_reader.h"
+#include "codes/code_registry.h"
 #include "numtext/words.h"
 
 namespace ferrovolt {

@@ -22,6 +22,7 @@
 #include "circuit_window/circuit_report.h"
 #include "circuit_window/circuit_window.h"
 #include "circuit_window/window_text.h"
+#include "codes/code_registry.h"
 #include "dark_palette.h"
 #include "iec60364/iec60364_inputs.h"
 #include "screen_fit.h"
