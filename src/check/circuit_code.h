@@ -51,6 +51,10 @@ struct CheckField : InputDescription {
     FieldPlacement placement = FieldPlacement::Row;
     int maximum = 0;  // a whole number counted in a spin box from 1 to this; 0: a text field
     std::string_view initial = {};  // the window's first text where there is no default
+    // The key the field was given by before it took its own, still read from the command
+    // line ("--" and the key), a batch request and a schedule column so that scripts keep
+    // working; another code may use it for an input of its own.
+    std::string_view alias = {};
 };
 
 // A result row's value: absent (JSON null), a number, or a text.

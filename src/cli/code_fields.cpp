@@ -22,6 +22,24 @@ std::span<const CheckField* const> everyCircuitField() {
     return fields;
 }
 
+std::optional<std::size_t> fieldOfKey(const CircuitCode& code, std::string_view key) {
+    if (std::optional<std::size_t> own = code.fieldIndex(key)) return own;
+    const std::span<const CheckField> fields = code.fields();
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        if (!fields[i].alias.empty() && fields[i].alias == key) return i;
+    return std::nullopt;
+}
+
+CheckRefusal GivenKeys::named(const CircuitCode& code, CheckRefusal refusal) const {
+    const std::optional<std::size_t> field = code.fieldIndex(refusal.field);
+    if (!field) return refusal;
+    std::optional<std::string_view> as;
+    for (const auto& [index, key] : m_keys)
+        if (index == *field) as = key;  // the last given is the one set
+    if (as) refusal.field = *as;
+    return refusal;
+}
+
 CheckRefusal notOfCode(const CircuitCode& code, std::string_view key) {
     std::string owners;
     for (const CircuitCode* other : circuitCodes())

@@ -24,6 +24,7 @@ struct CircuitField : CheckField {
 
 extern const std::array<CircuitField, 24> kCircuitFields;
 
+// The field of a key, or of the key it was given by before.
 const CircuitField* circuitField(std::string_view key);
 
 using CircuitValue = CheckValue;

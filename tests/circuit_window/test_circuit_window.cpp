@@ -296,7 +296,7 @@ void TestCircuitWindow::keyboardAndScreenReader() {
                                  "raceway",
                                  "pf",
                                  "sets",
-                                 "device",
+                                 "device_rating",
                                  "conservative_125",
                                  "fault_current",
                                  "clearing_time",
@@ -426,10 +426,10 @@ void TestCircuitWindow::deviceAndInsulationFamily() {
     QCOMPARE(label(w, "device")->text(), QStringLiteral("100 A"));
     QCOMPARE(label(w, "ampacity_set_by")->text(), QStringLiteral("load_125"));
     // 3 AWG's 100 A takes a 100 A device at most (240.4(B)); 2 AWG's 115 A takes 125 A.
-    type(w, "device", QStringLiteral("125"));
+    type(w, "device_rating", QStringLiteral("125"));
     QCOMPARE(label(w, "lblSize")->text(), QStringLiteral("2 AWG"));
     QCOMPARE(label(w, "ampacity_set_by")->text(), QStringLiteral("protection"));
-    type(w, "device", QString());
+    type(w, "device_rating", QString());
     choose(w, "insulation", QStringLiteral("90 °C"));
     type(w, "fault_current", QStringLiteral("100000"));
     type(w, "clearing_time", QStringLiteral("0.016666666666666666"));
