@@ -9,9 +9,9 @@
 #include <sstream>
 #include <string>
 
-#include "circuit/circuit_check.h"
-#include "circuit/circuit_sheet.h"
 #include "cli/schedule.h"
+#include "nec2023/nec2023_check.h"
+#include "nec2023/nec2023_sheet.h"
 
 namespace ferrovolt {
 namespace {

@@ -25,6 +25,7 @@
 #include "cli/json_answer.h"
 #include "cli/json_rows.h"
 #include "cli/request_fields.h"
+#include "codes/code_registry.h"
 #include "fuzz_support.h"
 #include "result_forms.h"
 #include "sax_request.h"

@@ -2,6 +2,7 @@
 #include "startup_timing.h"
 
 #include "circuit_window/circuit_window.h"
+#include "codes/code_registry.h"
 #include "services/qt_system_services.h"
 #include "splash/frm_splash.h"
 #include "splash/wait_seconds.h"

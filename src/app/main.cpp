@@ -11,6 +11,7 @@
 
 #include "check/circuit_code.h"
 #include "circuit_window/circuit_window.h"
+#include "codes/code_registry.h"
 #include "ferrovolt_version.h"
 #include "fill_window/fill_window.h"
 #include "fill_window/fill_window_host.h"

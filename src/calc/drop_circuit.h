@@ -2,7 +2,7 @@
 #pragma once
 
 // The circuit that the voltage drop and the conductor sizing tabs check and prepare alike;
-// the circuit check takes its own, `CircuitInputs` (circuit/circuit_check.h).
+// the circuit check takes its own, `CircuitInputs` (nec2023/nec2023_check.h).
 
 #include <string_view>
 #include <variant>

@@ -6,7 +6,7 @@
 // command line, batch, the schedule, the JSON answer, the calculation sheet, the Circuit
 // Check window and its PDF are written against this alone. A code plugs in by implementing
 // `CircuitCode` and `CircuitCase` over its own inputs, tables and rules, and by adding itself
-// to `circuitCodes()` (check/code_registry.cpp).
+// to `circuitCodes()` (codes/code_registry.h), above every code.
 
 #include <cstddef>
 #include <functional>
@@ -51,6 +51,10 @@ struct CheckField : InputDescription {
     FieldPlacement placement = FieldPlacement::Row;
     int maximum = 0;  // a whole number counted in a spin box from 1 to this; 0: a text field
     std::string_view initial = {};  // the window's first text where there is no default
+    // The key the field was given by before it took its own, still read from the command
+    // line ("--" and the key), a batch request and a schedule column so that scripts keep
+    // working; another code may use it for an input of its own.
+    std::string_view alias = {};
 };
 
 // A result row's value: absent (JSON null), a number, or a text.
@@ -132,11 +136,6 @@ public:
     const CheckField* field(std::string_view key) const;
     std::optional<std::size_t> rowIndex(std::string_view key) const;
 };
-
-// Every code, the default (NEC 2023) first.
-std::span<const CircuitCode* const> circuitCodes();
-const CircuitCode* circuitCode(std::string_view key);  // by key, case aside
-const CircuitCode& defaultCircuitCode();
 
 // A row's value as the answer writes it: a number rounded to its places with its unit
 // ("2.5 V"), a text as it is, the row's `absent` text when it has no value.

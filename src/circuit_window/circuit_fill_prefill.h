@@ -6,8 +6,8 @@
 
 #include <QString>
 
-#include "circuit/circuit_check.h"
 #include "fill/fill_check.h"
+#include "nec2023/nec2023_check.h"
 
 namespace ferrovolt {
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "circuit_window/circuit_prefill.h"
 
-#include "circuit/circuit_fields.h"
+#include "nec2023/nec2023_fields.h"
 #include "numtext/number_text.h"
 #include "tables/gauge_area.h"
 

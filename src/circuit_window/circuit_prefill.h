@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "circuit/circuit_check.h"
+#include "nec2023/nec2023_check.h"
 #include "tables/tables.h"
 
 namespace ferrovolt {

@@ -20,11 +20,12 @@
 #include <algorithm>
 
 #include "check/check_sheet.h"
-#include "circuit/nec2023_code.h"
 #include "circuit_window/circuit_fill_prefill.h"
 #include "circuit_window/circuit_report.h"
 #include "circuit_window/code_memory.h"
 #include "circuit_window/window_text.h"
+#include "codes/code_registry.h"
+#include "nec2023/nec2023_code.h"
 #include "pictures.h"
 #include "window_kit/kit_accessibility.h"
 #include "window_kit/list_entries.h"

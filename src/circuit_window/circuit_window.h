@@ -13,10 +13,10 @@
 #include <vector>
 
 #include "check/circuit_code.h"
-#include "circuit/circuit_check.h"
 #include "circuit_window/circuit_prefill.h"
 #include "circuit_window/circuit_report.h"
 #include "fill/fill_check.h"
+#include "nec2023/nec2023_check.h"
 #include "window_kit/result_rows.h"
 
 class QComboBox;

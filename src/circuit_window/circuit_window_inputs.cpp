@@ -18,6 +18,7 @@
 #include "circuit_window/code_memory.h"
 #include "circuit_window/method_pictures.h"
 #include "circuit_window/window_text.h"
+#include "codes/code_registry.h"
 #include "window_kit/access_letters.h"
 #include "window_kit/aligned_columns.h"
 #include "window_kit/list_entries.h"

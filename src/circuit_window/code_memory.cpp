@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "circuit_window/code_memory.h"
+#include "codes/code_registry.h"
 
 #include <QSettings>
 

@@ -12,6 +12,7 @@
 #include "cli/code_fields.h"
 #include "cli/command_output.h"
 #include "cli/schedule.h"
+#include "codes/code_registry.h"
 
 namespace ferrovolt {
 
@@ -30,12 +31,19 @@ std::string circuitFooter() {
            "command-line input; 3 the output could not be written.";
 }
 
+// The field of an option under a code: its own, or the one that still takes it by its older
+// key.
+const CheckField* fieldOfOption(const CircuitCode& code, std::string_view key) {
+    const std::optional<std::size_t> index = fieldOfKey(code, key);
+    return index ? &code.fields()[*index] : nullptr;
+}
+
 // The accepted texts of an option under every code that has it as a choice; none when a
-// code reads it otherwise (the NEC's --device is a rating, the IEC's a kind).
+// code reads it otherwise (IEC 60364's --device is a kind, NEC 2023 reads it as its rating).
 std::vector<std::string> choicesOf(std::string_view key) {
     std::vector<std::string> choices;
     for (const CircuitCode* code : circuitCodes()) {
-        const CheckField* field = code->field(key);
+        const CheckField* field = fieldOfOption(*code, key);
         if (field == nullptr) continue;
         if (field->kind != InputKind::Choice) return {};
         std::string_view rest = field->choices;
@@ -55,10 +63,12 @@ std::vector<std::string> choicesOf(std::string_view key) {
 std::string optionHelp(std::string_view key) {
     std::string help;
     for (const CircuitCode* code : circuitCodes()) {
-        const CheckField* field = code->field(key);
+        const CheckField* field = fieldOfOption(*code, key);
         if (field == nullptr) continue;
         std::string text(field->help);
-        if (!field->defaultText.empty())
+        if (field->key != key)
+            text = "The same as " + std::string(field->option) + " (kept for scripts)";
+        else if (!field->defaultText.empty())
             text += " (default " + std::string(field->defaultText) + ")";
         if (help == text) continue;
         if (code != &defaultCircuitCode()) text = std::string(code->key()) + ": " + text;
@@ -70,7 +80,7 @@ std::string optionHelp(std::string_view key) {
 // Required where every code requires it; the code refuses the rest.
 bool requiredByEvery(std::string_view key) {
     for (const CircuitCode* code : circuitCodes()) {
-        const CheckField* field = code->field(key);
+        const CheckField* field = fieldOfOption(*code, key);
         if (field == nullptr || !field->required) return false;
     }
     return true;
@@ -156,21 +166,26 @@ int CircuitCommands::runCircuit(std::ostream& out, std::ostream& err) const {
     const CircuitCode& code = *circuitCode(m_code);
     CircuitCase& checked = freshCase(code);
     std::optional<CheckRefusal> refusal;
+    GivenKeys givenKeys;
     const std::span<const CheckField* const> fields = everyCircuitField();
     for (std::size_t i = 0; i < fields.size() && !refusal; ++i) {
         const Given& given = m_given[i];
         if (given.option->count() == 0) continue;
-        const std::optional<std::size_t> index = code.fieldIndex(fields[i]->key);
+        const std::optional<std::size_t> index = fieldOfKey(code, fields[i]->key);
         if (!index) {
             refusal = notOfCode(code, fields[i]->key);
             break;
         }
+        givenKeys.add(*index, fields[i]->key);
         const std::string text =
             fields[i]->kind == InputKind::Flag ? (given.flag ? "true" : "false") : given.text;
         if (std::optional<std::string> reason = checked.set(*index, text))
             refusal = CheckRefusal{fields[i]->key, std::move(*reason)};
     }
-    if (!refusal) refusal = checked.check();
+    if (!refusal) {
+        refusal = checked.check();
+        if (refusal) refusal = givenKeys.named(code, std::move(*refusal));
+    }
 
     if (m_json) {
         std::string line;

@@ -10,6 +10,7 @@
 #include "cli/code_fields.h"
 #include "cli/json_answer.h"
 #include "cli/json_document.h"
+#include "codes/code_registry.h"
 #include "numtext/number_text.h"
 
 namespace ferrovolt {
@@ -64,9 +65,10 @@ void appendCircuitRequest(std::string& out, const FlatRequest& request) {
         if (code == nullptr) return appendCheckRefusal(out, unknownCode(member->text));
     }
     CircuitCase& checked = freshCase(*code);
+    GivenKeys givenKeys;
     std::array<char, 400> digits{};  // the longest plain decimals of a double fit
     for (const CheckField* any : everyCircuitField()) {
-        const std::optional<std::size_t> index = code->fieldIndex(any->key);
+        const std::optional<std::size_t> index = fieldOfKey(*code, any->key);
         const RequestValue* member = request.find(any->key);
         const bool given = member != nullptr && member->kind != Kind::Null;
         if (!index) {
@@ -75,10 +77,11 @@ void appendCircuitRequest(std::string& out, const FlatRequest& request) {
         }
         const CheckField& field = code->fields()[*index];
         if (!given) {
-            if (field.required)
+            if (field.required && field.key == any->key)
                 return appendError(out, "missing field \"" + std::string(field.key) + "\"");
             continue;
         }
+        givenKeys.add(*index, any->key);
         std::string_view text;
         const bool isNumber = member->kind == Kind::Integer || member->kind == Kind::Fraction;
         if (member->kind == Kind::Text) {
@@ -93,16 +96,16 @@ void appendCircuitRequest(std::string& out, const FlatRequest& request) {
             text = member->flag ? "true" : "false";
         } else {
             return appendError(out,
-                               "field \"" + std::string(field.key) + "\" must be " +
+                               "field \"" + std::string(any->key) + "\" must be " +
                                    (field.kind == InputKind::Flag     ? "true or false"
                                     : field.kind == InputKind::Number ? "a number or a number text"
                                                                       : "a string"));
         }
         if (std::optional<std::string> reason = checked.set(*index, text))
-            return appendCheckRefusal(out, {field.key, std::move(*reason)});
+            return appendCheckRefusal(out, {any->key, std::move(*reason)});
     }
     if (std::optional<CheckRefusal> refusal = checked.check())
-        return appendCheckRefusal(out, *refusal);
+        return appendCheckRefusal(out, givenKeys.named(*code, std::move(*refusal)));
     appendCheckAnswer(out, checked);
 }
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/code_fields.h"
+#include "codes/code_registry.h"
 
 #include <algorithm>
 #include <map>
@@ -19,6 +20,24 @@ std::span<const CheckField* const> everyCircuitField() {
         return all;
     }();
     return fields;
+}
+
+std::optional<std::size_t> fieldOfKey(const CircuitCode& code, std::string_view key) {
+    if (std::optional<std::size_t> own = code.fieldIndex(key)) return own;
+    const std::span<const CheckField> fields = code.fields();
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        if (!fields[i].alias.empty() && fields[i].alias == key) return i;
+    return std::nullopt;
+}
+
+CheckRefusal GivenKeys::named(const CircuitCode& code, CheckRefusal refusal) const {
+    const std::optional<std::size_t> field = code.fieldIndex(refusal.field);
+    if (!field) return refusal;
+    std::optional<std::string_view> as;
+    for (const auto& [index, key] : m_keys)
+        if (index == *field) as = key;  // the last given is the one set
+    if (as) refusal.field = *as;
+    return refusal;
 }
 
 CheckRefusal notOfCode(const CircuitCode& code, std::string_view key) {

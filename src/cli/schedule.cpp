@@ -15,6 +15,7 @@
 #include "cli/code_fields.h"
 #include "cli/command_output.h"
 #include "cli/csv_reader.h"
+#include "codes/code_registry.h"
 #include "numtext/words.h"
 
 namespace ferrovolt {
@@ -290,7 +291,7 @@ const Schedule::CodeColumns& Schedule::columnsOf(const CircuitCode& code) {
         if (kept.code == &code) return kept;
     CodeColumns columns{&code, {}, {}, std::nullopt};
     for (const CheckField* field : m_columns)
-        columns.fieldOf.push_back(field ? code.fieldIndex(field->key) : std::nullopt);
+        columns.fieldOf.push_back(field ? fieldOfKey(code, field->key) : std::nullopt);
     if (m_sizeColumn) columns.sizeUnit = sizeUnitUnder(code, m_sizeHeaderUnit);
     for (const CheckRow* row : m_answerRows) columns.rowOf.push_back(code.rowIndex(row->key));
     return m_codes.emplace_back(std::move(columns));
@@ -501,6 +502,7 @@ void Schedule::answer(const CsvRow& row) {
 std::optional<CheckRefusal> Schedule::read(const CsvRow& row, const CircuitCode& code) {
     CircuitCase& checked = freshCase(code);
     const CodeColumns& columns = columnsOf(code);
+    GivenKeys givenKeys;
     const auto empty = [&row](std::size_t i) {
         return row.cells[i].find_first_not_of(" \t") == std::string::npos;
     };
@@ -522,6 +524,7 @@ std::optional<CheckRefusal> Schedule::read(const CsvRow& row, const CircuitCode&
                 text = withUnit;
             }
         }
+        givenKeys.add(*columns.fieldOf[i], field->key);
         if (std::optional<std::string> reason = checked.set(*columns.fieldOf[i], text))
             return CheckRefusal{field->key, std::move(*reason)};
     }
@@ -529,7 +532,9 @@ std::optional<CheckRefusal> Schedule::read(const CsvRow& row, const CircuitCode&
         if (columns.fieldOf[i] && code.fields()[*columns.fieldOf[i]].required && empty(i))
             return CheckRefusal{m_columns[i]->key, "is empty"};
     }
-    return checked.check();
+    std::optional<CheckRefusal> refusal = checked.check();
+    if (refusal) refusal = givenKeys.named(code, std::move(*refusal));
+    return refusal;
 }
 
 }  // namespace

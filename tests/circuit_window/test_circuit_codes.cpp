@@ -22,6 +22,7 @@
 #include "circuit_window/circuit_report.h"
 #include "circuit_window/circuit_window.h"
 #include "circuit_window/window_text.h"
+#include "codes/code_registry.h"
 #include "dark_palette.h"
 #include "iec60364/iec60364_inputs.h"
 #include "screen_fit.h"
@@ -407,14 +408,15 @@ void TestCircuitCodes::listsAndRefusalsAreSaid() {
 void TestCircuitCodes::accessLettersOnce_data() {
     QTest::addColumn<QByteArray>("key");
     QTest::addColumn<QString>("bindings");  // letter and control, by letter
-    QTest::newRow("NEC 2023") << QByteArray("nec2023")
-                              << QStringLiteral(
-                                     "a ambient; b device; c current; d max_drop; e code; f pf; "
-                                     "g clearing_time; h cmdShowTrail; i insulation; k k; "
-                                     "l length; m material; n conductors; o continuous; p phase; "
-                                     "q fault_divided; r ambient_method; s cmdSaveReport; "
-                                     "t terminals; u fault_current; v volts; w raceway; "
-                                     "x conservative_125; y cmdCopy; z size");
+    QTest::newRow("NEC 2023")
+        << QByteArray("nec2023")
+        << QStringLiteral(
+               "a ambient; b device_rating; c current; d max_drop; e code; f pf; "
+               "g clearing_time; h cmdShowTrail; i insulation; k k; "
+               "l length; m material; n conductors; o continuous; p phase; "
+               "q fault_divided; r ambient_method; s cmdSaveReport; "
+               "t terminals; u fault_current; v volts; w raceway; "
+               "x conservative_125; y cmdCopy; z size");
     // More inputs than letters: those whose every letter is taken (Supply, Layout, the
     // device, the fault current, ...) have none.
     QTest::newRow("IEC 60364") << QByteArray("iec60364")

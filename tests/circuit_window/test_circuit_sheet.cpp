@@ -14,6 +14,7 @@
 #include "check/check_sheet.h"
 #include "circuit_window/circuit_report.h"
 #include "circuit_window/circuit_window.h"
+#include "codes/code_registry.h"
 #include "dark_palette.h"
 
 using ferrovolt::CircuitWindow;

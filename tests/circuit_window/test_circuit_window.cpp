@@ -27,10 +27,10 @@
 #include <cstring>
 #include <iostream>
 
-#include "circuit/circuit_sheet.h"
 #include "circuit_window/circuit_report.h"
 #include "circuit_window/circuit_window.h"
 #include "dark_palette.h"
+#include "nec2023/nec2023_sheet.h"
 #include "window_kit/access_letters.h"
 #include "window_kit/result_rows.h"
 #include "window_kit/text_tone.h"
@@ -296,7 +296,7 @@ void TestCircuitWindow::keyboardAndScreenReader() {
                                  "raceway",
                                  "pf",
                                  "sets",
-                                 "device",
+                                 "device_rating",
                                  "conservative_125",
                                  "fault_current",
                                  "clearing_time",
@@ -426,10 +426,10 @@ void TestCircuitWindow::deviceAndInsulationFamily() {
     QCOMPARE(label(w, "device")->text(), QStringLiteral("100 A"));
     QCOMPARE(label(w, "ampacity_set_by")->text(), QStringLiteral("load_125"));
     // 3 AWG's 100 A takes a 100 A device at most (240.4(B)); 2 AWG's 115 A takes 125 A.
-    type(w, "device", QStringLiteral("125"));
+    type(w, "device_rating", QStringLiteral("125"));
     QCOMPARE(label(w, "lblSize")->text(), QStringLiteral("2 AWG"));
     QCOMPARE(label(w, "ampacity_set_by")->text(), QStringLiteral("protection"));
-    type(w, "device", QString());
+    type(w, "device_rating", QString());
     choose(w, "insulation", QStringLiteral("90 °C"));
     type(w, "fault_current", QStringLiteral("100000"));
     type(w, "clearing_time", QStringLiteral("0.016666666666666666"));

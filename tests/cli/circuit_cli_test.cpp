@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <chrono>
 #include <fstream>
@@ -11,12 +12,12 @@
 #include <string>
 #include <string_view>
 
-#include "circuit/circuit_fields.h"
 #include "cli/batch.h"
 #include "cli/code_fields.h"
 #include "cli/schedule.h"
 #include "cli_run.h"
 #include "filled_tables.h"
+#include "nec2023/nec2023_fields.h"
 
 namespace ferrovolt {
 namespace {
@@ -100,6 +101,53 @@ INSTANTIATE_TEST_SUITE_P(
                    R"({"refused":"device","reason":"5000 A is more than 2000 kcmil carries )"
                    R"(under NEC 2023 Table 310.16 (665 A), so no size is protected by it )"
                    R"((240.4(B), (C)): use a smaller device or more parallel sets"})"}));
+
+// NEC 2023's device rating is "device_rating", as under IEC 60364, and still "device" for
+// the scripts written before: either key sets it on every path, and a refusal names the key
+// it was given by. A 60 A device on a 40 A load takes 6 AWG (8 AWG's 50 A would not be
+// protected by it, 240.4(B)); no size is protected by 5000 A (2000 kcmil carries 665 A).
+struct RatingKey {
+    const char* name;
+    const char* key;
+};
+
+class NecRatingKey : public testing::TestWithParam<RatingKey> {};
+
+TEST_P(NecRatingKey, SetsTheRatingAndARefusalNamesIt) {
+    const std::string key = GetParam().key;
+    std::string option = "--" + key;
+    std::replace(option.begin(), option.end(), '_', '-');
+
+    const CliRun json = runCommand(
+        {"circuit", "--current", "40", "--length", "1", "--volts", "240", option, "60", "--json"});
+    ASSERT_EQ(json.status, 0) << json.err;
+    EXPECT_EQ(nlohmann::json::parse(json.out)["size"], "6 AWG");
+    EXPECT_EQ(nlohmann::json::parse(json.out)["device"], 60);
+
+    const std::string reason = "5000 A is more than 2000 kcmil carries";
+    const CliRun text = runCommand(
+        {"circuit", "--current", "100", "--length", "1", "--volts", "480", option, "5000"});
+    EXPECT_EQ(text.status, 1);
+    EXPECT_EQ(text.err.rfind("ferrovolt-calc: " + option + ": " + reason, 0), 0) << text.err;
+
+    std::string batch;
+    answerRequest(
+        tables(),
+        R"({"calc":"circuit","current":100,"length":1,"volts":480,")" + key + R"(":5000})", batch);
+    EXPECT_EQ(batch.rfind(R"({"refused":")" + key + R"(","reason":")" + reason, 0), 0) << batch;
+
+    std::istringstream in("current,length,volts," + key + "\n100,1,480,5000\n");
+    std::ostringstream out, err;
+    ASSERT_EQ(runScheduleText(in, out, err), 0) << err.str();
+    EXPECT_NE(out.str().find(",," + key + ",\"" + reason), std::string::npos) << out.str();
+}
+
+INSTANTIATE_TEST_SUITE_P(Circuit, NecRatingKey,
+                         testing::Values(RatingKey{"ByItsKey", "device_rating"},
+                                         RatingKey{"ByTheKeyScriptsWrittenBeforeUse", "device"}),
+                         [](const testing::TestParamInfo<RatingKey>& param) {
+                             return param.param.name;
+                         });
 
 // A JSON number is the same input as its shortest exact text, with no rounding on the way.
 struct SameAsText {

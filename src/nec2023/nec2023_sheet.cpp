@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "circuit/circuit_sheet.h"
+#include "nec2023/nec2023_sheet.h"
 
-#include "circuit/nec2023_code.h"
+#include "nec2023/nec2023_code.h"
 
 namespace ferrovolt {
 

@@ -4,7 +4,7 @@
 // NEC 2023 as a code of the circuit check: its fields, rows and trail behind CircuitCode.
 
 #include "check/circuit_code.h"
-#include "circuit/circuit_check.h"
+#include "nec2023/nec2023_check.h"
 
 namespace ferrovolt {
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "circuit/circuit_fields.h"
+#include "nec2023/nec2023_fields.h"
 
 #include <cctype>
 
 #include "check/common_fields.h"
 #include "check/field_reading.h"
-#include "circuit/nec2023_tables.h"
+#include "nec2023/nec2023_tables.h"
 #include "numtext/number_text.h"
 #include "numtext/words.h"
 
@@ -257,7 +257,7 @@ const std::array<CircuitField, 24> kCircuitFields = {{
       kRow,
       20},
      setWhole<&CircuitInputs::sets>},
-    {{{"device", "--device", InputKind::Number, "", "",
+    {{{"device_rating", "--device-rating", InputKind::Number, "", "",
        "Overcurrent device rating in amperes (default the next standard rating of 240.6(A) at "
        "or above the required current; a non-standard rating is allowed). Not for "
        "air-conditioning and refrigeration equipment (Article 440, 240.4(G)): its nameplate's "
@@ -267,7 +267,11 @@ const std::array<CircuitField, 24> kCircuitFields = {{
       "&Breaker or fuse rating:",
       "A",
       {},
-      "next standard rating"},
+      "next standard rating",
+      kRow,
+      0,
+      {},
+      "device"},  // its key before IEC 60364 gave "device" to the kind of device
      setNumber<&CircuitInputs::device>},
     {{{"conservative_125", "--conservative-125", InputKind::Flag, "", "",
        "Also require 125 % of a continuous load after correction and adjustment (stricter than "
@@ -320,7 +324,7 @@ const std::array<CircuitField, 24> kCircuitFields = {{
 
 const CircuitField* circuitField(std::string_view key) {
     for (const CircuitField& field : kCircuitFields)
-        if (field.key == key) return &field;
+        if (field.key == key || (!field.alias.empty() && field.alias == key)) return &field;
     return nullptr;
 }
 

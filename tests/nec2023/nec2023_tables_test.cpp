@@ -7,8 +7,8 @@
 #include <cmath>
 #include <string>
 
-#include "circuit/circuit_check.h"
-#include "circuit/nec2023_tables.h"
+#include "nec2023/nec2023_check.h"
+#include "nec2023/nec2023_tables.h"
 
 namespace ferrovolt::nec2023 {
 namespace {

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The codes the circuit check applies. A new code adds itself here, and nowhere else.
 
+#include "codes/code_registry.h"
+
 #include <array>
 
-#include "check/circuit_code.h"
-#include "circuit/nec2023_code.h"
 #include "iec60364/iec60364_code.h"
+#include "nec2023/nec2023_code.h"
 #include "numtext/words.h"
 
 namespace ferrovolt {

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "check/check_sheet.h"
-#include "circuit/circuit_check.h"
+#include "nec2023/nec2023_check.h"
 
 namespace ferrovolt {
 

@@ -8,10 +8,10 @@
 #include <string>
 #include <string_view>
 
-#include "circuit/circuit_check.h"
-#include "circuit/circuit_fields.h"
-#include "circuit/circuit_sheet.h"
-#include "circuit/nec2023_tables.h"
+#include "nec2023/nec2023_check.h"
+#include "nec2023/nec2023_fields.h"
+#include "nec2023/nec2023_sheet.h"
+#include "nec2023/nec2023_tables.h"
 
 namespace ferrovolt {
 namespace {
@@ -220,8 +220,8 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"current=10;length=100000;volts=120", "max_drop"},
         // A device no size is protected by is the device's fault, not the current's: 3 sets
         // of 2000 kcmil carry 3 × 665 = 1995 A; 1636 A needs 1250 kcmil, past Table 9.
-        RefusalCase{"current=100;length=1;volts=480;sets=3;device=1996", "device"},
-        RefusalCase{"current=100;length=1;volts=480;sets=3;device=1636", "device"},
+        RefusalCase{"current=100;length=1;volts=480;sets=3;device=1996", "device_rating"},
+        RefusalCase{"current=100;length=1;volts=480;sets=3;device=1636", "device_rating"},
         RefusalCase{"current=0;length=1;volts=240", "current"},
         RefusalCase{"current=10;length=1;volts=240;pf=1.2", "pf"},
         RefusalCase{"current=10;length=1;volts=240;fault_current=5000", "clearing_time"},
@@ -234,8 +234,8 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"current=10;length=1;volts=240;ambient=-273.16", "ambient"},
         RefusalCase{"current=10;length=1;volts=240;ambient=74.9999;ambient_method=equation",
                     "ambient"},
-        RefusalCase{"current=10;length=1;volts=240;device=0", "device"},
-        RefusalCase{"current=80;continuous=yes;length=1;volts=240;device=90", "device"}));
+        RefusalCase{"current=10;length=1;volts=240;device=0", "device_rating"},
+        RefusalCase{"current=80;continuous=yes;length=1;volts=240;device=90", "device_rating"}));
 
 // Where no size of Table 9 keeps the drop within the limit, a given size is answered failing
 // it (without one, the circuit is refused: "max_drop" above). 250 A at 500 ft, 240 V single

@@ -8,7 +8,7 @@
 #include <limits>
 #include <random>
 
-#include "circuit/circuit_fields.h"
+#include "nec2023/nec2023_fields.h"
 #include "numtext/number_text.h"
 
 namespace ferrovolt {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "circuit/circuit_check.h"
+#include "nec2023/nec2023_check.h"
 
 #include <algorithm>
 #include <cctype>
@@ -7,7 +7,7 @@
 
 #include "check/criteria_search.h"
 #include "check/fault_inputs.h"
-#include "circuit/nec2023_rules.h"
+#include "nec2023/nec2023_rules.h"
 #include "numtext/number_text.h"
 #include "numtext/rounded_number.h"
 #include "numtext/words.h"
@@ -63,7 +63,7 @@ std::optional<CircuitRefusal> invalid(const CircuitInputs& in) {
     if (auto refusal =
             faultInputsRefusal(in.faultCurrent, in.clearingTime, in.k, "the adiabatic method"))
         return refusal;
-    if (in.device && !positive(*in.device)) return refuse("device", "must be more than 0 A");
+    if (in.device && !positive(*in.device)) return refuse("device_rating", "must be more than 0 A");
     if (in.size && (*in.size < 0 || *in.size >= static_cast<int>(kSizes.size())))
         return refuse("size", "is not a size of NEC 2023 Table 310.16");
     return std::nullopt;
@@ -135,14 +135,15 @@ std::optional<CircuitRefusal> setUp(const CircuitInputs& in, const nec2023::Circ
     a.adjustmentFactor = adjustmentFactor(in.conductors);
 
     if (c.device == 0)
-        return refuse("device", "the circuit needs " + roundedNumberText(c.circuitAmps, 3) +
-                                    " A, more than the largest rating of NEC 2023 Table "
-                                    "240.6(A) (6000 A): give the device's rating");
+        return refuse("device_rating", "the circuit needs " + roundedNumberText(c.circuitAmps, 3) +
+                                           " A, more than the largest rating of NEC 2023 Table "
+                                           "240.6(A) (6000 A): give the device's rating");
     if (in.device && *in.device + 1e-9 < c.circuitAmps)
-        return refuse("device", roundedNumberText(*in.device, 3) + " A is below the " +
-                                    roundedNumberText(c.circuitAmps, 3) +
-                                    " A the circuit needs: NEC 2023 210.20(A) and 215.3 ask the "
-                                    "device to carry the load, 125 % of it when continuous");
+        return refuse("device_rating",
+                      roundedNumberText(*in.device, 3) + " A is below the " +
+                          roundedNumberText(c.circuitAmps, 3) +
+                          " A the circuit needs: NEC 2023 210.20(A) and 215.3 ask the "
+                          "device to carry the load, 125 % of it when continuous");
     a.device = c.device;
     a.deviceGiven = in.device.has_value();
     a.deviceStandard = nec2023::isStandardRating(c.device);
@@ -186,8 +187,8 @@ std::optional<CircuitRefusal> ampacity(const CircuitInputs& in, const nec2023::C
                     c.setsAmpacity(sizeCount - 1, a.ambientFactor, a.adjustmentFactor), 3) +
                 " A), so no size is protected by it (240.4(B), (C))";
             if (in.device)
-                return refuse("device", roundedNumberText(c.device, 3) + " A is" + carried +
-                                            ": use a smaller device or more parallel sets");
+                return refuse("device_rating", roundedNumberText(c.device, 3) + " A is" + carried +
+                                                   ": use a smaller device or more parallel sets");
             return refuse("current", roundedNumberText(c.circuitAmps, 3) + " A needs a " +
                                          roundedNumberText(c.device, 3) +
                                          " A device (Table 240.6(A))," + carried +
@@ -281,7 +282,7 @@ std::optional<CircuitRefusal> conclude(const CircuitInputs& in, const nec2023::C
         while (a.size < sizeCount && nec2023::table9Row(a.size) == nullptr) ++a.size;
         if (a.size == sizeCount && a.governedBy == Criterion::Ampacity &&
             a.ampacityRule == AmpacityRule::Protection && in.device)
-            return refuse("device",
+            return refuse("device_rating",
                           roundedNumberText(c.device, 3) + " A needs " +
                               std::string(label(largest)) +
                               (in.sets > 1 ? " in each of the " + std::to_string(in.sets) + " sets"

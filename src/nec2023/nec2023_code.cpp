@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "circuit/nec2023_code.h"
+#include "nec2023/nec2023_code.h"
 
 #include "check/field_reading.h"
 
-#include "circuit/circuit_fields.h"
+#include "nec2023/nec2023_fields.h"
 
 namespace ferrovolt {
 

@@ -5,8 +5,8 @@
 
 #include <charconv>
 
-#include "circuit/circuit_check.h"
-#include "circuit/nec2023_rules.h"
+#include "nec2023/nec2023_check.h"
+#include "nec2023/nec2023_rules.h"
 #include "numtext/number_text.h"
 #include "numtext/rounded_number.h"
 

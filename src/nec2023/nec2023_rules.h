@@ -10,8 +10,8 @@
 #include <cstddef>
 #include <string_view>
 
-#include "circuit/circuit_check.h"
-#include "circuit/nec2023_tables.h"
+#include "nec2023/nec2023_check.h"
+#include "nec2023/nec2023_tables.h"
 #include "units/exact_units.h"
 
 namespace ferrovolt::nec2023 {

@@ -12,7 +12,7 @@
 #include <variant>
 
 #include "check/circuit_code.h"
-#include "circuit/circuit_check.h"
+#include "nec2023/nec2023_check.h"
 
 namespace ferrovolt {
 
@@ -24,6 +24,7 @@ struct CircuitField : CheckField {
 
 extern const std::array<CircuitField, 24> kCircuitFields;
 
+// The field of a key, or of the key it was given by before.
 const CircuitField* circuitField(std::string_view key);
 
 using CircuitValue = CheckValue;
