@@ -21,7 +21,7 @@ std::span<const CheckField* const> everyCircuitField() {
     return fields;
 }
 
-CheckRefusal notOfCode(const CircuitCode& code, std::string_view key) {
+CheckRefusal notOfCode(const Check& code, std::string_view key) {
     std::string owners;
     for (const CircuitCode* other : circuitCodes())
         if (other->field(key) != nullptr)
@@ -37,14 +37,19 @@ CheckRefusal unknownCode(std::string_view text) {
     return {"code", "\"" + std::string(text) + "\" is not one of " + codes};
 }
 
-CircuitCase& freshCase(const CircuitCode& code) {
-    thread_local std::map<const CircuitCode*, std::unique_ptr<CircuitCase>> cases;
-    std::unique_ptr<CircuitCase>& kept = cases[&code];
+CheckCase& freshCheckCase(const Check& check) {
+    thread_local std::map<const Check*, std::unique_ptr<CheckCase>> cases;
+    std::unique_ptr<CheckCase>& kept = cases[&check];
     if (kept == nullptr)
-        kept = code.newCase();
+        kept = check.newCheckCase();
     else
         kept->reset();
     return *kept;
+}
+
+CircuitCase& freshCase(const CircuitCode& code) {
+    // A code's cases are made by its newCase().
+    return static_cast<CircuitCase&>(freshCheckCase(code));
 }
 
 }  // namespace ferrovolt

@@ -17,13 +17,14 @@ namespace ferrovolt {
 std::span<const CheckField* const> everyCircuitField();
 
 // The refusal of an input the code does not take: "is not an input under …".
-CheckRefusal notOfCode(const CircuitCode& code, std::string_view key);
+CheckRefusal notOfCode(const Check& code, std::string_view key);
 
 // The refusal of a code that is not one of the registry's.
 CheckRefusal unknownCode(std::string_view text);
 
-// A case of the code at its defaults, kept for the next circuit of the same code: a
-// schedule or a batch of many circuits makes one case per code.
+// A case of the check at its defaults, kept for the next of the same check: a schedule or a
+// batch of many circuits makes one case per code.
+CheckCase& freshCheckCase(const Check& check);
 CircuitCase& freshCase(const CircuitCode& code);
 
 }  // namespace ferrovolt
