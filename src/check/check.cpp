@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "check/check.h"
 
+#include <functional>
+
 #include "numtext/rounded_number.h"
 
 namespace ferrovolt {
@@ -18,6 +20,13 @@ std::optional<std::size_t> Check::fieldIndex(std::string_view key) const {
     for (std::size_t i = 0; i < all.size(); ++i)
         if (all[i].key == key) return i;
     return std::nullopt;
+}
+
+std::optional<std::size_t> Check::indexOf(const CheckField& field) const {
+    const std::span<const CheckField> all = fields();
+    const std::less<const CheckField*> before;
+    if (before(&field, all.data()) || !before(&field, all.data() + all.size())) return std::nullopt;
+    return static_cast<std::size_t>(&field - all.data());
 }
 
 const CheckField* Check::field(std::string_view key) const {

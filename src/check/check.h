@@ -165,6 +165,8 @@ public:
 
     // The field of a key, by index into fields(); nothing when the check has none.
     std::optional<std::size_t> fieldIndex(std::string_view key) const;
+    // The index of one of fields()' own declarations; nothing for another's, even of its key.
+    std::optional<std::size_t> indexOf(const CheckField& field) const;
     const CheckField* field(std::string_view key) const;
     std::optional<std::size_t> rowIndex(std::string_view key) const;
 };

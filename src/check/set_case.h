@@ -41,7 +41,9 @@ std::optional<CheckRefusal> setCase(CheckCase& target, const Fields& fields, Sou
         const std::size_t at = position++;
         const CheckField* any = fieldPointer(entry);
         if (any == nullptr) continue;
-        const std::optional<std::size_t> index = check.fieldIndex(any->key);
+        // A list of the check's own declarations is read without looking its keys up.
+        std::optional<std::size_t> index = check.indexOf(*any);
+        if (!index) index = check.fieldIndex(any->key);
         const CheckField& field = index ? check.fields()[*index] : *any;
         const auto put = [&](std::string_view text) -> std::optional<CheckRefusal> {
             if (!index) return source.notTaken(field);

@@ -35,7 +35,7 @@ public:
     std::optional<CheckRefusal> given(const CheckField& field, std::size_t, const Put& put) {
         const RequestValue* member = m_request.find(field.key);
         // setCase hands the check's own declaration where the check takes the key.
-        const auto own = [&] { return m_check.field(field.key) == &field; };
+        const auto own = [&] { return m_check.indexOf(field).has_value(); };
         if (member == nullptr || member->kind == RequestValue::Kind::Null) {
             if (field.required && own())
                 return fail("missing field \"" + std::string(field.key) + "\"");
