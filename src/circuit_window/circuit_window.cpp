@@ -20,6 +20,7 @@
 #include <algorithm>
 
 #include "check/check_sheet.h"
+#include "check/set_case.h"
 #include "circuit_window/circuit_fill_prefill.h"
 #include "circuit_window/circuit_report.h"
 #include "circuit_window/code_memory.h"
@@ -294,20 +295,26 @@ void CircuitWindow::recalculate() {
     if (m_trail == nullptr || m_building) return;
     m_case->reset();
     const std::span<const CheckField> fields = m_code->fields();
-    for (const Input& input : m_inputs) {
-        if (!input.control->isEnabled()) continue;  // not read under the method chosen
-        const std::string text = textOf(input.control);
-        if (text.empty()) {
-            if (!fields[input.field].required) continue;
-            showRefusal(input.caption + QStringLiteral(": enter a number"));
-            return;
-        }
-        if (const std::optional<std::string> reason = m_case->set(input.field, text)) {
-            showRefusal(input.caption + QStringLiteral(": ") + QString::fromStdString(*reason));
-            return;
-        }
-    }
-    if (const std::optional<CheckRefusal> refusal = m_case->check()) {
+    std::vector<const CheckField*> shown;
+    shown.reserve(m_inputs.size());
+    for (const Input& input : m_inputs) shown.push_back(&fields[input.field]);
+    // The panel's texts, input by input as shown.
+    auto panel = sourceOf(
+        [this](const CheckField& field, std::size_t i,
+               const auto& put) -> std::optional<CheckRefusal> {
+            const Input& input = m_inputs[i];
+            if (!input.control->isEnabled()) return std::nullopt;  // not read under this method
+            const std::string text = textOf(input.control);
+            if (!text.empty()) return put(text);
+            if (field.required) return CheckRefusal{field.key, "enter a number"};
+            return std::nullopt;
+        },
+        [](const CheckField& field) {
+            return CheckRefusal{field.key, "is not an input"};
+        });
+    std::optional<CheckRefusal> refusal = setCase(*m_case, shown, panel);
+    if (!refusal) refusal = m_case->check();
+    if (refusal) {
         showRefusal(captionOf(refusal->field) + QStringLiteral(": ") +
                     QString::fromStdString(refusal->reason));
         return;

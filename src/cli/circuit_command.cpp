@@ -6,8 +6,7 @@
 
 #include <CLI/CLI.hpp>
 
-#include "check/check_sheet.h"
-#include "cli/circuit_json.h"
+#include "check/set_case.h"
 #include "cli/cli_app.h"
 #include "cli/code_fields.h"
 #include "cli/command_output.h"
@@ -34,7 +33,7 @@ std::string circuitFooter() {
 // The field of an option under a code: its own, or the one that still takes it by its older
 // key.
 const CheckField* fieldOfOption(const CircuitCode& code, std::string_view key) {
-    const std::optional<std::size_t> index = fieldOfKey(code, key);
+    const std::optional<std::size_t> index = code.fieldOfKey(key);
     return index ? &code.fields()[*index] : nullptr;
 }
 
@@ -135,16 +134,16 @@ CircuitCommands::CircuitCommands(CLI::App& app, bool& json) : m_json(json) {
     m_circuit->add_option("--code", m_code, "The code to size by (default " + m_code + ")")
         ->check(CLI::IsMember(codes, CLI::ignore_case));
     for (const CheckField* field : everyCircuitField()) {
-        Given& given = m_given.emplace_back();
-        const std::string help = optionHelp(field->key);
-        if (field->kind == InputKind::Flag) {
-            given.option = m_circuit->add_flag(std::string(field->option), given.flag, help);
-            continue;
-        }
-        given.option = m_circuit->add_option(std::string(field->option), given.text, help);
+        // The union's declaration of a key is the default code's; its help, choices and
+        // whether it is required are every code's.
+        CheckField option = *field;
+        option.required = requiredByEvery(field->key);
+        option.choices = {};
+        CLI::Option* added =
+            addFieldOption(*m_circuit, option, m_given.emplace_back(), optionHelp(field->key));
+        if (option.kind == InputKind::Flag) continue;
         if (const std::vector<std::string> choices = choicesOf(field->key); !choices.empty())
-            given.option->check(CLI::IsMember(choices, CLI::ignore_case));
-        if (requiredByEvery(field->key)) given.option->required();
+            added->check(CLI::IsMember(choices, CLI::ignore_case));
     }
 
     m_schedule = app.add_subcommand(
@@ -165,44 +164,18 @@ int CircuitCommands::run(const CommandRun& given) const {
 int CircuitCommands::runCircuit(std::ostream& out, std::ostream& err) const {
     const CircuitCode& code = *circuitCode(m_code);
     CircuitCase& checked = freshCase(code);
-    std::optional<CheckRefusal> refusal;
-    GivenKeys givenKeys;
     const std::span<const CheckField* const> fields = everyCircuitField();
-    for (std::size_t i = 0; i < fields.size() && !refusal; ++i) {
-        const Given& given = m_given[i];
-        if (given.option->count() == 0) continue;
-        const std::optional<std::size_t> index = fieldOfKey(code, fields[i]->key);
-        if (!index) {
-            refusal = notOfCode(code, fields[i]->key);
-            break;
-        }
-        givenKeys.add(*index, fields[i]->key);
-        const std::string text =
-            fields[i]->kind == InputKind::Flag ? (given.flag ? "true" : "false") : given.text;
-        if (std::optional<std::string> reason = checked.set(*index, text))
-            refusal = CheckRefusal{fields[i]->key, std::move(*reason)};
-    }
-    if (!refusal) {
-        refusal = checked.check();
-        if (refusal) refusal = givenKeys.named(code, std::move(*refusal));
-    }
-
-    if (m_json) {
-        std::string line;
-        refusal ? appendCheckRefusal(line, *refusal) : appendCheckAnswer(line, checked);
-        out << line << '\n';
-    } else if (!refusal) {
-        out << checkSheet(checked);
-    }
-    if (!refusal) return kExitOk;
-    if (!m_json) {
-        const CheckField* field = nullptr;
+    OptionSource source(m_given, code);
+    GivenKeys keys;
+    std::optional<CheckRefusal> refusal = setCase(checked, fields, source, &keys);
+    if (!refusal && (refusal = checked.check())) refusal = keys.named(code, std::move(*refusal));
+    std::string_view option;
+    if (refusal) {
+        option = refusal->field;
         for (const CheckField* any : fields)
-            if (any->key == refusal->field) field = any;
-        err << kProgram << ": " << (field != nullptr ? field->option : refusal->field) << ": "
-            << oneLine(refusal->reason) << '\n';
+            if (any->key == refusal->field) option = any->option;
     }
-    return kExitRefused;
+    return printChecked(checked, refusal, option, std::nullopt, m_json, out, err);
 }
 
 }  // namespace ferrovolt

@@ -8,13 +8,12 @@
 #include <deque>
 #include <iosfwd>
 #include <string>
-#include <vector>
 
+#include "cli/field_options.h"
 #include "cli/subcommand.h"
 
 namespace CLI {
 class App;
-class Option;
 }  // namespace CLI
 
 namespace ferrovolt {
@@ -33,13 +32,7 @@ private:
     CLI::App* m_circuit = nullptr;
     CLI::App* m_schedule = nullptr;
     bool& m_json;
-    // One option per input key of every code: what it was given, and its option.
-    struct Given {
-        std::string text;
-        bool flag = false;
-        CLI::Option* option = nullptr;
-    };
-    std::deque<Given> m_given;  // CLI11 keeps the addresses
+    std::deque<GivenOption> m_given;  // one per input key of every code
     std::string m_code;
     std::string m_file;
 };

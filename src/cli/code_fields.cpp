@@ -22,25 +22,7 @@ std::span<const CheckField* const> everyCircuitField() {
     return fields;
 }
 
-std::optional<std::size_t> fieldOfKey(const CircuitCode& code, std::string_view key) {
-    if (std::optional<std::size_t> own = code.fieldIndex(key)) return own;
-    const std::span<const CheckField> fields = code.fields();
-    for (std::size_t i = 0; i < fields.size(); ++i)
-        if (!fields[i].alias.empty() && fields[i].alias == key) return i;
-    return std::nullopt;
-}
-
-CheckRefusal GivenKeys::named(const CircuitCode& code, CheckRefusal refusal) const {
-    const std::optional<std::size_t> field = code.fieldIndex(refusal.field);
-    if (!field) return refusal;
-    std::optional<std::string_view> as;
-    for (const auto& [index, key] : m_keys)
-        if (index == *field) as = key;  // the last given is the one set
-    if (as) refusal.field = *as;
-    return refusal;
-}
-
-CheckRefusal notOfCode(const CircuitCode& code, std::string_view key) {
+CheckRefusal notOfCode(const Check& code, std::string_view key) {
     std::string owners;
     for (const CircuitCode* other : circuitCodes())
         if (other->field(key) != nullptr)
@@ -56,14 +38,19 @@ CheckRefusal unknownCode(std::string_view text) {
     return {"code", "\"" + std::string(text) + "\" is not one of " + codes};
 }
 
-CircuitCase& freshCase(const CircuitCode& code) {
-    thread_local std::map<const CircuitCode*, std::unique_ptr<CircuitCase>> cases;
-    std::unique_ptr<CircuitCase>& kept = cases[&code];
+CheckCase& freshCheckCase(const Check& check) {
+    thread_local std::map<const Check*, std::unique_ptr<CheckCase>> cases;
+    std::unique_ptr<CheckCase>& kept = cases[&check];
     if (kept == nullptr)
-        kept = code.newCase();
+        kept = check.newCheckCase();
     else
         kept->reset();
     return *kept;
+}
+
+CircuitCase& freshCase(const CircuitCode& code) {
+    // A code's cases are made by its newCase().
+    return static_cast<CircuitCase&>(freshCheckCase(code));
 }
 
 }  // namespace ferrovolt

@@ -2,12 +2,12 @@
 #pragma once
 
 // `ferrovolt-calc fill`: the smallest trade size of a raceway type for a set of conductors and
-// cables by NEC Chapter 9, or whether a given size holds them.
+// cables by NEC Chapter 9, or whether a given size holds them; its options are the fill's
+// fields (fill/fill_case.h).
 
-#include <iosfwd>
-#include <string>
-#include <vector>
+#include <deque>
 
+#include "cli/field_options.h"
 #include "cli/subcommand.h"
 
 namespace CLI {
@@ -27,12 +27,7 @@ public:
 private:
     CLI::App* m_app = nullptr;
     bool& m_json;
-    std::string m_raceway;
-    std::string m_size;
-    bool m_nipple = false;
-    bool m_metric = false;
-    std::vector<std::string> m_wires;
-    std::vector<std::string> m_cables;
+    std::deque<GivenOption> m_given;
 };
 
 }  // namespace ferrovolt

@@ -2,7 +2,7 @@
 #include "cli/list_texts.h"
 
 #include "calc/voltage_drop.h"
-#include "fill/chapter9_tables.h"
+#include "fill/fill_case.h"
 #include "iec60364/iec60364_inputs.h"
 #include "tables/lists.h"
 
@@ -21,6 +21,19 @@ std::vector<std::string> choiceTexts(const std::array<iec60364::Choice<Value>, N
     return texts;
 }
 
+// "key", or "key: words" where the words do not begin with the key.
+std::string entryText(const ChoiceText& entry) {
+    if (entry.shown.starts_with(entry.key)) return std::string(entry.shown);
+    return std::string(entry.key) + ": " + std::string(entry.shown);
+}
+
+// The field of a check whose entries a topic lists.
+const CheckField* listedBy(std::string_view topic) {
+    for (const CheckField& field : fillCheck().fields())
+        if (!field.list.empty() && field.list == topic) return &field;
+    return nullptr;
+}
+
 }  // namespace
 
 std::vector<std::string> listTexts(const Tables& tables, std::string_view topic, bool inches) {
@@ -37,18 +50,8 @@ std::vector<std::string> listTexts(const Tables& tables, std::string_view topic,
         texts = conductorSizeListTexts();
     } else if (topic == "conduits") {
         for (const auto& row : tables.ConduitSizeTable) texts.push_back(row[inches ? 1 : 0]);
-    } else if (topic == "raceways") {
-        for (const chapter9::RacewayType& raceway : chapter9::kRaceways) {
-            texts.emplace_back(raceway.key);
-            if (raceway.key == "pvc-40") texts.emplace_back("hdpe");
-        }
-    } else if (topic == "trade-sizes") {
-        // The trade size, then its metric designator, which is accepted as well.
-        for (const chapter9::TradeSize& size : chapter9::kTradeSizes)
-            texts.push_back(std::string(size.trade) + " " + std::to_string(size.metric));
-    } else if (topic == "fill-conductors") {
-        for (const chapter9::ConductorType& type : chapter9::kConductorTypes)
-            texts.emplace_back(type.text);
+    } else if (const CheckField* field = listedBy(topic)) {
+        for (const ChoiceText& entry : field->shown) texts.push_back(entryText(entry));
     } else if (topic == "methods") {
         texts = choiceTexts(iec60364::kMethods);
     } else if (topic == "arrangements") {

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "check/set_case.h"
 #include "cli/cli_app.h"
 #include "cli/code_fields.h"
 #include "cli/command_output.h"
@@ -291,7 +292,7 @@ const Schedule::CodeColumns& Schedule::columnsOf(const CircuitCode& code) {
         if (kept.code == &code) return kept;
     CodeColumns columns{&code, {}, {}, std::nullopt};
     for (const CheckField* field : m_columns)
-        columns.fieldOf.push_back(field ? fieldOfKey(code, field->key) : std::nullopt);
+        columns.fieldOf.push_back(field ? code.fieldOfKey(field->key) : std::nullopt);
     if (m_sizeColumn) columns.sizeUnit = sizeUnitUnder(code, m_sizeHeaderUnit);
     for (const CheckRow* row : m_answerRows) columns.rowOf.push_back(code.rowIndex(row->key));
     return m_codes.emplace_back(std::move(columns));
@@ -506,28 +507,31 @@ std::optional<CheckRefusal> Schedule::read(const CsvRow& row, const CircuitCode&
     const auto empty = [&row](std::size_t i) {
         return row.cells[i].find_first_not_of(" \t") == std::string::npos;
     };
-    for (std::size_t i = 0; i < row.cells.size(); ++i) {
-        const CheckField* field = m_columns[i];
-        if (field == nullptr || i == m_codeColumn || empty(i)) continue;
-        if (!columns.fieldOf[i]) return notOfCode(code, field->key);
-        std::string_view text = row.cells[i];
-        std::string withUnit;
-        if (i == m_sizeColumn) {
-            if (!columns.sizeUnit)
-                return CheckRefusal{
-                    field->key, "column " + std::to_string(i + 1) + " " + quotedText(m_sizeHeader) +
-                                    " gives sizes in another unit than " +
-                                    std::string(code.name()) + "'s (" + sizeUnitsText(code) + ")"};
-            // A bare number is read in the header's unit, not the code's first.
-            if (!columns.sizeUnit->empty() && bareSize(text)) {
-                ((withUnit = trimmed(text)) += ' ') += *columns.sizeUnit;
-                text = withUnit;
+    std::string withUnit;
+    // The row's cells by column: an empty cell takes the default.
+    auto cells = sourceOf(
+        [&](const CheckField& field, std::size_t i,
+            const auto& put) -> std::optional<CheckRefusal> {
+            if (i == m_codeColumn || empty(i)) return std::nullopt;
+            std::string_view text = row.cells[i];
+            if (i == m_sizeColumn && columns.fieldOf[i]) {
+                if (!columns.sizeUnit)
+                    return CheckRefusal{field.key, "column " + std::to_string(i + 1) + " " +
+                                                       quotedText(m_sizeHeader) +
+                                                       " gives sizes in another unit than " +
+                                                       std::string(code.name()) + "'s (" +
+                                                       sizeUnitsText(code) + ")"};
+                // A bare number is read in the header's unit, not the code's first.
+                if (!columns.sizeUnit->empty() && bareSize(text)) {
+                    ((withUnit = trimmed(text)) += ' ') += *columns.sizeUnit;
+                    text = withUnit;
+                }
             }
-        }
-        givenKeys.add(*columns.fieldOf[i], field->key);
-        if (std::optional<std::string> reason = checked.set(*columns.fieldOf[i], text))
-            return CheckRefusal{field->key, std::move(*reason)};
-    }
+            return put(text);
+        },
+        [&code](const CheckField& field) { return notOfCode(code, field.key); });
+    if (std::optional<CheckRefusal> refusal = setCase(checked, m_columns, cells, &givenKeys))
+        return refusal;
     for (std::size_t i = 0; i < m_columns.size(); ++i) {
         if (columns.fieldOf[i] && code.fields()[*columns.fieldOf[i]].required && empty(i))
             return CheckRefusal{m_columns[i]->key, "is empty"};

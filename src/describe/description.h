@@ -11,16 +11,9 @@
 #include <string_view>
 
 #include "calc/answer.h"
+#include "describe/input_kind.h"
 
 namespace ferrovolt {
-
-enum class InputKind {
-    Text,    // any text; the calculator checks it
-    Choice,  // one of `choices`
-    Flag,    // true or false; on the command line a flag without a value
-    Number,  // a number text; a batch request may give it as a JSON number
-    Size,    // a conductor size text of the circuit check's tables
-};
 
 struct InputDescription {
     std::string_view key;     // batch field, schedule column: "max_drop"

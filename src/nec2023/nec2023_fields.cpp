@@ -271,6 +271,8 @@ const std::array<CircuitField, 24> kCircuitFields = {{
       kRow,
       0,
       {},
+      false,
+      {},
       "device"},  // its key before IEC 60364 gave "device" to the kind of device
      setNumber<&CircuitInputs::device>},
     {{{"conservative_125", "--conservative-125", InputKind::Flag, "", "",

@@ -1,0 +1,139 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// How every front end sets a case: one walk over the fields, whatever gives their texts (the
+// command line's options, a batch object, a schedule row, a window's panel). What differs
+// between them is only where a field's text is found, and that is the source's.
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "check/check.h"
+
+namespace ferrovolt {
+
+// The fields of a check, or a list of some (a schedule's columns, a window's inputs).
+inline const CheckField* fieldPointer(const CheckField& field) {
+    return &field;
+}
+inline const CheckField* fieldPointer(const CheckField* field) {
+    return field;
+}
+
+// A source is called as `source.given(field, position, put)` for each field of `fields`, in
+// order (`position` is its index there; a null entry is passed over). It calls `put(text)`
+// for each text it gives, none when the field is not given, one per row for an input of rows,
+// and returns what `put` refuses; or its own refusal of the way the field was given. `field`
+// is the check's own declaration where the check takes the key. A field the check does not
+// take is refused, when given, as `source.notTaken(field)` says.
+//
+// The keys each of a case's fields was given by, so that a refusal names the input as it was
+// given: a script that gives NEC 2023's rating by its older key "device" is refused about
+// "device", not "device_rating".
+class GivenKeys {
+public:
+    void add(std::size_t field, std::string_view key) { m_keys.emplace_back(field, key); }
+    CheckRefusal named(const Check& check, CheckRefusal refusal) const {
+        const std::optional<std::size_t> field = check.fieldIndex(refusal.field);
+        if (!field) return refusal;
+        for (const auto& [index, key] : m_keys)
+            if (index == *field) refusal.field = key;  // the last given is the one set
+        return refusal;
+    }
+
+private:
+    std::vector<std::pair<std::size_t, std::string_view>> m_keys;
+};
+
+// Sets the case's fields from the source's texts: the refusal of the first text refused, with
+// its row for an input of rows, or nothing. The case is not reset and not checked. A field
+// given by its older key (`alias`) is handed to the source as the check's own declaration
+// under that key, and `keys`, where given, learns the key each field was given by.
+template <class Fields, class Source>
+std::optional<CheckRefusal> setCase(CheckCase& target, const Fields& fields, Source& source,
+                                    GivenKeys* keys = nullptr) {
+    const Check& check = target.of();
+    int rows = 0;  // the rows given so far, among every input of rows
+    std::size_t position = 0;
+    for (const auto& entry : fields) {
+        const std::size_t at = position++;
+        const CheckField* any = fieldPointer(entry);
+        if (any == nullptr) continue;
+        // A list of the check's own declarations is read without looking its keys up.
+        std::optional<std::size_t> index = check.indexOf(*any);
+        if (!index) index = check.fieldOfKey(any->key);
+        CheckField asGiven;
+        const CheckField* own = index ? &check.fields()[*index] : any;
+        if (own->key != any->key) {
+            asGiven = *own;
+            asGiven.key = any->key;
+            asGiven.required = false;  // missing only under its own key
+            own = &asGiven;
+        }
+        const CheckField& field = *own;
+        const auto put = [&](std::string_view text) -> std::optional<CheckRefusal> {
+            if (!index) return source.notTaken(field);
+            if (keys != nullptr) keys->add(*index, field.key);
+            const int row = field.rows ? rows++ : -1;
+            if (std::optional<std::string> reason = target.set(*index, text))
+                return CheckRefusal{field.key, std::move(*reason), row};
+            return std::nullopt;
+        };
+        if (std::optional<CheckRefusal> refusal = source.given(field, at, put)) return refusal;
+    }
+    return std::nullopt;
+}
+
+// A source made of two functions, where a front end finds its texts in a function's locals:
+// `given` a generic lambda taking (field, position, put).
+template <class Given, class NotTaken>
+struct SourceOf {
+    Given givenBy;
+    NotTaken notTakenBy;
+
+    template <class Put>
+    std::optional<CheckRefusal> given(const CheckField& field, std::size_t position,
+                                      const Put& put) {
+        return givenBy(field, position, put);
+    }
+    CheckRefusal notTaken(const CheckField& field) const { return notTakenBy(field); }
+};
+
+template <class Given, class NotTaken>
+SourceOf<Given, NotTaken> sourceOf(Given given, NotTaken notTaken) {
+    return {std::move(given), std::move(notTaken)};
+}
+
+// The input of rows, and the text as the source gave it, of the row a refusal names; nothing
+// when it names none.
+struct RefusedEntry {
+    const CheckField* field = nullptr;
+    std::string_view text;
+};
+
+// (The source is asked again for the check's own inputs of rows, `position` their index
+// among the check's fields.)
+template <class Source>
+std::optional<RefusedEntry> refusedEntry(const Check& check, const CheckRefusal& refusal,
+                                         Source& source) {
+    if (refusal.row < 0) return std::nullopt;
+    int rows = 0;
+    std::optional<RefusedEntry> found;
+    std::size_t position = 0;
+    for (const CheckField& field : check.fields()) {
+        const std::size_t at = position++;
+        if (!field.rows) continue;
+        source.given(field, at, [&](std::string_view text) -> std::optional<CheckRefusal> {
+            if (rows++ == refusal.row) found = RefusedEntry{&field, text};
+            return std::nullopt;
+        });
+        if (found) return found;
+    }
+    return std::nullopt;
+}
+
+}  // namespace ferrovolt
