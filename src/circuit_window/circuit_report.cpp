@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "check/check_sheet.h"
+#include "check/common_fields.h"
 #include "circuit_window/html_report.h"
 #include "circuit_window/window_text.h"
 
@@ -94,7 +95,7 @@ QString pairsTable(const std::vector<std::pair<QString, QString>>& pairs, std::s
 // governs is marked among the criteria, and the rule that set the ampacity minimum is the
 // trail's step "By ampacity".
 bool saidByTheTrail(const CheckRow& row) {
-    return row.key == "governed_by" || row.key == "ampacity_set_by";
+    return row.key == keys::kGovernedBy || row.key == "ampacity_set_by";
 }
 
 }  // namespace

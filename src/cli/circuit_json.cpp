@@ -7,6 +7,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "check/common_fields.h"
 #include "cli/code_fields.h"
 #include "cli/json_answer.h"
 #include "cli/json_document.h"
@@ -41,10 +42,10 @@ void appendCheckAnswer(std::string& out, const CircuitCase& checked) {
     }
     if (checked.hasVerdict()) {
         const std::vector<CriterionText> failed = checked.fails();
-        json["meets_all"] = failed.empty();
+        json[std::string(keys::kMeetsAll)] = failed.empty();
         Json fails = Json::array();
         for (const CriterionText& criterion : failed) fails.push_back(criterion.key);
-        json["fails"] = std::move(fails);
+        json[std::string(keys::kFails)] = std::move(fails);
     }
     Json trail = Json::array();
     checked.writeTrail(
