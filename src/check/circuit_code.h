@@ -65,6 +65,9 @@ struct CheckRow : RowDescription {
     std::string_view absent = {};  // the text of an absent value ("" leaves the row out)
     bool criterion = false;        // a criterion's minimum size ("by_ampacity")
     bool headline = false;         // the size, shown large; the window leaves it out of the rows
+    // A key the sheet says in words elsewhere (the criterion that governs is marked among the
+    // criteria, the rule that set a minimum is a step of the trail): a report leaves it out.
+    bool saidElsewhere = false;
 };
 
 // An input the check cannot answer for, named by its key ("ambient", "current", ...).

@@ -36,7 +36,7 @@ const std::array<IecRow, 30> kIecRows = {{
      [](const IecAnswer& a) -> Value { return static_cast<double>(a.sets); }},
     {{{"cpc", "Protective conductor", "", ""}, 0},
      [](const IecAnswer& a) -> Value { return a.cpc.sizeLabel; }},
-    {{{keys::kGovernedBy, "Governed by", "", ""}, 0},
+    {{{keys::kGovernedBy, "Governed by", "", ""}, 0, "", false, false, true},
      [](const IecAnswer& a) -> Value { return iecCriterionKey(a.governedBy); }},
     {{{"device", "Protective device", "", ""}, 0},
      [](const IecAnswer& a) -> Value { return keyOf(kDevices, a.device); }},

@@ -337,7 +337,7 @@ const std::array<CircuitRow, 18> kCircuitRows = {{
      [](const CircuitAnswer& a) -> CircuitValue { return static_cast<double>(a.sets); }},
     {{{"egc", "Equipment grounding conductor", "", ""}, 0, "No value."},
      [](const CircuitAnswer& a) { return sizeOf(a.egc); }},
-    {{{keys::kGovernedBy, "Governed by", "", ""}, 0},
+    {{{keys::kGovernedBy, "Governed by", "", ""}, 0, "", false, false, true},
      [](const CircuitAnswer& a) -> CircuitValue { return criterionKey(a.governedBy); }},
     {{{"required_ampacity", "Required ampacity", "A", ""}, 3},
      [](const CircuitAnswer& a) -> CircuitValue { return a.requiredAmpacity; }},
@@ -369,7 +369,7 @@ const std::array<CircuitRow, 18> kCircuitRows = {{
      }},
     {{{"device", "Overcurrent device", "A", ""}, 3},
      [](const CircuitAnswer& a) -> CircuitValue { return a.device; }},
-    {{{"ampacity_set_by", "Ampacity minimum set by", "", ""}, 0},
+    {{{"ampacity_set_by", "Ampacity minimum set by", "", ""}, 0, "", false, false, true},
      [](const CircuitAnswer& a) -> CircuitValue { return ampacityRuleKey(a.ampacityRule); }},
     {{{"k", "Adiabatic k", "", ""}, 4},
      [](const CircuitAnswer& a) -> CircuitValue {
