@@ -103,6 +103,9 @@ struct CheckRow : RowText {
     bool rounded = false;
     RowShape shape = RowShape::One;
     std::span<const CheckColumn> columns = {};  // a table's
+    // A key the sheet says in words elsewhere (the criterion that governs is marked among the
+    // criteria, the rule that set a minimum is a step of the trail): a report leaves it out.
+    bool saidElsewhere = false;
 };
 
 // An input the check cannot answer for, named by its key ("ambient", "current", ...); for a

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "check/check_sheet.h"
 
+#include "check/common_fields.h"
+
 namespace ferrovolt {
 
 namespace {
@@ -46,7 +48,7 @@ std::string checkSheet(const CircuitCase& checked) {
         const std::string text = checked.rowText(i);
         if (text.empty()) continue;
         appendRow(sheet, rows[i].caption, text);
-        if (rows[i].key == "governed_by" && checked.hasVerdict())
+        if (rows[i].key == keys::kGovernedBy && checked.hasVerdict())
             appendRow(sheet, "Meets every criterion", verdictText(checked));
     }
     ((sheet += '\n') += kCircuitDisclaimer) += '\n';

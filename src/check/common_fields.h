@@ -8,7 +8,29 @@
 
 #include "check/circuit_code.h"
 
-namespace ferrovolt::fields {
+namespace ferrovolt {
+
+// The keys a front end reads by name, each a field's or a row's that every code declares
+// alike: a window carries these inputs over to the next code and follows the phase, the
+// volts and the method; a schedule reads a length in metres and a size by its unit; the
+// answer names its verdict.
+namespace keys {
+inline constexpr std::string_view kCurrent = "current";
+inline constexpr std::string_view kLength = "length";
+inline constexpr std::string_view kFeet = "feet";
+inline constexpr std::string_view kPhase = "phase";
+inline constexpr std::string_view kVolts = "volts";
+inline constexpr std::string_view kMaterial = "material";
+inline constexpr std::string_view kRaceway = "raceway";
+inline constexpr std::string_view kMethod = "method";
+inline constexpr std::string_view kDeviceRating = "device_rating";
+inline constexpr std::string_view kSize = "size";
+inline constexpr std::string_view kGovernedBy = "governed_by";
+inline constexpr std::string_view kMeetsAll = "meets_all";
+inline constexpr std::string_view kFails = "fails";
+}  // namespace keys
+
+namespace fields {
 
 // The window's groups every code has.
 inline constexpr std::string_view kCircuitGroup = "Circuit";
@@ -18,7 +40,7 @@ inline constexpr std::string_view kFaultGroup = "Short circuit and a given size 
 inline constexpr ChoiceText kLengthUnits[] = {{"false", "m"}, {"true", "ft"}};
 
 inline constexpr CheckField kCurrent{
-    {"current", "--current", InputKind::Number, "", "", "Design current in amperes"},
+    {keys::kCurrent, "--current", InputKind::Number, "", "", "Design current in amperes"},
     true,
     kCircuitGroup,
     "Design &current:",
@@ -30,7 +52,7 @@ inline constexpr CheckField kCurrent{
     "20"};
 
 inline constexpr CheckField kLength{
-    {"length", "--length", InputKind::Number, "", "", "One-way circuit length"},
+    {keys::kLength, "--length", InputKind::Number, "", "", "One-way circuit length"},
     true,
     kCircuitGroup,
     "One-way &length:",
@@ -42,7 +64,7 @@ inline constexpr CheckField kLength{
     "30"};
 
 inline constexpr CheckField kFeet{
-    {"feet", "--feet", InputKind::Flag, "", "", "The length is in feet (default metres)"},
+    {keys::kFeet, "--feet", InputKind::Flag, "", "", "The length is in feet (default metres)"},
     false,
     kCircuitGroup,
     "Length unit",
@@ -58,4 +80,5 @@ inline constexpr CheckField kClearingTime{{"clearing_time", "--clearing-time", I
                                           "Clearin&g time:",
                                           "s"};
 
-}  // namespace ferrovolt::fields
+}  // namespace fields
+}  // namespace ferrovolt

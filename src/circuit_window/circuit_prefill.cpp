@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "circuit_window/circuit_prefill.h"
 
+#include "check/common_fields.h"
 #include "nec2023/nec2023_fields.h"
 #include "numtext/number_text.h"
 #include "tables/gauge_area.h"
@@ -71,15 +72,15 @@ std::optional<std::string> sizingWarning(const Tables& tables, const CircuitPref
     in.feet = tab.feet;
     in.threePhase = tab.threePhase;
     in.volts = *tab.volts;
-    if (circuitField("current")->set(in, tab.current) ||
-        circuitField("length")->set(in, tab.length))
+    if (circuitField(keys::kCurrent)->set(in, tab.current) ||
+        circuitField(keys::kLength)->set(in, tab.length))
         return std::nullopt;
     const CircuitResult result = checkAmpacity(in);
     const auto* answer = std::get_if<CircuitAnswer>(&result);
     if (answer == nullptr) {
         // No single conductor of the code's tables carries it.
         const auto* refusal = std::get_if<CircuitRefusal>(&result);
-        if (refusal->field != "current" || !(in.current > 0)) return std::nullopt;
+        if (refusal->field != keys::kCurrent || !(in.current > 0)) return std::nullopt;
         return "Too small for " + circuitNumberText(in.current, 3) + " A: more than " +
                std::string(circuitSizeLabel(circuitSizeCount() - 1)) + " by " +
                std::string(criterionName(Criterion::Ampacity));

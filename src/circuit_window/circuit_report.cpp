@@ -90,13 +90,6 @@ QString pairsTable(const std::vector<std::pair<QString, QString>>& pairs, std::s
     return out + QStringLiteral("</table>");
 }
 
-// The rows whose values are keys the sheet says in words elsewhere: the criterion that
-// governs is marked among the criteria, and the rule that set the ampacity minimum is the
-// trail's step "By ampacity".
-bool saidByTheTrail(const CheckRow& row) {
-    return row.key == "governed_by" || row.key == "ampacity_set_by";
-}
-
 }  // namespace
 
 QString circuitTrailHtml(const CircuitCase& checked) {
@@ -126,7 +119,7 @@ QString circuitReportHtml(const CircuitCase& checked, std::span<const GivenInput
     std::vector<std::pair<QString, QString>> results;
     std::size_t headlines = 0;
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        if (rows[i].criterion || saidByTheTrail(rows[i])) continue;
+        if (rows[i].criterion || rows[i].saidElsewhere) continue;
         const std::string text = checked.rowWords(i);
         if (text.empty()) continue;
         // The size leads, in bold.

@@ -20,6 +20,7 @@
 #include <algorithm>
 
 #include "check/check_sheet.h"
+#include "check/common_fields.h"
 #include "check/set_case.h"
 #include "circuit_window/circuit_fill_prefill.h"
 #include "circuit_window/circuit_report.h"
@@ -251,7 +252,7 @@ void CircuitWindow::buildRows() {
         if (rows[i].criterion) addRow(i);
     grid->setRowMinimumHeight(grid->rowCount(), fontMetrics().height() / 2);
     for (std::size_t i = 0; i < rows.size(); ++i)
-        if (!rows[i].criterion && !rows[i].headline && rows[i].key != "governed_by") addRow(i);
+        if (!rows[i].criterion && !rows[i].headline && rows[i].key != keys::kGovernedBy) addRow(i);
     grid->setColumnStretch(1, 1);
     // The rows scroll too where a code has more of them than a short screen has room for.
     if (m_rowPanel != nullptr) {

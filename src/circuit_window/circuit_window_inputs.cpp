@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <array>
 
+#include "check/common_fields.h"
 #include "circuit_window/circuit_window.h"
 #include "circuit_window/code_memory.h"
 #include "circuit_window/method_pictures.h"
@@ -33,8 +34,8 @@ constexpr int kMaxTextLength = 32;
 constexpr int kListLetters = 24;
 
 // The inputs a new code takes over from the one before, where it reads them alike.
-constexpr std::array<std::string_view, 6> kCarried{"current", "feet",  "length",
-                                                   "phase",   "volts", "material"};
+constexpr std::array<std::string_view, 6> kCarried{keys::kCurrent, keys::kFeet,  keys::kLength,
+                                                   keys::kPhase,   keys::kVolts, keys::kMaterial};
 
 // A code's usual nominal voltage by phase, which the window shows until the user types one:
 // IEC 60038's 230 V between line and neutral and 400 V between lines.
@@ -146,7 +147,7 @@ QWidget* CircuitWindow::fieldControl(const CheckField& field, const QString& cap
             for (const std::string_view key : choiceKeys(field.choices))
                 list->addItem(qt(key), qt(key));
         setText(list, initial);
-        if (field.key == "method") {
+        if (field.key == keys::kMethod) {
             // Each method with its drawing.
             list->setIconSize(kMethodPictureSize);
             followPalette(list, [list] {
@@ -162,10 +163,10 @@ QWidget* CircuitWindow::fieldControl(const CheckField& field, const QString& cap
         // as narrow as the others, cuts its entry with an ellipsis and says it whole in its tip.
         if (longWords) cutLongEntries(*list, kListLetters);
         // Before the answer: the inputs the method does not read are left out of it.
-        if (field.key == "method")
+        if (field.key == keys::kMethod)
             connect(list, &QComboBox::currentIndexChanged, this, [this] { followMethod(); });
         connect(list, &QComboBox::currentIndexChanged, this, [this] { recalculate(); });
-        if (field.key == "phase")
+        if (field.key == keys::kPhase)
             connect(list, &QComboBox::currentIndexChanged, this, [this] { followPhase(); });
         return list;
     }
@@ -177,7 +178,7 @@ QWidget* CircuitWindow::fieldControl(const CheckField& field, const QString& cap
     }
     auto* text = new QLineEdit(initial, this);
     text->setMaxLength(kMaxTextLength);
-    if (field.key == "volts")
+    if (field.key == keys::kVolts)
         connect(text, &QLineEdit::textEdited, this, [this] { m_voltsTyped = true; });
     if (!field.placeholder.empty()) text->setPlaceholderText(qt(field.placeholder));
     connect(text, &QLineEdit::textChanged, this, [this] { recalculate(); });
@@ -256,7 +257,7 @@ void CircuitWindow::buildInputs() {
             if (fields[i].group == group) addField(m_inputGrids.back(), i);
         box->show();  // now, not when the layout gets round to it: Tab reaches it at once
     }
-    if (QWidget* material = control("material")) {
+    if (QWidget* material = control(keys::kMaterial)) {
         // A material chosen here replaces the one a tab could not hand over.
         if (auto* list = qobject_cast<QComboBox*>(material))
             connect(list, &QComboBox::activated, m_note, [this] {
@@ -291,13 +292,13 @@ void CircuitWindow::switchCode(const CircuitCode& code) {
     }
     if (&code == m_code) return;
     // A length in feet means nothing to a code that reads metres only.
-    const QWidget* feet = control("feet");
+    const QWidget* feet = control(keys::kFeet);
     const bool inFeet = feet != nullptr && textOf(feet) == "true";
     std::vector<std::pair<std::string_view, QString>> kept;
     for (const std::string_view key : kCarried)
         if (const QWidget* from = control(key))
-            if ((key != "length" || !inFeet || code.field("feet") != nullptr) &&
-                (key != "volts" || m_voltsTyped))
+            if ((key != keys::kLength || !inFeet || code.field(keys::kFeet) != nullptr) &&
+                (key != keys::kVolts || m_voltsTyped))
                 kept.emplace_back(key, QString::fromStdString(textOf(from)));
 
     m_building = true;
@@ -317,7 +318,7 @@ void CircuitWindow::switchCode(const CircuitCode& code) {
 }
 
 void CircuitWindow::followMethod() {
-    const QWidget* method = control("method");
+    const QWidget* method = control(keys::kMethod);
     if (method == nullptr) return;
     const std::string chosen = textOf(method);
     for (const MethodInput& input : kMethodInputs) {
@@ -336,8 +337,8 @@ void CircuitWindow::followMethod() {
 
 void CircuitWindow::followPhase() {
     if (m_voltsTyped) return;
-    const QWidget* phase = control("phase");
-    QWidget* volts = control("volts");
+    const QWidget* phase = control(keys::kPhase);
+    QWidget* volts = control(keys::kVolts);
     if (phase == nullptr || volts == nullptr) return;
     for (const UsualVolts& usual : kUsualVolts)
         if (usual.code == m_code->key() && usual.phase == textOf(phase))
@@ -349,20 +350,20 @@ void CircuitWindow::prefill(const CircuitPrefill& tab) {
     if (const std::optional<std::string_view> key = prefillCode(tab))
         if (const CircuitCode* code = circuitCode(*key)) switchCode(*code);
     m_building = true;
-    setText(control("current"), QString::fromStdString(tab.current));
+    setText(control(keys::kCurrent), QString::fromStdString(tab.current));
     QString note;
-    if (QWidget* feet = control("feet")) {
+    if (QWidget* feet = control(keys::kFeet)) {
         setText(feet, tab.feet ? QStringLiteral("true") : QStringLiteral("false"));
-        setText(control("length"), QString::fromStdString(tab.length));
+        setText(control(keys::kLength), QString::fromStdString(tab.length));
     } else if (!tab.feet) {
-        setText(control("length"), QString::fromStdString(tab.length));
+        setText(control(keys::kLength), QString::fromStdString(tab.length));
     } else {
         note += QStringLiteral("The length is in feet and %1 takes metres: enter it in metres. ")
                     .arg(qt(m_code->name()));
     }
     const std::optional<Material> material = codeMaterial(tab.material);
-    setText(control("material"), material == Material::Aluminium ? QStringLiteral("aluminium")
-                                                                 : QStringLiteral("copper"));
+    setText(control(keys::kMaterial), material == Material::Aluminium ? QStringLiteral("aluminium")
+                                                                      : QStringLiteral("copper"));
     if (!material)
         note += QStringLiteral(
                     "%1 is not in the code's tables, which cover copper and aluminium: "
@@ -370,8 +371,8 @@ void CircuitWindow::prefill(const CircuitPrefill& tab) {
                     .arg(QString::fromStdString(tab.material));
     if (tab.volts) {
         m_voltsTyped = true;  // the tab's supply is the user's
-        setText(control("volts"), qt(checkNumberText(*tab.volts, 3)));
-        setText(control("phase"),
+        setText(control(keys::kVolts), qt(checkNumberText(*tab.volts, 3)));
+        setText(control(keys::kPhase),
                 tab.threePhase ? QStringLiteral("three") : QStringLiteral("single"));
     } else {
         note += QStringLiteral(

@@ -7,6 +7,7 @@
 #include <nlohmann/json.hpp>
 
 #include "check/circuit_code.h"
+#include "check/common_fields.h"
 #include "check/set_case.h"
 #include "cli/code_fields.h"
 #include "cli/json_answer.h"
@@ -76,10 +77,10 @@ void appendCheckAnswer(std::string& out, const CheckCase& checked) {
     if (const auto* sizing = dynamic_cast<const CircuitCase*>(&checked);
         sizing != nullptr && sizing->hasVerdict()) {
         const std::vector<CriterionText> failed = sizing->fails();
-        json["meets_all"] = failed.empty();
+        json[std::string(keys::kMeetsAll)] = failed.empty();
         Json fails = Json::array();
         for (const CriterionText& criterion : failed) fails.push_back(criterion.key);
-        json["fails"] = std::move(fails);
+        json[std::string(keys::kFails)] = std::move(fails);
     }
     Json trail = Json::array();
     checked.writeTrail(

@@ -6,7 +6,10 @@
 
 #include <CLI/CLI.hpp>
 
+#include "check/check_sheet.h"
+#include "check/common_fields.h"
 #include "check/set_case.h"
+#include "cli/circuit_json.h"
 #include "cli/cli_app.h"
 #include "cli/code_fields.h"
 #include "cli/command_output.h"
@@ -54,7 +57,7 @@ std::vector<std::string> choicesOf(std::string_view key) {
             rest = bar == std::string_view::npos ? std::string_view() : rest.substr(bar + 1);
         }
     }
-    if (key == "material" || key == "raceway") choices.emplace_back("aluminum");
+    if (key == keys::kMaterial || key == keys::kRaceway) choices.emplace_back("aluminum");
     return choices;
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/circuit_json.h"
 
+#include "check/common_fields.h"
 #include "check/set_case.h"
 #include "cli/code_fields.h"
 #include "cli/json_answer.h"

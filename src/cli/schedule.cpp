@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "check/common_fields.h"
 #include "check/set_case.h"
 #include "cli/cli_app.h"
 #include "cli/code_fields.h"
@@ -67,7 +68,7 @@ ColumnName columnName(std::string_view cell) {
 // The unit an input is read in, as a header may give it in brackets ("current (A)"): the
 // unit its field declares; an input without one takes any text there ("sets (no.)").
 std::string_view unitOf(const CheckField& field) {
-    if (field.key == "length") return "m";  // feet are given in a "feet" column, per row
+    if (field.key == keys::kLength) return "m";  // feet are given in a "feet" column, per row
     return field.unit;
 }
 
@@ -117,7 +118,7 @@ std::vector<std::string_view> sizeUnits(const CheckField& field) {
 // "" where the header names several ("AWG/kcmil") and a bare number is read as the code reads
 // it.
 std::optional<std::string_view> sizeUnitUnder(const CircuitCode& code, std::string_view unit) {
-    const CheckField* field = code.field("size");
+    const CheckField* field = code.field(keys::kSize);
     if (field == nullptr) return std::nullopt;
     const std::vector<std::string_view> units = sizeUnits(*field);
     std::optional<std::string_view> single;
@@ -138,7 +139,7 @@ std::optional<std::string_view> sizeUnitUnder(const CircuitCode& code, std::stri
 // A code's size units as a refusal names them: "AWG or kcmil".
 std::string sizeUnitsText(const CircuitCode& code) {
     std::string text;
-    const CheckField* field = code.field("size");
+    const CheckField* field = code.field(keys::kSize);
     if (field == nullptr) return text;
     const std::vector<std::string_view> units = sizeUnits(*field);
     for (std::size_t i = 0; i < units.size(); ++i)
@@ -302,8 +303,8 @@ std::vector<std::string> answerColumnNames(std::span<const CheckRow* const> rows
     std::vector<std::string> names{"answer_line"};
     for (const CheckRow* row : rows) names.push_back("answer_" + std::string(row->key));
     if (sizeGiven) {
-        names.emplace_back("answer_meets_all");
-        names.emplace_back("answer_fails");
+        names.push_back("answer_" + std::string(keys::kMeetsAll));
+        names.push_back("answer_" + std::string(keys::kFails));
     }
     names.emplace_back("answer_refused");
     names.emplace_back("answer_reason");
@@ -360,7 +361,7 @@ bool Schedule::header(const CsvRow& row) {
                 return refuseHeader(column() + ": \"" + std::string(field->key) + "\" is read in " +
                                     std::string(unit));
             }
-            m_verdicts = m_verdicts || field->key == "size";
+            m_verdicts = m_verdicts || field->key == keys::kSize;
         } else if (std::find(answerKeys.begin(), answerKeys.end(), name.key) != answerKeys.end()) {
             return refuseHeader(column() +
                                 " is a column of the answer: remove an earlier answer's columns");

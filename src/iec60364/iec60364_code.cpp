@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "iec60364/iec60364_code.h"
 
+#include "check/common_fields.h"
 #include "check/field_reading.h"
 
 #include "iec60364/iec60364_fields.h"
@@ -29,13 +30,21 @@ struct IecRow : CheckRow {
 constexpr std::size_t kFirstCriterion = 13;
 
 const std::array<IecRow, 30> kIecRows = {{
-    {{{"size", "Size", "", ""}, 0, "", false, true},
+    {{{keys::kSize, "Size", "", ""}, 0, "", false, true},
      [](const IecAnswer& a) -> Value { return a.sizeLabel; }},
     {{{"sets", "Parallel sets", "", ""}, 0},
      [](const IecAnswer& a) -> Value { return static_cast<double>(a.sets); }},
     {{{"cpc", "Protective conductor", "", ""}, 0},
      [](const IecAnswer& a) -> Value { return a.cpc.sizeLabel; }},
-    {{{"governed_by", "Governed by", "", ""}, 0},
+    {{{keys::kGovernedBy, "Governed by", "", ""},
+      0,
+      "",
+      false,
+      false,
+      false,
+      RowShape::One,
+      {},
+      true},
      [](const IecAnswer& a) -> Value { return iecCriterionKey(a.governedBy); }},
     {{{"device", "Protective device", "", ""}, 0},
      [](const IecAnswer& a) -> Value { return keyOf(kDevices, a.device); }},
