@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "describe/description.h"
+#include "numtext/rounded_number.h"
 
 namespace ferrovolt {
 
@@ -141,8 +142,5 @@ const CircuitCode& defaultCircuitCode();
 // A row's value as the answer writes it: a number rounded to its places with its unit
 // ("2.5 V"), a text as it is, the row's `absent` text when it has no value.
 std::string checkRowText(const CheckRow& row, const CheckValue& value);
-
-// A number as the answer writes it: rounded to the row's places, in our own number text.
-std::string checkNumberText(double value, int decimals);
 
 }  // namespace ferrovolt

@@ -10,7 +10,6 @@
 #include "circuit/nec2023_rules.h"
 #include "numtext/number_text.h"
 #include "numtext/rounded_number.h"
-#include "numtext/words.h"
 
 namespace ferrovolt {
 
@@ -369,22 +368,7 @@ std::string_view circuitSizeLabel(int size) {
 }
 
 std::optional<int> circuitSizeOf(std::string_view text) {
-    text = trimmed(text);
-    if (!text.empty() && text.front() == '#') text.remove_prefix(1);
-    std::string_view unit;
-    if (const auto space = text.find(' '); space != std::string_view::npos) {
-        unit = trimmed(text.substr(space));
-        text = text.substr(0, space);
-    }
-    for (int s = 0; s < static_cast<int>(kSizes.size()); ++s) {
-        const std::string_view full = label(s);
-        const auto space = full.find(' ');
-        if (full.substr(0, space) != text) continue;
-        const std::string_view own = full.substr(space + 1);
-        if (unit.empty() || sameWord(unit, own) || (own == "kcmil" && sameWord(unit, "MCM")))
-            return s;
-    }
-    return std::nullopt;
+    return awgSizeIn(kSizes, text);
 }
 
 double circuitSizeCmil(int size) {

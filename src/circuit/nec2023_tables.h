@@ -9,30 +9,15 @@
 #include <array>
 #include <string_view>
 
+#include "code_base/awg_kcmil.h"
+
 namespace ferrovolt::nec2023 {
 
 inline constexpr std::string_view kEdition = "NEC 2023";
 
 // The conductor sizes of Table 310.16, smallest first, with their area in circular mils from
-// Chapter 9 Table 8 (read from sfasoft.com/look/35 "Conductor Properties", checked against
-// voltdropcalc.com/nec-chapter-9-table-8). Every index below is an index into this list.
-struct ConductorSize {
-    std::string_view label;  // "3 AWG", "2/0 AWG", "350 kcmil"
-    double cmil;
-};
-
-inline constexpr std::array<ConductorSize, 28> kSizes = {{
-    {"14 AWG", 4110},        {"12 AWG", 6530},        {"10 AWG", 10380},
-    {"8 AWG", 16510},        {"6 AWG", 26240},        {"4 AWG", 41740},
-    {"3 AWG", 52620},        {"2 AWG", 66360},        {"1 AWG", 83690},
-    {"1/0 AWG", 105600},     {"2/0 AWG", 133100},     {"3/0 AWG", 167800},
-    {"4/0 AWG", 211600},     {"250 kcmil", 250000},   {"300 kcmil", 300000},
-    {"350 kcmil", 350000},   {"400 kcmil", 400000},   {"500 kcmil", 500000},
-    {"600 kcmil", 600000},   {"700 kcmil", 700000},   {"750 kcmil", 750000},
-    {"800 kcmil", 800000},   {"900 kcmil", 900000},   {"1000 kcmil", 1000000},
-    {"1250 kcmil", 1250000}, {"1500 kcmil", 1500000}, {"1750 kcmil", 1750000},
-    {"2000 kcmil", 2000000},
-}};
+// Chapter 9 Table 8 (the trade ladder's). Every index below is an index into this list.
+inline constexpr auto kSizes = awgSizesFrom<28>("14 AWG");
 
 // Table 8 gives the areas to four significant figures, so a ratio of two of them is good to
 // about 5 parts in 10,000: an area raised in proportion (250.122(B)) that exceeds a size by no

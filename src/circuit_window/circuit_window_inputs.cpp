@@ -369,7 +369,7 @@ void CircuitWindow::prefill(const CircuitPrefill& tab) {
                     .arg(QString::fromStdString(tab.material));
     if (tab.volts) {
         m_voltsTyped = true;  // the tab's supply is the user's
-        setText(control("volts"), qt(checkNumberText(*tab.volts, 3)));
+        setText(control("volts"), qt(roundedNumberText(*tab.volts, 3)));
         setText(control("phase"),
                 tab.threePhase ? QStringLiteral("three") : QStringLiteral("single"));
     } else {

@@ -99,7 +99,7 @@ void appendFillAnswer(std::string& out, const FillResult& result,
     json["verdict"] = fillVerdict(a);
     json["warnings"] = fillWarnings(a);
     Json trail = Json::array();
-    for (const FillTrailStep& step : fillTrail(a))
+    for (const TrailStep& step : fillTrail(a))
         trail.push_back({{"step", step.step}, {"value", step.value}, {"source", step.source}});
     json["trail"] = std::move(trail);
     appendJson(out, json);

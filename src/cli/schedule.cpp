@@ -471,7 +471,7 @@ void Schedule::answer(const CsvRow& row) {
         const CheckRow& answerRow = *m_answerRows[i];
         const CheckValue value = columns.rowOf[i] ? checked.value(*columns.rowOf[i]) : CheckValue{};
         if (const auto* number = std::get_if<double>(&value))
-            m_text += checkNumberText(*number, answerRow.decimals);
+            m_text += roundedNumberText(*number, answerRow.decimals);
         else if (const auto* text = std::get_if<std::string_view>(&value))
             appendCell(m_text, *text);
         else if (columns.rowOf[i])

@@ -19,6 +19,8 @@
 #include <span>
 #include <string_view>
 
+#include "code_base/awg_kcmil.h"
+
 namespace ferrovolt::chapter9 {
 
 inline constexpr std::string_view kEdition = "NEC 2023";
@@ -254,13 +256,7 @@ inline constexpr std::array<RacewayType, 12> kRaceways = {{
 
 // The conductor sizes of Chapter 9, smallest first: fixture wires from 18 AWG, building
 // wire from 14 AWG to 2000 kcmil. Every size index below is an index into this list.
-inline constexpr std::array<std::string_view, 30> kSizes = {
-    "18 AWG",    "16 AWG",     "14 AWG",     "12 AWG",     "10 AWG",     "8 AWG",
-    "6 AWG",     "4 AWG",      "3 AWG",      "2 AWG",      "1 AWG",      "1/0 AWG",
-    "2/0 AWG",   "3/0 AWG",    "4/0 AWG",    "250 kcmil",  "300 kcmil",  "350 kcmil",
-    "400 kcmil", "500 kcmil",  "600 kcmil",  "700 kcmil",  "750 kcmil",  "800 kcmil",
-    "900 kcmil", "1000 kcmil", "1250 kcmil", "1500 kcmil", "1750 kcmil", "2000 kcmil",
-};
+inline constexpr auto kSizes = awgSizesFrom<30>("18 AWG");
 
 // One conductor of a dimension table: size index, overall diameter (in) and area (in²) as
 // printed.
