@@ -20,23 +20,23 @@
 #include <string_view>
 
 #include "code_base/awg_kcmil.h"
+#include "code_base/citation.h"
 
 namespace ferrovolt::chapter9 {
 
 inline constexpr std::string_view kEdition = "NEC 2023";
 
 // Where each rule and table is found; the trail prints these.
-inline constexpr std::string_view kTable1 = "NEC 2023 Chapter 9 Table 1";
-inline constexpr std::string_view kTable1Note2 = "NEC 2023 Chapter 9 Table 1 Informational Note 2";
-inline constexpr std::string_view kTable4 = "NEC 2023 Chapter 9 Table 4";
-inline constexpr std::string_view kTable5 = "NEC 2023 Chapter 9 Table 5";
-inline constexpr std::string_view kTable5A = "NEC 2023 Chapter 9 Table 5A";
-inline constexpr std::string_view kTable8 = "NEC 2023 Chapter 9 Table 8, Note 8 to the tables";
-inline constexpr std::string_view kNote4 = "NEC 2023 Chapter 9 Note 4 to the tables";
-inline constexpr std::string_view kNote6 = "NEC 2023 Chapter 9 Note 6 to the tables";
-inline constexpr std::string_view kNote7 = "NEC 2023 Chapter 9 Note 7 to the tables";
-inline constexpr std::string_view kNote9 = "NEC 2023 Chapter 9 Notes 5 and 9 to the tables";
-inline constexpr std::string_view kAnnexC = "NEC 2023 Annex C, by Note 7";
+inline constexpr Citation kTable1 = {kEdition, "Chapter 9 Table 1"};
+inline constexpr Citation kTable1Note2 = {kEdition, "Chapter 9 Table 1 Informational Note 2"};
+inline constexpr Citation kTable4 = {kEdition, "Chapter 9 Table 4"};
+inline constexpr Citation kTable5 = {kEdition, "Chapter 9 Table 5"};
+inline constexpr Citation kTable5A = {kEdition, "Chapter 9 Table 5A"};
+inline constexpr Citation kTable8 = {kEdition, "Chapter 9 Table 8, Note 8 to the tables"};
+inline constexpr Citation kNote4 = {kEdition, "Chapter 9 Note 4 to the tables"};
+inline constexpr Citation kNote6 = {kEdition, "Chapter 9 Note 6 to the tables"};
+inline constexpr Citation kNote7 = {kEdition, "Chapter 9 Note 7 to the tables"};
+inline constexpr Citation kNote9 = {kEdition, "Chapter 9 Notes 5 and 9 to the tables"};
 
 // Table 1: the largest part of a raceway's total area that conductors may fill, by their
 // number; Note 4 allows 60 % in a nipple of 24 in (600 mm) or less. The same in the 2011
@@ -453,8 +453,8 @@ inline constexpr std::array<WireRow, 30> kBareStranded = {{
 
 // A set of rows of one table, under the type names that table gives it.
 struct WireFamily {
-    std::string_view types;   // "THHN, THWN, THWN-2"
-    std::string_view source;  // kTable5 ...
+    std::string_view types;  // "THHN, THWN, THWN-2"
+    Citation source;         // kTable5 ...
     std::span<const WireRow> rows;
 };
 

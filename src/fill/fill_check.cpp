@@ -101,7 +101,7 @@ std::string sizeRefusal(const FillRow& row) {
     else
         reason += "of that number";
     reason += " in ";
-    reason += c9::kConductorTypes[type].family->source;
+    reason += citationText(c9::kConductorTypes[type].family->source);
     return reason;
 }
 
@@ -178,7 +178,7 @@ FillResult checkFill(const FillInputs& in) {
         if (!given)
             return FillRefusal{"size", std::string(raceway.name) + " has no trade size " +
                                            fillTradeText(*in.tradeSize) + " in " +
-                                           std::string(c9::kTable4)};
+                                           citationText(c9::kTable4)};
     }
     if (in.rows.empty())
         return FillRefusal{"wire", "enter at least one conductor or cable", -1, "count"};

@@ -146,7 +146,7 @@ std::variant<FillRow, FillRefusal> fillWireOf(std::string_view count, std::strin
         return FillRefusal{"wire",
                            std::string(ct.text) + " has no size " +
                                std::string(c9::kSizes[static_cast<std::size_t>(*s)].label) +
-                               " in " + std::string(ct.family->source),
+                               " in " + citationText(ct.family->source),
                            -1, "size"};
     }
     return row;
@@ -277,7 +277,7 @@ std::vector<TrailStep> fillTrail(const FillAnswer& a) {
                           ? ", × " + number(row.count) + " = " + area(item.area * row.count)
                           : std::string()) +
                      "; each cable counts as one conductor",
-                 std::string(c9::kNote9)});
+                 citationText(c9::kNote9)});
             continue;
         }
         const c9::WireFamily* family = nullptr;
@@ -285,14 +285,14 @@ std::vector<TrailStep> fillTrail(const FillAnswer& a) {
         trail.push_back({fillRowText(row),
                          number(row.count) + " × " + area(item.area) + " = " +
                              area(item.area * row.count) + " (" + std::string(family->types) + ")",
-                         std::string(family->source)});
+                         citationText(family->source)});
     }
     trail.push_back(
-        {"Conductor area", area(a.totalArea), std::string(a.maxSame ? c9::kNote7 : c9::kNote6)});
+        {"Conductor area", area(a.totalArea), citationText(a.maxSame ? c9::kNote7 : c9::kNote6)});
     trail.push_back(
         {"Allowed fill",
          number(a.count) + (a.count == 1 ? " conductor: " : " conductors: ") + fillRuleText(a),
-         std::string(a.rule == FillRule::Nipple ? c9::kNote4 : c9::kTable1)});
+         citationText(a.rule == FillRule::Nipple ? c9::kNote4 : c9::kTable1)});
 
     const auto sizes = raceway.sizes;
     if (!a.sizeGiven) {
@@ -303,7 +303,7 @@ std::vector<TrailStep> fillTrail(const FillAnswer& a) {
             if (const FillBore bore = belowBore(a, below); bore != FillBore::Fits) {
                 trail.push_back({std::string(raceway.name) + " " + fillTradeText(below.trade),
                                  "too small: " + boreText(a, bore, below.idIn),
-                                 std::string(c9::kTable4)});
+                                 citationText(c9::kTable4)});
                 continue;
             }
             trail.push_back(
@@ -318,14 +318,14 @@ std::vector<TrailStep> fillTrail(const FillAnswer& a) {
                                            .count) +
                                 " conductors at most"
                           : std::string()),
-                 std::string(c9::kTable4)});
+                 citationText(c9::kTable4)});
         }
     }
     trail.push_back({std::string(raceway.name) + " " + fillTradeText(a.tradeSize),
                      roundedNumberText(a.racewayArea, 3) + " in² × " +
                          roundedNumberText(100 * a.percent, 0) + " % = " + area(a.allowedArea) +
                          " allowed",
-                     std::string(c9::kTable4)});
+                     citationText(c9::kTable4)});
     if (a.maxSame) {
         const double areaEach = a.items.front().area;
         const double pct = fillMaxSame(a.racewayArea, areaEach, in.nipple).percent;
@@ -334,21 +334,21 @@ std::vector<TrailStep> fillTrail(const FillAnswer& a) {
                              roundedNumberText(100 * pct, 0) + " % ÷ " + area(areaEach) + " = " +
                              roundedNumberText(pct * a.racewayArea / areaEach, 2) + " → " +
                              number(*a.maxSame) + " (a fraction of 0.8 or more counts one more)",
-                         std::string(c9::kNote7)});
+                         citationText(c9::kNote7)});
     } else {
         trail.push_back({"Note 7", "not applied: the conductors are not all of one size and type",
-                         std::string(c9::kNote7)});
+                         citationText(c9::kNote7)});
     }
     if (a.bore != FillBore::Fits)
         trail.push_back({"Bore", boreText(a, a.bore, insideDiameter(a.raceway, a.tradeSize)),
-                         std::string(c9::kTable4)});
+                         citationText(c9::kTable4)});
     trail.push_back({"Fill",
                      area(a.totalArea) + " ÷ " + roundedNumberText(a.racewayArea, 3) +
                          " in² = " + roundedNumberText(a.fillPercent, 3) + " %",
-                     std::string(c9::kTable1)});
+                     citationText(c9::kTable1)});
     for (const std::string& warning : fillWarnings(a))
-        trail.push_back({"Warning", warning, std::string(c9::kTable1Note2)});
-    trail.push_back({"Answer", fillVerdict(a), std::string(a.byNote7 ? c9::kNote7 : c9::kTable1)});
+        trail.push_back({"Warning", warning, citationText(c9::kTable1Note2)});
+    trail.push_back({"Answer", fillVerdict(a), citationText(a.byNote7 ? c9::kNote7 : c9::kTable1)});
     return trail;
 }
 

@@ -679,11 +679,4 @@ std::optional<int> iecSizeOf(std::string_view label) {
     return std::nullopt;
 }
 
-std::string citationText(const Citation& cite) {
-    std::string text(cite.document);
-    text += ' ';
-    text += cite.item;
-    return text;
-}
-
 }  // namespace ferrovolt::iec60364

@@ -146,7 +146,4 @@ std::string noRunReason(const FaultLoop& loop);
 // IEC 60228 has no such size.
 std::optional<int> iecSizeOf(std::string_view label);
 
-// The printed form of a citation: "IEC 60364-5-52:2009 Table B.52.4".
-std::string citationText(const Citation& cite);
-
 }  // namespace ferrovolt::iec60364
