@@ -51,7 +51,7 @@ constexpr std::array<Choice<TerminalRating>, 3> kTerminals = {{
     {TerminalRating::Auto, "auto", "Auto, by 110.14(C)(1)"},
 }};
 constexpr std::array<Choice<AmbientMethod>, 2> kAmbientMethods = {{
-    {AmbientMethod::Table, "table", "Table 310.15(B)(1)(1)"},
+    {AmbientMethod::Table, "table", nec2023::kTable310_15B1.cite.item},
     {AmbientMethod::Equation, "equation", "Equation of 310.15(B)"},
 }};
 constexpr std::array<Choice<Raceway>, 3> kRaceways = {{
