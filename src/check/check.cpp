@@ -7,14 +7,6 @@
 
 namespace ferrovolt {
 
-namespace {
-
-// Numbers of fewer units of their last place than this are written as formatRoundedDouble
-// writes them, by the quick path (see numtext/rounded_number.h).
-constexpr double kExactBelow = 1e9;
-
-}  // namespace
-
 std::optional<std::size_t> Check::fieldIndex(std::string_view key) const {
     const std::span<const CheckField> all = fields();
     for (std::size_t i = 0; i < all.size(); ++i)
@@ -76,19 +68,13 @@ std::optional<std::string_view> choiceWords(const CheckField& field, std::string
 
 std::string checkRowText(const CheckRow& row, const CheckValue& value) {
     if (const auto* number = std::get_if<double>(&value)) {
-        std::string text = checkNumberText(*number, row.decimals);
+        std::string text = roundedNumberText(*number, row.decimals);
         if (!row.unit.empty()) (text += ' ') += row.unit;
         return text;
     }
     if (const auto* text = std::get_if<std::string_view>(&value)) return std::string(*text);
     if (const auto* yes = std::get_if<bool>(&value)) return *yes ? "true" : "false";
     return std::string(row.absent);
-}
-
-std::string checkNumberText(double value, int decimals) {
-    std::string text;
-    appendRoundedNumber(text, value, decimals, kExactBelow);
-    return text;
 }
 
 }  // namespace ferrovolt

@@ -185,7 +185,4 @@ public:
 // ("2.5 V"), a text as it is, the row's `absent` text when it has no value.
 std::string checkRowText(const CheckRow& row, const CheckValue& value);
 
-// A number as the answer writes it: rounded to the row's places, in our own number text.
-std::string checkNumberText(double value, int decimals);
-
 }  // namespace ferrovolt

@@ -4,6 +4,7 @@
 #include "check/common_fields.h"
 #include "nec2023/nec2023_fields.h"
 #include "numtext/number_text.h"
+#include "numtext/rounded_number.h"
 #include "tables/gauge_area.h"
 
 namespace ferrovolt {
@@ -81,12 +82,12 @@ std::optional<std::string> sizingWarning(const Tables& tables, const CircuitPref
         // No single conductor of the code's tables carries it.
         const auto* refusal = std::get_if<CircuitRefusal>(&result);
         if (refusal->field != keys::kCurrent || !(in.current > 0)) return std::nullopt;
-        return "Too small for " + circuitNumberText(in.current, 3) + " A: more than " +
+        return "Too small for " + roundedNumberText(in.current, 3) + " A: more than " +
                std::string(circuitSizeLabel(circuitSizeCount() - 1)) + " by " +
                std::string(criterionName(Criterion::Ampacity));
     }
     if (*shown >= circuitSizeCmil(answer->byAmpacity)) return std::nullopt;
-    return "Too small for " + circuitNumberText(in.current, 3) + " A: at least " +
+    return "Too small for " + roundedNumberText(in.current, 3) + " A: at least " +
            std::string(circuitSizeLabel(answer->byAmpacity)) + " by " +
            std::string(criterionName(Criterion::Ampacity));
 }

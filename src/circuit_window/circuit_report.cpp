@@ -8,6 +8,7 @@
 #include "check/check_sheet.h"
 #include "circuit_window/html_report.h"
 #include "circuit_window/window_text.h"
+#include "code_base/trail_step.h"
 
 namespace ferrovolt {
 
@@ -19,14 +20,8 @@ QString cell(const QString& text, bool bold = false) {
              bold ? QStringLiteral("</b>") : QString());
 }
 
-struct Step {
-    std::string step;
-    std::string value;
-    std::string source;
-};
-
-std::vector<Step> trailOf(const CircuitCase& checked) {
-    std::vector<Step> steps;
+std::vector<TrailStep> trailOf(const CircuitCase& checked) {
+    std::vector<TrailStep> steps;
     steps.reserve(24);
     checked.writeTrail(
         [&steps](std::string_view step, std::string_view value, std::string_view source) {

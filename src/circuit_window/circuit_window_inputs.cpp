@@ -371,7 +371,7 @@ void CircuitWindow::prefill(const CircuitPrefill& tab) {
                     .arg(QString::fromStdString(tab.material));
     if (tab.volts) {
         m_voltsTyped = true;  // the tab's supply is the user's
-        setText(control(keys::kVolts), qt(checkNumberText(*tab.volts, 3)));
+        setText(control(keys::kVolts), qt(roundedNumberText(*tab.volts, 3)));
         setText(control(keys::kPhase),
                 tab.threePhase ? QStringLiteral("three") : QStringLiteral("single"));
     } else {

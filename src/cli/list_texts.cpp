@@ -12,7 +12,7 @@ namespace {
 
 // "key: what it is"; the methods' words already begin with their key.
 template <class Value, std::size_t N>
-std::vector<std::string> choiceTexts(const std::array<iec60364::Choice<Value>, N>& choices) {
+std::vector<std::string> choiceTexts(const std::array<Choice<Value>, N>& choices) {
     std::vector<std::string> texts;
     for (const auto& choice : choices)
         texts.push_back(choice.shown.starts_with(choice.key)

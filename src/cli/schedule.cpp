@@ -18,6 +18,7 @@
 #include "cli/command_output.h"
 #include "cli/csv_reader.h"
 #include "codes/code_registry.h"
+#include "numtext/rounded_number.h"
 #include "numtext/words.h"
 
 namespace ferrovolt {
@@ -474,7 +475,7 @@ void Schedule::answer(const CsvRow& row) {
         const CheckRow& answerRow = *m_answerRows[i];
         const CheckValue value = columns.rowOf[i] ? checked.value(*columns.rowOf[i]) : CheckValue{};
         if (const auto* number = std::get_if<double>(&value))
-            m_text += checkNumberText(*number, answerRow.decimals);
+            m_text += roundedNumberText(*number, answerRow.decimals);
         else if (const auto* text = std::get_if<std::string_view>(&value))
             appendCell(m_text, *text);
         else if (columns.rowOf[i])

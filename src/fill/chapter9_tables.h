@@ -19,22 +19,24 @@
 #include <span>
 #include <string_view>
 
+#include "code_base/awg_kcmil.h"
+#include "code_base/citation.h"
+
 namespace ferrovolt::chapter9 {
 
 inline constexpr std::string_view kEdition = "NEC 2023";
 
 // Where each rule and table is found; the trail prints these.
-inline constexpr std::string_view kTable1 = "NEC 2023 Chapter 9 Table 1";
-inline constexpr std::string_view kTable1Note2 = "NEC 2023 Chapter 9 Table 1 Informational Note 2";
-inline constexpr std::string_view kTable4 = "NEC 2023 Chapter 9 Table 4";
-inline constexpr std::string_view kTable5 = "NEC 2023 Chapter 9 Table 5";
-inline constexpr std::string_view kTable5A = "NEC 2023 Chapter 9 Table 5A";
-inline constexpr std::string_view kTable8 = "NEC 2023 Chapter 9 Table 8, Note 8 to the tables";
-inline constexpr std::string_view kNote4 = "NEC 2023 Chapter 9 Note 4 to the tables";
-inline constexpr std::string_view kNote6 = "NEC 2023 Chapter 9 Note 6 to the tables";
-inline constexpr std::string_view kNote7 = "NEC 2023 Chapter 9 Note 7 to the tables";
-inline constexpr std::string_view kNote9 = "NEC 2023 Chapter 9 Notes 5 and 9 to the tables";
-inline constexpr std::string_view kAnnexC = "NEC 2023 Annex C, by Note 7";
+inline constexpr Citation kTable1 = {kEdition, "Chapter 9 Table 1"};
+inline constexpr Citation kTable1Note2 = {kEdition, "Chapter 9 Table 1 Informational Note 2"};
+inline constexpr Citation kTable4 = {kEdition, "Chapter 9 Table 4"};
+inline constexpr Citation kTable5 = {kEdition, "Chapter 9 Table 5"};
+inline constexpr Citation kTable5A = {kEdition, "Chapter 9 Table 5A"};
+inline constexpr Citation kTable8 = {kEdition, "Chapter 9 Table 8, Note 8 to the tables"};
+inline constexpr Citation kNote4 = {kEdition, "Chapter 9 Note 4 to the tables"};
+inline constexpr Citation kNote6 = {kEdition, "Chapter 9 Note 6 to the tables"};
+inline constexpr Citation kNote7 = {kEdition, "Chapter 9 Note 7 to the tables"};
+inline constexpr Citation kNote9 = {kEdition, "Chapter 9 Notes 5 and 9 to the tables"};
 
 // Table 1: the largest part of a raceway's total area that conductors may fill, by their
 // number; Note 4 allows 60 % in a nipple of 24 in (600 mm) or less. The same in the 2011
@@ -254,13 +256,7 @@ inline constexpr std::array<RacewayType, 12> kRaceways = {{
 
 // The conductor sizes of Chapter 9, smallest first: fixture wires from 18 AWG, building
 // wire from 14 AWG to 2000 kcmil. Every size index below is an index into this list.
-inline constexpr std::array<std::string_view, 30> kSizes = {
-    "18 AWG",    "16 AWG",     "14 AWG",     "12 AWG",     "10 AWG",     "8 AWG",
-    "6 AWG",     "4 AWG",      "3 AWG",      "2 AWG",      "1 AWG",      "1/0 AWG",
-    "2/0 AWG",   "3/0 AWG",    "4/0 AWG",    "250 kcmil",  "300 kcmil",  "350 kcmil",
-    "400 kcmil", "500 kcmil",  "600 kcmil",  "700 kcmil",  "750 kcmil",  "800 kcmil",
-    "900 kcmil", "1000 kcmil", "1250 kcmil", "1500 kcmil", "1750 kcmil", "2000 kcmil",
-};
+inline constexpr auto kSizes = awgSizesFrom<30>("18 AWG");
 
 // One conductor of a dimension table: size index, overall diameter (in) and area (in²) as
 // printed.
@@ -457,8 +453,8 @@ inline constexpr std::array<WireRow, 30> kBareStranded = {{
 
 // A set of rows of one table, under the type names that table gives it.
 struct WireFamily {
-    std::string_view types;   // "THHN, THWN, THWN-2"
-    std::string_view source;  // kTable5 ...
+    std::string_view types;  // "THHN, THWN, THWN-2"
+    Citation source;         // kTable5 ...
     std::span<const WireRow> rows;
 };
 

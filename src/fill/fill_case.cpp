@@ -343,8 +343,7 @@ public:
     std::optional<bool> verdict() const override { return m_answer.fits; }
 
     void writeTrail(const TrailStepWriter& step) const override {
-        for (const FillTrailStep& each : fillTrail(m_answer))
-            step(each.step, each.value, each.source);
+        for (const TrailStep& each : fillTrail(m_answer)) step(each.step, each.value, each.source);
     }
 
     std::string sheet() const override { return fillSheet(m_answer); }

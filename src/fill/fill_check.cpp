@@ -97,11 +97,11 @@ std::string sizeRefusal(const FillRow& row) {
     std::string reason(c9::kConductorTypes[type].text);
     reason += " has no size ";
     if (row.size >= 0 && row.size < static_cast<int>(c9::kSizes.size()))
-        reason += c9::kSizes[static_cast<std::size_t>(row.size)];
+        reason += c9::kSizes[static_cast<std::size_t>(row.size)].label;
     else
         reason += "of that number";
     reason += " in ";
-    reason += c9::kConductorTypes[type].family->source;
+    reason += citationText(c9::kConductorTypes[type].family->source);
     return reason;
 }
 
@@ -178,7 +178,7 @@ FillResult checkFill(const FillInputs& in) {
         if (!given)
             return FillRefusal{"size", std::string(raceway.name) + " has no trade size " +
                                            fillTradeText(*in.tradeSize) + " in " +
-                                           std::string(c9::kTable4)};
+                                           citationText(c9::kTable4)};
     }
     if (in.rows.empty())
         return FillRefusal{"wire", "enter at least one conductor or cable", -1, "count"};
@@ -206,8 +206,9 @@ FillResult checkFill(const FillInputs& in) {
                 return rowRefusal(
                     row, at, "diameter",
                     "the diameter must be at least " +
-                        (row.metric ? fillNumber(kSmallestDiameter * kMillimetresPerInch, 3) + " mm"
-                                    : fillNumber(kSmallestDiameter, 3) + " in") +
+                        (row.metric
+                             ? roundedNumberText(kSmallestDiameter * kMillimetresPerInch, 3) + " mm"
+                             : roundedNumberText(kSmallestDiameter, 3) + " in") +
                         ", the smallest conductor of Chapter 9 (18 AWG bare, "
                         "Table 8)");
             item.diameter = row.diameter;

@@ -12,6 +12,9 @@
 #include <variant>
 #include <vector>
 
+#include "code_base/trail_step.h"
+#include "numtext/rounded_number.h"
+
 namespace ferrovolt {
 
 enum class FillItemKind { Wire, Cable };
@@ -121,15 +124,6 @@ std::string fillVerdict(const FillAnswer& answer);
 // The warnings of an answer (the jam of three conductors), one text each.
 std::vector<std::string> fillWarnings(const FillAnswer& answer);
 
-// One step of the calculation: what was done, its value, and the table or rule behind it.
-struct FillTrailStep {
-    std::string step;
-    std::string value;
-    std::string_view source;
-};
-std::vector<FillTrailStep> fillTrail(const FillAnswer& answer);
-
-// A number as the fill writes it: rounded to `decimals` places, in our own number text.
-std::string fillNumber(double value, int decimals);
+std::vector<TrailStep> fillTrail(const FillAnswer& answer);
 
 }  // namespace ferrovolt

@@ -10,7 +10,7 @@ namespace {
 constexpr std::size_t kCaptionWidth = 26;
 
 std::string inches2(double value) {
-    return fillNumber(value, 4) + " in²";
+    return roundedNumberText(value, 4) + " in²";
 }
 
 }  // namespace
@@ -27,14 +27,14 @@ const std::array<FillResultRow, 7> kFillRows = {{
      [](const FillAnswer& a) { return inches2(a.allowedArea); }},
     {"allowed_percent", "Allowed fill", [](const FillAnswer& a) { return fillRuleText(a); }},
     {"fill_percent", "Fill",
-     [](const FillAnswer& a) { return fillNumber(a.fillPercent, 3) + " %"; }},
+     [](const FillAnswer& a) { return roundedNumberText(a.fillPercent, 3) + " %"; }},
     {"max_same", "Most of one size and type",
      [](const FillAnswer& a) { return a.maxSame ? std::to_string(*a.maxSame) : std::string(); }},
 }};
 
 std::string fillSheet(const FillAnswer& answer) {
     std::string sheet = "Conduit fill, " + std::string(chapter9::kEdition) + "\n\n";
-    for (const FillTrailStep& step : fillTrail(answer)) {
+    for (const TrailStep& step : fillTrail(answer)) {
         sheet += "  " + step.step + ": " + step.value + '\n';
         if (step.source != "input") ((sheet += "      ") += step.source) += '\n';
     }

@@ -21,13 +21,6 @@ namespace {
 
 constexpr std::string_view kInput = "input";
 
-// Removes a unit word at the end of a size text: "12 AWG", "350kcmil".
-std::string_view withoutUnit(std::string_view text, std::string_view unit) {
-    if (text.size() < unit.size()) return text;
-    if (!sameWord(text.substr(text.size() - unit.size()), unit)) return text;
-    return trimmed(text.substr(0, text.size() - unit.size()));
-}
-
 std::string quoted(std::string_view text) {
     return "\"" + std::string(text) + "\"";
 }
@@ -39,7 +32,7 @@ std::string number(int n) {
 }
 
 std::string area(double value) {
-    return fillNumber(value, 4) + " in²";
+    return roundedNumberText(value, 4) + " in²";
 }
 
 // The count of a row: a whole number from 1 to the most one fill takes.
@@ -83,7 +76,7 @@ double insideDiameter(int raceway, int tradeSize) {
 }
 
 std::string inches(double value) {
-    return fillNumber(value, 4) + " in";
+    return roundedNumberText(value, 4) + " in";
 }
 
 // Why the conductors cannot be laid in a bore that Table 1 would allow them.
@@ -100,10 +93,6 @@ FillBore belowBore(const FillAnswer& a, const c9::RacewaySize& below) {
 }
 
 }  // namespace
-
-std::string fillNumber(double value, int decimals) {
-    return formatRoundedDouble(value, decimals);
-}
 
 std::optional<int> fillRacewayOf(std::string_view text) {
     text = trimmed(text);
@@ -133,14 +122,7 @@ std::optional<int> fillConductorTypeOf(std::string_view text) {
 }
 
 std::optional<int> fillSizeOf(std::string_view text) {
-    text = withoutUnit(withoutUnit(trimmed(text), "AWG"), "kcmil");
-    if (!text.empty() && text.front() == '#') text.remove_prefix(1);
-    if (text.empty()) return std::nullopt;
-    for (std::size_t i = 0; i < c9::kSizes.size(); ++i) {
-        const std::string_view label = c9::kSizes[i];
-        if (label.substr(0, label.find(' ')) == text) return static_cast<int>(i);
-    }
-    return std::nullopt;
+    return awgSizeIn(c9::kSizes, text);
 }
 
 std::variant<FillRow, FillRefusal> fillWireOf(std::string_view count, std::string_view size,
@@ -163,8 +145,8 @@ std::variant<FillRow, FillRefusal> fillWireOf(std::string_view count, std::strin
         const c9::ConductorType& ct = c9::kConductorTypes[static_cast<std::size_t>(*t)];
         return FillRefusal{"wire",
                            std::string(ct.text) + " has no size " +
-                               std::string(c9::kSizes[static_cast<std::size_t>(*s)]) + " in " +
-                               std::string(ct.family->source),
+                               std::string(c9::kSizes[static_cast<std::size_t>(*s)].label) +
+                               " in " + citationText(ct.family->source),
                            -1, "size"};
     }
     return row;
@@ -216,15 +198,17 @@ std::string_view fillRacewayName(int raceway) {
 std::string fillRowText(const FillRow& row) {
     if (row.kind == FillItemKind::Cable) {
         std::string text = number(row.count) + (row.count == 1 ? " cable of " : " cables of ");
-        if (row.metric) return text + fillNumber(row.diameter * kMillimetresPerInch, 3) + " mm";
-        return text + fillNumber(row.diameter, 4) + " in";
+        if (row.metric)
+            return text + roundedNumberText(row.diameter * kMillimetresPerInch, 3) + " mm";
+        return text + roundedNumberText(row.diameter, 4) + " in";
     }
-    return number(row.count) + " × " + std::string(c9::kSizes[static_cast<std::size_t>(row.size)]) +
-           " " + std::string(c9::kConductorTypes[static_cast<std::size_t>(row.type)].text);
+    return number(row.count) + " × " +
+           std::string(c9::kSizes[static_cast<std::size_t>(row.size)].label) + " " +
+           std::string(c9::kConductorTypes[static_cast<std::size_t>(row.type)].text);
 }
 
 std::string fillRuleText(const FillAnswer& a) {
-    const std::string percent = fillNumber(100 * a.percent, 0) + " %";
+    const std::string percent = roundedNumberText(100 * a.percent, 0) + " %";
     switch (a.rule) {
         case FillRule::OneConductor:
             return percent + " (one conductor)";
@@ -265,32 +249,35 @@ std::vector<std::string> fillWarnings(const FillAnswer& a) {
     std::vector<std::string> warnings;
     if (a.jamRatio)
         warnings.push_back("three conductors may jam: inside diameter ÷ conductor diameter = " +
-                           fillNumber(*a.jamRatio, 2) + ", between 2.8 and 3.2");
+                           roundedNumberText(*a.jamRatio, 2) + ", between 2.8 and 3.2");
     return warnings;
 }
 
-std::vector<FillTrailStep> fillTrail(const FillAnswer& a) {
-    std::vector<FillTrailStep> trail;
+std::vector<TrailStep> fillTrail(const FillAnswer& a) {
+    std::vector<TrailStep> trail;
     const FillInputs& in = a.inputs;
     const c9::RacewayType& raceway = c9::kRaceways[static_cast<std::size_t>(a.raceway)];
-    trail.push_back(
-        {"Raceway", std::string(raceway.name) + ", " + std::string(raceway.article), kInput});
+    trail.push_back({"Raceway", std::string(raceway.name) + ", " + std::string(raceway.article),
+                     std::string(kInput)});
     trail.push_back({"Trade size",
                      a.sizeGiven ? fillTradeText(a.tradeSize) : "the smallest that holds them",
-                     kInput});
-    if (in.nipple) trail.push_back({"Nipple", "24 in (600 mm) or less between enclosures", kInput});
+                     std::string(kInput)});
+    if (in.nipple)
+        trail.push_back(
+            {"Nipple", "24 in (600 mm) or less between enclosures", std::string(kInput)});
 
     for (std::size_t i = 0; i < in.rows.size(); ++i) {
         const FillRow& row = in.rows[i];
         const FillItem& item = a.items[i];
         if (row.kind == FillItemKind::Cable) {
-            trail.push_back({fillRowText(row),
-                             "π/4 × " + fillNumber(row.diameter, 4) + "² = " + area(item.area) +
-                                 (row.count > 1 ? ", × " + number(row.count) + " = " +
-                                                      area(item.area * row.count)
-                                                : std::string()) +
-                                 "; each cable counts as one conductor",
-                             c9::kNote9});
+            trail.push_back(
+                {fillRowText(row),
+                 "π/4 × " + roundedNumberText(row.diameter, 4) + "² = " + area(item.area) +
+                     (row.count > 1
+                          ? ", × " + number(row.count) + " = " + area(item.area * row.count)
+                          : std::string()) +
+                     "; each cable counts as one conductor",
+                 citationText(c9::kNote9)});
             continue;
         }
         const c9::WireFamily* family = nullptr;
@@ -298,13 +285,14 @@ std::vector<FillTrailStep> fillTrail(const FillAnswer& a) {
         trail.push_back({fillRowText(row),
                          number(row.count) + " × " + area(item.area) + " = " +
                              area(item.area * row.count) + " (" + std::string(family->types) + ")",
-                         family->source});
+                         citationText(family->source)});
     }
-    trail.push_back({"Conductor area", area(a.totalArea), a.maxSame ? c9::kNote7 : c9::kNote6});
+    trail.push_back(
+        {"Conductor area", area(a.totalArea), citationText(a.maxSame ? c9::kNote7 : c9::kNote6)});
     trail.push_back(
         {"Allowed fill",
          number(a.count) + (a.count == 1 ? " conductor: " : " conductors: ") + fillRuleText(a),
-         a.rule == FillRule::Nipple ? c9::kNote4 : c9::kTable1});
+         citationText(a.rule == FillRule::Nipple ? c9::kNote4 : c9::kTable1)});
 
     const auto sizes = raceway.sizes;
     if (!a.sizeGiven) {
@@ -314,13 +302,15 @@ std::vector<FillTrailStep> fillTrail(const FillAnswer& a) {
             const c9::RacewaySize& below = sizes[i - 1];
             if (const FillBore bore = belowBore(a, below); bore != FillBore::Fits) {
                 trail.push_back({std::string(raceway.name) + " " + fillTradeText(below.trade),
-                                 "too small: " + boreText(a, bore, below.idIn), c9::kTable4});
+                                 "too small: " + boreText(a, bore, below.idIn),
+                                 citationText(c9::kTable4)});
                 continue;
             }
             trail.push_back(
                 {std::string(raceway.name) + " " + fillTradeText(below.trade),
-                 "too small: " + fillNumber(below.area, 3) + " in² × " +
-                     fillNumber(100 * a.percent, 0) + " % = " + area(a.percent * below.area) +
+                 "too small: " + roundedNumberText(below.area, 3) + " in² × " +
+                     roundedNumberText(100 * a.percent, 0) +
+                     " % = " + area(a.percent * below.area) +
                      (a.maxSame ? std::string() : " < " + area(a.totalArea)) +
                      (a.maxSame
                           ? ", " +
@@ -328,36 +318,37 @@ std::vector<FillTrailStep> fillTrail(const FillAnswer& a) {
                                            .count) +
                                 " conductors at most"
                           : std::string()),
-                 c9::kTable4});
+                 citationText(c9::kTable4)});
         }
     }
     trail.push_back({std::string(raceway.name) + " " + fillTradeText(a.tradeSize),
-                     fillNumber(a.racewayArea, 3) + " in² × " + fillNumber(100 * a.percent, 0) +
-                         " % = " + area(a.allowedArea) + " allowed",
-                     c9::kTable4});
+                     roundedNumberText(a.racewayArea, 3) + " in² × " +
+                         roundedNumberText(100 * a.percent, 0) + " % = " + area(a.allowedArea) +
+                         " allowed",
+                     citationText(c9::kTable4)});
     if (a.maxSame) {
         const double areaEach = a.items.front().area;
         const double pct = fillMaxSame(a.racewayArea, areaEach, in.nipple).percent;
         trail.push_back({"Most of one size and type",
-                         fillNumber(a.racewayArea, 3) + " in² × " + fillNumber(100 * pct, 0) +
-                             " % ÷ " + area(areaEach) + " = " +
-                             fillNumber(pct * a.racewayArea / areaEach, 2) + " → " +
+                         roundedNumberText(a.racewayArea, 3) + " in² × " +
+                             roundedNumberText(100 * pct, 0) + " % ÷ " + area(areaEach) + " = " +
+                             roundedNumberText(pct * a.racewayArea / areaEach, 2) + " → " +
                              number(*a.maxSame) + " (a fraction of 0.8 or more counts one more)",
-                         c9::kNote7});
+                         citationText(c9::kNote7)});
     } else {
-        trail.push_back(
-            {"Note 7", "not applied: the conductors are not all of one size and type", c9::kNote7});
+        trail.push_back({"Note 7", "not applied: the conductors are not all of one size and type",
+                         citationText(c9::kNote7)});
     }
     if (a.bore != FillBore::Fits)
-        trail.push_back(
-            {"Bore", boreText(a, a.bore, insideDiameter(a.raceway, a.tradeSize)), c9::kTable4});
+        trail.push_back({"Bore", boreText(a, a.bore, insideDiameter(a.raceway, a.tradeSize)),
+                         citationText(c9::kTable4)});
     trail.push_back({"Fill",
-                     area(a.totalArea) + " ÷ " + fillNumber(a.racewayArea, 3) +
-                         " in² = " + fillNumber(a.fillPercent, 3) + " %",
-                     c9::kTable1});
+                     area(a.totalArea) + " ÷ " + roundedNumberText(a.racewayArea, 3) +
+                         " in² = " + roundedNumberText(a.fillPercent, 3) + " %",
+                     citationText(c9::kTable1)});
     for (const std::string& warning : fillWarnings(a))
-        trail.push_back({"Warning", warning, c9::kTable1Note2});
-    trail.push_back({"Answer", fillVerdict(a), a.byNote7 ? c9::kNote7 : c9::kTable1});
+        trail.push_back({"Warning", warning, citationText(c9::kTable1Note2)});
+    trail.push_back({"Answer", fillVerdict(a), citationText(a.byNote7 ? c9::kNote7 : c9::kTable1)});
     return trail;
 }
 

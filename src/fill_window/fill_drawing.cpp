@@ -21,7 +21,7 @@ QString caption(const FillAnswer& answer, const FillPacking& packing) {
         QStringLiteral("%1 %2: %3 in inside, to scale")
             .arg(QString::fromUtf8(fillRacewayName(answer.raceway).data()),
                  QString::fromUtf8(trade.trade.data(), static_cast<qsizetype>(trade.trade.size())),
-                 QString::fromStdString(fillNumber(2 * packing.radius, 3)));
+                 QString::fromStdString(roundedNumberText(2 * packing.radius, 3)));
     if (packing.notLaid > 0) text += QStringLiteral("; %1 not drawn").arg(packing.notLaid);
     return text;
 }
@@ -43,8 +43,8 @@ QString rowText(const FillRow& row) {
     if (row.kind == FillItemKind::Cable)
         return QStringLiteral("%1 × cable %2 in")
             .arg(row.count)
-            .arg(QString::fromStdString(fillNumber(row.diameter, 4)));
-    const std::string_view size = chapter9::kSizes[static_cast<std::size_t>(row.size)];
+            .arg(QString::fromStdString(roundedNumberText(row.diameter, 4)));
+    const std::string_view size = chapter9::kSizes[static_cast<std::size_t>(row.size)].label;
     const std::string_view type =
         chapter9::kConductorTypes[static_cast<std::size_t>(row.type)].text;
     return QStringLiteral("%1 × %2 %3")

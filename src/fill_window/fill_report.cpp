@@ -27,9 +27,9 @@ QString fillTrailHtml(const FillAnswer& answer) {
 
 QString fillReportHtml(const FillAnswer& answer) {
     QString out = QStringLiteral("<html><body>");
-    const std::vector<FillTrailStep> trail = fillTrail(answer);
+    const std::vector<TrailStep> trail = fillTrail(answer);
     out += QStringLiteral("<h3>Inputs</h3><table cellspacing='0' cellpadding='2'>");
-    for (const FillTrailStep& step : trail)
+    for (const TrailStep& step : trail)
         if (step.source == kInputSource) out += row(html(step.step), html(step.value));
     for (const FillRow& input : answer.inputs.rows)
         out += row(QStringLiteral("Row"), html(fillRowText(input)));

@@ -365,12 +365,12 @@ void FillWindow::prefill(const FillInputs& inputs, const QString& note) {
     for (const FillRow& row : inputs.rows) {
         if (row.kind == FillItemKind::Cable)
             addCableRow(QString::number(row.count),
-                        QString::fromStdString(fillNumber(row.diameter, 4)));
+                        QString::fromStdString(roundedNumberText(row.diameter, 4)));
         else
-            addConductorRow(
-                QString::number(row.count),
-                qt(c9::kSizes[static_cast<std::size_t>(row.size)]).section(QLatin1Char(' '), 0, 0),
-                qt(c9::kConductorTypes[static_cast<std::size_t>(row.type)].text));
+            addConductorRow(QString::number(row.count),
+                            qt(c9::kSizes[static_cast<std::size_t>(row.size)].label)
+                                .section(QLatin1Char(' '), 0, 0),
+                            qt(c9::kConductorTypes[static_cast<std::size_t>(row.type)].text));
     }
     m_note->setText(note);
     m_building = false;

@@ -16,7 +16,6 @@ namespace ferrovolt::iec60364 {
 namespace {
 
 using detail::kSlack;
-using detail::num;
 using detail::positive;
 using detail::refuse;
 
@@ -43,7 +42,8 @@ std::optional<IecRefusal> invalid(const IecInputs& in) {
     if (!positive(in.volts)) return refuse("volts", "must be more than 0 V");
     const bool dc = in.phase == Phase::Dc;
     if (in.volts > (dc ? kMaxVoltsDc : kMaxVoltsAc))
-        return refuse("volts", num(in.volts) + " V is above the low-voltage scope of " +
+        return refuse("volts", roundedNumberText(in.volts, 3) +
+                                   " V is above the low-voltage scope of " +
                                    std::string(kScope.document) + " (" +
                                    (dc ? "1500 V DC" : "1000 V AC") + ")");
     if (in.maxDropPercent && (!positive(*in.maxDropPercent) || *in.maxDropPercent >= 100))
@@ -218,9 +218,11 @@ std::variant<double, IecRefusal> temperatureFactor(const CodeTable<TemperatureRo
     for (std::size_t i = 0; i < kTemperatures.size(); ++i)
         if (row.factor[i] != 0) last = kTemperatures[i];
     if (ambient < kTemperatures.front() || ambient > last)
-        return refuse("ambient", num(ambient, 2) + " °C is outside " + cited(table.cite) +
-                                     ": its " + std::string(row.insulation) + " row runs from " +
-                                     num(kTemperatures.front(), 0) + " to " + num(last, 0) + " °C");
+        return refuse("ambient", roundedNumberText(ambient, 2) + " °C is outside " +
+                                     cited(table.cite) + ": its " + std::string(row.insulation) +
+                                     " row runs from " +
+                                     roundedNumberText(kTemperatures.front(), 0) + " to " +
+                                     roundedNumberText(last, 0) + " °C");
     for (std::size_t i = 0; i < kTemperatures.size(); ++i)
         if (ambient <= kTemperatures[i] + kSlack) {
             column = kTemperatures[i];
@@ -344,7 +346,7 @@ std::optional<IecRefusal> soilFactor(const IecInputs& in, IecAnswer& a) {
         return refuse("soil_resistivity", "applies in the ground only (methods D1 and D2)");
     const double rho = *in.soilResistivity;
     if (rho < kResistivities.front() || rho > kResistivities.back() + kSlack)
-        return refuse("soil_resistivity", num(rho) + " K·m/W is outside " +
+        return refuse("soil_resistivity", roundedNumberText(rho, 3) + " K·m/W is outside " +
                                               cited(kTableB52_16.cite) + " (0.5 to 3 K·m/W)");
     const SoilRow& row = kTableB52_16.rows[in.method == Method::D1 ? 0 : 1];
     for (std::size_t i = 0; i < kResistivities.size(); ++i)
@@ -389,16 +391,19 @@ std::optional<IecRefusal> device(const IecInputs& in, IecAnswer& a) {
         a.rating = *in.deviceRating;
         a.ratingGiven = true;
         if (a.rating + kSlack < in.current)
-            return refuse("device_rating", num(a.rating) + " A is below the design current " +
-                                               num(in.current) + " A: " + cited(kOverloadRule) +
-                                               " needs I_B ≤ I_n");
+            return refuse("device_rating", roundedNumberText(a.rating, 3) +
+                                               " A is below the design current " +
+                                               roundedNumberText(in.current, 3) +
+                                               " A: " + cited(kOverloadRule) + " needs I_B ≤ I_n");
         // A rating the device's standard has no series for is no such device; a cb has no
         // series and takes its setting.
         const auto beyond = [&a](const auto& series) -> std::optional<IecRefusal> {
             if (a.rating <= series.rows.back() + kSlack) return std::nullopt;
-            return refuse("device_rating",
-                          num(a.rating) + " A is above the range of " + cited(series.cite) + " (" +
-                              num(series.rows.front()) + " to " + num(series.rows.back()) + " A)");
+            return refuse("device_rating", roundedNumberText(a.rating, 3) +
+                                               " A is above the range of " + cited(series.cite) +
+                                               " (" + roundedNumberText(series.rows.front(), 3) +
+                                               " to " + roundedNumberText(series.rows.back(), 3) +
+                                               " A)");
         };
         if (in.device == Device::Mcb)
             if (auto refusal = beyond(kMcbRatings)) return refusal;
@@ -413,8 +418,9 @@ std::optional<IecRefusal> device(const IecInputs& in, IecAnswer& a) {
                                 std::string_view instead) -> std::variant<double, IecRefusal> {
             for (double rating : series.rows)
                 if (rating + kSlack >= in.current) return rating;
-            return refuse("device", num(in.current) + " A is above the largest rating of " +
-                                        cited(series.cite) + " (" + num(series.rows.back()) +
+            return refuse("device", roundedNumberText(in.current, 3) +
+                                        " A is above the largest rating of " + cited(series.cite) +
+                                        " (" + roundedNumberText(series.rows.back(), 3) +
                                         " A): " + std::string(instead));
         };
         auto rating = in.device == Device::Mcb ? next(kMcbRatings, "use a cb or a gG fuse")
@@ -531,8 +537,8 @@ std::optional<IecRefusal> byAmpacity(const IecInputs& in, IecAnswer& a) {
     }
     // The capacity asked follows the device's rating where one was given.
     return noneMeets(in, a, IecCriterion::Ampacity, a.ratingGiven ? "device_rating" : "current",
-                     num(a.requiredIz) + " A per set is more than " + largestLabel(a) +
-                         " carries in " + cited(*a.column.cite) + ", " +
+                     roundedNumberText(a.requiredIz, 3) + " A per set is more than " +
+                         largestLabel(a) + " carries in " + cited(*a.column.cite) + ", " +
                          std::string(a.column.name) + ", with these factors",
                      ": use parallel sets");
 }
@@ -572,7 +578,7 @@ std::optional<IecRefusal> byVoltageDrop(const IecInputs& in, IecAnswer& a) {
     }
     return noneMeets(in, a, IecCriterion::VoltageDrop, "max_drop",
                      "no size up to " + largestLabel(a) + " keeps the drop within " +
-                         num(a.maxDropPercent) + " % over this length",
+                         roundedNumberText(a.maxDropPercent, 3) + " % over this length",
                      ": use parallel sets");
 }
 
@@ -590,7 +596,7 @@ std::optional<IecRefusal> byShortCircuit(const IecInputs& in, IecAnswer& a) {
     }
     const double k = kOf(in, kSizes[static_cast<std::size_t>(largestHeld(a))].mm2, column);
     return noneMeets(in, a, IecCriterion::ShortCircuit, "fault_current",
-                     "needs " + num(need / k, 2) +
+                     "needs " + roundedNumberText(need / k, 2) +
                          " mm² per conductor, more than the largest size held for this method (" +
                          largestLabel(a) + ")",
                      "");
@@ -631,13 +637,6 @@ std::optional<IecRefusal> conclude(const IecInputs& in, IecAnswer& a) {
 }
 
 }  // namespace
-
-std::string citationText(const Citation& cite) {
-    std::string text(cite.document);
-    text += ' ';
-    text += cite.item;
-    return text;
-}
 
 IecResult checkIecCircuit(const IecInputs& in) {
     if (std::optional<IecRefusal> refusal = invalid(in)) return std::move(*refusal);

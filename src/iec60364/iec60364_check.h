@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "check/circuit_code.h"
+#include "code_base/trail_step.h"
 #include "iec60364/iec60364_inputs.h"
 #include "iec60364/iec60364_tables.h"
 
@@ -132,15 +133,8 @@ using IecResult = std::variant<IecAnswer, IecRefusal>;
 // The smallest size meeting every criterion, or a check of `inputs.size`.
 IecResult checkIecCircuit(const IecInputs& inputs);
 
-// One line of the trail: what was done, its result, and the table or rule it rests on.
-struct IecTrailStep {
-    std::string step;
-    std::string value;
-    std::string source;
-};
-
 // The answer's trail, step by step; every source is the citation a table or rule carries.
-std::vector<IecTrailStep> iecTrail(const IecAnswer& answer);
+std::vector<TrailStep> iecTrail(const IecAnswer& answer);
 
 std::string_view iecCriterionKey(IecCriterion criterion);   // "minimum_size"
 std::string_view iecCriterionName(IecCriterion criterion);  // "minimum size"
@@ -151,8 +145,5 @@ std::string noRunReason(const FaultLoop& loop);
 // The index in kSizes of a size written "25 mm²", "25 mm2", "25mm2" or "25"; nothing when
 // IEC 60228 has no such size.
 std::optional<int> iecSizeOf(std::string_view label);
-
-// The printed form of a citation: "IEC 60364-5-52:2009 Table B.52.4".
-std::string citationText(const Citation& cite);
 
 }  // namespace ferrovolt::iec60364

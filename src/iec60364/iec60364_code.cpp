@@ -187,7 +187,7 @@ public:
         return fails;
     }
     void writeTrail(const TrailStepWriter& step) const override {
-        for (const IecTrailStep& s : iecTrail(answer())) step(s.step, s.value, s.source);
+        for (const TrailStep& s : iecTrail(answer())) step(s.step, s.value, s.source);
     }
 
     const IecAnswer* answerIfAny() const { return std::get_if<IecAnswer>(&m_result); }

@@ -122,9 +122,9 @@ std::optional<IecRefusal> disconnectionTime(const IecInputs& in, const IecAnswer
                                             FaultLoop& loop) {
     const bool three = in.phase == Phase::Three, tt = loop.earthing == Earthing::Tt;
     if (loop.u0 <= kMinU0 + kSlack)
-        return refuse(
-            in.u0 ? "u0" : "volts",
-            "U0 = " + num(loop.u0) + " V: " + citationText(kTable41_1.cite) + " begins above 50 V");
+        return refuse(in.u0 ? "u0" : "volts", "U0 = " + roundedNumberText(loop.u0, 3) +
+                                                  " V: " + citationText(kTable41_1.cite) +
+                                                  " begins above 50 V");
     const double rating = a.device == Device::None ? in.current : a.rating;
     if (in.distribution || rating > kFinalCircuitMaxRating + kSlack) {
         loop.disconnectionTime = tt ? kDistributionTimeTt : kDistributionTimeTn;
@@ -149,10 +149,10 @@ std::optional<IecRefusal> disconnectionTime(const IecInputs& in, const IecAnswer
 std::optional<IecRefusal> loopLimit(const IecInputs& in, const IecAnswer& a, FaultLoop& loop) {
     if (in.curve) {
         if (loop.disconnectionTime + kSlack < kMcbInstantaneousTime)
-            return refuse("curve", num(loop.disconnectionTime, 2) + " s of " +
+            return refuse("curve", roundedNumberText(loop.disconnectionTime, 2) + " s of " +
                                        citationText(kTable41_1.cite) + " is less than the " +
-                                       num(kMcbInstantaneousTime, 1) + " s within which " +
-                                       std::string(kMcbCurves.cite.document) +
+                                       roundedNumberText(kMcbInstantaneousTime, 1) +
+                                       " s within which " + std::string(kMcbCurves.cite.document) +
                                        " ensures the trip at the top of the curve: give the trip "
                                        "current for that time");
         loop.curve = in.curve;
@@ -160,7 +160,8 @@ std::optional<IecRefusal> loopLimit(const IecInputs& in, const IecAnswer& a, Fau
     } else {
         loop.ia = *in.tripCurrent;
         if (loop.ia + kSlack < a.rating)
-            return refuse("trip_current", num(loop.ia) + " A is below I_n = " + num(a.rating) +
+            return refuse("trip_current", roundedNumberText(loop.ia, 3) + " A is below I_n = " +
+                                              roundedNumberText(a.rating, 3) +
                                               " A: the device would trip under its own rating");
     }
     loop.cmin = in.applyCmin ? kCmin : 1.0;
@@ -178,9 +179,10 @@ std::optional<IecRefusal> rcdLimit(const IecInputs& in, FaultLoop& loop) {
         loop.zsMax = loop.u0 / loop.ia;
         return std::nullopt;
     }
-    return refuse("rcd", num(loop.disconnectionTime, 2) + " s is less than the " +
-                             num(kRcdTimes.rows.back().seconds, 2) + " s within which " +
-                             citationText(kRcdTimes.cite) + " ensures an RCD operates");
+    return refuse("rcd", roundedNumberText(loop.disconnectionTime, 2) + " s is less than the " +
+                             roundedNumberText(kRcdTimes.rows.back().seconds, 2) +
+                             " s within which " + citationText(kRcdTimes.cite) +
+                             " ensures an RCD operates");
 }
 
 struct Run {
@@ -238,8 +240,9 @@ void raiseForLoop(const IecInputs& in, IecAnswer& a, FaultLoop& loop) {
     }
     loop.failedSize.reset();
     fail(loop, *loop.ze + kSlack >= *loop.zsMax
-                   ? "Ze = " + num(*loop.ze) + " Ω alone is not below Zs_max = " +
-                         num(*loop.zsMax) + " Ω: no conductor size disconnects in time"
+                   ? "Ze = " + roundedNumberText(*loop.ze, 3) +
+                         " Ω alone is not below Zs_max = " + roundedNumberText(*loop.zsMax, 3) +
+                         " Ω: no conductor size disconnects in time"
                    : "no size up to " + std::string(row(largestHeld(a)).label) +
                          " disconnects in time over this length");
 }
@@ -289,10 +292,12 @@ std::optional<IecRefusal> invalidFaultPath(const IecInputs& in) {
     if (in.u0 && in.phase != Phase::Single)
         return refuse("u0", "applies to single phase: three phase takes U0 = U / √3");
     if (in.u0 && *in.u0 > in.volts + kSlack)
-        return refuse("u0", num(*in.u0) + " V is above the circuit's " + num(in.volts) +
+        return refuse("u0", roundedNumberText(*in.u0, 3) + " V is above the circuit's " +
+                                roundedNumberText(in.volts, 3) +
                                 " V: U0 is the voltage to earth of one line");
     if (in.phase == Phase::Single && in.volts > kSinglePhaseMaxU0 + kSlack && !in.u0)
-        return refuse("u0", "is needed for a single-phase circuit of " + num(in.volts) +
+        return refuse("u0", "is needed for a single-phase circuit of " +
+                                roundedNumberText(in.volts, 3) +
                                 " V: it lies across two lines, and its loop is checked at the "
                                 "voltage to earth U0 (230 V on a 230/400 V system)");
     if (tt && in.rcd) {
@@ -310,7 +315,8 @@ std::optional<IecRefusal> invalidFaultPath(const IecInputs& in) {
     // In TT the fault current returns through the installation's own electrode, so the loop
     // outside the circuit holds R_A: a smaller Ze is a measurement of something else.
     if (tt && *in.ze + kSlack < *in.ra)
-        return refuse("ze", "Ze = " + num(*in.ze) + " Ω is below R_A = " + num(*in.ra) +
+        return refuse("ze", "Ze = " + roundedNumberText(*in.ze, 3) +
+                                " Ω is below R_A = " + roundedNumberText(*in.ra, 3) +
                                 " Ω: in TT the loop runs through the installation's earth "
                                 "electrode, so Ze includes R_A");
     if (tt && in.rcd) return std::nullopt;
@@ -357,7 +363,7 @@ std::optional<IecRefusal> faultPath(const IecInputs& in, IecAnswer& a) {
         loop.touchVolts = *in.ra * *in.rcd;
         if (loop.touchVolts > kTouchVoltageLimit + kSlack)
             fail(loop,
-                 "R_A × I_Δn = " + num(loop.touchVolts) +
+                 "R_A × I_Δn = " + roundedNumberText(loop.touchVolts, 3) +
                      " V is above 50 V: no conductor size changes it; lower R_A or use an RCD "
                      "of smaller I_Δn");
         if (auto refusal = rcdLimit(in, loop)) return refusal;
@@ -368,9 +374,10 @@ std::optional<IecRefusal> faultPath(const IecInputs& in, IecAnswer& a) {
     if (a.sizeGiven) {
         const double zs = run.zs(a.size, a.cpc.size);
         if (zs > *loop.zsMax + kSlack)
-            fail(loop, "Zs = " + num(zs) + " Ω is above Zs_max = " + num(*loop.zsMax) + " Ω: the " +
+            fail(loop, "Zs = " + roundedNumberText(zs, 3) + " Ω is above Zs_max = " +
+                           roundedNumberText(*loop.zsMax, 3) + " Ω: the " +
                            (loop.byRcd ? "RCD" : "device") + " does not disconnect within " +
-                           num(loop.disconnectionTime, 2) + " s");
+                           roundedNumberText(loop.disconnectionTime, 2) + " s");
     } else {
         raiseForLoop(in, a, loop);
     }
@@ -393,8 +400,8 @@ std::optional<IecRefusal> faultPath(const IecInputs& in, IecAnswer& a) {
 namespace ferrovolt::iec60364 {
 
 std::string noRunReason(const FaultLoop& loop) {
-    return "Ze = " + detail::num(loop.ze.value_or(0)) +
-           " Ω alone is not below Zs_max = " + detail::num(loop.zsMax.value_or(0)) + " Ω";
+    return "Ze = " + roundedNumberText(loop.ze.value_or(0), 3) +
+           " Ω alone is not below Zs_max = " + roundedNumberText(loop.zsMax.value_or(0), 3) + " Ω";
 }
 
 }  // namespace ferrovolt::iec60364

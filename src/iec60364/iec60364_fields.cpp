@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "iec60364/iec60364_fields.h"
 
+#include "check/choice.h"
 #include "check/common_fields.h"
 #include "check/field_reading.h"
 #include "iec60364/iec60364_check.h"
@@ -12,11 +13,17 @@ namespace ferrovolt::iec60364 {
 
 namespace {
 
+using fields::keysOf;
 using fields::quoted;
 using fields::Reason;
+using fields::setChoice;
 using fields::setFlag;
+using fields::setMaybe;
+using fields::setMetal;
 using fields::setNumber;
 using fields::setWhole;
+using fields::shownOf;
+using fields::shownOrNone;
 
 // An optional number: empty leaves it to the check.
 template <auto member>
@@ -33,36 +40,6 @@ Reason setLoaded(IecForm& form, std::string_view text) {
     return std::nullopt;
 }
 
-template <class Value, std::size_t N>
-std::string notOneOf(std::string_view text, const std::array<Choice<Value>, N>& choices) {
-    std::string accepted;
-    for (const Choice<Value>& choice : choices)
-        (accepted += accepted.empty() ? "" : ",") += choice.key;
-    return quoted(trimmed(text)) + " is not one of " + accepted;
-}
-
-// A choice the check needs: one of its keys.
-template <auto member, auto& choices>
-Reason setChoice(IecForm& form, std::string_view text) {
-    const auto value = choiceOf(choices, trimmed(text));
-    if (!value) return notOneOf(text, choices);
-    form.*member = *value;
-    return std::nullopt;
-}
-
-// A choice the check may go without: empty leaves it to the check.
-template <auto member, auto& choices>
-Reason setMaybe(IecForm& form, std::string_view text) {
-    if (trimmed(text).empty()) return form.*member = std::nullopt, std::nullopt;
-    return setChoice<member, choices>(form, text);
-}
-
-// The material also takes the American spelling, as the NEC check does.
-Reason setMaterial(IecForm& form, std::string_view text) {
-    if (sameWord(trimmed(text), "aluminum")) text = "aluminium";
-    return setChoice<&IecInputs::material, kMetals>(form, text);
-}
-
 Reason setSize(IecForm& form, std::string_view text) {
     if (trimmed(text).empty()) return form.size = std::nullopt, std::nullopt;
     const std::optional<int> size = iecSizeOf(text);
@@ -70,38 +47,6 @@ Reason setSize(IecForm& form, std::string_view text) {
         return quoted(text) + " is not a size of IEC 60228 (such as \"2.5 mm²\", \"25 mm²\")";
     form.size = *size;
     return std::nullopt;
-}
-
-// The words a window shows for the check's choices; an entry with no key leaves it unsaid.
-template <class Value, std::size_t N, std::size_t Extra = 0>
-constexpr auto shownOf(const std::array<Choice<Value>, N>& choices, std::string_view none = {}) {
-    std::array<ChoiceText, N + Extra> texts{};
-    std::size_t i = 0;
-    if constexpr (Extra == 1) texts[i++] = {"", none};
-    for (const Choice<Value>& choice : choices) texts[i++] = {choice.key, choice.shown};
-    return texts;
-}
-
-template <class Value, std::size_t N>
-constexpr auto shownOrNone(const std::array<Choice<Value>, N>& choices, std::string_view none) {
-    return shownOf<Value, N, 1>(choices, none);
-}
-
-// The keys of a choice, "|" separated, as the command line and the help list them.
-template <auto& choices>
-constexpr auto kKeys = [] {
-    std::array<char, 256> text{};
-    std::size_t at = 0;
-    for (const auto& choice : choices) {
-        if (at != 0) text[at++] = '|';
-        for (char c : choice.key) text[at++] = c;
-    }
-    return text;
-}();
-
-template <auto& choices>
-constexpr std::string_view keysOf() {
-    return std::string_view(kKeys<choices>.data());
 }
 
 constexpr auto kMetalTexts = shownOf(kMetals);
@@ -148,7 +93,7 @@ const std::array<IecField, 40> kIecFields = {{
       "&Material:",
       "",
       kMetalTexts},
-     setMaterial},
+     setMetal<&IecInputs::material, kMetals>},
     {{{keys::kPhase, "--phase", kChoice, keysOf<kPhases>(), "single",
        "Single phase, three phase or DC"},
       false,

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string_view>
 
+#include "check/choice.h"
 #include "iec60364/iec60364_tables.h"
 
 namespace ferrovolt::iec60364 {
@@ -70,13 +71,6 @@ struct IecInputs {
 };
 
 // A choice as the front ends offer it: its key and the words that say what it is.
-template <class Value>
-struct Choice {
-    Value value;
-    std::string_view key;
-    std::string_view shown;
-};
-
 inline constexpr std::array<Choice<Metal>, 2> kMetals = {{
     {Metal::Copper, "copper", "Copper"},
     {Metal::Aluminium, "aluminium", "Aluminium"},
@@ -169,30 +163,5 @@ inline constexpr std::array<Choice<Curve>, 3> kCurves = {{
     {Curve::C, "C", "C: 5 to 10 I_n"},
     {Curve::D, "D", "D: 10 to 20 I_n"},
 }};
-
-// The value of a key among choices, whatever its letter case; nothing when none has it.
-template <class Value, std::size_t N>
-std::optional<Value> choiceOf(const std::array<Choice<Value>, N>& choices, std::string_view key) {
-    for (const Choice<Value>& choice : choices) {
-        if (choice.key.size() != key.size()) continue;
-        bool same = true;
-        for (std::size_t i = 0; i < key.size() && same; ++i) {
-            const auto lower = [](char c) {
-                return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
-            };
-            same = lower(choice.key[i]) == lower(key[i]);
-        }
-        if (same) return choice.value;
-    }
-    return std::nullopt;
-}
-
-// The key of a value among choices.
-template <class Value, std::size_t N>
-std::string_view keyOf(const std::array<Choice<Value>, N>& choices, Value value) {
-    for (const Choice<Value>& choice : choices)
-        if (choice.value == value) return choice.key;
-    return {};
-}
 
 }  // namespace ferrovolt::iec60364

@@ -2,7 +2,7 @@
 #pragma once
 
 // What the sizing and the fault-path steps write alike: a refusal, the test of a positive
-// input, a number as the trail shows it, and the slack by which a value on its limit meets it.
+// input, and the slack by which a value on its limit meets it.
 
 #include <cmath>
 #include <string>
@@ -10,7 +10,7 @@
 #include <utility>
 
 #include "iec60364/iec60364_check.h"
-#include "numtext/number_text.h"
+#include "numtext/rounded_number.h"
 
 namespace ferrovolt::iec60364::detail {
 
@@ -22,10 +22,6 @@ inline IecRefusal refuse(std::string_view field, std::string reason) {
 
 inline bool positive(double value) {
     return std::isfinite(value) && value > 0;
-}
-
-inline std::string num(double value, int decimals = 3) {
-    return formatRoundedDouble(value, decimals);
 }
 
 }  // namespace ferrovolt::iec60364::detail

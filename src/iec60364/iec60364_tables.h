@@ -12,13 +12,9 @@
 #include <cstddef>
 #include <string_view>
 
-namespace ferrovolt::iec60364 {
+#include "code_base/citation.h"
 
-// Where a table or rule is printed: the document with its edition, and the item in it.
-struct Citation {
-    std::string_view document;  // "IEC 60364-5-52:2009"
-    std::string_view item;      // "Table B.52.4"
-};
+namespace ferrovolt::iec60364 {
 
 inline constexpr std::string_view kPart52 = "IEC 60364-5-52:2009";
 inline constexpr std::string_view kPart43 = "IEC 60364-4-43:2008";
@@ -27,12 +23,6 @@ inline constexpr std::string_view kIec60228 = "IEC 60228";
 inline constexpr std::string_view kIec60898 = "IEC 60898-1";
 inline constexpr std::string_view kIec60947 = "IEC 60947-2";
 inline constexpr std::string_view kIec60269 = "IEC 60269-1";
-
-template <class Row, std::size_t N>
-struct CodeTable {
-    Citation cite;
-    std::array<Row, N> rows;
-};
 
 // ---------------------------------------------------------------------------------------
 // IEC 60228: nominal cross-sections and the maximum DC resistance at 20 °C (Ω/km) of plain
@@ -75,6 +65,7 @@ inline constexpr CodeTable<ConductorRow, 22> kIec60228Table = {
         {500, "500 mm²", 0, 0.0366, 0.0605, 0.0384},
         {630, "630 mm²", 0, 0.0283, 0.0469, 0.0287},
     }},
+    {"IS 8130:2013 Tables 1–3", "uecables.com and mycableengineering.com"},
 };
 
 inline constexpr auto& kSizes = kIec60228Table.rows;
@@ -117,6 +108,8 @@ inline constexpr CodeTable<EnclosedRow, 16> kTableB52_2Copper = {
         {240, {321, 291, 400, 344, 461, 336, 382}},
         {300, {367, 334, 458, 394, 530, 379, 427}},
     }},
+    {"john3volts3/Conducteur-Section iz-data.js (S1)",
+     "a Belgian NBN HD 60364-5-52 calculator and a second IEC data file"},
 };
 inline constexpr CodeTable<EnclosedRow, 15> kTableB52_2Aluminium = {
     {kPart52, "Table B.52.2"},
@@ -137,6 +130,7 @@ inline constexpr CodeTable<EnclosedRow, 15> kTableB52_2Aluminium = {
         {240, {252, 229, 312, 269, 352, 262, 298}},
         {300, {289, 263, 358, 308, 406, 296, 336}},
     }},
+    {"john3volts3/Conducteur-Section iz-data.js (S1)", "a second IEC data file"},
 };
 
 // B.52.3, XLPE or EPR, two loaded conductors. Read from S1; copper checked against the
@@ -164,6 +158,8 @@ inline constexpr CodeTable<EnclosedRow, 16> kTableB52_3Copper = {
         {240, {424, 386, 528, 459, 599, 395, 448}},
         {300, {486, 442, 603, 532, 693, 446, 502}},
     }},
+    {"john3volts3/Conducteur-Section iz-data.js (S1)",
+     "the Belgian calculator and a second IEC data file"},
 };
 inline constexpr CodeTable<EnclosedRow, 15> kTableB52_3Aluminium = {
     {kPart52, "Table B.52.3"},
@@ -184,6 +180,7 @@ inline constexpr CodeTable<EnclosedRow, 15> kTableB52_3Aluminium = {
         {240, {338, 307, 412, 358, 439, 307, 343}},
         {300, {387, 352, 471, 415, 508, 346, 386}},
     }},
+    {"john3volts3/Conducteur-Section iz-data.js (S1)", "a second IEC data file"},
 };
 
 // B.52.4, PVC, three loaded conductors. Read from S1; checked against the second IEC data file
@@ -210,6 +207,8 @@ inline constexpr CodeTable<EnclosedRow, 16> kTableB52_4Copper = {
         {240, {286, 261, 346, 297, 403, 280, 320}},
         {300, {328, 298, 394, 339, 464, 316, 359}},
     }},
+    {"john3volts3/Conducteur-Section iz-data.js (S1)",
+     "a second IEC data file and the Belgian calculator"},
 };
 inline constexpr CodeTable<EnclosedRow, 15> kTableB52_4Aluminium = {
     {kPart52, "Table B.52.4"},
@@ -230,6 +229,8 @@ inline constexpr CodeTable<EnclosedRow, 15> kTableB52_4Aluminium = {
         {240, {227, 207, 269, 232, 305, 218, 250}},
         {300, {261, 237, 306, 265, 351, 247, 282}},
     }},
+    {"john3volts3/Conducteur-Section iz-data.js (S1)",
+     "an LV calculator checked against the 2009 text"},
 };
 
 // B.52.5, XLPE or EPR, three loaded conductors. Read from S1; checked as B.52.4 (aluminium A2
@@ -255,6 +256,8 @@ inline constexpr CodeTable<EnclosedRow, 16> kTableB52_5Copper = {
         {240, {380, 346, 450, 398, 500, 324, 375}},
         {300, {435, 396, 514, 455, 576, 365, 419}},
     }},
+    {"john3volts3/Conducteur-Section iz-data.js (S1)",
+     "a second IEC data file and the Belgian calculator"},
 };
 inline constexpr CodeTable<EnclosedRow, 15> kTableB52_5Aluminium = {
     {kPart52, "Table B.52.5"},
@@ -275,6 +278,8 @@ inline constexpr CodeTable<EnclosedRow, 15> kTableB52_5Aluminium = {
         {240, {300, 273, 351, 318, 382, 253, 290}},
         {300, {344, 313, 402, 364, 440, 286, 326}},
     }},
+    {"john3volts3/Conducteur-Section iz-data.js (S1)",
+     "an LV calculator checked against the 2009 text"},
 };
 
 // The method B1 values from 150 mm² are the 2009 set (300/341/400/458 for Cu PVC 2 loaded),
@@ -320,6 +325,8 @@ inline constexpr CodeTable<FreeAirRow, 19> kTableB52_10 = {
         {630, {0, 0, 1005, 855, 0}},
         // clang-format on
     }},
+    {"john3volts3/Conducteur-Section iz-data.js (S1)",
+     "a Danish DS/HD 60364 tool, a German formula book, BS 7671 4D1A"},
 };
 
 // B.52.11, PVC, aluminium. Read from S1; E-2 checked against the Danish tool and the Russian
@@ -349,6 +356,8 @@ inline constexpr CodeTable<FreeAirRow, 18> kTableB52_11 = {
         {630, {0, 0, 0, 711, 0}},
         // clang-format on
     }},
+    {"john3volts3/Conducteur-Section iz-data.js (S1)",
+     "the Danish tool and a Russian plug-in (ГОСТ Р 50571.5.52)"},
 };
 
 // B.52.12, XLPE or EPR, copper. Read from S1; E-2 and F-2 checked against the second data file
@@ -379,6 +388,7 @@ inline constexpr CodeTable<FreeAirRow, 19> kTableB52_12 = {
         {630, {0, 0, 1254, 1088, 0}},
         // clang-format on
     }},
+    {"john3volts3/Conducteur-Section iz-data.js (S1)", "a second IEC data file and BS 7671 4E1A"},
 };
 
 // B.52.13, XLPE or EPR, aluminium. Read from S1; E-2 checked against the Danish tool, E-3 and
@@ -407,6 +417,7 @@ inline constexpr CodeTable<FreeAirRow, 18> kTableB52_13 = {
         {630, {0, 0, 0, 899, 0}},
         // clang-format on
     }},
+    {"john3volts3/Conducteur-Section iz-data.js (S1)", "the Danish tool and the LV calculator"},
 };
 
 // ---------------------------------------------------------------------------------------
@@ -435,6 +446,7 @@ inline constexpr CodeTable<TemperatureRow, 2> kTableB52_14 = {
          {1.15, 1.12, 1.08, 1.04, 1.00, 0.96, 0.91, 0.87, 0.82, 0.76, 0.71, 0.65, 0.58, 0.50,
           0.41}},
     }},
+    {"a second IEC data file, the Belgian calculator, 19DX101-1 Table 6.22", "NBR 5410"},
 };
 
 // B.52.15, ground other than 20 °C (D1, D2). Read from 19DX101-1 Table 6.24 and the LV
@@ -448,6 +460,7 @@ inline constexpr CodeTable<TemperatureRow, 2> kTableB52_15 = {
          {1.07, 1.04, 1.00, 0.96, 0.93, 0.89, 0.85, 0.80, 0.76, 0.71, 0.65, 0.60, 0.53, 0.46,
           0.38}},
     }},
+    {"19DX101-1 Table 6.24 and the LV calculator", "NBR 5410 and a second IEC data file"},
 };
 
 // B.52.16, soil thermal resistivity other than 2.5 K·m/W, at kResistivities. Read from the
@@ -466,6 +479,8 @@ inline constexpr CodeTable<SoilRow, 2> kTableB52_16 = {
         {"in buried ducts (D1)", {1.28, 1.20, 1.18, 1.10, 1.05, 1.00, 0.96}},
         {"direct in ground (D2)", {1.88, 1.62, 1.50, 1.28, 1.12, 1.00, 0.90}},
     }},
+    {"a second IEC data file and a PV-plant script",
+     "a Korean calculator and a Java grouping library"},
 };
 
 // B.52.17, grouping of circuits or multicore cables, at kGroupCounts circuits. Read from S1
@@ -508,6 +523,7 @@ inline constexpr CodeTable<GroupingRow, 5> kTableB52_17 = {
          {1.00, 0.87, 0.82, 0.80, 0.80, 0.79, 0.79, 0.78, 0.78, 0, 0, 0},
          "E F"},
     }},
+    {"S1 grouping-data.js and NBR 5410 Table 42", "the Java grouping library"},
 };
 
 // The clearance between circuits laid in the ground (B.52.18, B.52.19).
@@ -532,6 +548,7 @@ inline constexpr CodeTable<GroundGroupingRow, 5> kTableB52_18 = {
         {Spacing::M0_25, {0.90, 0.80, 0.75, 0.70, 0.70, 0.67, 0.65, 0.63, 0.59, 0.56, 0.53}},
         {Spacing::M0_5, {0.90, 0.85, 0.80, 0.80, 0.80, 0.76, 0.75, 0.74, 0.71, 0.68, 0.66}},
     }},
+    {"a second IEC data file and the PV-plant script", "S1 and the Java library"},
 };
 
 // B.52.19 A, multicore cables in single-way ducts in the ground (D1), duct to duct, for 2 to
@@ -553,6 +570,7 @@ inline constexpr CodeTable<DuctRow, 4> kTableB52_19A = {
         {Spacing::M0_5, {0.95, 0.90, 0.85, 0.85, 0.80, 0.80, 0.78, 0.77, 0.76, 0.75, 0.74}},
         {Spacing::M1_0, {0.95, 0.95, 0.90, 0.90, 0.90, 0.88, 0.88, 0.87, 0.86, 0.86, 0.85}},
     }},
+    {"19DX101-1 Table 6.27 and a second IEC data file", "S1 and the Java library"},
 };
 
 // B.52.19 B, single-core cables in non-magnetic single-way ducts (D1), circuits of two or
@@ -571,6 +589,7 @@ inline constexpr CodeTable<SingleCoreDuctRow, 4> kTableB52_19B = {
         {Spacing::M0_5, {0.90, 0.85, 0.80, 0.80, 0.80}},
         {Spacing::M1_0, {0.95, 0.90, 0.90, 0.90, 0.90}},
     }},
+    {"john3volts3/Conducteur-Section iz-data.js (S1)", "the Java library"},
 };
 
 // Annex E (Table E.52.1), third-harmonic currents in four- and five-core cables: above
@@ -591,6 +610,7 @@ inline constexpr CodeTable<HarmonicRow, 4> kTableE52_1 = {
         {33, 45, true, 0.86},
         {45, 100, true, 1.0},
     }},
+    {"the LV calculator", "the Danish tool"},
 };
 
 // ---------------------------------------------------------------------------------------
@@ -620,6 +640,7 @@ inline constexpr CodeTable<DropLimitRow, 2> kTableG52_1 = {
         {"A: supplied directly from a public LV distribution system", 3, 5},
         {"B: supplied from a private LV supply", 6, 8},
     }},
+    {"the Korean KEC data module and the LV calculator", "S1's manual"},
 };
 
 // ---------------------------------------------------------------------------------------
@@ -646,6 +667,8 @@ inline constexpr CodeTable<KColumn, 5> kTable43A = {
         {"XLPE and EPR", 0, 90, 250, 143, 94},
         {"rubber 60 °C", 0, 60, 200, 141, 93},
     }},
+    {"mycableengineering.com and the NICEIC pocket guide",
+     "a BS 7671 43A data file, the LV calculator, IEC 60949"},
 };
 
 inline constexpr Citation kShortCircuitRule = {kPart43, "434.5.2"};
@@ -666,6 +689,7 @@ inline constexpr CodeTable<MinimumSizeRow, 2> kTable52_2 = {
         {"copper", 1.5},
         {"aluminium", 16},
     }},
+    {"BS 7671", "the Danish DS/HD tool"},
 };
 
 // ---------------------------------------------------------------------------------------
@@ -695,6 +719,7 @@ inline constexpr std::array<TrippingRow, 4> kConventionalTripping = {{
 inline constexpr CodeTable<double, 14> kMcbRatings = {
     {kIec60898, "preferred rated currents"},
     {{6, 8, 10, 13, 16, 20, 25, 32, 40, 50, 63, 80, 100, 125}},
+    {"a datasheet list of IEC 60898-1 ratings", "a second datasheet list"},
 };
 
 // The ratings of IEC 60269-1 gG fuse-links (A), from a Romanian design tool (full list) and a
@@ -704,6 +729,7 @@ inline constexpr CodeTable<double, 26> kGgRatings = {
     {kIec60269, "rated currents"},
     {{2,  4,   6,   8,   10,  12,  16,  20,  25,  32,  40,  50,   63,
       80, 100, 125, 160, 200, 250, 315, 400, 500, 630, 800, 1000, 1250}},
+    {"a Romanian design tool", "a second list to 1000 A"},
 };
 
 // ---------------------------------------------------------------------------------------
@@ -731,6 +757,7 @@ inline constexpr CodeTable<CpcBand, 3> kTable54_2 = {
         {35, CpcRule::Sixteen, "16 mm² < S ≤ 35 mm²: 16 mm²"},
         {0, CpcRule::HalfLine, "S > 35 mm²: S/2"},
     }},
+    {"an Indonesian installation tool", "a grounding calculator's notes on 5-54"},
 };
 
 // 543.1.2: S = √(I²t) / k for a protective conductor, with k from Annex A of 5-54. Table A.54.2
@@ -745,6 +772,7 @@ inline constexpr CodeTable<KColumn, 3> kTableA54_2 = {
         {"PVC above 300 mm²", 0, 30, 140, 133, 88},
         {"XLPE and EPR", 0, 30, 250, 176, 116},
     }},
+    {"the LV sizing calculator and the NICEIC pocket guide", "the closed formula of Annex A"},
 };
 
 inline constexpr CodeTable<KColumn, 3> kTableA54_3 = {
@@ -754,6 +782,7 @@ inline constexpr CodeTable<KColumn, 3> kTableA54_3 = {
         {"PVC above 300 mm²", 0, 70, 140, 103, 68},
         {"XLPE and EPR", 0, 90, 250, 143, 94},
     }},
+    {"the LV sizing calculator and the NICEIC pocket guide", "the closed formula of Annex A"},
 };
 
 inline constexpr Citation kCpcRule = {kPart54, "543.1.2"};
@@ -775,6 +804,7 @@ inline constexpr CodeTable<SeparateCpcMinimum, 2> kSeparateCpcMinimums = {
         {true, 2.5, "with mechanical protection"},
         {false, 4, "without mechanical protection"},
     }},
+    {"GB/T 16895.3-2017 543.1.3", "a UK regulations study guide"},
 };
 
 // The conductor resistance at θ: R_θ = R_20 (1 + α_20 (θ − 20)), with the α_20 of IEC
@@ -793,6 +823,7 @@ inline constexpr CodeTable<TemperatureCoefficient, 2> kAlpha20 = {
         {"copper", 0.00393},
         {"aluminium", 0.00403},
     }},
+    {"a cable thermal analysis program's IEC tables and an LV calculator", "S1's manual"},
 };
 
 struct OperatingTemperature {
@@ -806,6 +837,7 @@ inline constexpr CodeTable<OperatingTemperature, 2> kTable52_1 = {
         {"PVC", 70},
         {"XLPE and EPR", 90},
     }},
+    {"the Annex B tables' conductor temperatures", "S1's manual"},
 };
 
 // Table 41.1, the longest disconnection time (s) of final circuits of up to 32 A, AC, by U0.
@@ -832,6 +864,8 @@ inline constexpr CodeTable<DisconnectionRow, 4> kTable41_1 = {
         {400, 690, "230 V < U0 ≤ 400 V", 0.2, 0.07},
         {0, 0, "U0 > 400 V", 0.1, 0},
     }},
+    {"a Python installation library's 4-41 function and an Austrian course summary",
+     "a German note"},
 };
 
 // Distribution circuits and final circuits above 32 A: 5 s in TN (411.3.2.3), 1 s in TT
@@ -866,6 +900,7 @@ inline constexpr CodeTable<RcdTimeRow, 3> kRcdTimes = {
         {2, 0.15},
         {5, 0.04},
     }},
+    {"an installation tester's manual", "an RCD note in an electronics project"},
 };
 
 // The instantaneous tripping ranges of IEC 60898-1 (× I_n): the breaker trips within 0.1 s at
@@ -886,6 +921,7 @@ inline constexpr CodeTable<CurveRow, 3> kMcbCurves = {
         {Curve::C, 5, 10},
         {Curve::D, 10, 20},
     }},
+    {"a UK electricians' course", "a UK protection reference's test file"},
 };
 inline constexpr double kMcbInstantaneousTime = 0.1;  // s, at the upper limit
 

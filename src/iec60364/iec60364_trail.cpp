@@ -13,7 +13,7 @@ namespace {
 
 constexpr std::string_view kInput = "input";
 
-std::string num(double value, int decimals = 3) {
+std::string roundedNumberText(double value, int decimals = 3) {
     return formatRoundedDouble(value, decimals);
 }
 
@@ -25,7 +25,7 @@ class Trail {
 public:
     explicit Trail(const IecAnswer& answer) : m_a(answer), m_in(answer.inputs) {}
 
-    std::vector<IecTrailStep> write() {
+    std::vector<TrailStep> write() {
         circuit();
         device();
         factors();
@@ -50,19 +50,21 @@ private:
 
     const IecAnswer& m_a;
     const IecInputs& m_in;
-    std::vector<IecTrailStep> m_steps;
+    std::vector<TrailStep> m_steps;
 };
 
 void Trail::circuit() {
-    put("Design current", "I_B = " + num(m_in.current) + " A", std::string(kInput));
-    std::string circuit = num(m_in.volts) + " V ";
-    circuit += m_in.phase == Phase::Three    ? "three phase, U0 = " + num(m_a.u0) + " V"
+    put("Design current", "I_B = " + roundedNumberText(m_in.current, 3) + " A",
+        std::string(kInput));
+    std::string circuit = roundedNumberText(m_in.volts, 3) + " V ";
+    circuit += m_in.phase == Phase::Three
+                   ? "three phase, U0 = " + roundedNumberText(m_a.u0, 3) + " V"
                : m_in.phase == Phase::Single ? std::string("single phase")
                                              : std::string("DC");
     circuit += ", ";
     circuit += keyOf(kMetals, m_in.material);
     put("Circuit", circuit, std::string(kInput));
-    put("Length", num(m_in.length) + " m one way", std::string(kInput));
+    put("Length", roundedNumberText(m_in.length, 3) + " m one way", std::string(kInput));
     std::string installation(kMethods[static_cast<std::size_t>(m_in.method)].shown);
     installation += "; ";
     installation += kInsulations[static_cast<std::size_t>(m_in.insulation)].shown;
@@ -78,16 +80,18 @@ void Trail::circuit() {
 void Trail::device() {
     const std::string overload = citationText(kOverloadRule);
     if (m_a.device == Device::None) {
-        put("Protective device", "none: I_z ≥ I_B = " + num(m_in.current) + " A", overload);
+        put("Protective device", "none: I_z ≥ I_B = " + roundedNumberText(m_in.current, 3) + " A",
+            overload);
         return;
     }
     const std::string_view shown = kDevices[static_cast<std::size_t>(m_a.device)].shown;
     if (m_a.ratingGiven) {
-        put("Protective device", std::string(shown) + ", I_n = " + num(m_a.rating) + " A",
+        put("Protective device",
+            std::string(shown) + ", I_n = " + roundedNumberText(m_a.rating, 3) + " A",
             std::string(kInput));
     } else {
         put("Protective device",
-            std::string(shown) + ", I_n = " + num(m_a.rating) +
+            std::string(shown) + ", I_n = " + roundedNumberText(m_a.rating, 3) +
                 " A, the next rating at or above I_B",
             citationText(m_a.device == Device::Mcb ? kMcbRatings.cite : kGgRatings.cite));
     }
@@ -95,27 +99,30 @@ void Trail::device() {
                                                         : m_a.device == Device::Cb ? 1
                                                         : m_a.rating < 16          ? 2
                                                                                    : 3];
-    std::string value = "I_B ≤ I_n ≤ I_z and I_2 = " + num(m_a.i2Multiple, 2) + " I_n ≤ 1.45 I_z: ";
+    std::string value =
+        "I_B ≤ I_n ≤ I_z and I_2 = " + roundedNumberText(m_a.i2Multiple, 2) + " I_n ≤ 1.45 I_z: ";
     if (m_in.ggDeemed)
-        value += "I_z ≥ I_n = " + num(m_a.rating) +
+        value += "I_z ≥ I_n = " + roundedNumberText(m_a.rating, 3) +
                  " A, condition (2) deemed met for gG fuses by the national rule";
     else if (m_a.izPerRating > 1)
-        value += "I_z ≥ " + num(m_a.i2Multiple, 2) + " / 1.45 I_n = " + num(m_a.izPerRating, 2) +
-                 " I_n = " + num(m_a.rating * m_a.izPerRating) + " A";
+        value += "I_z ≥ " + roundedNumberText(m_a.i2Multiple, 2) +
+                 " / 1.45 I_n = " + roundedNumberText(m_a.izPerRating, 2) +
+                 " I_n = " + roundedNumberText(m_a.rating * m_a.izPerRating, 3) + " A";
     else
-        value += "I_z ≥ I_n = " + num(m_a.rating) + " A";
+        value += "I_z ≥ I_n = " + roundedNumberText(m_a.rating, 3) + " A";
     put("Overload protection", value, overload + "; " + citationText(tripping.cite));
 }
 
 void Trail::factors() {
     const bool ground = m_in.method == Method::D1 || m_in.method == Method::D2;
-    std::string ambient = "C_a = " + num(m_a.ambientFactor, 2) + " at " + num(m_a.ambient, 2) +
-                          " °C " + (ground ? "in the ground" : "in air");
+    std::string ambient = "C_a = " + roundedNumberText(m_a.ambientFactor, 2) + " at " +
+                          roundedNumberText(m_a.ambient, 2) + " °C " +
+                          (ground ? "in the ground" : "in air");
     if (m_in.ambient && *m_in.ambient != m_a.ambient)
-        ambient += " (the column at or above " + num(*m_in.ambient, 2) + " °C)";
+        ambient += " (the column at or above " + roundedNumberText(*m_in.ambient, 2) + " °C)";
     put("Ambient", ambient, citationText(ground ? kTableB52_15.cite : kTableB52_14.cite));
 
-    std::string grouping = "C_g = " + num(m_a.groupingFactor, 2) + ", " +
+    std::string grouping = "C_g = " + roundedNumberText(m_a.groupingFactor, 2) + ", " +
                            std::to_string(m_a.circuits) +
                            (m_a.circuits == 1 ? " circuit" : " circuits");
     if (m_a.sets > 1) grouping += " (each parallel set counts as one)";
@@ -145,14 +152,17 @@ void Trail::factors() {
 
     if (ground)
         put("Soil",
-            "C_s = " + num(m_a.soilFactor, 2) + " at " + num(m_a.soilResistivity) + " K·m/W",
+            "C_s = " + roundedNumberText(m_a.soilFactor, 2) + " at " +
+                roundedNumberText(m_a.soilResistivity, 3) + " K·m/W",
             citationText(kTableB52_16.cite));
     if (m_in.thirdHarmonicPercent) {
-        std::string harmonic = "C_h = " + num(m_a.harmonicFactor, 2) + " for " +
-                               num(*m_in.thirdHarmonicPercent) + " % third harmonic, sized on the ";
+        std::string harmonic = "C_h = " + roundedNumberText(m_a.harmonicFactor, 2) + " for " +
+                               roundedNumberText(*m_in.thirdHarmonicPercent, 3) +
+                               " % third harmonic, sized on the ";
         harmonic += m_a.onNeutral
-                        ? "neutral current I_N = 3 × " + num(*m_in.thirdHarmonicPercent / 100, 5) +
-                              " × I_B = " + num(m_a.neutralCurrent) + " A"
+                        ? "neutral current I_N = 3 × " +
+                              roundedNumberText(*m_in.thirdHarmonicPercent / 100, 5) +
+                              " × I_B = " + roundedNumberText(m_a.neutralCurrent, 3) + " A"
                         : std::string("line current");
         put("Harmonics", harmonic, citationText(kTableE52_1.cite));
     }
@@ -161,18 +171,18 @@ void Trail::factors() {
 void Trail::criteria() {
     const double factors =
         m_a.ambientFactor * m_a.groupingFactor * m_a.soilFactor * m_a.harmonicFactor;
-    std::string required = "I_z ≥ " + num(m_a.requiredIz) + " A";
+    std::string required = "I_z ≥ " + roundedNumberText(m_a.requiredIz, 3) + " A";
     if (m_a.sets > 1) required += " per set";
-    required += ", I_t ≥ " + num(m_a.requiredIz) + " / " + num(factors, 4) + " = " +
-                num(m_a.requiredIt) + " A";
+    required += ", I_t ≥ " + roundedNumberText(m_a.requiredIz, 3) + " / " +
+                roundedNumberText(factors, 4) + " = " + roundedNumberText(m_a.requiredIt, 3) + " A";
     put("Required capacity", required, citationText(kOverloadRule));
     const auto unmet = [this](IecCriterion criterion) {
         return "none: " + m_a.unmet[static_cast<std::size_t>(criterion)];
     };
     if (m_a.byAmpacity)
         put("By ampacity",
-            label(*m_a.byAmpacity) +
-                ", I_t = " + num(m_a.column.amps[static_cast<std::size_t>(*m_a.byAmpacity)]) +
+            label(*m_a.byAmpacity) + ", I_t = " +
+                roundedNumberText(m_a.column.amps[static_cast<std::size_t>(*m_a.byAmpacity)], 3) +
                 " A, " + std::string(m_a.column.name),
             citationText(*m_a.column.cite));
     else
@@ -180,12 +190,12 @@ void Trail::criteria() {
 
     if (m_a.dropLimit)
         put("Drop limit",
-            num(m_a.maxDropPercent) + " %, " +
+            roundedNumberText(m_a.maxDropPercent, 3) + " %, " +
                 (m_in.use.value_or(Use::Other) == Use::Lighting ? "lighting" : "other uses") +
                 ", " + std::string(m_a.dropLimit->installation),
             citationText(kTableG52_1.cite));
     else
-        put("Drop limit", num(m_a.maxDropPercent) + " %", std::string(kInput));
+        put("Drop limit", roundedNumberText(m_a.maxDropPercent, 3) + " %", std::string(kInput));
     put("By voltage drop",
         m_a.byVoltageDrop ? label(*m_a.byVoltageDrop) : unmet(IecCriterion::VoltageDrop),
         citationText(kAnnexGCite));
@@ -193,20 +203,21 @@ void Trail::criteria() {
     if (m_in.faultCurrent && !m_a.byShortCircuit) {
         put("By short circuit", unmet(IecCriterion::ShortCircuit), citationText(kShortCircuitRule));
     } else if (m_in.faultCurrent) {
-        std::string k =
-            m_a.kColumn ? "k = " + num(*m_a.k) + " (" + std::string(m_a.kColumn->insulation) + ")"
-                        : "k = " + num(*m_a.k) + " (given)";
+        std::string k = m_a.kColumn ? "k = " + roundedNumberText(*m_a.k, 3) + " (" +
+                                          std::string(m_a.kColumn->insulation) + ")"
+                                    : "k = " + roundedNumberText(*m_a.k, 3) + " (given)";
         put("By short circuit",
-            label(*m_a.byShortCircuit) + ": S ≥ I √t / k = " + num(*m_in.faultCurrent) + " × √" +
-                num(*m_in.clearingTime, 4) + " / " + num(*m_a.k) + " = " +
-                num(*m_a.shortCircuitMm2, 2) + " mm², " + k,
+            label(*m_a.byShortCircuit) +
+                ": S ≥ I √t / k = " + roundedNumberText(*m_in.faultCurrent, 3) + " × √" +
+                roundedNumberText(*m_in.clearingTime, 4) + " / " + roundedNumberText(*m_a.k, 3) +
+                " = " + roundedNumberText(*m_a.shortCircuitMm2, 2) + " mm², " + k,
             citationText(kShortCircuitRule) + "; " +
                 (m_a.kColumn ? citationText(kTable43A.cite) : std::string(kInput)));
     }
     const MinimumSizeRow& minimum = kTable52_2.rows[m_in.material == Metal::Copper ? 0 : 1];
     put("By minimum size",
         label(m_a.byMinimumSize) + " (" + std::string(minimum.material) + " at least " +
-            num(minimum.mm2) + " mm²)",
+            roundedNumberText(minimum.mm2, 3) + " mm²)",
         citationText(kTable52_2.cite));
 }
 
@@ -219,14 +230,18 @@ void Trail::protectiveConductor() {
     std::string separate, separateSource;
     if (pc.separateMinimum) {
         separate = "; a separate conductor " + std::string(pc.separateMinimum->text) +
-                   " is at least " + num(pc.separateMinimum->copperMm2) + " mm² copper";
+                   " is at least " + roundedNumberText(pc.separateMinimum->copperMm2, 3) +
+                   " mm² copper";
         separateSource = "; " + citationText(kSeparateCpcMinimums.cite);
     }
     if (pc.kColumn && !pc.raisedWithLine) {
-        value += ": S ≥ √(I²t) / k = " + num(*m_in.faultCurrent) + " × √" +
-                 num(*m_in.clearingTime, 4) + " / " + num(pc.k) + " = " + num(pc.neededMm2, 2) +
-                 " mm², k = " + num(pc.k) + " (" + std::string(pc.kColumn->insulation) + ", " +
-                 num(pc.kColumn->initialC) + " → " + num(pc.kColumn->finalC) + " °C)";
+        value += ": S ≥ √(I²t) / k = " + roundedNumberText(*m_in.faultCurrent, 3) + " × √" +
+                 roundedNumberText(*m_in.clearingTime, 4) + " / " + roundedNumberText(pc.k, 3) +
+                 " = " + roundedNumberText(pc.neededMm2, 2) +
+                 " mm², k = " + roundedNumberText(pc.k, 3) + " (" +
+                 std::string(pc.kColumn->insulation) + ", " +
+                 roundedNumberText(pc.kColumn->initialC, 3) + " → " +
+                 roundedNumberText(pc.kColumn->finalC, 3) + " °C)";
         if (!pc.meets)
             value += "; no size of " + citationText(kIec60228Table.cite) + " up to " +
                      std::string(pc.sizeLabel) + " meets it";
@@ -250,17 +265,19 @@ void Trail::faultLoop() {
     const FaultLoop& loop = *m_a.loop;
     const bool tt = loop.earthing == Earthing::Tt;
     std::string earthing = std::string(kEarthings[static_cast<std::size_t>(loop.earthing)].shown) +
-                           ", U0 = " + num(loop.u0) + " V";
-    if (m_in.u0) earthing += " to earth, of a single-phase circuit of " + num(m_in.volts) + " V";
+                           ", U0 = " + roundedNumberText(loop.u0, 3) + " V";
+    if (m_in.u0)
+        earthing +=
+            " to earth, of a single-phase circuit of " + roundedNumberText(m_in.volts, 3) + " V";
     put("Earthing system", earthing, std::string(kInput));
     if (loop.row) {
         put("Disconnection time",
-            num(loop.disconnectionTime, 2) + " s, final circuit of up to 32 A, " +
+            roundedNumberText(loop.disconnectionTime, 2) + " s, final circuit of up to 32 A, " +
                 (tt ? "TT, " : "TN, ") + std::string(loop.row->band),
             citationText(kTable41_1.cite));
     } else {
         put("Disconnection time",
-            num(loop.disconnectionTime, 2) + " s, " +
+            roundedNumberText(loop.disconnectionTime, 2) + " s, " +
                 (m_in.distribution ? "distribution circuit" : "final circuit above 32 A") +
                 (tt ? ", TT" : ", TN"),
             citationText(tt ? kDistributionRuleTt : kDistributionRuleTn));
@@ -269,78 +286,92 @@ void Trail::faultLoop() {
     if (loop.byRcd) {
         const bool touchHolds = loop.touchVolts <= kTouchVoltageLimit + 1e-9;
         put("Earth electrode",
-            "R_A × I_Δn = " + num(*m_in.ra) + " × " + num(*m_in.rcd, 4) + " = " +
-                num(loop.touchVolts) + " V " + (touchHolds ? "≤" : ">") + " 50 V",
+            "R_A × I_Δn = " + roundedNumberText(*m_in.ra, 3) + " × " +
+                roundedNumberText(*m_in.rcd, 4) + " = " + roundedNumberText(loop.touchVolts, 3) +
+                " V " + (touchHolds ? "≤" : ">") + " 50 V",
             citationText(kRcdRuleTt));
         put("Trip current",
-            "I_a = " + num(loop.rcdTime->multiple) + " × I_Δn = " + num(loop.ia, 4) +
-                " A: the RCD operates within " + num(loop.rcdTime->seconds, 2) + " s at " +
-                num(loop.rcdTime->multiple) + " I_Δn, within the " +
-                num(loop.disconnectionTime, 2) + " s required",
+            "I_a = " + roundedNumberText(loop.rcdTime->multiple, 3) +
+                " × I_Δn = " + roundedNumberText(loop.ia, 4) + " A: the RCD operates within " +
+                roundedNumberText(loop.rcdTime->seconds, 2) + " s at " +
+                roundedNumberText(loop.rcdTime->multiple, 3) + " I_Δn, within the " +
+                roundedNumberText(loop.disconnectionTime, 2) + " s required",
             citationText(kRcdTimes.cite));
         put("Largest loop impedance",
-            "Zs_max = U0 / I_a = " + num(loop.u0) + " / " + num(loop.ia, 4) + " = " +
-                num(*loop.zsMax) + " Ω",
+            "Zs_max = U0 / I_a = " + roundedNumberText(loop.u0, 3) + " / " +
+                roundedNumberText(loop.ia, 4) + " = " + roundedNumberText(*loop.zsMax, 3) + " Ω",
             citationText(kRcdRuleTt) + "; " + rule);
     } else {
         if (loop.curve)
             put("Trip current",
-                "I_a = " + num(kMcbCurves.rows[static_cast<std::size_t>(*loop.curve)].upTo) +
-                    " × I_n = " + num(loop.ia) + " A, curve " +
+                "I_a = " +
+                    roundedNumberText(kMcbCurves.rows[static_cast<std::size_t>(*loop.curve)].upTo,
+                                      3) +
+                    " × I_n = " + roundedNumberText(loop.ia, 3) + " A, curve " +
                     std::string(keyOf(kCurves, *loop.curve)) + ", trips within " +
-                    num(kMcbInstantaneousTime, 1) + " s",
+                    roundedNumberText(kMcbInstantaneousTime, 1) + " s",
                 citationText(kMcbCurves.cite));
         else
             put("Trip current",
-                "I_a = " + num(loop.ia) + " A, operating the device within " +
-                    num(loop.disconnectionTime, 2) + " s",
+                "I_a = " + roundedNumberText(loop.ia, 3) + " A, operating the device within " +
+                    roundedNumberText(loop.disconnectionTime, 2) + " s",
                 std::string(kInput));
         if (loop.cmin != 1)
             put("Largest loop impedance",
-                "Zs_max = c_min × U0 / I_a = " + num(loop.cmin, 2) + " × " + num(loop.u0) + " / " +
-                    num(loop.ia) + " = " + num(*loop.zsMax) + " Ω (c_min applied)",
+                "Zs_max = c_min × U0 / I_a = " + roundedNumberText(loop.cmin, 2) + " × " +
+                    roundedNumberText(loop.u0, 3) + " / " + roundedNumberText(loop.ia, 3) + " = " +
+                    roundedNumberText(*loop.zsMax, 3) + " Ω (c_min applied)",
                 rule + "; " + citationText(kCminCite));
         else
             put("Largest loop impedance",
-                "Zs_max = U0 / I_a = " + num(loop.u0) + " / " + num(loop.ia) + " = " +
-                    num(*loop.zsMax) + " Ω (c_min not applied)",
+                "Zs_max = U0 / I_a = " + roundedNumberText(loop.u0, 3) + " / " +
+                    roundedNumberText(loop.ia, 3) + " = " + roundedNumberText(*loop.zsMax, 3) +
+                    " Ω (c_min not applied)",
                 rule);
     }
     if (!loop.zs) return;
-    const std::string alpha = num(kAlpha20.rows[m_in.material == Metal::Copper ? 0 : 1].alpha20, 5);
+    const std::string alpha =
+        roundedNumberText(kAlpha20.rows[m_in.material == Metal::Copper ? 0 : 1].alpha20, 5);
     const auto factor = [&alpha](double celsius, double value) {
-        return "1 + " + alpha + " × (" + num(celsius) + " − 20) = " + num(value, 4);
+        return "1 + " + alpha + " × (" + roundedNumberText(celsius, 3) +
+               " − 20) = " + roundedNumberText(value, 4);
     };
-    std::string temperature = "line conductors at " + num(loop.lineTemperature) +
+    std::string temperature = "line conductors at " + roundedNumberText(loop.lineTemperature, 3) +
                               " °C: " + factor(loop.lineTemperature, loop.lineFactor) +
-                              "; protective conductor at " + num(loop.cpcTemperature) +
+                              "; protective conductor at " +
+                              roundedNumberText(loop.cpcTemperature, 3) +
                               " °C: " + factor(loop.cpcTemperature, loop.cpcFactor);
     put("Conductor temperature", temperature,
         citationText(kAlpha20.cite) + "; " + citationText(kTable52_1.cite) +
             (m_in.cpcSeparate ? "; " + citationText(kTableA54_2.cite) : std::string()));
-    std::string zs = "Zs = Ze + R1 + R2 = " + num(*loop.ze) + " + " + num(loop.r1, 4) + " + " +
-                     num(loop.r2, 4) + " = " + num(*loop.zs) + " Ω";
-    if (tt) zs += ", Ze including R_A = " + num(*m_in.ra) + " Ω";
+    std::string zs = "Zs = Ze + R1 + R2 = " + roundedNumberText(*loop.ze, 3) + " + " +
+                     roundedNumberText(loop.r1, 4) + " + " + roundedNumberText(loop.r2, 4) + " = " +
+                     roundedNumberText(*loop.zs, 3) + " Ω";
+    if (tt) zs += ", Ze including R_A = " + roundedNumberText(*m_in.ra, 3) + " Ω";
     if (m_a.sets > 1) zs += ", each set with its own protective conductor";
     put("Loop of " + std::string(m_a.sizeLabel) + " and " + std::string(m_a.cpc.sizeLabel), zs,
         citationText(kIec60228Table.cite));
     if (loop.failedSize)
         put("Loop of " + label(*loop.failedSize) + " and " + label(*loop.failedCpc),
-            "Zs = " + num(loop.failedZs) + " Ω > Zs_max = " + num(*loop.zsMax) +
-                " Ω: does not disconnect within " + num(loop.disconnectionTime, 2) + " s",
+            "Zs = " + roundedNumberText(loop.failedZs, 3) + " Ω > Zs_max = " +
+                roundedNumberText(*loop.zsMax, 3) + " Ω: does not disconnect within " +
+                roundedNumberText(loop.disconnectionTime, 2) + " s",
             rule);
     if (loop.bySize)
         put("By earth-fault loop",
-            label(*loop.bySize) + ": Zs = " + num(*loop.zs) + " Ω ≤ " + num(*loop.zsMax) + " Ω",
+            label(*loop.bySize) + ": Zs = " + roundedNumberText(*loop.zs, 3) + " Ω ≤ " +
+                roundedNumberText(*loop.zsMax, 3) + " Ω",
             rule);
     else if (loop.holds)
         put("By earth-fault loop",
-            label(m_a.size) + ": Zs = " + num(*loop.zs) + " Ω ≤ " + num(*loop.zsMax) + " Ω", rule);
+            label(m_a.size) + ": Zs = " + roundedNumberText(*loop.zs, 3) + " Ω ≤ " +
+                roundedNumberText(*loop.zsMax, 3) + " Ω",
+            rule);
     else
         put("By earth-fault loop", loop.reason, rule);
     const std::string run = "L ≤ (Zs_max − Ze) / (R1 + R2 per metre)";
     if (loop.maxLength)
-        put("Longest run", run + " = " + num(*loop.maxLength, 1) + " m", rule);
+        put("Longest run", run + " = " + roundedNumberText(*loop.maxLength, 1) + " m", rule);
     else
         put("Longest run", "none: " + noRunReason(loop), rule);
 }
@@ -348,20 +379,23 @@ void Trail::faultLoop() {
 void Trail::answer() {
     const double factors =
         m_a.ambientFactor * m_a.groupingFactor * m_a.soilFactor * m_a.harmonicFactor;
-    std::string iz =
-        "I_z = " + num(m_a.tabulated) + " × " + num(factors, 4) + " = " + num(m_a.iz) + " A";
+    std::string iz = "I_z = " + roundedNumberText(m_a.tabulated, 3) + " × " +
+                     roundedNumberText(factors, 4) + " = " + roundedNumberText(m_a.iz, 3) + " A";
     if (m_a.sets > 1) iz += " per set";
     put("Capacity of " + std::string(m_a.sizeLabel), iz, citationText(*m_a.column.cite));
     const double sin = std::sqrt(1 - m_a.powerFactor * m_a.powerFactor);
     const bool three = m_in.phase == Phase::Three;
     std::string drop =
         "u = " + std::string(three ? "1" : "2") + " × (" +
-        num(m_in.material == Metal::Copper ? kAnnexG.rho1Copper : kAnnexG.rho1Aluminium, 4) +
-        " × " + num(m_in.length / m_a.sets) + " / " +
-        num(kSizes[static_cast<std::size_t>(m_a.size)].mm2) + " × " + num(m_a.powerFactor, 3) +
-        " + " + num(kAnnexG.lambda * 1000, 3) + "e-3 × " + num(m_in.length / m_a.sets) + " × " +
-        num(sin, 3) + ") × " + num(m_in.current) + " = " + num(m_a.dropVolts) + " V, " +
-        num(m_a.dropPercent, 2) + " % of " + num(m_a.u0) + " V";
+        roundedNumberText(
+            m_in.material == Metal::Copper ? kAnnexG.rho1Copper : kAnnexG.rho1Aluminium, 4) +
+        " × " + roundedNumberText(m_in.length / m_a.sets, 3) + " / " +
+        roundedNumberText(kSizes[static_cast<std::size_t>(m_a.size)].mm2, 3) + " × " +
+        roundedNumberText(m_a.powerFactor, 3) + " + " +
+        roundedNumberText(kAnnexG.lambda * 1000, 3) + "e-3 × " +
+        roundedNumberText(m_in.length / m_a.sets, 3) + " × " + roundedNumberText(sin, 3) + ") × " +
+        roundedNumberText(m_in.current, 3) + " = " + roundedNumberText(m_a.dropVolts, 3) + " V, " +
+        roundedNumberText(m_a.dropPercent, 2) + " % of " + roundedNumberText(m_a.u0, 3) + " V";
     put("Drop of " + std::string(m_a.sizeLabel), drop, citationText(kAnnexGCite));
     std::string result = std::string(m_a.sizeLabel);
     if (m_a.sets > 1) result += " × " + std::to_string(m_a.sets) + " sets";
@@ -383,8 +417,8 @@ void Trail::answer() {
         result += iecCriterionName(m_a.governedBy);
         if (!m_a.cpc.meets)
             result += "; fails short circuit: the protective conductor needs " +
-                      num(m_a.cpc.neededMm2, 2) + " mm² by " + citationText(kCpcRule) +
-                      ", more than " + std::string(m_a.cpc.sizeLabel);
+                      roundedNumberText(m_a.cpc.neededMm2, 2) + " mm² by " +
+                      citationText(kCpcRule) + ", more than " + std::string(m_a.cpc.sizeLabel);
         if (m_a.loop && !m_a.loop->holds) result += "; fails earth-fault loop: " + m_a.loop->reason;
     }
     put("Answer", result, "");
@@ -392,7 +426,7 @@ void Trail::answer() {
 
 }  // namespace
 
-std::vector<IecTrailStep> iecTrail(const IecAnswer& answer) {
+std::vector<TrailStep> iecTrail(const IecAnswer& answer) {
     return Trail(answer).write();
 }
 

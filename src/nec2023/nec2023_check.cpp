@@ -10,7 +10,6 @@
 #include "nec2023/nec2023_rules.h"
 #include "numtext/number_text.h"
 #include "numtext/rounded_number.h"
-#include "numtext/words.h"
 
 namespace ferrovolt {
 
@@ -47,8 +46,9 @@ std::optional<CircuitRefusal> invalid(const CircuitInputs& in) {
     if (!positive(in.volts)) return refuse("volts", "must be more than 0 V");
     if (in.volts > nec2023::kMaxVolts)
         return refuse("volts",
-                      "must be at most 2000 V: NEC 2023 Table 310.16 covers conductors up to "
-                      "2000 V; medium voltage is sized by Article 311");
+                      "must be at most 2000 V: " + citationText(nec2023::kTable310_16.cite) +
+                          " covers conductors up to "
+                          "2000 V; medium voltage is sized by Article 311");
     if (!positive(in.maxDropPercent) || in.maxDropPercent >= 100)
         return refuse("max_drop", "must be more than 0 and less than 100 %");
     if (in.insulation != 60 && in.insulation != 75 && in.insulation != 90)
@@ -65,7 +65,7 @@ std::optional<CircuitRefusal> invalid(const CircuitInputs& in) {
         return refusal;
     if (in.device && !positive(*in.device)) return refuse("device_rating", "must be more than 0 A");
     if (in.size && (*in.size < 0 || *in.size >= static_cast<int>(kSizes.size())))
-        return refuse("size", "is not a size of NEC 2023 Table 310.16");
+        return refuse("size", "is not a size of " + citationText(nec2023::kTable310_16.cite));
     return std::nullopt;
 }
 
@@ -88,8 +88,8 @@ std::variant<double, CircuitRefusal> ambientFactor(const CircuitInputs& in) {
     double last = 0;
     for (const nec2023::AmbientRow& row : nec2023::kTable310_15B1)
         if (row.factor[static_cast<std::size_t>(col)] != 0) last = row.upTo;
-    return refuse("ambient", degrees(in.ambient) +
-                                 " is beyond NEC 2023 Table 310.15(B)(1)(1): its " +
+    return refuse("ambient", degrees(in.ambient) + " is beyond " +
+                                 citationText(nec2023::kTable310_15B1.cite) + ": its " +
                                  std::to_string(in.insulation) + " °C column ends at " +
                                  roundedNumberText(last, 0) + " °C");
 }
@@ -136,13 +136,15 @@ std::optional<CircuitRefusal> setUp(const CircuitInputs& in, const nec2023::Circ
 
     if (c.device == 0)
         return refuse("device_rating", "the circuit needs " + roundedNumberText(c.circuitAmps, 3) +
-                                           " A, more than the largest rating of NEC 2023 Table "
-                                           "240.6(A) (6000 A): give the device's rating");
+                                           " A, more than the largest rating of " +
+                                           citationText(nec2023::kTable240_6A.cite) +
+                                           " (6000 A): give the device's rating");
     if (in.device && *in.device + 1e-9 < c.circuitAmps)
         return refuse("device_rating",
                       roundedNumberText(*in.device, 3) + " A is below the " +
                           roundedNumberText(c.circuitAmps, 3) +
-                          " A the circuit needs: NEC 2023 210.20(A) and 215.3 ask the "
+                          " A the circuit needs: " + citationText(nec2023::kRuleDeviceCarriesLoad) +
+                          " ask the "
                           "device to carry the load, 125 % of it when continuous");
     a.device = c.device;
     a.deviceGiven = in.device.has_value();
@@ -170,19 +172,19 @@ std::optional<CircuitRefusal> ampacity(const CircuitInputs& in, const nec2023::C
         if (a.ambientFactor < 1 &&
             c.protectedBy(c.setsAmpacity(sizeCount - 1, 1.0, a.adjustmentFactor)) &&
             c.meetsAfterFactors(sizeCount - 1, 1.0, a.adjustmentFactor))
-            return refuse("ambient", numberText(in.ambient) + " °C leaves a correction factor of " +
-                                         roundedNumberText(a.ambientFactor, 4) + " for " +
-                                         std::to_string(in.insulation) +
-                                         " °C insulation: no size of NEC 2023 Table 310.16 "
-                                         "then carries " +
-                                         roundedNumberText(c.required, 3) + " A per set");
+            return refuse("ambient",
+                          numberText(in.ambient) + " °C leaves a correction factor of " +
+                              roundedNumberText(a.ambientFactor, 4) + " for " +
+                              std::to_string(in.insulation) + " °C insulation: no size of " +
+                              citationText(nec2023::kTable310_16.cite) + " then carries " +
+                              roundedNumberText(c.required, 3) + " A per set");
         // Where the load fits but no size is protected by the device, the device is too large:
         // the one given, or the standard rating the load needs.
         if (a.byLoad125 != kNoSize && a.byAfterFactors != kNoSize) {
             const std::string carried =
                 " more than " + (in.sets > 1 ? std::to_string(in.sets) + " sets of " : "") +
                 std::string(label(sizeCount - 1)) + (in.sets > 1 ? " carry" : " carries") +
-                " under NEC 2023 Table 310.16 (" +
+                " under " + citationText(nec2023::kTable310_16.cite) + " (" +
                 roundedNumberText(
                     c.setsAmpacity(sizeCount - 1, a.ambientFactor, a.adjustmentFactor), 3) +
                 " A), so no size is protected by it (240.4(B), (C))";
@@ -190,13 +192,14 @@ std::optional<CircuitRefusal> ampacity(const CircuitInputs& in, const nec2023::C
                 return refuse("device_rating", roundedNumberText(c.device, 3) + " A is" + carried +
                                                    ": use a smaller device or more parallel sets");
             return refuse("current", roundedNumberText(c.circuitAmps, 3) + " A needs a " +
-                                         roundedNumberText(c.device, 3) +
-                                         " A device (Table 240.6(A))," + carried +
-                                         ": use more parallel sets");
+                                         roundedNumberText(c.device, 3) + " A device (" +
+                                         std::string(nec2023::kTable240_6A.cite.item) + ")," +
+                                         carried + ": use more parallel sets");
         }
         return refuse("current", roundedNumberText(c.required, 3) + " A per set is more than " +
-                                     std::string(label(sizeCount - 1)) +
-                                     " carries under NEC 2023 Table 310.16 with these factors: "
+                                     std::string(label(sizeCount - 1)) + " carries under " +
+                                     citationText(nec2023::kTable310_16.cite) +
+                                     " with these factors: "
                                      "use more parallel sets");
     }
     a.byAmpacity = std::max({a.byLoad125, a.byAfterFactors, a.byProtection});
@@ -225,11 +228,11 @@ std::optional<CircuitRefusal> voltageDrop(const CircuitInputs& in, const nec2023
     }
     // A given size is still answered: it fails the drop, as every size would.
     if (in.size) return std::nullopt;
-    return refuse("max_drop",
-                  "no size of NEC 2023 Chapter 9 Table 9 (up to 1000 kcmil) keeps "
-                  "the drop within " +
-                      numberText(in.maxDropPercent) +
-                      " % over this length: use more parallel sets");
+    return refuse("max_drop", "no size of " + citationText(nec2023::kChapter9Table9.cite) +
+                                  " (up to 1000 kcmil) keeps "
+                                  "the drop within " +
+                                  numberText(in.maxDropPercent) +
+                                  " % over this length: use more parallel sets");
 }
 
 // Short circuit, with a fault current, and the small-conductor rule.
@@ -287,21 +290,24 @@ std::optional<CircuitRefusal> conclude(const CircuitInputs& in, const nec2023::C
                               std::string(label(largest)) +
                               (in.sets > 1 ? " in each of the " + std::to_string(in.sets) + " sets"
                                            : std::string()) +
-                              " to protect, beyond NEC 2023 Chapter 9 Table 9 (up to 1000 kcmil), "
+                              " to protect, beyond " + citationText(nec2023::kChapter9Table9.cite) +
+                              " (up to 1000 kcmil), "
                               "so the drop cannot be checked: use a smaller device or more "
                               "parallel sets");
         if (a.size == sizeCount)
             return refuse(a.governedBy == Criterion::ShortCircuit ? "fault_current" : "current",
                           "needs " + std::string(label(largest)) + " by " +
-                              std::string(criterionName(a.governedBy)) +
-                              ", beyond NEC 2023 Chapter 9 Table 9 (up to 1000 kcmil), so the "
+                              std::string(criterionName(a.governedBy)) + ", beyond " +
+                              citationText(nec2023::kChapter9Table9.cite) +
+                              " (up to 1000 kcmil), so the "
                               "drop cannot be checked: use more parallel sets");
     }
     a.sizeLabel = label(a.size);
     const nec2023::Table9Row* row = nec2023::table9Row(a.size);
     if (row == nullptr)
-        return refuse("size", std::string(a.sizeLabel) +
-                                  " has no row in NEC 2023 Chapter 9 Table 9, so its drop cannot "
+        return refuse("size", std::string(a.sizeLabel) + " has no row in " +
+                                  citationText(nec2023::kChapter9Table9.cite) +
+                                  ", so its drop cannot "
                                   "be checked");
 
     a.ampacity = c.allowable(a.size, a.ambientFactor, a.adjustmentFactor);
@@ -320,8 +326,8 @@ CircuitResult check(const CircuitInputs& in, bool ampacityOnly) {
     if (std::optional<CircuitRefusal> refusal = invalid(in)) return std::move(*refusal);
     if (in.size && nec2023::tableAmpacity(in.material, *in.size, 0) == 0)
         return refuse("size", std::string(label(*in.size)) + " " +
-                                  std::string(materialName(in.material)) +
-                                  " has no value in NEC 2023 Table 310.16");
+                                  std::string(materialName(in.material)) + " has no value in " +
+                                  citationText(nec2023::kTable310_16.cite));
 
     const nec2023::Circuit c(in);
     CircuitAnswer a;
@@ -370,22 +376,7 @@ std::string_view circuitSizeLabel(int size) {
 }
 
 std::optional<int> circuitSizeOf(std::string_view text) {
-    text = trimmed(text);
-    if (!text.empty() && text.front() == '#') text.remove_prefix(1);
-    std::string_view unit;
-    if (const auto space = text.find(' '); space != std::string_view::npos) {
-        unit = trimmed(text.substr(space));
-        text = text.substr(0, space);
-    }
-    for (int s = 0; s < static_cast<int>(kSizes.size()); ++s) {
-        const std::string_view full = label(s);
-        const auto space = full.find(' ');
-        if (full.substr(0, space) != text) continue;
-        const std::string_view own = full.substr(space + 1);
-        if (unit.empty() || sameWord(unit, own) || (own == "kcmil" && sameWord(unit, "MCM")))
-            return s;
-    }
-    return std::nullopt;
+    return awgSizeIn(kSizes, text);
 }
 
 double circuitSizeCmil(int size) {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "check/circuit_code.h"
+#include "code_base/trail_step.h"
 
 namespace ferrovolt {
 
@@ -53,13 +54,6 @@ struct CircuitInputs {
     std::optional<double> device;        // the overcurrent device's rating, A
     bool conservative125 = false;        // 125 % of a continuous load after the factors too
     std::optional<int> size;             // a size to check instead of choosing one
-};
-
-// One line of the calculation: what was done, its result, and the table or rule it rests on.
-struct TrailStep {
-    std::string step;
-    std::string value;
-    std::string source;
 };
 
 // The calculation behind an answer, kept as what it was worked out from: its texts are

@@ -3,6 +3,7 @@
 
 #include <cctype>
 
+#include "check/choice.h"
 #include "check/common_fields.h"
 #include "check/field_reading.h"
 #include "nec2023/nec2023_tables.h"
@@ -13,82 +14,51 @@ namespace ferrovolt {
 
 namespace {
 
+using fields::keysOf;
 using fields::quoted;
 using fields::Reason;
+using fields::setChoice;
 using fields::setFlag;
+using fields::setMetal;
 using fields::setNumber;
 using fields::setWhole;
+using fields::shownOf;
 
-// The index of text among the "|" separated choices, case aside.
-std::optional<int> choiceOf(std::string_view choices, std::string_view text) {
-    text = trimmed(text);
-    int index = 0;
-    while (true) {
-        const auto bar = choices.find('|');
-        if (sameWord(choices.substr(0, bar), text)) return index;
-        if (bar == std::string_view::npos) return std::nullopt;
-        choices.remove_prefix(bar + 1);
-        ++index;
-    }
-}
-
-std::string notOneOf(std::string_view text, std::string_view choices) {
-    std::string accepted(choices);
-    for (char& c : accepted)
-        if (c == '|') c = ',';
-    return quoted(text) + " is not one of " + accepted;
-}
-
-Reason setMaterial(CircuitInputs& in, std::string_view text) {
-    const std::optional<int> i = choiceOf("copper|aluminium|aluminum", text);
-    if (!i) return notOneOf(text, "copper|aluminium");
-    in.material = *i == 0 ? Material::Copper : Material::Aluminium;
-    return std::nullopt;
-}
-
-Reason setPhase(CircuitInputs& in, std::string_view text) {
-    const std::optional<int> i = choiceOf("single|three", text);
-    if (!i) return notOneOf(text, "single|three");
-    in.threePhase = *i == 1;
-    return std::nullopt;
-}
-
-Reason setInsulation(CircuitInputs& in, std::string_view text) {
-    const std::optional<int> i = choiceOf("60|75|90", text);
-    if (!i) return notOneOf(text, "60|75|90");
-    in.insulation = 60 + 15 * *i;
-    return std::nullopt;
-}
-
-Reason setInsulationFamily(CircuitInputs& in, std::string_view text) {
-    const std::optional<int> i = choiceOf("thermoplastic|thermoset", text);
-    if (!i) return notOneOf(text, "thermoplastic|thermoset");
-    in.insulationFamily = *i == 0 ? InsulationFamily::Thermoplastic : InsulationFamily::Thermoset;
-    return std::nullopt;
-}
-
-Reason setTerminals(CircuitInputs& in, std::string_view text) {
-    const std::optional<int> i = choiceOf("60|75|auto", text);
-    if (!i) return notOneOf(text, "60|75|auto");
-    constexpr TerminalRating kRatings[] = {TerminalRating::C60, TerminalRating::C75,
-                                           TerminalRating::Auto};
-    in.terminals = kRatings[*i];
-    return std::nullopt;
-}
-
-Reason setAmbientMethod(CircuitInputs& in, std::string_view text) {
-    const std::optional<int> i = choiceOf("table|equation", text);
-    if (!i) return notOneOf(text, "table|equation");
-    in.ambientMethod = *i == 0 ? AmbientMethod::Table : AmbientMethod::Equation;
-    return std::nullopt;
-}
-
-Reason setRaceway(CircuitInputs& in, std::string_view text) {
-    const std::optional<int> i = choiceOf("pvc|aluminium|aluminum|steel", text);
-    if (!i) return notOneOf(text, "pvc|aluminium|steel");
-    in.raceway = *i == 0 ? Raceway::Pvc : *i == 3 ? Raceway::Steel : Raceway::Aluminium;
-    return std::nullopt;
-}
+// Each choice: the value the check takes, its key, the window's words for it.
+constexpr std::array<Choice<Material>, 2> kMaterials = {{
+    {Material::Copper, "copper", "Copper"},
+    {Material::Aluminium, "aluminium", "Aluminium"},
+}};
+constexpr std::array<Choice<bool>, 2> kPhases = {{
+    {false, "single", "Single phase"},
+    {true, "three", "Three phase"},
+}};
+constexpr std::array<Choice<int>, 3> kInsulations = {{
+    {60, "60", "60 °C"},
+    {75, "75", "75 °C"},
+    {90, "90", "90 °C"},
+}};
+// Short entries keep the unit column narrow; the tip names the insulations of each.
+constexpr std::array<Choice<InsulationFamily>, 2> kFamilies = {{
+    {InsulationFamily::Thermoplastic, "thermoplastic", "Thermoplastic, 150 °C",
+     "TW, THW, THHN, THWN-2: 150 °C after a short circuit"},
+    {InsulationFamily::Thermoset, "thermoset", "Thermoset, 250 °C",
+     "XHHW-2, RHW-2, USE-2: 250 °C after a short circuit"},
+}};
+constexpr std::array<Choice<TerminalRating>, 3> kTerminals = {{
+    {TerminalRating::C60, "60", "60 °C"},
+    {TerminalRating::C75, "75", "75 °C"},
+    {TerminalRating::Auto, "auto", "Auto, by 110.14(C)(1)"},
+}};
+constexpr std::array<Choice<AmbientMethod>, 2> kAmbientMethods = {{
+    {AmbientMethod::Table, "table", nec2023::kTable310_15B1.cite.item},
+    {AmbientMethod::Equation, "equation", "Equation of 310.15(B)"},
+}};
+constexpr std::array<Choice<Raceway>, 3> kRaceways = {{
+    {Raceway::Pvc, "pvc", "PVC"},
+    {Raceway::Aluminium, "aluminium", "Aluminium"},
+    {Raceway::Steel, "steel", "Steel"},
+}};
 
 Reason setSize(CircuitInputs& in, std::string_view text) {
     if (trimmed(text).empty()) return in.size.reset(), std::nullopt;
@@ -106,20 +76,19 @@ CircuitValue sizeOf(std::optional<int> size) {
     return circuitSizeLabel(*size);
 }
 
-// The window's words for each choice, in the order it lists them.
-constexpr ChoiceText kMaterials[] = {{"copper", "Copper"}, {"aluminium", "Aluminium"}};
-constexpr ChoiceText kPhases[] = {{"single", "Single phase"}, {"three", "Three phase"}};
-constexpr ChoiceText kInsulations[] = {{"60", "60 °C"}, {"75", "75 °C"}, {"90", "90 °C"}};
-// Short entries keep the unit column narrow; the tip names the insulations of each.
-constexpr ChoiceText kFamilies[] = {
-    {"thermoplastic", "Thermoplastic, 150 °C",
-     "TW, THW, THHN, THWN-2: 150 °C after a short circuit"},
-    {"thermoset", "Thermoset, 250 °C", "XHHW-2, RHW-2, USE-2: 250 °C after a short circuit"}};
-constexpr ChoiceText kTerminals[] = {
-    {"auto", "Auto, by 110.14(C)(1)"}, {"60", "60 °C"}, {"75", "75 °C"}};
-constexpr ChoiceText kAmbientMethods[] = {{"table", "Table 310.15(B)(1)(1)"},
-                                          {"equation", "Equation of 310.15(B)"}};
-constexpr ChoiceText kRaceways[] = {{"pvc", "PVC"}, {"aluminium", "Aluminium"}, {"steel", "Steel"}};
+// The window's words for each choice, in the order it lists them: the terminals' own rule
+// first, before the ratings it chooses between.
+constexpr auto kMaterialTexts = shownOf(kMaterials);
+constexpr auto kPhaseTexts = shownOf(kPhases);
+constexpr auto kInsulationTexts = shownOf(kInsulations);
+constexpr auto kFamilyTexts = shownOf(kFamilies);
+constexpr std::array<ChoiceText, 3> kTerminalTexts = {{
+    {kTerminals[2].key, kTerminals[2].shown},
+    {kTerminals[0].key, kTerminals[0].shown},
+    {kTerminals[1].key, kTerminals[1].shown},
+}};
+constexpr auto kAmbientMethodTexts = shownOf(kAmbientMethods);
+constexpr auto kRacewayTexts = shownOf(kRaceways);
 
 constexpr auto kSizeTexts = fields::sizeTexts(nec2023::kSizes);
 
@@ -149,22 +118,22 @@ const std::array<CircuitField, 24> kCircuitFields = {{
      setFlag<&CircuitInputs::continuous>},
     {fields::kLength, setNumber<&CircuitInputs::length>},
     {fields::kFeet, setFlag<&CircuitInputs::feet>},
-    {{{keys::kMaterial, "--material", InputKind::Choice, "copper|aluminium", "copper",
+    {{{keys::kMaterial, "--material", InputKind::Choice, keysOf<kMaterials>(), "copper",
        "Conductor material"},
       false,
       kCircuit,
       "&Material:",
       "",
-      kMaterials},
-     setMaterial},
-    {{{keys::kPhase, "--phase", InputKind::Choice, "single|three", "single",
+      kMaterialTexts},
+     setMetal<&CircuitInputs::material, kMaterials>},
+    {{{keys::kPhase, "--phase", InputKind::Choice, keysOf<kPhases>(), "single",
        "Single or three phase"},
       false,
       kCircuit,
       "&Phase:",
       "",
-      kPhases},
-     setPhase},
+      kPhaseTexts},
+     setChoice<&CircuitInputs::threePhase, kPhases>},
     {{{keys::kVolts, "--volts", InputKind::Number, "", "", "Nominal voltage"},
       true,
       kCircuit,
@@ -182,16 +151,16 @@ const std::array<CircuitField, 24> kCircuitFields = {{
       "Maximum &drop:",
       "%"},
      setNumber<&CircuitInputs::maxDropPercent>},
-    {{{"insulation", "--insulation", InputKind::Choice, "60|75|90", "75",
+    {{{"insulation", "--insulation", InputKind::Choice, keysOf<kInsulations>(), "75",
        "Insulation temperature rating, °C"},
       false,
       kInstallation,
       "&Insulation rating:",
       "",
-      kInsulations},
-     setInsulation},
+      kInsulationTexts},
+     setChoice<&CircuitInputs::insulation, kInsulations>},
     // The family sets the short-circuit limit, so it sits beside the rating.
-    {{{"insulation_family", "--insulation-family", InputKind::Choice, "thermoplastic|thermoset",
+    {{{"insulation_family", "--insulation-family", InputKind::Choice, keysOf<kFamilies>(),
        "thermoplastic",
        "Insulation family for the short-circuit limit: thermoplastic (TW, THW, THHN/THWN-2) "
        "150 °C, thermoset (XHHW-2, RHW-2, USE-2) 250 °C"},
@@ -199,32 +168,32 @@ const std::array<CircuitField, 24> kCircuitFields = {{
       kInstallation,
       "Insulation family",
       "",
-      kFamilies,
+      kFamilyTexts,
       "",
       kBeside},
-     setInsulationFamily},
-    {{{"terminals", "--terminals", InputKind::Choice, "60|75|auto", "auto",
+     setChoice<&CircuitInputs::insulationFamily, kFamilies>},
+    {{{"terminals", "--terminals", InputKind::Choice, keysOf<kTerminals>(), "auto",
        "Terminal temperature rating, °C; auto follows 110.14(C)(1)"},
       false,
       kInstallation,
       "&Terminal rating:",
       "",
-      kTerminals},
-     setTerminals},
+      kTerminalTexts},
+     setChoice<&CircuitInputs::terminals, kTerminals>},
     {{{"ambient", "--ambient", InputKind::Number, "", "30", "Ambient temperature, °C"},
       false,
       kInstallation,
       "&Ambient temperature:",
       "°C"},
      setNumber<&CircuitInputs::ambient>},
-    {{{"ambient_method", "--ambient-method", InputKind::Choice, "table|equation", "table",
+    {{{"ambient_method", "--ambient-method", InputKind::Choice, keysOf<kAmbientMethods>(), "table",
        "Ambient correction by the 30 °C table or by the equation of 310.15(B)"},
       false,
       kInstallation,
       "Ambient co&rrection:",
       "",
-      kAmbientMethods},
-     setAmbientMethod},
+      kAmbientMethodTexts},
+     setChoice<&CircuitInputs::ambientMethod, kAmbientMethods>},
     {{{"conductors", "--conductors", InputKind::Number, "", "3",
        "Current-carrying conductors in the raceway"},
       false,
@@ -236,14 +205,14 @@ const std::array<CircuitField, 24> kCircuitFields = {{
       kRow,
       999},
      setWhole<&CircuitInputs::conductors>},
-    {{{keys::kRaceway, "--raceway", InputKind::Choice, "pvc|aluminium|steel", "pvc",
+    {{{keys::kRaceway, "--raceway", InputKind::Choice, keysOf<kRaceways>(), "pvc",
        "Raceway material"},
       false,
       kInstallation,
       "Race&way:",
       "",
-      kRaceways},
-     setRaceway},
+      kRacewayTexts},
+     setMetal<&CircuitInputs::raceway, kRaceways>},
     {{{"pf", "--pf", InputKind::Number, "", "0.85", "Power factor"},
       false,
       kInstallation,

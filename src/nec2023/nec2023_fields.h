@@ -44,8 +44,4 @@ inline std::string circuitRowText(const CircuitRow& row, const CircuitAnswer& an
     return checkRowText(row, row.value(answer));
 }
 
-inline std::string circuitNumberText(double value, int decimals) {
-    return checkNumberText(value, decimals);
-}
-
 }  // namespace ferrovolt

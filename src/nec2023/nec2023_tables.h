@@ -9,30 +9,16 @@
 #include <array>
 #include <string_view>
 
+#include "code_base/awg_kcmil.h"
+#include "code_base/citation.h"
+
 namespace ferrovolt::nec2023 {
 
 inline constexpr std::string_view kEdition = "NEC 2023";
 
 // The conductor sizes of Table 310.16, smallest first, with their area in circular mils from
-// Chapter 9 Table 8 (read from sfasoft.com/look/35 "Conductor Properties", checked against
-// voltdropcalc.com/nec-chapter-9-table-8). Every index below is an index into this list.
-struct ConductorSize {
-    std::string_view label;  // "3 AWG", "2/0 AWG", "350 kcmil"
-    double cmil;
-};
-
-inline constexpr std::array<ConductorSize, 28> kSizes = {{
-    {"14 AWG", 4110},        {"12 AWG", 6530},        {"10 AWG", 10380},
-    {"8 AWG", 16510},        {"6 AWG", 26240},        {"4 AWG", 41740},
-    {"3 AWG", 52620},        {"2 AWG", 66360},        {"1 AWG", 83690},
-    {"1/0 AWG", 105600},     {"2/0 AWG", 133100},     {"3/0 AWG", 167800},
-    {"4/0 AWG", 211600},     {"250 kcmil", 250000},   {"300 kcmil", 300000},
-    {"350 kcmil", 350000},   {"400 kcmil", 400000},   {"500 kcmil", 500000},
-    {"600 kcmil", 600000},   {"700 kcmil", 700000},   {"750 kcmil", 750000},
-    {"800 kcmil", 800000},   {"900 kcmil", 900000},   {"1000 kcmil", 1000000},
-    {"1250 kcmil", 1250000}, {"1500 kcmil", 1500000}, {"1750 kcmil", 1750000},
-    {"2000 kcmil", 2000000},
-}};
+// Chapter 9 Table 8 (the trade ladder's). Every index below is an index into this list.
+inline constexpr auto kSizes = awgSizesFrom<28>("14 AWG");
 
 // Table 8 gives the areas to four significant figures, so a ratio of two of them is good to
 // about 5 parts in 10,000: an area raised in proportion (250.122(B)) that exceeds a size by no
@@ -58,36 +44,41 @@ struct AmpacityRow {
     std::array<int, 3> aluminium;  // 60, 75, 90 °C; 0 where the code gives none
 };
 
-inline constexpr std::array<AmpacityRow, 28> kTable310_16 = {{
-    {{15, 20, 25}, {0, 0, 0}},           // 14 AWG
-    {{20, 25, 30}, {15, 20, 25}},        // 12 AWG
-    {{30, 35, 40}, {25, 30, 35}},        // 10 AWG
-    {{40, 50, 55}, {35, 40, 45}},        // 8 AWG
-    {{55, 65, 75}, {40, 50, 55}},        // 6 AWG
-    {{70, 85, 95}, {55, 65, 75}},        // 4 AWG
-    {{85, 100, 115}, {65, 75, 85}},      // 3 AWG
-    {{95, 115, 130}, {75, 90, 100}},     // 2 AWG
-    {{110, 130, 145}, {85, 100, 115}},   // 1 AWG
-    {{125, 150, 170}, {100, 120, 135}},  // 1/0
-    {{145, 175, 195}, {115, 135, 150}},  // 2/0
-    {{165, 200, 225}, {130, 155, 175}},  // 3/0
-    {{195, 230, 260}, {150, 180, 205}},  // 4/0
-    {{215, 255, 290}, {170, 205, 230}},  // 250
-    {{240, 285, 320}, {195, 230, 260}},  // 300
-    {{260, 310, 350}, {210, 250, 280}},  // 350
-    {{280, 335, 380}, {225, 270, 305}},  // 400
-    {{320, 380, 430}, {260, 310, 350}},  // 500
-    {{350, 420, 475}, {285, 340, 385}},  // 600
-    {{385, 460, 520}, {315, 375, 425}},  // 700
-    {{400, 475, 535}, {320, 385, 435}},  // 750
-    {{410, 490, 555}, {330, 395, 445}},  // 800
-    {{435, 520, 585}, {355, 425, 480}},  // 900
-    {{455, 545, 615}, {375, 445, 500}},  // 1000
-    {{495, 590, 665}, {405, 485, 545}},  // 1250
-    {{525, 625, 705}, {435, 520, 585}},  // 1500
-    {{545, 650, 735}, {455, 545, 615}},  // 1750
-    {{555, 665, 750}, {470, 560, 630}},  // 2000
-}};
+inline constexpr CodeTable<AmpacityRow, 28> kTable310_16 = {
+    {kEdition, "Table 310.16"},
+    {{
+        {{15, 20, 25}, {0, 0, 0}},           // 14 AWG
+        {{20, 25, 30}, {15, 20, 25}},        // 12 AWG
+        {{30, 35, 40}, {25, 30, 35}},        // 10 AWG
+        {{40, 50, 55}, {35, 40, 45}},        // 8 AWG
+        {{55, 65, 75}, {40, 50, 55}},        // 6 AWG
+        {{70, 85, 95}, {55, 65, 75}},        // 4 AWG
+        {{85, 100, 115}, {65, 75, 85}},      // 3 AWG
+        {{95, 115, 130}, {75, 90, 100}},     // 2 AWG
+        {{110, 130, 145}, {85, 100, 115}},   // 1 AWG
+        {{125, 150, 170}, {100, 120, 135}},  // 1/0
+        {{145, 175, 195}, {115, 135, 150}},  // 2/0
+        {{165, 200, 225}, {130, 155, 175}},  // 3/0
+        {{195, 230, 260}, {150, 180, 205}},  // 4/0
+        {{215, 255, 290}, {170, 205, 230}},  // 250
+        {{240, 285, 320}, {195, 230, 260}},  // 300
+        {{260, 310, 350}, {210, 250, 280}},  // 350
+        {{280, 335, 380}, {225, 270, 305}},  // 400
+        {{320, 380, 430}, {260, 310, 350}},  // 500
+        {{350, 420, 475}, {285, 340, 385}},  // 600
+        {{385, 460, 520}, {315, 375, 425}},  // 700
+        {{400, 475, 535}, {320, 385, 435}},  // 750
+        {{410, 490, 555}, {330, 395, 445}},  // 800
+        {{435, 520, 585}, {355, 425, 480}},  // 900
+        {{455, 545, 615}, {375, 445, 500}},  // 1000
+        {{495, 590, 665}, {405, 485, 545}},  // 1250
+        {{525, 625, 705}, {435, 520, 585}},  // 1500
+        {{545, 650, 735}, {455, 545, 615}},  // 1750
+        {{555, 665, 750}, {470, 560, 630}},  // 2000
+    }},
+    {"intrysys.com/tools/electrical/wire-ampacity-chart",
+     "NEC 2014 on scribd (document 602627451)"},
+};
 
 // Table 310.15(B)(1)(1): ambient correction for tables based on 30 °C, by insulation column
 // (numbered Table 310.15(B)(1) before 2023, when the 40 °C-based table beside it became
@@ -105,24 +96,29 @@ struct AmbientRow {
     std::array<double, 3> factor;  // 60, 75, 90 °C; 0 where the column has ended
 };
 
-inline constexpr std::array<AmbientRow, 16> kTable310_15B1 = {{
-    {10, {1.29, 1.20, 1.15}},
-    {15, {1.22, 1.15, 1.12}},
-    {20, {1.15, 1.11, 1.08}},
-    {25, {1.08, 1.05, 1.04}},
-    {30, {1.00, 1.00, 1.00}},
-    {35, {0.91, 0.94, 0.96}},
-    {40, {0.82, 0.88, 0.91}},
-    {45, {0.71, 0.82, 0.87}},
-    {50, {0.58, 0.75, 0.82}},
-    {55, {0.41, 0.67, 0.76}},
-    {60, {0, 0.58, 0.71}},
-    {65, {0, 0.47, 0.65}},
-    {70, {0, 0.33, 0.58}},
-    {75, {0, 0, 0.50}},
-    {80, {0, 0, 0.41}},
-    {85, {0, 0, 0.29}},
-}};
+inline constexpr CodeTable<AmbientRow, 16> kTable310_15B1 = {
+    {kEdition, "Table 310.15(B)(1)(1)"},
+    {{
+        {10, {1.29, 1.20, 1.15}},
+        {15, {1.22, 1.15, 1.12}},
+        {20, {1.15, 1.11, 1.08}},
+        {25, {1.08, 1.05, 1.04}},
+        {30, {1.00, 1.00, 1.00}},
+        {35, {0.91, 0.94, 0.96}},
+        {40, {0.82, 0.88, 0.91}},
+        {45, {0.71, 0.82, 0.87}},
+        {50, {0.58, 0.75, 0.82}},
+        {55, {0.41, 0.67, 0.76}},
+        {60, {0, 0.58, 0.71}},
+        {65, {0, 0.47, 0.65}},
+        {70, {0, 0.33, 0.58}},
+        {75, {0, 0, 0.50}},
+        {80, {0, 0, 0.41}},
+        {85, {0, 0, 0.29}},
+    }},
+    {"up.codes, IRC Table E3705.2 [310.15(B)(1)]",
+     "the equation of 310.15(B), and worked examples' cells"},
+};
 
 // Table 310.15(C)(1): adjustment for more than three current-carrying conductors in a
 // raceway or cable, applied after the ambient correction. Read from tradehub.tools
@@ -133,15 +129,20 @@ struct AdjustmentRow {
     double factor;
 };
 
-inline constexpr std::array<AdjustmentRow, 7> kTable310_15C1 = {{
-    {3, 1.00},
-    {6, 0.80},
-    {9, 0.70},
-    {20, 0.50},
-    {30, 0.45},
-    {40, 0.40},
-    {2147483647, 0.35},  // 41 and above
-}};
+inline constexpr CodeTable<AdjustmentRow, 7> kTable310_15C1 = {
+    {kEdition, "Table 310.15(C)(1)"},
+    {{
+        {3, 1.00},
+        {6, 0.80},
+        {9, 0.70},
+        {20, 0.50},
+        {30, 0.45},
+        {40, 0.40},
+        {2147483647, 0.35},  // 41 and above
+    }},
+    {"tradehub.tools nec-310-15-c-1-ampacity-adjustment",
+     "buildmyowncabin.com, NEC 2014 Table 310.15(B)(3)(a)"},
+};
 
 // Chapter 9 Table 9: AC resistance and reactance, 600 V cables, three-phase, 60 Hz, 75 °C,
 // three single conductors in conduit, ohms to neutral per 1000 ft. The table has no rows for
@@ -157,29 +158,33 @@ struct Table9Row {
     std::array<double, 3> rAluminum;  // PVC, aluminium, steel raceway; 0 for 14 AWG
 };
 
-inline constexpr std::array<Table9Row, 21> kChapter9Table9 = {{
-    {0, 0.058, 0.073, {3.1, 3.1, 3.1}, {0, 0, 0}},
-    {1, 0.054, 0.068, {2.0, 2.0, 2.0}, {3.2, 3.2, 3.2}},
-    {2, 0.050, 0.063, {1.2, 1.2, 1.2}, {2.0, 2.0, 2.0}},
-    {3, 0.052, 0.065, {0.78, 0.78, 0.78}, {1.3, 1.3, 1.3}},
-    {4, 0.051, 0.064, {0.49, 0.49, 0.49}, {0.81, 0.81, 0.81}},
-    {5, 0.048, 0.060, {0.31, 0.31, 0.31}, {0.51, 0.51, 0.51}},
-    {6, 0.047, 0.059, {0.25, 0.25, 0.25}, {0.40, 0.41, 0.40}},
-    {7, 0.045, 0.057, {0.19, 0.20, 0.20}, {0.32, 0.32, 0.32}},
-    {8, 0.046, 0.057, {0.15, 0.16, 0.16}, {0.25, 0.26, 0.25}},
-    {9, 0.044, 0.055, {0.12, 0.13, 0.12}, {0.20, 0.21, 0.20}},
-    {10, 0.043, 0.054, {0.10, 0.10, 0.10}, {0.16, 0.16, 0.16}},
-    {11, 0.042, 0.052, {0.077, 0.082, 0.079}, {0.13, 0.13, 0.13}},
-    {12, 0.041, 0.051, {0.062, 0.067, 0.063}, {0.10, 0.11, 0.10}},
-    {13, 0.041, 0.052, {0.052, 0.057, 0.054}, {0.085, 0.090, 0.086}},
-    {14, 0.041, 0.051, {0.044, 0.049, 0.045}, {0.071, 0.076, 0.072}},
-    {15, 0.040, 0.050, {0.038, 0.043, 0.039}, {0.061, 0.066, 0.063}},
-    {16, 0.040, 0.049, {0.033, 0.038, 0.035}, {0.054, 0.059, 0.055}},
-    {17, 0.039, 0.048, {0.027, 0.032, 0.029}, {0.043, 0.048, 0.045}},
-    {18, 0.039, 0.048, {0.023, 0.028, 0.025}, {0.036, 0.041, 0.038}},
-    {20, 0.038, 0.048, {0.019, 0.024, 0.021}, {0.029, 0.034, 0.031}},
-    {23, 0.037, 0.046, {0.015, 0.019, 0.018}, {0.023, 0.027, 0.025}},
-}};
+inline constexpr CodeTable<Table9Row, 21> kChapter9Table9 = {
+    {kEdition, "Chapter 9 Table 9"},
+    {{
+        {0, 0.058, 0.073, {3.1, 3.1, 3.1}, {0, 0, 0}},
+        {1, 0.054, 0.068, {2.0, 2.0, 2.0}, {3.2, 3.2, 3.2}},
+        {2, 0.050, 0.063, {1.2, 1.2, 1.2}, {2.0, 2.0, 2.0}},
+        {3, 0.052, 0.065, {0.78, 0.78, 0.78}, {1.3, 1.3, 1.3}},
+        {4, 0.051, 0.064, {0.49, 0.49, 0.49}, {0.81, 0.81, 0.81}},
+        {5, 0.048, 0.060, {0.31, 0.31, 0.31}, {0.51, 0.51, 0.51}},
+        {6, 0.047, 0.059, {0.25, 0.25, 0.25}, {0.40, 0.41, 0.40}},
+        {7, 0.045, 0.057, {0.19, 0.20, 0.20}, {0.32, 0.32, 0.32}},
+        {8, 0.046, 0.057, {0.15, 0.16, 0.16}, {0.25, 0.26, 0.25}},
+        {9, 0.044, 0.055, {0.12, 0.13, 0.12}, {0.20, 0.21, 0.20}},
+        {10, 0.043, 0.054, {0.10, 0.10, 0.10}, {0.16, 0.16, 0.16}},
+        {11, 0.042, 0.052, {0.077, 0.082, 0.079}, {0.13, 0.13, 0.13}},
+        {12, 0.041, 0.051, {0.062, 0.067, 0.063}, {0.10, 0.11, 0.10}},
+        {13, 0.041, 0.052, {0.052, 0.057, 0.054}, {0.085, 0.090, 0.086}},
+        {14, 0.041, 0.051, {0.044, 0.049, 0.045}, {0.071, 0.076, 0.072}},
+        {15, 0.040, 0.050, {0.038, 0.043, 0.039}, {0.061, 0.066, 0.063}},
+        {16, 0.040, 0.049, {0.033, 0.038, 0.035}, {0.054, 0.059, 0.055}},
+        {17, 0.039, 0.048, {0.027, 0.032, 0.029}, {0.043, 0.048, 0.045}},
+        {18, 0.039, 0.048, {0.023, 0.028, 0.025}, {0.036, 0.041, 0.038}},
+        {20, 0.038, 0.048, {0.019, 0.024, 0.021}, {0.029, 0.034, 0.031}},
+        {23, 0.037, 0.046, {0.015, 0.019, 0.018}, {0.023, 0.027, 0.025}},
+    }},
+    {"studylib.net/doc/18564968", "sfasoft.com/look/29"},
+};
 
 // 240.4(D): the largest overcurrent device for the small conductors, copper and aluminium
 // (0: no limit given). Read from alanwire.com/resources/allowable-ampacities (Cu and Al);
@@ -189,11 +194,15 @@ struct SmallConductorRow {
     int copper, aluminium;
 };
 
-inline constexpr std::array<SmallConductorRow, 3> kSection240_4D = {{
-    {0, 15, 0},
-    {1, 20, 15},
-    {2, 30, 25},
-}};
+inline constexpr CodeTable<SmallConductorRow, 3> kSection240_4D = {
+    {kEdition, "240.4(D)"},
+    {{
+        {0, 15, 0},
+        {1, 20, 15},
+        {2, 30, 25},
+    }},
+    {"alanwire.com/resources/allowable-ampacities", "encorewire.com wire_size_table"},
+};
 
 // Table 240.6(A): the standard ampere ratings of fuses and inverse-time circuit breakers.
 // Read from callout.app/codes/nec-2023-240-6 (15 to 6000 A, with 10 A among the fuse
@@ -201,10 +210,14 @@ inline constexpr std::array<SmallConductorRow, 3> kSection240_4D = {{
 // and ecmweb.com code-qa-fuse-and-breaker-ratings. expertce.com's NEC 2023 lesson says the
 // 2023 table adds 10 A for breakers too, so 10 A is taken as standard; the other fuse-only
 // ratings (1, 3, 6 and 601 A) are not ratings a circuit here would be given.
-inline constexpr std::array<int, 38> kTable240_6A = {
-    10,  15,  20,  25,   30,   35,   40,   45,   50,   60,   70,   80,   90,
-    100, 110, 125, 150,  175,  200,  225,  250,  300,  350,  400,  450,  500,
-    600, 700, 800, 1000, 1200, 1600, 2000, 2500, 3000, 4000, 5000, 6000,
+inline constexpr CodeTable<int, 38> kTable240_6A = {
+    {kEdition, "Table 240.6(A)"},
+    {
+        10,  15,  20,  25,   30,   35,   40,   45,   50,   60,   70,   80,   90,
+        100, 110, 125, 150,  175,  200,  225,  250,  300,  350,  400,  450,  500,
+        600, 700, 800, 1000, 1200, 1600, 2000, 2500, 3000, 4000, 5000, 6000,
+    },
+    {"callout.app/codes/nec-2023-240-6", "builders.theknowledgegardens.com nec-article-240"},
 };
 
 // 240.4(B) lets a device up to this rating protect a conductor whose ampacity falls between
@@ -244,27 +257,32 @@ struct EgcRow {
     int copper, aluminium;
 };
 
-inline constexpr std::array<EgcRow, 19> kTable250_122 = {{
-    {15, 0, 1},      // 14 / 12 AWG
-    {20, 1, 2},      // 12 / 10 AWG
-    {60, 2, 3},      // 10 / 8 AWG
-    {100, 3, 4},     // 8 / 6 AWG
-    {200, 4, 5},     // 6 / 4 AWG
-    {300, 5, 7},     // 4 / 2 AWG
-    {400, 6, 8},     // 3 / 1 AWG
-    {500, 7, 9},     // 2 / 1/0 AWG
-    {600, 8, 10},    // 1 / 2/0 AWG
-    {800, 9, 11},    // 1/0 / 3/0 AWG
-    {1000, 10, 12},  // 2/0 / 4/0 AWG
-    {1200, 11, 13},  // 3/0 AWG / 250 kcmil
-    {1600, 12, 15},  // 4/0 AWG / 350 kcmil
-    {2000, 13, 16},  // 250 / 400 kcmil
-    {2500, 15, 18},  // 350 / 600 kcmil
-    {3000, 16, 18},  // 400 / 600 kcmil
-    {4000, 17, -1},  // 500 kcmil / (750 or 800 kcmil)
-    {5000, 19, -1},  // 700 kcmil / (1200 or 1250 kcmil)
-    {6000, 21, -1},  // 800 kcmil / (1200 or 1250 kcmil)
-}};
+inline constexpr CodeTable<EgcRow, 19> kTable250_122 = {
+    {kEdition, "Table 250.122"},
+    {{
+        {15, 0, 1},      // 14 / 12 AWG
+        {20, 1, 2},      // 12 / 10 AWG
+        {60, 2, 3},      // 10 / 8 AWG
+        {100, 3, 4},     // 8 / 6 AWG
+        {200, 4, 5},     // 6 / 4 AWG
+        {300, 5, 7},     // 4 / 2 AWG
+        {400, 6, 8},     // 3 / 1 AWG
+        {500, 7, 9},     // 2 / 1/0 AWG
+        {600, 8, 10},    // 1 / 2/0 AWG
+        {800, 9, 11},    // 1/0 / 3/0 AWG
+        {1000, 10, 12},  // 2/0 / 4/0 AWG
+        {1200, 11, 13},  // 3/0 AWG / 250 kcmil
+        {1600, 12, 15},  // 4/0 AWG / 350 kcmil
+        {2000, 13, 16},  // 250 / 400 kcmil
+        {2500, 15, 18},  // 350 / 600 kcmil
+        {3000, 16, 18},  // 400 / 600 kcmil
+        {4000, 17, -1},  // 500 kcmil / (750 or 800 kcmil)
+        {5000, 19, -1},  // 700 kcmil / (1200 or 1250 kcmil)
+        {6000, 21, -1},  // 800 kcmil / (1200 or 1250 kcmil)
+    }},
+    {"brunsengineering.com/nec-table-250-122",
+     "intrysys.com ground-wire-size-chart (copper), scribd document 768710860 (aluminium)"},
+};
 
 // The clauses the check and its trail cite, in the 2023 numbering. 210.19(A)(1)(a)/(b),
 // 215.2(A)(1)(a)/(b), 210.20(A) and 215.3 as two NEC 2023 sizing tools cite them (a feeder
@@ -274,26 +292,20 @@ inline constexpr std::array<EgcRow, 19> kTable250_122 = {{
 // it; 110.14(C)(1)(a), (b) from the 2023 text as zanemeyers' NFPA 70 notes reproduce it;
 // 250.122(A), (B) and (F) as mikeholt.com's 250.122 notes and sparkshift.app's NEC 2023
 // page for 250.122 give them.
-inline constexpr std::string_view kRuleLoad125 = "210.19(A)(1)(a), 215.2(A)(1)(a)";
-inline constexpr std::string_view kRuleAfterFactors = "210.19(A)(1)(b), 215.2(A)(1)(b)";
-inline constexpr std::string_view kRuleNextSizeUp = "240.4(B)";
-inline constexpr std::string_view kRuleAboveLimit = "240.4(C)";
-inline constexpr std::string_view kRuleSmallConductor = "240.4(D)";
-inline constexpr std::string_view kRuleStandardRatings = "Table 240.6(A)";
-inline constexpr std::string_view kRuleTerminals = "110.14(C)(1)";
-inline constexpr std::string_view kRuleParallel = "310.10(G)";
-inline constexpr std::string_view kRuleParallelMinimum = "310.10(G)(1)";
-inline constexpr std::string_view kTableEgc = "Table 250.122";
-inline constexpr std::string_view kRuleEgcCap = "250.122(A)";
-inline constexpr std::string_view kRuleEgcIncrease = "250.122(B)";
-inline constexpr std::string_view kRuleEgcParallel = "250.122(F)";
-inline constexpr std::string_view kTableAmbient = "Table 310.15(B)(1)(1)";
-inline constexpr std::string_view kRuleAmbientEquation = "310.15(B), equation";
-inline constexpr std::string_view kTableAdjustment = "Table 310.15(C)(1)";
-inline constexpr std::string_view kTableAmpacity = "Table 310.16";
-inline constexpr std::string_view kTableDrop = "Chapter 9 Table 9";
+inline constexpr Citation kRuleLoad125 = {kEdition, "210.19(A)(1)(a), 215.2(A)(1)(a)"};
+inline constexpr Citation kRuleAfterFactors = {kEdition, "210.19(A)(1)(b), 215.2(A)(1)(b)"};
+inline constexpr Citation kRuleNextSizeUp = {kEdition, "240.4(B)"};
+inline constexpr Citation kRuleAboveLimit = {kEdition, "240.4(C)"};
+inline constexpr Citation kRuleTerminals = {kEdition, "110.14(C)(1)"};
+inline constexpr Citation kRuleParallel = {kEdition, "310.10(G)"};
+inline constexpr Citation kRuleParallelMinimum = {kEdition, "310.10(G)(1)"};
+inline constexpr Citation kRuleDeviceCarriesLoad = {kEdition, "210.20(A) and 215.3"};
+inline constexpr Citation kRuleEgcCap = {kEdition, "250.122(A)"};
+inline constexpr Citation kRuleEgcIncrease = {kEdition, "250.122(B)"};
+inline constexpr Citation kRuleEgcParallel = {kEdition, "250.122(F)"};
+inline constexpr Citation kRuleAmbientEquation = {kEdition, "310.15(B), equation"};
 // Voltage drop is a recommendation of informational notes, not a requirement (90.5(C)).
-inline constexpr std::string_view kDropNotes = "210.19(A) and 215.2(A) informational notes";
+inline constexpr Citation kDropNotes = {kEdition, "210.19(A) and 215.2(A) informational notes"};
 // Conductors above 2000 V are sized by Article 311; Table 310.16 ends at 2000 V.
 inline constexpr double kMaxVolts = 2000;
 

@@ -40,16 +40,18 @@ struct Text {
         appendRoundedNumber(text, number.value, number.decimals);
         return *this;
     }
+    Text& operator<<(const Citation& cite) {  // "NEC 2023 240.4(B)"
+        ((text += cite.document) += ' ') += cite.item;
+        return *this;
+    }
     std::string text;
 };
 
 constexpr std::string_view kInput = "input";
 
 // A clause of the code as the trail cites it, the edition first: "NEC 2023 310.10(G)".
-std::string cited(std::string_view clause, std::string_view more = {}) {
-    std::string text(nec2023::kEdition);
-    ((text += ' ') += clause) += more;
-    return text;
+std::string cited(const Citation& cite, std::string_view more = {}) {
+    return citationText(cite) += more;
 }
 
 class TrailText {
@@ -79,7 +81,7 @@ private:
     void shortCircuit();
     void answer();
     void groundingConductor();
-    void citation(std::string_view clause);  // the edition and a clause, into the source
+    void citation(const Citation& cite);  // the edition and a clause, into the source
 
     Rounded current() const { return {m_in.current, 3}; }
     Rounded required() const { return {m_c.required, 3}; }
@@ -131,7 +133,7 @@ void TrailText::inputs() {
         if (in.sets > 1) m_value << " per set";
     }
     if (in.continuous) {
-        m_source << nec2023::kEdition << " " << nec2023::kRuleLoad125
+        m_source << nec2023::kRuleLoad125
                  << ": 125 % of a continuous load, before any correction or adjustment";
         putWithSource("Required ampacity");
     } else {
@@ -141,16 +143,16 @@ void TrailText::inputs() {
     if (in.ambientMethod == AmbientMethod::Equation) {
         m_value << "√((" << in.insulation << " − " << Rounded{in.ambient, 2} << ") / ("
                 << in.insulation << " − 30)) = " << Rounded{m_a.ambientFactor, 4};
-        m_source << nec2023::kEdition << " " << nec2023::kRuleAmbientEquation;
+        m_source << nec2023::kRuleAmbientEquation;
     } else {
         m_value << Rounded{m_a.ambientFactor, 2} << " at " << Rounded{in.ambient, 2} << " °C, "
                 << in.insulation << " °C column";
-        m_source << nec2023::kEdition << " " << nec2023::kTableAmbient;
+        m_source << nec2023::kTable310_15B1.cite;
     }
     putWithSource("Ambient correction");
     m_value << Rounded{m_a.adjustmentFactor, 2} << " for " << in.conductors
             << " current-carrying conductors";
-    m_source << nec2023::kEdition << " " << nec2023::kTableAdjustment;
+    m_source << nec2023::kTable310_15C1.cite;
     putWithSource("Adjustment");
     device();
 }
@@ -161,25 +163,23 @@ void TrailText::device() {
     if (a.deviceGiven) {
         m_value << " as given, " << (a.deviceStandard ? "a" : "not a") << " standard rating";
         if (!a.deviceStandard) m_value << " (allowed; the next standard rating is not assumed)";
-        m_source << "input, NEC 2023 " << nec2023::kRuleStandardRatings;
+        m_source << "input, " << nec2023::kTable240_6A.cite;
     } else {
         m_value << ", the next standard rating at or above " << Rounded{m_c.circuitAmps, 3} << " A";
-        m_source << nec2023::kEdition << " " << nec2023::kRuleStandardRatings
-                 << ", 210.20(A), 215.3";
+        m_source << nec2023::kTable240_6A.cite << ", 210.20(A), 215.3";
     }
     putWithSource("Overcurrent device");
     switch (m_in.terminals) {
         case TerminalRating::C60:
         case TerminalRating::C75:
             m_value << (m_in.terminals == TerminalRating::C60 ? "60 °C" : "75 °C");
-            m_source << "input, NEC 2023 " << nec2023::kRuleTerminals;
+            m_source << "input, " << nec2023::kRuleTerminals;
             break;
         case TerminalRating::Auto:
             m_value << (a.terminalRating == 60 ? "60 °C: a circuit of 100 A or less"
                                                : "75 °C: a circuit over 100 A")
                     << ", rated by its " << Rounded{a.device, 3} << " A device";
-            m_source << nec2023::kEdition << " " << nec2023::kRuleTerminals
-                     << (a.terminalRating == 60 ? "(a)" : "(b)");
+            m_source << nec2023::kRuleTerminals << (a.terminalRating == 60 ? "(a)" : "(b)");
             break;
     }
     putWithSource("Terminal rating");
@@ -195,7 +195,7 @@ void TrailText::ampacity() {
     m_value << nec2023::label(a.byLoad125) << ": " << degreesOf(aCol) << " °C column "
             << nec2023::tableAmpacity(m_in.material, a.byLoad125, aCol) << " A ≥ " << required()
             << " A";
-    m_source << nec2023::kEdition << " " << nec2023::kRuleLoad125 << ", " << nec2023::kTableAmpacity
+    m_source << nec2023::kRuleLoad125 << ", " << nec2023::kTable310_16.cite.item
              << ", the lower of the insulation's and the terminals' column";
     putWithSource("By the load before factors (a)");
 
@@ -207,12 +207,12 @@ void TrailText::ampacity() {
             << Rounded{m_c.corrected(a.byAfterFactors, a.ambientFactor, a.adjustmentFactor), 3}
             << " A ≥ " << Rounded{needs, 3} << " A";
     if (m_in.conservative125) {
-        m_source << "combined 125 % and factors, by choice (stricter than NEC 2023 "
-                 << nec2023::kRuleAfterFactors << "); " << nec2023::kTableAmpacity << ", "
+        m_source << "combined 125 % and factors, by choice (stricter than "
+                 << nec2023::kRuleAfterFactors << "); " << nec2023::kTable310_16.cite.item << ", "
                  << m_in.insulation << " °C column";
     } else {
-        m_source << nec2023::kEdition << " " << nec2023::kRuleAfterFactors << ", "
-                 << nec2023::kTableAmpacity << ", " << m_in.insulation << " °C column";
+        m_source << nec2023::kRuleAfterFactors << ", " << nec2023::kTable310_16.cite.item << ", "
+                 << m_in.insulation << " °C column";
     }
     putWithSource("By the load after factors (b)");
 
@@ -230,11 +230,11 @@ void TrailText::ampacity() {
         const int next = nec2023::standardRatingAtOrAbove(total);
         if (total + 1e-9 < a.device) m_value << ", next standard rating " << next << " A";
         m_value << " ≥ " << Rounded{a.device, 3} << " A device";
-        m_source << nec2023::kEdition << " " << nec2023::kRuleNextSizeUp
+        m_source << nec2023::kRuleNextSizeUp
                  << ": up to 800 A, the next standard rating above the ampacity may protect it";
     } else {
         m_value << " ≥ " << Rounded{a.device, 3} << " A device";
-        m_source << nec2023::kEdition << " " << nec2023::kRuleAboveLimit
+        m_source << nec2023::kRuleAboveLimit
                  << ": above 800 A, the ampacity must reach the device's rating";
     }
     putWithSource("By protection");
@@ -243,27 +243,26 @@ void TrailText::ampacity() {
     switch (a.ampacityRule) {
         case AmpacityRule::Load125:
             m_value << "the load before factors (a)";
-            m_source << nec2023::kEdition << " " << nec2023::kRuleLoad125;
+            m_source << nec2023::kRuleLoad125;
             break;
         case AmpacityRule::AfterFactors:
             m_value << "the load after factors (b)";
-            m_source << nec2023::kEdition << " " << nec2023::kRuleAfterFactors;
+            m_source << nec2023::kRuleAfterFactors;
             break;
         case AmpacityRule::Combined125:
             m_value << "125 % after factors, the combined rule chosen";
-            m_source << "stricter than NEC 2023 " << nec2023::kRuleAfterFactors;
+            m_source << "stricter than " << nec2023::kRuleAfterFactors;
             break;
         case AmpacityRule::Protection:
             m_value << "the protection of the conductor";
-            m_source << nec2023::kEdition << " "
-                     << (m_c.nextSizeUpAllowed() ? nec2023::kRuleNextSizeUp
+            m_source << (m_c.nextSizeUpAllowed() ? nec2023::kRuleNextSizeUp
                                                  : nec2023::kRuleAboveLimit);
             break;
         case AmpacityRule::Parallel:
             m_value << "the smallest size allowed in parallel (the load alone needs "
                     << nec2023::label(std::max({a.byLoad125, a.byAfterFactors, a.byProtection}))
                     << " per set)";
-            m_source << nec2023::kEdition << " " << nec2023::kRuleParallelMinimum
+            m_source << nec2023::kRuleParallelMinimum
                      << ": conductors in parallel are 1/0 AWG or larger";
             break;
     }
@@ -285,11 +284,10 @@ void TrailText::voltageDrop() {
     if (in.sets > 1) m_value << " / " << in.sets;
     m_value << " = " << Rounded{d.volts, 3} << " V = " << Rounded{d.volts * 100 / in.volts, 3}
             << (none ? " % > " : " % ≤ ") << in.maxDropPercent << " %";
-    m_source << nec2023::kEdition << " " << nec2023::kTableDrop << ", "
-             << nec2023::materialName(in.material) << " in " << nec2023::racewayName(in.raceway)
-             << " raceway: R " << Rounded{d.r, 4} << ", X " << Rounded{d.x, 4}
-             << " Ω/1000 ft; the limit is a recommendation of the NEC 2023 " << nec2023::kDropNotes
-             << ", not a requirement";
+    m_source << nec2023::kChapter9Table9.cite << ", " << nec2023::materialName(in.material)
+             << " in " << nec2023::racewayName(in.raceway) << " raceway: R " << Rounded{d.r, 4}
+             << ", X " << Rounded{d.x, 4} << " Ω/1000 ft; the limit is a recommendation of the "
+             << nec2023::kDropNotes << ", not a requirement";
     putWithSource("By voltage drop");
 }
 
@@ -338,17 +336,18 @@ void TrailText::answer() {
     if (limit != 0)
         m_value << "its device may be up to " << limit << " A ≥ " << Rounded{a.device, 3} << " A";
     else
-        m_value << "240.4(D) limits only 14–10 AWG, none of which may take a "
-                << Rounded{a.device, 3} << " A device";
+        m_value << nec2023::kSection240_4D.cite.item
+                << " limits only 14–10 AWG, none of which may take a " << Rounded{a.device, 3}
+                << " A device";
     put("By small-conductor rule",
-        cited(nec2023::kRuleSmallConductor, ": limits the device on 14–10 AWG"));
+        cited(nec2023::kSection240_4D.cite, ": limits the device on 14–10 AWG"));
 
     const int largest = std::max(
         {a.byAmpacity, a.byVoltageDrop, a.bySmallConductor, a.byShortCircuit.value_or(-1)});
     if (!a.sizeGiven && a.size != largest) {
         m_value << nec2023::label(largest) << " has no row, so " << a.sizeLabel
                 << " is taken (ampacity alone gives " << nec2023::label(a.byAmpacity) << ")";
-        put("Next size in Table 9", cited(nec2023::kTableDrop));
+        put("Next size in Table 9", cited(nec2023::kChapter9Table9.cite));
     }
     if (a.sets > 1) {
         m_value << a.sets << " sets of " << a.sizeLabel
@@ -361,7 +360,7 @@ void TrailText::answer() {
     if (!a.sizeGiven) {
         m_value << ", governed by " << criterionName(a.governedBy);
         if (a.governedBy == Criterion::Ampacity && a.ampacityRule == AmpacityRule::Parallel)
-            m_value << ": the smallest size NEC 2023 " << nec2023::kRuleParallelMinimum
+            m_value << ": the smallest size " << nec2023::kRuleParallelMinimum
                     << " allows in parallel";
         if (a.governedBy == Criterion::VoltageDrop)
             m_value << " (a recommendation, not a requirement)";
@@ -376,36 +375,35 @@ void TrailText::answer() {
         else
             m_value << "; " << nec2023::label(largest) << " is needed";
         if (a.ampacityRule == AmpacityRule::Parallel && a.size < a.byAmpacity)
-            m_value << " (NEC 2023 " << nec2023::kRuleParallelMinimum
-                    << ": 1/0 AWG or larger in parallel)";
+            m_value << " (" << nec2023::kRuleParallelMinimum << ": 1/0 AWG or larger in parallel)";
     }
     put("Answer", "largest of the minimum sizes");
     m_value << Rounded{a.ampacity, 3} << " A with " << a.terminalRating << " °C terminals";
-    put("Allowable ampacity",
-        cited(nec2023::kTableAmpacity, ", " + std::string(nec2023::kTableAmbient) + ", " +
-                                           std::string(nec2023::kTableAdjustment) + ", " +
-                                           std::string(nec2023::kRuleTerminals)));
+    put("Allowable ampacity", cited(nec2023::kTable310_16.cite,
+                                    ", " + std::string(nec2023::kTable310_15B1.cite.item) + ", " +
+                                        std::string(nec2023::kTable310_15C1.cite.item) + ", " +
+                                        std::string(nec2023::kRuleTerminals.item)));
     m_value << Rounded{a.dropVolts, 3} << " V = " << Rounded{a.dropPercent, 3} << " %, ";
     if (a.loadVolts)
         m_value << Rounded{*a.loadVolts, 3} << " V at the load";
     else
         m_value << "the drop reaches the supply: the voltage at the load is Out of range.";
-    put("Voltage drop", cited(nec2023::kTableDrop));
+    put("Voltage drop", cited(nec2023::kChapter9Table9.cite));
     if (a.maxOvercurrentDevice) {
         m_value << *a.maxOvercurrentDevice << " A";
         put("Largest overcurrent device",
-            cited(nec2023::kRuleSmallConductor, ": the limit on this size's device"));
+            cited(nec2023::kSection240_4D.cite, ": the limit on this size's device"));
     }
     groundingConductor();
 }
 
-void TrailText::citation(std::string_view clause) {
-    m_source << nec2023::kEdition << " " << clause;
+void TrailText::citation(const Citation& cite) {
+    m_source << cite;
 }
 
 void TrailText::groundingConductor() {
     const CircuitAnswer& a = m_a;
-    citation(nec2023::kTableEgc);
+    citation(nec2023::kTable250_122.cite);
     if (a.egcByTable < 0) {
         m_value << "no value for a " << Rounded{a.device, 3} << " A device";
         if (m_in.material == Material::Aluminium && a.device <= nec2023::kTable250_122.back().upTo)
@@ -435,7 +433,7 @@ void TrailText::groundingConductor() {
         m_value << " in each set's raceway, not divided among the " << a.sets << " sets";
     if (a.egcCapped) m_value << ", no larger than the circuit conductors";
     citation(nec2023::kRuleEgcCap);
-    if (a.sets > 1) (m_source << ", ") << nec2023::kRuleEgcParallel;
+    if (a.sets > 1) (m_source << ", ") << nec2023::kRuleEgcParallel.item;
     putWithSource("Equipment grounding conductor");
 }
 

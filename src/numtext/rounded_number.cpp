@@ -8,7 +8,8 @@
 
 namespace ferrovolt {
 
-void appendRoundedNumber(std::string& out, double value, int decimals, double limit) {
+void appendRoundedNumber(std::string& out, double value, int decimals) {
+    constexpr double limit = 1e9;
     static constexpr double kScale[] = {1, 10, 100, 1e3, 1e4, 1e5, 1e6};
     if (decimals < 0 || decimals > 6) {
         out += formatRoundedDouble(value, decimals);

@@ -10,12 +10,13 @@
 
 namespace ferrovolt {
 
-// Appends value rounded to `decimals` places, without trailing zeros. Numbers of `limit` or
-// more units of the last place take the general number text. Below 1e9 units, the scaling's
-// rounding and the value's distance from its shortest digits stay under 3e-7 of a unit, so
-// no number the tie guard lets through rounds otherwise than there: the text is the general
-// one's to the character. The trail keeps 1e15.
-void appendRoundedNumber(std::string& out, double value, int decimals, double limit = 1e15);
+// Appends value rounded to `decimals` places, without trailing zeros: the text of
+// formatRoundedDouble to the character. Numbers of 1e9 or more units of the last place take
+// the general number text; below that, the scaling's rounding and the value's distance from
+// its shortest digits stay under 3e-7 of a unit, so no number the tie guard lets through
+// rounds otherwise than there.
+void appendRoundedNumber(std::string& out, double value, int decimals);
+// A rounded number's text, as every check writes its numbers ("2.5", "0.0123").
 std::string roundedNumberText(double value, int decimals);
 
 }  // namespace ferrovolt

@@ -309,7 +309,7 @@ TEST(FillAnswerTest, TheSizeTooNarrowIsPassedOverAndSaidWhy) {
     EXPECT_TRUE(answer.fits);
     EXPECT_EQ(fillTradeText(answer.tradeSize, false), "3/4");
     std::vector<std::string> below;
-    for (const FillTrailStep& step : fillTrail(answer))
+    for (const TrailStep& step : fillTrail(answer))
         if (step.step == "EMT 1/2 (16)") below.push_back(step.value);
     EXPECT_EQ(below, std::vector<std::string>{"too small: the two largest side by side are 0.648 "
                                               "in across, wider than its 0.622 in bore"});

@@ -75,7 +75,7 @@ class WireTable : public ::testing::TestWithParam<FamilyCase> {};
 TEST_P(WireTable, AreasFollowTheDiameter) {
     int previous = -1;
     for (const c9::WireRow& row : GetParam().family->rows) {
-        SCOPED_TRACE(c9::kSizes[static_cast<std::size_t>(row.size)]);
+        SCOPED_TRACE(c9::kSizes[static_cast<std::size_t>(row.size)].label);
         EXPECT_GT(row.size, previous);
         previous = row.size;
         EXPECT_NEAR(circle(row.dia), row.area, GetParam().tolerance);

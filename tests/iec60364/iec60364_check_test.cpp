@@ -262,9 +262,9 @@ TEST(IecCheck, AGivenSizeFailsWhatNoSizeMeets) {
         const IecAnswer& answer = std::get<IecAnswer>(checked);
         EXPECT_FALSE(answer.meetsAll) << c.name;
         EXPECT_TRUE(answer.fails[static_cast<std::size_t>(c.criterion)]) << c.name;
-        const std::vector<IecTrailStep> trail = iecTrail(answer);
+        const std::vector<TrailStep> trail = iecTrail(answer);
         const auto step = std::find_if(trail.begin(), trail.end(),
-                                       [&c](const IecTrailStep& s) { return s.step == c.step; });
+                                       [&c](const TrailStep& s) { return s.step == c.step; });
         ASSERT_NE(step, trail.end()) << c.name;
         EXPECT_EQ(step->value, c.value) << c.name;
     }
@@ -288,15 +288,15 @@ TEST(IecCheck, TrailCitesTheTables) {
     in.clearingTime = 0.1;
     in.use = Use::Lighting;
     const auto answer = std::get<IecAnswer>(checkIecCircuit(in));
-    const std::vector<IecTrailStep> trail = iecTrail(answer);
+    const std::vector<TrailStep> trail = iecTrail(answer);
     std::string sources;
-    for (const IecTrailStep& step : trail) sources += step.source + "\n";
+    for (const TrailStep& step : trail) sources += step.source + "\n";
     for (const Citation& cite :
          {kTableB52_10.cite, kTableB52_14.cite, kTableB52_17.cite, kOverloadRule, kTableG52_1.cite,
           kAnnexGCite, kShortCircuitRule, kTable43A.cite, kTable52_2.cite})
         EXPECT_NE(sources.find(citationText(cite)), std::string::npos) << citationText(cite);
     EXPECT_EQ(trail.back().value, "120 mm² × 2 sets, governed by ampacity");
-    const auto overload = std::find_if(trail.begin(), trail.end(), [](const IecTrailStep& step) {
+    const auto overload = std::find_if(trail.begin(), trail.end(), [](const TrailStep& step) {
         return step.step == "Overload protection";
     });
     ASSERT_NE(overload, trail.end());

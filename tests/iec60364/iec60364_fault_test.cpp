@@ -157,12 +157,12 @@ TEST(IecFaultLoop, SetsTheSizeWhereAmpacityAndDropDoNot) {
     EXPECT_NEAR(*answer.loop->maxLength, 47.487, 1e-3);
     EXPECT_EQ(answer.loop->disconnectionTime, 0.4);
 
-    const std::vector<IecTrailStep> trail = iecTrail(answer);
+    const std::vector<TrailStep> trail = iecTrail(answer);
     const auto step = [&trail](std::string_view name) {
-        for (const IecTrailStep& s : trail)
+        for (const TrailStep& s : trail)
             if (s.step == name) return s;
         ADD_FAILURE() << name;
-        return IecTrailStep{};
+        return TrailStep{};
     };
     EXPECT_EQ(step("Disconnection time").source, "IEC 60364-4-41:2005 Table 41.1");
     EXPECT_EQ(step("Largest loop impedance").value,
@@ -395,9 +395,9 @@ TEST(IecFaultLoop, AnRcdTooWeakForItsLoopDoesNotDisconnect) {
     EXPECT_EQ(answer.loop->reason,
               "Ze = 1000 Ω alone is not below Zs_max = 383.333 Ω: no conductor size disconnects "
               "in time");
-    const std::vector<IecTrailStep> trail = iecTrail(answer);
+    const std::vector<TrailStep> trail = iecTrail(answer);
     const auto has = [&trail](std::string_view step, std::string_view value) {
-        for (const IecTrailStep& s : trail)
+        for (const TrailStep& s : trail)
             if (s.step == step) return s.value == value;
         return false;
     };

@@ -10,6 +10,7 @@
 
 #include "nec2023/nec2023_fields.h"
 #include "numtext/number_text.h"
+#include "numtext/rounded_number.h"
 
 namespace ferrovolt {
 namespace {
@@ -49,13 +50,13 @@ TEST_P(CircuitNumber, ReadsAsTheGeneralNumberText) {
     for (int i = 0; i < 100000; ++i) {
         const double value = GetParam().value(random);
         for (const int decimals : {0, 1, 2, 3, 4, 5, 6}) {
-            ASSERT_EQ(circuitNumberText(value, decimals), formatRoundedDouble(value, decimals))
+            ASSERT_EQ(roundedNumberText(value, decimals), formatRoundedDouble(value, decimals))
                 << std::hexfloat << value << " to " << decimals;
         }
     }
     for (const double value : {0.0, -0.0, 5e-324, std::numeric_limits<double>::infinity(),
                                std::numeric_limits<double>::quiet_NaN(), 1e300, -0.0004})
-        EXPECT_EQ(circuitNumberText(value, 3), formatRoundedDouble(value, 3)) << value;
+        EXPECT_EQ(roundedNumberText(value, 3), formatRoundedDouble(value, 3)) << value;
 }
 
 INSTANTIATE_TEST_SUITE_P(Circuit, CircuitNumber,
