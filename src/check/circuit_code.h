@@ -18,6 +18,7 @@
 #include <variant>
 #include <vector>
 
+#include "check/origin.h"
 #include "describe/description.h"
 
 namespace ferrovolt {
@@ -112,6 +113,14 @@ public:
     // entry's words in place of the key ("Circuit-breaker, IEC 60898-1", not "mcb").
     std::string rowWords(std::size_t row) const;
     virtual void writeTrail(const TrailStepWriter& step) const = 0;
+
+    // The installation tree: what the point the cable leaves gives it (its maximum fault
+    // current for the short-circuit withstand, its loop as Ze, the drop so far against the
+    // limit from the origin), taken at the next check; nothing for a circuit alone.
+    virtual void setOrigin(const std::optional<Origin>& origin) { (void)origin; }
+    // What the last checked answer hands on at the cable's far end; nothing without an origin
+    // or an answer.
+    virtual std::optional<CableEnd> atEnd() const { return std::nullopt; }
 };
 
 // The words of a key among a field's entries; nothing when the field has no such entry.
