@@ -55,7 +55,10 @@ struct CableImpedances {
 // The same quantities at the cable's far end, with the cable's own impedances.
 struct CableEnd {
     Origin end;
-    double dropPercent = 0;   // the cable's own segment
+    double dropPercent = 0;  // the cable's own segment
+    // The limit from the installation's origin the code holds the far end to, %: NEC 2023's
+    // 5 % for feeder and branch, IEC 60364's Table G.52.1 (or the limit given).
+    double dropLimitPercent = 0;
     faults::Impedance phase;  // per phase, maximum's basis
     faults::Impedance loop;   // line and return, minimum's basis
 };

@@ -125,7 +125,9 @@ std::optional<CableEnd> NecCase::atEnd() const {
     cable.phaseMin = cable.returnMax = cable.returnMin = cable.phaseMax;
     cable.pointConstant = faults::conductorConstant(m_answer->sizeLabel, aluminium, steel);
     cable.dropPercent = m_answer->dropPercent;
-    return carryToEnd(*m_origin, cable);
+    CableEnd end = carryToEnd(*m_origin, cable);
+    end.dropLimitPercent = kTotalDropPercent;
+    return end;
 }
 
 std::unique_ptr<CircuitCase> NecCode::newCase() const {

@@ -150,7 +150,7 @@ public:
     }
     std::optional<CheckRefusal> check() override {
         IecInputs inputs = checkedInputs(m_form);
-        if (m_origin) takeOrigin(inputs, *m_origin);
+        if (m_origin) m_limitFromOrigin = takeOrigin(inputs, *m_origin);
         m_result = checkIecCircuit(inputs);
         if (auto* refusal = std::get_if<IecRefusal>(&m_result)) return std::move(*refusal);
         return std::nullopt;
@@ -192,8 +192,10 @@ public:
     std::optional<CableEnd> atEnd() const override;
 
 private:
-    static void takeOrigin(IecInputs& inputs, const Origin& origin);
+    // The drop limit from the installation's origin, as the case's inputs give it.
+    static double takeOrigin(IecInputs& inputs, const Origin& origin);
     std::optional<Origin> m_origin;
+    double m_limitFromOrigin = 0;
 
     const IecAnswer& answer() const { return std::get<IecAnswer>(m_result); }
 
@@ -206,11 +208,10 @@ private:
 // the Ze of the earth-fault check where an earthing system is given; Table G.52.1's limit
 // (or the one given) holds from the origin of the installation, so the cable has what is left
 // of it.
-void IecCase::takeOrigin(IecInputs& inputs, const Origin& origin) {
+double IecCase::takeOrigin(IecInputs& inputs, const Origin& origin) {
     const double maximum = std::max(origin.iscMax, origin.ik1Max);
     if (maximum > 0 && inputs.clearingTime) inputs.faultCurrent = maximum;
     if (origin.iscMin > 0 && inputs.earthing) inputs.ze = origin.loopMin.magnitude();
-    if (origin.dropPercent <= 0) return;
     double limit = 0;
     if (inputs.maxDropPercent) {
         limit = *inputs.maxDropPercent;
@@ -219,10 +220,11 @@ void IecCase::takeOrigin(IecInputs& inputs, const Origin& origin) {
             kTableG52_1.rows[inputs.supply.value_or(Supply::Public) == Supply::Public ? 0 : 1];
         limit = inputs.use.value_or(Use::Other) == Use::Lighting ? row.lighting : row.other;
     }
-    if (limit - origin.dropPercent <= 0) return;
+    if (origin.dropPercent <= 0 || limit - origin.dropPercent <= 0) return limit;
     inputs.maxDropPercent = limit - origin.dropPercent;
     inputs.use.reset();
     inputs.supply.reset();
+    return limit;
 }
 
 // The cable by IEC 60228's R20 for the maximum and R at the end temperature of the short
@@ -237,18 +239,21 @@ std::optional<CableEnd> IecCase::atEnd() const {
         return in.material == Metal::Copper ? row.copperClass2 : row.aluminium;
     };
     const double km = in.length / 1000 / a->sets;
-    const double end = faults::kEndTemperatures[in.insulation == Insulation::Pvc ? 0 : 1].celsius;
+    const double endCelsius =
+        faults::kEndTemperatures[in.insulation == Insulation::Pvc ? 0 : 1].celsius;
     const double x = faults::kCableReactanceOhmPerKm * km;
     CableImpedances cable;
     cable.phases = in.phase == Phase::Three ? 3 : 1;
     cable.volts = in.volts;
     cable.sets = a->sets;
     cable.phaseMax = {r20(a->size) * km, x};
-    cable.phaseMin = {faults::resistanceAtEnd(r20(a->size), end) * km, x};
+    cable.phaseMin = {faults::resistanceAtEnd(r20(a->size), endCelsius) * km, x};
     cable.returnMax = {r20(a->cpc.size) * km, x};
-    cable.returnMin = {faults::resistanceAtEnd(r20(a->cpc.size), end) * km, x};
+    cable.returnMin = {faults::resistanceAtEnd(r20(a->cpc.size), endCelsius) * km, x};
     cable.dropPercent = a->dropPercent;
-    return carryToEnd(*m_origin, cable);
+    CableEnd end = carryToEnd(*m_origin, cable);
+    end.dropLimitPercent = m_limitFromOrigin;
+    return end;
 }
 
 std::unique_ptr<CircuitCase> IecCode::newCase() const {
