@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -350,8 +351,15 @@ std::size_t lineOf(std::string_view text, std::size_t byte) {
     return line;
 }
 
+// A whole number is written as one ("volts": 480), as a person writes it.
+Json number(double value) {
+    if (value == std::floor(value) && std::abs(value) < 1e15)
+        return Json(static_cast<std::int64_t>(value));
+    return Json(value);
+}
+
 void put(Json& json, std::string_view key, const std::optional<double>& value) {
-    if (value) json[std::string(key)] = *value;
+    if (value) json[std::string(key)] = number(*value);
 }
 
 void put(Json& json, std::string_view key, const std::optional<std::string>& value) {
@@ -416,19 +424,19 @@ std::string writeProject(const Project& p) {
     put(supply, "x_r", s.xOverR);
     put(supply, "volts", s.volts);
     put(supply, "phase", s.phase);
-    if (s.source)
-        supply["source"] = {{"mva_max", s.source->mvaMax},
-                            {"mva_min", s.source->mvaMin},
-                            {"r_x", s.source->rOverX ? Json(*s.source->rOverX) : Json()},
-                            {"kv", s.source->kv}};
-    if (s.source && !s.source->rOverX) supply["source"].erase("r_x");
+    if (s.source) {
+        Json json = {{"mva_max", number(s.source->mvaMax)}, {"mva_min", number(s.source->mvaMin)}};
+        put(json, "r_x", s.source->rOverX);
+        json["kv"] = number(s.source->kv);
+        supply["source"] = std::move(json);
+    }
     if (s.transformer) {
         const Transformer& t = *s.transformer;
-        Json json = {{"kva", t.kva}, {"percent_z", t.percentZ}};
+        Json json = {{"kva", number(t.kva)}, {"percent_z", number(t.percentZ)}};
         put(json, "x_r", t.xOverR);
         put(json, "percent_r", t.percentR);
-        if (t.primaryKv > 0) json["primary_kv"] = t.primaryKv;
-        json["secondary_volts"] = t.secondaryVolts;
+        if (t.primaryKv > 0) json["primary_kv"] = number(t.primaryKv);
+        json["secondary_volts"] = number(t.secondaryVolts);
         put(json, "phase", t.phase);
         put(json, "tolerance", t.tolerance);
         supply["transformer"] = std::move(json);
@@ -443,8 +451,8 @@ std::string writeProject(const Project& p) {
     for (const Board& b : p.boards) {
         Json json = {{"id", b.id}, {"fed_from", b.fedFrom}};
         json["cable"] = b.cable ? cableJson(*b.cable) : Json();
-        json["demand_factor"] = b.demandFactor;
-        if (b.breakingCapacityKa) json["breaking_capacity_ka"] = *b.breakingCapacityKa;
+        json["demand_factor"] = number(b.demandFactor);
+        put(json, "breaking_capacity_ka", b.breakingCapacityKa);
         boards.push_back(std::move(json));
     }
     root["boards"] = std::move(boards);

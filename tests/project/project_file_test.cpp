@@ -135,6 +135,17 @@ std::string contents(const std::filesystem::path& path) {
     return text.str();
 }
 
+// The sample projects are read, and are written as the program writes them.
+TEST(ProjectFile, SamplesAreAsSaved) {
+    for (const char* name : {"nec2023-plant.fvproj", "iec60364-office.fvproj"}) {
+        const std::string text = contents(std::filesystem::path(FERROVOLT_EXAMPLES) / name);
+        const auto read = readProject(text);
+        ASSERT_TRUE(std::holds_alternative<Project>(read))
+            << name << ": " << refusalText(std::get<FileRefusal>(read));
+        EXPECT_EQ(writeProject(std::get<Project>(read)), text) << name;
+    }
+}
+
 std::size_t entries(const std::filesystem::path& folder) {
     return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder),
                                                   std::filesystem::directory_iterator()));
