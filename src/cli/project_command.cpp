@@ -63,6 +63,9 @@ void writeText(std::ostream& out, const project::ProjectAnswer& answer, const st
         }
         if (node.reached && !node.refusal) {
             out << "  drop " << formatRoundedDouble(node.at.dropPercent, 2) << " %";
+            if (node.kind == project::NodeKind::Board && node.dropLimitPercent > 0)
+                out << " (left "
+                    << formatRoundedDouble(node.dropLimitPercent - node.at.dropPercent, 2) << " %)";
             out << "  Isc max " << kiloAmps(node.at.iscMax) << "  min " << kiloAmps(node.at.iscMin);
             if (iec)
                 out << "  Zs " << formatRoundedDouble(node.at.loopMin.magnitude(), 4) << " ohm";
@@ -108,6 +111,11 @@ Json nodeJson(const project::NodeAnswer& node, bool iec) {
     json["design_current"] = number(node.designCurrent, 3);
     json["drop_percent"] = number(node.dropPercent, 4);
     json["cumulative_drop_percent"] = number(node.at.dropPercent, 4);
+    if (node.kind == project::NodeKind::Board)
+        json["remaining_drop_percent"] =
+            valued && node.dropLimitPercent > 0
+                ? Json(rounded(node.dropLimitPercent - node.at.dropPercent, 4))
+                : Json();
     json["isc_max"] = number(node.at.iscMax, 1);
     json["x_r"] = number(node.at.xOverR, 3);
     json["ip"] = number(node.peak, 1);
