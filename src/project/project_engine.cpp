@@ -180,9 +180,30 @@ private:
         return va * b.demandFactor;
     }
 
+    // No transformer stands between boards: a cable runs at its board's line voltage, or
+    // single-phase at the voltage to neutral.
+    static std::optional<CheckRefusal> otherSystem(double volts, bool three, const Origin& origin) {
+        const auto near = [](double a, double b) { return std::abs(a - b) <= 0.01 * b; };
+        if (near(volts, origin.volts) && (!three || origin.phases == 3)) return std::nullopt;
+        if (!three && near(volts, origin.u0)) return std::nullopt;
+        std::string reason = "is " + formatDouble(volts) + " V" + (three ? " three-phase" : "") +
+                             ": the board gives " + formatDouble(origin.volts) + " V";
+        if (origin.phases == 1) reason += " single-phase";
+        return CheckRefusal{"volts", reason + " and " + formatRoundedDouble(origin.u0, 1) +
+                                         " V to neutral; no transformer is held between boards"};
+    }
+
     // Checks a cable under `origin`; false when the check is refused.
     bool checkCable(NodeAnswer& node, const Cable& cable, const Origin& origin,
                     std::optional<double> current) {
+        if (origin.volts > 0) {
+            node.refusal =
+                otherSystem(fieldNumber(cable, m_code, "volts"), threePhase(cable, m_code), origin);
+            if (node.refusal) {
+                node.reached = false;
+                return false;
+            }
+        }
         node.checked = m_code.newCase();
         for (const auto& [key, value] : cable)
             node.checked->set(*m_code.fieldIndex(key), cableFieldText(value));

@@ -80,6 +80,28 @@ TEST(BreakingCapacity, FailsBelowTheMaximumOnly) {
         fails(node(checkProject(read(chain("impedance", 11))), "MDP"), "breaking_capacity"));
 }
 
+// No transformer is held between boards: under a 480Y/277 V board a circuit runs at 480 V or
+// 277 V (within 1 %), and at 240 V it is refused.
+TEST(CircuitVoltage, IsTheBoardsLineOrPhaseVoltage) {
+    const std::vector<std::pair<std::string, bool>> cases = {
+        {R"("phase":"single","volts":277)", true}, {R"("phase":"single","volts":480)", true},
+        {R"("phase":"three","volts":480)", true},  {R"("phase":"single","volts":240)", false},
+        {R"("phase":"three","volts":277)", false},
+    };
+    for (const auto& [fields, accepted] : cases) {
+        const std::string text =
+            R"({"format":"ferrovolt-project","version":1,"code":"nec2023","supply":{"available_fault_current":20000,"volts":480},)"
+            R"("boards":[{"id":"DB","fed_from":"supply"}],"circuits":[{"id":"C","board":"DB","cable":{"current":20,"length":50,)" +
+            fields + "}}]}";
+        const ProjectAnswer answer = checkProject(read(text));
+        const NodeAnswer& c = node(answer, "C");
+        EXPECT_EQ(!c.refusal, accepted) << fields;
+        if (!accepted) {
+            EXPECT_EQ(c.refusal->field, "volts") << fields;
+        }
+    }
+}
+
 // A project of one circuit on a board at the supply's terminals answers exactly as the circuit
 // alone with the supply's fault current, clearing time and Ze typed in.
 TEST(OneCircuitProject, AnswersAsTheCircuitCommand) {
