@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The project file's reader with any bytes, and the tree over what it accepts.
-// - A refusal has a reason, and a path that is a JSON pointer (empty for the whole file, with
-//   the line where the JSON itself is malformed).
+// - A refusal has a reason, a path that is a JSON pointer (empty for the whole file), and a
+//   line of the file.
 // - A project read is written, read again and written again to the same bytes.
 // - The tree checks every project read: one node for the supply and one for each board and
 //   circuit, and along each path the maximum and minimum fault currents never rise.
 
+#include <algorithm>
 #include <cstdint>
 #include <map>
 #include <string>
@@ -42,7 +43,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         require(!refusal->reason.empty(), "a refusal without a reason");
         require(refusal->path.empty() || refusal->path.front() == '/', "a path not a pointer",
                 refusal->path);
-        require(!refusal->line || refusal->path.empty(), "a line given with a path");
+        require(refusal->line && *refusal->line >= 1 &&
+                    *refusal->line <=
+                        1 + static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')),
+                "a refusal off the file's lines");
         return 0;
     }
     const project::Project& p = std::get<project::Project>(read);

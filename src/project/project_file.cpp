@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "project/project_file.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <charconv>
@@ -12,6 +13,7 @@
 #include <initializer_list>
 #include <map>
 #include <set>
+#include <vector>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -31,8 +33,18 @@ struct Refused {
     throw Refused{{std::move(path), std::nullopt, std::move(reason)}};
 }
 
+// A key in a JSON pointer: "~" written "~0" and "/" written "~1".
 std::string at(const std::string& path, std::string_view key) {
-    return path + "/" + std::string(key);
+    std::string out = path + "/";
+    for (const char c : key) {
+        if (c == '~')
+            out += "~0";
+        else if (c == '/')
+            out += "~1";
+        else
+            out += c;
+    }
+    return out;
 }
 
 std::string at(const std::string& path, std::size_t index) {
@@ -351,6 +363,100 @@ std::size_t lineOf(std::string_view text, std::size_t byte) {
     return line;
 }
 
+// Where a JSON pointer leads in a text that is valid JSON: the byte its value starts at, or
+// that of the deepest value on the way where the rest is missing (a key that is not there).
+class PointerSeek {
+public:
+    explicit PointerSeek(std::string_view text) : m_text(text) {}
+
+    std::size_t find(std::string_view pointer) {
+        std::vector<std::string> segments;
+        for (std::size_t start = 1; start <= pointer.size() && !pointer.empty();) {
+            const std::size_t end = std::min(pointer.find('/', start), pointer.size());
+            std::string segment;
+            for (std::size_t i = start; i < end; ++i) {
+                if (pointer[i] == '~' && i + 1 < end) {
+                    segment += pointer[++i] == '1' ? '/' : '~';
+                } else {
+                    segment += pointer[i];
+                }
+            }
+            segments.push_back(std::move(segment));
+            start = end + 1;
+        }
+        m_i = 0;
+        blanks();
+        for (const std::string& segment : segments) {
+            const std::size_t here = m_i;
+            if (!enter(segment)) return here;
+        }
+        return m_i;
+    }
+
+private:
+    void blanks() {
+        while (m_i < m_text.size() && (m_text[m_i] == ' ' || m_text[m_i] == '\t' ||
+                                       m_text[m_i] == '\n' || m_text[m_i] == '\r'))
+            ++m_i;
+    }
+    std::string_view string() {  // the raw text between the quotes
+        const std::size_t start = ++m_i;
+        while (m_i < m_text.size() && m_text[m_i] != '"') m_i += m_text[m_i] == '\\' ? 2 : 1;
+        return m_text.substr(start, std::min(m_i++, m_text.size()) - start);
+    }
+    void skip() {
+        blanks();
+        if (m_i >= m_text.size()) return;
+        if (m_text[m_i] == '"') {
+            string();
+        } else if (m_text[m_i] == '{' || m_text[m_i] == '[') {
+            int depth = 0;
+            do {
+                if (m_text[m_i] == '"') {
+                    string();
+                    continue;
+                }
+                if (m_text[m_i] == '{' || m_text[m_i] == '[') ++depth;
+                if (m_text[m_i] == '}' || m_text[m_i] == ']') --depth;
+                ++m_i;
+            } while (depth > 0 && m_i < m_text.size());
+        } else {
+            while (m_i < m_text.size() &&
+                   std::string_view(",]} \t\r\n").find(m_text[m_i]) == std::string_view::npos)
+                ++m_i;
+        }
+        blanks();
+    }
+    // Moves to the member or element named; false where there is none.
+    bool enter(const std::string& segment) {
+        if (m_i >= m_text.size()) return false;
+        const bool object = m_text[m_i] == '{';
+        if (!object && m_text[m_i] != '[') return false;
+        ++m_i;
+        blanks();
+        for (std::size_t index = 0; m_i < m_text.size() && m_text[m_i] != '}' && m_text[m_i] != ']';
+             ++index) {
+            bool match = false;
+            if (object) {
+                match = string() == segment;
+                blanks();
+                ++m_i;  // the colon
+            } else {
+                match = std::to_string(index) == segment;
+            }
+            blanks();
+            if (match) return true;
+            skip();
+            if (m_i < m_text.size() && m_text[m_i] == ',') ++m_i;
+            blanks();
+        }
+        return false;
+    }
+
+    std::string_view m_text;
+    std::size_t m_i = 0;
+};
+
 // A whole number is written as one ("volts": 480), as a person writes it.
 Json number(double value) {
     if (value == std::floor(value) && std::abs(value) < 1e15)
@@ -402,7 +508,8 @@ std::variant<Project, FileRefusal> readProject(std::string_view text) {
     }
     try {
         return readWhole(root);
-    } catch (const Refused& r) {
+    } catch (Refused& r) {
+        r.refusal.line = lineOf(text, PointerSeek(text).find(r.refusal.path));
         return r.refusal;
     }
 }

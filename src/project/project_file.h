@@ -21,11 +21,11 @@ inline constexpr std::string_view kFormatName = "ferrovolt-project";
 
 struct FileRefusal {
     std::string path;  // JSON pointer: "/circuits/3/cable/length"; "" for the whole file
-    std::optional<std::size_t> line;  // where the JSON itself is malformed
+    std::optional<std::size_t> line;  // of the value at fault, or of the malformed JSON
     std::string reason;
 };
 
-// "/circuits/3/cable/length: must be more than 0" (with "line 12: " where known).
+// "line 12: /circuits/3/cable/length: must be more than 0".
 std::string refusalText(const FileRefusal& refusal);
 
 // A cable field's JSON value as the case takes its text: a number as its shortest plain

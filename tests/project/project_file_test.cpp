@@ -109,10 +109,22 @@ TEST_P(StrictReading, RefusesNamingThePath) {
 INSTANTIATE_TEST_SUITE_P(Groups, StrictReading, testing::Range<std::size_t>(0, refusals().size()),
                          [](const auto& param) { return refusals()[param.param].name; });
 
-TEST(StrictReading, MalformedJsonNamesItsLine) {
-    const auto read = readProject("{\"format\":\n\"ferrovolt-project\",,}");
-    ASSERT_TRUE(std::holds_alternative<FileRefusal>(read));
-    EXPECT_EQ(std::get<FileRefusal>(read).line, 2U);
+// The line of the value at fault; of the object where a key is missing; of the break in
+// malformed JSON.
+TEST(StrictReading, NamesTheLine) {
+    const std::string head = "{\"format\": \"ferrovolt-project\",\n\"version\": 1,\n";
+    const std::vector<std::pair<std::string, std::size_t>> cases = {
+        {"{\"format\":\n\"ferrovolt-project\",,}", 2},
+        {head + "\"code\": \"nec2023\",\n\"supply\": {\"volts\": 480,\n\"x_r\": -1}}", 5},
+        {head + "\"code\": \"nec2023\",\n\"supply\":\n{\"x_r\": 3}}", 5},
+        {head + "\"code\": \"nec2023\", \"a/b\":\n1}", 4},
+    };
+    for (const auto& [text, line] : cases) {
+        const auto read = readProject(text);
+        ASSERT_TRUE(std::holds_alternative<FileRefusal>(read)) << text;
+        EXPECT_EQ(std::get<FileRefusal>(read).line, line)
+            << refusalText(std::get<FileRefusal>(read));
+    }
 }
 
 // What is written reads back and writes the same bytes, whatever order the keys came in.
