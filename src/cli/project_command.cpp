@@ -2,8 +2,11 @@
 #include "cli/project_command.h"
 
 #include <fstream>
+#include <map>
 #include <ostream>
+#include <span>
 #include <sstream>
+#include <utility>
 #include <variant>
 
 #include <CLI/CLI.hpp>
@@ -135,6 +138,80 @@ Json nodeJson(const project::NodeAnswer& node, bool iec) {
     return json;
 }
 
+// A CSV cell, quoted where it holds a comma, a quote or a line break.
+void appendCell(std::string& out, std::string_view cell) {
+    if (cell.find_first_of(",\"\r\n") == std::string_view::npos) {
+        out += cell;
+        return;
+    }
+    out += '"';
+    for (const char c : cell) {
+        if (c == '"') out += '"';
+        out += c;
+    }
+    out += '"';
+}
+
+// Every cable of the tree, one row each in the tree's order: its id, board and path from the
+// supply, what the tree gives it, and the answer's columns as `schedule` writes them.
+void writeSchedule(std::string& out, const project::ProjectAnswer& answer) {
+    const std::span<const CheckRow> rows = answer.code->rows();
+    out += "id,kind,board,path,cumulative_drop_percent,isc_max,isc_min,loop_impedance";
+    for (const CheckRow& row : rows) (out += ",answer_") += row.key;
+    out += ",answer_meets_all,answer_fails,answer_refused,answer_reason\r\n";
+    std::map<std::string, std::string> paths{{"supply", "supply"}};
+    for (const project::NodeAnswer& node : answer.nodes) {
+        if (node.kind == project::NodeKind::Supply) continue;
+        const std::string path = paths[node.fedFrom] + " > " + node.id;
+        paths[node.id] = path;
+        if (!node.checked && !node.refusal && node.reached) continue;  // no cable
+        appendCell(out, node.id);
+        (out += ',') += project::nodeKindKey(node.kind);
+        out += ',';
+        appendCell(out, node.fedFrom);
+        out += ',';
+        appendCell(out, path);
+        const bool valued = node.reached && !node.refusal;
+        for (const auto& [value, places] :
+             {std::pair{node.at.dropPercent, 2}, std::pair{node.at.iscMax, 0},
+              std::pair{node.at.iscMin, 0}, std::pair{node.at.loopMin.magnitude(), 4}}) {
+            out += ',';
+            if (valued) out += checkNumberText(value, places);
+        }
+        // As `schedule` writes a value: a number in its row's places without its unit.
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            out += ',';
+            if (!valued) continue;
+            const CheckValue value = node.checked->value(i);
+            if (const auto* number = std::get_if<double>(&value))
+                out += checkNumberText(*number, rows[i].decimals);
+            else if (const auto* text = std::get_if<std::string_view>(&value))
+                appendCell(out, *text);
+            else
+                appendCell(out, rows[i].absent);
+        }
+        out += ',';
+        if (valued) out += node.fails.empty() ? "true" : "false";
+        out += ',';
+        std::string_view separator;
+        for (const project::NodeFail& fail : node.fails) {
+            (out += separator) += fail.key;
+            separator = ";";
+        }
+        out += ',';
+        if (node.refusal) {
+            appendCell(out, node.refusal->field);
+            out += ',';
+            appendCell(out, node.refusal->reason);
+        } else if (!node.reached) {
+            out += ",not reached: a node above it is refused";
+        } else {
+            out += ',';
+        }
+        out += "\r\n";
+    }
+}
+
 }  // namespace
 
 ProjectCommand::ProjectCommand(CLI::App& app, bool& json) : m_json(json) {
@@ -145,6 +222,10 @@ ProjectCommand::ProjectCommand(CLI::App& app, bool& json) : m_json(json) {
     m_check->add_flag("--json", json, "Print one JSON object instead of the tree");
     m_check->add_flag("--strict", m_strict, "Exit with 4 when a node fails or is refused");
     m_check->footer(std::string(kProjectFooter));
+    m_schedule = m_app->add_subcommand(
+        "schedule", "Write every cable of a project file as a CSV schedule with its answers");
+    m_schedule->add_option("FILE", m_file, "The project file (.fvproj)")->required();
+    m_schedule->footer(std::string(kProjectFooter));
 }
 
 bool ProjectCommand::parsed() const {
@@ -167,7 +248,11 @@ int ProjectCommand::run(const CommandRun& given) const {
     }
     const project::Project& p = std::get<project::Project>(read);
     const project::ProjectAnswer answer = project::checkProject(p);
-    if (m_json) {
+    if (m_schedule->parsed()) {
+        std::string out;
+        writeSchedule(out, answer);
+        given.out << out;
+    } else if (m_json) {
         Json json;
         json["project"] = p.identification.name;
         json["code"] = p.code;
@@ -187,7 +272,7 @@ int ProjectCommand::run(const CommandRun& given) const {
         given.err << kProgram << ": the output could not be written\n";
         return kExitWriteFailed;
     }
-    if (m_strict)
+    if (m_strict && m_check->parsed())
         for (const project::NodeAnswer& node : answer.nodes)
             if (!meetsAll(node)) return kExitFails;
     return kExitOk;

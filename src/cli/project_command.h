@@ -2,7 +2,8 @@
 #pragma once
 
 // `ferrovolt-calc project check FILE`: the installation tree of a project file, checked
-// top-down, one line per node, or one JSON object.
+// top-down, one line per node, or one JSON object; `project schedule FILE`: every cable of it
+// as a CSV schedule with its answers.
 
 #include <string>
 
@@ -24,6 +25,7 @@ public:
 private:
     CLI::App* m_app = nullptr;
     CLI::App* m_check = nullptr;
+    CLI::App* m_schedule = nullptr;
     bool& m_json;
     bool m_strict = false;
     std::string m_file;

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
 
 #include <unistd.h>
@@ -58,6 +59,30 @@ TEST(ProjectCheck, AnswersTheWorkedExampleInJson) {
     EXPECT_NEAR(board["design_current"].get<double>(), 20, 1e-9);
     EXPECT_NEAR(circuit["cumulative_drop_percent"].get<double>(),
                 board["drop_percent"].get<double>() + circuit["drop_percent"].get<double>(), 1e-3);
+}
+
+// One row per cable under the header: the board's feeder fails on its breaking capacity, the
+// circuit's answer columns are `schedule`'s (numbers without units).
+TEST(ProjectSchedule, WritesEveryCableWithItsPath) {
+    const CliRun run = runCommand({"project", "schedule", written("schedule.fvproj", kChain)});
+    ASSERT_EQ(run.status, 0) << run.err;
+    std::istringstream lines(run.out);
+    std::string header, board, circuit, more;
+    std::getline(lines, header);
+    std::getline(lines, board);
+    std::getline(lines, circuit);
+    EXPECT_FALSE(std::getline(lines, more));
+    EXPECT_EQ(header.rfind("id,kind,board,path,cumulative_drop_percent,isc_max,isc_min,"
+                           "loop_impedance,answer_size,",
+                           0),
+              0U);
+    EXPECT_TRUE(header.ends_with(",answer_meets_all,answer_fails,answer_refused,answer_reason\r"));
+    EXPECT_EQ(board.rfind("SDB,board,supply,supply > SDB,", 0), 0U) << board;
+    EXPECT_NE(board.find(",false,breaking_capacity,,\r"), std::string::npos) << board;
+    // 3,063 A at the circuit's far end; 20 A required of 10 AWG.
+    EXPECT_EQ(circuit.rfind("C1,circuit,SDB,supply > SDB > C1,", 0), 0U) << circuit;
+    EXPECT_NE(circuit.find(",3063,"), std::string::npos) << circuit;
+    EXPECT_NE(circuit.find(",10 AWG,1,"), std::string::npos) << circuit;
 }
 
 struct Status {
