@@ -93,7 +93,10 @@ void writeText(std::ostream& out, const project::ProjectAnswer& answer, const st
     }
 }
 
-Json nodeJson(const project::NodeAnswer& node, bool iec) {
+// A node's object, its whole check answer last: written as the circuit command writes it and
+// set in as it stands, so that ten thousand answers with their trails are never held as one
+// document.
+void appendNode(std::string& out, const project::NodeAnswer& node, bool iec) {
     Json json;
     json["id"] = node.id;
     json["kind"] = project::nodeKindKey(node.kind);
@@ -126,16 +129,16 @@ Json nodeJson(const project::NodeAnswer& node, bool iec) {
     json["isc_min"] = number(node.at.iscMin, 1);
     json["loop_impedance"] = number(node.at.loopMin.magnitude(), 5);
     json["method"] = valued ? Json(faultMethodKey(node.at.method)) : Json();
-    if (node.refusal) {
-        json["check"] = {{"refused", node.refusal->field}, {"reason", node.refusal->reason}};
-    } else if (answered) {
-        std::string text;
-        appendCheckAnswer(text, *node.checked);
-        json["check"] = Json::parse(text);
-    } else {
-        json["check"] = Json();
-    }
-    return json;
+    appendJson(out, json);
+    out.pop_back();  // the closing brace
+    out += ",\"check\":";
+    if (node.refusal)
+        appendCheckRefusal(out, *node.refusal);
+    else if (answered)
+        appendCheckAnswer(out, *node.checked);
+    else
+        out += "null";
+    out += '}';
 }
 
 // A CSV cell, quoted where it holds a comma, a quote or a line break.
@@ -253,17 +256,21 @@ int ProjectCommand::run(const CommandRun& given) const {
         writeSchedule(out, answer);
         given.out << out;
     } else if (m_json) {
-        Json json;
-        json["project"] = p.identification.name;
-        json["code"] = p.code;
-        Json nodes = Json::array();
-        for (const project::NodeAnswer& node : answer.nodes)
-            nodes.push_back(nodeJson(node, p.code == "iec60364"));
-        json["nodes"] = std::move(nodes);
-        json["defaults"] = answer.defaults;
         std::string out;
-        appendJson(out, json);
-        given.out << out << '\n';
+        appendJson(out, Json{{"project", p.identification.name}, {"code", p.code}});
+        out.pop_back();
+        out += ",\"nodes\":[";
+        for (std::size_t i = 0; i < answer.nodes.size(); ++i) {
+            if (i > 0) out += ',';
+            appendNode(out, answer.nodes[i], p.code == "iec60364");
+            if (out.size() >= (std::size_t{1} << 16)) {
+                given.out << out;
+                out.clear();
+            }
+        }
+        out += "],\"defaults\":";
+        appendJson(out, Json(answer.defaults));
+        given.out << out << "}\n";
     } else {
         writeText(given.out, answer, p.identification.name);
     }
