@@ -31,6 +31,10 @@ std::string_view faultMethodKey(FaultMethod method) {
     return {};
 }
 
+double dropLeft(double limitPercent, double usedPercent) {
+    return std::floor((limitPercent - usedPercent) * 1000) / 1000;
+}
+
 CableEnd carryToEnd(const Origin& origin, const CableImpedances& cable) {
     CableEnd out;
     out.phase = cable.phaseMax;

@@ -63,6 +63,10 @@ struct CableEnd {
     faults::Impedance loop;   // line and return, minimum's basis
 };
 
+// What is left of a drop limit from the origin once `used` is spent above, %, rounded down
+// to 0.001 % so that the limit a cable is held to reads plainly and never exceeds what is left.
+double dropLeft(double limitPercent, double usedPercent);
+
 // Carries an origin down a cable. Point-to-point runs only where it is defined (a three-phase
 // cable under a three-phase point, or a single-phase one at the point's own voltage) and the
 // table holds the cable's C; elsewhere the ohmic sum runs, and the end names it.

@@ -96,7 +96,7 @@ constexpr double kTotalDropPercent = 5;
 // than the case's own (3 % by default), so an enlarged feeder relieves the circuits below.
 void NecCase::takeOrigin(CircuitInputs& inputs, const Origin& origin) {
     if (origin.iscMax > 0 && inputs.clearingTime) inputs.faultCurrent = origin.iscMax;
-    const double left = kTotalDropPercent - origin.dropPercent;
+    const double left = dropLeft(kTotalDropPercent, origin.dropPercent);
     if (origin.dropPercent > 0 && left > 0)
         inputs.maxDropPercent = std::min(inputs.maxDropPercent, left);
 }

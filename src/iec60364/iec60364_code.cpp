@@ -220,8 +220,9 @@ double IecCase::takeOrigin(IecInputs& inputs, const Origin& origin) {
             kTableG52_1.rows[inputs.supply.value_or(Supply::Public) == Supply::Public ? 0 : 1];
         limit = inputs.use.value_or(Use::Other) == Use::Lighting ? row.lighting : row.other;
     }
-    if (origin.dropPercent <= 0 || limit - origin.dropPercent <= 0) return limit;
-    inputs.maxDropPercent = limit - origin.dropPercent;
+    const double left = dropLeft(limit, origin.dropPercent);
+    if (origin.dropPercent <= 0 || left <= 0) return limit;
+    inputs.maxDropPercent = left;
     inputs.use.reset();
     inputs.supply.reset();
     return limit;
