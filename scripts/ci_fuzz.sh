@@ -12,7 +12,7 @@ root=$PWD
 seconds=${FUZZ_SECONDS:-60}
 build=${FERROVOLT_FUZZ_BUILD_DIR:-$root/build-fuzz}
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(fuzz_number_text fuzz_gauge_area fuzz_calc fuzz_batch fuzz_schedule)
+[ ${#targets[@]} -gt 0 ] || targets=(fuzz_number_text fuzz_gauge_area fuzz_calc fuzz_batch fuzz_schedule fuzz_project)
 
 # The whole build gets coverage instrumentation (fuzzer-no-link), so the fuzzers are
 # guided by the branches of the core, not only by their own; only the fuzz executables

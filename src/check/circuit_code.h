@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "check/check.h"
+#include "check/origin.h"
 
 namespace ferrovolt {
 
@@ -40,6 +41,14 @@ public:
     virtual std::vector<CriterionText> fails() const = 0;  // the criteria it does not meet
     std::optional<bool> verdict() const final;
     std::string sheet() const override;
+
+    // The installation tree: what the point the cable leaves gives it (its maximum fault
+    // current for the short-circuit withstand, its loop as Ze, the drop so far against the
+    // limit from the origin), taken at the next check; nothing for a circuit alone.
+    virtual void setOrigin(const std::optional<Origin>& origin) { (void)origin; }
+    // What the last checked answer hands on at the cable's far end; nothing without an origin
+    // or an answer.
+    virtual std::optional<CableEnd> atEnd() const { return std::nullopt; }
 };
 
 class CircuitCode : public Check {

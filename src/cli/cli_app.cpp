@@ -17,6 +17,7 @@
 #include "cli/command_output.h"
 #include "cli/fill_command.h"
 #include "cli/list_command.h"
+#include "cli/project_command.h"
 
 #ifndef FERROVOLT_VERSION
 #error "FERROVOLT_VERSION comes from the project version in CMake"
@@ -110,6 +111,7 @@ int runCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
             commands.push_back(std::make_unique<CalculatorOptions>(app, *command, tables, json));
     commands.push_back(std::make_unique<CircuitCommands>(app, json));
     commands.push_back(std::make_unique<FillCommand>(app, json));
+    commands.push_back(std::make_unique<ProjectCommand>(app, json));
     commands.push_back(std::make_unique<ListCommand>(app, json));
     commands.push_back(std::make_unique<BatchCommand>(app, footer));
 

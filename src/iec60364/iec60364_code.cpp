@@ -6,6 +6,9 @@
 
 #include "iec60364/iec60364_fields.h"
 
+#include "faults/fault_current.h"
+#include "faults/fault_tables.h"
+
 namespace ferrovolt::iec60364 {
 
 namespace {
@@ -155,7 +158,9 @@ public:
         return kIecFields[field].set(m_form, text);
     }
     std::optional<CheckRefusal> check() override {
-        m_result = checkIecCircuit(checkedInputs(m_form));
+        IecInputs inputs = checkedInputs(m_form);
+        if (m_origin) m_limitFromOrigin = takeOrigin(inputs, *m_origin);
+        m_result = checkIecCircuit(inputs);
         if (auto* refusal = std::get_if<IecRefusal>(&m_result)) return std::move(*refusal);
         return std::nullopt;
     }
@@ -192,12 +197,74 @@ public:
 
     const IecAnswer* answerIfAny() const { return std::get_if<IecAnswer>(&m_result); }
 
+    void setOrigin(const std::optional<Origin>& origin) override { m_origin = origin; }
+    std::optional<CableEnd> atEnd() const override;
+
 private:
+    // The drop limit from the installation's origin, as the case's inputs give it.
+    static double takeOrigin(IecInputs& inputs, const Origin& origin);
+    std::optional<Origin> m_origin;
+    double m_limitFromOrigin = 0;
+
     const IecAnswer& answer() const { return std::get<IecAnswer>(m_result); }
 
     IecForm m_form;
     IecResult m_result = IecRefusal{};
 };
+
+// The withstand takes the larger maximum at the origin of the cable (I″k1 can exceed I″k3 at
+// a transformer's terminals) where the case gives a clearing time; the loop for the minimum is
+// the Ze of the earth-fault check where an earthing system is given; Table G.52.1's limit
+// (or the one given) holds from the origin of the installation, so the cable has what is left
+// of it.
+double IecCase::takeOrigin(IecInputs& inputs, const Origin& origin) {
+    const double maximum = std::max(origin.iscMax, origin.ik1Max);
+    if (maximum > 0 && inputs.clearingTime) inputs.faultCurrent = maximum;
+    if (origin.iscMin > 0 && inputs.earthing) inputs.ze = origin.loopMin.magnitude();
+    double limit = 0;
+    if (inputs.maxDropPercent) {
+        limit = *inputs.maxDropPercent;
+    } else {
+        const auto& row =
+            kTableG52_1.rows[inputs.supply.value_or(Supply::Public) == Supply::Public ? 0 : 1];
+        limit = inputs.use.value_or(Use::Other) == Use::Lighting ? row.lighting : row.other;
+    }
+    const double left = dropLeft(limit, origin.dropPercent);
+    if (origin.dropPercent <= 0 || left <= 0) return limit;
+    inputs.maxDropPercent = left;
+    inputs.use.reset();
+    inputs.supply.reset();
+    return limit;
+}
+
+// The cable by IEC 60228's R20 for the maximum and R at the end temperature of the short
+// circuit for the minimum (IEC 60909-0), 0.08 mΩ/m of reactance per conductor, the protective
+// conductor of the answer as the return.
+std::optional<CableEnd> IecCase::atEnd() const {
+    const IecAnswer* a = answerIfAny();
+    if (!m_origin || a == nullptr) return std::nullopt;
+    const IecInputs& in = a->inputs;
+    const auto r20 = [&](int size) {
+        const ConductorRow& row = kSizes[static_cast<std::size_t>(size)];
+        return in.material == Metal::Copper ? row.copperClass2 : row.aluminium;
+    };
+    const double km = in.length / 1000 / a->sets;
+    const double endCelsius =
+        faults::kEndTemperatures[in.insulation == Insulation::Pvc ? 0 : 1].celsius;
+    const double x = faults::kCableReactanceOhmPerKm * km;
+    CableImpedances cable;
+    cable.phases = in.phase == Phase::Three ? 3 : 1;
+    cable.volts = in.volts;
+    cable.sets = a->sets;
+    cable.phaseMax = {r20(a->size) * km, x};
+    cable.phaseMin = {faults::resistanceAtEnd(r20(a->size), endCelsius) * km, x};
+    cable.returnMax = {r20(a->cpc.size) * km, x};
+    cable.returnMin = {faults::resistanceAtEnd(r20(a->cpc.size), endCelsius) * km, x};
+    cable.dropPercent = a->dropPercent;
+    CableEnd end = carryToEnd(*m_origin, cable);
+    end.dropLimitPercent = m_limitFromOrigin;
+    return end;
+}
 
 std::unique_ptr<CircuitCase> IecCode::newCase() const {
     return std::make_unique<IecCase>();

@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "nec2023/nec2023_code.h"
 
-#include "check/field_reading.h"
+#include <algorithm>
 
+#include "check/field_reading.h"
+#include "faults/fault_current.h"
 #include "nec2023/nec2023_fields.h"
+#include "nec2023/nec2023_tables.h"
+#include "units/exact_units.h"
 
 namespace ferrovolt {
 
@@ -47,7 +51,9 @@ public:
         return kCircuitFields[field].set(m_inputs, text);
     }
     std::optional<CheckRefusal> check() override {
-        m_result = checkCircuit(m_inputs);
+        CircuitInputs inputs = m_inputs;
+        if (m_origin) takeOrigin(inputs, *m_origin);
+        m_result = checkCircuit(inputs);
         m_answer = std::get_if<CircuitAnswer>(&m_result);
         if (auto* refusal = std::get_if<CircuitRefusal>(&m_result)) return std::move(*refusal);
         return std::nullopt;
@@ -68,13 +74,61 @@ public:
         writeCircuitTrail(*m_answer, step);
     }
 
+    void setOrigin(const std::optional<Origin>& origin) override { m_origin = origin; }
+    std::optional<CableEnd> atEnd() const override;
+
     const CircuitAnswer* answerIfAny() const { return m_answer; }
 
 private:
+    static void takeOrigin(CircuitInputs& inputs, const Origin& origin);
+
     CircuitInputs m_inputs;
+    std::optional<Origin> m_origin;
     CircuitResult m_result = CircuitRefusal{};
     const CircuitAnswer* m_answer = nullptr;  // of the last check, or the one given
 };
+
+// 210.19(A) and 215.2(A) informational notes: 5 % for feeder and branch together.
+constexpr double kTotalDropPercent = 5;
+
+// The withstand takes the maximum at the point the cable leaves, where the case gives a
+// clearing time to check it with; the drop limit is what is left of the 5 % when that is less
+// than the case's own (3 % by default), so an enlarged feeder relieves the circuits below.
+void NecCase::takeOrigin(CircuitInputs& inputs, const Origin& origin) {
+    if (origin.iscMax > 0 && inputs.clearingTime) inputs.faultCurrent = origin.iscMax;
+    const double left = dropLeft(kTotalDropPercent, origin.dropPercent);
+    if (origin.dropPercent > 0 && left > 0)
+        inputs.maxDropPercent = std::min(inputs.maxDropPercent, left);
+}
+
+// The cable by Chapter 9 Table 9 (75 °C, by raceway), for the maximum and the minimum alike,
+// with a neutral of the line's size as the return; C from the handbook table, in steel or
+// not.
+std::optional<CableEnd> NecCase::atEnd() const {
+    if (!m_origin || m_answer == nullptr) return std::nullopt;
+    const CircuitInputs& in = m_answer->trail.inputs;
+    const auto row =
+        std::find_if(nec2023::kChapter9Table9.begin(), nec2023::kChapter9Table9.end(),
+                     [&](const nec2023::Table9Row& r) { return r.size == m_answer->size; });
+    if (row == nec2023::kChapter9Table9.end()) return std::nullopt;
+    const auto raceway = static_cast<std::size_t>(in.raceway);
+    const bool steel = in.raceway == Raceway::Steel;
+    const bool aluminium = in.material == Material::Aluminium;
+    const double r = aluminium ? row->rAluminum[raceway] : row->rCopper[raceway];
+    const double x = steel ? row->xSteel : row->xPvcAluminium;
+    CableImpedances cable;
+    cable.phases = in.threePhase ? 3 : 1;
+    cable.volts = in.volts;
+    cable.lengthFt = in.feet ? in.length : in.length / kMetresPerFoot;
+    cable.sets = m_answer->sets;
+    cable.phaseMax = faults::runImpedance(r, x, cable.lengthFt, cable.sets);
+    cable.phaseMin = cable.returnMax = cable.returnMin = cable.phaseMax;
+    cable.pointConstant = faults::conductorConstant(m_answer->sizeLabel, aluminium, steel);
+    cable.dropPercent = m_answer->dropPercent;
+    CableEnd end = carryToEnd(*m_origin, cable);
+    end.dropLimitPercent = kTotalDropPercent;
+    return end;
+}
 
 std::unique_ptr<CircuitCase> NecCode::newCase() const {
     return std::make_unique<NecCase>();

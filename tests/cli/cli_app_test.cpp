@@ -45,7 +45,8 @@ TEST_P(BadCommandLine, ExitsWith2AndOneLineNamingTheOption) {
 const LineCase kBadLines[] = {
     {"UnknownCommand",
      {"volts"},
-     {"area, resistance, compare, conduit, drop, size, circuit, schedule, fill, list, batch"}},
+     {"area, resistance, compare, conduit, drop, size, circuit, schedule, fill, project, list, "
+      "batch"}},
     {"UnknownOption", {"area", "--colour", "red"}, {"--colour"}},
     {"MissingValue", {"drop", "--length"}, {"--length"}},
     {"TemperatureUnit", {"resistance", "--unit", "R"}, {"--unit", "C, F, K"}},

@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The project file (.fvproj): JSON, read strictly and whole (a refusal names the JSON path and
+// the reason, and nothing of the file is kept), written in one stable order so that a project
+// diffs well and load → save gives the same bytes, and saved through a temporary file in the
+// same folder so that a failed save leaves the file it would replace as it was.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "project/project.h"
+
+namespace ferrovolt::project {
+
+inline constexpr int kFormatVersion = 1;
+inline constexpr std::string_view kFormatName = "ferrovolt-project";
+
+struct FileRefusal {
+    std::string path;  // JSON pointer: "/circuits/3/cable/length"; "" for the whole file
+    std::optional<std::size_t> line;  // of the value at fault, or of the malformed JSON
+    std::string reason;
+};
+
+// "line 12: /circuits/3/cable/length: must be more than 0".
+std::string refusalText(const FileRefusal& refusal);
+
+// A cable field's JSON value as the case takes its text: a number as its shortest plain
+// decimals, a flag as "true" or "false".
+std::string cableFieldText(const Json& value);
+
+std::variant<Project, FileRefusal> readProject(std::string_view text);
+
+std::string writeProject(const Project& project);
+
+// Writes the project to `path` through a temporary file beside it, flushed and renamed over
+// it; the reason when it could not be saved (the old file is then untouched).
+std::optional<std::string> saveProject(const Project& project, const std::filesystem::path& path);
+
+}  // namespace ferrovolt::project
