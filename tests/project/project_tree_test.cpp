@@ -1,0 +1,201 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The tree kept between changes: after each kind of change its answers are a whole check's,
+// and it checked again exactly the nodes the change reaches.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <string>
+#include <variant>
+
+#include "project/project_file.h"
+#include "project/project_tree.h"
+
+namespace ferrovolt::project {
+namespace {
+
+// MDP at the terminals of 500 kVA; SDB (4/0, its current the loads' sum) and PB below it
+// (1/0, the same), LB (1/0, 60 A given) and EB (no cable, nothing on it) beside them.
+const std::string kTree =
+    R"({"format":"ferrovolt-project","version":1,"code":"nec2023",)"
+    R"("supply":{"transformer":{"kva":500,"percent_z":5.75,"x_r":5,"secondary_volts":480},"infinite_bus":true},)"
+    R"("boards":[{"id":"MDP","fed_from":"supply","cable":null},)"
+    R"({"id":"SDB","fed_from":"MDP","cable":{"length":100,"feet":true,"phase":"three","volts":480,"raceway":"steel","size":"4/0"}},)"
+    R"({"id":"PB","fed_from":"SDB","cable":{"length":80,"feet":true,"phase":"three","volts":480,"raceway":"steel","size":"1/0"}},)"
+    R"({"id":"LB","fed_from":"MDP","cable":{"current":60,"length":50,"feet":true,"phase":"three","volts":480,"raceway":"steel","size":"1/0"}},)"
+    R"({"id":"EB","fed_from":"SDB","cable":null}],)"
+    R"("circuits":[)"
+    R"({"id":"M1","board":"MDP","cable":{"current":20,"length":60,"feet":true,"phase":"three","volts":480,"raceway":"steel","size":"10"}},)"
+    R"({"id":"S1","board":"SDB","cable":{"current":20,"length":60,"feet":true,"phase":"three","volts":480,"raceway":"steel","size":"10"}},)"
+    R"({"id":"S2","board":"SDB","cable":{"current":16,"length":90,"feet":true,"volts":277,"raceway":"steel","size":"10"}},)"
+    R"({"id":"P1","board":"PB","cable":{"current":20,"length":40,"feet":true,"phase":"three","volts":480,"raceway":"steel","size":"10"}},)"
+    R"({"id":"L1","board":"LB","cable":{"current":30,"length":40,"feet":true,"phase":"three","volts":480,"raceway":"steel","size":"8"}}]})";
+
+Project base() {
+    return std::get<Project>(readProject(kTree));
+}
+
+Cable with(Cable cable, const std::string& key, const Json& value) {
+    for (auto& [k, v] : cable)
+        if (k == key) v = value;
+    return cable;
+}
+
+Circuit circuitWith(const InstallationTree& tree, std::size_t index, const std::string& key,
+                    const Json& value) {
+    Circuit c = tree.project().circuits[index];
+    c.cable = with(c.cable, key, value);
+    return c;
+}
+
+Cable feeder(const std::string& size) {
+    return {{"current", 40}, {"length", 30},       {"feet", true}, {"phase", "three"},
+            {"volts", 480},  {"raceway", "steel"}, {"size", size}};
+}
+
+struct ChangeCase {
+    std::string name;
+    std::function<std::optional<std::string>(InstallationTree&)> change;
+    std::vector<std::string> rechecked;  // in the order the tree visits them
+};
+
+class TreeChange : public testing::TestWithParam<ChangeCase> {};
+
+void expectSameAnswer(const NodeAnswer& whole, const NodeAnswer& kept) {
+    SCOPED_TRACE(whole.id);
+    EXPECT_EQ(kept.id, whole.id);
+    EXPECT_EQ(kept.kind, whole.kind);
+    EXPECT_EQ(kept.fedFrom, whole.fedFrom);
+    EXPECT_EQ(kept.depth, whole.depth);
+    EXPECT_EQ(kept.reached, whole.reached);
+    EXPECT_EQ(kept.designCurrent, whole.designCurrent);
+    EXPECT_EQ(kept.dropPercent, whole.dropPercent);
+    EXPECT_EQ(kept.dropLimitPercent, whole.dropLimitPercent);
+    EXPECT_EQ(kept.at.dropPercent, whole.at.dropPercent);
+    EXPECT_EQ(kept.at.iscMax, whole.at.iscMax);
+    EXPECT_EQ(kept.at.iscMin, whole.at.iscMin);
+    EXPECT_EQ(kept.at.xOverR, whole.at.xOverR);
+    EXPECT_EQ(kept.at.loopMin.r, whole.at.loopMin.r);
+    EXPECT_EQ(kept.peak, whole.peak);
+    EXPECT_EQ(kept.refusal.has_value(), whole.refusal.has_value());
+    if (kept.refusal && whole.refusal) {
+        EXPECT_EQ(kept.refusal->reason, whole.refusal->reason);
+    }
+    ASSERT_EQ(kept.checked != nullptr, whole.checked != nullptr);
+    if (whole.checked) {
+        EXPECT_EQ(kept.checked->sizeLabel(), whole.checked->sizeLabel());
+    }
+    ASSERT_EQ(kept.fails.size(), whole.fails.size());
+    for (std::size_t i = 0; i < whole.fails.size(); ++i)
+        EXPECT_EQ(kept.fails[i].name, whole.fails[i].name);
+}
+
+TEST_P(TreeChange, AnswersAsAWholeCheckAndRechecksOnlyWhatItReaches) {
+    InstallationTree tree(base());
+    ASSERT_EQ(tree.recheckedCount(), 10u);  // the first check is whole: 5 boards, 5 circuits
+    ASSERT_EQ(GetParam().change(tree), std::nullopt);
+    EXPECT_EQ(tree.rechecked(), GetParam().rechecked);
+    EXPECT_EQ(tree.recheckedCount(), GetParam().rechecked.size());
+
+    const ProjectAnswer whole = checkProject(tree.project());
+    const std::vector<const NodeAnswer*> kept = tree.nodes();
+    ASSERT_EQ(kept.size(), whole.nodes.size());
+    for (std::size_t i = 0; i < kept.size(); ++i) expectSameAnswer(whole.nodes[i], *kept[i]);
+}
+
+// Circuits by index: M1 0, S1 1, S2 2, P1 3, L1 4. MDP has no cable, so its busbar is the
+// supply's whatever its load; LB's feeder gives its own current, so its busbar keeps its drop.
+INSTANTIATE_TEST_SUITE_P(
+    Changes, TreeChange,
+    testing::Values(ChangeCase{"CircuitLengthLeavesTheLoadsAbove",
+                               [](InstallationTree& tree) {
+                                   return tree.setCircuit(circuitWith(tree, 1, "length", 75));
+                               },
+                               {"S1"}},
+                    ChangeCase{"CircuitCurrentRechecksThePathAndBelowEachChangedBusbar",
+                               [](InstallationTree& tree) {
+                                   return tree.setCircuit(circuitWith(tree, 3, "current", 30));
+                               },
+                               {"MDP", "SDB", "S1", "S2", "PB", "P1", "EB"}},
+                    ChangeCase{"CircuitUnderAGivenFeederCurrentStopsAtItsBoard",
+                               [](InstallationTree& tree) {
+                                   return tree.setCircuit(circuitWith(tree, 4, "current", 40));
+                               },
+                               {"MDP", "LB", "L1"}},
+                    ChangeCase{"FeederResizedRechecksItsSubtree",
+                               [](InstallationTree& tree) {
+                                   Board b = tree.project().boards[1];
+                                   b.cable = with(*b.cable, "size", "250");
+                                   return tree.setBoard(b);
+                               },
+                               {"SDB", "S1", "S2", "PB", "P1", "EB"}},
+                    ChangeCase{"BoardMovedRechecksBothPathsAndItsSubtree",
+                               [](InstallationTree& tree) { return tree.moveBoard("PB", "LB"); },
+                               {"MDP", "SDB", "S1", "S2", "EB", "LB", "PB", "P1"}},
+                    ChangeCase{"CircuitMoved",
+                               [](InstallationTree& tree) { return tree.moveCircuit("S2", "LB"); },
+                               {"MDP", "SDB", "S1", "PB", "P1", "EB", "LB", "S2"}},
+                    ChangeCase{
+                        "BoardInsertedWithItsOwnCurrent",
+                        [](InstallationTree& tree) {
+                            return tree.insertBoard({"NB", "PB", feeder("8"), 1, std::nullopt});
+                        },
+                        {"NB"}},
+                    ChangeCase{"CircuitInserted",
+                               [](InstallationTree& tree) {
+                                   Circuit c = tree.project().circuits[3];
+                                   c.id = "P2";
+                                   return tree.insertCircuit(c);
+                               },
+                               {"MDP", "SDB", "S1", "S2", "PB", "P1", "P2", "EB"}},
+                    ChangeCase{"CircuitRemoved",
+                               [](InstallationTree& tree) { return tree.removeCircuit("M1"); },
+                               {"MDP"}},
+                    ChangeCase{"EmptyBoardRemovedReachesNothing",
+                               [](InstallationTree& tree) { return tree.removeBoard("EB"); },
+                               {}}),
+    [](const auto& param) { return param.param.name; });
+
+struct RefusedCase {
+    std::string name;
+    std::function<std::optional<std::string>(InstallationTree&)> change;
+    std::string reason;
+};
+
+class TreeRefusal : public testing::TestWithParam<RefusedCase> {};
+
+TEST_P(TreeRefusal, NamesTheReasonAndChangesNothing) {
+    InstallationTree tree(base());
+    EXPECT_EQ(GetParam().change(tree), GetParam().reason);
+    EXPECT_EQ(writeProject(tree.project()), writeProject(base()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Refusals, TreeRefusal,
+    testing::Values(RefusedCase{"MoveUnderItsOwnSubtree",
+                                [](InstallationTree& tree) { return tree.moveBoard("SDB", "PB"); },
+                                "board PB is fed from SDB: a cycle"},
+                    RefusedCase{"MoveUnderAMissingBoard",
+                                [](InstallationTree& tree) { return tree.moveCircuit("S1", "XB"); },
+                                "no board XB"},
+                    RefusedCase{
+                        "InsertATakenId",
+                        [](InstallationTree& tree) {
+                            return tree.insertBoard({"S1", "MDP", std::nullopt, 1, std::nullopt});
+                        },
+                        "the id S1 is taken"},
+                    RefusedCase{"AFieldOfTheOtherCode",
+                                [](InstallationTree& tree) {
+                                    Circuit c = tree.project().circuits[0];
+                                    c.cable.emplace_back("earthing", "TN-S");
+                                    return tree.setCircuit(c);
+                                },
+                                "earthing is not a field of NEC 2023"},
+                    RefusedCase{"RemoveABoardThatFeedsSomething",
+                                [](InstallationTree& tree) { return tree.removeBoard("SDB"); },
+                                "board SDB still feeds 4 nodes"}),
+    [](const auto& param) { return param.param.name; });
+
+}  // namespace
+}  // namespace ferrovolt::project
