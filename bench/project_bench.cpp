@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A generated project of 10,000 circuits under 100 boards in three levels (a main board at
 // the transformer's terminals, 9 sub-mains, 90 panels of 111 or 112 circuits): read, written,
-// and checked whole.
+// and checked whole; and one node changed in the tree kept checked between changes.
 
 #include <benchmark/benchmark.h>
 
@@ -10,6 +10,7 @@
 
 #include "project/project_engine.h"
 #include "project/project_file.h"
+#include "project/project_tree.h"
 
 namespace {
 
@@ -64,5 +65,25 @@ void BM_ProjectCheck(benchmark::State& state) {
     state.counters["answered"] = static_cast<double>(answered);  // 10,099 cables
 }
 BENCHMARK(BM_ProjectCheck)->Unit(benchmark::kMillisecond);
+
+// One circuit of panel P0 changed back and forth: /0 its length (nothing above it reads its
+// load differently: the circuit alone), /1 its current (P0's and SM0's feeders carry the sum
+// below them, so SM0's busbar and all of its 10 panels and 1,120 circuits are checked again).
+void BM_ProjectChangeOne(benchmark::State& state) {
+    InstallationTree tree(std::get<Project>(readProject(projectText())));
+    const bool current = state.range(0) == 1;
+    Circuit changed = tree.project().circuits[0];
+    const Json before = current ? Json(1) : Json(30);
+    const Json after = current ? Json(2) : Json(31);
+    bool flip = false;
+    for (auto _ : state) {
+        flip = !flip;
+        for (auto& [key, value] : changed.cable)
+            if (key == (current ? "current" : "length")) value = flip ? after : before;
+        benchmark::DoNotOptimize(tree.setCircuit(changed));
+    }
+    state.counters["rechecked"] = static_cast<double>(tree.recheckedCount());
+}
+BENCHMARK(BM_ProjectChangeOne)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
