@@ -4,6 +4,7 @@
 // and checked whole; and one node changed in the tree kept checked between changes.
 
 #include <benchmark/benchmark.h>
+#include <malloc.h>
 
 #include <string>
 #include <variant>
@@ -85,5 +86,44 @@ void BM_ProjectChangeOne(benchmark::State& state) {
     state.counters["rechecked"] = static_cast<double>(tree.recheckedCount());
 }
 BENCHMARK(BM_ProjectChangeOne)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// Heap in use, bytes: glibc's count of what it handed out and not yet freed, the blocks it
+// mapped on their own (large vectors) included.
+double heapInUse() {
+    const struct mallinfo2 info = mallinfo2();
+    return static_cast<double>(info.uordblks + info.hblkhd);
+}
+
+// What the project takes once read and once kept checked, per node (10,100 of them), beside
+// the file's own size; and where a checked node's bytes go. One iteration: the figures are
+// sizes, not times.
+void BM_ProjectMemory(benchmark::State& state) {
+    double model = 0, tree = 0, kase = 0;
+    for (auto _ : state) {
+        const double start = heapInUse();
+        Project project = std::get<Project>(readProject(projectText()));
+        model = heapInUse() - start;
+        const InstallationTree kept(std::move(project));
+        tree = heapInUse() - start;
+        // One circuit's case as the tree keeps it, checked: the mean of 1,000.
+        std::vector<std::unique_ptr<ferrovolt::CircuitCase>> cases;
+        const double before = heapInUse();
+        for (int i = 0; i < 1000; ++i) {
+            cases.push_back(kept.code().newCase());
+            for (const auto& [key, value] : kept.project().circuits[0].cable)
+                cases.back()->set(*kept.code().fieldIndex(key), cableFieldText(value));
+            cases.back()->setOrigin(kept.board("P0")->at);
+            benchmark::DoNotOptimize(cases.back()->check());
+        }
+        kase = (heapInUse() - before) / 1000;
+    }
+    const double nodes = 10100;
+    state.counters["file_per_node"] = static_cast<double>(projectText().size()) / nodes;
+    state.counters["model_per_node"] = model / nodes;
+    state.counters["tree_per_node"] = tree / nodes;  // the model included
+    state.counters["case"] = kase;
+    state.counters["node_answer"] = sizeof(NodeAnswer);
+}
+BENCHMARK(BM_ProjectMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
