@@ -5,7 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 #include <functional>
+#include <random>
+#include <sstream>
 #include <string>
 #include <variant>
 
@@ -59,6 +62,10 @@ struct ChangeCase {
     std::function<std::optional<std::string>(InstallationTree&)> change;
     std::vector<std::string> rechecked;  // in the order the tree visits them
 };
+
+void PrintTo(const ChangeCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class TreeChange : public testing::TestWithParam<ChangeCase> {};
 
@@ -157,11 +164,77 @@ INSTANTIATE_TEST_SUITE_P(
                                {}}),
     [](const auto& param) { return param.param.name; });
 
+// Both samples under a random run of changes of every kind (feeders there are sized by the
+// loads below them, so a busbar moves with them): after each, every answer is a whole check's.
+TEST(RandomChanges, AlwaysAnswerAsAWholeCheck) {
+    for (const char* sample : {"/nec2023-plant.fvproj", "/iec60364-office.fvproj"}) {
+        SCOPED_TRACE(sample);
+        std::ifstream in(std::string(FERROVOLT_EXAMPLES) + sample);
+        std::stringstream text;
+        text << in.rdbuf();
+        InstallationTree tree(std::get<Project>(readProject(text.str())));
+        std::mt19937 random(7);
+        const auto pick = [&](std::size_t n) {
+            return std::uniform_int_distribution<std::size_t>(0, n - 1)(random);
+        };
+        for (int step = 0; step < 60; ++step) {
+            const Project& p = tree.project();
+            const std::string board = p.boards[pick(p.boards.size())].id;
+            Circuit c = p.circuits[pick(p.circuits.size())];
+            const std::string id = "N" + std::to_string(step);
+            switch (pick(7)) {
+                case 0:
+                    c.cable = with(c.cable, "current", 5.0 + static_cast<double>(pick(40)));
+                    ASSERT_EQ(tree.setCircuit(c), std::nullopt);
+                    break;
+                case 1:
+                    c.cable = with(c.cable, "length", 10.0 + static_cast<double>(pick(60)));
+                    ASSERT_EQ(tree.setCircuit(c), std::nullopt);
+                    break;
+                case 2:
+                    c.id = id;
+                    c.board = board;
+                    ASSERT_EQ(tree.insertCircuit(c), std::nullopt);
+                    break;
+                case 3:
+                    ASSERT_EQ(tree.moveCircuit(c.id, board), std::nullopt);
+                    break;
+                case 4:  // a copy of the last board's feeder; refused as the sum of no load
+                    ASSERT_EQ(tree.insertBoard({id, board, p.boards.back().cable, 0.8, 10}),
+                              std::nullopt);
+                    break;
+                case 5: {  // refused only where it would close a loop
+                    const std::string moved = p.boards[pick(p.boards.size())].id;
+                    const std::optional<std::string> refusal = tree.moveBoard(moved, board);
+                    if (refusal) {
+                        EXPECT_NE(refusal->find("a cycle"), std::string::npos);
+                    }
+                    break;
+                }
+                default:
+                    if (p.circuits.size() > 2) {
+                        ASSERT_EQ(tree.removeCircuit(c.id), std::nullopt);
+                    }
+            }
+            const ProjectAnswer whole = checkProject(tree.project());
+            const std::vector<const NodeAnswer*> kept = tree.nodes();
+            ASSERT_EQ(kept.size(), whole.nodes.size());
+            for (std::size_t i = 0; i < kept.size(); ++i)
+                expectSameAnswer(whole.nodes[i], *kept[i]);
+            ASSERT_FALSE(HasFailure()) << "after step " << step;
+        }
+    }
+}
+
 struct RefusedCase {
     std::string name;
     std::function<std::optional<std::string>(InstallationTree&)> change;
     std::string reason;
 };
+
+void PrintTo(const RefusedCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class TreeRefusal : public testing::TestWithParam<RefusedCase> {};
 
