@@ -19,7 +19,8 @@ namespace ferrovolt::project {
 
 class InstallationTree {
 public:
-    explicit InstallationTree(Project project);  // checked whole
+    // A project as readProject() gives it (every feed names a board of it), checked whole.
+    explicit InstallationTree(Project project);
 
     const Project& project() const { return m_project; }
     const CircuitCode& code() const { return *m_code; }
