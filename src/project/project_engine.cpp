@@ -8,6 +8,7 @@
 #include "faults/fault_current.h"
 #include "faults/fault_tables.h"
 #include "numtext/number_text.h"
+#include "project/node_check.h"
 #include "project/project_file.h"
 
 namespace ferrovolt::project {
@@ -32,12 +33,6 @@ double fieldNumber(const Cable& cable, const CircuitCode& code, std::string_view
 
 bool threePhase(const Cable& cable, const CircuitCode& code) {
     return fieldText(cable, code, "phase") == "three";
-}
-
-// Apparent power of a load, VA.
-double apparentPower(const Cable& cable, const CircuitCode& code) {
-    return fieldNumber(cable, code, "current") * fieldNumber(cable, code, "volts") *
-           (threePhase(cable, code) ? kSqrt3 : 1.0);
 }
 
 bool has(const Cable& cable, std::string_view key) {
@@ -154,6 +149,65 @@ double peakOf(const Origin& o) {
     return k * std::sqrt(2.0) * o.iscMax;
 }
 
+// No transformer stands between boards: a cable runs at its board's line voltage, or
+// single-phase at the voltage to neutral.
+std::optional<CheckRefusal> otherSystem(double volts, bool three, const Origin& origin) {
+    const auto near = [](double a, double b) { return std::abs(a - b) <= 0.01 * b; };
+    if (near(volts, origin.volts) && (!three || origin.phases == 3)) return std::nullopt;
+    if (!three && near(volts, origin.u0)) return std::nullopt;
+    std::string reason = "is " + formatDouble(volts) + " V" + (three ? " three-phase" : "") +
+                         ": the board gives " + formatDouble(origin.volts) + " V";
+    if (origin.phases == 1) reason += " single-phase";
+    return CheckRefusal{"volts", reason + " and " + formatRoundedDouble(origin.u0, 1) +
+                                     " V to neutral; no transformer is held between boards"};
+}
+
+// Checks a cable under `origin`; false when the check is refused. A case kept from the last
+// check of the same inputs skips reading the fields again.
+bool checkCable(NodeAnswer& node, const CircuitCode& code, const Cable& cable, const Origin& origin,
+                std::optional<double> current, std::unique_ptr<CircuitCase> kept) {
+    if (origin.volts > 0) {
+        node.refusal =
+            otherSystem(fieldNumber(cable, code, "volts"), threePhase(cable, code), origin);
+        if (node.refusal) {
+            node.reached = false;
+            return false;
+        }
+    }
+    if (kept) {
+        node.checked = std::move(kept);
+    } else {
+        node.checked = code.newCase();
+        for (const auto& [key, value] : cable)
+            node.checked->set(*code.fieldIndex(key), cableFieldText(value));
+    }
+    if (current) {
+        node.checked->set(*code.fieldIndex("current"), cableFieldText(Json(*current)));
+    }
+    node.designCurrent = fieldNumber(cable, code, "current");
+    if (current) node.designCurrent = *current;
+    node.checked->setOrigin(origin);
+    node.refusal = node.checked->check();
+    if (node.refusal) {
+        node.reached = false;
+        return false;
+    }
+    const std::optional<CableEnd> end = node.checked->atEnd();
+    if (!end) {
+        node.refusal =
+            CheckRefusal{"size", "has no impedance in the tables the fault methods read"};
+        node.reached = false;
+        return false;
+    }
+    node.at = end->end;
+    node.dropPercent = end->dropPercent;
+    node.dropLimitPercent = end->dropLimitPercent;
+    node.peak = peakOf(node.at);
+    for (const CriterionText& fail : node.checked->fails())
+        node.fails.push_back({std::string(fail.key), std::string(fail.name)});
+    return true;
+}
+
 class Walk {
 public:
     Walk(const Project& p, ProjectAnswer& answer) : m_p(p), m_answer(answer), m_code(*answer.code) {
@@ -164,11 +218,7 @@ public:
     }
 
     void run(const Origin& origin) {
-        NodeAnswer supply;
-        supply.id = "supply";
-        supply.at = origin;
-        supply.peak = peakOf(origin);
-        m_answer.nodes.push_back(std::move(supply));
+        m_answer.nodes.push_back(supplyAnswer(origin));
         for (std::size_t b : m_childBoards["supply"]) board(b, origin, 1, true);
     }
 
@@ -181,115 +231,19 @@ private:
         return va * b.demandFactor;
     }
 
-    // No transformer stands between boards: a cable runs at its board's line voltage, or
-    // single-phase at the voltage to neutral.
-    static std::optional<CheckRefusal> otherSystem(double volts, bool three, const Origin& origin) {
-        const auto near = [](double a, double b) { return std::abs(a - b) <= 0.01 * b; };
-        if (near(volts, origin.volts) && (!three || origin.phases == 3)) return std::nullopt;
-        if (!three && near(volts, origin.u0)) return std::nullopt;
-        std::string reason = "is " + formatDouble(volts) + " V" + (three ? " three-phase" : "") +
-                             ": the board gives " + formatDouble(origin.volts) + " V";
-        if (origin.phases == 1) reason += " single-phase";
-        return CheckRefusal{"volts", reason + " and " + formatRoundedDouble(origin.u0, 1) +
-                                         " V to neutral; no transformer is held between boards"};
-    }
-
-    // Checks a cable under `origin`; false when the check is refused.
-    bool checkCable(NodeAnswer& node, const Cable& cable, const Origin& origin,
-                    std::optional<double> current) {
-        if (origin.volts > 0) {
-            node.refusal =
-                otherSystem(fieldNumber(cable, m_code, "volts"), threePhase(cable, m_code), origin);
-            if (node.refusal) {
-                node.reached = false;
-                return false;
-            }
-        }
-        node.checked = m_code.newCase();
-        for (const auto& [key, value] : cable)
-            node.checked->set(*m_code.fieldIndex(key), cableFieldText(value));
-        if (current) {
-            node.checked->set(*m_code.fieldIndex("current"), cableFieldText(Json(*current)));
-        }
-        node.designCurrent = fieldNumber(cable, m_code, "current");
-        if (current) node.designCurrent = *current;
-        node.checked->setOrigin(origin);
-        node.refusal = node.checked->check();
-        if (node.refusal) {
-            node.reached = false;
-            return false;
-        }
-        const std::optional<CableEnd> end = node.checked->atEnd();
-        if (!end) {
-            node.refusal =
-                CheckRefusal{"size", "has no impedance in the tables the fault methods read"};
-            node.reached = false;
-            return false;
-        }
-        node.at = end->end;
-        node.dropPercent = end->dropPercent;
-        node.dropLimitPercent = end->dropLimitPercent;
-        node.peak = peakOf(node.at);
-        for (const CriterionText& fail : node.checked->fails())
-            node.fails.push_back({std::string(fail.key), std::string(fail.name)});
-        return true;
-    }
-
     void board(std::size_t index, const Origin& origin, int depth, bool reachable) {
         const Board& b = m_p.boards[index];
         NodeAnswer node;
-        node.id = b.id;
-        node.kind = NodeKind::Board;
-        node.fedFrom = b.fedFrom;
-        node.depth = depth;
-        node.at = origin;
-        node.peak = peakOf(origin);
-        node.reached = reachable;
-        bool carried = reachable;
-        if (reachable && b.cable) {
-            std::optional<double> current;
-            if (!has(*b.cable, "current")) {
-                const double volts = fieldNumber(*b.cable, m_code, "volts");
-                current = load(b) / (volts * (threePhase(*b.cable, m_code) ? kSqrt3 : 1.0));
-            }
-            if (current && !(*current > 0)) {
-                node.refusal = CheckRefusal{"current",
-                                            "is the sum of the loads below the board, "
-                                            "and it has none: give the feeder's current"};
-                node.reached = carried = false;
-            } else {
-                carried = checkCable(node, *b.cable, origin, current);
-            }
-        } else if (reachable) {
-            node.designCurrent = 0;
-        }
-        if (carried && b.breakingCapacityKa && *b.breakingCapacityKa * 1000 < node.at.iscMax)
-            node.fails.push_back(
-                {"breaking_capacity",
-                 m_code.key() == "nec2023"
-                     ? "interrupting rating below the available fault current (NEC 110.9)"
-                     : "breaking capacity below the prospective fault current (IEC 60364-4-43 "
-                       "434.5.1)"});
+        const bool carried = checkBoard(
+            node, m_code, b, origin, depth, reachable, [&] { return load(b); }, nullptr);
         const Origin here = node.at;
         m_answer.nodes.push_back(std::move(node));
-        for (std::size_t c : m_circuits[b.id]) circuit(c, here, depth + 1, carried);
+        for (std::size_t c : m_circuits[b.id]) {
+            NodeAnswer n;
+            checkCircuit(n, m_code, m_p.circuits[c], here, depth + 1, carried, nullptr);
+            m_answer.nodes.push_back(std::move(n));
+        }
         for (std::size_t child : m_childBoards[b.id]) board(child, here, depth + 1, carried);
-    }
-
-    void circuit(std::size_t index, const Origin& origin, int depth, bool reachable) {
-        const Circuit& c = m_p.circuits[index];
-        NodeAnswer node;
-        node.id = c.id;
-        node.kind = NodeKind::Circuit;
-        node.fedFrom = c.board;
-        node.depth = depth;
-        node.reached = reachable;
-        if (reachable && checkCable(node, c.cable, origin, std::nullopt) &&
-            node.dropLimitPercent > 0 && node.at.dropPercent > node.dropLimitPercent + 1e-9)
-            node.fails.push_back(
-                {"cumulative_voltage_drop", "voltage drop from the origin above the limit (" +
-                                                formatDouble(node.dropLimitPercent) + " %)"});
-        m_answer.nodes.push_back(std::move(node));
     }
 
     const Project& m_p;
@@ -313,11 +267,79 @@ std::string_view nodeKindKey(NodeKind kind) {
     return {};
 }
 
+Origin supplyOrigin(const Project& project, std::vector<std::string>& defaults) {
+    return project.code == "nec2023" ? necOrigin(project, defaults) : iecOrigin(project, defaults);
+}
+
+NodeAnswer supplyAnswer(const Origin& origin) {
+    NodeAnswer supply;
+    supply.id = "supply";
+    supply.at = origin;
+    supply.peak = peakOf(origin);
+    return supply;
+}
+
+double apparentPower(const Cable& cable, const CircuitCode& code) {
+    return fieldNumber(cable, code, "current") * fieldNumber(cable, code, "volts") *
+           (threePhase(cable, code) ? kSqrt3 : 1.0);
+}
+
+bool checkBoard(NodeAnswer& node, const CircuitCode& code, const Board& b, const Origin& origin,
+                int depth, bool reachable, const std::function<double()>& load,
+                std::unique_ptr<CircuitCase> kept) {
+    node.id = b.id;
+    node.kind = NodeKind::Board;
+    node.fedFrom = b.fedFrom;
+    node.depth = depth;
+    node.at = origin;
+    node.peak = peakOf(origin);
+    node.reached = reachable;
+    bool carried = reachable;
+    if (reachable && b.cable) {
+        std::optional<double> current;
+        if (!has(*b.cable, "current")) {
+            const double volts = fieldNumber(*b.cable, code, "volts");
+            current = load() / (volts * (threePhase(*b.cable, code) ? kSqrt3 : 1.0));
+        }
+        if (current && !(*current > 0)) {
+            node.refusal = CheckRefusal{"current",
+                                        "is the sum of the loads below the board, "
+                                        "and it has none: give the feeder's current"};
+            node.reached = carried = false;
+        } else {
+            carried = checkCable(node, code, *b.cable, origin, current, std::move(kept));
+        }
+    } else if (reachable) {
+        node.designCurrent = 0;
+    }
+    if (carried && b.breakingCapacityKa && *b.breakingCapacityKa * 1000 < node.at.iscMax)
+        node.fails.push_back(
+            {"breaking_capacity",
+             code.key() == "nec2023"
+                 ? "interrupting rating below the available fault current (NEC 110.9)"
+                 : "breaking capacity below the prospective fault current (IEC 60364-4-43 "
+                   "434.5.1)"});
+    return carried;
+}
+
+void checkCircuit(NodeAnswer& node, const CircuitCode& code, const Circuit& c, const Origin& origin,
+                  int depth, bool reachable, std::unique_ptr<CircuitCase> kept) {
+    node.id = c.id;
+    node.kind = NodeKind::Circuit;
+    node.fedFrom = c.board;
+    node.depth = depth;
+    node.reached = reachable;
+    if (reachable && checkCable(node, code, c.cable, origin, std::nullopt, std::move(kept)) &&
+        node.dropLimitPercent > 0 && node.at.dropPercent > node.dropLimitPercent + 1e-9)
+        node.fails.push_back(
+            {"cumulative_voltage_drop", "voltage drop from the origin above the limit (" +
+                                            formatDouble(node.dropLimitPercent) + " %)"});
+}
+
 ProjectAnswer checkProject(const Project& project) {
     ProjectAnswer answer;
     answer.code = circuitCode(project.code);
-    const Origin origin = project.code == "nec2023" ? necOrigin(project, answer.defaults)
-                                                    : iecOrigin(project, answer.defaults);
+    const Origin origin = supplyOrigin(project, answer.defaults);
     Walk(project, answer).run(origin);
     return answer;
 }

@@ -217,6 +217,7 @@ Cable readCable(const Json& value, const std::string& path, const CircuitCode& c
             refuse(at(path, key), *reason);
     }
     Cable cable;
+    cable.reserve(value.size());  // every key is a field: no slack kept per cable
     for (const CheckField& field : code.fields()) {
         const Json* given = member(value, field.key);
         if (given != nullptr) {
@@ -316,6 +317,7 @@ Project readWhole(const Json& root) {
     };
     if (const Json* boards = member(root, "boards")) {
         if (!boards->is_array()) refuse("/boards", "must be an array");
+        p.boards.reserve(boards->size());
         for (std::size_t i = 0; i < boards->size(); ++i) {
             const std::string path = at("/boards", i);
             const Json& b = objectAt((*boards)[i], path);
@@ -339,6 +341,7 @@ Project readWhole(const Json& root) {
     for (const Board& b : p.boards) boardIds.insert(b.id);
     if (const Json* circuits = member(root, "circuits")) {
         if (!circuits->is_array()) refuse("/circuits", "must be an array");
+        p.circuits.reserve(circuits->size());
         for (std::size_t i = 0; i < circuits->size(); ++i) {
             const std::string path = at("/circuits", i);
             const Json& c = objectAt((*circuits)[i], path);
