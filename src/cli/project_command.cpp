@@ -15,6 +15,7 @@
 #include "cli/circuit_json.h"
 #include "cli/cli_app.h"
 #include "cli/command_output.h"
+#include "cli/json_answer.h"
 #include "cli/json_document.h"
 #include "cli/project_import.h"
 #include "codes/code_registry.h"
@@ -265,7 +266,46 @@ void writeSchedule(std::string& out, const project::ProjectAnswer& answer) {
     }
 }
 
+void appendProjectAnswer(std::string& out, const project::Project& p,
+                         const project::ProjectAnswer& answer, std::ostream* spill) {
+    appendJson(out, Json{{"project", p.identification.name}, {"code", p.code}});
+    out.pop_back();
+    out += ",\"nodes\":[";
+    for (std::size_t i = 0; i < answer.nodes.size(); ++i) {
+        if (i > 0) out += ',';
+        appendNode(out, answer.nodes[i], p.code == "iec60364");
+        if (spill != nullptr && out.size() >= (std::size_t{1} << 16)) {
+            *spill << out;
+            out.clear();
+        }
+    }
+    out += "],\"defaults\":";
+    appendJson(out, Json(answer.defaults));
+    out += '}';
+}
+
 }  // namespace
+
+void appendProjectAnswer(std::string& out, const project::Project& p, std::ostream* spill) {
+    appendProjectAnswer(out, p, project::checkProject(p), spill);
+}
+
+void appendProjectRequest(std::string& out, std::string_view line) {
+    const Json request = Json::parse(line, nullptr, false);
+    const auto found =
+        request.is_object() ? request.find(std::string(kProjectRequest)) : request.end();
+    if (request.is_discarded()) return appendError(out, "not valid JSON");
+    if (found == request.end()) return appendError(out, "missing field \"project\"");
+    if (!found->is_object()) return appendError(out, "field \"project\" must be an object");
+    const auto read = project::readProjectDocument(*found);
+    if (const auto* refusal = std::get_if<project::FileRefusal>(&read)) {
+        appendJson(out, Json{{"refused", "/project" + refusal->path}, {"reason", refusal->reason}});
+        return;
+    }
+    out += "{\"outputs\":";
+    appendProjectAnswer(out, std::get<project::Project>(read));
+    out += '}';
+}
 
 ProjectCommand::ProjectCommand(CLI::App& app, bool& json) : m_json(json) {
     m_app = app.add_subcommand("project", "Check a project: supply, boards and circuits as a tree");
@@ -332,7 +372,7 @@ int ProjectCommand::runImport(const CommandRun& given) const {
                     {"version", project::kFormatVersion},
                     {"code", code->key()},
                     {"supply", std::move(supply)}};
-    auto base = project::readProject(file.dump());
+    auto base = project::readProjectDocument(file);
     if (const auto* refusal = std::get_if<project::FileRefusal>(&base)) {
         const std::string_view key =
             std::string_view(refusal->path)
@@ -398,20 +438,8 @@ int ProjectCommand::run(const CommandRun& given) const {
         given.out << out;
     } else if (m_json) {
         std::string out;
-        appendJson(out, Json{{"project", p.identification.name}, {"code", p.code}});
-        out.pop_back();
-        out += ",\"nodes\":[";
-        for (std::size_t i = 0; i < answer.nodes.size(); ++i) {
-            if (i > 0) out += ',';
-            appendNode(out, answer.nodes[i], p.code == "iec60364");
-            if (out.size() >= (std::size_t{1} << 16)) {
-                given.out << out;
-                out.clear();
-            }
-        }
-        out += "],\"defaults\":";
-        appendJson(out, Json(answer.defaults));
-        given.out << out << "}\n";
+        appendProjectAnswer(out, p, answer, &given.out);
+        given.out << out << '\n';
     } else {
         writeText(given.out, answer, p.identification.name);
     }

@@ -7,8 +7,10 @@
 // schedule of boards and circuits.
 
 #include <array>
+#include <iosfwd>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "cli/subcommand.h"
 
@@ -17,6 +19,23 @@ class App;
 }  // namespace CLI
 
 namespace ferrovolt {
+
+namespace project {
+struct Project;
+}  // namespace project
+
+// The project checked, as `project check --json` answers it: {"project":...,"code":...,
+// "nodes":[...],"defaults":[...]}; with `spill`, what is gathered is written to it in blocks
+// as it grows, so that a large project is never held whole.
+void appendProjectAnswer(std::string& out, const project::Project& p,
+                         std::ostream* spill = nullptr);
+
+// A batch line {"calc":"project","project":{...}}: {"outputs":ANSWER} as above,
+// {"refused":"/project/...","reason":...} for a project the file reader refuses, or
+// {"error":...} for a line without a project object.
+void appendProjectRequest(std::string& out, std::string_view line);
+
+inline constexpr std::string_view kProjectRequest = "project";
 
 class ProjectCommand final : public Subcommand {
 public:

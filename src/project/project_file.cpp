@@ -507,6 +507,14 @@ std::variant<Cable, FileRefusal> readCable(const Json& value, const CircuitCode&
     }
 }
 
+std::variant<Project, FileRefusal> readProjectDocument(const Json& root) {
+    try {
+        return readWhole(root);
+    } catch (Refused& r) {
+        return std::move(r.refusal);
+    }
+}
+
 std::variant<Project, FileRefusal> readProject(std::string_view text) {
     Json root;
     try {

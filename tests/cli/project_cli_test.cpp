@@ -274,5 +274,43 @@ TEST(ProjectImport, ChecksAsTheProjectItWrites) {
               "  transformer %Z tolerance: 1.0, nameplate (default)\n");
 }
 
+// A batch line with a project answers as `project check --json` under "outputs": the chain's
+// 10,459 A at the supply (500 kVA / (√3 · 480 V · 5.75 %)).
+TEST(ProjectBatch, AnswersAsCheckJsonUnderOutputs) {
+    const CliRun batch = runCommand({"batch"}, R"({"calc":"project","project":)" + kChain + "}\n");
+    const CliRun check =
+        runCommand({"project", "check", written("batch.fvproj", kChain), "--json"});
+    ASSERT_EQ(batch.status, 0) << batch.err;
+    EXPECT_EQ(batch.out, "{\"outputs\":" + check.out.substr(0, check.out.size() - 1) + "}\n");
+    const auto json = nlohmann::json::parse(batch.out);
+    EXPECT_NEAR(json["outputs"]["nodes"][0]["isc_max"].get<double>(), 10459, 1);
+}
+
+struct BatchLine {
+    std::string name;
+    std::string line;
+    std::string answer;
+};
+
+class ProjectBatchRefusal : public testing::TestWithParam<BatchLine> {};
+
+TEST_P(ProjectBatchRefusal, AnswersOneLine) {
+    const CliRun run = runCommand({"batch"}, GetParam().line + "\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, GetParam().answer + "\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ProjectBatchRefusal,
+    testing::Values(
+        BatchLine{
+            "RefusedByItsPath",
+            R"({"calc":"project","project":{"format":"ferrovolt-project","version":1,"code":"nec2023","supply":{"volts":-1}}})",
+            R"({"refused":"/project/supply/volts","reason":"must be more than 0 and at most 1000"})"},
+        BatchLine{"NoProject", R"({"calc":"project"})", R"({"error":"missing field \"project\""})"},
+        BatchLine{"ProjectNotAnObject", R"({"calc":"project","project":[]})",
+                  R"({"error":"field \"project\" must be an object"})"}),
+    [](const auto& param) { return param.param.name; });
+
 }  // namespace
 }  // namespace ferrovolt
