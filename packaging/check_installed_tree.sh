@@ -43,7 +43,7 @@ metainfo=$prefix/share/metainfo/$app_id.metainfo.xml
 [ -f "$desktop" ] || fail "no desktop entry $app_id.desktop"
 [ -f "$metainfo" ] || fail "no metainfo $app_id.metainfo.xml"
 grep -q "^Icon=$app_id\$" "$desktop" || fail "the desktop entry does not name the icon $app_id"
-grep -q "^Exec=ferrovolt\$" "$desktop" || fail "the desktop entry does not start ferrovolt"
+grep -q "^Exec=ferrovolt %f\$" "$desktop" || fail "the desktop entry does not start ferrovolt with the file it opens"
 grep -q "<release version=\"$version\"" "$metainfo" || fail "the metainfo does not give release $version"
 if command -v desktop-file-validate >/dev/null; then
     desktop-file-validate "$desktop" || fail "desktop-file-validate"
