@@ -120,6 +120,32 @@ void checkFillAnswer(const nlohmann::ordered_json& json, const std::string& answ
             answer);
 }
 
+// A project is answered as one object with exactly one of its outputs (`project check
+// --json`'s object), a refusal naming a JSON path in the request's project with the reason, or
+// an error.
+void checkProjectAnswer(const nlohmann::ordered_json& json, const std::string& answer) {
+    require(json.is_object() && json.size() >= 1, "a project answer is not an object", answer);
+    const int kinds = static_cast<int>(json.contains("outputs")) +
+                      static_cast<int>(json.contains("refused")) +
+                      static_cast<int>(json.contains("error"));
+    require(kinds == 1, "a project answer without exactly one of outputs, refused, error", answer);
+    if (json.contains("error")) {
+        require(json.size() == 1 && json["error"].is_string(), "a malformed error", answer);
+        return;
+    }
+    if (json.contains("refused")) {
+        require(json.size() == 2 && json["refused"].is_string() &&
+                    json["refused"].get<std::string>().starts_with("/project") &&
+                    json["reason"].is_string() && !json["reason"].get<std::string>().empty(),
+                "a project refusal names no path", answer);
+        return;
+    }
+    const nlohmann::ordered_json& outputs = json["outputs"];
+    require(json.size() == 1 && outputs.is_object() && outputs["nodes"].is_array() &&
+                !outputs["nodes"].empty() && outputs["nodes"][0]["kind"] == "supply",
+            "project outputs without the supply's node", answer);
+}
+
 bool sameBits(double a, double b) {
     return std::memcmp(&a, &b, sizeof a) == 0;
 }
@@ -205,6 +231,12 @@ void checkAnswer(std::string_view line, const std::string& answer) {
         const auto json = nlohmann::ordered_json::parse(answer, nullptr, false);
         require(!json.is_discarded() && json.is_object(), "an answer is not a JSON object", answer);
         return checkCircuitAnswer(json, answer);
+    }
+    if (const nlohmann::json request = nlohmann::json::parse(line, nullptr, false);
+        request.is_object() && request.contains("calc") && request["calc"] == "project") {
+        const auto json = nlohmann::ordered_json::parse(answer, nullptr, false);
+        require(!json.is_discarded(), "an answer is not JSON", answer);
+        return checkProjectAnswer(json, answer);
     }
     if (const nlohmann::json request = nlohmann::json::parse(line, nullptr, false);
         request.is_object() && request.contains("calc") && request["calc"] == "fill") {

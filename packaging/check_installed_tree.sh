@@ -43,7 +43,7 @@ metainfo=$prefix/share/metainfo/$app_id.metainfo.xml
 [ -f "$desktop" ] || fail "no desktop entry $app_id.desktop"
 [ -f "$metainfo" ] || fail "no metainfo $app_id.metainfo.xml"
 grep -q "^Icon=$app_id\$" "$desktop" || fail "the desktop entry does not name the icon $app_id"
-grep -q "^Exec=ferrovolt\$" "$desktop" || fail "the desktop entry does not start ferrovolt"
+grep -q "^Exec=ferrovolt %f\$" "$desktop" || fail "the desktop entry does not start ferrovolt with the file it opens"
 grep -q "<release version=\"$version\"" "$metainfo" || fail "the metainfo does not give release $version"
 if command -v desktop-file-validate >/dev/null; then
     desktop-file-validate "$desktop" || fail "desktop-file-validate"
@@ -64,6 +64,28 @@ for size in 16 22 24 32 48 64 128 256; do
     fi
 done
 [ -f "$prefix/share/icons/hicolor/scalable/apps/$app_id.svg" ] || fail "no scalable icon"
+
+# The project file's type, and the desktop entry declaring it.
+mime=$prefix/share/mime/packages/$app_id.xml
+if [ -f "$mime" ]; then
+    grep -q '<mime-type type="application/x-ferrovolt-project">' "$mime" \
+        || fail "$app_id.xml does not define application/x-ferrovolt-project"
+    grep -q '<glob pattern="\*.fvproj"/>' "$mime" || fail "$app_id.xml does not claim *.fvproj"
+    if command -v xmllint >/dev/null; then
+        xmllint --noout "$mime" || fail "$app_id.xml is not well-formed XML"
+    fi
+    if command -v update-mime-database >/dev/null; then
+        cp -r "$prefix/share/mime" "$work/mime"
+        update-mime-database "$work/mime" >"$work/mime.log" 2>&1 \
+            || { cat "$work/mime.log" >&2; fail "update-mime-database"; }
+        grep -q '^application/x-ferrovolt-project' "$work/mime/types" \
+            || fail "update-mime-database did not take application/x-ferrovolt-project"
+    fi
+else
+    fail "no MIME type $app_id.xml in share/mime/packages"
+fi
+grep -q '^MimeType=application/x-ferrovolt-project;$' "$desktop" \
+    || fail "the desktop entry does not declare application/x-ferrovolt-project"
 
 for page in ferrovolt.1 ferrovolt-calc.1; do
     gzip -t "$prefix/share/man/man1/$page.gz" 2>/dev/null || fail "no compressed manual page $page"

@@ -5,7 +5,8 @@
 # start both installed programs, the window under Xvfb until its main window shows.
 # ./scripts/ci_package.sh [build dir]   (default: $FERROVOLT_BUILD_DIR or build)
 # The .deb must pass lintian without errors or warnings.
-# Needs desktop-file-utils, appstream, dpkg-dev, lintian, xvfb, xauth and x11-utils.
+# Needs desktop-file-utils, appstream, dpkg-dev, lintian, xvfb, xauth, x11-utils, libxml2-utils
+# and shared-mime-info.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=$(realpath "${1:-${FERROVOLT_BUILD_DIR:-build}}")
@@ -22,6 +23,8 @@ trap 'rm -rf "$stage"' EXIT
 cmake --install "$build" --prefix "$stage" >/dev/null
 desktop-file-validate "$stage/share/applications/$app_id.desktop"
 appstreamcli validate --no-net "$stage/share/metainfo/$app_id.metainfo.xml"
+xmllint --noout "$stage/share/mime/packages/$app_id.xml"
+grep -q '^MimeType=application/x-ferrovolt-project;$' "$stage/share/applications/$app_id.desktop"
 
 echo "== Debian package"
 (cd "$build" && cpack -G DEB >/dev/null)
@@ -37,6 +40,9 @@ echo "== The installed programs"
 [ "$(/usr/bin/ferrovolt --version)" = "Ferrovolt $version" ]
 /usr/bin/ferrovolt-calc drop --current 20 --gauge "10 AWG" | grep -qx "Voltage Drop across Cable : 21.5"
 man -w ferrovolt-calc >/dev/null
+[ -f "/usr/share/mime/packages/$app_id.xml" ]
+# The package manager's trigger has rebuilt the MIME database with the project file's type.
+grep -q '^application/x-ferrovolt-project' /usr/share/mime/types
 [ -f /usr/share/doc/ferrovolt/copyright ] && [ -f /usr/share/doc/ferrovolt/changelog.Debian.gz ]
 [ -f /usr/share/bash-completion/completions/ferrovolt-calc ]
 [ -f /usr/share/zsh/vendor-completions/_ferrovolt-calc ]

@@ -16,6 +16,7 @@ packages=(
     clang libclang-rt-14-dev clang-format          # libFuzzer, sanitizer runtimes, formatting
     dpkg-dev file                                  # CPack's .deb and its shlibdeps
     desktop-file-utils appstream man-db            # validators for the desktop files
+    libxml2-utils shared-mime-info                 # the MIME type's XML checked and taken in
     fonts-liberation2                              # the window's font, built into the program
     at-spi2-core python3-pyatspi dbus-daemon       # the screen reader's view in CI
     lintian                                        # checks the .deb

@@ -11,6 +11,7 @@
 #include "cli/fill_json.h"
 #include "cli/json_answer.h"
 #include "cli/outputs.h"
+#include "cli/project_command.h"
 #include "cli/request_fields.h"
 
 namespace ferrovolt {
@@ -23,7 +24,7 @@ std::string unknownCalcMessage() {
     for (const Command* command : calculatorCommands())
         message.append("\"").append(command->description().request).append("\", ");
     return message + "\"" + std::string(kCircuitRequest) + "\", \"" + std::string(kFillRequest) +
-           "\"";
+           "\", \"" + std::string(kProjectRequest) + "\"";
 }
 
 bool isBlank(std::string_view line) {
@@ -57,6 +58,7 @@ void BatchAnswerer::answer(std::string_view line, std::string& out) {
     if (!fields.ok()) return appendError(out, fields.error());
     if (name == kCircuitRequest) return appendCircuitRequest(out, m_request);
     if (name == kFillRequest) return appendFillRequest(out, m_request);
+    if (name == kProjectRequest) return appendProjectRequest(out, line);
     const Command* command = commandForRequest(name);
     if (command == nullptr) {
         static const std::string unknown = unknownCalcMessage();

@@ -65,6 +65,8 @@ std::string batchRequestsHelp() {
         "                  numbers as numbers or texts, flags as bools; answers its JSON object\n"
         "  fill            raceway, size, nipple, metric, and wire and cable as arrays of the\n"
         "                  texts of `fill --wire` and `--cable`; answers as `fill --json`\n"
+        "  project         project, the object of a project file; answers {\"outputs\":...} with\n"
+        "                  the object of `project check --json`, or {\"refused\":PATH,...}\n"
         "Answers name each result by its label in the window (Dia_mm, lblDrop, ...) in\n"
         "\"outputs\", and list it in \"rows\" with its key, caption, text, value and unit;\n"
         "gauge_area answers {\"outputs\":{\"area\":TEXT}}, with \"\" where the gauge has no value.";

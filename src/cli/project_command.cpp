@@ -15,7 +15,10 @@
 #include "cli/circuit_json.h"
 #include "cli/cli_app.h"
 #include "cli/command_output.h"
+#include "cli/json_answer.h"
 #include "cli/json_document.h"
+#include "cli/project_import.h"
+#include "codes/code_registry.h"
 #include "numtext/number_text.h"
 #include "numtext/rounded_number.h"
 #include "project/project_engine.h"
@@ -35,7 +38,54 @@ constexpr std::string_view kProjectFooter =
     "is refused; 1 the file was refused (one line on standard error naming the JSON path); 2\n"
     "bad command-line input; 3 the output could not be written.";
 
+constexpr std::string_view kImportFooter =
+    "A project from a CSV schedule (standard output, or FILE with -o): a row with an id and\n"
+    "fed_from is a board (fed from \"supply\" or a board's id; its columns are the feeder's,\n"
+    "none for a board at the terminals), a row with an id and a board is a circuit on it; the\n"
+    "other columns are the circuit inputs `schedule` reads. The --supply- options are the keys\n"
+    "of the project file's supply (docs/project-format.md). Every refused row is named with\n"
+    "its line on standard error, and so is every row below a refused board.\n"
+    "Exit status: 0 written (refused rows listed); 4 with --strict when a row is refused; 1 the\n"
+    "schedule was refused; 2 bad command-line input (a supply option named); 3 the project\n"
+    "could not be written.";
+
 constexpr int kExitFails = 4;
+
+// The supply's keys as `project import` takes them: "--supply-" and the key's path in the
+// file, "/" and "_" as "-" ("transformer/percent_z" is --supply-transformer-percent-z).
+struct SupplyOption {
+    std::string_view path;
+    bool number;
+    std::string_view help;
+};
+constexpr std::array<SupplyOption, 20> kSupplyOptions{{
+    {"available_fault_current", true, "NEC: available fault current at the service, A"},
+    {"x_r", true, "X/R of that current"},
+    {"volts", true, "Nominal voltage, V (line to line on three phases)"},
+    {"phase", false, "three or single"},
+    {"source/mva_max", true, "Network feeding the transformer: maximum short-circuit power, MVA"},
+    {"source/mva_min", true, "Network: minimum short-circuit power, MVA"},
+    {"source/r_x", true, "Network: R/X"},
+    {"source/kv", true, "Network: voltage, kV"},
+    {"transformer/kva", true, "Transformer: rating, kVA"},
+    {"transformer/percent_z", true, "Transformer: impedance, %"},
+    {"transformer/x_r", true, "Transformer: X/R"},
+    {"transformer/percent_r", true, "Transformer: resistance, % (in place of X/R)"},
+    {"transformer/primary_kv", true, "Transformer: primary voltage, kV"},
+    {"transformer/secondary_volts", true, "Transformer: secondary voltage, V"},
+    {"transformer/phase", false, "Transformer: three or single"},
+    {"transformer/tolerance", true, "NEC: factor on the transformer's %Z"},
+    {"voltage_factor_class", true, "IEC: 6 or 10 (% above the nominal LV voltage)"},
+    {"earthing", false, "IEC: TN-S, TN-C-S or TT"},
+    {"ze", true, "IEC: measured or declared Ze at the origin, ohm"},
+    {"ipf", true, "IEC: prospective fault current at the origin, A"},
+}};
+
+std::string supplyOptionName(std::string_view path) {
+    std::string name = "--supply-";
+    for (const char c : path) name += c == '/' || c == '_' ? '-' : c;
+    return name;
+}
 
 double rounded(double value, int places) {
     return roundDouble(value, places);
@@ -216,7 +266,46 @@ void writeSchedule(std::string& out, const project::ProjectAnswer& answer) {
     }
 }
 
+void appendProjectAnswer(std::string& out, const project::Project& p,
+                         const project::ProjectAnswer& answer, std::ostream* spill) {
+    appendJson(out, Json{{"project", p.identification.name}, {"code", p.code}});
+    out.pop_back();
+    out += ",\"nodes\":[";
+    for (std::size_t i = 0; i < answer.nodes.size(); ++i) {
+        if (i > 0) out += ',';
+        appendNode(out, answer.nodes[i], p.code == "iec60364");
+        if (spill != nullptr && out.size() >= (std::size_t{1} << 16)) {
+            *spill << out;
+            out.clear();
+        }
+    }
+    out += "],\"defaults\":";
+    appendJson(out, Json(answer.defaults));
+    out += '}';
+}
+
 }  // namespace
+
+void appendProjectAnswer(std::string& out, const project::Project& p, std::ostream* spill) {
+    appendProjectAnswer(out, p, project::checkProject(p), spill);
+}
+
+void appendProjectRequest(std::string& out, std::string_view line) {
+    const Json request = Json::parse(line, nullptr, false);
+    const auto found =
+        request.is_object() ? request.find(std::string(kProjectRequest)) : request.end();
+    if (request.is_discarded()) return appendError(out, "not valid JSON");
+    if (found == request.end()) return appendError(out, "missing field \"project\"");
+    if (!found->is_object()) return appendError(out, "field \"project\" must be an object");
+    const auto read = project::readProjectDocument(*found);
+    if (const auto* refusal = std::get_if<project::FileRefusal>(&read)) {
+        appendJson(out, Json{{"refused", "/project" + refusal->path}, {"reason", refusal->reason}});
+        return;
+    }
+    out += "{\"outputs\":";
+    appendProjectAnswer(out, std::get<project::Project>(read));
+    out += '}';
+}
 
 ProjectCommand::ProjectCommand(CLI::App& app, bool& json) : m_json(json) {
     m_app = app.add_subcommand("project", "Check a project: supply, boards and circuits as a tree");
@@ -230,13 +319,104 @@ ProjectCommand::ProjectCommand(CLI::App& app, bool& json) : m_json(json) {
         "schedule", "Write every cable of a project file as a CSV schedule with its answers");
     m_schedule->add_option("FILE", m_file, "The project file (.fvproj)")->required();
     m_schedule->footer(std::string(kProjectFooter));
+    m_import = m_app->add_subcommand("import",
+                                     "Make a project from a CSV schedule of boards and circuits");
+    m_import->add_option("FILE", m_file, "The schedule (.csv)")->required();
+    m_import->add_option("--code", m_code, "The project's code: nec2023 or iec60364")->required();
+    m_import->add_option("-o,--output", m_output,
+                         "Save the project to this file (.fvproj) instead of printing it");
+    m_import->add_flag("--strict", m_strict, "Exit with 4 when a row is refused");
+    for (std::size_t i = 0; i < kSupplyOptions.size(); ++i)
+        m_import->add_option(supplyOptionName(kSupplyOptions[i].path), m_supply[i],
+                             std::string(kSupplyOptions[i].help));
+    m_import->add_flag("--supply-infinite-bus", m_infiniteBus,
+                       "No impedance upstream of the transformer");
+    m_import->footer(std::string(kImportFooter));
 }
 
 bool ProjectCommand::parsed() const {
     return m_app->parsed();
 }
 
+int ProjectCommand::runImport(const CommandRun& given) const {
+    const std::string prefix = std::string(kProgram) + ": project import: ";
+    const CircuitCode* code = circuitCode(m_code);
+    if (code == nullptr) {
+        given.err << prefix << "--code: \"" << oneLine(m_code)
+                  << "\" is not a code: nec2023 or iec60364\n";
+        return kExitUsage;
+    }
+    // The supply is read as a file's supply is, so that the options take what the file takes.
+    Json supply = Json::object();
+    for (std::size_t i = 0; i < kSupplyOptions.size(); ++i) {
+        if (!m_supply[i]) continue;
+        const std::string_view path = kSupplyOptions[i].path;
+        const auto slash = path.find('/');
+        Json& object =
+            slash == std::string_view::npos ? supply : supply[std::string(path.substr(0, slash))];
+        const std::string key(slash == std::string_view::npos ? path : path.substr(slash + 1));
+        if (!kSupplyOptions[i].number) {
+            object[key] = *m_supply[i];
+            continue;
+        }
+        const std::optional<double> x = readDouble(*m_supply[i]);
+        if (!x) {
+            given.err << prefix << supplyOptionName(path) << ": \"" << oneLine(*m_supply[i])
+                      << "\" is not a number\n";
+            return kExitUsage;
+        }
+        object[key] = *x;
+    }
+    if (m_infiniteBus) supply["infinite_bus"] = true;
+    const Json file{{"format", project::kFormatName},
+                    {"version", project::kFormatVersion},
+                    {"code", code->key()},
+                    {"supply", std::move(supply)}};
+    auto base = project::readProjectDocument(file);
+    if (const auto* refusal = std::get_if<project::FileRefusal>(&base)) {
+        const std::string_view key =
+            std::string_view(refusal->path)
+                .substr(std::min(refusal->path.size(), std::string_view("/supply/").size()));
+        given.err << prefix << (key.empty() ? "the supply (--supply-...)" : supplyOptionName(key))
+                  << ": " << oneLine(refusal->reason) << '\n';
+        return kExitUsage;
+    }
+    std::ifstream in(m_file, std::ios::binary);
+    if (!in) {
+        given.err << prefix << oneLine(m_file) << ": cannot be read\n";
+        return kExitRefused;
+    }
+    project::ImportedSchedule imported =
+        project::importSchedule(in, std::move(std::get<project::Project>(base)));
+    if (!imported.project) {
+        given.err << prefix << oneLine(m_file) << ": " << oneLine(imported.refusal) << '\n';
+        return kExitRefused;
+    }
+    for (const std::string& column : imported.unreadColumns)
+        given.err << prefix << oneLine(column) << " names nothing of a project: not read\n";
+    for (const std::string& row : imported.refusedRows) given.err << prefix << oneLine(row) << '\n';
+    if (!imported.refusedRows.empty())
+        given.err << prefix << imported.refusedRows.size() << " of " << imported.rows
+                  << (imported.rows == 1 ? " row" : " rows") << " refused, not in the project\n";
+    if (!m_output.empty()) {
+        if (const std::optional<std::string> failed =
+                project::saveProject(*imported.project, m_output)) {
+            given.err << kProgram << ": " << oneLine(*failed) << '\n';
+            return kExitWriteFailed;
+        }
+    } else {
+        given.out << project::writeProject(*imported.project);
+        given.out.flush();
+        if (!given.out) {
+            given.err << kProgram << ": the output could not be written\n";
+            return kExitWriteFailed;
+        }
+    }
+    return m_strict && !imported.refusedRows.empty() ? kExitFails : kExitOk;
+}
+
 int ProjectCommand::run(const CommandRun& given) const {
+    if (m_import->parsed()) return runImport(given);
     std::ifstream in(m_file, std::ios::binary);
     std::stringstream text;
     if (in) text << in.rdbuf();
@@ -258,20 +438,8 @@ int ProjectCommand::run(const CommandRun& given) const {
         given.out << out;
     } else if (m_json) {
         std::string out;
-        appendJson(out, Json{{"project", p.identification.name}, {"code", p.code}});
-        out.pop_back();
-        out += ",\"nodes\":[";
-        for (std::size_t i = 0; i < answer.nodes.size(); ++i) {
-            if (i > 0) out += ',';
-            appendNode(out, answer.nodes[i], p.code == "iec60364");
-            if (out.size() >= (std::size_t{1} << 16)) {
-                given.out << out;
-                out.clear();
-            }
-        }
-        out += "],\"defaults\":";
-        appendJson(out, Json(answer.defaults));
-        given.out << out << "}\n";
+        appendProjectAnswer(out, p, answer, &given.out);
+        given.out << out << '\n';
     } else {
         writeText(given.out, answer, p.identification.name);
     }

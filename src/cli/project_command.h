@@ -3,9 +3,14 @@
 
 // `ferrovolt-calc project check FILE`: the installation tree of a project file, checked
 // top-down, one line per node, or one JSON object; `project schedule FILE`: every cable of it
-// as a CSV schedule with its answers.
+// as a CSV schedule with its answers; `project import SCHEDULE.csv`: a project from a
+// schedule of boards and circuits.
 
+#include <array>
+#include <iosfwd>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "cli/subcommand.h"
 
@@ -14,6 +19,23 @@ class App;
 }  // namespace CLI
 
 namespace ferrovolt {
+
+namespace project {
+struct Project;
+}  // namespace project
+
+// The project checked, as `project check --json` answers it: {"project":...,"code":...,
+// "nodes":[...],"defaults":[...]}; with `spill`, what is gathered is written to it in blocks
+// as it grows, so that a large project is never held whole.
+void appendProjectAnswer(std::string& out, const project::Project& p,
+                         std::ostream* spill = nullptr);
+
+// A batch line {"calc":"project","project":{...}}: {"outputs":ANSWER} as above,
+// {"refused":"/project/...","reason":...} for a project the file reader refuses, or
+// {"error":...} for a line without a project object.
+void appendProjectRequest(std::string& out, std::string_view line);
+
+inline constexpr std::string_view kProjectRequest = "project";
 
 class ProjectCommand final : public Subcommand {
 public:
@@ -26,9 +48,17 @@ private:
     CLI::App* m_app = nullptr;
     CLI::App* m_check = nullptr;
     CLI::App* m_schedule = nullptr;
+    CLI::App* m_import = nullptr;
     bool& m_json;
     bool m_strict = false;
     std::string m_file;
+    std::string m_code;
+    std::string m_output;
+    // The supply's keys as options, by their order in the options' table.
+    std::array<std::optional<std::string>, 20> m_supply;
+    bool m_infiniteBus = false;
+
+    int runImport(const CommandRun& run) const;
 };
 
 }  // namespace ferrovolt

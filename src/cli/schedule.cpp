@@ -545,6 +545,30 @@ std::optional<CheckRefusal> Schedule::read(const CsvRow& row, const CircuitCode&
 
 }  // namespace
 
+ScheduleColumn scheduleColumn(std::string_view cell, const CircuitCode& code) {
+    const ColumnName name = columnName(cell);
+    ScheduleColumn column{fieldNamed(name.key), name.key, {}, {}};
+    if (column.field == nullptr || name.unit.empty()) return column;
+    if (column.field->kind == InputKind::Size) {
+        const std::optional<std::string_view> unit = sizeUnitUnder(code, name.unit);
+        if (unit)
+            column.sizeUnit = *unit;
+        else
+            column.unitRefusal = "\"size\" is read in " + sizeUnitsText(code);
+    } else if (const std::string_view unit = unitOf(*column.field);
+               !unit.empty() && !sameUnit(name.unit, unit)) {
+        column.unitRefusal =
+            "\"" + std::string(column.field->key) + "\" is read in " + std::string(unit);
+    }
+    return column;
+}
+
+std::string scheduleSizeText(std::string_view cell, std::string_view sizeUnit) {
+    std::string text(trimmed(cell));
+    if (!sizeUnit.empty() && bareSize(text)) (text += ' ') += sizeUnit;
+    return text;
+}
+
 int runScheduleText(std::istream& in, std::ostream& out, std::ostream& err) {
     CsvReader reader(in);
     CsvRow row;

@@ -6,8 +6,28 @@
 
 #include <iosfwd>
 #include <string>
+#include <string_view>
 
 namespace ferrovolt {
+
+class CircuitCode;
+struct CheckField;
+
+// How a schedule reads one header cell under a code, for every reader of schedules: the input
+// the column gives (none for a label or an unknown column), its name as columns are matched
+// ("Max-Drop" and "max_drop (%)" are "maxdrop"), why the unit the header gives is not the
+// input's (empty when it fits), and, for a size column whose header gives one of the code's
+// units, the unit a bare number in it is read in.
+struct ScheduleColumn {
+    const CheckField* field = nullptr;
+    std::string name;
+    std::string unitRefusal;
+    std::string_view sizeUnit;
+};
+ScheduleColumn scheduleColumn(std::string_view cell, const CircuitCode& code);
+
+// A cell of a size column as its case takes it: a bare number with the column's unit.
+std::string scheduleSizeText(std::string_view cell, std::string_view sizeUnit);
 
 // Returns the exit status: 0 every row answered (refused rows included), 2 the file cannot
 // be read or is not a schedule, 3 the output could not be written.

@@ -501,6 +501,23 @@ std::string refusalText(const FileRefusal& refusal) {
     return out + refusal.reason;
 }
 
+std::variant<Cable, FileRefusal> readCable(const Json& value, const CircuitCode& code,
+                                           bool feeder) {
+    try {
+        return readCable(value, "", code, feeder);
+    } catch (Refused& r) {
+        return std::move(r.refusal);
+    }
+}
+
+std::variant<Project, FileRefusal> readProjectDocument(const Json& root) {
+    try {
+        return readWhole(root);
+    } catch (Refused& r) {
+        return std::move(r.refusal);
+    }
+}
+
 std::variant<Project, FileRefusal> readProject(std::string_view text) {
     Json root;
     try {

@@ -14,6 +14,10 @@
 
 #include "project/project.h"
 
+namespace ferrovolt {
+class CircuitCode;
+}  // namespace ferrovolt
+
 namespace ferrovolt::project {
 
 inline constexpr int kFormatVersion = 1;
@@ -33,6 +37,13 @@ std::string refusalText(const FileRefusal& refusal);
 std::string cableFieldText(const Json& value);
 
 std::variant<Project, FileRefusal> readProject(std::string_view text);
+
+// The same over a document already read (a batch request's member): a refusal has no line.
+std::variant<Project, FileRefusal> readProjectDocument(const Json& root);
+
+// A cable object read as a file's board (`feeder`: its current may be left out) or circuit
+// under `code`, by the same rules; a refusal's path starts at the cable ("/length").
+std::variant<Cable, FileRefusal> readCable(const Json& value, const CircuitCode& code, bool feeder);
 
 std::string writeProject(const Project& project);
 

@@ -195,7 +195,7 @@ constexpr BatchCase kMalformed[] = {
      R"j({"error":"field \"calc\" must be a string"})j"},
     {"UnknownCalc",
      R"j({"calc":"Compare","position":24,"unit":0})j",
-     R"j({"error":"field \"calc\" is out of range: it must be one of \"area_weight\", \"resistance\", \"compare\", \"gauge_area\", \"conduit\", \"voltage_drop\", \"conductor_size\", \"circuit\", \"fill\""})j"},
+     R"j({"error":"field \"calc\" is out of range: it must be one of \"area_weight\", \"resistance\", \"compare\", \"gauge_area\", \"conduit\", \"voltage_drop\", \"conductor_size\", \"circuit\", \"fill\", \"project\""})j"},
     {"MissingField",
      R"j({"calc":"area_weight","gauge":"18"})j",
      R"j({"error":"missing field \"standard\""})j"},

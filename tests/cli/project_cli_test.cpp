@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // `project check`: a worked example through the JSON answer, the text tree of a sample
-// project, and the exit statuses.
+// project, and the exit statuses; `project import`: what a schedule's rows become, and a
+// schedule imported then checked.
 
 #include <gtest/gtest.h>
 
@@ -119,6 +120,196 @@ INSTANTIATE_TEST_SUITE_P(
             1,
             "/supply/volts: must be more than 0"},
         Status{"NoFile", {"project", "check"}, 2, "FILE is required"}),
+    [](const auto& param) { return param.param.name; });
+
+// The chain's transformer as options.
+const std::vector<std::string> kChainSupply{
+    "--supply-transformer-kva", "500", "--supply-transformer-percent-z",       "5.75",
+    "--supply-transformer-x-r", "5",   "--supply-transformer-secondary-volts", "480",
+    "--supply-infinite-bus"};
+
+const std::string kHeader = "id,board,fed_from,current (A),length,feet,phase,volts,raceway,size\n";
+
+struct Import {
+    std::string name;
+    std::string rows;  // the schedule, header first
+    std::vector<std::string> args;
+    int status;
+    std::string err;               // the whole of standard error
+    std::string boards, circuits;  // the ids the project holds, in order
+};
+
+class ProjectImport : public testing::TestWithParam<Import> {};
+
+TEST_P(ProjectImport, TakesOrNamesEveryRow) {
+    const Import& c = GetParam();
+    std::vector<std::string> args{"project", "import", written(c.name + ".csv", c.rows), "--code",
+                                  "nec2023"};
+    args.insert(args.end(), kChainSupply.begin(), kChainSupply.end());
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    if (c.args.size() == 2 && c.args[0] == "--code") args.erase(args.begin() + 3, args.begin() + 5);
+    const CliRun run = runCommand(args);
+    EXPECT_EQ(run.status, c.status);
+    // A refused schedule is named by its path, which is the test's own.
+    if (c.status == 1)
+        EXPECT_TRUE(run.err.ends_with(c.err)) << run.err;
+    else
+        EXPECT_EQ(run.err, c.err);
+    if (run.status != 0 && run.status != 4) return;
+    const auto json = nlohmann::json::parse(run.out);
+    std::string boards, circuits;
+    for (const auto& b : json["boards"]) boards += b["id"].get<std::string>() + " ";
+    for (const auto& b : json["circuits"]) circuits += b["id"].get<std::string>() + " ";
+    EXPECT_EQ(boards, c.boards);
+    EXPECT_EQ(circuits, c.circuits);
+}
+
+const std::string kRefusals = kHeader +
+                              "SDB,,supply,,100,true,three,480,steel,4/0\n"
+                              "C1,SDB,,20,60,true,three,480,steel,10\n"
+                              "C2,SDB,,abc,60,true,three,480,steel,10\n"
+                              "C3,NOPE,,20,60,true,three,480,steel,10\n"
+                              "C1,SDB,,20,60,true,three,480,steel,10\n"
+                              "X1,,X2,,10,true,three,480,steel,\n"
+                              "X2,,X1,,10,true,three,480,steel,\n"
+                              "C4,X1,,20,60,true,three,480,steel,10\n"
+                              "C5,SDB,,20,,true,three,480,steel,10\n"
+                              "C6,SDB,SDB,20,60,true,three,480,steel,10\n"
+                              "C7,SDB\n";
+
+const std::string kRefusalsErr =
+    "ferrovolt-calc: project import: line 4: C2: current: \"abc\" is not a number\n"
+    "ferrovolt-calc: project import: line 5: C3: board: \"NOPE\" is not a board of the "
+    "schedule\n"
+    "ferrovolt-calc: project import: line 6: C1: id: is given on line 3 too\n"
+    "ferrovolt-calc: project import: line 7: X1: fed_from: makes a loop: X1 → X2 → X1\n"
+    "ferrovolt-calc: project import: line 8: X2: fed_from: makes a loop: X2 → X1 → X2\n"
+    "ferrovolt-calc: project import: line 9: C4: board: \"X1\" is refused (line 7)\n"
+    "ferrovolt-calc: project import: line 10: C5: length: is missing\n"
+    "ferrovolt-calc: project import: line 11: C6: gives both a board (a circuit) and fed_from (a "
+    "board)\n"
+    "ferrovolt-calc: project import: line 12: 2 cells where the header has 10\n"
+    "ferrovolt-calc: project import: 9 of 11 rows refused, not in the project\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ProjectImport,
+    testing::Values(
+        // A board at the terminals has no cable cells; a board may come after what it feeds.
+        Import{"BoardsAndCircuitsInAnyOrder",
+               kHeader + "C1,SUB,,20,60,true,three,480,steel,10\n"
+                         "SUB,,MDB,,50,true,three,480,steel,\n"
+                         "MDB,,supply,,,,,,,\n",
+               {},
+               0,
+               "",
+               "SUB MDB ",
+               "C1 "},
+        Import{"RefusedRowsNamedByLine", kRefusals, {}, 0, kRefusalsErr, "SDB ", "C1 "},
+        Import{"StrictOnARefusedRow", kRefusals, {"--strict"}, 4, kRefusalsErr, "SDB ", "C1 "},
+        Import{"FieldOfTheOtherCode",
+               "id,board,fed_from,current,length,volts,earthing\nMDB,,supply,,,,\n"
+               "L1,MDB,,16,10,277,TT\n",
+               {},
+               0,
+               "ferrovolt-calc: project import: line 3: L1: earthing: is a field of IEC "
+               "60364-5-52:2009, not of NEC 2023\n"
+               "ferrovolt-calc: project import: 1 of 2 rows refused, not in the project\n",
+               "MDB ",
+               ""},
+        Import{"NoIdColumn",
+               "board,current,length,volts\nMDB,16,10,277\n",
+               {},
+               1,
+               ".csv: the header names no \"id\" column\n",
+               "",
+               ""},
+        Import{"SupplyOptionOutOfRange",
+               kHeader,
+               {"--supply-transformer-tolerance", "2"},
+               2,
+               "ferrovolt-calc: project import: --supply-transformer-tolerance: must be at least "
+               "0.5 and at most 1.5\n",
+               "",
+               ""},
+        Import{"NotACode",
+               kHeader,
+               {"--code", "nec"},
+               2,
+               "ferrovolt-calc: project import: --code: \"nec\" is not a code: nec2023 or "
+               "iec60364\n",
+               "",
+               ""}),
+    [](const auto& param) { return param.param.name; });
+
+// The chain as a schedule, imported and checked: the fault currents of the file's chain
+// (ProjectCheck above: 10,459 A, 8,362 A, 3,063 A), its board without a breaking capacity.
+TEST(ProjectImport, ChecksAsTheProjectItWrites) {
+    const std::string project = (std::filesystem::temp_directory_path() /
+                                 ("ferrovolt-" + std::to_string(getpid()) + "-imported.fvproj"))
+                                    .string();
+    std::vector<std::string> args{
+        "project",
+        "import",
+        written("chain.csv", kHeader + "SDB,,supply,,100,true,three,480,steel,4/0\n"
+                                       "C1,SDB,,20,60,true,three,480,steel,10\n"),
+        "--code",
+        "nec2023",
+        "-o",
+        project};
+    args.insert(args.end(), kChainSupply.begin(), kChainSupply.end());
+    const CliRun imported = runCommand(args);
+    ASSERT_EQ(imported.status, 0) << imported.err;
+    EXPECT_EQ(imported.out, "");
+    const CliRun checked = runCommand({"project", "check", project});
+    EXPECT_EQ(checked.status, 0) << checked.err;
+    EXPECT_EQ(checked.out,
+              "Project:  (NEC 2023)\n"
+              "supply  drop 0 %  Isc max 10.46 kA  min 10.46 kA  meets all\n"
+              "  SDB  4/0 AWG (Minimum by ampacity)  drop 0.06 % (left 4.94 %)  Isc max 8.36 kA  "
+              "min 6.87 kA  meets all\n"
+              "    C1  10 AWG (Minimum by ampacity)  drop 0.51 %  Isc max 3.06 kA  min 1.65 kA  "
+              "meets all\n"
+              "\n"
+              "Defaults applied:\n"
+              "  transformer %Z tolerance: 1.0, nameplate (default)\n");
+}
+
+// A batch line with a project answers as `project check --json` under "outputs": the chain's
+// 10,459 A at the supply (500 kVA / (√3 · 480 V · 5.75 %)).
+TEST(ProjectBatch, AnswersAsCheckJsonUnderOutputs) {
+    const CliRun batch = runCommand({"batch"}, R"({"calc":"project","project":)" + kChain + "}\n");
+    const CliRun check =
+        runCommand({"project", "check", written("batch.fvproj", kChain), "--json"});
+    ASSERT_EQ(batch.status, 0) << batch.err;
+    EXPECT_EQ(batch.out, "{\"outputs\":" + check.out.substr(0, check.out.size() - 1) + "}\n");
+    const auto json = nlohmann::json::parse(batch.out);
+    EXPECT_NEAR(json["outputs"]["nodes"][0]["isc_max"].get<double>(), 10459, 1);
+}
+
+struct BatchLine {
+    std::string name;
+    std::string line;
+    std::string answer;
+};
+
+class ProjectBatchRefusal : public testing::TestWithParam<BatchLine> {};
+
+TEST_P(ProjectBatchRefusal, AnswersOneLine) {
+    const CliRun run = runCommand({"batch"}, GetParam().line + "\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, GetParam().answer + "\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ProjectBatchRefusal,
+    testing::Values(
+        BatchLine{
+            "RefusedByItsPath",
+            R"({"calc":"project","project":{"format":"ferrovolt-project","version":1,"code":"nec2023","supply":{"volts":-1}}})",
+            R"({"refused":"/project/supply/volts","reason":"must be more than 0 and at most 1000"})"},
+        BatchLine{"NoProject", R"({"calc":"project"})", R"({"error":"missing field \"project\""})"},
+        BatchLine{"ProjectNotAnObject", R"({"calc":"project","project":[]})",
+                  R"({"error":"field \"project\" must be an object"})"}),
     [](const auto& param) { return param.param.name; });
 
 }  // namespace
