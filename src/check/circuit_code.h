@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "check/check.h"
+#include "check/hand_on.h"
 #include "check/origin.h"
 
 namespace ferrovolt {
@@ -49,6 +50,10 @@ public:
     // What the last checked answer hands on at the cable's far end; nothing without an origin
     // or an answer.
     virtual std::optional<CableEnd> atEnd() const { return std::nullopt; }
+    // What the last checked answer hands on to the conduit fill (its keys in `keys`): the
+    // raceway and the conductors as the fill's field texts; nothing under a code whose answer
+    // the fill does not take, or without an answer.
+    virtual std::optional<HandOn> fillHandOn() const { return std::nullopt; }
 };
 
 class CircuitCode : public Check {

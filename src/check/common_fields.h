@@ -28,6 +28,9 @@ inline constexpr std::string_view kSize = "size";
 inline constexpr std::string_view kGovernedBy = "governed_by";
 inline constexpr std::string_view kMeetsAll = "meets_all";
 inline constexpr std::string_view kFails = "fails";
+// The conduit fill's rows of wires, which a circuit's answer hands on (its raceway is
+// kRaceway).
+inline constexpr std::string_view kWire = "wire";
 }  // namespace keys
 
 namespace fields {

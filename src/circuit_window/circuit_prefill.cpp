@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "circuit_window/circuit_prefill.h"
 
-#include "check/common_fields.h"
-#include "nec2023/nec2023_fields.h"
+#include "nec2023/nec2023_hand_on.h"
 #include "numtext/number_text.h"
-#include "numtext/rounded_number.h"
 #include "tables/gauge_area.h"
 
 namespace ferrovolt {
@@ -65,31 +63,8 @@ std::optional<std::string> sizingWarning(const Tables& tables, const CircuitPref
     const std::optional<Material> material = codeMaterial(tab.material);
     const std::optional<double> shown = shownCmil(tables, shownSize);
     if (!material || !shown || !tab.volts) return std::nullopt;
-    // The Circuit Check window's own defaults, with what the tab hands over: the warning
-    // names the size the window's "Minimum by ampacity" row shows. The drop is the tab's own
-    // answer, by its own limit, so only the ampacity is held against it.
-    CircuitInputs in;
-    in.material = *material;
-    in.feet = tab.feet;
-    in.threePhase = tab.threePhase;
-    in.volts = *tab.volts;
-    if (circuitField(keys::kCurrent)->set(in, tab.current) ||
-        circuitField(keys::kLength)->set(in, tab.length))
-        return std::nullopt;
-    const CircuitResult result = checkAmpacity(in);
-    const auto* answer = std::get_if<CircuitAnswer>(&result);
-    if (answer == nullptr) {
-        // No single conductor of the code's tables carries it.
-        const auto* refusal = std::get_if<CircuitRefusal>(&result);
-        if (refusal->field != keys::kCurrent || !(in.current > 0)) return std::nullopt;
-        return "Too small for " + roundedNumberText(in.current, 3) + " A: more than " +
-               std::string(circuitSizeLabel(circuitSizeCount() - 1)) + " by " +
-               std::string(criterionName(Criterion::Ampacity));
-    }
-    if (*shown >= circuitSizeCmil(answer->byAmpacity)) return std::nullopt;
-    return "Too small for " + roundedNumberText(in.current, 3) + " A: at least " +
-           std::string(circuitSizeLabel(answer->byAmpacity)) + " by " +
-           std::string(criterionName(Criterion::Ampacity));
+    return necAmpacityWarning(
+        {tab.current, tab.length, tab.feet, *material, *tab.volts, tab.threePhase, *shown});
 }
 
 }  // namespace ferrovolt

@@ -46,11 +46,10 @@ std::optional<std::string_view> prefillCode(const CircuitPrefill& tab);
 
 const SupplyCircuit* supplyCircuit(std::string_view supplyText);
 
-// The warning of the Conductor Sizing tab: the size it shows ("# 9", "350 Kcmils") is smaller
-// than the minimum by ampacity the Circuit Check window answers for the tab's circuit with
-// the window's own defaults (75 °C insulation, terminals by 110.14(C)(1), 30 °C, three
-// conductors), and names that size. A size below the code's smallest carries nothing by its
-// tables.
+// The warning of the Conductor Sizing tab: the tab's circuit and the size it shows ("# 9",
+// "350 Kcmils") read in the code's terms, and held against the minimum by ampacity the
+// Circuit Check window answers with its own defaults (`necAmpacityWarning`). A size below the
+// code's smallest carries nothing by its tables.
 // Nothing when the size carries it, when the material is not copper or aluminium, or when
 // the inputs or the shown text cannot be read.
 std::optional<std::string> sizingWarning(const Tables& tables, const CircuitPrefill& tab,

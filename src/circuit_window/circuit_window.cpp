@@ -22,11 +22,11 @@
 #include "check/check_sheet.h"
 #include "check/common_fields.h"
 #include "check/set_case.h"
-#include "circuit_window/circuit_fill_prefill.h"
 #include "circuit_window/circuit_report.h"
 #include "circuit_window/code_memory.h"
 #include "circuit_window/window_text.h"
 #include "codes/code_registry.h"
+#include "fill/fill_case.h"
 #include "nec2023/nec2023_code.h"
 #include "pictures.h"
 #include "window_kit/kit_accessibility.h"
@@ -228,10 +228,9 @@ void CircuitWindow::buildResults(QVBoxLayout* into) {
     connect(m_copy, &QPushButton::clicked, this, [this] { copyTrail(); });
     connect(m_save, &QPushButton::clicked, this, [this] { saveReportAs(); });
     connect(m_conduitFill, &QPushButton::clicked, this, [this] {
-        if (const CircuitAnswer* answer = m_answered ? necAnswer(*m_case) : nullptr) {
-            const CircuitFill fill = circuitFill(*answer);
-            emit conduitFillRequested(fill.inputs, fill.note);
-        }
+        if (!m_answered) return;
+        if (const std::optional<HandOn> handOn = m_case->fillHandOn())
+            emit conduitFillRequested(fillInputsHandedOn(*handOn), qt(handOn->note));
     });
 }
 
@@ -354,11 +353,13 @@ void CircuitWindow::showAnswer() {
     }
     m_copy->setEnabled(true);
     m_save->setEnabled(true);
-    // Conduit fill is NEC 2023 Chapter 9's: under another code the button says so.
-    setConduitFill(nec != nullptr ? QString()
-                                  : QStringLiteral("Conduit fill is sized by NEC 2023 Chapter 9; "
-                                                   "this circuit is checked under %1")
-                                        .arg(qt(m_code->name())));
+    // Conduit fill is NEC 2023 Chapter 9's: under a code whose answer hands it nothing the
+    // button says so.
+    setConduitFill(m_case->fillHandOn()
+                       ? QString()
+                       : QStringLiteral("Conduit fill is sized by NEC 2023 Chapter 9; "
+                                        "this circuit is checked under %1")
+                             .arg(qt(m_code->name())));
 }
 
 void CircuitWindow::setConduitFill(const QString& unavailable) {

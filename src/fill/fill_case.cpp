@@ -4,6 +4,7 @@
 #include <array>
 #include <vector>
 
+#include "check/common_fields.h"
 #include "check/field_reading.h"
 #include "fill/chapter9_tables.h"
 #include "fill/fill_check.h"
@@ -95,7 +96,7 @@ std::span<const CheckField> declaredFields() {
     static const std::string tradeSizes = tradeSizeTexts();
     static const std::array<CheckField, 6> all = [] {
         std::array<CheckField, 6> declared = {{
-            {{"raceway", "--raceway", InputKind::Text, raceways, "",
+            {{keys::kRaceway, "--raceway", InputKind::Text, raceways, "",
               "Raceway type: emt, ent, fmc, imc, lfnc-a, lfnc-b, lfmc, rmc, pvc-80, pvc-40 (hdpe), "
               "pvc-a, pvc-eb"},
              true},
@@ -104,7 +105,7 @@ std::span<const CheckField> declaredFields() {
               "default: the smallest that holds them"}},
             {{"nipple", "--nipple", InputKind::Flag, "", "",
               "A nipple of 24 in (600 mm) or less: 60 % fill"}},
-            rowsField("wire", "--wire",
+            rowsField(keys::kWire, "--wire",
                       "COUNTxSIZE:TYPE, as 3x12:THHN, 1x8:bare; once for each size and type"),
             rowsField(
                 "cable", "--cable",
@@ -376,6 +377,18 @@ public:
 };
 
 }  // namespace
+
+FillInputs fillInputsHandedOn(const HandOn& handOn) {
+    FillInputs in;
+    if (const std::vector<std::string>* raceway = handedTexts(handOn, keys::kRaceway))
+        if (!raceway->empty()) in.raceway = fillRacewayOf(raceway->front()).value_or(0);
+    if (const std::vector<std::string>* wires = handedTexts(handOn, keys::kWire))
+        for (const std::string& wire : *wires) {
+            auto row = fillWireText(wire);
+            if (auto* read = std::get_if<FillRow>(&row)) in.rows.push_back(*read);
+        }
+    return in;
+}
 
 const Check& fillCheck() {
     static const FillCheck check;

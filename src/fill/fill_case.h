@@ -7,9 +7,16 @@
 // made from these.
 
 #include "check/check.h"
+#include "check/hand_on.h"
+#include "fill/fill_check.h"
 
 namespace ferrovolt {
 
 const Check& fillCheck();
+
+// The inputs of what another check hands on to the fill, for the Conduit Fill window, which
+// takes its inputs whole: the raceway (EMT where none is handed or it is not a raceway type)
+// and the wires; a text the fill would refuse is left out.
+FillInputs fillInputsHandedOn(const HandOn& handOn);
 
 }  // namespace ferrovolt

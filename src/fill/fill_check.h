@@ -99,8 +99,11 @@ using FillResult = std::variant<FillAnswer, FillRefusal>;
 FillResult checkFill(const FillInputs& inputs);
 
 // The texts of the command line, batch and window, read into inputs or refused by field.
-std::optional<int> fillRacewayOf(std::string_view text);        // "emt", "PVC-40", "hdpe"
-std::optional<int> fillTradeSizeOf(std::string_view text);      // "1-1/4", "35"
+std::optional<int> fillRacewayOf(std::string_view text);    // "emt", "PVC-40", "hdpe"
+std::optional<int> fillTradeSizeOf(std::string_view text);  // "1-1/4", "35"
+// The trade size of a text where the raceway type has it: Table 4 makes some types in fewer
+// sizes (EMT from 1/2 to 4).
+std::optional<int> fillTradeSizeIn(int raceway, std::string_view text);
 std::optional<int> fillConductorTypeOf(std::string_view text);  // "THWN-2", "rhh*"
 std::optional<int> fillSizeOf(std::string_view text);           // "12", "1/0", "350 kcmil"
 // A row's cells: the count, the size and the type of a wire, or the diameter of a cable.

@@ -114,6 +114,14 @@ std::optional<int> fillTradeSizeOf(std::string_view text) {
     return std::nullopt;
 }
 
+std::optional<int> fillTradeSizeIn(int raceway, std::string_view text) {
+    const std::optional<int> tradeSize = fillTradeSizeOf(text);
+    if (!tradeSize) return std::nullopt;
+    for (const c9::RacewaySize& size : c9::kRaceways[static_cast<std::size_t>(raceway)].sizes)
+        if (size.trade == *tradeSize) return tradeSize;
+    return std::nullopt;
+}
+
 std::optional<int> fillConductorTypeOf(std::string_view text) {
     text = trimmed(text);
     for (std::size_t i = 0; i < c9::kConductorTypes.size(); ++i)

@@ -6,6 +6,7 @@
 #include "check/field_reading.h"
 #include "faults/fault_current.h"
 #include "nec2023/nec2023_fields.h"
+#include "nec2023/nec2023_hand_on.h"
 #include "nec2023/nec2023_tables.h"
 #include "units/exact_units.h"
 
@@ -76,6 +77,10 @@ public:
 
     void setOrigin(const std::optional<Origin>& origin) override { m_origin = origin; }
     std::optional<CableEnd> atEnd() const override;
+    std::optional<HandOn> fillHandOn() const override {
+        if (m_answer == nullptr) return std::nullopt;
+        return necFillHandOn(*m_answer);
+    }
 
     const CircuitAnswer* answerIfAny() const { return m_answer; }
 

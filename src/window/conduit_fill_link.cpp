@@ -5,9 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <algorithm>
 
-#include "fill/chapter9_tables.h"
 #include "fill/fill_sheet.h"
 #include "tables/tables.h"
 
@@ -38,10 +36,7 @@ ConduitTabFill conduitTabFill(const ConduitTab& conduit, const Tables& tables) {
         const std::string trade = QString::fromStdString(size[1])
                                       .replace(QLatin1Char(' '), QLatin1Char('-'))
                                       .toStdString();
-        const std::optional<int> tradeSize = fillTradeSizeOf(trade);
-        const auto& emt = chapter9::kRaceways[0].sizes;
-        if (tradeSize && std::any_of(emt.begin(), emt.end(),
-                                     [&](const auto& s) { return s.trade == *tradeSize; })) {
+        if (const std::optional<int> tradeSize = fillTradeSizeIn(fill.inputs.raceway, trade)) {
             fill.inputs.tradeSize = tradeSize;
             said << QStringLiteral("the conduit as EMT %1")
                         .arg(QString::fromStdString(fillTradeText(*tradeSize)));

@@ -483,5 +483,38 @@ TEST_P(FillRefusals, NameTheFieldAndTheCell) {
 INSTANTIATE_TEST_SUITE_P(BadInput, FillRefusals, ::testing::ValuesIn(kRefusals),
                          [](const auto& test) { return std::string(test.param.name); });
 
+// A trade size where the raceway type is made in it: EMT up to 4 (358.20(B)), ENT up to 2
+// (362.20(B)), neither in 3/8.
+struct TradeSizeIn {
+    const char* name;
+    const char* raceway;
+    const char* text;
+    const char* found;  // the trade size found, or none
+};
+
+class FillTradeSizeIn : public ::testing::TestWithParam<TradeSizeIn> {};
+
+TEST_P(FillTradeSizeIn, TakesOnlyTheSizesOfTheType) {
+    const TradeSizeIn& c = GetParam();
+    const std::optional<int> size = fillTradeSizeIn(*fillRacewayOf(c.raceway), c.text);
+    ASSERT_EQ(size.has_value(), c.found != nullptr);
+    if (size) {
+        EXPECT_EQ(fillTradeText(*size, false), c.found);
+    }
+}
+
+constexpr TradeSizeIn kTradeSizesIn[] = {
+    {"EmtLargest", "emt", "4", "4"},
+    {"EmtOneAbove", "emt", "5", nullptr},
+    {"EmtSmallestNotMade", "emt", "3/8", nullptr},
+    {"EmtSpacedAsTheTabWritesIt", "emt", "1 1/4", "1-1/4"},
+    {"EntLargest", "ent", "2", "2"},
+    {"EntOneAbove", "ent", "2-1/2", nullptr},
+    {"NotATradeSize", "emt", "7", nullptr},
+};
+
+INSTANTIATE_TEST_SUITE_P(Table4, FillTradeSizeIn, ::testing::ValuesIn(kTradeSizesIn),
+                         [](const auto& test) { return std::string(test.param.name); });
+
 }  // namespace
 }  // namespace ferrovolt
