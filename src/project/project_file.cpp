@@ -526,6 +526,16 @@ std::variant<Project, FileRefusal> readProject(std::string_view text) {
         return FileRefusal{
             "", lineOf(text, e.byte == 0 ? 0 : e.byte - 1),
             "is not JSON: " + std::string(e.what()).substr(std::string(e.what()).find(':') + 2)};
+    } catch (const Json::out_of_range& e) {
+        // A number beyond a double ("1e400") is refused by the parser as out of range, not as
+        // malformed: the file is refused alike, at the line of the number.
+        const std::string what = e.what();
+        const std::size_t quote = what.find('\'');
+        const std::string number =
+            quote == std::string::npos ? "" : what.substr(quote + 1, what.rfind('\'') - quote - 1);
+        const std::size_t at = number.empty() ? std::string_view::npos : text.find(number);
+        return FileRefusal{"", lineOf(text, at == std::string_view::npos ? 0 : at),
+                           "is not JSON: " + what.substr(what.find("] ") + 2)};
     }
     try {
         return readWhole(root);

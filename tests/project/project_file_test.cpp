@@ -43,6 +43,9 @@ struct Refusal {
 const std::vector<Refusal>& refusals() {
     static const std::vector<Refusal> cases = {
         {"MalformedJson", "{\"format\":\n\"ferrovolt-project\",,}", "", "is not JSON"},
+        // Beyond a double: the parser throws another kind of error, which must be a refusal too.
+        {"NumberBeyondADouble", "{\"format\":\"ferrovolt-project\",\"version\":1e400}", "",
+         "is not JSON: number overflow parsing '1e400'"},
         {"NewerVersion",
          projectText(kSupply, kBoards, kCircuits, "nec2023",
                      R"("format":"ferrovolt-project","version":2)"),
