@@ -239,4 +239,18 @@ bool CsvReader::next(CsvRow& row) {
     return true;
 }
 
+void appendCsvCell(std::string& out, std::string_view cell) {
+    if (cell.find_first_of(",\"\r\n") == std::string_view::npos &&
+        (cell.empty() || (cell.front() != ' ' && cell.back() != ' '))) {
+        out += cell;
+        return;
+    }
+    out += '"';
+    for (const char c : cell) {
+        if (c == '"') out += '"';
+        out += c;
+    }
+    out += '"';
+}
+
 }  // namespace ferrovolt

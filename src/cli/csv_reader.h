@@ -93,4 +93,8 @@ private:
     std::size_t m_rowBytes = 0;
 };
 
+// Appends `cell` as one CSV cell, in double quotes (quotes inside written twice) when it holds
+// a comma, a quote or a line break, or starts or ends with a blank that a reader might trim.
+void appendCsvCell(std::string& out, std::string_view cell);
+
 }  // namespace ferrovolt

@@ -15,6 +15,7 @@
 #include "cli/circuit_json.h"
 #include "cli/cli_app.h"
 #include "cli/command_output.h"
+#include "cli/csv_reader.h"
 #include "cli/json_answer.h"
 #include "cli/json_document.h"
 #include "cli/project_import.h"
@@ -192,20 +193,6 @@ void appendNode(std::string& out, const project::NodeAnswer& node, bool iec) {
     out += '}';
 }
 
-// A CSV cell, quoted where it holds a comma, a quote or a line break.
-void appendCell(std::string& out, std::string_view cell) {
-    if (cell.find_first_of(",\"\r\n") == std::string_view::npos) {
-        out += cell;
-        return;
-    }
-    out += '"';
-    for (const char c : cell) {
-        if (c == '"') out += '"';
-        out += c;
-    }
-    out += '"';
-}
-
 // Every cable of the tree, one row each in the tree's order: its id, board and path from the
 // supply, what the tree gives it, and the answer's columns as `schedule` writes them.
 void writeSchedule(std::string& out, const project::ProjectAnswer& answer) {
@@ -219,12 +206,12 @@ void writeSchedule(std::string& out, const project::ProjectAnswer& answer) {
         const std::string path = paths[node.fedFrom] + " > " + node.id;
         paths[node.id] = path;
         if (!node.checked && !node.refusal && node.reached) continue;  // no cable
-        appendCell(out, node.id);
+        appendCsvCell(out, node.id);
         (out += ',') += project::nodeKindKey(node.kind);
         out += ',';
-        appendCell(out, node.fedFrom);
+        appendCsvCell(out, node.fedFrom);
         out += ',';
-        appendCell(out, path);
+        appendCsvCell(out, path);
         const bool valued = node.reached && !node.refusal;
         for (const auto& [value, places] :
              {std::pair{node.at.dropPercent, 2}, std::pair{node.at.iscMax, 0},
@@ -240,9 +227,9 @@ void writeSchedule(std::string& out, const project::ProjectAnswer& answer) {
             if (const auto* number = std::get_if<double>(&value))
                 out += roundedNumberText(*number, rows[i].decimals);
             else if (const auto* text = std::get_if<std::string_view>(&value))
-                appendCell(out, *text);
+                appendCsvCell(out, *text);
             else
-                appendCell(out, rows[i].absent);
+                appendCsvCell(out, rows[i].absent);
         }
         out += ',';
         if (valued) out += node.fails.empty() ? "true" : "false";
@@ -254,9 +241,9 @@ void writeSchedule(std::string& out, const project::ProjectAnswer& answer) {
         }
         out += ',';
         if (node.refusal) {
-            appendCell(out, node.refusal->field);
+            appendCsvCell(out, node.refusal->field);
             out += ',';
-            appendCell(out, node.refusal->reason);
+            appendCsvCell(out, node.refusal->reason);
         } else if (!node.reached) {
             out += ",not reached: a node above it is refused";
         } else {

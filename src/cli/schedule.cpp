@@ -163,20 +163,6 @@ std::string quotedText(std::string_view text) {
     return "\"" + oneLine(std::string(text)) + "\"";
 }
 
-void appendCell(std::string& out, std::string_view cell) {
-    if (cell.find_first_of(",\"\r\n") == std::string_view::npos &&
-        (cell.empty() || (cell.front() != ' ' && cell.back() != ' '))) {
-        out += cell;
-        return;
-    }
-    out += '"';
-    for (const char c : cell) {
-        if (c == '"') out += '"';
-        out += c;
-    }
-    out += '"';
-}
-
 // A row with a stray quote keeps its text in its reason, since it has no cells to write.
 std::string withText(std::string reason, const CsvRow& row) {
     if (row.text.empty()) return reason;
@@ -207,7 +193,7 @@ std::string faultReason(const CsvRow& row, std::size_t cells, std::size_t column
         reason += "; the cells beyond it: ";
         for (std::size_t i = columns; i < cells; ++i) {
             if (i > columns) reason += ',';
-            appendCell(reason, row.cells[i]);
+            appendCsvCell(reason, row.cells[i]);
         }
     }
     return reason;
@@ -401,7 +387,7 @@ bool Schedule::header(const CsvRow& row) {
         m_err << kProgram << ": schedule: " << line << '\n';
     }
     for (const std::string_view cell : row.cells) {
-        appendCell(m_text, cell);
+        appendCsvCell(m_text, cell);
         m_text += ',';
     }
     std::string separator;
@@ -434,7 +420,7 @@ void Schedule::refuse(std::string_view field, std::string_view reason) {
     m_text.append(answerCells(), ',');
     m_text += field;
     m_text += ',';
-    appendCell(m_text, reason);
+    appendCsvCell(m_text, reason);
     m_text += "\r\n";
 }
 
@@ -445,7 +431,7 @@ void Schedule::answer(const CsvRow& row) {
     // cells beyond them in its reason), so that a schedule written over itself loses nothing;
     // one that cannot be taken apart has no cells to write.
     for (std::size_t i = 0; i < m_columns.size(); ++i) {
-        if (i < row.cells.size()) appendCell(m_text, row.cells[i]);
+        if (i < row.cells.size()) appendCsvCell(m_text, row.cells[i]);
         m_text += ',';
     }
     m_text += std::to_string(row.line);
@@ -477,9 +463,9 @@ void Schedule::answer(const CsvRow& row) {
         if (const auto* number = std::get_if<double>(&value))
             m_text += roundedNumberText(*number, answerRow.decimals);
         else if (const auto* text = std::get_if<std::string_view>(&value))
-            appendCell(m_text, *text);
+            appendCsvCell(m_text, *text);
         else if (columns.rowOf[i])
-            appendCell(m_text, answerRow.absent);  // "Out of range." where the sheet says it
+            appendCsvCell(m_text, answerRow.absent);  // "Out of range." where the sheet says it
         m_text += ',';
     }
     if (m_verdicts) {
