@@ -105,6 +105,19 @@ inline constexpr CodeTable<SynchronousRow, 10> kTable430_250Synchronous = {
     {"scribd document 250218196 (NEC 2008 Table 430.250)", "paigewire.com 430-150 (NEC 1999)"},
 };
 
+// The table's footnote: synchronous motors at 0.9 and 0.8 power factor take the unity figures
+// times 1.1 and 1.25 (the 2008 table on scribd, klocknermoeller.com hp, solar365.com NEC 2008
+// p. 38).
+struct SynchronousFactor {
+    double powerFactor;
+    double multiplier;
+};
+inline constexpr std::array<SynchronousFactor, 3> kSynchronousFactors = {{
+    {1.0, 1.0},
+    {0.9, 1.1},
+    {0.8, 1.25},
+}};
+
 // Table 430.248, single-phase motors, amperes, by rated motor voltage 115, 200, 208, 230 V.
 // Read from the 1999 Table 430-148 (paigewire.com); checked against sparky-hq.com
 // tables/motor-fla and a distributor's fuse-rating guide (elliottelectric.com); no

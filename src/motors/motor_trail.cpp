@@ -83,11 +83,14 @@ void startSteps(const MotorAnswer& a, std::vector<TrailStep>& trail) {
 void necSteps(const MotorAnswer& a, std::vector<TrailStep>& trail) {
     const MotorInputs& in = a.inputs;
     std::string column =
-        in.hp > 0 ? std::string(a.hpLabel) + " hp, " + std::to_string(a.ratedVolts) + " V column"
-                  : std::string();
+        std::string(a.hpLabel) + " hp, " + std::to_string(a.ratedVolts) + " V column";
     if (in.volts != a.ratedVolts) column += " for a " + number(in.volts) + " V system";
-    trail.push_back({"full-load current", amps(*a.flc) + " (" + column + ")",
-                     cited(a.flcTable, kRuleTableCurrent)});
+    const double tableAmps = *a.flc / a.synchronousMultiplier;
+    std::string flc = amps(tableAmps) + " (" + column + ")";
+    if (a.synchronousMultiplier != 1)
+        flc += " × " + number(a.synchronousMultiplier) + " at " +
+               number(in.synchronousPowerFactor) + " power factor = " + amps(*a.flc);
+    trail.push_back({"full-load current", flc, cited(a.flcTable, kRuleTableCurrent)});
     if (a.conductorFromNameplate)
         trail.push_back(
             {"conductor current",

@@ -268,7 +268,6 @@ std::optional<MotorRefusal> startCurrent(const MotorInputs& in, double ratedAmps
         a.startCurrent = *in.lra;
         a.startFrom = StartFrom::Nameplate;
     } else if (in.codeLetter) {
-        if (in.supply == Supply::Dc) return refuse("code_letter", "a code letter is an AC motor's");
         auto current = codeLetterCurrent(*in.codeLetter, hp, threePhase, ratedVolts);
         if (auto* no = std::get_if<MotorRefusal>(&current)) return std::move(*no);
         a.startCurrent = std::get<double>(current);
@@ -293,7 +292,7 @@ std::optional<MotorRefusal> startCurrent(const MotorInputs& in, double ratedAmps
                       "a dip limit must be more than 0 %");
     if (in.toBoard && !in.toMotor)
         return refuse("to_board", "the dip at the board needs the path to the motor too");
-    if (!in.toMotor || in.supply == Supply::Dc) return std::nullopt;
+    if (!in.toMotor) return std::nullopt;
     const Impedance m = *in.toMotor;
     if (!(m.r >= 0 && m.x >= 0) || !(m.r > 0 || m.x > 0))
         return refuse("to_motor",
@@ -330,10 +329,22 @@ MotorResult necMotor(const MotorInputs& in) {
     a.hpLabel = flc.hpLabel;
     a.ratedVolts = flc.ratedVolts;
     a.designCurrent = flc.amps;
+    if (in.type == MotorType::Synchronous && in.supply == Supply::ThreePhase) {
+        const SynchronousFactor* factor = nullptr;
+        for (const SynchronousFactor& f : kSynchronousFactors)
+            if (std::abs(f.powerFactor - in.synchronousPowerFactor) < 1e-9) factor = &f;
+        if (factor == nullptr)
+            return refuse("synchronous_pf",
+                          "Table 430.250 gives synchronous motors at unity, "
+                          "0.9 and 0.8 power factor");
+        a.synchronousMultiplier = factor->multiplier;
+        a.flc = flc.amps * factor->multiplier;
+        a.designCurrent = *a.flc;
+    }
 
     if (in.duty == Duty::Continuous) {
         a.conductorPercent = kConductorPercent;
-        a.conductorCurrent = flc.amps * kConductorPercent / 100;
+        a.conductorCurrent = *a.flc * kConductorPercent / 100;
     } else {
         if (!in.fla)
             return refuse("fla", "a motor on " +
@@ -371,7 +382,7 @@ MotorResult necMotor(const MotorInputs& in) {
     }
 
     auto device =
-        branchDeviceMax(flc.amps, in.supply, in.type, in.design, in.device, in.willNotStart);
+        branchDeviceMax(*a.flc, in.supply, in.type, in.design, in.device, in.willNotStart);
     if (auto* no = std::get_if<MotorRefusal>(&device)) return std::move(*no);
     const BranchDevice& d = std::get<BranchDevice>(device);
     a.devicePercent = d.percent;
@@ -380,7 +391,18 @@ MotorResult necMotor(const MotorInputs& in) {
     a.deviceRule = d.rule;
     a.deviceRow = d.row;
 
-    if (auto no = startCurrent(in, flc.amps, in.hp, flc.ratedVolts, a)) return std::move(*no);
+    if (in.supply == Supply::Dc) {
+        // The code letter, the starting power factor and the divider are an AC motor's.
+        if (in.lra || in.codeLetter || in.startMultiple || in.startPowerFactor || in.toMotor)
+            return refuse(in.lra                ? "lra"
+                          : in.codeLetter       ? "code_letter"
+                          : in.startMultiple    ? "start_multiple"
+                          : in.startPowerFactor ? "start_pf"
+                                                : "to_motor",
+                          "the starting current and dip are worked out for AC motors only");
+    } else if (auto no = startCurrent(in, *a.flc, in.hp, flc.ratedVolts, a)) {
+        return std::move(*no);
+    }
     a.inputs = in;
     return a;
 }

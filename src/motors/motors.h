@@ -52,6 +52,7 @@ struct MotorInputs {
     std::optional<double> efficiency;   // 0 to 1
     std::optional<double> powerFactor;  // running, 0 to 1
     MotorType type = MotorType::Induction;
+    double synchronousPowerFactor = 1;  // a synchronous motor's rated power factor: 1, 0.9, 0.8
     MotorDesign design = MotorDesign::Other;
     DeviceType device = DeviceType::InverseTime;
     // The nameplate: full-load current, service factor, temperature rise (°C).
@@ -87,10 +88,11 @@ struct MotorAnswer {
     // The current the motor rules size from: the NEC table's full-load current, the IEC
     // design current, or the air conditioner's minimum circuit ampacity.
     double designCurrent = 0;
-    std::optional<double> flc;  // NEC table full-load current
-    Citation flcTable = {};     // the table and its edition
-    std::string_view hpLabel;   // "7-1/2"
-    int ratedVolts = 0;         // the table's column
+    std::optional<double> flc;         // NEC table full-load current
+    double synchronousMultiplier = 1;  // the table's unity figure times this
+    Citation flcTable = {};            // the table and its edition
+    std::string_view hpLabel;          // "7-1/2"
+    int ratedVolts = 0;                // the table's column
     double conductorCurrent = 0;
     double conductorPercent = 100;        // of the current below
     bool conductorFromNameplate = false;  // 430.22(E): percent of the nameplate current

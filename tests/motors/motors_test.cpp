@@ -151,6 +151,16 @@ TEST(NecMotor, WorkedExamples) {
         {"W14 75 hp 460 V", motor(k3, 75, 460, breaker), 96, 120, 240, 250, DeviceRule::NextSizeUp},
         // W15: 14 A; 17.5 A; 35 A, a standard rating.
         {"W15 10 hp 480 V", motor(k3, 10, 480, breaker), 14, 17.5, 35, 35, DeviceRule::Table},
+        // Synchronous, 0.8 power factor: 101 A × 1.25 = 126.25 A; 157.81 A; 250 % = 315.63 A,
+        // up to 350 A.
+        {"100 hp 460 V synchronous at 0.8 pf",
+         [] {
+             MotorInputs m = motor(k3, 100, 460, DeviceType::InverseTime);
+             m.type = MotorType::Synchronous;
+             m.synchronousPowerFactor = 0.8;
+             return m;
+         }(),
+         126.25, 157.81, 315.63, 350, DeviceRule::NextSizeUp},
         // 14 A × 300 % = 42 A, up to 45 A.
         {"10 hp 460 V nontime-delay fuse", motor(k3, 10, 460, DeviceType::NonTimeDelayFuse), 14,
          17.5, 42, 45, DeviceRule::NextSizeUp},
@@ -461,6 +471,16 @@ TEST(MotorRefusals, EachNamesItsField) {
                            m.toBoard = Impedance{0.02, 0.005};
                        })),
          "to_board"},
+        {"synchronous at 0.85 power factor",
+         necMotor(with(motor(k3, 100, 460, inv),
+                       [](auto& m) {
+                           m.type = MotorType::Synchronous;
+                           m.synchronousPowerFactor = 0.85;
+                       })),
+         "synchronous_pf"},
+        {"code letter of a dc motor",
+         necMotor(with(motor(Supply::Dc, 5, 240, inv), [](auto& m) { m.codeLetter = 'G'; })),
+         "code_letter"},
         {"MCA above MOP", necHvac(45.5, 45), "mca"},
         {"IEC without efficiency",
          iecMotor(with(MotorInputs{},
@@ -494,6 +514,16 @@ TEST(MotorRefusals, ExactTexts) {
               "45 A");
 }
 
+void expectTrail(const std::vector<TrailStep>& trail,
+                 const std::vector<std::vector<std::string>>& expected) {
+    ASSERT_EQ(trail.size(), expected.size());
+    for (std::size_t i = 0; i < trail.size(); ++i) {
+        EXPECT_EQ(trail[i].step, expected[i][0]);
+        EXPECT_EQ(trail[i].value, expected[i][1]);
+        EXPECT_EQ(trail[i].source, expected[i][2]);
+    }
+}
+
 TEST(MotorTrail, BranchCircuitStepsInOrder) {
     MotorInputs in = motor(k3, 20, 480, DeviceType::InverseTime);
     in.fla = 26;
@@ -523,12 +553,57 @@ TEST(MotorTrail, BranchCircuitStepsInOrder) {
         {"locked-rotor current", "125.8 kVA at 460 V three-phase = 157.89 A", "NEC 2023 430.7(B)"},
         {"starting power factor", "0.3 (default)", "default"},
     };
-    ASSERT_EQ(trail.size(), expected.size());
-    for (std::size_t i = 0; i < trail.size(); ++i) {
-        EXPECT_EQ(trail[i].step, expected[i][0]);
-        EXPECT_EQ(trail[i].value, expected[i][1]);
-        EXPECT_EQ(trail[i].source, expected[i][2]);
-    }
+    expectTrail(trail, expected);
+}
+
+TEST(MotorTrail, FeederStepsInOrder) {
+    // W11 as above: 1.25 × 9.8 + 10 × 9.8 = 110.25 A; 20 + 98 = 118 A, down to 110 A.
+    const std::vector<FeederMotor> motors(11, FeederMotor{9.8, 20});
+    const FeederInputs in{motors, 0, 0};
+    const auto answer = necMotorFeeder(in);
+    ASSERT_TRUE(std::holds_alternative<FeederAnswer>(answer));
+    expectTrail(feederTrail(in, std::get<FeederAnswer>(answer)),
+                {
+                    {"largest motor", "125 % × 9.8 A = 12.25 A", "NEC 2023 430.24"},
+                    {"other motors", "98 A", "NEC 2023 430.24"},
+                    {"feeder conductor current", "110.25 A", "NEC 2023 430.24"},
+                    {"feeder device, sum",
+                     "20 A largest branch device + 98 A other full-load currents = 118 A",
+                     "NEC 2023 430.62(A)"},
+                    {"feeder device, maximum", "110 A, the standard rating at or below",
+                     "NEC 2023 430.62(A), Table 240.6(A)"},
+                });
+}
+
+TEST(MotorTrail, IecStartWithDipsAgainstTheDesignCriteria) {
+    // 20 A nameplate at 400 V, 120 A locked-rotor: |Z_m| = 230.94 V / 120 A. A path of
+    // |Z_m| / 9 at the starting angle dips the motor 1/9 / (1 + 1/9) = 10 % (the constant
+    // current estimate 1/9 = 11.11 %); the board, half-way, (1/18) / (10/9) = 5 % (5.56 %).
+    const double pf = 0.3, sin = std::sqrt(1 - pf * pf);
+    const double zm = 400 / std::sqrt(3.0) / 120;
+    MotorInputs in;
+    in.volts = 400;
+    in.fla = 20;
+    in.lra = 120;
+    in.toMotor = Impedance{zm / 9 * pf, zm / 9 * sin};
+    in.toBoard = Impedance{zm / 18 * pf, zm / 18 * sin};
+    const std::vector<std::vector<std::string>> steps = {
+        {"design current", "20 A, nameplate", "input"},
+        {"starting", "the running limits on voltage drop do not apply while the motor starts",
+         "IEC 60364-5-52:2009 Annex G, NOTE 1"},
+        {"locked-rotor current", "120 A, nameplate", "input"},
+        {"starting power factor", "0.3 (default)", "default"},
+        {"starting dip at the motor", "10 % (constant-current estimate 11.11 %); limit 15 %, met",
+         "design criterion, not code"},
+        {"starting dip at the board", "5 % (constant-current estimate 5.56 %); limit 10 %, met",
+         "design criterion, not code"},
+    };
+    expectTrail(motorTrail(answerOf(iecMotor(in))), steps);
+    // Below the dip, the limit is exceeded.
+    in.dipLimitMotor = 9.99;
+    const std::vector<TrailStep> tight = motorTrail(answerOf(iecMotor(in)));
+    ASSERT_EQ(tight.size(), steps.size());
+    EXPECT_EQ(tight[4].value, "10 % (constant-current estimate 11.11 %); limit 9.99 %, exceeded");
 }
 
 }  // namespace
