@@ -299,6 +299,11 @@ inline constexpr Citation kRuleWillNotStart = {kEdition,
                                                "430.52(C)(1) Exception No. 2 [(C)(1)(b)]"};
 inline constexpr Citation kRuleInstantaneousNoStart = {kEdition, "430.52(C)(3) Exception No. 1"};
 inline constexpr Citation kRuleSmallConductors = {kEdition, "240.4(G)"};
+// Design B, C and D motors may have 75 °C conductors used at their 75 °C ampacity in circuits
+// of 100 A or less (the text as an engineerboards.com thread, 36163, quotes it; an ecmweb.com
+// forum answer on motor terminal temperatures). Whether the breaker's end may then be rated
+// 60 °C is disputed, so the 75 °C column is taken only when the terminations are confirmed.
+inline constexpr Citation kRuleMotorTerminals = {kEdition, "110.14(C)(1)(a)(4)"};
 inline constexpr Citation kRuleLockedRotor = {kEdition, "430.7(B)"};
 inline constexpr Citation kRuleFeederConductor = {kEdition, "430.24"};
 inline constexpr Citation kRuleFeederDevice = {kEdition, "430.62(A)"};

@@ -104,6 +104,12 @@ void necSteps(const MotorAnswer& a, std::vector<TrailStep>& trail) {
         trail.push_back({"conductor current",
                          percentOf(a.conductorPercent, *a.flc) + " = " + amps(a.conductorCurrent),
                          cited(kRuleConductor)});
+    trail.push_back({"terminal temperature",
+                     a.terminals75 ? "75 °C column: a Design B, C or D motor, 75 °C terminations "
+                                     "confirmed"
+                                   : "75 °C column only for a Design B, C or D motor with 75 °C "
+                                     "terminations confirmed",
+                     cited(kRuleMotorTerminals)});
     if (a.overload) {
         const bool high =
             a.overloadPercent == kOverloadHigh || a.overloadPercent == kOverloadHighCeiling;

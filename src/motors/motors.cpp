@@ -25,7 +25,6 @@ MotorRefusal refuse(std::string_view field, std::string reason) {
 // A table's cells for a rated voltage: its rows' horsepower and the column's currents.
 struct Column {
     const Citation* table = nullptr;
-    int volts = 0;
     std::size_t rows = 0;
     const Horsepower* (*size)(std::size_t) = nullptr;
     double (*cell)(std::size_t, std::size_t) = nullptr;
@@ -46,7 +45,7 @@ template <const auto& Table, const auto& Volts>
 std::optional<Column> columnOf(int volts) {
     for (std::size_t c = 0; c < Volts.size(); ++c)
         if (Volts[c] == volts)
-            return Column{&Table.cite, volts, Table.size(), &sizeOf<Table>, &cellOf<Table>, c};
+            return Column{&Table.cite, Table.size(), &sizeOf<Table>, &cellOf<Table>, c};
     return std::nullopt;
 }
 
@@ -87,13 +86,13 @@ std::string hpText(double hp) {
     return roundedNumberText(hp, 3) + " hp";
 }
 
-// The rows nearest a horsepower that hold a value in the column, as "3 hp and 5 hp".
+// The rows nearest a horsepower whose cell in the column is held, as "3 hp and 5 hp".
 std::string nearestRows(const Column& col, double hp) {
     const Horsepower* below = nullptr;
     const Horsepower* above = nullptr;
     for (std::size_t r = 0; r < col.rows; ++r) {
         const Horsepower* size = col.size(r);
-        if (col.cell(r, col.index) == kNone || std::abs(size->hp - hp) <= kHpTolerance) continue;
+        if (col.cell(r, col.index) <= 0 || std::abs(size->hp - hp) <= kHpTolerance) continue;
         if (size->hp < hp) below = size;
         if (size->hp > hp && above == nullptr) above = size;
     }
@@ -371,6 +370,8 @@ MotorResult necMotor(const MotorInputs& in) {
         a.conductorFromNameplate = true;
         a.conductorCurrent = *in.fla * percent / 100;
     }
+
+    a.terminals75 = in.terminals75Confirmed && in.design != MotorDesign::Other;
 
     if (in.fla) {
         auto overload = overloadMax(*in.fla, in.serviceFactor, in.temperatureRise, in.willNotStart);

@@ -62,6 +62,7 @@ struct MotorInputs {
     Duty duty = Duty::Continuous;
     int dutyMinutes = 0;        // 5, 15, 30 or 60; 0 for a continuous-rated motor on that duty
     bool willNotStart = false;  // the user says the motor will not start on the first values
+    bool terminals75Confirmed = false;  // the user confirms 75 °C terminations at both ends
     // Starting: the locked-rotor current from the nameplate, else the code letter, else a
     // multiple of the rated current; the starting power factor.
     std::optional<double> lra;
@@ -96,7 +97,10 @@ struct MotorAnswer {
     double conductorCurrent = 0;
     double conductorPercent = 100;        // of the current below
     bool conductorFromNameplate = false;  // 430.22(E): percent of the nameplate current
-    std::optional<double> overload;       // A, when the nameplate current is given
+    // 110.14(C)(1)(a)(4): the 75 °C column for a circuit of 100 A or less, for a Design B, C or
+    // D motor whose terminations are confirmed 75 °C; else the circuit's own rule (60 °C there).
+    bool terminals75 = false;
+    std::optional<double> overload;  // A, when the nameplate current is given
     double overloadPercent = 0;
     // The branch short-circuit and ground-fault device: the table's percentage of the full-load
     // current, and the largest rating it permits (a standard rating, or for an

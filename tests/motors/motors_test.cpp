@@ -254,6 +254,27 @@ TEST(NecMotor, OverloadFromTheNameplate) {
     }
 }
 
+TEST(NecMotor, TerminalsAt75OnlyForDesignLettersConfirmed) {
+    struct Case {
+        const char* name;
+        MotorDesign design;
+        bool confirmed;
+        bool terminals75;
+    };
+    const Case cases[] = {
+        {"no design letter, confirmed", MotorDesign::Other, true, false},
+        {"Design B, not confirmed", MotorDesign::B, false, false},
+        {"Design B, confirmed", MotorDesign::B, true, true},
+        {"Design D, confirmed", MotorDesign::D, true, true},
+    };
+    for (const Case& c : cases) {
+        MotorInputs in = motor(k3, 7.5, 230, DeviceType::InverseTime);
+        in.design = c.design;
+        in.terminals75Confirmed = c.confirmed;
+        EXPECT_EQ(answerOf(necMotor(in)).terminals75, c.terminals75) << c.name;
+    }
+}
+
 TEST(NecMotor, DutyCycleConductorFromTheNameplate) {
     // Table 430.22(E), intermittent: 5-min 85 %, 30-min 90 %, continuous rated 140 %.
     struct Case {
@@ -534,6 +555,9 @@ TEST(MotorTrail, BranchCircuitStepsInOrder) {
         {"full-load current", "27 A (20 hp, 460 V column for a 480 V system)",
          "NEC 2023 Table 430.250, 430.6(A)(1)"},
         {"conductor current", "125 % × 27 A = 33.75 A", "NEC 2023 430.22(A)"},
+        {"terminal temperature",
+         "75 °C column only for a Design B, C or D motor with 75 °C terminations confirmed",
+         "NEC 2023 110.14(C)(1)(a)(4)"},
         {"overload",
          "125 % × 26 A nameplate = 32.5 A (service factor 1.15 or more, or a rise of 40 °C or "
          "less)",
