@@ -202,6 +202,28 @@ std::vector<TrailStep> motorTrail(const MotorAnswer& a) {
     return trail;
 }
 
+std::string deviceRuleText(const MotorAnswer& a) {
+    if (a.hvac) return cited(kRuleHvacDevice) + ", the nameplate's maximum overcurrent protection";
+    if (!a.flc) return {};
+    std::string text = cited(kTable430_52C1.cite) + ", " + std::string(a.deviceRow) + ", " +
+                       std::string(deviceTypeName(a.inputs.device)) + " " +
+                       number(a.devicePercent) + " %";
+    switch (a.deviceRule) {
+        case DeviceRule::Table:
+            break;
+        case DeviceRule::NextSizeUp:
+            text += "; next size up, " + std::string(kRuleNextSizeUp.item);
+            break;
+        case DeviceRule::WillNotStart:
+            text +=
+                "; will not start, " + std::string(a.inputs.device == DeviceType::InstantaneousTrip
+                                                       ? kRuleInstantaneousNoStart.item
+                                                       : kRuleWillNotStart.item);
+            break;
+    }
+    return text;
+}
+
 std::vector<TrailStep> feederTrail(const FeederInputs& in, const FeederAnswer& a) {
     std::vector<TrailStep> trail;
     const double largest = in.motors[a.largest].flc;

@@ -194,6 +194,9 @@ StartDip startDip(double volts, bool threePhase, double lockedRotorAmps, double 
 // A feeder of motors (430.24, 430.62(A)): per motor its table full-load current and its
 // branch device's largest rating (after Exception No. 1), and the other loads. The caller
 // adds per line: single-phase motors on different lines of a three-wire feeder are not summed.
+// The exceptions are the caller's too: a duty-cycle motor counts with its 430.22(E) current
+// (430.24 Exception No. 1), and a branch instantaneous-trip breaker as if it were the feeder
+// device's type at that type's Table 430.52(C)(1) percentage (430.62(A) Exception No. 1).
 struct FeederMotor {
     double flc = 0;
     double branchDevice = 0;
@@ -212,6 +215,10 @@ struct FeederAnswer {
 };
 std::variant<FeederAnswer, MotorRefusal> necMotorFeeder(const FeederInputs& inputs);
 std::vector<TrailStep> feederTrail(const FeederInputs& inputs, const FeederAnswer& answer);
+
+// The rule that set an answer's largest branch device, as one text: the table's row, device
+// and percentage, and the exception that raised it ("" for an IEC answer).
+std::string deviceRuleText(const MotorAnswer& answer);
 
 // The names of the inputs, as the command line and the files spell them.
 std::string_view deviceTypeKey(DeviceType device);  // "inverse-time"

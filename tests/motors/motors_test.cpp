@@ -415,6 +415,19 @@ TEST(NecHvac, ConductorByMcaDeviceAtMostMop) {
     const MotorAnswer a = answerOf(necHvac(45, 45));  // MCA equal to MOP: answered
     EXPECT_EQ(a.conductorCurrent, 45);
     EXPECT_EQ(a.maxDevice, 45);
+    EXPECT_EQ(deviceRuleText(a), "NEC 2023 440.22, the nameplate's maximum overcurrent protection");
+}
+
+TEST(NecMotor, DeviceRuleNamesRowAndException) {
+    const MotorAnswer w1 = answerOf(necMotor(motor(k3, 7.5, 230, DeviceType::InverseTime)));
+    EXPECT_EQ(deviceRuleText(w1),
+              "NEC 2023 Table 430.52(C)(1), AC polyphase motors other than wound-rotor, "
+              "inverse-time breaker 250 %; next size up, 430.52(C)(1) Exception No. 1 [(C)(1)(a)]");
+    MotorInputs stuck = motor(k1, 5, 230, DeviceType::InverseTime);
+    stuck.willNotStart = true;
+    EXPECT_EQ(deviceRuleText(answerOf(necMotor(stuck))),
+              "NEC 2023 Table 430.52(C)(1), single-phase motors, inverse-time breaker 250 %; will "
+              "not start, 430.52(C)(1) Exception No. 2 [(C)(1)(b)]");
 }
 
 TEST(MotorRefusals, EachNamesItsField) {
