@@ -42,7 +42,7 @@ void startSteps(const MotorAnswer& a, std::vector<TrailStep>& trail) {
             {"locked-rotor current", amps(*a.startCurrent) + ", nameplate", std::string(kInput)});
     } else if (a.startFrom == StartFrom::CodeLetter) {
         const CodeLetterRow& row = *codeLetterRow(*in.codeLetter);
-        const int volts = a.ratedVolts > 0 ? a.ratedVolts : static_cast<int>(in.volts);
+        const double volts = a.ratedVolts > 0 ? a.ratedVolts : in.volts;
         trail.push_back({"locked-rotor kVA",
                          number(in.hp, 3) + " hp × " + number(row.kvaPerHp) +
                              (row.letter == 'V' ? " kVA/hp at least" : " kVA/hp") + " (letter " +
@@ -51,7 +51,7 @@ void startSteps(const MotorAnswer& a, std::vector<TrailStep>& trail) {
                              number(a.startKva) + " kVA",
                          cited(kTable430_7B.cite, kRuleLockedRotor)});
         trail.push_back({"locked-rotor current",
-                         number(a.startKva) + " kVA at " + std::to_string(volts) + " V" +
+                         number(a.startKva) + " kVA at " + number(volts) + " V" +
                              (in.supply == Supply::ThreePhase ? " three-phase" : "") + " = " +
                              amps(*a.startCurrent),
                          cited(kRuleLockedRotor)});
@@ -117,8 +117,8 @@ void necSteps(const MotorAnswer& a, std::vector<TrailStep>& trail) {
                          percentOf(a.overloadPercent, *in.fla) +
                              " nameplate = " + amps(*a.overload) +
                              (high ? " (service factor 1.15 or more, or a rise of 40 °C or less)"
-                                   : " (neither a service factor of 1.15 nor a rise of 40 °C "
-                                     "or less)"),
+                                   : " (neither a service factor of 1.15 or more nor a rise "
+                                     "of 40 °C or less)"),
                          cited(in.willNotStart ? kRuleOverloadCeiling : kRuleOverload)});
     }
     trail.push_back({"branch device, table",
