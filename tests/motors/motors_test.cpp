@@ -199,6 +199,8 @@ TEST(NecMotor, BranchDeviceRounding) {
          DeviceRule::NextSizeUp},
         {"wound-rotor 150 %: 40 A × 1.5 = 60 A", 40, k3, MotorType::WoundRotor, other, inv, false,
          60, DeviceRule::Table},
+        {"instantaneous 800 %: 14 A = 112 A, a setting", 14, k3, ind, other, inst, false, 112,
+         DeviceRule::Table},
         {"dc instantaneous 250 %: 12.2 A = 30.5 A, a setting", 12.2, Supply::Dc, ind, other, inst,
          false, 30.5, DeviceRule::Table},
         // W19: Design B energy-efficient, 13.1 A: 1100 % = 144.1 A; will not start 1700 % =
