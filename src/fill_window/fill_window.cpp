@@ -20,7 +20,6 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
-#include "circuit_window/window_text.h"
 #include "fill/chapter9_tables.h"
 #include "fill/fill_sheet.h"
 #include "fill_window/fill_drawing.h"
@@ -33,6 +32,7 @@
 #include "window_kit/sheet_pages.h"
 #include "window_kit/status_line.h"
 #include "window_kit/text_tone.h"
+#include "window_kit/window_text.h"
 
 namespace ferrovolt {
 
