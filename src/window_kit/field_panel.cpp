@@ -167,7 +167,7 @@ void FieldPanel::addInput(QGridLayout* grid, std::size_t field, const CheckField
     const int row = grid->rowCount();
     if (shown.rows) {
         QWidget* widget = m_rowsWidget ? m_rowsWidget(shown) : nullptr;
-        if (widget != nullptr) grid->addWidget(widget, row, 0, 1, 3);
+        if (widget != nullptr) grid->addWidget(widget, row, 0, 1, -1);  // to the last column in use
         m_inputs.push_back({field, &shown, widget, plain(caption)});
         return;
     }
@@ -191,7 +191,7 @@ void FieldPanel::addInput(QGridLayout* grid, std::size_t field, const CheckField
             grid->addWidget(control, row - 1, 2);
             break;
         case FieldPlacement::Check:
-            grid->addWidget(control, row, 1, 1, 2);
+            grid->addWidget(control, row, 1, 1, -1);  // across the control and unit columns
             break;
     }
     m_inputs.push_back({field, &shown, control, plain(caption)});
