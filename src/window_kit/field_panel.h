@@ -58,7 +58,8 @@ public:
     // Builds the group boxes of `fields` (the check's own declarations, or a window's of some
     // of them by key), in the order their groups first come, into `into` from `at`; the
     // panel's earlier boxes are deleted. `taken` are the access letters of the window's own
-    // commands: the captions take the others in the order they are laid out.
+    // commands: the captions take the others in the order they are laid out. The declarations
+    // outlive the panel.
     void build(const Check& check, std::vector<const CheckField*> fields, QBoxLayout* into, int at,
                const QList<QChar>& taken);
     // Every field of the check.
