@@ -6,6 +6,8 @@
 // quantities are all a cable needs of what lies above it: the voltage, the drop so far, the
 // maximum fault current with its X/R, and the fault loop for the minimum.
 
+#include <algorithm>
+#include <array>
 #include <optional>
 #include <string_view>
 
@@ -20,6 +22,15 @@ enum class FaultMethod {
 };
 
 std::string_view faultMethodKey(FaultMethod method);  // "point-to-point"
+
+// The inputs of a circuit case that its origin gives in place of what is typed, by key: the
+// maximum fault current where the cable leaves, and the loop impedance there as Ze. A window
+// of the tree shows them as given by it.
+inline constexpr std::array<std::string_view, 2> kOriginKeys{"fault_current", "ze"};
+
+inline bool givenByOrigin(std::string_view key) {
+    return std::find(kOriginKeys.begin(), kOriginKeys.end(), key) != kOriginKeys.end();
+}
 
 struct Origin {
     double volts = 0;        // nominal at the point: line to line where it has three phases

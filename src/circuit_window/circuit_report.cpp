@@ -7,8 +7,8 @@
 
 #include "check/check_sheet.h"
 #include "circuit_window/html_report.h"
-#include "circuit_window/window_text.h"
 #include "code_base/trail_step.h"
+#include "window_kit/window_text.h"
 
 namespace ferrovolt {
 

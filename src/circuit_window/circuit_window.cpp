@@ -21,20 +21,20 @@
 
 #include "check/check_sheet.h"
 #include "check/common_fields.h"
-#include "check/set_case.h"
 #include "circuit_window/circuit_report.h"
 #include "circuit_window/code_memory.h"
-#include "circuit_window/window_text.h"
 #include "codes/code_registry.h"
 #include "fill/fill_case.h"
 #include "nec2023/nec2023_code.h"
 #include "pictures.h"
+#include "window_kit/field_panel.h"
 #include "window_kit/kit_accessibility.h"
 #include "window_kit/list_entries.h"
 #include "window_kit/scrolling_panel.h"
 #include "window_kit/sheet_pages.h"
 #include "window_kit/status_line.h"
 #include "window_kit/text_tone.h"
+#include "window_kit/window_text.h"
 
 namespace ferrovolt {
 
@@ -99,6 +99,9 @@ CircuitWindow::CircuitWindow(const CircuitCode& code, QWidget* parent)
     buildResults(right);
     columns->addLayout(left, 0);
     columns->addLayout(right, 1);
+    m_fields = new FieldPanel(this);
+    m_fields->setMade([this](const CheckField& field, QWidget* made) { madeControl(field, made); });
+    connect(m_fields, &FieldPanel::changed, this, [this] { recalculate(); });
     buildInputs();
     followMethod();
     buildRows();
@@ -279,44 +282,19 @@ void CircuitWindow::buildRows() {
 
 void CircuitWindow::orderTabs() {
     std::vector<QWidget*> chain{m_codeList};
-    for (const Input& input : m_inputs) chain.push_back(input.control);
+    for (const FieldPanel::Input& input : m_fields->inputs())
+        if (input.control != nullptr) chain.push_back(input.control);
     for (QWidget* button : {m_showTrail, m_copy, m_save, m_conduitFill}) chain.push_back(button);
     for (std::size_t i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
-}
-
-QString CircuitWindow::captionOf(std::string_view key) const {
-    const std::optional<std::size_t> field = m_code->fieldIndex(key);
-    for (const Input& input : m_inputs)
-        if (field && input.field == *field) return input.caption;
-    return qt(key);
 }
 
 void CircuitWindow::recalculate() {
     if (m_trail == nullptr || m_building) return;
     m_case->reset();
-    const std::span<const CheckField> fields = m_code->fields();
-    std::vector<const CheckField*> shown;
-    shown.reserve(m_inputs.size());
-    for (const Input& input : m_inputs) shown.push_back(&fields[input.field]);
-    // The panel's texts, input by input as shown.
-    auto panel = sourceOf(
-        [this](const CheckField& field, std::size_t i,
-               const auto& put) -> std::optional<CheckRefusal> {
-            const Input& input = m_inputs[i];
-            if (!input.control->isEnabled()) return std::nullopt;  // not read under this method
-            const std::string text = textOf(input.control);
-            if (!text.empty()) return put(text);
-            if (field.required) return CheckRefusal{field.key, "enter a number"};
-            return std::nullopt;
-        },
-        [](const CheckField& field) {
-            return CheckRefusal{field.key, "is not an input"};
-        });
-    std::optional<CheckRefusal> refusal = setCase(*m_case, shown, panel);
+    std::optional<CheckRefusal> refusal = m_fields->setCase(*m_case);
     if (!refusal) refusal = m_case->check();
     if (refusal) {
-        showRefusal(captionOf(refusal->field) + QStringLiteral(": ") +
-                    QString::fromStdString(refusal->reason));
+        showRefusal(m_fields->refusalText(*refusal));
         return;
     }
     showAnswer();
@@ -405,9 +383,10 @@ std::optional<QString> CircuitWindow::saveReport(const QString& path) {
 
 std::vector<GivenInput> CircuitWindow::givenInputs() const {
     std::vector<GivenInput> given;
-    given.reserve(m_inputs.size());
-    for (const Input& input : m_inputs)
-        if (input.control->isEnabled()) given.push_back({input.field, textOf(input.control)});
+    given.reserve(m_fields->inputs().size());
+    for (const FieldPanel::Input& input : m_fields->inputs())
+        if (input.control != nullptr && input.control->isEnabled())
+            given.push_back({input.field, FieldPanel::textOf(input.control)});
     return given;
 }
 

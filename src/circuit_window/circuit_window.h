@@ -30,6 +30,7 @@ class QVBoxLayout;
 
 namespace ferrovolt {
 
+class FieldPanel;
 class ScrollingPanel;
 class StatusLine;
 class VerdictLine;
@@ -69,21 +70,14 @@ signals:
     void conduitFillRequested(const ferrovolt::FillInputs& inputs, const QString& note);
 
 private:
-    // One input control, bound to a field of the code (an index into its fields()).
-    struct Input {
-        std::size_t field;
-        QWidget* control;
-        QString caption;  // its label without the mnemonic
-    };
-
     // Checks under `code` from now on, for this window only.
     void switchCode(const CircuitCode& code);
     void buildCodeChoice(QVBoxLayout* into);
     // The code's fields, in group boxes in the order their groups first come.
     void buildInputs();
-    QWidget* addField(QGridLayout* grid, std::size_t index);
-    // `caption` with its access letter.
-    QWidget* fieldControl(const CheckField& field, const QString& caption);
+    // What the window adds to a control the panel makes: the method's drawings, following
+    // the method and the phase, a voltage typed.
+    void madeControl(const CheckField& field, QWidget* control);
     void buildResults(QVBoxLayout* into);
     // The code's rows: its criteria, a gap, then every other row but the size.
     void buildRows();
@@ -92,11 +86,6 @@ private:
     // Tab goes from the code down the panel, then to the sheet's buttons.
     void orderTabs();
     QWidget* control(std::string_view key) const;
-    // The control's text as the code's fields read it: a field's text, a list's key,
-    // "true" or "false", a count.
-    static std::string textOf(const QWidget* control);
-    // Puts such a text in the control; false when it takes no such text.
-    static bool setText(QWidget* control, const QString& text);
 
     // Reads the controls through the code's fields and answers; within the change that
     // calls it.
@@ -109,7 +98,6 @@ private:
     void followPhase();
     // Enables "Conduit fill…", or disables it with the reason as its tip and description.
     void setConduitFill(const QString& unavailable);
-    QString captionOf(std::string_view key) const;
     void saveReportAs();
 
     const CircuitCode* m_code;
@@ -123,10 +111,7 @@ private:
     QComboBox* m_codeList = nullptr;
     QGridLayout* m_codeGrid = nullptr;
     QVBoxLayout* m_panel = nullptr;  // the scrolling panel's group boxes
-    std::vector<QGroupBox*> m_groups;
-    std::vector<QGridLayout*> m_inputGrids;
-    std::vector<Input> m_inputs;
-    std::vector<QString> m_shownCaptions;  // each field's caption with its access letter
+    FieldPanel* m_fields = nullptr;
     QLabel* m_codeCaption = nullptr;
 
     QHBoxLayout* m_columns = nullptr;

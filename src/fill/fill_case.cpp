@@ -349,6 +349,8 @@ public:
 
     std::string sheet() const override { return fillSheet(m_answer); }
 
+    const FillAnswer& answer() const { return m_answer; }
+
 private:
     const Check& m_check;
     FillInputs m_in;
@@ -388,6 +390,11 @@ FillInputs fillInputsHandedOn(const HandOn& handOn) {
             if (auto* read = std::get_if<FillRow>(&row)) in.rows.push_back(*read);
         }
     return in;
+}
+
+const FillAnswer* fillAnswer(const CheckCase& checked) {
+    const auto* fill = dynamic_cast<const FillCase*>(&checked);
+    return fill != nullptr ? &fill->answer() : nullptr;
 }
 
 const Check& fillCheck() {

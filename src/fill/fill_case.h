@@ -14,6 +14,10 @@ namespace ferrovolt {
 
 const Check& fillCheck();
 
+// The fill's own answer of a case of fillCheck() last checked without a refusal, which the
+// Conduit Fill window draws and prints; null for a case of another check.
+const FillAnswer* fillAnswer(const CheckCase& checked);
+
 // The inputs of what another check hands on to the fill, for the Conduit Fill window, which
 // takes its inputs whole: the raceway (EMT where none is handed or it is not a raceway type)
 // and the wires; a text the fill would refuse is left out.

@@ -7,7 +7,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDate>
-#include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHeaderView>
@@ -19,20 +19,25 @@
 #include <QTableWidget>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+#include <array>
 
-#include "circuit_window/window_text.h"
+#include "check/common_fields.h"
 #include "fill/chapter9_tables.h"
+#include "fill/fill_case.h"
 #include "fill/fill_sheet.h"
 #include "fill_window/fill_drawing.h"
 #include "fill_window/fill_report.h"
 #include "pictures.h"
 #include "services/system_services.h"
+#include "window_kit/access_letters.h"
+#include "window_kit/field_panel.h"
 #include "window_kit/kit_accessibility.h"
 #include "window_kit/list_entries.h"
 #include "window_kit/scrolling_panel.h"
 #include "window_kit/sheet_pages.h"
 #include "window_kit/status_line.h"
 #include "window_kit/text_tone.h"
+#include "window_kit/window_text.h"
 
 namespace ferrovolt {
 
@@ -80,6 +85,47 @@ public:
     }
 };
 
+// The fill's inputs as this window shows them: the check's own fields by key, with the
+// window's groups, captions and entries (the raceway types by name, the trade sizes of the
+// type chosen after the entry for none, the cable unit as a list).
+constexpr char kRacewayGroup[] = "Raceway";
+constexpr char kRowsGroup[] = "Conductors and cables";
+constexpr ChoiceText kSmallestSize[] = {{"", "Smallest that holds them"}};
+constexpr ChoiceText kCableUnits[] = {{"false", "inches"}, {"true", "millimetres"}};
+
+const std::vector<CheckField>& shownFields() {
+    static const std::vector<ChoiceText> raceways = [] {
+        std::vector<ChoiceText> all;
+        for (const c9::RacewayType& raceway : c9::kRaceways)
+            all.push_back({raceway.key, raceway.name});
+        return all;
+    }();
+    static const std::vector<CheckField> fields = [] {
+        const Check& fill = fillCheck();
+        const auto shown = [&fill](std::string_view key, std::string_view group,
+                                   std::string_view caption) {
+            CheckField field = *fill.field(key);
+            field.group = group;
+            field.caption = caption;
+            return field;
+        };
+        std::vector<CheckField> all{
+            shown(keys::kRaceway, kRacewayGroup, "&Raceway type:"),
+            shown(keys::kSize, kRacewayGroup, "Trade si&ze:"),
+            shown("nipple", kRacewayGroup, "&Nipple of 24 in or less (60 %)"),
+            shown(keys::kWire, kRowsGroup, "Conductor and cable ro&ws:"),
+            shown("cable", kRowsGroup, "Conductor and cable ro&ws:"),
+            shown("metric", kRowsGroup, "Cable &diameters in:"),
+        };
+        all[0].shown = raceways;
+        all[1].shown = kSmallestSize;
+        all[2].placement = FieldPlacement::Check;
+        all[5].shown = kCableUnits;
+        return all;
+    }();
+    return fields;
+}
+
 QLabel* buddyLabel(const QString& text, QWidget* control) {
     auto* label = new QLabel(text);
     label->setBuddy(control);
@@ -117,6 +163,8 @@ FillWindow::FillWindow(SystemServices* services, QWidget* parent)
     whole->addLayout(columns, 1);
     whole->addWidget(disclaimer);
 
+    orderTabs();
+
     addConductorRow(QStringLiteral("3"), QStringLiteral("12"), QStringLiteral("THHN"));
     addConductorRow(QStringLiteral("1"), QStringLiteral("12"), QStringLiteral("bare"));
     m_building = false;
@@ -135,28 +183,73 @@ QWidget* FillWindow::buildInputs() {
     auto* panel = new QWidget;
     auto* layout = new QVBoxLayout(panel);
 
-    auto* racewayBox = new QGroupBox(QStringLiteral("Raceway"), panel);
-    auto* form = new QFormLayout(racewayBox);
-    m_raceway = new QComboBox(racewayBox);
-    m_raceway->setObjectName(QStringLiteral("raceway"));
-    for (const c9::RacewayType& raceway : c9::kRaceways)
-        m_raceway->addItem(qt(raceway.name), qt(raceway.key));
-    form->addRow(buddyLabel(QStringLiteral("&Raceway type:"), m_raceway), m_raceway);
-    m_tradeSize = new QComboBox(racewayBox);
+    m_fields = new FieldPanel(this);
+    m_fields->setListLetters(kListLetters);
+    m_fields->setBeep([this] {
+        if (m_services != nullptr)
+            m_services->beep();
+        else
+            QApplication::beep();
+    });
+    m_fields->setMade([this](const CheckField& field, QWidget* control) {
+        // A new type lists its own trade sizes before the answer.
+        if (field.key == keys::kRaceway)
+            connect(static_cast<QComboBox*>(control), &QComboBox::currentIndexChanged, this,
+                    [this] { fillTradeSizes(); });
+    });
+    m_fields->setRowsWidget([this](const CheckField& field) -> QWidget* {
+        return field.key == keys::kWire ? buildRows() : nullptr;  // one grid for both
+    });
+    m_fields->setRowsTexts(
+        [this](const CheckField& field) { return field.key == keys::kWire ? m_wires : m_cables; });
+    std::vector<const CheckField*> fields;
+    for (const CheckField& field : shownFields()) fields.push_back(&field);
+    // The letters of the grid's caption and buttons and of the sheet's buttons, made later.
+    QList<QChar> taken;
+    for (const QString& command :
+         {QStringLiteral("Conductor and cable ro&ws:"), QStringLiteral("Add &conductor"),
+          QStringLiteral("Add ca&ble"), QStringLiteral("Re&move row"),
+          QStringLiteral("S&how the calculation"), QStringLiteral("Cop&y"),
+          QStringLiteral("&Save report…")})
+        taken << accessLetter(command);
+    m_fields->build(fillCheck(), fields, layout, 0, taken);
+    m_case = fillCheck().newCheckCase();
+
+    m_raceway = qobject_cast<QComboBox*>(m_fields->control(keys::kRaceway));
+    m_tradeSize = qobject_cast<QComboBox*>(m_fields->control(keys::kSize));
+    m_nipple = qobject_cast<QCheckBox*>(m_fields->control("nipple"));
+    m_cableUnit = qobject_cast<QComboBox*>(m_fields->control("metric"));
     m_tradeSize->setObjectName(QStringLiteral("tradeSize"));
-    form->addRow(buddyLabel(QStringLiteral("Trade si&ze:"), m_tradeSize), m_tradeSize);
-    m_nipple = new QCheckBox(QStringLiteral("&Nipple of 24 in or less (60 %)"), racewayBox);
-    m_nipple->setObjectName(QStringLiteral("nipple"));
-    m_nipple->setAccessibleName(plain(m_nipple->text()));
-    form->addRow(m_nipple);
-    layout->addWidget(racewayBox);
+    m_cableUnit->setObjectName(QStringLiteral("cableUnit"));
+    // The nipple's box across the group, under the lists' captions; the grid of rows takes
+    // the room to spare.
+    int row = 0, column = 0, rows = 0, columns = 0;
+    QGridLayout* raceway = m_fields->grids().front();
+    raceway->getItemPosition(raceway->indexOf(m_nipple), &row, &column, &rows, &columns);
+    raceway->removeWidget(m_nipple);
+    raceway->addWidget(m_nipple, row, 0, 1, -1);
+    QGridLayout* conductors = m_fields->grids().back();
+    conductors->getItemPosition(conductors->indexOf(m_rows->parentWidget()), &row, &column, &rows,
+                                &columns);
+    conductors->setRowStretch(row, 1);
+    layout->setStretchFactor(m_fields->groups().back(), 1);
     fillTradeSizes();
     // Narrower than their longest entries where the screen is narrow, cut with an ellipsis.
-    for (QComboBox* list : {m_raceway, m_tradeSize}) cutLongEntries(*list, kListLetters);
+    cutLongEntries(*m_tradeSize, kListLetters);
 
-    auto* rowsBox = new QGroupBox(QStringLiteral("Conductors and cables"), panel);
-    auto* rowsLayout = new QVBoxLayout(rowsBox);
-    m_rows = new QTableWidget(0, 3, rowsBox);
+    connect(m_fields, &FieldPanel::changed, this, [this] { recalculate(true); });
+    connect(m_rows, &QTableWidget::itemChanged, this, [this] { recalculate(true); });
+    connect(m_addConductor, &QPushButton::clicked, this, [this] { addConductorRow(); });
+    connect(m_addCable, &QPushButton::clicked, this, [this] { addCableRow(); });
+    connect(m_remove, &QPushButton::clicked, this, [this] { removeCurrentRow(); });
+    return panel;
+}
+
+QWidget* FillWindow::buildRows() {
+    auto* part = new QWidget(this);
+    auto* rowsLayout = new QVBoxLayout(part);
+    rowsLayout->setContentsMargins({});
+    m_rows = new QTableWidget(0, 3, part);
     m_rows->setObjectName(QStringLiteral("rows"));
     m_rows->setHorizontalHeaderLabels(
         {QStringLiteral("Count"), QStringLiteral("Size or diameter"), QStringLiteral("Type")});
@@ -179,11 +272,11 @@ QWidget* FillWindow::buildInputs() {
     rowsLayout->addWidget(m_rows, 1);
 
     auto* buttons = new QHBoxLayout;
-    m_addConductor = new QPushButton(QStringLiteral("Add &conductor"), rowsBox);
+    m_addConductor = new QPushButton(QStringLiteral("Add &conductor"), part);
     m_addConductor->setObjectName(QStringLiteral("cmdAddConductor"));
-    m_addCable = new QPushButton(QStringLiteral("Add ca&ble"), rowsBox);
+    m_addCable = new QPushButton(QStringLiteral("Add ca&ble"), part);
     m_addCable->setObjectName(QStringLiteral("cmdAddCable"));
-    m_remove = new QPushButton(QStringLiteral("Re&move row"), rowsBox);
+    m_remove = new QPushButton(QStringLiteral("Re&move row"), part);
     m_remove->setObjectName(QStringLiteral("cmdRemoveRow"));
     for (QPushButton* button : {m_addConductor, m_addCable, m_remove}) {
         button->setAccessibleName(plain(button->text()));
@@ -191,28 +284,14 @@ QWidget* FillWindow::buildInputs() {
     }
     buttons->addStretch(1);
     rowsLayout->addLayout(buttons);
+    return part;
+}
 
-    auto* unitForm = new QFormLayout;
-    m_cableUnit = new QComboBox(rowsBox);
-    m_cableUnit->setObjectName(QStringLiteral("cableUnit"));
-    m_cableUnit->addItem(QStringLiteral("inches"), false);
-    m_cableUnit->addItem(QStringLiteral("millimetres"), true);
-    unitForm->addRow(buddyLabel(QStringLiteral("Cable &diameters in:"), m_cableUnit), m_cableUnit);
-    rowsLayout->addLayout(unitForm);
-    layout->addWidget(rowsBox, 1);
-
-    connect(m_raceway, &QComboBox::currentIndexChanged, this, [this] {
-        fillTradeSizes();
-        recalculate(true);
-    });
-    connect(m_tradeSize, &QComboBox::currentIndexChanged, this, [this] { recalculate(true); });
-    connect(m_nipple, &QCheckBox::toggled, this, [this] { recalculate(true); });
-    connect(m_cableUnit, &QComboBox::currentIndexChanged, this, [this] { recalculate(true); });
-    connect(m_rows, &QTableWidget::itemChanged, this, [this] { recalculate(true); });
-    connect(m_addConductor, &QPushButton::clicked, this, [this] { addConductorRow(); });
-    connect(m_addCable, &QPushButton::clicked, this, [this] { addCableRow(); });
-    connect(m_remove, &QPushButton::clicked, this, [this] { removeCurrentRow(); });
-    return panel;
+void FillWindow::orderTabs() {
+    const std::array<QWidget*, 11> chain{m_raceway,      m_tradeSize, m_nipple, m_rows,
+                                         m_addConductor, m_addCable,  m_remove, m_cableUnit,
+                                         m_showTrail,    m_copy,      m_save};
+    for (std::size_t i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
 }
 
 QWidget* FillWindow::buildResults() {
@@ -239,6 +318,8 @@ QWidget* FillWindow::buildResults() {
     m_warning->setWordWrap(true);
     layout->addWidget(m_warning);
 
+    m_verdictRow = *fillCheck().rowIndex("verdict");
+    m_warningsRow = *fillCheck().rowIndex("warnings");
     // One label a row, "Caption: value", so that a screen reader reads each row once; the
     // rows and the drawing scroll where the screen is short.
     auto* figures = new QWidget(box);
@@ -379,77 +460,85 @@ void FillWindow::prefill(const FillInputs& inputs, const QString& note) {
 
 void FillWindow::recalculate(bool edited) {
     if (m_building || m_status == nullptr) return;
-    FillInputs in;
-    in.raceway = m_raceway->currentIndex();
-    const QString trade = m_tradeSize->currentData().toString();
-    if (!trade.isEmpty()) in.tradeSize = fillTradeSizeOf(trade.toStdString());
-    in.nipple = m_nipple->isChecked();
-    const bool metric = m_cableUnit->currentData().toBool();
-
-    std::optional<FillRefusal> refusal;
+    const bool metric = FieldPanel::textOf(m_cableUnit) == "true";
+    // Each row is read cell by cell, so that a refusal names its cell; the rows read are
+    // handed to the case as the command line gives them, the wires first.
+    m_wires.clear();
+    m_cables.clear();
+    std::vector<int> wireRows, cableRows;
+    std::optional<CheckRefusal> refusal;
     for (int row = 0; row < m_rows->rowCount() && !refusal; ++row) {
         const std::string count = cellText(m_rows, row, kCount).toStdString();
         const std::string size = cellText(m_rows, row, kSize).toStdString();
-        const QString type = cellText(m_rows, row, kType);
-        auto read = type.compare(QLatin1String(kCableType), Qt::CaseInsensitive) == 0
-                        ? fillCableOf(count, size, metric)
-                        : fillWireOf(count, size, type.toStdString());
+        const std::string type = cellText(m_rows, row, kType).toStdString();
+        const bool cable = QString::fromStdString(type).compare(QLatin1String(kCableType),
+                                                                Qt::CaseInsensitive) == 0;
+        auto read = cable ? fillCableOf(count, size, metric) : fillWireOf(count, size, type);
         if (auto* refused = std::get_if<FillRefusal>(&read)) {
-            refused->row = row;
-            refusal = std::move(*refused);
+            refusal = CheckRefusal{refused->field, std::move(refused->reason), row, refused->cell};
+        } else if (cable) {
+            m_cables.push_back(count + "x" + size);
+            cableRows.push_back(row);
         } else {
-            in.rows.push_back(std::get<FillRow>(read));
+            m_wires.push_back(count + "x" + size + ":" + type);
+            wireRows.push_back(row);
         }
     }
     if (!refusal) {
-        m_result = checkFill(in);
-        if (const auto* refused = std::get_if<FillRefusal>(&m_result)) refusal = *refused;
+        m_rowOf = std::move(wireRows);
+        m_rowOf.insert(m_rowOf.end(), cableRows.begin(), cableRows.end());
+        m_case->reset();
+        refusal = m_fields->setCase(*m_case);
+        if (!refusal) refusal = m_case->check();
+        if (refusal && refusal->row >= 0 && refusal->row < static_cast<int>(m_rowOf.size()))
+            refusal->row = m_rowOf[static_cast<std::size_t>(refusal->row)];
     }
     if (!refusal) {
-        showAnswer(std::get<FillAnswer>(m_result));
+        m_result = *fillAnswer(*m_case);
+        showAnswer();
         return;
     }
-    m_result = *refusal;
+    m_result = FillRefusal{refusal->field, refusal->reason, refusal->row, refusal->cell};
     const bool empty = m_rows->rowCount() == 0;
     QString message = QString::fromStdString(refusal->reason);
     if (refusal->row >= 0)
         message = QStringLiteral("Row %1: %2").arg(refusal->row + 1).arg(message);
-    else if (refusal->field == "size")
-        message = QStringLiteral("Trade size: ") + message;
+    else if (m_fields->control(refusal->field) != nullptr)
+        message = m_fields->refusalText(*refusal);
     showRefusal(empty ? QStringLiteral("Add a conductor or a cable.") : message);
     if (!edited || empty) return;
-    if (m_services != nullptr)
-        m_services->beep();
-    else
-        QApplication::beep();
+    m_fields->refuse(*refusal);
     if (refusal->row >= 0) {
         const int column = refusal->cell == "count"  ? kCount
                            : refusal->cell == "type" ? kType
                                                      : kSize;
         m_rows->setCurrentCell(refusal->row, column);
         m_rows->setFocus(Qt::OtherFocusReason);
-    } else if (refusal->field == "size") {
-        m_tradeSize->setFocus(Qt::OtherFocusReason);
     }
 }
 
-void FillWindow::showAnswer(const FillAnswer& answer) {
+void FillWindow::showAnswer() {
+    const FillAnswer& answer = std::get<FillAnswer>(m_result);
+    const bool fits = m_case->verdict().value_or(false);
     // With no size that holds them, the largest is where the verdict says why, not the answer.
-    const QString size = answer.fits || answer.sizeGiven
+    const QString size = fits || answer.sizeGiven
                              ? QString::fromStdString(kFillRows[0].text(answer))
                              : QStringLiteral("None holds them");
     m_size->setText(size);
     m_size->setAccessibleName(qt(kFillRows[0].caption) + QStringLiteral(": ") + size);
-    const QString verdict = QString::fromStdString(fillVerdict(answer));
-    if (answer.fits)
+    const QString verdict = QString::fromStdString(m_case->rowText(m_verdictRow));
+    if (fits)
         m_verdict->showVerdict(verdict);
     else
         m_verdict->showRefusal(verdict);
     m_verdict->setAccessibleName(verdict);
-    setTextTone(m_verdict, answer.fits ? std::nullopt : std::optional(TextTone::Error));
+    setTextTone(m_verdict, fits ? std::nullopt : std::optional(TextTone::Error));
     QString warnings;
-    for (const std::string& warning : fillWarnings(answer))
-        warnings += QStringLiteral("Warning: ") + QString::fromStdString(warning);
+    for (std::size_t i = 0; i < m_case->itemCount(m_warningsRow); ++i) {
+        const CheckValue warning = m_case->item(m_warningsRow, i, 0);
+        if (const auto* text = std::get_if<std::string_view>(&warning))
+            warnings += QStringLiteral("Warning: ") + qt(*text);
+    }
     m_warning->setText(warnings);
     m_warning->setAccessibleName(warnings);
     setTextTone(m_warning, TextTone::Warning);

@@ -6,9 +6,12 @@
 // which can be copied or saved as a PDF sheet.
 
 #include <QWidget>
+#include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
+#include "check/check.h"
 #include "fill/fill_check.h"
 
 class QCheckBox;
@@ -23,6 +26,7 @@ namespace ferrovolt {
 class StatusLine;
 class VerdictLine;
 
+class FieldPanel;
 class FillDrawing;
 class SystemServices;
 
@@ -58,18 +62,29 @@ protected:
 
 private:
     QWidget* buildInputs();
+    // The grid of rows with its buttons: the widget the panel shows for the input of wires.
+    QWidget* buildRows();
     QWidget* buildResults();
+    // Tab goes down the inputs, through the grid and its buttons, then to the sheet's buttons.
+    void orderTabs();
     void fillTradeSizes();
     // Reads the controls and answers; `edited` when a person changed something, so that a
     // refusal beeps and takes the focus to its cell.
     void recalculate(bool edited);
-    void showAnswer(const FillAnswer& answer);
+    void showAnswer();
     void showRefusal(const QString& message);
     void setStatus(const QString& text);
     void saveReportAs();
 
     SystemServices* m_services;
     bool m_building = true;
+
+    // The fill's inputs on the window kit's panel; the rows are the grid's, read cell by cell
+    // and handed to the case as the command line gives them.
+    FieldPanel* m_fields = nullptr;
+    std::unique_ptr<CheckCase> m_case;
+    std::vector<std::string> m_wires, m_cables;
+    std::vector<int> m_rowOf;  // the grid's row of each row given to the case, wires first
 
     QComboBox* m_raceway = nullptr;
     QComboBox* m_tradeSize = nullptr;
@@ -85,6 +100,8 @@ private:
     VerdictLine* m_verdict = nullptr;
     QLabel* m_warning = nullptr;
     std::vector<QLabel*> m_values;  // the rows of kFillRows after the trade size
+    std::size_t m_verdictRow = 0;   // the check's rows the window reads by name
+    std::size_t m_warningsRow = 0;
     FillDrawing* m_drawing = nullptr;
     QPushButton* m_showTrail = nullptr;
     QPushButton* m_copy = nullptr;

@@ -1,0 +1,189 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A check's inputs on the window kit's panel, from its fields alone: a control per field named
+// by its key in the order laid out, access letters clear of the window's own, a refused text
+// heard and its input in focus, and an input the installation tree gives shown as given.
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+#include <QtTest>
+#include <array>
+
+#include "check/field_reading.h"
+#include "check/origin.h"
+#include "window_kit/field_panel.h"
+
+namespace ferrovolt {
+namespace {
+
+// A shelf of a span, its kind and, from the supply above, a fault current: two groups, a
+// list, a check box, and one input an origin gives.
+constexpr std::array<CheckField, 4> kShelfFields = [] {
+    std::array<CheckField, 4> all = {{
+        {{"span", "--span", InputKind::Number, "", "", "Span in metres"},
+         true,
+         "Shelf",
+         "&Span:",
+         "m"},
+        {{"mode", "--mode", InputKind::Choice, "light|heavy", "light", "Kind of load"},
+         false,
+         "Shelf",
+         "&Mode:"},
+        {{"strict", "--strict", InputKind::Flag, "", "", "Half the allowance"},
+         false,
+         "Shelf",
+         "S&trict"},
+        {{"fault_current", "--fault-current", InputKind::Number, "", "", "Fault current in kA"},
+         false,
+         "Supply",
+         "&Fault current:",
+         "kA"},
+    }};
+    all[0].initial = "1.2";
+    all[2].placement = FieldPlacement::Check;
+    return all;
+}();
+
+class ShelfCase final : public CheckCase {
+public:
+    explicit ShelfCase(const Check& check) : m_check(check) {}
+    const Check& of() const override { return m_check; }
+    void reset() override { m_faultKa = 0; }
+    std::optional<std::string> set(std::size_t field, std::string_view text) override {
+        if (field == 1 || field == 2) return std::nullopt;
+        const std::optional<double> value = fields::number(text);
+        if (!value || *value <= 0) return fields::quoted(text) + " is not a positive number";
+        if (field == 3) m_faultKa = *value;
+        return std::nullopt;
+    }
+    std::optional<CheckRefusal> check() override { return std::nullopt; }
+    CheckValue value(std::size_t) const override { return m_faultKa; }
+    void writeTrail(const TrailStepWriter&) const override {}
+    std::string sheet() const override { return {}; }
+
+private:
+    const Check& m_check;
+    double m_faultKa = 0;
+};
+
+class ShelfCheck final : public Check {
+public:
+    std::string_view key() const override { return "shelf"; }
+    std::string_view name() const override { return "Shelf"; }
+    std::string_view help() const override { return "A shelf."; }
+    std::span<const CheckField> fields() const override { return kShelfFields; }
+    std::span<const CheckRow> rows() const override { return {}; }
+    std::unique_ptr<CheckCase> newCheckCase() const override {
+        return std::make_unique<ShelfCase>(*this);
+    }
+};
+
+}  // namespace
+
+class TestFieldPanel : public QObject {
+    Q_OBJECT
+private slots:
+    void aPanelFromTheFields_data() {
+        QTest::addColumn<QString>("key");    // the input set
+        QTest::addColumn<QString>("text");   // what it is set to
+        QTest::addColumn<QString>("focus");  // the input in focus as it is set
+        QTest::addColumn<QString>("given");  // the note of an input the tree gives; "" none
+        QTest::addColumn<QString>("shown");  // the refusal the window shows; "" none
+        QTest::addColumn<int>("beeps");
+        QTest::addColumn<QString>("focused");  // the input in focus after
+        QTest::addColumn<double>("faultKa");   // the fault current the case was given
+        QTest::newRow("a span typed is taken") << "span"
+                                               << "2.4"
+                                               << "span"
+                                               << ""
+                                               << "" << 0 << "span" << 0.0;
+        QTest::newRow("a refused span beeps and keeps the focus")
+            << "span"
+            << "-1"
+            << "span"
+            << ""
+            << "Span: \"-1\" is not a positive number" << 1 << "span" << 0.0;
+        QTest::newRow("a refusal takes the focus to its input")
+            << "fault_current"
+            << "0"
+            << "span"
+            << ""
+            << "Fault current: \"0\" is not a positive number" << 1 << "fault_current" << 0.0;
+        QTest::newRow("a required input left empty is refused")
+            << "span"
+            << ""
+            << "mode"
+            << ""
+            << "Span: enter a number" << 1 << "span" << 0.0;
+        QTest::newRow("the tree's fault current is given, not typed") << "fault_current"
+                                                                      << "12"
+                                                                      << "span"
+                                                                      << "From the board above"
+                                                                      << "" << 0 << "span" << 12.0;
+    }
+
+    void aPanelFromTheFields() {
+        QFETCH(QString, key);
+        QFETCH(QString, text);
+        QFETCH(QString, focus);
+        QFETCH(QString, given);
+        QFETCH(QString, shown);
+        QFETCH(int, beeps);
+        QFETCH(QString, focused);
+        QFETCH(double, faultKa);
+        const ShelfCheck shelf;
+        const std::unique_ptr<CheckCase> checked = shelf.newCheckCase();
+        QWidget window;
+        auto* layout = new QVBoxLayout(&window);
+        FieldPanel panel(&window);
+        int heard = 0;
+        panel.setBeep([&heard] { ++heard; });
+        // The window's own "&Save" holds s: the span takes the next letter of its caption.
+        panel.build(shelf, layout, 0, {QLatin1Char('s')});
+        QString refused;
+        QObject::connect(&panel, &FieldPanel::changed, &window, [&] {
+            checked->reset();
+            std::optional<CheckRefusal> refusal = panel.setCase(*checked);
+            if (!refusal) refusal = checked->check();
+            refused = refusal ? panel.refusalText(*refusal) : QString();
+            if (refusal) panel.refuse(*refusal);
+        });
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+
+        QStringList names;
+        for (const FieldPanel::Input& input : panel.inputs()) names << input.control->objectName();
+        QCOMPARE(names, QStringList({"span", "mode", "strict", "fault_current"}));
+        QCOMPARE(panel.groups().size(), std::size_t{2});
+        QStringList captions;
+        for (const QLabel* label : window.findChildren<QLabel*>())
+            if (label->buddy() != nullptr) captions << label->text();
+        QCOMPARE(captions, QStringList({"S&pan:", "&Mode:", "&Fault current:"}));
+        QCOMPARE(panel.originKeys(), std::vector<std::string_view>{"fault_current"});
+
+        panel.control(focus.toStdString())->setFocus();
+        auto* edit = qobject_cast<QLineEdit*>(panel.control(key.toStdString()));
+        if (given.isEmpty())
+            edit->setText(text);
+        else
+            panel.setGiven(key.toStdString(), text, given);
+        QCOMPARE(refused, shown);
+        QCOMPARE(heard, beeps);
+        QCOMPARE(QApplication::focusWidget(), panel.control(focused.toStdString()));
+        QCOMPARE(std::get<double>(checked->value(0)), faultKa);
+        QCOMPARE(edit->isReadOnly(), !given.isEmpty());
+        QCOMPARE(panel.isGiven(key.toStdString()), !given.isEmpty());
+        const auto* note = window.findChild<QLabel*>(key + QStringLiteral("Given"));
+        QCOMPARE(note != nullptr ? note->text() : QString(), given);
+        // Typed again once the tree no longer gives it.
+        panel.setGiven(key.toStdString(), text, {});
+        QVERIFY(!edit->isReadOnly());
+    }
+};
+
+}  // namespace ferrovolt
+
+QTEST_MAIN(ferrovolt::TestFieldPanel)
+#include "test_field_panel.moc"
