@@ -120,7 +120,12 @@ void writeText(std::ostream& out, const project::ProjectAnswer& answer, const st
             if (node.kind == project::NodeKind::Board && node.dropLimitPercent > 0)
                 out << " (left "
                     << formatRoundedDouble(node.dropLimitPercent - node.at.dropPercent, 2) << " %)";
-            out << "  Isc max " << kiloAmps(node.at.iscMax) << "  min " << kiloAmps(node.at.iscMin);
+            out << "  Isc max " << kiloAmps(maximumWithMotors(node.at));
+            if (node.at.motorCurrent > 0)
+                out << (motorTerm(node.at) > 0 ? " (motors " + kiloAmps(node.at.motorCurrent) + ")"
+                                               : " (motors " + kiloAmps(node.at.motorCurrent) +
+                                                     " left out: at most 1 % of Ik)");
+            out << "  min " << kiloAmps(node.at.iscMin);
             if (iec)
                 out << "  Zs " << formatRoundedDouble(node.at.loopMin.magnitude(), 4) << " ohm";
         }
@@ -173,7 +178,8 @@ void appendNode(std::string& out, const project::NodeAnswer& node, bool iec) {
             valued && node.dropLimitPercent > 0
                 ? Json(rounded(node.dropLimitPercent - node.at.dropPercent, 4))
                 : Json();
-    json["isc_max"] = number(node.at.iscMax, 1);
+    json["isc_max"] = number(maximumWithMotors(node.at), 1);
+    json["motor_contribution"] = number(motorTerm(node.at), 1);
     json["x_r"] = number(node.at.xOverR, 3);
     json["ip"] = number(node.peak, 1);
     if (iec) json["ik1_max"] = number(node.at.ik1Max, 1);
@@ -227,7 +233,7 @@ void writeSchedule(std::string& out, const project::ProjectAnswer& answer) {
         appendCell(out, path);
         const bool valued = node.reached && !node.refusal;
         for (const auto& [value, places] :
-             {std::pair{node.at.dropPercent, 2}, std::pair{node.at.iscMax, 0},
+             {std::pair{node.at.dropPercent, 2}, std::pair{maximumWithMotors(node.at), 0},
               std::pair{node.at.iscMin, 0}, std::pair{node.at.loopMin.magnitude(), 4}}) {
             out += ',';
             if (valued) out += roundedNumberText(value, places);

@@ -229,6 +229,35 @@ Cable readCable(const Json& value, const std::string& path, const CircuitCode& c
     return cable;
 }
 
+MotorLoad readMotorLoad(const Json& value, const std::string& path) {
+    onlyKeys(objectAt(value, path), path, {"fla", "percent"});
+    MotorLoad m;
+    m.fla = number(value, path, "fla", 0, kLarge);
+    m.percent = number(value, path, "percent", 0, 100);
+    if (m.fla && m.percent) refuse(at(path, "percent"), "is given with fla: one of them");
+    if (!m.fla && !m.percent) refuse(at(path, "fla"), "is missing (or percent)");
+    return m;
+}
+
+// A board's object; `newId` reads its id (and holds it against the ids already read).
+template <typename NewId>
+Board readBoard(const Json& value, const std::string& path, const CircuitCode& code,
+                const NewId& newId) {
+    const Json& b = objectAt(value, path);
+    onlyKeys(b, path,
+             {"id", "fed_from", "cable", "demand_factor", "breaking_capacity_ka", "motor_load"});
+    Board board;
+    board.id = newId(b, path);
+    board.fedFrom = text(b, path, "fed_from", true);
+    if (const Json* cable = member(b, "cable"); cable != nullptr && !cable->is_null())
+        board.cable = readCable(*cable, at(path, "cable"), code, true);
+    board.demandFactor = number(b, path, "demand_factor", 0, 1).value_or(1);
+    board.breakingCapacityKa = number(b, path, "breaking_capacity_ka", 0, 1e4);
+    if (const Json* motors = member(b, "motor_load"))
+        board.motorLoad = readMotorLoad(*motors, at(path, "motor_load"));
+    return board;
+}
+
 // Every board reaches the supply: a chain of fed_from that comes back to itself is refused at
 // the first board of it.
 void refuseLoops(const std::vector<Board>& boards) {
@@ -318,19 +347,8 @@ Project readWhole(const Json& root) {
     if (const Json* boards = member(root, "boards")) {
         if (!boards->is_array()) refuse("/boards", "must be an array");
         p.boards.reserve(boards->size());
-        for (std::size_t i = 0; i < boards->size(); ++i) {
-            const std::string path = at("/boards", i);
-            const Json& b = objectAt((*boards)[i], path);
-            onlyKeys(b, path, {"id", "fed_from", "cable", "demand_factor", "breaking_capacity_ka"});
-            Board board;
-            board.id = newId(b, path);
-            board.fedFrom = text(b, path, "fed_from", true);
-            if (const Json* cable = member(b, "cable"); cable != nullptr && !cable->is_null())
-                board.cable = readCable(*cable, at(path, "cable"), *code, true);
-            board.demandFactor = number(b, path, "demand_factor", 0, 1).value_or(1);
-            board.breakingCapacityKa = number(b, path, "breaking_capacity_ka", 0, 1e4);
-            p.boards.push_back(std::move(board));
-        }
+        for (std::size_t i = 0; i < boards->size(); ++i)
+            p.boards.push_back(readBoard((*boards)[i], at("/boards", i), *code, newId));
     }
     for (std::size_t i = 0; i < p.boards.size(); ++i)
         if (p.boards[i].fedFrom != "supply" && ids.count(p.boards[i].fedFrom) == 0)
@@ -591,6 +609,12 @@ std::string writeProject(const Project& p) {
         json["cable"] = b.cable ? cableJson(*b.cable) : Json();
         json["demand_factor"] = number(b.demandFactor);
         put(json, "breaking_capacity_ka", b.breakingCapacityKa);
+        if (b.motorLoad) {
+            Json motors = Json::object();
+            put(motors, "fla", b.motorLoad->fla);
+            put(motors, "percent", b.motorLoad->percent);
+            json["motor_load"] = std::move(motors);
+        }
         boards.push_back(std::move(json));
     }
     root["boards"] = std::move(boards);
