@@ -28,10 +28,16 @@ namespace {
 
 struct Refused {
     FileRefusal refusal;
+    bool key = false;  // the key itself is at fault, not its value: its line is named
 };
 
 [[noreturn]] void refuse(std::string path, std::string reason) {
     throw Refused{{std::move(path), std::nullopt, std::move(reason)}};
+}
+
+// A key that has no place here (unknown, or of the other code), whatever its value.
+[[noreturn]] void refuseKey(std::string path, std::string reason) {
+    throw Refused{{std::move(path), std::nullopt, std::move(reason)}, true};
 }
 
 // A key in a JSON pointer: "~" written "~0" and "/" written "~1".
@@ -62,7 +68,7 @@ void onlyKeys(const Json& object, const std::string& path,
     for (const auto& [key, value] : object.items()) {
         bool known = false;
         for (std::string_view allowed : keys) known = known || key == allowed;
-        if (!known) refuse(at(path, key), "is not a key of this object");
+        if (!known) refuseKey(at(path, key), "is not a key of this object");
     }
 }
 
@@ -136,7 +142,7 @@ Transformer readTransformer(const Json& value, const std::string& path, bool nec
     t.secondaryVolts = requiredNumber(value, path, "secondary_volts", 0, 1000);
     t.phase = phase(value, path);
     t.tolerance = number(value, path, "tolerance", 0.5, 1.5, true);
-    if (t.tolerance && !nec) refuse(at(path, "tolerance"), "is a setting of NEC 2023 projects");
+    if (t.tolerance && !nec) refuseKey(at(path, "tolerance"), "is a setting of NEC 2023 projects");
     return t;
 }
 
@@ -146,9 +152,9 @@ Supply readSupply(const Json& value, const std::string& path, bool nec) {
               "infinite_bus", "voltage_factor_class", "earthing", "ze", "ipf"});
     for (std::string_view key : {"voltage_factor_class", "earthing", "ze", "ipf"})
         if (nec && member(value, key) != nullptr)
-            refuse(at(path, key), "is a setting of IEC 60364 projects");
+            refuseKey(at(path, key), "is a setting of IEC 60364 projects");
     if (!nec && member(value, "available_fault_current") != nullptr)
-        refuse(at(path, "available_fault_current"), "is a setting of NEC 2023 projects");
+        refuseKey(at(path, "available_fault_current"), "is a setting of NEC 2023 projects");
     Supply s;
     s.availableFaultCurrent = number(value, path, "available_fault_current", 0, kLarge);
     s.xOverR = number(value, path, "x_r", 0, 1000);
@@ -201,9 +207,9 @@ Cable readCable(const Json& value, const std::string& path, const CircuitCode& c
         const std::optional<std::size_t> index = code.fieldIndex(key);
         if (!index) {
             if (const CircuitCode* other = otherCodeWith(code, key))
-                refuse(at(path, key), "is a field of " + std::string(other->name()) + ", not of " +
-                                          std::string(code.name()));
-            refuse(at(path, key), "is not a field of " + std::string(code.name()));
+                refuseKey(at(path, key), "is a field of " + std::string(other->name()) +
+                                             ", not of " + std::string(code.name()));
+            refuseKey(at(path, key), "is not a field of " + std::string(code.name()));
         }
         const CheckField& described = code.fields()[*index];
         const bool flag = described.kind == InputKind::Flag;
@@ -391,7 +397,8 @@ class PointerSeek {
 public:
     explicit PointerSeek(std::string_view text) : m_text(text) {}
 
-    std::size_t find(std::string_view pointer) {
+    // `key`: the start of the last key on the way rather than of its value.
+    std::size_t find(std::string_view pointer, bool key = false) {
         std::vector<std::string> segments;
         for (std::size_t start = 1; start <= pointer.size() && !pointer.empty();) {
             const std::size_t end = std::min(pointer.find('/', start), pointer.size());
@@ -408,11 +415,12 @@ public:
         }
         m_i = 0;
         blanks();
+        m_key = 0;
         for (const std::string& segment : segments) {
             const std::size_t here = m_i;
             if (!enter(segment)) return here;
         }
-        return m_i;
+        return key && m_key > 0 ? m_key : m_i;
     }
 
 private:
@@ -460,7 +468,9 @@ private:
              ++index) {
             bool match = false;
             if (object) {
+                const std::size_t quote = m_i;
                 match = string() == segment;
+                if (match) m_key = quote;
                 blanks();
                 ++m_i;  // the colon
             } else {
@@ -477,6 +487,7 @@ private:
 
     std::string_view m_text;
     std::size_t m_i = 0;
+    std::size_t m_key = 0;  // where the last key entered starts
 };
 
 // A whole number is written as one ("volts": 480), as a person writes it.
@@ -558,7 +569,7 @@ std::variant<Project, FileRefusal> readProject(std::string_view text) {
     try {
         return readWhole(root);
     } catch (Refused& r) {
-        r.refusal.line = lineOf(text, PointerSeek(text).find(r.refusal.path));
+        r.refusal.line = lineOf(text, PointerSeek(text).find(r.refusal.path, r.key));
         return r.refusal;
     }
 }

@@ -25,7 +25,8 @@ inline constexpr std::string_view kFormatName = "ferrovolt-project";
 
 struct FileRefusal {
     std::string path;  // JSON pointer: "/circuits/3/cable/length"; "" for the whole file
-    std::optional<std::size_t> line;  // of the value at fault, or of the malformed JSON
+    // Of the value at fault, of the key where the key has no place, or of the malformed JSON.
+    std::optional<std::size_t> line;
     std::string reason;
 };
 
