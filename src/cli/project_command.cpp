@@ -41,10 +41,11 @@ constexpr std::string_view kProjectFooter =
 constexpr std::string_view kImportFooter =
     "A project from a CSV schedule (standard output, or FILE with -o): a row with an id and\n"
     "fed_from is a board (fed from \"supply\" or a board's id; its columns are the feeder's,\n"
-    "none for a board at the terminals), a row with an id and a board is a circuit on it; the\n"
-    "other columns are the circuit inputs `schedule` reads. The --supply- options are the keys\n"
-    "of the project file's supply (docs/project-format.md). Every refused row is named with\n"
-    "its line on standard error, and so is every row below a refused board.\n"
+    "none for a board at the terminals, and its demand_factor and breaking_capacity (kA)), a\n"
+    "row with an id and a board is a circuit on it; the other columns are the circuit inputs\n"
+    "`schedule` reads. The --supply- options are the keys of the project file's supply\n"
+    "(docs/project-format.md). Every refused row is named with its line on standard error,\n"
+    "and so is every row below a refused board.\n"
     "Exit status: 0 written (refused rows listed); 4 with --strict when a row is refused; 1 the\n"
     "schedule was refused; 2 bad command-line input (a supply option named); 3 the project\n"
     "could not be written.";
@@ -331,6 +332,7 @@ ProjectCommand::ProjectCommand(CLI::App& app, bool& json) : m_json(json) {
     m_import->add_option("--code", m_code, "The project's code: nec2023 or iec60364")->required();
     m_import->add_option("-o,--output", m_output,
                          "Save the project to this file (.fvproj) instead of printing it");
+    m_import->add_option("--name", m_name, "The project's name");
     m_import->add_flag("--strict", m_strict, "Exit with 4 when a row is refused");
     for (std::size_t i = 0; i < kSupplyOptions.size(); ++i)
         m_import->add_option(supplyOptionName(kSupplyOptions[i].path), m_supply[i],
@@ -376,6 +378,7 @@ int ProjectCommand::runImport(const CommandRun& given) const {
     if (m_infiniteBus) supply["infinite_bus"] = true;
     const Json file{{"format", project::kFormatName},
                     {"version", project::kFormatVersion},
+                    {"project", {{"name", m_name}}},
                     {"code", code->key()},
                     {"supply", std::move(supply)}};
     auto base = project::readProjectDocument(file);

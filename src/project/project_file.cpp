@@ -539,6 +539,19 @@ std::variant<Cable, FileRefusal> readCable(const Json& value, const CircuitCode&
     }
 }
 
+std::variant<Board, FileRefusal> readBoard(const Json& value, const CircuitCode& code) {
+    try {
+        return readBoard(value, "", code, [](const Json& object, const std::string& path) {
+            std::string id = text(object, path, "id", true);
+            if (id.empty()) refuse(at(path, "id"), "must not be empty");
+            if (id == "supply") refuse(at(path, "id"), "\"supply\" names the origin");
+            return id;
+        });
+    } catch (Refused& r) {
+        return std::move(r.refusal);
+    }
+}
+
 std::variant<Project, FileRefusal> readProjectDocument(const Json& root) {
     try {
         return readWhole(root);

@@ -46,6 +46,10 @@ std::variant<Project, FileRefusal> readProjectDocument(const Json& root);
 // under `code`, by the same rules; a refusal's path starts at the cable ("/length").
 std::variant<Cable, FileRefusal> readCable(const Json& value, const CircuitCode& code, bool feeder);
 
+// A board's object read as a file's board is under `code` (its id not held against others); a
+// refusal's path starts at the board ("/demand_factor").
+std::variant<Board, FileRefusal> readBoard(const Json& value, const CircuitCode& code);
+
 std::string writeProject(const Project& project);
 
 // Writes the project to `path` through a temporary file beside it, flushed and renamed over

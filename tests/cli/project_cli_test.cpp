@@ -191,9 +191,42 @@ const std::string kRefusalsErr =
     "ferrovolt-calc: project import: line 12: 2 cells where the header has 10\n"
     "ferrovolt-calc: project import: 9 of 11 rows refused, not in the project\n";
 
+// A board's demand factor and breaking capacity by the file's rules, each refusal with its line.
+const std::string kBoardHeader =
+    "id,board,fed_from,current (A),length,feet,phase,volts,raceway,size,demand_factor,"
+    "breaking_capacity (kA)\n";
+const std::string kBoardRows = kBoardHeader +
+                               "MDB,,supply,,,,,,,,0.8,14\n"
+                               "SDB,,MDB,,50,true,three,480,steel,,1.5,\n"
+                               "SDC,,MDB,,50,true,three,480,steel,,,lots\n"
+                               "C1,MDB,,20,60,true,three,480,steel,10,,10\n"
+                               "C2,MDB,,20,60,true,three,480,steel,10,1,\n";
+
 INSTANTIATE_TEST_SUITE_P(
     Cases, ProjectImport,
     testing::Values(
+        Import{"BoardSettingsRefusedByLine",
+               kBoardRows,
+               {},
+               0,
+               "ferrovolt-calc: project import: line 3: SDB: demand_factor: must be more than 0 "
+               "and at most 1\n"
+               "ferrovolt-calc: project import: line 4: SDC: breaking_capacity_ka: \"lots\" is "
+               "not a number\n"
+               "ferrovolt-calc: project import: line 5: C1: breaking_capacity_ka: is a board's, "
+               "and the row is a circuit\n"
+               "ferrovolt-calc: project import: line 6: C2: demand_factor: is a board's, and the "
+               "row is a circuit\n"
+               "ferrovolt-calc: project import: 4 of 5 rows refused, not in the project\n",
+               "MDB ",
+               ""},
+        Import{"BreakingCapacityInAmperes",
+               "id,board,fed_from,current,length,volts,breaking_capacity (A)\n",
+               {},
+               1,
+               ": column 7 \"breaking_capacity (A)\": \"breaking_capacity\" is read in kA\n",
+               "",
+               ""},
         // A board at the terminals has no cable cells; a board may come after what it feeds.
         Import{"BoardsAndCircuitsInAnyOrder",
                kHeader + "C1,SUB,,20,60,true,three,480,steel,10\n"
@@ -272,6 +305,22 @@ TEST(ProjectImport, ChecksAsTheProjectItWrites) {
               "\n"
               "Defaults applied:\n"
               "  transformer %Z tolerance: 1.0, nameplate (default)\n");
+}
+
+// The name and a board's settings as the file holds them: 0.8 and 14 kA, a whole number
+// written as one.
+TEST(ProjectImport, KeepsTheNameAndTheBoardsSettings) {
+    std::vector<std::string> args{
+        "project", "import",  written("settings.csv", kBoardHeader + "MDB,,supply,,,,,,,,0.8,14\n"),
+        "--code",  "nec2023", "--name",
+        "Plant 2"};
+    args.insert(args.end(), kChainSupply.begin(), kChainSupply.end());
+    const CliRun run = runCommand(args);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("\"name\": \"Plant 2\","), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("\"demand_factor\": 0.8,\n      \"breaking_capacity_ka\": 14\n"),
+              std::string::npos)
+        << run.out;
 }
 
 // A batch line with a project answers as `project check --json` under "outputs": the chain's
