@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/project_command.h"
 
+#include <charconv>
+#include <chrono>
+#include <ctime>
 #include <fstream>
 #include <map>
 #include <ostream>
@@ -19,6 +22,7 @@
 #include "cli/json_document.h"
 #include "cli/project_import.h"
 #include "codes/code_registry.h"
+#include "numtext/date_text.h"
 #include "numtext/number_text.h"
 #include "numtext/rounded_number.h"
 #include "project/project_engine.h"
@@ -34,6 +38,8 @@ constexpr std::string_view kProjectFooter =
     "The supply, boards and circuits of a project file (.fvproj, described in\n"
     "docs/project-format.md), checked from the origin down: each cable by its code's circuit\n"
     "check with the maximum fault current, the loop and the voltage drop its board has.\n"
+    "Under NEC 2023 the answer states the available fault current at the service with the date\n"
+    "of the calculation, for the field marking of 110.24(A) (today, or --date).\n"
     "Exit status: 0 answered (failing nodes are answers); 4 with --strict when a node fails or\n"
     "is refused; 1 the file was refused (one line on standard error naming the JSON path); 2\n"
     "bad command-line input; 3 the output could not be written.";
@@ -92,6 +98,38 @@ double rounded(double value, int places) {
     return roundDouble(value, places);
 }
 
+// The date of the calculation: today on this computer's calendar.
+std::string today() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return isoDateText(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
+}
+
+// A date as "2026-12-09", read back as the same text; none where it is not a day of the
+// calendar.
+std::optional<std::string> dateText(std::string_view text) {
+    int parts[3] = {0, 0, 0};
+    const char* at = text.data();
+    const char* end = text.data() + text.size();
+    for (int i = 0; i < 3; ++i) {
+        const auto [next, error] = std::from_chars(at, end, parts[i]);
+        if (error != std::errc() || (i < 2 && (next == end || *next != '-'))) return std::nullopt;
+        at = i < 2 ? next + 1 : next;
+    }
+    const std::chrono::year_month_day day{std::chrono::year(parts[0]),
+                                          std::chrono::month(static_cast<unsigned>(parts[1])),
+                                          std::chrono::day(static_cast<unsigned>(parts[2]))};
+    if (at != end || parts[0] < 1 || parts[1] < 1 || parts[2] < 1 || !day.ok()) return std::nullopt;
+    return isoDateText(parts[0], parts[1], parts[2]);
+}
+
+// NEC 110.24(A): the service's available fault current, field-marked with the date of its
+// calculation; the supply's maximum at its terminals, the motors of the boards aside.
+bool marksTheService(const project::ProjectAnswer& answer) {
+    return answer.code->key() == "nec2023";
+}
+
 std::string kiloAmps(double amps) {
     return amps > 0 ? formatRoundedDouble(amps / 1000, 2) + " kA" : "-";
 }
@@ -106,7 +144,8 @@ std::string verdict(const project::NodeAnswer& node) {
     return node.fails.empty() ? "meets all" : "fails";
 }
 
-void writeText(std::ostream& out, const project::ProjectAnswer& answer, const std::string& name) {
+void writeText(std::ostream& out, const project::ProjectAnswer& answer, const std::string& name,
+               const std::string& date) {
     const bool iec = answer.code->key() == "iec60364";
     out << "Project: " << name << " (" << answer.code->name() << ")\n";
     for (const project::NodeAnswer& node : answer.nodes) {
@@ -132,6 +171,10 @@ void writeText(std::ostream& out, const project::ProjectAnswer& answer, const st
         }
         out << "  " << verdict(node) << '\n';
     }
+    if (marksTheService(answer) && !answer.nodes.empty())
+        out << "\nField marking (NEC 110.24(A)): available fault current "
+            << formatRoundedDouble(answer.nodes.front().at.iscMax, 0)
+            << " A at the service, calculated " << date << '\n';
     bool first = true;
     for (const project::NodeAnswer& node : answer.nodes) {
         if (node.refusal) {
@@ -153,7 +196,8 @@ void writeText(std::ostream& out, const project::ProjectAnswer& answer, const st
 // A node's object, its whole check answer last: written as the circuit command writes it and
 // set in as it stands, so that ten thousand answers with their trails are never held as one
 // document.
-void appendNode(std::string& out, const project::NodeAnswer& node, bool iec) {
+void appendNode(std::string& out, const project::NodeAnswer& node, bool iec,
+                const std::string* marked) {
     Json json;
     json["id"] = node.id;
     json["kind"] = project::nodeKindKey(node.kind);
@@ -187,6 +231,9 @@ void appendNode(std::string& out, const project::NodeAnswer& node, bool iec) {
     json["isc_min"] = number(node.at.iscMin, 1);
     json["loop_impedance"] = number(node.at.loopMin.magnitude(), 5);
     json["method"] = valued ? Json(faultMethodKey(node.at.method)) : Json();
+    if (marked != nullptr)
+        json["field_marking"] = {{"available_fault_current", rounded(node.at.iscMax, 1)},
+                                 {"date", *marked}};
     appendJson(out, json);
     out.pop_back();  // the closing brace
     out += ",\"check\":";
@@ -274,13 +321,15 @@ void writeSchedule(std::string& out, const project::ProjectAnswer& answer) {
 }
 
 void appendProjectAnswer(std::string& out, const project::Project& p,
-                         const project::ProjectAnswer& answer, std::ostream* spill) {
+                         const project::ProjectAnswer& answer, const std::string& date,
+                         std::ostream* spill) {
     appendJson(out, Json{{"project", p.identification.name}, {"code", p.code}});
     out.pop_back();
     out += ",\"nodes\":[";
     for (std::size_t i = 0; i < answer.nodes.size(); ++i) {
         if (i > 0) out += ',';
-        appendNode(out, answer.nodes[i], p.code == "iec60364");
+        const bool service = i == 0 && marksTheService(answer);
+        appendNode(out, answer.nodes[i], p.code == "iec60364", service ? &date : nullptr);
         if (spill != nullptr && out.size() >= (std::size_t{1} << 16)) {
             *spill << out;
             out.clear();
@@ -294,7 +343,7 @@ void appendProjectAnswer(std::string& out, const project::Project& p,
 }  // namespace
 
 void appendProjectAnswer(std::string& out, const project::Project& p, std::ostream* spill) {
-    appendProjectAnswer(out, p, project::checkProject(p), spill);
+    appendProjectAnswer(out, p, project::checkProject(p), today(), spill);
 }
 
 void appendProjectRequest(std::string& out, std::string_view line) {
@@ -321,6 +370,9 @@ ProjectCommand::ProjectCommand(CLI::App& app, bool& json) : m_json(json) {
     m_check->add_option("FILE", m_file, "The project file (.fvproj)")->required();
     m_check->add_flag("--json", json, "Print one JSON object instead of the tree");
     m_check->add_flag("--strict", m_strict, "Exit with 4 when a node fails or is refused");
+    m_check->add_option("--date", m_date,
+                        "NEC 2023: the date of the calculation the service's field marking "
+                        "states, YYYY-MM-DD (today)");
     m_check->footer(std::string(kProjectFooter));
     m_schedule = m_app->add_subcommand(
         "schedule", "Write every cable of a project file as a CSV schedule with its answers");
@@ -426,6 +478,12 @@ int ProjectCommand::runImport(const CommandRun& given) const {
 
 int ProjectCommand::run(const CommandRun& given) const {
     if (m_import->parsed()) return runImport(given);
+    const std::optional<std::string> date = m_date.empty() ? today() : dateText(m_date);
+    if (!date) {
+        given.err << kProgram << ": project check: --date: \"" << oneLine(m_date)
+                  << "\" is not a date: YYYY-MM-DD\n";
+        return kExitUsage;
+    }
     std::ifstream in(m_file, std::ios::binary);
     std::stringstream text;
     if (in) text << in.rdbuf();
@@ -447,10 +505,10 @@ int ProjectCommand::run(const CommandRun& given) const {
         given.out << out;
     } else if (m_json) {
         std::string out;
-        appendProjectAnswer(out, p, answer, &given.out);
+        appendProjectAnswer(out, p, answer, *date, &given.out);
         given.out << out << '\n';
     } else {
-        writeText(given.out, answer, p.identification.name);
+        writeText(given.out, answer, p.identification.name, *date);
     }
     given.out.flush();
     if (!given.out) {

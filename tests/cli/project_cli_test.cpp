@@ -35,7 +35,8 @@ const std::string kChain =
     R"("circuits":[{"id":"C1","board":"SDB","cable":{"current":20,"length":60,"feet":true,"phase":"three","volts":480,"raceway":"steel","size":"10"}}]})";
 
 TEST(ProjectCheck, AnswersTheWorkedExampleInJson) {
-    const CliRun run = runCommand({"project", "check", written("chain.fvproj", kChain), "--json"});
+    const CliRun run = runCommand(
+        {"project", "check", written("chain.fvproj", kChain), "--json", "--date", "2026-12-09"});
     ASSERT_EQ(run.status, 0) << run.err;
     const auto json = nlohmann::json::parse(run.out);
     EXPECT_EQ(json["project"], "Chain");
@@ -46,6 +47,10 @@ TEST(ProjectCheck, AnswersTheWorkedExampleInJson) {
     const auto& circuit = json["nodes"][2];
     EXPECT_EQ(supply["kind"], "supply");
     EXPECT_NEAR(supply["isc_max"].get<double>(), 10459, 1);
+    // NEC 110.24(A): the service's available fault current with the date of the calculation.
+    EXPECT_NEAR(supply["field_marking"]["available_fault_current"].get<double>(), 10459, 1);
+    EXPECT_EQ(supply["field_marking"]["date"], "2026-12-09");
+    EXPECT_FALSE(board.contains("field_marking"));
     EXPECT_EQ(board["fed_from"], "supply");
     EXPECT_NEAR(board["isc_max"].get<double>(), 8362, 2);
     // 8.36 kA against a 5 kA rating: the board fails 110.9.
@@ -119,7 +124,15 @@ INSTANTIATE_TEST_SUITE_P(
                  R"({"format":"ferrovolt-project","version":1,"code":"nec2023","supply":{"volts":-1}})")},
             1,
             "/supply/volts: must be more than 0"},
-        Status{"NoFile", {"project", "check"}, 2, "FILE is required"}),
+        Status{"NoFile", {"project", "check"}, 2, "FILE is required"},
+        Status{"DateOfTheCalendar",
+               {"project", "check", written("leap.fvproj", kChain), "--date", "2028-02-29"},
+               0,
+               ""},
+        Status{"DateNotOfTheCalendar",
+               {"project", "check", written("noday.fvproj", kChain), "--date", "2026-02-29"},
+               2,
+               "--date: \"2026-02-29\" is not a date: YYYY-MM-DD"}),
     [](const auto& param) { return param.param.name; });
 
 // The chain's transformer as options.
@@ -293,7 +306,7 @@ TEST(ProjectImport, ChecksAsTheProjectItWrites) {
     const CliRun imported = runCommand(args);
     ASSERT_EQ(imported.status, 0) << imported.err;
     EXPECT_EQ(imported.out, "");
-    const CliRun checked = runCommand({"project", "check", project});
+    const CliRun checked = runCommand({"project", "check", project, "--date", "2026-12-09"});
     EXPECT_EQ(checked.status, 0) << checked.err;
     EXPECT_EQ(checked.out,
               "Project:  (NEC 2023)\n"
@@ -302,6 +315,9 @@ TEST(ProjectImport, ChecksAsTheProjectItWrites) {
               "min 6.87 kA  meets all\n"
               "    C1  10 AWG (Minimum by ampacity)  drop 0.51 %  Isc max 3.06 kA  min 1.65 kA  "
               "meets all\n"
+              "\n"
+              "Field marking (NEC 110.24(A)): available fault current 10459 A at the service, "
+              "calculated 2026-12-09\n"
               "\n"
               "Defaults applied:\n"
               "  transformer %Z tolerance: 1.0, nameplate (default)\n");
