@@ -67,6 +67,28 @@ TEST(ProjectCheck, AnswersTheWorkedExampleInJson) {
                 board["drop_percent"].get<double>() + circuit["drop_percent"].get<double>(), 1e-3);
 }
 
+// SDB's motors, 100 A × 4 = 400 A, on top of its 8,362 A and C1's 3,063 A, as their own term.
+TEST(ProjectCheck, GivesTheMotorsTermApart) {
+    std::string text = kChain;
+    const std::string at = R"("breaking_capacity_ka":5)";
+    text.replace(text.find(at), at.size(), at + R"(,"motor_load":{"fla":100})");
+    const std::string path = written("motors.fvproj", text);
+    const auto json = nlohmann::json::parse(
+        runCommand({"project", "check", path, "--json", "--date", "2026-12-09"}).out);
+    const auto& board = json["nodes"][1];
+    const auto& circuit = json["nodes"][2];
+    EXPECT_EQ(json["nodes"][0]["motor_contribution"], 0);
+    EXPECT_EQ(board["motor_contribution"], 400);
+    EXPECT_NEAR(board["isc_max"].get<double>(), 8362 + 400, 2);
+    EXPECT_EQ(circuit["motor_contribution"], 400);
+    EXPECT_NEAR(circuit["isc_max"].get<double>(), 3063 + 400, 2);
+    const std::string tree = runCommand({"project", "check", path, "--date", "2026-12-09"}).out;
+    EXPECT_NE(tree.find("  SDB  4/0 AWG (Minimum by ampacity)  drop 0.06 % (left 4.94 %)  Isc max "
+                        "8.76 kA (motors 0.4 kA)  min 6.87 kA  fails\n"),
+              std::string::npos)
+        << tree;
+}
+
 // One row per cable under the header: the board's feeder fails on its breaking capacity, the
 // circuit's answer columns are `schedule`'s (numbers without units).
 TEST(ProjectSchedule, WritesEveryCableWithItsPath) {
