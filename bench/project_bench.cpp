@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A generated project of 10,000 circuits under 100 boards in three levels (a main board at
 // the transformer's terminals, 9 sub-mains, 90 panels of 111 or 112 circuits): read, written,
-// and checked whole; and one node changed in the tree kept checked between changes.
+// and checked whole; and one node changed in the tree kept checked between changes. One of
+// 100,000 circuits under 910 boards (900 panels of the same size) is read, checked and
+// measured too: a large file loads in bounded time and memory, each node taking what it takes
+// at 10,000.
 
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 
+#include <map>
 #include <string>
 #include <variant>
 
@@ -17,37 +21,55 @@ namespace {
 
 using namespace ferrovolt::project;
 
-std::string generated() {
+// 10 panels a sub-main for 10,000 circuits, 100 for 100,000, so that every panel holds 111 or
+// 112 circuits; the large file's sub-mains give their own current (the sum of 100 panels,
+// 7,400 A, is more than four sets carry), so that every one of its cables is answered.
+std::string generated(int circuits) {
+    const int panels = circuits / 1000;
     std::string text =
         R"({"format":"ferrovolt-project","version":1,"code":"nec2023","supply":{"transformer":)"
         R"({"kva":7500,"percent_z":5.75,"x_r":8,"secondary_volts":480}},"boards":[)"
         R"({"id":"MDP","fed_from":"supply","cable":null})";
     const std::string feeder = R"(,"cable":{"length":80,"feet":true,"phase":"three","volts":480,)"
                                R"("raceway":"steel","sets":4,"size":"500"}})";
+    const std::string subMain =
+        panels > 10 ? R"(,"cable":{"current":1000,"length":80,"feet":true,"phase":"three",)"
+                      R"("volts":480,"raceway":"steel","sets":4,"size":"500"}})"
+                    : feeder;
     for (int m = 0; m < 9; ++m) {
-        text += R"(,{"id":"SM)" + std::to_string(m) + R"(","fed_from":"MDP")" + feeder;
-        for (int p = 0; p < 10; ++p)
-            text += R"(,{"id":"P)" + std::to_string(m * 10 + p) + R"(","fed_from":"SM)" +
+        text += R"(,{"id":"SM)" + std::to_string(m) + R"(","fed_from":"MDP")" + subMain;
+        for (int p = 0; p < panels; ++p)
+            text += R"(,{"id":"P)" + std::to_string(m * panels + p) + R"(","fed_from":"SM)" +
                     std::to_string(m) + "\"" + feeder;
     }
     text += R"(],"circuits":[)";
-    for (int c = 0; c < 10000; ++c)
+    for (int c = 0; c < circuits; ++c)
         text += std::string(c ? "," : "") + R"({"id":"C)" + std::to_string(c) + R"(","board":"P)" +
-                std::to_string(c % 90) + R"(","cable":{"current":)" + std::to_string(1 + c % 3) +
-                R"(,"length":)" + std::to_string(30 + c % 90) +
+                std::to_string(c % (9 * panels)) + R"(","cable":{"current":)" +
+                std::to_string(1 + c % 3) + R"(,"length":)" + std::to_string(30 + c % 90) +
                 R"(,"feet":true,"volts":277,"raceway":"steel"}})";
     return text + "]}";
 }
 
-const std::string& projectText() {
-    static const std::string text = generated();
-    return text;
+constexpr int kCircuits = 10000;
+constexpr int kLarge = 100000;
+
+const std::string& projectText(int circuits = kCircuits) {
+    static std::map<int, std::string> texts;
+    auto [at, fresh] = texts.try_emplace(circuits);
+    if (fresh) at->second = generated(circuits);
+    return at->second;
+}
+
+int circuitsOf(const benchmark::State& state) {
+    return static_cast<int>(state.range(0));
 }
 
 void BM_ProjectRead(benchmark::State& state) {
-    for (auto _ : state) benchmark::DoNotOptimize(readProject(projectText()));
+    const std::string& text = projectText(circuitsOf(state));
+    for (auto _ : state) benchmark::DoNotOptimize(readProject(text));
 }
-BENCHMARK(BM_ProjectRead)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ProjectRead)->Arg(kCircuits)->Arg(kLarge)->Unit(benchmark::kMillisecond);
 
 void BM_ProjectWrite(benchmark::State& state) {
     const Project project = std::get<Project>(readProject(projectText()));
@@ -56,16 +78,16 @@ void BM_ProjectWrite(benchmark::State& state) {
 BENCHMARK(BM_ProjectWrite)->Unit(benchmark::kMillisecond);
 
 void BM_ProjectCheck(benchmark::State& state) {
-    const Project project = std::get<Project>(readProject(projectText()));
+    const Project project = std::get<Project>(readProject(projectText(circuitsOf(state))));
     std::size_t answered = 0;
     for (auto _ : state) {
         const ProjectAnswer answer = checkProject(project);
         answered = 0;
         for (const NodeAnswer& node : answer.nodes) answered += node.checked && !node.refusal;
     }
-    state.counters["answered"] = static_cast<double>(answered);  // 10,099 cables
+    state.counters["answered"] = static_cast<double>(answered);  // 10,099 or 100,909 cables
 }
-BENCHMARK(BM_ProjectCheck)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ProjectCheck)->Arg(kCircuits)->Arg(kLarge)->Unit(benchmark::kMillisecond);
 
 // One circuit of panel P0 changed back and forth: /0 its length (nothing above it reads its
 // load differently: the circuit alone), /1 its current (P0's and SM0's feeders carry the sum
@@ -94,14 +116,15 @@ double heapInUse() {
     return static_cast<double>(info.uordblks + info.hblkhd);
 }
 
-// What the project takes once read and once kept checked, per node (10,100 of them), beside
-// the file's own size; and where a checked node's bytes go. One iteration: the figures are
-// sizes, not times.
+// What the project takes once read and once kept checked, per node (10,100 or 100,910 of
+// them), beside the file's own size; and where a checked node's bytes go. One iteration: the
+// figures are sizes, not times.
 void BM_ProjectMemory(benchmark::State& state) {
+    const std::string& text = projectText(circuitsOf(state));
     double model = 0, tree = 0, kase = 0;
     for (auto _ : state) {
         const double start = heapInUse();
-        Project project = std::get<Project>(readProject(projectText()));
+        Project project = std::get<Project>(readProject(text));
         model = heapInUse() - start;
         const InstallationTree kept(std::move(project));
         tree = heapInUse() - start;
@@ -117,13 +140,17 @@ void BM_ProjectMemory(benchmark::State& state) {
         }
         kase = (heapInUse() - before) / 1000;
     }
-    const double nodes = 10100;
-    state.counters["file_per_node"] = static_cast<double>(projectText().size()) / nodes;
+    const double nodes = circuitsOf(state) + 10 + 9 * (circuitsOf(state) / 1000);  // boards
+    state.counters["file_per_node"] = static_cast<double>(text.size()) / nodes;
     state.counters["model_per_node"] = model / nodes;
     state.counters["tree_per_node"] = tree / nodes;  // the model included
     state.counters["case"] = kase;
     state.counters["node_answer"] = sizeof(NodeAnswer);
 }
-BENCHMARK(BM_ProjectMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ProjectMemory)
+    ->Arg(kCircuits)
+    ->Arg(kLarge)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace

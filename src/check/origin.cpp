@@ -3,6 +3,8 @@
 
 #include <cmath>
 
+#include "faults/fault_tables.h"
+
 namespace ferrovolt {
 
 namespace {
@@ -29,6 +31,13 @@ std::string_view faultMethodKey(FaultMethod method) {
             return "iec60909";
     }
     return {};
+}
+
+double motorTerm(const Origin& origin) {
+    if (origin.method == FaultMethod::Iec60909 &&
+        !(origin.motorCurrent > faults::kIecMotorShare * origin.iscMax))
+        return 0;
+    return origin.motorCurrent;
 }
 
 double dropLeft(double limitPercent, double usedPercent) {

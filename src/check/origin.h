@@ -47,7 +47,21 @@ struct Origin {
     faults::Impedance loopMin;  // Ω, the loop of iscMin: the Ze a circuit here sees
     double cMax = 1, cMin = 1;  // voltage factors (1 outside IEC 60909)
     FaultMethod method = FaultMethod::Impedance;
+    // A: what the motors of this point and of the boards above it feed into a fault (4 × their
+    // full-load current), carried down unchanged; not in iscMax, which the impedance above a
+    // point is worked out from, and never in a minimum.
+    double motorCurrent = 0;
 };
+
+// The motors' term of the maximum at a point, A: all of motorCurrent, but under IEC 60909 none
+// where it is at most 1 % of iscMax.
+double motorTerm(const Origin& origin);
+
+// The maximum three-phase current at a point with the motors' term, A: what a breaking
+// capacity and a cable's withstand are held to.
+inline double maximumWithMotors(const Origin& origin) {
+    return origin.iscMax + motorTerm(origin);
+}
 
 // A cable as the fault methods see it, filled by its code from the code's own tables: one
 // line conductor and its return (neutral or protective conductor) over the whole run, the sets

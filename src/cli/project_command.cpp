@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/project_command.h"
 
+#include <charconv>
+#include <chrono>
+#include <ctime>
 #include <fstream>
 #include <map>
 #include <ostream>
@@ -20,6 +23,7 @@
 #include "cli/json_document.h"
 #include "cli/project_import.h"
 #include "codes/code_registry.h"
+#include "numtext/date_text.h"
 #include "numtext/number_text.h"
 #include "numtext/rounded_number.h"
 #include "project/project_engine.h"
@@ -35,6 +39,8 @@ constexpr std::string_view kProjectFooter =
     "The supply, boards and circuits of a project file (.fvproj, described in\n"
     "docs/project-format.md), checked from the origin down: each cable by its code's circuit\n"
     "check with the maximum fault current, the loop and the voltage drop its board has.\n"
+    "Under NEC 2023 the answer states the available fault current at the service with the date\n"
+    "of the calculation, for the field marking of 110.24(A) (today, or --date).\n"
     "Exit status: 0 answered (failing nodes are answers); 4 with --strict when a node fails or\n"
     "is refused; 1 the file was refused (one line on standard error naming the JSON path); 2\n"
     "bad command-line input; 3 the output could not be written.";
@@ -42,10 +48,11 @@ constexpr std::string_view kProjectFooter =
 constexpr std::string_view kImportFooter =
     "A project from a CSV schedule (standard output, or FILE with -o): a row with an id and\n"
     "fed_from is a board (fed from \"supply\" or a board's id; its columns are the feeder's,\n"
-    "none for a board at the terminals), a row with an id and a board is a circuit on it; the\n"
-    "other columns are the circuit inputs `schedule` reads. The --supply- options are the keys\n"
-    "of the project file's supply (docs/project-format.md). Every refused row is named with\n"
-    "its line on standard error, and so is every row below a refused board.\n"
+    "none for a board at the terminals, and its demand_factor and breaking_capacity (kA)), a\n"
+    "row with an id and a board is a circuit on it; the other columns are the circuit inputs\n"
+    "`schedule` reads. The --supply- options are the keys of the project file's supply\n"
+    "(docs/project-format.md). Every refused row is named with its line on standard error,\n"
+    "and so is every row below a refused board.\n"
     "Exit status: 0 written (refused rows listed); 4 with --strict when a row is refused; 1 the\n"
     "schedule was refused; 2 bad command-line input (a supply option named); 3 the project\n"
     "could not be written.";
@@ -92,6 +99,38 @@ double rounded(double value, int places) {
     return roundDouble(value, places);
 }
 
+// The date of the calculation: today on this computer's calendar.
+std::string today() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return isoDateText(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
+}
+
+// A date as "2026-12-09", read back as the same text; none where it is not a day of the
+// calendar.
+std::optional<std::string> dateText(std::string_view text) {
+    int parts[3] = {0, 0, 0};
+    const char* at = text.data();
+    const char* end = text.data() + text.size();
+    for (int i = 0; i < 3; ++i) {
+        const auto [next, error] = std::from_chars(at, end, parts[i]);
+        if (error != std::errc() || (i < 2 && (next == end || *next != '-'))) return std::nullopt;
+        at = i < 2 ? next + 1 : next;
+    }
+    const std::chrono::year_month_day day{std::chrono::year(parts[0]),
+                                          std::chrono::month(static_cast<unsigned>(parts[1])),
+                                          std::chrono::day(static_cast<unsigned>(parts[2]))};
+    if (at != end || parts[0] < 1 || parts[1] < 1 || parts[2] < 1 || !day.ok()) return std::nullopt;
+    return isoDateText(parts[0], parts[1], parts[2]);
+}
+
+// NEC 110.24(A): the service's available fault current, field-marked with the date of its
+// calculation; the supply's maximum at its terminals, the motors of the boards aside.
+bool marksTheService(const project::ProjectAnswer& answer) {
+    return answer.code->key() == "nec2023";
+}
+
 std::string kiloAmps(double amps) {
     return amps > 0 ? formatRoundedDouble(amps / 1000, 2) + " kA" : "-";
 }
@@ -106,7 +145,8 @@ std::string verdict(const project::NodeAnswer& node) {
     return node.fails.empty() ? "meets all" : "fails";
 }
 
-void writeText(std::ostream& out, const project::ProjectAnswer& answer, const std::string& name) {
+void writeText(std::ostream& out, const project::ProjectAnswer& answer, const std::string& name,
+               const std::string& date) {
     const bool iec = answer.code->key() == "iec60364";
     out << "Project: " << name << " (" << answer.code->name() << ")\n";
     for (const project::NodeAnswer& node : answer.nodes) {
@@ -121,12 +161,21 @@ void writeText(std::ostream& out, const project::ProjectAnswer& answer, const st
             if (node.kind == project::NodeKind::Board && node.dropLimitPercent > 0)
                 out << " (left "
                     << formatRoundedDouble(node.dropLimitPercent - node.at.dropPercent, 2) << " %)";
-            out << "  Isc max " << kiloAmps(node.at.iscMax) << "  min " << kiloAmps(node.at.iscMin);
+            out << "  Isc max " << kiloAmps(maximumWithMotors(node.at));
+            if (node.at.motorCurrent > 0)
+                out << (motorTerm(node.at) > 0 ? " (motors " + kiloAmps(node.at.motorCurrent) + ")"
+                                               : " (motors " + kiloAmps(node.at.motorCurrent) +
+                                                     " left out: at most 1 % of Ik)");
+            out << "  min " << kiloAmps(node.at.iscMin);
             if (iec)
                 out << "  Zs " << formatRoundedDouble(node.at.loopMin.magnitude(), 4) << " ohm";
         }
         out << "  " << verdict(node) << '\n';
     }
+    if (marksTheService(answer) && !answer.nodes.empty())
+        out << "\nField marking (NEC 110.24(A)): available fault current "
+            << formatRoundedDouble(answer.nodes.front().at.iscMax, 0)
+            << " A at the service, calculated " << date << '\n';
     bool first = true;
     for (const project::NodeAnswer& node : answer.nodes) {
         if (node.refusal) {
@@ -148,7 +197,8 @@ void writeText(std::ostream& out, const project::ProjectAnswer& answer, const st
 // A node's object, its whole check answer last: written as the circuit command writes it and
 // set in as it stands, so that ten thousand answers with their trails are never held as one
 // document.
-void appendNode(std::string& out, const project::NodeAnswer& node, bool iec) {
+void appendNode(std::string& out, const project::NodeAnswer& node, bool iec,
+                const std::string* marked) {
     Json json;
     json["id"] = node.id;
     json["kind"] = project::nodeKindKey(node.kind);
@@ -174,13 +224,17 @@ void appendNode(std::string& out, const project::NodeAnswer& node, bool iec) {
             valued && node.dropLimitPercent > 0
                 ? Json(rounded(node.dropLimitPercent - node.at.dropPercent, 4))
                 : Json();
-    json["isc_max"] = number(node.at.iscMax, 1);
+    json["isc_max"] = number(maximumWithMotors(node.at), 1);
+    json["motor_contribution"] = number(motorTerm(node.at), 1);
     json["x_r"] = number(node.at.xOverR, 3);
     json["ip"] = number(node.peak, 1);
     if (iec) json["ik1_max"] = number(node.at.ik1Max, 1);
     json["isc_min"] = number(node.at.iscMin, 1);
     json["loop_impedance"] = number(node.at.loopMin.magnitude(), 5);
     json["method"] = valued ? Json(faultMethodKey(node.at.method)) : Json();
+    if (marked != nullptr)
+        json["field_marking"] = {{"available_fault_current", rounded(node.at.iscMax, 1)},
+                                 {"date", *marked}};
     appendJson(out, json);
     out.pop_back();  // the closing brace
     out += ",\"check\":";
@@ -214,7 +268,7 @@ void writeSchedule(std::string& out, const project::ProjectAnswer& answer) {
         appendCsvCell(out, path);
         const bool valued = node.reached && !node.refusal;
         for (const auto& [value, places] :
-             {std::pair{node.at.dropPercent, 2}, std::pair{node.at.iscMax, 0},
+             {std::pair{node.at.dropPercent, 2}, std::pair{maximumWithMotors(node.at), 0},
               std::pair{node.at.iscMin, 0}, std::pair{node.at.loopMin.magnitude(), 4}}) {
             out += ',';
             if (valued) out += roundedNumberText(value, places);
@@ -254,13 +308,15 @@ void writeSchedule(std::string& out, const project::ProjectAnswer& answer) {
 }
 
 void appendProjectAnswer(std::string& out, const project::Project& p,
-                         const project::ProjectAnswer& answer, std::ostream* spill) {
+                         const project::ProjectAnswer& answer, const std::string& date,
+                         std::ostream* spill) {
     appendJson(out, Json{{"project", p.identification.name}, {"code", p.code}});
     out.pop_back();
     out += ",\"nodes\":[";
     for (std::size_t i = 0; i < answer.nodes.size(); ++i) {
         if (i > 0) out += ',';
-        appendNode(out, answer.nodes[i], p.code == "iec60364");
+        const bool service = i == 0 && marksTheService(answer);
+        appendNode(out, answer.nodes[i], p.code == "iec60364", service ? &date : nullptr);
         if (spill != nullptr && out.size() >= (std::size_t{1} << 16)) {
             *spill << out;
             out.clear();
@@ -274,7 +330,7 @@ void appendProjectAnswer(std::string& out, const project::Project& p,
 }  // namespace
 
 void appendProjectAnswer(std::string& out, const project::Project& p, std::ostream* spill) {
-    appendProjectAnswer(out, p, project::checkProject(p), spill);
+    appendProjectAnswer(out, p, project::checkProject(p), today(), spill);
 }
 
 void appendProjectRequest(std::string& out, std::string_view line) {
@@ -301,6 +357,9 @@ ProjectCommand::ProjectCommand(CLI::App& app, bool& json) : m_json(json) {
     m_check->add_option("FILE", m_file, "The project file (.fvproj)")->required();
     m_check->add_flag("--json", json, "Print one JSON object instead of the tree");
     m_check->add_flag("--strict", m_strict, "Exit with 4 when a node fails or is refused");
+    m_check->add_option("--date", m_date,
+                        "NEC 2023: the date of the calculation the service's field marking "
+                        "states, YYYY-MM-DD (today)");
     m_check->footer(std::string(kProjectFooter));
     m_schedule = m_app->add_subcommand(
         "schedule", "Write every cable of a project file as a CSV schedule with its answers");
@@ -312,6 +371,7 @@ ProjectCommand::ProjectCommand(CLI::App& app, bool& json) : m_json(json) {
     m_import->add_option("--code", m_code, "The project's code: nec2023 or iec60364")->required();
     m_import->add_option("-o,--output", m_output,
                          "Save the project to this file (.fvproj) instead of printing it");
+    m_import->add_option("--name", m_name, "The project's name");
     m_import->add_flag("--strict", m_strict, "Exit with 4 when a row is refused");
     for (std::size_t i = 0; i < kSupplyOptions.size(); ++i)
         m_import->add_option(supplyOptionName(kSupplyOptions[i].path), m_supply[i],
@@ -357,6 +417,7 @@ int ProjectCommand::runImport(const CommandRun& given) const {
     if (m_infiniteBus) supply["infinite_bus"] = true;
     const Json file{{"format", project::kFormatName},
                     {"version", project::kFormatVersion},
+                    {"project", {{"name", m_name}}},
                     {"code", code->key()},
                     {"supply", std::move(supply)}};
     auto base = project::readProjectDocument(file);
@@ -404,6 +465,12 @@ int ProjectCommand::runImport(const CommandRun& given) const {
 
 int ProjectCommand::run(const CommandRun& given) const {
     if (m_import->parsed()) return runImport(given);
+    const std::optional<std::string> date = m_date.empty() ? today() : dateText(m_date);
+    if (!date) {
+        given.err << kProgram << ": project check: --date: \"" << oneLine(m_date)
+                  << "\" is not a date: YYYY-MM-DD\n";
+        return kExitUsage;
+    }
     std::ifstream in(m_file, std::ios::binary);
     std::stringstream text;
     if (in) text << in.rdbuf();
@@ -425,10 +492,10 @@ int ProjectCommand::run(const CommandRun& given) const {
         given.out << out;
     } else if (m_json) {
         std::string out;
-        appendProjectAnswer(out, p, answer, &given.out);
+        appendProjectAnswer(out, p, answer, *date, &given.out);
         given.out << out << '\n';
     } else {
-        writeText(given.out, answer, p.identification.name);
+        writeText(given.out, answer, p.identification.name, *date);
     }
     given.out.flush();
     if (!given.out) {

@@ -54,6 +54,8 @@ private:
     std::string m_file;
     std::string m_code;
     std::string m_output;
+    std::string m_name;
+    std::string m_date;  // of the calculation; today where none is given
     // The supply's keys as options, by their order in the options' table.
     std::array<std::optional<std::string>, 20> m_supply;
     bool m_infiniteBus = false;

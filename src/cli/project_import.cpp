@@ -2,6 +2,7 @@
 #include "cli/project_import.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <map>
@@ -28,6 +29,10 @@ constexpr std::string_view kIdColumn = "id";
 constexpr std::string_view kBoardColumn = "board";
 constexpr std::string_view kFedFromColumn = "fedfrom";
 constexpr std::string_view kCodeColumn = "code";
+// A board's own columns, as the file's keys.
+constexpr std::string_view kDemandColumn = "demandfactor";
+constexpr std::string_view kBreakingColumn = "breakingcapacity";  // in kA, or "…_ka"
+constexpr std::string_view kBreakingKaColumn = "breakingcapacityka";
 
 struct Placed {
     std::size_t line;
@@ -75,7 +80,14 @@ private:
 
     Project m_project;
     const CircuitCode& m_code;
-    std::optional<std::size_t> m_id, m_board, m_fedFrom, m_codeColumn;
+    // The columns of a board's own settings, by the file's keys.
+    std::array<std::pair<std::optional<std::size_t>, std::string_view>, 2> boardColumns() const {
+        return {{{m_demand, "demand_factor"}, {m_breaking, "breaking_capacity_ka"}}};
+    }
+    // The board's settings of a row by the file's rules, into `board`; false where refused.
+    bool boardSettings(const CsvRow& row, std::string_view id, Board& board);
+
+    std::optional<std::size_t> m_id, m_board, m_fedFrom, m_codeColumn, m_demand, m_breaking;
     std::vector<const CheckField*> m_fields;  // by column
     std::vector<std::string_view> m_sizeUnits;
     std::size_t m_columns = 0;
@@ -99,11 +111,19 @@ std::string Importer::header(const CsvRow& row) {
         const ScheduleColumn column = scheduleColumn(row.cells[i], m_code);
         m_fields.push_back(column.field);
         m_sizeUnits.push_back(column.sizeUnit);
+        const bool breaking = column.name == kBreakingColumn || column.name == kBreakingKaColumn;
         std::optional<std::size_t>* placing = column.name == kIdColumn        ? &m_id
                                               : column.name == kBoardColumn   ? &m_board
                                               : column.name == kFedFromColumn ? &m_fedFrom
                                               : column.name == kCodeColumn    ? &m_codeColumn
+                                              : column.name == kDemandColumn  ? &m_demand
+                                              : breaking                      ? &m_breaking
                                                                               : nullptr;
+        if (column.name == kDemandColumn && !column.unit.empty())
+            return quoted(i) + ": \"demand_factor\" is a factor, without a unit";
+        if (breaking && !column.unit.empty() &&
+            (column.unit != "ka" || column.name == kBreakingKaColumn))
+            return quoted(i) + ": \"breaking_capacity\" is read in kA";
         if (placing != nullptr) {
             m_fields.back() = nullptr;
             if (*placing) return "columns " + quoted(**placing) + " and " + quoted(i) + " are one";
@@ -167,12 +187,45 @@ void Importer::row(const CsvRow& row) {
             return refused(refusal->path.substr(1) + ": " + refusal->reason);
         read = std::move(std::get<Cable>(got));
     }
+    if (!feeder) {
+        for (const auto& [column, key] : boardColumns())
+            if (column && !empty(row.cells[*column]))
+                return refused(std::string(key) + ": is a board's, and the row is a circuit");
+    }
     if (feeder) {
-        Board b{id, fedFrom, std::move(read), 1, std::nullopt};
+        Board b;
+        b.id = id;
+        b.fedFrom = fedFrom;
+        b.cable = std::move(read);
+        if (!boardSettings(row, id, b)) return;
         m_boards.emplace_back(Placed{row.line, id, fedFrom}, std::move(b));
     } else {
         m_circuits.emplace_back(Placed{row.line, id, board}, Circuit{id, board, std::move(*read)});
     }
+}
+
+bool Importer::boardSettings(const CsvRow& row, std::string_view id, Board& board) {
+    Json object{{"id", id}, {"fed_from", board.fedFrom}};
+    for (const auto& [column, key] : boardColumns()) {
+        if (!column || empty(row.cells[*column])) continue;
+        const std::string text(trimmed(row.cells[*column]));
+        const std::optional<double> x = isNumber(text) ? readDouble(text) : std::nullopt;
+        if (!x) {
+            m_refusedIds.emplace(id);
+            refuse(row.line, id, std::string(key) + ": \"" + text + "\" is not a number");
+            return false;
+        }
+        object[std::string(key)] = *x;
+    }
+    const auto read = readBoard(object, m_code);
+    if (const auto* refusal = std::get_if<FileRefusal>(&read)) {
+        m_refusedIds.emplace(id);
+        refuse(row.line, id, refusal->path.substr(1) + ": " + refusal->reason);
+        return false;
+    }
+    board.demandFactor = std::get<Board>(read).demandFactor;
+    board.breakingCapacityKa = std::get<Board>(read).breakingCapacityKa;
+    return true;
 }
 
 std::string Importer::under(std::string_view above) const {

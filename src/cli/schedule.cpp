@@ -533,7 +533,7 @@ std::optional<CheckRefusal> Schedule::read(const CsvRow& row, const CircuitCode&
 
 ScheduleColumn scheduleColumn(std::string_view cell, const CircuitCode& code) {
     const ColumnName name = columnName(cell);
-    ScheduleColumn column{fieldNamed(name.key), name.key, {}, {}};
+    ScheduleColumn column{fieldNamed(name.key), name.key, {}, {}, name.unit};
     if (column.field == nullptr || name.unit.empty()) return column;
     if (column.field->kind == InputKind::Size) {
         const std::optional<std::string_view> unit = sizeUnitUnder(code, name.unit);

@@ -16,13 +16,15 @@ struct CheckField;
 // How a schedule reads one header cell under a code, for every reader of schedules: the input
 // the column gives (none for a label or an unknown column), its name as columns are matched
 // ("Max-Drop" and "max_drop (%)" are "maxdrop"), why the unit the header gives is not the
-// input's (empty when it fits), and, for a size column whose header gives one of the code's
-// units, the unit a bare number in it is read in.
+// input's (empty when it fits), for a size column whose header gives one of the code's units,
+// the unit a bare number in it is read in, and the unit the header gives ("ka" of
+// "Breaking capacity (kA)"; empty where none).
 struct ScheduleColumn {
     const CheckField* field = nullptr;
     std::string name;
     std::string unitRefusal;
     std::string_view sizeUnit;
+    std::string unit;
 };
 ScheduleColumn scheduleColumn(std::string_view cell, const CircuitCode& code);
 

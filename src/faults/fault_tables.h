@@ -102,4 +102,17 @@ inline constexpr double kFeederDefaultRx = 0.1;
 // Annex G's λ = 0.08 mΩ/m, as the check already reads it).
 inline constexpr double kCableReactanceOhmPerKm = 0.08;
 
+// Motors feed a fault for a few cycles: 4 × the full-load current of the motors running at a
+// point is added to the maximum there and at every point below it, never to a minimum. Read
+// from the 2005 plan-review handbook's worksheet ("50 % (400 A) of the load is motors, × 4 =
+// 1,600 A", added at all points of the system) and checked against a public quick-fault
+// calculator's "4 × FLA × % motor load".
+inline constexpr Source kMotorContributionSource = {"Point-to-point handbook practice, 2005",
+                                                    "motor contribution, 4 × FLA"};
+inline constexpr double kMotorMultiple = 4;
+
+// IEC 60909-0 neglects asynchronous motors in the maximum where their contribution is at most
+// 1 % of I″k without them.
+inline constexpr double kIecMotorShare = 0.01;
+
 }  // namespace ferrovolt::faults

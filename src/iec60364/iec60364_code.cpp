@@ -213,12 +213,12 @@ private:
 };
 
 // The withstand takes the larger maximum at the origin of the cable (I″k1 can exceed I″k3 at
-// a transformer's terminals) where the case gives a clearing time; the loop for the minimum is
-// the Ze of the earth-fault check where an earthing system is given; Table G.52.1's limit
-// (or the one given) holds from the origin of the installation, so the cable has what is left
-// of it.
+// a transformer's terminals; the motors' term counts in I″k3) where the case gives a clearing time;
+// the loop for the minimum is the Ze of the earth-fault check where an earthing system is given;
+// Table G.52.1's limit (or the one given) holds from the origin of the installation, so the cable
+// has what is left of it.
 double IecCase::takeOrigin(IecInputs& inputs, const Origin& origin) {
-    const double maximum = std::max(origin.iscMax, origin.ik1Max);
+    const double maximum = std::max(maximumWithMotors(origin), origin.ik1Max);
     if (maximum > 0 && inputs.clearingTime) inputs.faultCurrent = maximum;
     if (origin.iscMin > 0 && inputs.earthing) inputs.ze = origin.loopMin.magnitude();
     double limit = 0;

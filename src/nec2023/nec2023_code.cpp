@@ -96,11 +96,11 @@ private:
 // 210.19(A) and 215.2(A) informational notes: 5 % for feeder and branch together.
 constexpr double kTotalDropPercent = 5;
 
-// The withstand takes the maximum at the point the cable leaves, where the case gives a
-// clearing time to check it with; the drop limit is what is left of the 5 % when that is less
-// than the case's own (3 % by default), so an enlarged feeder relieves the circuits below.
+// The withstand takes the maximum at the point the cable leaves, motors included, where the case
+// gives a clearing time to check it with; the drop limit is what is left of the 5 % when that is
+// less than the case's own (3 % by default), so an enlarged feeder relieves the circuits below.
 void NecCase::takeOrigin(CircuitInputs& inputs, const Origin& origin) {
-    if (origin.iscMax > 0 && inputs.clearingTime) inputs.faultCurrent = origin.iscMax;
+    if (origin.iscMax > 0 && inputs.clearingTime) inputs.faultCurrent = maximumWithMotors(origin);
     const double left = dropLeft(kTotalDropPercent, origin.dropPercent);
     if (origin.dropPercent > 0 && left > 0)
         inputs.maxDropPercent = std::min(inputs.maxDropPercent, left);

@@ -50,12 +50,20 @@ struct Supply {
 // flags), in the code's field order.
 using Cable = std::vector<std::pair<std::string, Json>>;
 
+// The motors running at a board, for what they feed into a fault: their full-load current, or
+// a percentage of the board's design current. One of the two.
+struct MotorLoad {
+    std::optional<double> fla;      // A
+    std::optional<double> percent;  // of the board's load
+};
+
 struct Board {
     std::string id;
     std::string fedFrom;  // "supply" or a board's id
     std::optional<Cable> cable;
     double demandFactor = 1;
     std::optional<double> breakingCapacityKa;
+    std::optional<MotorLoad> motorLoad = std::nullopt;  // none: no motor contribution
 };
 
 struct Circuit {

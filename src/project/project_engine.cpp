@@ -143,10 +143,11 @@ Origin iecOrigin(const Project& p, std::vector<std::string>& defaults) {
     return o;
 }
 
+// κ of the network's X/R over the maximum, motors included.
 double peakOf(const Origin& o) {
     if (o.iscMax <= 0) return 0;
     const double k = o.xOverR > 0 ? 1.02 + 0.98 * std::exp(-3 / o.xOverR) : 1.02;
-    return k * std::sqrt(2.0) * o.iscMax;
+    return k * std::sqrt(2.0) * maximumWithMotors(o);
 }
 
 // No transformer stands between boards: a cable runs at its board's line voltage, or
@@ -312,7 +313,21 @@ bool checkBoard(NodeAnswer& node, const CircuitCode& code, const Board& b, const
     } else if (reachable) {
         node.designCurrent = 0;
     }
-    if (carried && b.breakingCapacityKa && *b.breakingCapacityKa * 1000 < node.at.iscMax)
+    if (carried && b.motorLoad) {
+        // A percentage is of what the board draws: its feeder's current, or at the terminals
+        // of what feeds it the loads below at the busbar's voltage.
+        double fla = b.motorLoad->fla.value_or(0);
+        if (b.motorLoad->percent) {
+            const double amps = b.cable
+                                    ? node.designCurrent
+                                    : load() / (origin.volts * (origin.phases == 3 ? kSqrt3 : 1.0));
+            fla = *b.motorLoad->percent / 100 * amps;
+        }
+        node.at.motorCurrent += faults::kMotorMultiple * fla;
+        node.peak = peakOf(node.at);
+    }
+    if (carried && b.breakingCapacityKa &&
+        *b.breakingCapacityKa * 1000 < maximumWithMotors(node.at))
         node.fails.push_back(
             {"breaking_capacity",
              code.key() == "nec2023"

@@ -28,10 +28,16 @@ namespace {
 
 struct Refused {
     FileRefusal refusal;
+    bool key = false;  // the key itself is at fault, not its value: its line is named
 };
 
 [[noreturn]] void refuse(std::string path, std::string reason) {
     throw Refused{{std::move(path), std::nullopt, std::move(reason)}};
+}
+
+// A key that has no place here (unknown, or of the other code), whatever its value.
+[[noreturn]] void refuseKey(std::string path, std::string reason) {
+    throw Refused{{std::move(path), std::nullopt, std::move(reason)}, true};
 }
 
 // A key in a JSON pointer: "~" written "~0" and "/" written "~1".
@@ -62,7 +68,7 @@ void onlyKeys(const Json& object, const std::string& path,
     for (const auto& [key, value] : object.items()) {
         bool known = false;
         for (std::string_view allowed : keys) known = known || key == allowed;
-        if (!known) refuse(at(path, key), "is not a key of this object");
+        if (!known) refuseKey(at(path, key), "is not a key of this object");
     }
 }
 
@@ -136,7 +142,7 @@ Transformer readTransformer(const Json& value, const std::string& path, bool nec
     t.secondaryVolts = requiredNumber(value, path, "secondary_volts", 0, 1000);
     t.phase = phase(value, path);
     t.tolerance = number(value, path, "tolerance", 0.5, 1.5, true);
-    if (t.tolerance && !nec) refuse(at(path, "tolerance"), "is a setting of NEC 2023 projects");
+    if (t.tolerance && !nec) refuseKey(at(path, "tolerance"), "is a setting of NEC 2023 projects");
     return t;
 }
 
@@ -146,9 +152,9 @@ Supply readSupply(const Json& value, const std::string& path, bool nec) {
               "infinite_bus", "voltage_factor_class", "earthing", "ze", "ipf"});
     for (std::string_view key : {"voltage_factor_class", "earthing", "ze", "ipf"})
         if (nec && member(value, key) != nullptr)
-            refuse(at(path, key), "is a setting of IEC 60364 projects");
+            refuseKey(at(path, key), "is a setting of IEC 60364 projects");
     if (!nec && member(value, "available_fault_current") != nullptr)
-        refuse(at(path, "available_fault_current"), "is a setting of NEC 2023 projects");
+        refuseKey(at(path, "available_fault_current"), "is a setting of NEC 2023 projects");
     Supply s;
     s.availableFaultCurrent = number(value, path, "available_fault_current", 0, kLarge);
     s.xOverR = number(value, path, "x_r", 0, 1000);
@@ -201,9 +207,9 @@ Cable readCable(const Json& value, const std::string& path, const CircuitCode& c
         const std::optional<std::size_t> index = code.fieldIndex(key);
         if (!index) {
             if (const CircuitCode* other = otherCodeWith(code, key))
-                refuse(at(path, key), "is a field of " + std::string(other->name()) + ", not of " +
-                                          std::string(code.name()));
-            refuse(at(path, key), "is not a field of " + std::string(code.name()));
+                refuseKey(at(path, key), "is a field of " + std::string(other->name()) +
+                                             ", not of " + std::string(code.name()));
+            refuseKey(at(path, key), "is not a field of " + std::string(code.name()));
         }
         const CheckField& described = code.fields()[*index];
         const bool flag = described.kind == InputKind::Flag;
@@ -227,6 +233,35 @@ Cable readCable(const Json& value, const std::string& path, const CircuitCode& c
         }
     }
     return cable;
+}
+
+MotorLoad readMotorLoad(const Json& value, const std::string& path) {
+    onlyKeys(objectAt(value, path), path, {"fla", "percent"});
+    MotorLoad m;
+    m.fla = number(value, path, "fla", 0, kLarge);
+    m.percent = number(value, path, "percent", 0, 100);
+    if (m.fla && m.percent) refuse(at(path, "percent"), "is given with fla: one of them");
+    if (!m.fla && !m.percent) refuse(at(path, "fla"), "is missing (or percent)");
+    return m;
+}
+
+// A board's object; `newId` reads its id (and holds it against the ids already read).
+template <typename NewId>
+Board readBoard(const Json& value, const std::string& path, const CircuitCode& code,
+                const NewId& newId) {
+    const Json& b = objectAt(value, path);
+    onlyKeys(b, path,
+             {"id", "fed_from", "cable", "demand_factor", "breaking_capacity_ka", "motor_load"});
+    Board board;
+    board.id = newId(b, path);
+    board.fedFrom = text(b, path, "fed_from", true);
+    if (const Json* cable = member(b, "cable"); cable != nullptr && !cable->is_null())
+        board.cable = readCable(*cable, at(path, "cable"), code, true);
+    board.demandFactor = number(b, path, "demand_factor", 0, 1).value_or(1);
+    board.breakingCapacityKa = number(b, path, "breaking_capacity_ka", 0, 1e4);
+    if (const Json* motors = member(b, "motor_load"))
+        board.motorLoad = readMotorLoad(*motors, at(path, "motor_load"));
+    return board;
 }
 
 // Every board reaches the supply: a chain of fed_from that comes back to itself is refused at
@@ -318,19 +353,8 @@ Project readWhole(const Json& root) {
     if (const Json* boards = member(root, "boards")) {
         if (!boards->is_array()) refuse("/boards", "must be an array");
         p.boards.reserve(boards->size());
-        for (std::size_t i = 0; i < boards->size(); ++i) {
-            const std::string path = at("/boards", i);
-            const Json& b = objectAt((*boards)[i], path);
-            onlyKeys(b, path, {"id", "fed_from", "cable", "demand_factor", "breaking_capacity_ka"});
-            Board board;
-            board.id = newId(b, path);
-            board.fedFrom = text(b, path, "fed_from", true);
-            if (const Json* cable = member(b, "cable"); cable != nullptr && !cable->is_null())
-                board.cable = readCable(*cable, at(path, "cable"), *code, true);
-            board.demandFactor = number(b, path, "demand_factor", 0, 1).value_or(1);
-            board.breakingCapacityKa = number(b, path, "breaking_capacity_ka", 0, 1e4);
-            p.boards.push_back(std::move(board));
-        }
+        for (std::size_t i = 0; i < boards->size(); ++i)
+            p.boards.push_back(readBoard((*boards)[i], at("/boards", i), *code, newId));
     }
     for (std::size_t i = 0; i < p.boards.size(); ++i)
         if (p.boards[i].fedFrom != "supply" && ids.count(p.boards[i].fedFrom) == 0)
@@ -373,7 +397,8 @@ class PointerSeek {
 public:
     explicit PointerSeek(std::string_view text) : m_text(text) {}
 
-    std::size_t find(std::string_view pointer) {
+    // `key`: the start of the last key on the way rather than of its value.
+    std::size_t find(std::string_view pointer, bool key = false) {
         std::vector<std::string> segments;
         for (std::size_t start = 1; start <= pointer.size() && !pointer.empty();) {
             const std::size_t end = std::min(pointer.find('/', start), pointer.size());
@@ -390,11 +415,12 @@ public:
         }
         m_i = 0;
         blanks();
+        m_key = 0;
         for (const std::string& segment : segments) {
             const std::size_t here = m_i;
             if (!enter(segment)) return here;
         }
-        return m_i;
+        return key && m_key > 0 ? m_key : m_i;
     }
 
 private:
@@ -442,7 +468,9 @@ private:
              ++index) {
             bool match = false;
             if (object) {
+                const std::size_t quote = m_i;
                 match = string() == segment;
+                if (match) m_key = quote;
                 blanks();
                 ++m_i;  // the colon
             } else {
@@ -459,6 +487,7 @@ private:
 
     std::string_view m_text;
     std::size_t m_i = 0;
+    std::size_t m_key = 0;  // where the last key entered starts
 };
 
 // A whole number is written as one ("volts": 480), as a person writes it.
@@ -510,6 +539,19 @@ std::variant<Cable, FileRefusal> readCable(const Json& value, const CircuitCode&
     }
 }
 
+std::variant<Board, FileRefusal> readBoard(const Json& value, const CircuitCode& code) {
+    try {
+        return readBoard(value, "", code, [](const Json& object, const std::string& path) {
+            std::string id = text(object, path, "id", true);
+            if (id.empty()) refuse(at(path, "id"), "must not be empty");
+            if (id == "supply") refuse(at(path, "id"), "\"supply\" names the origin");
+            return id;
+        });
+    } catch (Refused& r) {
+        return std::move(r.refusal);
+    }
+}
+
 std::variant<Project, FileRefusal> readProjectDocument(const Json& root) {
     try {
         return readWhole(root);
@@ -540,7 +582,7 @@ std::variant<Project, FileRefusal> readProject(std::string_view text) {
     try {
         return readWhole(root);
     } catch (Refused& r) {
-        r.refusal.line = lineOf(text, PointerSeek(text).find(r.refusal.path));
+        r.refusal.line = lineOf(text, PointerSeek(text).find(r.refusal.path, r.key));
         return r.refusal;
     }
 }
@@ -591,6 +633,12 @@ std::string writeProject(const Project& p) {
         json["cable"] = b.cable ? cableJson(*b.cable) : Json();
         json["demand_factor"] = number(b.demandFactor);
         put(json, "breaking_capacity_ka", b.breakingCapacityKa);
+        if (b.motorLoad) {
+            Json motors = Json::object();
+            put(motors, "fla", b.motorLoad->fla);
+            put(motors, "percent", b.motorLoad->percent);
+            json["motor_load"] = std::move(motors);
+        }
         boards.push_back(std::move(json));
     }
     root["boards"] = std::move(boards);

@@ -25,7 +25,8 @@ inline constexpr std::string_view kFormatName = "ferrovolt-project";
 
 struct FileRefusal {
     std::string path;  // JSON pointer: "/circuits/3/cable/length"; "" for the whole file
-    std::optional<std::size_t> line;  // of the value at fault, or of the malformed JSON
+    // Of the value at fault, of the key where the key has no place, or of the malformed JSON.
+    std::optional<std::size_t> line;
     std::string reason;
 };
 
@@ -44,6 +45,10 @@ std::variant<Project, FileRefusal> readProjectDocument(const Json& root);
 // A cable object read as a file's board (`feeder`: its current may be left out) or circuit
 // under `code`, by the same rules; a refusal's path starts at the cable ("/length").
 std::variant<Cable, FileRefusal> readCable(const Json& value, const CircuitCode& code, bool feeder);
+
+// A board's object read as a file's board is under `code` (its id not held against others); a
+// refusal's path starts at the board ("/demand_factor").
+std::variant<Board, FileRefusal> readBoard(const Json& value, const CircuitCode& code);
 
 std::string writeProject(const Project& project);
 

@@ -28,7 +28,7 @@ bool same(const Origin& a, const Origin& b) {
            a.dropPercent == b.dropPercent && a.iscMax == b.iscMax && a.xOverR == b.xOverR &&
            a.ik1Max == b.ik1Max && a.iscMin == b.iscMin && same(a.loopMax, b.loopMax) &&
            same(a.loopMin, b.loopMin) && a.cMax == b.cMax && a.cMin == b.cMin &&
-           a.method == b.method;
+           a.method == b.method && a.motorCurrent == b.motorCurrent;
 }
 
 void dropIndex(std::vector<std::size_t>& indices, std::size_t removed) {

@@ -35,7 +35,8 @@ const std::string kChain =
     R"("circuits":[{"id":"C1","board":"SDB","cable":{"current":20,"length":60,"feet":true,"phase":"three","volts":480,"raceway":"steel","size":"10"}}]})";
 
 TEST(ProjectCheck, AnswersTheWorkedExampleInJson) {
-    const CliRun run = runCommand({"project", "check", written("chain.fvproj", kChain), "--json"});
+    const CliRun run = runCommand(
+        {"project", "check", written("chain.fvproj", kChain), "--json", "--date", "2026-12-09"});
     ASSERT_EQ(run.status, 0) << run.err;
     const auto json = nlohmann::json::parse(run.out);
     EXPECT_EQ(json["project"], "Chain");
@@ -46,6 +47,10 @@ TEST(ProjectCheck, AnswersTheWorkedExampleInJson) {
     const auto& circuit = json["nodes"][2];
     EXPECT_EQ(supply["kind"], "supply");
     EXPECT_NEAR(supply["isc_max"].get<double>(), 10459, 1);
+    // NEC 110.24(A): the service's available fault current with the date of the calculation.
+    EXPECT_NEAR(supply["field_marking"]["available_fault_current"].get<double>(), 10459, 1);
+    EXPECT_EQ(supply["field_marking"]["date"], "2026-12-09");
+    EXPECT_FALSE(board.contains("field_marking"));
     EXPECT_EQ(board["fed_from"], "supply");
     EXPECT_NEAR(board["isc_max"].get<double>(), 8362, 2);
     // 8.36 kA against a 5 kA rating: the board fails 110.9.
@@ -60,6 +65,28 @@ TEST(ProjectCheck, AnswersTheWorkedExampleInJson) {
     EXPECT_NEAR(board["design_current"].get<double>(), 20, 1e-9);
     EXPECT_NEAR(circuit["cumulative_drop_percent"].get<double>(),
                 board["drop_percent"].get<double>() + circuit["drop_percent"].get<double>(), 1e-3);
+}
+
+// SDB's motors, 100 A × 4 = 400 A, on top of its 8,362 A and C1's 3,063 A, as their own term.
+TEST(ProjectCheck, GivesTheMotorsTermApart) {
+    std::string text = kChain;
+    const std::string at = R"("breaking_capacity_ka":5)";
+    text.replace(text.find(at), at.size(), at + R"(,"motor_load":{"fla":100})");
+    const std::string path = written("motors.fvproj", text);
+    const auto json = nlohmann::json::parse(
+        runCommand({"project", "check", path, "--json", "--date", "2026-12-09"}).out);
+    const auto& board = json["nodes"][1];
+    const auto& circuit = json["nodes"][2];
+    EXPECT_EQ(json["nodes"][0]["motor_contribution"], 0);
+    EXPECT_EQ(board["motor_contribution"], 400);
+    EXPECT_NEAR(board["isc_max"].get<double>(), 8362 + 400, 2);
+    EXPECT_EQ(circuit["motor_contribution"], 400);
+    EXPECT_NEAR(circuit["isc_max"].get<double>(), 3063 + 400, 2);
+    const std::string tree = runCommand({"project", "check", path, "--date", "2026-12-09"}).out;
+    EXPECT_NE(tree.find("  SDB  4/0 AWG (Minimum by ampacity)  drop 0.06 % (left 4.94 %)  Isc max "
+                        "8.76 kA (motors 0.4 kA)  min 6.87 kA  fails\n"),
+              std::string::npos)
+        << tree;
 }
 
 // One row per cable under the header: the board's feeder fails on its breaking capacity, the
@@ -119,7 +146,15 @@ INSTANTIATE_TEST_SUITE_P(
                  R"({"format":"ferrovolt-project","version":1,"code":"nec2023","supply":{"volts":-1}})")},
             1,
             "/supply/volts: must be more than 0"},
-        Status{"NoFile", {"project", "check"}, 2, "FILE is required"}),
+        Status{"NoFile", {"project", "check"}, 2, "FILE is required"},
+        Status{"DateOfTheCalendar",
+               {"project", "check", written("leap.fvproj", kChain), "--date", "2028-02-29"},
+               0,
+               ""},
+        Status{"DateNotOfTheCalendar",
+               {"project", "check", written("noday.fvproj", kChain), "--date", "2026-02-29"},
+               2,
+               "--date: \"2026-02-29\" is not a date: YYYY-MM-DD"}),
     [](const auto& param) { return param.param.name; });
 
 // The chain's transformer as options.
@@ -191,9 +226,42 @@ const std::string kRefusalsErr =
     "ferrovolt-calc: project import: line 12: 2 cells where the header has 10\n"
     "ferrovolt-calc: project import: 9 of 11 rows refused, not in the project\n";
 
+// A board's demand factor and breaking capacity by the file's rules, each refusal with its line.
+const std::string kBoardHeader =
+    "id,board,fed_from,current (A),length,feet,phase,volts,raceway,size,demand_factor,"
+    "breaking_capacity (kA)\n";
+const std::string kBoardRows = kBoardHeader +
+                               "MDB,,supply,,,,,,,,0.8,14\n"
+                               "SDB,,MDB,,50,true,three,480,steel,,1.5,\n"
+                               "SDC,,MDB,,50,true,three,480,steel,,,lots\n"
+                               "C1,MDB,,20,60,true,three,480,steel,10,,10\n"
+                               "C2,MDB,,20,60,true,three,480,steel,10,1,\n";
+
 INSTANTIATE_TEST_SUITE_P(
     Cases, ProjectImport,
     testing::Values(
+        Import{"BoardSettingsRefusedByLine",
+               kBoardRows,
+               {},
+               0,
+               "ferrovolt-calc: project import: line 3: SDB: demand_factor: must be more than 0 "
+               "and at most 1\n"
+               "ferrovolt-calc: project import: line 4: SDC: breaking_capacity_ka: \"lots\" is "
+               "not a number\n"
+               "ferrovolt-calc: project import: line 5: C1: breaking_capacity_ka: is a board's, "
+               "and the row is a circuit\n"
+               "ferrovolt-calc: project import: line 6: C2: demand_factor: is a board's, and the "
+               "row is a circuit\n"
+               "ferrovolt-calc: project import: 4 of 5 rows refused, not in the project\n",
+               "MDB ",
+               ""},
+        Import{"BreakingCapacityInAmperes",
+               "id,board,fed_from,current,length,volts,breaking_capacity (A)\n",
+               {},
+               1,
+               ": column 7 \"breaking_capacity (A)\": \"breaking_capacity\" is read in kA\n",
+               "",
+               ""},
         // A board at the terminals has no cable cells; a board may come after what it feeds.
         Import{"BoardsAndCircuitsInAnyOrder",
                kHeader + "C1,SUB,,20,60,true,three,480,steel,10\n"
@@ -260,7 +328,7 @@ TEST(ProjectImport, ChecksAsTheProjectItWrites) {
     const CliRun imported = runCommand(args);
     ASSERT_EQ(imported.status, 0) << imported.err;
     EXPECT_EQ(imported.out, "");
-    const CliRun checked = runCommand({"project", "check", project});
+    const CliRun checked = runCommand({"project", "check", project, "--date", "2026-12-09"});
     EXPECT_EQ(checked.status, 0) << checked.err;
     EXPECT_EQ(checked.out,
               "Project:  (NEC 2023)\n"
@@ -270,8 +338,27 @@ TEST(ProjectImport, ChecksAsTheProjectItWrites) {
               "    C1  10 AWG (Minimum by ampacity)  drop 0.51 %  Isc max 3.06 kA  min 1.65 kA  "
               "meets all\n"
               "\n"
+              "Field marking (NEC 110.24(A)): available fault current 10459 A at the service, "
+              "calculated 2026-12-09\n"
+              "\n"
               "Defaults applied:\n"
               "  transformer %Z tolerance: 1.0, nameplate (default)\n");
+}
+
+// The name and a board's settings as the file holds them: 0.8 and 14 kA, a whole number
+// written as one.
+TEST(ProjectImport, KeepsTheNameAndTheBoardsSettings) {
+    std::vector<std::string> args{
+        "project", "import",  written("settings.csv", kBoardHeader + "MDB,,supply,,,,,,,,0.8,14\n"),
+        "--code",  "nec2023", "--name",
+        "Plant 2"};
+    args.insert(args.end(), kChainSupply.begin(), kChainSupply.end());
+    const CliRun run = runCommand(args);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("\"name\": \"Plant 2\","), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("\"demand_factor\": 0.8,\n      \"breaking_capacity_ka\": 14\n"),
+              std::string::npos)
+        << run.out;
 }
 
 // A batch line with a project answers as `project check --json` under "outputs": the chain's

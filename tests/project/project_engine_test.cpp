@@ -81,6 +81,66 @@ TEST(BreakingCapacity, FailsBelowTheMaximumOnly) {
         fails(node(checkProject(read(chain("impedance", 11))), "MDP"), "breaking_capacity"));
 }
 
+// The plan-review worksheet: 300 kVA, 2 %Z × 0.9, 208 V on an infinite bus gives 46,262 A at
+// MDP; F1 is 20 ft of two sets of 500 kcmil Cu in steel, f = √3·20·46,262/(22,185·2·208) =
+// 0.1737, M = 0.852, 39,417 A. The load below is 800 A; half of it motors, 400 A × 4 = 1,600 A
+// is added at MDP and at F1, so MDP's 47 kA devices fail with the motors and not without.
+std::string plant(std::string_view motors) {
+    return std::string(R"({"format":"ferrovolt-project","version":1,"code":"nec2023",)") +
+           R"("supply":{"transformer":{"kva":300,"percent_z":2,"x_r":4,"secondary_volts":208,"tolerance":0.9},"infinite_bus":true},)" +
+           R"("boards":[{"id":"MDP","fed_from":"supply","cable":null,"breaking_capacity_ka":47)" +
+           (motors.empty() ? "" : R"(,"motor_load":{)" + std::string(motors) + "}") + "}," +
+           R"({"id":"F1","fed_from":"MDP","cable":{"length":20,"feet":true,"phase":"three","volts":208,"raceway":"steel","size":"500","sets":2}}],)" +
+           R"("circuits":[{"id":"M1","board":"F1","cable":{"current":800,"length":10,"feet":true,"phase":"three","volts":208,"raceway":"steel"}}],)" +
+           R"("settings":{"fault_method":"point-to-point"}})";
+}
+
+// The pandapower case: 100 MVA at 10 kV, R/X 0.1; 400 kVA, u_k 6 %, u_R 0.5 %; c_max 1.05:
+// 9,749.917 A at the terminals, so 1 % of it is 97.499 A: 4 × 24 A = 96 A is left out,
+// 4 × 25 A = 100 A is added.
+std::string office(std::string_view motors) {
+    return std::string(R"({"format":"ferrovolt-project","version":1,"code":"iec60364",)") +
+           R"("supply":{"transformer":{"kva":400,"percent_z":6,"percent_r":0.5,"primary_kv":10,"secondary_volts":400},)" +
+           R"("source":{"mva_max":100,"mva_min":100,"r_x":0.1,"kv":10},"voltage_factor_class":6},)" +
+           R"("boards":[{"id":"DB","fed_from":"supply","cable":null)" +
+           (motors.empty() ? "" : R"(,"motor_load":{)" + std::string(motors) + "}") + "}]}";
+}
+
+struct MotorCase {
+    std::string name;
+    std::string (*project)(std::string_view);
+    std::string motors, id;
+    double maximum, term;  // A
+    bool breakingFails;
+};
+
+class MotorContribution : public testing::TestWithParam<MotorCase> {};
+
+TEST_P(MotorContribution, AddsToTheMaximumOnly) {
+    const MotorCase& c = GetParam();
+    const ProjectAnswer with = checkProject(read(c.project(c.motors)));
+    const ProjectAnswer without = checkProject(read(c.project("")));
+    const NodeAnswer& n = node(with, c.id);
+    const NodeAnswer& bare = node(without, c.id);
+    EXPECT_NEAR(maximumWithMotors(n.at), c.maximum, 2);
+    EXPECT_NEAR(motorTerm(n.at), c.term, 1e-6);
+    EXPECT_DOUBLE_EQ(n.at.iscMax, bare.at.iscMax);
+    EXPECT_DOUBLE_EQ(n.at.iscMin, bare.at.iscMin);
+    EXPECT_EQ(fails(n, "breaking_capacity"), c.breakingFails);
+    EXPECT_FALSE(fails(bare, "breaking_capacity"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, MotorContribution,
+    testing::Values(
+        MotorCase{"FlaAtTheBoard", plant, R"("fla":400)", "MDP", 46262 + 1600, 1600, true},
+        MotorCase{"FlaBelowTheBoard", plant, R"("fla":400)", "F1", 39417 + 1600, 1600, false},
+        MotorCase{"PercentOfTheLoad", plant, R"("percent":50)", "F1", 39417 + 1600, 1600, false},
+        MotorCase{"IecAtMostOnePercentLeftOut", office, R"("fla":24)", "DB", 9749.917, 0, false},
+        MotorCase{"IecOverOnePercentAdded", office, R"("fla":25)", "DB", 9749.917 + 100, 100,
+                  false}),
+    [](const auto& param) { return param.param.name; });
+
 // No transformer is held between boards: under a 480Y/277 V board a circuit runs at 480 V or
 // 277 V (within 1 %), and at 240 V it is refused.
 TEST(CircuitVoltage, IsTheBoardsLineOrPhaseVoltage) {

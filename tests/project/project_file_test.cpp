@@ -112,15 +112,23 @@ TEST_P(StrictReading, RefusesNamingThePath) {
 INSTANTIATE_TEST_SUITE_P(Groups, StrictReading, testing::Range<std::size_t>(0, refusals().size()),
                          [](const auto& param) { return refusals()[param.param].name; });
 
-// The line of the value at fault; of the object where a key is missing; of the break in
-// malformed JSON.
+// The line of the value at fault; of the key where the key has no place (unknown, or of the
+// other code), whatever line its value is on; of the object where a key is missing; of the
+// break in malformed JSON.
 TEST(StrictReading, NamesTheLine) {
     const std::string head = "{\"format\": \"ferrovolt-project\",\n\"version\": 1,\n";
+    const std::string supply =
+        "\"supply\": {\"available_fault_current\": 20000, \"volts\": 480},\n";
     const std::vector<std::pair<std::string, std::size_t>> cases = {
         {"{\"format\":\n\"ferrovolt-project\",,}", 2},
         {head + "\"code\": \"nec2023\",\n\"supply\": {\"volts\": 480,\n\"x_r\": -1}}", 5},
         {head + "\"code\": \"nec2023\",\n\"supply\":\n{\"x_r\": 3}}", 5},
-        {head + "\"code\": \"nec2023\", \"a/b\":\n1}", 4},
+        {head + "\"code\": \"nec2023\", \"a/b\":\n1}", 3},
+        {head + "\"code\": \"nec2023\",\n" + supply +
+             "\"boards\": [{\"id\": \"DB\", \"fed_from\": \"supply\"}],\n"
+             "\"circuits\": [{\"id\": \"C\", \"board\": \"DB\", \"cable\": {\"current\": 16,\n"
+             "\"earthing\":\n\"TT\"}}]}",
+         7},
     };
     for (const auto& [text, line] : cases) {
         const auto read = readProject(text);
