@@ -48,11 +48,11 @@ constexpr std::array<Choice<InsulationFamily>, 2> kFamilies = {{
 constexpr std::array<Choice<TerminalRating>, 3> kTerminals = {{
     {TerminalRating::C60, "60", "60 °C"},
     {TerminalRating::C75, "75", "75 °C"},
-    {TerminalRating::Auto, "auto", "Auto, by 110.14(C)(1)"},
+    {TerminalRating::Auto, "auto", citedWords<"Auto, by ", nec2023::kRuleTerminals>()},
 }};
 constexpr std::array<Choice<AmbientMethod>, 2> kAmbientMethods = {{
     {AmbientMethod::Table, "table", nec2023::kTable310_15B1.cite.item},
-    {AmbientMethod::Equation, "equation", "Equation of 310.15(B)"},
+    {AmbientMethod::Equation, "equation", citedWords<"Equation of ", nec2023::kRuleAmbient>()},
 }};
 constexpr std::array<Choice<Raceway>, 3> kRaceways = {{
     {Raceway::Pvc, "pvc", "PVC"},
@@ -174,7 +174,8 @@ const std::array<CircuitField, 24> kCircuitFields = {{
       .kind = InputKind::Choice,
       .choices = keysOf<kTerminals>(),
       .defaultText = "auto",
-      .help = "Terminal temperature rating, °C; auto follows 110.14(C)(1)",
+      .help =
+          citedWords<"Terminal temperature rating, °C; auto follows ", nec2023::kRuleTerminals>(),
       .group = fields::kInstallationGroup,
       .caption = "&Terminal rating:",
       .shown = kTerminalTexts},
@@ -193,7 +194,8 @@ const std::array<CircuitField, 24> kCircuitFields = {{
       .kind = InputKind::Choice,
       .choices = keysOf<kAmbientMethods>(),
       .defaultText = "table",
-      .help = "Ambient correction by the 30 °C table or by the equation of 310.15(B)",
+      .help = citedWords<"Ambient correction by the 30 °C table or by the equation of ",
+                         nec2023::kRuleAmbient>(),
       .group = fields::kInstallationGroup,
       .caption = "Ambient co&rrection:",
       .shown = kAmbientMethodTexts},
