@@ -17,7 +17,7 @@
 #include <string_view>
 #include <variant>
 
-#include "describe/input_kind.h"
+#include "inputs/input_kind.h"
 
 namespace ferrovolt {
 
