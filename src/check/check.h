@@ -17,7 +17,7 @@
 #include <string_view>
 #include <variant>
 
-#include "describe/input_kind.h"
+#include "inputs/input_kind.h"
 
 namespace ferrovolt {
 
@@ -36,19 +36,17 @@ enum class FieldPlacement {
     Check,   // a check box across the control and unit columns
 };
 
-// How an input is named and read wherever it is given.
-struct FieldText {
-    std::string_view key;     // batch member, schedule column: "max_drop"
-    std::string_view option;  // command-line option: "--max-drop"
-    InputKind kind;
-    std::string_view choices;      // the accepted texts of a choice, "|" separated
-    std::string_view defaultText;  // "" when there is none
-    std::string_view help;
-};
-
-// An input of a check: how it is named and read, whether it is required, and how the window
-// shows it.
-struct CheckField : FieldText {
+// An input of a check: how it is named and read wherever it is given, whether it is required,
+// and how the window shows it. Declared with designated initializers (`.key = "max_drop", ...`):
+// every member has its default, so a declaration names only what it sets and a flag cannot land
+// on the wrong member when one is added.
+struct CheckField {
+    std::string_view key = {};     // batch member, schedule column: "max_drop"
+    std::string_view option = {};  // command-line option: "--max-drop"
+    InputKind kind = InputKind::Text;
+    std::string_view choices = {};      // the accepted texts of a choice, "|" separated
+    std::string_view defaultText = {};  // "" when there is none
+    std::string_view help = {};
     bool required = false;
     std::string_view group = {};    // the window's group box: "Circuit", "Installation", ...
     std::string_view caption = {};  // with its mnemonic: "Design &current:"
@@ -80,24 +78,22 @@ enum class RowShape { One, Texts, Table };
 
 // A column of a row shaped as a table.
 struct CheckColumn {
-    std::string_view key;
+    std::string_view key = {};
     int decimals = 0;
     bool rounded = false;  // the JSON answer writes it rounded to its places
 };
 
-// How a row is named and shown.
-struct RowText {
-    std::string_view key;      // stable JSON key: "drop_volts"
-    std::string_view caption;  // as the window shows it
-    std::string_view unit;     // unit caption; "" where none is shown
-    std::string_view label;    // the result label's objectName; "" without a window
-};
-
-struct CheckRow : RowText {
-    int decimals = 0;              // numbers are rounded to this many places when written
-    std::string_view absent = {};  // the text of an absent value ("" leaves the row out)
-    bool criterion = false;        // a criterion's minimum size ("by_ampacity")
-    bool headline = false;         // the size, shown large; the window leaves it out of the rows
+// A row of the answer: how it is named and shown, and how its value is written. Declared, as the
+// fields are, with designated initializers.
+struct CheckRow {
+    std::string_view key = {};      // stable JSON key: "drop_volts"
+    std::string_view caption = {};  // as the window shows it
+    std::string_view unit = {};     // unit caption; "" where none is shown
+    std::string_view label = {};    // the result label's objectName; "" without a window
+    int decimals = 0;               // numbers are rounded to this many places when written
+    std::string_view absent = {};   // the text of an absent value ("" leaves the row out)
+    bool criterion = false;         // a criterion's minimum size ("by_ampacity")
+    bool headline = false;          // the size, shown large; the window leaves it out of the rows
     // The JSON answer writes the number rounded to its places (and as a number with a
     // fraction); otherwise at full precision, and a row of no places as a whole number.
     bool rounded = false;

@@ -42,46 +42,41 @@ inline constexpr std::string_view kFaultGroup = "Short circuit and a given size 
 
 inline constexpr ChoiceText kLengthUnits[] = {{"false", "m"}, {"true", "ft"}};
 
-inline constexpr CheckField kCurrent{
-    {keys::kCurrent, "--current", InputKind::Number, "", "", "Design current in amperes"},
-    true,
-    kCircuitGroup,
-    "Design &current:",
-    "A",
-    {},
-    "",
-    FieldPlacement::Row,
-    0,
-    "20"};
+inline constexpr CheckField kCurrent{.key = keys::kCurrent,
+                                     .option = "--current",
+                                     .kind = InputKind::Number,
+                                     .help = "Design current in amperes",
+                                     .required = true,
+                                     .group = kCircuitGroup,
+                                     .caption = "Design &current:",
+                                     .unit = "A",
+                                     .initial = "20"};
 
-inline constexpr CheckField kLength{
-    {keys::kLength, "--length", InputKind::Number, "", "", "One-way circuit length"},
-    true,
-    kCircuitGroup,
-    "One-way &length:",
-    "",
-    {},
-    "",
-    FieldPlacement::Row,
-    0,
-    "30"};
+inline constexpr CheckField kLength{.key = keys::kLength,
+                                    .option = "--length",
+                                    .kind = InputKind::Number,
+                                    .help = "One-way circuit length",
+                                    .required = true,
+                                    .group = kCircuitGroup,
+                                    .caption = "One-way &length:",
+                                    .initial = "30"};
 
-inline constexpr CheckField kFeet{
-    {keys::kFeet, "--feet", InputKind::Flag, "", "", "The length is in feet (default metres)"},
-    false,
-    kCircuitGroup,
-    "Length unit",
-    "",
-    kLengthUnits,
-    "",
-    FieldPlacement::Beside};
+inline constexpr CheckField kFeet{.key = keys::kFeet,
+                                  .option = "--feet",
+                                  .kind = InputKind::Flag,
+                                  .help = "The length is in feet (default metres)",
+                                  .group = kCircuitGroup,
+                                  .caption = "Length unit",
+                                  .shown = kLengthUnits,
+                                  .placement = FieldPlacement::Beside};
 
-inline constexpr CheckField kClearingTime{{"clearing_time", "--clearing-time", InputKind::Number,
-                                           "", "", "Fault clearing time in seconds"},
-                                          false,
-                                          kFaultGroup,
-                                          "Clearin&g time:",
-                                          "s"};
+inline constexpr CheckField kClearingTime{.key = "clearing_time",
+                                          .option = "--clearing-time",
+                                          .kind = InputKind::Number,
+                                          .help = "Fault clearing time in seconds",
+                                          .group = kFaultGroup,
+                                          .caption = "Clearin&g time:",
+                                          .unit = "s"};
 
 }  // namespace fields
 }  // namespace ferrovolt

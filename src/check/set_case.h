@@ -31,17 +31,25 @@ inline const CheckField* fieldPointer(const CheckField* field) {
 // is the check's own declaration where the check takes the key. A field the check does not
 // take is refused, when given, as `source.notTaken(field)` says.
 //
-// The keys each of a case's fields was given by, so that a refusal names the input as it was
+// The key each of a case's fields was given by, so that a refusal names the input as it was
 // given: a script that gives NEC 2023's rating by its older key "device" is refused about
-// "device", not "device_rating".
+// "device", not "device_rating". A field is given by one key: given by its own and by its
+// older one too, it is refused rather than set twice, the last text silently winning.
 class GivenKeys {
 public:
-    void add(std::size_t field, std::string_view key) { m_keys.emplace_back(field, key); }
+    // Learns the key the field is given by; the other key it was given by before, if any.
+    std::optional<std::string_view> add(std::size_t field, std::string_view key) {
+        for (const auto& [index, earlier] : m_keys)
+            if (index == field)
+                return earlier == key ? std::nullopt : std::optional<std::string_view>(earlier);
+        m_keys.emplace_back(field, key);
+        return std::nullopt;
+    }
     CheckRefusal named(const Check& check, CheckRefusal refusal) const {
         const std::optional<std::size_t> field = check.fieldIndex(refusal.field);
         if (!field) return refusal;
         for (const auto& [index, key] : m_keys)
-            if (index == *field) refusal.field = key;  // the last given is the one set
+            if (index == *field) refusal.field = key;
         return refusal;
     }
 
@@ -52,11 +60,14 @@ private:
 // Sets the case's fields from the source's texts: the refusal of the first text refused, with
 // its row for an input of rows, or nothing. The case is not reset and not checked. A field
 // given by its older key (`alias`) is handed to the source as the check's own declaration
-// under that key, and `keys`, where given, learns the key each field was given by.
+// under that key, and `keys`, where given, learns the key each field was given by. A field
+// given by both its keys is refused at the second, naming the first.
 template <class Fields, class Source>
 std::optional<CheckRefusal> setCase(CheckCase& target, const Fields& fields, Source& source,
                                     GivenKeys* keys = nullptr) {
     const Check& check = target.of();
+    GivenKeys ownKeys;
+    if (keys == nullptr) keys = &ownKeys;
     int rows = 0;  // the rows given so far, among every input of rows
     std::size_t position = 0;
     for (const auto& entry : fields) {
@@ -77,7 +88,9 @@ std::optional<CheckRefusal> setCase(CheckCase& target, const Fields& fields, Sou
         const CheckField& field = *own;
         const auto put = [&](std::string_view text) -> std::optional<CheckRefusal> {
             if (!index) return source.notTaken(field);
-            if (keys != nullptr) keys->add(*index, field.key);
+            if (const std::optional<std::string_view> earlier = keys->add(*index, field.key))
+                return CheckRefusal{field.key, "is the same input as \"" + std::string(*earlier) +
+                                                   "\": give one of them"};
             const int row = field.rows ? rows++ : -1;
             if (std::optional<std::string> reason = target.set(*index, text))
                 return CheckRefusal{field.key, std::move(*reason), row};

@@ -20,6 +20,38 @@ struct Citation {
 // The printed form of a citation: "IEC 60364-5-52:2009 Table B.52.4".
 std::string citationText(const Citation& cite);
 
+// Two items of one clause as a text names them together, the second without the clause they
+// share: 240.4(B) and 240.4(C) joined by " and " are "240.4(B) and (C)".
+std::string citedItems(const Citation& first, std::string_view joiner, const Citation& second);
+
+// Words a text puts around a citation's item, given as a template argument.
+template <std::size_t N>
+struct Words {
+    char chars[N] = {};
+    constexpr Words(const char (&words)[N]) {
+        for (std::size_t i = 0; i < N; ++i) chars[i] = words[i];
+    }
+    constexpr std::string_view view() const { return {chars, N - 1}; }
+};
+
+template <Words before, const Citation& cite, Words after>
+inline constexpr auto kCitedChars = [] {
+    std::array<char, before.view().size() + cite.item.size() + after.view().size()> out{};
+    std::size_t at = 0;
+    for (const std::string_view part : {before.view(), cite.item, after.view()})
+        for (const char c : part) out[at++] = c;
+    return out;
+}();
+
+// A text that names a clause, joined once when compiled so that a text a constant holds (a
+// choice's words, a field's help) takes the clause from its Citation:
+// citedWords<"Auto, by ", kRuleTerminals>() is "Auto, by 110.14(C)(1)".
+template <Words before, const Citation& cite, Words after = "">
+constexpr std::string_view citedWords() {
+    const auto& chars = kCitedChars<before, cite, after>;
+    return {chars.data(), chars.size()};
+}
+
 // The two published reproductions a table's cells were read from and checked against; where
 // they disagree, the choice is written beside the table.
 struct Reproductions {

@@ -11,7 +11,7 @@
 #include <string_view>
 
 #include "calc/answer.h"
-#include "describe/input_kind.h"
+#include "inputs/input_kind.h"
 
 namespace ferrovolt {
 

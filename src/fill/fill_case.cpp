@@ -84,52 +84,61 @@ std::span<const ChoiceText> conductorTypeEntries() {
     return entries;
 }
 
-// An input of rows: one text per row, refused by its row.
-CheckField rowsField(std::string_view key, std::string_view option, std::string_view help) {
-    CheckField field{{key, option, InputKind::Text, "", "", help}};
-    field.rows = true;
-    return field;
-}
-
 std::span<const CheckField> declaredFields() {
     static const std::string raceways = racewayTexts();
     static const std::string tradeSizes = tradeSizeTexts();
-    static const std::array<CheckField, 6> all = [] {
-        std::array<CheckField, 6> declared = {{
-            {{keys::kRaceway, "--raceway", InputKind::Text, raceways, "",
-              "Raceway type: emt, ent, fmc, imc, lfnc-a, lfnc-b, lfmc, rmc, pvc-80, pvc-40 (hdpe), "
-              "pvc-a, pvc-eb"},
-             true},
-            {{"size", "--size", InputKind::Text, tradeSizes, "",
-              "Trade size to check (1/2, 3/4, 1, 1-1/4 ... 6) or metric designator (16 ... 155); "
-              "default: the smallest that holds them"}},
-            {{"nipple", "--nipple", InputKind::Flag, "", "",
-              "A nipple of 24 in (600 mm) or less: 60 % fill"}},
-            rowsField(keys::kWire, "--wire",
-                      "COUNTxSIZE:TYPE, as 3x12:THHN, 1x8:bare; once for each size and type"),
-            rowsField(
-                "cable", "--cable",
-                "COUNTxDIAMETER of a multiconductor cable, outside (major) diameter in inches, "
-                "as 2x0.52"),
-            {{"metric", "--metric", InputKind::Flag, "", "", "Cable diameters in millimetres"}},
-        }};
-        declared[kRaceway].shown = racewayEntries();
-        declared[kRaceway].list = "raceways";
-        declared[kSize].shown = tradeSizeEntries();
-        declared[kSize].list = "trade-sizes";
-        declared[kWire].shown = conductorTypeEntries();
-        declared[kWire].list = "fill-conductors";
-        return declared;
-    }();
+    static const std::array<CheckField, 6> all = {{
+        {.key = keys::kRaceway,
+         .option = "--raceway",
+         .kind = InputKind::Text,
+         .choices = raceways,
+         .help =
+             "Raceway type: emt, ent, fmc, imc, lfnc-a, lfnc-b, lfmc, rmc, pvc-80, pvc-40 (hdpe), "
+             "pvc-a, pvc-eb",
+         .required = true,
+         .shown = racewayEntries(),
+         .list = "raceways"},
+        {.key = "size",
+         .option = "--size",
+         .kind = InputKind::Text,
+         .choices = tradeSizes,
+         .help =
+             "Trade size to check (1/2, 3/4, 1, 1-1/4 ... 6) or metric designator (16 ... 155); "
+             "default: the smallest that holds them",
+         .shown = tradeSizeEntries(),
+         .list = "trade-sizes"},
+        {.key = "nipple",
+         .option = "--nipple",
+         .kind = InputKind::Flag,
+         .help = "A nipple of 24 in (600 mm) or less: 60 % fill"},
+        // An input of rows: one text per row, refused by its row.
+        {.key = keys::kWire,
+         .option = "--wire",
+         .kind = InputKind::Text,
+         .help = "COUNTxSIZE:TYPE, as 3x12:THHN, 1x8:bare; once for each size and type",
+         .shown = conductorTypeEntries(),
+         .rows = true,
+         .list = "fill-conductors"},
+        {.key = "cable",
+         .option = "--cable",
+         .kind = InputKind::Text,
+         .help = "COUNTxDIAMETER of a multiconductor cable, outside (major) diameter in inches, "
+                 "as 2x0.52",
+         .rows = true},
+        {.key = "metric",
+         .option = "--metric",
+         .kind = InputKind::Flag,
+         .help = "Cable diameters in millimetres"},
+    }};
     return all;
 }
 
 // The conductors as the answer lists them, one per row given.
 constexpr std::array<CheckColumn, 4> kConductorColumns = {{
-    {"row"},
-    {"count"},
-    {"diameter_in", 4, true},
-    {"area_in2", 4, true},
+    {.key = "row"},
+    {.key = "count"},
+    {.key = "diameter_in", .decimals = 4, .rounded = true},
+    {.key = "area_in2", .decimals = 4, .rounded = true},
 }};
 
 enum Row : std::size_t {
@@ -152,43 +161,28 @@ enum Row : std::size_t {
     kWarnings,
 };
 
-CheckRow row(std::string_view key, int decimals = 0, bool rounded = false) {
-    CheckRow made{};
-    made.key = key;
-    made.decimals = decimals;
-    made.rounded = rounded;
-    return made;
-}
-
 // The answer's rows in the order the JSON answer writes them; the areas in in², rounded as
 // the sheet shows them but for the raceway's, which is Table 4's own figure. The sheet's
 // captioned rows are kFillRows (fill/fill_sheet.h).
-std::span<const CheckRow> declaredRows() {
-    static const std::array<CheckRow, 17> all = [] {
-        std::array<CheckRow, 17> rows = {row("raceway"),
-                                         row("trade_size"),
-                                         row("metric_designator"),
-                                         row("conductors"),
-                                         row("count"),
-                                         row("total_area_in2", 4, true),
-                                         row("raceway_area_in2", 4),
-                                         row("allowed_area_in2", 4, true),
-                                         row("allowed_percent", 0, true),
-                                         row("fill_percent", 3, true),
-                                         row("fits"),
-                                         row("size_given"),
-                                         row("max_same"),
-                                         row("by_note_7"),
-                                         row("rule"),
-                                         row("verdict"),
-                                         row("warnings")};
-        rows[kConductors].shape = RowShape::Table;
-        rows[kConductors].columns = kConductorColumns;
-        rows[kWarnings].shape = RowShape::Texts;
-        return rows;
-    }();
-    return all;
-}
+constexpr std::array<CheckRow, 17> kDeclaredRows = {{
+    {.key = "raceway"},
+    {.key = "trade_size"},
+    {.key = "metric_designator"},
+    {.key = "conductors", .shape = RowShape::Table, .columns = kConductorColumns},
+    {.key = "count"},
+    {.key = "total_area_in2", .decimals = 4, .rounded = true},
+    {.key = "raceway_area_in2", .decimals = 4},
+    {.key = "allowed_area_in2", .decimals = 4, .rounded = true},
+    {.key = "allowed_percent", .rounded = true},
+    {.key = "fill_percent", .decimals = 3, .rounded = true},
+    {.key = "fits"},
+    {.key = "size_given"},
+    {.key = "max_same"},
+    {.key = "by_note_7"},
+    {.key = "rule"},
+    {.key = "verdict"},
+    {.key = "warnings", .shape = RowShape::Texts},
+}};
 
 CheckRefusal refusalOf(FillRefusal refusal) {
     return {refusal.field, std::move(refusal.reason), refusal.row, refusal.cell};
@@ -372,7 +366,7 @@ public:
     std::string_view name() const override { return "NEC 2023 Chapter 9"; }
     std::string_view help() const override { return kFillHelp; }
     std::span<const CheckField> fields() const override { return declaredFields(); }
-    std::span<const CheckRow> rows() const override { return declaredRows(); }
+    std::span<const CheckRow> rows() const override { return kDeclaredRows; }
     std::unique_ptr<CheckCase> newCheckCase() const override {
         return std::make_unique<FillCase>(*this);
     }

@@ -169,7 +169,7 @@ const c9::WireRow* fillWireRow(int type, int size, const c9::WireFamily** family
 
 FillResult checkFill(const FillInputs& in) {
     if (in.raceway < 0 || in.raceway >= static_cast<int>(c9::kRaceways.size()))
-        return FillRefusal{"raceway", "not a raceway type of Chapter 9 Table 4"};
+        return FillRefusal{"raceway", "not a raceway type of " + std::string(c9::kTable4.item)};
     const c9::RacewayType& raceway = c9::kRaceways[static_cast<std::size_t>(in.raceway)];
     std::optional<std::size_t> given;
     if (in.tradeSize) {
@@ -178,7 +178,7 @@ FillResult checkFill(const FillInputs& in) {
         if (!given)
             return FillRefusal{"size", std::string(raceway.name) + " has no trade size " +
                                            fillTradeText(*in.tradeSize) + " in " +
-                                           citationText(c9::kTable4)};
+                                           citationText(raceway.cite)};
     }
     if (in.rows.empty())
         return FillRefusal{"wire", "enter at least one conductor or cable", -1, "count"};

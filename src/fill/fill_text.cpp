@@ -311,7 +311,7 @@ std::vector<TrailStep> fillTrail(const FillAnswer& a) {
             if (const FillBore bore = belowBore(a, below); bore != FillBore::Fits) {
                 trail.push_back({std::string(raceway.name) + " " + fillTradeText(below.trade),
                                  "too small: " + boreText(a, bore, below.idIn),
-                                 citationText(c9::kTable4)});
+                                 citationText(raceway.cite)});
                 continue;
             }
             trail.push_back(
@@ -326,14 +326,14 @@ std::vector<TrailStep> fillTrail(const FillAnswer& a) {
                                            .count) +
                                 " conductors at most"
                           : std::string()),
-                 citationText(c9::kTable4)});
+                 citationText(raceway.cite)});
         }
     }
     trail.push_back({std::string(raceway.name) + " " + fillTradeText(a.tradeSize),
                      roundedNumberText(a.racewayArea, 3) + " in² × " +
                          roundedNumberText(100 * a.percent, 0) + " % = " + area(a.allowedArea) +
                          " allowed",
-                     citationText(c9::kTable4)});
+                     citationText(raceway.cite)});
     if (a.maxSame) {
         const double areaEach = a.items.front().area;
         const double pct = fillMaxSame(a.racewayArea, areaEach, in.nipple).percent;
@@ -349,7 +349,7 @@ std::vector<TrailStep> fillTrail(const FillAnswer& a) {
     }
     if (a.bore != FillBore::Fits)
         trail.push_back({"Bore", boreText(a, a.bore, insideDiameter(a.raceway, a.tradeSize)),
-                         citationText(c9::kTable4)});
+                         citationText(raceway.cite)});
     trail.push_back({"Fill",
                      area(a.totalArea) + " ÷ " + roundedNumberText(a.racewayArea, 3) +
                          " in² = " + roundedNumberText(a.fillPercent, 3) + " %",

@@ -33,94 +33,86 @@ struct IecRow : CheckRow {
 constexpr std::size_t kFirstCriterion = 13;
 
 const std::array<IecRow, 30> kIecRows = {{
-    {{{keys::kSize, "Size", "", ""}, 0, "", false, true},
+    {{.key = keys::kSize, .caption = "Size", .headline = true},
      [](const IecAnswer& a) -> Value { return a.sizeLabel; }},
-    {{{"sets", "Parallel sets", "", ""}, 0},
+    {{.key = "sets", .caption = "Parallel sets"},
      [](const IecAnswer& a) -> Value { return static_cast<double>(a.sets); }},
-    {{{"cpc", "Protective conductor", "", ""}, 0},
+    {{.key = "cpc", .caption = "Protective conductor"},
      [](const IecAnswer& a) -> Value { return a.cpc.sizeLabel; }},
-    {{{keys::kGovernedBy, "Governed by", "", ""},
-      0,
-      "",
-      false,
-      false,
-      false,
-      RowShape::One,
-      {},
-      true},
+    {{.key = keys::kGovernedBy, .caption = "Governed by", .saidElsewhere = true},
      [](const IecAnswer& a) -> Value { return iecCriterionKey(a.governedBy); }},
-    {{{"device", "Protective device", "", ""}, 0},
+    {{.key = "device", .caption = "Protective device"},
      [](const IecAnswer& a) -> Value { return keyOf(kDevices, a.device); }},
-    {{{"device_rating", "Device rating I_n", "A", ""}, 3},
+    {{.key = "device_rating", .caption = "Device rating I_n", .unit = "A", .decimals = 3},
      [](const IecAnswer& a) -> Value {
          if (a.device == Device::None) return {};
          return a.rating;
      }},
-    {{{"required_iz", "Required I_z", "A", ""}, 3},
+    {{.key = "required_iz", .caption = "Required I_z", .unit = "A", .decimals = 3},
      [](const IecAnswer& a) -> Value { return a.requiredIz; }},
-    {{{"iz", "Current-carrying capacity I_z", "A", ""}, 3},
+    {{.key = "iz", .caption = "Current-carrying capacity I_z", .unit = "A", .decimals = 3},
      [](const IecAnswer& a) -> Value { return a.iz; }},
-    {{{"it", "Tabulated capacity I_t", "A", ""}, 3},
+    {{.key = "it", .caption = "Tabulated capacity I_t", .unit = "A", .decimals = 3},
      [](const IecAnswer& a) -> Value { return a.tabulated; }},
-    {{{"ca", "Ambient factor C_a", "", ""}, 4},
+    {{.key = "ca", .caption = "Ambient factor C_a", .decimals = 4},
      [](const IecAnswer& a) -> Value { return a.ambientFactor; }},
-    {{{"cg", "Grouping factor C_g", "", ""}, 4},
+    {{.key = "cg", .caption = "Grouping factor C_g", .decimals = 4},
      [](const IecAnswer& a) -> Value { return a.groupingFactor; }},
-    {{{"cs", "Soil factor C_s", "", ""}, 4},
+    {{.key = "cs", .caption = "Soil factor C_s", .decimals = 4},
      [](const IecAnswer& a) -> Value { return a.soilFactor; }},
-    {{{"ch", "Harmonic factor C_h", "", ""}, 4},
+    {{.key = "ch", .caption = "Harmonic factor C_h", .decimals = 4},
      [](const IecAnswer& a) -> Value { return a.harmonicFactor; }},
-    {{{"by_ampacity", "Minimum by ampacity", "", ""}, 0, "", true},
+    {{.key = "by_ampacity", .caption = "Minimum by ampacity", .criterion = true},
      [](const IecAnswer& a) { return sizeOf(a.byAmpacity); }},
-    {{{"by_voltage_drop", "Minimum by voltage drop", "", ""}, 0, "", true},
+    {{.key = "by_voltage_drop", .caption = "Minimum by voltage drop", .criterion = true},
      [](const IecAnswer& a) { return sizeOf(a.byVoltageDrop); }},
-    {{{"by_short_circuit", "Minimum by short circuit", "", ""}, 0, "", true},
+    {{.key = "by_short_circuit", .caption = "Minimum by short circuit", .criterion = true},
      [](const IecAnswer& a) { return sizeOf(a.byShortCircuit); }},
-    {{{"by_minimum_size", "Minimum size of 524.1", "", ""}, 0, "", true},
+    {{.key = "by_minimum_size", .caption = "Minimum size of 524.1", .criterion = true},
      [](const IecAnswer& a) { return sizeOf(a.byMinimumSize); }},
-    {{{"by_fault_loop", "Minimum by earth-fault loop", "", ""}, 0, "", true},
+    {{.key = "by_fault_loop", .caption = "Minimum by earth-fault loop", .criterion = true},
      [](const IecAnswer& a) -> Value {
          if (!a.loop) return {};
          return sizeOf(a.loop->bySize);
      }},
-    {{{"drop_volts", "Voltage drop", "V", ""}, 3},
+    {{.key = "drop_volts", .caption = "Voltage drop", .unit = "V", .decimals = 3},
      [](const IecAnswer& a) -> Value { return a.dropVolts; }},
-    {{{"drop_percent", "Drop in percent", "%", ""}, 3},
+    {{.key = "drop_percent", .caption = "Drop in percent", .unit = "%", .decimals = 3},
      [](const IecAnswer& a) -> Value { return a.dropPercent; }},
-    {{{"max_drop", "Drop limit", "%", ""}, 3},
+    {{.key = "max_drop", .caption = "Drop limit", .unit = "%", .decimals = 3},
      [](const IecAnswer& a) -> Value { return a.maxDropPercent; }},
-    {{{"k", "Adiabatic k", "", ""}, 4},
+    {{.key = "k", .caption = "Adiabatic k", .decimals = 4},
      [](const IecAnswer& a) -> Value {
          if (!a.k) return {};
          return *a.k;
      }},
-    {{{"earthing", "Earthing system", "", ""}, 0},
+    {{.key = "earthing", .caption = "Earthing system"},
      [](const IecAnswer& a) -> Value {
          if (!a.loop) return {};
          return keyOf(kEarthings, a.loop->earthing);
      }},
-    {{{"zs", "Earth-fault loop impedance Zs", "Ω", ""}, 4},
+    {{.key = "zs", .caption = "Earth-fault loop impedance Zs", .unit = "Ω", .decimals = 4},
      [](const IecAnswer& a) { return loopValue(a, &FaultLoop::zs); }},
-    {{{"zs_max", "Largest Zs for disconnection", "Ω", ""}, 4},
+    {{.key = "zs_max", .caption = "Largest Zs for disconnection", .unit = "Ω", .decimals = 4},
      [](const IecAnswer& a) { return loopValue(a, &FaultLoop::zsMax); }},
-    {{{"disconnection_time", "Disconnection time", "s", ""}, 3},
+    {{.key = "disconnection_time", .caption = "Disconnection time", .unit = "s", .decimals = 3},
      [](const IecAnswer& a) -> Value {
          if (!a.loop) return {};
          return a.loop->disconnectionTime;
      }},
-    {{{"max_length_m", "Longest run that disconnects", "m", ""}, 1},
+    {{.key = "max_length_m", .caption = "Longest run that disconnects", .unit = "m", .decimals = 1},
      [](const IecAnswer& a) { return loopValue(a, &FaultLoop::maxLength); }},
-    {{{"touch_volts", "R_A × I_Δn", "V", ""}, 3},
+    {{.key = "touch_volts", .caption = "R_A × I_Δn", .unit = "V", .decimals = 3},
      [](const IecAnswer& a) -> Value {
          if (!a.loop || !a.loop->byRcd) return {};
          return a.loop->touchVolts;
      }},
-    {{{"disconnects", "Disconnects in time", "", ""}, 0},
+    {{.key = "disconnects", .caption = "Disconnects in time"},
      [](const IecAnswer& a) -> Value {
          if (!a.loop) return {};
          return a.loop->holds ? std::string_view("yes") : std::string_view("no");
      }},
-    {{{"code", "Code", "", ""}, 0},
+    {{.key = "code", .caption = "Code"},
      [](const IecAnswer&) -> Value { return iec60364Code().name(); }},
 }};
 

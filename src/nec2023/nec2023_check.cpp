@@ -76,7 +76,8 @@ std::variant<double, CircuitRefusal> ambientFactor(const CircuitInputs& in) {
         if (in.ambient >= in.insulation)
             return refuse("ambient", "must be below the insulation rating (" +
                                          std::to_string(in.insulation) +
-                                         " °C) for the equation of 310.15(B)");
+                                         " °C) for the equation of " +
+                                         std::string(nec2023::kRuleAmbient.item));
         return std::sqrt((in.insulation - in.ambient) / (in.insulation - 30.0));
     }
     for (const nec2023::AmbientRow& row : nec2023::kTable310_15B1) {
@@ -143,7 +144,8 @@ std::optional<CircuitRefusal> setUp(const CircuitInputs& in, const nec2023::Circ
         return refuse("device_rating",
                       roundedNumberText(*in.device, 3) + " A is below the " +
                           roundedNumberText(c.circuitAmps, 3) +
-                          " A the circuit needs: " + citationText(nec2023::kRuleDeviceCarriesLoad) +
+                          " A the circuit needs: " + citationText(nec2023::kRuleBranchDevice) +
+                          " and " + std::string(nec2023::kRuleFeederDevice.item) +
                           " ask the "
                           "device to carry the load, 125 % of it when continuous");
     a.device = c.device;
@@ -187,7 +189,8 @@ std::optional<CircuitRefusal> ampacity(const CircuitInputs& in, const nec2023::C
                 " under " + citationText(nec2023::kTable310_16.cite) + " (" +
                 roundedNumberText(
                     c.setsAmpacity(sizeCount - 1, a.ambientFactor, a.adjustmentFactor), 3) +
-                " A), so no size is protected by it (240.4(B), (C))";
+                " A), so no size is protected by it (" +
+                citedItems(nec2023::kRuleNextSizeUp, ", ", nec2023::kRuleAboveLimit) + ")";
             if (in.device)
                 return refuse("device_rating", roundedNumberText(c.device, 3) + " A is" + carried +
                                                    ": use a smaller device or more parallel sets");

@@ -19,13 +19,17 @@ public:
     std::string_view key() const override { return "nec2023"; }
     std::string_view name() const override { return "NEC 2023"; }
     std::string_view help() const override {
-        return "Sizes 14 AWG to 2000 kcmil (aluminium from 12 AWG) by NEC 2023: ampacity (Table "
-               "310.16:\n(a) 125 % of a continuous load before any factor and (b) the load "
-               "after Table\n310.15(B)(1)(1) and Table 310.15(C)(1), with the terminal limit of "
-               "110.14(C)(1), and\nthe conductor protected by its device, 240.4(B) and (C)), "
-               "voltage drop (Chapter 9\nTable 9, a recommendation), short circuit (ICEA "
-               "P-32-382, with a fault current and a\nclearing time) and the small-conductor "
-               "rule 240.4(D); the answer is the largest minimum.";
+        static const std::string text =
+            "Sizes 14 AWG to 2000 kcmil (aluminium from 12 AWG) by NEC 2023: ampacity (Table "
+            "310.16:\n(a) 125 % of a continuous load before any factor and (b) the load after "
+            "Table\n310.15(B)(1)(1) and Table 310.15(C)(1), with the terminal limit of " +
+            std::string(nec2023::kRuleTerminals.item) +
+            ", and\nthe conductor protected by its device, " +
+            citedItems(nec2023::kRuleNextSizeUp, " and ", nec2023::kRuleAboveLimit) +
+            "), voltage drop (Chapter 9\nTable 9, a recommendation), short circuit (ICEA "
+            "P-32-382, with a fault current and a\nclearing time) and the small-conductor "
+            "rule 240.4(D); the answer is the largest minimum.";
+        return text;
     }
     std::span<const CheckField> fields() const override {
         static const auto fields = fields::described<CheckField>(kCircuitFields);

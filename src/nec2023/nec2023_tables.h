@@ -299,11 +299,12 @@ inline constexpr Citation kRuleAboveLimit = {kEdition, "240.4(C)"};
 inline constexpr Citation kRuleTerminals = {kEdition, "110.14(C)(1)"};
 inline constexpr Citation kRuleParallel = {kEdition, "310.10(G)"};
 inline constexpr Citation kRuleParallelMinimum = {kEdition, "310.10(G)(1)"};
-inline constexpr Citation kRuleDeviceCarriesLoad = {kEdition, "210.20(A) and 215.3"};
+inline constexpr Citation kRuleBranchDevice = {kEdition, "210.20(A)"};
+inline constexpr Citation kRuleFeederDevice = {kEdition, "215.3"};
 inline constexpr Citation kRuleEgcCap = {kEdition, "250.122(A)"};
 inline constexpr Citation kRuleEgcIncrease = {kEdition, "250.122(B)"};
 inline constexpr Citation kRuleEgcParallel = {kEdition, "250.122(F)"};
-inline constexpr Citation kRuleAmbientEquation = {kEdition, "310.15(B), equation"};
+inline constexpr Citation kRuleAmbient = {kEdition, "310.15(B)"};  // its equation
 // Voltage drop is a recommendation of informational notes, not a requirement (90.5(C)).
 inline constexpr Citation kDropNotes = {kEdition, "210.19(A) and 215.2(A) informational notes"};
 // Conductors above 2000 V are sized by Article 311; Table 310.16 ends at 2000 V.

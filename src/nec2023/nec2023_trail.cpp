@@ -143,7 +143,7 @@ void TrailText::inputs() {
     if (in.ambientMethod == AmbientMethod::Equation) {
         m_value << "√((" << in.insulation << " − " << Rounded{in.ambient, 2} << ") / ("
                 << in.insulation << " − 30)) = " << Rounded{m_a.ambientFactor, 4};
-        m_source << nec2023::kRuleAmbientEquation;
+        m_source << nec2023::kRuleAmbient << ", equation";
     } else {
         m_value << Rounded{m_a.ambientFactor, 2} << " at " << Rounded{in.ambient, 2} << " °C, "
                 << in.insulation << " °C column";
@@ -166,7 +166,8 @@ void TrailText::device() {
         m_source << "input, " << nec2023::kTable240_6A.cite;
     } else {
         m_value << ", the next standard rating at or above " << Rounded{m_c.circuitAmps, 3} << " A";
-        m_source << nec2023::kTable240_6A.cite << ", 210.20(A), 215.3";
+        m_source << nec2023::kTable240_6A.cite << ", " << nec2023::kRuleBranchDevice.item << ", "
+                 << nec2023::kRuleFeederDevice.item;
     }
     putWithSource("Overcurrent device");
     switch (m_in.terminals) {

@@ -19,25 +19,25 @@
 namespace ferrovolt {
 namespace {
 
-constexpr std::array<CheckField, 3> kShelfFields = [] {
-    std::array<CheckField, 3> all = {{
-        {{"span", "--span", InputKind::Number, "", "", "Span in metres"}, true},
-        {{"load", "--load", InputKind::Text, "", "", "A load in kg; once for each"}},
-        {{"strict", "--strict", InputKind::Flag, "", "", "Half the allowance"}},
-    }};
-    all[1].rows = true;
-    return all;
-}();
+constexpr std::array<CheckField, 3> kShelfFields = {{
+    {.key = "span",
+     .option = "--span",
+     .kind = InputKind::Number,
+     .help = "Span in metres",
+     .required = true},
+    {.key = "load",
+     .option = "--load",
+     .kind = InputKind::Text,
+     .help = "A load in kg; once for each",
+     .rows = true},
+    {.key = "strict", .option = "--strict", .kind = InputKind::Flag, .help = "Half the allowance"},
+}};
 
-constexpr std::array<CheckRow, 3> kShelfRows = [] {
-    std::array<CheckRow, 3> all = {{
-        {{"total_kg", "Total", "kg", ""}, 1, {}, false, false, true},
-        {{"loads", "Loads", "", ""}},
-        {{"holds", "Holds", "", ""}},
-    }};
-    all[1].shape = RowShape::Texts;
-    return all;
-}();
+constexpr std::array<CheckRow, 3> kShelfRows = {{
+    {.key = "total_kg", .caption = "Total", .unit = "kg", .decimals = 1, .rounded = true},
+    {.key = "loads", .caption = "Loads", .shape = RowShape::Texts},
+    {.key = "holds", .caption = "Holds"},
+}};
 
 class ShelfCase final : public CheckCase {
 public:

@@ -11,6 +11,8 @@
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "cli/batch.h"
 #include "cli/code_fields.h"
@@ -148,6 +150,89 @@ INSTANTIATE_TEST_SUITE_P(Circuit, NecRatingKey,
                          [](const testing::TestParamInfo<RatingKey>& param) {
                              return param.param.name;
                          });
+
+// NEC 2023's rating given by both its keys is one input given twice: refused on every path,
+// the key met second named with the first (the options and batch read the fields in their
+// order, device_rating first; a schedule reads its columns in theirs), where the last text
+// used to win silently. Under IEC 60364 the two keys are two inputs, the kind of device and
+// its rating, and both are taken.
+enum class Path { Options, Batch, Schedule };
+
+struct BothKeys {
+    const char* name;
+    Path path;
+    std::vector<std::pair<std::string, std::string>> inputs;  // key and text, in order
+    int status;
+    std::string expected;  // in what the path writes
+};
+
+class BothRatingKeys : public testing::TestWithParam<BothKeys> {};
+
+TEST_P(BothRatingKeys, AreOneInputUnderNecAndTwoUnderIec) {
+    const BothKeys& c = GetParam();
+    CliRun run{};
+    if (c.path == Path::Options) {
+        std::vector<std::string> args{"circuit"};
+        for (const auto& [key, text] : c.inputs) {
+            std::string option = "--" + key;
+            std::replace(option.begin(), option.end(), '_', '-');
+            args.insert(args.end(), {option, text});
+        }
+        if (c.status == 0) args.emplace_back("--json");
+        run = runCommand(args);
+    } else if (c.path == Path::Batch) {
+        std::string request = R"({"calc":"circuit")";
+        for (const auto& [key, text] : c.inputs) request += ",\"" + key + "\":\"" + text + "\"";
+        answerRequest(tables(), request + "}", run.out);
+    } else {
+        std::string header, row;
+        for (const auto& [key, text] : c.inputs) {
+            header += (header.empty() ? "" : ",") + key;
+            row += (row.empty() ? "" : ",") + text;
+        }
+        std::istringstream in(header + "\n" + row + "\n");
+        std::ostringstream out, err;
+        run.status = runScheduleText(in, out, err);
+        run.out = out.str();
+    }
+    EXPECT_EQ(run.status, c.status) << run.err;
+    EXPECT_NE((run.out + run.err).find(c.expected), std::string::npos) << run.out << run.err;
+}
+
+const std::vector<std::pair<std::string, std::string>> kNecBoth = {{"current", "20"},
+                                                                   {"length", "10"},
+                                                                   {"volts", "240"},
+                                                                   {"device_rating", "30"},
+                                                                   {"device", "40"}};
+const std::vector<std::pair<std::string, std::string>> kIecBoth = {
+    {"code", "iec60364"}, {"current", "20"}, {"length", "10"},
+    {"volts", "230"},     {"device", "gg"},  {"device_rating", "32"}};
+
+INSTANTIATE_TEST_SUITE_P(
+    Circuit, BothRatingKeys,
+    testing::Values(
+        BothKeys{"NecOptions", Path::Options, kNecBoth, 1,
+                 "ferrovolt-calc: --device: is the same input as \"device_rating\": give one of "
+                 "them\n"},
+        BothKeys{"NecBatch", Path::Batch, kNecBoth, 0,
+                 R"({"refused":"device","reason":"is the same input as \"device_rating\": )"
+                 R"(give one of them"})"},
+        BothKeys{"NecSchedule",
+                 Path::Schedule,
+                 {{"current", "20"},
+                  {"length", "10"},
+                  {"volts", "240"},
+                  {"device", "40"},
+                  {"device_rating", "30"}},
+                 0,
+                 R"(device_rating,"is the same input as ""device"": give one of them")"},
+        BothKeys{"IecOptions", Path::Options, kIecBoth, 0,
+                 R"("device":"gg","device_rating":32.0,)"},
+        BothKeys{"IecBatch", Path::Batch, kIecBoth, 0, R"("device":"gg","device_rating":32.0,)"},
+        // The answer's device, then (after the code and the protective conductor) its rating.
+        BothKeys{"IecSchedule", Path::Schedule, kIecBoth, 0,
+                 ",gg,,,IEC 60364-5-52:2009,4 mm²,32,"}),
+    [](const testing::TestParamInfo<BothKeys>& param) { return param.param.name; });
 
 // A JSON number is the same input as its shortest exact text, with no rounding on the way.
 struct SameAsText {

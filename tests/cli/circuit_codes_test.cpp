@@ -20,13 +20,17 @@ namespace {
 
 // A code that sizes by one rule: the size is the load in tens, rounded up.
 constexpr CheckField kFakeFields[] = {
-    {{"load", "--load", InputKind::Number, "", "", "Load"}, true},
+    {.key = "load",
+     .option = "--load",
+     .kind = InputKind::Number,
+     .help = "Load",
+     .required = true},
 };
 constexpr CheckRow kFakeRows[] = {
-    {{"size", "Size", "", ""}, 0, "", false, true},
-    {{"governed_by", "Governed by", "", ""}, 0},
-    {{"by_load", "Minimum by load", "", ""}, 0, "", true},
-    {{"margin", "Margin", "A", ""}, 2, "None."},
+    {.key = "size", .caption = "Size", .headline = true},
+    {.key = "governed_by", .caption = "Governed by"},
+    {.key = "by_load", .caption = "Minimum by load", .criterion = true},
+    {.key = "margin", .caption = "Margin", .unit = "A", .decimals = 2, .absent = "None."},
 };
 
 class FakeCode final : public CircuitCode {

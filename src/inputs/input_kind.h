@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The kinds of input every front end knows how to take, shared by the six calculators'
-// descriptions and by every check's fields; it depends on nothing.
+// The kinds of input every front end knows how to take: the vocabulary the six calculators'
+// descriptions and every check's fields are written in, on the ground floor so that neither
+// depends on the other; it depends on nothing.
 
 namespace ferrovolt {
 
