@@ -20,31 +20,39 @@ namespace {
 
 // A shelf of a span, its kind and, from the supply above, a fault current: two groups, a
 // list, a check box, and one input an origin gives.
-constexpr std::array<CheckField, 4> kShelfFields = [] {
-    std::array<CheckField, 4> all = {{
-        {{"span", "--span", InputKind::Number, "", "", "Span in metres"},
-         true,
-         "Shelf",
-         "&Span:",
-         "m"},
-        {{"mode", "--mode", InputKind::Choice, "light|heavy", "light", "Kind of load"},
-         false,
-         "Shelf",
-         "&Mode:"},
-        {{"strict", "--strict", InputKind::Flag, "", "", "Half the allowance"},
-         false,
-         "Shelf",
-         "S&trict"},
-        {{"fault_current", "--fault-current", InputKind::Number, "", "", "Fault current in kA"},
-         false,
-         "Supply",
-         "&Fault current:",
-         "kA"},
-    }};
-    all[0].initial = "1.2";
-    all[2].placement = FieldPlacement::Check;
-    return all;
-}();
+constexpr std::array<CheckField, 4> kShelfFields = {{
+    {.key = "span",
+     .option = "--span",
+     .kind = InputKind::Number,
+     .help = "Span in metres",
+     .required = true,
+     .group = "Shelf",
+     .caption = "&Span:",
+     .unit = "m",
+     .initial = "1.2"},
+    {.key = "mode",
+     .option = "--mode",
+     .kind = InputKind::Choice,
+     .choices = "light|heavy",
+     .defaultText = "light",
+     .help = "Kind of load",
+     .group = "Shelf",
+     .caption = "&Mode:"},
+    {.key = "strict",
+     .option = "--strict",
+     .kind = InputKind::Flag,
+     .help = "Half the allowance",
+     .group = "Shelf",
+     .caption = "S&trict",
+     .placement = FieldPlacement::Check},
+    {.key = "fault_current",
+     .option = "--fault-current",
+     .kind = InputKind::Number,
+     .help = "Fault current in kA",
+     .group = "Supply",
+     .caption = "&Fault current:",
+     .unit = "kA"},
+}};
 
 class ShelfCase final : public CheckCase {
 public:
