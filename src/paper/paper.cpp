@@ -48,25 +48,31 @@ QRectF bodyBetweenBands(const QRectF& page, const QPaintDevice* device) {
     return page.adjusted(0, above, 0, -below);
 }
 
+BandRects bandRects(const QRectF& page, const QPaintDevice* device) {
+    const double rule = std::max(1.0, dotsOfMm(device, 0.2));
+    const double title = QFontMetricsF(paperFont(kBandTitlePoint, true), device).height();
+    const double band = QFontMetricsF(paperFont(kBandPoint), device).height();
+    BandRects r;
+    r.head = QRectF(page.left(), page.top(), page.width(), title);
+    r.headRule = QRectF(page.left(), r.head.bottom() + rule, page.width(), rule);
+    r.foot = QRectF(page.left(), page.bottom() - band, page.width(), band);
+    r.footRule = QRectF(page.left(), r.foot.top() - 2 * rule, page.width(), rule);
+    return r;
+}
+
 void paintBands(QPainter& painter, const QRectF& page, const PageBands& bands, int index,
                 int count) {
     painter.save();
     painter.setPen(Qt::black);
-    const double rule = std::max(1.0, dotsOfMm(painter.device(), 0.2));
-
+    const BandRects r = bandRects(page, painter.device());
     painter.setFont(paperFont(kBandTitlePoint, true));
-    const QFontMetricsF title(painter.font(), painter.device());
-    const QRectF head(page.left(), page.top(), page.width(), title.height());
-    painter.drawText(head, Qt::AlignLeft | Qt::AlignVCenter, bands.title);
+    painter.drawText(r.head, Qt::AlignLeft | Qt::AlignVCenter, bands.title);
     painter.setFont(paperFont(kBandPoint));
-    painter.drawText(head, Qt::AlignRight | Qt::AlignVCenter, bands.code);
-    painter.fillRect(QRectF(page.left(), head.bottom() + rule, page.width(), rule), Qt::black);
-
-    const QFontMetricsF band(painter.font(), painter.device());
-    const QRectF foot(page.left(), page.bottom() - band.height(), page.width(), band.height());
-    painter.fillRect(QRectF(page.left(), foot.top() - 2 * rule, page.width(), rule), Qt::black);
-    painter.drawText(foot, Qt::AlignLeft | Qt::AlignVCenter, bands.footer);
-    painter.drawText(foot, Qt::AlignRight | Qt::AlignVCenter,
+    painter.drawText(r.head, Qt::AlignRight | Qt::AlignVCenter, bands.code);
+    painter.fillRect(r.headRule, Qt::black);
+    painter.fillRect(r.footRule, Qt::black);
+    painter.drawText(r.foot, Qt::AlignLeft | Qt::AlignVCenter, bands.footer);
+    painter.drawText(r.foot, Qt::AlignRight | Qt::AlignVCenter,
                      QStringLiteral("Page %1 of %2").arg(index + 1).arg(count));
     painter.restore();
 }

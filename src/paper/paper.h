@@ -45,6 +45,13 @@ inline constexpr double kBandTitlePoint = 10.5;
 // leave to the body.
 QRectF bodyBetweenBands(const QRectF& page, const QPaintDevice* device);
 
+// Where the bands are drawn inside `page`: the header's and the footer's text, and the rule
+// under the one and over the other.
+struct BandRects {
+    QRectF head, headRule, foot, footRule;
+};
+BandRects bandRects(const QRectF& page, const QPaintDevice* device);
+
 // Draws the header and footer of page `index` (from 0) of `count` inside `page`.
 void paintBands(QPainter& painter, const QRectF& page, const PageBands& bands, int index,
                 int count);

@@ -3,34 +3,18 @@
 
 #include <QFontMetricsF>
 #include <QImage>
-#include <QPainter>
-#include <QPainterPath>
 #include <algorithm>
 #include <string>
 
 #include "numtext/rounded_number.h"
 #include "paper/paper.h"
+#include "project_report/pdf_document.h"
 
 namespace ferrovolt::package {
 
 namespace {
 
 constexpr double kDiagramPoint = 7.5;
-
-QString q(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-// The warning sign in a square of side `side` with its top left at (x, y): a triangle with
-// an exclamation mark, as vectors.
-QPainterPath warningSign(double x, double y, double side) {
-    QPainterPath sign;
-    sign.moveTo(x + side / 2, y);
-    sign.lineTo(x + side, y + side);
-    sign.lineTo(x, y + side);
-    sign.closeSubpath();
-    return sign;
-}
 
 std::string number(double value) {
     return roundedNumberText(value, 2);
@@ -55,43 +39,32 @@ std::string escaped(const std::string& text) {
 
 }  // namespace
 
-void paintDiagramPage(QPainter& painter, const DiagramLayout& layout,
-                      const std::vector<DiagramNode>& nodes, int page, const QFont& regular,
-                      const QFont& bold, const DiagramMetrics& m) {
-    painter.save();
+void paintDiagramPage(PdfDocument& pdf, const DiagramLayout& layout,
+                      const std::vector<DiagramNode>& nodes, int page, const DiagramMetrics& m,
+                      QPointF origin, const DiagramText& text) {
     const double line = m.lineHeight / 12;
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(Qt::black, line));
     for (const DiagramWire& wire : layout.wires)
         if (wire.page == page)
-            painter.drawLine(QPointF(wire.x1, wire.y1), QPointF(wire.x2, wire.y2));
-    const QFontMetricsF regularMetrics(regular, painter.device());
-    const QFontMetricsF boldMetrics(bold, painter.device());
+            pdf.line(origin + QPointF(wire.x1, wire.y1), origin + QPointF(wire.x2, wire.y2), line);
     for (const DiagramBox& box : layout.boxes) {
         if (box.page != page) continue;
         const DiagramNode& node = nodes[static_cast<std::size_t>(box.node)];
-        painter.setPen(QPen(Qt::black, node.fails ? 3 * line : line));
-        painter.drawRect(QRectF(box.x, box.y, box.width, box.height));
-        double baseline = box.y + m.padding;
-        for (std::size_t i = 0; i < node.lines.size(); ++i) {
-            const QFontMetricsF& metrics = i == 0 ? boldMetrics : regularMetrics;
-            painter.setFont(i == 0 ? bold : regular);
-            painter.drawText(QPointF(box.x + m.padding, baseline + metrics.ascent()),
-                             q(node.lines[i]));
-            baseline += m.lineHeight;
-        }
+        const QPointF at = origin + QPointF(box.x, box.y);
+        pdf.rectangle(QRectF(at, QSizeF(box.width, box.height)), node.fails ? 3 * line : line);
+        for (std::size_t i = 0; i < node.lines.size(); ++i)
+            text(at + QPointF(m.padding, m.padding + static_cast<double>(i) * m.lineHeight),
+                 node.lines[i], i == 0);
         if (!node.fails) continue;
+        // The warning sign: a black triangle with a white exclamation mark.
         const double side = std::min(m.mark - m.padding, m.lineHeight);
-        const double x = box.x + box.width - m.padding - side;
-        const double y = box.y + m.padding;
-        painter.setPen(QPen(Qt::black, line));
-        painter.fillPath(warningSign(x, y, side), Qt::black);
-        painter.fillRect(QRectF(x + side * 0.44, y + side * 0.3, side * 0.12, side * 0.38),
-                         Qt::white);
-        painter.fillRect(QRectF(x + side * 0.44, y + side * 0.76, side * 0.12, side * 0.12),
-                         Qt::white);
+        const QPointF sign = at + QPointF(box.width - m.padding - side, m.padding);
+        pdf.fillTriangle(sign + QPointF(side / 2, 0), sign + QPointF(side, side),
+                         sign + QPointF(0, side));
+        pdf.fill(QRectF(sign + QPointF(side * 0.44, side * 0.3), QSizeF(side * 0.12, side * 0.38)),
+                 true);
+        pdf.fill(QRectF(sign + QPointF(side * 0.44, side * 0.76), QSizeF(side * 0.12, side * 0.12)),
+                 true);
     }
-    painter.restore();
 }
 
 QByteArray diagramSvg(const std::vector<DiagramNode>& nodes) {

@@ -2,10 +2,8 @@
 #include "project_report/project_report.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QFontMetricsF>
-#include <QGlyphRun>
-#include <QPainter>
-#include <QPainterPath>
 #include <QPdfWriter>
 #include <QRawFont>
 #include <QSaveFile>
@@ -26,7 +24,7 @@
 #include "project/project_file.h"
 #include "project_report/diagram_layout.h"
 #include "project_report/diagram_paint.h"
-#include "project_report/pdf_info.h"
+#include "project_report/pdf_document.h"
 #include "project_report/report_nodes.h"
 
 namespace ferrovolt::package {
@@ -45,7 +43,7 @@ double dotsOfMm(double mm) {
 }
 
 // A type as the report sets it: a size and a weight.
-enum class Type { Body, BodyBold, Table, TableBold, Heading, Title };
+enum class Type { Body, BodyBold, Table, TableBold, Heading, Title, Band, BandTitle };
 
 struct Face {
     Type type;
@@ -53,12 +51,14 @@ struct Face {
     bool bold;
 };
 
-constexpr std::array<Face, 6> kFaces = {{{Type::Body, kBodyPoint, false},
+constexpr std::array<Face, 8> kFaces = {{{Type::Body, kBodyPoint, false},
                                          {Type::BodyBold, kBodyPoint, true},
                                          {Type::Table, kTablePoint, false},
                                          {Type::TableBold, kTablePoint, true},
                                          {Type::Heading, kHeadingPoint, true},
-                                         {Type::Title, kTitlePoint, true}}};
+                                         {Type::Title, kTitlePoint, true},
+                                         {Type::Band, kBandPoint, false},
+                                         {Type::BandTitle, kBandTitlePoint, true}}};
 
 // One cell of a line: its text broken into lines to its width.
 struct Cell {
@@ -83,6 +83,12 @@ struct Line {
 class Typesetter {
 public:
     explicit Typesetter(Paper paper) {
+        for (const char* file :
+             {":/fonts/LiberationSans-Regular.ttf", ":/fonts/LiberationSans-Bold.ttf"}) {
+            QFile face(QString::fromLatin1(file));
+            if (face.open(QIODevice::ReadOnly)) m_files.push_back(face.readAll());
+        }
+        m_files.resize(2);
         m_writer.setResolution(kResolution);
         m_writer.setPageLayout(pageLayoutOf(paper, kBindingMm));
         m_page = QRectF(m_writer.pageLayout().paintRectPixels(kResolution));
@@ -91,13 +97,12 @@ public:
         for (const Face& face : kFaces) {
             m_fonts.push_back(paperFont(face.point, face.bold));
             m_metrics.emplace_back(m_fonts.back(), &m_writer);
-            QRawFont raw = QRawFont::fromFont(m_fonts.back());
-            raw.setPixelSize(face.point * kResolution / 72);
-            m_glyphs.push_back({raw, {}});
+            m_glyphs.push_back({QRawFont(faceFile(face.bold), face.point * kResolution / 72), {}});
         }
     }
 
     QPageLayout pageLayout() const { return m_writer.pageLayout(); }
+    const QPaintDevice* device() const { return &m_writer; }
     const QRectF& page() const { return m_page; }
     const QRectF& body() const { return m_body; }
     const QFont& font(Type type) const { return m_fonts[static_cast<std::size_t>(type)]; }
@@ -158,24 +163,36 @@ public:
         return line;
     }
 
-    void paint(QPainter& painter, const Line& line, double top) const {
+    void paint(PdfDocument& pdf, const Line& line, double top) const {
         const double y = top + line.before;
         for (const Cell& cell : line.cells) {
-            painter.setFont(font(cell.type));
             const QFontMetricsF& m = metrics(cell.type);
             double baseline = y + m.ascent();
             for (const QString& text : cell.lines) {
                 const double x = cell.right ? cell.x + cell.width - width(text, cell.type) : cell.x;
-                drawLine(painter, QPointF(m_body.left() + x, m_body.top() + baseline), text,
-                         cell.type);
+                drawText(pdf, QPointF(m_body.left() + x, m_body.top() + baseline), text, cell.type);
                 baseline += m.lineSpacing();
             }
         }
         if (line.rule)
-            painter.fillRect(QRectF(m_body.left(), m_body.top() + top + line.height, m_body.width(),
-                                    std::max(1.0, dotsOfMm(0.15))),
-                             Qt::black);
+            pdf.fill(QRectF(m_body.left(), m_body.top() + top + line.height, m_body.width(),
+                            std::max(1.0, dotsOfMm(0.15))));
     }
+
+    // A line of text at its baseline, as the face's glyphs, which the PDF places by their
+    // widths.
+    void drawText(PdfDocument& pdf, const QPointF& at, const QString& text, Type type) const {
+        QList<quint32> indexes;
+        indexes.reserve(text.size());
+        for (const QChar c : text) indexes.push_back(glyphOf(type, c).index);
+        if (indexes.isEmpty()) return;
+        const Face& face = kFaces[static_cast<std::size_t>(type)];
+        pdf.text(face.bold ? 1 : 0, face.point * kResolution / 72, at, indexes, text);
+    }
+
+    // The two faces' files, which the PDF embeds and the glyphs are read from, so that the
+    // indexes drawn are the embedded file's whatever fonts the machine has.
+    const QByteArray& faceFile(bool bold) const { return m_files[bold ? 1 : 0]; }
 
 private:
     struct Glyph {
@@ -185,7 +202,7 @@ private:
     };
     // A face's glyphs by character, looked up once: the sheets of a large project set the
     // same few characters a million times, and shaping each text anew would take most of the
-    // report's time.
+    // report's time. A character the face lacks is drawn as its missing glyph.
     struct Glyphs {
         QRawFont raw;
         std::vector<Glyph> byChar;
@@ -203,35 +220,7 @@ private:
         glyph.index = index[0];
         const QList<QPointF> advance = glyphs.raw.advancesForGlyphIndexes(index);
         glyph.advance = advance.isEmpty() ? 0 : advance[0].x();
-        if (glyph.index == 0) glyph.advance = metrics(type).horizontalAdvance(c);
         return glyph;
-    }
-
-    // A line of text at its baseline, as the face's glyphs placed by their advances, which
-    // the PDF keeps as text; a text with a character the face lacks is drawn by Qt's own
-    // shaping, which finds the character in another face.
-    void drawLine(QPainter& painter, const QPointF& at, const QString& text, Type type) const {
-        QList<quint32> indexes;
-        QList<QPointF> positions;
-        indexes.reserve(text.size());
-        positions.reserve(text.size());
-        double x = 0;
-        for (const QChar c : text) {
-            const Glyph& glyph = glyphOf(type, c);
-            if (glyph.index == 0) {
-                painter.drawText(at, text);
-                return;
-            }
-            indexes.push_back(glyph.index);
-            positions.push_back(QPointF(x, 0));
-            x += glyph.advance;
-        }
-        if (indexes.isEmpty()) return;
-        QGlyphRun run;
-        run.setRawFont(m_glyphs[static_cast<std::size_t>(type)].raw);
-        run.setGlyphIndexes(indexes);
-        run.setPositions(positions);
-        painter.drawGlyphRun(at, run);
     }
 
     QBuffer m_buffer;  // the device the report is measured on; nothing is written to it
@@ -241,6 +230,7 @@ private:
     std::vector<QFont> m_fonts;
     std::vector<QFontMetricsF> m_metrics;
     mutable std::vector<Glyphs> m_glyphs;
+    std::vector<QByteArray> m_files;
 };
 
 QString q(std::string_view text) {
@@ -323,21 +313,33 @@ public:
     }
 
     int pageCount() const { return static_cast<int>(m_pages.size()); }
+
+    // The two faces, regular then bold, as the PDF's fonts 0 and 1; false when the program's
+    // copy of one cannot be read.
+    bool addFaces(PdfDocument& pdf) const {
+        for (const bool bold : {false, true}) {
+            const QByteArray& file = m_type.faceFile(bold);
+            if (file.isEmpty()) return false;
+            pdf.addFace(QRawFont(file, 1000), file,
+                        bold ? "LiberationSans-Bold" : "LiberationSans");
+        }
+        return true;
+    }
     QPageLayout pageLayout() const { return m_type.pageLayout(); }
 
-    void paint(QPainter& painter, int index) {
-        paintBands(painter, m_type.page(), m_bands, index, pageCount());
+    void paint(PdfDocument& pdf, int index) {
+        paintBands(pdf, index);
         const PagePlan& plan = m_pages[static_cast<std::size_t>(index)];
         const double height = m_type.body().height();
         switch (plan.section) {
             case Section::Cover:
-                paintLines(painter, m_cover, pageStarts(m_cover, height), plan.page, 0);
+                paintLines(pdf, m_cover, pageStarts(m_cover, height), plan.page, 0);
                 break;
             case Section::Diagram:
-                paintDiagram(painter, static_cast<int>(plan.page));
+                paintDiagram(pdf, static_cast<int>(plan.page));
                 break;
             case Section::Schedule:
-                paintSchedule(painter, plan.page);
+                paintSchedule(pdf, plan.page);
                 break;
             case Section::Sheet:
                 if (m_sheetNode != plan.item || !m_sheet) {
@@ -345,7 +347,7 @@ public:
                     m_sheetStarts = pageStarts(*m_sheet, height);
                     m_sheetNode = plan.item;
                 }
-                paintLines(painter, *m_sheet, m_sheetStarts, plan.page, 0);
+                paintLines(pdf, *m_sheet, m_sheetStarts, plan.page, 0);
                 break;
         }
     }
@@ -385,12 +387,12 @@ private:
         return line;
     }
 
-    void paintLines(QPainter& painter, const std::vector<Line>& lines,
+    void paintLines(PdfDocument& pdf, const std::vector<Line>& lines,
                     const std::vector<std::size_t>& starts, std::size_t page, double top) const {
         const std::size_t end = page + 1 < starts.size() ? starts[page + 1] : lines.size();
         double y = top;
         for (std::size_t i = starts[page]; i < end; ++i) {
-            m_type.paint(painter, lines[i], y);
+            m_type.paint(pdf, lines[i], y);
             y += lines[i].height;
         }
     }
@@ -505,13 +507,13 @@ private:
         return lines;
     }
 
-    void paintSchedule(QPainter& painter, std::size_t page) const {
+    void paintSchedule(PdfDocument& pdf, std::size_t page) const {
         double top = 0;
         if (page > 0) {
-            m_type.paint(painter, m_schedule[0], 0);
+            m_type.paint(pdf, m_schedule[0], 0);
             top = m_schedule[0].height;
         }
-        paintLines(painter, m_schedule, m_scheduleStarts, page, top);
+        paintLines(pdf, m_schedule, m_scheduleStarts, page, top);
     }
 
     // ---- each cable's sheet
@@ -583,44 +585,40 @@ private:
         return m;
     }
 
-    void paintDiagram(QPainter& painter, int page) const {
-        m_type.paint(painter,
+    void paintDiagram(PdfDocument& pdf, int page) const {
+        m_type.paint(pdf,
                      heading(page == 0 ? QStringLiteral("Single-line diagram")
                                        : QStringLiteral("Single-line diagram (continued)")),
                      0);
-        painter.save();
-        painter.translate(m_type.body().left(), m_type.body().top() + diagramTitleHeight());
-        paintDiagramPage(painter, m_diagram, m_diagramNodes, page, m_type.font(Type::Table),
-                         m_type.font(Type::TableBold), diagramMetrics(0));
-        painter.restore();
-    }
-};
-
-// The device a report's PDF goes to: the temporary file, keeping the end of what was written
-// so that the document's information can be added after it (pdf_info.h).
-class KeptTail final : public QIODevice {
-public:
-    explicit KeptTail(QIODevice& to) : m_to(to) { open(QIODevice::WriteOnly); }
-    QByteArray tail() const { return m_tail; }
-    qint64 written() const { return m_written; }
-
-protected:
-    qint64 readData(char*, qint64) override { return -1; }
-    qint64 writeData(const char* data, qint64 size) override {
-        const qint64 done = m_to.write(data, size);
-        if (done > 0) {
-            m_written += done;
-            m_tail.append(data, done);
-            constexpr qsizetype kKept = 4096;
-            if (m_tail.size() > 2 * kKept) m_tail.remove(0, m_tail.size() - kKept);
-        }
-        return done;
+        const QPointF origin(m_type.body().left(), m_type.body().top() + diagramTitleHeight());
+        const double ascent = m_type.metrics(Type::Table).ascent();
+        paintDiagramPage(pdf, m_diagram, m_diagramNodes, page, diagramMetrics(0), origin,
+                         [&](QPointF at, const std::string& text, bool bold) {
+                             m_type.drawText(pdf, at + QPointF(0, ascent),
+                                             QString::fromStdString(text),
+                                             bold ? Type::TableBold : Type::Table);
+                         });
     }
 
-private:
-    QIODevice& m_to;
-    QByteArray m_tail;
-    qint64 m_written = 0;
+    // The header and footer, laid out as every sheet's are (paper.h).
+    void paintBands(PdfDocument& pdf, int index) const {
+        const BandRects r = bandRects(m_type.page(), m_type.device());
+        const auto baseline = [&](const QRectF& band, Type type) {
+            const QFontMetricsF& m = m_type.metrics(type);
+            return band.top() + (band.height() - m.height()) / 2 + m.ascent();
+        };
+        const auto put = [&](const QRectF& band, const QString& text, Type type, bool right) {
+            const double x = right ? band.right() - m_type.width(text, type) : band.left();
+            m_type.drawText(pdf, QPointF(x, baseline(band, type)), text, type);
+        };
+        put(r.head, m_bands.title, Type::BandTitle, false);
+        put(r.head, m_bands.code, Type::Band, true);
+        pdf.fill(r.headRule);
+        pdf.fill(r.footRule);
+        put(r.foot, m_bands.footer, Type::Band, false);
+        put(r.foot, QStringLiteral("Page %1 of %2").arg(index + 1).arg(pageCount()), Type::Band,
+            true);
+    }
 };
 
 }  // namespace
@@ -661,38 +659,28 @@ ReportOutcome writeProjectReport(const project::Project& project,
     if (!file.open(QIODevice::WriteOnly))
         return {ReportEnd::Failed,
                 QStringLiteral("%1 cannot be written: %2").arg(path, file.errorString()), 0};
-    KeptTail device(file);
-    {
-        QPdfWriter writer(&device);
-        writer.setTitle(
-            QStringLiteral("%1: calculation package").arg(q(project.identification.name)));
-        writer.setCreator(QStringLiteral("Ferrovolt %1").arg(QString::fromLatin1(kVersionText)));
-        writer.setResolution(kResolution);
-        writer.setPageLayout(report.pageLayout());
-        QPainter painter;
-        if (!painter.begin(&writer)) {
-            file.cancelWriting();
-            return {ReportEnd::Failed, QStringLiteral("%1 cannot be written").arg(path), 0};
-        }
-        for (int page = 0; page < pages; ++page) {
-            if (page > 0) writer.newPage();
-            report.paint(painter, page);
-            if (progress && !progress(page + 1, pages)) {
-                painter.end();
-                file.cancelWriting();
-                return {ReportEnd::Cancelled, QStringLiteral("cancelled"), page + 1};
-            }
-        }
-        painter.end();
+    const QPageLayout layout = report.pageLayout();
+    PdfDocument pdf(file, layout.fullRect(QPageLayout::Point).size(), kResolution,
+                    QPointF(layout.paintRectPixels(kResolution).topLeft()));
+    if (!report.addFaces(pdf)) {
+        file.cancelWriting();
+        return {ReportEnd::Failed, QStringLiteral("the bundled face cannot be read"), 0};
     }
-    const PdfInfo info{
-        QStringLiteral("%1: calculation package").arg(q(project.identification.name)),
-        q(project.identification.engineer),
-        QStringLiteral("Cable calculations under %1").arg(q(answer.code->name())),
-        QStringLiteral("Ferrovolt %1").arg(QString::fromLatin1(kVersionText))};
-    const QByteArray update = pdfInfoUpdate(device.tail(), device.written(), info);
-    if (!update.isEmpty()) file.write(update);
-    if (!file.commit())
+    for (int page = 0; page < pages; ++page) {
+        pdf.beginPage();
+        report.paint(pdf, page);
+        pdf.endPage();
+        if (progress && !progress(page + 1, pages)) {
+            file.cancelWriting();
+            return {ReportEnd::Cancelled, QStringLiteral("cancelled"), page + 1};
+        }
+    }
+    const QString creator = QStringLiteral("Ferrovolt %1").arg(QString::fromLatin1(kVersionText));
+    const bool written = pdf.finish(
+        {QStringLiteral("%1: calculation package").arg(q(project.identification.name)),
+         q(project.identification.engineer),
+         QStringLiteral("Cable calculations under %1").arg(q(answer.code->name())), creator});
+    if (!written || !file.commit())
         return {ReportEnd::Failed,
                 QStringLiteral("%1 cannot be written: %2").arg(path, file.errorString()), pages};
     return {ReportEnd::Written, QString(), pages};
