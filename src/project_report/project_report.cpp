@@ -37,6 +37,7 @@ constexpr double kBodyPoint = 9;
 constexpr double kTablePoint = 7.5;  // the schedule's eleven columns
 constexpr double kHeadingPoint = 12;
 constexpr double kTitlePoint = 18;
+constexpr double kRuleGapMm = 0.7;  // between a table's header rule and its first row
 
 double dotsOfMm(double mm) {
     return mm / 25.4 * kResolution;
@@ -175,8 +176,8 @@ public:
             }
         }
         if (line.rule)
-            pdf.fill(QRectF(m_body.left(), m_body.top() + top + line.height, m_body.width(),
-                            std::max(1.0, dotsOfMm(0.15))));
+            pdf.fill(QRectF(m_body.left(), m_body.top() + top + line.height - dotsOfMm(kRuleGapMm),
+                            m_body.width(), std::max(1.0, dotsOfMm(0.15))));
     }
 
     // A line of text at its baseline, as the face's glyphs, which the PDF places by their
@@ -484,7 +485,10 @@ private:
         }
         (void)scale;
         line.rule = rule;
-        return m_type.finish(line);
+        m_type.finish(line);
+        // Room for the rule under a header, clear of the row below.
+        if (rule) line.height += 2 * dotsOfMm(kRuleGapMm);
+        return line;
     }
 
     double scheduleHeadHeight() const { return m_schedule.empty() ? 0 : m_schedule[0].height; }
