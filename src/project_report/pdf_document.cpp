@@ -132,9 +132,8 @@ void PdfDocument::endPage() {
                  QByteArray::number(m_faces[i].object) + " 0 R";
     beginObject(page);
     write("<</Type /Page /Parent " + QByteArray::number(kPageTree) + " 0 R /MediaBox [0 0 " +
-          number(m_size.width()) + ' ' + number(m_size.height()) +
-          "] /Resources <</Font <<" + fonts + ">> >> /Contents " + QByteArray::number(content) +
-          " 0 R>>\nendobj\n");
+          number(m_size.width()) + ' ' + number(m_size.height()) + "] /Resources <</Font <<" +
+          fonts + ">> >> /Contents " + QByteArray::number(content) + " 0 R>>\nendobj\n");
     m_pages.push_back(page);
     m_content.clear();
 }

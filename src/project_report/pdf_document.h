@@ -62,7 +62,7 @@ private:
     };
 
     QIODevice& m_out;
-    QSizeF m_size;  // in points
+    QSizeF m_size;   // in points
     double m_scale;  // points a dot
     QPointF m_origin;
     qint64 m_written = 0;
