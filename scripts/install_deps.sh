@@ -20,7 +20,7 @@ packages=(
     fonts-liberation2                              # the window's font, built into the program
     at-spi2-core python3-pyatspi dbus-daemon       # the screen reader's view in CI
     lintian                                        # checks the .deb
-    poppler-utils                                  # renders the PDF report for a look (check_report.sh)
+    poppler-utils                                  # reads the PDF reports back in the tests; check_report.sh
 )
 
 sudo_cmd=()

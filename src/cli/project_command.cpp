@@ -57,6 +57,17 @@ constexpr std::string_view kImportFooter =
     "schedule was refused; 2 bad command-line input (a supply option named); 3 the project\n"
     "could not be written.";
 
+constexpr std::string_view kReportFooter =
+    "The calculation package of a project file (.fvproj) as a PDF: a cover (the project, the\n"
+    "code and edition, the program, the summary by criterion), the single-line diagram, the\n"
+    "schedule of every cable and a sheet per cable with its inputs, answer and whole trail;\n"
+    "every page headed by the project and its reference and footed by the page, the date and\n"
+    "the code. Printed off screen: no display is needed. The paper is the locale's (Letter in\n"
+    "the US and Canada, A4 elsewhere) unless --paper names one. --svg writes the single-line\n"
+    "diagram alone as an SVG picture. A file is written whole or not at all.\n"
+    "Exit status: 0 written; 1 the file was refused (one line on standard error naming the\n"
+    "JSON path); 2 bad command-line input; 3 the output could not be written.";
+
 constexpr int kExitFails = 4;
 
 // The supply's keys as `project import` takes them: "--supply-" and the key's path in the
@@ -379,6 +390,18 @@ ProjectCommand::ProjectCommand(CLI::App& app, bool& json) : m_json(json) {
     m_import->add_flag("--supply-infinite-bus", m_infiniteBus,
                        "No impedance upstream of the transformer");
     m_import->footer(std::string(kImportFooter));
+    m_report =
+        m_app->add_subcommand("report", "Write the calculation package of a project file as a PDF");
+    m_report->add_option("FILE", m_file, "The project file (.fvproj)")->required();
+    m_report->add_option("-o,--output", m_reportRequest.output, "The PDF to write");
+    m_report->add_option("--paper", m_reportRequest.paper,
+                         "a4 or letter (default: the locale's, Letter in the US and Canada)");
+    m_report->add_option("--sections", m_reportRequest.sections,
+                         "The sections, comma separated, in their fixed order: cover, diagram, "
+                         "schedule, sheets (default: all)");
+    m_report->add_option("--svg", m_reportRequest.svg,
+                         "Also write the single-line diagram as an SVG picture to this file");
+    m_report->footer(std::string(kReportFooter));
 }
 
 bool ProjectCommand::parsed() const {
@@ -471,6 +494,12 @@ int ProjectCommand::run(const CommandRun& given) const {
                   << "\" is not a date: YYYY-MM-DD\n";
         return kExitUsage;
     }
+    if (m_report->parsed()) {
+        if (const std::string problem = reportRequestProblem(m_reportRequest); !problem.empty()) {
+            given.err << kProgram << ": project report: " << problem << '\n';
+            return kExitUsage;
+        }
+    }
     std::ifstream in(m_file, std::ios::binary);
     std::stringstream text;
     if (in) text << in.rdbuf();
@@ -485,6 +514,7 @@ int ProjectCommand::run(const CommandRun& given) const {
         return kExitRefused;
     }
     const project::Project& p = std::get<project::Project>(read);
+    if (m_report->parsed()) return runProjectReport(m_reportRequest, p, given.err);
     const project::ProjectAnswer answer = project::checkProject(p);
     if (m_schedule->parsed()) {
         std::string out;

@@ -4,7 +4,8 @@
 // `ferrovolt-calc project check FILE`: the installation tree of a project file, checked
 // top-down, one line per node, or one JSON object; `project schedule FILE`: every cable of it
 // as a CSV schedule with its answers; `project import SCHEDULE.csv`: a project from a
-// schedule of boards and circuits.
+// schedule of boards and circuits; `project report FILE -o OUT.pdf`: its calculation package
+// as a PDF (and its single-line diagram as SVG).
 
 #include <array>
 #include <iosfwd>
@@ -12,6 +13,7 @@
 #include <string>
 #include <string_view>
 
+#include "cli/project_report_run.h"
 #include "cli/subcommand.h"
 
 namespace CLI {
@@ -49,6 +51,8 @@ private:
     CLI::App* m_check = nullptr;
     CLI::App* m_schedule = nullptr;
     CLI::App* m_import = nullptr;
+    CLI::App* m_report = nullptr;
+    ReportRequest m_reportRequest;
     bool& m_json;
     bool m_strict = false;
     std::string m_file;

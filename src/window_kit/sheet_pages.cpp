@@ -5,16 +5,13 @@
 #include <QBuffer>
 #include <QFile>
 #include <QFileDialog>
-#include <QFontMetricsF>
 #include <QPageLayout>
-#include <QPageSize>
 #include <QPainter>
 #include <QPalette>
 #include <QPdfWriter>
 #include <QSettings>
 #include <QTextDocument>
 #include <QUrl>
-#include <algorithm>
 #include <array>
 
 #include "ferrovolt_version.h"
@@ -26,12 +23,7 @@ namespace {
 
 constexpr char kPaperKey[] = "sheets/paper";
 constexpr int kResolution = 300;  // the dots per inch the sheet is laid out in
-constexpr double kMarginMm = 15;
-constexpr double kBandGapMm = 3;  // between the header or footer and the body
 constexpr double kLargestPoint = 9.5;
-constexpr double kBandPoint = 8.5;
-constexpr double kTitlePoint = 10.5;
-const QString kFontFamily = QStringLiteral("Liberation Sans");
 
 struct PaperText {
     Paper paper;
@@ -67,17 +59,6 @@ QPalette paperPalette() {
     return palette;
 }
 
-QFont sheetFont(double point, bool bold = false) {
-    QFont font(kFontFamily);
-    font.setPointSizeF(point);
-    font.setBold(bold);
-    return font;
-}
-
-double pixelsOfMm(double mm) {
-    return mm / 25.4 * kResolution;
-}
-
 // Room to write the project and the circuit by hand, at the head of the first page.
 const QString kIdentification = QStringLiteral(
     "<table width='100%' cellspacing='0' cellpadding='2' style='margin-bottom:6px'><tr>"
@@ -86,11 +67,6 @@ const QString kIdentification = QStringLiteral(
     "</tr></table>");
 
 }  // namespace
-
-Paper paperOf(QLocale::Territory territory) {
-    return territory == QLocale::UnitedStates || territory == QLocale::Canada ? Paper::Letter
-                                                                              : Paper::A4;
-}
 
 Paper rememberedPaper() {
     const QString key = settings().value(QLatin1String(kPaperKey)).toString();
@@ -125,24 +101,16 @@ struct SheetPages::Layout {
     QRectF page;  // the paper inside its margins, in dots
     QRectF body;  // the part of each page the body flows through
     double point = kLargestPoint;
-    QString footer;
+    PageBands bands;
 
-    QPageLayout pageLayout() const {
-        return QPageLayout(QPageSize(sheet.paper == Paper::A4 ? QPageSize::A4 : QPageSize::Letter),
-                           QPageLayout::Portrait,
-                           QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
-                           QPageLayout::Millimeter);
-    }
+    QPageLayout pageLayout() const { return pageLayoutOf(sheet.paper); }
 
     void lay() {
         writer.setResolution(kResolution);
         writer.setPageLayout(pageLayout());
         page = QRectF(writer.pageLayout().paintRectPixels(kResolution));
         page.moveTopLeft(QPointF(0, 0));
-        const double gap = pixelsOfMm(kBandGapMm);
-        const double above = QFontMetricsF(sheetFont(kTitlePoint, true), &writer).height() + gap;
-        const double below = QFontMetricsF(sheetFont(kBandPoint), &writer).height() + gap;
-        body = page.adjusted(0, above, 0, -below);
+        body = bodyBetweenBands(page, &writer);
 
         document.documentLayout()->setPaintDevice(&writer);
         for (auto image = sheet.images.begin(); image != sheet.images.end(); ++image)
@@ -155,32 +123,15 @@ struct SheetPages::Layout {
         // flows at the larger type instead of shrinking further.
         for (double size = kLargestPoint; size >= kSmallestSheetPoint; size -= 0.5) {
             point = size;
-            document.setDefaultFont(sheetFont(point));
+            document.setDefaultFont(paperFont(point));
             if (document.pageCount() <= 1) return;
         }
         point = kLargestPoint;
-        document.setDefaultFont(sheetFont(point));
+        document.setDefaultFont(paperFont(point));
     }
 
     void paint(QPainter& painter, int index) const {
-        const int pages = document.pageCount();
-        painter.setPen(Qt::black);
-        const double rule = std::max(1.0, pixelsOfMm(0.2));
-
-        painter.setFont(sheetFont(kTitlePoint, true));
-        const QFontMetricsF title(painter.font(), painter.device());
-        const QRectF head(page.left(), page.top(), page.width(), title.height());
-        painter.drawText(head, Qt::AlignLeft | Qt::AlignVCenter, sheet.title);
-        painter.setFont(sheetFont(kBandPoint));
-        painter.drawText(head, Qt::AlignRight | Qt::AlignVCenter, sheet.code);
-        painter.fillRect(QRectF(page.left(), head.bottom() + rule, page.width(), rule), Qt::black);
-
-        const QFontMetricsF band(painter.font(), painter.device());
-        const QRectF foot(page.left(), page.bottom() - band.height(), page.width(), band.height());
-        painter.fillRect(QRectF(page.left(), foot.top() - 2 * rule, page.width(), rule), Qt::black);
-        painter.drawText(foot, Qt::AlignLeft | Qt::AlignVCenter, footer);
-        painter.drawText(foot, Qt::AlignRight | Qt::AlignVCenter,
-                         QStringLiteral("Page %1 of %2").arg(index + 1).arg(pages));
+        paintBands(painter, page, bands, index, document.pageCount());
 
         painter.save();
         const double top = body.height() * index;
@@ -196,10 +147,13 @@ struct SheetPages::Layout {
 
 SheetPages::SheetPages(const Sheet& sheet) : m_layout(std::make_unique<Layout>()) {
     m_layout->sheet = sheet;
-    m_layout->footer = QStringLiteral("Ferrovolt %1 · %2")
-                           .arg(QString::fromLatin1(kVersionText),
-                                QString::fromStdString(isoDateText(
-                                    sheet.date.year(), sheet.date.month(), sheet.date.day())));
+    m_layout->bands.title = sheet.title;
+    m_layout->bands.code = sheet.code;
+    m_layout->bands.footer =
+        QStringLiteral("Ferrovolt %1 · %2")
+            .arg(QString::fromLatin1(kVersionText),
+                 QString::fromStdString(
+                     isoDateText(sheet.date.year(), sheet.date.month(), sheet.date.day())));
     m_layout->lay();
 }
 

@@ -16,14 +16,12 @@
 #include <memory>
 #include <optional>
 
+#include "paper/paper.h"
+
 class QWidget;
 
 namespace ferrovolt {
 
-enum class Paper { A4, Letter };
-
-// The paper of a territory: Letter in the US and Canada, A4 everywhere else.
-Paper paperOf(QLocale::Territory territory);
 // The paper chosen last in the save dialog; the system locale's before any choice.
 Paper rememberedPaper();
 void rememberPaper(Paper paper);
