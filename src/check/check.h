@@ -119,6 +119,7 @@ using TrailStepWriter =
     std::function<void(std::string_view step, std::string_view value, std::string_view source)>;
 
 class Check;
+class CircuitCase;
 
 // One case of a check: its inputs, set field by field from their texts, and the answer of its
 // last check.
@@ -142,6 +143,9 @@ public:
     virtual CheckValue item(std::size_t row, std::size_t index, std::size_t column) const;
     // Whether the answer meets what was asked; nothing where it does not say.
     virtual std::optional<bool> verdict() const { return std::nullopt; }
+    // The case as a sizing one (its size, criteria and a given size's failures), for a front
+    // end that writes what sizing adds; nothing for a check of another kind.
+    virtual const CircuitCase* sizing() const { return nullptr; }
     // A row's text as the answer writes it (checkRowText of its value); a check may say why a
     // value is absent where the row's own absent text cannot.
     virtual std::string rowText(std::size_t row) const;

@@ -41,6 +41,7 @@ public:
     virtual bool hasVerdict() const { return sizeGiven(); }
     virtual std::vector<CriterionText> fails() const = 0;  // the criteria it does not meet
     std::optional<bool> verdict() const final;
+    const CircuitCase* sizing() const final { return this; }
     std::string sheet() const override;
 
     // The installation tree: what the point the cable leaves gives it (its maximum fault

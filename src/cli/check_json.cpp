@@ -74,8 +74,7 @@ void appendCheckAnswer(std::string& out, const CheckCase& checked) {
         }
     }
     // A sizing case says which criteria a given size fails.
-    if (const auto* sizing = dynamic_cast<const CircuitCase*>(&checked);
-        sizing != nullptr && sizing->hasVerdict()) {
+    if (const CircuitCase* sizing = checked.sizing(); sizing != nullptr && sizing->hasVerdict()) {
         const std::vector<CriterionText> failed = sizing->fails();
         json[std::string(keys::kMeetsAll)] = failed.empty();
         Json fails = Json::array();

@@ -16,7 +16,8 @@ namespace ferrovolt {
 namespace {
 
 std::vector<std::string> topics() {
-    return {std::begin(kListTopics), std::end(kListTopics)};
+    const std::vector<std::string_view> all = listTopics();
+    return {all.begin(), all.end()};
 }
 
 }  // namespace
@@ -38,8 +39,8 @@ int ListCommand::run(const CommandRun& given) const {
     std::ostream& err = given.err;
     if (m_topic.empty()) {
         err << kProgram << ": list: a topic is required: one of ";
-        for (std::string_view topic : kListTopics)
-            err << topic << (topic == kListTopics[std::size(kListTopics) - 1] ? "\n" : ", ");
+        const std::vector<std::string_view> all = listTopics();
+        for (std::string_view topic : all) err << topic << (topic == all.back() ? "\n" : ", ");
         return kExitUsage;
     }
     const std::vector<std::string> texts = listTexts(tables, m_topic, m_inches);

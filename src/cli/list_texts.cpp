@@ -2,23 +2,23 @@
 #include "cli/list_texts.h"
 
 #include "calc/voltage_drop.h"
+#include "codes/code_registry.h"
 #include "fill/fill_case.h"
-#include "iec60364/iec60364_inputs.h"
 #include "tables/lists.h"
 
 namespace ferrovolt {
 
 namespace {
 
-// "key: what it is"; the methods' words already begin with their key.
-template <class Value, std::size_t N>
-std::vector<std::string> choiceTexts(const std::array<Choice<Value>, N>& choices) {
-    std::vector<std::string> texts;
-    for (const auto& choice : choices)
-        texts.push_back(choice.shown.starts_with(choice.key)
-                            ? std::string(choice.shown)
-                            : std::string(choice.key) + ": " + std::string(choice.shown));
-    return texts;
+// The topics of the six calculators' lists.
+constexpr std::string_view kCalculatorTopics[] = {"standards", "gauges",     "materials",
+                                                  "supplies",  "conductors", "conduits"};
+
+// The checks whose fields name a topic, in the order the help names their topics.
+std::vector<const Check*> listingChecks() {
+    std::vector<const Check*> checks{&fillCheck()};
+    for (const CircuitCode* code : circuitCodes()) checks.push_back(code);
+    return checks;
 }
 
 // "key", or "key: words" where the words do not begin with the key.
@@ -29,8 +29,9 @@ std::string entryText(const ChoiceText& entry) {
 
 // The field of a check whose entries a topic lists.
 const CheckField* listedBy(std::string_view topic) {
-    for (const CheckField& field : fillCheck().fields())
-        if (!field.list.empty() && field.list == topic) return &field;
+    for (const Check* check : listingChecks())
+        for (const CheckField& field : check->fields())
+            if (!field.list.empty() && field.list == topic) return &field;
     return nullptr;
 }
 
@@ -51,15 +52,20 @@ std::vector<std::string> listTexts(const Tables& tables, std::string_view topic,
     } else if (topic == "conduits") {
         for (const auto& row : tables.ConduitSizeTable) texts.push_back(row[inches ? 1 : 0]);
     } else if (const CheckField* field = listedBy(topic)) {
-        for (const ChoiceText& entry : field->shown) texts.push_back(entryText(entry));
-    } else if (topic == "methods") {
-        texts = choiceTexts(iec60364::kMethods);
-    } else if (topic == "arrangements") {
-        texts = choiceTexts(iec60364::kArrangements);
-    } else if (topic == "devices") {
-        texts = choiceTexts(iec60364::kDevices);
+        // An entry without a key is the window's for leaving the choice unsaid, not a text.
+        for (const ChoiceText& entry : field->shown)
+            if (!entry.key.empty()) texts.push_back(entryText(entry));
     }
     return texts;
+}
+
+std::vector<std::string_view> listTopics() {
+    std::vector<std::string_view> topics(std::begin(kCalculatorTopics),
+                                         std::end(kCalculatorTopics));
+    for (const Check* check : listingChecks())
+        for (const CheckField& field : check->fields())
+            if (!field.list.empty()) topics.push_back(field.list);
+    return topics;
 }
 
 }  // namespace ferrovolt

@@ -11,14 +11,14 @@
 
 namespace ferrovolt {
 
-// The topics, in the order the help names them.
-inline constexpr std::string_view kListTopics[] = {
-    "standards", "gauges",      "materials",       "supplies", "conductors",   "conduits",
-    "raceways",  "trade-sizes", "fill-conductors", "methods",  "arrangements", "devices"};
+// The topics, in the order the help names them: the calculators', then those the checks'
+// fields list their entries under (the fill's, then each circuit code's, in their fields'
+// order).
+std::vector<std::string_view> listTopics();
 
-// The texts of a topic; the circuit check's choices under IEC 60364 (methods, arrangements,
-// devices) as "key: what it is"; conduit sizes in the inch column when `inches`. Empty for an
-// unknown topic.
+// The texts of a topic; a check's field's entries as "key: what it is" where the words do not
+// begin with the key (the reference methods' do); conduit sizes in the inch column when
+// `inches`. Empty for an unknown topic.
 std::vector<std::string> listTexts(const Tables& tables, std::string_view topic, bool inches);
 
 }  // namespace ferrovolt

@@ -225,6 +225,13 @@ const ListCase kLists[] = {
     {"Conductors", {"list", "conductors"}, 61, "2000 Kcmil", "40 AWG"},
     {"ConduitsMillimetres", {"list", "conduits"}, 11, "16", "150"},
     {"ConduitsInches", {"list", "conduits", "--inches"}, 11, "1/2", "6"},
+    // A check's field's entries, without the window's entry for leaving it unsaid ("Not given
+    // (bunched)"): five arrangements, not six.
+    {"ArrangementsOfAField",
+     {"list", "arrangements"},
+     5,
+     "bunched: Bunched in air, on a surface, embedded or enclosed",
+     "ladder: Single layer on ladder supports or cleats"},
 };
 INSTANTIATE_TEST_SUITE_P(Cli, ListTopic, testing::ValuesIn(kLists),
                          [](const testing::TestParamInfo<ListCase>& param) {
