@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The Project window: a whole installation edited in one place. The supply, boards and
+// circuits as a tree on the left; on the right the chosen board's circuits as a grid typed
+// into like a spreadsheet, each edit rechecking only what it changes, and below it the check
+// of the chosen node. Files are opened and saved whole (saves atomic), every change can be
+// undone, and a window with unsaved changes asks before it lets them go.
+
+#include <QMainWindow>
+#include <QMessageBox>
+#include <optional>
+#include <string>
+
+#include "project_window/project_document.h"
+
+class QLabel;
+class QStandardItemModel;
+class QTableView;
+class QTreeView;
+
+namespace ferrovolt {
+
+class CircuitGrid;
+class NodeCheckPane;
+class StatusLine;
+class SystemServices;
+
+class ProjectWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    // Beeps through `services` when given, else through the application. Opens with a new
+    // project.
+    explicit ProjectWindow(SystemServices* services = nullptr, QWidget* parent = nullptr);
+    ~ProjectWindow() override;
+
+    ProjectDocument& document() { return *m_document; }
+    // Opens the file in place of the project open; a refused file is reported with its path
+    // and reason (the reason returned), and the window stays as it was. Does not ask to save.
+    std::optional<QString> openFile(const QString& path);
+    // Saves to `path` from now on; the reason when it could not.
+    std::optional<QString> saveFile(const QString& path);
+    // Shows the node of `id` ("supply", a board's or a circuit's) in the tree and the grid.
+    void selectNode(const QString& id);
+    QString statusText() const;
+    QSize sizeHint() const override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    // Whether to save the unsaved changes before they go: Save, Discard or Cancel.
+    virtual QMessageBox::StandardButton askToSave();
+
+private:
+    void buildMenus();
+    void rebuildTree();
+    void followChange(bool structure);
+    void updateTitle();
+    void showSummary();
+    void showSelection();
+    void showPane();
+    // Asks whether to save, and saves; false when the user cancels or the save fails.
+    bool keepOrSave();
+    void newProject();
+    void openChosen();
+    bool save();
+    bool saveAs();
+    void insertRow();
+    void deleteRow();
+    void refuse(const QString& reason);
+    std::string selectedBoard() const;
+
+    SystemServices* m_services;
+    ProjectDocument* m_document;
+    QTreeView* m_tree;
+    QStandardItemModel* m_treeModel;
+    QTableView* m_grid;
+    CircuitGrid* m_gridModel;
+    NodeCheckPane* m_pane;
+    StatusLine* m_status;
+    QLabel* m_failures;
+    QString m_selected;  // the id chosen in the tree
+};
+
+}  // namespace ferrovolt
