@@ -117,7 +117,10 @@ ProjectWindow::ProjectWindow(SystemServices* services, QWidget* parent)
     m_grid->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                             QAbstractItemView::AnyKeyPressed);
     m_grid->setTabKeyNavigation(true);
-    m_grid->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Columns fit their texts when a board is shown, not at each edit: a width that followed
+    // every answer would make the grid jump, and cost each edit a pass over the rows.
+    connect(m_gridModel, &QAbstractItemModel::modelReset, m_grid,
+            &QTableView::resizeColumnsToContents);
     followPalette(m_grid, [this] {
         const QColor base = m_grid->palette().color(QPalette::Base);
         m_gridModel->setColours(
