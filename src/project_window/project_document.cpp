@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "check/common_fields.h"
 #include "numtext/number_text.h"
 #include "project/project_file.h"
 
@@ -186,11 +187,20 @@ std::variant<std::string, QString> ProjectDocument::insertCircuit(const std::str
     if (const std::optional<std::size_t> at = circuitIndex(p, like)) {
         circuit.cable = p.circuits[*at].cable;
     } else {
-        // The required inputs at the window's first texts: a circuit the code answers.
-        for (const CheckField& field : m_tree->code().fields())
-            if (field.required)
-                circuit.cable.emplace_back(std::string(field.key),
-                                           fieldValue(field, std::string(field.initial)));
+        // The required inputs at the window's first texts, the voltage the supply's: a
+        // circuit the code answers.
+        const project::Supply& supply = p.supply;
+        double volts = 0;  // none
+        if (supply.volts)
+            volts = *supply.volts;
+        else if (supply.transformer)
+            volts = supply.transformer->secondaryVolts;
+        for (const CheckField& field : m_tree->code().fields()) {
+            if (!field.required) continue;
+            std::string text(field.initial);
+            if (field.key == keys::kVolts && volts > 0) text = formatDouble(volts);
+            circuit.cable.emplace_back(std::string(field.key), fieldValue(field, text));
+        }
     }
     for (std::size_t n = p.circuits.size() + 1;; ++n) {
         circuit.id = "C" + std::to_string(n);

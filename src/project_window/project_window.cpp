@@ -19,6 +19,7 @@
 #include <QVBoxLayout>
 #include <map>
 
+#include "codes/code_registry.h"
 #include "pictures.h"
 #include "project_window/circuit_grid.h"
 #include "project_window/node_check_pane.h"
@@ -32,6 +33,10 @@ namespace ferrovolt {
 namespace {
 
 constexpr int kIdRole = Qt::UserRole + 1;
+
+QString qtText(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 constexpr char kFileFilter[] = "Ferrovolt projects (*.fvproj)";
 
 // The grid's editor hands its text over on Enter and Tab itself, so that a text the field
@@ -195,8 +200,17 @@ void ProjectWindow::buildMenus() {
         return action;
     };
     add(file, "actNew", QStringLiteral("&New"), {QKeySequence::New}, [this] {
-        if (keepOrSave()) newProject();
+        if (keepOrSave()) newProject(m_document->tree().code().key());
     });
+    // A new project under another code than the one open.
+    for (const CircuitCode* code : circuitCodes()) {
+        const std::string_view key = code->key();
+        QAction* action = file->addAction(QStringLiteral("New under %1").arg(qtText(code->name())));
+        action->setObjectName(QStringLiteral("actNew_") + qtText(key));
+        connect(action, &QAction::triggered, this, [this, key] {
+            if (keepOrSave()) newProject(key);
+        });
+    }
     add(file, "actOpen", QStringLiteral("&Open…"), {QKeySequence::Open}, [this] {
         if (keepOrSave()) openChosen();
     });
@@ -394,9 +408,11 @@ std::optional<QString> ProjectWindow::saveFile(const QString& path) {
     return std::nullopt;
 }
 
-void ProjectWindow::newProject() {
+void ProjectWindow::newProject(std::string_view codeKey) {
     m_selected.clear();
-    m_document->reset(m_document->tree().code().key());
+    m_document->reset(codeKey);
+    // Its main board, ready for the first circuit (Insert).
+    selectNode(QString::fromStdString(m_document->tree().project().boards.front().id));
     m_status->announce(QStringLiteral("A new project."));
 }
 

@@ -60,7 +60,7 @@ private:
     void showPane();
     // Asks whether to save, and saves; false when the user cancels or the save fails.
     bool keepOrSave();
-    void newProject();
+    void newProject(std::string_view codeKey);
     void openChosen();
     bool save();
     bool saveAs();

@@ -302,6 +302,16 @@ private slots:
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QCOMPARE(saved.readAll().toStdString(),
                  project::writeProject(window.document().tree().project()));
+        // Saved, a new project under the other code asks nothing.
+        window.findChild<QAction*>(QStringLiteral("actNew_nec2023"))->trigger();
+        QCOMPARE(window.windowTitle(), QStringLiteral("Untitled — Project"));
+        QCOMPARE(window.document().tree().code().key(), "nec2023");
+        QCOMPARE(window.document().tree().project().circuits.size(), 0u);
+        // Its first circuit, at the code's first texts (20 A over 30), is answered.
+        const auto inserted = window.document().insertCircuit("MDP", "");
+        QCOMPARE(std::get<std::string>(inserted), "C1");
+        const project::NodeAnswer* first = window.document().tree().circuit("C1");
+        QVERIFY(first != nullptr && first->checked != nullptr && !first->refusal);
     }
 
     // On the test's screen (1366 x 768 or 1920 x 1080, at 100 % or 200 %) the window lies in
