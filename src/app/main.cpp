@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QLocale>
+#include <QTimer>
 #include <clocale>
 #include <cstdlib>
 #include <cstring>
@@ -145,6 +146,8 @@ int main(int argc, char* argv[]) {
                 std::cerr << "ferrovolt: " << refusal->toStdString() << '\n';
         ferrovolt::placeWindow(project, nullptr);
         project.show();
+        // Once the window is shown: the work a crashed or killed window left behind.
+        QTimer::singleShot(0, &project, [&project] { project.offerRecovery(); });
         return QApplication::exec();
     }
 

@@ -110,6 +110,15 @@ std::optional<QString> ProjectDocument::open(const QString& path) {
     return std::nullopt;
 }
 
+std::optional<QString> ProjectDocument::recover(const QString& recoveryPath,
+                                                const QString& origin) {
+    if (auto refusal = open(recoveryPath)) return refusal;
+    m_path = origin;
+    m_undo.resetClean();
+    emit fileChanged();
+    return std::nullopt;
+}
+
 std::optional<QString> ProjectDocument::saveAs(const QString& path) {
     if (auto refusal = project::saveProject(m_tree->project(), path.toStdString()))
         return QString::fromStdString(*refusal);

@@ -37,6 +37,9 @@ public:
     // Reads the file whole; the reason ("line 12: /circuits/3/cable/length: must be more
     // than 0") when it is refused, and then the project open stays as it was.
     std::optional<QString> open(const QString& path);
+    // Reads a recovery file as the unsaved state of `origin` ("" for a new project): the
+    // project is `origin`'s, with changes to save.
+    std::optional<QString> recover(const QString& recoveryPath, const QString& origin);
     // Saves atomically; the reason when it could not be saved.
     std::optional<QString> saveAs(const QString& path);
 

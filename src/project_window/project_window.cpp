@@ -11,15 +11,19 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QSplitter>
 #include <QStandardItemModel>
 #include <QStyledItemDelegate>
 #include <QTableView>
+#include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
 #include <map>
+#include <utility>
 
 #include "codes/code_registry.h"
+#include "numtext/date_text.h"
 #include "pictures.h"
 #include "project_window/circuit_grid.h"
 #include "project_window/node_check_pane.h"
@@ -38,6 +42,7 @@ QString qtText(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 constexpr char kFileFilter[] = "Ferrovolt projects (*.fvproj)";
+constexpr int kAutosaveMs = 30'000;
 
 // The grid's editor hands its text over on Enter and Tab itself, so that a text the field
 // does not take keeps the editor open, with the focus, until it is put right or Escape drops
@@ -84,6 +89,19 @@ private:
     QTableView* m_view;
 };
 
+// When a recovery file was written, as the sheets write a date, with the time of day.
+QString savedText(const QDateTime& saved) {
+    const QDate day = saved.date();
+    const QTime time = saved.time();
+    std::string text = isoDateText(day.year(), day.month(), day.day());
+    for (const int part : {time.hour(), time.minute(), time.second()}) {
+        text += text.size() == 10 ? ' ' : ':';
+        if (part < 10) text += '0';
+        text += std::to_string(part);
+    }
+    return QString::fromStdString(text);
+}
+
 QStandardItem* nodeItem(const QString& text, const QString& id) {
     auto* item = new QStandardItem(text);
     item->setData(id, kIdRole);
@@ -103,7 +121,8 @@ ProjectWindow::ProjectWindow(SystemServices* services, QWidget* parent)
       m_gridModel(new CircuitGrid(*m_document, this)),
       m_pane(new NodeCheckPane(this)),
       m_status(new StatusLine(this)),
-      m_failures(new QLabel(this)) {
+      m_failures(new QLabel(this)),
+      m_autosave(new QTimer(this)) {
     installKitAccessibility();
     setObjectName(QStringLiteral("ProjectWindow"));
     setWindowIcon(programIcon());
@@ -163,6 +182,25 @@ ProjectWindow::ProjectWindow(SystemServices* services, QWidget* parent)
     connect(m_document, &ProjectDocument::changed, this, &ProjectWindow::followChange);
     connect(m_document, &ProjectDocument::fileChanged, this, &ProjectWindow::updateTitle);
     connect(&m_document->undoStack(), &QUndoStack::cleanChanged, this, &ProjectWindow::updateTitle);
+    m_autosave->setSingleShot(true);
+    m_autosave->setInterval(kAutosaveMs);
+    connect(m_autosave, &QTimer::timeout, this, &ProjectWindow::autosave);
+    // After each step (made, undone or redone): the unsaved work to the recovery file, at once
+    // when a node came or went.
+    connect(&m_document->undoStack(), &QUndoStack::indexChanged, this, [this] {
+        const bool structure = std::exchange(m_structureChanged, false);
+        if (!m_document->modified()) return;
+        if (structure)
+            autosave();
+        else if (!m_autosave->isActive())
+            m_autosave->start();
+    });
+    // Saved, or undone back to the saved state: there is nothing to recover.
+    connect(&m_document->undoStack(), &QUndoStack::cleanChanged, this, [this](bool clean) {
+        if (!clean) return;
+        m_autosave->stop();
+        m_recovery.remove();
+    });
     connect(m_tree->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) {
                 m_selected = current.data(kIdRole).toString();
@@ -273,6 +311,7 @@ void ProjectWindow::rebuildTree() {
 }
 
 void ProjectWindow::followChange(bool structure) {
+    m_structureChanged = m_structureChanged || structure;
     if (structure) {
         const QModelIndex cell = m_grid->currentIndex();
         // The node chosen stays chosen; a deleted one gives way to its board, then the supply.
@@ -468,10 +507,61 @@ bool ProjectWindow::keepOrSave() {
 }
 
 void ProjectWindow::closeEvent(QCloseEvent* event) {
-    if (keepOrSave())
-        event->accept();
-    else
-        event->ignore();
+    if (!keepOrSave()) return event->ignore();
+    // Saved or let go: nothing to recover.
+    m_autosave->stop();
+    m_recovery.remove();
+    event->accept();
+}
+
+void ProjectWindow::setAutosaveInterval(int milliseconds) {
+    m_autosave->setInterval(milliseconds);
+}
+
+void ProjectWindow::autosave() {
+    m_autosave->stop();
+    if (!m_document->modified()) return;
+    if (auto refusal = m_recovery.write(m_document->tree().project(), m_document->path()))
+        m_status->announce(QStringLiteral("Could not write the recovery file %1: %2")
+                               .arg(m_recovery.path(), *refusal));
+}
+
+QMessageBox::StandardButton ProjectWindow::askToRecover(const RecoveryFile::Found& found) {
+    QMessageBox box(
+        QMessageBox::Question, QStringLiteral("Recover unsaved work"),
+        QStringLiteral("A project was left with unsaved changes (%1), kept at %2. "
+                       "Recover it?")
+            .arg(found.origin.isEmpty() ? QStringLiteral("a new project") : found.origin,
+                 savedText(found.saved)),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("&Recover"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("&Discard"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("&Later"));
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+bool ProjectWindow::offerRecovery() {
+    for (const RecoveryFile::Found& found : RecoveryFile::leftBehind()) {
+        const QMessageBox::StandardButton answer = askToRecover(found);
+        if (answer == QMessageBox::No) {
+            RecoveryFile::discard(found);
+            continue;
+        }
+        if (answer != QMessageBox::Yes) continue;  // kept for the next start
+        if (!keepOrSave()) return false;
+        if (auto refusal = m_document->recover(found.path, found.origin)) {
+            m_status->announce(
+                QStringLiteral("Could not recover %1: %2").arg(found.path, *refusal));
+            continue;
+        }
+        // The work is this window's now: its own recovery file holds it before the old goes.
+        autosave();
+        RecoveryFile::discard(found);
+        m_status->announce(
+            QStringLiteral("Recovered the work kept at %1.").arg(savedText(found.saved)));
+        return true;
+    }
+    return false;
 }
 
 std::string ProjectWindow::selectedBoard() const {

@@ -13,10 +13,12 @@
 #include <string>
 
 #include "project_window/project_document.h"
+#include "project_window/recovery_file.h"
 
 class QLabel;
 class QStandardItemModel;
 class QTableView;
+class QTimer;
 class QTreeView;
 
 namespace ferrovolt {
@@ -43,12 +45,22 @@ public:
     // Shows the node of `id` ("supply", a board's or a circuit's) in the tree and the grid.
     void selectNode(const QString& id);
     QString statusText() const;
+    // Offers back, one at a time, the unsaved work a crashed or killed window left behind;
+    // true when one was recovered.
+    bool offerRecovery();
+    // While there are unsaved changes, they are written to the recovery file this long after
+    // the first of them, and at once after a change of the tree's structure.
+    void setAutosaveInterval(int milliseconds);
+    const RecoveryFile& recoveryFile() const { return m_recovery; }
     QSize sizeHint() const override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     // Whether to save the unsaved changes before they go: Save, Discard or Cancel.
     virtual QMessageBox::StandardButton askToSave();
+    // Whether to recover the work left in `found`: Yes, No (discard it) or Cancel (keep it
+    // for the next start).
+    virtual QMessageBox::StandardButton askToRecover(const RecoveryFile::Found& found);
 
 private:
     void buildMenus();
@@ -67,6 +79,7 @@ private:
     void insertRow();
     void deleteRow();
     void refuse(const QString& reason);
+    void autosave();
     std::string selectedBoard() const;
 
     SystemServices* m_services;
@@ -79,6 +92,9 @@ private:
     StatusLine* m_status;
     QLabel* m_failures;
     QString m_selected;  // the id chosen in the tree
+    RecoveryFile m_recovery;
+    bool m_structureChanged = false;  // by the step under way
+    QTimer* m_autosave;
 };
 
 }  // namespace ferrovolt

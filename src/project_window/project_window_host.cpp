@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "project_window/project_window_host.h"
 
+#include <QTimer>
+
 #include "window_kit/placement.h"
 
 namespace ferrovolt {
@@ -19,6 +21,10 @@ ProjectWindow* ProjectWindowHost::open() {
         m_window = new ProjectWindow(m_services);
         m_window->setAttribute(Qt::WA_QuitOnClose, false);
         placeWindow(*m_window, m_main);
+        // Once the window is shown: the work a crashed or killed window left behind.
+        QTimer::singleShot(0, m_window, [window = m_window] {
+            if (window) window->offerRecovery();
+        });
     }
     m_window->show();
     m_window->raise();

@@ -11,10 +11,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QProcess>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTreeView>
 #include <QtTest>
+#include <cstring>
+#include <iostream>
 
 #include "fake_system_services.h"
 #include "project/project_file.h"
@@ -29,6 +32,22 @@ namespace ferrovolt {
 namespace {
 
 const QString kOffice = QStringLiteral(FERROVOLT_EXAMPLES "/iec60364-office.fvproj");
+
+// A window that answers its questions as a test tells it.
+class AnsweringWindow : public ProjectWindow {
+public:
+    AnsweringWindow(SystemServices* services, QMessageBox::StandardButton recover)
+        : ProjectWindow(services), m_recover(recover) {}
+
+protected:
+    QMessageBox::StandardButton askToSave() override { return QMessageBox::Discard; }
+    QMessageBox::StandardButton askToRecover(const RecoveryFile::Found&) override {
+        return m_recover;
+    }
+
+private:
+    QMessageBox::StandardButton m_recover;
+};
 
 QString fail(const QString& text) {
     return QString(QChar(CircuitGrid::kFailSymbol)) + u' ' + text;
@@ -79,7 +98,14 @@ class TestProjectWindow : public QObject {
         return project::writeProject(o.window.document().tree().project());
     }
 
+    QTemporaryDir m_data;  // the user's data folder, where the recovery files go
+
 private slots:
+    void initTestCase() {
+        QVERIFY(m_data.isValid());
+        qputenv("XDG_DATA_HOME", m_data.path().toLocal8Bit());
+    }
+
     void editingACellRechecksItsPath_data() {
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("text");
@@ -314,6 +340,50 @@ private slots:
         QVERIFY(first != nullptr && first->checked != nullptr && !first->refusal);
     }
 
+    // A window killed with unsaved changes leaves them in its recovery file; the next start
+    // offers them back, keeps them while the user says "later", and once recovered they are
+    // the file's unsaved changes, kept by the new window's own recovery file.
+    void aKilledWindowsWorkIsOfferedBack() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("office.fvproj"));
+        QVERIFY(QFile::copy(kOffice, path));
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), m_data.path());
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        child.setProcessEnvironment(environment);
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("--edit-and-wait"), path});
+        QVERIFY(child.waitForReadyRead(20'000));
+        QCOMPARE(child.readLine().trimmed(), QByteArray("written"));
+        child.kill();
+        QVERIFY(child.waitForFinished(5'000));
+
+        const std::vector<RecoveryFile::Found> found = RecoveryFile::leftBehind();
+        QCOMPARE(found.size(), 1u);
+        QCOMPARE(found.front().origin, path);
+        QVERIFY(found.front().saved.secsTo(QDateTime::currentDateTime()) < 60);
+        testing::FakeSystemServices services;
+        {
+            AnsweringWindow later(&services, QMessageBox::Cancel);
+            QVERIFY(!later.offerRecovery());
+            QCOMPARE(RecoveryFile::leftBehind().size(), 1u);
+        }
+        AnsweringWindow w(&services, QMessageBox::Yes);
+        QVERIFY(w.offerRecovery());
+        QCOMPARE(w.windowTitle(), QStringLiteral("office.fvproj* — Project"));
+        QCOMPARE(w.document().path(), path);
+        const project::Project& p = w.document().tree().project();
+        std::string length;
+        for (const auto& [key, value] : p.circuits[*circuitIndex(p, "C1")].cable)
+            if (key == "length") length = project::cableFieldText(value);
+        QCOMPARE(length, std::string("50"));
+        QVERIFY(!QFile::exists(found.front().path));
+        QVERIFY(QFile::exists(w.recoveryFile().path()));
+        QVERIFY(!w.saveFile(path));
+        QVERIFY(!QFile::exists(w.recoveryFile().path()));
+    }
+
     // On the test's screen (1366 x 768 or 1920 x 1080, at 100 % or 200 %) the window lies in
     // the work area with the tree, the grid, the node's check and the status lines in view.
     void fitsTheScreen() {
@@ -337,5 +407,35 @@ private slots:
 
 }  // namespace ferrovolt
 
-QTEST_MAIN(ferrovolt::TestProjectWindow)
+namespace ferrovolt {
+
+// The child of aKilledWindowsWorkIsOfferedBack: opens the project, changes C1's length, says
+// "written" once its recovery file holds the change, and waits to be killed.
+int editAndWait(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    testing::FakeSystemServices services;
+    ProjectWindow window(&services);
+    window.setAutosaveInterval(10);
+    if (window.openFile(QString::fromLocal8Bit(argv[2]))) return 2;
+    if (window.document().setCircuitField("C1", "length", QStringLiteral("50"))) return 3;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &window, [&window, &poll] {
+        if (!QFile::exists(window.recoveryFile().path())) return;
+        poll.stop();
+        std::cout << "written" << std::endl;
+    });
+    poll.start(10);
+    return QApplication::exec();
+}
+
+}  // namespace ferrovolt
+
+int main(int argc, char* argv[]) {
+    if (argc == 3 && std::strcmp(argv[1], "--edit-and-wait") == 0)
+        return ferrovolt::editAndWait(argc, argv);
+    QApplication application(argc, argv);
+    ferrovolt::TestProjectWindow test;
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "test_project_window.moc"
