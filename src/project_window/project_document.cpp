@@ -41,8 +41,9 @@ constexpr std::string_view kIecTemplate = R"({"format": "ferrovolt-project", "ve
 project::Json fieldValue(const CheckField& field, const std::string& text) {
     if (field.kind == InputKind::Number) {
         if (const std::optional<double> number = readDouble(text)) {
-            if (*number == static_cast<double>(static_cast<long long>(*number)) &&
-                *number > -1e15 && *number < 1e15)
+            // In range first: a double beyond long long does not convert.
+            if (*number > -1e15 && *number < 1e15 &&
+                *number == static_cast<double>(static_cast<long long>(*number)))
                 return static_cast<long long>(*number);
             return *number;
         }

@@ -169,6 +169,7 @@ ProjectWindow::ProjectWindow(SystemServices* services, QWidget* parent)
     panes->setStretchFactor(1, 4);
 
     auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("central"));
     auto* layout = new QVBoxLayout(central);
     layout->addWidget(panes, 1);
     layout->addWidget(m_failures);
@@ -227,6 +228,7 @@ QSize ProjectWindow::sizeHint() const {
 ProjectWindow::~ProjectWindow() = default;
 
 void ProjectWindow::buildMenus() {
+    menuBar()->setObjectName(QStringLiteral("menuBar"));
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
     const auto add = [this](QMenu* menu, const char* name, const QString& text,

@@ -314,7 +314,7 @@ private slots:
 
     void theTitleNamesTheFileAndMarksUnsavedChanges() {
         testing::FakeSystemServices services;
-        ProjectWindow window(&services);
+        AnsweringWindow window(&services, QMessageBox::Cancel);
         QCOMPARE(window.windowTitle(), QStringLiteral("Untitled — Project"));
         QVERIFY(!window.openFile(kOffice));
         QCOMPARE(window.windowTitle(), QStringLiteral("iec60364-office.fvproj — Project"));
@@ -338,6 +338,10 @@ private slots:
         QCOMPARE(std::get<std::string>(inserted), "C1");
         const project::NodeAnswer* first = window.document().tree().circuit("C1");
         QVERIFY(first != nullptr && first->checked != nullptr && !first->refusal);
+        // Unsaved, the window asks (this one is let go) before a new project under IEC 60364.
+        window.findChild<QAction*>(QStringLiteral("actNew_iec60364"))->trigger();
+        QCOMPARE(window.document().tree().code().key(), "iec60364");
+        QCOMPARE(window.document().tree().project().boards.front().id, "MDB");
     }
 
     // A window killed with unsaved changes leaves them in its recovery file; the next start
