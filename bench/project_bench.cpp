@@ -9,6 +9,7 @@
 #include <string>
 #include <variant>
 
+#include "generated_project.h"
 #include "project/project_engine.h"
 #include "project/project_file.h"
 #include "project/project_tree.h"
@@ -17,30 +18,8 @@ namespace {
 
 using namespace ferrovolt::project;
 
-std::string generated() {
-    std::string text =
-        R"({"format":"ferrovolt-project","version":1,"code":"nec2023","supply":{"transformer":)"
-        R"({"kva":7500,"percent_z":5.75,"x_r":8,"secondary_volts":480}},"boards":[)"
-        R"({"id":"MDP","fed_from":"supply","cable":null})";
-    const std::string feeder = R"(,"cable":{"length":80,"feet":true,"phase":"three","volts":480,)"
-                               R"("raceway":"steel","sets":4,"size":"500"}})";
-    for (int m = 0; m < 9; ++m) {
-        text += R"(,{"id":"SM)" + std::to_string(m) + R"(","fed_from":"MDP")" + feeder;
-        for (int p = 0; p < 10; ++p)
-            text += R"(,{"id":"P)" + std::to_string(m * 10 + p) + R"(","fed_from":"SM)" +
-                    std::to_string(m) + "\"" + feeder;
-    }
-    text += R"(],"circuits":[)";
-    for (int c = 0; c < 10000; ++c)
-        text += std::string(c ? "," : "") + R"({"id":"C)" + std::to_string(c) + R"(","board":"P)" +
-                std::to_string(c % 90) + R"(","cable":{"current":)" + std::to_string(1 + c % 3) +
-                R"(,"length":)" + std::to_string(30 + c % 90) +
-                R"(,"feet":true,"volts":277,"raceway":"steel"}})";
-    return text + "]}";
-}
-
 const std::string& projectText() {
-    static const std::string text = generated();
+    static const std::string text = generatedProjectText();
     return text;
 }
 
