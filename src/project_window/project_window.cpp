@@ -19,6 +19,7 @@
 #include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
+#include <functional>
 #include <map>
 #include <utility>
 
@@ -147,9 +148,9 @@ ProjectWindow::ProjectWindow(SystemServices* services, QWidget* parent)
             &QTableView::resizeColumnsToContents);
     followPalette(m_grid, [this] {
         const QColor base = m_grid->palette().color(QPalette::Base);
+        m_failColour = toneColour(TextTone::Error, base);
         m_gridModel->setColours(
-            toneColour(TextTone::Error, base),
-            readableColour(m_grid->palette().color(QPalette::PlaceholderText), base));
+            m_failColour, readableColour(m_grid->palette().color(QPalette::PlaceholderText), base));
     });
 
     m_status->setObjectName(QStringLiteral("lblStatus"));
@@ -298,8 +299,10 @@ void ProjectWindow::rebuildTree() {
     while (!walk.empty()) {
         auto [item, id] = walk.back();
         walk.pop_back();
-        for (const project::Circuit* c : circuits[id])
-            item->appendRow(nodeItem(QString::fromStdString(c->id), QString::fromStdString(c->id)));
+        for (const project::Circuit* c : circuits[id]) {
+            const QString circuitId = QString::fromStdString(c->id);
+            item->appendRow(nodeItem(circuitId, circuitId));
+        }
         const auto& fed = boards[id];
         for (auto it = fed.rbegin(); it != fed.rend(); ++it) {
             const QString boardId = QString::fromStdString((*it)->id);
@@ -308,12 +311,53 @@ void ProjectWindow::rebuildTree() {
             walk.emplace_back(child, (*it)->id);
         }
     }
+    m_items.clear();
+    const std::function<void(QStandardItem*)> index = [this, &index](QStandardItem* item) {
+        m_items[item->data(kIdRole).toString().toStdString()] = item;
+        markItem(item);
+        for (int row = 0; row < item->rowCount(); ++row) index(item->child(row));
+    };
+    index(supply);
     m_tree->expandAll();
     m_tree->resizeColumnToContents(0);
 }
 
+void ProjectWindow::markItem(QStandardItem* item) {
+    const std::string id = item->data(kIdRole).toString().toStdString();
+    const project::InstallationTree& tree = m_document->tree();
+    const project::NodeAnswer* node = tree.circuit(id);
+    const bool circuit = node != nullptr;
+    if (node == nullptr) node = tree.board(id);
+    if (node == nullptr) return;
+    const QString label = QString::fromStdString(id);
+    const QString shown = circuit ? label : QStringLiteral("Board ") + label;
+    QStringList failures;
+    if (node->refusal)
+        failures << QStringLiteral("refused: ") + qtText(node->refusal->field) + u' ' +
+                        QString::fromStdString(node->refusal->reason);
+    for (const project::NodeFail& fail : node->fails) failures << QString::fromStdString(fail.name);
+    // Marked as the grid marks a failing cell: colour, symbol and tip. An item is set only
+    // where it changes: a change rechecks a thousand nodes whose marks mostly stay.
+    const QString text =
+        failures.isEmpty() ? shown : QString(QChar(CircuitGrid::kFailSymbol)) + u' ' + shown;
+    const QString tip = failures.isEmpty()
+                            ? QString()
+                            : QStringLiteral("Fails: ") + failures.join(QStringLiteral("; "));
+    if (item->text() == text && item->toolTip() == tip) return;
+    item->setText(text);
+    item->setToolTip(tip);
+    if (failures.isEmpty())
+        item->setData(QVariant(), Qt::ForegroundRole);
+    else
+        item->setForeground(m_failColour);
+}
+
 void ProjectWindow::followChange(bool structure) {
     m_structureChanged = m_structureChanged || structure;
+    if (!structure)
+        for (const std::string& id : m_document->tree().rechecked())
+            if (const auto found = m_items.find(id); found != m_items.end())
+                markItem(found->second);
     if (structure) {
         const QModelIndex cell = m_grid->currentIndex();
         // The node chosen stays chosen; a deleted one gives way to its board, then the supply.

@@ -7,15 +7,18 @@
 // of the chosen node. Files are opened and saved whole (saves atomic), every change can be
 // undone, and a window with unsaved changes asks before it lets them go.
 
+#include <QColor>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <optional>
 #include <string>
+#include <unordered_map>
 
 #include "project_window/project_document.h"
 #include "project_window/recovery_file.h"
 
 class QLabel;
+class QStandardItem;
 class QStandardItemModel;
 class QTableView;
 class QTimer;
@@ -65,6 +68,8 @@ protected:
 private:
     void buildMenus();
     void rebuildTree();
+    // The node's label in the tree, marked when it fails.
+    void markItem(QStandardItem* item);
     void followChange(bool structure);
     void updateTitle();
     void showSummary();
@@ -91,7 +96,9 @@ private:
     NodeCheckPane* m_pane;
     StatusLine* m_status;
     QLabel* m_failures;
-    QString m_selected;  // the id chosen in the tree
+    QString m_selected;                                       // the id chosen in the tree
+    std::unordered_map<std::string, QStandardItem*> m_items;  // the tree's, by node id
+    QColor m_failColour;
     RecoveryFile m_recovery;
     bool m_structureChanged = false;  // by the step under way
     QTimer* m_autosave;

@@ -177,6 +177,19 @@ private slots:
         // C2 passes: no symbol, no colour, no tip.
         QCOMPARE(cell(o, "C2", CircuitGrid::Kind::Size), QStringLiteral("4 mm²"));
         QVERIFY(!o.model->index(o.model->rowOf("C2"), 0).data(Qt::ForegroundRole).isValid());
+        // The tree marks C1 alike, and its board not.
+        const auto* tree = o.window.findChild<QTreeView*>(QStringLiteral("treeInstallation"));
+        const auto item = [tree](const QString& shown) {
+            return tree->model()->match(tree->model()->index(0, 0), Qt::DisplayRole, shown, 1,
+                                        Qt::MatchExactly | Qt::MatchRecursive);
+        };
+        QCOMPARE(item(fail(QStringLiteral("C1"))).size(), 1);
+        QVERIFY(item(fail(QStringLiteral("C1")))
+                    .front()
+                    .data(Qt::ToolTipRole)
+                    .toString()
+                    .startsWith(QStringLiteral("Fails: voltage drop")));
+        QCOMPARE(item(QStringLiteral("Board DB1")).size(), 1);
         QCOMPARE(
             o.window.findChild<QLabel*>(QStringLiteral("lblFailures"))->text(),
             QStringLiteral("1 of 5 nodes fail; most often (1): voltage drop from the origin above "
