@@ -36,17 +36,22 @@ const QString kOffice = QStringLiteral(FERROVOLT_EXAMPLES "/iec60364-office.fvpr
 // A window that answers its questions as a test tells it.
 class AnsweringWindow : public ProjectWindow {
 public:
-    AnsweringWindow(SystemServices* services, QMessageBox::StandardButton recover)
-        : ProjectWindow(services), m_recover(recover) {}
+    AnsweringWindow(SystemServices* services, QMessageBox::StandardButton recover,
+                    QMessageBox::StandardButton save = QMessageBox::Discard)
+        : ProjectWindow(services), m_recover(recover), m_save(save) {}
+    int asked = 0;  // whether to save
 
 protected:
-    QMessageBox::StandardButton askToSave() override { return QMessageBox::Discard; }
+    QMessageBox::StandardButton askToSave() override {
+        ++asked;
+        return m_save;
+    }
     QMessageBox::StandardButton askToRecover(const RecoveryFile::Found&) override {
         return m_recover;
     }
 
 private:
-    QMessageBox::StandardButton m_recover;
+    QMessageBox::StandardButton m_recover, m_save;
 };
 
 QString fail(const QString& text) {
@@ -399,6 +404,30 @@ private slots:
         QVERIFY(QFile::exists(w.recoveryFile().path()));
         QVERIFY(!w.saveFile(path));
         QVERIFY(!QFile::exists(w.recoveryFile().path()));
+    }
+
+    // Closing with unsaved changes asks: Cancel keeps the window and its changes, Discard
+    // closes it and lets its recovery file go; with none, it closes unasked.
+    void closingAsksToSaveUnsavedChanges() {
+        testing::FakeSystemServices services;
+        AnsweringWindow keep(&services, QMessageBox::Cancel, QMessageBox::Cancel);
+        keep.show();
+        QVERIFY(keep.close());
+        QCOMPARE(keep.asked, 0);
+        QVERIFY(!keep.openFile(kOffice));
+        keep.show();
+        QVERIFY(!std::holds_alternative<QString>(keep.document().insertCircuit("DB1", "C1")));
+        QVERIFY(QFile::exists(keep.recoveryFile().path()));  // written at once: a node came
+        QVERIFY(!keep.close());
+        QCOMPARE(keep.asked, 1);
+        QVERIFY(keep.isVisible() && keep.document().modified());
+        AnsweringWindow discard(&services, QMessageBox::Cancel, QMessageBox::Discard);
+        QVERIFY(!discard.openFile(kOffice));
+        discard.show();
+        QVERIFY(!std::holds_alternative<QString>(discard.document().insertCircuit("DB1", "C1")));
+        QVERIFY(discard.close());
+        QCOMPARE(discard.asked, 1);
+        QVERIFY(!QFile::exists(discard.recoveryFile().path()));
     }
 
     // On the test's screen (1366 x 768 or 1920 x 1080, at 100 % or 200 %) the window lies in
