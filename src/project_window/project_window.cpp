@@ -361,9 +361,11 @@ void ProjectWindow::followChange(bool structure) {
     if (structure) {
         const QModelIndex cell = m_grid->currentIndex();
         // The node chosen stays chosen; a deleted one gives way to its board, then the supply.
+        // (Taken before the tree is made anew, which chooses nothing for a moment.)
+        const QString selected = m_selected;
         const QString board = QString::fromStdString(m_gridModel->board());
         rebuildTree();
-        for (const QString& id : {m_selected, board, QStringLiteral("supply")})
+        for (const QString& id : {selected, board, QStringLiteral("supply")})
             if (!id.isEmpty() && m_treeModel
                                          ->match(m_treeModel->index(0, 0), kIdRole, id, 1,
                                                  Qt::MatchExactly | Qt::MatchRecursive)
