@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "check/common_fields.h"
+#include "numtext/number_text.h"
 #include "numtext/rounded_number.h"
 #include "project/project_file.h"
 
@@ -236,7 +237,8 @@ QVariant CircuitGrid::data(const QModelIndex& index, int role) const {
 
 QVariant CircuitGrid::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role != Qt::DisplayRole) return {};
-    if (orientation == Qt::Vertical) return section + 1;
+    if (orientation == Qt::Vertical)  // as the project writes numbers, not by the locale
+        return QString::fromStdString(formatDouble(section + 1));
     if (section < 0 || section >= columnCount()) return {};
     return m_columns[static_cast<std::size_t>(section)].header;
 }

@@ -25,6 +25,7 @@
 
 #include "codes/code_registry.h"
 #include "numtext/date_text.h"
+#include "numtext/number_text.h"
 #include "pictures.h"
 #include "project_window/circuit_grid.h"
 #include "project_window/node_check_pane.h"
@@ -122,7 +123,7 @@ ProjectWindow::ProjectWindow(SystemServices* services, QWidget* parent)
       m_gridModel(new CircuitGrid(*m_document, this)),
       m_pane(new NodeCheckPane(this)),
       m_status(new StatusLine(this)),
-      m_failures(new QLabel(this)),
+      m_failures(new StatusLine(this)),
       m_autosave(new QTimer(this)) {
     installKitAccessibility();
     setObjectName(QStringLiteral("ProjectWindow"));
@@ -441,19 +442,25 @@ void ProjectWindow::showSummary() {
         }
     }
     if (failing == 0) {
-        m_failures->setText(QStringLiteral("Every node meets every criterion."));
+        showFailures(QStringLiteral("Every node meets every criterion."));
         setTextTone(m_failures, std::nullopt);
         return;
     }
     const auto most = std::max_element(
         byCriterion.begin(), byCriterion.end(),
         [](const auto& a, const auto& b) { return a.second.first < b.second.first; });
-    m_failures->setText(QStringLiteral("%1 of %2 nodes fail; most often (%3): %4")
-                            .arg(failing)
-                            .arg(nodes)
-                            .arg(most->second.first)
-                            .arg(QString::fromStdString(most->second.second)));
+    const auto count = [](std::size_t n) {
+        return QString::fromStdString(formatDouble(static_cast<double>(n)));
+    };
+    showFailures(QStringLiteral("%1 of %2 nodes fail; most often (%3): %4")
+                     .arg(count(failing), count(nodes), count(most->second.first),
+                          QString::fromStdString(most->second.second)));
     setTextTone(m_failures, TextTone::Warning);
+}
+
+void ProjectWindow::showFailures(const QString& text) {
+    // Said to a screen reader when it changes, not at every edit that leaves it as it was.
+    if (m_failures->text() != text) m_failures->announce(text);
 }
 
 void ProjectWindow::updateTitle() {

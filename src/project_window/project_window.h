@@ -73,6 +73,7 @@ private:
     void followChange(bool structure);
     void updateTitle();
     void showSummary();
+    void showFailures(const QString& text);
     void showSelection();
     void showPane();
     // Asks whether to save, and saves; false when the user cancels or the save fails.
@@ -95,8 +96,8 @@ private:
     CircuitGrid* m_gridModel;
     NodeCheckPane* m_pane;
     StatusLine* m_status;
-    QLabel* m_failures;
-    QString m_selected;                                       // the id chosen in the tree
+    StatusLine* m_failures;  // how many nodes fail, and by what most
+    QString m_selected;      // the id chosen in the tree
     std::unordered_map<std::string, QStandardItem*> m_items;  // the tree's, by node id
     QColor m_failColour;
     RecoveryFile m_recovery;
