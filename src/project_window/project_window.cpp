@@ -227,7 +227,12 @@ QSize ProjectWindow::sizeHint() const {
     return QSize(1200, 700);
 }
 
-ProjectWindow::~ProjectWindow() = default;
+ProjectWindow::~ProjectWindow() {
+    // The document goes with the window's children, after its members: its undo stack, as it
+    // clears, must not call back into them. A window that goes without being closed keeps its
+    // recovery file (the program ended with its work unsaved).
+    m_document->undoStack().disconnect(this);
+}
 
 void ProjectWindow::buildMenus() {
     menuBar()->setObjectName(QStringLiteral("menuBar"));
