@@ -2,6 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Photographs the real window under Xvfb: the splash window and each of the six tabs (after
 # pressing its "Calculate" button), the Circuit Check window on the usual and a dark palette,
+# the Project window with each sample project on a 1366 x 768 screen,
 # and, on a 1920 x 1080 screen at 200 %, as large as that screen leaves it, as PNGs in
 # docs/screenshots/. Rerun it after a change
 # to the window: ./scripts/screenshots.sh
@@ -36,3 +37,6 @@ env -u QT_QPA_PLATFORM LC_ALL=C.UTF-8 FONTCONFIG_FILE="$fontconfig/fonts.conf" X
 env -u QT_QPA_PLATFORM LC_ALL=C.UTF-8 FONTCONFIG_FILE="$fontconfig/fonts.conf" XDG_CONFIG_HOME="$fontconfig/config" QT_SCALE_FACTOR=2 \
     xvfb-run -a -s "-screen 0 1920x1080x24" "$build/scripts/probe/ferrovolt-probe" \
     scaled-screenshot "$out"
+env -u QT_QPA_PLATFORM LC_ALL=C.UTF-8 FONTCONFIG_FILE="$fontconfig/fonts.conf" XDG_CONFIG_HOME="$fontconfig/config" \
+    xvfb-run -a -s "-screen 0 1366x768x24" "$build/scripts/probe/ferrovolt-probe" \
+    project-screenshots "$out" examples

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // ferrovolt-probe screenshots FOLDER | ferrovolt-probe scaled-screenshot FOLDER |
-// ferrovolt-probe measure STARTED_AT_NS
+// ferrovolt-probe project-screenshots FOLDER EXAMPLES | ferrovolt-probe measure STARTED_AT_NS
 
 #include "screenshots.h"
 #include "startup_timing.h"
@@ -15,11 +15,13 @@
 #include <string>
 
 int main(int argc, char* argv[]) {
-    if (argc != 3 ||
-        (std::strcmp(argv[1], "screenshots") != 0 &&
-         std::strcmp(argv[1], "scaled-screenshot") != 0 && std::strcmp(argv[1], "measure") != 0)) {
+    const bool project = argc == 4 && std::strcmp(argv[1], "project-screenshots") == 0;
+    if (!project && (argc != 3 || (std::strcmp(argv[1], "screenshots") != 0 &&
+                                   std::strcmp(argv[1], "scaled-screenshot") != 0 &&
+                                   std::strcmp(argv[1], "measure") != 0))) {
         std::cerr << "usage: ferrovolt-probe screenshots FOLDER | ferrovolt-probe "
-                     "scaled-screenshot FOLDER | ferrovolt-probe measure STARTED_AT_NS\n";
+                     "scaled-screenshot FOLDER | ferrovolt-probe project-screenshots FOLDER "
+                     "EXAMPLES | ferrovolt-probe measure STARTED_AT_NS\n";
         return 2;
     }
     const std::string mode = argv[1];
@@ -32,6 +34,10 @@ int main(int argc, char* argv[]) {
 
     if (mode == "screenshots") {
         return ferrovolt::probe::takeScreenshots(QString::fromStdString(argument));
+    }
+    if (project) {
+        return ferrovolt::probe::takeProjectScreenshots(QString::fromStdString(argument),
+                                                        QString::fromLocal8Bit(argv[3]));
     }
     if (mode == "scaled-screenshot") {
         return ferrovolt::probe::takeScaledScreenshot(QString::fromStdString(argument));

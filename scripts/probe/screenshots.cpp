@@ -3,6 +3,7 @@
 
 #include "circuit_window/circuit_window.h"
 #include "fill_window/fill_window.h"
+#include "project_window/project_window.h"
 #include "services/qt_system_services.h"
 #include "splash/frm_splash.h"
 #include "splash/wait_seconds.h"
@@ -19,6 +20,7 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <QToolButton>
+#include <cstdlib>
 #include <iostream>
 
 namespace ferrovolt::probe {
@@ -250,6 +252,29 @@ int takeScreenshots(const QString& folder) {
     ok = takeCircuitScreenshots(window, services, folder) && ok;
     ok = takeFillScreenshot(window, *tabs, folder) && ok;
     return ok ? 0 : 1;
+}
+
+int takeProjectScreenshots(const QString& folder, const QString& examples) {
+    bool ok = QDir().mkpath(folder);
+    int number = 15;
+    for (const char* code : {"nec2023-plant", "iec60364-office"}) {
+        QtSystemServices services;
+        ProjectWindow window(&services);
+        const QString file = QDir(examples).filePath(QString::fromLatin1(code) + ".fvproj");
+        if (const auto refusal = window.openFile(file)) {
+            std::cerr << "ferrovolt-probe: " << refusal->toStdString() << '\n';
+            return EXIT_FAILURE;
+        }
+        placeWindow(window, nullptr);
+        window.show();
+        const auto& p = window.document().tree().project();
+        if (!p.circuits.empty()) window.selectNode(QString::fromStdString(p.circuits.front().id));
+        QApplication::processEvents();
+        const QString name =
+            QStringLiteral("%1-project-%2.png").arg(number++).arg(QLatin1String(code));
+        ok = save(window, QDir(folder).filePath(name)) && ok;
+    }
+    return ok ? EXIT_SUCCESS : EXIT_FAILURE;
 }
 
 }  // namespace ferrovolt::probe

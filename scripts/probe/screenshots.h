@@ -15,6 +15,10 @@ int takeScreenshots(const QString& folder);
 // the folder; for a program started with QT_SCALE_FACTOR=2.
 int takeScaledScreenshot(const QString& folder);
 
+// The Project window on a 1366 x 768 screen with each sample project open (`examples`, the
+// folder), its first board with circuits chosen, into the folder.
+int takeProjectScreenshots(const QString& folder, const QString& examples);
+
 // A dark palette as desktops ship one.
 QPalette darkPalette();
 

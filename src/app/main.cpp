@@ -3,10 +3,13 @@
 
 #include <QApplication>
 #include <QLocale>
+#include <QTimer>
 #include <clocale>
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "check/circuit_code.h"
@@ -15,6 +18,7 @@
 #include "ferrovolt_version.h"
 #include "fill_window/fill_window.h"
 #include "fill_window/fill_window_host.h"
+#include "project_window/project_window.h"
 #include "services/qt_system_services.h"
 #include "window/frm_options.h"
 #include "window_kit/placement.h"
@@ -39,6 +43,7 @@ bool displayReachable() {
 
 constexpr const char* kHelp =
     "Usage: ferrovolt [--help] [--version] [--circuit-check] [--conduit-fill]\n"
+    "                 [--project [FILE]] [FILE.fvproj]\n"
     "Opens the window of six cable calculators: Area / Weight, Conduit Capacity, Resistivity,\n"
     "Compare Gauges, Voltage Drop and Conductor Sizing.\n"
     "\n"
@@ -50,6 +55,9 @@ constexpr const char* kHelp =
     "                   iec60364 (else the one chosen last)\n"
     "  --conduit-fill   open the Conduit Fill window alone: the smallest raceway for mixed\n"
     "                   conductors and cables by NEC Chapter 9, drawn to scale\n"
+    "  --project [FILE] open the Project window alone: a whole installation as a tree and\n"
+    "                   a grid of its circuits, each answer as you type; with FILE open\n"
+    "  FILE.fvproj      open the project file in the Project window\n"
     "\n"
     "The same computations on the command line: ferrovolt-calc --help.\n"
     "Results support, and do not replace, a check against the local code by the person\n"
@@ -83,6 +91,21 @@ const ferrovolt::CircuitCode* codeOption(int argc, char* argv[], bool& refused) 
     return nullptr;
 }
 
+// The project "--project [FILE]" or a lone "FILE.fvproj" names: nothing when neither is given;
+// an empty text for the window with a new project.
+std::optional<std::string> projectArgument(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--project") {
+            if (i + 1 < argc && !std::string_view(argv[i + 1]).starts_with("--"))
+                return std::string(argv[i + 1]);
+            return std::string();
+        }
+        if (!arg.starts_with("--") && arg.ends_with(".fvproj")) return std::string(arg);
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -112,6 +135,21 @@ int main(int argc, char* argv[]) {
     QLocale::setDefault(QLocale::c());
     // Lets the desktop match the window to its launcher entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.ferrovolt.Ferrovolt"));
+
+    // A project file opens the Project window alone; a refused file is said on the error
+    // output and in the window, which opens with a new project.
+    if (const std::optional<std::string> file = projectArgument(argc, argv)) {
+        ferrovolt::QtSystemServices services;
+        ferrovolt::ProjectWindow project(&services);
+        if (!file->empty())
+            if (const auto refusal = project.openFile(QString::fromLocal8Bit(file->c_str())))
+                std::cerr << "ferrovolt: " << refusal->toStdString() << '\n';
+        ferrovolt::placeWindow(project, nullptr);
+        project.show();
+        // Once the window is shown: the work a crashed or killed window left behind.
+        QTimer::singleShot(0, &project, [&project] { project.offerRecovery(); });
+        return QApplication::exec();
+    }
 
     // The Circuit Check or the Conduit Fill window alone, without the main window and its
     // splash.

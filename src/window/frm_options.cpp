@@ -28,6 +28,7 @@
 #include "window/controls.h"
 #include "window/input/input_handling.h"
 #include "window/keyboard_commands.h"
+#include "window/project_link.h"
 #include "window/results_copy.h"
 #include "window/ss_tab.h"
 #include "window/twips.h"
@@ -102,6 +103,7 @@ void frmOptions::buildPages() {
     // After the results' outline has its place in the Tab order: the links go before it.
     new CircuitCheckLinks(this, m_tables, m_voltageDrop, m_sizing);  // the window's child
     new ConduitFillLink(this, m_services, m_conduit, m_tables);      // likewise
+    new ProjectLink(this, m_services, m_voltageDrop);                // likewise
     m_input = std::make_unique<InputHandling>(*this, m_tables, m_services);
     new KeyboardCommands(*this, *m_sstab, [this](int tab) { m_resultsCopy->copyResults(tab); });
     setUpAccessibility(*this);

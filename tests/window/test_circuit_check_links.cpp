@@ -12,6 +12,7 @@
 #include "calc/voltage_drop.h"
 #include "circuit_window/circuit_window.h"
 #include "fill_window/fill_window.h"
+#include "project_window/project_window.h"
 #include "window_harness.h"
 #include "window_kit/text_tone.h"
 
@@ -47,6 +48,7 @@ private slots:
     void everySupplyIsACircuit();
     void conduitTabCarriesItsConduit_data();
     void conduitTabCarriesItsConduit();
+    void projectOpensOneProjectWindow();
 };
 
 void TestCircuitCheckLinks::conduitTabCarriesItsConduit_data() {
@@ -252,7 +254,7 @@ void TestCircuitCheckLinks::linksFollowTheCurrentInTabOrder_data() {
     QTest::addColumn<int>("tab");
     QTest::addColumn<QStringList>("order");  // from the current on, by Tab
     QTest::newRow("voltage drop") << 4
-                                  << QStringList{"txtAmps(1)", "cmdCircuitCheck(1)",
+                                  << QStringList{"txtAmps(1)", "cmdCircuitCheck(1)", "cmdProject",
                                                  "txtCCTlngth(1)"};
     QTest::newRow("conductor sizing")
         << 5 << QStringList{"txtAmps(2)", "cmdCircuitCheck(2)", "cmdCircuitWarning", "Shape1(5)"};
@@ -287,6 +289,27 @@ void TestCircuitCheckLinks::everySupplyIsACircuit() {
     QCOMPARE(ferrovolt::kSupplyCircuits.size(), ferrovolt::SupplyTable.size());
     for (const ferrovolt::Supply& supply : ferrovolt::SupplyTable)
         QVERIFY2(ferrovolt::supplyCircuit(supply.text) != nullptr, supply.text.data());
+}
+
+// "Project…" on the Voltage Drop tab opens the Project window with a new project; pressed
+// again, it brings the same window forward.
+void TestCircuitCheckLinks::projectOpensOneProjectWindow() {
+    WindowHarness h;
+    h.start();
+    h.showTab(4);
+    const auto projectWindows = [] {
+        int shown = 0;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (auto* window = qobject_cast<ferrovolt::ProjectWindow*>(top);
+                window && window->isVisible())
+                ++shown;
+        return shown;
+    };
+    QCOMPARE(projectWindows(), 0);
+    h.click(QStringLiteral("cmdProject"));
+    QTRY_COMPARE(projectWindows(), 1);
+    h.click(QStringLiteral("cmdProject"));
+    QCOMPARE(projectWindows(), 1);
 }
 
 QTEST_MAIN(TestCircuitCheckLinks)

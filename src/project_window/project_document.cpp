@@ -1,0 +1,271 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "project_window/project_document.h"
+
+#include <QFile>
+#include <QUndoCommand>
+#include <algorithm>
+#include <functional>
+
+#include "check/common_fields.h"
+#include "numtext/number_text.h"
+#include "project/project_file.h"
+
+namespace ferrovolt {
+
+namespace {
+
+QString qtText(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A new project's supply: a common transformer of the code's practice, so that the first
+// circuit typed is answered at once; the user replaces it with the real one.
+constexpr std::string_view kNecTemplate = R"({"format": "ferrovolt-project", "version": 1,
+  "project": {"name": "", "client": "", "reference": "", "engineer": "", "notes": ""},
+  "code": "nec2023",
+  "supply": {"transformer": {"kva": 500, "percent_z": 5.75, "x_r": 5, "secondary_volts": 480}},
+  "boards": [{"id": "MDP", "fed_from": "supply", "cable": null, "demand_factor": 1}],
+  "circuits": []})";
+constexpr std::string_view kIecTemplate = R"({"format": "ferrovolt-project", "version": 1,
+  "project": {"name": "", "client": "", "reference": "", "engineer": "", "notes": ""},
+  "code": "iec60364",
+  "supply": {"transformer": {"kva": 630, "percent_z": 6, "percent_r": 1.206, "primary_kv": 10,
+                             "secondary_volts": 400},
+             "voltage_factor_class": 6, "earthing": "TN-C-S"},
+  "boards": [{"id": "MDB", "fed_from": "supply", "cable": null, "demand_factor": 1}],
+  "circuits": []})";
+
+// A cell's text as the file holds the field: a number as a JSON number (a whole one without a
+// fraction, as the file writes it), a flag as true or false; any other text as it is, for the
+// code's own reading to take or refuse.
+project::Json fieldValue(const CheckField& field, const std::string& text) {
+    if (field.kind == InputKind::Number) {
+        if (const std::optional<double> number = readDouble(text)) {
+            // In range first: a double beyond long long does not convert.
+            if (*number > -1e15 && *number < 1e15 &&
+                *number == static_cast<double>(static_cast<long long>(*number)))
+                return static_cast<long long>(*number);
+            return *number;
+        }
+    }
+    if (field.kind == InputKind::Flag && (text == "true" || text == "false")) return text == "true";
+    return text;
+}
+
+// One step of the undo stack: the state before and after a change, applied through the
+// document. The first redo, when the step is pushed, finds the change already made.
+class Step : public QUndoCommand {
+public:
+    Step(const QString& text, std::function<void()> undo, std::function<void()> redo)
+        : m_undo(std::move(undo)), m_redo(std::move(redo)) {
+        setText(text);
+    }
+    void undo() override { m_undo(); }
+    void redo() override {
+        if (m_done) return m_redo();
+        m_done = true;
+    }
+
+private:
+    std::function<void()> m_undo, m_redo;
+    bool m_done = false;
+};
+
+}  // namespace
+
+std::optional<std::size_t> circuitIndex(const project::Project& p, std::string_view id) {
+    for (std::size_t i = 0; i < p.circuits.size(); ++i)
+        if (p.circuits[i].id == id) return i;
+    return std::nullopt;
+}
+
+ProjectDocument::ProjectDocument(QObject* parent) : QObject(parent) {
+    reset("nec2023");
+}
+
+ProjectDocument::~ProjectDocument() = default;
+
+void ProjectDocument::reset(std::string_view codeKey) {
+    auto read = project::readProject(codeKey == "iec60364" ? kIecTemplate : kNecTemplate);
+    m_tree =
+        std::make_unique<project::InstallationTree>(std::get<project::Project>(std::move(read)));
+    m_path.clear();
+    m_undo.clear();
+    emit fileChanged();
+    emit changed(true);
+}
+
+std::optional<QString> ProjectDocument::open(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return file.errorString();
+    const QByteArray bytes = file.readAll();
+    auto read = project::readProject(std::string_view(bytes.constData(), bytes.size()));
+    if (const auto* refusal = std::get_if<project::FileRefusal>(&read))
+        return QString::fromStdString(project::refusalText(*refusal));
+    m_tree =
+        std::make_unique<project::InstallationTree>(std::get<project::Project>(std::move(read)));
+    m_path = path;
+    m_undo.clear();
+    emit fileChanged();
+    emit changed(true);
+    return std::nullopt;
+}
+
+std::optional<QString> ProjectDocument::recover(const QString& recoveryPath,
+                                                const QString& origin) {
+    if (auto refusal = open(recoveryPath)) return refusal;
+    m_path = origin;
+    m_undo.resetClean();
+    emit fileChanged();
+    return std::nullopt;
+}
+
+std::optional<QString> ProjectDocument::saveAs(const QString& path) {
+    if (auto refusal = project::saveProject(m_tree->project(), path.toStdString()))
+        return QString::fromStdString(*refusal);
+    const bool renamed = path != m_path;
+    m_path = path;
+    m_undo.setClean();
+    if (renamed) emit fileChanged();
+    return std::nullopt;
+}
+
+std::optional<QString> ProjectDocument::setCircuitField(const std::string& id, std::string_view key,
+                                                        const QString& text) {
+    const project::Project& p = m_tree->project();
+    const std::optional<std::size_t> at = circuitIndex(p, id);
+    if (!at) return QStringLiteral("no circuit ") + QString::fromStdString(id);
+    const CircuitCode& code = m_tree->code();
+    const CheckField* field = code.field(key);
+    if (field == nullptr) return QStringLiteral("no field ") + qtText(key);
+    const project::Circuit before = p.circuits[*at];
+    project::Json cable = project::Json::object();
+    for (const auto& [name, value] : before.cable) cable[name] = value;
+    const std::string given = text.trimmed().toStdString();
+    if (given.empty())
+        cable.erase(std::string(key));
+    else
+        cable[std::string(key)] = fieldValue(*field, given);
+    auto read = project::readCable(cable, code, false);
+    if (const auto* refusal = std::get_if<project::FileRefusal>(&read)) {
+        // The path is the field's own ("/length"): the reason names it by its caption.
+        QString caption = qtText(field->caption).remove(QLatin1Char('&'));
+        if (caption.endsWith(QLatin1Char(':'))) caption.chop(1);
+        return caption + QStringLiteral(": ") + QString::fromStdString(refusal->reason);
+    }
+    project::Circuit after = before;
+    after.cable = std::get<project::Cable>(std::move(read));
+    if (after.cable == before.cable) return std::nullopt;
+    if (auto refusal = m_tree->setCircuit(after)) return QString::fromStdString(*refusal);
+    emit changed(false);
+    m_undo.push(new Step(
+        QStringLiteral("Edit %1 %2").arg(QString::fromStdString(id), qtText(key)),
+        [this, before] { applyCircuit(before); }, [this, after] { applyCircuit(after); }));
+    return std::nullopt;
+}
+
+std::optional<QString> ProjectDocument::renameCircuit(const std::string& id, const QString& newId) {
+    const std::string to = newId.trimmed().toStdString();
+    if (to == id) return std::nullopt;
+    if (to.empty()) return QStringLiteral("Id: a circuit needs an id");
+    const project::Project& p = m_tree->project();
+    const bool taken = to == "supply" || circuitIndex(p, to) ||
+                       std::any_of(p.boards.begin(), p.boards.end(),
+                                   [&to](const project::Board& b) { return b.id == to; });
+    if (taken) return QStringLiteral("Id: %1 is taken").arg(QString::fromStdString(to));
+    const std::optional<std::size_t> at = circuitIndex(p, id);
+    if (!at) return QStringLiteral("no circuit ") + QString::fromStdString(id);
+    const std::size_t index = *at;
+    const auto renameTo = [this, index](const std::string& name) {
+        project::Project changed = m_tree->project();
+        changed.circuits[index].id = name;
+        replaceTree(std::move(changed));
+    };
+    renameTo(to);
+    m_undo.push(new Step(
+        QStringLiteral("Rename %1 to %2")
+            .arg(QString::fromStdString(id), QString::fromStdString(to)),
+        [renameTo, id] { renameTo(id); }, [renameTo, to] { renameTo(to); }));
+    return std::nullopt;
+}
+
+std::variant<std::string, QString> ProjectDocument::insertCircuit(const std::string& board,
+                                                                  const std::string& like) {
+    const project::Project& p = m_tree->project();
+    project::Circuit circuit;
+    circuit.board = board;
+    if (const std::optional<std::size_t> at = circuitIndex(p, like)) {
+        circuit.cable = p.circuits[*at].cable;
+    } else {
+        // The required inputs at the window's first texts, the voltage the supply's: a
+        // circuit the code answers.
+        const project::Supply& supply = p.supply;
+        double volts = 0;  // none
+        if (supply.volts)
+            volts = *supply.volts;
+        else if (supply.transformer)
+            volts = supply.transformer->secondaryVolts;
+        for (const CheckField& field : m_tree->code().fields()) {
+            if (!field.required) continue;
+            std::string text(field.initial);
+            if (field.key == keys::kVolts && volts > 0) text = formatDouble(volts);
+            circuit.cable.emplace_back(std::string(field.key), fieldValue(field, text));
+        }
+    }
+    for (std::size_t n = p.circuits.size() + 1;; ++n) {
+        circuit.id = "C" + std::to_string(n);
+        const bool taken =
+            circuitIndex(p, circuit.id) ||
+            std::any_of(p.boards.begin(), p.boards.end(),
+                        [&circuit](const project::Board& b) { return b.id == circuit.id; });
+        if (!taken) break;
+    }
+    if (auto refusal = m_tree->insertCircuit(circuit)) return QString::fromStdString(*refusal);
+    emit changed(true);
+    const std::string id = circuit.id;
+    m_undo.push(new Step(
+        QStringLiteral("Insert %1").arg(QString::fromStdString(id)),
+        [this, id] { applyRemoval(id); }, [this, circuit] { applyInsertion(circuit); }));
+    return id;
+}
+
+std::optional<QString> ProjectDocument::removeCircuit(const std::string& id) {
+    const std::optional<std::size_t> at = circuitIndex(m_tree->project(), id);
+    if (!at) return QStringLiteral("no circuit ") + QString::fromStdString(id);
+    const project::Circuit removed = m_tree->project().circuits[*at];
+    const std::size_t index = *at;
+    if (auto refusal = m_tree->removeCircuit(id)) return QString::fromStdString(*refusal);
+    emit changed(true);
+    m_undo.push(new Step(
+        QStringLiteral("Delete %1").arg(QString::fromStdString(id)),
+        [this, removed, index] { restoreAt(removed, index); }, [this, id] { applyRemoval(id); }));
+    return std::nullopt;
+}
+
+void ProjectDocument::applyCircuit(const project::Circuit& circuit) {
+    m_tree->setCircuit(circuit);
+    emit changed(false);
+}
+
+void ProjectDocument::applyRemoval(const std::string& id) {
+    m_tree->removeCircuit(id);
+    emit changed(true);
+}
+
+void ProjectDocument::applyInsertion(const project::Circuit& circuit) {
+    m_tree->insertCircuit(circuit);
+    emit changed(true);
+}
+
+void ProjectDocument::restoreAt(const project::Circuit& circuit, std::size_t index) {
+    project::Project p = m_tree->project();
+    p.circuits.insert(p.circuits.begin() + static_cast<std::ptrdiff_t>(index), circuit);
+    replaceTree(std::move(p));
+}
+
+void ProjectDocument::replaceTree(project::Project project) {
+    m_tree = std::make_unique<project::InstallationTree>(std::move(project));
+    emit changed(true);
+}
+
+}  // namespace ferrovolt

@@ -1,0 +1,81 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// A project open in the window: the installation tree kept checked, the file it came from,
+// and every change as a step that can be undone. A change goes through the tree's own
+// changes, so that only the changed node's path and what lies below it is checked again; a
+// change the tree or the file's rules would refuse is refused here with the reason, and
+// nothing changes.
+
+#include <QObject>
+#include <QString>
+#include <QUndoStack>
+#include <memory>
+#include <optional>
+#include <string>
+#include <variant>
+
+#include "project/project_tree.h"
+
+namespace ferrovolt {
+
+class ProjectDocument : public QObject {
+    Q_OBJECT
+public:
+    explicit ProjectDocument(QObject* parent = nullptr);
+    ~ProjectDocument() override;
+
+    const project::InstallationTree& tree() const { return *m_tree; }
+    QUndoStack& undoStack() { return m_undo; }
+    // The file it was read from or saved to; empty for a new project.
+    const QString& path() const { return m_path; }
+    bool modified() const { return !m_undo.isClean(); }
+
+    // A new project under `codeKey`: its supply as the code's defaults give it, one main
+    // board at its terminals, no circuits.
+    void reset(std::string_view codeKey);
+    // Reads the file whole; the reason ("line 12: /circuits/3/cable/length: must be more
+    // than 0") when it is refused, and then the project open stays as it was.
+    std::optional<QString> open(const QString& path);
+    // Reads a recovery file as the unsaved state of `origin` ("" for a new project): the
+    // project is `origin`'s, with changes to save.
+    std::optional<QString> recover(const QString& recoveryPath, const QString& origin);
+    // Saves atomically; the reason when it could not be saved.
+    std::optional<QString> saveAs(const QString& path);
+
+    // The changes, each one undo step named by `text`.
+    // A cable field of a circuit set from its text ("" back to the code's default).
+    std::optional<QString> setCircuitField(const std::string& id, std::string_view key,
+                                           const QString& text);
+    std::optional<QString> renameCircuit(const std::string& id, const QString& newId);
+    // A circuit on `board` with a copy of `like`'s cable (or the code's first inputs), under
+    // the first free id; its id.
+    std::variant<std::string, QString> insertCircuit(const std::string& board,
+                                                     const std::string& like);
+    std::optional<QString> removeCircuit(const std::string& id);
+
+signals:
+    // After any change: `structure` when a node came or went (ids, order), else the answers.
+    void changed(bool structure);
+    // Another project was opened, made new or saved under another name.
+    void fileChanged();
+
+private:
+    // What the undo steps do: a change made without a new step.
+    void applyCircuit(const project::Circuit& circuit);
+    void applyRemoval(const std::string& id);
+    void applyInsertion(const project::Circuit& circuit);
+    // The circuit back at `index` among the project's circuits, the tree checked whole again
+    // (the tree's own insertion adds at the end, and the file keeps the order).
+    void restoreAt(const project::Circuit& circuit, std::size_t index);
+    void replaceTree(project::Project project);
+
+    std::unique_ptr<project::InstallationTree> m_tree;
+    QUndoStack m_undo;
+    QString m_path;
+};
+
+// The index of a circuit among the project's circuits; nothing when there is no such id.
+std::optional<std::size_t> circuitIndex(const project::Project& p, std::string_view id);
+
+}  // namespace ferrovolt

@@ -1,0 +1,654 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "project_window/project_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSplitter>
+#include <QStandardItemModel>
+#include <QStyledItemDelegate>
+#include <QTableView>
+#include <QTimer>
+#include <QTreeView>
+#include <QVBoxLayout>
+#include <functional>
+#include <map>
+#include <utility>
+
+#include "codes/code_registry.h"
+#include "numtext/date_text.h"
+#include "numtext/number_text.h"
+#include "pictures.h"
+#include "project_window/circuit_grid.h"
+#include "project_window/node_check_pane.h"
+#include "services/system_services.h"
+#include "window_kit/kit_accessibility.h"
+#include "window_kit/status_line.h"
+#include "window_kit/text_tone.h"
+
+namespace ferrovolt {
+
+namespace {
+
+constexpr int kIdRole = Qt::UserRole + 1;
+
+QString qtText(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+constexpr char kFileFilter[] = "Ferrovolt projects (*.fvproj)";
+constexpr int kAutosaveMs = 30'000;
+
+// The grid's editor hands its text over on Enter and Tab itself, so that a text the field
+// does not take keeps the editor open, with the focus, until it is put right or Escape drops
+// it. Enter moves down a row, as in a spreadsheet.
+class CellDelegate : public QStyledItemDelegate {
+public:
+    CellDelegate(QTableView* view) : QStyledItemDelegate(view), m_view(view) {}
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override {
+        auto* editor = qobject_cast<QLineEdit*>(object);
+        if (editor == nullptr || event->type() != QEvent::KeyPress)
+            return QStyledItemDelegate::eventFilter(object, event);
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+        if (!enter && key != Qt::Key_Tab && key != Qt::Key_Backtab)
+            return QStyledItemDelegate::eventFilter(object, event);
+        const QModelIndex at = m_view->currentIndex();
+        const int row = at.row(), column = at.column();
+        if (!m_view->model()->setData(at, editor->text(), Qt::EditRole)) return true;
+        // A renamed circuit makes the grid anew, which has let the editor go already.
+        const bool kept = editor->isVisible();
+        if (!kept) {
+            m_view->setFocus(Qt::OtherFocusReason);
+            m_view->setCurrentIndex(m_view->model()->index(row, column));
+        }
+        if (!enter) {
+            if (!kept) {
+                const int next = column + (key == Qt::Key_Tab ? 1 : -1);
+                if (next >= 0 && next < m_view->model()->columnCount())
+                    m_view->setCurrentIndex(m_view->model()->index(row, next));
+                return true;
+            }
+            emit closeEditor(editor, key == Qt::Key_Tab ? EditNextItem : EditPreviousItem);
+            return true;
+        }
+        if (kept) emit closeEditor(editor, NoHint);
+        const int below = std::min(row + 1, m_view->model()->rowCount() - 1);
+        if (below >= 0) m_view->setCurrentIndex(m_view->model()->index(below, column));
+        return true;
+    }
+
+private:
+    QTableView* m_view;
+};
+
+// When a recovery file was written, as the sheets write a date, with the time of day.
+QString savedText(const QDateTime& saved) {
+    const QDate day = saved.date();
+    const QTime time = saved.time();
+    std::string text = isoDateText(day.year(), day.month(), day.day());
+    for (const int part : {time.hour(), time.minute(), time.second()}) {
+        text += text.size() == 10 ? ' ' : ':';
+        if (part < 10) text += '0';
+        text += std::to_string(part);
+    }
+    return QString::fromStdString(text);
+}
+
+QStandardItem* nodeItem(const QString& text, const QString& id) {
+    auto* item = new QStandardItem(text);
+    item->setData(id, kIdRole);
+    item->setEditable(false);
+    return item;
+}
+
+}  // namespace
+
+ProjectWindow::ProjectWindow(SystemServices* services, QWidget* parent)
+    : QMainWindow(parent),
+      m_services(services),
+      m_document(new ProjectDocument(this)),
+      m_tree(new QTreeView(this)),
+      m_treeModel(new QStandardItemModel(this)),
+      m_grid(new QTableView(this)),
+      m_gridModel(new CircuitGrid(*m_document, this)),
+      m_pane(new NodeCheckPane(this)),
+      m_status(new StatusLine(this)),
+      m_failures(new StatusLine(this)),
+      m_autosave(new QTimer(this)) {
+    installKitAccessibility();
+    setObjectName(QStringLiteral("ProjectWindow"));
+    setWindowIcon(programIcon());
+
+    m_tree->setObjectName(QStringLiteral("treeInstallation"));
+    m_tree->setAccessibleName(QStringLiteral("Installation"));
+    m_tree->setModel(m_treeModel);
+    m_tree->setHeaderHidden(true);
+    m_tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
+
+    m_grid->setObjectName(QStringLiteral("gridCircuits"));
+    m_grid->setAccessibleName(QStringLiteral("Circuits of the board"));
+    m_grid->setModel(m_gridModel);
+    m_grid->setItemDelegate(new CellDelegate(m_grid));
+    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_grid->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                            QAbstractItemView::AnyKeyPressed);
+    m_grid->setTabKeyNavigation(true);
+    // Columns fit their texts when a board is shown, not at each edit: a width that followed
+    // every answer would make the grid jump, and cost each edit a pass over the rows.
+    connect(m_gridModel, &QAbstractItemModel::modelReset, m_grid,
+            &QTableView::resizeColumnsToContents);
+    followPalette(m_grid, [this] {
+        const QColor base = m_grid->palette().color(QPalette::Base);
+        m_failColour = toneColour(TextTone::Error, base);
+        m_gridModel->setColours(
+            m_failColour, readableColour(m_grid->palette().color(QPalette::PlaceholderText), base));
+    });
+
+    m_status->setObjectName(QStringLiteral("lblStatus"));
+    m_failures->setObjectName(QStringLiteral("lblFailures"));
+
+    auto* right = new QSplitter(Qt::Vertical, this);
+    right->setObjectName(QStringLiteral("splitRight"));
+    right->addWidget(m_grid);
+    right->addWidget(m_pane);
+    right->setStretchFactor(0, 3);
+    right->setStretchFactor(1, 2);
+    auto* panes = new QSplitter(Qt::Horizontal, this);
+    panes->setObjectName(QStringLiteral("splitPanes"));
+    panes->addWidget(m_tree);
+    panes->addWidget(right);
+    panes->setStretchFactor(0, 1);
+    panes->setStretchFactor(1, 4);
+
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("central"));
+    auto* layout = new QVBoxLayout(central);
+    layout->addWidget(panes, 1);
+    layout->addWidget(m_failures);
+    layout->addWidget(m_status);
+    setCentralWidget(central);
+    setTabOrder(m_tree, m_grid);
+    setTabOrder(m_grid, m_pane->findChild<QWidget*>(QStringLiteral("txtNodeCheck")));
+
+    buildMenus();
+    connect(m_gridModel, &CircuitGrid::refused, this, &ProjectWindow::refuse);
+    connect(m_document, &ProjectDocument::changed, this, &ProjectWindow::followChange);
+    connect(m_document, &ProjectDocument::fileChanged, this, &ProjectWindow::updateTitle);
+    connect(&m_document->undoStack(), &QUndoStack::cleanChanged, this, &ProjectWindow::updateTitle);
+    m_autosave->setSingleShot(true);
+    m_autosave->setInterval(kAutosaveMs);
+    connect(m_autosave, &QTimer::timeout, this, &ProjectWindow::autosave);
+    // After each step (made, undone or redone): the unsaved work to the recovery file, at once
+    // when a node came or went.
+    connect(&m_document->undoStack(), &QUndoStack::indexChanged, this, [this] {
+        const bool structure = std::exchange(m_structureChanged, false);
+        if (!m_document->modified()) return;
+        if (structure)
+            autosave();
+        else if (!m_autosave->isActive())
+            m_autosave->start();
+    });
+    // Saved, or undone back to the saved state: there is nothing to recover.
+    connect(&m_document->undoStack(), &QUndoStack::cleanChanged, this, [this](bool clean) {
+        if (!clean) return;
+        m_autosave->stop();
+        m_recovery.remove();
+    });
+    connect(m_tree->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) {
+                m_selected = current.data(kIdRole).toString();
+                showSelection();
+            });
+    connect(m_grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                if (!current.isValid()) return;
+                m_pane->showNode(m_document->tree().circuit(m_gridModel->circuitAt(current.row())),
+                                 m_document->tree().code());
+            });
+    followChange(true);
+    updateTitle();
+    panes->setSizes({220, 980});
+    right->setSizes({420, 280});
+}
+
+QSize ProjectWindow::sizeHint() const {
+    // Room for a board's circuits with their inputs and answers; placeWindow keeps it within
+    // the screen's work area.
+    return QSize(1200, 700);
+}
+
+ProjectWindow::~ProjectWindow() {
+    // The document goes with the window's children, after its members: its undo stack, as it
+    // clears, must not call back into them. A window that goes without being closed keeps its
+    // recovery file (the program ended with its work unsaved).
+    m_document->undoStack().disconnect(this);
+}
+
+void ProjectWindow::buildMenus() {
+    menuBar()->setObjectName(QStringLiteral("menuBar"));
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    const auto add = [this](QMenu* menu, const char* name, const QString& text,
+                            const QList<QKeySequence>& keys, auto slot) {
+        QAction* action = menu->addAction(text);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcuts(keys);
+        connect(action, &QAction::triggered, this, slot);
+        return action;
+    };
+    add(file, "actNew", QStringLiteral("&New"), {QKeySequence::New}, [this] {
+        if (keepOrSave()) newProject(m_document->tree().code().key());
+    });
+    // A new project under another code than the one open.
+    for (const CircuitCode* code : circuitCodes()) {
+        const std::string_view key = code->key();
+        QAction* action = file->addAction(QStringLiteral("New under %1").arg(qtText(code->name())));
+        action->setObjectName(QStringLiteral("actNew_") + qtText(key));
+        connect(action, &QAction::triggered, this, [this, key] {
+            if (keepOrSave()) newProject(key);
+        });
+    }
+    add(file, "actOpen", QStringLiteral("&Open…"), {QKeySequence::Open}, [this] {
+        if (keepOrSave()) openChosen();
+    });
+    add(file, "actSave", QStringLiteral("&Save"), {QKeySequence::Save}, [this] { save(); });
+    add(file, "actSaveAs", QStringLiteral("Save &As…"), {QKeySequence::SaveAs},
+        [this] { saveAs(); });
+    file->addSeparator();
+    add(file, "actClose", QStringLiteral("&Close"), {QKeySequence::Close}, [this] { close(); });
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    edit->setObjectName(QStringLiteral("mnuEdit"));
+    QAction* undo = m_document->undoStack().createUndoAction(this, QStringLiteral("&Undo"));
+    undo->setObjectName(QStringLiteral("actUndo"));
+    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    QAction* redo = m_document->undoStack().createRedoAction(this, QStringLiteral("&Redo"));
+    redo->setObjectName(QStringLiteral("actRedo"));
+    redo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    edit->addAction(undo);
+    edit->addAction(redo);
+    edit->addSeparator();
+    // Insert and Delete act on the grid alone: in the tree or an editor they keep their own
+    // meaning.
+    QAction* insert = add(edit, "actInsertRow", QStringLiteral("&Insert circuit"),
+                          {QKeySequence(Qt::Key_Insert)}, [this] { insertRow(); });
+    QAction* remove = add(edit, "actDeleteRow", QStringLiteral("&Delete circuit"),
+                          {QKeySequence(Qt::Key_Delete)}, [this] { deleteRow(); });
+    for (QAction* action : {insert, remove}) {
+        action->setShortcutContext(Qt::WidgetShortcut);
+        m_grid->addAction(action);
+    }
+}
+
+void ProjectWindow::rebuildTree() {
+    const project::Project& p = m_document->tree().project();
+    m_treeModel->clear();
+    std::map<std::string, std::vector<const project::Board*>> boards;
+    std::map<std::string, std::vector<const project::Circuit*>> circuits;
+    for (const project::Board& b : p.boards) boards[b.fedFrom].push_back(&b);
+    for (const project::Circuit& c : p.circuits) circuits[c.board].push_back(&c);
+    QStandardItem* supply = nodeItem(QStringLiteral("Supply"), QStringLiteral("supply"));
+    m_treeModel->appendRow(supply);
+    // Depth first, as the tree is walked: each board's circuits, then the boards it feeds.
+    std::vector<std::pair<QStandardItem*, std::string>> walk{{supply, "supply"}};
+    while (!walk.empty()) {
+        auto [item, id] = walk.back();
+        walk.pop_back();
+        for (const project::Circuit* c : circuits[id]) {
+            const QString circuitId = QString::fromStdString(c->id);
+            item->appendRow(nodeItem(circuitId, circuitId));
+        }
+        const auto& fed = boards[id];
+        for (auto it = fed.rbegin(); it != fed.rend(); ++it) {
+            const QString boardId = QString::fromStdString((*it)->id);
+            QStandardItem* child = nodeItem(QStringLiteral("Board ") + boardId, boardId);
+            item->insertRow(static_cast<int>(circuits[id].size()), child);
+            walk.emplace_back(child, (*it)->id);
+        }
+    }
+    m_items.clear();
+    const std::function<void(QStandardItem*)> index = [this, &index](QStandardItem* item) {
+        m_items[item->data(kIdRole).toString().toStdString()] = item;
+        markItem(item);
+        for (int row = 0; row < item->rowCount(); ++row) index(item->child(row));
+    };
+    index(supply);
+    m_tree->expandAll();
+    m_tree->resizeColumnToContents(0);
+}
+
+void ProjectWindow::markItem(QStandardItem* item) {
+    const std::string id = item->data(kIdRole).toString().toStdString();
+    const project::InstallationTree& tree = m_document->tree();
+    const project::NodeAnswer* node = tree.circuit(id);
+    const bool circuit = node != nullptr;
+    if (node == nullptr) node = tree.board(id);
+    if (node == nullptr) return;
+    const QString label = QString::fromStdString(id);
+    const QString shown = circuit ? label : QStringLiteral("Board ") + label;
+    QStringList failures;
+    if (node->refusal)
+        failures << QStringLiteral("refused: ") + qtText(node->refusal->field) + u' ' +
+                        QString::fromStdString(node->refusal->reason);
+    for (const project::NodeFail& fail : node->fails) failures << QString::fromStdString(fail.name);
+    // Marked as the grid marks a failing cell: colour, symbol and tip. An item is set only
+    // where it changes: a change rechecks a thousand nodes whose marks mostly stay.
+    const QString text =
+        failures.isEmpty() ? shown : QString(QChar(CircuitGrid::kFailSymbol)) + u' ' + shown;
+    const QString tip = failures.isEmpty()
+                            ? QString()
+                            : QStringLiteral("Fails: ") + failures.join(QStringLiteral("; "));
+    if (item->text() == text && item->toolTip() == tip) return;
+    item->setText(text);
+    item->setToolTip(tip);
+    if (failures.isEmpty())
+        item->setData(QVariant(), Qt::ForegroundRole);
+    else
+        item->setForeground(m_failColour);
+}
+
+void ProjectWindow::followChange(bool structure) {
+    m_structureChanged = m_structureChanged || structure;
+    if (!structure)
+        for (const std::string& id : m_document->tree().rechecked())
+            if (const auto found = m_items.find(id); found != m_items.end())
+                markItem(found->second);
+    if (structure) {
+        const QModelIndex cell = m_grid->currentIndex();
+        // The node chosen stays chosen; a deleted one gives way to its board, then the supply.
+        // (Taken before the tree is made anew, which chooses nothing for a moment.)
+        const QString selected = m_selected;
+        const QString board = QString::fromStdString(m_gridModel->board());
+        rebuildTree();
+        for (const QString& id : {selected, board, QStringLiteral("supply")})
+            if (!id.isEmpty() && m_treeModel
+                                         ->match(m_treeModel->index(0, 0), kIdRole, id, 1,
+                                                 Qt::MatchExactly | Qt::MatchRecursive)
+                                         .size() == 1) {
+                selectNode(id);
+                break;
+            }
+        if (cell.isValid() && m_gridModel->rowCount() > 0)
+            m_grid->setCurrentIndex(m_gridModel->index(
+                std::min(cell.row(), m_gridModel->rowCount() - 1), cell.column()));
+    }
+    showPane();
+    showSummary();
+}
+
+void ProjectWindow::selectNode(const QString& id) {
+    const QModelIndexList found = m_treeModel->match(m_treeModel->index(0, 0), kIdRole, id, 1,
+                                                     Qt::MatchExactly | Qt::MatchRecursive);
+    if (found.isEmpty()) return;
+    m_tree->setCurrentIndex(found.first());
+    m_tree->scrollTo(found.first());
+}
+
+void ProjectWindow::showSelection() {
+    const project::InstallationTree& tree = m_document->tree();
+    std::string board;
+    const std::string id = m_selected.toStdString();
+    const project::NodeAnswer* circuit = tree.circuit(id);
+    if (circuit != nullptr)
+        board = circuit->fedFrom;
+    else if (tree.board(id) != nullptr)
+        board = id;
+    if (board != m_gridModel->board() || m_gridModel->rowCount() == 0)
+        m_gridModel->showBoard(board);
+    if (circuit != nullptr) {
+        const int row = m_gridModel->rowOf(id);
+        const int column = std::max(m_grid->currentIndex().column(), 0);
+        if (row >= 0) m_grid->setCurrentIndex(m_gridModel->index(row, column));
+    }
+    showPane();
+}
+
+void ProjectWindow::showPane() {
+    const project::InstallationTree& tree = m_document->tree();
+    const QModelIndex cell = m_grid->currentIndex();
+    const project::NodeAnswer* node = nullptr;
+    if (cell.isValid() && cell.row() < m_gridModel->rowCount())
+        node = tree.circuit(m_gridModel->circuitAt(cell.row()));
+    else if (m_selected == QStringLiteral("supply"))
+        node = &tree.supply();
+    else if (!m_selected.isEmpty())
+        node = tree.board(m_selected.toStdString());
+    m_pane->showNode(node, tree.code());
+}
+
+void ProjectWindow::showSummary() {
+    std::size_t failing = 0, nodes = 0;
+    std::map<std::string, std::pair<std::size_t, std::string>> byCriterion;
+    for (const project::NodeAnswer* node : m_document->tree().nodes()) {
+        ++nodes;
+        if (node->refusal) {
+            ++failing;
+            auto& [count, name] = byCriterion["refused"];
+            ++count;
+            name = "refused";
+        } else if (!node->fails.empty()) {
+            ++failing;
+            for (const project::NodeFail& fail : node->fails) {
+                auto& [count, name] = byCriterion[fail.key];
+                ++count;
+                name = fail.name;
+            }
+        }
+    }
+    if (failing == 0) {
+        showFailures(QStringLiteral("Every node meets every criterion."));
+        setTextTone(m_failures, std::nullopt);
+        return;
+    }
+    const auto most = std::max_element(
+        byCriterion.begin(), byCriterion.end(),
+        [](const auto& a, const auto& b) { return a.second.first < b.second.first; });
+    const auto count = [](std::size_t n) {
+        return QString::fromStdString(formatDouble(static_cast<double>(n)));
+    };
+    showFailures(QStringLiteral("%1 of %2 nodes fail; most often (%3): %4")
+                     .arg(count(failing), count(nodes), count(most->second.first),
+                          QString::fromStdString(most->second.second)));
+    setTextTone(m_failures, TextTone::Warning);
+}
+
+void ProjectWindow::showFailures(const QString& text) {
+    // Said to a screen reader when it changes, not at every edit that leaves it as it was.
+    if (m_failures->text() != text) m_failures->announce(text);
+}
+
+void ProjectWindow::updateTitle() {
+    const QString path = m_document->path();
+    const QString name = path.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(path).fileName();
+    setWindowTitle(name + (m_document->modified() ? QStringLiteral("*") : QString()) +
+                   QStringLiteral(" — Project"));
+}
+
+QString ProjectWindow::statusText() const {
+    return m_status->text();
+}
+
+void ProjectWindow::refuse(const QString& reason) {
+    if (m_services != nullptr)
+        m_services->beep();
+    else
+        QApplication::beep();
+    m_status->announce(reason);
+}
+
+std::optional<QString> ProjectWindow::openFile(const QString& path) {
+    if (auto refusal = m_document->open(path)) {
+        const QString message = QStringLiteral("Could not open %1: %2").arg(path, *refusal);
+        m_status->announce(message);
+        return message;
+    }
+    m_status->announce(QStringLiteral("Opened %1.").arg(path));
+    return std::nullopt;
+}
+
+std::optional<QString> ProjectWindow::saveFile(const QString& path) {
+    if (auto refusal = m_document->saveAs(path)) {
+        const QString message = QStringLiteral("Could not save %1: %2").arg(path, *refusal);
+        m_status->announce(message);
+        return message;
+    }
+    m_status->announce(QStringLiteral("Saved %1.").arg(path));
+    return std::nullopt;
+}
+
+void ProjectWindow::newProject(std::string_view codeKey) {
+    m_selected.clear();
+    m_document->reset(codeKey);
+    // Its main board, ready for the first circuit (Insert).
+    selectNode(QString::fromStdString(m_document->tree().project().boards.front().id));
+    m_status->announce(QStringLiteral("A new project."));
+}
+
+void ProjectWindow::openChosen() {
+    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Open a project"), {},
+                                                      QString::fromLatin1(kFileFilter));
+    if (path.isEmpty()) return;
+    if (auto refusal = openFile(path))
+        QMessageBox::warning(this, QStringLiteral("Open a project"), *refusal);
+}
+
+bool ProjectWindow::save() {
+    if (m_document->path().isEmpty()) return saveAs();
+    if (auto refusal = saveFile(m_document->path())) {
+        QMessageBox::warning(this, QStringLiteral("Save the project"), *refusal);
+        return false;
+    }
+    return true;
+}
+
+bool ProjectWindow::saveAs() {
+    QString path =
+        QFileDialog::getSaveFileName(this, QStringLiteral("Save the project as"),
+                                     m_document->path(), QString::fromLatin1(kFileFilter));
+    if (path.isEmpty()) return false;
+    if (!path.endsWith(QStringLiteral(".fvproj"))) path += QStringLiteral(".fvproj");
+    if (auto refusal = saveFile(path)) {
+        QMessageBox::warning(this, QStringLiteral("Save the project"), *refusal);
+        return false;
+    }
+    return true;
+}
+
+QMessageBox::StandardButton ProjectWindow::askToSave() {
+    return QMessageBox::question(
+        this, QStringLiteral("Unsaved changes"),
+        QStringLiteral("Save the changes to %1?")
+            .arg(m_document->path().isEmpty() ? QStringLiteral("the new project")
+                                              : QFileInfo(m_document->path()).fileName()),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+}
+
+bool ProjectWindow::keepOrSave() {
+    if (!m_document->modified()) return true;
+    switch (askToSave()) {
+        case QMessageBox::Save:
+            return save();
+        case QMessageBox::Discard:
+            return true;
+        default:
+            return false;
+    }
+}
+
+void ProjectWindow::closeEvent(QCloseEvent* event) {
+    if (!keepOrSave()) return event->ignore();
+    // Saved or let go: nothing to recover.
+    m_autosave->stop();
+    m_recovery.remove();
+    event->accept();
+}
+
+void ProjectWindow::setAutosaveInterval(int milliseconds) {
+    m_autosave->setInterval(milliseconds);
+}
+
+void ProjectWindow::autosave() {
+    m_autosave->stop();
+    if (!m_document->modified()) return;
+    if (auto refusal = m_recovery.write(m_document->tree().project(), m_document->path()))
+        m_status->announce(QStringLiteral("Could not write the recovery file %1: %2")
+                               .arg(m_recovery.path(), *refusal));
+}
+
+QMessageBox::StandardButton ProjectWindow::askToRecover(const RecoveryFile::Found& found) {
+    QMessageBox box(
+        QMessageBox::Question, QStringLiteral("Recover unsaved work"),
+        QStringLiteral("A project was left with unsaved changes (%1), kept at %2. "
+                       "Recover it?")
+            .arg(found.origin.isEmpty() ? QStringLiteral("a new project") : found.origin,
+                 savedText(found.saved)),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("&Recover"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("&Discard"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("&Later"));
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+bool ProjectWindow::offerRecovery() {
+    for (const RecoveryFile::Found& found : RecoveryFile::leftBehind()) {
+        const QMessageBox::StandardButton answer = askToRecover(found);
+        if (answer == QMessageBox::No) {
+            RecoveryFile::discard(found);
+            continue;
+        }
+        if (answer != QMessageBox::Yes) continue;  // kept for the next start
+        if (!keepOrSave()) return false;
+        if (auto refusal = m_document->recover(found.path, found.origin)) {
+            m_status->announce(
+                QStringLiteral("Could not recover %1: %2").arg(found.path, *refusal));
+            continue;
+        }
+        // The work is this window's now: its own recovery file holds it before the old goes.
+        autosave();
+        RecoveryFile::discard(found);
+        m_status->announce(
+            QStringLiteral("Recovered the work kept at %1.").arg(savedText(found.saved)));
+        return true;
+    }
+    return false;
+}
+
+std::string ProjectWindow::selectedBoard() const {
+    return m_gridModel->board();
+}
+
+void ProjectWindow::insertRow() {
+    const std::string board = selectedBoard();
+    if (board.empty()) return refuse(QStringLiteral("Choose a board to add a circuit to."));
+    const QModelIndex cell = m_grid->currentIndex();
+    const std::string like = cell.isValid() ? m_gridModel->circuitAt(cell.row()) : std::string();
+    const auto inserted = m_document->insertCircuit(board, like);
+    if (const auto* refusal = std::get_if<QString>(&inserted)) return refuse(*refusal);
+    const QString id = QString::fromStdString(std::get<std::string>(inserted));
+    const int row = m_gridModel->rowOf(id.toStdString());
+    m_grid->setCurrentIndex(m_gridModel->index(row, 0));
+    m_grid->setFocus(Qt::OtherFocusReason);
+    m_status->announce(QStringLiteral("Added circuit %1.").arg(id));
+}
+
+void ProjectWindow::deleteRow() {
+    const QModelIndex cell = m_grid->currentIndex();
+    if (!cell.isValid()) return refuse(QStringLiteral("Choose a circuit to delete."));
+    const std::string id = m_gridModel->circuitAt(cell.row());
+    if (auto refusal = m_document->removeCircuit(id)) return refuse(*refusal);
+    m_grid->setFocus(Qt::OtherFocusReason);
+    m_status->announce(QStringLiteral("Deleted circuit %1.").arg(QString::fromStdString(id)));
+}
+
+}  // namespace ferrovolt

@@ -1,0 +1,108 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The Project window: a whole installation edited in one place. The supply, boards and
+// circuits as a tree on the left; on the right the chosen board's circuits as a grid typed
+// into like a spreadsheet, each edit rechecking only what it changes, and below it the check
+// of the chosen node. Files are opened and saved whole (saves atomic), every change can be
+// undone, and a window with unsaved changes asks before it lets them go.
+
+#include <QColor>
+#include <QMainWindow>
+#include <QMessageBox>
+#include <optional>
+#include <string>
+#include <unordered_map>
+
+#include "project_window/project_document.h"
+#include "project_window/recovery_file.h"
+
+class QLabel;
+class QStandardItem;
+class QStandardItemModel;
+class QTableView;
+class QTimer;
+class QTreeView;
+
+namespace ferrovolt {
+
+class CircuitGrid;
+class NodeCheckPane;
+class StatusLine;
+class SystemServices;
+
+class ProjectWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    // Beeps through `services` when given, else through the application. Opens with a new
+    // project.
+    explicit ProjectWindow(SystemServices* services = nullptr, QWidget* parent = nullptr);
+    ~ProjectWindow() override;
+
+    ProjectDocument& document() { return *m_document; }
+    // Opens the file in place of the project open; a refused file is reported with its path
+    // and reason (the reason returned), and the window stays as it was. Does not ask to save.
+    std::optional<QString> openFile(const QString& path);
+    // Saves to `path` from now on; the reason when it could not.
+    std::optional<QString> saveFile(const QString& path);
+    // Shows the node of `id` ("supply", a board's or a circuit's) in the tree and the grid.
+    void selectNode(const QString& id);
+    QString statusText() const;
+    // Offers back, one at a time, the unsaved work a crashed or killed window left behind;
+    // true when one was recovered.
+    bool offerRecovery();
+    // While there are unsaved changes, they are written to the recovery file this long after
+    // the first of them, and at once after a change of the tree's structure.
+    void setAutosaveInterval(int milliseconds);
+    const RecoveryFile& recoveryFile() const { return m_recovery; }
+    QSize sizeHint() const override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    // Whether to save the unsaved changes before they go: Save, Discard or Cancel.
+    virtual QMessageBox::StandardButton askToSave();
+    // Whether to recover the work left in `found`: Yes, No (discard it) or Cancel (keep it
+    // for the next start).
+    virtual QMessageBox::StandardButton askToRecover(const RecoveryFile::Found& found);
+
+private:
+    void buildMenus();
+    void rebuildTree();
+    // The node's label in the tree, marked when it fails.
+    void markItem(QStandardItem* item);
+    void followChange(bool structure);
+    void updateTitle();
+    void showSummary();
+    void showFailures(const QString& text);
+    void showSelection();
+    void showPane();
+    // Asks whether to save, and saves; false when the user cancels or the save fails.
+    bool keepOrSave();
+    void newProject(std::string_view codeKey);
+    void openChosen();
+    bool save();
+    bool saveAs();
+    void insertRow();
+    void deleteRow();
+    void refuse(const QString& reason);
+    void autosave();
+    std::string selectedBoard() const;
+
+    SystemServices* m_services;
+    ProjectDocument* m_document;
+    QTreeView* m_tree;
+    QStandardItemModel* m_treeModel;
+    QTableView* m_grid;
+    CircuitGrid* m_gridModel;
+    NodeCheckPane* m_pane;
+    StatusLine* m_status;
+    StatusLine* m_failures;  // how many nodes fail, and by what most
+    QString m_selected;      // the id chosen in the tree
+    std::unordered_map<std::string, QStandardItem*> m_items;  // the tree's, by node id
+    QColor m_failColour;
+    RecoveryFile m_recovery;
+    bool m_structureChanged = false;  // by the step under way
+    QTimer* m_autosave;
+};
+
+}  // namespace ferrovolt

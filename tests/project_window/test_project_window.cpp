@@ -1,0 +1,487 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The Project window as a designer uses it: a cell typed by keyboard rechecks only the
+// changed path and shows the new answer, a failing cell says so by colour, symbol and tip, a
+// refused cell beeps and keeps the focus, every kind of edit undoes and redoes back to the
+// saved bytes, a refused file leaves the window as it was, the title marks unsaved changes,
+// and the window fits the laptop's and the desktop's screen.
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QProcess>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTreeView>
+#include <QtTest>
+#include <cstring>
+#include <iostream>
+
+#include "fake_system_services.h"
+#include "project/project_file.h"
+#include "project_window/circuit_grid.h"
+#include "project_window/project_window.h"
+#include "screen_fit.h"
+#include "window_kit/placement.h"
+#include "window_kit/text_tone.h"
+
+namespace ferrovolt {
+
+namespace {
+
+const QString kOffice = QStringLiteral(FERROVOLT_EXAMPLES "/iec60364-office.fvproj");
+
+// A window that answers its questions as a test tells it.
+class AnsweringWindow : public ProjectWindow {
+public:
+    AnsweringWindow(SystemServices* services, QMessageBox::StandardButton recover,
+                    QMessageBox::StandardButton save = QMessageBox::Discard)
+        : ProjectWindow(services), m_recover(recover), m_save(save) {}
+    int asked = 0;  // whether to save
+
+protected:
+    QMessageBox::StandardButton askToSave() override {
+        ++asked;
+        return m_save;
+    }
+    QMessageBox::StandardButton askToRecover(const RecoveryFile::Found&) override {
+        return m_recover;
+    }
+
+private:
+    QMessageBox::StandardButton m_recover, m_save;
+};
+
+QString fail(const QString& text) {
+    return QString(QChar(CircuitGrid::kFailSymbol)) + u' ' + text;
+}
+
+}  // namespace
+
+class TestProjectWindow : public QObject {
+    Q_OBJECT
+
+    // The office project open on its board DB1, whose grid has the focus.
+    struct Opened {
+        testing::FakeSystemServices services;
+        ProjectWindow window{&services};
+        QTableView* grid = nullptr;
+        const CircuitGrid* model = nullptr;
+    };
+
+    static void open(Opened& o, const QString& path = kOffice) {
+        QVERIFY(!o.window.openFile(path));
+        o.window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&o.window));
+        o.window.selectNode(QStringLiteral("DB1"));
+        o.grid = o.window.findChild<QTableView*>(QStringLiteral("gridCircuits"));
+        o.model = qobject_cast<const CircuitGrid*>(o.grid->model());
+        o.grid->setFocus();
+    }
+
+    static QString cell(const Opened& o, const char* circuit, CircuitGrid::Kind kind,
+                        std::string_view key = {}, int role = Qt::DisplayRole) {
+        const QModelIndex at =
+            o.model->index(o.model->rowOf(circuit), o.model->columnOf(kind, key));
+        return at.data(role).toString();
+    }
+
+    // Types `text` into a cell as a person does: F2, the text over the old, Enter.
+    static void typeInto(Opened& o, const char* circuit, int column, const QString& text) {
+        o.grid->setCurrentIndex(o.model->index(o.model->rowOf(circuit), column));
+        QTest::keyClick(o.grid, Qt::Key_F2);
+        auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        QVERIFY(editor != nullptr);
+        editor->selectAll();
+        QTest::keyClicks(editor, text);
+        QTest::keyClick(editor, Qt::Key_Return);
+    }
+
+    static std::string bytes(Opened& o) {
+        return project::writeProject(o.window.document().tree().project());
+    }
+
+    QTemporaryDir m_data;  // the user's data folder, where the recovery files go
+
+private slots:
+    void initTestCase() {
+        QVERIFY(m_data.isValid());
+        qputenv("XDG_DATA_HOME", m_data.path().toLocal8Bit());
+    }
+
+    void editingACellRechecksItsPath_data() {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("rechecked");
+        QTest::addColumn<QString>("size");
+        QTest::addColumn<QString>("drop");
+        QTest::addColumn<QString>("verdict");
+        // The length changes no load: C1 alone is checked again. At 300 m its drop (4.821 %
+        // of its own, 5.16 % from the origin) sets 10 mm².
+        QTest::newRow("a longer cable, its own node alone") << "length"
+                                                            << "300"
+                                                            << "C1"
+                                                            << "10 mm²"
+                                                            << "5.16"
+                                                            << "meets all";
+        // The current is DB1's load: the boards up to the origin, DB1's feeder, then every
+        // circuit below its busbar (DB1's drop 0.34 → 0.36 %); 16 A over 35 m needs 2.5 mm²,
+        // as project schedule gives it.
+        QTest::newRow("a larger load, the board's feeder and all below it") << "current"
+                                                                            << "16"
+                                                                            << "MDB DB1 C1 C2"
+                                                                            << "2.5 mm²"
+                                                                            << "3.89"
+                                                                            << "meets all";
+    }
+
+    void editingACellRechecksItsPath() {
+        QFETCH(QString, key);
+        QFETCH(QString, text);
+        QFETCH(QString, rechecked);
+        QFETCH(QString, size);
+        QFETCH(QString, drop);
+        QFETCH(QString, verdict);
+        Opened o;
+        open(o);
+        const std::string field = key.toStdString();
+        typeInto(o, "C1", o.model->columnOf(CircuitGrid::Kind::Input, field), text);
+        QCOMPARE(cell(o, "C1", CircuitGrid::Kind::Input, field), text);
+        QStringList ids;
+        for (const std::string& id : o.window.document().tree().rechecked())
+            ids << QString::fromStdString(id);
+        QCOMPARE(ids.join(u' '), rechecked);
+        QCOMPARE(cell(o, "C1", CircuitGrid::Kind::Size), size);
+        QCOMPARE(cell(o, "C1", CircuitGrid::Kind::Drop), drop);
+        QCOMPARE(cell(o, "C1", CircuitGrid::Kind::Verdict), verdict);
+        // Enter moved down a row, in the same column.
+        QCOMPARE(o.grid->currentIndex().row(), o.model->rowOf("C2"));
+        QCOMPARE(o.services.beeps(), 0);
+    }
+
+    // 1.5 mm² given at 300 m: 31.43 % of drop on its own against 5.663 %, its loop 8.78 Ω
+    // against 4.6 Ω, 31.77 % from the origin against the 6 % of a private supply's lighting.
+    void aFailingCellSaysItByColourSymbolAndTip() {
+        Opened o;
+        open(o);
+        typeInto(o, "C1", o.model->columnOf(CircuitGrid::Kind::Input, "length"), "300");
+        typeInto(o, "C1", o.model->columnOf(CircuitGrid::Kind::Input, "size"), "1.5");
+        QCOMPARE(cell(o, "C1", CircuitGrid::Kind::Size), fail("1.5 mm²"));
+        QCOMPARE(cell(o, "C1", CircuitGrid::Kind::Drop), fail("31.77"));
+        QCOMPARE(cell(o, "C1", CircuitGrid::Kind::Verdict), fail("fails"));
+        QCOMPARE(cell(o, "C1", CircuitGrid::Kind::Drop, {}, Qt::ToolTipRole),
+                 QStringLiteral("Fails: voltage drop from the origin above the limit (6 %)"));
+        QVERIFY(cell(o, "C1", CircuitGrid::Kind::Size, {}, Qt::ToolTipRole)
+                    .startsWith(QStringLiteral("Fails: voltage drop")));
+        const QModelIndex size =
+            o.model->index(o.model->rowOf("C1"), o.model->columnOf(CircuitGrid::Kind::Size));
+        const auto colour = size.data(Qt::ForegroundRole).value<QColor>();
+        QVERIFY(contrastRatio(colour, o.grid->palette().color(QPalette::Base)) >= kTextContrast);
+        // C2 passes: no symbol, no colour, no tip.
+        QCOMPARE(cell(o, "C2", CircuitGrid::Kind::Size), QStringLiteral("4 mm²"));
+        QVERIFY(!o.model->index(o.model->rowOf("C2"), 0).data(Qt::ForegroundRole).isValid());
+        // The tree marks C1 alike, and its board not.
+        const auto* tree = o.window.findChild<QTreeView*>(QStringLiteral("treeInstallation"));
+        const auto item = [tree](const QString& shown) {
+            return tree->model()->match(tree->model()->index(0, 0), Qt::DisplayRole, shown, 1,
+                                        Qt::MatchExactly | Qt::MatchRecursive);
+        };
+        QCOMPARE(item(fail(QStringLiteral("C1"))).size(), 1);
+        QVERIFY(item(fail(QStringLiteral("C1")))
+                    .front()
+                    .data(Qt::ToolTipRole)
+                    .toString()
+                    .startsWith(QStringLiteral("Fails: voltage drop")));
+        QCOMPARE(item(QStringLiteral("Board DB1")).size(), 1);
+        QCOMPARE(
+            o.window.findChild<QLabel*>(QStringLiteral("lblFailures"))->text(),
+            QStringLiteral("1 of 5 nodes fail; most often (1): voltage drop from the origin above "
+                           "the limit (6 %)"));
+    }
+
+    void aRefusedCellBeepsAndKeepsTheFocus_data() {
+        QTest::addColumn<QString>("key");  // "" for the id
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("a length that is not a number") << "length"
+                                                       << "30x"
+                                                       << "One-way length: \"30x\" is not a number";
+        QTest::newRow("no such phase") << "phase"
+                                       << "four"
+                                       << "Phase: \"four\" is not one of single,three,dc";
+        QTest::newRow("a size the tables do not have")
+            << "size"
+            << "7"
+            << "Check a given size: \"7\" is not a size of IEC 60228 (such as \"2.5 mm²\", "
+               "\"25 mm²\")";
+        QTest::newRow("an id another circuit has") << ""
+                                                   << "C2"
+                                                   << "Id: C2 is taken";
+        QTest::newRow("an id a board has") << ""
+                                           << "DB1"
+                                           << "Id: DB1 is taken";
+    }
+
+    void aRefusedCellBeepsAndKeepsTheFocus() {
+        QFETCH(QString, key);
+        QFETCH(QString, text);
+        QFETCH(QString, message);
+        Opened o;
+        open(o);
+        const std::string before = bytes(o);
+        const int column = key.isEmpty()
+                               ? o.model->columnOf(CircuitGrid::Kind::Id)
+                               : o.model->columnOf(CircuitGrid::Kind::Input, key.toStdString());
+        typeInto(o, "C1", column, text);
+        QCOMPARE(o.services.beeps(), 1);
+        auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        QVERIFY(editor != nullptr && o.grid->isAncestorOf(editor));
+        QCOMPARE(editor->text(), text);
+        QCOMPARE(o.window.statusText(), message);
+        QCOMPARE(bytes(o), before);
+        QCOMPARE(o.window.document().undoStack().count(), 0);
+        // Escape drops the text: the cell is as it was.
+        QTest::keyClick(editor, Qt::Key_Escape);
+        QCOMPARE(o.window.document().undoStack().count(), 0);
+        QCOMPARE(bytes(o), before);
+    }
+
+    void everyEditUndoesAndRedoesToTheSavedBytes_data() {
+        QTest::addColumn<int>("edit");
+        QTest::addColumn<QString>("undoText");
+        QTest::newRow("a cell") << 0 << "&Undo Edit C1 length";
+        QTest::newRow("an id") << 1 << "&Undo Rename C1 to L1";
+        QTest::newRow("a row inserted") << 2 << "&Undo Insert C3";
+        QTest::newRow("a row deleted") << 3 << "&Undo Delete C1";
+    }
+
+    void everyEditUndoesAndRedoesToTheSavedBytes() {
+        QFETCH(int, edit);
+        QFETCH(QString, undoText);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("office.fvproj"));
+        QVERIFY(QFile::copy(kOffice, path));
+        Opened o;
+        open(o, path);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const std::string saved = file.readAll().toStdString();
+        QCOMPARE(bytes(o), saved);
+        o.grid->setCurrentIndex(o.model->index(o.model->rowOf("C1"), 0));
+        switch (edit) {
+            case 0:
+                typeInto(o, "C1", o.model->columnOf(CircuitGrid::Kind::Input, "length"), "50");
+                break;
+            case 1:
+                typeInto(o, "C1", o.model->columnOf(CircuitGrid::Kind::Id), "L1");
+                break;
+            case 2:
+                QTest::keyClick(o.grid, Qt::Key_Insert);
+                break;
+            default:
+                QTest::keyClick(o.grid, Qt::Key_Delete);
+        }
+        const std::string edited = bytes(o);
+        QVERIFY(edited != saved);
+        QCOMPARE(o.window.windowTitle(), QStringLiteral("office.fvproj* — Project"));
+        QCOMPARE(o.window.findChild<QAction*>(QStringLiteral("actUndo"))->text(), undoText);
+        QTest::keyClick(o.grid, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(bytes(o), saved);
+        QCOMPARE(o.window.windowTitle(), QStringLiteral("office.fvproj — Project"));
+        QTest::keyClick(o.grid, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(bytes(o), edited);
+        QCOMPARE(o.window.windowTitle(), QStringLiteral("office.fvproj* — Project"));
+        // The answers are the whole check's of the same project.
+        const project::ProjectAnswer whole =
+            project::checkProject(o.window.document().tree().project());
+        for (const project::NodeAnswer& node : whole.nodes)
+            if (node.kind == project::NodeKind::Circuit)
+                QCOMPARE(cell(o, node.id.c_str(), CircuitGrid::Kind::Size),
+                         QString::fromUtf8(node.checked->sizeLabel().data()));
+    }
+
+    void aRefusedFileLeavesTheWindowAsItWas() {
+        QTemporaryDir folder;
+        const QString bad = folder.filePath(QStringLiteral("bad.fvproj"));
+        QFile file(kOffice);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QByteArray text = file.readAll();
+        text.replace("\"board\": \"DB1\"", "\"board\": \"DB9\"");  // C1's, line 50
+        QFile out(bad);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(text);
+        out.close();
+        Opened o;
+        open(o);
+        typeInto(o, "C1", o.model->columnOf(CircuitGrid::Kind::Input, "length"), "50");
+        const std::string before = bytes(o);
+        const QString title = o.window.windowTitle();
+        const std::optional<QString> refusal = o.window.openFile(bad);
+        QVERIFY(refusal.has_value());
+        QCOMPARE(*refusal, QStringLiteral("Could not open %1: line 50: /circuits/0/board: \"DB9\" "
+                                          "is not a board of the project")
+                               .arg(bad));
+        QCOMPARE(o.window.statusText(), *refusal);
+        QCOMPARE(bytes(o), before);
+        QCOMPARE(o.window.windowTitle(), title);
+        QCOMPARE(o.window.document().path(), kOffice);
+        QCOMPARE(o.window.document().undoStack().count(), 1);
+    }
+
+    void theTitleNamesTheFileAndMarksUnsavedChanges() {
+        testing::FakeSystemServices services;
+        AnsweringWindow window(&services, QMessageBox::Cancel);
+        QCOMPARE(window.windowTitle(), QStringLiteral("Untitled — Project"));
+        QVERIFY(!window.openFile(kOffice));
+        QCOMPARE(window.windowTitle(), QStringLiteral("iec60364-office.fvproj — Project"));
+        QVERIFY(!window.document().setCircuitField("C1", "length", QStringLiteral("40")));
+        QCOMPARE(window.windowTitle(), QStringLiteral("iec60364-office.fvproj* — Project"));
+        QTemporaryDir folder;
+        const QString copy = folder.filePath(QStringLiteral("copy.fvproj"));
+        QVERIFY(!window.saveFile(copy));
+        QCOMPARE(window.windowTitle(), QStringLiteral("copy.fvproj — Project"));
+        QFile saved(copy);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll().toStdString(),
+                 project::writeProject(window.document().tree().project()));
+        // Saved, a new project under the other code asks nothing.
+        window.findChild<QAction*>(QStringLiteral("actNew_nec2023"))->trigger();
+        QCOMPARE(window.windowTitle(), QStringLiteral("Untitled — Project"));
+        QCOMPARE(window.document().tree().code().key(), "nec2023");
+        QCOMPARE(window.document().tree().project().circuits.size(), 0u);
+        // Its first circuit, at the code's first texts (20 A over 30), is answered.
+        const auto inserted = window.document().insertCircuit("MDP", "");
+        QCOMPARE(std::get<std::string>(inserted), "C1");
+        const project::NodeAnswer* first = window.document().tree().circuit("C1");
+        QVERIFY(first != nullptr && first->checked != nullptr && !first->refusal);
+        // Unsaved, the window asks (this one is let go) before a new project under IEC 60364.
+        window.findChild<QAction*>(QStringLiteral("actNew_iec60364"))->trigger();
+        QCOMPARE(window.document().tree().code().key(), "iec60364");
+        QCOMPARE(window.document().tree().project().boards.front().id, "MDB");
+    }
+
+    // A window killed with unsaved changes leaves them in its recovery file; the next start
+    // offers them back, keeps them while the user says "later", and once recovered they are
+    // the file's unsaved changes, kept by the new window's own recovery file.
+    void aKilledWindowsWorkIsOfferedBack() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("office.fvproj"));
+        QVERIFY(QFile::copy(kOffice, path));
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), m_data.path());
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        child.setProcessEnvironment(environment);
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("--edit-and-wait"), path});
+        QVERIFY(child.waitForReadyRead(20'000));
+        QCOMPARE(child.readLine().trimmed(), QByteArray("written"));
+        child.kill();
+        QVERIFY(child.waitForFinished(5'000));
+
+        const std::vector<RecoveryFile::Found> found = RecoveryFile::leftBehind();
+        QCOMPARE(found.size(), 1u);
+        QCOMPARE(found.front().origin, path);
+        QVERIFY(found.front().saved.secsTo(QDateTime::currentDateTime()) < 60);
+        testing::FakeSystemServices services;
+        {
+            AnsweringWindow later(&services, QMessageBox::Cancel);
+            QVERIFY(!later.offerRecovery());
+            QCOMPARE(RecoveryFile::leftBehind().size(), 1u);
+        }
+        AnsweringWindow w(&services, QMessageBox::Yes);
+        QVERIFY(w.offerRecovery());
+        QCOMPARE(w.windowTitle(), QStringLiteral("office.fvproj* — Project"));
+        QCOMPARE(w.document().path(), path);
+        const project::Project& p = w.document().tree().project();
+        std::string length;
+        for (const auto& [key, value] : p.circuits[*circuitIndex(p, "C1")].cable)
+            if (key == "length") length = project::cableFieldText(value);
+        QCOMPARE(length, std::string("50"));
+        QVERIFY(!QFile::exists(found.front().path));
+        QVERIFY(QFile::exists(w.recoveryFile().path()));
+        QVERIFY(!w.saveFile(path));
+        QVERIFY(!QFile::exists(w.recoveryFile().path()));
+    }
+
+    // Closing with unsaved changes asks: Cancel keeps the window and its changes, Discard
+    // closes it and lets its recovery file go; with none, it closes unasked.
+    void closingAsksToSaveUnsavedChanges() {
+        testing::FakeSystemServices services;
+        AnsweringWindow keep(&services, QMessageBox::Cancel, QMessageBox::Cancel);
+        keep.show();
+        QVERIFY(keep.close());
+        QCOMPARE(keep.asked, 0);
+        QVERIFY(!keep.openFile(kOffice));
+        keep.show();
+        QVERIFY(!std::holds_alternative<QString>(keep.document().insertCircuit("DB1", "C1")));
+        QVERIFY(QFile::exists(keep.recoveryFile().path()));  // written at once: a node came
+        QVERIFY(!keep.close());
+        QCOMPARE(keep.asked, 1);
+        QVERIFY(keep.isVisible() && keep.document().modified());
+        AnsweringWindow discard(&services, QMessageBox::Cancel, QMessageBox::Discard);
+        QVERIFY(!discard.openFile(kOffice));
+        discard.show();
+        QVERIFY(!std::holds_alternative<QString>(discard.document().insertCircuit("DB1", "C1")));
+        QVERIFY(discard.close());
+        QCOMPARE(discard.asked, 1);
+        QVERIFY(!QFile::exists(discard.recoveryFile().path()));
+    }
+
+    // On the test's screen (1366 x 768 or 1920 x 1080, at 100 % or 200 %) the window lies in
+    // the work area with the tree, the grid, the node's check and the status lines in view.
+    void fitsTheScreen() {
+        testing::FakeSystemServices services;
+        ProjectWindow w(&services);
+        QVERIFY(!w.openFile(QStringLiteral(FERROVOLT_EXAMPLES "/nec2023-plant.fvproj")));
+        placeWindow(w, nullptr);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY2(w.screen()->availableGeometry().contains(w.frameGeometry()),
+                 qPrintable(test::sizeOnScreen(w)));
+        for (const char* name :
+             {"treeInstallation", "gridCircuits", "grpNodeCheck", "lblFailures", "lblStatus"}) {
+            const auto* part = w.findChild<QWidget*>(QString::fromLatin1(name));
+            QVERIFY2(part != nullptr, name);
+            const QRect at(part->mapTo(&w, QPoint()), part->size());
+            QVERIFY2(part->isVisible() && w.rect().contains(at) && part->height() > 0, name);
+        }
+    }
+};
+
+}  // namespace ferrovolt
+
+namespace ferrovolt {
+
+// The child of aKilledWindowsWorkIsOfferedBack: opens the project, changes C1's length, says
+// "written" once its recovery file holds the change, and waits to be killed.
+int editAndWait(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    testing::FakeSystemServices services;
+    ProjectWindow window(&services);
+    window.setAutosaveInterval(10);
+    if (window.openFile(QString::fromLocal8Bit(argv[2]))) return 2;
+    if (window.document().setCircuitField("C1", "length", QStringLiteral("50"))) return 3;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &window, [&window, &poll] {
+        if (!QFile::exists(window.recoveryFile().path())) return;
+        poll.stop();
+        std::cout << "written" << std::endl;
+    });
+    poll.start(10);
+    return QApplication::exec();
+}
+
+}  // namespace ferrovolt
+
+int main(int argc, char* argv[]) {
+    if (argc == 3 && std::strcmp(argv[1], "--edit-and-wait") == 0)
+        return ferrovolt::editAndWait(argc, argv);
+    QApplication application(argc, argv);
+    ferrovolt::TestProjectWindow test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_project_window.moc"
