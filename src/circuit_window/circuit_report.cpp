@@ -146,7 +146,8 @@ Sheet circuitReport(const CircuitCase& checked, std::span<const GivenInput> inpu
 std::optional<QString> writeCircuitReport(const CircuitCase& checked,
                                           std::span<const GivenInput> inputs, QDate date,
                                           const QString& path) {
-    return writeSheet(circuitReport(checked, inputs, date, rememberedPaper()), path);
+    return writeSheet(circuitReport(checked, inputs, date, rememberedPaper()), path,
+                      rememberedSheetIds());
 }
 
 }  // namespace ferrovolt

@@ -35,7 +35,8 @@ QString circuitReportHtml(const CircuitCase& checked, std::span<const GivenInput
 Sheet circuitReport(const CircuitCase& checked, std::span<const GivenInput> inputs, QDate date,
                     Paper paper);
 
-// Writes the sheet to a PDF file on the paper last chosen; the reason when it cannot be written.
+// Writes the sheet to a PDF file on the paper last chosen, of the project and circuit named
+// last; the reason when it cannot be written.
 std::optional<QString> writeCircuitReport(const CircuitCase& checked,
                                           std::span<const GivenInput> inputs, QDate date,
                                           const QString& path);

@@ -391,6 +391,7 @@ std::vector<GivenInput> CircuitWindow::givenInputs() const {
 }
 
 void CircuitWindow::saveReportAs() {
+    if (!askSheetIds(this)) return;
     const QString path = askSheetPath(this, QStringLiteral("circuit-check.pdf"));
     if (path.isEmpty()) return;
     if (const std::optional<QString> reason = saveReport(path))

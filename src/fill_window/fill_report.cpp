@@ -75,7 +75,7 @@ Sheet fillReport(const FillAnswer& answer, QDate date, Paper paper) {
 }
 
 std::optional<QString> writeFillReport(const FillAnswer& answer, QDate date, const QString& path) {
-    return writeSheet(fillReport(answer, date, rememberedPaper()), path);
+    return writeSheet(fillReport(answer, date, rememberedPaper()), path, rememberedSheetIds());
 }
 
 }  // namespace ferrovolt

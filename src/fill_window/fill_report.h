@@ -24,7 +24,8 @@ QString fillReportHtml(const FillAnswer& answer);
 // The sheet, dated, on `paper`, with its drawing.
 Sheet fillReport(const FillAnswer& answer, QDate date, Paper paper);
 
-// Writes the sheet to a PDF file on the paper last chosen; the reason when it cannot be written.
+// Writes the sheet to a PDF file on the paper last chosen, of the project and circuit named
+// last; the reason when it cannot be written.
 std::optional<QString> writeFillReport(const FillAnswer& answer, QDate date, const QString& path);
 
 }  // namespace ferrovolt

@@ -599,6 +599,7 @@ std::optional<QString> FillWindow::saveReport(const QString& path) {
 }
 
 void FillWindow::saveReportAs() {
+    if (!askSheetIds(this)) return;
     const QString path = askSheetPath(this, QStringLiteral("conduit-fill.pdf"));
     if (path.isEmpty()) return;
     saveReport(path);

@@ -7,7 +7,9 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "ferrovolt_version.h"
 #include "fonts.h"
+#include "numtext/date_text.h"
 
 namespace ferrovolt {
 
@@ -60,20 +62,39 @@ BandRects bandRects(const QRectF& page, const QPaintDevice* device) {
     return r;
 }
 
+PageBands pageBands(const QString& title, const QString& reference, const QString& code,
+                    QDate date) {
+    const QString day = QString::fromStdString(isoDateText(date.year(), date.month(), date.day()));
+    return {
+        title, reference,
+        QStringLiteral("%1 · %2 · Ferrovolt %3").arg(day, code, QString::fromLatin1(kVersionText))};
+}
+
+QString pageNumberText(int index, int count) {
+    return QStringLiteral("Page %1 of %2").arg(index + 1).arg(count);
+}
+
+std::array<BandText, 4> bandTexts(const QRectF& page, const QPaintDevice* device,
+                                  const PageBands& bands, int index, int count) {
+    const BandRects r = bandRects(page, device);
+    return {{{r.head, bands.title, true, false},
+             {r.head, bands.reference, false, true},
+             {r.foot, bands.footer, false, false},
+             {r.foot, pageNumberText(index, count), false, true}}};
+}
+
 void paintBands(QPainter& painter, const QRectF& page, const PageBands& bands, int index,
                 int count) {
     painter.save();
     painter.setPen(Qt::black);
     const BandRects r = bandRects(page, painter.device());
-    painter.setFont(paperFont(kBandTitlePoint, true));
-    painter.drawText(r.head, Qt::AlignLeft | Qt::AlignVCenter, bands.title);
-    painter.setFont(paperFont(kBandPoint));
-    painter.drawText(r.head, Qt::AlignRight | Qt::AlignVCenter, bands.code);
     painter.fillRect(r.headRule, Qt::black);
     painter.fillRect(r.footRule, Qt::black);
-    painter.drawText(r.foot, Qt::AlignLeft | Qt::AlignVCenter, bands.footer);
-    painter.drawText(r.foot, Qt::AlignRight | Qt::AlignVCenter,
-                     QStringLiteral("Page %1 of %2").arg(index + 1).arg(count));
+    for (const BandText& text : bandTexts(page, painter.device(), bands, index, count)) {
+        painter.setFont(text.title ? paperFont(kBandTitlePoint, true) : paperFont(kBandPoint));
+        painter.drawText(
+            text.rect, (text.right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter, text.text);
+    }
     painter.restore();
 }
 

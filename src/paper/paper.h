@@ -3,14 +3,17 @@
 
 // The paper every PDF of the program is printed on, with no widgets so that the command line
 // prints it off screen: A4 or Letter by the locale, portrait, black on white; the bundled
-// face; each page headed by a title and the code and footed by a line of its own and
-// "Page N of M".
+// face; each page headed by the project (or the document's title) and its reference, and
+// footed by the date, the code and the program, and "Page N of M". The project report and
+// the windows' sheets take their bands from here alike.
 
+#include <QDate>
 #include <QFont>
 #include <QLocale>
 #include <QPageLayout>
 #include <QRectF>
 #include <QString>
+#include <array>
 
 class QPainter;
 class QPaintDevice;
@@ -32,10 +35,18 @@ QFont paperFont(double point, bool bold = false);
 
 // The header and footer of one page.
 struct PageBands {
-    QString title;   // the head's left, in bold
-    QString code;    // the head's right
-    QString footer;  // the foot's left; "Page N of M" at its right
+    QString title;      // the head's left, in bold: the project
+    QString reference;  // the head's right: "Reference PR-300"
+    QString footer;     // the foot's left; "Page N of M" at its right
 };
+
+// The bands of every page of a document: `title` and `reference` at the head, and at the
+// foot the date, the code and its edition, and the program with its version.
+PageBands pageBands(const QString& title, const QString& reference, const QString& code,
+                    QDate date);
+
+// "Page N of M" for page `index` (from 0) of `count`.
+QString pageNumberText(int index, int count);
 
 // The type sizes of the bands, in points.
 inline constexpr double kBandPoint = 8.5;
@@ -51,6 +62,20 @@ struct BandRects {
     QRectF head, headRule, foot, footRule;
 };
 BandRects bandRects(const QRectF& page, const QPaintDevice* device);
+
+// One text of the bands, placed: inside `rect`, at its left or right, vertically centred, in
+// the bold title type or the band's.
+struct BandText {
+    QRectF rect;
+    QString text;
+    bool title = false;
+    bool right = false;
+};
+
+// The texts of page `index` (from 0) of `count`, placed inside `page`: whatever draws them
+// (a QPainter, or the report's own PDF) draws the same words in the same places.
+std::array<BandText, 4> bandTexts(const QRectF& page, const QPaintDevice* device,
+                                  const PageBands& bands, int index, int count);
 
 // Draws the header and footer of page `index` (from 0) of `count` inside `page`.
 void paintBands(QPainter& painter, const QRectF& page, const PageBands& bands, int index,

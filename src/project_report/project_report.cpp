@@ -273,15 +273,11 @@ public:
     Report(const project::Project& p, const project::ProjectAnswer& a, const ReportSettings& s)
         : m_project(p), m_answer(a), m_settings(s), m_type(s.paper), m_nodes(reportNodes(p, a)) {
         if (!m_settings.date.isValid()) m_settings.date = QDate::currentDate();
-        const std::string_view code = a.code->name();
-        m_bands.title = q(p.identification.name);
-        m_bands.code = p.identification.reference.empty()
-                           ? QString()
-                           : QStringLiteral("Reference %1").arg(q(p.identification.reference));
-        m_bands.footer = QStringLiteral("%1 · %2 · Ferrovolt %3")
-                             .arg(q(isoDateText(m_settings.date.year(), m_settings.date.month(),
-                                                m_settings.date.day())),
-                                  q(code), QString::fromLatin1(kVersionText));
+        m_bands = pageBands(q(p.identification.name),
+                            p.identification.reference.empty()
+                                ? QString()
+                                : QStringLiteral("Reference %1").arg(q(p.identification.reference)),
+                            q(a.code->name()), m_settings.date);
     }
 
     // Lays every section out, counting the pages.
@@ -604,24 +600,22 @@ private:
                          });
     }
 
-    // The header and footer, laid out as every sheet's are (paper.h).
+    // The header and footer, in the words and places of every sheet's (paper.h).
     void paintBands(PdfDocument& pdf, int index) const {
         const BandRects r = bandRects(m_type.page(), m_type.device());
         const auto baseline = [&](const QRectF& band, Type type) {
             const QFontMetricsF& m = m_type.metrics(type);
             return band.top() + (band.height() - m.height()) / 2 + m.ascent();
         };
-        const auto put = [&](const QRectF& band, const QString& text, Type type, bool right) {
-            const double x = right ? band.right() - m_type.width(text, type) : band.left();
-            m_type.drawText(pdf, QPointF(x, baseline(band, type)), text, type);
-        };
-        put(r.head, m_bands.title, Type::BandTitle, false);
-        put(r.head, m_bands.code, Type::Band, true);
         pdf.fill(r.headRule);
         pdf.fill(r.footRule);
-        put(r.foot, m_bands.footer, Type::Band, false);
-        put(r.foot, QStringLiteral("Page %1 of %2").arg(index + 1).arg(pageCount()), Type::Band,
-            true);
+        for (const BandText& text :
+             bandTexts(m_type.page(), m_type.device(), m_bands, index, pageCount())) {
+            const Type type = text.title ? Type::BandTitle : Type::Band;
+            const double x =
+                text.right ? text.rect.right() - m_type.width(text.text, type) : text.rect.left();
+            m_type.drawText(pdf, QPointF(x, baseline(text.rect, type)), text.text, type);
+        }
     }
 };
 

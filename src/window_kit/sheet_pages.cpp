@@ -3,19 +3,24 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPalette>
 #include <QPdfWriter>
+#include <QPushButton>
 #include <QSettings>
 #include <QTextDocument>
 #include <QUrl>
 #include <array>
 
 #include "ferrovolt_version.h"
-#include "numtext/date_text.h"
 
 namespace ferrovolt {
 
@@ -59,14 +64,82 @@ QPalette paperPalette() {
     return palette;
 }
 
-// Room to write the project and the circuit by hand, at the head of the first page.
-const QString kIdentification = QStringLiteral(
-    "<table width='100%' cellspacing='0' cellpadding='2' style='margin-bottom:6px'><tr>"
-    "<td width='50%'>Project: ____________________________________</td>"
-    "<td width='50%'>Circuit: ____________________________________</td>"
-    "</tr></table>");
+// Longer ids would crowd the sheet's title out of the header.
+constexpr int kLongestId = 40;
+
+SheetIds& sessionIds() {
+    static SheetIds ids;
+    return ids;
+}
+
+// The project and the circuit at the head of the first page, or room to write them by hand.
+QString identificationHtml(const SheetIds& ids) {
+    const auto cell = [](const char* caption, const QString& id) {
+        return QStringLiteral("<td width='50%'>%1: %2</td>")
+            .arg(QLatin1String(caption),
+                 id.isEmpty() ? QStringLiteral("____________________________________")
+                              : QStringLiteral("<b>%1</b>").arg(id.toHtmlEscaped()));
+    };
+    return QStringLiteral(
+               "<table width='100%' cellspacing='0' cellpadding='2' "
+               "style='margin-bottom:6px'><tr>") +
+           cell("Project", ids.project) + cell("Circuit", ids.circuit) +
+           QStringLiteral("</tr></table>");
+}
+
+// The project report's bands, the project leading the sheet's title and the circuit in the
+// reference's place.
+PageBands sheetBands(const Sheet& sheet, const SheetIds& ids) {
+    return pageBands(
+        ids.project.isEmpty() ? sheet.title
+                              : QStringLiteral("%1 · %2").arg(ids.project, sheet.title),
+        ids.circuit.isEmpty() ? QString() : QStringLiteral("Circuit %1").arg(ids.circuit),
+        sheet.code, sheet.date);
+}
 
 }  // namespace
+
+SheetIds rememberedSheetIds() {
+    return sessionIds();
+}
+
+void rememberSheetIds(const SheetIds& ids) {
+    sessionIds() = {ids.project.trimmed(), ids.circuit.trimmed()};
+}
+
+std::optional<SheetIds> askSheetIds(QWidget* parent) {
+    QDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("sheetIds"));
+    dialog.setWindowTitle(QStringLiteral("Save report"));
+    auto* layout = new QFormLayout(&dialog);
+    auto* note = new QLabel(
+        QStringLiteral("Printed at the head of every page. Left blank, the first page leaves "
+                       "room to write it by hand."),
+        &dialog);
+    note->setWordWrap(true);
+    layout->addRow(note);
+    const SheetIds before = rememberedSheetIds();
+    const auto field = [&](const char* name, const char* caption, const QString& text) {
+        auto* edit = new QLineEdit(text, &dialog);
+        edit->setObjectName(QLatin1String(name));
+        edit->setMaxLength(kLongestId);
+        edit->setClearButtonEnabled(true);
+        layout->addRow(QString::fromLatin1(caption), edit);
+        return edit;
+    };
+    QLineEdit* project = field("sheetProject", "&Project id:", before.project);
+    QLineEdit* circuit = field("sheetCircuit", "C&ircuit id:", before.circuit);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Continue…"));
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout->addRow(buttons);
+    project->setFocus();
+    project->selectAll();
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    rememberSheetIds({project->text(), circuit->text()});
+    return rememberedSheetIds();
+}
 
 Paper rememberedPaper() {
     const QString key = settings().value(QLatin1String(kPaperKey)).toString();
@@ -95,6 +168,7 @@ QString askSheetPath(QWidget* parent, const QString& suggestedName) {
 
 struct SheetPages::Layout {
     Sheet sheet;
+    SheetIds ids;
     QBuffer buffer;  // the device the sheet is laid out on; nothing is written to it
     QPdfWriter writer{&buffer};
     QTextDocument document;
@@ -117,7 +191,7 @@ struct SheetPages::Layout {
             document.addResource(QTextDocument::ImageResource, QUrl(image.key()), image.value());
         // A caption and its value never run together, whatever the table's own padding.
         document.setDefaultStyleSheet(QStringLiteral("td { padding-right: 10px; }"));
-        document.setHtml(kIdentification + sheet.body);
+        document.setHtml(identificationHtml(ids) + sheet.body);
         document.setPageSize(body.size());
         // A sheet that fits one page at a slightly smaller type keeps to one; a longer one
         // flows at the larger type instead of shrinking further.
@@ -145,15 +219,11 @@ struct SheetPages::Layout {
     }
 };
 
-SheetPages::SheetPages(const Sheet& sheet) : m_layout(std::make_unique<Layout>()) {
+SheetPages::SheetPages(const Sheet& sheet, const SheetIds& ids)
+    : m_layout(std::make_unique<Layout>()) {
     m_layout->sheet = sheet;
-    m_layout->bands.title = sheet.title;
-    m_layout->bands.code = sheet.code;
-    m_layout->bands.footer =
-        QStringLiteral("Ferrovolt %1 · %2")
-            .arg(QString::fromLatin1(kVersionText),
-                 QString::fromStdString(
-                     isoDateText(sheet.date.year(), sheet.date.month(), sheet.date.day())));
+    m_layout->ids = ids;
+    m_layout->bands = sheetBands(sheet, ids);
     m_layout->lay();
 }
 
@@ -207,8 +277,8 @@ std::optional<QString> SheetPages::write(const QString& path) const {
     return std::nullopt;
 }
 
-std::optional<QString> writeSheet(const Sheet& sheet, const QString& path) {
-    return SheetPages(sheet).write(path);
+std::optional<QString> writeSheet(const Sheet& sheet, const QString& path, const SheetIds& ids) {
+    return SheetPages(sheet, ids).write(path);
 }
 
 }  // namespace ferrovolt

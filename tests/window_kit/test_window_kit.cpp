@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The parts every window shares: the contrast of a colour against its background and the
 // tones derived to reach it on any background, where a window opens beside its parent, and
-// the pages a calculation sheet is printed on.
+// the pages a calculation sheet is printed on, headed by the project and circuit named.
 
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QProcess>
 #include <QRect>
 #include <QStandardPaths>
@@ -30,6 +31,10 @@ private slots:
     void longSheetFlowsWithoutCutting();
     void saveDialogChoosesThePaper_data();
     void saveDialogChoosesThePaper();
+    void sheetCarriesTheIds_data();
+    void sheetCarriesTheIds();
+    void idsAskedFromTheKeyboard_data();
+    void idsAskedFromTheKeyboard();
 };
 
 void TestWindowKit::contrastOfPublishedPairs_data() {
@@ -211,6 +216,104 @@ void TestWindowKit::saveDialogChoosesThePaper() {
                           : QStringLiteral("PDF on US Letter paper (*.pdf)"));
     QCOMPARE(path, dir.filePath(QStringLiteral("sheet.pdf")));
     QCOMPARE(ferrovolt::rememberedPaper(), after);
+}
+
+void TestWindowKit::sheetCarriesTheIds_data() {
+    QTest::addColumn<QString>("project");
+    QTest::addColumn<QString>("circuit");
+    QTest::addColumn<QStringList>("printed");
+    QTest::addColumn<QStringList>("absent");
+    // Every case prints the report's footer and its one page's number.
+    const QStringList foot = {QStringLiteral("2026-03-09 · A code · Ferrovolt "),
+                              QStringLiteral("Page 1 of 1")};
+    QTest::newRow("none: room to write both by hand")
+        << QString() << QString()
+        << foot + QStringList{QStringLiteral("A sheet"), QStringLiteral("Project: ____"),
+                              QStringLiteral("Circuit: ____")}
+        << QStringList{QStringLiteral("· A sheet"), QStringLiteral("Circuit C")};
+    QTest::newRow("both: in the header and on the first page")
+        << QStringLiteral("P-14") << QStringLiteral("C-3")
+        << foot + QStringList{QStringLiteral("P-14 · A sheet"), QStringLiteral("Circuit C-3"),
+                              QStringLiteral("Project: P-14"), QStringLiteral("Circuit: C-3")}
+        << QStringList{QStringLiteral("____")};
+    QTest::newRow("project alone: the circuit's room kept")
+        << QStringLiteral("P-14") << QString()
+        << foot + QStringList{QStringLiteral("P-14 · A sheet"), QStringLiteral("Project: P-14"),
+                              QStringLiteral("Circuit: ____")}
+        << QStringList{QStringLiteral("Project: ____"), QStringLiteral("Circuit C")};
+    QTest::newRow("markup in an id printed as typed")
+        << QStringLiteral("A&B <b>1</b>") << QStringLiteral("<i>")
+        << QStringList{QStringLiteral("Project: A&B <b>1</b>"), QStringLiteral("Circuit: <i>")}
+        << QStringList{};
+}
+
+// A one-page sheet read back from its PDF: the header and footer of the project report's
+// pages, the ids where they are named and room to write them where they are not.
+void TestWindowKit::sheetCarriesTheIds() {
+    QFETCH(QString, project);
+    QFETCH(QString, circuit);
+    QFETCH(QStringList, printed);
+    QFETCH(QStringList, absent);
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty()) QSKIP("pdftotext (poppler-utils) is not installed");
+    const ferrovolt::Sheet sheet{QStringLiteral("A sheet"),
+                                 QStringLiteral("A code"),
+                                 QStringLiteral("<p>The calculation</p>"),
+                                 {},
+                                 QDate(2026, 3, 9),
+                                 ferrovolt::Paper::A4};
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("sheet.pdf"));
+    QCOMPARE(ferrovolt::writeSheet(sheet, path, {project, circuit}), std::nullopt);
+    QProcess text;
+    text.start(pdftotext, {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    QVERIFY(text.waitForFinished());
+    const QString read = QString::fromUtf8(text.readAllStandardOutput());
+    for (const QString& words : printed) QVERIFY2(read.contains(words), qPrintable(words));
+    for (const QString& words : absent) QVERIFY2(!read.contains(words), qPrintable(words));
+}
+
+void TestWindowKit::idsAskedFromTheKeyboard_data() {
+    QTest::addColumn<bool>("accept");
+    QTest::addColumn<QString>("typed");    // into the circuit's field, reached by Alt+I
+    QTest::addColumn<QString>("circuit");  // remembered afterwards
+    QTest::newRow("accepted: trimmed and remembered")
+        << true << QStringLiteral("  C-7 ") << QStringLiteral("C-7");
+    QTest::newRow("cancelled: the last ones kept")
+        << false << QStringLiteral("C-9") << QStringLiteral("C-3");
+}
+
+// The dialog offers the ids named last, takes the circuit by its access letter and Enter,
+// and keeps them for the session only when accepted.
+void TestWindowKit::idsAskedFromTheKeyboard() {
+    QFETCH(bool, accept);
+    QFETCH(QString, typed);
+    QFETCH(QString, circuit);
+    ferrovolt::rememberSheetIds({QStringLiteral("P-14"), QStringLiteral("C-3")});
+    QString offered;
+    QTimer::singleShot(0, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (dialog == nullptr || dialog->objectName() != QStringLiteral("sheetIds")) return;
+        auto* project = dialog->findChild<QLineEdit*>(QStringLiteral("sheetProject"));
+        auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("sheetCircuit"));
+        offered = project->text() + QLatin1Char('/') + field->text();
+        dialog->activateWindow();
+        if (!QTest::qWaitForWindowActive(dialog)) qWarning("the dialog is not active");
+        QTest::keyClick(dialog, Qt::Key_I, Qt::AltModifier);
+        if (QApplication::focusWidget() != field) {
+            dialog->close();
+            return;
+        }
+        field->selectAll();
+        QTest::keyClicks(field, typed);
+        QTest::keyClick(field, accept ? Qt::Key_Return : Qt::Key_Escape);
+    });
+    const std::optional<ferrovolt::SheetIds> ids = ferrovolt::askSheetIds(nullptr);
+    QCOMPARE(offered, QStringLiteral("P-14/C-3"));
+    QCOMPARE(ids.has_value(), accept);
+    QCOMPARE(ferrovolt::rememberedSheetIds().project, QStringLiteral("P-14"));
+    QCOMPARE(ferrovolt::rememberedSheetIds().circuit, circuit);
+    if (ids) QCOMPARE(ids->circuit, circuit);
 }
 
 QTEST_MAIN(TestWindowKit)
