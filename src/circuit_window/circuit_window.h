@@ -47,6 +47,12 @@ public:
     // the code's tables do not cover opens with copper, and the window says so.
     void prefill(const CircuitPrefill& tab);
 
+    // A circuit handed over whole, as a project holds it: checked under `code` (for this
+    // window only), each input of `texts` (a field's key, its text as the check reads it) set,
+    // every other input back to its default.
+    void setCircuit(const CircuitCode& code,
+                    const std::vector<std::pair<std::string, QString>>& texts);
+
     const CircuitCode& code() const { return *m_code; }
     // Checks under `code` from now on, and remembers it for the next window: its inputs
     // replace the panel's, keeping the current, length, phase, voltage and material where

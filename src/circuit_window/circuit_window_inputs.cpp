@@ -222,4 +222,22 @@ void CircuitWindow::prefill(const CircuitPrefill& tab) {
     recalculate();
 }
 
+void CircuitWindow::setCircuit(const CircuitCode& code,
+                               const std::vector<std::pair<std::string, QString>>& texts) {
+    switchCode(code);
+    m_building = true;
+    for (const FieldPanel::Input& input : m_fields->inputs())
+        if (input.control != nullptr && !input.shown->defaultText.empty())
+            FieldPanel::setText(input.control, qt(input.shown->defaultText));
+    for (const auto& [key, text] : texts) {
+        if (QWidget* to = control(key)) FieldPanel::setText(to, text);
+        if (key == keys::kVolts) m_voltsTyped = true;  // the project's, not the usual one
+    }
+    m_note->hide();
+    m_building = false;
+    followPhase();
+    followMethod();
+    recalculate();
+}
+
 }  // namespace ferrovolt

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QSplitter>
 #include <QStandardItemModel>
@@ -23,14 +24,19 @@
 #include <map>
 #include <utility>
 
+#include "circuit_window/circuit_window.h"
+#include "circuit_window/circuit_window_host.h"
 #include "codes/code_registry.h"
 #include "numtext/date_text.h"
 #include "numtext/number_text.h"
 #include "pictures.h"
+#include "project/project_file.h"
+#include "project_report/project_report.h"
 #include "project_window/circuit_grid.h"
 #include "project_window/node_check_pane.h"
 #include "services/system_services.h"
 #include "window_kit/kit_accessibility.h"
+#include "window_kit/sheet_pages.h"
 #include "window_kit/status_line.h"
 #include "window_kit/text_tone.h"
 
@@ -121,10 +127,11 @@ ProjectWindow::ProjectWindow(SystemServices* services, QWidget* parent)
       m_treeModel(new QStandardItemModel(this)),
       m_grid(new QTableView(this)),
       m_gridModel(new CircuitGrid(*m_document, this)),
-      m_pane(new NodeCheckPane(this)),
+      m_pane(new NodeCheckPane(*m_document, this)),
       m_status(new StatusLine(this)),
       m_failures(new StatusLine(this)),
-      m_autosave(new QTimer(this)) {
+      m_autosave(new QTimer(this)),
+      m_circuits(new CircuitWindowHost(this)) {
     installKitAccessibility();
     setObjectName(QStringLiteral("ProjectWindow"));
     setWindowIcon(programIcon());
@@ -179,9 +186,11 @@ ProjectWindow::ProjectWindow(SystemServices* services, QWidget* parent)
     setCentralWidget(central);
     setTabOrder(m_tree, m_grid);
     setTabOrder(m_grid, m_pane->findChild<QWidget*>(QStringLiteral("txtNodeCheck")));
+    m_pane->setTabAfter(m_grid);
 
     buildMenus();
     connect(m_gridModel, &CircuitGrid::refused, this, &ProjectWindow::refuse);
+    connect(m_pane, &NodeCheckPane::refused, this, &ProjectWindow::refuse);
     connect(m_document, &ProjectDocument::changed, this, &ProjectWindow::followChange);
     connect(m_document, &ProjectDocument::fileChanged, this, &ProjectWindow::updateTitle);
     connect(&m_document->undoStack(), &QUndoStack::cleanChanged, this, &ProjectWindow::updateTitle);
@@ -212,8 +221,7 @@ ProjectWindow::ProjectWindow(SystemServices* services, QWidget* parent)
     connect(m_grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
                 if (!current.isValid()) return;
-                m_pane->showNode(m_document->tree().circuit(m_gridModel->circuitAt(current.row())),
-                                 m_document->tree().code());
+                m_pane->showNode(m_document->tree().circuit(m_gridModel->circuitAt(current.row())));
             });
     followChange(true);
     updateTitle();
@@ -265,6 +273,8 @@ void ProjectWindow::buildMenus() {
     add(file, "actSaveAs", QStringLiteral("Save &As…"), {QKeySequence::SaveAs},
         [this] { saveAs(); });
     file->addSeparator();
+    add(file, "actExportReport", QStringLiteral("&Export report…"), {}, [this] { exportChosen(); });
+    file->addSeparator();
     add(file, "actClose", QStringLiteral("&Close"), {QKeySequence::Close}, [this] { close(); });
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
@@ -289,6 +299,12 @@ void ProjectWindow::buildMenus() {
         action->setShortcutContext(Qt::WidgetShortcut);
         m_grid->addAction(action);
     }
+    edit->addSeparator();
+    QAction* send = add(edit, "actSendToCircuitCheck", QStringLiteral("Send to &Circuit Check"), {},
+                        [this] { sendToCircuitCheck(); });
+    m_grid->addAction(send);
+    // The grid's own actions are its context menu.
+    m_grid->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 void ProjectWindow::rebuildTree() {
@@ -424,7 +440,7 @@ void ProjectWindow::showPane() {
         node = &tree.supply();
     else if (!m_selected.isEmpty())
         node = tree.board(m_selected.toStdString());
-    m_pane->showNode(node, tree.code());
+    m_pane->showNode(node);
 }
 
 void ProjectWindow::showSummary() {
@@ -545,6 +561,58 @@ bool ProjectWindow::saveAs() {
     return true;
 }
 
+void ProjectWindow::exportChosen() {
+    const QString name = m_document->path().isEmpty()
+                             ? QStringLiteral("project report")
+                             : QFileInfo(m_document->path()).completeBaseName();
+    // The paper is the file type chosen, as every window's PDF save asks it.
+    const QString path = askSheetPath(this, name);
+    if (path.isEmpty()) return;
+    if (!exportReport(path, rememberedPaper()) &&
+        !statusText().startsWith(QStringLiteral("The report was cancelled")))
+        QMessageBox::warning(this, QStringLiteral("Export the report"), statusText());
+}
+
+bool ProjectWindow::exportReport(const QString& path, Paper paper) {
+    QProgressDialog progress(QStringLiteral("Writing the report…"), QStringLiteral("Cancel"), 0, 0,
+                             this);
+    progress.setObjectName(QStringLiteral("dlgReportProgress"));
+    progress.setWindowTitle(QStringLiteral("Export the report"));
+    // Modal to the window, so that the project stays as it is while its pages are drawn.
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(0);
+    progress.setValue(0);
+    QApplication::processEvents();
+    const project::Project& project = m_document->tree().project();
+    const project::ProjectAnswer answer = project::checkProject(project);
+    package::ReportSettings settings;
+    settings.paper = paper;
+    settings.date = QDate::currentDate();
+    // Each page drawn hands the event loop its turn: the window repaints and Cancel is heard.
+    const package::ReportOutcome outcome = package::writeProjectReport(
+        project, answer, settings, path, [&progress](int done, int total) {
+            progress.setMaximum(total);
+            progress.setValue(done);
+            QApplication::processEvents();
+            return !progress.wasCanceled();
+        });
+    progress.reset();
+    switch (outcome.end) {
+        case package::ReportEnd::Written:
+            m_status->announce(QStringLiteral("Wrote the report to %1 (%2 pages).")
+                                   .arg(path, QString::fromStdString(formatDouble(
+                                                  static_cast<double>(outcome.pages)))));
+            return true;
+        case package::ReportEnd::Cancelled:
+            m_status->announce(QStringLiteral("The report was cancelled; no file was written."));
+            return false;
+        case package::ReportEnd::Failed:
+            break;
+    }
+    m_status->announce(QStringLiteral("Could not write %1: %2").arg(path, outcome.reason));
+    return false;
+}
+
 QMessageBox::StandardButton ProjectWindow::askToSave() {
     return QMessageBox::question(
         this, QStringLiteral("Unsaved changes"),
@@ -640,6 +708,36 @@ void ProjectWindow::insertRow() {
     m_grid->setCurrentIndex(m_gridModel->index(row, 0));
     m_grid->setFocus(Qt::OtherFocusReason);
     m_status->announce(QStringLiteral("Added circuit %1.").arg(id));
+}
+
+CircuitWindow* ProjectWindow::sendToCircuitCheck() {
+    const QModelIndex cell = m_grid->currentIndex();
+    const project::InstallationTree& tree = m_document->tree();
+    const project::NodeAnswer* node =
+        cell.isValid() ? tree.circuit(m_gridModel->circuitAt(cell.row())) : nullptr;
+    const auto at = node != nullptr ? circuitIndex(tree.project(), node->id) : std::nullopt;
+    if (!at) {
+        refuse(QStringLiteral("Choose a circuit to send to the Circuit Check."));
+        return nullptr;
+    }
+    std::vector<std::pair<std::string, QString>> texts;
+    const project::Cable& cable = tree.project().circuits[*at].cable;
+    const auto has = [&cable](std::string_view key) {
+        return std::any_of(cable.begin(), cable.end(),
+                           [key](const auto& field) { return field.first == key; });
+    };
+    for (const auto& [key, value] : cable)
+        texts.emplace_back(key, QString::fromStdString(project::cableFieldText(value)));
+    // The window has no tree above the cable: what the tree gives is typed in, where the
+    // tree's own check takes it.
+    for (auto& given : originTexts(originOf(tree, *node)))
+        if (!given.second.isEmpty() && has(given.first == "ze" ? "earthing" : "clearing_time"))
+            texts.push_back(std::move(given));
+    CircuitWindow* window = m_circuits->open();
+    window->setCircuit(tree.code(), texts);
+    m_status->announce(QStringLiteral("Sent circuit %1 to the Circuit Check.")
+                           .arg(QString::fromStdString(node->id)));
+    return window;
 }
 
 void ProjectWindow::deleteRow() {

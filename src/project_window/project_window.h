@@ -14,6 +14,7 @@
 #include <string>
 #include <unordered_map>
 
+#include "paper/paper.h"
 #include "project_window/project_document.h"
 #include "project_window/recovery_file.h"
 
@@ -27,6 +28,8 @@ class QTreeView;
 namespace ferrovolt {
 
 class CircuitGrid;
+class CircuitWindow;
+class CircuitWindowHost;
 class NodeCheckPane;
 class StatusLine;
 class SystemServices;
@@ -48,6 +51,14 @@ public:
     // Shows the node of `id` ("supply", a board's or a circuit's) in the tree and the grid.
     void selectNode(const QString& id);
     QString statusText() const;
+    // Writes the project's report to `path` on `paper`, a progress dialog showing how far it
+    // has got and able to cancel it; true when it was written. A cancelled or failed report
+    // leaves no file (and an older one as it was); the status line says which.
+    bool exportReport(const QString& path, Paper paper);
+    // Opens the Circuit Check window with the chosen cable's inputs, under the project's code,
+    // and what the tree gives it typed in; null (refused, with the reason) when no cable is
+    // chosen.
+    CircuitWindow* sendToCircuitCheck();
     // Offers back, one at a time, the unsaved work a crashed or killed window left behind;
     // true when one was recovered.
     bool offerRecovery();
@@ -82,6 +93,7 @@ private:
     void openChosen();
     bool save();
     bool saveAs();
+    void exportChosen();
     void insertRow();
     void deleteRow();
     void refuse(const QString& reason);
@@ -103,6 +115,7 @@ private:
     RecoveryFile m_recovery;
     bool m_structureChanged = false;  // by the step under way
     QTimer* m_autosave;
+    CircuitWindowHost* m_circuits;
 };
 
 }  // namespace ferrovolt

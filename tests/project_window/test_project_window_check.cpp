@@ -1,0 +1,215 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The Project window's node check and what leaves the window: a cable's inputs edited in the
+// shared panel as a grid cell is (rechecked, one undo step, a refused text beeping with the
+// focus kept), its origin's inputs given by the tree, and the project's report exported as a
+// PDF that a cancel leaves unwritten, and a cable sent to the Circuit Check.
+
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QProgressDialog>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include "circuit_window/circuit_window.h"
+#include "fake_system_services.h"
+#include "project_window/circuit_grid.h"
+#include "project_window/node_check_pane.h"
+#include "project_window/project_window.h"
+
+namespace ferrovolt {
+
+namespace {
+
+const QString kOffice = QStringLiteral(FERROVOLT_EXAMPLES "/iec60364-office.fvproj");
+
+}  // namespace
+
+class TestProjectWindowCheck : public QObject {
+    Q_OBJECT
+
+    // The office project open with its circuit C1 chosen.
+    struct Opened {
+        testing::FakeSystemServices services;
+        ProjectWindow window{&services};
+        const CircuitGrid* model = nullptr;
+        QWidget* pane = nullptr;
+    };
+
+    static void open(Opened& o) {
+        QVERIFY(!o.window.openFile(kOffice));
+        o.window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&o.window));
+        o.window.selectNode(QStringLiteral("C1"));
+        o.model = o.window.findChild<const CircuitGrid*>();
+        o.pane = o.window.findChild<QWidget*>(QStringLiteral("grpNodeCheck"));
+    }
+
+    static QString cell(const Opened& o, CircuitGrid::Kind kind, std::string_view key = {}) {
+        return o.model->index(o.model->rowOf("C1"), o.model->columnOf(kind, key)).data().toString();
+    }
+
+    // Types `text` over an input of the pane, as a person does, and Enter.
+    static QLineEdit* typeInto(Opened& o, const char* key, const QString& text) {
+        auto* input = o.pane->findChild<QLineEdit*>(QString::fromLatin1(key));
+        if (input == nullptr) return nullptr;
+        input->setFocus();
+        input->selectAll();
+        QTest::keyClicks(input, text);
+        QTest::keyClick(input, Qt::Key_Return);
+        return input;
+    }
+
+    QTemporaryDir m_data;
+
+private slots:
+    void initTestCase() {
+        QVERIFY(m_data.isValid());
+        qputenv("XDG_DATA_HOME", m_data.path().toLocal8Bit());
+    }
+
+    // The same answers as the grid's own edit: at 300 m C1's drop (5.16 % from the origin)
+    // sets 10 mm²; 16 A over 35 m needs 2.5 mm² (drop 3.89 %).
+    void aPanelEditRechecksAsOneUndoStep_data() {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("size");
+        QTest::addColumn<QString>("drop");
+        QTest::newRow("a longer cable") << "length"
+                                        << "300"
+                                        << "10 mm²"
+                                        << "5.16";
+        QTest::newRow("a larger load") << "current"
+                                       << "16"
+                                       << "2.5 mm²"
+                                       << "3.89";
+    }
+
+    void aPanelEditRechecksAsOneUndoStep() {
+        QFETCH(QString, key);
+        QFETCH(QString, text);
+        QFETCH(QString, size);
+        QFETCH(QString, drop);
+        Opened o;
+        open(o);
+        const QString sizeBefore = cell(o, CircuitGrid::Kind::Size);
+        QLineEdit* input = typeInto(o, key.toLatin1().constData(), text);
+        QVERIFY(input != nullptr);
+        QCOMPARE(cell(o, CircuitGrid::Kind::Input, key.toStdString()), text);
+        QCOMPARE(cell(o, CircuitGrid::Kind::Size), size);
+        QCOMPARE(cell(o, CircuitGrid::Kind::Drop), drop);
+        QUndoStack& undo = o.window.document().undoStack();
+        QCOMPARE(undo.count(), 1);
+        QCOMPARE(undo.undoText(), QStringLiteral("Edit C1 ") + key);
+        // Leaving the input as it is makes no second step.
+        QTest::keyClick(input, Qt::Key_Return);
+        QCOMPARE(undo.count(), 1);
+        undo.undo();
+        QCOMPARE(cell(o, CircuitGrid::Kind::Size), sizeBefore);
+        QCOMPARE(input->text(), cell(o, CircuitGrid::Kind::Input, key.toStdString()));
+        QCOMPARE(o.services.beeps(), 0);
+    }
+
+    void aRefusedPanelTextBeepsAndKeepsTheFocus() {
+        Opened o;
+        open(o);
+        QLineEdit* input = typeInto(o, "length", QStringLiteral("30x"));
+        QVERIFY(input != nullptr);
+        QCOMPARE(o.services.beeps(), 1);
+        QCOMPARE(QApplication::focusWidget(), input);
+        QCOMPARE(input->text(), QStringLiteral("30x"));
+        QCOMPARE(o.window.statusText(), QStringLiteral("One-way length: \"30x\" is not a number"));
+        QCOMPARE(o.window.document().undoStack().count(), 0);
+    }
+
+    // C1 leaves DB1's busbar, whose maximum fault current (7.42 kA) and loop impedance
+    // (0.0953 Ω) `project check` gives for DB1 as well.
+    void anOriginInputIsGivenByTheTree_data() {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("the maximum fault current") << "fault_current"
+                                                   << "7419";
+        QTest::newRow("the loop impedance above, Ze") << "ze"
+                                                      << "0.0953";
+    }
+
+    void anOriginInputIsGivenByTheTree() {
+        QFETCH(QString, key);
+        QFETCH(QString, text);
+        Opened o;
+        open(o);
+        auto* input = o.pane->findChild<QLineEdit*>(key);
+        QVERIFY(input != nullptr);
+        QVERIFY(input->isReadOnly());
+        QCOMPARE(input->text(), text);
+        auto* note = o.pane->findChild<QLabel*>(key + QStringLiteral("Given"));
+        QVERIFY(note != nullptr);
+        QCOMPARE(note->text(), QStringLiteral("given by the tree at DB1"));
+        // Not an input of the cable: nothing to edit, nothing to undo.
+        QCOMPARE(o.window.document().undoStack().count(), 0);
+    }
+
+    // C1 is 10 A over 35 m at 230 V, on TN-C-S: the Circuit Check has no tree, so DB1's Ze is
+    // typed in; C1 has no clearing time, so no fault current (as the tree's check reads it).
+    void sendToCircuitCheckOpensTheCable() {
+        Opened o;
+        open(o);
+        CircuitWindow* check = o.window.sendToCircuitCheck();
+        QVERIFY(check != nullptr);
+        QCOMPARE(check->code().key(), o.window.document().tree().code().key());
+        const auto text = [check](const char* key) {
+            auto* input = check->findChild<QLineEdit*>(QString::fromLatin1(key));
+            return input != nullptr ? input->text() : QStringLiteral("(none)");
+        };
+        QCOMPARE(text("current"), QStringLiteral("10"));
+        QCOMPARE(text("length"), QStringLiteral("35"));
+        QCOMPARE(text("ze"), QStringLiteral("0.0953"));
+        QCOMPARE(text("fault_current"), QString());
+        QVERIFY(check->answer() != nullptr);
+        QCOMPARE(check->answer()->sizeLabel(), std::string_view("1.5 mm²"));
+        QCOMPARE(o.window.statusText(), QStringLiteral("Sent circuit C1 to the Circuit Check."));
+        check->close();
+    }
+
+    void anExportedReportNamesTheProject() {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("poppler-utils is not installed (scripts/install_deps.sh installs it)");
+        Opened o;
+        open(o);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("office.pdf"));
+        QVERIFY(o.window.exportReport(path, Paper::A4));
+        QVERIFY(o.window.statusText().startsWith(QStringLiteral("Wrote the report to ") + path));
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+        QVERIFY(text.waitForFinished());
+        QVERIFY(QString::fromUtf8(text.readAllStandardOutput())
+                    .contains(QStringLiteral("Office 400/230 V")));
+    }
+
+    void aCancelledExportLeavesNoFile() {
+        Opened o;
+        open(o);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("office.pdf"));
+        // Cancel pressed as soon as the first page has handed the event loop its turn.
+        QTimer::singleShot(0, &o.window, [&o] {
+            auto* progress = o.window.findChild<QProgressDialog*>();
+            QVERIFY(progress != nullptr);
+            progress->cancel();
+        });
+        QVERIFY(!o.window.exportReport(path, Paper::A4));
+        QVERIFY(!QFile::exists(path));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList());
+        QCOMPARE(o.window.statusText(),
+                 QStringLiteral("The report was cancelled; no file was written."));
+    }
+};
+
+}  // namespace ferrovolt
+
+QTEST_MAIN(ferrovolt::TestProjectWindowCheck)
+#include "test_project_window_check.moc"
