@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QScrollArea>
 #include <QSpinBox>
@@ -98,9 +99,10 @@ void NodeCheckPane::buildFields() {
         const auto leave = [this, key, control] {
             if (!m_filling) commit(key, control);
         };
-        if (auto* text = qobject_cast<QLineEdit*>(control))
+        if (auto* text = qobject_cast<QLineEdit*>(control)) {
             connect(text, &QLineEdit::editingFinished, this, leave);
-        else if (auto* spin = qobject_cast<QSpinBox*>(control))
+            text->installEventFilter(this);
+        } else if (auto* spin = qobject_cast<QSpinBox*>(control))
             connect(spin, &QSpinBox::editingFinished, this, leave);
         else if (auto* list = qobject_cast<QComboBox*>(control))
             connect(list, &QComboBox::activated, this, leave);
@@ -149,6 +151,21 @@ void NodeCheckPane::showInputs(const project::NodeAnswer& node) {
         if (m_fields->control(key) != nullptr) m_fields->setGiven(key, text, note);
     m_filling = false;
     m_scroll->show();
+}
+
+bool NodeCheckPane::eventFilter(QObject* watched, QEvent* event) {
+    // Escape puts back the text the project holds, as it drops a grid cell's editor: the way
+    // out of a refused text.
+    auto* text = qobject_cast<QLineEdit*>(watched);
+    if (text == nullptr || event->type() != QEvent::KeyPress ||
+        static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape)
+        return QGroupBox::eventFilter(watched, event);
+    const auto shown = m_shown.find(text->objectName().toStdString());
+    if (shown == m_shown.end() || text->isReadOnly() ||
+        text->text() == QString::fromStdString(shown->second))
+        return QGroupBox::eventFilter(watched, event);
+    text->setText(QString::fromStdString(shown->second));
+    return true;
 }
 
 void NodeCheckPane::commit(std::string_view key, QWidget* control) {

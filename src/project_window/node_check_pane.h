@@ -52,6 +52,9 @@ signals:
     // An input's text the field does not take, with the reason; nothing changed.
     void refused(const QString& reason);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void buildFields();
     void chainInputs();

@@ -568,12 +568,11 @@ void ProjectWindow::exportChosen() {
     // The paper is the file type chosen, as every window's PDF save asks it.
     const QString path = askSheetPath(this, name);
     if (path.isEmpty()) return;
-    if (!exportReport(path, rememberedPaper()) &&
-        !statusText().startsWith(QStringLiteral("The report was cancelled")))
+    if (exportReport(path, rememberedPaper()) == package::ReportEnd::Failed)
         QMessageBox::warning(this, QStringLiteral("Export the report"), statusText());
 }
 
-bool ProjectWindow::exportReport(const QString& path, Paper paper) {
+package::ReportEnd ProjectWindow::exportReport(const QString& path, Paper paper) {
     QProgressDialog progress(QStringLiteral("Writing the report…"), QStringLiteral("Cancel"), 0, 0,
                              this);
     progress.setObjectName(QStringLiteral("dlgReportProgress"));
@@ -602,15 +601,15 @@ bool ProjectWindow::exportReport(const QString& path, Paper paper) {
             m_status->announce(QStringLiteral("Wrote the report to %1 (%2 pages).")
                                    .arg(path, QString::fromStdString(formatDouble(
                                                   static_cast<double>(outcome.pages)))));
-            return true;
+            break;
         case package::ReportEnd::Cancelled:
             m_status->announce(QStringLiteral("The report was cancelled; no file was written."));
-            return false;
+            break;
         case package::ReportEnd::Failed:
+            m_status->announce(QStringLiteral("Could not write %1: %2").arg(path, outcome.reason));
             break;
     }
-    m_status->announce(QStringLiteral("Could not write %1: %2").arg(path, outcome.reason));
-    return false;
+    return outcome.end;
 }
 
 QMessageBox::StandardButton ProjectWindow::askToSave() {

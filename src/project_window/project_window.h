@@ -15,6 +15,7 @@
 #include <unordered_map>
 
 #include "paper/paper.h"
+#include "project_report/project_report.h"
 #include "project_window/project_document.h"
 #include "project_window/recovery_file.h"
 
@@ -52,9 +53,9 @@ public:
     void selectNode(const QString& id);
     QString statusText() const;
     // Writes the project's report to `path` on `paper`, a progress dialog showing how far it
-    // has got and able to cancel it; true when it was written. A cancelled or failed report
-    // leaves no file (and an older one as it was); the status line says which.
-    bool exportReport(const QString& path, Paper paper);
+    // has got and able to cancel it. A cancelled or failed report leaves no file (and an older
+    // one as it was); the status line says which, and why it failed.
+    package::ReportEnd exportReport(const QString& path, Paper paper);
     // Opens the Circuit Check window with the chosen cable's inputs, under the project's code,
     // and what the tree gives it typed in; null (refused, with the reason) when no cable is
     // chosen.

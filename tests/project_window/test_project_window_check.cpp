@@ -123,6 +123,12 @@ private slots:
         QCOMPARE(input->text(), QStringLiteral("30x"));
         QCOMPARE(o.window.statusText(), QStringLiteral("One-way length: \"30x\" is not a number"));
         QCOMPARE(o.window.document().undoStack().count(), 0);
+        // Escape puts back what the project holds, and leaving then changes nothing.
+        QTest::keyClick(input, Qt::Key_Escape);
+        QCOMPARE(input->text(), QStringLiteral("35"));
+        QTest::keyClick(input, Qt::Key_Return);
+        QCOMPARE(o.services.beeps(), 1);
+        QCOMPARE(o.window.document().undoStack().count(), 0);
     }
 
     // C1 leaves DB1's busbar, whose maximum fault current (7.42 kA) and loop impedance
@@ -181,7 +187,7 @@ private slots:
         open(o);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("office.pdf"));
-        QVERIFY(o.window.exportReport(path, Paper::A4));
+        QCOMPARE(o.window.exportReport(path, Paper::A4), package::ReportEnd::Written);
         QVERIFY(o.window.statusText().startsWith(QStringLiteral("Wrote the report to ") + path));
         QProcess text;
         text.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
@@ -201,7 +207,7 @@ private slots:
             QVERIFY(progress != nullptr);
             progress->cancel();
         });
-        QVERIFY(!o.window.exportReport(path, Paper::A4));
+        QCOMPARE(o.window.exportReport(path, Paper::A4), package::ReportEnd::Cancelled);
         QVERIFY(!QFile::exists(path));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList());
         QCOMPARE(o.window.statusText(),
