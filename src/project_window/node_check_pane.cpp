@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "project_window/node_check_pane.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QScrollArea>
 #include <QSpinBox>
 #include <QSplitter>
@@ -16,6 +18,7 @@
 #include "numtext/rounded_number.h"
 #include "project/project_file.h"
 #include "project_window/project_document.h"
+#include "window_kit/access_letters.h"
 #include "window_kit/field_panel.h"
 
 namespace ferrovolt {
@@ -27,6 +30,15 @@ QString qtText(std::string_view text) {
 }
 
 }  // namespace
+
+QList<QChar> NodeCheckPane::menuLetters() const {
+    // The access letters of the window's menus stay theirs.
+    QList<QChar> taken;
+    if (const auto* bar = window()->findChild<QMenuBar*>())
+        for (const QAction* menu : bar->actions())
+            if (const QChar letter = accessLetter(menu->text()); !letter.isNull()) taken << letter;
+    return taken;
+}
 
 std::vector<std::pair<std::string, QString>> originTexts(const project::NodeAnswer& board) {
     const bool valued = board.reached && !board.refusal;
@@ -87,7 +99,7 @@ void NodeCheckPane::buildFields() {
     m_codeKey = std::string(code.key());
     if (m_fields != nullptr) {
         // Its boxes go, and the new code's come, with the next build.
-        m_fields->build(code, m_inputs, 0, {u'f', u'e'});
+        m_fields->build(code, m_inputs, 0, menuLetters());
         chainInputs();
         return;
     }
@@ -109,8 +121,7 @@ void NodeCheckPane::buildFields() {
         else if (auto* box = qobject_cast<QCheckBox*>(control))
             connect(box, &QCheckBox::clicked, this, leave);
     });
-    // The access letters of the window's menus (File, Edit) stay theirs.
-    m_fields->build(code, m_inputs, 0, {u'f', u'e'});
+    m_fields->build(code, m_inputs, 0, menuLetters());
     chainInputs();
 }
 

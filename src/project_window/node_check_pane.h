@@ -57,6 +57,7 @@ protected:
 
 private:
     void buildFields();
+    QList<QChar> menuLetters() const;
     void chainInputs();
     void showInputs(const project::NodeAnswer& node);
     // The text of the input of `key`, as a person left it, made an edit of the project.
