@@ -66,6 +66,7 @@ template <class Fields, class Source>
 std::optional<CheckRefusal> setCase(CheckCase& target, const Fields& fields, Source& source,
                                     GivenKeys* keys = nullptr) {
     const Check& check = target.of();
+    const std::span<const CheckField> all = check.fields();
     GivenKeys ownKeys;
     if (keys == nullptr) keys = &ownKeys;
     int rows = 0;  // the rows given so far, among every input of rows
@@ -76,21 +77,26 @@ std::optional<CheckRefusal> setCase(CheckCase& target, const Fields& fields, Sou
         if (any == nullptr) continue;
         // A list of the check's own declarations is read without looking its keys up.
         std::optional<std::size_t> index = check.indexOf(*any);
-        if (!index) index = check.fieldOfKey(any->key);
-        CheckField asGiven;
-        const CheckField* own = index ? &check.fields()[*index] : any;
-        if (own->key != any->key) {
+        const bool declared = index.has_value();
+        if (!declared) index = check.fieldOfKey(any->key);
+        std::optional<CheckField> asGiven;
+        const CheckField* own = index ? &all[*index] : any;
+        if (!declared && own->key != any->key) {
             asGiven = *own;
-            asGiven.key = any->key;
-            asGiven.required = false;  // missing only under its own key
-            own = &asGiven;
+            asGiven->key = any->key;
+            asGiven->required = false;  // missing only under its own key
+            own = &*asGiven;
         }
         const CheckField& field = *own;
         const auto put = [&](std::string_view text) -> std::optional<CheckRefusal> {
             if (!index) return source.notTaken(field);
-            if (const std::optional<std::string_view> earlier = keys->add(*index, field.key))
-                return CheckRefusal{field.key, "is the same input as \"" + std::string(*earlier) +
-                                                   "\": give one of them"};
+            // Only a field with an older key can be given by two keys, or by one not its own:
+            // the others need no record (and a schedule's rows no list built per row).
+            if (!all[*index].alias.empty())
+                if (const std::optional<std::string_view> earlier = keys->add(*index, field.key))
+                    return CheckRefusal{
+                        field.key,
+                        "is the same input as \"" + std::string(*earlier) + "\": give one of them"};
             const int row = field.rows ? rows++ : -1;
             if (std::optional<std::string> reason = target.set(*index, text))
                 return CheckRefusal{field.key, std::move(*reason), row};

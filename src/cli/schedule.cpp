@@ -8,6 +8,7 @@
 #include <istream>
 #include <optional>
 #include <ostream>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -461,7 +462,7 @@ void Schedule::answer(const CsvRow& row) {
         const CheckRow& answerRow = *m_answerRows[i];
         const CheckValue value = columns.rowOf[i] ? checked.value(*columns.rowOf[i]) : CheckValue{};
         if (const auto* number = std::get_if<double>(&value))
-            m_text += roundedNumberText(*number, answerRow.decimals);
+            appendRoundedNumber(m_text, *number, answerRow.decimals);
         else if (const auto* text = std::get_if<std::string_view>(&value))
             appendCsvCell(m_text, *text);
         else if (columns.rowOf[i])
@@ -520,8 +521,9 @@ std::optional<CheckRefusal> Schedule::read(const CsvRow& row, const CircuitCode&
         [&code](const CheckField& field) { return notOfCode(code, field.key); });
     if (std::optional<CheckRefusal> refusal = setCase(checked, m_columns, cells, &givenKeys))
         return refusal;
+    const std::span<const CheckField> fields = code.fields();
     for (std::size_t i = 0; i < m_columns.size(); ++i) {
-        if (columns.fieldOf[i] && code.fields()[*columns.fieldOf[i]].required && empty(i))
+        if (columns.fieldOf[i] && fields[*columns.fieldOf[i]].required && empty(i))
             return CheckRefusal{m_columns[i]->key, "is empty"};
     }
     std::optional<CheckRefusal> refusal = checked.check();
