@@ -3,9 +3,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -21,6 +23,7 @@
 #include <QVBoxLayout>
 #include <functional>
 #include <map>
+#include <set>
 #include <utility>
 
 #include "codes/code_registry.h"
@@ -139,7 +142,8 @@ ProjectWindow::ProjectWindow(SystemServices* services, QWidget* parent)
     m_grid->setAccessibleName(QStringLiteral("Circuits of the board"));
     m_grid->setModel(m_gridModel);
     m_grid->setItemDelegate(new CellDelegate(m_grid));
-    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Rows are chosen together to be copied; an edit acts on the current cell alone.
+    m_grid->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_grid->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                             QAbstractItemView::AnyKeyPressed);
     m_grid->setTabKeyNavigation(true);
@@ -285,7 +289,11 @@ void ProjectWindow::buildMenus() {
                           {QKeySequence(Qt::Key_Insert)}, [this] { insertRow(); });
     QAction* remove = add(edit, "actDeleteRow", QStringLiteral("&Delete circuit"),
                           {QKeySequence(Qt::Key_Delete)}, [this] { deleteRow(); });
-    for (QAction* action : {insert, remove}) {
+    QAction* copy = add(edit, "actCopyRows", QStringLiteral("&Copy circuits"), {QKeySequence::Copy},
+                        [this] { copySelectedRows(); });
+    QAction* paste = add(edit, "actPasteRows", QStringLiteral("&Paste circuits"),
+                         {QKeySequence::Paste}, [this] { pasteClipboardRows(); });
+    for (QAction* action : {insert, remove, copy, paste}) {
         action->setShortcutContext(Qt::WidgetShortcut);
         m_grid->addAction(action);
     }
@@ -622,6 +630,41 @@ bool ProjectWindow::offerRecovery() {
         return true;
     }
     return false;
+}
+
+void ProjectWindow::copySelectedRows() {
+    std::set<int> rows;
+    for (const QModelIndex& cell : m_grid->selectionModel()->selectedIndexes())
+        rows.insert(cell.row());
+    if (rows.empty() && m_grid->currentIndex().isValid()) rows.insert(m_grid->currentIndex().row());
+    if (rows.empty()) return refuse(QStringLiteral("Choose the circuits to copy."));
+    std::vector<std::string> ids;
+    for (const int row : rows) ids.push_back(m_gridModel->circuitAt(row));
+    QGuiApplication::clipboard()->setText(QString::fromStdString(m_document->circuitsCsv(ids)));
+    m_status->announce(
+        ids.size() == 1
+            ? QStringLiteral("Copied circuit %1.").arg(QString::fromStdString(ids.front()))
+            : QStringLiteral("Copied %1 circuits.").arg(ids.size()));
+}
+
+void ProjectWindow::pasteClipboardRows() {
+    const std::string board = selectedBoard();
+    if (board.empty()) return refuse(QStringLiteral("Choose a board to paste circuits on."));
+    const QByteArray text = QGuiApplication::clipboard()->text().toUtf8();
+    const ProjectDocument::Pasted pasted =
+        m_document->pasteCircuits(board, std::string_view(text.constData(), text.size()));
+    if (!pasted.refusal.isEmpty()) return refuse(pasted.refusal);
+    QString message =
+        QStringLiteral("Pasted %1 of %2 rows.")
+            .arg(pasted.inserted.size())
+            .arg(pasted.inserted.size() + static_cast<std::size_t>(pasted.refused.size()));
+    if (!pasted.refused.isEmpty())
+        message += QStringLiteral(" Refused: ") + pasted.refused.join(QStringLiteral("; ")) + u'.';
+    if (pasted.inserted.empty()) return refuse(message);
+    const int row = m_gridModel->rowOf(pasted.inserted.front());
+    if (row >= 0) m_grid->setCurrentIndex(m_gridModel->index(row, 0));
+    m_grid->setFocus(Qt::OtherFocusReason);
+    m_status->announce(message);
 }
 
 std::string ProjectWindow::selectedBoard() const {

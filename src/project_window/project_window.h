@@ -48,6 +48,10 @@ public:
     // Shows the node of `id` ("supply", a board's or a circuit's) in the tree and the grid.
     void selectNode(const QString& id);
     QString statusText() const;
+    // The grid's chosen rows as CSV text on the clipboard; the rows of the clipboard's CSV
+    // text inserted on the board shown, each refused row named in the status line.
+    void copySelectedRows();
+    void pasteClipboardRows();
     // Offers back, one at a time, the unsaved work a crashed or killed window left behind;
     // true when one was recovered.
     bool offerRecovery();
@@ -84,6 +88,8 @@ private:
     bool saveAs();
     void insertRow();
     void deleteRow();
+    void copyRows();
+    void pasteRows();
     void refuse(const QString& reason);
     void autosave();
     std::string selectedBoard() const;

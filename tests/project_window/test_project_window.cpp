@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -255,6 +256,7 @@ private slots:
         QTest::newRow("an id") << 1 << "&Undo Rename C1 to L1";
         QTest::newRow("a row inserted") << 2 << "&Undo Insert C3";
         QTest::newRow("a row deleted") << 3 << "&Undo Delete C1";
+        QTest::newRow("a row pasted") << 4 << "&Undo Paste C3";
     }
 
     void everyEditUndoesAndRedoesToTheSavedBytes() {
@@ -280,6 +282,10 @@ private slots:
             case 2:
                 QTest::keyClick(o.grid, Qt::Key_Insert);
                 break;
+            case 4:
+                QTest::keyClick(o.grid, Qt::Key_C, Qt::ControlModifier);
+                QTest::keyClick(o.grid, Qt::Key_V, Qt::ControlModifier);
+                break;
             default:
                 QTest::keyClick(o.grid, Qt::Key_Delete);
         }
@@ -300,6 +306,82 @@ private slots:
             if (node.kind == project::NodeKind::Circuit)
                 QCOMPARE(cell(o, node.id.c_str(), CircuitGrid::Kind::Size),
                          QString::fromUtf8(node.checked->sizeLabel().data()));
+    }
+
+    // Rows copied go to the clipboard as the schedule's columns, and come back from it as the
+    // same circuits under free ids: C1 and C2 again as C3 and C4.
+    void copiedRowsPasteBackAsTheSameCircuits() {
+        Opened o;
+        open(o);
+        QItemSelectionModel* chosen = o.grid->selectionModel();
+        for (const char* id : {"C1", "C2"})
+            chosen->select(o.model->index(o.model->rowOf(id), 0),
+                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        QTest::keyClick(o.grid, Qt::Key_C, Qt::ControlModifier);
+        const QStringList lines =
+            QGuiApplication::clipboard()->text().split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 3);
+        QVERIFY(lines[0].startsWith(QStringLiteral("id,board,current,")));
+        QVERIFY(lines[1].startsWith(QStringLiteral("C1,DB1,10,")));
+        QVERIFY(lines[2].startsWith(QStringLiteral("C2,DB1,32,")));
+        QTest::keyClick(o.grid, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(o.window.statusText(), QStringLiteral("Pasted 2 of 2 rows."));
+        const project::Project& p = o.window.document().tree().project();
+        for (const auto& [copy, of] : {std::pair{"C3", "C1"}, std::pair{"C4", "C2"}}) {
+            const auto at = circuitIndex(p, copy), original = circuitIndex(p, of);
+            QVERIFY(at && original);
+            QCOMPARE(p.circuits[*at].board, std::string("DB1"));
+            QVERIFY(p.circuits[*at].cable == p.circuits[*original].cable);
+            QCOMPARE(cell(o, copy, CircuitGrid::Kind::Size), cell(o, of, CircuitGrid::Kind::Size));
+        }
+    }
+
+    // A row that does not read is named with its line and the rest go in, in one step.
+    void aRefusedPastedRowIsListedAndTheOthersGoIn_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("inserted");
+        QTest::addColumn<QString>("status");
+        const QString header = QStringLiteral("ID,Board,Current,Length,Volts,Use\r\n");
+        QTest::newRow("a row of too few cells")
+            << header + "P1,DB1,10,20,230,lighting\r\nP2,DB1,10\r\nP3,DB1,16,25,230,lighting\r\n"
+            << QStringList{"P1", "P3"}
+            << "Pasted 2 of 3 rows. Refused: line 3: 3 cells where the header has 6.";
+        QTest::newRow("a current that is not a number")
+            << header + "P1,DB1,abc,20,230,lighting\r\nP2,,16,25,230,lighting\r\n"
+            << QStringList{"P2"}
+            << "Pasted 1 of 2 rows. Refused: line 2: P1: current: \"abc\" is not a number.";
+        QTest::newRow("a taken id takes a free one") << header + "C1,DB1,10,20,230,lighting\r\n"
+                                                     << QStringList{"C3"} << "Pasted 1 of 1 rows.";
+        QTest::newRow("no row goes in") << header + "P1,DB1,10\r\n"
+                                        << QStringList{}
+                                        << "Pasted 0 of 1 rows. Refused: line 2: 3 cells where "
+                                           "the header has 6.";
+        QTest::newRow("no id column")
+            << QStringLiteral("current,length\r\n10,20\r\n") << QStringList{}
+            << "The text's header names no \"id\" column.";
+    }
+
+    void aRefusedPastedRowIsListedAndTheOthersGoIn() {
+        QFETCH(QString, text);
+        QFETCH(QStringList, inserted);
+        QFETCH(QString, status);
+        Opened o;
+        open(o);
+        const std::string before = bytes(o);
+        QGuiApplication::clipboard()->setText(text);
+        QTest::keyClick(o.grid, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(o.window.statusText(), status);
+        const project::Project& p = o.window.document().tree().project();
+        QCOMPARE(p.circuits.size(), std::size_t{2} + static_cast<std::size_t>(inserted.size()));
+        for (const QString& id : inserted) {
+            const auto at = circuitIndex(p, id.toStdString());
+            QVERIFY(at);
+            QCOMPARE(p.circuits[*at].board, std::string("DB1"));
+        }
+        // Every row pasted goes in one step, and goes out with it.
+        QCOMPARE(o.services.beeps() > 0, inserted.isEmpty());
+        if (!inserted.isEmpty()) QTest::keyClick(o.grid, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(bytes(o), before);
     }
 
     void aRefusedFileLeavesTheWindowAsItWas() {
