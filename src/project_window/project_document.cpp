@@ -352,6 +352,14 @@ ProjectDocument::Pasted ProjectDocument::pasteCircuits(const std::string& board,
     return out;
 }
 
+void ProjectDocument::replaceProject(project::Project project, const QString& text) {
+    const project::Project before = m_tree->project();
+    replaceTree(project);
+    m_undo.push(new Step(
+        text, [this, before] { replaceTree(before); },
+        [this, after = std::move(project)] { replaceTree(after); }));
+}
+
 void ProjectDocument::applyCircuit(const project::Circuit& circuit) {
     m_tree->setCircuit(circuit);
     emit changed(false);

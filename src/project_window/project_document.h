@@ -71,6 +71,8 @@ public:
     // first free one; a row the code does not take is refused with its line, and the others
     // go in.
     Pasted pasteCircuits(const std::string& board, std::string_view csv);
+    // The project in place of the one open as one undo step named `text`, its file kept.
+    void replaceProject(project::Project project, const QString& text);
 
 signals:
     // After any change: `structure` when a node came or went (ids, order), else the answers.

@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QSplitter>
 #include <QStandardItemModel>
 #include <QStyledItemDelegate>
@@ -21,15 +22,19 @@
 #include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
+#include <fstream>
 #include <functional>
 #include <map>
 #include <set>
 #include <utility>
 
+#include "cli/project_command.h"
+#include "cli/project_import.h"
 #include "codes/code_registry.h"
 #include "numtext/date_text.h"
 #include "numtext/number_text.h"
 #include "pictures.h"
+#include "project/project_engine.h"
 #include "project_window/circuit_grid.h"
 #include "project_window/node_check_pane.h"
 #include "services/system_services.h"
@@ -47,6 +52,7 @@ QString qtText(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 constexpr char kFileFilter[] = "Ferrovolt projects (*.fvproj)";
+constexpr char kScheduleFilter[] = "CSV schedules (*.csv)";
 constexpr int kAutosaveMs = 30'000;
 
 // The grid's editor hands its text over on Enter and Tab itself, so that a text the field
@@ -268,6 +274,11 @@ void ProjectWindow::buildMenus() {
     add(file, "actSave", QStringLiteral("&Save"), {QKeySequence::Save}, [this] { save(); });
     add(file, "actSaveAs", QStringLiteral("Save &As…"), {QKeySequence::SaveAs},
         [this] { saveAs(); });
+    file->addSeparator();
+    add(file, "actImportSchedule", QStringLiteral("&Import schedule…"), {},
+        [this] { importChosen(); });
+    add(file, "actExportSchedule", QStringLiteral("&Export schedule…"), {},
+        [this] { exportChosen(); });
     file->addSeparator();
     add(file, "actClose", QStringLiteral("&Close"), {QKeySequence::Close}, [this] { close(); });
 
@@ -665,6 +676,81 @@ void ProjectWindow::pasteClipboardRows() {
     if (row >= 0) m_grid->setCurrentIndex(m_gridModel->index(row, 0));
     m_grid->setFocus(Qt::OtherFocusReason);
     m_status->announce(message);
+}
+
+std::variant<QStringList, QString> ProjectWindow::importScheduleFile(const QString& path) {
+    std::ifstream in(path.toStdString(), std::ios::binary);
+    if (!in) {
+        const QString message = QStringLiteral("Could not import %1: cannot be read").arg(path);
+        m_status->announce(message);
+        return message;
+    }
+    // The rows go under the supply and code open; the boards and circuits are the schedule's.
+    project::Project base = m_document->tree().project();
+    base.boards.clear();
+    base.circuits.clear();
+    project::ImportedSchedule imported = project::importSchedule(in, std::move(base));
+    if (!imported.project) {
+        const QString message = QStringLiteral("Could not import %1: %2")
+                                    .arg(path, QString::fromStdString(imported.refusal));
+        m_status->announce(message);
+        return message;
+    }
+    QStringList refused;
+    for (const std::string& row : imported.refusedRows) refused << QString::fromStdString(row);
+    m_document->replaceProject(std::move(*imported.project),
+                               QStringLiteral("Import %1").arg(QFileInfo(path).fileName()));
+    m_status->announce(QStringLiteral("Imported %1 of %2 rows from %3.")
+                           .arg(imported.rows - imported.refusedRows.size())
+                           .arg(imported.rows)
+                           .arg(path));
+    return refused;
+}
+
+std::optional<QString> ProjectWindow::exportScheduleFile(const QString& path) {
+    std::string text;
+    writeSchedule(text, project::checkProject(m_document->tree().project()));
+    // Written beside the file and renamed over it: a failed write leaves the old one whole.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(text.data(), static_cast<qint64>(text.size())) !=
+            static_cast<qint64>(text.size()) ||
+        !file.commit()) {
+        const QString message =
+            QStringLiteral("Could not export %1: %2").arg(path, file.errorString());
+        m_status->announce(message);
+        return message;
+    }
+    m_status->announce(QStringLiteral("Exported the schedule to %1.").arg(path));
+    return std::nullopt;
+}
+
+void ProjectWindow::importChosen() {
+    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Import a schedule"), {},
+                                                      QString::fromLatin1(kScheduleFilter));
+    if (path.isEmpty()) return;
+    const auto imported = importScheduleFile(path);
+    if (const auto* refusal = std::get_if<QString>(&imported))
+        return void(QMessageBox::warning(this, QStringLiteral("Import a schedule"), *refusal));
+    const QStringList& refused = std::get<QStringList>(imported);
+    if (refused.isEmpty()) return;
+    // Every refused row, none left unsaid, in a list the user can read through and copy.
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Import a schedule"),
+                    QStringLiteral("%1 rows of %2 were refused; the others were imported.")
+                        .arg(refused.size())
+                        .arg(QFileInfo(path).fileName()),
+                    QMessageBox::Ok, this);
+    box.setDetailedText(refused.join(u'\n'));
+    box.exec();
+}
+
+void ProjectWindow::exportChosen() {
+    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export the schedule"), {},
+                                                QString::fromLatin1(kScheduleFilter));
+    if (path.isEmpty()) return;
+    if (!path.endsWith(QStringLiteral(".csv"))) path += QStringLiteral(".csv");
+    if (auto refusal = exportScheduleFile(path))
+        QMessageBox::warning(this, QStringLiteral("Export the schedule"), *refusal);
 }
 
 std::string ProjectWindow::selectedBoard() const {

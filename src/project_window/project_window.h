@@ -13,6 +13,7 @@
 #include <optional>
 #include <string>
 #include <unordered_map>
+#include <variant>
 
 #include "project_window/project_document.h"
 #include "project_window/recovery_file.h"
@@ -52,6 +53,13 @@ public:
     // text inserted on the board shown, each refused row named in the status line.
     void copySelectedRows();
     void pasteClipboardRows();
+    // The project from a CSV schedule of boards and circuits by `project import`'s rules,
+    // under the supply and code open, as one undo step; the reason when the schedule is
+    // refused, else each refused row's text with its line (none when every row went in).
+    std::variant<QStringList, QString> importScheduleFile(const QString& path);
+    // Every cable with its answers as `project schedule` writes them, saved atomically; the
+    // reason when it could not be written.
+    std::optional<QString> exportScheduleFile(const QString& path);
     // Offers back, one at a time, the unsaved work a crashed or killed window left behind;
     // true when one was recovered.
     bool offerRecovery();
@@ -91,6 +99,8 @@ private:
     void copyRows();
     void pasteRows();
     void refuse(const QString& reason);
+    void importChosen();
+    void exportChosen();
     void autosave();
     std::string selectedBoard() const;
 

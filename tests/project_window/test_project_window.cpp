@@ -384,6 +384,69 @@ private slots:
         QCOMPARE(bytes(o), before);
     }
 
+    // The office sample written as a schedule of its boards and circuits imports as the same
+    // installation: its exported schedule is the sample's, byte for byte. A refused row is
+    // listed with its line; a refused schedule leaves the project as it was.
+    void anImportedScheduleExportsAsTheSample_data() {
+        QTest::addColumn<QString>("schedule");
+        QTest::addColumn<QStringList>("refused");
+        QTest::addColumn<bool>("imported");
+        const QString rows = QStringLiteral(
+            "id,fed_from,board,demand_factor,breaking_capacity_ka,length,phase,volts,supply,"
+            "insulation,method,clearing_time,current,use,earthing,curve\r\n"
+            "MDB,supply,,1,25,,,,,,,,,,,\r\n"
+            "DB1,MDB,,0.9,10,60,three,400,private,xlpe,E,0.1,,,,\r\n"
+            "C1,,DB1,,,35,,230,private,,,,10,lighting,TN-C-S,B\r\n"
+            "C2,,DB1,,,45,three,400,private,,,,32,,TN-C-S,C\r\n");
+        QTest::newRow("every row") << rows << QStringList{} << true;
+        QTest::newRow("a row on no board")
+            << rows + "C3,,DB9,,,10,,230,private,,,,10,lighting,TN-C-S,B\r\n"
+            << QStringList{"line 6: C3: board: \"DB9\" is not a board of the schedule"} << true;
+        QTest::newRow("no id column")
+            << QStringLiteral("name,board\r\nC1,DB1\r\n") << QStringList{} << false;
+    }
+
+    void anImportedScheduleExportsAsTheSample() {
+        QFETCH(QString, schedule);
+        QFETCH(QStringList, refused);
+        QFETCH(bool, imported);
+        QTemporaryDir folder;
+        const auto read = [](const QString& path) {
+            QFile file(path);
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        };
+        Opened o;
+        open(o);
+        const std::string sample = bytes(o);
+        const QString exported = folder.filePath(QStringLiteral("sample.csv"));
+        QVERIFY(!o.window.exportScheduleFile(exported));
+        const QByteArray sampleSchedule = read(exported);
+        // DB1, C1 and C2 below the header; MDB, at the transformer's terminals, has no cable.
+        QCOMPARE(sampleSchedule.count("\r\n"), 4);
+        QVERIFY(sampleSchedule.startsWith("id,kind,board,path,cumulative_drop_percent,"));
+        const QString path = folder.filePath(QStringLiteral("schedule.csv"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(schedule.toUtf8());
+        file.close();
+        const auto result = o.window.importScheduleFile(path);
+        QCOMPARE(std::holds_alternative<QStringList>(result), imported);
+        if (!imported) {
+            QVERIFY(std::get<QString>(result).startsWith(QStringLiteral("Could not import ")));
+            QCOMPARE(bytes(o), sample);
+            QVERIFY(!o.window.document().modified());
+            return;
+        }
+        QCOMPARE(std::get<QStringList>(result), refused);
+        const QString again = folder.filePath(QStringLiteral("again.csv"));
+        QVERIFY(!o.window.exportScheduleFile(again));
+        QCOMPARE(read(again), sampleSchedule);
+        // The import is one step, undone back to the sample.
+        QVERIFY(o.window.document().modified());
+        QTest::keyClick(o.grid, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(bytes(o), sample);
+    }
+
     void aRefusedFileLeavesTheWindowAsItWas() {
         QTemporaryDir folder;
         const QString bad = folder.filePath(QStringLiteral("bad.fvproj"));
