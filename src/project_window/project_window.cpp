@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSaveFile>
@@ -37,6 +38,7 @@
 #include "project/project_engine.h"
 #include "project_window/circuit_grid.h"
 #include "project_window/node_check_pane.h"
+#include "project_window/recent_projects.h"
 #include "services/system_services.h"
 #include "window_kit/kit_accessibility.h"
 #include "window_kit/status_line.h"
@@ -271,6 +273,10 @@ void ProjectWindow::buildMenus() {
     add(file, "actOpen", QStringLiteral("&Open…"), {QKeySequence::Open}, [this] {
         if (keepOrSave()) openChosen();
     });
+    QMenu* recent = file->addMenu(QStringLiteral("Open &Recent"));
+    recent->setObjectName(QStringLiteral("mnuRecent"));
+    connect(recent, &QMenu::aboutToShow, this, [this, recent] { fillRecent(recent); });
+    fillRecent(recent);
     add(file, "actSave", QStringLiteral("&Save"), {QKeySequence::Save}, [this] { save(); });
     add(file, "actSaveAs", QStringLiteral("Save &As…"), {QKeySequence::SaveAs},
         [this] { saveAs(); });
@@ -512,6 +518,7 @@ std::optional<QString> ProjectWindow::openFile(const QString& path) {
         m_status->announce(message);
         return message;
     }
+    recent_projects::add(path);
     m_status->announce(QStringLiteral("Opened %1.").arg(path));
     return std::nullopt;
 }
@@ -522,6 +529,7 @@ std::optional<QString> ProjectWindow::saveFile(const QString& path) {
         m_status->announce(message);
         return message;
     }
+    recent_projects::add(path);
     m_status->announce(QStringLiteral("Saved %1.").arg(path));
     return std::nullopt;
 }
@@ -532,6 +540,36 @@ void ProjectWindow::newProject(std::string_view codeKey) {
     // Its main board, ready for the first circuit (Insert).
     selectNode(QString::fromStdString(m_document->tree().project().boards.front().id));
     m_status->announce(QStringLiteral("A new project."));
+}
+
+void ProjectWindow::fillRecent(QMenu* menu) {
+    menu->clear();
+    const QStringList paths = recent_projects::list();
+    for (int i = 0; i < paths.size(); ++i) {
+        // Numbered as the keys that choose them: &1 to &8.
+        QAction* action = menu->addAction(
+            QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(paths[i]).fileName()));
+        action->setObjectName(QStringLiteral("actRecent%1").arg(i + 1));
+        action->setToolTip(paths[i]);
+        action->setStatusTip(paths[i]);
+        connect(action, &QAction::triggered, this, [this, path = paths[i]] {
+            if (auto refusal = openRecent(path))
+                QMessageBox::warning(this, QStringLiteral("Open a recent project"), *refusal);
+        });
+    }
+    menu->setEnabled(!paths.isEmpty());
+}
+
+std::optional<QString> ProjectWindow::openRecent(const QString& path) {
+    if (!QFileInfo::exists(path)) {
+        recent_projects::remove(path);
+        const QString message =
+            QStringLiteral("%1 is no longer there: taken off the recent projects.").arg(path);
+        refuse(message);
+        return message;
+    }
+    if (!keepOrSave()) return std::nullopt;
+    return openFile(path);
 }
 
 void ProjectWindow::openChosen() {

@@ -19,6 +19,7 @@
 #include "project_window/recovery_file.h"
 
 class QLabel;
+class QMenu;
 class QStandardItem;
 class QStandardItemModel;
 class QTableView;
@@ -44,6 +45,9 @@ public:
     // Opens the file in place of the project open; a refused file is reported with its path
     // and reason (the reason returned), and the window stays as it was. Does not ask to save.
     std::optional<QString> openFile(const QString& path);
+    // Opens a project of File ▸ Open Recent, after asking to save; one no longer there is
+    // taken off the list, and the reason returned.
+    std::optional<QString> openRecent(const QString& path);
     // Saves to `path` from now on; the reason when it could not.
     std::optional<QString> saveFile(const QString& path);
     // Shows the node of `id` ("supply", a board's or a circuit's) in the tree and the grid.
@@ -100,6 +104,7 @@ private:
     void pasteRows();
     void refuse(const QString& reason);
     void importChosen();
+    void fillRecent(QMenu* menu);
     void exportChosen();
     void autosave();
     std::string selectedBoard() const;

@@ -11,8 +11,10 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
+#include <QSettings>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTreeView>
@@ -24,6 +26,7 @@
 #include "project/project_file.h"
 #include "project_window/circuit_grid.h"
 #include "project_window/project_window.h"
+#include "project_window/recent_projects.h"
 #include "screen_fit.h"
 #include "window_kit/placement.h"
 #include "window_kit/text_tone.h"
@@ -110,6 +113,7 @@ private slots:
     void initTestCase() {
         QVERIFY(m_data.isValid());
         qputenv("XDG_DATA_HOME", m_data.path().toLocal8Bit());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_data.path());
     }
 
     void editingACellRechecksItsPath_data() {
@@ -445,6 +449,39 @@ private slots:
         QVERIFY(o.window.document().modified());
         QTest::keyClick(o.grid, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(bytes(o), sample);
+    }
+
+    // Each file opened or saved goes first, once; the ninth back is let go; one no longer
+    // there is taken off with a message, and the project open stays.
+    void theRecentProjectsAreTheLastEightNewestFirst() {
+        QTemporaryDir folder;
+        Opened o;
+        open(o);
+        QStringList saved;
+        for (int i = 1; i <= 9; ++i) {
+            saved.prepend(folder.filePath(QStringLiteral("p%1.fvproj").arg(i)));
+            QVERIFY(!o.window.saveFile(saved.front()));
+        }
+        QCOMPARE(recent_projects::list(), saved.first(8));
+        QVERIFY(!o.window.openRecent(saved[4]));  // p5
+        const QStringList reopened{saved[4], saved[0], saved[1], saved[2],
+                                   saved[3], saved[5], saved[6], saved[7]};
+        QCOMPARE(recent_projects::list(), reopened);
+        auto* menu = o.window.findChild<QMenu*>(QStringLiteral("mnuRecent"));
+        emit menu->aboutToShow();
+        QCOMPARE(menu->actions().size(), 8);
+        QCOMPARE(menu->actions().front()->text(), QStringLiteral("&1 p5.fvproj"));
+        const std::string before = bytes(o);
+        QVERIFY(QFile::remove(saved[6]));  // p3
+        const auto refusal = o.window.openRecent(saved[6]);
+        QCOMPARE(refusal.value_or(QString()),
+                 saved[6] + QStringLiteral(" is no longer there: taken off the recent projects."));
+        QCOMPARE(o.window.statusText(), *refusal);
+        QCOMPARE(o.services.beeps(), 1);
+        QStringList left = reopened;
+        left.removeAll(saved[6]);
+        QCOMPARE(recent_projects::list(), left);
+        QCOMPARE(bytes(o), before);
     }
 
     void aRefusedFileLeavesTheWindowAsItWas() {
