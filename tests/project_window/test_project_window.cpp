@@ -5,6 +5,7 @@
 // saved bytes, a refused file leaves the window as it was, the title marks unsaved changes,
 // and the window fits the laptop's and the desktop's screen.
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -482,6 +483,56 @@ private slots:
         left.removeAll(saved[6]);
         QCOMPARE(recent_projects::list(), left);
         QCOMPARE(bytes(o), before);
+    }
+
+    // A screen reader reads the grid as a table: each cell knows its row and column, and is
+    // headed by its column's caption and its row's number.
+    void theGridReadsAsATableOfRowsAndColumns_data() {
+        QTest::addColumn<QString>("circuit");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("header");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("the first row's id") << "C1" << int(CircuitGrid::Kind::Id) << "" << 0 << "Id"
+                                            << "C1";
+        QTest::newRow("the second row's current")
+            << "C2" << int(CircuitGrid::Kind::Input) << "current" << 1 << "Design current (A)"
+            << "32";
+        QTest::newRow("an answer")
+            << "C1" << int(CircuitGrid::Kind::Verdict) << "" << 0 << "Verdict"
+            << "meets all";
+    }
+
+    void theGridReadsAsATableOfRowsAndColumns() {
+        QFETCH(QString, circuit);
+        QFETCH(int, kind);
+        QFETCH(QString, key);
+        QFETCH(int, row);
+        QFETCH(QString, header);
+        QFETCH(QString, name);
+        Opened o;
+        open(o);
+        QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(o.grid);
+        QVERIFY(grid != nullptr);
+        QCOMPARE(grid->role(), QAccessible::Table);
+        QAccessibleTableInterface* table = grid->tableInterface();
+        QVERIFY(table != nullptr);
+        QCOMPARE(table->rowCount(), 2);
+        const int column = o.model->columnOf(CircuitGrid::Kind(kind), key.toStdString());
+        QCOMPARE(o.model->rowOf(circuit.toStdString()), row);
+        QAccessibleInterface* cell = table->cellAt(row, column);
+        QVERIFY(cell != nullptr && cell->tableCellInterface() != nullptr);
+        QAccessibleTableCellInterface* at = cell->tableCellInterface();
+        QCOMPARE(at->rowIndex(), row);
+        QCOMPARE(at->columnIndex(), column);
+        QCOMPARE(cell->text(QAccessible::Name), name);
+        const QList<QAccessibleInterface*> columnHeads = at->columnHeaderCells();
+        QCOMPARE(columnHeads.size(), 1);
+        QCOMPARE(columnHeads.front()->text(QAccessible::Name), header);
+        const QList<QAccessibleInterface*> rowHeads = at->rowHeaderCells();
+        QCOMPARE(rowHeads.size(), 1);
+        QCOMPARE(rowHeads.front()->text(QAccessible::Name), QString::number(row + 1));
     }
 
     void aRefusedFileLeavesTheWindowAsItWas() {
