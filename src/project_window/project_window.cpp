@@ -221,6 +221,16 @@ ProjectWindow::ProjectWindow(SystemServices* services, QWidget* parent)
                 m_selected = current.data(kIdRole).toString();
                 showSelection();
             });
+    // A node chosen by assistive technology (its row selected through the table interface)
+    // is selected without being made current: it is shown as a click would show it.
+    connect(m_tree->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this](const QItemSelection& selected) {
+                if (selected.indexes().isEmpty()) return;
+                const QModelIndex chosen = selected.indexes().front();
+                if (chosen != m_tree->currentIndex())
+                    m_tree->selectionModel()->setCurrentIndex(chosen,
+                                                              QItemSelectionModel::NoUpdate);
+            });
     connect(m_grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
                 if (!current.isValid()) return;
