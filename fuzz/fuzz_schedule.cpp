@@ -18,8 +18,8 @@
 #include <string>
 #include <vector>
 
-#include "cli/csv_reader.h"
 #include "cli/schedule.h"
+#include "csv/csv_reader.h"
 #include "fuzz_support.h"
 
 namespace {

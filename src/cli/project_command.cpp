@@ -18,11 +18,11 @@
 #include "cli/circuit_json.h"
 #include "cli/cli_app.h"
 #include "cli/command_output.h"
-#include "cli/csv_reader.h"
 #include "cli/json_answer.h"
 #include "cli/json_document.h"
 #include "cli/project_import.h"
 #include "codes/code_registry.h"
+#include "csv/csv_reader.h"
 #include "numtext/date_text.h"
 #include "numtext/number_text.h"
 #include "numtext/rounded_number.h"
@@ -258,8 +258,28 @@ void appendNode(std::string& out, const project::NodeAnswer& node, bool iec,
     out += '}';
 }
 
-// Every cable of the tree, one row each in the tree's order: its id, board and path from the
-// supply, what the tree gives it, and the answer's columns as `schedule` writes them.
+void appendProjectAnswer(std::string& out, const project::Project& p,
+                         const project::ProjectAnswer& answer, const std::string& date,
+                         std::ostream* spill) {
+    appendJson(out, Json{{"project", p.identification.name}, {"code", p.code}});
+    out.pop_back();
+    out += ",\"nodes\":[";
+    for (std::size_t i = 0; i < answer.nodes.size(); ++i) {
+        if (i > 0) out += ',';
+        const bool service = i == 0 && marksTheService(answer);
+        appendNode(out, answer.nodes[i], p.code == "iec60364", service ? &date : nullptr);
+        if (spill != nullptr && out.size() >= (std::size_t{1} << 16)) {
+            *spill << out;
+            out.clear();
+        }
+    }
+    out += "],\"defaults\":";
+    appendJson(out, Json(answer.defaults));
+    out += '}';
+}
+
+}  // namespace
+
 void writeSchedule(std::string& out, const project::ProjectAnswer& answer) {
     const std::span<const CheckRow> rows = answer.code->rows();
     out += "id,kind,board,path,cumulative_drop_percent,isc_max,isc_min,loop_impedance";
@@ -317,28 +337,6 @@ void writeSchedule(std::string& out, const project::ProjectAnswer& answer) {
         out += "\r\n";
     }
 }
-
-void appendProjectAnswer(std::string& out, const project::Project& p,
-                         const project::ProjectAnswer& answer, const std::string& date,
-                         std::ostream* spill) {
-    appendJson(out, Json{{"project", p.identification.name}, {"code", p.code}});
-    out.pop_back();
-    out += ",\"nodes\":[";
-    for (std::size_t i = 0; i < answer.nodes.size(); ++i) {
-        if (i > 0) out += ',';
-        const bool service = i == 0 && marksTheService(answer);
-        appendNode(out, answer.nodes[i], p.code == "iec60364", service ? &date : nullptr);
-        if (spill != nullptr && out.size() >= (std::size_t{1} << 16)) {
-            *spill << out;
-            out.clear();
-        }
-    }
-    out += "],\"defaults\":";
-    appendJson(out, Json(answer.defaults));
-    out += '}';
-}
-
-}  // namespace
 
 void appendProjectAnswer(std::string& out, const project::Project& p, std::ostream* spill) {
     appendProjectAnswer(out, p, project::checkProject(p), today(), spill);

@@ -24,7 +24,13 @@ namespace ferrovolt {
 
 namespace project {
 struct Project;
+struct ProjectAnswer;
 }  // namespace project
+
+// Every cable of the tree, one row each in the tree's order, as `project schedule` writes it:
+// its id, board and path from the supply, what the tree gives it, and the answer's columns as
+// `schedule` writes them.
+void writeSchedule(std::string& out, const project::ProjectAnswer& answer);
 
 // The project checked, as `project check --json` answers it: {"project":...,"code":...,
 // "nodes":[...],"defaults":[...]}; with `spill`, what is gathered is written to it in blocks

@@ -11,9 +11,9 @@
 #include <variant>
 
 #include "check/circuit_code.h"
-#include "cli/csv_reader.h"
 #include "cli/schedule.h"
 #include "codes/code_registry.h"
+#include "csv/csv_reader.h"
 #include "numtext/number_text.h"
 #include "numtext/words.h"
 #include "project/project_file.h"

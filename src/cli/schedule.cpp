@@ -17,8 +17,8 @@
 #include "cli/cli_app.h"
 #include "cli/code_fields.h"
 #include "cli/command_output.h"
-#include "cli/csv_reader.h"
 #include "codes/code_registry.h"
+#include "csv/csv_reader.h"
 #include "numtext/rounded_number.h"
 #include "numtext/words.h"
 

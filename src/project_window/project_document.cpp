@@ -4,10 +4,15 @@
 #include <QFile>
 #include <QUndoCommand>
 #include <algorithm>
+#include <cctype>
 #include <functional>
+#include <span>
+#include <sstream>
 
 #include "check/common_fields.h"
+#include "csv/csv_reader.h"
 #include "numtext/number_text.h"
+#include "numtext/words.h"
 #include "project/project_file.h"
 
 namespace ferrovolt {
@@ -212,14 +217,7 @@ std::variant<std::string, QString> ProjectDocument::insertCircuit(const std::str
             circuit.cable.emplace_back(std::string(field.key), fieldValue(field, text));
         }
     }
-    for (std::size_t n = p.circuits.size() + 1;; ++n) {
-        circuit.id = "C" + std::to_string(n);
-        const bool taken =
-            circuitIndex(p, circuit.id) ||
-            std::any_of(p.boards.begin(), p.boards.end(),
-                        [&circuit](const project::Board& b) { return b.id == circuit.id; });
-        if (!taken) break;
-    }
+    circuit.id = freeId(p, {});
     if (auto refusal = m_tree->insertCircuit(circuit)) return QString::fromStdString(*refusal);
     emit changed(true);
     const std::string id = circuit.id;
@@ -240,6 +238,126 @@ std::optional<QString> ProjectDocument::removeCircuit(const std::string& id) {
         QStringLiteral("Delete %1").arg(QString::fromStdString(id)),
         [this, removed, index] { restoreAt(removed, index); }, [this, id] { applyRemoval(id); }));
     return std::nullopt;
+}
+
+std::string ProjectDocument::freeId(const project::Project& p, std::string id) const {
+    const auto taken = [&p](const std::string& name) {
+        return name.empty() || name == "supply" || circuitIndex(p, name) ||
+               std::any_of(p.boards.begin(), p.boards.end(),
+                           [&name](const project::Board& b) { return b.id == name; });
+    };
+    for (std::size_t n = p.circuits.size() + 1; taken(id); ++n) id = "C" + std::to_string(n);
+    return id;
+}
+
+std::string ProjectDocument::circuitsCsv(const std::vector<std::string>& ids) const {
+    const project::Project& p = m_tree->project();
+    const std::span<const CheckField> fields = m_tree->code().fields();
+    std::string out = "id,board";
+    for (const CheckField& field : fields) (out += ',') += field.key;
+    out += "\r\n";
+    for (const std::string& id : ids) {
+        const std::optional<std::size_t> at = circuitIndex(p, id);
+        if (!at) continue;
+        const project::Circuit& circuit = p.circuits[*at];
+        appendCsvCell(out, circuit.id);
+        out += ',';
+        appendCsvCell(out, circuit.board);
+        for (const CheckField& field : fields) {
+            out += ',';
+            for (const auto& [key, value] : circuit.cable)
+                if (key == field.key) appendCsvCell(out, project::cableFieldText(value));
+        }
+        out += "\r\n";
+    }
+    return out;
+}
+
+ProjectDocument::Pasted ProjectDocument::pasteCircuits(const std::string& board,
+                                                       std::string_view csv) {
+    Pasted out;
+    const CircuitCode& code = m_tree->code();
+    // A header cell as columns are matched: case and all but letters and digits aside
+    // ("Max-Drop" is "max_drop").
+    const auto name = [](std::string_view cell) {
+        std::string key;
+        for (const char c : cell)
+            if (std::isalnum(static_cast<unsigned char>(c)))
+                key += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return key;
+    };
+    std::istringstream in{std::string(csv)};
+    CsvReader reader(in);
+    CsvRow row;
+    if (!reader.next(row) || row.fault != CsvRow::Fault::None) {
+        out.refusal = QStringLiteral("The text is not CSV rows under a header of columns.");
+        return out;
+    }
+    std::optional<std::size_t> idColumn;
+    std::vector<const CheckField*> columns;
+    for (std::size_t i = 0; i < row.cells.size(); ++i) {
+        const std::string key = name(row.cells[i]);
+        if (key == "id") idColumn = i;
+        const CheckField* field = nullptr;
+        for (const CheckField& f : code.fields())
+            if (name(f.key) == key) field = &f;
+        columns.push_back(field);
+    }
+    if (!idColumn) {
+        out.refusal = QStringLiteral("The text's header names no \"id\" column.");
+        return out;
+    }
+    const project::Project before = m_tree->project();
+    project::Project after = before;
+    while (reader.next(row)) {
+        if (row.fault == CsvRow::Fault::None && row.blank()) continue;
+        const QString line = QStringLiteral("line %1: ").arg(row.line);
+        if (row.fault != CsvRow::Fault::None) {
+            out.refused << line + QStringLiteral("the row cannot be read as CSV");
+            if (row.fault == CsvRow::Fault::NulByte) break;
+            continue;
+        }
+        if (row.cells.size() != columns.size()) {
+            out.refused << line + QStringLiteral("%1 cells where the header has %2")
+                                      .arg(row.cells.size())
+                                      .arg(columns.size());
+            continue;
+        }
+        const std::string given(trimmed(row.cells[*idColumn]));
+        const QString named = given.empty() ? line : line + qtText(given) + QStringLiteral(": ");
+        project::Json cable = project::Json::object();
+        for (std::size_t i = 0; i < columns.size(); ++i) {
+            const std::string text(trimmed(row.cells[i]));
+            if (columns[i] != nullptr && !text.empty())
+                cable[std::string(columns[i]->key)] = fieldValue(*columns[i], text);
+        }
+        auto read = project::readCable(cable, code, false);
+        if (const auto* refusal = std::get_if<project::FileRefusal>(&read)) {
+            out.refused << named + QString::fromStdString(refusal->path.substr(1)) +
+                               QStringLiteral(": ") + QString::fromStdString(refusal->reason);
+            continue;
+        }
+        project::Circuit circuit{freeId(after, given), board,
+                                 std::get<project::Cable>(std::move(read))};
+        out.inserted.push_back(circuit.id);
+        after.circuits.push_back(std::move(circuit));
+    }
+    if (out.inserted.empty()) return out;
+    const QString text = out.inserted.size() == 1
+                             ? QStringLiteral("Paste %1").arg(qtText(out.inserted.front()))
+                             : QStringLiteral("Paste %1 circuits").arg(out.inserted.size());
+    replaceTree(after);
+    m_undo.push(new Step(
+        text, [this, before] { replaceTree(before); }, [this, after] { replaceTree(after); }));
+    return out;
+}
+
+void ProjectDocument::replaceProject(project::Project project, const QString& text) {
+    const project::Project before = m_tree->project();
+    replaceTree(project);
+    m_undo.push(new Step(
+        text, [this, before] { replaceTree(before); },
+        [this, after = std::move(project)] { replaceTree(after); }));
 }
 
 void ProjectDocument::applyCircuit(const project::Circuit& circuit) {

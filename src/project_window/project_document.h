@@ -9,11 +9,13 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QUndoStack>
 #include <memory>
 #include <optional>
 #include <string>
 #include <variant>
+#include <vector>
 
 #include "project/project_tree.h"
 
@@ -54,6 +56,24 @@ public:
                                                      const std::string& like);
     std::optional<QString> removeCircuit(const std::string& id);
 
+    // The circuits `ids` as CSV text, one row a circuit under a header of the schedule's
+    // columns: id, board and each input of the code by its key, so that a spreadsheet or
+    // `schedule` reads them back.
+    std::string circuitsCsv(const std::vector<std::string>& ids) const;
+    struct Pasted {
+        std::vector<std::string> inserted;  // the ids, in the text's order
+        // One text per refused row, in line order: "line 3: L2: Length: must be more than 0".
+        QStringList refused;
+        QString refusal;  // why the text as a whole is refused (its header); nothing then
+    };
+    // The rows of a CSV text whose header names the schedule's columns, as circuits on
+    // `board`, all of them one undo step. A row keeps its id where it is free, else takes the
+    // first free one; a row the code does not take is refused with its line, and the others
+    // go in.
+    Pasted pasteCircuits(const std::string& board, std::string_view csv);
+    // The project in place of the one open as one undo step named `text`, its file kept.
+    void replaceProject(project::Project project, const QString& text);
+
 signals:
     // After any change: `structure` when a node came or went (ids, order), else the answers.
     void changed(bool structure);
@@ -69,6 +89,7 @@ private:
     // (the tree's own insertion adds at the end, and the file keeps the order).
     void restoreAt(const project::Circuit& circuit, std::size_t index);
     void replaceTree(project::Project project);
+    std::string freeId(const project::Project& p, std::string id) const;
 
     std::unique_ptr<project::InstallationTree> m_tree;
     QUndoStack m_undo;

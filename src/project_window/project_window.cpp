@@ -3,16 +3,20 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QSplitter>
 #include <QStandardItemModel>
 #include <QStyledItemDelegate>
@@ -20,20 +24,26 @@
 #include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
+#include <fstream>
 #include <functional>
 #include <map>
+#include <set>
 #include <utility>
 
 #include "circuit_window/circuit_window.h"
 #include "circuit_window/circuit_window_host.h"
+#include "cli/project_command.h"
+#include "cli/project_import.h"
 #include "codes/code_registry.h"
 #include "numtext/date_text.h"
 #include "numtext/number_text.h"
 #include "pictures.h"
 #include "project/project_file.h"
 #include "project_report/project_report.h"
+#include "project/project_engine.h"
 #include "project_window/circuit_grid.h"
 #include "project_window/node_check_pane.h"
+#include "project_window/recent_projects.h"
 #include "services/system_services.h"
 #include "window_kit/kit_accessibility.h"
 #include "window_kit/sheet_pages.h"
@@ -50,6 +60,7 @@ QString qtText(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 constexpr char kFileFilter[] = "Ferrovolt projects (*.fvproj)";
+constexpr char kScheduleFilter[] = "CSV schedules (*.csv)";
 constexpr int kAutosaveMs = 30'000;
 
 // The grid's editor hands its text over on Enter and Tab itself, so that a text the field
@@ -146,7 +157,8 @@ ProjectWindow::ProjectWindow(SystemServices* services, QWidget* parent)
     m_grid->setAccessibleName(QStringLiteral("Circuits of the board"));
     m_grid->setModel(m_gridModel);
     m_grid->setItemDelegate(new CellDelegate(m_grid));
-    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Rows are chosen together to be copied; an edit acts on the current cell alone.
+    m_grid->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_grid->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                             QAbstractItemView::AnyKeyPressed);
     m_grid->setTabKeyNavigation(true);
@@ -218,6 +230,16 @@ ProjectWindow::ProjectWindow(SystemServices* services, QWidget* parent)
                 m_selected = current.data(kIdRole).toString();
                 showSelection();
             });
+    // A node chosen by assistive technology (its row selected through the table interface)
+    // is selected without being made current: it is shown as a click would show it.
+    connect(m_tree->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this](const QItemSelection& selected) {
+                if (selected.indexes().isEmpty()) return;
+                const QModelIndex chosen = selected.indexes().front();
+                if (chosen != m_tree->currentIndex())
+                    m_tree->selectionModel()->setCurrentIndex(chosen,
+                                                              QItemSelectionModel::NoUpdate);
+            });
     connect(m_grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
                 if (!current.isValid()) return;
@@ -269,11 +291,20 @@ void ProjectWindow::buildMenus() {
     add(file, "actOpen", QStringLiteral("&Open…"), {QKeySequence::Open}, [this] {
         if (keepOrSave()) openChosen();
     });
+    QMenu* recent = file->addMenu(QStringLiteral("Open &Recent"));
+    recent->setObjectName(QStringLiteral("mnuRecent"));
+    connect(recent, &QMenu::aboutToShow, this, [this, recent] { fillRecent(recent); });
+    fillRecent(recent);
     add(file, "actSave", QStringLiteral("&Save"), {QKeySequence::Save}, [this] { save(); });
     add(file, "actSaveAs", QStringLiteral("Save &As…"), {QKeySequence::SaveAs},
         [this] { saveAs(); });
     file->addSeparator();
-    add(file, "actExportReport", QStringLiteral("&Export report…"), {}, [this] { exportChosen(); });
+    add(file, "actExportReport", QStringLiteral("&Export report…"), {},
+        [this] { exportReportChosen(); });
+    add(file, "actImportSchedule", QStringLiteral("&Import schedule…"), {},
+        [this] { importChosen(); });
+    add(file, "actExportSchedule", QStringLiteral("E&xport schedule…"), {},
+        [this] { exportScheduleChosen(); });
     file->addSeparator();
     add(file, "actClose", QStringLiteral("&Close"), {QKeySequence::Close}, [this] { close(); });
 
@@ -295,7 +326,11 @@ void ProjectWindow::buildMenus() {
                           {QKeySequence(Qt::Key_Insert)}, [this] { insertRow(); });
     QAction* remove = add(edit, "actDeleteRow", QStringLiteral("&Delete circuit"),
                           {QKeySequence(Qt::Key_Delete)}, [this] { deleteRow(); });
-    for (QAction* action : {insert, remove}) {
+    QAction* copy = add(edit, "actCopyRows", QStringLiteral("&Copy circuits"), {QKeySequence::Copy},
+                        [this] { copySelectedRows(); });
+    QAction* paste = add(edit, "actPasteRows", QStringLiteral("&Paste circuits"),
+                         {QKeySequence::Paste}, [this] { pasteClipboardRows(); });
+    for (QAction* action : {insert, remove, copy, paste}) {
         action->setShortcutContext(Qt::WidgetShortcut);
         m_grid->addAction(action);
     }
@@ -509,6 +544,7 @@ std::optional<QString> ProjectWindow::openFile(const QString& path) {
         m_status->announce(message);
         return message;
     }
+    recent_projects::add(path);
     m_status->announce(QStringLiteral("Opened %1.").arg(path));
     return std::nullopt;
 }
@@ -519,6 +555,7 @@ std::optional<QString> ProjectWindow::saveFile(const QString& path) {
         m_status->announce(message);
         return message;
     }
+    recent_projects::add(path);
     m_status->announce(QStringLiteral("Saved %1.").arg(path));
     return std::nullopt;
 }
@@ -529,6 +566,36 @@ void ProjectWindow::newProject(std::string_view codeKey) {
     // Its main board, ready for the first circuit (Insert).
     selectNode(QString::fromStdString(m_document->tree().project().boards.front().id));
     m_status->announce(QStringLiteral("A new project."));
+}
+
+void ProjectWindow::fillRecent(QMenu* menu) {
+    menu->clear();
+    const QStringList paths = recent_projects::list();
+    for (int i = 0; i < paths.size(); ++i) {
+        // Numbered as the keys that choose them: &1 to &8.
+        QAction* action = menu->addAction(
+            QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(paths[i]).fileName()));
+        action->setObjectName(QStringLiteral("actRecent%1").arg(i + 1));
+        action->setToolTip(paths[i]);
+        action->setStatusTip(paths[i]);
+        connect(action, &QAction::triggered, this, [this, path = paths[i]] {
+            if (auto refusal = openRecent(path))
+                QMessageBox::warning(this, QStringLiteral("Open a recent project"), *refusal);
+        });
+    }
+    menu->setEnabled(!paths.isEmpty());
+}
+
+std::optional<QString> ProjectWindow::openRecent(const QString& path) {
+    if (!QFileInfo::exists(path)) {
+        recent_projects::remove(path);
+        const QString message =
+            QStringLiteral("%1 is no longer there: taken off the recent projects.").arg(path);
+        refuse(message);
+        return message;
+    }
+    if (!keepOrSave()) return std::nullopt;
+    return openFile(path);
 }
 
 void ProjectWindow::openChosen() {
@@ -561,7 +628,7 @@ bool ProjectWindow::saveAs() {
     return true;
 }
 
-void ProjectWindow::exportChosen() {
+void ProjectWindow::exportReportChosen() {
     const QString name = m_document->path().isEmpty()
                              ? QStringLiteral("project report")
                              : QFileInfo(m_document->path()).completeBaseName();
@@ -689,6 +756,116 @@ bool ProjectWindow::offerRecovery() {
         return true;
     }
     return false;
+}
+
+void ProjectWindow::copySelectedRows() {
+    std::set<int> rows;
+    for (const QModelIndex& cell : m_grid->selectionModel()->selectedIndexes())
+        rows.insert(cell.row());
+    if (rows.empty() && m_grid->currentIndex().isValid()) rows.insert(m_grid->currentIndex().row());
+    if (rows.empty()) return refuse(QStringLiteral("Choose the circuits to copy."));
+    std::vector<std::string> ids;
+    for (const int row : rows) ids.push_back(m_gridModel->circuitAt(row));
+    QGuiApplication::clipboard()->setText(QString::fromStdString(m_document->circuitsCsv(ids)));
+    m_status->announce(
+        ids.size() == 1
+            ? QStringLiteral("Copied circuit %1.").arg(QString::fromStdString(ids.front()))
+            : QStringLiteral("Copied %1 circuits.").arg(ids.size()));
+}
+
+void ProjectWindow::pasteClipboardRows() {
+    const std::string board = selectedBoard();
+    if (board.empty()) return refuse(QStringLiteral("Choose a board to paste circuits on."));
+    const QByteArray text = QGuiApplication::clipboard()->text().toUtf8();
+    const ProjectDocument::Pasted pasted =
+        m_document->pasteCircuits(board, std::string_view(text.constData(), text.size()));
+    if (!pasted.refusal.isEmpty()) return refuse(pasted.refusal);
+    QString message =
+        QStringLiteral("Pasted %1 of %2 rows.")
+            .arg(pasted.inserted.size())
+            .arg(pasted.inserted.size() + static_cast<std::size_t>(pasted.refused.size()));
+    if (!pasted.refused.isEmpty())
+        message += QStringLiteral(" Refused: ") + pasted.refused.join(QStringLiteral("; ")) + u'.';
+    if (pasted.inserted.empty()) return refuse(message);
+    const int row = m_gridModel->rowOf(pasted.inserted.front());
+    if (row >= 0) m_grid->setCurrentIndex(m_gridModel->index(row, 0));
+    m_grid->setFocus(Qt::OtherFocusReason);
+    m_status->announce(message);
+}
+
+std::variant<QStringList, QString> ProjectWindow::importScheduleFile(const QString& path) {
+    std::ifstream in(path.toStdString(), std::ios::binary);
+    if (!in) {
+        const QString message = QStringLiteral("Could not import %1: cannot be read").arg(path);
+        m_status->announce(message);
+        return message;
+    }
+    // The rows go under the supply and code open; the boards and circuits are the schedule's.
+    project::Project base = m_document->tree().project();
+    base.boards.clear();
+    base.circuits.clear();
+    project::ImportedSchedule imported = project::importSchedule(in, std::move(base));
+    if (!imported.project) {
+        const QString message = QStringLiteral("Could not import %1: %2")
+                                    .arg(path, QString::fromStdString(imported.refusal));
+        m_status->announce(message);
+        return message;
+    }
+    QStringList refused;
+    for (const std::string& row : imported.refusedRows) refused << QString::fromStdString(row);
+    m_document->replaceProject(std::move(*imported.project),
+                               QStringLiteral("Import %1").arg(QFileInfo(path).fileName()));
+    m_status->announce(QStringLiteral("Imported %1 of %2 rows from %3.")
+                           .arg(imported.rows - imported.refusedRows.size())
+                           .arg(imported.rows)
+                           .arg(path));
+    return refused;
+}
+
+std::optional<QString> ProjectWindow::exportScheduleFile(const QString& path) {
+    std::string text;
+    writeSchedule(text, project::checkProject(m_document->tree().project()));
+    // Written beside the file and renamed over it: a failed write leaves the old one whole.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(text.data(), static_cast<qint64>(text.size())) !=
+            static_cast<qint64>(text.size()) ||
+        !file.commit()) {
+        const QString message =
+            QStringLiteral("Could not export %1: %2").arg(path, file.errorString());
+        m_status->announce(message);
+        return message;
+    }
+    m_status->announce(QStringLiteral("Exported the schedule to %1.").arg(path));
+    return std::nullopt;
+}
+
+void ProjectWindow::importChosen() {
+    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Import a schedule"), {},
+                                                      QString::fromLatin1(kScheduleFilter));
+    if (path.isEmpty()) return;
+    const auto imported = importScheduleFile(path);
+    if (const auto* refusal = std::get_if<QString>(&imported))
+        return void(QMessageBox::warning(this, QStringLiteral("Import a schedule"), *refusal));
+    const QStringList& refused = std::get<QStringList>(imported);
+    if (refused.isEmpty()) return;
+    // Every refused row, none left unsaid, in a list the user can read through and copy.
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Import a schedule"),
+                    QStringLiteral("%1 rows of %2 were refused; the others were imported.")
+                        .arg(refused.size())
+                        .arg(QFileInfo(path).fileName()),
+                    QMessageBox::Ok, this);
+    box.setDetailedText(refused.join(u'\n'));
+    box.exec();
+}
+
+void ProjectWindow::exportScheduleChosen() {
+    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export the schedule"), {},
+                                                QString::fromLatin1(kScheduleFilter));
+    if (path.isEmpty()) return;
+    if (!path.endsWith(QStringLiteral(".csv"))) path += QStringLiteral(".csv");
+    if (auto refusal = exportScheduleFile(path))
+        QMessageBox::warning(this, QStringLiteral("Export the schedule"), *refusal);
 }
 
 std::string ProjectWindow::selectedBoard() const {

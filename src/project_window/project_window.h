@@ -13,6 +13,7 @@
 #include <optional>
 #include <string>
 #include <unordered_map>
+#include <variant>
 
 #include "paper/paper.h"
 #include "project_report/project_report.h"
@@ -20,6 +21,7 @@
 #include "project_window/recovery_file.h"
 
 class QLabel;
+class QMenu;
 class QStandardItem;
 class QStandardItemModel;
 class QTableView;
@@ -47,6 +49,9 @@ public:
     // Opens the file in place of the project open; a refused file is reported with its path
     // and reason (the reason returned), and the window stays as it was. Does not ask to save.
     std::optional<QString> openFile(const QString& path);
+    // Opens a project of File ▸ Open Recent, after asking to save; one no longer there is
+    // taken off the list, and the reason returned.
+    std::optional<QString> openRecent(const QString& path);
     // Saves to `path` from now on; the reason when it could not.
     std::optional<QString> saveFile(const QString& path);
     // Shows the node of `id` ("supply", a board's or a circuit's) in the tree and the grid.
@@ -60,6 +65,17 @@ public:
     // and what the tree gives it typed in; null (refused, with the reason) when no cable is
     // chosen.
     CircuitWindow* sendToCircuitCheck();
+    // The grid's chosen rows as CSV text on the clipboard; the rows of the clipboard's CSV
+    // text inserted on the board shown, each refused row named in the status line.
+    void copySelectedRows();
+    void pasteClipboardRows();
+    // The project from a CSV schedule of boards and circuits by `project import`'s rules,
+    // under the supply and code open, as one undo step; the reason when the schedule is
+    // refused, else each refused row's text with its line (none when every row went in).
+    std::variant<QStringList, QString> importScheduleFile(const QString& path);
+    // Every cable with its answers as `project schedule` writes them, saved atomically; the
+    // reason when it could not be written.
+    std::optional<QString> exportScheduleFile(const QString& path);
     // Offers back, one at a time, the unsaved work a crashed or killed window left behind;
     // true when one was recovered.
     bool offerRecovery();
@@ -94,10 +110,15 @@ private:
     void openChosen();
     bool save();
     bool saveAs();
-    void exportChosen();
+    void exportReportChosen();
     void insertRow();
     void deleteRow();
+    void copyRows();
+    void pasteRows();
     void refuse(const QString& reason);
+    void importChosen();
+    void fillRecent(QMenu* menu);
+    void exportScheduleChosen();
     void autosave();
     std::string selectedBoard() const;
 

@@ -2,7 +2,7 @@
 // The schedule's CSV reader: every row comes out once, in order, with its line; a fault
 // refuses its row only.
 
-#include "cli/csv_reader.h"
+#include "csv/csv_reader.h"
 
 #include <gtest/gtest.h>
 

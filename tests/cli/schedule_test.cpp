@@ -13,8 +13,8 @@
 #include <streambuf>
 #include <string>
 
-#include "cli/csv_reader.h"
 #include "cli_run.h"
+#include "csv/csv_reader.h"
 
 namespace ferrovolt {
 namespace {

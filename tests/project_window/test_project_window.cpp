@@ -5,13 +5,17 @@
 // saved bytes, a refused file leaves the window as it was, the title marks unsaved changes,
 // and the window fits the laptop's and the desktop's screen.
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
+#include <QSettings>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTreeView>
@@ -23,6 +27,7 @@
 #include "project/project_file.h"
 #include "project_window/circuit_grid.h"
 #include "project_window/project_window.h"
+#include "project_window/recent_projects.h"
 #include "screen_fit.h"
 #include "window_kit/placement.h"
 #include "window_kit/text_tone.h"
@@ -109,6 +114,7 @@ private slots:
     void initTestCase() {
         QVERIFY(m_data.isValid());
         qputenv("XDG_DATA_HOME", m_data.path().toLocal8Bit());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_data.path());
     }
 
     void editingACellRechecksItsPath_data() {
@@ -255,6 +261,7 @@ private slots:
         QTest::newRow("an id") << 1 << "&Undo Rename C1 to L1";
         QTest::newRow("a row inserted") << 2 << "&Undo Insert C3";
         QTest::newRow("a row deleted") << 3 << "&Undo Delete C1";
+        QTest::newRow("a row pasted") << 4 << "&Undo Paste C3";
     }
 
     void everyEditUndoesAndRedoesToTheSavedBytes() {
@@ -280,6 +287,10 @@ private slots:
             case 2:
                 QTest::keyClick(o.grid, Qt::Key_Insert);
                 break;
+            case 4:
+                QTest::keyClick(o.grid, Qt::Key_C, Qt::ControlModifier);
+                QTest::keyClick(o.grid, Qt::Key_V, Qt::ControlModifier);
+                break;
             default:
                 QTest::keyClick(o.grid, Qt::Key_Delete);
         }
@@ -300,6 +311,228 @@ private slots:
             if (node.kind == project::NodeKind::Circuit)
                 QCOMPARE(cell(o, node.id.c_str(), CircuitGrid::Kind::Size),
                          QString::fromUtf8(node.checked->sizeLabel().data()));
+    }
+
+    // Rows copied go to the clipboard as the schedule's columns, and come back from it as the
+    // same circuits under free ids: C1 and C2 again as C3 and C4.
+    void copiedRowsPasteBackAsTheSameCircuits() {
+        Opened o;
+        open(o);
+        QItemSelectionModel* chosen = o.grid->selectionModel();
+        for (const char* id : {"C1", "C2"})
+            chosen->select(o.model->index(o.model->rowOf(id), 0),
+                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        QTest::keyClick(o.grid, Qt::Key_C, Qt::ControlModifier);
+        const QStringList lines =
+            QGuiApplication::clipboard()->text().split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 3);
+        QVERIFY(lines[0].startsWith(QStringLiteral("id,board,current,")));
+        QVERIFY(lines[1].startsWith(QStringLiteral("C1,DB1,10,")));
+        QVERIFY(lines[2].startsWith(QStringLiteral("C2,DB1,32,")));
+        QTest::keyClick(o.grid, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(o.window.statusText(), QStringLiteral("Pasted 2 of 2 rows."));
+        const project::Project& p = o.window.document().tree().project();
+        for (const auto& [copy, of] : {std::pair{"C3", "C1"}, std::pair{"C4", "C2"}}) {
+            const auto at = circuitIndex(p, copy), original = circuitIndex(p, of);
+            QVERIFY(at && original);
+            QCOMPARE(p.circuits[*at].board, std::string("DB1"));
+            QVERIFY(p.circuits[*at].cable == p.circuits[*original].cable);
+            QCOMPARE(cell(o, copy, CircuitGrid::Kind::Size), cell(o, of, CircuitGrid::Kind::Size));
+        }
+    }
+
+    // A row that does not read is named with its line and the rest go in, in one step.
+    void aRefusedPastedRowIsListedAndTheOthersGoIn_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("inserted");
+        QTest::addColumn<QString>("status");
+        const QString header = QStringLiteral("ID,Board,Current,Length,Volts,Use\r\n");
+        QTest::newRow("a row of too few cells")
+            << header + "P1,DB1,10,20,230,lighting\r\nP2,DB1,10\r\nP3,DB1,16,25,230,lighting\r\n"
+            << QStringList{"P1", "P3"}
+            << "Pasted 2 of 3 rows. Refused: line 3: 3 cells where the header has 6.";
+        QTest::newRow("a current that is not a number")
+            << header + "P1,DB1,abc,20,230,lighting\r\nP2,,16,25,230,lighting\r\n"
+            << QStringList{"P2"}
+            << "Pasted 1 of 2 rows. Refused: line 2: P1: current: \"abc\" is not a number.";
+        QTest::newRow("a taken id takes a free one") << header + "C1,DB1,10,20,230,lighting\r\n"
+                                                     << QStringList{"C3"} << "Pasted 1 of 1 rows.";
+        QTest::newRow("no row goes in") << header + "P1,DB1,10\r\n"
+                                        << QStringList{}
+                                        << "Pasted 0 of 1 rows. Refused: line 2: 3 cells where "
+                                           "the header has 6.";
+        QTest::newRow("no id column")
+            << QStringLiteral("current,length\r\n10,20\r\n") << QStringList{}
+            << "The text's header names no \"id\" column.";
+    }
+
+    void aRefusedPastedRowIsListedAndTheOthersGoIn() {
+        QFETCH(QString, text);
+        QFETCH(QStringList, inserted);
+        QFETCH(QString, status);
+        Opened o;
+        open(o);
+        const std::string before = bytes(o);
+        QGuiApplication::clipboard()->setText(text);
+        QTest::keyClick(o.grid, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(o.window.statusText(), status);
+        const project::Project& p = o.window.document().tree().project();
+        QCOMPARE(p.circuits.size(), std::size_t{2} + static_cast<std::size_t>(inserted.size()));
+        for (const QString& id : inserted) {
+            const auto at = circuitIndex(p, id.toStdString());
+            QVERIFY(at);
+            QCOMPARE(p.circuits[*at].board, std::string("DB1"));
+        }
+        // Every row pasted goes in one step, and goes out with it.
+        QCOMPARE(o.services.beeps() > 0, inserted.isEmpty());
+        if (!inserted.isEmpty()) QTest::keyClick(o.grid, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(bytes(o), before);
+    }
+
+    // The office sample written as a schedule of its boards and circuits imports as the same
+    // installation: its exported schedule is the sample's, byte for byte. A refused row is
+    // listed with its line; a refused schedule leaves the project as it was.
+    void anImportedScheduleExportsAsTheSample_data() {
+        QTest::addColumn<QString>("schedule");
+        QTest::addColumn<QStringList>("refused");
+        QTest::addColumn<bool>("imported");
+        const QString rows = QStringLiteral(
+            "id,fed_from,board,demand_factor,breaking_capacity_ka,length,phase,volts,supply,"
+            "insulation,method,clearing_time,current,use,earthing,curve\r\n"
+            "MDB,supply,,1,25,,,,,,,,,,,\r\n"
+            "DB1,MDB,,0.9,10,60,three,400,private,xlpe,E,0.1,,,,\r\n"
+            "C1,,DB1,,,35,,230,private,,,,10,lighting,TN-C-S,B\r\n"
+            "C2,,DB1,,,45,three,400,private,,,,32,,TN-C-S,C\r\n");
+        QTest::newRow("every row") << rows << QStringList{} << true;
+        QTest::newRow("a row on no board")
+            << rows + "C3,,DB9,,,10,,230,private,,,,10,lighting,TN-C-S,B\r\n"
+            << QStringList{"line 6: C3: board: \"DB9\" is not a board of the schedule"} << true;
+        QTest::newRow("no id column")
+            << QStringLiteral("name,board\r\nC1,DB1\r\n") << QStringList{} << false;
+    }
+
+    void anImportedScheduleExportsAsTheSample() {
+        QFETCH(QString, schedule);
+        QFETCH(QStringList, refused);
+        QFETCH(bool, imported);
+        QTemporaryDir folder;
+        const auto read = [](const QString& path) {
+            QFile file(path);
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        };
+        Opened o;
+        open(o);
+        const std::string sample = bytes(o);
+        const QString exported = folder.filePath(QStringLiteral("sample.csv"));
+        QVERIFY(!o.window.exportScheduleFile(exported));
+        const QByteArray sampleSchedule = read(exported);
+        // DB1, C1 and C2 below the header; MDB, at the transformer's terminals, has no cable.
+        QCOMPARE(sampleSchedule.count("\r\n"), 4);
+        QVERIFY(sampleSchedule.startsWith("id,kind,board,path,cumulative_drop_percent,"));
+        const QString path = folder.filePath(QStringLiteral("schedule.csv"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(schedule.toUtf8());
+        file.close();
+        const auto result = o.window.importScheduleFile(path);
+        QCOMPARE(std::holds_alternative<QStringList>(result), imported);
+        if (!imported) {
+            QVERIFY(std::get<QString>(result).startsWith(QStringLiteral("Could not import ")));
+            QCOMPARE(bytes(o), sample);
+            QVERIFY(!o.window.document().modified());
+            return;
+        }
+        QCOMPARE(std::get<QStringList>(result), refused);
+        const QString again = folder.filePath(QStringLiteral("again.csv"));
+        QVERIFY(!o.window.exportScheduleFile(again));
+        QCOMPARE(read(again), sampleSchedule);
+        // The import is one step, undone back to the sample.
+        QVERIFY(o.window.document().modified());
+        QTest::keyClick(o.grid, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(bytes(o), sample);
+    }
+
+    // Each file opened or saved goes first, once; the ninth back is let go; one no longer
+    // there is taken off with a message, and the project open stays.
+    void theRecentProjectsAreTheLastEightNewestFirst() {
+        QTemporaryDir folder;
+        Opened o;
+        open(o);
+        QStringList saved;
+        for (int i = 1; i <= 9; ++i) {
+            saved.prepend(folder.filePath(QStringLiteral("p%1.fvproj").arg(i)));
+            QVERIFY(!o.window.saveFile(saved.front()));
+        }
+        QCOMPARE(recent_projects::list(), saved.first(8));
+        QVERIFY(!o.window.openRecent(saved[4]));  // p5
+        const QStringList reopened{saved[4], saved[0], saved[1], saved[2],
+                                   saved[3], saved[5], saved[6], saved[7]};
+        QCOMPARE(recent_projects::list(), reopened);
+        auto* menu = o.window.findChild<QMenu*>(QStringLiteral("mnuRecent"));
+        emit menu->aboutToShow();
+        QCOMPARE(menu->actions().size(), 8);
+        QCOMPARE(menu->actions().front()->text(), QStringLiteral("&1 p5.fvproj"));
+        const std::string before = bytes(o);
+        QVERIFY(QFile::remove(saved[6]));  // p3
+        const auto refusal = o.window.openRecent(saved[6]);
+        QCOMPARE(refusal.value_or(QString()),
+                 saved[6] + QStringLiteral(" is no longer there: taken off the recent projects."));
+        QCOMPARE(o.window.statusText(), *refusal);
+        QCOMPARE(o.services.beeps(), 1);
+        QStringList left = reopened;
+        left.removeAll(saved[6]);
+        QCOMPARE(recent_projects::list(), left);
+        QCOMPARE(bytes(o), before);
+    }
+
+    // A screen reader reads the grid as a table: each cell knows its row and column, and is
+    // headed by its column's caption and its row's number.
+    void theGridReadsAsATableOfRowsAndColumns_data() {
+        QTest::addColumn<QString>("circuit");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("header");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("the first row's id") << "C1" << int(CircuitGrid::Kind::Id) << "" << 0 << "Id"
+                                            << "C1";
+        QTest::newRow("the second row's current")
+            << "C2" << int(CircuitGrid::Kind::Input) << "current" << 1 << "Design current (A)"
+            << "32";
+        QTest::newRow("an answer")
+            << "C1" << int(CircuitGrid::Kind::Verdict) << "" << 0 << "Verdict"
+            << "meets all";
+    }
+
+    void theGridReadsAsATableOfRowsAndColumns() {
+        QFETCH(QString, circuit);
+        QFETCH(int, kind);
+        QFETCH(QString, key);
+        QFETCH(int, row);
+        QFETCH(QString, header);
+        QFETCH(QString, name);
+        Opened o;
+        open(o);
+        QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(o.grid);
+        QVERIFY(grid != nullptr);
+        QCOMPARE(grid->role(), QAccessible::Table);
+        QAccessibleTableInterface* table = grid->tableInterface();
+        QVERIFY(table != nullptr);
+        QCOMPARE(table->rowCount(), 2);
+        const int column = o.model->columnOf(CircuitGrid::Kind(kind), key.toStdString());
+        QCOMPARE(o.model->rowOf(circuit.toStdString()), row);
+        QAccessibleInterface* cell = table->cellAt(row, column);
+        QVERIFY(cell != nullptr && cell->tableCellInterface() != nullptr);
+        QAccessibleTableCellInterface* at = cell->tableCellInterface();
+        QCOMPARE(at->rowIndex(), row);
+        QCOMPARE(at->columnIndex(), column);
+        QCOMPARE(cell->text(QAccessible::Name), name);
+        const QList<QAccessibleInterface*> columnHeads = at->columnHeaderCells();
+        QCOMPARE(columnHeads.size(), 1);
+        QCOMPARE(columnHeads.front()->text(QAccessible::Name), header);
+        const QList<QAccessibleInterface*> rowHeads = at->rowHeaderCells();
+        QCOMPARE(rowHeads.size(), 1);
+        QCOMPARE(rowHeads.front()->text(QAccessible::Name), QString::number(row + 1));
     }
 
     void aRefusedFileLeavesTheWindowAsItWas() {

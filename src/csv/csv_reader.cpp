@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli/csv_reader.h"
+#include "csv/csv_reader.h"
 
 #include <algorithm>
 
