@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QSaveFile>
@@ -21,6 +22,7 @@
 #include <QStandardItemModel>
 #include <QStyledItemDelegate>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -334,8 +336,9 @@ void ProjectWindow::buildMenus() {
         action->setShortcutContext(Qt::WidgetShortcut);
         m_grid->addAction(action);
     }
+    add(edit, "actCopyDiagram", QStringLiteral("Copy dia&gram"), {}, [this] { copyDiagram(); });
     edit->addSeparator();
-    QAction* send = add(edit, "actSendToCircuitCheck", QStringLiteral("Send to &Circuit Check"), {},
+    QAction* send = add(edit, "actSendToCircuitCheck", QStringLiteral("Send to Circuit C&heck"), {},
                         [this] { sendToCircuitCheck(); });
     m_grid->addAction(send);
     // The grid's own actions are its context menu.
@@ -884,6 +887,26 @@ void ProjectWindow::insertRow() {
     m_grid->setCurrentIndex(m_gridModel->index(row, 0));
     m_grid->setFocus(Qt::OtherFocusReason);
     m_status->announce(QStringLiteral("Added circuit %1.").arg(id));
+}
+
+bool ProjectWindow::copyDiagram() {
+    // The report's own drawing of the diagram, as vectors with its text as text, so that a
+    // drawing or office program takes it in at any size.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("diagram.svg"));
+    const project::Project& project = m_document->tree().project();
+    const package::ReportOutcome outcome =
+        package::writeDiagramSvg(project, project::checkProject(project), path);
+    QFile svg(path);
+    if (outcome.end != package::ReportEnd::Written || !svg.open(QIODevice::ReadOnly)) {
+        refuse(QStringLiteral("Could not copy the diagram: %1").arg(outcome.reason));
+        return false;
+    }
+    auto* picture = new QMimeData;
+    picture->setData(QStringLiteral("image/svg+xml"), svg.readAll());
+    QGuiApplication::clipboard()->setMimeData(picture);
+    m_status->announce(QStringLiteral("Copied the single-line diagram as a picture (SVG)."));
+    return true;
 }
 
 CircuitWindow* ProjectWindow::sendToCircuitCheck() {

@@ -65,6 +65,9 @@ public:
     // and what the tree gives it typed in; null (refused, with the reason) when no cable is
     // chosen.
     CircuitWindow* sendToCircuitCheck();
+    // The single-line diagram on the clipboard as an SVG picture; false (refused, with the
+    // reason) when it could not be drawn.
+    bool copyDiagram();
     // The grid's chosen rows as CSV text on the clipboard; the rows of the clipboard's CSV
     // text inserted on the board shown, each refused row named in the status line.
     void copySelectedRows();

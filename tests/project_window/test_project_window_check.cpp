@@ -5,9 +5,11 @@
 // PDF that a cancel leaves unwritten, and a cable sent to the Circuit Check.
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QProcess>
 #include <QProgressDialog>
 #include <QTemporaryDir>
@@ -194,6 +196,20 @@ private slots:
         QVERIFY(text.waitForFinished());
         QVERIFY(QString::fromUtf8(text.readAllStandardOutput())
                     .contains(QStringLiteral("Office 400/230 V")));
+    }
+
+    // The clipboard holds the report's diagram: a picture of every board and circuit by id.
+    void theDiagramIsCopiedAsAPicture() {
+        Opened o;
+        open(o);
+        QVERIFY(o.window.copyDiagram());
+        const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+        QVERIFY(data != nullptr);
+        const QString svg = QString::fromUtf8(data->data(QStringLiteral("image/svg+xml")));
+        QVERIFY(svg.contains(QStringLiteral("<svg")));
+        for (const char* id : {"MDB", "DB1", "C1"}) QVERIFY2(svg.contains(QLatin1String(id)), id);
+        QCOMPARE(o.window.statusText(),
+                 QStringLiteral("Copied the single-line diagram as a picture (SVG)."));
     }
 
     void aCancelledExportLeavesNoFile() {
