@@ -22,6 +22,7 @@
 #include <QtTest>
 #include <cstring>
 #include <iostream>
+#include <utility>
 
 #include "fake_system_services.h"
 #include "project/project_file.h"
@@ -64,6 +65,21 @@ QString fail(const QString& text) {
 }
 
 }  // namespace
+
+// The header cells an accessible table cell hands out, deleted with it: they are made for the
+// caller and kept nowhere else, and Qt deletes an interface only through its registry.
+struct HeaderCells {
+    explicit HeaderCells(QList<QAccessibleInterface*> made) : cells(std::move(made)) {
+        for (QAccessibleInterface* cell : cells) QAccessible::registerAccessibleInterface(cell);
+    }
+    ~HeaderCells() {
+        for (QAccessibleInterface* cell : cells)
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(cell));
+    }
+    HeaderCells(const HeaderCells&) = delete;
+    HeaderCells& operator=(const HeaderCells&) = delete;
+    QList<QAccessibleInterface*> cells;
+};
 
 class TestProjectWindow : public QObject {
     Q_OBJECT
@@ -527,12 +543,12 @@ private slots:
         QCOMPARE(at->rowIndex(), row);
         QCOMPARE(at->columnIndex(), column);
         QCOMPARE(cell->text(QAccessible::Name), name);
-        const QList<QAccessibleInterface*> columnHeads = at->columnHeaderCells();
-        QCOMPARE(columnHeads.size(), 1);
-        QCOMPARE(columnHeads.front()->text(QAccessible::Name), header);
-        const QList<QAccessibleInterface*> rowHeads = at->rowHeaderCells();
-        QCOMPARE(rowHeads.size(), 1);
-        QCOMPARE(rowHeads.front()->text(QAccessible::Name), QString::number(row + 1));
+        const HeaderCells columnHeads{at->columnHeaderCells()};
+        QCOMPARE(columnHeads.cells.size(), 1);
+        QCOMPARE(columnHeads.cells.front()->text(QAccessible::Name), header);
+        const HeaderCells rowHeads{at->rowHeaderCells()};
+        QCOMPARE(rowHeads.cells.size(), 1);
+        QCOMPARE(rowHeads.cells.front()->text(QAccessible::Name), QString::number(row + 1));
     }
 
     void aRefusedFileLeavesTheWindowAsItWas() {
