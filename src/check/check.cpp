@@ -66,6 +66,15 @@ std::optional<std::string_view> choiceWords(const CheckField& field, std::string
     return std::nullopt;
 }
 
+std::string inputWords(const CheckField& field, const std::string& text) {
+    if (text.empty()) return {};
+    if (const std::optional<std::string_view> shown = choiceWords(field, text))
+        return std::string(*shown);
+    if (field.kind == InputKind::Flag) return text == "true" ? "yes" : "";
+    if (field.unit.empty()) return text;
+    return text + " " + std::string(field.unit);
+}
+
 std::string checkRowText(const CheckRow& row, const CheckValue& value) {
     if (const auto* number = std::get_if<double>(&value)) {
         std::string text = roundedNumberText(*number, row.decimals);

@@ -159,6 +159,9 @@ public:
 
 // The words of a key among a field's entries; nothing when the field has no such entry.
 std::optional<std::string_view> choiceWords(const CheckField& field, std::string_view key);
+// An input as a sheet words it: an entry's words, a number with its unit, "yes" for a flag
+// that is set; "" for an input left empty or a flag left off.
+std::string inputWords(const CheckField& field, const std::string& text);
 
 class Check {
 public:

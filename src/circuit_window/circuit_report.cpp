@@ -30,17 +30,6 @@ std::vector<TrailStep> trailOf(const CircuitCase& checked) {
     return steps;
 }
 
-// An input as the sheet words it: an entry's words, a number with its unit, "yes" for a
-// flag that is set; "" for an input left empty or a flag left off.
-std::string inputWords(const CheckField& field, const std::string& text) {
-    if (text.empty()) return {};
-    if (const std::optional<std::string_view> shown = choiceWords(field, text))
-        return std::string(*shown);
-    if (field.kind == InputKind::Flag) return text == "true" ? "yes" : "";
-    if (field.unit.empty()) return text;
-    return text + " " + std::string(field.unit);
-}
-
 struct InputRow {
     std::string caption;
     std::string value;

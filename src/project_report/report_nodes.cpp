@@ -42,17 +42,6 @@ const Json* given(const project::Cable& cable, std::string_view key) {
     return nullptr;
 }
 
-// An input as the sheet words it: an entry's words, a number with its unit, "yes" for a set
-// flag; "" for a flag left off.
-std::string inputWords(const CheckField& field, const std::string& text) {
-    if (text.empty()) return {};
-    if (const std::optional<std::string_view> shown = choiceWords(field, text))
-        return std::string(*shown);
-    if (field.kind == InputKind::Flag) return text == "true" ? "yes" : "";
-    if (field.unit.empty()) return text;
-    return text + " " + std::string(field.unit);
-}
-
 // The length with its unit, as the cable gives it or by the unit's default.
 std::string lengthText(const CircuitCode& code, const project::Cable& cable) {
     const Json* length = given(cable, keys::kLength);
