@@ -587,19 +587,8 @@ std::variant<Project, FileRefusal> readProject(std::string_view text) {
     }
 }
 
-std::string writeProject(const Project& p) {
-    Json root;
-    root["format"] = kFormatName;
-    root["version"] = kFormatVersion;
-    const Identification& id = p.identification;
-    root["project"] = {{"name", id.name},
-                       {"client", id.client},
-                       {"reference", id.reference},
-                       {"engineer", id.engineer},
-                       {"notes", id.notes}};
-    root["code"] = p.code;
+Json supplyJson(const Supply& s) {
     Json supply = Json::object();
-    const Supply& s = p.supply;
     put(supply, "available_fault_current", s.availableFaultCurrent);
     put(supply, "x_r", s.xOverR);
     put(supply, "volts", s.volts);
@@ -626,21 +615,45 @@ std::string writeProject(const Project& p) {
     put(supply, "earthing", s.earthing);
     put(supply, "ze", s.ze);
     put(supply, "ipf", s.ipf);
-    root["supply"] = std::move(supply);
-    Json boards = Json::array();
-    for (const Board& b : p.boards) {
-        Json json = {{"id", b.id}, {"fed_from", b.fedFrom}};
-        json["cable"] = b.cable ? cableJson(*b.cable) : Json();
-        json["demand_factor"] = number(b.demandFactor);
-        put(json, "breaking_capacity_ka", b.breakingCapacityKa);
-        if (b.motorLoad) {
-            Json motors = Json::object();
-            put(motors, "fla", b.motorLoad->fla);
-            put(motors, "percent", b.motorLoad->percent);
-            json["motor_load"] = std::move(motors);
-        }
-        boards.push_back(std::move(json));
+    return supply;
+}
+
+std::variant<Supply, FileRefusal> readSupply(const Json& value, std::string_view codeKey) {
+    try {
+        return readSupply(value, "", codeKey == "nec2023");
+    } catch (Refused& r) {
+        return std::move(r.refusal);
     }
+}
+
+Json boardJson(const Board& b) {
+    Json json = {{"id", b.id}, {"fed_from", b.fedFrom}};
+    json["cable"] = b.cable ? cableJson(*b.cable) : Json();
+    json["demand_factor"] = number(b.demandFactor);
+    put(json, "breaking_capacity_ka", b.breakingCapacityKa);
+    if (b.motorLoad) {
+        Json motors = Json::object();
+        put(motors, "fla", b.motorLoad->fla);
+        put(motors, "percent", b.motorLoad->percent);
+        json["motor_load"] = std::move(motors);
+    }
+    return json;
+}
+
+std::string writeProject(const Project& p) {
+    Json root;
+    root["format"] = kFormatName;
+    root["version"] = kFormatVersion;
+    const Identification& id = p.identification;
+    root["project"] = {{"name", id.name},
+                       {"client", id.client},
+                       {"reference", id.reference},
+                       {"engineer", id.engineer},
+                       {"notes", id.notes}};
+    root["code"] = p.code;
+    root["supply"] = supplyJson(p.supply);
+    Json boards = Json::array();
+    for (const Board& b : p.boards) boards.push_back(boardJson(b));
     root["boards"] = std::move(boards);
     Json circuits = Json::array();
     for (const Circuit& c : p.circuits)

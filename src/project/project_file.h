@@ -50,6 +50,14 @@ std::variant<Cable, FileRefusal> readCable(const Json& value, const CircuitCode&
 // refusal's path starts at the board ("/demand_factor").
 std::variant<Board, FileRefusal> readBoard(const Json& value, const CircuitCode& code);
 
+// The supply's object as the file writes it, and such an object read by the file's rules under
+// the code of `codeKey`; a refusal's path starts at the supply ("/transformer/kva").
+Json supplyJson(const Supply& supply);
+std::variant<Supply, FileRefusal> readSupply(const Json& value, std::string_view codeKey);
+
+// A board's object as the file writes it.
+Json boardJson(const Board& board);
+
 std::string writeProject(const Project& project);
 
 // Writes the project to `path` through a temporary file beside it, flushed and renamed over

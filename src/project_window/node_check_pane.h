@@ -3,9 +3,10 @@
 
 // The whole check of the node chosen in the tree or the grid. A cable shows its inputs in the
 // same code-driven panel as the Circuit Check window, its origin's inputs as given by the
-// tree, and beside them its answer rows and its calculation. An input changed here is an
-// edit of the project like a grid cell's: one undo step, refused with the reason when the
-// field does not take it.
+// tree, and beside them its answer rows and its calculation. The supply shows its own fields;
+// a board its own and, when a cable feeds it, that feeder's inputs in the same panel as a
+// circuit's. An input changed here is an edit of the project like a grid cell's: one undo
+// step, refused with the reason when the field does not take it.
 
 #include <QGroupBox>
 #include <map>
@@ -16,6 +17,10 @@
 #include "project/project_engine.h"
 #include "project/project_tree.h"
 
+class QCheckBox;
+class QComboBox;
+class QGridLayout;
+class QLabel;
 class QScrollArea;
 class QTextBrowser;
 class QVBoxLayout;
@@ -45,6 +50,8 @@ public:
     QString text() const;
     // The panel of a cable's inputs; null before the first cable is shown.
     const FieldPanel* fields() const { return m_fields; }
+    // The first input of the node shown (the supply's, a board's, a cable's); null with none.
+    QWidget* firstInput() const;
     // The widget Tab leaves for the pane's first input.
     void setTabAfter(QWidget* before) { m_before = before; }
 
@@ -57,6 +64,14 @@ protected:
 
 private:
     void buildFields();
+    // The supply's and a board's own fields, made once.
+    void buildOwn();
+    void addOwn(QGroupBox* box, QGridLayout* grid, std::string_view path, const QString& caption,
+                QWidget* control);
+    void showOwn(const project::NodeAnswer& node);
+    // The text of an own field, as a person left it, made an edit of the project.
+    void commitOwn(const std::string& path, QWidget* control);
+    void refuseAt(QWidget* control, const QString& reason);
     QList<QChar> menuLetters() const;
     void chainInputs();
     void showInputs(const project::NodeAnswer& node);
@@ -69,8 +84,21 @@ private:
     QTextBrowser* m_text;
     FieldPanel* m_fields = nullptr;
     QWidget* m_before = nullptr;
-    std::string m_codeKey;                                    // the code the panel was built for
-    std::string m_circuit;                                    // the cable whose inputs are shown
+    std::string m_codeKey;  // the code the panel was built for
+    std::string m_node;     // whose inputs are shown
+    project::NodeKind m_kind = project::NodeKind::Circuit;
+    QGroupBox* m_supplyBox = nullptr;
+    QGroupBox* m_boardBox = nullptr;
+    struct Own {
+        std::string path;  // "volts", "transformer/kva"; "id", "demand_factor" of a board
+        QString caption;
+        QWidget* control;
+        QLabel* label;
+        bool board;
+    };
+    std::vector<Own> m_own;
+    QComboBox* m_source = nullptr;  // the supply's fault current: a transformer's or known
+    QCheckBox* m_feeder = nullptr;  // a board fed by a cable
     std::map<std::string, std::string, std::less<>> m_shown;  // its texts, by key
     bool m_filling = false;
 };

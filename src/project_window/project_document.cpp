@@ -5,6 +5,7 @@
 #include <QUndoCommand>
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <functional>
 #include <span>
 #include <sstream>
@@ -82,6 +83,19 @@ std::optional<std::size_t> circuitIndex(const project::Project& p, std::string_v
     for (std::size_t i = 0; i < p.circuits.size(); ++i)
         if (p.circuits[i].id == id) return i;
     return std::nullopt;
+}
+
+std::optional<std::size_t> boardIndex(const project::Project& p, std::string_view id) {
+    for (std::size_t i = 0; i < p.boards.size(); ++i)
+        if (p.boards[i].id == id) return i;
+    return std::nullopt;
+}
+
+bool feeds(const project::Project& p, std::string_view board, std::string_view below) {
+    for (std::optional<std::size_t> at = boardIndex(p, below); at;
+         at = boardIndex(p, p.boards[*at].fedFrom))
+        if (p.boards[*at].id == board) return true;
+    return false;
 }
 
 ProjectDocument::ProjectDocument(QObject* parent) : QObject(parent) {
@@ -199,24 +213,10 @@ std::variant<std::string, QString> ProjectDocument::insertCircuit(const std::str
     const project::Project& p = m_tree->project();
     project::Circuit circuit;
     circuit.board = board;
-    if (const std::optional<std::size_t> at = circuitIndex(p, like)) {
+    if (const std::optional<std::size_t> at = circuitIndex(p, like))
         circuit.cable = p.circuits[*at].cable;
-    } else {
-        // The required inputs at the window's first texts, the voltage the supply's: a
-        // circuit the code answers.
-        const project::Supply& supply = p.supply;
-        double volts = 0;  // none
-        if (supply.volts)
-            volts = *supply.volts;
-        else if (supply.transformer)
-            volts = supply.transformer->secondaryVolts;
-        for (const CheckField& field : m_tree->code().fields()) {
-            if (!field.required) continue;
-            std::string text(field.initial);
-            if (field.key == keys::kVolts && volts > 0) text = formatDouble(volts);
-            circuit.cable.emplace_back(std::string(field.key), fieldValue(field, text));
-        }
-    }
+    else
+        circuit.cable = defaultCable(false);
     circuit.id = freeId(p, {});
     if (auto refusal = m_tree->insertCircuit(circuit)) return QString::fromStdString(*refusal);
     emit changed(true);
@@ -240,14 +240,327 @@ std::optional<QString> ProjectDocument::removeCircuit(const std::string& id) {
     return std::nullopt;
 }
 
-std::string ProjectDocument::freeId(const project::Project& p, std::string id) const {
+std::string ProjectDocument::freeId(const project::Project& p, std::string id,
+                                    std::string_view prefix) const {
     const auto taken = [&p](const std::string& name) {
-        return name.empty() || name == "supply" || circuitIndex(p, name) ||
-               std::any_of(p.boards.begin(), p.boards.end(),
-                           [&name](const project::Board& b) { return b.id == name; });
+        return name.empty() || name == "supply" || circuitIndex(p, name) || boardIndex(p, name);
     };
-    for (std::size_t n = p.circuits.size() + 1; taken(id); ++n) id = "C" + std::to_string(n);
+    const bool board = prefix != "C";
+    for (std::size_t n = (board ? p.boards.size() : p.circuits.size()) + 1; taken(id); ++n)
+        id = std::string(prefix) + std::to_string(n);
     return id;
+}
+
+project::Cable ProjectDocument::defaultCable(bool feeder) const {
+    // The required inputs at the window's first texts, the voltage the supply's: a cable the
+    // code answers. A feeder's current is left to the loads below it.
+    const project::Supply& supply = m_tree->project().supply;
+    double volts = 0;  // none
+    if (supply.volts)
+        volts = *supply.volts;
+    else if (supply.transformer)
+        volts = supply.transformer->secondaryVolts;
+    project::Cable cable;
+    for (const CheckField& field : m_tree->code().fields()) {
+        if (!field.required || (feeder && field.key == keys::kCurrent)) continue;
+        std::string text(field.initial);
+        if (field.key == keys::kVolts && volts > 0) text = formatDouble(volts);
+        cable.emplace_back(std::string(field.key), fieldValue(field, text));
+    }
+    return cable;
+}
+
+std::variant<std::string, QString> ProjectDocument::addCircuit(
+    const std::string& board, const std::vector<std::pair<std::string, QString>>& texts) {
+    const CircuitCode& code = m_tree->code();
+    project::Json cable = project::Json::object();
+    for (const auto& [key, text] : texts) {
+        const CheckField* field = code.field(key);
+        const std::string given = text.trimmed().toStdString();
+        if (field != nullptr && !given.empty()) cable[key] = fieldValue(*field, given);
+    }
+    auto read = project::readCable(cable, code, false);
+    if (const auto* refusal = std::get_if<project::FileRefusal>(&read))
+        return QString::fromStdString(refusal->path.substr(1) + ": " + refusal->reason);
+    const project::Circuit circuit{freeId(m_tree->project(), {}), board,
+                                   std::get<project::Cable>(std::move(read))};
+    if (auto refusal = m_tree->insertCircuit(circuit)) return QString::fromStdString(*refusal);
+    emit changed(true);
+    const std::string id = circuit.id;
+    m_undo.push(new Step(
+        QStringLiteral("Add %1 on %2")
+            .arg(QString::fromStdString(id), QString::fromStdString(board)),
+        [this, id] { applyRemoval(id); }, [this, circuit] { applyInsertion(circuit); }));
+    return id;
+}
+
+namespace {
+
+// A text of the supply's or a board's own fields as the file holds it: a number as a number, a
+// flag as a flag, any other as a string, for the file's reading to take or refuse.
+project::Json plainValue(const std::string& text) {
+    if (const std::optional<double> number = readDouble(text)) {
+        if (*number > -1e15 && *number < 1e15 &&
+            *number == static_cast<double>(static_cast<long long>(*number)))
+            return static_cast<long long>(*number);
+        return *number;
+    }
+    if (text == "true" || text == "false") return text == "true";
+    return text;
+}
+
+// Sets the member at `path` ("transformer/kva"), or takes it out; an object left empty goes
+// with its last member.
+void setAt(project::Json& object, std::string_view path,
+           const std::optional<project::Json>& value) {
+    const std::size_t slash = path.find('/');
+    const std::string key(path.substr(0, slash));
+    if (slash == std::string_view::npos) {
+        if (value)
+            object[key] = *value;
+        else
+            object.erase(key);
+        return;
+    }
+    project::Json& inner = object[key];
+    if (!inner.is_object()) inner = project::Json::object();
+    setAt(inner, path.substr(slash + 1), value);
+    if (inner.empty()) object.erase(key);
+}
+
+// "Caption: reason" for a refusal of the file's rules, whichever member it names: the field
+// typed is the one at fault, or the one the rules miss beside it ("mva_min is missing").
+QString fieldRefusal(const QString& caption, std::string_view path,
+                     const project::FileRefusal& refusal) {
+    std::string at = refusal.path.empty() ? std::string() : refusal.path.substr(1);
+    if (at == path || at.empty()) return caption + QStringLiteral(": ") + qtText(refusal.reason);
+    return caption + QStringLiteral(": ") + qtText(at) + u' ' + qtText(refusal.reason);
+}
+
+}  // namespace
+
+void ProjectDocument::pushProject(project::Project after, const QString& text) {
+    const project::Project before = m_tree->project();
+    replaceTree(after);
+    m_undo.push(new Step(
+        text, [this, before] { replaceTree(before); },
+        [this, after = std::move(after)] { replaceTree(after); }));
+}
+
+std::optional<QString> ProjectDocument::setSupplyField(std::string_view path, const QString& text,
+                                                       const QString& caption) {
+    const project::Project& p = m_tree->project();
+    project::Json supply = project::supplyJson(p.supply);
+    const std::string given = text.trimmed().toStdString();
+    setAt(supply, path,
+          given.empty() ? std::nullopt : std::optional<project::Json>(plainValue(given)));
+    auto read = project::readSupply(supply, p.code);
+    if (const auto* refusal = std::get_if<project::FileRefusal>(&read))
+        return fieldRefusal(caption, path, *refusal);
+    project::Project after = p;
+    after.supply = std::get<project::Supply>(std::move(read));
+    if (project::supplyJson(after.supply) == project::supplyJson(p.supply)) return std::nullopt;
+    pushProject(std::move(after), QStringLiteral("Edit supply %1").arg(qtText(path)));
+    return std::nullopt;
+}
+
+std::optional<QString> ProjectDocument::setSupplySource(bool transformer) {
+    const project::Project& p = m_tree->project();
+    const bool nec = p.code == "nec2023";
+    const bool has = p.supply.transformer.has_value();
+    if (has == transformer) return std::nullopt;
+    project::Supply s = p.supply;
+    const Origin& origin = m_tree->supply().at;
+    if (transformer) {
+        // The new project's transformer, at the voltage the supply has.
+        auto fresh = project::readProject(nec ? kNecTemplate : kIecTemplate);
+        s.transformer = std::get<project::Project>(fresh).supply.transformer;
+        if (s.volts) s.transformer->secondaryVolts = *s.volts;
+        s.availableFaultCurrent.reset();
+        if (!nec) {
+            s.ze.reset();
+            s.ipf.reset();
+        }
+    } else {
+        if (!s.volts) s.volts = s.transformer->secondaryVolts;
+        if (!s.phase) s.phase = s.transformer->phase;
+        s.transformer.reset();
+        s.source.reset();
+        // The fault level the origin has now, rounded as a person would type it.
+        if (nec) {
+            s.availableFaultCurrent = std::round(origin.iscMax);
+            if (origin.xOverR > 0 && std::isfinite(origin.xOverR))
+                s.xOverR = std::round(origin.xOverR * 100) / 100;
+        } else {
+            s.ze = std::round(origin.loopMin.magnitude() * 10000) / 10000;
+            s.ipf = std::round(origin.iscMax);
+        }
+    }
+    auto read = project::readSupply(project::supplyJson(s), p.code);
+    if (const auto* refusal = std::get_if<project::FileRefusal>(&read))
+        return QStringLiteral("Fault current from: ") +
+               QString::fromStdString(project::refusalText(*refusal));
+    project::Project after = p;
+    after.supply = std::get<project::Supply>(std::move(read));
+    pushProject(std::move(after), transformer ? QStringLiteral("Supply from a transformer")
+                                              : QStringLiteral("Supply at a known fault level"));
+    return std::nullopt;
+}
+
+std::optional<QString> ProjectDocument::setBoardField(const std::string& id, std::string_view path,
+                                                      const QString& text, const QString& caption) {
+    const project::Project& p = m_tree->project();
+    const std::optional<std::size_t> at = boardIndex(p, id);
+    if (!at) return QStringLiteral("no board ") + QString::fromStdString(id);
+    const CircuitCode& code = m_tree->code();
+    const project::Board before = p.boards[*at];
+    project::Json board = project::boardJson(before);
+    const std::string given = text.trimmed().toStdString();
+    std::optional<project::Json> value;
+    if (!given.empty()) {
+        value = plainValue(given);
+        // A feeder's input as a cable's is read: by its field's kind.
+        if (path.starts_with("cable/"))
+            if (const CheckField* field = code.field(path.substr(6)))
+                value = fieldValue(*field, given);
+    }
+    setAt(board, path, value);
+    auto read = project::readBoard(board, code);
+    if (const auto* refusal = std::get_if<project::FileRefusal>(&read))
+        return fieldRefusal(caption, path, *refusal);
+    const project::Board after = std::get<project::Board>(std::move(read));
+    if (project::boardJson(after) == project::boardJson(before)) return std::nullopt;
+    if (auto refusal = m_tree->setBoard(after)) return QString::fromStdString(*refusal);
+    emit changed(false);
+    m_undo.push(new Step(
+        QStringLiteral("Edit %1 %2").arg(QString::fromStdString(id), qtText(path)),
+        [this, before] { applyBoard(before); }, [this, after] { applyBoard(after); }));
+    return std::nullopt;
+}
+
+std::optional<QString> ProjectDocument::setBoardFeeder(const std::string& id, bool cable) {
+    const project::Project& p = m_tree->project();
+    const std::optional<std::size_t> at = boardIndex(p, id);
+    if (!at) return QStringLiteral("no board ") + QString::fromStdString(id);
+    const project::Board before = p.boards[*at];
+    if (before.cable.has_value() == cable) return std::nullopt;
+    project::Board after = before;
+    after.cable = cable ? std::optional<project::Cable>(defaultCable(true)) : std::nullopt;
+    if (auto refusal = m_tree->setBoard(after)) return QString::fromStdString(*refusal);
+    emit changed(false);
+    m_undo.push(new Step(
+        (cable ? QStringLiteral("Feed %1 by a cable") : QStringLiteral("Feed %1 at the terminals"))
+            .arg(QString::fromStdString(id)),
+        [this, before] { applyBoard(before); }, [this, after] { applyBoard(after); }));
+    return std::nullopt;
+}
+
+std::optional<QString> ProjectDocument::renameBoard(const std::string& id, const QString& newId) {
+    const std::string to = newId.trimmed().toStdString();
+    if (to == id) return std::nullopt;
+    if (to.empty()) return QStringLiteral("Id: a board needs an id");
+    const project::Project& p = m_tree->project();
+    if (to == "supply" || circuitIndex(p, to) || boardIndex(p, to))
+        return QStringLiteral("Id: %1 is taken").arg(QString::fromStdString(to));
+    if (!boardIndex(p, id)) return QStringLiteral("no board ") + QString::fromStdString(id);
+    project::Project after = p;
+    for (project::Board& b : after.boards) {
+        if (b.id == id) b.id = to;
+        if (b.fedFrom == id) b.fedFrom = to;
+    }
+    for (project::Circuit& c : after.circuits)
+        if (c.board == id) c.board = to;
+    pushProject(std::move(after), QStringLiteral("Rename %1 to %2")
+                                      .arg(QString::fromStdString(id), QString::fromStdString(to)));
+    return std::nullopt;
+}
+
+std::variant<std::string, QString> ProjectDocument::insertBoard(const std::string& fedFrom) {
+    const project::Project& p = m_tree->project();
+    project::Board board;
+    board.id = freeId(p, {}, "DB");
+    board.fedFrom = fedFrom;
+    board.cable = defaultCable(true);
+    if (auto refusal = m_tree->insertBoard(board)) return QString::fromStdString(*refusal);
+    emit changed(true);
+    const std::string id = board.id;
+    // The board is the last of the project's and feeds nothing: the tree's own removal and
+    // insertion give the same file back.
+    m_undo.push(new Step(
+        QStringLiteral("Add board %1").arg(QString::fromStdString(id)),
+        [this, id] {
+            m_tree->removeBoard(id);
+            emit changed(true);
+        },
+        [this, board] {
+            m_tree->insertBoard(board);
+            emit changed(true);
+        }));
+    return id;
+}
+
+std::optional<QString> ProjectDocument::removeNode(const std::string& id) {
+    const project::Project& p = m_tree->project();
+    if (circuitIndex(p, id)) return removeCircuit(id);
+    if (!boardIndex(p, id)) return QStringLiteral("Choose a board or a circuit to delete.");
+    project::Project after = p;
+    std::erase_if(after.boards, [&p, &id](const project::Board& b) { return feeds(p, id, b.id); });
+    std::erase_if(after.circuits,
+                  [&p, &id](const project::Circuit& c) { return feeds(p, id, c.board); });
+    pushProject(std::move(after),
+                QStringLiteral("Delete board %1").arg(QString::fromStdString(id)));
+    return std::nullopt;
+}
+
+std::optional<QString> ProjectDocument::moveNode(const std::string& id, const std::string& board) {
+    const project::Project& p = m_tree->project();
+    const QString node = QString::fromStdString(id), onto = QString::fromStdString(board);
+    if (const std::optional<std::size_t> at = circuitIndex(p, id)) {
+        if (!boardIndex(p, board))
+            return QStringLiteral("A circuit goes on a board: %1 is none.").arg(onto);
+        const std::string from = p.circuits[*at].board;
+        if (from == board) return std::nullopt;
+        if (auto refusal = m_tree->moveCircuit(id, board)) return QString::fromStdString(*refusal);
+        emit changed(true);
+        m_undo.push(new Step(
+            QStringLiteral("Move %1 to %2").arg(node, onto),
+            [this, id, from] {
+                m_tree->moveCircuit(id, from);
+                emit changed(true);
+            },
+            [this, id, board] {
+                m_tree->moveCircuit(id, board);
+                emit changed(true);
+            }));
+        return std::nullopt;
+    }
+    const std::optional<std::size_t> at = boardIndex(p, id);
+    if (!at) return QStringLiteral("Choose a board or a circuit to move.");
+    if (board != "supply" && !boardIndex(p, board))
+        return QStringLiteral("A board is fed from the supply or a board: %1 is neither.")
+            .arg(onto);
+    // A board fed from itself, or from a board it feeds, would feed its own supply.
+    if (board != "supply" && feeds(p, id, board))
+        return id == board ? QStringLiteral("Board %1 cannot feed itself.").arg(node)
+                           : QStringLiteral(
+                                 "Board %1 feeds %2: moved there it would feed "
+                                 "itself.")
+                                 .arg(node, onto);
+    const std::string from = p.boards[*at].fedFrom;
+    if (from == board) return std::nullopt;
+    if (auto refusal = m_tree->moveBoard(id, board)) return QString::fromStdString(*refusal);
+    emit changed(true);
+    m_undo.push(new Step(
+        QStringLiteral("Move %1 to %2").arg(node, onto),
+        [this, id, from] {
+            m_tree->moveBoard(id, from);
+            emit changed(true);
+        },
+        [this, id, board] {
+            m_tree->moveBoard(id, board);
+            emit changed(true);
+        }));
+    return std::nullopt;
 }
 
 std::string ProjectDocument::circuitsCsv(const std::vector<std::string>& ids) const {
@@ -362,6 +675,11 @@ void ProjectDocument::replaceProject(project::Project project, const QString& te
 
 void ProjectDocument::applyCircuit(const project::Circuit& circuit) {
     m_tree->setCircuit(circuit);
+    emit changed(false);
+}
+
+void ProjectDocument::applyBoard(const project::Board& board) {
+    m_tree->setBoard(board);
     emit changed(false);
 }
 

@@ -55,6 +55,36 @@ public:
     std::variant<std::string, QString> insertCircuit(const std::string& board,
                                                      const std::string& like);
     std::optional<QString> removeCircuit(const std::string& id);
+    // A circuit on `board` of the inputs `texts` (a field's key, its text as the check reads
+    // it), under the first free id; its id, or the reason the code does not take them.
+    std::variant<std::string, QString> addCircuit(
+        const std::string& board, const std::vector<std::pair<std::string, QString>>& texts);
+
+    // The supply's field at `path` ("volts", "transformer/kva") set from its text ("" leaves
+    // it out), read by the file's rules: a refusal names the field by `caption`.
+    std::optional<QString> setSupplyField(std::string_view path, const QString& text,
+                                          const QString& caption);
+    // The supply's fault current from a transformer (`transformer`), or as known at the origin
+    // (NEC 2023: the available fault current; IEC 60364: Ze and the prospective fault
+    // current), at the values the origin has now, so that the answers below stay as they are.
+    std::optional<QString> setSupplySource(bool transformer);
+    // A board's field at `path` ("demand_factor", "motor_load/fla", "cable/length") set from
+    // its text, as the supply's are; its feeder's current left out is the loads' below it.
+    std::optional<QString> setBoardField(const std::string& id, std::string_view path,
+                                         const QString& text, const QString& caption);
+    // A feeder cable for the board (the code's first inputs, the current the loads'), or
+    // none: the board at the terminals of what feeds it.
+    std::optional<QString> setBoardFeeder(const std::string& id, bool cable);
+    // The board's id, and every feed and circuit that names it.
+    std::optional<QString> renameBoard(const std::string& id, const QString& newId);
+    // A board fed from `fedFrom` (a board's id or "supply") by a feeder of the code's first
+    // inputs, under the first free id; its id.
+    std::variant<std::string, QString> insertBoard(const std::string& fedFrom);
+    // A board with everything it feeds, or a circuit.
+    std::optional<QString> removeNode(const std::string& id);
+    // A board or a circuit onto `board` (a board's id, or "supply" for a board); refused
+    // where a board would feed itself.
+    std::optional<QString> moveNode(const std::string& id, const std::string& board);
 
     // The circuits `ids` as CSV text, one row a circuit under a header of the schedule's
     // columns: id, board and each input of the code by its key, so that a spreadsheet or
@@ -89,7 +119,12 @@ private:
     // (the tree's own insertion adds at the end, and the file keeps the order).
     void restoreAt(const project::Circuit& circuit, std::size_t index);
     void replaceTree(project::Project project);
-    std::string freeId(const project::Project& p, std::string id) const;
+    // The project of `after` in place of the one open, one step named `text`.
+    void pushProject(project::Project after, const QString& text);
+    void applyBoard(const project::Board& board);
+    project::Cable defaultCable(bool feeder) const;
+    std::string freeId(const project::Project& p, std::string id,
+                       std::string_view prefix = "C") const;
 
     std::unique_ptr<project::InstallationTree> m_tree;
     QUndoStack m_undo;
@@ -98,5 +133,8 @@ private:
 
 // The index of a circuit among the project's circuits; nothing when there is no such id.
 std::optional<std::size_t> circuitIndex(const project::Project& p, std::string_view id);
+std::optional<std::size_t> boardIndex(const project::Project& p, std::string_view id);
+// Whether `board` is `below` or feeds it, directly or through other boards.
+bool feeds(const project::Project& p, std::string_view board, std::string_view below);
 
 }  // namespace ferrovolt

@@ -464,6 +464,9 @@ void ProjectWindow::showSelection() {
         const int row = m_gridModel->rowOf(id);
         const int column = std::max(m_grid->currentIndex().column(), 0);
         if (row >= 0) m_grid->setCurrentIndex(m_gridModel->index(row, column));
+    } else {
+        // The board or the supply chosen is the node whose check the pane shows.
+        m_grid->selectionModel()->clearCurrentIndex();
     }
     showPane();
 }

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,6 +19,7 @@
 
 #include "circuit_window/circuit_window.h"
 #include "fake_system_services.h"
+#include "project/project_file.h"
 #include "project_window/circuit_grid.h"
 #include "project_window/node_check_pane.h"
 #include "project_window/project_window.h"
@@ -180,6 +182,160 @@ private slots:
         QCOMPARE(check->answer()->sizeLabel(), std::string_view("1.5 mm²"));
         QCOMPARE(o.window.statusText(), QStringLiteral("Sent circuit C1 to the Circuit Check."));
         check->close();
+    }
+
+    // The supply's and a board's own fields, and a board's feeder: each edit one undo step
+    // named for what it changed, the file's value as typed, undone back to the saved bytes.
+    void aSupplyOrBoardEditIsOneUndoStep_data() {
+        QTest::addColumn<QString>("node");
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("step");
+        QTest::addColumn<QString>("pointer");
+        QTest::addColumn<QString>("value");  // the file's, as JSON
+        QTest::newRow("the transformer's rating") << "supply"
+                                                  << "txtSupply_transformer_kva"
+                                                  << "1000"
+                                                  << "Edit supply transformer/kva"
+                                                  << "/supply/transformer/kva"
+                                                  << "1000";
+        QTest::newRow("the earthing system, chosen from its list") << "supply"
+                                                                   << "cmbSupply_earthing"
+                                                                   << "TT"
+                                                                   << "Edit supply earthing"
+                                                                   << "/supply/earthing"
+                                                                   << "\"TT\"";
+        QTest::newRow("a board's demand factor") << "DB1"
+                                                 << "txtBoard_demand_factor"
+                                                 << "0.8"
+                                                 << "Edit DB1 demand_factor"
+                                                 << "/boards/1/demand_factor"
+                                                 << "0.8";
+        QTest::newRow("its motors' full-load current") << "DB1"
+                                                       << "txtBoard_motor_load_fla"
+                                                       << "12"
+                                                       << "Edit DB1 motor_load/fla"
+                                                       << "/boards/1/motor_load"
+                                                       << "{\"fla\":12}";
+        QTest::newRow("its feeder's length, in the cable's panel") << "DB1"
+                                                                   << "length"
+                                                                   << "80"
+                                                                   << "Edit DB1 cable/length"
+                                                                   << "/boards/1/cable/length"
+                                                                   << "80";
+        QTest::newRow("its id, with the circuits on it") << "DB1"
+                                                         << "txtBoard_id"
+                                                         << "DB9"
+                                                         << "Rename DB1 to DB9"
+                                                         << "/circuits/1/board"
+                                                         << "\"DB9\"";
+        // The origin's fault level kept as Ze and Ipf: `project check` gives the office's
+        // supply Isc max 16.13 kA and Zs 0.0151 Ω (the 630 kVA transformer behind the default
+        // 500 MVA network); the voltage is the transformer's secondary.
+        QTest::newRow("a known fault level in place of the transformer")
+            << "supply"
+            << "cmbSupplySource"
+            << "known"
+            << "Supply at a known fault level"
+            << "/supply"
+            << R"({"volts":400,"voltage_factor_class":6,"earthing":"TN-C-S","ze":0.0151,)"
+               R"("ipf":16131})";
+    }
+
+    void aSupplyOrBoardEditIsOneUndoStep() {
+        QFETCH(QString, node);
+        QFETCH(QString, input);
+        QFETCH(QString, text);
+        QFETCH(QString, step);
+        QFETCH(QString, pointer);
+        QFETCH(QString, value);
+        Opened o;
+        open(o);
+        o.window.selectNode(node);
+        const std::string saved = project::writeProject(o.window.document().tree().project());
+        auto* control = o.pane->findChild<QWidget*>(input);
+        QVERIFY(control != nullptr);
+        QVERIFY(control->isVisibleTo(o.pane));
+        if (auto* list = qobject_cast<QComboBox*>(control)) {
+            list->setFocus();
+            // Down the list by keyboard to the entry.
+            for (int i = 0; i < list->count() && list->currentData().toString() != text; ++i)
+                QTest::keyClick(list, Qt::Key_Down);
+        } else {
+            auto* line = qobject_cast<QLineEdit*>(control);
+            line->setFocus();
+            line->selectAll();
+            QTest::keyClicks(line, text);
+            QTest::keyClick(line, Qt::Key_Return);
+        }
+        QUndoStack& undo = o.window.document().undoStack();
+        QCOMPARE(undo.count(), 1);
+        QCOMPARE(undo.undoText(), step);
+        const auto file =
+            project::Json::parse(project::writeProject(o.window.document().tree().project()));
+        const project::Json::json_pointer at(pointer.toStdString());
+        QCOMPARE(QString::fromStdString(file.contains(at) ? file.at(at).dump() : "null"), value);
+        QCOMPARE(o.services.beeps(), 0);
+        undo.undo();
+        QCOMPARE(project::writeProject(o.window.document().tree().project()), saved);
+        undo.redo();
+        QCOMPARE(undo.count(), 1);
+        QVERIFY(project::writeProject(o.window.document().tree().project()) != saved);
+    }
+
+    // The file's own rules, said by the field's caption; nothing changes.
+    void aRefusedSupplyOrBoardTextBeepsAndKeepsTheFocus_data() {
+        QTest::addColumn<QString>("node");
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("no transformer of 0 kVA")
+            << "supply"
+            << "txtSupply_transformer_kva"
+            << "0"
+            << "Transformer rating (kVA): must be more than 0 and at most 1000000";
+        QTest::newRow("a demand factor above 1") << "DB1"
+                                                 << "txtBoard_demand_factor"
+                                                 << "1.01"
+                                                 << "Demand factor: must be more than 0 and at "
+                                                    "most 1";
+        QTest::newRow("a demand factor of 1, the top, is taken") << "DB1"
+                                                                 << "txtBoard_demand_factor"
+                                                                 << "1"
+                                                                 << "";
+        QTest::newRow("an id a circuit has") << "DB1"
+                                             << "txtBoard_id"
+                                             << "C1"
+                                             << "Id: C1 is taken";
+        QTest::newRow("a word for a number") << "DB1"
+                                             << "txtBoard_breaking_capacity_ka"
+                                             << "ten"
+                                             << "Breaking capacity (kA): must be a number";
+    }
+
+    void aRefusedSupplyOrBoardTextBeepsAndKeepsTheFocus() {
+        QFETCH(QString, node);
+        QFETCH(QString, input);
+        QFETCH(QString, text);
+        QFETCH(QString, status);
+        Opened o;
+        open(o);
+        o.window.selectNode(node);
+        const std::string saved = project::writeProject(o.window.document().tree().project());
+        auto* line = o.pane->findChild<QLineEdit*>(input);
+        QVERIFY(line != nullptr);
+        line->setFocus();
+        line->selectAll();
+        QTest::keyClicks(line, text);
+        QTest::keyClick(line, Qt::Key_Return);
+        const bool refused = !status.isEmpty();
+        QCOMPARE(o.services.beeps(), refused ? 1 : 0);
+        QCOMPARE(o.window.document().undoStack().count(), refused ? 0 : 1);
+        if (!refused) return;
+        QCOMPARE(o.window.statusText(), status);
+        QCOMPARE(QApplication::focusWidget(), line);
+        QCOMPARE(line->text(), text);
+        QCOMPARE(project::writeProject(o.window.document().tree().project()), saved);
     }
 
     void anExportedReportNamesTheProject() {
