@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -123,12 +124,49 @@ QString savedText(const QDateTime& saved) {
     return QString::fromStdString(text);
 }
 
-QStandardItem* nodeItem(const QString& text, const QString& id) {
+constexpr char kNodeMime[] = "application/x-ferrovolt-node";
+
+QStandardItem* nodeItem(const QString& text, const QString& id, bool board) {
     auto* item = new QStandardItem(text);
     item->setData(id, kIdRole);
     item->setEditable(false);
+    // A board or a circuit is dragged onto a board (or a board onto the supply).
+    item->setDragEnabled(id != QStringLiteral("supply"));
+    item->setDropEnabled(board);
     return item;
 }
+
+// The tree's model: a node dragged carries its id, and a drop hands the move to the window
+// once the view is done with the event, so that the tree is made anew outside it. The model
+// itself never moves an item: the tree follows the project.
+class NodeTreeModel : public QStandardItemModel {
+public:
+    NodeTreeModel(QObject* parent, std::function<void(const QString&, const QString&)> drop)
+        : QStandardItemModel(parent), m_drop(std::move(drop)) {}
+
+    QStringList mimeTypes() const override { return {QString::fromLatin1(kNodeMime)}; }
+    QMimeData* mimeData(const QModelIndexList& indexes) const override {
+        if (indexes.isEmpty()) return nullptr;
+        auto* data = new QMimeData;
+        data->setData(QString::fromLatin1(kNodeMime),
+                      indexes.front().data(kIdRole).toString().toUtf8());
+        return data;
+    }
+    Qt::DropActions supportedDropActions() const override { return Qt::MoveAction; }
+    bool dropMimeData(const QMimeData* data, Qt::DropAction, int, int,
+                      const QModelIndex& parent) override {
+        if (data == nullptr || !data->hasFormat(QString::fromLatin1(kNodeMime)) ||
+            !parent.isValid())
+            return false;
+        const QString id = QString::fromUtf8(data->data(QString::fromLatin1(kNodeMime)));
+        const QString onto = parent.data(kIdRole).toString();
+        QTimer::singleShot(0, this, [this, id, onto] { m_drop(id, onto); });
+        return false;  // nothing for the view to remove
+    }
+
+private:
+    std::function<void(const QString&, const QString&)> m_drop;
+};
 
 }  // namespace
 
@@ -137,7 +175,8 @@ ProjectWindow::ProjectWindow(SystemServices* services, QWidget* parent)
       m_services(services),
       m_document(new ProjectDocument(this)),
       m_tree(new QTreeView(this)),
-      m_treeModel(new QStandardItemModel(this)),
+      m_treeModel(new NodeTreeModel(
+          this, [this](const QString& id, const QString& onto) { moveNode(id, onto); })),
       m_grid(new QTableView(this)),
       m_gridModel(new CircuitGrid(*m_document, this)),
       m_pane(new NodeCheckPane(*m_document, this)),
@@ -154,6 +193,9 @@ ProjectWindow::ProjectWindow(SystemServices* services, QWidget* parent)
     m_tree->setModel(m_treeModel);
     m_tree->setHeaderHidden(true);
     m_tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_tree->setDragDropMode(QAbstractItemView::DragDrop);
+    m_tree->setDefaultDropAction(Qt::MoveAction);
+    m_tree->setDropIndicatorShown(true);
 
     m_grid->setObjectName(QStringLiteral("gridCircuits"));
     m_grid->setAccessibleName(QStringLiteral("Circuits of the board"));
@@ -336,6 +378,19 @@ void ProjectWindow::buildMenus() {
         action->setShortcutContext(Qt::WidgetShortcut);
         m_grid->addAction(action);
     }
+    edit->addSeparator();
+    // The tree's own edits: a node added under the one chosen, deleted, moved.
+    add(edit, "actAddBoard", QStringLiteral("&Add board"), {QKeySequence(Qt::CTRL | Qt::Key_B)},
+        [this] { addBoard(); });
+    add(edit, "actAddCircuit", QStringLiteral("Add circ&uit"), {QKeySequence(Qt::CTRL | Qt::Key_I)},
+        [this] { addCircuit(); });
+    QAction* deleteNode = add(edit, "actDeleteNode", QStringLiteral("Delete &node"),
+                              {QKeySequence(Qt::Key_Delete)}, [this] { this->deleteNode(); });
+    deleteNode->setShortcutContext(Qt::WidgetShortcut);
+    m_tree->addAction(deleteNode);
+    add(edit, "actMoveNode", QStringLiteral("&Move to board…"),
+        {QKeySequence(Qt::CTRL | Qt::Key_M)}, [this] { moveChosen(); });
+    edit->addSeparator();
     add(edit, "actCopyDiagram", QStringLiteral("Copy dia&gram"), {}, [this] { copyDiagram(); });
     edit->addSeparator();
     QAction* send = add(edit, "actSendToCircuitCheck", QStringLiteral("Send to Circuit C&heck"), {},
@@ -352,7 +407,7 @@ void ProjectWindow::rebuildTree() {
     std::map<std::string, std::vector<const project::Circuit*>> circuits;
     for (const project::Board& b : p.boards) boards[b.fedFrom].push_back(&b);
     for (const project::Circuit& c : p.circuits) circuits[c.board].push_back(&c);
-    QStandardItem* supply = nodeItem(QStringLiteral("Supply"), QStringLiteral("supply"));
+    QStandardItem* supply = nodeItem(QStringLiteral("Supply"), QStringLiteral("supply"), true);
     m_treeModel->appendRow(supply);
     // Depth first, as the tree is walked: each board's circuits, then the boards it feeds.
     std::vector<std::pair<QStandardItem*, std::string>> walk{{supply, "supply"}};
@@ -361,12 +416,12 @@ void ProjectWindow::rebuildTree() {
         walk.pop_back();
         for (const project::Circuit* c : circuits[id]) {
             const QString circuitId = QString::fromStdString(c->id);
-            item->appendRow(nodeItem(circuitId, circuitId));
+            item->appendRow(nodeItem(circuitId, circuitId, false));
         }
         const auto& fed = boards[id];
         for (auto it = fed.rbegin(); it != fed.rend(); ++it) {
             const QString boardId = QString::fromStdString((*it)->id);
-            QStandardItem* child = nodeItem(QStringLiteral("Board ") + boardId, boardId);
+            QStandardItem* child = nodeItem(QStringLiteral("Board ") + boardId, boardId, true);
             item->insertRow(static_cast<int>(circuits[id].size()), child);
             walk.emplace_back(child, (*it)->id);
         }
@@ -622,9 +677,7 @@ bool ProjectWindow::save() {
 }
 
 bool ProjectWindow::saveAs() {
-    QString path =
-        QFileDialog::getSaveFileName(this, QStringLiteral("Save the project as"),
-                                     m_document->path(), QString::fromLatin1(kFileFilter));
+    QString path = askSavePath();
     if (path.isEmpty()) return false;
     if (!path.endsWith(QStringLiteral(".fvproj"))) path += QStringLiteral(".fvproj");
     if (auto refusal = saveFile(path)) {
@@ -632,6 +685,11 @@ bool ProjectWindow::saveAs() {
         return false;
     }
     return true;
+}
+
+QString ProjectWindow::askSavePath() {
+    return QFileDialog::getSaveFileName(this, QStringLiteral("Save the project as"),
+                                        m_document->path(), QString::fromLatin1(kFileFilter));
 }
 
 void ProjectWindow::exportReportChosen() {
@@ -940,6 +998,137 @@ CircuitWindow* ProjectWindow::sendToCircuitCheck() {
     m_status->announce(QStringLiteral("Sent circuit %1 to the Circuit Check.")
                            .arg(QString::fromStdString(node->id)));
     return window;
+}
+
+std::string ProjectWindow::chosenFeed() const {
+    const std::string id = m_selected.toStdString();
+    const project::InstallationTree& tree = m_document->tree();
+    if (const project::NodeAnswer* circuit = tree.circuit(id)) return circuit->fedFrom;
+    if (tree.board(id) != nullptr) return id;
+    return "supply";
+}
+
+std::optional<std::string> ProjectWindow::addBoard() {
+    const auto added = m_document->insertBoard(chosenFeed());
+    if (const auto* refusal = std::get_if<QString>(&added)) {
+        refuse(*refusal);
+        return std::nullopt;
+    }
+    const std::string id = std::get<std::string>(added);
+    selectNode(QString::fromStdString(id));
+    m_tree->setFocus(Qt::OtherFocusReason);
+    m_status->announce(QStringLiteral("Added board %1.").arg(QString::fromStdString(id)));
+    return id;
+}
+
+std::optional<std::string> ProjectWindow::addCircuit() {
+    const std::string board = chosenFeed();
+    if (board == "supply") {
+        refuse(QStringLiteral("Choose a board to add a circuit to."));
+        return std::nullopt;
+    }
+    const auto inserted = m_document->insertCircuit(board, {});
+    if (const auto* refusal = std::get_if<QString>(&inserted)) {
+        refuse(*refusal);
+        return std::nullopt;
+    }
+    const std::string id = std::get<std::string>(inserted);
+    selectNode(QString::fromStdString(id));
+    // Its row ready to be typed into, as Insert leaves it.
+    m_grid->setCurrentIndex(m_gridModel->index(m_gridModel->rowOf(id), 0));
+    m_grid->setFocus(Qt::OtherFocusReason);
+    m_status->announce(QStringLiteral("Added circuit %1.").arg(QString::fromStdString(id)));
+    return id;
+}
+
+bool ProjectWindow::deleteNode() {
+    const std::string id = m_selected.toStdString();
+    const project::Project& p = m_document->tree().project();
+    if (boardIndex(p, id)) {
+        int nodes = 0;
+        for (const project::Board& b : p.boards) nodes += b.id != id && feeds(p, id, b.id) ? 1 : 0;
+        for (const project::Circuit& c : p.circuits) nodes += feeds(p, id, c.board) ? 1 : 0;
+        if (nodes > 0 && askToDeleteBoard(m_selected, nodes) != QMessageBox::Yes) return false;
+    }
+    if (auto refusal = m_document->removeNode(id)) {
+        refuse(*refusal);
+        return false;
+    }
+    m_tree->setFocus(Qt::OtherFocusReason);
+    m_status->announce(QStringLiteral("Deleted %1.").arg(QString::fromStdString(id)));
+    return true;
+}
+
+QMessageBox::StandardButton ProjectWindow::askToDeleteBoard(const QString& id, int nodes) {
+    return QMessageBox::question(
+        this, QStringLiteral("Delete a board"),
+        QStringLiteral("Board %1 feeds %2 boards and circuits. Delete it with all of them?")
+            .arg(id)
+            .arg(nodes),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+}
+
+bool ProjectWindow::moveNode(const QString& id, const QString& onto) {
+    if (auto refusal = m_document->moveNode(id.toStdString(), onto.toStdString())) {
+        refuse(*refusal);
+        return false;
+    }
+    selectNode(id);
+    m_status->announce(QStringLiteral("Moved %1 to %2.").arg(id, onto));
+    return true;
+}
+
+QString ProjectWindow::askForBoard(const QString& title, const QStringList& boards) {
+    bool chosen = false;
+    const QString board =
+        QInputDialog::getItem(this, title, QStringLiteral("&Board:"), boards, 0, false, &chosen);
+    return chosen ? board : QString();
+}
+
+bool ProjectWindow::moveChosen() {
+    const std::string id = m_selected.toStdString();
+    const project::Project& p = m_document->tree().project();
+    const bool board = boardIndex(p, id).has_value();
+    if (!board && !circuitIndex(p, id)) {
+        refuse(QStringLiteral("Choose a board or a circuit to move."));
+        return false;
+    }
+    // The boards it may go onto: a board never onto one it feeds.
+    QStringList boards;
+    if (board) boards << QStringLiteral("supply");
+    for (const project::Board& b : p.boards)
+        if (!board || !feeds(p, id, b.id)) boards << QString::fromStdString(b.id);
+    const QString onto = askForBoard(QStringLiteral("Move %1 to a board").arg(m_selected), boards);
+    return !onto.isEmpty() && moveNode(m_selected, onto);
+}
+
+std::optional<std::string> ProjectWindow::addCircuitFrom(
+    const CircuitCode& code, const std::vector<std::pair<std::string, QString>>& texts) {
+    const project::InstallationTree& tree = m_document->tree();
+    if (code.key() != tree.code().key()) {
+        refuse(QStringLiteral("The project is checked under %1, the circuit under %2: open a "
+                              "project of %2, or check the circuit under %1.")
+                   .arg(qtText(tree.code().name()), qtText(code.name())));
+        return std::nullopt;
+    }
+    QStringList boards;
+    for (const project::Board& b : tree.project().boards) boards << QString::fromStdString(b.id);
+    if (boards.isEmpty()) {
+        refuse(QStringLiteral("The project has no board to add the circuit to."));
+        return std::nullopt;
+    }
+    const QString board = askForBoard(QStringLiteral("Add the circuit to a board"), boards);
+    if (board.isEmpty()) return std::nullopt;
+    const auto added = m_document->addCircuit(board.toStdString(), texts);
+    if (const auto* refusal = std::get_if<QString>(&added)) {
+        refuse(QStringLiteral("The project does not take the circuit: ") + *refusal);
+        return std::nullopt;
+    }
+    const std::string id = std::get<std::string>(added);
+    selectNode(QString::fromStdString(id));
+    m_status->announce(
+        QStringLiteral("Added circuit %1 to %2.").arg(QString::fromStdString(id), board));
+    return id;
 }
 
 void ProjectWindow::deleteRow() {

@@ -79,6 +79,25 @@ public:
     // Every cable with its answers as `project schedule` writes them, saved atomically; the
     // reason when it could not be written.
     std::optional<QString> exportScheduleFile(const QString& path);
+    // A board fed from the chosen board (or the supply, or the chosen circuit's board), with
+    // a feeder of the code's first inputs; a circuit on the chosen board; the chosen node
+    // deleted, a board with what it feeds once the user agrees. Each one undo step; the id
+    // made, or nothing (refused, with the reason).
+    std::optional<std::string> addBoard();
+    std::optional<std::string> addCircuit();
+    bool deleteNode();
+    // The node of `id` onto the board `onto` ("supply" for a board), as a drop in the tree
+    // makes it; a move that would make a board feed itself is refused with a beep.
+    bool moveNode(const QString& id, const QString& onto);
+    // Edit ▸ Move to board…: the chosen node onto a board the user picks.
+    bool moveChosen();
+    // The inputs of a Circuit Check as a circuit on a board the user picks, one undo step;
+    // its id, or nothing (refused, with the reason, or cancelled).
+    std::optional<std::string> addCircuitFrom(
+        const CircuitCode& code, const std::vector<std::pair<std::string, QString>>& texts);
+    // Whether the window may go: true when nothing is unsaved, or the user saves or lets
+    // it go; false (Cancel, or a failed save) keeps it.
+    bool mayClose() { return keepOrSave(); }
     // Offers back, one at a time, the unsaved work a crashed or killed window left behind;
     // true when one was recovered.
     bool offerRecovery();
@@ -92,6 +111,13 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     // Whether to save the unsaved changes before they go: Save, Discard or Cancel.
     virtual QMessageBox::StandardButton askToSave();
+    // The file to save to; empty when the user cancels.
+    virtual QString askSavePath();
+    // Whether to delete board `id` with the `nodes` it feeds: Yes or No.
+    virtual QMessageBox::StandardButton askToDeleteBoard(const QString& id, int nodes);
+    // One of `boards` (ids, "supply" among them where it may be chosen), asked under `title`;
+    // empty when the user cancels.
+    virtual QString askForBoard(const QString& title, const QStringList& boards);
     // Whether to recover the work left in `found`: Yes, No (discard it) or Cancel (keep it
     // for the next start).
     virtual QMessageBox::StandardButton askToRecover(const RecoveryFile::Found& found);
@@ -124,6 +150,8 @@ private:
     void exportScheduleChosen();
     void autosave();
     std::string selectedBoard() const;
+    // The board the tree's choice is on: a board itself, a circuit's board, or "supply".
+    std::string chosenFeed() const;
 
     SystemServices* m_services;
     ProjectDocument* m_document;

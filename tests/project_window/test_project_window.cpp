@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QProcess>
 #include <QSettings>
 #include <QTableView>
@@ -22,6 +23,7 @@
 #include <QtTest>
 #include <cstring>
 #include <iostream>
+#include <memory>
 #include <utility>
 
 #include "fake_system_services.h"
@@ -46,11 +48,23 @@ public:
                     QMessageBox::StandardButton save = QMessageBox::Discard)
         : ProjectWindow(services), m_recover(recover), m_save(save) {}
     int asked = 0;  // whether to save
+    QString savePath;
+    QMessageBox::StandardButton deleteAnswer = QMessageBox::No;
+    int askedToDelete = 0;
+    QString board;  // the board picked from a list
 
 protected:
     QMessageBox::StandardButton askToSave() override {
         ++asked;
         return m_save;
+    }
+    QString askSavePath() override { return savePath; }
+    QMessageBox::StandardButton askToDeleteBoard(const QString&, int) override {
+        ++askedToDelete;
+        return deleteAnswer;
+    }
+    QString askForBoard(const QString&, const QStringList& boards) override {
+        return boards.contains(board) ? board : QString();
     }
     QMessageBox::StandardButton askToRecover(const RecoveryFile::Found&) override {
         return m_recover;
@@ -653,6 +667,188 @@ private slots:
         QVERIFY(QFile::exists(w.recoveryFile().path()));
         QVERIFY(!w.saveFile(path));
         QVERIFY(!QFile::exists(w.recoveryFile().path()));
+    }
+
+    // A project built from nothing by keyboard alone: New, a board under the main one with
+    // its feeder, a circuit on it, its current and length typed into the grid, saved; opened
+    // again it is the same bytes, and changed and saved again by keyboard.
+    void aProjectIsBuiltSavedAndReopenedByKeyboard() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("built.fvproj"));
+        testing::FakeSystemServices services;
+        AnsweringWindow w(&services, QMessageBox::Cancel);
+        w.savePath = path;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        const auto key = [&w](int k, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+            QTest::keyClick(QApplication::focusWidget() != nullptr ? QApplication::focusWidget()
+                                                                   : static_cast<QWidget*>(&w),
+                            static_cast<Qt::Key>(k), modifiers);
+        };
+        key(Qt::Key_N, Qt::ControlModifier);
+        key(Qt::Key_B, Qt::ControlModifier);
+        key(Qt::Key_I, Qt::ControlModifier);
+        auto* grid = w.findChild<QTableView*>(QStringLiteral("gridCircuits"));
+        const auto* model = qobject_cast<const CircuitGrid*>(grid->model());
+        QCOMPARE(QApplication::focusWidget(), grid);
+        // Across the row by arrow keys, then F2, the text, Enter.
+        const auto type = [&](std::string_view field, const char* text) {
+            const int column = model->columnOf(CircuitGrid::Kind::Input, field);
+            while (grid->currentIndex().column() < column) key(Qt::Key_Right);
+            while (grid->currentIndex().column() > column) key(Qt::Key_Left);
+            key(Qt::Key_F2);
+            QTest::keyClicks(QApplication::focusWidget(), QString::fromLatin1(text));
+            key(Qt::Key_Return);
+        };
+        type("current", "25");
+        type("length", "150");
+        QUndoStack& undo = w.document().undoStack();
+        QStringList steps;
+        for (int i = 0; i < undo.count(); ++i) steps << undo.text(i);
+        QCOMPARE(steps.join(QStringLiteral("; ")),
+                 QStringLiteral("Add board DB2; Insert C1; Edit C1 current; Edit C1 length"));
+        key(Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(w.statusText(), QStringLiteral("Saved %1.").arg(path));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const std::string saved = file.readAll().toStdString();
+        file.close();
+        const project::Project& built = w.document().tree().project();
+        QCOMPARE(built.boards.size(), std::size_t{2});
+        QCOMPARE(built.boards[1].fedFrom, std::string("MDP"));
+        QVERIFY(built.boards[1].cable.has_value());
+        QCOMPARE(built.circuits.size(), std::size_t{1});
+        QCOMPARE(built.circuits[0].board, std::string("DB2"));
+
+        AnsweringWindow again(&services, QMessageBox::Cancel);
+        QVERIFY(!again.openFile(path));
+        QCOMPARE(project::writeProject(again.document().tree().project()), saved);
+        again.show();
+        QVERIFY(QTest::qWaitForWindowActive(&again));
+        again.selectNode(QStringLiteral("C1"));
+        grid = again.findChild<QTableView*>(QStringLiteral("gridCircuits"));
+        model = qobject_cast<const CircuitGrid*>(grid->model());
+        grid->setFocus();
+        type("length", "90");
+        key(Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const auto reread = project::readProject(file.readAll().toStdString());
+        QVERIFY(std::holds_alternative<project::Project>(reread));
+        std::string length;
+        for (const auto& [field, value] : std::get<project::Project>(reread).circuits[0].cable)
+            if (field == "length") length = project::cableFieldText(value);
+        QCOMPARE(length, std::string("90"));
+        QCOMPARE(again.asked + w.asked, 0);
+        QCOMPARE(services.beeps(), 0);
+    }
+
+    // A drop in the tree, or Edit ▸ Move to board…, moves a node as one undo step; a board
+    // onto itself or onto a board it feeds would feed itself, and is refused with a beep.
+    void aNodeMovesOntoABoardAndACycleIsRefused_data() {
+        QTest::addColumn<QString>("node");
+        QTest::addColumn<QString>("onto");
+        QTest::addColumn<bool>("byMenu");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("a circuit dropped on another board") << "C1"
+                                                            << "MDB" << false << "Moved C1 to MDB.";
+        QTest::newRow("a board dropped on the supply")
+            << "DB1"
+            << "supply" << false << "Moved DB1 to supply.";
+        QTest::newRow("a circuit moved by the menu") << "C2"
+                                                     << "MDB" << true << "Moved C2 to MDB.";
+        QTest::newRow("a board dropped on itself")
+            << "DB1"
+            << "DB1" << false << "Board DB1 cannot feed itself.";
+        QTest::newRow("a board dropped on the board it feeds")
+            << "MDB"
+            << "DB1" << false << "Board MDB feeds DB1: moved there it would feed itself.";
+    }
+
+    void aNodeMovesOntoABoardAndACycleIsRefused() {
+        QFETCH(QString, node);
+        QFETCH(QString, onto);
+        QFETCH(bool, byMenu);
+        QFETCH(QString, status);
+        testing::FakeSystemServices services;
+        AnsweringWindow w(&services, QMessageBox::Cancel);
+        QVERIFY(!w.openFile(kOffice));
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        const std::string saved = project::writeProject(w.document().tree().project());
+        auto* tree = w.findChild<QTreeView*>(QStringLiteral("treeInstallation"));
+        const auto find = [tree](const QString& id) {
+            return tree->model()
+                ->match(tree->model()->index(0, 0), Qt::UserRole + 1, id, 1,
+                        Qt::MatchExactly | Qt::MatchRecursive)
+                .value(0);
+        };
+        if (byMenu) {
+            w.board = onto;
+            w.selectNode(node);
+            tree->setFocus();
+            QTest::keyClick(tree, Qt::Key_M, Qt::ControlModifier);
+        } else {
+            std::unique_ptr<QMimeData> dragged(tree->model()->mimeData({find(node)}));
+            QVERIFY(dragged != nullptr);
+            QVERIFY(
+                !tree->model()->dropMimeData(dragged.get(), Qt::MoveAction, -1, -1, find(onto)));
+        }
+        QTRY_COMPARE(w.statusText(), status);
+        const bool refused = !status.startsWith(QStringLiteral("Moved"));
+        QCOMPARE(services.beeps(), refused ? 1 : 0);
+        QUndoStack& undo = w.document().undoStack();
+        QCOMPARE(undo.count(), refused ? 0 : 1);
+        if (refused) {
+            QCOMPARE(project::writeProject(w.document().tree().project()), saved);
+            return;
+        }
+        // Under its new board in the tree, and back where it was on undo.
+        QCOMPARE(find(node).parent().data(Qt::UserRole + 1).toString(), onto);
+        QCOMPARE(undo.undoText(), QStringLiteral("Move %1 to %2").arg(node, onto));
+        undo.undo();
+        QCOMPARE(project::writeProject(w.document().tree().project()), saved);
+    }
+
+    // Delete in the tree: a circuit goes at once; a board that feeds others asks first, and
+    // goes with all it feeds only when the user agrees. Either is one step undone whole.
+    void deletingANodeAsksForABoardThatFeedsOthers_data() {
+        QTest::addColumn<QString>("node");
+        QTest::addColumn<bool>("agree");
+        QTest::addColumn<int>("asked");
+        QTest::addColumn<QString>("left");  // the project's boards and circuits after
+        QTest::newRow("a circuit") << "C2" << false << 0 << "MDB DB1 C1";
+        QTest::newRow("a board with its circuits, agreed") << "DB1" << true << 1 << "MDB";
+        QTest::newRow("a board with its circuits, declined")
+            << "DB1" << false << 1 << "MDB DB1 C1 C2";
+    }
+
+    void deletingANodeAsksForABoardThatFeedsOthers() {
+        QFETCH(QString, node);
+        QFETCH(bool, agree);
+        QFETCH(int, asked);
+        QFETCH(QString, left);
+        testing::FakeSystemServices services;
+        AnsweringWindow w(&services, QMessageBox::Cancel);
+        w.deleteAnswer = agree ? QMessageBox::Yes : QMessageBox::No;
+        QVERIFY(!w.openFile(kOffice));
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        const std::string saved = project::writeProject(w.document().tree().project());
+        w.selectNode(node);
+        auto* tree = w.findChild<QTreeView*>(QStringLiteral("treeInstallation"));
+        tree->setFocus();
+        QTest::keyClick(tree, Qt::Key_Delete);
+        QCOMPARE(w.askedToDelete, asked);
+        QStringList ids;
+        for (const project::Board& b : w.document().tree().project().boards)
+            ids << QString::fromStdString(b.id);
+        for (const project::Circuit& c : w.document().tree().project().circuits)
+            ids << QString::fromStdString(c.id);
+        QCOMPARE(ids.join(u' '), left);
+        QUndoStack& undo = w.document().undoStack();
+        QCOMPARE(undo.count(), asked == 1 && !agree ? 0 : 1);
+        undo.undo();
+        QCOMPARE(project::writeProject(w.document().tree().project()), saved);
     }
 
     // Closing with unsaved changes asks: Cancel keeps the window and its changes, Discard
