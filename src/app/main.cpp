@@ -19,6 +19,7 @@
 #include "fill_window/fill_window.h"
 #include "fill_window/fill_window_host.h"
 #include "project_window/project_window.h"
+#include "project_window/project_window_host.h"
 #include "services/qt_system_services.h"
 #include "window/frm_options.h"
 #include "window_kit/placement.h"
@@ -164,6 +165,11 @@ int main(int argc, char* argv[]) {
                              [&fill](const ferrovolt::FillInputs& inputs, const QString& note) {
                                  fill.open(&inputs, note);
                              });
+            // "Add to project…" opens the Project window beside it, for the circuit.
+            ferrovolt::ProjectWindowHost project(&circuitCheck, &services);
+            QObject::connect(
+                &circuitCheck, &ferrovolt::CircuitWindow::addToProjectRequested, &project,
+                [&project, &circuitCheck] { project.open()->addCircuitFromCheck(circuitCheck); });
             circuitCheck.show();
             return QApplication::exec();
         }

@@ -21,6 +21,7 @@
 
 #include "check/check_sheet.h"
 #include "check/common_fields.h"
+#include "check/origin.h"
 #include "circuit_window/circuit_report.h"
 #include "circuit_window/code_memory.h"
 #include "codes/code_registry.h"
@@ -201,7 +202,11 @@ void CircuitWindow::buildResults(QVBoxLayout* into) {
     m_conduitFill = new QPushButton(QStringLiteral("Conduit fill…"), this);
     m_conduitFill->setObjectName(QStringLiteral("cmdConduitFill"));
     m_conduitFill->setToolTip(QString::fromLatin1(kConduitFillTip));
-    for (QPushButton* button : {m_showTrail, m_copy, m_save, m_conduitFill})
+    m_addToProject = new QPushButton(QStringLiteral("Add to project…"), this);
+    m_addToProject->setObjectName(QStringLiteral("cmdAddToProject"));
+    m_addToProject->setToolTip(
+        QStringLiteral("Adds this circuit to a board of the open Project window"));
+    for (QPushButton* button : {m_showTrail, m_copy, m_save, m_conduitFill, m_addToProject})
         button->setAccessibleName(plain(button->text()));
     // Two to a line, in Tab order, so that the answer's column stays narrow enough for the
     // inputs beside it on a laptop's screen at 200 %.
@@ -210,6 +215,7 @@ void CircuitWindow::buildResults(QVBoxLayout* into) {
     buttons->addWidget(m_copy, 0, 1);
     buttons->addWidget(m_save, 1, 0);
     buttons->addWidget(m_conduitFill, 1, 1);
+    buttons->addWidget(m_addToProject, 2, 0);
     buttons->setColumnStretch(2, 1);
     m_resultLayout->addLayout(buttons);
     m_status = new StatusLine(this);
@@ -230,6 +236,7 @@ void CircuitWindow::buildResults(QVBoxLayout* into) {
     });
     connect(m_copy, &QPushButton::clicked, this, [this] { copyTrail(); });
     connect(m_save, &QPushButton::clicked, this, [this] { saveReportAs(); });
+    connect(m_addToProject, &QPushButton::clicked, this, [this] { emit addToProjectRequested(); });
     connect(m_conduitFill, &QPushButton::clicked, this, [this] {
         if (!m_answered) return;
         if (const std::optional<HandOn> handOn = m_case->fillHandOn())
@@ -284,7 +291,8 @@ void CircuitWindow::orderTabs() {
     std::vector<QWidget*> chain{m_codeList};
     for (const FieldPanel::Input& input : m_fields->inputs())
         if (input.control != nullptr) chain.push_back(input.control);
-    for (QWidget* button : {m_showTrail, m_copy, m_save, m_conduitFill}) chain.push_back(button);
+    for (QWidget* button : {m_showTrail, m_copy, m_save, m_conduitFill, m_addToProject})
+        chain.push_back(button);
     for (std::size_t i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
 }
 
@@ -388,6 +396,16 @@ std::vector<GivenInput> CircuitWindow::givenInputs() const {
         if (input.control != nullptr && input.control->isEnabled())
             given.push_back({input.field, FieldPanel::textOf(input.control)});
     return given;
+}
+
+std::vector<std::pair<std::string, QString>> CircuitWindow::cableTexts() const {
+    std::vector<std::pair<std::string, QString>> texts;
+    const auto fields = m_code->fields();
+    for (const GivenInput& input : givenInputs()) {
+        const std::string_view key = fields[input.field].key;
+        if (!givenByOrigin(key)) texts.emplace_back(std::string(key), qt(input.text));
+    }
+    return texts;
 }
 
 void CircuitWindow::saveReportAs() {

@@ -70,10 +70,15 @@ public:
     std::optional<QString> saveReport(const QString& path);
     // The inputs the answer was given, as the sheet lists them: every control in use.
     std::vector<GivenInput> givenInputs() const;
+    // The inputs a cable of a project takes from this window, by key: every control in use
+    // but what a project's tree gives in place of a typed text (check/origin.h).
+    std::vector<std::pair<std::string, QString>> cableTexts() const;
 
 signals:
     // "Conduit fill…" was pressed: the circuit's conductors as the rows of a fill.
     void conduitFillRequested(const ferrovolt::FillInputs& inputs, const QString& note);
+    // "Add to project…" was pressed: the circuit's inputs (cableTexts()) as a project's.
+    void addToProjectRequested();
 
 private:
     // Checks under `code` from now on, for this window only.
@@ -135,6 +140,7 @@ private:
     QPushButton* m_save = nullptr;
     StatusLine* m_status = nullptr;
     QPushButton* m_conduitFill = nullptr;
+    QPushButton* m_addToProject = nullptr;
     QTextBrowser* m_trail = nullptr;
 
     CircuitResult m_result;

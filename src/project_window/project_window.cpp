@@ -289,6 +289,11 @@ ProjectWindow::ProjectWindow(SystemServices* services, QWidget* parent)
                 if (!current.isValid()) return;
                 m_pane->showNode(m_document->tree().circuit(m_gridModel->circuitAt(current.row())));
             });
+    // A Circuit Check opened from here adds its circuit here.
+    connect(m_circuits, &CircuitWindowHost::created, this, [this](CircuitWindow* window) {
+        connect(window, &CircuitWindow::addToProjectRequested, this,
+                [this, window] { addCircuitFromCheck(*window); });
+    });
     followChange(true);
     updateTitle();
     panes->setSizes({220, 980});
@@ -1129,6 +1134,13 @@ std::optional<std::string> ProjectWindow::addCircuitFrom(
     m_status->announce(
         QStringLiteral("Added circuit %1 to %2.").arg(QString::fromStdString(id), board));
     return id;
+}
+
+std::optional<std::string> ProjectWindow::addCircuitFromCheck(const CircuitWindow& check) {
+    show();
+    raise();
+    activateWindow();
+    return addCircuitFrom(check.code(), check.cableTexts());
 }
 
 void ProjectWindow::deleteRow() {

@@ -95,6 +95,8 @@ public:
     // its id, or nothing (refused, with the reason, or cancelled).
     std::optional<std::string> addCircuitFrom(
         const CircuitCode& code, const std::vector<std::pair<std::string, QString>>& texts);
+    // The same from a Circuit Check window, this window brought forward to ask.
+    std::optional<std::string> addCircuitFromCheck(const CircuitWindow& check);
     // Whether the window may go: true when nothing is unsaved, or the user saves or lets
     // it go; false (Cancel, or a failed save) keeps it.
     bool mayClose() { return keepOrSave(); }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "project_window/project_window_host.h"
 
+#include <QEvent>
 #include <QTimer>
 
 #include "window_kit/placement.h"
@@ -8,7 +9,18 @@
 namespace ferrovolt {
 
 ProjectWindowHost::ProjectWindowHost(QWidget* mainWindow, SystemServices* services)
-    : QObject(mainWindow), m_main(mainWindow), m_services(services) {}
+    : QObject(mainWindow), m_main(mainWindow), m_services(services) {
+    if (m_main != nullptr) m_main->installEventFilter(this);
+}
+
+bool ProjectWindowHost::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Close && watched == m_main && m_window && m_window->isVisible() &&
+        !m_window->close()) {
+        event->ignore();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
 
 ProjectWindowHost::~ProjectWindowHost() {
     delete m_window;

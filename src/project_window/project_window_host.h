@@ -2,7 +2,9 @@
 #pragma once
 
 // One Project window at a time, opened beside the main window and kept open with it: opening
-// it again brings the same window forward.
+// it again brings the same window forward. Closing the main window ends the program, so it
+// first asks about the Project window's unsaved work as closing that window does; Cancel
+// keeps both open.
 
 #include <QObject>
 #include <QPointer>
@@ -20,6 +22,9 @@ public:
 
     ProjectWindow* open();
     ProjectWindow* window() const { return m_window; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QWidget* m_main;

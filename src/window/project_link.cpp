@@ -3,6 +3,7 @@
 
 #include <QPushButton>
 
+#include "circuit_window/circuit_window_host.h"
 #include "project_window/project_window_host.h"
 #include "window/controls.h"
 #include "window/tab_voltage_drop.h"
@@ -27,6 +28,13 @@ ProjectLink::ProjectLink(QWidget* mainWindow, SystemServices& services, const Vo
     if (auto* circuitCheck = page->findChild<QPushButton*>(arrayName("cmdCircuitCheck", 1)))
         QWidget::setTabOrder(circuitCheck, button);
     connect(button, &QPushButton::clicked, this, [this] { m_host->open(); });
+    // The Circuit Check windows the tabs open add their circuit to the Project window, which
+    // opens for it when it is not open.
+    for (CircuitWindowHost* circuits : mainWindow->findChildren<CircuitWindowHost*>())
+        connect(circuits, &CircuitWindowHost::created, this, [this](CircuitWindow* window) {
+            connect(window, &CircuitWindow::addToProjectRequested, this,
+                    [this, window] { m_host->open()->addCircuitFromCheck(*window); });
+        });
 }
 
 ProjectLink::~ProjectLink() = default;

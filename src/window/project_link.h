@@ -2,7 +2,8 @@
 #pragma once
 
 // The way from the main window to the Project window: a "Project…" button on the Voltage
-// Drop tab, under its "Circuit check…", in space the tab's own controls leave free.
+// Drop tab, under its "Circuit check…", in space the tab's own controls leave free; the
+// Circuit Check windows' "Add to project…".
 
 #include <QObject>
 

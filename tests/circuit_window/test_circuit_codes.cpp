@@ -132,6 +132,7 @@ void TestCircuitCodes::panelIsTheCodesFields() {
              << QStringLiteral("cmdSaveReport");
     if (w.findChild<QWidget*>(QStringLiteral("cmdConduitFill"))->isEnabled())
         expected << QStringLiteral("cmdConduitFill");
+    expected << QStringLiteral("cmdAddToProject");
 
     w.findChild<QComboBox*>(QStringLiteral("code"))->setFocus();
     QStringList order;

@@ -276,7 +276,9 @@ void TestCircuitWindow::keyboardAndScreenReader() {
         QCOMPARE(spoken(focus), focus->accessibleName());
         QTest::keyClick(focus, Qt::Key_Tab);
     }
-    // The last stop, after the sheet's buttons: "Conduit fill…" for the circuit's raceway.
+    // The last stops, after the sheet's buttons: "Conduit fill…" for the circuit's raceway,
+    // then "Add to project…".
+    QCOMPARE(order.takeLast(), QStringLiteral("cmdAddToProject"));
     QCOMPARE(order.takeLast(), QStringLiteral("cmdConduitFill"));
     QCOMPARE(order, (QStringList{"code",
                                  "current",

@@ -8,16 +8,19 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFile>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QProcess>
 #include <QProgressDialog>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
 #include "circuit_window/circuit_window.h"
+#include "codes/code_registry.h"
 #include "fake_system_services.h"
 #include "project/project_file.h"
 #include "project_window/circuit_grid.h"
@@ -335,6 +338,57 @@ private slots:
         QCOMPARE(o.window.statusText(), status);
         QCOMPARE(QApplication::focusWidget(), line);
         QCOMPARE(line->text(), text);
+        QCOMPARE(project::writeProject(o.window.document().tree().project()), saved);
+    }
+
+    // "Add to project…" in the Circuit Check window adds its inputs as a circuit on the board
+    // picked, one undo step; under another code than the project's it is refused.
+    void addToProjectAddsTheCircuitChecked_data() {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("under the project's code") << "iec60364"
+                                                  << "Added circuit C3 to MDB.";
+        QTest::newRow("under another code")
+            << "nec2023"
+            << "The project is checked under IEC 60364-5-52:2009, the circuit under NEC 2023: "
+               "open a project of NEC 2023, or check the circuit under IEC 60364-5-52:2009.";
+    }
+
+    void addToProjectAddsTheCircuitChecked() {
+        QFETCH(QString, code);
+        QFETCH(QString, status);
+        Opened o;
+        open(o);
+        const std::string saved = project::writeProject(o.window.document().tree().project());
+        CircuitWindow* check = o.window.sendToCircuitCheck();
+        QVERIFY(check != nullptr);
+        check->setCircuit(*circuitCode(code.toStdString()), {{"current", QStringLiteral("12")}});
+        auto* add = check->findChild<QPushButton*>(QStringLiteral("cmdAddToProject"));
+        QVERIFY(add != nullptr);
+        // The board is picked in the window's own list.
+        QTimer::singleShot(0, &o.window, [] {
+            if (auto* ask = qobject_cast<QInputDialog*>(QApplication::activeModalWidget())) {
+                ask->setTextValue(QStringLiteral("MDB"));
+                ask->accept();
+            }
+        });
+        add->click();
+        QCOMPARE(o.window.statusText(), status);
+        const bool added = status.startsWith(QStringLiteral("Added"));
+        QCOMPARE(o.services.beeps(), added ? 0 : 1);
+        QUndoStack& undo = o.window.document().undoStack();
+        QCOMPARE(undo.count(), added ? 1 : 0);
+        check->close();
+        if (!added) return;
+        QCOMPARE(undo.undoText(), QStringLiteral("Add C3 on MDB"));
+        const project::Circuit& circuit = o.window.document().tree().project().circuits.back();
+        QCOMPARE(circuit.board, std::string("MDB"));
+        std::string current;
+        for (const auto& [key, value] : circuit.cable)
+            if (key == "current") current = project::cableFieldText(value);
+        QCOMPARE(current, std::string("12"));
+        QVERIFY(o.window.document().tree().circuit("C3") != nullptr);
+        undo.undo();
         QCOMPARE(project::writeProject(o.window.document().tree().project()), saved);
     }
 

@@ -5,6 +5,9 @@
 // while the size it shows cannot carry the current; both follow the current in Tab order.
 
 #include <QComboBox>
+#include <QFile>
+#include <QMessageBox>
+#include <QTimer>
 
 #include <QScreen>
 #include <QTableWidget>
@@ -13,6 +16,7 @@
 #include "circuit_window/circuit_window.h"
 #include "fill_window/fill_window.h"
 #include "project_window/project_window.h"
+#include "project_window/project_window_host.h"
 #include "window_harness.h"
 #include "window_kit/text_tone.h"
 
@@ -49,6 +53,8 @@ private slots:
     void conduitTabCarriesItsConduit_data();
     void conduitTabCarriesItsConduit();
     void projectOpensOneProjectWindow();
+    void closingAsksAboutTheProjectsUnsavedWork_data();
+    void closingAsksAboutTheProjectsUnsavedWork();
 };
 
 void TestCircuitCheckLinks::conduitTabCarriesItsConduit_data() {
@@ -310,6 +316,47 @@ void TestCircuitCheckLinks::projectOpensOneProjectWindow() {
     QTRY_COMPARE(projectWindows(), 1);
     h.click(QStringLiteral("cmdProject"));
     QCOMPARE(projectWindows(), 1);
+}
+
+void TestCircuitCheckLinks::closingAsksAboutTheProjectsUnsavedWork_data() {
+    QTest::addColumn<bool>("edited");
+    QTest::addColumn<int>("answer");  // the button pressed in the question, if one is asked
+    QTest::addColumn<bool>("closes");
+    QTest::newRow("unsaved, Cancel keeps both open") << true << int(QMessageBox::Cancel) << false;
+    QTest::newRow("unsaved, Discard lets both go") << true << int(QMessageBox::Discard) << true;
+    QTest::newRow("nothing unsaved, nothing asked") << false << int(QMessageBox::Cancel) << true;
+}
+
+// Closing the main window while the Project window has unsaved changes asks as closing the
+// Project window does: Save, Discard or Cancel.
+void TestCircuitCheckLinks::closingAsksAboutTheProjectsUnsavedWork() {
+    QFETCH(bool, edited);
+    QFETCH(int, answer);
+    QFETCH(bool, closes);
+    WindowHarness h;
+    h.start();
+    h.showTab(4);
+    h.click(QStringLiteral("cmdProject"));
+    ferrovolt::ProjectWindow* project = nullptr;
+    QTRY_VERIFY((project = h.window->findChild<ferrovolt::ProjectWindowHost*>()->window()));
+    QTRY_VERIFY(project->isVisible());
+    if (edited) QVERIFY(project->addBoard());
+    int asked = 0;
+    QTimer::singleShot(0, project, [&asked, answer] {
+        if (auto* question = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            ++asked;
+            question->button(static_cast<QMessageBox::StandardButton>(answer))->click();
+        }
+    });
+    QCOMPARE(h.window->close(), closes);
+    QCOMPARE(asked, edited ? 1 : 0);
+    QCOMPARE(h.window->isVisible(), !closes);
+    QCOMPARE(project->isVisible(), !closes);
+    QCOMPARE(project->document().modified(), edited);
+    // Nothing left behind for the next start to offer back.
+    project->document().undoStack().setClean();
+    project->close();
+    QVERIFY(!QFile::exists(project->recoveryFile().path()));
 }
 
 QTEST_MAIN(TestCircuitCheckLinks)
