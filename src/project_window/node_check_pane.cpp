@@ -227,7 +227,8 @@ void NodeCheckPane::buildOwn() {
     m_source->setObjectName(QStringLiteral("cmbSupplySource"));
     m_source->addItem(QStringLiteral("a transformer"), QStringLiteral("transformer"));
     m_source->addItem(QString(), QStringLiteral("known"));
-    addOwn(m_supplyBox, supply, "source", QStringLiteral("Fault current from:"), m_source);
+    addOwn(m_supplyBox, supply, "fault_current_from", QStringLiteral("Fault current from:"),
+           m_source);
     for (const SupplyField& field : kSupplyFields) {
         QWidget* control = nullptr;
         if (field.entries.empty()) {
@@ -302,6 +303,9 @@ void NodeCheckPane::showOwn(const project::NodeAnswer& node) {
                 shown = shown && transformer;
             if (path.starts_with("source/")) shown = shown && p.supply.source.has_value();
             if (path == "available_fault_current") shown = shown && !transformer;
+            // Ze and Ipf go together, and with a transformer only where the file gives them.
+            if (path == "ze" || path == "ipf")
+                shown = shown && (!transformer || p.supply.ze.has_value());
             own.control->setVisible(shown);
             if (own.label != nullptr) own.label->setVisible(shown);
             const std::size_t slash = path.find('/');

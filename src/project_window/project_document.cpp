@@ -328,6 +328,23 @@ void setAt(project::Json& object, std::string_view path,
     if (inner.empty()) object.erase(key);
 }
 
+// Of the members the file takes one of, the other gives way to the one typed: the
+// transformer's X/R or %R, the motors' full-load current or share of the load.
+void dropTheOther(project::Json& object, std::string_view path) {
+    constexpr std::pair<std::string_view, std::string_view> kOneOf[] = {
+        {"transformer/x_r", "transformer/percent_r"},
+        {"motor_load/fla", "motor_load/percent"},
+    };
+    for (const auto& [a, b] : kOneOf)
+        if (path == a || path == b) {
+            const std::string_view other = path == a ? b : a;
+            const std::size_t slash = other.find('/');
+            const auto outer = object.find(std::string(other.substr(0, slash)));
+            if (outer != object.end() && outer->is_object())
+                outer->erase(std::string(other.substr(slash + 1)));
+        }
+}
+
 // "Caption: reason" for a refusal of the file's rules, whichever member it names: the field
 // typed is the one at fault, or the one the rules miss beside it ("mva_min is missing").
 QString fieldRefusal(const QString& caption, std::string_view path,
@@ -352,6 +369,7 @@ std::optional<QString> ProjectDocument::setSupplyField(std::string_view path, co
     const project::Project& p = m_tree->project();
     project::Json supply = project::supplyJson(p.supply);
     const std::string given = text.trimmed().toStdString();
+    if (!given.empty()) dropTheOther(supply, path);
     setAt(supply, path,
           given.empty() ? std::nullopt : std::optional<project::Json>(plainValue(given)));
     auto read = project::readSupply(supply, p.code);
@@ -424,6 +442,7 @@ std::optional<QString> ProjectDocument::setBoardField(const std::string& id, std
             if (const CheckField* field = code.field(path.substr(6)))
                 value = fieldValue(*field, given);
     }
+    if (value) dropTheOther(board, path);
     setAt(board, path, value);
     auto read = project::readBoard(board, code);
     if (const auto* refusal = std::get_if<project::FileRefusal>(&read))

@@ -1074,8 +1074,13 @@ QMessageBox::StandardButton ProjectWindow::askToDeleteBoard(const QString& id, i
 }
 
 bool ProjectWindow::moveNode(const QString& id, const QString& onto) {
+    const int steps = m_document->undoStack().index();
     if (auto refusal = m_document->moveNode(id.toStdString(), onto.toStdString())) {
         refuse(*refusal);
+        return false;
+    }
+    if (m_document->undoStack().index() == steps) {
+        m_status->announce(QStringLiteral("%1 is on %2 already.").arg(id, onto));
         return false;
     }
     selectNode(id);

@@ -202,6 +202,13 @@ private slots:
                                                   << "Edit supply transformer/kva"
                                                   << "/supply/transformer/kva"
                                                   << "1000";
+        QTest::newRow("the transformer's X/R, in place of its %R")
+            << "supply"
+            << "txtSupply_transformer_x_r"
+            << "5"
+            << "Edit supply transformer/x_r"
+            << "/supply/transformer"
+            << R"({"kva":630,"percent_z":6,"x_r":5,"primary_kv":10,"secondary_volts":400})";
         QTest::newRow("the earthing system, chosen from its list") << "supply"
                                                                    << "cmbSupply_earthing"
                                                                    << "TT"
@@ -284,6 +291,57 @@ private slots:
         undo.redo();
         QCOMPARE(undo.count(), 1);
         QVERIFY(project::writeProject(o.window.document().tree().project()) != saved);
+    }
+
+    // The supply's and a board's own inputs are named for a screen reader and reached by Tab
+    // in the order they are laid out, the inputs of the other kind of node passed over; a
+    // board's go on to its feeder's.
+    void theOwnInputsAreNamedAndInTabOrder_data() {
+        QTest::addColumn<QString>("node");
+        QTest::addColumn<QStringList>("order");
+        QTest::newRow("the supply") << "supply"
+                                    << QStringList{"cmbSupplySource",
+                                                   "txtSupply_volts",
+                                                   "cmbSupply_phase",
+                                                   "txtSupply_x_r",
+                                                   "txtSupply_transformer_kva",
+                                                   "txtSupply_transformer_percent_z",
+                                                   "txtSupply_transformer_x_r",
+                                                   "txtSupply_transformer_percent_r",
+                                                   "txtSupply_transformer_primary_kv",
+                                                   "txtSupply_transformer_secondary_volts",
+                                                   "cmbSupply_transformer_phase",
+                                                   "cmbSupply_voltage_factor_class",
+                                                   "cmbSupply_earthing",
+                                                   "chkSupply_infinite_bus"};
+        QTest::newRow("a board fed by a cable") << "DB1"
+                                                << QStringList{"txtBoard_id",
+                                                               "txtBoard_fed_from",
+                                                               "txtBoard_demand_factor",
+                                                               "txtBoard_breaking_capacity_ka",
+                                                               "txtBoard_motor_load_fla",
+                                                               "txtBoard_motor_load_percent",
+                                                               "chkBoardFeeder",
+                                                               "current"};
+    }
+
+    void theOwnInputsAreNamedAndInTabOrder() {
+        QFETCH(QString, node);
+        QFETCH(QStringList, order);
+        Opened o;
+        open(o);
+        o.window.selectNode(node);
+        auto* first = o.pane->findChild<QWidget*>(order.front());
+        QVERIFY(first != nullptr);
+        first->setFocus();
+        QStringList visited;
+        for (int i = 0; i < order.size(); ++i) {
+            QWidget* focus = QApplication::focusWidget();
+            visited << focus->objectName();
+            QVERIFY2(!focus->accessibleName().isEmpty(), qPrintable(focus->objectName()));
+            QTest::keyClick(focus, Qt::Key_Tab);
+        }
+        QCOMPARE(visited, order);
     }
 
     // The file's own rules, said by the field's caption; nothing changes.
