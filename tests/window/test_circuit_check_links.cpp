@@ -6,6 +6,7 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -15,6 +16,7 @@
 #include "calc/voltage_drop.h"
 #include "circuit_window/circuit_window.h"
 #include "fill_window/fill_window.h"
+#include "project/project_file.h"
 #include "project_window/project_window.h"
 #include "project_window/project_window_host.h"
 #include "window_harness.h"
@@ -53,6 +55,7 @@ private slots:
     void conduitTabCarriesItsConduit_data();
     void conduitTabCarriesItsConduit();
     void projectOpensOneProjectWindow();
+    void addToProjectOpensTheProjectWindow();
     void closingAsksAboutTheProjectsUnsavedWork_data();
     void closingAsksAboutTheProjectsUnsavedWork();
 };
@@ -316,6 +319,40 @@ void TestCircuitCheckLinks::projectOpensOneProjectWindow() {
     QTRY_COMPARE(projectWindows(), 1);
     h.click(QStringLiteral("cmdProject"));
     QCOMPARE(projectWindows(), 1);
+}
+
+// The Voltage Drop tab's circuit, checked in the Circuit Check window, goes by "Add to
+// project…" onto the board picked of a Project window that opens for it, with the tab's
+// current.
+void TestCircuitCheckLinks::addToProjectOpensTheProjectWindow() {
+    WindowHarness h;
+    h.start();
+    h.showTab(4);
+    h.field(QStringLiteral("txtAmps(1)"))->setText(QStringLiteral("40"));
+    h.click(h.button(QStringLiteral("cmdCircuitCheck(1)")));
+    QTRY_COMPARE(circuitWindows().size(), 1);
+    CircuitWindow* check = circuitWindows().front();
+    QCOMPARE(check->code().key(), std::string_view("nec2023"));
+    ferrovolt::ProjectWindowHost* host = h.window->findChild<ferrovolt::ProjectWindowHost*>();
+    QVERIFY(host->window() == nullptr);
+    QTimer::singleShot(0, check, [] {
+        if (auto* ask = qobject_cast<QInputDialog*>(QApplication::activeModalWidget()))
+            ask->accept();  // the new project's one board, MDP
+    });
+    h.click(check->findChild<QPushButton*>(QStringLiteral("cmdAddToProject")));
+    ferrovolt::ProjectWindow* project = host->window();
+    QVERIFY(project != nullptr && project->isVisible());
+    const ferrovolt::project::Project& added = project->document().tree().project();
+    QCOMPARE(added.circuits.size(), std::size_t{1});
+    QCOMPARE(added.circuits[0].board, std::string("MDP"));
+    std::string current;
+    for (const auto& [key, value] : added.circuits[0].cable)
+        if (key == "current") current = ferrovolt::project::cableFieldText(value);
+    QCOMPARE(current, std::string("40"));
+    QCOMPARE(project->statusText(), QStringLiteral("Added circuit C1 to MDP."));
+    // Nothing left behind for the next start to offer back.
+    project->document().undoStack().setClean();
+    project->close();
 }
 
 void TestCircuitCheckLinks::closingAsksAboutTheProjectsUnsavedWork_data() {
