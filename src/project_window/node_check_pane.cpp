@@ -346,17 +346,6 @@ void NodeCheckPane::showOwn(const project::NodeAnswer& node) {
     m_feeder->setChecked(board.cable.has_value());
 }
 
-QWidget* NodeCheckPane::firstInput() const {
-    if (m_scroll->isHidden()) return nullptr;
-    for (const Own& own : m_own)
-        if (!own.control->isHidden() && !own.control->parentWidget()->isHidden())
-            return own.control;
-    if (m_fields == nullptr) return nullptr;
-    for (const FieldPanel::Input& input : m_fields->inputs())
-        if (input.control != nullptr) return input.control;
-    return nullptr;
-}
-
 void NodeCheckPane::refuseAt(QWidget* control, const QString& reason) {
     // The text stays for the person to put right, where they typed it.
     control->setFocus(Qt::OtherFocusReason);

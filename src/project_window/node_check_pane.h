@@ -50,8 +50,6 @@ public:
     QString text() const;
     // The panel of a cable's inputs; null before the first cable is shown.
     const FieldPanel* fields() const { return m_fields; }
-    // The first input of the node shown (the supply's, a board's, a cable's); null with none.
-    QWidget* firstInput() const;
     // The widget Tab leaves for the pane's first input.
     void setTabAfter(QWidget* before) { m_before = before; }
 
