@@ -364,9 +364,10 @@ void NodeCheckPane::commitOwn(const std::string& path, QWidget* control) {
         refusal = m_document.setSupplySource(text == "transformer");
     else if (own != m_own.end() && !own->board)
         refusal = m_document.setSupplyField(path, given, caption);
-    else if (path == "id")
+    else if (path == "id") {
         refusal = m_document.renameBoard(m_node, given);
-    else
+        if (!refusal) emit renamed(given.trimmed());
+    } else
         refusal = m_document.setBoardField(m_node, path, given, caption);
     if (refusal) refuseAt(control, *refusal);
 }

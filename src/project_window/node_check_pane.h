@@ -56,6 +56,8 @@ public:
 signals:
     // An input's text the field does not take, with the reason; nothing changed.
     void refused(const QString& reason);
+    // The board shown was renamed: it stays the node chosen under its new id.
+    void renamed(const QString& id);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -247,6 +247,7 @@ ProjectWindow::ProjectWindow(SystemServices* services, QWidget* parent)
     buildMenus();
     connect(m_gridModel, &CircuitGrid::refused, this, &ProjectWindow::refuse);
     connect(m_pane, &NodeCheckPane::refused, this, &ProjectWindow::refuse);
+    connect(m_pane, &NodeCheckPane::renamed, this, &ProjectWindow::selectNode);
     connect(m_document, &ProjectDocument::changed, this, &ProjectWindow::followChange);
     connect(m_document, &ProjectDocument::fileChanged, this, &ProjectWindow::updateTitle);
     connect(&m_document->undoStack(), &QUndoStack::cleanChanged, this, &ProjectWindow::updateTitle);

@@ -286,6 +286,12 @@ private slots:
         const project::Json::json_pointer at(pointer.toStdString());
         QCOMPARE(QString::fromStdString(file.contains(at) ? file.at(at).dump() : "null"), value);
         QCOMPARE(o.services.beeps(), 0);
+        // The node stays chosen, under its new id where it was renamed.
+        if (input.startsWith(QStringLiteral("txtBoard_"))) {
+            QVERIFY(o.pane->findChild<QWidget*>(QStringLiteral("grpBoard"))->isVisible());
+            QCOMPARE(o.pane->findChild<QLineEdit*>(QStringLiteral("txtBoard_id"))->text(),
+                     input == QStringLiteral("txtBoard_id") ? text : node);
+        }
         undo.undo();
         QCOMPARE(project::writeProject(o.window.document().tree().project()), saved);
         undo.redo();
