@@ -388,7 +388,7 @@ void ProjectWindow::buildMenus() {
     // The tree's own edits: a node added under the one chosen, deleted, moved.
     add(edit, "actAddBoard", QStringLiteral("&Add board"), {QKeySequence(Qt::CTRL | Qt::Key_B)},
         [this] { addBoard(); });
-    add(edit, "actAddCircuit", QStringLiteral("Add circ&uit"), {QKeySequence(Qt::CTRL | Qt::Key_I)},
+    add(edit, "actAddCircuit", QStringLiteral("Add circui&t"), {QKeySequence(Qt::CTRL | Qt::Key_I)},
         [this] { addCircuit(); });
     QAction* deleteNode = add(edit, "actDeleteNode", QStringLiteral("Delete &node"),
                               {QKeySequence(Qt::Key_Delete)}, [this] { this->deleteNode(); });

@@ -32,6 +32,7 @@
 #include "project_window/project_window.h"
 #include "project_window/recent_projects.h"
 #include "screen_fit.h"
+#include "window_kit/access_letters.h"
 #include "window_kit/placement.h"
 #include "window_kit/text_tone.h"
 
@@ -740,6 +741,24 @@ private slots:
         QCOMPARE(length, std::string("90"));
         QCOMPARE(again.asked + w.asked, 0);
         QCOMPARE(services.beeps(), 0);
+    }
+
+    // Each menu's entries are reached by a letter of their own, as the window kit's menus are.
+    void eachMenusAccessLettersAreDistinct() {
+        testing::FakeSystemServices services;
+        ProjectWindow w(&services);
+        for (const char* name : {"mnuFile", "mnuEdit"}) {
+            const auto* menu = w.findChild<QMenu*>(QString::fromLatin1(name));
+            QVERIFY(menu != nullptr);
+            QStringList seen;
+            for (const QAction* action : menu->actions()) {
+                const QChar letter = accessLetter(action->text());
+                if (letter.isNull()) continue;
+                QVERIFY2(!seen.contains(letter.toLower()), qPrintable(action->text()));
+                seen << letter.toLower();
+            }
+            QVERIFY(seen.size() > 5);
+        }
     }
 
     // A drop in the tree, or Edit ▸ Move to board…, moves a node as one undo step; a board
