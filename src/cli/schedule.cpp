@@ -265,11 +265,19 @@ bool Schedule::flush(bool always) {
 }
 
 std::vector<const CheckRow*> Schedule::answerRows() const {
+    // A row of one kind of load has its column where the schedule says the kind of each row.
+    const auto rowColumnApplies = [this](const CheckRow& row) {
+        if (row.when.empty()) return true;
+        const std::string_view key = row.when.substr(0, row.when.find('='));
+        return std::any_of(m_columns.begin(), m_columns.end(),
+                           [&](const CheckField* f) { return f != nullptr && f->key == key; });
+    };
     std::vector<const CheckRow*> rows;
     for (const CircuitCode* code : circuitCodes()) {
         if (code != &defaultCircuitCode() && !m_codeColumn) break;
         for (const CheckRow& row : code->rows())
-            if (std::none_of(rows.begin(), rows.end(),
+            if (rowColumnApplies(row) &&
+                std::none_of(rows.begin(), rows.end(),
                              [&](const CheckRow* r) { return r->key == row.key; }))
                 rows.push_back(&row);
     }
@@ -360,6 +368,7 @@ bool Schedule::header(const CsvRow& row) {
                                     name.key.empty());
         }
     }
+    m_answerRows = answerRows();  // now with the rows of a kind of load the columns give
     for (const CircuitCode* code : circuitCodes()) {
         if (code != &defaultCircuitCode() && !m_codeColumn) break;
         const auto hasColumn = [&](std::string_view key) {

@@ -115,7 +115,9 @@ void TestCircuitCodes::panelIsTheCodesFields() {
             QVERIFY2(control != nullptr, field.key.data());
             QCOMPARE(control->accessibleName(), ferrovolt::plain(ferrovolt::qt(field.caption)));
             // An input the method chosen does not read is passed by Tab and says why.
-            if (control->isEnabled()) expected << ferrovolt::qt(field.key);
+            // One of another kind of load is hidden, out of the tab order.
+            if (control->isEnabled() && control->isVisibleTo(panel))
+                expected << ferrovolt::qt(field.key);
             QCOMPARE(control->accessibleDescription(),
                      control->isEnabled() ? ferrovolt::qt(field.unit) : control->toolTip());
             if (field.placement != ferrovolt::FieldPlacement::Row) continue;
@@ -397,7 +399,9 @@ void TestCircuitCodes::listsAndRefusalsAreSaid() {
                  unit.isEmpty() ? entry : entry + QStringLiteral(", ") + unit);
     }
 
-    // A refusal is a notification a screen reader announces, named by its reason.
+    // A refusal is a notification a screen reader announces, named by its reason; the design
+    // current is a general load's.
+    if (auto* load = w.findChild<QComboBox*>(QStringLiteral("load"))) load->setCurrentIndex(0);
     w.findChild<QLineEdit*>(QStringLiteral("current"))->setText(QString());
     QAccessibleInterface* refusal =
         QAccessible::queryAccessibleInterface(w.findChild<QLabel*>(QStringLiteral("lblVerdict")));
