@@ -7,6 +7,7 @@
 #include "codes/code_registry.h"
 #include "faults/fault_current.h"
 #include "faults/fault_tables.h"
+#include "motors/motors.h"
 #include "numtext/number_text.h"
 #include "project/node_check.h"
 #include "project/project_file.h"
@@ -33,6 +34,20 @@ double fieldNumber(const Cable& cable, const CircuitCode& code, std::string_view
 
 bool threePhase(const Cable& cable, const CircuitCode& code) {
     return fieldText(cable, code, "phase") == "three";
+}
+
+// The current a circuit's load draws: its design current; a motor's table full-load current
+// (430.6(A)(1)), an air conditioner's minimum circuit ampacity, as their own checks take them.
+double loadCurrent(const Cable& cable, const CircuitCode& code) {
+    const std::string load = fieldText(cable, code, "load");
+    if (load == "hvac") return fieldNumber(cable, code, "mca");
+    if (load != "motor") return fieldNumber(cable, code, "current");
+    const auto flc = motors::fullLoadCurrent(
+        threePhase(cable, code) ? motors::Supply::ThreePhase : motors::Supply::SinglePhase,
+        motors::MotorType::Induction, fieldNumber(cable, code, "hp"),
+        fieldNumber(cable, code, "volts"));
+    const auto* amps = std::get_if<motors::FullLoadCurrent>(&flc);
+    return amps != nullptr ? amps->amps : 0;
 }
 
 bool has(const Cable& cable, std::string_view key) {
@@ -185,7 +200,7 @@ bool checkCable(NodeAnswer& node, const CircuitCode& code, const Cable& cable, c
     if (current) {
         node.checked->set(*code.fieldIndex("current"), cableFieldText(Json(*current)));
     }
-    node.designCurrent = fieldNumber(cable, code, "current");
+    node.designCurrent = loadCurrent(cable, code);
     if (current) node.designCurrent = *current;
     node.checked->setOrigin(origin);
     node.refusal = node.checked->check();
@@ -281,7 +296,7 @@ NodeAnswer supplyAnswer(const Origin& origin) {
 }
 
 double apparentPower(const Cable& cable, const CircuitCode& code) {
-    return fieldNumber(cable, code, "current") * fieldNumber(cable, code, "volts") *
+    return loadCurrent(cable, code) * fieldNumber(cable, code, "volts") *
            (threePhase(cable, code) ? kSqrt3 : 1.0);
 }
 

@@ -276,3 +276,28 @@ TEST(RandomTrees, KeepTheInvariants) {
 
 }  // namespace
 }  // namespace ferrovolt::project
+
+namespace ferrovolt::project {
+namespace {
+
+// A board's load counts a motor circuit by its table full-load current and an air conditioner
+// by its minimum circuit ampacity, as their checks size them: 25 hp at 480 V three phase takes
+// the 460 V column, 34 A; 26 A MCA at 480 V; with a 20 A general circuit, 80 A on SDB.
+TEST(LoadKinds, BoardCountsEachByTheCurrentItsCheckTakes) {
+    std::string text = chain("impedance", 50);
+    const std::string general =
+        R"({"id":"C1","board":"SDB","cable":{"current":20,"length":60,"feet":true,"phase":"three","volts":480,"raceway":"steel","size":"10"}})";
+    text.replace(
+        text.find(general), general.size(),
+        general +
+            R"(,{"id":"M1","board":"SDB","cable":{"load":"motor","hp":25,"length":60,"feet":true,"phase":"three","volts":480,"raceway":"steel"}})"
+            R"(,{"id":"A1","board":"SDB","cable":{"load":"hvac","mca":26,"mop":40,"length":60,"feet":true,"phase":"three","volts":480,"raceway":"steel"}})");
+    const ProjectAnswer answer = checkProject(read(text));
+    EXPECT_NEAR(node(answer, "M1").designCurrent, 34, 1e-9);
+    EXPECT_NEAR(node(answer, "A1").designCurrent, 26, 1e-9);
+    EXPECT_NEAR(node(answer, "SDB").designCurrent, 80, 1e-9);
+    EXPECT_FALSE(node(answer, "M1").refusal);
+}
+
+}  // namespace
+}  // namespace ferrovolt::project
