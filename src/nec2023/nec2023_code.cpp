@@ -123,6 +123,12 @@ void NecCase::takeOrigin(CircuitInputs& inputs, const Origin& origin) {
     const double left = dropLeft(kTotalDropPercent, origin.dropPercent);
     if (origin.dropPercent > 0 && left > 0)
         inputs.maxDropPercent = std::min(inputs.maxDropPercent, left);
+    // A motor starts against the path the tree gives it, unless its circuit says otherwise.
+    if (inputs.load == LoadKind::Motor && !inputs.availableFault && origin.iscMax > 0 &&
+        origin.xOverR > 0) {
+        inputs.availableFault = origin.iscMax;
+        inputs.xr = origin.xOverR;
+    }
 }
 
 // The cable by Chapter 9 Table 9 (75 °C, by raceway), for the maximum and the minimum alike,

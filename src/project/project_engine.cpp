@@ -239,6 +239,48 @@ public:
     }
 
 private:
+    // 430.24 and 430.62(A) over the board's circuits (the nodes from `first`, in the order of
+    // `circuits`), where some feed motors: each motor by its table current and its branch
+    // device, the others' currents as other loads (a continuous one at 125 %); and the dip at
+    // the busbar while the largest motor starts, as its circuit worked it out.
+    void motorFeeder(NodeAnswer& board, std::size_t first,
+                     const std::vector<std::size_t>& circuits) {
+        std::vector<motors::FeederMotor> feederMotors;
+        double nonContinuous = 0, continuous = 0;
+        std::optional<double> dip;
+        double largest = 0;
+        for (std::size_t i = 0; i < circuits.size(); ++i) {
+            const NodeAnswer& n = m_answer.nodes[first + i];
+            if (!n.checked || n.refusal || !n.reached) return;
+            const Cable& cable = m_p.circuits[circuits[i]].cable;
+            if (fieldText(cable, m_code, "load") != "motor") {
+                (fieldText(cable, m_code, "continuous") == "true" ? continuous : nonContinuous) +=
+                    n.designCurrent;
+                continue;
+            }
+            const std::optional<std::size_t> device = m_code.rowIndex("device");
+            const CheckValue amps = device ? n.checked->value(*device) : CheckValue();
+            feederMotors.push_back({n.designCurrent, std::holds_alternative<double>(amps)
+                                                         ? std::get<double>(amps)
+                                                         : 0});
+            const std::optional<std::size_t> dipRow = m_code.rowIndex("start_dip_board_percent");
+            const CheckValue atBoard = dipRow ? n.checked->value(*dipRow) : CheckValue();
+            if (n.designCurrent > largest) {
+                largest = n.designCurrent;
+                dip = std::holds_alternative<double>(atBoard)
+                          ? std::optional<double>(std::get<double>(atBoard))
+                          : std::nullopt;
+            }
+        }
+        if (feederMotors.empty()) return;
+        const auto answer = motors::necMotorFeeder({feederMotors, nonContinuous, continuous});
+        if (const auto* feeder = std::get_if<motors::FeederAnswer>(&answer)) {
+            board.motorFeederCurrent = feeder->conductorCurrent;
+            board.feederDeviceMax = feeder->maxDevice;
+        }
+        board.startDipPercent = dip;
+    }
+
     // The apparent power a board passes up to its feeder, VA.
     double load(const Board& b) {
         double va = 0;
@@ -253,12 +295,14 @@ private:
         const bool carried = checkBoard(
             node, m_code, b, origin, depth, reachable, [&] { return load(b); }, nullptr);
         const Origin here = node.at;
+        const std::size_t at = m_answer.nodes.size();
         m_answer.nodes.push_back(std::move(node));
         for (std::size_t c : m_circuits[b.id]) {
             NodeAnswer n;
             checkCircuit(n, m_code, m_p.circuits[c], here, depth + 1, carried, nullptr);
             m_answer.nodes.push_back(std::move(n));
         }
+        motorFeeder(m_answer.nodes[at], at + 1, m_circuits[b.id]);
         for (std::size_t child : m_childBoards[b.id]) board(child, here, depth + 1, carried);
     }
 

@@ -299,5 +299,32 @@ TEST(LoadKinds, BoardCountsEachByTheCurrentItsCheckTakes) {
     EXPECT_FALSE(node(answer, "M1").refusal);
 }
 
+// 430.24 and 430.62(A) at a board of two motors and a 20 A load, 480 V three phase: 25 hp
+// (34 A, inverse-time 250 % = 85 A → 90 A) and 10 hp (14 A → 35 A). The feeder carries
+// 1.25 × 34 + 14 + 20 = 76.5 A; its device is at most 90 + 14 + 20 = 124 A, down to 110 A.
+// The dip at the busbar while the 25 hp motor starts is its circuit's, from the tree's fault
+// current and X/R there, less than at the motor's own terminals.
+TEST(LoadKinds, BoardOfMotorsGivesItsFeederAndTheDip) {
+    std::string text = chain("impedance", 50);
+    const std::string general =
+        R"({"id":"C1","board":"SDB","cable":{"current":20,"length":60,"feet":true,"phase":"three","volts":480,"raceway":"steel","size":"10"}})";
+    text.replace(
+        text.find(general), general.size(),
+        general +
+            R"(,{"id":"M1","board":"SDB","cable":{"load":"motor","hp":25,"length":60,"feet":true,"phase":"three","volts":480,"raceway":"steel"}})"
+            R"(,{"id":"M2","board":"SDB","cable":{"load":"motor","hp":10,"length":60,"feet":true,"phase":"three","volts":480,"raceway":"steel"}})");
+    const ProjectAnswer answer = checkProject(read(text));
+    const NodeAnswer& sdb = node(answer, "SDB");
+    ASSERT_TRUE(sdb.motorFeederCurrent);
+    EXPECT_NEAR(*sdb.motorFeederCurrent, 76.5, 1e-9);
+    EXPECT_EQ(sdb.feederDeviceMax, 110);
+    ASSERT_TRUE(sdb.startDipPercent);
+    const CircuitCase& m1 = *node(answer, "M1").checked;
+    const double atMotor = std::get<double>(m1.value(*m1.of().rowIndex("start_dip_percent")));
+    EXPECT_GT(*sdb.startDipPercent, 0);
+    EXPECT_LT(*sdb.startDipPercent, atMotor);
+    EXPECT_FALSE(node(answer, "MDP").motorFeederCurrent);  // no motor circuit of its own
+}
+
 }  // namespace
 }  // namespace ferrovolt::project
