@@ -141,7 +141,7 @@ void TrailText::inputs() {
                                     : ", the motor's conductor current")
                 << ", before and after the factors";
         m_source << nec2023::kEdition << " "
-                 << (m_a.motor->hvac ? "440.4(B), 440.33" : "430.22, 430.6(A)(1)");
+                 << (m_a.motor->hvac ? "440.4(B), 440.32" : "430.22, 430.6(A)(1)");
         putWithSource("Required ampacity");
     } else if (!in.continuous && in.sets == 1) {
         m_value << required() << " A";
