@@ -68,6 +68,12 @@ struct CheckField {
     // line ("--" and the key), a batch request and a schedule column so that scripts keep
     // working; another code may use it for an input of its own.
     std::string_view alias = {};
+    // Where the field applies only while another field reads one of some texts: that field's
+    // key, "=", and the texts "|" separated ("load=motor|hvac"); "" where it always applies.
+    // A field that does not apply is not shown by a window and is refused where given
+    // (command line, batch, schedule), naming the load it applies to; a required one is
+    // required only where it applies (check/field_applies.h).
+    std::string_view when = {};
 };
 
 // A result row's value: absent (JSON null), a number, a text, or yes and no.
@@ -102,6 +108,10 @@ struct CheckRow {
     // A key the sheet says in words elsewhere (the criterion that governs is marked among the
     // criteria, the rule that set a minimum is a step of the trail): a report leaves it out.
     bool saidElsewhere = false;
+    // A row of one kind of load, as a field's `when` ("load=motor|hvac"): the answer leaves it
+    // out under another (CheckCase::rowApplies), and a schedule writes its column only where
+    // it has a column of that field.
+    std::string_view when = {};
 };
 
 // An input the check cannot answer for, named by its key ("ambient", "current", ...); for a
@@ -149,6 +159,9 @@ public:
     // A row's text as the answer writes it (checkRowText of its value); a check may say why a
     // value is absent where the row's own absent text cannot.
     virtual std::string rowText(std::size_t row) const;
+    // Whether the answer has the row at all (its `when` holds for the case): a motor's rows
+    // are left out of a general load's answer rather than written empty.
+    virtual bool rowApplies(std::size_t) const { return true; }
     // The row's text for a reader: where the row shares its key with a choice input, the
     // entry's words in place of the key ("Circuit-breaker, IEC 60898-1", not "mcb").
     std::string rowWords(std::size_t row) const;

@@ -53,6 +53,7 @@ void appendCheckAnswer(std::string& out, const CheckCase& checked) {
     const std::span<const CheckRow> rows = checked.of().rows();
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const CheckRow& row = rows[i];
+        if (!checked.rowApplies(i)) continue;
         Json& member = json[std::string(row.key)];
         if (row.shape == RowShape::One) {
             member = valueJson(checked.value(i), row.decimals, row.rounded);

@@ -1,9 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/list_texts.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "calc/voltage_drop.h"
 #include "codes/code_registry.h"
 #include "fill/fill_case.h"
+#include "motors/motor_tables.h"
+#include "numtext/rounded_number.h"
 #include "tables/lists.h"
 
 namespace ferrovolt {
@@ -35,6 +40,52 @@ const CheckField* listedBy(std::string_view topic) {
     return nullptr;
 }
 
+// The voltage columns of a table that hold a value for a row, as "115, 200, 208 V".
+template <class Row, std::size_t N>
+std::string columnsOf(const Row& row, const std::array<int, N>& volts) {
+    std::string text;
+    for (std::size_t c = 0; c < N; ++c)
+        if (row.amps[c] > 0) (text += text.empty() ? "" : ", ") += std::to_string(volts[c]);
+    return text.empty() ? text : text + " V";
+}
+
+// The horsepower rows of Tables 430.248 and 430.250 (induction), each with the rated
+// voltages that hold it: "7-1/2 hp (7.5): single phase 115, 200, 208, 230 V; three phase
+// 200, 208, 230, 460, 575 V". A cell printed by one reproduction only is not a value here.
+std::vector<std::string> motorRows() {
+    std::vector<double> sizes;
+    for (const auto& row : motors::kTable430_248) sizes.push_back(row.size.hp);
+    for (const auto& row : motors::kTable430_250)
+        if (std::none_of(sizes.begin(), sizes.end(),
+                         [&](double hp) { return std::abs(hp - row.size.hp) < 1e-9; }))
+            sizes.push_back(row.size.hp);
+    std::sort(sizes.begin(), sizes.end());
+    std::vector<std::string> texts;
+    for (const double hp : sizes) {
+        std::string_view label;
+        std::string single, three;
+        for (const auto& row : motors::kTable430_248)
+            if (std::abs(row.size.hp - hp) < 1e-9) {
+                label = row.size.label;
+                single = columnsOf(row, motors::kSinglePhaseVolts);
+            }
+        for (const auto& row : motors::kTable430_250)
+            if (std::abs(row.size.hp - hp) < 1e-9) {
+                label = row.size.label;
+                three = columnsOf(row, motors::kInductionVolts);
+            }
+        std::string text = std::string(label) + " hp";
+        if (label.find('/') != std::string_view::npos)
+            text += " (" + roundedNumberText(hp, 3) + ")";
+        text += ":";
+        if (!single.empty()) text += " single phase " + single;
+        if (!single.empty() && !three.empty()) text += ";";
+        if (!three.empty()) text += " three phase " + three;
+        texts.push_back(std::move(text));
+    }
+    return texts;
+}
+
 }  // namespace
 
 std::vector<std::string> listTexts(const Tables& tables, std::string_view topic, bool inches) {
@@ -51,6 +102,8 @@ std::vector<std::string> listTexts(const Tables& tables, std::string_view topic,
         texts = conductorSizeListTexts();
     } else if (topic == "conduits") {
         for (const auto& row : tables.ConduitSizeTable) texts.push_back(row[inches ? 1 : 0]);
+    } else if (topic == "motors") {
+        texts = motorRows();
     } else if (const CheckField* field = listedBy(topic)) {
         // An entry without a key is the window's for leaving the choice unsaid, not a text.
         for (const ChoiceText& entry : field->shown)
@@ -65,6 +118,7 @@ std::vector<std::string_view> listTopics() {
     for (const Check* check : listingChecks())
         for (const CheckField& field : check->fields())
             if (!field.list.empty()) topics.push_back(field.list);
+    topics.push_back("motors");
     return topics;
 }
 

@@ -182,6 +182,17 @@ void writeText(std::ostream& out, const project::ProjectAnswer& answer, const st
                 out << "  Zs " << formatRoundedDouble(node.at.loopMin.magnitude(), 4) << " ohm";
         }
         out << "  " << verdict(node) << '\n';
+        if (node.motorFeederCurrent) {
+            out << std::string(static_cast<std::size_t>(node.depth) * 2 + 2, ' ')
+                << "motors: feeder " << formatRoundedDouble(*node.motorFeederCurrent, 2)
+                << " A (430.24)";
+            if (node.feederDeviceMax)
+                out << ", feeder device at most " << *node.feederDeviceMax << " A (430.62(A))";
+            if (node.startDipPercent)
+                out << ", dip " << formatRoundedDouble(*node.startDipPercent, 2)
+                    << " % while the largest starts";
+            out << '\n';
+        }
     }
     if (marksTheService(answer) && !answer.nodes.empty())
         out << "\nField marking (NEC 110.24(A)): available fault current "
@@ -243,6 +254,13 @@ void appendNode(std::string& out, const project::NodeAnswer& node, bool iec,
     json["isc_min"] = number(node.at.iscMin, 1);
     json["loop_impedance"] = number(node.at.loopMin.magnitude(), 5);
     json["method"] = valued ? Json(faultMethodKey(node.at.method)) : Json();
+    // A board of motors only: the others' answers stay as they were.
+    if (node.motorFeederCurrent) {
+        json["motor_feeder_current"] = rounded(*node.motorFeederCurrent, 3);
+        json["feeder_device_max"] = node.feederDeviceMax ? Json(*node.feederDeviceMax) : Json();
+        json["start_dip_percent"] =
+            node.startDipPercent ? Json(rounded(*node.startDipPercent, 2)) : Json();
+    }
     if (marked != nullptr)
         json["field_marking"] = {{"available_fault_current", rounded(node.at.iscMax, 1)},
                                  {"date", *marked}};

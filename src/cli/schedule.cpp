@@ -265,11 +265,19 @@ bool Schedule::flush(bool always) {
 }
 
 std::vector<const CheckRow*> Schedule::answerRows() const {
+    // A row of one kind of load has its column where the schedule says the kind of each row.
+    const auto rowColumnApplies = [this](const CheckRow& row) {
+        if (row.when.empty()) return true;
+        const std::string_view key = row.when.substr(0, row.when.find('='));
+        return std::any_of(m_columns.begin(), m_columns.end(),
+                           [&](const CheckField* f) { return f != nullptr && f->key == key; });
+    };
     std::vector<const CheckRow*> rows;
     for (const CircuitCode* code : circuitCodes()) {
         if (code != &defaultCircuitCode() && !m_codeColumn) break;
         for (const CheckRow& row : code->rows())
-            if (std::none_of(rows.begin(), rows.end(),
+            if (rowColumnApplies(row) &&
+                std::none_of(rows.begin(), rows.end(),
                              [&](const CheckRow* r) { return r->key == row.key; }))
                 rows.push_back(&row);
     }
@@ -360,13 +368,21 @@ bool Schedule::header(const CsvRow& row) {
                                     name.key.empty());
         }
     }
+    m_answerRows = answerRows();  // now with the rows of a kind of load the columns give
     for (const CircuitCode* code : circuitCodes()) {
         if (code != &defaultCircuitCode() && !m_codeColumn) break;
+        const auto hasColumn = [&](std::string_view key) {
+            return std::any_of(m_columns.begin(), m_columns.end(),
+                               [&](const CheckField* f) { return f != nullptr && f->key == key; });
+        };
         for (const CheckField& field : code->fields()) {
-            if (field.required &&
-                std::none_of(m_columns.begin(), m_columns.end(), [&](const CheckField* f) {
-                    return f != nullptr && f->key == field.key;
-                }))
+            // One required where it applies needs its column where every row takes the
+            // default of the field it follows, and that default is where it applies.
+            const std::optional<FieldCondition> condition = conditionOf(field);
+            const bool required = requiredAlways(field) ||
+                                  (field.required && condition && !hasColumn(condition->key) &&
+                                   fieldApplies(code->fields(), field, std::string_view()));
+            if (required && !hasColumn(field.key))
                 return refuseHeader("the header names no \"" + std::string(field.key) +
                                     "\" column");
         }
@@ -523,7 +539,7 @@ std::optional<CheckRefusal> Schedule::read(const CsvRow& row, const CircuitCode&
         return refusal;
     const std::span<const CheckField> fields = code.fields();
     for (std::size_t i = 0; i < m_columns.size(); ++i) {
-        if (columns.fieldOf[i] && fields[*columns.fieldOf[i]].required && empty(i))
+        if (columns.fieldOf[i] && requiredAlways(fields[*columns.fieldOf[i]]) && empty(i))
             return CheckRefusal{m_columns[i]->key, "is empty"};
     }
     std::optional<CheckRefusal> refusal = checked.check();

@@ -10,9 +10,9 @@
 #include <string>
 #include <string_view>
 
+#include "code_base/nec_standard_ratings.h"
 #include "motors/motor_tables.h"
 #include "motors/motors.h"
-#include "nec2023/nec2023_tables.h"
 #include "numtext/rounded_number.h"
 
 namespace ferrovolt::motors {

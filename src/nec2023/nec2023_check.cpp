@@ -41,7 +41,8 @@ std::string degrees(double value) {
 }
 
 std::optional<CircuitRefusal> invalid(const CircuitInputs& in) {
-    if (!positive(in.current)) return refuse("current", "must be more than 0 A");
+    if (in.load == LoadKind::General && !positive(in.current))
+        return refuse("current", "must be more than 0 A");
     if (!positive(in.length)) return refuse("length", "must be more than 0");
     if (!positive(in.volts)) return refuse("volts", "must be more than 0 V");
     if (in.volts > nec2023::kMaxVolts)
@@ -64,6 +65,15 @@ std::optional<CircuitRefusal> invalid(const CircuitInputs& in) {
             faultInputsRefusal(in.faultCurrent, in.clearingTime, in.k, "the adiabatic method"))
         return refusal;
     if (in.device && !positive(*in.device)) return refuse("device_rating", "must be more than 0 A");
+    if (in.load == LoadKind::Hvac && !in.mca)
+        return refuse("mca", "is needed for an air conditioner (its nameplate's MCA)");
+    if (in.load == LoadKind::Hvac && !in.mop)
+        return refuse("mop", "is needed for an air conditioner (its nameplate's MOP)");
+    if (in.availableFault && !positive(*in.availableFault))
+        return refuse("available_fault", "must be more than 0 A");
+    if (in.xr && !(std::isfinite(*in.xr) && *in.xr >= 0)) return refuse("x_r", "must be 0 or more");
+    if (in.availableFault && !in.xr)
+        return refuse("x_r", "is needed with the available fault current, for the starting dip");
     if (in.size && (*in.size < 0 || *in.size >= static_cast<int>(kSizes.size())))
         return refuse("size", "is not a size of " + citationText(nec2023::kTable310_16.cite));
     return std::nullopt;
@@ -135,12 +145,22 @@ std::optional<CircuitRefusal> setUp(const CircuitInputs& in, const nec2023::Circ
     a.ambientFactor = std::get<double>(ambient);
     a.adjustmentFactor = adjustmentFactor(in.conductors);
 
-    if (c.device == 0)
+    if (c.motor != nullptr) {
+        // 430.52(C)(1) and 440.22(A) set the largest device; a smaller one is the user's.
+        if (in.device && *in.device > c.motor->maxDevice + 1e-9)
+            return refuse("device_rating",
+                          roundedNumberText(*in.device, 3) + " A is more than the " +
+                              roundedNumberText(c.motor->maxDevice, 3) + " A that " +
+                              (c.motor->hvac ? "the nameplate's maximum overcurrent protection "
+                                               "(440.22(A))"
+                                             : "430.52(C)(1) allows") +
+                              " for this motor");
+    } else if (c.device == 0)
         return refuse("device_rating", "the circuit needs " + roundedNumberText(c.circuitAmps, 3) +
                                            " A, more than the largest rating of " +
                                            citationText(nec2023::kTable240_6A.cite) +
                                            " (6000 A): give the device's rating");
-    if (in.device && *in.device + 1e-9 < c.circuitAmps)
+    if (c.motor == nullptr && in.device && *in.device + 1e-9 < c.circuitAmps)
         return refuse("device_rating",
                       roundedNumberText(*in.device, 3) + " A is below the " +
                           roundedNumberText(c.circuitAmps, 3) +
@@ -242,7 +262,8 @@ std::optional<CircuitRefusal> voltageDrop(const CircuitInputs& in, const nec2023
 std::optional<CircuitRefusal> shortCircuit(const CircuitInputs& in, const nec2023::Circuit& c,
                                            CircuitAnswer& a) {
     a.bySmallConductor = c.firstSize();
-    while (true) {
+    // 240.4(G): a motor's or an air conditioner's device is its article's, not 240.4(D)'s.
+    while (c.motor == nullptr) {
         const int limit = nec2023::smallConductorLimit(in.material, a.bySmallConductor);
         if (limit == 0 || limit + 1e-9 >= c.device) break;
         ++a.bySmallConductor;
@@ -319,10 +340,64 @@ std::optional<CircuitRefusal> conclude(const CircuitInputs& in, const nec2023::C
     a.dropPercent = d.volts * 100 / in.volts;
     // A drop that reaches the supply leaves no voltage at the load to speak of.
     if (d.volts < in.volts) a.loadVolts = in.volts - d.volts;
-    if (const int limit = nec2023::smallConductorLimit(in.material, a.size); limit != 0)
+    if (const int limit = nec2023::smallConductorLimit(in.material, a.size);
+        limit != 0 && c.motor == nullptr)
         a.maxOvercurrentDevice = limit;
     groundingConductor(a, in.material);
     return std::nullopt;
+}
+
+// A motor refusal names the circuit's input: the path to the motor is the available fault
+// current's and the branch cable's.
+CircuitRefusal motorRefusal(motors::MotorRefusal refusal) {
+    std::string_view field = refusal.field;
+    if (field == "to_motor" || field == "to_board") field = "available_fault";
+    if (field == "flc") field = "hp";
+    return refuse(field, std::move(refusal.reason));
+}
+
+// The motor's or the air conditioner's own rules, before the circuit is sized from them.
+std::optional<CircuitRefusal> motorRules(const CircuitInputs& in, CircuitAnswer& a) {
+    motors::MotorResult result;
+    if (in.load == LoadKind::Hvac) {
+        result = motors::necHvac(*in.mca, *in.mop);
+    } else {
+        motors::MotorInputs motor = in.motor;
+        motor.supply = in.threePhase ? motors::Supply::ThreePhase : motors::Supply::SinglePhase;
+        motor.volts = in.volts;
+        result = motors::necMotor(motor);
+    }
+    if (auto* refusal = std::get_if<motors::MotorRefusal>(&result))
+        return motorRefusal(std::move(*refusal));
+    a.motor = std::move(std::get<motors::MotorAnswer>(result));
+    return std::nullopt;
+}
+
+// The dip while the motor starts, from the available fault current and X/R at the circuit's
+// origin and the branch cable of the answer's size (Chapter 9 Table 9, per phase; the loop for
+// single phase).
+void startingDip(const CircuitInputs& in, const nec2023::Circuit& c, CircuitAnswer& a) {
+    motors::MotorAnswer& m = *a.motor;
+    if (!in.availableFault || !m.startCurrent) return;
+    const nec2023::Table9Row* row = nec2023::table9Row(a.size);
+    if (row == nullptr) return;
+    const double z = in.threePhase ? in.volts / (std::sqrt(3.0) * *in.availableFault)
+                                   : in.volts / *in.availableFault;
+    const double r = z / std::sqrt(1 + *in.xr * *in.xr);
+    const motors::Impedance source{r, r * *in.xr};
+    const nec2023::Drop d = c.drop(*row);
+    const double conductors = (in.threePhase ? 1.0 : 2.0) * c.feet / (1000.0 * in.sets);
+    const motors::Impedance toMotor{source.r + d.r * conductors, source.x + d.x * conductors};
+    const motors::StartDip atMotor = motors::startDip(in.volts, in.threePhase, *m.startCurrent,
+                                                      m.startPowerFactor, toMotor, toMotor);
+    const motors::StartDip atBoard = motors::startDip(in.volts, in.threePhase, *m.startCurrent,
+                                                      m.startPowerFactor, toMotor, source);
+    m.startDipPercent = atMotor.dividerPercent;
+    m.startDipScreeningPercent = atMotor.screeningPercent;
+    m.startDipBoardPercent = atBoard.dividerPercent;
+    m.startDipBoardScreeningPercent = atBoard.screeningPercent;
+    m.inputs.toMotor = toMotor;
+    m.inputs.toBoard = source;
 }
 
 CircuitResult check(const CircuitInputs& in, bool ampacityOnly) {
@@ -332,8 +407,10 @@ CircuitResult check(const CircuitInputs& in, bool ampacityOnly) {
                                   std::string(materialName(in.material)) + " has no value in " +
                                   citationText(nec2023::kTable310_16.cite));
 
-    const nec2023::Circuit c(in);
     CircuitAnswer a;
+    if (in.load != LoadKind::General)
+        if (std::optional<CircuitRefusal> refusal = motorRules(in, a)) return std::move(*refusal);
+    const nec2023::Circuit c(in, a.motor ? &*a.motor : nullptr);
     a.code = kEdition;
     a.sets = in.sets;
     a.trail = {in, ampacityOnly};
@@ -345,6 +422,7 @@ CircuitResult check(const CircuitInputs& in, bool ampacityOnly) {
     if (std::optional<CircuitRefusal> refusal = voltageDrop(in, c, a)) return std::move(*refusal);
     if (std::optional<CircuitRefusal> refusal = shortCircuit(in, c, a)) return std::move(*refusal);
     if (std::optional<CircuitRefusal> refusal = conclude(in, c, a)) return std::move(*refusal);
+    if (a.motor) startingDip(in, c, a);
     return a;
 }
 

@@ -14,6 +14,7 @@
 
 #include "check/circuit_code.h"
 #include "code_base/trail_step.h"
+#include "motors/motors.h"
 
 namespace ferrovolt {
 
@@ -23,6 +24,10 @@ enum class TerminalRating { Auto, C60, C75 };
 enum class AmbientMethod { Table, Equation };
 enum class Criterion { Ampacity, VoltageDrop, ShortCircuit, SmallConductor };
 enum class InsulationFamily { Thermoplastic, Thermoset };
+// What the circuit feeds: a load sized from its design current, a motor (Article 430, sized
+// from the table's full-load current) or an air conditioner (Article 440, from its nameplate's
+// minimum circuit ampacity and maximum overcurrent protection).
+enum class LoadKind { General, Motor, Hvac };
 // The rule that set the ampacity minimum: 125 % of a continuous load before any factor, the
 // load after correction and adjustment, the protection of the conductor by its device, (by
 // choice) 125 % after the factors, or the smallest size allowed in parallel (1/0 AWG), which
@@ -54,6 +59,12 @@ struct CircuitInputs {
     std::optional<double> device;        // the overcurrent device's rating, A
     bool conservative125 = false;        // 125 % of a continuous load after the factors too
     std::optional<int> size;             // a size to check instead of choosing one
+    LoadKind load = LoadKind::General;
+    // A motor's horsepower, nameplate and choices; its supply and volts are the circuit's.
+    motors::MotorInputs motor;
+    std::optional<double> mca, mop;  // an air conditioner's nameplate, A
+    // At the circuit's origin, for the starting dip: the available fault current (A) and X/R.
+    std::optional<double> availableFault, xr;
 };
 
 // The calculation behind an answer, kept as what it was worked out from: its texts are
@@ -96,6 +107,9 @@ struct CircuitAnswer {
     // are larger than the ampacity and the device need, and never larger than the conductors.
     // None where the table gives no value for the device.
     std::optional<int> egc;
+    // A motor's or an air conditioner's answer under Articles 430 and 440, which set the
+    // current the conductor is sized from, the device and the current of the drop.
+    std::optional<motors::MotorAnswer> motor;
     int egcByTable = -1;  // the table's size for the device; -1: none
     int egcBase = 0;      // the smallest size the load and the device need, before a raise to 1/0
     double egcRatio = 1;  // the conductors' area over the base's

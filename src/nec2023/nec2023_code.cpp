@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "check/field_applies.h"
 #include "check/field_reading.h"
 #include "faults/fault_current.h"
 #include "nec2023/nec2023_fields.h"
@@ -64,6 +65,20 @@ public:
         return std::nullopt;
     }
     CheckValue value(std::size_t row) const override { return kCircuitRows[row].value(*m_answer); }
+    bool rowApplies(std::size_t row) const override {
+        const std::optional<FieldCondition> condition =
+            conditionOf(CheckField{.when = kCircuitRows[row].when});
+        return !condition || (m_answer != nullptr && m_answer->motor.has_value());
+    }
+    std::string rowText(std::size_t row) const override {
+        const CircuitRow& shown = kCircuitRows[row];
+        // A motor's dip needs the path from the source: said, rather than left blank.
+        if (m_answer != nullptr && m_answer->motor && !m_answer->motor->hvac &&
+            (shown.key == "start_dip_percent" || shown.key == "start_dip_board_percent") &&
+            !m_answer->motor->startDipPercent)
+            return "not worked out: give the available fault current and X/R at the origin";
+        return CircuitCase::rowText(row);
+    }
     std::string_view sizeLabel() const override { return m_answer->sizeLabel; }
     std::size_t governingRow() const override {
         return static_cast<std::size_t>(&criterionRow(m_answer->governedBy) - kCircuitRows.data());
@@ -108,6 +123,12 @@ void NecCase::takeOrigin(CircuitInputs& inputs, const Origin& origin) {
     const double left = dropLeft(kTotalDropPercent, origin.dropPercent);
     if (origin.dropPercent > 0 && left > 0)
         inputs.maxDropPercent = std::min(inputs.maxDropPercent, left);
+    // A motor starts against the path the tree gives it, unless its circuit says otherwise.
+    if (inputs.load == LoadKind::Motor && !inputs.availableFault && origin.iscMax > 0 &&
+        origin.xOverR > 0) {
+        inputs.availableFault = origin.iscMax;
+        inputs.xr = origin.xOverR;
+    }
 }
 
 // The cable by Chapter 9 Table 9 (75 °C, by raceway), for the maximum and the minimum alike,

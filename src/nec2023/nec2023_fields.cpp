@@ -60,6 +60,59 @@ constexpr std::array<Choice<Raceway>, 3> kRaceways = {{
     {Raceway::Steel, "steel", "Steel"},
 }};
 
+constexpr std::array<Choice<LoadKind>, 3> kLoads = {{
+    {LoadKind::General, "general", "General load"},
+    {LoadKind::Motor, "motor", "Motor (Article 430)"},
+    {LoadKind::Hvac, "hvac", "Air conditioner (Article 440)"},
+}};
+constexpr std::array<Choice<motors::MotorDesign>, 4> kDesigns = {{
+    {motors::MotorDesign::B, "B", "Design B"},
+    {motors::MotorDesign::C, "C", "Design C"},
+    {motors::MotorDesign::D, "D", "Design D"},
+    {motors::MotorDesign::BEnergyEfficient, "B-energy-efficient",
+     "Design B energy-efficient or premium"},
+}};
+constexpr std::array<Choice<motors::DeviceType>, 4> kDeviceTypes = {{
+    {motors::DeviceType::InverseTime, "inverse-time", "Inverse-time breaker"},
+    {motors::DeviceType::InstantaneousTrip, "instantaneous", "Instantaneous-trip breaker"},
+    {motors::DeviceType::TimeDelayFuse, "time-delay-fuse", "Time-delay (dual-element) fuse"},
+    {motors::DeviceType::NonTimeDelayFuse, "non-time-delay-fuse", "Non-time-delay fuse"},
+}};
+constexpr std::array<Choice<motors::Duty>, 5> kDuties = {{
+    {motors::Duty::Continuous, "continuous", "Continuous"},
+    {motors::Duty::ShortTime, "short-time", "Short-time"},
+    {motors::Duty::Intermittent, "intermittent", "Intermittent"},
+    {motors::Duty::Periodic, "periodic", "Periodic"},
+    {motors::Duty::Varying, "varying", "Varying"},
+}};
+
+// A motor's input, set on the circuit's motor.
+template <auto member>
+Reason motorNumber(CircuitInputs& in, std::string_view text) {
+    return setNumber<member>(in.motor, text);
+}
+template <auto member>
+Reason motorFlag(CircuitInputs& in, std::string_view text) {
+    return setFlag<member>(in.motor, text);
+}
+template <auto member, auto& choices>
+Reason motorChoice(CircuitInputs& in, std::string_view text) {
+    return setChoice<member, choices>(in.motor, text);
+}
+
+Reason setDutyMinutes(CircuitInputs& in, std::string_view text) {
+    return setWhole<&motors::MotorInputs::dutyMinutes>(in.motor, text);
+}
+
+// One letter of Table 430.7(B); the rules refuse a letter the table does not hold.
+Reason setCodeLetter(CircuitInputs& in, std::string_view text) {
+    const std::string_view letter = trimmed(text);
+    if (letter.size() != 1 || !std::isalpha(static_cast<unsigned char>(letter[0])))
+        return quoted(text) + " is not a code letter (A to V)";
+    in.motor.codeLetter = static_cast<char>(std::toupper(static_cast<unsigned char>(letter[0])));
+    return std::nullopt;
+}
+
 Reason setSize(CircuitInputs& in, std::string_view text) {
     if (trimmed(text).empty()) return in.size.reset(), std::nullopt;
     const std::optional<int> size = circuitSizeOf(text);
@@ -89,14 +142,42 @@ constexpr std::array<ChoiceText, 3> kTerminalTexts = {{
 }};
 constexpr auto kAmbientMethodTexts = shownOf(kAmbientMethods);
 constexpr auto kRacewayTexts = shownOf(kRaceways);
+constexpr auto kLoadTexts = shownOf(kLoads);
+constexpr auto kDesignTexts = fields::shownOrNone(kDesigns, "Other, or not known");
+constexpr auto kDeviceTypeTexts = shownOf(kDeviceTypes);
+constexpr auto kDutyTexts = shownOf(kDuties);
+
+constexpr std::string_view kMotorGroup = "Motor (Article 430)";
+constexpr std::string_view kHvacGroup = "Air conditioner (Article 440)";
+constexpr std::string_view kMotor = "load=motor";
+
+// The design current is a general load's: a motor's comes from its horsepower, an air
+// conditioner's from its nameplate.
+constexpr CheckField kGeneralCurrent = [] {
+    CheckField field = fields::kCurrent;
+    field.when = "load=general";
+    return field;
+}();
 
 constexpr auto kSizeTexts = fields::sizeTexts(nec2023::kSizes);
 
 }  // namespace
 
 // Each: the field as every front end reads it and the window shows it, then its setter.
-const std::array<CircuitField, 24> kCircuitFields = {{
-    {fields::kCurrent, setNumber<&CircuitInputs::current>},
+const std::array<CircuitField, kCircuitFieldCount> kCircuitFields = {{
+    {{.key = keys::kLoad,
+      .option = "--load",
+      .kind = InputKind::Choice,
+      .choices = keysOf<kLoads>(),
+      .defaultText = "general",
+      .help = "What the circuit feeds: a general load (its design current), a motor (Article "
+              "430: --hp) or an air conditioner (Article 440: --mca, --mop)",
+      .group = fields::kCircuitGroup,
+      .caption = "Load type:",
+      .shown = kLoadTexts,
+      .list = "loads"},
+     setChoice<&CircuitInputs::load, kLoads>},
+    {kGeneralCurrent, setNumber<&CircuitInputs::current>},
     {{.key = "continuous",
       .option = "--continuous",
       .kind = InputKind::Flag,
@@ -296,7 +377,180 @@ const std::array<CircuitField, 24> kCircuitFields = {{
       .caption = "Check a given si&ze:",
       .shown = kSizeTexts},
      setSize},
-
+    {{.key = "hp",
+      .option = "--hp",
+      .kind = InputKind::Number,
+      .help = "Motor horsepower, a row of Tables 430.248/430.250 (list motors)",
+      .required = true,
+      .group = kMotorGroup,
+      .caption = "Horsepower:",
+      .unit = "hp",
+      .initial = "10",
+      .when = kMotor},
+     motorNumber<&motors::MotorInputs::hp>},
+    {{.key = "fla",
+      .option = "--fla",
+      .kind = InputKind::Number,
+      .help = "Motor nameplate full-load current, for the overload (430.6(A)(2))",
+      .group = kMotorGroup,
+      .caption = "Nameplate current:",
+      .unit = "A",
+      .when = kMotor},
+     motorNumber<&motors::MotorInputs::fla>},
+    {{.key = "service_factor",
+      .option = "--service-factor",
+      .kind = InputKind::Number,
+      .help = "Motor nameplate service factor, 1 or more (430.32(A)(1))",
+      .group = kMotorGroup,
+      .caption = "Service factor:",
+      .when = kMotor},
+     motorNumber<&motors::MotorInputs::serviceFactor>},
+    {{.key = "temperature_rise",
+      .option = "--temperature-rise",
+      .kind = InputKind::Number,
+      .help = "Motor nameplate temperature rise, °C (430.32(A)(1))",
+      .group = kMotorGroup,
+      .caption = "Temperature rise:",
+      .unit = "°C",
+      .when = kMotor},
+     motorNumber<&motors::MotorInputs::temperatureRise>},
+    {{.key = "motor_design",
+      .option = "--motor-design",
+      .kind = InputKind::Choice,
+      .choices = keysOf<kDesigns>(),
+      .help = "Motor design letter, for Table 430.52(C)(1)'s row and 110.14(C)(1)(a)(4)",
+      .group = kMotorGroup,
+      .caption = "Design:",
+      .shown = kDesignTexts,
+      .when = kMotor},
+     motorChoice<&motors::MotorInputs::design, kDesigns>},
+    {{.key = "device_type",
+      .option = "--device-type",
+      .kind = InputKind::Choice,
+      .choices = keysOf<kDeviceTypes>(),
+      .defaultText = "inverse-time",
+      .help = "The motor's short-circuit and ground-fault device, Table 430.52(C)(1)'s column",
+      .group = kMotorGroup,
+      .caption = "Branch device:",
+      .shown = kDeviceTypeTexts,
+      .list = "device-types",
+      .when = kMotor},
+     motorChoice<&motors::MotorInputs::device, kDeviceTypes>},
+    {{.key = "will_not_start",
+      .option = "--will-not-start",
+      .kind = InputKind::Flag,
+      .help = "The motor will not start on the table's device: the ceilings of 430.52(C)(1) "
+              "Exception No. 2 and 430.32(C)",
+      .group = kMotorGroup,
+      .caption = "The motor will not start on that device",
+      .placement = FieldPlacement::Check,
+      .when = kMotor},
+     motorFlag<&motors::MotorInputs::willNotStart>},
+    {{.key = "terminations_75",
+      .option = "--terminations-75",
+      .kind = InputKind::Flag,
+      .help = "75 °C terminations confirmed at both ends for a Design B, C or D motor "
+              "(110.14(C)(1)(a)(4)); otherwise 60 °C up to 100 A",
+      .group = kMotorGroup,
+      .caption = "75 °C terminations confirmed",
+      .placement = FieldPlacement::Check,
+      .when = kMotor},
+     motorFlag<&motors::MotorInputs::terminals75Confirmed>},
+    {{.key = "duty",
+      .option = "--duty",
+      .kind = InputKind::Choice,
+      .choices = keysOf<kDuties>(),
+      .defaultText = "continuous",
+      .help = "Motor duty; other than continuous, the conductor is sized by Table 430.22(E) "
+              "from the nameplate current",
+      .group = kMotorGroup,
+      .caption = "Duty:",
+      .shown = kDutyTexts,
+      .when = kMotor},
+     motorChoice<&motors::MotorInputs::duty, kDuties>},
+    {{.key = "duty_minutes",
+      .option = "--duty-minutes",
+      .kind = InputKind::Number,
+      .help = "The motor's time rating for Table 430.22(E): 5, 15, 30 or 60 minutes, 0 "
+              "continuous-rated",
+      .group = kMotorGroup,
+      .caption = "Time rating:",
+      .unit = "min",
+      .when = kMotor},
+     setDutyMinutes},
+    {{.key = "code_letter",
+      .option = "--code-letter",
+      .kind = InputKind::Text,
+      .help = "Locked-rotor code letter A to V (Table 430.7(B)), for the starting current",
+      .group = kMotorGroup,
+      .caption = "Code letter:",
+      .when = kMotor},
+     setCodeLetter},
+    {{.key = "lra",
+      .option = "--lra",
+      .kind = InputKind::Number,
+      .help = "Nameplate locked-rotor current, A (before the code letter)",
+      .group = kMotorGroup,
+      .caption = "Locked-rotor current:",
+      .unit = "A",
+      .when = kMotor},
+     motorNumber<&motors::MotorInputs::lra>},
+    {{.key = "start_multiple",
+      .option = "--start-multiple",
+      .kind = InputKind::Number,
+      .help = "Starting current as a multiple of the full-load current, without the nameplate "
+              "LRA or code letter (default 6)",
+      .group = kMotorGroup,
+      .caption = "Starting multiple:",
+      .when = kMotor},
+     motorNumber<&motors::MotorInputs::startMultiple>},
+    {{.key = "start_pf",
+      .option = "--start-pf",
+      .kind = InputKind::Number,
+      .help = "Power factor while starting (default 0.3)",
+      .group = kMotorGroup,
+      .caption = "Starting power factor:",
+      .when = kMotor},
+     motorNumber<&motors::MotorInputs::startPowerFactor>},
+    {{.key = "available_fault",
+      .option = "--available-fault",
+      .kind = InputKind::Number,
+      .help = "Available fault current at the circuit's origin, A, for the starting dip",
+      .group = kMotorGroup,
+      .caption = "Fault current at the origin:",
+      .unit = "A",
+      .when = kMotor},
+     setNumber<&CircuitInputs::availableFault>},
+    {{.key = "x_r",
+      .option = "--x-r",
+      .kind = InputKind::Number,
+      .help = "X/R at the circuit's origin, with --available-fault",
+      .group = kMotorGroup,
+      .caption = "X/R at the origin:",
+      .when = kMotor},
+     setNumber<&CircuitInputs::xr>},
+    {{.key = "mca",
+      .option = "--mca",
+      .kind = InputKind::Number,
+      .help = "Air conditioner nameplate minimum circuit ampacity, A (440.4(B))",
+      .required = true,
+      .group = kHvacGroup,
+      .caption = "Minimum circuit ampacity:",
+      .unit = "A",
+      .initial = "26",
+      .when = "load=hvac"},
+     setNumber<&CircuitInputs::mca>},
+    {{.key = "mop",
+      .option = "--mop",
+      .kind = InputKind::Number,
+      .help = "Air conditioner nameplate maximum overcurrent protection, A (440.22(A))",
+      .required = true,
+      .group = kHvacGroup,
+      .caption = "Maximum overcurrent protection:",
+      .unit = "A",
+      .initial = "40",
+      .when = "load=hvac"},
+     setNumber<&CircuitInputs::mop>},
 }};
 
 const CircuitField* circuitField(std::string_view key) {
@@ -305,7 +559,22 @@ const CircuitField* circuitField(std::string_view key) {
     return nullptr;
 }
 
-const std::array<CircuitRow, 18> kCircuitRows = {{
+namespace {
+
+constexpr std::string_view kMotorOrHvac = "load=motor|hvac";
+
+// A number of the motor answer, absent for a general load.
+template <class Read>
+CircuitValue motorValue(const CircuitAnswer& a, Read read) {
+    if (!a.motor) return {};
+    const std::optional<double> value = read(*a.motor);
+    if (!value) return {};
+    return *value;
+}
+
+}  // namespace
+
+const std::array<CircuitRow, kCircuitRowCount> kCircuitRows = {{
     {{.key = keys::kSize, .caption = "Size", .headline = true},
      [](const CircuitAnswer& a) -> CircuitValue { return a.sizeLabel; }},
     {{.key = "sets", .caption = "Parallel sets"},
@@ -357,6 +626,81 @@ const std::array<CircuitRow, 18> kCircuitRows = {{
      }},
     {{.key = "code", .caption = "Code"},
      [](const CircuitAnswer& a) -> CircuitValue { return a.code; }},
+    {{.key = "design_current",
+      .caption = "Current sized from",
+      .unit = "A",
+      .decimals = 3,
+      .when = kMotorOrHvac},
+     [](const CircuitAnswer& a) {
+         return motorValue(a, [](const motors::MotorAnswer& m) -> std::optional<double> {
+             return m.designCurrent;
+         });
+     }},
+    {{.key = "flc",
+      .caption = "Table full-load current",
+      .unit = "A",
+      .decimals = 3,
+      .when = kMotorOrHvac},
+     [](const CircuitAnswer& a) {
+         return motorValue(a, [](const motors::MotorAnswer& m) { return m.flc; });
+     }},
+    {{.key = "conductor_current",
+      .caption = "Conductor current",
+      .unit = "A",
+      .decimals = 3,
+      .when = kMotorOrHvac},
+     [](const CircuitAnswer& a) {
+         return motorValue(a, [](const motors::MotorAnswer& m) -> std::optional<double> {
+             return m.conductorCurrent;
+         });
+     }},
+    {{.key = "overload",
+      .caption = "Largest overload",
+      .unit = "A",
+      .decimals = 3,
+      .when = kMotorOrHvac},
+     [](const CircuitAnswer& a) {
+         return motorValue(a, [](const motors::MotorAnswer& m) { return m.overload; });
+     }},
+    {{.key = "max_device",
+      .caption = "Largest branch device",
+      .unit = "A",
+      .decimals = 3,
+      .when = kMotorOrHvac},
+     [](const CircuitAnswer& a) {
+         return motorValue(
+             a, [](const motors::MotorAnswer& m) -> std::optional<double> { return m.maxDevice; });
+     }},
+    {{.key = "device_rule", .caption = "Branch device set by", .when = kMotorOrHvac},
+     [](const CircuitAnswer& a) -> CircuitValue {
+         if (!a.motor) return {};
+         return a.motor->hvac ? std::string_view("mop")
+                              : motors::deviceRuleKey(a.motor->deviceRule);
+     }},
+    {{.key = "start_current",
+      .caption = "Starting current",
+      .unit = "A",
+      .decimals = 3,
+      .when = kMotorOrHvac},
+     [](const CircuitAnswer& a) {
+         return motorValue(a, [](const motors::MotorAnswer& m) { return m.startCurrent; });
+     }},
+    {{.key = "start_dip_percent",
+      .caption = "Dip at the motor while starting",
+      .unit = "%",
+      .decimals = 2,
+      .when = kMotorOrHvac},
+     [](const CircuitAnswer& a) {
+         return motorValue(a, [](const motors::MotorAnswer& m) { return m.startDipPercent; });
+     }},
+    {{.key = "start_dip_board_percent",
+      .caption = "Dip at the board while starting",
+      .unit = "%",
+      .decimals = 2,
+      .when = kMotorOrHvac},
+     [](const CircuitAnswer& a) {
+         return motorValue(a, [](const motors::MotorAnswer& m) { return m.startDipBoardPercent; });
+     }},
 }};
 
 const CircuitRow& criterionRow(Criterion criterion) {

@@ -22,7 +22,8 @@ struct CircuitField : CheckField {
     std::optional<std::string> (*set)(CircuitInputs&, std::string_view text);
 };
 
-extern const std::array<CircuitField, 24> kCircuitFields;
+inline constexpr std::size_t kCircuitFieldCount = 43;
+extern const std::array<CircuitField, kCircuitFieldCount> kCircuitFields;
 
 // The field of a key, or of the key it was given by before.
 const CircuitField* circuitField(std::string_view key);
@@ -33,7 +34,8 @@ struct CircuitRow : CheckRow {
     CircuitValue (*value)(const CircuitAnswer&);
 };
 
-extern const std::array<CircuitRow, 18> kCircuitRows;
+inline constexpr std::size_t kCircuitRowCount = 27;
+extern const std::array<CircuitRow, kCircuitRowCount> kCircuitRows;
 
 // The row that gives a criterion's minimum size ("by_ampacity").
 const CircuitRow& criterionRow(Criterion criterion);

@@ -100,23 +100,36 @@ struct Drop {
 };
 
 // The circuit as the criteria see it: its length in feet, the currents it must carry, its
-// device, and the ampacity and drop of a size.
+// device, and the ampacity and drop of a size. A motor's circuit (Articles 430 and 440) is
+// sized from the motor answer's conductor current, before and after the factors alike
+// (430.22: the conductor's ampacity); its device is the largest 430.52 or the nameplate's
+// maximum allows unless one is given, and may exceed the conductor's ampacity (240.4(G));
+// its drop is that of the full-load current.
 struct Circuit {
-    explicit Circuit(const CircuitInputs& inputs)
+    explicit Circuit(const CircuitInputs& inputs, const motors::MotorAnswer* motorAnswer = nullptr)
         : in(inputs),
+          motor(motorAnswer),
           feet(in.feet ? in.length : in.length / kMetresPerFoot),
           sin(std::sqrt(1 - in.powerFactor * in.powerFactor)),
-          circuitAmps(in.current * (in.continuous ? 1.25 : 1.0)),
+          circuitAmps(motor ? motor->conductorCurrent : in.current * (in.continuous ? 1.25 : 1.0)),
           required(circuitAmps / in.sets),
-          loadPerSet(in.current / in.sets),
-          device(in.device ? *in.device : standardRatingAtOrAbove(circuitAmps)),
-          terminalCol(terminalColumnOf(in, device)) {}
+          loadPerSet(motor ? required : in.current / in.sets),
+          dropAmps(!motor       ? in.current
+                   : motor->flc ? *motor->flc
+                                : motor->designCurrent),
+          device(in.device ? *in.device
+                 : motor   ? motor->maxDevice
+                           : standardRatingAtOrAbove(circuitAmps)),
+          terminalCol(terminalColumnOf(in, motor ? circuitAmps : device,
+                                       motor != nullptr && motor->terminals75)) {}
 
     int firstSize() const { return in.material == Material::Copper ? 0 : 1; }
 
     // 110.14(C)(1): the column the terminals cap at, 0 for 60 °C and 1 for 75 °C; auto
     // follows the circuit's rating, which is its device's.
-    static int terminalColumnOf(const CircuitInputs& in, double device) {
+    // A motor's circuit is rated by its conductor current, not by a device that may be far
+    // above it, and takes the 75 °C column where 110.14(C)(1)(a)(4) lets it.
+    static int terminalColumnOf(const CircuitInputs& in, double device, bool motor75) {
         switch (in.terminals) {
             case TerminalRating::C60:
                 return 0;
@@ -125,7 +138,7 @@ struct Circuit {
             case TerminalRating::Auto:
                 break;
         }
-        return device <= kTerminal60UpTo ? 0 : 1;
+        return device <= kTerminal60UpTo && !motor75 ? 0 : 1;
     }
 
     // The column (a) reads: the insulation's, or the terminals' when lower.
@@ -160,7 +173,7 @@ struct Circuit {
     }
     bool nextSizeUpAllowed() const { return device <= kNextSizeUpLimit; }
     bool protectedBy(double ampacity) const {
-        if (ampacity + 1e-9 >= device) return true;
+        if (motor != nullptr || ampacity + 1e-9 >= device) return true;
         if (!nextSizeUpAllowed()) return false;
         const int next = standardRatingAtOrAbove(ampacity);
         return next != 0 && next + 1e-9 >= device;
@@ -173,7 +186,7 @@ struct Circuit {
         d.x = in.raceway == Raceway::Steel ? row.xSteel : row.xPvcAluminium;
         d.ze = d.r * in.powerFactor + d.x * sin;
         const double phase = in.threePhase ? std::sqrt(3.0) : 2.0;
-        d.volts = phase * in.current * d.ze * feet / (1000.0 * in.sets);
+        d.volts = phase * dropAmps * d.ze * feet / (1000.0 * in.sets);
         return d;
     }
 
@@ -183,13 +196,15 @@ struct Circuit {
     }
 
     const CircuitInputs& in;
-    double feet;         // one way
-    double sin;          // of the power factor's angle
-    double circuitAmps;  // the load, 125 % of it when continuous
-    double required;     // circuitAmps per set
-    double loadPerSet;   // the load per set
-    double device;       // the overcurrent device's rating
-    int terminalCol;     // 0: 60 °C, 1: 75 °C
+    const motors::MotorAnswer* motor;  // a motor's or an air conditioner's; null for a load
+    double feet;                       // one way
+    double sin;                        // of the power factor's angle
+    double circuitAmps;                // the load, 125 % of it when continuous
+    double required;                   // circuitAmps per set
+    double loadPerSet;                 // the load per set
+    double dropAmps;                   // the current of the drop
+    double device;                     // the overcurrent device's rating
+    int terminalCol;                   // 0: 60 °C, 1: 75 °C
 };
 
 }  // namespace ferrovolt::nec2023

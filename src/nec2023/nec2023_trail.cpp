@@ -57,7 +57,10 @@ std::string cited(const Citation& cite, std::string_view more = {}) {
 class TrailText {
 public:
     TrailText(const CircuitAnswer& answer, const TrailStepWriter& step)
-        : m_a(answer), m_in(answer.trail.inputs), m_c(m_in), m_step(step) {
+        : m_a(answer),
+          m_in(answer.trail.inputs),
+          m_c(m_in, answer.motor ? &*answer.motor : nullptr),
+          m_step(step) {
         m_value.text.reserve(256);
         m_source.text.reserve(128);
     }
@@ -77,13 +80,14 @@ private:
     void inputs();
     void device();
     void ampacity();
+    void protection();
     void voltageDrop();
     void shortCircuit();
     void answer();
     void groundingConductor();
     void citation(const Citation& cite);  // the edition and a clause, into the source
 
-    Rounded current() const { return {m_in.current, 3}; }
+    Rounded current() const { return {m_c.dropAmps, 3}; }
     Rounded required() const { return {m_c.required, 3}; }
 
     const CircuitAnswer& m_a;
@@ -95,8 +99,15 @@ private:
 
 void TrailText::inputs() {
     const CircuitInputs& in = m_in;
-    m_value << current() << " A, " << (in.continuous ? "continuous" : "non-continuous");
-    put("Design current", kInput);
+    if (m_a.motor) {
+        // The motor's own rules first: its table current, conductor current, overload, device
+        // and start, each with its clause of Article 430 or 440.
+        for (const TrailStep& step : motors::motorTrail(*m_a.motor))
+            m_step(step.step, step.value, step.source);
+    } else {
+        m_value << current() << " A, " << (in.continuous ? "continuous" : "non-continuous");
+        put("Design current", kInput);
+    }
     m_value << Rounded{in.volts, 3} << " V " << (in.threePhase ? "three" : "single") << " phase, "
             << nec2023::materialName(in.material) << ", drop limit " << in.maxDropPercent << " %";
     put("Circuit", kInput);
@@ -123,7 +134,16 @@ void TrailText::inputs() {
         put("Size to check", kInput);
     }
 
-    if (!in.continuous && in.sets == 1) {
+    if (m_a.motor) {
+        m_value << Rounded{m_c.circuitAmps, 3} << " A";
+        if (in.sets > 1) m_value << " / " << in.sets << " sets = " << required() << " A per set";
+        m_value << (m_a.motor->hvac ? ", the minimum circuit ampacity"
+                                    : ", the motor's conductor current")
+                << ", before and after the factors";
+        m_source << nec2023::kEdition << " "
+                 << (m_a.motor->hvac ? "440.4(B), 440.32" : "430.22, 430.6(A)(1)");
+        putWithSource("Required ampacity");
+    } else if (!in.continuous && in.sets == 1) {
         m_value << required() << " A";
     } else {
         if (in.continuous) m_value << "1.25 × ";
@@ -132,7 +152,8 @@ void TrailText::inputs() {
         m_value << " = " << required() << " A";
         if (in.sets > 1) m_value << " per set";
     }
-    if (in.continuous) {
+    if (m_a.motor) {
+    } else if (in.continuous) {
         m_source << nec2023::kRuleLoad125
                  << ": 125 % of a continuous load, before any correction or adjustment";
         putWithSource("Required ampacity");
@@ -164,6 +185,10 @@ void TrailText::device() {
         m_value << " as given, " << (a.deviceStandard ? "a" : "not a") << " standard rating";
         if (!a.deviceStandard) m_value << " (allowed; the next standard rating is not assumed)";
         m_source << "input, " << nec2023::kTable240_6A.cite;
+    } else if (m_a.motor) {
+        m_value << (m_a.motor->hvac ? ", the nameplate's maximum overcurrent protection"
+                                    : ", the largest the motor's branch device may be");
+        m_source << nec2023::kEdition << " " << (m_a.motor->hvac ? "440.22(A)" : "430.52(C)(1)");
     } else {
         m_value << ", the next standard rating at or above " << Rounded{m_c.circuitAmps, 3} << " A";
         m_source << nec2023::kTable240_6A.cite << ", " << nec2023::kRuleBranchDevice.item << ", "
@@ -177,13 +202,48 @@ void TrailText::device() {
             m_source << "input, " << nec2023::kRuleTerminals;
             break;
         case TerminalRating::Auto:
+            if (m_a.motor && m_a.motor->terminals75) {
+                m_value << "75 °C: a Design B, C or D motor, 75 °C terminations confirmed";
+                m_source << nec2023::kRuleTerminals << "(a)(4)";
+                break;
+            }
             m_value << (a.terminalRating == 60 ? "60 °C: a circuit of 100 A or less"
-                                               : "75 °C: a circuit over 100 A")
-                    << ", rated by its " << Rounded{a.device, 3} << " A device";
+                                               : "75 °C: a circuit over 100 A");
+            if (m_a.motor)
+                m_value << ", rated by its " << Rounded{m_c.circuitAmps, 3}
+                        << " A conductor current";
+            else
+                m_value << ", rated by its " << Rounded{a.device, 3} << " A device";
             m_source << nec2023::kRuleTerminals << (a.terminalRating == 60 ? "(a)" : "(b)");
             break;
     }
     putWithSource("Terminal rating");
+}
+
+// Protection of the conductor by its device.
+void TrailText::protection() {
+    const CircuitAnswer& a = m_a;
+    const int p = a.byProtection;
+    const double ampacity = m_c.allowable(p, a.ambientFactor, a.adjustmentFactor);
+    m_value << nec2023::label(p) << ": ";
+    if (m_in.sets > 1)
+        m_value << m_in.sets << " × " << Rounded{ampacity, 3}
+                << " A = " << Rounded{ampacity * m_in.sets, 3} << " A";
+    else
+        m_value << Rounded{ampacity, 3} << " A";
+    const double total = ampacity * m_in.sets;
+    if (m_c.nextSizeUpAllowed()) {
+        const int next = nec2023::standardRatingAtOrAbove(total);
+        if (total + 1e-9 < a.device) m_value << ", next standard rating " << next << " A";
+        m_value << " ≥ " << Rounded{a.device, 3} << " A device";
+        m_source << nec2023::kRuleNextSizeUp
+                 << ": up to 800 A, the next standard rating above the ampacity may protect it";
+    } else {
+        m_value << " ≥ " << Rounded{a.device, 3} << " A device";
+        m_source << nec2023::kRuleAboveLimit
+                 << ": above 800 A, the ampacity must reach the device's rating";
+    }
+    putWithSource("By protection");
 }
 
 void TrailText::ampacity() {
@@ -217,28 +277,14 @@ void TrailText::ampacity() {
     }
     putWithSource("By the load after factors (b)");
 
-    // Protection of the conductor by its device.
-    const int p = a.byProtection;
-    const double ampacity = m_c.allowable(p, a.ambientFactor, a.adjustmentFactor);
-    m_value << nec2023::label(p) << ": ";
-    if (m_in.sets > 1)
-        m_value << m_in.sets << " × " << Rounded{ampacity, 3}
-                << " A = " << Rounded{ampacity * m_in.sets, 3} << " A";
-    else
-        m_value << Rounded{ampacity, 3} << " A";
-    const double total = ampacity * m_in.sets;
-    if (m_c.nextSizeUpAllowed()) {
-        const int next = nec2023::standardRatingAtOrAbove(total);
-        if (total + 1e-9 < a.device) m_value << ", next standard rating " << next << " A";
-        m_value << " ≥ " << Rounded{a.device, 3} << " A device";
-        m_source << nec2023::kRuleNextSizeUp
-                 << ": up to 800 A, the next standard rating above the ampacity may protect it";
+    if (m_a.motor) {
+        m_value << "not asked: the device of a motor or air-conditioner circuit may exceed the "
+                   "conductor's ampacity";
+        m_source << nec2023::kEdition << " 240.4(G)";
+        putWithSource("By protection");
     } else {
-        m_value << " ≥ " << Rounded{a.device, 3} << " A device";
-        m_source << nec2023::kRuleAboveLimit
-                 << ": above 800 A, the ampacity must reach the device's rating";
+        protection();
     }
-    putWithSource("By protection");
 
     m_value << nec2023::label(a.byAmpacity) << ", set by ";
     switch (a.ampacityRule) {
@@ -334,7 +380,10 @@ void TrailText::answer() {
     const int s = a.bySmallConductor;
     const int limit = nec2023::smallConductorLimit(m_in.material, s);
     m_value << nec2023::label(s) << ": ";
-    if (limit != 0)
+    if (m_a.motor)
+        m_value << "not asked: 240.4(G) sends a motor or air-conditioner circuit to its own "
+                   "article";
+    else if (limit != 0)
         m_value << "its device may be up to " << limit << " A ≥ " << Rounded{a.device, 3} << " A";
     else
         m_value << nec2023::kSection240_4D.cite.item

@@ -7,6 +7,7 @@
 #include "codes/code_registry.h"
 #include "faults/fault_current.h"
 #include "faults/fault_tables.h"
+#include "motors/motors.h"
 #include "numtext/number_text.h"
 #include "project/node_check.h"
 #include "project/project_file.h"
@@ -33,6 +34,20 @@ double fieldNumber(const Cable& cable, const CircuitCode& code, std::string_view
 
 bool threePhase(const Cable& cable, const CircuitCode& code) {
     return fieldText(cable, code, "phase") == "three";
+}
+
+// The current a circuit's load draws: its design current; a motor's table full-load current
+// (430.6(A)(1)), an air conditioner's minimum circuit ampacity, as their own checks take them.
+double loadCurrent(const Cable& cable, const CircuitCode& code) {
+    const std::string load = fieldText(cable, code, "load");
+    if (load == "hvac") return fieldNumber(cable, code, "mca");
+    if (load != "motor") return fieldNumber(cable, code, "current");
+    const auto flc = motors::fullLoadCurrent(
+        threePhase(cable, code) ? motors::Supply::ThreePhase : motors::Supply::SinglePhase,
+        motors::MotorType::Induction, fieldNumber(cable, code, "hp"),
+        fieldNumber(cable, code, "volts"));
+    const auto* amps = std::get_if<motors::FullLoadCurrent>(&flc);
+    return amps != nullptr ? amps->amps : 0;
 }
 
 bool has(const Cable& cable, std::string_view key) {
@@ -185,7 +200,7 @@ bool checkCable(NodeAnswer& node, const CircuitCode& code, const Cable& cable, c
     if (current) {
         node.checked->set(*code.fieldIndex("current"), cableFieldText(Json(*current)));
     }
-    node.designCurrent = fieldNumber(cable, code, "current");
+    node.designCurrent = loadCurrent(cable, code);
     if (current) node.designCurrent = *current;
     node.checked->setOrigin(origin);
     node.refusal = node.checked->check();
@@ -224,6 +239,48 @@ public:
     }
 
 private:
+    // 430.24 and 430.62(A) over the board's circuits (the nodes from `first`, in the order of
+    // `circuits`), where some feed motors: each motor by its table current and its branch
+    // device, the others' currents as other loads (a continuous one at 125 %); and the dip at
+    // the busbar while the largest motor starts, as its circuit worked it out.
+    void motorFeeder(NodeAnswer& board, std::size_t first,
+                     const std::vector<std::size_t>& circuits) {
+        std::vector<motors::FeederMotor> feederMotors;
+        double nonContinuous = 0, continuous = 0;
+        std::optional<double> dip;
+        double largest = 0;
+        for (std::size_t i = 0; i < circuits.size(); ++i) {
+            const NodeAnswer& n = m_answer.nodes[first + i];
+            if (!n.checked || n.refusal || !n.reached) return;
+            const Cable& cable = m_p.circuits[circuits[i]].cable;
+            if (fieldText(cable, m_code, "load") != "motor") {
+                (fieldText(cable, m_code, "continuous") == "true" ? continuous : nonContinuous) +=
+                    n.designCurrent;
+                continue;
+            }
+            const std::optional<std::size_t> device = m_code.rowIndex("device");
+            const CheckValue amps = device ? n.checked->value(*device) : CheckValue();
+            feederMotors.push_back({n.designCurrent, std::holds_alternative<double>(amps)
+                                                         ? std::get<double>(amps)
+                                                         : 0});
+            const std::optional<std::size_t> dipRow = m_code.rowIndex("start_dip_board_percent");
+            const CheckValue atBoard = dipRow ? n.checked->value(*dipRow) : CheckValue();
+            if (n.designCurrent > largest) {
+                largest = n.designCurrent;
+                dip = std::holds_alternative<double>(atBoard)
+                          ? std::optional<double>(std::get<double>(atBoard))
+                          : std::nullopt;
+            }
+        }
+        if (feederMotors.empty()) return;
+        const auto answer = motors::necMotorFeeder({feederMotors, nonContinuous, continuous});
+        if (const auto* feeder = std::get_if<motors::FeederAnswer>(&answer)) {
+            board.motorFeederCurrent = feeder->conductorCurrent;
+            board.feederDeviceMax = feeder->maxDevice;
+        }
+        board.startDipPercent = dip;
+    }
+
     // The apparent power a board passes up to its feeder, VA.
     double load(const Board& b) {
         double va = 0;
@@ -238,12 +295,14 @@ private:
         const bool carried = checkBoard(
             node, m_code, b, origin, depth, reachable, [&] { return load(b); }, nullptr);
         const Origin here = node.at;
+        const std::size_t at = m_answer.nodes.size();
         m_answer.nodes.push_back(std::move(node));
         for (std::size_t c : m_circuits[b.id]) {
             NodeAnswer n;
             checkCircuit(n, m_code, m_p.circuits[c], here, depth + 1, carried, nullptr);
             m_answer.nodes.push_back(std::move(n));
         }
+        motorFeeder(m_answer.nodes[at], at + 1, m_circuits[b.id]);
         for (std::size_t child : m_childBoards[b.id]) board(child, here, depth + 1, carried);
     }
 
@@ -281,7 +340,7 @@ NodeAnswer supplyAnswer(const Origin& origin) {
 }
 
 double apparentPower(const Cable& cable, const CircuitCode& code) {
-    return fieldNumber(cable, code, "current") * fieldNumber(cable, code, "volts") *
+    return loadCurrent(cable, code) * fieldNumber(cable, code, "volts") *
            (threePhase(cable, code) ? kSqrt3 : 1.0);
 }
 

@@ -41,6 +41,11 @@ struct NodeAnswer {
     double peak = 0;                       // i_p, A
     std::vector<NodeFail> fails;
     bool reached = true;  // false below a refused node: no values
+    // A board with motor circuits: its feeder's conductor current by 430.24, its largest
+    // feeder device by 430.62(A), and the dip at its busbar while its largest motor starts.
+    std::optional<double> motorFeederCurrent;
+    std::optional<int> feederDeviceMax;
+    std::optional<double> startDipPercent;
 };
 
 struct ProjectAnswer {

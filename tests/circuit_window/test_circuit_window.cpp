@@ -280,51 +280,36 @@ void TestCircuitWindow::keyboardAndScreenReader() {
     // then "Add to project…".
     QCOMPARE(order.takeLast(), QStringLiteral("cmdAddToProject"));
     QCOMPARE(order.takeLast(), QStringLiteral("cmdConduitFill"));
-    QCOMPARE(order, (QStringList{"code",
-                                 "current",
-                                 "continuous",
-                                 "length",
-                                 "feet",
-                                 "material",
-                                 "phase",
-                                 "volts",
-                                 "max_drop",
-                                 "insulation",
-                                 "insulation_family",
-                                 "terminals",
-                                 "ambient",
-                                 "ambient_method",
-                                 "conductors",
-                                 "raceway",
-                                 "pf",
-                                 "sets",
-                                 "device_rating",
-                                 "conservative_125",
-                                 "fault_current",
-                                 "clearing_time",
-                                 "k",
-                                 "fault_divided",
-                                 "size",
-                                 "cmdShowTrail",
-                                 "cmdCopy",
-                                 "cmdSaveReport"}));
+    QCOMPARE(order, (QStringList{"code",          "load",          "current",
+                                 "continuous",    "length",        "feet",
+                                 "material",      "phase",         "volts",
+                                 "max_drop",      "insulation",    "insulation_family",
+                                 "terminals",     "ambient",       "ambient_method",
+                                 "conductors",    "raceway",       "pf",
+                                 "sets",          "device_rating", "conservative_125",
+                                 "fault_current", "clearing_time", "k",
+                                 "fault_divided", "size",          "cmdShowTrail",
+                                 "cmdCopy",       "cmdSaveReport"}));
     // Each labelled input is reached by its label's mnemonic where the alphabet has a letter
     // of its caption left, by none otherwise; no letter twice.
     int buddies = 0;
     QSet<QChar> letters;
     QSet<int> controlColumn;  // where the code's list and the controls of the groups begin
     for (const QLabel* caption : w.findChildren<QLabel*>()) {
-        if (caption->buddy() == nullptr) continue;
+        // A motor's inputs are hidden under a general load.
+        if (caption->buddy() == nullptr || !caption->isVisibleTo(&w)) continue;
         ++buddies;
         const QChar letter = ferrovolt::accessLetter(caption->text());
-        // Each letter of "Parallel sets" is a command's (E, S) or an input's own (P, A, R, L, T).
-        QVERIFY2(caption->text() == QStringLiteral("Parallel sets:") || !letter.isNull(),
+        // Each letter of "Parallel sets" is a command's (E, S) or an input's own (P, A, R, L, T),
+        // and so is each of "Load type" (E, Y; L, O, A, D, T, P).
+        QVERIFY2(caption->text() == QStringLiteral("Parallel sets:") ||
+                     caption->text() == QStringLiteral("Load type:") || !letter.isNull(),
                  qPrintable(caption->text()));
         QVERIFY2(letter.isNull() || !letters.contains(letter), qPrintable(caption->text()));
         letters << letter;
         controlColumn << caption->buddy()->mapTo(&w, QPoint()).x();
     }
-    QCOMPARE(buddies, 20);  // the code's list and the 19 inputs with a label
+    QCOMPARE(buddies, 21);  // the code's list and the 20 inputs with a label
     QCOMPARE(controlColumn.size(), 1);
     QTest::keyClick(&w, Qt::Key_K, Qt::AltModifier);
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("k"));
@@ -401,10 +386,13 @@ void TestCircuitWindow::fitsSmallScreens() {
     QSet<QWidget*> inputs;  // every control of the panel the keyboard can reach
     for (QWidget* control : panel->widget()->findChildren<QWidget*>())
         if ((control->focusPolicy() & Qt::TabFocus) != 0 &&
-            qobject_cast<QAbstractSpinBox*>(control->parentWidget()) == nullptr)
+            qobject_cast<QAbstractSpinBox*>(control->parentWidget()) == nullptr &&
+            control->isVisibleTo(panel->widget()))  // a motor's inputs hidden under a load
             inputs << control;
     QSet<QWidget*> reached;
-    w.findChild<QLineEdit*>(QStringLiteral("current"))->setFocus();
+    QWidget* first = w.findChild<QWidget*>(QStringLiteral("load"));
+    if (first == nullptr) first = w.findChild<QLineEdit*>(QStringLiteral("current"));
+    first->setFocus();
     for (QWidget* focus = QApplication::focusWidget(); panel->widget()->isAncestorOf(focus);
          focus = QApplication::focusWidget()) {
         reached << focus;

@@ -25,7 +25,7 @@ ferrovolt-calc drop --cu|--current
 ferrovolt-calc size --ph|--phase
 ferrovolt-calc resistance --unit |C F K
 ferrovolt-calc compare --unit m|mm mils
-ferrovolt-calc list m|materials methods
+ferrovolt-calc list m|materials methods motors
 ferrovolt-calc circuit --code |nec2023 iec60364
 ferrovolt-calc drop --length |
 ferrovolt-calc conduit --fill |40 60

@@ -276,3 +276,55 @@ TEST(RandomTrees, KeepTheInvariants) {
 
 }  // namespace
 }  // namespace ferrovolt::project
+
+namespace ferrovolt::project {
+namespace {
+
+// A board's load counts a motor circuit by its table full-load current and an air conditioner
+// by its minimum circuit ampacity, as their checks size them: 25 hp at 480 V three phase takes
+// the 460 V column, 34 A; 26 A MCA at 480 V; with a 20 A general circuit, 80 A on SDB.
+TEST(LoadKinds, BoardCountsEachByTheCurrentItsCheckTakes) {
+    std::string text = chain("impedance", 50);
+    const std::string general =
+        R"({"id":"C1","board":"SDB","cable":{"current":20,"length":60,"feet":true,"phase":"three","volts":480,"raceway":"steel","size":"10"}})";
+    text.replace(
+        text.find(general), general.size(),
+        general +
+            R"(,{"id":"M1","board":"SDB","cable":{"load":"motor","hp":25,"length":60,"feet":true,"phase":"three","volts":480,"raceway":"steel"}})"
+            R"(,{"id":"A1","board":"SDB","cable":{"load":"hvac","mca":26,"mop":40,"length":60,"feet":true,"phase":"three","volts":480,"raceway":"steel"}})");
+    const ProjectAnswer answer = checkProject(read(text));
+    EXPECT_NEAR(node(answer, "M1").designCurrent, 34, 1e-9);
+    EXPECT_NEAR(node(answer, "A1").designCurrent, 26, 1e-9);
+    EXPECT_NEAR(node(answer, "SDB").designCurrent, 80, 1e-9);
+    EXPECT_FALSE(node(answer, "M1").refusal);
+}
+
+// 430.24 and 430.62(A) at a board of two motors and a 20 A load, 480 V three phase: 25 hp
+// (34 A, inverse-time 250 % = 85 A → 90 A) and 10 hp (14 A → 35 A). The feeder carries
+// 1.25 × 34 + 14 + 20 = 76.5 A; its device is at most 90 + 14 + 20 = 124 A, down to 110 A.
+// The dip at the busbar while the 25 hp motor starts is its circuit's, from the tree's fault
+// current and X/R there, less than at the motor's own terminals.
+TEST(LoadKinds, BoardOfMotorsGivesItsFeederAndTheDip) {
+    std::string text = chain("impedance", 50);
+    const std::string general =
+        R"({"id":"C1","board":"SDB","cable":{"current":20,"length":60,"feet":true,"phase":"three","volts":480,"raceway":"steel","size":"10"}})";
+    text.replace(
+        text.find(general), general.size(),
+        general +
+            R"(,{"id":"M1","board":"SDB","cable":{"load":"motor","hp":25,"length":60,"feet":true,"phase":"three","volts":480,"raceway":"steel"}})"
+            R"(,{"id":"M2","board":"SDB","cable":{"load":"motor","hp":10,"length":60,"feet":true,"phase":"three","volts":480,"raceway":"steel"}})");
+    const ProjectAnswer answer = checkProject(read(text));
+    const NodeAnswer& sdb = node(answer, "SDB");
+    ASSERT_TRUE(sdb.motorFeederCurrent);
+    EXPECT_NEAR(*sdb.motorFeederCurrent, 76.5, 1e-9);
+    EXPECT_EQ(sdb.feederDeviceMax, 110);
+    ASSERT_TRUE(sdb.startDipPercent);
+    const CircuitCase& m1 = *node(answer, "M1").checked;
+    const double atMotor = std::get<double>(m1.value(*m1.of().rowIndex("start_dip_percent")));
+    EXPECT_GT(*sdb.startDipPercent, 0);
+    EXPECT_LT(*sdb.startDipPercent, atMotor);
+    EXPECT_FALSE(node(answer, "MDP").motorFeederCurrent);  // no motor circuit of its own
+}
+
+}  // namespace
+}  // namespace ferrovolt::project

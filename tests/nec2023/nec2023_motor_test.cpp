@@ -1,0 +1,217 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Motor and air-conditioner circuits through the NEC 2023 check, set by their field texts as
+// every front end sets them: the published worked examples with their correct values (the
+// wrong published ones commented), and the refusals of bad input naming the field.
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <variant>
+
+#include "check/set_case.h"
+#include "nec2023/nec2023_code.h"
+
+namespace ferrovolt {
+namespace {
+
+using Texts = std::map<std::string, std::string>;
+
+// Sets a fresh case from the texts and checks it: the refusal, or nothing.
+std::optional<CheckRefusal> checked(CircuitCase& target, const Texts& texts) {
+    auto source = sourceOf(
+        [&](const CheckField& field, std::size_t, const auto& put) -> std::optional<CheckRefusal> {
+            const auto text = texts.find(std::string(field.key));
+            if (text == texts.end()) return std::nullopt;
+            return put(text->second);
+        },
+        [](const CheckField& field) {
+            return CheckRefusal{field.key, "is not an input"};
+        });
+    if (auto refusal = setCase(target, target.of().fields(), source)) return refusal;
+    return target.check();
+}
+
+std::string row(const CircuitCase& answer, std::string_view key) {
+    return answer.rowText(*answer.of().rowIndex(key));
+}
+
+struct Example {
+    const char* name;
+    Texts texts;
+    std::map<std::string, std::string> rows;  // expected row texts
+};
+
+// Lengths are short, so that the drop never governs.
+const Example kExamples[] = {
+    // W1 (ecmweb Code Q&A 2014): 7½ hp 230 V 3φ: 22 A × 1.25 = 27.5 A; 10 AWG, which is 30 A at
+    // 60 °C (published "30 A at 75 °C" is the wrong column); 22 × 250 % = 55 A → 60 A.
+    {"W1SevenAndAHalfHorsepowerThreePhase",
+     {{"load", "motor"}, {"hp", "7.5"}, {"phase", "three"}, {"volts", "230"}, {"length", "10"}},
+     {{"size", "10 AWG"},
+      {"flc", "22 A"},
+      {"conductor_current", "27.5 A"},
+      {"ampacity", "30 A"},
+      {"max_device", "60 A"},
+      {"device_rule", "next-size-up"},
+      {"device", "60 A"}}},
+    // W3 (electricianmath): 5 hp 1φ on 240 V takes the 230 V column, 28 A; 35 A needs 8 AWG
+    // (40 A) at 60 °C; 28 × 250 % = 70 A, a standard rating.
+    {"W3FiveHorsepowerSinglePhaseAt60",
+     {{"load", "motor"}, {"hp", "5"}, {"volts", "240"}, {"length", "10"}},
+     {{"size", "8 AWG"},
+      {"flc", "28 A"},
+      {"conductor_current", "35 A"},
+      {"max_device", "70 A"},
+      {"device_rule", "table"}}},
+    // The same at 75 °C terminals: 10 AWG (35 A).
+    {"W3FiveHorsepowerAt75",
+     {{"load", "motor"}, {"hp", "5"}, {"volts", "240"}, {"length", "10"}, {"terminals", "75"}},
+     {{"size", "10 AWG"}, {"ampacity", "35 A"}}},
+    // W4 (ecmweb, Holt): 3 hp 115 V 1φ, 34 A → 42.5 A (published 43, rounded): 8 AWG is 40 A at
+    // 60 °C, so 6 AWG; dual-element fuse 34 × 175 % = 59.5 → 60 A; overload 31 A × 125 %.
+    {"W4ThreeHorsepowerTimeDelayFuse",
+     {{"load", "motor"},
+      {"hp", "3"},
+      {"volts", "115"},
+      {"length", "10"},
+      {"fla", "31"},
+      {"service_factor", "1.15"},
+      {"device_type", "time-delay-fuse"}},
+     {{"size", "6 AWG"},
+      {"flc", "34 A"},
+      {"conductor_current", "42.5 A"},
+      {"overload", "38.75 A"},
+      {"max_device", "60 A"}}},
+    // W5 (mikeholt 71776): ¾ hp 115 V, 13.8 A → 17.25 A; 34.5 → 35 A breaker; overload
+    // 10.6 × 115 % = 12.19 A. 14 AWG (15 A at 60 °C) is too small unless 75 °C terminations
+    // are confirmed for a Design B motor: the published answer assumed them.
+    {"W5ThreeQuarterHorsepowerAt60",
+     {{"load", "motor"},
+      {"hp", "0.75"},
+      {"volts", "115"},
+      {"length", "10"},
+      {"fla", "10.6"},
+      {"service_factor", "1"}},
+     {{"size", "12 AWG"},
+      {"flc", "13.8 A"},
+      {"conductor_current", "17.25 A"},
+      {"overload", "12.19 A"},
+      {"max_device", "35 A"},
+      {"device", "35 A"}}},
+    {"W5DesignBWith75TerminationsConfirmed",
+     {{"load", "motor"},
+      {"hp", "0.75"},
+      {"volts", "115"},
+      {"length", "10"},
+      {"motor_design", "B"},
+      {"terminations_75", "true"}},
+     {{"size", "14 AWG"}, {"ampacity", "20 A"}, {"device", "35 A"}}},
+    // W7 (mikeholt 348): 15 hp 208 V 3φ: 46.2 × 250 % = 115.5 A (published 115.2, a typo)
+    // → 125 A.
+    {"W7FifteenHorsepowerAt208",
+     {{"load", "motor"}, {"hp", "15"}, {"phase", "three"}, {"volts", "208"}, {"length", "10"}},
+     {{"flc", "46.2 A"}, {"max_device", "125 A"}, {"device_rule", "next-size-up"}}},
+    // An air conditioner: the conductor by its 26 A MCA (10 AWG, 30 A at 60 °C), the device at
+    // its 40 A MOP, above the ampacity (240.4(G)).
+    {"AirConditionerByItsNameplate",
+     {{"load", "hvac"}, {"mca", "26"}, {"mop", "40"}, {"volts", "240"}, {"length", "10"}},
+     {{"size", "10 AWG"},
+      {"design_current", "26 A"},
+      {"conductor_current", "26 A"},
+      {"max_device", "40 A"},
+      {"device_rule", "mop"},
+      {"device", "40 A"}}},
+    // S4 (sparkshift): 600 A locked-rotor on 5000 A available: 600 / (600 + 5000) = 10.71 % at
+    // the board where the source's X/R matches the starting power factor's angle
+    // (tan(acos 0.3) = 3.1798); the 1 ft of cable adds only to the dip at the motor.
+    {"S4DipAtTheBoard",
+     {{"load", "motor"},
+      {"hp", "100"},
+      {"phase", "three"},
+      {"volts", "460"},
+      {"length", "1"},
+      {"feet", "true"},
+      {"lra", "600"},
+      {"available_fault", "5000"},
+      {"x_r", "3.1798"}},
+     {{"start_current", "600 A"}, {"start_dip_board_percent", "10.71 %"}}},
+    // Without the source, the dip is said to need it rather than left blank.
+    {"DipWithoutTheSourceIsSaidToNeedIt",
+     {{"load", "motor"}, {"hp", "10"}, {"phase", "three"}, {"volts", "460"}, {"length", "10"}},
+     {{"start_current", "84 A"},
+      {"start_dip_percent",
+       "not worked out: give the available fault current and X/R at the origin"}}},
+};
+
+class MotorCircuit : public testing::TestWithParam<Example> {};
+
+TEST_P(MotorCircuit, AnswersTheWorkedExample) {
+    const std::unique_ptr<CircuitCase> answer = nec2023Code().newCase();
+    const std::optional<CheckRefusal> refusal = checked(*answer, GetParam().texts);
+    ASSERT_FALSE(refusal) << refusal->field << ": " << refusal->reason;
+    for (const auto& [key, text] : GetParam().rows) EXPECT_EQ(row(*answer, key), text) << key;
+}
+
+INSTANTIATE_TEST_SUITE_P(Nec2023, MotorCircuit, testing::ValuesIn(kExamples),
+                         [](const auto& test) { return std::string(test.param.name); });
+
+struct Refused {
+    const char* name;
+    Texts texts;
+    std::string field;
+    std::string reason;  // the reason begins so
+};
+
+const Texts kMotor = {{"load", "motor"}, {"phase", "three"}, {"volts", "460"}, {"length", "10"}};
+
+Texts with(Texts texts, const Texts& more) {
+    for (const auto& [key, text] : more) texts[key] = text;
+    return texts;
+}
+
+const Refused kRefused[] = {
+    {"HorsepowerNotInTheTableNamesTheNearestRows", with(kMotor, {{"hp", "4"}}), "hp",
+     "Table 430.250 holds no 4 hp row at 460 V; "},
+    {"CodeLetterOutsideAToV", with(kMotor, {{"hp", "10"}, {"code_letter", "W"}}), "code_letter",
+     "Table 430.7(B) has no letter W"},
+    {"ServiceFactorBelowOne",
+     with(kMotor, {{"hp", "10"}, {"fla", "14"}, {"service_factor", "0.9"}}), "service_factor",
+     "the service factor must be 1 or more"},
+    {"LockedRotorBelowFullLoad", with(kMotor, {{"hp", "10"}, {"lra", "10"}}), "lra",
+     "the locked-rotor current"},
+    {"MinimumCircuitAmpacityAboveMaximumProtection",
+     {{"load", "hvac"}, {"mca", "45"}, {"mop", "40"}, {"volts", "240"}, {"length", "10"}},
+     "mca",
+     "the minimum circuit ampacity 45 A is above"},
+    {"DeviceAboveWhatTheMotorAllows", with(kMotor, {{"hp", "10"}, {"device_rating", "50"}}),
+     "device_rating", "50 A is more than the 35 A that 430.52(C)(1) allows"},
+    {"DeviceAtWhatTheMotorAllowsIsTaken", with(kMotor, {{"hp", "10"}, {"device_rating", "35"}}), "",
+     ""},
+    {"DesignCurrentOfAMotorDoesNotApply", with(kMotor, {{"hp", "10"}, {"current", "14"}}),
+     "current", "applies only where load is general"},
+    {"HorsepowerOfAGeneralLoadDoesNotApply",
+     {{"current", "14"}, {"hp", "10"}, {"volts", "460"}, {"length", "10"}},
+     "hp",
+     "applies only where load is motor"},
+    {"MopOfAMotorDoesNotApply", with(kMotor, {{"hp", "10"}, {"mop", "40"}}), "mop",
+     "applies only where load is hvac"},
+    {"FaultWithoutXOverR", with(kMotor, {{"hp", "10"}, {"available_fault", "5000"}}), "x_r",
+     "is needed with the available fault current"},
+};
+
+class MotorRefusal : public testing::TestWithParam<Refused> {};
+
+TEST_P(MotorRefusal, NamesTheField) {
+    const std::unique_ptr<CircuitCase> answer = nec2023Code().newCase();
+    const std::optional<CheckRefusal> refusal = checked(*answer, GetParam().texts);
+    EXPECT_EQ(refusal ? std::string(refusal->field) : "", GetParam().field);
+    const std::string reason = refusal ? refusal->reason : "";
+    EXPECT_EQ(reason.substr(0, GetParam().reason.size()), GetParam().reason) << reason;
+}
+
+INSTANTIATE_TEST_SUITE_P(Nec2023, MotorRefusal, testing::ValuesIn(kRefused),
+                         [](const auto& test) { return std::string(test.param.name); });
+
+}  // namespace
+}  // namespace ferrovolt
