@@ -102,6 +102,10 @@ struct CheckRow {
     // A key the sheet says in words elsewhere (the criterion that governs is marked among the
     // criteria, the rule that set a minimum is a step of the trail): a report leaves it out.
     bool saidElsewhere = false;
+    // The key of the input the row has a value under (a motor's rows follow the load): the
+    // JSON answer leaves the row out where it has none, and a schedule has its column only
+    // where it has a column for that input, so that answers without it read as they did.
+    std::string_view follows = {};
 };
 
 // An input the check cannot answer for, named by its key ("ambient", "current", ...); for a

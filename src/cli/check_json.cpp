@@ -53,11 +53,13 @@ void appendCheckAnswer(std::string& out, const CheckCase& checked) {
     const std::span<const CheckRow> rows = checked.of().rows();
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const CheckRow& row = rows[i];
-        Json& member = json[std::string(row.key)];
         if (row.shape == RowShape::One) {
-            member = valueJson(checked.value(i), row.decimals, row.rounded);
+            const CheckValue value = checked.value(i);
+            if (!row.follows.empty() && std::holds_alternative<std::monostate>(value)) continue;
+            json[std::string(row.key)] = valueJson(value, row.decimals, row.rounded);
             continue;
         }
+        Json& member = json[std::string(row.key)];
         member = Json::array();
         for (std::size_t item = 0; item < checked.itemCount(i); ++item) {
             if (row.shape == RowShape::Texts) {

@@ -317,6 +317,12 @@ bool Schedule::header(const CsvRow& row) {
     std::vector<std::string> answerKeys;
     for (const std::string& name : answerColumnNames(m_answerRows, true))
         answerKeys.push_back(columnName(name).key);
+    std::erase_if(m_answerRows, [&row](const CheckRow* answer) {
+        return !answer->follows.empty() &&
+               std::none_of(row.cells.begin(), row.cells.end(), [answer](const auto& cell) {
+                   return columnName(cell).key == answer->follows;
+               });
+    });
     // The columns kept unread, counted, the first few named: a header of many is one line.
     constexpr std::size_t kUnreadNamed = 10;
     std::vector<std::pair<std::string, bool>> unread;  // "4 \"Fault Amps\"", whether unnamed
