@@ -68,6 +68,12 @@ struct CheckField {
     // line ("--" and the key), a batch request and a schedule column so that scripts keep
     // working; another code may use it for an input of its own.
     std::string_view alias = {};
+    // Where the field applies only while another field reads one of some texts: that field's
+    // key, "=", and the texts "|" separated ("load=motor|hvac"); "" where it always applies.
+    // A field that does not apply is not shown by a window and is refused where given
+    // (command line, batch, schedule), naming the load it applies to; a required one is
+    // required only where it applies (check/field_applies.h).
+    std::string_view when = {};
 };
 
 // A result row's value: absent (JSON null), a number, a text, or yes and no.

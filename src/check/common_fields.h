@@ -31,6 +31,9 @@ inline constexpr std::string_view kFails = "fails";
 // The conduit fill's rows of wires, which a circuit's answer hands on (its raceway is
 // kRaceway).
 inline constexpr std::string_view kWire = "wire";
+// The kind of load a circuit feeds (general, a motor, an air conditioner), which the inputs
+// of a motor follow (`CheckField::when`).
+inline constexpr std::string_view kLoad = "load";
 }  // namespace keys
 
 namespace fields {

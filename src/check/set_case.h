@@ -5,6 +5,7 @@
 // command line's options, a batch object, a schedule row, a window's panel). What differs
 // between them is only where a field's text is found, and that is the source's.
 
+#include <algorithm>
 #include <optional>
 #include <span>
 #include <string>
@@ -13,6 +14,8 @@
 #include <vector>
 
 #include "check/check.h"
+#include "check/field_applies.h"
+#include "numtext/words.h"
 
 namespace ferrovolt {
 
@@ -57,11 +60,23 @@ private:
     std::vector<std::pair<std::size_t, std::string_view>> m_keys;
 };
 
+// What a source says of a field required where it applies that it did not give: its own
+// `missing(field)` where it has one, else that the input is empty.
+template <class Source>
+CheckRefusal missingFrom(Source& source, const CheckField& field) {
+    if constexpr (requires { source.missing(field); })
+        return source.missing(field);
+    else
+        return CheckRefusal{field.key, "is empty"};
+}
+
 // Sets the case's fields from the source's texts: the refusal of the first text refused, with
 // its row for an input of rows, or nothing. The case is not reset and not checked. A field
 // given by its older key (`alias`) is handed to the source as the check's own declaration
 // under that key, and `keys`, where given, learns the key each field was given by. A field
-// given by both its keys is refused at the second, naming the first.
+// given by both its keys is refused at the second, naming the first. Once every text is set,
+// a field given where it does not apply (`when`) is refused, naming what it applies to, and
+// one required where it applies is asked for (`missingFrom`).
 template <class Fields, class Source>
 std::optional<CheckRefusal> setCase(CheckCase& target, const Fields& fields, Source& source,
                                     GivenKeys* keys = nullptr) {
@@ -69,6 +84,15 @@ std::optional<CheckRefusal> setCase(CheckCase& target, const Fields& fields, Sou
     const std::span<const CheckField> all = check.fields();
     GivenKeys ownKeys;
     if (keys == nullptr) keys = &ownKeys;
+    // The texts of the fields that apply under a condition and of those they follow, with the
+    // key each was given by; kept only for a check that has such fields.
+    struct Given {
+        std::size_t field;
+        std::string_view key;
+        std::string text;
+    };
+    const bool conditional = anyConditional(all);
+    std::vector<Given> given;
     int rows = 0;  // the rows given so far, among every input of rows
     std::size_t position = 0;
     for (const auto& entry : fields) {
@@ -98,11 +122,28 @@ std::optional<CheckRefusal> setCase(CheckCase& target, const Fields& fields, Sou
                         field.key,
                         "is the same input as \"" + std::string(*earlier) + "\": give one of them"};
             const int row = field.rows ? rows++ : -1;
+            if (conditional && !field.rows && !trimmed(text).empty() &&
+                (!all[*index].when.empty() || followed(all, all[*index])))
+                given.push_back({*index, field.key, std::string(text)});
             if (std::optional<std::string> reason = target.set(*index, text))
                 return CheckRefusal{field.key, std::move(*reason), row};
             return std::nullopt;
         };
         if (std::optional<CheckRefusal> refusal = source.given(field, at, put)) return refusal;
+    }
+    if (!conditional) return std::nullopt;
+    const auto textOf = [&](std::string_view key) -> std::optional<std::string_view> {
+        for (const Given& one : given)
+            if (all[one.field].key == key) return one.text;
+        return std::nullopt;
+    };
+    for (const Given& one : given)
+        if (!fieldApplies(all, all[one.field], textOf))
+            return CheckRefusal{one.key, notApplying(all[one.field])};
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        if (!all[i].required || all[i].when.empty() || !fieldApplies(all, all[i], textOf)) continue;
+        if (std::none_of(given.begin(), given.end(), [i](const Given& g) { return g.field == i; }))
+            return missingFrom(source, all[i]);
     }
     return std::nullopt;
 }

@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "check/check.h"
+#include "check/field_applies.h"
 #include "cli/flat_request.h"
 
 namespace ferrovolt {
@@ -37,7 +38,7 @@ public:
         // setCase hands the check's own declaration where the check takes the key.
         const auto own = [&] { return m_check.fieldOfKey(field.key).has_value(); };
         if (member == nullptr || member->kind == RequestValue::Kind::Null) {
-            if (field.required && own())
+            if (requiredAlways(field) && own())
                 return fail("missing field \"" + std::string(field.key) + "\"");
             return std::nullopt;
         }
@@ -58,6 +59,10 @@ public:
     }
 
     CheckRefusal notTaken(const CheckField& field) const;
+    // A field required where it applies, missing where it does: an error of the request.
+    CheckRefusal missing(const CheckField& field) {
+        return fail("missing field \"" + std::string(field.key) + "\"");
+    }
 
     // The error of the request, where the refusal setCase returned is one.
     const std::optional<std::string>& error() const { return m_error; }

@@ -83,7 +83,7 @@ std::string optionHelp(std::string_view key) {
 bool requiredByEvery(std::string_view key) {
     for (const CircuitCode* code : circuitCodes()) {
         const CheckField* field = fieldOfOption(*code, key);
-        if (field == nullptr || !field->required) return false;
+        if (field == nullptr || !requiredAlways(*field)) return false;
     }
     return true;
 }
@@ -171,6 +171,7 @@ int CircuitCommands::runCircuit(std::ostream& out, std::ostream& err) const {
     OptionSource source(m_given, code);
     GivenKeys keys;
     std::optional<CheckRefusal> refusal = setCase(checked, fields, source, &keys);
+    if (source.missingOption()) return missingOptionFailure(*source.missingOption(), err);
     if (!refusal && (refusal = checked.check())) refusal = keys.named(code, std::move(*refusal));
     std::string_view option;
     if (refusal) {

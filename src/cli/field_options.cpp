@@ -5,6 +5,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include "check/field_applies.h"
 #include "check/set_case.h"
 #include "cli/check_json.h"
 #include "cli/cli_app.h"
@@ -27,7 +28,7 @@ CLI::Option* addFieldOption(CLI::App& app, const CheckField& field, GivenOption&
             if (c == '|') c = ',';
         given.option->type_name(names);
     }
-    if (field.required) given.option->required();
+    if (requiredAlways(field)) given.option->required();
     return given.option;
 }
 
@@ -58,11 +59,17 @@ int printChecked(const CheckCase& checked, const std::optional<CheckRefusal>& re
     return kExitRefused;
 }
 
+int missingOptionFailure(std::string_view option, std::ostream& err) {
+    err << kProgram << ": " << option << " is required\n";
+    return kExitUsage;
+}
+
 int runCheck(const Check& check, const std::deque<GivenOption>& given, bool json, std::ostream& out,
              std::ostream& err) {
     CheckCase& checked = freshCheckCase(check);
     OptionSource source(given, check);
     std::optional<CheckRefusal> refusal = setCase(checked, check.fields(), source);
+    if (source.missingOption()) return missingOptionFailure(*source.missingOption(), err);
     if (!refusal) refusal = checked.check();
     std::optional<RefusedEntry> entry;
     std::string_view option;

@@ -62,13 +62,25 @@ public:
     }
 
     CheckRefusal notTaken(const CheckField& field) const;
+    // A field required where it applies, missing where it does: an error of the command line
+    // as the parser words one of an option required everywhere.
+    CheckRefusal missing(const CheckField& field) {
+        m_missing = field.option;
+        return CheckRefusal{field.key, "is required"};
+    }
+    // The option missing, where the refusal setCase returned is that.
+    std::optional<std::string_view> missingOption() const { return m_missing; }
 
 private:
     static bool wasGiven(const GivenOption& given);
 
     const std::deque<GivenOption>& m_given;
     const Check& m_check;
+    std::optional<std::string_view> m_missing;
 };
+
+// Says, as the parser does, that an option is required; the exit status.
+int missingOptionFailure(std::string_view option, std::ostream& err);
 
 // Prints the case's answer (its sheet, or with --json its JSON answer) or the refusal (on
 // standard error as "ferrovolt-calc: OPTION: REASON", the option followed by the row as given

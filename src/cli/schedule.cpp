@@ -368,11 +368,18 @@ bool Schedule::header(const CsvRow& row) {
     }
     for (const CircuitCode* code : circuitCodes()) {
         if (code != &defaultCircuitCode() && !m_codeColumn) break;
+        const auto hasColumn = [&](std::string_view key) {
+            return std::any_of(m_columns.begin(), m_columns.end(),
+                               [&](const CheckField* f) { return f != nullptr && f->key == key; });
+        };
         for (const CheckField& field : code->fields()) {
-            if (field.required &&
-                std::none_of(m_columns.begin(), m_columns.end(), [&](const CheckField* f) {
-                    return f != nullptr && f->key == field.key;
-                }))
+            // One required where it applies needs its column where every row takes the
+            // default of the field it follows, and that default is where it applies.
+            const std::optional<FieldCondition> condition = conditionOf(field);
+            const bool required = requiredAlways(field) ||
+                                  (field.required && condition && !hasColumn(condition->key) &&
+                                   fieldApplies(code->fields(), field, std::string_view()));
+            if (required && !hasColumn(field.key))
                 return refuseHeader("the header names no \"" + std::string(field.key) +
                                     "\" column");
         }
@@ -529,7 +536,7 @@ std::optional<CheckRefusal> Schedule::read(const CsvRow& row, const CircuitCode&
         return refusal;
     const std::span<const CheckField> fields = code.fields();
     for (std::size_t i = 0; i < m_columns.size(); ++i) {
-        if (columns.fieldOf[i] && fields[*columns.fieldOf[i]].required && empty(i))
+        if (columns.fieldOf[i] && requiredAlways(fields[*columns.fieldOf[i]]) && empty(i))
             return CheckRefusal{m_columns[i]->key, "is empty"};
     }
     std::optional<CheckRefusal> refusal = checked.check();

@@ -19,6 +19,7 @@
 #include <unistd.h>
 
 #include "check/circuit_code.h"
+#include "check/field_applies.h"
 #include "codes/code_registry.h"
 #include "numtext/number_text.h"
 
@@ -222,13 +223,26 @@ Cable readCable(const Json& value, const std::string& path, const CircuitCode& c
         if (std::optional<std::string> reason = checked->set(*index, cableFieldText(field)))
             refuse(at(path, key), *reason);
     }
+    // A field that applies only under a load (`when`) is refused under another, naming it.
+    std::vector<std::string> texts;  // kept while the lookups below read them
+    const auto textOf = [&](std::string_view key) -> std::optional<std::string_view> {
+        const Json* given = member(value, key);
+        if (given == nullptr) return std::nullopt;
+        return texts.emplace_back(cableFieldText(*given));
+    };
+    texts.reserve(code.fields().size());
+    for (const CheckField& field : code.fields())
+        if (!field.when.empty() && member(value, field.key) != nullptr &&
+            !fieldApplies(code.fields(), field, textOf))
+            refuse(at(path, field.key), notApplying(field));
     Cable cable;
     cable.reserve(value.size());  // every key is a field: no slack kept per cable
     for (const CheckField& field : code.fields()) {
         const Json* given = member(value, field.key);
         if (given != nullptr) {
             cable.emplace_back(std::string(field.key), *given);
-        } else if (field.required && !(feeder && field.key == "current")) {
+        } else if (field.required && !(feeder && field.key == "current") &&
+                   fieldApplies(code.fields(), field, textOf)) {
             refuse(at(path, field.key), "is missing");
         }
     }

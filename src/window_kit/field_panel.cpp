@@ -12,6 +12,7 @@
 #include <QSpinBox>
 #include <algorithm>
 
+#include "check/field_applies.h"
 #include "check/origin.h"
 #include "check/set_case.h"
 #include "window_kit/access_letters.h"
@@ -57,7 +58,10 @@ void setReadOnly(QWidget* control, bool readOnly) {
 
 }  // namespace
 
-FieldPanel::FieldPanel(QWidget* window) : QObject(window), m_window(window) {}
+FieldPanel::FieldPanel(QWidget* window) : QObject(window), m_window(window) {
+    // Before any of the window's own: what it reads and lays out is what applies.
+    connect(this, &FieldPanel::changed, this, &FieldPanel::showWhatApplies);
+}
 
 void FieldPanel::setMade(std::function<void(const CheckField&, QWidget*)> made) {
     m_made = std::move(made);
@@ -169,19 +173,24 @@ void FieldPanel::addInput(QGridLayout* grid, std::size_t field, const CheckField
         QWidget* widget = m_rowsWidget ? m_rowsWidget(shown) : nullptr;
         if (widget != nullptr) grid->addWidget(widget, row, 0, 1, -1);  // to the last column in use
         m_inputs.push_back({field, &shown, widget, plain(caption)});
+        m_labels.emplace_back(nullptr, nullptr);
         return;
     }
     QWidget* control = makeControl(shown, caption);
     control->setObjectName(qt(shown.key));
     control->setAccessibleName(plain(caption));
+    std::pair<QWidget*, QWidget*> labels{nullptr, nullptr};
     switch (shown.placement) {
         case FieldPlacement::Row: {
             auto* label = new QLabel(caption, m_window);
             label->setBuddy(control);
             grid->addWidget(label, row, 0);
             grid->addWidget(control, row, 1);
+            labels.first = label;
             if (!shown.unit.empty()) {
-                grid->addWidget(new QLabel(qt(shown.unit), m_window), row, 2);
+                auto* unit = new QLabel(qt(shown.unit), m_window);
+                grid->addWidget(unit, row, 2);
+                labels.second = unit;
                 control->setAccessibleDescription(qt(shown.unit));
             }
             break;
@@ -195,6 +204,7 @@ void FieldPanel::addInput(QGridLayout* grid, std::size_t field, const CheckField
             break;
     }
     m_inputs.push_back({field, &shown, control, plain(caption)});
+    m_labels.push_back(labels);
 }
 
 void FieldPanel::build(const Check& check, QBoxLayout* into, int at, const QList<QChar>& taken) {
@@ -209,6 +219,8 @@ void FieldPanel::build(const Check& check, std::vector<const CheckField*> fields
     m_groups.clear();
     m_grids.clear();
     m_inputs.clear();
+    m_labels.clear();
+    m_inputGroups.clear();
     m_given.clear();
     m_check = &check;
     // A window's declaration stands for the check's field of its key.
@@ -246,10 +258,48 @@ void FieldPanel::build(const Check& check, std::vector<const CheckField*> fields
         // The room to spare goes to the controls, so that they line up from group to group.
         m_grids.back()->setColumnStretch(1, 1);
         for (std::size_t i = 0; i < known.size(); ++i)
-            if (known[i].second->group == group)
+            if (known[i].second->group == group) {
                 addInput(m_grids.back(), known[i].first, *known[i].second, shownCaptions[i]);
+                m_inputGroups.push_back(m_groups.size() - 1);
+            }
         box->show();  // now, not when the layout gets round to it: Tab reaches it at once
     }
+    showWhatApplies();
+}
+
+bool FieldPanel::applies(const Input& input) const {
+    if (input.shown->when.empty() || m_check == nullptr) return true;
+    const CheckField& own = m_check->fields()[input.field];
+    std::string text;
+    return fieldApplies(m_check->fields(), own,
+                        [&](std::string_view key) -> std::optional<std::string_view> {
+                            const QWidget* followed = control(key);
+                            if (followed == nullptr) return std::nullopt;
+                            text = textOf(followed);
+                            return text;
+                        });
+}
+
+bool FieldPanel::applies(std::string_view key) const {
+    const Input* input = inputOf(key);
+    return input == nullptr || applies(*input);
+}
+
+void FieldPanel::showWhatApplies() {
+    std::vector<bool> groupApplies(m_groups.size(), false);
+    for (std::size_t i = 0; i < m_inputs.size(); ++i) {
+        const Input& input = m_inputs[i];
+        const bool shown = applies(input);
+        groupApplies[m_inputGroups[i]] = groupApplies[m_inputGroups[i]] || shown;
+        if (input.shown->when.empty() || input.control == nullptr) continue;
+        // Said every time: a widget not yet shown is hidden too, and would be shown with its
+        // window unless hidden on purpose.
+        input.control->setVisible(shown);
+        for (QWidget* label : {m_labels[i].first, m_labels[i].second})
+            if (label != nullptr) label->setVisible(shown);
+    }
+    for (std::size_t g = 0; g < m_groups.size(); ++g)
+        if (m_groups[g]->isHidden() == groupApplies[g]) m_groups[g]->setVisible(groupApplies[g]);
 }
 
 const FieldPanel::Input* FieldPanel::inputOf(std::string_view key) const {
@@ -293,8 +343,10 @@ std::optional<CheckRefusal> FieldPanel::setCase(CheckCase& target) const {
             const bool given = std::any_of(m_given.begin(), m_given.end(), [&](const Given& g) {
                 return g.control == input.control;
             });
-            // Not read where the window has disabled it (a method that does not read it).
+            // Not read where the window has disabled it (a method that does not read it), nor
+            // where it does not apply (a motor's input under a general load).
             if (!given && !input.control->isEnabled()) return std::nullopt;
+            if (!applies(input)) return std::nullopt;
             const std::string text = textOf(input.control);
             if (!text.empty()) return put(text);
             if (field.required) return CheckRefusal{field.key, "enter a number"};

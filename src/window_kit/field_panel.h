@@ -79,8 +79,13 @@ public:
     // Puts such a text in the control; false when it takes no such text.
     static bool setText(QWidget* control, const QString& text);
 
+    // Whether the input of a key applies while the panel's inputs read as they do (its
+    // `when`, check/field_applies.h); one that does not is hidden. True for a key not shown.
+    bool applies(std::string_view key) const;
+
     // Sets the case from the panel's inputs, in the order they are laid out: a disabled input
-    // is not read (a given one is), an empty one is not given, or refused when required.
+    // or one that does not apply is not read (a given one is), an empty one is not given, or
+    // refused when required.
     std::optional<CheckRefusal> setCase(CheckCase& target) const;
     // The words a window shows for a refusal: "Caption: reason".
     QString refusalText(const CheckRefusal& refusal) const;
@@ -105,6 +110,11 @@ private:
     void addInput(QGridLayout* grid, std::size_t field, const CheckField& shown,
                   const QString& caption);
     const Input* inputOf(std::string_view key) const;
+    bool applies(const Input& input) const;
+    // Shows the inputs that apply and hides the others with their caption and unit (out of
+    // the tab order and said to be invisible to assistive tools, not merely disabled), and a
+    // group box none of whose inputs apply.
+    void showWhatApplies();
 
     QWidget* m_window;
     const Check* m_check = nullptr;
@@ -116,6 +126,9 @@ private:
     std::vector<QGroupBox*> m_groups;
     std::vector<QGridLayout*> m_grids;
     std::vector<Input> m_inputs;
+    // Each input's caption and unit labels, by the index of its input; null where none.
+    std::vector<std::pair<QWidget*, QWidget*>> m_labels;
+    std::vector<std::size_t> m_inputGroups;  // each input's group box, by its index
     struct Given {
         QWidget* control;
         QLabel* note;

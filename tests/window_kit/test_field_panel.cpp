@@ -3,12 +3,14 @@
 // by its key in the order laid out, access letters clear of the window's own, a refused text
 // heard and its input in focus, and an input the installation tree gives shown as given.
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
 #include <QtTest>
+#include <algorithm>
 #include <array>
 
 #include "check/field_reading.h"
@@ -88,11 +90,127 @@ public:
     }
 };
 
+// A hoist: its current for a general load; for a motor, its horsepower in a group of its own.
+constexpr std::array<CheckField, 3> kHoistFields = {{
+    {.key = "load",
+     .kind = InputKind::Choice,
+     .choices = "general|motor",
+     .defaultText = "general",
+     .group = "Hoist",
+     .caption = "L&oad:"},
+    {.key = "current",
+     .kind = InputKind::Number,
+     .required = true,
+     .group = "Hoist",
+     .caption = "&Current:",
+     .unit = "A",
+     .initial = "20",
+     .when = "load=general"},
+    {.key = "hp",
+     .kind = InputKind::Number,
+     .group = "Motor",
+     .caption = "&Horsepower:",
+     .unit = "hp",
+     .when = "load=motor"},
+}};
+
+// Which inputs it was handed, in order.
+class HoistCase final : public CheckCase {
+public:
+    explicit HoistCase(const Check& check) : m_check(check) {}
+    const Check& of() const override { return m_check; }
+    void reset() override { handed.clear(); }
+    std::optional<std::string> set(std::size_t field, std::string_view) override {
+        handed << QString::fromUtf8(kHoistFields[field].key.data(),
+                                    static_cast<qsizetype>(kHoistFields[field].key.size()));
+        return std::nullopt;
+    }
+    std::optional<CheckRefusal> check() override { return std::nullopt; }
+    CheckValue value(std::size_t) const override { return {}; }
+    void writeTrail(const TrailStepWriter&) const override {}
+    std::string sheet() const override { return {}; }
+
+    QStringList handed;
+
+private:
+    const Check& m_check;
+};
+
+class HoistCheck final : public Check {
+public:
+    std::string_view key() const override { return "hoist"; }
+    std::string_view name() const override { return "Hoist"; }
+    std::string_view help() const override { return {}; }
+    std::span<const CheckField> fields() const override { return kHoistFields; }
+    std::span<const CheckRow> rows() const override { return {}; }
+    std::unique_ptr<CheckCase> newCheckCase() const override {
+        return std::make_unique<HoistCase>(*this);
+    }
+};
+
+// The inputs Tab reaches from the first, by their names, as a person pressing it goes.
+QStringList tabbed(QWidget* first) {
+    first->setFocus(Qt::TabFocusReason);
+    QStringList names;
+    for (int i = 0; i < 8 && (i == 0 || QApplication::focusWidget() != first); ++i) {
+        names << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    return names;
+}
+
 }  // namespace
 
 class TestFieldPanel : public QObject {
     Q_OBJECT
 private slots:
+    // The motor's input shows only under a motor, and the general load's current only under
+    // a general load: hidden with its caption and group, out of the tab order, invisible to
+    // assistive tools and not handed to the case.
+    void inputsShowWhileTheyApply_data() {
+        QTest::addColumn<QString>("load");
+        QTest::addColumn<QStringList>("tabbed");
+        QTest::addColumn<QStringList>("handed");
+        QTest::addColumn<bool>("motorGroup");
+        QTest::newRow("general load") << "general" << QStringList({"load", "current"})
+                                      << QStringList({"load", "current"}) << false;
+        QTest::newRow("motor") << "motor" << QStringList({"load", "hp"})
+                               << QStringList({"load", "hp"}) << true;
+    }
+
+    void inputsShowWhileTheyApply() {
+        QFETCH(QString, load);
+        QFETCH(QStringList, tabbed);
+        QFETCH(QStringList, handed);
+        QFETCH(bool, motorGroup);
+        const HoistCheck hoist;
+        HoistCase checked(hoist);
+        QWidget window;
+        auto* layout = new QVBoxLayout(&window);
+        FieldPanel panel(&window);
+        panel.build(hoist, layout, 0, {});
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QVERIFY(FieldPanel::setText(panel.control("load"), load));
+        qobject_cast<QLineEdit*>(panel.control("hp"))->setText(QStringLiteral("10"));
+        QCOMPARE(ferrovolt::tabbed(panel.control("load")), tabbed);
+        QVERIFY(!panel.setCase(checked));
+        QCOMPARE(checked.handed, handed);
+        QCOMPARE(panel.groups()[1]->isVisible(), motorGroup);
+        QCOMPARE(panel.applies("hp"), motorGroup);
+        for (const char* key : {"current", "hp"}) {
+            QWidget* control = panel.control(key);
+            const bool shown = handed.contains(QLatin1String(key));
+            QCOMPARE(control->isVisible(), shown);
+            QCOMPARE(QAccessible::queryAccessibleInterface(control)->state().invisible, !shown);
+            const auto labels = window.findChildren<QLabel*>();
+            const auto caption = std::find_if(labels.begin(), labels.end(),
+                                              [&](QLabel* l) { return l->buddy() == control; });
+            QVERIFY(caption != labels.end());
+            QCOMPARE((*caption)->isVisible(), shown);
+        }
+    }
+
     void aPanelFromTheFields_data() {
         QTest::addColumn<QString>("key");    // the input set
         QTest::addColumn<QString>("text");   // what it is set to
