@@ -43,6 +43,17 @@ constexpr IecInputs kS4 = {.length = 0.001,
                            .fla = 100,
                            .lra = 600};
 
+// One phase at 230 V: nameplate 10 A, locked rotor 60 A, on a B10 in TN-S with Ze 0.5 Ω as the
+// source's loop.
+constexpr IecInputs kSinglePhase = {.length = 20,
+                                    .volts = 230,
+                                    .earthing = Earthing::TnS,
+                                    .ze = 0.5,
+                                    .curve = Curve::B,
+                                    .load = Load::Motor,
+                                    .fla = 10,
+                                    .lra = 60};
+
 struct MotorExample {
     const char* name;
     IecInputs inputs;
@@ -81,6 +92,9 @@ TEST_P(MotorCircuitExample, SizesAndDips) {
 // 230.940 V / 10 000 A = 0.023094 Ω at the same angle; 16 mm² over 50 m, R = 0.0225 × 50 / 16
 // = 0.070313 Ω, X = 0.08e-3 × 50 = 0.004 Ω. At the motor 1 − |Z_m| / |Z_m + Z_s + Z_c| =
 // 6.747 %; at the board 1 − |Z_m + Z_c| / |Z_m + Z_s + Z_c| = 3.050 %.
+// One phase: Z_m = 230 V / 60 A = 3.8333 Ω at cos φ 0.3, Ze = 0.5 Ω at the same angle, and
+// 1.5 mm² over 20 m out and back, R = 2 × 0.0225 × 20 / 1.5 = 0.6 Ω, X = 2 × 0.08e-3 × 20 =
+// 0.0032 Ω: 15.795 % at the motor (above the 15 % criterion), 10.886 % at the board.
 // With the MCB of 63 A, I_z ≥ 63 A: 16 mm² (76 A). The aM fuse asks I_z ≥ I_B only: 10 mm²
 // (57 A), whose R = 0.1125 Ω gives 8.816 % and 2.965 %. S4's 100 A MCB takes 35 mm² (119 A).
 INSTANTIATE_TEST_SUITE_P(Iec, MotorCircuitExample,
@@ -90,7 +104,9 @@ INSTANTIATE_TEST_SUITE_P(Iec, MotorCircuitExample,
                                                         "16 mm²", 63, 328.372, 6.747, 3.050},
                                            MotorExample{"aM_fuse_sizes_on_the_design_current",
                                                         withAm(kMotor), 54.729, "10 mm²", 63,
-                                                        328.372, 8.816, 2.965}),
+                                                        328.372, 8.816, 2.965},
+                                           MotorExample{"one_phase_over_Ze", kSinglePhase, 10,
+                                                        "1.5 mm²", 10, 60, 15.795, 10.886}),
                          [](const auto& param) { return std::string(param.param.name); });
 
 struct MotorRefusal {
