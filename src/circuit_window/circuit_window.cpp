@@ -392,8 +392,11 @@ std::optional<QString> CircuitWindow::saveReport(const QString& path) {
 std::vector<GivenInput> CircuitWindow::givenInputs() const {
     std::vector<GivenInput> given;
     given.reserve(m_fields->inputs().size());
+    // An input hidden because it is of another kind of load is not the circuit's.
+    const auto fields = m_code->fields();
     for (const FieldPanel::Input& input : m_fields->inputs())
-        if (input.control != nullptr && input.control->isEnabled())
+        if (input.control != nullptr && input.control->isEnabled() &&
+            m_fields->applies(fields[input.field].key))
             given.push_back({input.field, FieldPanel::textOf(input.control)});
     return given;
 }

@@ -300,8 +300,18 @@ void appendProjectAnswer(std::string& out, const project::Project& p,
 
 void writeSchedule(std::string& out, const project::ProjectAnswer& answer) {
     const std::span<const CheckRow> rows = answer.code->rows();
+    // A row of one kind of load (a motor's) has its column where some cable is of that kind.
+    std::vector<bool> written(rows.size(), true);
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        written[i] = rows[i].when.empty() || std::any_of(answer.nodes.begin(), answer.nodes.end(),
+                                                         [i](const project::NodeAnswer& node) {
+                                                             return node.checked && !node.refusal &&
+                                                                    node.reached &&
+                                                                    node.checked->rowApplies(i);
+                                                         });
     out += "id,kind,board,path,cumulative_drop_percent,isc_max,isc_min,loop_impedance";
-    for (const CheckRow& row : rows) (out += ",answer_") += row.key;
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        if (written[i]) (out += ",answer_") += rows[i].key;
     out += ",answer_meets_all,answer_fails,answer_refused,answer_reason\r\n";
     std::map<std::string, std::string> paths{{"supply", "supply"}};
     for (const project::NodeAnswer& node : answer.nodes) {
@@ -324,6 +334,7 @@ void writeSchedule(std::string& out, const project::ProjectAnswer& answer) {
         }
         // As `schedule` writes a value: a number in its row's places without its unit.
         for (std::size_t i = 0; i < rows.size(); ++i) {
+            if (!written[i]) continue;
             out += ',';
             if (!valued) continue;
             const CheckValue value = node.checked->value(i);

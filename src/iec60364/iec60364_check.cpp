@@ -8,6 +8,7 @@
 #include "check/criteria_search.h"
 #include "check/fault_inputs.h"
 #include "iec60364/iec60364_fault.h"
+#include "iec60364/iec60364_motor.h"
 #include "iec60364/iec60364_steps.h"
 #include "numtext/number_text.h"
 
@@ -387,6 +388,10 @@ std::optional<IecRefusal> device(const IecInputs& in, IecAnswer& a) {
         a.izPerRating = 1;
         return std::nullopt;
     }
+    if (in.device == Device::Am && !in.deviceRating)
+        return refuse("device_rating",
+                      "is needed for an aM fuse: its rating is chosen with the motor's starter, "
+                      "give I_n");
     if (in.deviceRating) {
         a.rating = *in.deviceRating;
         a.ratingGiven = true;
@@ -427,6 +432,12 @@ std::optional<IecRefusal> device(const IecInputs& in, IecAnswer& a) {
                                                : next(kGgRatings, "use a cb with its setting");
         if (auto* refusal = std::get_if<IecRefusal>(&rating)) return std::move(*refusal);
         a.rating = std::get<double>(rating);
+    }
+    // An aM fuse breaks short circuits only: the motor's overload relay protects the cable
+    // against overload, so the fuse asks nothing of I_z beyond I_B.
+    if (in.device == Device::Am) {
+        a.izPerRating = 1;
+        return std::nullopt;
     }
     if (in.device == Device::Gg && a.rating <= 4 + kSlack)
         return refuse("device_rating",
@@ -524,8 +535,9 @@ std::optional<IecRefusal> noneMeets(const IecInputs& in, IecAnswer& a, IecCriter
 
 // 433.1: I_t × C ≥ the larger of what the device asks and, sized on the neutral, I_N.
 std::optional<IecRefusal> byAmpacity(const IecInputs& in, IecAnswer& a) {
-    const double protectedCurrent =
-        in.device == Device::None ? in.current : a.rating * a.izPerRating;
+    const double protectedCurrent = in.device == Device::None || in.device == Device::Am
+                                        ? in.current
+                                        : a.rating * a.izPerRating;
     a.requiredIz = std::max(protectedCurrent, a.onNeutral ? a.neutralCurrent : 0.0) / in.sets;
     a.requiredIt = a.requiredIz / product(a);
     for (int s = 0; s < kSizeCount; ++s) {
@@ -636,18 +648,48 @@ std::optional<IecRefusal> conclude(const IecInputs& in, IecAnswer& a) {
     return std::nullopt;
 }
 
+// What the load asks of the other inputs; a motor's design current and its running power
+// factor in place of the ones a general load is given.
+std::variant<std::optional<MotorCircuit>, IecRefusal> load(IecInputs& in) {
+    if (in.load == Load::General) {
+        if (in.device == Device::Am)
+            return refuse("device",
+                          "an aM fuse breaks short circuits only, so it protects a motor's "
+                          "circuit, whose relay takes the overload: give load motor");
+        return std::nullopt;
+    }
+    if (in.current != 0)
+        return refuse("current",
+                      "is worked out for a motor: from kw, efficiency and motor_pf, or its "
+                      "nameplate fla");
+    if (in.powerFactor) return refuse("pf", "is the motor's motor_pf for a motor load");
+    auto design = detail::motorDesign(in);
+    if (auto* refusal = std::get_if<IecRefusal>(&design)) return std::move(*refusal);
+    MotorCircuit motor = std::get<MotorCircuit>(std::move(design));
+    in.current = motor.motor.designCurrent;
+    in.powerFactor = in.motorPowerFactor;
+    return motor;
+}
+
 }  // namespace
 
-IecResult checkIecCircuit(const IecInputs& in) {
+IecResult checkIecCircuit(const IecInputs& given) {
+    IecInputs in = given;
+    auto motor = load(in);
+    if (auto* refusal = std::get_if<IecRefusal>(&motor)) return std::move(*refusal);
     if (std::optional<IecRefusal> refusal = invalid(in)) return std::move(*refusal);
     IecAnswer a;
     a.inputs = in;
+    a.motor = std::get<std::optional<MotorCircuit>>(std::move(motor));
     a.sets = in.sets;
     a.loaded = loadedOf(in);
     for (const auto step :
          {installation, factors, device, dropLimit, byAmpacity, byVoltageDrop, byShortCircuit})
         if (std::optional<IecRefusal> refusal = step(in, a)) return std::move(*refusal);
     if (std::optional<IecRefusal> refusal = conclude(in, a)) return std::move(*refusal);
+    if (a.motor)
+        if (std::optional<IecRefusal> refusal = detail::motorStart(in, a))
+            return std::move(*refusal);
     return a;
 }
 

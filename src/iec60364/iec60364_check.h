@@ -17,6 +17,7 @@
 #include "code_base/trail_step.h"
 #include "iec60364/iec60364_inputs.h"
 #include "iec60364/iec60364_tables.h"
+#include "motors/motors.h"
 
 namespace ferrovolt::iec60364 {
 
@@ -72,6 +73,20 @@ struct FaultLoop {
     std::string reason;  // why no size disconnects in time
 };
 
+// Where the source's impedance at the circuit's origin, which the starting dip is worked out
+// from, was taken.
+enum class StartSource { None, Tree, FaultCurrent, Ze };
+
+// A motor's circuit: the motor rules' answer (design current, starting current, the dips where
+// the source is known), and the impedances the dips were worked out over, Ω: per phase for
+// three phase, the loop for single phase.
+struct MotorCircuit {
+    motors::MotorAnswer motor;
+    StartSource source = StartSource::None;
+    double sourceOhms = 0;  // |Z| at the origin
+    motors::Impedance sourcePath, cable;
+};
+
 struct IecAnswer {
     int size = 0;  // index into kSizes
     std::string_view sizeLabel;
@@ -120,7 +135,8 @@ struct IecAnswer {
     double dropVolts = 0, dropPercent = 0;
 
     ProtectiveConductor cpc;
-    std::optional<FaultLoop> loop;  // with an earthing system
+    std::optional<FaultLoop> loop;      // with an earthing system
+    std::optional<MotorCircuit> motor;  // with a motor load
 
     IecInputs inputs;  // what the trail is written from
 };

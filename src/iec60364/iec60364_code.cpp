@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "iec60364/iec60364_code.h"
 
+#include <cmath>
+
 #include "check/common_fields.h"
 #include "check/field_reading.h"
 
@@ -25,6 +27,11 @@ Value loopValue(const IecAnswer& a, std::optional<double> FaultLoop::*member) {
     return *(*a.loop.*member);
 }
 
+Value motorValue(const IecAnswer& a, std::optional<double> motors::MotorAnswer::*member) {
+    if (!a.motor || !(a.motor->motor.*member)) return {};
+    return *(a.motor->motor.*member);
+}
+
 struct IecRow : CheckRow {
     Value (*value)(const IecAnswer&);
 };
@@ -32,7 +39,7 @@ struct IecRow : CheckRow {
 // The rows by criterion, in the order of IecCriterion.
 constexpr std::size_t kFirstCriterion = 13;
 
-const std::array<IecRow, 30> kIecRows = {{
+const std::array<IecRow, 34> kIecRows = {{
     {{.key = keys::kSize, .caption = "Size", .headline = true},
      [](const IecAnswer& a) -> Value { return a.sizeLabel; }},
     {{.key = "sets", .caption = "Parallel sets"},
@@ -112,6 +119,33 @@ const std::array<IecRow, 30> kIecRows = {{
          if (!a.loop) return {};
          return a.loop->holds ? std::string_view("yes") : std::string_view("no");
      }},
+    {{.key = "design_current",
+      .caption = "Motor's design current I_B",
+      .unit = "A",
+      .decimals = 3,
+      .when = "load=motor"},
+     [](const IecAnswer& a) -> Value {
+         if (!a.motor) return {};
+         return a.motor->motor.designCurrent;
+     }},
+    {{.key = "start_current",
+      .caption = "Starting current",
+      .unit = "A",
+      .decimals = 3,
+      .when = "load=motor"},
+     [](const IecAnswer& a) { return motorValue(a, &motors::MotorAnswer::startCurrent); }},
+    {{.key = "start_dip_percent",
+      .caption = "Dip at the motor while starting",
+      .unit = "%",
+      .decimals = 3,
+      .when = "load=motor"},
+     [](const IecAnswer& a) { return motorValue(a, &motors::MotorAnswer::startDipPercent); }},
+    {{.key = "start_dip_board_percent",
+      .caption = "Dip at the board while starting",
+      .unit = "%",
+      .decimals = 3,
+      .when = "load=motor"},
+     [](const IecAnswer& a) { return motorValue(a, &motors::MotorAnswer::startDipBoardPercent); }},
     {{.key = "code", .caption = "Code"},
      [](const IecAnswer&) -> Value { return iec60364Code().name(); }},
 }};
@@ -157,6 +191,9 @@ public:
         return std::nullopt;
     }
     Value value(std::size_t row) const override { return kIecRows[row].value(answer()); }
+    bool rowApplies(std::size_t row) const override {
+        return kIecRows[row].when.empty() || answer().motor.has_value();
+    }
     std::string rowText(std::size_t row) const override {
         const IecAnswer& a = answer();
         // The longest run: "none" with its reason where no run disconnects (JSON null).
@@ -213,6 +250,19 @@ double IecCase::takeOrigin(IecInputs& inputs, const Origin& origin) {
     const double maximum = std::max(maximumWithMotors(origin), origin.ik1Max);
     if (maximum > 0 && inputs.clearingTime) inputs.faultCurrent = maximum;
     if (origin.iscMin > 0 && inputs.earthing) inputs.ze = origin.loopMin.magnitude();
+    // A motor starts over the source at the cable's origin: per phase, from the maximum
+    // three-phase current and its X/R, for three phase; the loop of the maximum for one phase.
+    if (inputs.load == Load::Motor) {
+        if (inputs.phase == Phase::Three && origin.iscMax > 0) {
+            const double z = origin.cMax * origin.volts / std::sqrt(3.0) / origin.iscMax;
+            const double r = z / std::hypot(1.0, origin.xOverR);
+            inputs.sourceR = r;
+            inputs.sourceX = r * origin.xOverR;
+        } else if (inputs.phase == Phase::Single && origin.ik1Max > 0) {
+            inputs.sourceR = origin.loopMax.r;
+            inputs.sourceX = origin.loopMax.x;
+        }
+    }
     double limit = 0;
     if (inputs.maxDropPercent) {
         limit = *inputs.maxDropPercent;

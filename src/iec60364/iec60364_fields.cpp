@@ -40,6 +40,15 @@ Reason setLoaded(IecForm& form, std::string_view text) {
     return std::nullopt;
 }
 
+// An air conditioner is refused by name: its rules are NEC Article 440's.
+Reason setLoad(IecForm& form, std::string_view text) {
+    if (sameWord(trimmed(text), "hvac"))
+        return std::string(
+            "an air conditioner is sized by NEC Article 440, which IEC 60364 has no "
+            "counterpart of: give general or motor");
+    return setChoice<&IecInputs::load, kLoads>(form, text);
+}
+
 Reason setSize(IecForm& form, std::string_view text) {
     if (trimmed(text).empty()) return form.size = std::nullopt, std::nullopt;
     const std::optional<int> size = iecSizeOf(text);
@@ -64,18 +73,30 @@ constexpr auto kDuctTexts = shownOrNone(kDuctCables, "Not given (multicore)");
 constexpr auto kDeviceTexts = shownOf(kDevices);
 constexpr auto kEarthingTexts = shownOrNone(kEarthings, "Not checked");
 constexpr auto kCurveTexts = shownOrNone(kCurves, "Not given");
+constexpr auto kLoadTexts = shownOf(kLoads);
 
 constexpr auto kSizeTexts = fields::sizeTexts(kSizes);
 
 // The window's groups of IEC 60364 alone, beside the ones every code has.
 constexpr std::string_view kDeviceGroup = "Protective device";
 constexpr std::string_view kEarthFaultGroup = "Earth fault (optional)";
+constexpr std::string_view kMotorGroup = "Motor";
+constexpr std::string_view kStartGroup = "Starting dip limits (design criteria, not code)";
+constexpr std::string_view kMotorOnly = "load=motor";
+
+// The design current is a general load's: a motor's is worked out from its rated power or
+// nameplate.
+constexpr CheckField kGeneralCurrent = [] {
+    CheckField current = fields::kCurrent;
+    current.when = "load=general";
+    return current;
+}();
 
 }  // namespace
 
 // Each: the field as every front end reads it and the window shows it, then its setter.
-const std::array<IecField, 40> kIecFields = {{
-    {fields::kCurrent, setNumber<&IecInputs::current>},
+const std::array<IecField, 50> kIecFields = {{
+    {kGeneralCurrent, setNumber<&IecInputs::current>},
     {fields::kLength, setNumber<&IecInputs::length>},
     {fields::kFeet, setFlag<&IecForm::feet>},
     {{.key = keys::kMaterial,
@@ -407,6 +428,102 @@ const std::array<IecField, 40> kIecFields = {{
       .caption = "Earth electrode R_&A:",
       .unit = "Ω"},
      setOptional<&IecInputs::ra>},
+    {{.key = keys::kLoad,
+      .option = "--load",
+      .kind = InputKind::Choice,
+      .choices = keysOf<kLoads>(),
+      .defaultText = "general",
+      .help = "The load: general, or a motor (its design current from kw, efficiency and "
+              "motor_pf, or fla)",
+      .group = fields::kCircuitGroup,
+      .caption = "Loa&d:",
+      .shown = kLoadTexts},
+     setLoad},
+    {{.key = "kw",
+      .option = "--kw",
+      .kind = InputKind::Number,
+      .help = "The motor's rated (shaft) power, kW",
+      .group = kMotorGroup,
+      .caption = "Rated po&wer:",
+      .unit = "kW",
+      .when = kMotorOnly},
+     setOptional<&IecInputs::kw>},
+    {{.key = "efficiency",
+      .option = "--efficiency",
+      .kind = InputKind::Number,
+      .help = "The motor's efficiency η at rated power, more than 0 and at most 1",
+      .group = kMotorGroup,
+      .caption = "Efficiency η:",
+      .when = kMotorOnly},
+     setOptional<&IecInputs::efficiency>},
+    {{.key = "motor_pf",
+      .option = "--motor-pf",
+      .kind = InputKind::Number,
+      .help = "The motor's power factor cos φ at rated power, more than 0 and at most 1; the "
+              "running drop's too (default 0.8 there)",
+      .group = kMotorGroup,
+      .caption = "Power factor cos φ:",
+      .when = kMotorOnly},
+     setOptional<&IecInputs::motorPowerFactor>},
+    {{.key = "fla",
+      .option = "--fla",
+      .kind = InputKind::Number,
+      .help = "The motor's nameplate current, A, in place of kw, efficiency and motor_pf",
+      .group = kMotorGroup,
+      .caption = "Nameplate current:",
+      .unit = "A",
+      .when = kMotorOnly},
+     setOptional<&IecInputs::fla>},
+    {{.key = "lra",
+      .option = "--lra",
+      .kind = InputKind::Number,
+      .help = "The motor's locked-rotor current, A (nameplate)",
+      .group = kMotorGroup,
+      .caption = "Locked-rotor current:",
+      .unit = "A",
+      .when = kMotorOnly},
+     setOptional<&IecInputs::lra>},
+    {{.key = "start_multiple",
+      .option = "--start-multiple",
+      .kind = InputKind::Number,
+      .help = "Starting current as a multiple I_st / I_n of the design current, without the "
+              "locked-rotor current (default 6)",
+      .group = kMotorGroup,
+      .caption = "Starting multiple I_st / I_n:",
+      .placeholder = "6",
+      .when = kMotorOnly},
+     setOptional<&IecInputs::startMultiple>},
+    {{.key = "start_pf",
+      .option = "--start-pf",
+      .kind = InputKind::Number,
+      .help = "The motor's power factor while starting (default 0.3)",
+      .group = kMotorGroup,
+      .caption = "Starting power factor:",
+      .placeholder = "0.3",
+      .when = kMotorOnly},
+     setOptional<&IecInputs::startPowerFactor>},
+    {{.key = "dip_limit_motor",
+      .option = "--dip-limit-motor",
+      .kind = InputKind::Number,
+      .defaultText = "15",
+      .help = "Largest dip at the motor's terminals while it starts, % (a design criterion, not "
+              "code)",
+      .group = kStartGroup,
+      .caption = "At the motor:",
+      .unit = "%",
+      .when = kMotorOnly},
+     setNumber<&IecInputs::dipLimitMotor>},
+    {{.key = "dip_limit_board",
+      .option = "--dip-limit-board",
+      .kind = InputKind::Number,
+      .defaultText = "10",
+      .help = "Largest dip at the board the circuit leaves while the motor starts, % (a design "
+              "criterion, not code)",
+      .group = kStartGroup,
+      .caption = "At the board:",
+      .unit = "%",
+      .when = kMotorOnly},
+     setNumber<&IecInputs::dipLimitBoard>},
 }};
 
 IecInputs checkedInputs(const IecForm& form) {

@@ -23,7 +23,7 @@ struct IecField : CheckField {
     std::optional<std::string> (*set)(IecForm&, std::string_view text);
 };
 
-extern const std::array<IecField, 40> kIecFields;
+extern const std::array<IecField, 50> kIecFields;
 
 // The check's inputs: the length in metres.
 IecInputs checkedInputs(const IecForm& form);

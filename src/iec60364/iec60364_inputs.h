@@ -20,7 +20,8 @@ enum class Insulation { Pvc, Xlpe };
 enum class Method { A1, A2, B1, B2, C, D1, D2, E, F, G };
 enum class Layout { Trefoil, Flat, Horizontal, Vertical };
 enum class DuctCables { Multicore, SingleCore };
-enum class Device { Mcb, Cb, Gg, None };
+enum class Device { Mcb, Cb, Gg, None, Am };
+enum class Load { General, Motor };
 enum class Use { Lighting, Other };
 enum class Supply { Public, Private };
 enum class Earthing { TnS, TnCS, Tt };
@@ -68,6 +69,24 @@ struct IecInputs {
     bool distribution = false;            // a distribution circuit (411.3.2.3, 411.3.2.4)
     std::optional<double> rcd{};          // I_Δn, A (TT)
     std::optional<double> ra{};           // Ω, the installation's earth electrode (TT)
+
+    // A motor: its design current from the rated (shaft) power, efficiency and power factor,
+    // or the nameplate current; what it draws while it starts; and the dips that start may
+    // cause, held to design criteria, not to the code.
+    Load load = Load::General;
+    std::optional<double> kw{};
+    std::optional<double> efficiency{};
+    std::optional<double> motorPowerFactor{};
+    std::optional<double> fla{};  // A, the nameplate current
+    std::optional<double> lra{};  // A, the nameplate locked-rotor current
+    std::optional<double>
+        startMultiple{};  // I_st / I_n, where the locked-rotor current is not given
+    std::optional<double> startPowerFactor{};
+    double dipLimitMotor = 15;  // %, at the motor's terminals
+    double dipLimitBoard = 10;  // %, at the board the circuit leaves
+    // The source's impedance where the circuit leaves, Ω, from the installation tree: per phase
+    // for three phase, the loop for single phase. Else the fault current or Ze stands for it.
+    std::optional<double> sourceR{}, sourceX{};
 };
 
 // A choice as the front ends offer it: its key and the words that say what it is.
@@ -135,11 +154,18 @@ inline constexpr std::array<Choice<DuctCables>, 2> kDuctCables = {{
     {DuctCables::SingleCore, "single-core", "Single-core cables, one circuit per duct"},
 }};
 
-inline constexpr std::array<Choice<Device>, 4> kDevices = {{
+inline constexpr std::array<Choice<Device>, 5> kDevices = {{
     {Device::Mcb, "mcb", "Circuit-breaker, IEC 60898-1"},
     {Device::Cb, "cb", "Circuit-breaker, IEC 60947-2"},
     {Device::Gg, "gg", "Fuse gG, IEC 60269"},
+    {Device::Am, "am", "Fuse aM, IEC 60269 (motor circuits: short circuit only)"},
     {Device::None, "none", "None"},
+}};
+
+// An air conditioner is a matter of NEC Article 440, which IEC 60364 has no counterpart of.
+inline constexpr std::array<Choice<Load>, 2> kLoads = {{
+    {Load::General, "general", "General"},
+    {Load::Motor, "motor", "Motor"},
 }};
 
 inline constexpr std::array<Choice<Use>, 2> kUses = {{

@@ -32,6 +32,7 @@ public:
         criteria();
         protectiveConductor();
         faultLoop();
+        motorStart();
         answer();
         return std::move(m_steps);
     }
@@ -46,6 +47,7 @@ private:
     void criteria();
     void protectiveConductor();
     void faultLoop();
+    void motorStart();
     void answer();
 
     const IecAnswer& m_a;
@@ -53,9 +55,28 @@ private:
     std::vector<TrailStep> m_steps;
 };
 
+// A step of the motor rules' trail, its name begun in capitals as this trail's are.
+TrailStep capitalised(TrailStep step) {
+    if (!step.step.empty() && step.step[0] >= 'a' && step.step[0] <= 'z')
+        step.step[0] = static_cast<char>(step.step[0] - 'a' + 'A');
+    return step;
+}
+
+std::string_view deviceWords(Device device) {
+    for (const Choice<Device>& choice : kDevices)
+        if (choice.value == device) return choice.shown;
+    return {};
+}
+
 void Trail::circuit() {
-    put("Design current", "I_B = " + roundedNumberText(m_in.current, 3) + " A",
-        std::string(kInput));
+    if (m_a.motor) {
+        // The motor rules' first step is the design current they worked out.
+        const TrailStep design = motors::motorTrail(m_a.motor->motor).front();
+        put("Design current", "I_B = " + design.value, design.source);
+    } else {
+        put("Design current", "I_B = " + roundedNumberText(m_in.current, 3) + " A",
+            std::string(kInput));
+    }
     std::string circuit = roundedNumberText(m_in.volts, 3) + " V ";
     circuit += m_in.phase == Phase::Three
                    ? "three phase, U0 = " + roundedNumberText(m_a.u0, 3) + " V"
@@ -84,11 +105,20 @@ void Trail::device() {
             overload);
         return;
     }
-    const std::string_view shown = kDevices[static_cast<std::size_t>(m_a.device)].shown;
+    const std::string_view shown = deviceWords(m_a.device);
     if (m_a.ratingGiven) {
         put("Protective device",
             std::string(shown) + ", I_n = " + roundedNumberText(m_a.rating, 3) + " A",
             std::string(kInput));
+        if (m_a.device == Device::Am) {
+            put("Overload protection",
+                "the aM fuse breaks short circuits only; the motor's overload relay protects "
+                "the cable, set at I_r with I_B ≤ I_r ≤ I_z: I_z ≥ I_B = " +
+                    roundedNumberText(m_in.current, 3) +
+                    " A; I_2 ≤ 1.45 I_z is the relay's, not checked here",
+                overload);
+            return;
+        }
     } else {
         put("Protective device",
             std::string(shown) + ", I_n = " + roundedNumberText(m_a.rating, 3) +
@@ -374,6 +404,49 @@ void Trail::faultLoop() {
         put("Longest run", run + " = " + roundedNumberText(*loop.maxLength, 1) + " m", rule);
     else
         put("Longest run", "none: " + noRunReason(loop), rule);
+}
+
+void Trail::motorStart() {
+    if (!m_a.motor) return;
+    const MotorCircuit& circuit = *m_a.motor;
+    const std::vector<TrailStep> steps = motors::motorTrail(circuit.motor);
+    const bool three = m_in.phase == Phase::Three;
+    const std::string per = three ? " per phase" : " over the loop";
+    for (std::size_t i = 1; i < steps.size(); ++i) {
+        // The source and the cable come before the first dip they give.
+        if (steps[i].step.starts_with("starting dip") && steps[i - 1].step.starts_with("starting "
+                                                                                       "power")) {
+            std::string source;
+            if (circuit.source == StartSource::Tree)
+                source = "R = " + roundedNumberText(circuit.sourcePath.r, 4) +
+                         " Ω, X = " + roundedNumberText(circuit.sourcePath.x, 4) + " Ω" + per +
+                         ", from the installation above";
+            else
+                source =
+                    "|Z| = " +
+                    (circuit.source == StartSource::Ze
+                         ? "Ze"
+                         : roundedNumberText(three ? m_in.volts / std::sqrt(3.0) : m_in.volts, 3) +
+                               " V / " + roundedNumberText(*m_in.faultCurrent, 3) + " A") +
+                    " = " + roundedNumberText(circuit.sourceOhms, 4) + " Ω" + per +
+                    ", taken at the starting angle (its X/R not given): the largest dip "
+                    "for its size";
+            put("Source at the origin", source,
+                circuit.source == StartSource::Tree ? "installation" : std::string(kInput));
+            put("Cable while starting",
+                "R = " + roundedNumberText(circuit.cable.r, 4) +
+                    " Ω, X = " + roundedNumberText(circuit.cable.x, 4) + " Ω" + per + " (" +
+                    std::string(m_a.sizeLabel) + ", ρ1 and λ)",
+                citationText(kAnnexGCite));
+        }
+        const TrailStep step = capitalised(steps[i]);
+        put(step.step, step.value, step.source);
+    }
+    if (circuit.source == StartSource::None)
+        put("Starting dip",
+            "not worked out: give the fault current at the origin" +
+                std::string(three ? "" : ", or Ze with the earthing system"),
+            std::string(kInput));
 }
 
 void Trail::answer() {

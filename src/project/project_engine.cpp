@@ -208,6 +208,11 @@ bool checkCable(NodeAnswer& node, const CircuitCode& code, const Cable& cable, c
         node.reached = false;
         return false;
     }
+    // A motor's design current is the code's to work out, not an input.
+    if (const std::optional<std::size_t> row = code.rowIndex("design_current")) {
+        const CheckValue value = node.checked->value(*row);
+        if (const auto* amps = std::get_if<double>(&value)) node.designCurrent = *amps;
+    }
     const std::optional<CableEnd> end = node.checked->atEnd();
     if (!end) {
         node.refusal =

@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "check/common_fields.h"
+#include "check/field_applies.h"
 #include "csv/csv_reader.h"
 #include "numtext/number_text.h"
 #include "numtext/words.h"
@@ -261,8 +262,12 @@ project::Cable ProjectDocument::defaultCable(bool feeder) const {
     else if (supply.transformer)
         volts = supply.transformer->secondaryVolts;
     project::Cable cable;
-    for (const CheckField& field : m_tree->code().fields()) {
-        if (!field.required || (feeder && field.key == keys::kCurrent)) continue;
+    const std::span<const CheckField> fields = m_tree->code().fields();
+    for (const CheckField& field : fields) {
+        // A general load's: one required of another kind of load (a motor's horsepower) is not.
+        if (!field.required || !fieldApplies(fields, field, std::string_view()) ||
+            (feeder && field.key == keys::kCurrent))
+            continue;
         std::string text(field.initial);
         if (field.key == keys::kVolts && volts > 0) text = formatDouble(volts);
         cable.emplace_back(std::string(field.key), fieldValue(field, text));

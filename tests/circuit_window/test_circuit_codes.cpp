@@ -71,6 +71,7 @@ private slots:
     void supplyChoosesTheCode();
     void methodsSaidAndDrawn();
     void answersWithTheCodesRows();
+    void motorFieldsFollowTheLoad();
     void fitsSmallScreens_data();
     void fitsSmallScreens();
     void usualVoltageUntilTyped();
@@ -116,8 +117,8 @@ void TestCircuitCodes::panelIsTheCodesFields() {
             auto* control = panel->findChild<QWidget*>(ferrovolt::qt(field.key));
             QVERIFY2(control != nullptr, field.key.data());
             QCOMPARE(control->accessibleName(), ferrovolt::plain(ferrovolt::qt(field.caption)));
-            // An input the method chosen does not read is passed by Tab and says why.
-            // One of another kind of load is hidden, out of the tab order.
+            // An input the method chosen does not read is passed by Tab and says why; one that
+            // does not apply to the load is hidden.
             if (control->isEnabled() && control->isVisibleTo(panel))
                 expected << ferrovolt::qt(field.key);
             QCOMPARE(control->accessibleDescription(),
@@ -303,6 +304,43 @@ void TestCircuitCodes::answersWithTheCodesRows() {
                  .contains(QStringLiteral("<td>gg</td>")));
 }
 
+// A motor's inputs and rows show while the load is a motor, in place of the design current;
+// the 30 kW motor of the check's tests: I_B = 30 000 / (√3 × 400 × 0.92 × 0.86) = 54.729 A.
+void TestCircuitCodes::motorFieldsFollowTheLoad() {
+    CircuitWindow w(code("iec60364"));
+    activate(w);
+    const QWidget* panel = w.findChild<QScrollArea*>()->widget();
+    const auto shown = [panel](const char* key) {
+        return panel->findChild<QWidget*>(QString::fromLatin1(key))->isVisibleTo(panel);
+    };
+    const char* motorKeys[] = {"kw",  "efficiency",     "motor_pf", "fla",
+                               "lra", "start_multiple", "start_pf", "dip_limit_motor"};
+    for (const char* key : motorKeys) QVERIFY2(!shown(key), key);
+    QVERIFY(shown("current"));
+    auto* load = w.findChild<QComboBox*>(QStringLiteral("load"));
+    load->setCurrentIndex(load->findData(QStringLiteral("motor")));
+    for (const char* key : motorKeys) QVERIFY2(shown(key), key);
+    QVERIFY(!shown("current"));
+
+    const std::pair<const char*, const char*> inputs[] = {{"kw", "30"},
+                                                          {"efficiency", "0.92"},
+                                                          {"motor_pf", "0.86"},
+                                                          {"length", "50"},
+                                                          {"volts", "400"}};
+    auto* phase = w.findChild<QComboBox*>(QStringLiteral("phase"));
+    phase->setCurrentIndex(phase->findData(QStringLiteral("three")));
+    for (const auto& [key, text] : inputs)
+        w.findChild<QLineEdit*>(QString::fromLatin1(key))->setText(QString::fromLatin1(text));
+    const auto value = [&w](const char* row) {
+        return w.findChild<ferrovolt::ResultValue*>(QString::fromLatin1(row));
+    };
+    QCOMPARE(value("design_current")->text(), QStringLiteral("54.729 A"));
+    QCOMPARE(w.findChild<QLabel*>(QStringLiteral("lblSize"))->text(), QStringLiteral("16 mm²"));
+    // Back to a general load, the motor's rows are gone with its inputs.
+    load->setCurrentIndex(load->findData(QStringLiteral("general")));
+    QVERIFY(!value("design_current")->isVisibleTo(&w));
+}
+
 void TestCircuitCodes::fitsSmallScreens_data() {
     QTest::addColumn<QSize>("screen");  // in pixels
     QTest::addColumn<double>("scale");
@@ -404,7 +442,8 @@ void TestCircuitCodes::listsAndRefusalsAreSaid() {
 
     // A refusal is a notification a screen reader announces, named by its reason; the design
     // current is a general load's.
-    if (auto* load = w.findChild<QComboBox*>(QStringLiteral("load"))) load->setCurrentIndex(0);
+    if (auto* load = w.findChild<QComboBox*>(QStringLiteral("load")))
+        load->setCurrentIndex(load->findData(QStringLiteral("general")));
     w.findChild<QLineEdit*>(QStringLiteral("current"))->setText(QString());
     QAccessibleInterface* refusal =
         QAccessible::queryAccessibleInterface(w.findChild<QLabel*>(QStringLiteral("lblVerdict")));

@@ -303,5 +303,105 @@ TEST(CircuitCodes, BatchAndScheduleTakeEachCircuitsCode) {
         << wrongCode;
 }
 
+// A motor under IEC 60364 alike through the command line, batch and the schedule, its rows
+// where a load is given and nowhere else; its refusals named by option. The 30 kW motor of
+// the check's own tests: I_B = 30 000 / (√3 × 400 × 0.92 × 0.86) = 54.729 A, 6 × I_B =
+// 328.372 A while starting, 16 mm² behind a 63 A MCB, 6.747 % at the motor, 3.050 % at the board.
+TEST(CircuitCodes, IecMotorThroughEveryFrontEnd) {
+    const std::vector<std::string> motor = {"--load",
+                                            "motor",
+                                            "--kw",
+                                            "30",
+                                            "--efficiency",
+                                            "0.92",
+                                            "--motor-pf",
+                                            "0.86",
+                                            "--phase",
+                                            "three",
+                                            "--volts",
+                                            "400",
+                                            "--length",
+                                            "50",
+                                            "--fault-current",
+                                            "10000",
+                                            "--clearing-time",
+                                            "0.01"};
+    const nlohmann::json json = answerOf(motor);
+    EXPECT_EQ(json["size"], "16 mm²");
+    EXPECT_NEAR(json["design_current"].get<double>(), 54.729, 0.001);
+    EXPECT_NEAR(json["start_current"].get<double>(), 328.372, 0.001);
+    EXPECT_NEAR(json["start_dip_percent"].get<double>(), 6.747, 0.001);
+    EXPECT_NEAR(json["start_dip_board_percent"].get<double>(), 3.050, 0.001);
+    // Without the source at the origin there is no dip to give: a motor's row, without value.
+    std::vector<std::string> sourceless(motor.begin(), motor.end() - 4);
+    EXPECT_TRUE(answerOf(sourceless).at("start_dip_percent").is_null());
+    const nlohmann::json general =
+        answerOf({"--current", "20", "--length", "10", "--volts", "230"});
+    for (const char* key : {"design_current", "start_current", "start_dip_percent"})
+        EXPECT_FALSE(general.contains(key)) << key;
+
+    std::string batch;
+    answerRequest(filledTables(),
+                  R"({"calc":"circuit","code":"iec60364","load":"motor","kw":30,)"
+                  R"("efficiency":0.92,"motor_pf":0.86,"phase":"three","volts":400,"length":50,)"
+                  R"("fault_current":10000,"clearing_time":0.01})",
+                  batch);
+    EXPECT_EQ(nlohmann::json::parse(batch), json);
+    std::string hvac;
+    answerRequest(filledTables(),
+                  R"({"calc":"circuit","code":"iec60364","load":"hvac","length":10,"volts":230})",
+                  hvac);
+    EXPECT_EQ(
+        nlohmann::json::parse(hvac),
+        nlohmann::json::parse(
+            R"({"refused":"load","reason":"an air conditioner is sized by )"
+            R"(NEC Article 440, which IEC 60364 has no counterpart of: give general or motor"})"));
+
+    std::istringstream in(
+        "code,load,kw,efficiency,motor_pf,current,phase,volts,length\n"
+        "iec60364,motor,30,0.92,0.86,,three,400,50\n"
+        "iec60364,general,,,,20,single,230,10\n");
+    std::ostringstream out, err;
+    EXPECT_EQ(runScheduleText(in, out, err), 0) << err.str();
+    std::istringstream lines(out.str());
+    std::string header, motorRow, generalRow;
+    std::getline(lines, header);
+    std::getline(lines, motorRow);
+    std::getline(lines, generalRow);
+    // The motor's rows of every code in the schedule, NEC 2023's (the first code) among them.
+    EXPECT_NE(header.find(",answer_design_current,answer_flc,answer_conductor_current,answer_"
+                          "overload,answer_max_device,answer_device_rule,answer_start_current,"),
+              std::string::npos)
+        << header;
+    EXPECT_NE(motorRow.find(",54.729,,,,,,328.372,"), std::string::npos) << motorRow;
+    std::istringstream plain("code,current,volts,length\niec60364,20,230,10\n");
+    std::ostringstream plainOut;
+    EXPECT_EQ(runScheduleText(plain, plainOut, err), 0);
+    EXPECT_EQ(plainOut.str().find("answer_design_current"), std::string::npos);
+
+    struct Refusal {
+        std::vector<std::string> args;
+        std::string err;
+    };
+    const Refusal refusals[] = {
+        {{"--load", "motor", "--kw", "30", "--efficiency", "1.2", "--motor-pf", "0.86"},
+         "ferrovolt-calc: --efficiency: must be more than 0 and at most 1\n"},
+        {{"--load", "motor", "--fla", "50", "--lra", "40"},
+         "ferrovolt-calc: --lra: the locked-rotor current 40 A is below the rated current "
+         "50 A\n"},
+        {{"--current", "20", "--device", "am", "--device-rating", "25"},
+         "ferrovolt-calc: --device: an aM fuse breaks short circuits only, so it protects a "
+         "motor's circuit, whose relay takes the overload: give load motor\n"},
+    };
+    for (const Refusal& r : refusals) {
+        std::vector<std::string> args = {"circuit", "--code",  "iec60364", "--length",
+                                         "10",      "--volts", "230"};
+        args.insert(args.end(), r.args.begin(), r.args.end());
+        const CliRun run = runCommand(args);
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.err, r.err);
+    }
+}
+
 }  // namespace
 }  // namespace ferrovolt

@@ -89,6 +89,31 @@ TEST(ProjectCheck, GivesTheMotorsTermApart) {
         << tree;
 }
 
+// A motor under IEC 60364 starts over its board's own impedance: per phase Z = c_max U0 / I″k3
+// at the board's X/R (1.05 × 230.94 V / 16 130.9 A = 0.015032 Ω, X/R 4.934: R = 0.002986 Ω,
+// X = 0.014733 Ω), then 16 mm² over 50 m (R = 0.070313 Ω, X = 0.004 Ω), against the motor's
+// 328.372 A at cos φ 0.3 (Z_m = 0.70329 Ω): 1 − |Z_m + Z_c| / |Z_m + Z_c + Z_s| = 1.978 % at
+// the board, 1 − |Z_m| / |Z_m + Z_c + Z_s| = 5.716 % at the motor.
+TEST(ProjectCheck, AMotorStartsOverItsBoardsImpedance) {
+    const std::string project =
+        R"({"format":"ferrovolt-project","version":1,"project":{"name":"Motor"},"code":"iec60364",)"
+        R"("supply":{"transformer":{"kva":630,"percent_z":6,"percent_r":1.206,"primary_kv":10,)"
+        R"("secondary_volts":400},"voltage_factor_class":6,"earthing":"TN-C-S"},)"
+        R"("boards":[{"id":"MDB","fed_from":"supply","cable":null}],)"
+        R"("circuits":[{"id":"M1","board":"MDB","cable":{"load":"motor","kw":30,)"
+        R"("efficiency":0.92,"motor_pf":0.86,"length":50,"phase":"three","volts":400}}]})";
+    const CliRun run = runCommand({"project", "check", written("motor.fvproj", project), "--json"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto json = nlohmann::json::parse(run.out);
+    const auto& board = json["nodes"][1];
+    const auto& motor = json["nodes"][2];
+    EXPECT_NEAR(board["isc_max"].get<double>(), 16130.9, 0.1);
+    EXPECT_NEAR(board["x_r"].get<double>(), 4.934, 0.001);
+    EXPECT_NEAR(motor["design_current"].get<double>(), 54.729, 0.001);
+    EXPECT_NEAR(motor["check"]["start_dip_board_percent"].get<double>(), 1.978, 0.001);
+    EXPECT_NEAR(motor["check"]["start_dip_percent"].get<double>(), 5.716, 0.001);
+}
+
 // One row per cable under the header: the board's feeder fails on its breaking capacity, the
 // circuit's answer columns are `schedule`'s (numbers without units).
 TEST(ProjectSchedule, WritesEveryCableWithItsPath) {
