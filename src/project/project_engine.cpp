@@ -42,6 +42,23 @@ double loadCurrent(const Cable& cable, const CircuitCode& code) {
     const std::string load = fieldText(cable, code, "load");
     if (load == "hvac") return fieldNumber(cable, code, "mca");
     if (load != "motor") return fieldNumber(cable, code, "current");
+    // A code without horsepower (IEC 60364) rates a motor by its power or its nameplate.
+    if (code.field("hp") == nullptr) {
+        const auto optional = [&](std::string_view key) -> std::optional<double> {
+            return readDouble(fieldText(cable, code, key));
+        };
+        motors::MotorInputs motor;
+        motor.supply =
+            threePhase(cable, code) ? motors::Supply::ThreePhase : motors::Supply::SinglePhase;
+        motor.volts = fieldNumber(cable, code, "volts");
+        motor.kw = optional("kw");
+        motor.efficiency = optional("efficiency");
+        motor.powerFactor = optional("motor_pf");
+        motor.fla = optional("fla");
+        const motors::MotorResult rated = motors::iecMotor(motor);
+        const auto* answer = std::get_if<motors::MotorAnswer>(&rated);
+        return answer != nullptr ? answer->designCurrent : 0;
+    }
     const auto flc = motors::fullLoadCurrent(
         threePhase(cable, code) ? motors::Supply::ThreePhase : motors::Supply::SinglePhase,
         motors::MotorType::Induction, fieldNumber(cable, code, "hp"),

@@ -326,5 +326,23 @@ TEST(LoadKinds, BoardOfMotorsGivesItsFeederAndTheDip) {
     EXPECT_FALSE(node(answer, "MDP").motorFeederCurrent);  // no motor circuit of its own
 }
 
+// Under IEC 60364 a motor is rated by its power: 30 kW at η 0.92 and cos φ 0.86, 400 V three
+// phase, takes 30,000 / (√3 × 400 × 0.92 × 0.86) = 54.729 A, which its board counts beside a
+// 20 A circuit: 74.729 A on its feeder.
+TEST(LoadKinds, IecBoardCountsAMotorByItsRatedPower) {
+    std::string text = office("");
+    text.replace(text.find(R"("cable":null)"), 12,
+                 R"("cable":{"phase":"three","volts":400,"length":20})");
+    text.pop_back();
+    text += R"(,"circuits":[{"id":"M1","board":"DB","cable":{"load":"motor","kw":30,)"
+            R"("efficiency":0.92,"motor_pf":0.86,"phase":"three","volts":400,"length":50}},)"
+            R"({"id":"C1","board":"DB","cable":{"current":20,"phase":"three","volts":400,)"
+            R"("length":50}}]})";
+    const ProjectAnswer answer = checkProject(read(text));
+    EXPECT_FALSE(node(answer, "M1").refusal);
+    EXPECT_NEAR(node(answer, "M1").designCurrent, 54.729, 0.001);
+    EXPECT_NEAR(node(answer, "DB").designCurrent, 74.729, 0.001);
+}
+
 }  // namespace
 }  // namespace ferrovolt::project
