@@ -7,14 +7,11 @@
 #include "numtext/number_text.h"
 #include "numtext/rounded_number.h"
 #include "project/project_file.h"
+#include "window_kit/window_text.h"
 
 namespace ferrovolt {
 
 namespace {
-
-QString qtText(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The inputs a designer changes most, before the code's installation columns.
 constexpr std::string_view kFirstInputs[] = {keys::kCurrent, keys::kLength, keys::kFeet,
@@ -27,9 +24,9 @@ constexpr std::string_view kBreakingCapacity = "breaking_capacity";
 QString headerOf(const CheckField& field) {
     // Beside the answer's Size, the input's caption ("Check a given size") says too much.
     if (field.key == keys::kSize) return QStringLiteral("Given size");
-    QString caption = qtText(field.caption).remove(QLatin1Char('&'));
+    QString caption = qt(field.caption).remove(QLatin1Char('&'));
     if (caption.endsWith(QLatin1Char(':'))) caption.chop(1);
-    if (!field.unit.empty()) caption += QStringLiteral(" (") + qtText(field.unit) + u')';
+    if (!field.unit.empty()) caption += QStringLiteral(" (") + qt(field.unit) + u')';
     return caption;
 }
 
@@ -132,7 +129,7 @@ QString CircuitGrid::failureOf(const project::NodeAnswer& node, const Column& co
     if (node.refusal) {
         const bool here = column.kind == Kind::Verdict ||
                           (column.kind == Kind::Input && column.key == node.refusal->field);
-        return here ? qtText(node.refusal->field) + QStringLiteral(" ") +
+        return here ? qt(node.refusal->field) + QStringLiteral(" ") +
                           QString::fromStdString(node.refusal->reason)
                     : QString();
     }
@@ -168,7 +165,7 @@ QString CircuitGrid::textOf(int row, const Column& column) const {
     const CircuitCase& checked = *node->checked;
     switch (column.kind) {
         case Kind::Size:
-            return qtText(checked.sizeLabel());
+            return qt(checked.sizeLabel());
         case Kind::GovernedBy: {
             const std::optional<std::size_t> governed = tree.code().rowIndex(keys::kGovernedBy);
             // The criterion's key in words: "voltage_drop" as "voltage drop".
@@ -194,7 +191,7 @@ QString CircuitGrid::inputText(const Column& column, const std::string& text) co
     const CheckField* field = m_document.tree().code().field(column.key);
     if (field != nullptr && field->kind == InputKind::Flag)
         if (const std::optional<std::string_view> words = choiceWords(*field, text))
-            return qtText(*words);
+            return qt(*words);
     return QString::fromStdString(text);
 }
 
@@ -263,8 +260,8 @@ bool CircuitGrid::setData(const QModelIndex& index, const QVariant& value, int r
         // A choice may be typed as the words the window shows for it ("ft" for feet).
         if (const CheckField* field = m_document.tree().code().field(column.key))
             for (const ChoiceText& entry : field->shown)
-                if (text.trimmed().compare(qtText(entry.shown), Qt::CaseInsensitive) == 0)
-                    text = qtText(entry.key);
+                if (text.trimmed().compare(qt(entry.shown), Qt::CaseInsensitive) == 0)
+                    text = qt(entry.key);
         refusal = m_document.setCircuitField(id, column.key, text);
     }
     if (refusal) {

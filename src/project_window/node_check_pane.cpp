@@ -24,14 +24,11 @@
 #include "project_window/project_document.h"
 #include "window_kit/access_letters.h"
 #include "window_kit/field_panel.h"
+#include "window_kit/window_text.h"
 
 namespace ferrovolt {
 
 namespace {
-
-QString qtText(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The text an input shows for the project as it is: Escape puts it back.
 constexpr char kShown[] = "shownText";
@@ -89,7 +86,7 @@ const std::pair<std::string_view, const char*> kBoardFields[] = {
 };
 
 QString objectNameOf(const char* prefix, std::string_view path) {
-    return QString::fromLatin1(prefix) + qtText(path).replace(u'/', u'_');
+    return QString::fromLatin1(prefix) + qt(path).replace(u'/', u'_');
 }
 
 }  // namespace
@@ -421,7 +418,7 @@ void NodeCheckPane::showInputs(const project::NodeAnswer& node) {
             if (node.kind == project::NodeKind::Board && key == keys::kCurrent) text.clear();
             for (const auto& [name, value] : *cable)
                 if (name == key) text = project::cableFieldText(value);
-            if (!m_fields->isGiven(key)) FieldPanel::setText(input.control, qtText(text));
+            if (!m_fields->isGiven(key)) FieldPanel::setText(input.control, qt(text));
             m_shown.insert_or_assign(std::string(key), FieldPanel::textOf(input.control));
         }
         const project::NodeAnswer& from = originOf(tree, node);
@@ -476,13 +473,12 @@ void NodeCheckPane::showNode(const project::NodeAnswer* node) {
     }
     showInputs(*node);
     const CircuitCode& code = m_document.tree().code();
-    QString out =
-        qtText(project::nodeKindKey(node->kind)) + u' ' + QString::fromStdString(node->id);
+    QString out = qt(project::nodeKindKey(node->kind)) + u' ' + QString::fromStdString(node->id);
     if (!node->fedFrom.empty())
         out += QStringLiteral(", fed from ") + QString::fromStdString(node->fedFrom);
     out += u'\n';
     if (node->refusal) {
-        out += QStringLiteral("Refused: ") + qtText(node->refusal->field) + u' ' +
+        out += QStringLiteral("Refused: ") + qt(node->refusal->field) + u' ' +
                QString::fromStdString(node->refusal->reason) + u'\n';
     } else if (!node->reached) {
         out += QStringLiteral("Not reached: a node above it is refused.\n");
@@ -498,14 +494,14 @@ void NodeCheckPane::showNode(const project::NodeAnswer* node) {
             if (rows[i].shape != RowShape::One) continue;
             const std::string value = node->checked->rowText(i);
             if (value.empty()) continue;
-            out += qtText(rows[i].caption) + QStringLiteral(": ") + QString::fromStdString(value) +
-                   u'\n';
+            out +=
+                qt(rows[i].caption) + QStringLiteral(": ") + QString::fromStdString(value) + u'\n';
         }
         out += QStringLiteral("\nCalculation\n");
         node->checked->writeTrail(
             [&out](std::string_view step, std::string_view value, std::string_view source) {
-                out += qtText(step) + QStringLiteral(": ") + qtText(value);
-                if (!source.empty()) out += QStringLiteral(" (") + qtText(source) + u')';
+                out += qt(step) + QStringLiteral(": ") + qt(value);
+                if (!source.empty()) out += QStringLiteral(" (") + qt(source) + u')';
                 out += u'\n';
             });
     }

@@ -16,14 +16,11 @@
 #include "numtext/number_text.h"
 #include "numtext/words.h"
 #include "project/project_file.h"
+#include "window_kit/window_text.h"
 
 namespace ferrovolt {
 
 namespace {
-
-QString qtText(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // A new project's supply: a common transformer of the code's practice, so that the first
 // circuit typed is answered at once; the user replaces it with the real one.
@@ -157,7 +154,7 @@ std::optional<QString> ProjectDocument::setCircuitField(const std::string& id, s
     if (!at) return QStringLiteral("no circuit ") + QString::fromStdString(id);
     const CircuitCode& code = m_tree->code();
     const CheckField* field = code.field(key);
-    if (field == nullptr) return QStringLiteral("no field ") + qtText(key);
+    if (field == nullptr) return QStringLiteral("no field ") + qt(key);
     const project::Circuit before = p.circuits[*at];
     project::Json cable = project::Json::object();
     for (const auto& [name, value] : before.cable) cable[name] = value;
@@ -169,7 +166,7 @@ std::optional<QString> ProjectDocument::setCircuitField(const std::string& id, s
     auto read = project::readCable(cable, code, false);
     if (const auto* refusal = std::get_if<project::FileRefusal>(&read)) {
         // The path is the field's own ("/length"): the reason names it by its caption.
-        QString caption = qtText(field->caption).remove(QLatin1Char('&'));
+        QString caption = qt(field->caption).remove(QLatin1Char('&'));
         if (caption.endsWith(QLatin1Char(':'))) caption.chop(1);
         return caption + QStringLiteral(": ") + QString::fromStdString(refusal->reason);
     }
@@ -179,7 +176,7 @@ std::optional<QString> ProjectDocument::setCircuitField(const std::string& id, s
     if (auto refusal = m_tree->setCircuit(after)) return QString::fromStdString(*refusal);
     emit changed(false);
     m_undo.push(new Step(
-        QStringLiteral("Edit %1 %2").arg(QString::fromStdString(id), qtText(key)),
+        QStringLiteral("Edit %1 %2").arg(QString::fromStdString(id), qt(key)),
         [this, before] { applyCircuit(before); }, [this, after] { applyCircuit(after); }));
     return std::nullopt;
 }
@@ -355,8 +352,8 @@ void dropTheOther(project::Json& object, std::string_view path) {
 QString fieldRefusal(const QString& caption, std::string_view path,
                      const project::FileRefusal& refusal) {
     std::string at = refusal.path.empty() ? std::string() : refusal.path.substr(1);
-    if (at == path || at.empty()) return caption + QStringLiteral(": ") + qtText(refusal.reason);
-    return caption + QStringLiteral(": ") + qtText(at) + u' ' + qtText(refusal.reason);
+    if (at == path || at.empty()) return caption + QStringLiteral(": ") + qt(refusal.reason);
+    return caption + QStringLiteral(": ") + qt(at) + u' ' + qt(refusal.reason);
 }
 
 }  // namespace
@@ -383,7 +380,7 @@ std::optional<QString> ProjectDocument::setSupplyField(std::string_view path, co
     project::Project after = p;
     after.supply = std::get<project::Supply>(std::move(read));
     if (project::supplyJson(after.supply) == project::supplyJson(p.supply)) return std::nullopt;
-    pushProject(std::move(after), QStringLiteral("Edit supply %1").arg(qtText(path)));
+    pushProject(std::move(after), QStringLiteral("Edit supply %1").arg(qt(path)));
     return std::nullopt;
 }
 
@@ -457,7 +454,7 @@ std::optional<QString> ProjectDocument::setBoardField(const std::string& id, std
     if (auto refusal = m_tree->setBoard(after)) return QString::fromStdString(*refusal);
     emit changed(false);
     m_undo.push(new Step(
-        QStringLiteral("Edit %1 %2").arg(QString::fromStdString(id), qtText(path)),
+        QStringLiteral("Edit %1 %2").arg(QString::fromStdString(id), qt(path)),
         [this, before] { applyBoard(before); }, [this, after] { applyBoard(after); }));
     return std::nullopt;
 }
@@ -661,7 +658,7 @@ ProjectDocument::Pasted ProjectDocument::pasteCircuits(const std::string& board,
             continue;
         }
         const std::string given(trimmed(row.cells[*idColumn]));
-        const QString named = given.empty() ? line : line + qtText(given) + QStringLiteral(": ");
+        const QString named = given.empty() ? line : line + qt(given) + QStringLiteral(": ");
         project::Json cable = project::Json::object();
         for (std::size_t i = 0; i < columns.size(); ++i) {
             const std::string text(trimmed(row.cells[i]));
@@ -681,7 +678,7 @@ ProjectDocument::Pasted ProjectDocument::pasteCircuits(const std::string& board,
     }
     if (out.inserted.empty()) return out;
     const QString text = out.inserted.size() == 1
-                             ? QStringLiteral("Paste %1").arg(qtText(out.inserted.front()))
+                             ? QStringLiteral("Paste %1").arg(qt(out.inserted.front()))
                              : QStringLiteral("Paste %1 circuits").arg(out.inserted.size());
     replaceTree(after);
     m_undo.push(new Step(

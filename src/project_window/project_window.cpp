@@ -52,6 +52,7 @@
 #include "window_kit/sheet_pages.h"
 #include "window_kit/status_line.h"
 #include "window_kit/text_tone.h"
+#include "window_kit/window_text.h"
 
 namespace ferrovolt {
 
@@ -59,9 +60,6 @@ namespace {
 
 constexpr int kIdRole = Qt::UserRole + 1;
 
-QString qtText(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 constexpr char kFileFilter[] = "Ferrovolt projects (*.fvproj)";
 constexpr char kScheduleFilter[] = "CSV schedules (*.csv)";
 constexpr int kAutosaveMs = 30'000;
@@ -332,8 +330,8 @@ void ProjectWindow::buildMenus() {
     // A new project under another code than the one open.
     for (const CircuitCode* code : circuitCodes()) {
         const std::string_view key = code->key();
-        QAction* action = file->addAction(QStringLiteral("New under %1").arg(qtText(code->name())));
-        action->setObjectName(QStringLiteral("actNew_") + qtText(key));
+        QAction* action = file->addAction(QStringLiteral("New under %1").arg(qt(code->name())));
+        action->setObjectName(QStringLiteral("actNew_") + qt(key));
         connect(action, &QAction::triggered, this, [this, key] {
             if (keepOrSave()) newProject(key);
         });
@@ -454,7 +452,7 @@ void ProjectWindow::markItem(QStandardItem* item) {
     const QString shown = circuit ? label : QStringLiteral("Board ") + label;
     QStringList failures;
     if (node->refusal)
-        failures << QStringLiteral("refused: ") + qtText(node->refusal->field) + u' ' +
+        failures << QStringLiteral("refused: ") + qt(node->refusal->field) + u' ' +
                         QString::fromStdString(node->refusal->reason);
     for (const project::NodeFail& fail : node->fails) failures << QString::fromStdString(fail.name);
     // Marked as the grid marks a failing cell: colour, symbol and tip. An item is set only
@@ -1119,7 +1117,7 @@ std::optional<std::string> ProjectWindow::addCircuitFrom(
     if (code.key() != tree.code().key()) {
         refuse(QStringLiteral("The project is checked under %1, the circuit under %2: open a "
                               "project of %2, or check the circuit under %1.")
-                   .arg(qtText(tree.code().name()), qtText(code.name())));
+                   .arg(qt(tree.code().name()), qt(code.name())));
         return std::nullopt;
     }
     QStringList boards;

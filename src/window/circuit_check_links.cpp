@@ -24,10 +24,10 @@ namespace ferrovolt {
 namespace {
 
 // Under the current field of each tab, where neither tab has a control.
-constexpr TwipsRect kButtonPlace{3240, 2370, 1335, 300};
+constexpr TwipsRect kCircuitCheckPlace{3240, 2370, 1335, 300};
 // Right of the voltages and under the phases, above the results.
 constexpr TwipsRect kWarningPlace{1560, 2715, 3540, 405};
-constexpr char kButtonCaption[] = "Circ&uit check…";
+constexpr char kCircuitCheckCaption[] = "Circ&uit check…";
 
 }  // namespace
 
@@ -41,9 +41,9 @@ CircuitCheckLinks::CircuitCheckLinks(QWidget* mainWindow, const Tables& tables,
     QWidget* dropPage = drop.calculate->parentWidget();
     QWidget* sizingPage = sizing.calculate->parentWidget();
     QPushButton* fromDrop =
-        addButton(dropPage, arrayName("cmdCircuitCheck", 1), kButtonCaption, kButtonPlace);
+        addButton(dropPage, arrayName("cmdCircuitCheck", 1), kCircuitCheckCaption, kCircuitCheckPlace);
     QPushButton* fromSizing =
-        addButton(sizingPage, arrayName("cmdCircuitCheck", 2), kButtonCaption, kButtonPlace);
+        addButton(sizingPage, arrayName("cmdCircuitCheck", 2), kCircuitCheckCaption, kCircuitCheckPlace);
     for (QPushButton* button : {fromDrop, fromSizing}) {
         button->setToolTip(QStringLiteral("Checks this circuit by every criterion of the code"));
         button->setAccessibleName(QStringLiteral("Circuit check"));

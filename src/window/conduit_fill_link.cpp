@@ -19,8 +19,8 @@ namespace ferrovolt {
 namespace {
 
 // Under the conduit diameter list, above the fill options, where the tab has no control.
-constexpr TwipsRect kButtonPlace{400, 1860, 1335, 300};
-constexpr char kButtonCaption[] = "Conduit &fill…";
+constexpr TwipsRect kConduitFillPlace{400, 1860, 1335, 300};
+constexpr char kConduitFillCaption[] = "Conduit &fill…";
 
 }  // namespace
 
@@ -65,7 +65,7 @@ ConduitFillLink::ConduitFillLink(QWidget* mainWindow, SystemServices& services,
     : QObject(mainWindow), m_host(new FillWindowHost(mainWindow, &services)) {
     QWidget* page = conduit.calculate->parentWidget();
     QPushButton* open =
-        addButton(page, QStringLiteral("cmdConduitFill"), kButtonCaption, kButtonPlace);
+        addButton(page, QStringLiteral("cmdConduitFill"), kConduitFillCaption, kConduitFillPlace);
     open->setToolTip(
         QStringLiteral("Sizes a raceway for mixed conductors and cables by NEC Chapter 9"));
     open->setAccessibleName(QStringLiteral("Conduit fill"));

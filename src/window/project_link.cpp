@@ -13,7 +13,7 @@ namespace ferrovolt {
 namespace {
 
 // Under "Circuit check…", above the results.
-constexpr TwipsRect kButtonPlace{3240, 2715, 1335, 300};
+constexpr TwipsRect kProjectPlace{3240, 2715, 1335, 300};
 
 }  // namespace
 
@@ -21,7 +21,7 @@ ProjectLink::ProjectLink(QWidget* mainWindow, SystemServices& services, const Vo
     : QObject(mainWindow), m_host(new ProjectWindowHost(mainWindow, &services)) {
     QWidget* page = drop.calculate->parentWidget();
     QPushButton* button =
-        addButton(page, QStringLiteral("cmdProject"), QStringLiteral("Pro&ject…"), kButtonPlace);
+        addButton(page, QStringLiteral("cmdProject"), QStringLiteral("Pro&ject…"), kProjectPlace);
     button->setToolTip(
         QStringLiteral("Checks a whole installation: its supply, boards and circuits"));
     button->setAccessibleName(QStringLiteral("Project"));

@@ -32,11 +32,11 @@ bool takesClickFocus(QWidget* widget) {
     return clicks(widget) && (proxy == widget || clicks(proxy));
 }
 
+}  // namespace
+
 bool isInside(const QWidget* widget, const QWidget* container) {
     return widget == container || container->isAncestorOf(widget);
 }
-
-}  // namespace
 
 QWidget* clickFocusTarget(QWidget* hit) {
     for (QWidget* widget = hit; widget != nullptr; widget = widget->parentWidget()) {

@@ -47,6 +47,9 @@ private:
 // followed; nothing when the press leaves the focus where it is.
 QWidget* clickFocusTarget(QWidget* hit);
 
+// Whether `widget` is `container` or one of its parts, where the focus counts as not leaving.
+bool isInside(const QWidget* widget, const QWidget* container);
+
 // The control under `hit` that acts on a click whether or not it takes the focus: a
 // button (a tab header among them), a tab bar or a slider; nothing when there is none.
 QWidget* clickActingControl(QWidget* hit);

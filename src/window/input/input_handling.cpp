@@ -30,10 +30,6 @@ std::string member(const char* array, int index) {
     return std::string(array) + "(" + std::to_string(index) + ")";
 }
 
-bool isInside(const QWidget* widget, const QWidget* container) {
-    return widget == container || container->isAncestorOf(widget);
-}
-
 // The control registered in `handlers` that `widget` is, or is a part of.
 template <class Handler>
 const QWidget* ownerOf(const std::map<const QWidget*, Handler>& handlers, const QWidget* widget) {
