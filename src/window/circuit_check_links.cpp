@@ -40,10 +40,10 @@ CircuitCheckLinks::CircuitCheckLinks(QWidget* mainWindow, const Tables& tables,
       m_host(new CircuitWindowHost(mainWindow)) {
     QWidget* dropPage = drop.calculate->parentWidget();
     QWidget* sizingPage = sizing.calculate->parentWidget();
-    QPushButton* fromDrop =
-        addButton(dropPage, arrayName("cmdCircuitCheck", 1), kCircuitCheckCaption, kCircuitCheckPlace);
-    QPushButton* fromSizing =
-        addButton(sizingPage, arrayName("cmdCircuitCheck", 2), kCircuitCheckCaption, kCircuitCheckPlace);
+    QPushButton* fromDrop = addButton(dropPage, arrayName("cmdCircuitCheck", 1),
+                                      kCircuitCheckCaption, kCircuitCheckPlace);
+    QPushButton* fromSizing = addButton(sizingPage, arrayName("cmdCircuitCheck", 2),
+                                        kCircuitCheckCaption, kCircuitCheckPlace);
     for (QPushButton* button : {fromDrop, fromSizing}) {
         button->setToolTip(QStringLiteral("Checks this circuit by every criterion of the code"));
         button->setAccessibleName(QStringLiteral("Circuit check"));
