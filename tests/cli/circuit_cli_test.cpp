@@ -20,6 +20,7 @@
 #include "cli_run.h"
 #include "filled_tables.h"
 #include "nec2023/nec2023_fields.h"
+#include "source_tree.h"
 
 namespace ferrovolt {
 namespace {
@@ -371,7 +372,7 @@ bool namesOption(const std::string& manual, std::string_view option) {
 
 // Every option of every code, and the option that picks the code.
 TEST(CircuitCommand, TheManualNamesEveryOption) {
-    std::ifstream file(FERROVOLT_MAN_PAGE);
+    std::ifstream file(ferrovolt::test::sourceTree() / "packaging/ferrovolt-calc.1.in");
     const std::string manual((std::istreambuf_iterator<char>(file)), {});
     ASSERT_FALSE(manual.empty());
     for (const CheckField* field : everyCircuitField())

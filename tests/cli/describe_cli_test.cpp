@@ -16,6 +16,7 @@
 #include "cli/json_rows.h"
 #include "cli_run.h"
 #include "filled_tables.h"
+#include "source_tree.h"
 
 namespace ferrovolt {
 namespace {
@@ -141,7 +142,7 @@ TEST(ListJson, PrintsTheTopicAndItsTexts) {
 }
 
 TEST(Manual, NamesEachCommandsOptionsInItsSection) {
-    std::ifstream file(FERROVOLT_MAN_PAGE);
+    std::ifstream file(ferrovolt::test::sourceTree() / "packaging/ferrovolt-calc.1.in");
     const std::string manual((std::istreambuf_iterator<char>(file)), {});
     ASSERT_FALSE(manual.empty());
     const auto heading = [&](std::string_view command) {

@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include "project/project_file.h"
+#include "source_tree.h"
 
 namespace ferrovolt::project {
 namespace {
@@ -161,7 +162,7 @@ std::string contents(const std::filesystem::path& path) {
 // The sample projects are read, and are written as the program writes them.
 TEST(ProjectFile, SamplesAreAsSaved) {
     for (const char* name : {"nec2023-plant.fvproj", "iec60364-office.fvproj"}) {
-        const std::string text = contents(std::filesystem::path(FERROVOLT_EXAMPLES) / name);
+        const std::string text = contents(ferrovolt::test::sourceTree() / "examples" / name);
         const auto read = readProject(text);
         ASSERT_TRUE(std::holds_alternative<Project>(read))
             << name << ": " << refusalText(std::get<FileRefusal>(read));

@@ -14,6 +14,7 @@
 
 #include "project/project_file.h"
 #include "project/project_tree.h"
+#include "source_tree.h"
 
 namespace ferrovolt::project {
 namespace {
@@ -161,9 +162,9 @@ INSTANTIATE_TEST_SUITE_P(
 // Both samples under a random run of changes of every kind (feeders there are sized by the
 // loads below them, so a busbar moves with them): after each, every answer is a whole check's.
 TEST(RandomChanges, AlwaysAnswerAsAWholeCheck) {
-    for (const char* sample : {"/nec2023-plant.fvproj", "/iec60364-office.fvproj"}) {
+    for (const char* sample : {"nec2023-plant.fvproj", "iec60364-office.fvproj"}) {
         SCOPED_TRACE(sample);
-        std::ifstream in(std::string(FERROVOLT_EXAMPLES) + sample);
+        std::ifstream in(ferrovolt::test::sourceTree() / "examples" / sample);
         std::stringstream text;
         text << in.rdbuf();
         InstallationTree tree(std::get<Project>(readProject(text.str())));

@@ -32,6 +32,7 @@
 #include "project_window/project_window.h"
 #include "project_window/recent_projects.h"
 #include "screen_fit.h"
+#include "source_tree.h"
 #include "window_kit/access_letters.h"
 #include "window_kit/placement.h"
 #include "window_kit/text_tone.h"
@@ -40,7 +41,12 @@ namespace ferrovolt {
 
 namespace {
 
-const QString kOffice = QStringLiteral(FERROVOLT_EXAMPLES "/iec60364-office.fvproj");
+// A sample project of the source folder.
+QString example(const char* name) {
+    return QString::fromStdString((test::sourceTree() / "examples" / name).string());
+}
+
+const QString kOffice = example("iec60364-office.fvproj");
 
 // A window that answers its questions as a test tells it.
 class AnsweringWindow : public ProjectWindow {
@@ -899,7 +905,7 @@ private slots:
     void fitsTheScreen() {
         testing::FakeSystemServices services;
         ProjectWindow w(&services);
-        QVERIFY(!w.openFile(QStringLiteral(FERROVOLT_EXAMPLES "/nec2023-plant.fvproj")));
+        QVERIFY(!w.openFile(example("nec2023-plant.fvproj")));
         placeWindow(w, nullptr);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));

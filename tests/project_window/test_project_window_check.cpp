@@ -26,12 +26,18 @@
 #include "project_window/circuit_grid.h"
 #include "project_window/node_check_pane.h"
 #include "project_window/project_window.h"
+#include "source_tree.h"
 
 namespace ferrovolt {
 
 namespace {
 
-const QString kOffice = QStringLiteral(FERROVOLT_EXAMPLES "/iec60364-office.fvproj");
+// A sample project of the source folder.
+QString example(const char* name) {
+    return QString::fromStdString((test::sourceTree() / "examples" / name).string());
+}
+
+const QString kOffice = example("iec60364-office.fvproj");
 
 }  // namespace
 

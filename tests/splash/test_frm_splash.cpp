@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fake_system_services.h"
+#include "source_tree.h"
 #include "splash/frm_splash.h"
 #include "splash/hand_cursor.h"
 #include "splash/splash_host.h"
@@ -132,7 +133,8 @@ private slots:
     void handIconFile_data() {
         QTest::addColumn<QString>("contents");  // empty: no file at all
         QTest::addColumn<bool>("loads");
-        QFile ours(QStringLiteral(FERROVOLT_HAND_ICON));
+        QFile ours(
+            QString::fromStdString((test::sourceTree() / "resources/cursors/hand32.ico").string()));
         QVERIFY(ours.open(QIODevice::ReadOnly));
         QTest::newRow("our hand32.ico") << QString::fromLatin1(ours.readAll().toBase64()) << true;
         QTest::newRow("missing") << QString() << false;
