@@ -9,6 +9,7 @@
 // `circuitCodes()` (codes/code_registry.h), above every code.
 
 #include <memory>
+#include <optional>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -57,10 +58,21 @@ public:
     virtual std::optional<HandOn> fillHandOn() const { return std::nullopt; }
 };
 
+// What a feeder of motors carries above its loads' own currents: a share of the largest
+// motor's full-load current, by the code's rule.
+struct LargestMotorRule {
+    double share = 0;         // 0.25: the largest at 125 %
+    std::string_view clause;  // "430.24", of the code's own edition
+};
+
 class CircuitCode : public Check {
 public:
     virtual std::unique_ptr<CircuitCase> newCase() const = 0;
     std::unique_ptr<CheckCase> newCheckCase() const final { return newCase(); }
+
+    // The installation tree sizes a feeder whose loads include motors by this rule; none under
+    // a code that sizes a feeder from its loads' currents alone.
+    virtual std::optional<LargestMotorRule> largestMotorRule() const { return std::nullopt; }
 };
 
 }  // namespace ferrovolt

@@ -182,17 +182,8 @@ void writeText(std::ostream& out, const project::ProjectAnswer& answer, const st
                 out << "  Zs " << formatRoundedDouble(node.at.loopMin.magnitude(), 4) << " ohm";
         }
         out << "  " << verdict(node) << '\n';
-        if (node.motorFeederCurrent) {
-            out << std::string(static_cast<std::size_t>(node.depth) * 2 + 2, ' ')
-                << "motors: feeder " << formatRoundedDouble(*node.motorFeederCurrent, 2)
-                << " A (430.24)";
-            if (node.feederDeviceMax)
-                out << ", feeder device at most " << *node.feederDeviceMax << " A (430.62(A))";
-            if (node.startDipPercent)
-                out << ", dip " << formatRoundedDouble(*node.startDipPercent, 2)
-                    << " % while the largest starts";
-            out << '\n';
-        }
+        if (const std::string motors = project::motorFeederText(node); !motors.empty())
+            out << std::string(static_cast<std::size_t>(node.depth) * 2 + 2, ' ') << motors << '\n';
     }
     if (marksTheService(answer) && !answer.nodes.empty())
         out << "\nField marking (NEC 110.24(A)): available fault current "

@@ -6,6 +6,7 @@
 #include "check/field_applies.h"
 #include "check/field_reading.h"
 #include "faults/fault_current.h"
+#include "motors/motor_tables.h"
 #include "nec2023/nec2023_fields.h"
 #include "nec2023/nec2023_hand_on.h"
 #include "nec2023/nec2023_tables.h"
@@ -41,6 +42,10 @@ public:
         return rows;
     }
     std::unique_ptr<CircuitCase> newCase() const override;
+    std::optional<LargestMotorRule> largestMotorRule() const override {
+        return LargestMotorRule{motors::kFeederLargestPercent / 100 - 1,
+                                motors::kRuleFeederConductor.item};
+    }
 };
 
 const NecCode kCode;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "project/project_engine.h"
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 
@@ -261,54 +262,13 @@ public:
     }
 
 private:
-    // 430.24 and 430.62(A) over the board's circuits (the nodes from `first`, in the order of
-    // `circuits`), where some feed motors: each motor by its table current and its branch
-    // device, the others' currents as other loads (a continuous one at 125 %); and the dip at
-    // the busbar while the largest motor starts, as its circuit worked it out.
-    void motorFeeder(NodeAnswer& board, std::size_t first,
-                     const std::vector<std::size_t>& circuits) {
-        std::vector<motors::FeederMotor> feederMotors;
-        double nonContinuous = 0, continuous = 0;
-        std::optional<double> dip;
-        double largest = 0;
-        for (std::size_t i = 0; i < circuits.size(); ++i) {
-            const NodeAnswer& n = m_answer.nodes[first + i];
-            if (!n.checked || n.refusal || !n.reached) return;
-            const Cable& cable = m_p.circuits[circuits[i]].cable;
-            if (fieldText(cable, m_code, "load") != "motor") {
-                (fieldText(cable, m_code, "continuous") == "true" ? continuous : nonContinuous) +=
-                    n.designCurrent;
-                continue;
-            }
-            const std::optional<std::size_t> device = m_code.rowIndex("device");
-            const CheckValue amps = device ? n.checked->value(*device) : CheckValue();
-            feederMotors.push_back({n.designCurrent, std::holds_alternative<double>(amps)
-                                                         ? std::get<double>(amps)
-                                                         : 0});
-            const std::optional<std::size_t> dipRow = m_code.rowIndex("start_dip_board_percent");
-            const CheckValue atBoard = dipRow ? n.checked->value(*dipRow) : CheckValue();
-            if (n.designCurrent > largest) {
-                largest = n.designCurrent;
-                dip = std::holds_alternative<double>(atBoard)
-                          ? std::optional<double>(std::get<double>(atBoard))
-                          : std::nullopt;
-            }
-        }
-        if (feederMotors.empty()) return;
-        const auto answer = motors::necMotorFeeder({feederMotors, nonContinuous, continuous});
-        if (const auto* feeder = std::get_if<motors::FeederAnswer>(&answer)) {
-            board.motorFeederCurrent = feeder->conductorCurrent;
-            board.feederDeviceMax = feeder->maxDevice;
-        }
-        board.startDipPercent = dip;
-    }
-
-    // The apparent power a board passes up to its feeder, VA.
-    double load(const Board& b) {
-        double va = 0;
-        for (std::size_t c : m_circuits[b.id]) va += apparentPower(m_p.circuits[c].cable, m_code);
-        for (std::size_t child : m_childBoards[b.id]) va += load(m_p.boards[child]);
-        return va * b.demandFactor;
+    // What a board passes up to its feeder.
+    BoardLoad load(const Board& b) {
+        std::vector<BoardLoad> below;
+        for (std::size_t c : m_circuits[b.id])
+            below.push_back(circuitLoad(m_p.circuits[c].cable, m_code));
+        for (std::size_t child : m_childBoards[b.id]) below.push_back(load(m_p.boards[child]));
+        return boardLoad(b, below);
     }
 
     void board(std::size_t index, const Origin& origin, int depth, bool reachable) {
@@ -324,7 +284,11 @@ private:
             checkCircuit(n, m_code, m_p.circuits[c], here, depth + 1, carried, nullptr);
             m_answer.nodes.push_back(std::move(n));
         }
-        motorFeeder(m_answer.nodes[at], at + 1, m_circuits[b.id]);
+        std::vector<CircuitOfBoard> circuits;
+        for (std::size_t i = 0; i < m_circuits[b.id].size(); ++i)
+            circuits.push_back(
+                {&m_p.circuits[m_circuits[b.id][i]].cable, &m_answer.nodes[at + 1 + i]});
+        motorFeeder(m_answer.nodes[at], m_code, circuits);
         for (std::size_t child : m_childBoards[b.id]) board(child, here, depth + 1, carried);
     }
 
@@ -361,13 +325,69 @@ NodeAnswer supplyAnswer(const Origin& origin) {
     return supply;
 }
 
-double apparentPower(const Cable& cable, const CircuitCode& code) {
-    return loadCurrent(cable, code) * fieldNumber(cable, code, "volts") *
-           (threePhase(cable, code) ? kSqrt3 : 1.0);
+BoardLoad circuitLoad(const Cable& cable, const CircuitCode& code) {
+    BoardLoad load;
+    load.va = loadCurrent(cable, code) * fieldNumber(cable, code, "volts") *
+              (threePhase(cable, code) ? kSqrt3 : 1.0);
+    if (fieldText(cable, code, "load") == "motor") load.largestMotorVa = load.va;
+    return load;
+}
+
+BoardLoad boardLoad(const Board& board, const std::vector<BoardLoad>& below) {
+    BoardLoad load;
+    for (const BoardLoad& l : below) {
+        load.va += l.va;
+        load.largestMotorVa = std::max(load.largestMotorVa, l.largestMotorVa);
+    }
+    load.va *= board.demandFactor;
+    return load;
+}
+
+// 430.24 and 430.62(A) over the board's circuits, where some feed motors: each motor by its
+// table current and its branch device, the others' currents as other loads (a continuous one
+// at 125 %); and the dip at the busbar while the largest motor starts, as its circuit worked
+// it out.
+void motorFeeder(NodeAnswer& board, const CircuitCode& code,
+                 const std::vector<CircuitOfBoard>& circuits) {
+    board.motorFeederCurrent.reset();
+    board.feederDeviceMax.reset();
+    board.startDipPercent.reset();
+    if (!code.largestMotorRule()) return;
+    std::vector<motors::FeederMotor> feederMotors;
+    double nonContinuous = 0, continuous = 0;
+    std::optional<double> dip;
+    double largest = 0;
+    const std::optional<std::size_t> device = code.rowIndex("device");
+    const std::optional<std::size_t> dipRow = code.rowIndex("start_dip_board_percent");
+    for (const auto& [cable, n] : circuits) {
+        if (!n->checked || n->refusal || !n->reached) return;
+        if (fieldText(*cable, code, "load") != "motor") {
+            (fieldText(*cable, code, "continuous") == "true" ? continuous : nonContinuous) +=
+                n->designCurrent;
+            continue;
+        }
+        const CheckValue amps = device ? n->checked->value(*device) : CheckValue();
+        feederMotors.push_back(
+            {n->designCurrent, std::holds_alternative<double>(amps) ? std::get<double>(amps) : 0});
+        const CheckValue atBoard = dipRow ? n->checked->value(*dipRow) : CheckValue();
+        if (n->designCurrent > largest) {
+            largest = n->designCurrent;
+            dip = std::holds_alternative<double>(atBoard)
+                      ? std::optional<double>(std::get<double>(atBoard))
+                      : std::nullopt;
+        }
+    }
+    if (feederMotors.empty()) return;
+    const auto answer = motors::necMotorFeeder({feederMotors, nonContinuous, continuous});
+    if (const auto* feeder = std::get_if<motors::FeederAnswer>(&answer)) {
+        board.motorFeederCurrent = feeder->conductorCurrent;
+        board.feederDeviceMax = feeder->maxDevice;
+    }
+    board.startDipPercent = dip;
 }
 
 bool checkBoard(NodeAnswer& node, const CircuitCode& code, const Board& b, const Origin& origin,
-                int depth, bool reachable, const std::function<double()>& load,
+                int depth, bool reachable, const std::function<BoardLoad()>& load,
                 std::unique_ptr<CircuitCase> kept) {
     node.id = b.id;
     node.kind = NodeKind::Board;
@@ -381,7 +401,10 @@ bool checkBoard(NodeAnswer& node, const CircuitCode& code, const Board& b, const
         std::optional<double> current;
         if (!has(*b.cable, "current")) {
             const double volts = fieldNumber(*b.cable, code, "volts");
-            current = load() / (volts * (threePhase(*b.cable, code) ? kSqrt3 : 1.0));
+            const BoardLoad below = load();
+            const std::optional<LargestMotorRule> motors = code.largestMotorRule();
+            const double va = below.va + (motors ? motors->share * below.largestMotorVa : 0);
+            current = va / (volts * (threePhase(*b.cable, code) ? kSqrt3 : 1.0));
         }
         if (current && !(*current > 0)) {
             node.refusal = CheckRefusal{"current",
@@ -399,9 +422,9 @@ bool checkBoard(NodeAnswer& node, const CircuitCode& code, const Board& b, const
         // of what feeds it the loads below at the busbar's voltage.
         double fla = b.motorLoad->fla.value_or(0);
         if (b.motorLoad->percent) {
-            const double amps = b.cable
-                                    ? node.designCurrent
-                                    : load() / (origin.volts * (origin.phases == 3 ? kSqrt3 : 1.0));
+            const double amps =
+                b.cable ? node.designCurrent
+                        : load().va / (origin.volts * (origin.phases == 3 ? kSqrt3 : 1.0));
             fla = *b.motorLoad->percent / 100 * amps;
         }
         node.at.motorCurrent += faults::kMotorMultiple * fla;
@@ -430,6 +453,19 @@ void checkCircuit(NodeAnswer& node, const CircuitCode& code, const Circuit& c, c
         node.fails.push_back(
             {"cumulative_voltage_drop", "voltage drop from the origin above the limit (" +
                                             formatDouble(node.dropLimitPercent) + " %)"});
+}
+
+std::string motorFeederText(const NodeAnswer& board) {
+    if (!board.motorFeederCurrent) return {};
+    std::string text =
+        "motors: feeder " + formatRoundedDouble(*board.motorFeederCurrent, 2) + " A (430.24)";
+    if (board.feederDeviceMax)
+        text +=
+            ", feeder device at most " + std::to_string(*board.feederDeviceMax) + " A (430.62(A))";
+    if (board.startDipPercent)
+        text += ", dip " + formatRoundedDouble(*board.startDipPercent, 2) +
+                " % while the largest starts";
+    return text;
 }
 
 ProjectAnswer checkProject(const Project& project) {

@@ -5,7 +5,8 @@
 // currents, loop), each board's feeder is checked by the code's own circuit check with what
 // its parent hands it and hands on what reaches its far end, and each final circuit is checked
 // with what its board has. A feeder's design current is the apparent power of the loads below
-// it at its own voltage, times its board's demand factor, unless the feeder gives one.
+// it at its own voltage, times its board's demand factor, and under a code that sizes a feeder
+// of motors by its largest (NEC 430.24) that motor's share on top, unless the feeder gives one.
 
 #include <memory>
 #include <optional>
@@ -48,6 +49,14 @@ struct NodeAnswer {
     std::optional<double> startDipPercent;
 };
 
+// What the loads below a board ask of its feeder: their apparent power times the board's
+// demand factor, and the largest motor's apparent power among them, VA.
+struct BoardLoad {
+    double va = 0;
+    double largestMotorVa = 0;
+    bool operator==(const BoardLoad&) const = default;
+};
+
 struct ProjectAnswer {
     const CircuitCode* code = nullptr;
     std::vector<NodeAnswer> nodes;       // the supply, then each board followed by what it feeds
@@ -56,5 +65,9 @@ struct ProjectAnswer {
 };
 
 ProjectAnswer checkProject(const Project& project);
+
+// A board's feeder of motors in one line ("motors: feeder 76.5 A (430.24), feeder device at
+// most 110 A (430.62(A)), dip 2.88 % while the largest starts"); "" for a board without.
+std::string motorFeederText(const NodeAnswer& board);
 
 }  // namespace ferrovolt::project

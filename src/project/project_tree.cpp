@@ -50,7 +50,7 @@ InstallationTree::InstallationTree(Project project) : m_project(std::move(projec
     m_boards.resize(boards);
     m_circuits.resize(circuits);
     m_children.resize(boards);
-    m_load.assign(boards, 0);
+    m_load.assign(boards, BoardLoad{});
     m_carried.assign(boards, 0);
     m_boardMarks.assign(boards, kRecheck | kNewInputs | kForced);
     m_circuitMarks.assign(circuits, kRecheck | kNewInputs);
@@ -60,19 +60,14 @@ InstallationTree::InstallationTree(Project project) : m_project(std::move(projec
         childrenOf(parentOf(m_project.boards[i].fedFrom)).boards.push_back(i);
     for (std::size_t i = 0; i < circuits; ++i) {
         m_children[m_boardIndex.at(m_project.circuits[i].board)].circuits.push_back(i);
-        m_va.push_back(apparentPower(m_project.circuits[i].cable, *m_code));
+        m_va.push_back(circuitLoad(m_project.circuits[i].cable, *m_code));
     }
     // Each board's load once its boards' are known: deepest first.
     std::vector<std::size_t> order;
     for (std::size_t b : m_top.boards) order.push_back(b);
     for (std::size_t k = 0; k < order.size(); ++k)
         for (std::size_t child : m_children[order[k]].boards) order.push_back(child);
-    for (auto it = order.rbegin(); it != order.rend(); ++it) {
-        double va = 0;
-        for (std::size_t c : m_children[*it].circuits) va += m_va[c];
-        for (std::size_t child : m_children[*it].boards) va += m_load[child];
-        m_load[*it] = va * m_project.boards[*it].demandFactor;
-    }
+    for (auto it = order.rbegin(); it != order.rend(); ++it) m_load[*it] = loadOf(*it);
     recheck();
 }
 
@@ -120,15 +115,19 @@ std::optional<std::string> InstallationTree::cableRefusal(const std::optional<Ca
     return std::nullopt;
 }
 
+BoardLoad InstallationTree::loadOf(std::size_t board) const {
+    std::vector<BoardLoad> below;
+    for (std::size_t c : m_children[board].circuits) below.push_back(m_va[c]);
+    for (std::size_t child : m_children[board].boards) below.push_back(m_load[child]);
+    return boardLoad(m_project.boards[board], below);
+}
+
 void InstallationTree::reload(std::size_t board) {
     for (std::size_t b = board; b != kSupply; b = parentOf(m_project.boards[b].fedFrom)) {
-        double va = 0;
-        for (std::size_t c : m_children[b].circuits) va += m_va[c];
-        for (std::size_t child : m_children[b].boards) va += m_load[child];
-        va *= m_project.boards[b].demandFactor;
+        const BoardLoad load = loadOf(b);
         // The same sum to the last bit: nothing above reads differently.
-        if (va == m_load[b]) return;
-        m_load[b] = va;
+        if (load == m_load[b]) return;
+        m_load[b] = load;
         m_boardMarks[b] |= kRecheck;
     }
 }
@@ -165,9 +164,13 @@ void InstallationTree::visitBoard(std::size_t index, const Origin& origin, int d
     }
     const Origin& here = m_boards[index].at;
     const bool carried = m_carried[index] != 0;
-    for (std::size_t c : m_children[index].circuits)
+    std::vector<CircuitOfBoard> circuits;
+    for (std::size_t c : m_children[index].circuits) {
         if (changed || (m_circuitMarks[c] & kRecheck) != 0)
             recheckCircuit(c, here, depth + 1, carried);
+        circuits.push_back({&m_project.circuits[c].cable, &m_circuits[c]});
+    }
+    motorFeeder(m_boards[index], *m_code, circuits);
     for (std::size_t child : m_children[index].boards)
         visitBoard(child, here, depth + 1, carried, changed);
 }
@@ -207,7 +210,7 @@ std::optional<std::string> InstallationTree::setCircuit(const Circuit& circuit) 
                ": a move is its own change";
     if (std::optional<std::string> refusal = cableRefusal(circuit.cable)) return refusal;
     m_project.circuits[i] = circuit;
-    m_va[i] = apparentPower(circuit.cable, *m_code);
+    m_va[i] = circuitLoad(circuit.cable, *m_code);
     m_circuitMarks[i] |= kRecheck | kNewInputs;
     const std::size_t parent = parentOf(circuit.board);
     reload(parent);
@@ -273,7 +276,7 @@ std::optional<std::string> InstallationTree::insertBoard(const Board& board) {
     m_project.boards.push_back(board);
     m_boards.emplace_back();
     m_children.emplace_back();
-    m_load.push_back(0);  // it feeds nothing yet
+    m_load.emplace_back();  // it feeds nothing yet
     m_carried.push_back(0);
     m_boardMarks.push_back(kRecheck | kNewInputs | kForced);
     m_boardIndex.emplace(board.id, i);
@@ -294,7 +297,7 @@ std::optional<std::string> InstallationTree::insertCircuit(const Circuit& circui
     const std::size_t i = m_project.circuits.size();
     m_project.circuits.push_back(circuit);
     m_circuits.emplace_back();
-    m_va.push_back(apparentPower(circuit.cable, *m_code));
+    m_va.push_back(circuitLoad(circuit.cable, *m_code));
     m_circuitMarks.push_back(kRecheck | kNewInputs);
     m_circuitIndex.emplace(circuit.id, i);
     m_children[board->second].circuits.push_back(i);

@@ -62,7 +62,8 @@ private:
     std::size_t parentOf(const std::string& fedFrom) const;
     Children& childrenOf(std::size_t board) { return board == kSupply ? m_top : m_children[board]; }
     std::optional<std::string> cableRefusal(const std::optional<Cable>& cable) const;
-    void reload(std::size_t board);  // the loads from `board` up to the origin
+    BoardLoad loadOf(std::size_t board) const;  // from what it feeds
+    void reload(std::size_t board);             // the loads from `board` up to the origin
     void markPath(std::size_t board);
     void recheck();
     void visitBoard(std::size_t index, const Origin& origin, int depth, bool reachable,
@@ -77,8 +78,8 @@ private:
     std::vector<NodeAnswer> m_boards, m_circuits;  // parallel to the project's
     std::vector<Children> m_children;              // of each board
     Children m_top;                                // what the supply feeds
-    std::vector<double> m_load;                    // of each board, VA, times its demand factor
-    std::vector<double> m_va;                      // of each circuit
+    std::vector<BoardLoad> m_load;                 // of each board
+    std::vector<BoardLoad> m_va;                   // of each circuit
     std::vector<char> m_carried;                   // each board hands its busbar on
     std::unordered_map<std::string, std::size_t> m_boardIndex, m_circuitIndex;
     // What the next recheck must visit (the marks below, by node).

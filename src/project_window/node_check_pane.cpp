@@ -20,6 +20,7 @@
 #include "check/origin.h"
 #include "numtext/number_text.h"
 #include "numtext/rounded_number.h"
+#include "project/project_engine.h"
 #include "project/project_file.h"
 #include "project_window/project_document.h"
 #include "window_kit/access_letters.h"
@@ -487,6 +488,8 @@ void NodeCheckPane::showNode(const project::NodeAnswer* node) {
     }
     for (const project::NodeFail& fail : node->fails)
         out += QStringLiteral("Fails: ") + QString::fromStdString(fail.name) + u'\n';
+    if (const std::string motors = project::motorFeederText(*node); !motors.empty())
+        out += u'M' + QString::fromStdString(motors).mid(1) + u'\n';
     if (node->checked != nullptr && node->reached && !node->refusal) {
         const auto rows = code.rows();
         out += u'\n';

@@ -282,7 +282,8 @@ namespace {
 
 // A board's load counts a motor circuit by its table full-load current and an air conditioner
 // by its minimum circuit ampacity, as their checks size them: 25 hp at 480 V three phase takes
-// the 460 V column, 34 A; 26 A MCA at 480 V; with a 20 A general circuit, 80 A on SDB.
+// the 460 V column, 34 A; 26 A MCA at 480 V; with a 20 A general circuit, 80 A, and the
+// motor's quarter more by 430.24 (an air conditioner's MCA has its own): 88.5 A on SDB.
 TEST(LoadKinds, BoardCountsEachByTheCurrentItsCheckTakes) {
     std::string text = chain("impedance", 50);
     const std::string general =
@@ -295,7 +296,7 @@ TEST(LoadKinds, BoardCountsEachByTheCurrentItsCheckTakes) {
     const ProjectAnswer answer = checkProject(read(text));
     EXPECT_NEAR(node(answer, "M1").designCurrent, 34, 1e-9);
     EXPECT_NEAR(node(answer, "A1").designCurrent, 26, 1e-9);
-    EXPECT_NEAR(node(answer, "SDB").designCurrent, 80, 1e-9);
+    EXPECT_NEAR(node(answer, "SDB").designCurrent, 88.5, 1e-9);
     EXPECT_FALSE(node(answer, "M1").refusal);
 }
 
@@ -317,6 +318,7 @@ TEST(LoadKinds, BoardOfMotorsGivesItsFeederAndTheDip) {
     const NodeAnswer& sdb = node(answer, "SDB");
     ASSERT_TRUE(sdb.motorFeederCurrent);
     EXPECT_NEAR(*sdb.motorFeederCurrent, 76.5, 1e-9);
+    EXPECT_NEAR(sdb.designCurrent, 76.5, 1e-9);  // the feeder's cable is sized from it
     EXPECT_EQ(sdb.feederDeviceMax, 110);
     ASSERT_TRUE(sdb.startDipPercent);
     const CircuitCase& m1 = *node(answer, "M1").checked;

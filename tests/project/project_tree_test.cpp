@@ -81,6 +81,8 @@ std::vector<std::string> exactly(const std::vector<const NodeAnswer*>& nodes) {
             << ' ' << n->dropLimitPercent << ' ' << n->at.dropPercent << ' ' << n->at.iscMax << ' '
             << n->at.iscMin << ' ' << n->at.ik1Max << ' ' << n->at.xOverR << ' ' << n->at.loopMin.r
             << ' ' << n->at.loopMin.x << ' ' << n->peak;
+        out << ' ' << n->motorFeederCurrent.value_or(-1) << ' ' << n->feederDeviceMax.value_or(-1)
+            << ' ' << n->startDipPercent.value_or(-1);
         if (n->refusal) out << " refused: " << n->refusal->field << ' ' << n->refusal->reason;
         for (const NodeFail& f : n->fails) out << " fails " << f.name;
         if (n->checked) out << '\n' << n->checked->sheet();
@@ -148,6 +150,19 @@ INSTANTIATE_TEST_SUITE_P(
                                [](InstallationTree& tree) {
                                    Circuit c = tree.project().circuits[3];
                                    c.id = "P2";
+                                   return tree.insertCircuit(c);
+                               },
+                               {"MDP", "SDB", "S1", "S2", "PB", "P1", "P2", "EB"}},
+                    // SDB's feeder and PB's take a quarter of the motor's table current more.
+                    ChangeCase{"MotorInsertedWidensTheFeedersAbove",
+                               [](InstallationTree& tree) {
+                                   Circuit c = tree.project().circuits[3];
+                                   c.id = "P2";
+                                   std::erase_if(c.cable, [](const auto& field) {
+                                       return field.first == "current";
+                                   });
+                                   c.cable.push_back({"load", "motor"});
+                                   c.cable.push_back({"hp", 25});
                                    return tree.insertCircuit(c);
                                },
                                {"MDP", "SDB", "S1", "S2", "PB", "P1", "P2", "EB"}},

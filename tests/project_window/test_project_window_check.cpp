@@ -16,6 +16,7 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QtTest>
 
@@ -191,6 +192,35 @@ private slots:
         QCOMPARE(check->answer()->sizeLabel(), std::string_view("1.5 mm²"));
         QCOMPARE(o.window.statusText(), QStringLiteral("Sent circuit C1 to the Circuit Check."));
         check->close();
+    }
+
+    // A board of a 25 hp and a 10 hp motor at 480 V: its feeder carries 1.25 × 34 + 14 = 56.5 A
+    // by 430.24, which 60 °C terminals take on 4 AWG (6 AWG's 55 A is short of it), and its
+    // device is at most 90 + 14 = 104 A, the next standard size down 100 A.
+    void aBoardOfMotorsShowsItsFeeder() {
+        const QString path = m_data.filePath(QStringLiteral("motors.fvproj"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        const QByteArray motor =
+            R"("length":60,"feet":true,"phase":"three","volts":480,"raceway":"steel"}})";
+        file.write(
+            R"({"format":"ferrovolt-project","version":1,"code":"nec2023","supply":{"transformer":)"
+            R"({"kva":500,"percent_z":5.75,"x_r":5,"secondary_volts":480},"infinite_bus":true},)"
+            R"("boards":[{"id":"MCC","fed_from":"supply","cable":{"length":100,"feet":true,)"
+            R"("phase":"three","volts":480,"raceway":"steel"}}],"circuits":[{"id":"M1","board":)"
+            R"("MCC","cable":{"load":"motor","hp":25,)" +
+            motor + R"(,{"id":"M2","board":"MCC","cable":{"load":"motor","hp":10,)" + motor + "]}");
+        file.close();
+        testing::FakeSystemServices services;
+        ProjectWindow window(&services);
+        QVERIFY(!window.openFile(path));
+        window.selectNode(QStringLiteral("MCC"));
+        const QString text =
+            window.findChild<QTextBrowser*>(QStringLiteral("txtNodeCheck"))->toPlainText();
+        QVERIFY2(text.contains(QStringLiteral("Motors: feeder 56.5 A (430.24), feeder device at "
+                                              "most 100 A (430.62(A)), dip ")),
+                 qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("Size: 4 AWG")), qPrintable(text));
     }
 
     // The supply's and a board's own fields, and a board's feeder: each edit one undo step
