@@ -318,6 +318,14 @@ std::optional<MotorRefusal> startCurrent(const MotorInputs& in, double ratedAmps
 }  // namespace
 
 MotorResult necMotor(const MotorInputs& in) {
+    if (in.type != MotorType::Induction && in.supply != Supply::ThreePhase)
+        return refuse("motor_type",
+                      "is three-phase only: Table 430.250 holds synchronous and wound-rotor "
+                      "motors, Table 430.248 single-phase induction motors");
+    if (in.type != MotorType::Induction && in.design != MotorDesign::Other)
+        return refuse("motor_design",
+                      "is a squirrel-cage induction motor's design letter: a synchronous or "
+                      "wound-rotor motor has none");
     auto table = fullLoadCurrent(in.supply, in.type, in.hp, in.volts);
     if (auto* no = std::get_if<MotorRefusal>(&table)) return std::move(*no);
     const FullLoadCurrent& flc = std::get<FullLoadCurrent>(table);

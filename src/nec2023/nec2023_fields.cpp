@@ -65,6 +65,20 @@ constexpr std::array<Choice<LoadKind>, 3> kLoads = {{
     {LoadKind::Motor, "motor", "Motor (Article 430)"},
     {LoadKind::Hvac, "hvac", "Air conditioner (Article 440)"},
 }};
+// The kind of motor: the full-load table's columns and the device table's row, and for a
+// synchronous motor its rated power factor (Table 430.250's footnote).
+struct MotorKind {
+    motors::MotorType type;
+    double powerFactor;
+    constexpr bool operator==(const MotorKind&) const = default;
+};
+constexpr std::array<Choice<MotorKind>, 5> kMotorKinds = {{
+    {{motors::MotorType::Induction, 1}, "induction", "Induction, squirrel cage"},
+    {{motors::MotorType::Synchronous, 1}, "synchronous", "Synchronous, unity power factor"},
+    {{motors::MotorType::Synchronous, 0.9}, "synchronous-0.9", "Synchronous, 0.9 power factor"},
+    {{motors::MotorType::Synchronous, 0.8}, "synchronous-0.8", "Synchronous, 0.8 power factor"},
+    {{motors::MotorType::WoundRotor, 1}, "wound-rotor", "Wound rotor"},
+}};
 constexpr std::array<Choice<motors::MotorDesign>, 4> kDesigns = {{
     {motors::MotorDesign::B, "B", "Design B"},
     {motors::MotorDesign::C, "C", "Design C"},
@@ -98,6 +112,14 @@ Reason motorFlag(CircuitInputs& in, std::string_view text) {
 template <auto member, auto& choices>
 Reason motorChoice(CircuitInputs& in, std::string_view text) {
     return setChoice<member, choices>(in.motor, text);
+}
+
+Reason setMotorKind(CircuitInputs& in, std::string_view text) {
+    const std::optional<MotorKind> kind = choiceOf(kMotorKinds, trimmed(text));
+    if (!kind) return fields::notOneOf(text, kMotorKinds);
+    in.motor.type = kind->type;
+    in.motor.synchronousPowerFactor = kind->powerFactor;
+    return std::nullopt;
 }
 
 Reason setDutyMinutes(CircuitInputs& in, std::string_view text) {
@@ -143,6 +165,7 @@ constexpr std::array<ChoiceText, 3> kTerminalTexts = {{
 constexpr auto kAmbientMethodTexts = shownOf(kAmbientMethods);
 constexpr auto kRacewayTexts = shownOf(kRaceways);
 constexpr auto kLoadTexts = shownOf(kLoads);
+constexpr auto kMotorKindTexts = shownOf(kMotorKinds);
 constexpr auto kDesignTexts = fields::shownOrNone(kDesigns, "Other, or not known");
 constexpr auto kDeviceTypeTexts = shownOf(kDeviceTypes);
 constexpr auto kDutyTexts = shownOf(kDuties);
@@ -414,6 +437,18 @@ const std::array<CircuitField, kCircuitFieldCount> kCircuitFields = {{
       .unit = "°C",
       .when = kMotor},
      motorNumber<&motors::MotorInputs::temperatureRise>},
+    {{.key = "motor_type",
+      .option = "--motor-type",
+      .kind = InputKind::Choice,
+      .choices = keysOf<kMotorKinds>(),
+      .defaultText = "induction",
+      .help = "The kind of motor: its Table 430.250 columns (a synchronous motor's at its "
+              "power factor, by the table's footnote) and its Table 430.52(C)(1) row",
+      .group = kMotorGroup,
+      .caption = "Motor type:",
+      .shown = kMotorKindTexts,
+      .when = kMotor},
+     setMotorKind},
     {{.key = "motor_design",
       .option = "--motor-design",
       .kind = InputKind::Choice,

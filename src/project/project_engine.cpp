@@ -37,35 +37,23 @@ bool threePhase(const Cable& cable, const CircuitCode& code) {
     return fieldText(cable, code, "phase") == "three";
 }
 
-// The current a circuit's load draws: its design current; a motor's table full-load current
-// (430.6(A)(1)), an air conditioner's minimum circuit ampacity, as their own checks take them.
+// The current a circuit's load draws: a general load's design current; a motor's or an air
+// conditioner's the one its own check sizes from (NEC: the table full-load current of
+// 430.6(A)(1), the minimum circuit ampacity; IEC: from the rated power or the nameplate), 0
+// where that check refuses (the circuit's own node then says why).
 double loadCurrent(const Cable& cable, const CircuitCode& code) {
     const std::string load = fieldText(cable, code, "load");
-    if (load == "hvac") return fieldNumber(cable, code, "mca");
-    if (load != "motor") return fieldNumber(cable, code, "current");
-    // A code without horsepower (IEC 60364) rates a motor by its power or its nameplate.
-    if (code.field("hp") == nullptr) {
-        const auto optional = [&](std::string_view key) -> std::optional<double> {
-            return readDouble(fieldText(cable, code, key));
-        };
-        motors::MotorInputs motor;
-        motor.supply =
-            threePhase(cable, code) ? motors::Supply::ThreePhase : motors::Supply::SinglePhase;
-        motor.volts = fieldNumber(cable, code, "volts");
-        motor.kw = optional("kw");
-        motor.efficiency = optional("efficiency");
-        motor.powerFactor = optional("motor_pf");
-        motor.fla = optional("fla");
-        const motors::MotorResult rated = motors::iecMotor(motor);
-        const auto* answer = std::get_if<motors::MotorAnswer>(&rated);
-        return answer != nullptr ? answer->designCurrent : 0;
+    if (load != "motor" && load != "hvac") return fieldNumber(cable, code, "current");
+    const std::optional<std::size_t> row = code.rowIndex("design_current");
+    if (!row) return 0;
+    const std::unique_ptr<CircuitCase> scratch = code.newCase();
+    for (const auto& [key, value] : cable) {
+        const std::optional<std::size_t> index = code.fieldIndex(key);
+        if (!index || scratch->set(*index, cableFieldText(value))) return 0;
     }
-    const auto flc = motors::fullLoadCurrent(
-        threePhase(cable, code) ? motors::Supply::ThreePhase : motors::Supply::SinglePhase,
-        motors::MotorType::Induction, fieldNumber(cable, code, "hp"),
-        fieldNumber(cable, code, "volts"));
-    const auto* amps = std::get_if<motors::FullLoadCurrent>(&flc);
-    return amps != nullptr ? amps->amps : 0;
+    if (scratch->check()) return 0;
+    const CheckValue amps = scratch->value(*row);
+    return std::holds_alternative<double>(amps) ? std::get<double>(amps) : 0;
 }
 
 bool has(const Cable& cable, std::string_view key) {

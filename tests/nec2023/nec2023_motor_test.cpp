@@ -112,6 +112,25 @@ const Example kExamples[] = {
     {"W7FifteenHorsepowerAt208",
      {{"load", "motor"}, {"hp", "15"}, {"phase", "three"}, {"volts", "208"}, {"length", "10"}},
      {{"flc", "46.2 A"}, {"max_device", "125 A"}, {"device_rule", "next-size-up"}}},
+    // 50 hp at 460 V by the kind of motor: synchronous at 0.8 power factor takes the unity
+    // column's 52 A × 1.25 = 65 A (Table 430.250's footnote), an inverse-time breaker 250 % of
+    // it, 162.5 → 175 A; wound-rotor takes the induction column's 65 A at 150 %, 97.5 → 100 A.
+    {"SynchronousAtPointEightPowerFactor",
+     {{"load", "motor"},
+      {"hp", "50"},
+      {"phase", "three"},
+      {"volts", "460"},
+      {"length", "10"},
+      {"motor_type", "synchronous-0.8"}},
+     {{"flc", "65 A"}, {"conductor_current", "81.25 A"}, {"max_device", "175 A"}}},
+    {"WoundRotorAtOneHundredAndFiftyPercent",
+     {{"load", "motor"},
+      {"hp", "50"},
+      {"phase", "three"},
+      {"volts", "460"},
+      {"length", "10"},
+      {"motor_type", "wound-rotor"}},
+     {{"flc", "65 A"}, {"max_device", "100 A"}}},
     // An air conditioner: the conductor by its 26 A MCA (10 AWG, 30 A at 60 °C), the device at
     // its 40 A MOP, above the ampacity (240.4(G)).
     {"AirConditionerByItsNameplate",
@@ -196,6 +215,17 @@ const Refused kRefused[] = {
      "applies only where load is motor"},
     {"MopOfAMotorDoesNotApply", with(kMotor, {{"hp", "10"}, {"mop", "40"}}), "mop",
      "applies only where load is hvac"},
+    {"SynchronousSinglePhase",
+     {{"load", "motor"},
+      {"hp", "50"},
+      {"volts", "230"},
+      {"length", "10"},
+      {"motor_type", "synchronous"}},
+     "motor_type",
+     "is three-phase only"},
+    {"DesignLetterOfAWoundRotorMotor",
+     with(kMotor, {{"hp", "50"}, {"motor_type", "wound-rotor"}, {"motor_design", "B"}}),
+     "motor_design", "is a squirrel-cage induction motor's design letter"},
     {"FaultWithoutXOverR", with(kMotor, {{"hp", "10"}, {"available_fault", "5000"}}), "x_r",
      "is needed with the available fault current"},
 };
