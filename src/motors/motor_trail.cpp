@@ -179,6 +179,7 @@ std::vector<TrailStep> motorTrail(const MotorAnswer& a) {
         trail.push_back({"conductor protection",
                          "the branch device may be above the conductor's ampacity",
                          cited(kRuleSmallConductors)});
+        startSteps(a, trail);
         return trail;
     }
     if (a.flc) {

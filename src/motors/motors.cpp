@@ -416,7 +416,7 @@ MotorResult necMotor(const MotorInputs& in) {
     return a;
 }
 
-MotorResult necHvac(double mca, double mop) {
+MotorResult necHvac(double mca, double mop, const MotorInputs& start) {
     if (!(mca > 0)) return refuse("mca", "the minimum circuit ampacity must be more than 0 A");
     if (!(mop > 0))
         return refuse("mop", "the maximum overcurrent protection must be more than 0 A");
@@ -430,7 +430,20 @@ MotorResult necHvac(double mca, double mop) {
     a.conductorCurrent = mca;
     a.maxDevice = mop;
     a.tableMaxDevice = mop;
+    a.inputs = start;
     a.inputs.fla = mca;
+    if (start.lra) {
+        if (!(*start.lra >= mca))
+            return refuse("lra", "the locked-rotor current " + amps(*start.lra) +
+                                     " is below the minimum circuit ampacity " + amps(mca));
+        a.startCurrent = *start.lra;
+        a.startFrom = StartFrom::Nameplate;
+        a.startPowerFactor = start.startPowerFactor.value_or(kDefaultStartPowerFactor);
+        a.startPowerFactorDefault = !start.startPowerFactor;
+        if (!(a.startPowerFactor > 0 && a.startPowerFactor < 1))
+            return refuse("start_pf",
+                          "the starting power factor must be more than 0 and less than 1");
+    }
     return a;
 }
 

@@ -129,8 +129,9 @@ using MotorResult = std::variant<MotorAnswer, MotorRefusal>;
 // An NEC motor branch circuit (Article 430).
 MotorResult necMotor(const MotorInputs& inputs);
 // An NEC air conditioner or refrigerating unit (Article 440), from its minimum circuit
-// ampacity and maximum overcurrent protection.
-MotorResult necHvac(double mca, double mop);
+// ampacity and maximum overcurrent protection; its compressor's locked-rotor current from the
+// nameplate (`start.lra`, with `start.startPowerFactor`), where given, for the starting dip.
+MotorResult necHvac(double mca, double mop, const MotorInputs& start = {});
 // An IEC motor circuit: the design current, and the starting dip.
 MotorResult iecMotor(const MotorInputs& inputs);
 

@@ -360,7 +360,7 @@ CircuitRefusal motorRefusal(motors::MotorRefusal refusal) {
 std::optional<CircuitRefusal> motorRules(const CircuitInputs& in, CircuitAnswer& a) {
     motors::MotorResult result;
     if (in.load == LoadKind::Hvac) {
-        result = motors::necHvac(*in.mca, *in.mop);
+        result = motors::necHvac(*in.mca, *in.mop, in.motor);
     } else {
         motors::MotorInputs motor = in.motor;
         motor.supply = in.threePhase ? motors::Supply::ThreePhase : motors::Supply::SinglePhase;

@@ -173,6 +173,9 @@ constexpr auto kDutyTexts = shownOf(kDuties);
 constexpr std::string_view kMotorGroup = "Motor (Article 430)";
 constexpr std::string_view kHvacGroup = "Air conditioner (Article 440)";
 constexpr std::string_view kMotor = "load=motor";
+constexpr std::string_view kMotorOrHvac = "load=motor|hvac";
+// What a motor or an air conditioner's compressor draws while it starts, and where from.
+constexpr std::string_view kStartGroup = "Starting (voltage dip)";
 
 // The design current is a general load's: a motor's comes from its horsepower, an air
 // conditioner's from its nameplate.
@@ -524,11 +527,12 @@ const std::array<CircuitField, kCircuitFieldCount> kCircuitFields = {{
     {{.key = "lra",
       .option = "--lra",
       .kind = InputKind::Number,
-      .help = "Nameplate locked-rotor current, A (before the code letter)",
-      .group = kMotorGroup,
+      .help = "Nameplate locked-rotor current, A: a motor's (before the code letter), an air "
+              "conditioner's compressor's",
+      .group = kStartGroup,
       .caption = "Locked-rotor current:",
       .unit = "A",
-      .when = kMotor},
+      .when = kMotorOrHvac},
      motorNumber<&motors::MotorInputs::lra>},
     {{.key = "start_multiple",
       .option = "--start-multiple",
@@ -543,26 +547,26 @@ const std::array<CircuitField, kCircuitFieldCount> kCircuitFields = {{
       .option = "--start-pf",
       .kind = InputKind::Number,
       .help = "Power factor while starting (default 0.3)",
-      .group = kMotorGroup,
+      .group = kStartGroup,
       .caption = "Starting power factor:",
-      .when = kMotor},
+      .when = kMotorOrHvac},
      motorNumber<&motors::MotorInputs::startPowerFactor>},
     {{.key = "available_fault",
       .option = "--available-fault",
       .kind = InputKind::Number,
       .help = "Available fault current at the circuit's origin, A, for the starting dip",
-      .group = kMotorGroup,
+      .group = kStartGroup,
       .caption = "Fault current at the origin:",
       .unit = "A",
-      .when = kMotor},
+      .when = kMotorOrHvac},
      setNumber<&CircuitInputs::availableFault>},
     {{.key = "x_r",
       .option = "--x-r",
       .kind = InputKind::Number,
       .help = "X/R at the circuit's origin, with --available-fault",
-      .group = kMotorGroup,
+      .group = kStartGroup,
       .caption = "X/R at the origin:",
-      .when = kMotor},
+      .when = kMotorOrHvac},
      setNumber<&CircuitInputs::xr>},
     {{.key = "mca",
       .option = "--mca",
@@ -595,8 +599,6 @@ const CircuitField* circuitField(std::string_view key) {
 }
 
 namespace {
-
-constexpr std::string_view kMotorOrHvac = "load=motor|hvac";
 
 // A number of the motor answer, absent for a general load.
 template <class Read>
