@@ -210,7 +210,7 @@ const std::array<IecField, 50> kIecFields = {{
       .kind = InputKind::Number,
       .help = "Soil thermal resistivity, K·m/W, for D1 and D2 (default 2.5)",
       .group = fields::kInstallationGroup,
-      .caption = "S&oil resistivity:",
+      .caption = "Soil resistivity:",
       .unit = "K·m/W",
       .placeholder = "2.5"},
      setOptional<&IecInputs::soilResistivity>},
@@ -436,7 +436,7 @@ const std::array<IecField, 50> kIecFields = {{
       .help = "The load: general, or a motor (its design current from kw, efficiency and "
               "motor_pf, or fla)",
       .group = fields::kCircuitGroup,
-      .caption = "Loa&d:",
+      .caption = "L&oad:",
       .shown = kLoadTexts},
      setLoad},
     {{.key = "kw",

@@ -199,7 +199,7 @@ const std::array<CircuitField, kCircuitFieldCount> kCircuitFields = {{
       .help = "What the circuit feeds: a general load (its design current), a motor (Article "
               "430: --hp) or an air conditioner (Article 440: --mca, --mop)",
       .group = fields::kCircuitGroup,
-      .caption = "Load type:",
+      .caption = "Load &type:",
       .shown = kLoadTexts,
       .list = "loads"},
      setChoice<&CircuitInputs::load, kLoads>},
@@ -284,7 +284,7 @@ const std::array<CircuitField, kCircuitFieldCount> kCircuitFields = {{
       .help =
           citedWords<"Terminal temperature rating, °C; auto follows ", nec2023::kRuleTerminals>(),
       .group = fields::kInstallationGroup,
-      .caption = "&Terminal rating:",
+      .caption = "Terminal ratin&g:",
       .shown = kTerminalTexts},
      setChoice<&CircuitInputs::terminals, kTerminals>},
     {{.key = "ambient",

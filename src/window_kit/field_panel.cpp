@@ -234,21 +234,56 @@ void FieldPanel::build(const Check& check, std::vector<const CheckField*> fields
     for (const auto& [index, field] : known)
         if (std::find(groups.begin(), groups.end(), field->group) == groups.end())
             groups.push_back(field->group);
-    // Every access letter once in the window: the window's commands keep theirs, the inputs
-    // take the others in the order they are laid out.
-    std::vector<std::size_t> lettered;
-    QStringList captions;
+    // Every access letter once among what the window shows at a time: the window's commands
+    // keep theirs, the inputs take the others in the order they are laid out, first those shown
+    // with every followed field at its default, then those each other text of a followed field
+    // shows. Inputs never shown together (a motor's and an air conditioner's) may share one.
+    std::vector<std::size_t> inLayout;
     for (const std::string_view group : groups)
         for (std::size_t i = 0; i < known.size(); ++i)
-            if (known[i].second->group == group && showsCaption(*known[i].second)) {
-                lettered.push_back(i);
-                captions << qt(known[i].second->caption);
+            if (known[i].second->group == group && showsCaption(*known[i].second))
+                inLayout.push_back(i);
+    std::vector<FieldCondition> worlds{{}};
+    for (const auto& [index, field] : known)
+        if (const std::optional<FieldCondition> condition = conditionOf(*field))
+            for (std::string_view texts = condition->texts; !texts.empty();) {
+                const std::size_t bar = texts.find('|');
+                const FieldCondition world{condition->key, texts.substr(0, bar)};
+                texts = bar == std::string_view::npos ? std::string_view() : texts.substr(bar + 1);
+                if (std::none_of(worlds.begin(), worlds.end(), [&](const FieldCondition& w) {
+                        return w.key == world.key && w.texts == world.texts;
+                    }))
+                    worlds.push_back(world);
             }
-    captions = withAccessLetters(captions, taken);
     std::vector<QString> shownCaptions;
     for (const auto& [index, field] : known) shownCaptions.push_back(qt(field->caption));
-    for (std::size_t i = 0; i < lettered.size(); ++i)
-        shownCaptions[lettered[i]] = captions[static_cast<qsizetype>(i)];
+    std::vector<bool> lettered(known.size(), false);
+    for (const FieldCondition& world : worlds) {
+        const auto shownIn = [&](const CheckField& field) {
+            const std::optional<FieldCondition> condition = conditionOf(field);
+            return !condition ||
+                   fieldApplies(check.fields(), field,
+                                condition->key == world.key ? world.texts : std::string_view());
+        };
+        QList<QChar> held = taken;
+        std::vector<std::size_t> fresh;
+        QStringList captions;
+        for (const std::size_t i : inLayout) {
+            if (!shownIn(*known[i].second)) continue;
+            if (lettered[i]) {
+                if (const QChar letter = accessLetter(shownCaptions[i]); !letter.isNull())
+                    held << letter;
+            } else {
+                fresh.push_back(i);
+                captions << shownCaptions[i];
+            }
+        }
+        captions = withAccessLetters(captions, held);
+        for (std::size_t k = 0; k < fresh.size(); ++k) {
+            shownCaptions[fresh[k]] = captions[static_cast<qsizetype>(k)];
+            lettered[fresh[k]] = true;
+        }
+    }
 
     for (const std::string_view group : groups) {
         auto* box = new QGroupBox(qt(group), m_window);

@@ -453,25 +453,31 @@ void TestCircuitCodes::listsAndRefusalsAreSaid() {
 
 void TestCircuitCodes::accessLettersOnce_data() {
     QTest::addColumn<QByteArray>("key");
-    QTest::addColumn<QString>("bindings");  // letter and control, by letter
+    // Letter and control, by letter, under a general load; then the controls of each other
+    // load that hold a letter of their own (a motor's and an air conditioner's inputs are
+    // never shown together, so they may share one).
+    QTest::addColumn<QString>("bindings");
+    QTest::addColumn<QString>("otherLoads");
     QTest::newRow("NEC 2023")
         << QByteArray("nec2023")
         << QStringLiteral(
                "a ambient; b device_rating; c current; d max_drop; e code; f pf; "
-               "g clearing_time; h cmdShowTrail; i insulation; k k; "
+               "g terminals; h cmdShowTrail; i insulation; k k; "
                "l length; m material; n conductors; o continuous; p phase; "
                "q fault_divided; r ambient_method; s cmdSaveReport; "
-               "t terminals; u fault_current; v volts; w raceway; "
-               "x conservative_125; y cmdCopy; z size");
+               "t load; u fault_current; v volts; w raceway; "
+               "x conservative_125; y cmdCopy; z size")
+        << QStringLiteral("motor: c fla; hvac: c mca");
     // More inputs than letters: those whose every letter is taken (Supply, Layout, the
-    // device, the fault current, ...) have none.
+    // device, the fault current, the soil's resistivity, ...) have none.
     QTest::newRow("IEC 60364") << QByteArray("iec60364")
                                << QStringLiteral(
                                       "a ambient; b ducts; c current; d max_drop; e code; f pf; "
                                       "g grouping; h cmdShowTrail; i insulation; k k; l length; "
-                                      "m material; n loaded; o soil_resistivity; p phase; "
+                                      "m material; n loaded; o load; p phase; "
                                       "r spacing; s cmdSaveReport; t method; u use; v volts; "
-                                      "w cpc_protected; x ze; y cmdCopy; z size");
+                                      "w cpc_protected; x ze; y cmdCopy; z size")
+                               << QStringLiteral("motor: c efficiency");
 }
 
 // Every Alt+letter of the window reaches one control: the window's commands keep theirs
@@ -479,21 +485,46 @@ void TestCircuitCodes::accessLettersOnce_data() {
 void TestCircuitCodes::accessLettersOnce() {
     QFETCH(QByteArray, key);
     QFETCH(QString, bindings);
+    QFETCH(QString, otherLoads);
     CircuitWindow w(code(key.constData()));
     activate(w);
-    QMap<QChar, QStringList> reached;
-    const auto bind = [&reached](const QString& text, const QWidget* control) {
-        const QChar letter = ferrovolt::accessLetter(text);
-        if (!letter.isNull()) reached[letter] << control->objectName();
+    // Each letter and the controls shown that it reaches.
+    const auto letters = [&w] {
+        QMap<QChar, QStringList> reached;
+        const auto bind = [&](const QString& text, const QWidget* control) {
+            const QChar letter = ferrovolt::accessLetter(text);
+            if (!letter.isNull() && control->isVisibleTo(&w))
+                reached[letter] << control->objectName();
+        };
+        for (const QLabel* caption : w.findChildren<QLabel*>())
+            if (caption->buddy() != nullptr) bind(caption->text(), caption->buddy());
+        for (const QAbstractButton* button : w.findChildren<QAbstractButton*>())
+            bind(button->text(), button);
+        return reached;
     };
-    for (const QLabel* caption : w.findChildren<QLabel*>())
-        if (caption->buddy() != nullptr) bind(caption->text(), caption->buddy());
-    for (const QAbstractButton* button : w.findChildren<QAbstractButton*>())
-        bind(button->text(), button);
+    auto* load = w.findChild<QComboBox*>(QStringLiteral("load"));
+    QVERIFY(load != nullptr);
+    const QMap<QChar, QStringList> general = letters();
     QStringList found;
-    for (auto it = reached.cbegin(); it != reached.cend(); ++it)
+    for (auto it = general.cbegin(); it != general.cend(); ++it)
         found << QString(it.key()) + QLatin1Char(' ') + it.value().join(QLatin1Char(','));
     QCOMPARE(found.join(QStringLiteral("; ")), bindings);
+    QStringList others;
+    for (int i = 0; i < load->count(); ++i) {
+        load->setCurrentIndex(i);
+        if (load->currentData().toString() == QStringLiteral("general")) continue;
+        QStringList own;
+        const QMap<QChar, QStringList> reached = letters();
+        for (auto it = reached.cbegin(); it != reached.cend(); ++it) {
+            QCOMPARE(it.value().size(), 1);  // every Alt+letter reaches one control
+            if (general.value(it.key()) != it.value())
+                own << QString(it.key()) + QLatin1Char(' ') + it.value().constFirst();
+        }
+        others << load->currentData().toString() + QStringLiteral(": ") +
+                      own.join(QStringLiteral(", "));
+    }
+    QCOMPARE(others.join(QStringLiteral("; ")), otherLoads);
+    load->setCurrentIndex(load->findData(QStringLiteral("general")));
 
     // Alt+H shows the calculation, whichever input once had H.
     QTest::keyClick(&w, Qt::Key_H, Qt::AltModifier);
