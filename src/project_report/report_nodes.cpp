@@ -220,6 +220,15 @@ TextRows treeRows(const project::NodeAnswer& node, bool iec) {
         rows.emplace_back("Loop impedance Zs",
                           roundedNumberText(node.at.loopMin.magnitude(), 4) + " Ω");
     rows.emplace_back("Fault method", std::string(faultMethodKey(node.at.method)));
+    if (node.motorFeederCurrent)
+        rows.emplace_back("Feeder of its motors (430.24)",
+                          roundedNumberText(*node.motorFeederCurrent, 2) + " A");
+    if (node.feederDeviceMax)
+        rows.emplace_back("Largest feeder device (430.62(A))",
+                          std::to_string(*node.feederDeviceMax) + " A");
+    if (node.startDipPercent)
+        rows.emplace_back("Dip while its largest motor starts",
+                          roundedNumberText(*node.startDipPercent, 2) + " %");
     return rows;
 }
 
