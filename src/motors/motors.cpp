@@ -255,9 +255,22 @@ StartDip startDip(double volts, bool threePhase, double lockedRotorAmps, double 
 
 namespace {
 
+// The starting power factor and the dip limits, checked whether or not a starting current is
+// known, so that a value given is never taken unread.
+std::optional<MotorRefusal> startingInputs(const MotorInputs& in) {
+    if (in.startPowerFactor && !(*in.startPowerFactor > 0 && *in.startPowerFactor < 1))
+        return refuse("start_pf", "the starting power factor must be more than 0 and less than 1");
+    const auto limitOk = [](double percent) { return percent > 0 && percent < 100; };
+    if (!limitOk(in.dipLimitMotor) || !limitOk(in.dipLimitBoard))
+        return refuse(limitOk(in.dipLimitMotor) ? "dip_limit_board" : "dip_limit_motor",
+                      "must be more than 0 and less than 100 %");
+    return std::nullopt;
+}
+
 // The locked-rotor current, its source, and the starting power factor, shared by both codes.
 std::optional<MotorRefusal> startCurrent(const MotorInputs& in, double ratedAmps, double hp,
                                          double ratedVolts, MotorAnswer& a) {
+    if (std::optional<MotorRefusal> refusal = startingInputs(in)) return refusal;
     const bool threePhase = in.supply == Supply::ThreePhase;
     if (in.lra) {
         if (!(*in.lra >= ratedAmps))
@@ -284,11 +297,6 @@ std::optional<MotorRefusal> startCurrent(const MotorInputs& in, double ratedAmps
     }
     a.startPowerFactor = in.startPowerFactor.value_or(kDefaultStartPowerFactor);
     a.startPowerFactorDefault = !in.startPowerFactor;
-    if (!(a.startPowerFactor > 0 && a.startPowerFactor < 1))
-        return refuse("start_pf", "the starting power factor must be more than 0 and less than 1");
-    if (!(in.dipLimitMotor > 0) || !(in.dipLimitBoard > 0))
-        return refuse(in.dipLimitMotor > 0 ? "dip_limit_board" : "dip_limit_motor",
-                      "a dip limit must be more than 0 %");
     if (in.toBoard && !in.toMotor)
         return refuse("to_board", "the dip at the board needs the path to the motor too");
     if (!in.toMotor) return std::nullopt;
@@ -432,6 +440,7 @@ MotorResult necHvac(double mca, double mop, const MotorInputs& start) {
     a.tableMaxDevice = mop;
     a.inputs = start;
     a.inputs.fla = mca;
+    if (std::optional<MotorRefusal> refusal = startingInputs(start)) return std::move(*refusal);
     if (start.lra) {
         if (!(*start.lra >= mca))
             return refuse("lra", "the locked-rotor current " + amps(*start.lra) +
@@ -440,9 +449,6 @@ MotorResult necHvac(double mca, double mop, const MotorInputs& start) {
         a.startFrom = StartFrom::Nameplate;
         a.startPowerFactor = start.startPowerFactor.value_or(kDefaultStartPowerFactor);
         a.startPowerFactorDefault = !start.startPowerFactor;
-        if (!(a.startPowerFactor > 0 && a.startPowerFactor < 1))
-            return refuse("start_pf",
-                          "the starting power factor must be more than 0 and less than 1");
     }
     return a;
 }

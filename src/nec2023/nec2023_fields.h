@@ -22,7 +22,7 @@ struct CircuitField : CheckField {
     std::optional<std::string> (*set)(CircuitInputs&, std::string_view text);
 };
 
-inline constexpr std::size_t kCircuitFieldCount = 44;
+inline constexpr std::size_t kCircuitFieldCount = 46;
 extern const std::array<CircuitField, kCircuitFieldCount> kCircuitFields;
 
 // The field of a key, or of the key it was given by before.
