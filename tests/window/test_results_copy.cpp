@@ -18,7 +18,7 @@ const QString kUntouched = QStringLiteral("clipboard untouched");
 
 // Right-clicks `widget` at `position`; answers the menu that opened, or none.
 QMenu* rightClick(QWidget* widget, QPoint position) {
-    QTest::mouseClick(widget, Qt::RightButton, {}, position);
+    ferrovolt::test::realClick(widget, Qt::RightButton, {}, position);
     return qobject_cast<QMenu*>(QApplication::activePopupWidget());
 }
 
@@ -30,7 +30,7 @@ QMenu* rightClick(QWidget* widget) {
 void choose(QMenu* menu) {
     QAction* entry = menu->actions().value(0);
     QVERIFY(entry != nullptr);
-    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(entry).center());
+    ferrovolt::test::realClick(menu, Qt::LeftButton, {}, menu->actionGeometry(entry).center());
 }
 
 // Steps on the shown tab: "name=text" sets a list's or a field's text, "name" clicks it.

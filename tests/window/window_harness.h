@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "fake_system_services.h"
+#include "real_clicks.h"
 #include "window/frm_options.h"
 #include "window/ss_tab.h"
 
@@ -113,7 +114,7 @@ public:
         const QPoint at = qobject_cast<QRadioButton*>(widget) != nullptr
                               ? QPoint(6, widget->height() / 2)
                               : widget->rect().center();
-        QTest::mouseClick(widget, Qt::LeftButton, {}, at);
+        test::realClick(widget, Qt::LeftButton, {}, at);
     }
 
     // The text a field, a drop-down or a label shows.
@@ -146,13 +147,11 @@ public:
 
     // Clicks the tab's header as the user does.
     void showTab(int tab) const {
-        QTest::mouseClick(tabs()->tabButton(tab), Qt::LeftButton);
+        test::realClick(tabs()->tabButton(tab));
         QCoreApplication::processEvents();
     }
 
-    void click(QWidget* widget) const {
-        QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
-    }
+    void click(QWidget* widget) const { test::realClick(widget); }
 
     // The edit text replaced as if typed over a full selection.
     static void typeInto(QComboBox* combo, const QString& text) {

@@ -362,7 +362,7 @@ private:
             if (edit->isVisible()) {
                 const QPoint at(pick(edit->width()), pick(edit->height()));
                 log(QStringLiteral("click %1 at %2,%3").arg(f.name).arg(at.x()).arg(at.y()));
-                QTest::mouseClick(edit, Qt::LeftButton, {}, at);
+                ferrovolt::test::realClick(edit, Qt::LeftButton, {}, at);
                 return;
             }
         }
@@ -380,7 +380,7 @@ private:
         QWidget* w = targets.at(pick(static_cast<int>(targets.size())));
         const QPoint at(pick(w->width()), pick(w->height()));
         log(QStringLiteral("click %1 at %2,%3").arg(describe(w)).arg(at.x()).arg(at.y()));
-        QTest::mouseClick(w, Qt::LeftButton, {}, at);
+        ferrovolt::test::realClick(w, Qt::LeftButton, {}, at);
     }
 
     void switchTab() {
