@@ -3,7 +3,8 @@
 # Builds everything, the window included, with AddressSanitizer and UndefinedBehaviorSanitizer
 # and runs every test with LeakSanitizer on: ./scripts/ci_gui_sanitizers.sh
 # Only known leaks of the libraries under Qt are suppressed, each one named and explained in
-# tests/support/sanitizers/lsan_qt.supp.
+# tests/support/sanitizers/lsan_qt.supp. The benchmarks and ferrovolt-probe, which the test
+# command leaves out, are built here too, so that they keep compiling; they are not run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/build_defaults.sh
@@ -11,8 +12,8 @@ root=$PWD
 build=${FERROVOLT_GUI_ASAN_BUILD_DIR:-$root/build-gui-asan}
 
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DFERROVOLT_WERROR=ON \
-    -DFERROVOLT_SANITIZE=address,undefined >/dev/null
-cmake --build "$build"
+    -DFERROVOLT_SANITIZE=address,undefined -DFERROVOLT_BENCH=ON >/dev/null
+cmake --build "$build" --target all ferrovolt-probe
 
 export QT_QPA_PLATFORM=offscreen
 # LeakSanitizer learns of blocks of dynamic thread-local storage from the dynamic linker's own

@@ -8,6 +8,6 @@ started=$SECONDS
 trap 'echo "test.sh: $((SECONDS - started)) s in all"' EXIT
 ./scripts/install_deps.sh
 build=${FERROVOLT_BUILD_DIR:-build}
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFERROVOLT_WERROR=ON -DFERROVOLT_BENCH=ON
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFERROVOLT_WERROR=ON
 cmake --build "$build"
 QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" --output-on-failure -j"$(nproc)"
