@@ -33,10 +33,6 @@ void PrintTo(const BatchCase& c, std::ostream* os) {
     *os << c.request;
 }
 
-const Tables& tables() {
-    return filledTables();
-}
-
 // The answer to a request that reaches its calculator as `--json` writes it, from the
 // outcome; empty for a request that does not reach it.
 std::string answerOfOutcome(std::string_view line) {
@@ -46,9 +42,9 @@ std::string answerOfOutcome(std::string_view line) {
     const Command* command = commandForRequest(fields.text("calc"));
     if (command == nullptr) return {};
     Inputs inputs(command->description());
-    if (!command->read(tables(), fields, inputs)) return {};
+    if (!command->read(filledTables(), fields, inputs)) return {};
     std::string out;
-    appendAnswer(out, command->compute(tables(), inputs));
+    appendAnswer(out, command->compute(filledTables(), inputs));
     return out;
 }
 
@@ -57,14 +53,14 @@ class BatchAnswer : public testing::TestWithParam<BatchCase> {};
 // Batch writes an answer from its result in place: the same bytes as from the outcome.
 TEST_P(BatchAnswer, IsExact) {
     std::string out;
-    answerRequest(tables(), GetParam().request, out);
+    answerRequest(filledTables(), GetParam().request, out);
     EXPECT_EQ(outputsOnly(out), GetParam().answer);
     if (const std::string outcome = answerOfOutcome(GetParam().request); !outcome.empty()) {
         EXPECT_EQ(out, outcome);
     }
 }
 
-std::string caseName(const testing::TestParamInfo<BatchCase>& info) {
+std::string batchCaseName(const testing::TestParamInfo<BatchCase>& info) {
     return info.param.name;
 }
 
@@ -118,7 +114,7 @@ constexpr BatchCase kResults[] = {
      R"j({"outputs":{"lblGauge":"40","lblGaugeArray(0)":"9.859586 ","lblGaugeArray(1)":"N/A ","lblGaugeArray(2)":"22.98138 ","lblGaugeArray(3)":"N/A ","lblGaugeArray(4)":"48.87533 "}})j"},
 };
 // clang-format on
-INSTANTIATE_TEST_SUITE_P(Results, BatchAnswer, testing::ValuesIn(kResults), caseName);
+INSTANTIATE_TEST_SUITE_P(Results, BatchAnswer, testing::ValuesIn(kResults), batchCaseName);
 
 // A refusal names the request's field, the first at fault in the calculator's order.
 // clang-format off
@@ -164,7 +160,7 @@ constexpr BatchCase kRefusals[] = {
      R"j({"refused":"volts"})j"},
 };
 // clang-format on
-INSTANTIATE_TEST_SUITE_P(Refusals, BatchAnswer, testing::ValuesIn(kRefusals), caseName);
+INSTANTIATE_TEST_SUITE_P(Refusals, BatchAnswer, testing::ValuesIn(kRefusals), batchCaseName);
 
 // Lines the batch cannot take as a request: an error for that line, nothing else.
 // clang-format off
@@ -272,7 +268,7 @@ constexpr BatchCase kMalformed[] = {
      R"j({"error":"a number in the request is out of range"})j"},
 };
 // clang-format on
-INSTANTIATE_TEST_SUITE_P(Malformed, BatchAnswer, testing::ValuesIn(kMalformed), caseName);
+INSTANTIATE_TEST_SUITE_P(Malformed, BatchAnswer, testing::ValuesIn(kMalformed), batchCaseName);
 
 TEST(RunBatch, AnswersEveryLineInOrderAndGoesOnAfterErrors) {
     std::istringstream in(
@@ -283,7 +279,7 @@ TEST(RunBatch, AnswersEveryLineInOrderAndGoesOnAfterErrors) {
         "not json\n"
         "{\"calc\":\"area_weight\",\"gauge\":\"40\",\"standard\":\"US Standard (old)\"}");
     std::ostringstream out;
-    EXPECT_EQ(runBatch(tables(), in, out), 5U);
+    EXPECT_EQ(runBatch(filledTables(), in, out), 5U);
     EXPECT_EQ(outputsOnly(out.str()),
               "{\"error\":\"field \\\"unit\\\" is out of range: it must be from 0 to 2\"}\n"
               "{\"error\":\"empty line\"}\n"
@@ -303,7 +299,7 @@ TEST(RunBatch, LargeInputIsAnsweredWhole) {
             "{\"calc\":\"compare\",\"position\":" + std::to_string(i % 46 + 1) + ",\"unit\":2}\n";
     std::istringstream in(input);
     std::ostringstream out;
-    EXPECT_EQ(runBatch(tables(), in, out), static_cast<std::size_t>(kLines));
+    EXPECT_EQ(runBatch(filledTables(), in, out), static_cast<std::size_t>(kLines));
     std::istringstream answers(out.str());
     std::string line;
     int count = 0;
@@ -342,7 +338,7 @@ TEST(RunBatch, LongLinesAreAnsweredWithoutBeingHeldAndTheBatchGoesOn) {
     for (const Case& c : cases) {
         std::istringstream in(c.input);
         std::ostringstream out;
-        runBatch(tables(), in, out, c.limit);
+        runBatch(filledTables(), in, out, c.limit);
         EXPECT_EQ(outputsOnly(out.str()), c.output) << c.name;
         EXPECT_FALSE(in.bad()) << c.name;
     }
@@ -355,14 +351,14 @@ TEST(RunBatch, UnreadableInputIsLeftBad) {
     } failing;
     std::istream in(&failing);
     std::ostringstream out;
-    EXPECT_EQ(runBatch(tables(), in, out), 0U);
+    EXPECT_EQ(runBatch(filledTables(), in, out), 0U);
     EXPECT_TRUE(in.bad());
 }
 
 TEST(RunBatch, NoInputNoAnswer) {
     std::istringstream in("");
     std::ostringstream out;
-    EXPECT_EQ(runBatch(tables(), in, out), 0U);
+    EXPECT_EQ(runBatch(filledTables(), in, out), 0U);
     EXPECT_EQ(out.str(), "");
 }
 

@@ -25,10 +25,6 @@
 namespace ferrovolt {
 namespace {
 
-const Tables& tables() {
-    return filledTables();
-}
-
 TEST(CircuitCommand, JsonHasEveryKeyWithNumbersAsNumbers) {
     const CliRun run = runCommand({"circuit", "--current", "100", "--length", "1", "--volts", "240",
                                    "--terminals", "75", "--json"});
@@ -67,7 +63,7 @@ TEST(CircuitCommand, BatchAnswersTheSameObjectAsJson) {
                                    "--volts", "120", "--insulation", "90", "--max-drop", "5",
                                    "--fault-current", "2000", "--clearing-time", "0.02", "--json"});
     std::string answer;
-    answerRequest(tables(),
+    answerRequest(filledTables(),
                   R"({"calc":"circuit","current":24,"length":"50","feet":true,"volts":120,)"
                   R"("insulation":"90","max_drop":5,"fault_current":2000,"clearing_time":0.02})",
                   answer);
@@ -84,7 +80,7 @@ class CircuitBatchFault : public testing::TestWithParam<BatchFault> {};
 
 TEST_P(CircuitBatchFault, IsAnswered) {
     std::string out;
-    answerRequest(tables(), GetParam().request, out);
+    answerRequest(filledTables(), GetParam().request, out);
     EXPECT_EQ(out, GetParam().answer);
 }
 
@@ -135,7 +131,7 @@ TEST_P(NecRatingKey, SetsTheRatingAndARefusalNamesIt) {
 
     std::string batch;
     answerRequest(
-        tables(),
+        filledTables(),
         R"({"calc":"circuit","current":100,"length":1,"volts":480,")" + key + R"(":5000})", batch);
     EXPECT_EQ(batch.rfind(R"({"refused":")" + key + R"(","reason":")" + reason, 0), 0) << batch;
 
@@ -184,7 +180,7 @@ TEST_P(BothRatingKeys, AreOneInputUnderNecAndTwoUnderIec) {
     } else if (c.path == Path::Batch) {
         std::string request = R"({"calc":"circuit")";
         for (const auto& [key, text] : c.inputs) request += ",\"" + key + "\":\"" + text + "\"";
-        answerRequest(tables(), request + "}", run.out);
+        answerRequest(filledTables(), request + "}", run.out);
     } else {
         std::string header, row;
         for (const auto& [key, text] : c.inputs) {
@@ -246,8 +242,8 @@ class CircuitBatchNumber : public testing::TestWithParam<SameAsText> {};
 
 TEST_P(CircuitBatchNumber, IsAnsweredAsItsText) {
     std::string byNumber, byText;
-    answerRequest(tables(), GetParam().number, byNumber);
-    answerRequest(tables(), GetParam().text, byText);
+    answerRequest(filledTables(), GetParam().number, byNumber);
+    answerRequest(filledTables(), GetParam().text, byText);
     EXPECT_EQ(byNumber, byText);
     EXPECT_EQ(byNumber.find("\"refused\""), std::string::npos) << byNumber;
 }
@@ -269,7 +265,7 @@ INSTANTIATE_TEST_SUITE_P(
 // answer's numbers are written at full precision, so the required ampacity shows it).
 TEST(CircuitCommand, BatchNumberKeepsItsLastDigit) {
     std::string answer;
-    answerRequest(tables(),
+    answerRequest(filledTables(),
                   R"({"calc":"circuit","current":100.00000000000001,"length":1,"volts":240})",
                   answer);
     const auto json = nlohmann::json::parse(answer);
@@ -287,7 +283,7 @@ TEST(CircuitCommand, BatchReadsALongCircuitLineInLinearTime) {
     ASSERT_LE(line.size(), kMaxLineBytes);
     std::string answer;
     const auto start = std::chrono::steady_clock::now();
-    answerRequest(tables(), line, answer);
+    answerRequest(filledTables(), line, answer);
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
     EXPECT_EQ(nlohmann::json::parse(answer)["size"], "14 AWG");
     EXPECT_LT(took.count(), 1.0);
@@ -334,7 +330,7 @@ TEST(CircuitCommand, ADropPastTheSupplyIsOutOfRangeInTheScheduleAndNullInJson) {
     EXPECT_NE(out.str().find(",Out of range.,"), std::string::npos) << out.str();
     EXPECT_EQ(out.str().find(",-"), std::string::npos) << out.str();
     std::string answer;
-    answerRequest(tables(),
+    answerRequest(filledTables(),
                   R"({"calc":"circuit","current":5,"length":2000,"volts":120,"size":"14 AWG"})",
                   answer);
     const auto json = nlohmann::json::parse(answer);

@@ -23,7 +23,7 @@ struct LineCase {
 void PrintTo(const LineCase& c, std::ostream* os) {
     *os << c.name;
 }
-std::string caseName(const testing::TestParamInfo<LineCase>& info) {
+std::string lineCaseName(const testing::TestParamInfo<LineCase>& info) {
     return info.param.name;
 }
 
@@ -63,7 +63,7 @@ const LineCase kBadLines[] = {
     {"LineBreakInAChoice", {"conduit", "--fill", "4\n0"}, {"--fill", "\"4 0\""}},
     {"FlagWithValue", {"conduit", "--inches=maybe"}, {"--inches", "maybe"}},
 };
-INSTANTIATE_TEST_SUITE_P(Cli, BadCommandLine, testing::ValuesIn(kBadLines), caseName);
+INSTANTIATE_TEST_SUITE_P(Cli, BadCommandLine, testing::ValuesIn(kBadLines), lineCaseName);
 
 class Refused : public testing::TestWithParam<LineCase> {};
 
@@ -76,7 +76,7 @@ TEST_P(Refused, ExitsWith1AndOneLineNamingTheOption) {
         EXPECT_NE(run.err.find(mention), std::string::npos) << run.err << "lacks " << mention;
 }
 
-const LineCase kRefusals[] = {
+const LineCase kLineRefusals[] = {
     {"Gauge", {"area", "--gauge", "18 ", "--standard", "AWG"}, {"--gauge \"18 \"", "list gauges"}},
     {"Standard", {"area", "--standard", "AWG"}, {"--standard \"AWG\"", "list standards"}},
     {"Material", {"resistance", "--material", "Brass"}, {"--material \"Brass\"", "list materials"}},
@@ -105,7 +105,7 @@ const LineCase kRefusals[] = {
     {"CurrentBeyondRange", {"drop", "--current", "1" + std::string(308, '0')}, {"out of range"}},
     {"CableTooThin", {"conduit", "--cable", "0.00000001"}, {"area shows as 0"}},
 };
-INSTANTIATE_TEST_SUITE_P(Cli, Refused, testing::ValuesIn(kRefusals), caseName);
+INSTANTIATE_TEST_SUITE_P(Cli, Refused, testing::ValuesIn(kLineRefusals), lineCaseName);
 
 TEST(CliJson, RefusalIsTheBatchAnswerOnStandardOutput) {
     const CliRun run = runCommand({"drop", "--json", "--material", "Brass"});

@@ -21,13 +21,9 @@
 namespace ferrovolt {
 namespace {
 
-const Tables& tables() {
-    return filledTables();
-}
-
 nlohmann::json answerOf(const std::string& request) {
     std::string out;
-    answerRequest(tables(), request, out);
+    answerRequest(filledTables(), request, out);
     return nlohmann::json::parse(out);
 }
 

@@ -29,7 +29,7 @@ void PrintTo(const ReadCase& c, std::ostream* out) {
     *out << c.name;
 }
 
-std::string caseName(const testing::TestParamInfo<ReadCase>& info) {
+std::string readCaseName(const testing::TestParamInfo<ReadCase>& info) {
     return info.param.name;
 }
 
@@ -89,7 +89,7 @@ constexpr ReadCase kReads[] = {
     {"Scalar", "\"a\"", Status::NotObject, Kind::Null, "", 0},
 };
 // clang-format on
-INSTANTIATE_TEST_SUITE_P(Edges, ReadLine, testing::ValuesIn(kReads), caseName);
+INSTANTIATE_TEST_SUITE_P(Edges, ReadLine, testing::ValuesIn(kReads), readCaseName);
 
 struct FindCase {
     std::string_view line;

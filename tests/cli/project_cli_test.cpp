@@ -188,7 +188,8 @@ const std::vector<std::string> kChainSupply{
     "--supply-transformer-x-r", "5",   "--supply-transformer-secondary-volts", "480",
     "--supply-infinite-bus"};
 
-const std::string kHeader = "id,board,fed_from,current (A),length,feet,phase,volts,raceway,size\n";
+const std::string kScheduleHeader =
+    "id,board,fed_from,current (A),length,feet,phase,volts,raceway,size\n";
 
 struct Import {
     std::string name;
@@ -224,7 +225,7 @@ TEST_P(ProjectImport, TakesOrNamesEveryRow) {
     EXPECT_EQ(circuits, c.circuits);
 }
 
-const std::string kRefusals = kHeader +
+const std::string kRefusals = kScheduleHeader +
                               "SDB,,supply,,100,true,three,480,steel,4/0\n"
                               "C1,SDB,,20,60,true,three,480,steel,10\n"
                               "C2,SDB,,abc,60,true,three,480,steel,10\n"
@@ -289,9 +290,9 @@ INSTANTIATE_TEST_SUITE_P(
                ""},
         // A board at the terminals has no cable cells; a board may come after what it feeds.
         Import{"BoardsAndCircuitsInAnyOrder",
-               kHeader + "C1,SUB,,20,60,true,three,480,steel,10\n"
-                         "SUB,,MDB,,50,true,three,480,steel,\n"
-                         "MDB,,supply,,,,,,,\n",
+               kScheduleHeader + "C1,SUB,,20,60,true,three,480,steel,10\n"
+                                 "SUB,,MDB,,50,true,three,480,steel,\n"
+                                 "MDB,,supply,,,,,,,\n",
                {},
                0,
                "",
@@ -317,7 +318,7 @@ INSTANTIATE_TEST_SUITE_P(
                "",
                ""},
         Import{"SupplyOptionOutOfRange",
-               kHeader,
+               kScheduleHeader,
                {"--supply-transformer-tolerance", "2"},
                2,
                "ferrovolt-calc: project import: --supply-transformer-tolerance: must be at least "
@@ -325,7 +326,7 @@ INSTANTIATE_TEST_SUITE_P(
                "",
                ""},
         Import{"NotACode",
-               kHeader,
+               kScheduleHeader,
                {"--code", "nec"},
                2,
                "ferrovolt-calc: project import: --code: \"nec\" is not a code: nec2023 or "
@@ -343,8 +344,8 @@ TEST(ProjectImport, ChecksAsTheProjectItWrites) {
     std::vector<std::string> args{
         "project",
         "import",
-        written("chain.csv", kHeader + "SDB,,supply,,100,true,three,480,steel,4/0\n"
-                                       "C1,SDB,,20,60,true,three,480,steel,10\n"),
+        written("chain.csv", kScheduleHeader + "SDB,,supply,,100,true,three,480,steel,4/0\n"
+                                               "C1,SDB,,20,60,true,three,480,steel,10\n"),
         "--code",
         "nec2023",
         "-o",

@@ -11,18 +11,12 @@
 #include <string_view>
 
 #include "iec60364/iec60364_check.h"
+#include "iec_test_cases.h"
 
 namespace ferrovolt::iec60364 {
 namespace {
 
 // A case is named, and printed, by what it means.
-std::string testName(const char* text) {
-    std::string name;
-    for (const char* c = text; *c; ++c)
-        name += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
-    return name;
-}
-
 int sizeOf(std::string_view label) {
     const std::optional<int> size = iecSizeOf(label);
     EXPECT_TRUE(size) << label;
@@ -330,11 +324,6 @@ TEST_P(Refused, NamesTheFieldAndTheReason) {
 }
 
 constexpr IecInputs kBase = {.current = 20, .length = 10};
-
-constexpr IecInputs change(IecInputs in, auto IecInputs::*field, auto value) {
-    in.*field = value;
-    return in;
-}
 
 INSTANTIATE_TEST_SUITE_P(
     Iec, Refused,

@@ -11,16 +11,10 @@
 #include <string_view>
 
 #include "iec60364/iec60364_check.h"
+#include "iec_test_cases.h"
 
 namespace ferrovolt::iec60364 {
 namespace {
-
-std::string testName(const char* text) {
-    std::string name;
-    for (const char* c = text; *c; ++c)
-        name += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
-    return name;
-}
 
 IecAnswer answerOf(const IecInputs& in) {
     const IecResult result = checkIecCircuit(in);
@@ -200,11 +194,6 @@ TEST_P(NoSizeDisconnects, FailsTheFaultLoop) {
     EXPECT_NE(iecTrail(answer).back().value.find("fails earth-fault loop"), std::string::npos);
 }
 
-IecInputs change(IecInputs in, auto IecInputs::*field, auto value) {
-    in.*field = value;
-    return in;
-}
-
 constexpr IecInputs kTtRcd = {
     .current = 20, .length = 40, .earthing = Earthing::Tt, .ze = 600, .rcd = 0.1, .ra = 600};
 
@@ -219,18 +208,18 @@ INSTANTIATE_TEST_SUITE_P(
                       UnmetCase{"TT electrode", kTtRcd, "R_A × I_Δn = 60 V is above 50 V"}),
     [](const auto& param) { return testName(param.param.name); });
 
-struct RefusalCase {
+struct FaultRefusalCase {
     const char* name;
     IecInputs inputs;
     const char* field;
     const char* reason;  // a part of it
 };
 
-void PrintTo(const RefusalCase& c, std::ostream* out) {
+void PrintTo(const FaultRefusalCase& c, std::ostream* out) {
     *out << c.name;
 }
 
-class FaultPathRefused : public ::testing::TestWithParam<RefusalCase> {};
+class FaultPathRefused : public ::testing::TestWithParam<FaultRefusalCase> {};
 
 TEST_P(FaultPathRefused, NamesTheFieldAndTheReason) {
     const IecResult result = checkIecCircuit(GetParam().inputs);
@@ -243,39 +232,39 @@ TEST_P(FaultPathRefused, NamesTheFieldAndTheReason) {
 INSTANTIATE_TEST_SUITE_P(
     Iec, FaultPathRefused,
     ::testing::Values(
-        RefusalCase{"curve on a fuse", change(kLongFinal, &IecInputs::device, Device::Gg), "curve",
-                    "MCB"},
-        RefusalCase{"TT without RA",
-                    change(kLongFinal, &IecInputs::earthing, std::optional(Earthing::Tt)), "ra",
-                    "needed in TT"},
-        RefusalCase{"negative Ze", change(kLongFinal, &IecInputs::ze, std::optional(-0.2)), "ze",
-                    "cannot be negative"},
-        RefusalCase{"zero Ze", change(kLongFinal, &IecInputs::ze, std::optional(0.0)), "ze",
-                    "is zero"},
-        RefusalCase{"negative RA", change(kTtRcd, &IecInputs::ra, std::optional(-5.0)), "ra",
-                    "cannot be negative"},
-        RefusalCase{"Ze without earthing",
-                    change(kLongFinal, &IecInputs::earthing, std::optional<Earthing>()), "ze",
-                    "earthing system"},
-        RefusalCase{"fuse without trip current",
-                    change(change(kLongFinal, &IecInputs::device, Device::Gg), &IecInputs::curve,
-                           std::optional<Curve>()),
-                    "trip_current", "time-current curve"},
-        RefusalCase{"trip current below rating",
-                    change(change(kLongFinal, &IecInputs::curve, std::optional<Curve>()),
-                           &IecInputs::tripCurrent, std::optional(16.0)),
-                    "trip_current", "below I_n"},
-        RefusalCase{"aluminium size without a resistance",
-                    change(change(kLongFinal, &IecInputs::material, Metal::Aluminium),
-                           &IecInputs::size, iecSizeOf("4 mm²")),
-                    "size", "no resistance in IEC 60228"},
-        RefusalCase{"curve too slow for TT at 400 V",
-                    change(change(change(change(kLongFinal, &IecInputs::earthing,
-                                                std::optional(Earthing::Tt)),
-                                         &IecInputs::ra, std::optional(0.5)),
-                                  &IecInputs::volts, 400.0),
-                           &IecInputs::u0, std::optional(400.0)),
-                    "curve", "0.07 s"}),
+        FaultRefusalCase{"curve on a fuse", change(kLongFinal, &IecInputs::device, Device::Gg),
+                         "curve", "MCB"},
+        FaultRefusalCase{"TT without RA",
+                         change(kLongFinal, &IecInputs::earthing, std::optional(Earthing::Tt)),
+                         "ra", "needed in TT"},
+        FaultRefusalCase{"negative Ze", change(kLongFinal, &IecInputs::ze, std::optional(-0.2)),
+                         "ze", "cannot be negative"},
+        FaultRefusalCase{"zero Ze", change(kLongFinal, &IecInputs::ze, std::optional(0.0)), "ze",
+                         "is zero"},
+        FaultRefusalCase{"negative RA", change(kTtRcd, &IecInputs::ra, std::optional(-5.0)), "ra",
+                         "cannot be negative"},
+        FaultRefusalCase{"Ze without earthing",
+                         change(kLongFinal, &IecInputs::earthing, std::optional<Earthing>()), "ze",
+                         "earthing system"},
+        FaultRefusalCase{"fuse without trip current",
+                         change(change(kLongFinal, &IecInputs::device, Device::Gg),
+                                &IecInputs::curve, std::optional<Curve>()),
+                         "trip_current", "time-current curve"},
+        FaultRefusalCase{"trip current below rating",
+                         change(change(kLongFinal, &IecInputs::curve, std::optional<Curve>()),
+                                &IecInputs::tripCurrent, std::optional(16.0)),
+                         "trip_current", "below I_n"},
+        FaultRefusalCase{"aluminium size without a resistance",
+                         change(change(kLongFinal, &IecInputs::material, Metal::Aluminium),
+                                &IecInputs::size, iecSizeOf("4 mm²")),
+                         "size", "no resistance in IEC 60228"},
+        FaultRefusalCase{"curve too slow for TT at 400 V",
+                         change(change(change(change(kLongFinal, &IecInputs::earthing,
+                                                     std::optional(Earthing::Tt)),
+                                              &IecInputs::ra, std::optional(0.5)),
+                                       &IecInputs::volts, 400.0),
+                                &IecInputs::u0, std::optional(400.0)),
+                         "curve", "0.07 s"}),
     [](const auto& param) { return testName(param.param.name); });
 
 // 10 A at 230 V single phase over 20 m of a given 2.5 mm² copper PVC cable with its core as the
@@ -517,21 +506,22 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // In TT the loop holds the electrode: Ze 99.9 Ω under R_A 100 Ω is no loop of it (100 Ω
         // is answered above).
-        RefusalCase{"Ze below RA", rcd(kFinal, 99.9, 100, 0.03), "ze",
-                    "Ze = 99.9 Ω is below R_A = 100 Ω"},
-        RefusalCase{"TT RCD without Ze",
-                    change(rcd(kFinal, 1, 1, 0.03), &IecInputs::ze, std::optional<double>()), "ze",
-                    "R_A included"},
-        RefusalCase{"protected without separate", change(kFinal, &IecInputs::cpcProtected, true),
-                    "cpc_protected", "separate protective conductor"},
-        RefusalCase{"251 V single phase without U0", change(kFinal, &IecInputs::volts, 251.0), "u0",
-                    "is needed for a single-phase circuit of 251 V"},
-        RefusalCase{"U0 for three phase",
-                    change(change(kFinal, &IecInputs::phase, Phase::Three), &IecInputs::u0,
-                           std::optional(230.0)),
-                    "u0", "applies to single phase"},
-        RefusalCase{"U0 above the volts", change(kFinal, &IecInputs::u0, std::optional(240.0)),
-                    "u0", "240 V is above the circuit's 230 V"}),
+        FaultRefusalCase{"Ze below RA", rcd(kFinal, 99.9, 100, 0.03), "ze",
+                         "Ze = 99.9 Ω is below R_A = 100 Ω"},
+        FaultRefusalCase{"TT RCD without Ze",
+                         change(rcd(kFinal, 1, 1, 0.03), &IecInputs::ze, std::optional<double>()),
+                         "ze", "R_A included"},
+        FaultRefusalCase{"protected without separate",
+                         change(kFinal, &IecInputs::cpcProtected, true), "cpc_protected",
+                         "separate protective conductor"},
+        FaultRefusalCase{"251 V single phase without U0", change(kFinal, &IecInputs::volts, 251.0),
+                         "u0", "is needed for a single-phase circuit of 251 V"},
+        FaultRefusalCase{"U0 for three phase",
+                         change(change(kFinal, &IecInputs::phase, Phase::Three), &IecInputs::u0,
+                                std::optional(230.0)),
+                         "u0", "applies to single phase"},
+        FaultRefusalCase{"U0 above the volts", change(kFinal, &IecInputs::u0, std::optional(240.0)),
+                         "u0", "240 V is above the circuit's 230 V"}),
     [](const auto& param) { return testName(param.param.name); });
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "iec60364/iec60364_check.h"
+#include "iec_test_cases.h"
 
 namespace ferrovolt::iec60364 {
 namespace {
@@ -132,11 +133,6 @@ TEST_P(MotorInput, IsRefusedByName) {
     ASSERT_TRUE(std::holds_alternative<IecRefusal>(result)) << r.name;
     EXPECT_EQ(std::get<IecRefusal>(result).field, r.field)
         << r.name << ": " << std::get<IecRefusal>(result).reason;
-}
-
-constexpr IecInputs change(IecInputs in, auto IecInputs::*field, auto value) {
-    in.*field = value;
-    return in;
 }
 
 constexpr IecInputs kNameplate = change(kMotor, &IecInputs::fla, 50.0);

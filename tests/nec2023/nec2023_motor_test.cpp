@@ -36,14 +36,14 @@ std::string row(const CircuitCase& answer, std::string_view key) {
     return answer.rowText(*answer.of().rowIndex(key));
 }
 
-struct Example {
+struct MotorExample {
     const char* name;
     Texts texts;
     std::map<std::string, std::string> rows;  // expected row texts
 };
 
 // Lengths are short, so that the drop never governs.
-const Example kExamples[] = {
+const MotorExample kMotorExamples[] = {
     // W1 (ecmweb Code Q&A 2014): 7½ hp 230 V 3φ: 22 A × 1.25 = 27.5 A; 10 AWG, which is 30 A at
     // 60 °C (published "30 A at 75 °C" is the wrong column); 22 × 250 % = 55 A → 60 A.
     {"W1SevenAndAHalfHorsepowerThreePhase",
@@ -176,7 +176,7 @@ const Example kExamples[] = {
        "not worked out: give the available fault current and X/R at the origin"}}},
 };
 
-class MotorCircuit : public testing::TestWithParam<Example> {};
+class MotorCircuit : public testing::TestWithParam<MotorExample> {};
 
 TEST_P(MotorCircuit, AnswersTheWorkedExample) {
     const std::unique_ptr<CircuitCase> answer = nec2023Code().newCase();
@@ -185,10 +185,10 @@ TEST_P(MotorCircuit, AnswersTheWorkedExample) {
     for (const auto& [key, text] : GetParam().rows) EXPECT_EQ(row(*answer, key), text) << key;
 }
 
-INSTANTIATE_TEST_SUITE_P(Nec2023, MotorCircuit, testing::ValuesIn(kExamples),
+INSTANTIATE_TEST_SUITE_P(Nec2023, MotorCircuit, testing::ValuesIn(kMotorExamples),
                          [](const auto& test) { return std::string(test.param.name); });
 
-struct Refused {
+struct MotorRefused {
     const char* name;
     Texts texts;
     std::string field;
@@ -202,7 +202,7 @@ Texts with(Texts texts, const Texts& more) {
     return texts;
 }
 
-const Refused kRefused[] = {
+const MotorRefused kMotorRefused[] = {
     {"HorsepowerNotInTheTableNamesTheNearestRows", with(kMotor, {{"hp", "4"}}), "hp",
      "Table 430.250 holds no 4 hp row at 460 V; "},
     {"CodeLetterOutsideAToV", with(kMotor, {{"hp", "10"}, {"code_letter", "W"}}), "code_letter",
@@ -265,7 +265,7 @@ const Refused kRefused[] = {
      "must be more than 0 and less than 100 %"},
 };
 
-class MotorRefusal : public testing::TestWithParam<Refused> {};
+class MotorRefusal : public testing::TestWithParam<MotorRefused> {};
 
 TEST_P(MotorRefusal, NamesTheField) {
     const std::unique_ptr<CircuitCase> answer = nec2023Code().newCase();
@@ -275,7 +275,7 @@ TEST_P(MotorRefusal, NamesTheField) {
     EXPECT_EQ(reason.substr(0, GetParam().reason.size()), GetParam().reason) << reason;
 }
 
-INSTANTIATE_TEST_SUITE_P(Nec2023, MotorRefusal, testing::ValuesIn(kRefused),
+INSTANTIATE_TEST_SUITE_P(Nec2023, MotorRefusal, testing::ValuesIn(kMotorRefused),
                          [](const auto& test) { return std::string(test.param.name); });
 
 // The dip limits are design criteria the user may set: S4's 10.71 % at the board exceeds the
