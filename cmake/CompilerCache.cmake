@@ -17,3 +17,9 @@ if(FERROVOLT_CCACHE AND NOT CMAKE_CXX_COMPILER_LAUNCHER)
             ${FERROVOLT_CCACHE_PROGRAM})
     endif()
 endif()
+
+# Files compiled in batches are included by their absolute paths, which __FILE__ (in GoogleTest's
+# and Qt Test's failure messages) then carries into the object, so that another clone would
+# compile them again. The source folder is taken off the front of those names: a failure names
+# the file from the top of the tree, in every build alike.
+add_compile_options(-fmacro-prefix-map=${CMAKE_SOURCE_DIR}/=)
